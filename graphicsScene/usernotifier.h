@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The one way the document layer (and the windows above it) shows a modal
+// message box.  The default shows a QMessageBox; tests install a recorder so
+// that nothing ever blocks on a dialog.
+class UserNotifier
+{
+public:
+    enum class Kind { Information, Warning };
+
+    virtual ~UserNotifier();
+    virtual void notify(Kind kind, QWidget *parent, const QString &title, const QString &text) = 0;
+
+    // The notifier in use.  Never null.
+    static UserNotifier &current();
+    // Replaces the notifier in use; nullptr restores the message-box default.
+    // The caller keeps ownership.
+    static void install(UserNotifier *notifier);
+
+    static void information(QWidget *parent, const QString &title, const QString &text)
+    {
+        current().notify(Kind::Information, parent, title, text);
+    }
+    static void warning(QWidget *parent, const QString &title, const QString &text)
+    {
+        current().notify(Kind::Warning, parent, title, text);
+    }
+};

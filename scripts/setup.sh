@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Shared by run.sh and test.sh: installs the Debian packages the build, the
+# programs and the tests need (only those that are missing), then configures
+# and builds into build/.  Safe to run again.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
+
+PACKAGES=(
+    g++ cmake ninja-build pkg-config
+    qtbase5-dev qttools5-dev qttools5-dev-tools
+    libzint-dev libqrencode-dev
+    xvfb xauth imagemagick zbar-tools
+    fonts-font-awesome fonts-wqy-zenhei fonts-dejavu-core fonts-liberation
+)
+
+korvex_install_packages() {
+    local missing=()
+    local p
+    for p in "${PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$p")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo="sudo"
+    fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+korvex_build() {
+    if [ ! -f "$BUILD_DIR/build.ninja" ]; then
+        cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    fi
+    cmake --build "$BUILD_DIR" -j "$(nproc)"
+}
