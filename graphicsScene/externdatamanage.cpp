@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "externdatamanage.h"
+
+#include "itemtypes.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QGraphicsItem>
+
+namespace {
+
+// One record of the data file: white space simplified, split at "," with
+// empty fields kept.  Spaces next to a comma stay part of the field.
+QStringList splitRecord(const QByteArray &line)
+{
+    QByteArray bytes = line;
+    const int nul = bytes.indexOf('\0');
+    if (nul >= 0)
+        bytes.truncate(nul);
+    return QString::fromUtf8(bytes).simplified().split(QLatin1Char(','));
+}
+
+// Reads one whole line without its line end, however long it is.
+QByteArray readWholeLine(QFile &file)
+{
+    QByteArray line = file.readLine();
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return line;
+}
+
+} // namespace
+
+ExternDataManage::ExternDataManage(QObject *parent) : QObject(parent) {}
+
+void ExternDataManage::addExternItem(QGraphicsItem *item)
+{
+    item->setData(ItemData::IsExtern, true);
+    addColumn(item->data(ItemData::Id).toString());
+}
+
+void ExternDataManage::removeExternItem(QGraphicsItem *item)
+{
+    item->setData(ItemData::IsExtern, false);
+    if (item->type() != ItemTypeCode::Text && item->type() != ItemTypeCode::Barcode)
+        return;
+    const QString id = item->data(ItemData::Id).toString();
+    for (int i = 0; i < columns.size(); ++i) {
+        if (columns.at(i).id == id) {
+            columns.remove(i);
+            itemIds.removeAt(i);
+            return;
+        }
+    }
+}
+
+void ExternDataManage::addColumn(const QString &id)
+{
+    columns.append(Column{id, {}});
+    itemIds.append(id);
+}
+
+bool ExternDataManage::contains(const QString &id) const
+{
+    for (const Column &c : columns) {
+        if (c.id == id)
+            return true;
+    }
+    return false;
+}
+
+void ExternDataManage::clear()
+{
+    itemIds.clear();
+    columns.clear();
+}
+
+void ExternDataManage::appendRecord(const QStringList &fields)
+{
+    for (int i = 0; i < columns.size() && i < fields.size(); ++i)
+        columns[i].values.append(fields.at(i));
+}
+
+int ExternDataManage::loadDataFile(const QString &path)
+{
+    if (!QFile::exists(path))
+        return FileNotFound;
+    for (Column &c : columns)
+        c.values.clear();
+
+    {
+        QFile probe(path);
+        if (!probe.open(QIODevice::ReadOnly))
+            return CannotOpen;
+        // The first line checks the field count; it is also the first record.
+        QByteArray first = readWholeLine(probe);
+        const int nul = first.indexOf('\0');
+        if (nul >= 0)
+            first.truncate(nul);
+        const QStringList fields = QString::fromLatin1(first).simplified().split(QLatin1Char(','));
+        if (fields.size() != columns.size())
+            return ColumnMismatch;
+    }
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return CannotOpen;
+    int count = 0;
+    while (!file.atEnd()) {
+        const QStringList fields = splitRecord(readWholeLine(file));
+        qDebug() << "readed Stringlist:" << fields;
+        if (fields.size() >= columns.size())
+            appendRecord(fields);
+        ++count;
+    }
+    qDebug() << "size:" << count;
+    lines = count;
+    fileName = path;
+    return Loaded;
+}
+
+void ExternDataManage::dumpToLog() const
+{
+    if (columns.isEmpty())
+        qDebug() << "datamanage is empty!";
+    else
+        qDebug() << "contain data:" << itemIds;
+}

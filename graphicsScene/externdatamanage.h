@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QVector>
+
+class QGraphicsItem;
+
+// The external data of one message: which items take their content from a
+// data file (one column per item, in order) and the file's settings that the
+// message file stores in its "ExternDataInfo" block.
+class ExternDataManage : public QObject
+{
+    Q_OBJECT
+public:
+    // Results of loadDataFile.
+    enum LoadResult { FileNotFound = 0, Loaded = 1, ColumnMismatch = 2, CannotOpen = 3 };
+
+    struct Column {
+        QString id;
+        QStringList values;
+    };
+
+    explicit ExternDataManage(QObject *parent = nullptr);
+
+    void addExternItem(QGraphicsItem *item);
+    void removeExternItem(QGraphicsItem *item);
+    void addColumn(const QString &id);
+    bool contains(const QString &id) const;
+    QStringList externItemIds() const { return itemIds; }
+    QString idAt(int index) const { return itemIds.value(index); }
+    bool isEmpty() const { return columns.isEmpty(); }
+    int columnCount() const { return columns.size(); }
+    const Column &columnAt(int index) const { return columns.at(index); }
+    void clear();
+    void appendRecord(const QStringList &fields);
+    int loadDataFile(const QString &path);
+    void dumpToLog() const;
+
+    int jobCompleteType() const { return jobComplete; }
+    void setJobCompleteType(int type) { jobComplete = type; }
+    int startLine() const { return start; }
+    void setStartLine(int line) { start = line; }
+    int currentLine() const { return current; }
+    void setCurrentLine(int line) { current = line; }
+    int endLine() const { return end; }
+    void setEndLine(int line) { end = line; }
+    int lineCount() const { return lines; }
+    QString dataFileName() const { return fileName; }
+    void setDataFileName(const QString &path) { fileName = path; }
+    int externMode() const { return mode; }
+    void setExternMode(int m) { mode = m; }
+
+private:
+    int jobComplete = 0;
+    QVector<Column> columns;
+    QStringList itemIds;
+    int start = 0;
+    int current = 0;
+    int end = 10;
+    int lines = 200;
+    QString fileName;
+    int mode = 0;
+};

@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "graphicsscene.h"
+
+#include "graphicstextitem.h"
+
+#include <QGraphicsView>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+const QColor SurroundGrey(220, 220, 220);
+} // namespace
+
+GraphicsScene::GraphicsScene(QObject *parent) : QGraphicsScene(parent), dataManage(this)
+{
+    connect(this, &QGraphicsScene::selectionChanged, this, &GraphicsScene::onSelectionChanged);
+}
+
+ItemType GraphicsScene::kindOf(const QGraphicsItem *item)
+{
+    switch (item ? item->type() : 0) {
+    case ItemTypeCode::Text:
+        return TypeText;
+    case ItemTypeCode::Time:
+        return TypeTime;
+    case ItemTypeCode::SerialNumber:
+        return TypeSerialNumber;
+    case ItemTypeCode::Barcode:
+        return TypeBarcode;
+    case ItemTypeCode::Image:
+        return TypeImage;
+    case ItemTypeCode::ShiftCode:
+        return TypeShiftCode;
+    default:
+        return TypeNone;
+    }
+}
+
+QGraphicsItem *GraphicsScene::createItem(ItemType kind)
+{
+    switch (kind) {
+    case TypeText:
+        return new GraphicsTextItem;
+    default:
+        return nullptr;
+    }
+}
+
+void GraphicsScene::onSelectionChanged()
+{
+    const QList<QGraphicsItem *> selected = selectedItems();
+    if (selected.isEmpty()) {
+        emit curSelectItem(nullptr, TypeNone);
+        return;
+    }
+    QGraphicsItem *first = selected.first();
+    const ItemType kind = kindOf(first);
+    if (kind != TypeNone)
+        emit curSelectItem(first, kind);
+}
+
+void GraphicsScene::addNewItem(ItemType kind)
+{
+    int x = 0;
+    for (const QGraphicsItem *item : items()) {
+        const QRectF r = item->sceneBoundingRect();
+        x = std::max(x, int(r.left() + r.width()));
+    }
+
+    QGraphicsItem *item = createItem(kind);
+    if (!item) {
+        fitSceneRect();
+        return;
+    }
+    if (kind == TypeText || kind == TypeBarcode) {
+        item->setData(ItemData::Id, uniqueItemName(kind == TypeText ? "Text" : "Barcode"));
+        item->setData(ItemData::IsExtern, false);
+    }
+    item->setPos(x, 0);
+    addItem(item);
+    clearSelection();
+    item->setSelected(true);
+
+    const QList<QGraphicsView *> allViews = views();
+    if (!allViews.isEmpty()) {
+        const QRectF r = sceneRect();
+        allViews.first()->centerOn(r.left() + r.width(), 0);
+    }
+    fitSceneRect();
+}
+
+QString GraphicsScene::uniqueItemName(const QString &prefix) const
+{
+    QStringList taken;
+    for (const QGraphicsItem *item : items()) {
+        const QVariant id = item->data(ItemData::Id);
+        if (id.isValid() && id.toString().contains(prefix))
+            taken << id.toString();
+    }
+    for (int n = 0;; ++n) {
+        const QString candidate = prefix + QString::number(n);
+        if (!taken.contains(candidate))
+            return candidate;
+    }
+}
+
+void GraphicsScene::fitSceneRect()
+{
+    const QRectF r = itemsBoundingRect();
+    setSceneRect(0, 0, int(r.left() + r.width()), int(r.top() + r.height()));
+    setBackgroundBrush(SurroundGrey);
+}
+
+void GraphicsScene::setItemExtern(QGraphicsItem *item, bool on)
+{
+    if (!item)
+        return;
+    const bool held = dataManage.contains(item->data(ItemData::Id).toString());
+    if (on == held)
+        return;
+    if (on)
+        dataManage.addExternItem(item);
+    else
+        dataManage.removeExternItem(item);
+    emit externDataContainerSizeChanged();
+    dataManage.dumpToLog();
+}
+
+void GraphicsScene::deleteSelectedItems()
+{
+    const QList<QGraphicsItem *> selected = selectedItems();
+    for (QGraphicsItem *item : selected) {
+        if (item->data(ItemData::IsExtern).toBool()) {
+            dataManage.removeExternItem(item);
+            emit externDataContainerSizeChanged();
+        }
+        removeItem(item);
+        delete item;
+    }
+    dataManage.dumpToLog();
+    fitSceneRect();
+}
+
+void GraphicsScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
+{
+    QGraphicsScene::mousePressEvent(event);
+}
+
+void GraphicsScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
+{
+    if (!selectedItems().isEmpty()) {
+        emit itemPositionChanged();
+        if (autoFitSceneRect)
+            fitSceneRect();
+    }
+    QGraphicsScene::mouseReleaseEvent(event);
+}
+
+void GraphicsScene::drawBackground(QPainter *painter, const QRectF &rect)
+{
+    QGraphicsScene::drawBackground(painter, rect);
+    painter->fillRect(sceneRect(), Qt::white);
+}

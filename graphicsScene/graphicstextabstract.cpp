@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "graphicstextabstract.h"
+
+#include <QJsonValue>
+#include <QPainter>
+#include <QStyleOptionGraphicsItem>
+#include <climits>
+#include <cmath>
+
+const char *const GraphicsTextAbstract::DefaultFamily = "SimHei";
+
+GraphicsTextAbstract::GraphicsTextAbstract(QGraphicsItem *parent, int pixelSize)
+    : QGraphicsTextItem(parent), pixelSize(pixelSize)
+{
+    QFont f = font();
+    f.setFamily(QString::fromLatin1(DefaultFamily));
+    f.setPixelSize(pixelSize);
+    setFont(f);
+    setFlags(ItemIsMovable | ItemIsSelectable | ItemSendsGeometryChanges);
+}
+
+void GraphicsTextAbstract::paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
+                                 QWidget *widget)
+{
+    // Paint with a default option so the framework's dashed outline never shows.
+    QStyleOptionGraphicsItem plain;
+    QGraphicsTextItem::paint(painter, &plain, widget);
+
+    if (option->state & QStyle::State_Selected) {
+        QPen pen(Qt::blue, 0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        const QRectF r = boundingRect();
+        painter->drawRect(QRectF(r.left() + 0.5, r.top() + 0.5, r.width() - 1, r.height() - 1));
+    }
+}
+
+void GraphicsTextAbstract::setFontPixelSize(int size)
+{
+    QFont f = font();
+    f.setPixelSize(size);
+    pixelSize = size;
+    setFont(f);
+}
+
+void GraphicsTextAbstract::setFontLetterSpacing(int spacing)
+{
+    QFont f = font();
+    f.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    letterSpacing = spacing;
+    setFont(f);
+}
+
+void GraphicsTextAbstract::setFontBold(bool on)
+{
+    QFont f = font();
+    f.setWeight(on ? QFont::Bold : QFont::Normal);
+    bold = on;
+    setFont(f);
+}
+
+void GraphicsTextAbstract::setFontItalic(bool on)
+{
+    QFont f = font();
+    f.setStyle(on ? QFont::StyleItalic : QFont::StyleNormal);
+    italic = on;
+    setFont(f);
+}
+
+void GraphicsTextAbstract::setFontUnderline(bool on)
+{
+    QFont f = font();
+    f.setUnderline(on);
+    underline = on;
+    setFont(f);
+}
+
+void GraphicsTextAbstract::applyFontFamily(const QFont &font)
+{
+    QFont f = font;
+    f.setPixelSize(pixelSize);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
+    f.setWeight(bold ? QFont::Bold : QFont::Normal);
+    f.setStyle(italic ? QFont::StyleItalic : QFont::StyleNormal);
+    f.setUnderline(underline);
+    setFont(f);
+}
+
+bool GraphicsTextAbstract::loadRecord(const QJsonObject &)
+{
+    return true;
+}
+
+bool GraphicsTextAbstract::saveRecord(QJsonObject &)
+{
+    return true;
+}
+
+void GraphicsTextAbstract::refreshText() {}
+
+int jsonToInt(const QJsonValue &value, int defaultValue)
+{
+    if (!value.isDouble())
+        return defaultValue;
+    const double d = value.toDouble();
+    double whole = 0;
+    if (std::modf(d, &whole) != 0.0 || whole < INT_MIN || whole > INT_MAX)
+        return defaultValue;
+    return int(whole);
+}
+
+void rotateAboutCentre(QGraphicsItem *item, int degrees)
+{
+    item->setTransformOriginPoint(item->boundingRect().center());
+    item->setRotation(degrees);
+}

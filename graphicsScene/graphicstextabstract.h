@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "itemtypes.h"
+
+#include <QGraphicsTextItem>
+#include <QFont>
+#include <QJsonObject>
+
+// Base of every text-like item (fixed text, date/time, serial number, shift
+// code): keeps the font style set through the property panel, draws its own
+// thin selection frame, and defines the record operations through which the
+// scene and the message file handle every text-like item.
+class GraphicsTextAbstract : public QGraphicsTextItem
+{
+    Q_OBJECT
+public:
+    enum { Type = ItemTypeCode::TextAbstract };
+
+    // Pixel size used by every item kind at construction.
+    static constexpr int DefaultPixelSize = 150;
+    static const char *const DefaultFamily; // "SimHei"
+
+    explicit GraphicsTextAbstract(QGraphicsItem *parent = nullptr,
+                                  int pixelSize = DefaultPixelSize);
+
+    int type() const override { return Type; }
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
+               QWidget *widget) override;
+
+    // Style operations; each changes one property of the current font.
+    void setFontPixelSize(int size);
+    void setFontLetterSpacing(int spacing); // absolute, in pixels
+    void setFontBold(bool on);
+    void setFontItalic(bool on);
+    void setFontUnderline(bool on);
+    // Starts from font (the chosen family) and re-applies the remembered style.
+    void applyFontFamily(const QFont &font);
+
+    int fontPixelSize() const { return pixelSize; }
+    int fontLetterSpacing() const { return letterSpacing; }
+    bool isBold() const { return bold; }
+    bool isItalic() const { return italic; }
+    bool isUnderline() const { return underline; }
+    QString contentText() const { return content; }
+
+    // Record operations.  The base versions read and write nothing.
+    virtual bool loadRecord(const QJsonObject &record);
+    virtual bool saveRecord(QJsonObject &record);
+    virtual void refreshText();
+
+protected:
+    int pixelSize;
+    int letterSpacing = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    QString content;
+};
+
+// Reads a JSON value as an integer: the value when it is a whole number, 0
+// for anything else (fractions, strings, missing values).
+int jsonToInt(const QJsonValue &value, int defaultValue = 0);
+
+// Sets the item's rotation about the centre of its bounding rectangle.
+void rotateAboutCentre(QGraphicsItem *item, int degrees);

@@ -1,0 +1,240 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "messagefile.h"
+
+#include "graphicsscene.h"
+#include "graphicstextitem.h"
+#include "usernotifier.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QMap>
+#include <QSaveFile>
+
+namespace {
+
+const QString BoxTitle = QStringLiteral("Qt Drawing");
+
+// The item arrays of the document, in the order the reader creates them.
+struct RecordArray {
+    ItemType kind;
+    const char *key;
+};
+const RecordArray recordArrays[] = {
+    {TypeText, "TextItemInfo"},       {TypeTime, "TimeItemInfo"},
+    {TypeSerialNumber, "CntItemInfo"}, {TypeBarcode, "BarcodeItemInfo"},
+    {TypeImage, "ImgItemInfo"},       {TypeShiftCode, "ShiftItemInfo"},
+};
+
+const char *arrayKey(ItemType kind)
+{
+    for (const RecordArray &a : recordArrays) {
+        if (a.kind == kind)
+            return a.key;
+    }
+    return nullptr;
+}
+
+// Writes the item's record; false when the item is not to be saved.
+bool saveItemRecord(QGraphicsItem *item, QJsonObject &record)
+{
+    switch (item->type()) {
+    case ItemTypeCode::Text:
+        return static_cast<GraphicsTextAbstract *>(item)->saveRecord(record);
+    default:
+        return false;
+    }
+}
+
+// Reads the record into a freshly created item; false when the item refuses it.
+bool loadItemRecord(QGraphicsItem *item, const QJsonObject &record)
+{
+    switch (item->type()) {
+    case ItemTypeCode::Text:
+        return static_cast<GraphicsTextAbstract *>(item)->loadRecord(record);
+    default:
+        return false;
+    }
+}
+
+void showDataFileResult(int result)
+{
+    QString text;
+    switch (result) {
+    case ExternDataManage::FileNotFound:
+        text = QStringLiteral("Can not find the extern data file!");
+        break;
+    case ExternDataManage::ColumnMismatch:
+        text = QStringLiteral("The columns in the file don't match the extern items you create!");
+        break;
+    case ExternDataManage::CannotOpen:
+        text = QStringLiteral("Unknown Error!");
+        break;
+    default:
+        return;
+    }
+    UserNotifier::information(nullptr, QStringLiteral("t"), text);
+}
+
+} // namespace
+
+namespace MessageFile {
+
+QJsonObject toDocument(GraphicsScene &scene)
+{
+    ExternDataManage &m = scene.externData();
+    QJsonObject document;
+    if (!m.isEmpty() && m.externMode() != 0) {
+        QJsonObject sequence;
+        for (int i = 0; i < m.columnCount(); ++i) {
+            qDebug() << "dataManage ID:" << m.idAt(i);
+            sequence.insert(QStringLiteral("F%1").arg(i), m.idAt(i));
+        }
+        document.insert("ExternDataSequance", sequence);
+    } else {
+        m.setExternMode(0);
+        for (QGraphicsItem *item : scene.items())
+            item->setData(ItemData::IsExtern, false);
+        m.clear();
+    }
+
+    QJsonObject info;
+    info.insert("ExternMode", m.externMode());
+    if (m.externMode() == 1) {
+        info.insert("ExternFileName", m.dataFileName());
+        info.insert("CurrentLine", m.currentLine());
+        info.insert("StartLine", m.startLine());
+        info.insert("EndLine", m.endLine());
+        info.insert("JObCompleteType", m.jobCompleteType());
+    }
+    document.insert("ExternDataInfo", info);
+    writeItems(scene, document);
+    return document;
+}
+
+bool save(GraphicsScene &scene, const QString &path, QWidget *parent)
+{
+    // Written to a temporary file and renamed over the old one on success, so
+    // a failed save never leaves a half-written message behind.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        UserNotifier::warning(parent, BoxTitle,
+                              QStringLiteral("Cannot write file %1:\n%2.")
+                                  .arg(path, file.errorString()));
+        return false;
+    }
+    const QByteArray bytes = QJsonDocument(toDocument(scene)).toJson(QJsonDocument::Indented);
+    // QSaveFile::commit() still renames when the final flush wrote only part
+    // of the buffer (disk full), so the flush is checked on its own first.
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    if (!written)
+        file.cancelWriting();
+    if (!file.commit()) {
+        UserNotifier::warning(parent, BoxTitle,
+                              QStringLiteral("Cannot write file %1:\n%2.")
+                                  .arg(path, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+bool writeItems(GraphicsScene &scene, QJsonObject &document)
+{
+    const QList<QGraphicsItem *> items = scene.items(Qt::DescendingOrder);
+    if (items.isEmpty())
+        return false;
+
+    QMap<ItemType, QJsonArray> arrays;
+    for (QGraphicsItem *item : items) {
+        const ItemType kind = GraphicsScene::kindOf(item);
+        if (!arrayKey(kind))
+            continue;
+        QJsonObject record;
+        if (saveItemRecord(item, record))
+            arrays[kind].append(record);
+    }
+    for (const RecordArray &a : recordArrays) {
+        if (!arrays.value(a.kind).isEmpty())
+            document.insert(a.key, arrays.value(a.kind));
+    }
+    return true;
+}
+
+void loadItems(GraphicsScene &scene, const QJsonObject &document)
+{
+    scene.clear();
+    for (const RecordArray &a : recordArrays) {
+        const QJsonValue value = document.value(a.key);
+        if (!value.isArray())
+            continue;
+        for (const QJsonValue &element : value.toArray()) {
+            QGraphicsItem *item = GraphicsScene::createItem(a.kind);
+            if (!item)
+                break;
+            if (!loadItemRecord(item, element.toObject())) {
+                delete item;
+                continue;
+            }
+            scene.addItem(item);
+        }
+    }
+}
+
+void applyDocument(GraphicsScene &scene, const QJsonObject &root)
+{
+    ExternDataManage &m = scene.externData();
+    loadItems(scene, root);
+
+    const QJsonValue info = root.value("ExternDataInfo");
+    if (info.isObject())
+        m.setExternMode(jsonToInt(info.toObject().value("ExternMode")));
+
+    const QJsonValue sequence = root.value("ExternDataSequance");
+    if (sequence.isObject() && !sequence.toObject().isEmpty() && m.externMode() != 0) {
+        // Columns are looked up densely from "F0"; a gap yields an empty ID.
+        const QJsonObject columns = sequence.toObject();
+        m.clear();
+        for (int i = 0; i < columns.size(); ++i)
+            m.addColumn(columns.value(QStringLiteral("F%1").arg(i)).toString());
+        qDebug() << "from scene:" << m.externItemIds();
+    }
+
+    if (info.isObject()) {
+        const QJsonObject settings = info.toObject();
+        m.setExternMode(jsonToInt(settings.value("ExternMode")));
+        if (m.externMode() == 1) {
+            m.setDataFileName(settings.value("ExternFileName").toString());
+            m.setCurrentLine(jsonToInt(settings.value("CurrentLine")));
+            m.setStartLine(jsonToInt(settings.value("StartLine")));
+            m.setEndLine(jsonToInt(settings.value("EndLine")));
+            m.setJobCompleteType(jsonToInt(settings.value("JObCompleteType")));
+            showDataFileResult(m.loadDataFile(m.dataFileName()));
+        }
+    }
+
+    scene.update();
+    scene.fitSceneRect();
+}
+
+bool load(GraphicsScene &scene, const QString &path, QWidget *parent)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        UserNotifier::warning(parent, BoxTitle,
+                              QStringLiteral("Cannot read print file %1:\n%2.")
+                                  .arg(path, file.errorString()));
+        return false;
+    }
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    file.close();
+    if (document.isNull() || document.isEmpty()) {
+        UserNotifier::warning(parent, BoxTitle,
+                              QStringLiteral("File %1 is empty.").arg(path));
+        return false;
+    }
+    applyDocument(scene, document.object());
+    return true;
+}
+
+} // namespace MessageFile

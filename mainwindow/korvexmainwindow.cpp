@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "korvexmainwindow.h"
+
+#include "graphicsscene.h"
+#include "graphicsview.h"
+#include "ui_korvexmainwindow.h"
+
+KorvexMainWindow::KorvexMainWindow(QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::KorvexMainWindow), preview(new GraphicsScene(this))
+{
+    ui->setupUi(this);
+    ui->graphicsView->setScene(preview);
+    ui->graphicsView->setHeadMask(15);
+}
+
+KorvexMainWindow::~KorvexMainWindow()
+{
+    delete ui;
+}
+
+GraphicsView *KorvexMainWindow::previewView() const
+{
+    return ui->graphicsView;
+}

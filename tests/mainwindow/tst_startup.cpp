@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "devicestore.h"
+#include "graphicsscene.h"
+#include "graphicsview.h"
+#include "korvexmainwindow.h"
+#include "startup.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QSettings>
+#include <QtTest>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(mainwindow);
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "KorvexSoftWare").clear();
+    }
+
+    void configureInstallsStyleSheetAndNames()
+    {
+        auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
+        Startup::configure(*app);
+        const QString sheet = app->styleSheet();
+        for (const char *selector :
+             {"QLabel#deviceListLabel", "QLabel#fileListLabel", "QWidget#widget_2", "QTabBar::tab",
+              "QTabBar::tab:selected", "QTabBar::tab:!selected", "QTabBar::tab:hover", "QToolButton",
+              "QToolButton::hover", "QToolButton::checked", "QToolButton MyDeviceToolBtn::hover"})
+            QVERIFY2(sheet.contains(QLatin1String(selector) + "{"), selector);
+        QVERIFY(sheet.indexOf("QLabel#deviceListLabel") < sheet.indexOf("QToolButton MyDeviceToolBtn"));
+        QCOMPARE(QCoreApplication::organizationName(), QString("VexaSettings"));
+        QCOMPARE(QCoreApplication::applicationName(), QString("KorvexSoftWare"));
+    }
+
+    void iconsAreInTheResourceBundle()
+    {
+        for (const char *name : {"text", "time", "serialNum", "image", "barcode", "shiftcode",
+                                 "delete", "save", "newFile", "editFile", "syncFile",
+                                 "syncParameter", "select", "server", "start", "stop"}) {
+            const QImage icon(QString(":/icon/%1.png").arg(name));
+            QVERIFY2(!icon.isNull(), name);
+            QCOMPARE(icon.size(), QSize(32, 32));
+        }
+    }
+
+    void deviceStoreKeepsPortAndRemarkNamesAcrossRestarts()
+    {
+        QVERIFY(!DeviceStore::serverPort().has_value());
+        DeviceStore::setServerPort(64100);
+        DeviceStore::setRemarkName("192.168.1.20", "Line 1 coder");
+        DeviceStore::setRemarkName("192.168.1.21", "Line 2 coder");
+        DeviceStore::setRemarkName("fe80::1", "v6 coder");
+
+        // The store is read afresh each time: a value written elsewhere is seen.
+        QSettings other(QSettings::NativeFormat, QSettings::UserScope, "KorvexSoftWare");
+        QCOMPARE(other.value("NetWork/ServerPort").toInt(), 64100);
+        other.setValue("DeviceRemarkName/192.168.1.20", "Renamed");
+        other.sync();
+
+        QCOMPARE(DeviceStore::serverPort().value_or(0), 64100);
+        QCOMPARE(DeviceStore::remarkName("192.168.1.20"), QString("Renamed"));
+        QCOMPARE(DeviceStore::remarkName("192.168.1.21"), QString("Line 2 coder"));
+        QCOMPARE(DeviceStore::remarkName("fe80::1"), QString("v6 coder"));
+        QCOMPARE(DeviceStore::remarkName("192.168.1.2"), QString());
+    }
+
+    void mainWindowShowsAMessageScene()
+    {
+        KorvexMainWindow window;
+        QCOMPARE(window.windowTitle(), QString("KorvexMainWindow"));
+        QCOMPARE(window.size(), QSize(800, 600));
+        QVERIFY(window.previewView());
+        QCOMPARE(window.previewView()->messageScene(), window.previewScene());
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"

@@ -1,0 +1,398 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Draw the 32x32 toolbar icons of KorvexControl into mainwindow/icons/.
+
+Standard library only, so the icons can be redrawn on any machine with a
+plain Python 3. Every shape is sampled on a 4x4 grid per pixel and averaged,
+which gives smooth edges without a graphics library. The output is
+byte-for-byte the same on every run: no timestamps or other ancillary chunks
+go into the PNGs.
+
+Usage: python3 tools/icons/make_icons.py [output folder]
+"""
+
+import math
+import struct
+import sys
+import zlib
+from pathlib import Path
+
+SIZE = 32  # icon edge in pixels
+SS = 4     # samples per pixel along each axis
+
+# Coordinates below are in pixels of the final icon, origin top left, y down.
+# Integer coordinates lie on pixel borders, so a 2 px stroke along x = 4
+# covers exactly the pixel columns 3 and 4 and stays sharp.
+
+INK = (0x37, 0x47, 0x4F)         # outlines and text; dark enough on white
+INK_SOFT = (0x90, 0xA4, 0xAE)    # text lines on sheets, slots
+PAPER = (0xFF, 0xFF, 0xFF)
+PAPER_SHADE = (0xDD, 0xE3, 0xE8)
+BLUE = (0x1E, 0x88, 0xE5)
+BLUE_DARK = (0x15, 0x65, 0xC0)
+GREEN = (0x43, 0xA0, 0x47)
+RED = (0xE5, 0x39, 0x35)
+AMBER = (0xFF, 0xB3, 0x00)
+AMBER_DARK = (0xE6, 0x9A, 0x00)
+WOOD = (0xF5, 0xD0, 0xA0)
+SKY = (0xB3, 0xE5, 0xFC)
+NIGHT = (0x3F, 0x51, 0xB5)
+PINK = (0xF4, 0x8F, 0xB1)
+CLEAR = None  # paint transparency, used to cut a gap around badges
+
+
+class Shape:
+    """A region given by an inside test and a bounding box (x0, y0, x1, y1)."""
+
+    def __init__(self, inside, box):
+        self.inside = inside
+        self.box = box
+
+    def __or__(self, other):
+        a, b = self, other
+        box = (min(a.box[0], b.box[0]), min(a.box[1], b.box[1]),
+               max(a.box[2], b.box[2]), max(a.box[3], b.box[3]))
+        return Shape(lambda x, y: a.inside(x, y) or b.inside(x, y), box)
+
+    def __sub__(self, other):
+        a, b = self, other
+        return Shape(lambda x, y: a.inside(x, y) and not b.inside(x, y), a.box)
+
+    def __and__(self, other):
+        a, b = self, other
+        return Shape(lambda x, y: a.inside(x, y) and b.inside(x, y), a.box)
+
+
+def rect(x0, y0, x1, y1):
+    return Shape(lambda x, y: x0 <= x < x1 and y0 <= y < y1, (x0, y0, x1, y1))
+
+
+def round_rect(x0, y0, x1, y1, r):
+    def inside(x, y):
+        # distance from the rectangle shrunk by r
+        dx = max(x0 + r - x, 0.0, x - (x1 - r))
+        dy = max(y0 + r - y, 0.0, y - (y1 - r))
+        return x0 <= x < x1 and y0 <= y < y1 and dx * dx + dy * dy <= r * r
+    return Shape(inside, (x0, y0, x1, y1))
+
+
+def circle(cx, cy, r):
+    return Shape(lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r,
+                 (cx - r, cy - r, cx + r, cy + r))
+
+
+def line(x0, y0, x1, y1, w):
+    """Segment of thickness w with round caps."""
+    dx, dy = x1 - x0, y1 - y0
+    len2 = dx * dx + dy * dy or 1e-9
+    h = w / 2.0
+
+    def inside(x, y):
+        t = max(0.0, min(1.0, ((x - x0) * dx + (y - y0) * dy) / len2))
+        px, py = x0 + t * dx - x, y0 + t * dy - y
+        return px * px + py * py <= h * h
+    return Shape(inside, (min(x0, x1) - h, min(y0, y1) - h,
+                          max(x0, x1) + h, max(y0, y1) + h))
+
+
+def polyline(points, w, closed=False):
+    pts = list(points) + ([points[0]] if closed else [])
+    shape = line(*pts[0], *pts[1], w)
+    for a, b in zip(pts[1:], pts[2:]):
+        shape = shape | line(*a, *b, w)
+    return shape
+
+
+def polygon(points):
+    xs = [p[0] for p in points]
+    ys = [p[1] for p in points]
+
+    def inside(x, y):
+        # even-odd rule
+        hit = False
+        j = len(points) - 1
+        for i in range(len(points)):
+            xi, yi = points[i]
+            xj, yj = points[j]
+            if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
+                hit = not hit
+            j = i
+        return hit
+    return Shape(inside, (min(xs), min(ys), max(xs), max(ys)))
+
+
+def along(tip, end, s0, s1, half):
+    """Quad lying on the axis tip->end between distances s0 and s1, half-width half."""
+    length = math.hypot(end[0] - tip[0], end[1] - tip[1])
+    dx, dy = (end[0] - tip[0]) / length, (end[1] - tip[1]) / length
+    nx, ny = -dy, dx
+
+    def at(s, n):
+        return (tip[0] + dx * s + nx * n, tip[1] + dy * s + ny * n)
+    return [at(s0, -half), at(s1, -half), at(s1, half), at(s0, half)]
+
+
+class Canvas:
+    def __init__(self):
+        n = SIZE * SS
+        self.n = n
+        # RGBA per sample, 0..255
+        self.px = [[0, 0, 0, 0] for _ in range(n * n)]
+
+    def fill(self, shape, color):
+        x0, y0, x1, y1 = shape.box
+        n = self.n
+        i0, i1 = max(0, int(math.floor(x0 * SS))), min(n, int(math.ceil(x1 * SS)) + 1)
+        j0, j1 = max(0, int(math.floor(y0 * SS))), min(n, int(math.ceil(y1 * SS)) + 1)
+        for j in range(j0, j1):
+            y = (j + 0.5) / SS
+            row = j * n
+            for i in range(i0, i1):
+                x = (i + 0.5) / SS
+                if not shape.inside(x, y):
+                    continue
+                p = self.px[row + i]
+                # every colour is opaque, so a sample simply takes the last one
+                p[:] = [0, 0, 0, 0] if color is CLEAR else [color[0], color[1], color[2], 255]
+
+    def pixels(self):
+        """Average each SSxSS block, weighting colour by alpha so edges do not darken."""
+        out = bytearray()
+        n = self.n
+        for py in range(SIZE):
+            out.append(0)  # PNG filter type: none
+            for px in range(SIZE):
+                r = g = b = a = 0.0
+                for j in range(py * SS, py * SS + SS):
+                    for i in range(px * SS, px * SS + SS):
+                        p = self.px[j * n + i]
+                        r += p[0] * p[3]
+                        g += p[1] * p[3]
+                        b += p[2] * p[3]
+                        a += p[3]
+                if a == 0:
+                    out += b"\0\0\0\0"
+                    continue
+                out += bytes((int(r / a + 0.5), int(g / a + 0.5), int(b / a + 0.5),
+                              int(a / (SS * SS) + 0.5)))
+        return bytes(out)
+
+
+def png_bytes(canvas):
+    def chunk(tag, data):
+        body = tag + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+    # 8-bit RGBA, no interlace
+    ihdr = struct.pack(">IIBBBBB", SIZE, SIZE, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr)
+            + chunk(b"IDAT", zlib.compress(canvas.pixels(), 9)) + chunk(b"IEND", b""))
+
+
+# --- shared pieces ---------------------------------------------------------
+
+def sheet(c, x0=5, y0=3, x1=23, y1=29, fold=6, lines=True):
+    """A page with its top right corner folded over."""
+    outline = [(x0, y0), (x1 - fold, y0), (x1, y0 + fold), (x1, y1), (x0, y1)]
+    c.fill(polygon(outline), PAPER)
+    if lines:
+        for y in (11, 15, 19, 23):
+            c.fill(rect(x0 + 4, y, x1 - 4, y + 2), INK_SOFT)
+    c.fill(polygon([(x1 - fold, y0), (x1 - fold, y0 + fold), (x1, y0 + fold)]), PAPER_SHADE)
+    c.fill(polyline(outline, 2, closed=True), INK)
+    c.fill(polyline([(x1 - fold, y0), (x1 - fold, y0 + fold), (x1, y0 + fold)], 2), INK)
+
+
+def send_arrow(c, y=24, x0=13, x1=31, color=BLUE):
+    """Right-pointing arrow with a transparent gap around it, for "send to device"."""
+    head = 7  # half height of the arrow head
+    shaft = line(x0, y, x1 - head, y, 4)
+    tip = polygon([(x1 - head - 1, y - head), (x1, y), (x1 - head - 1, y + head)])
+    c.fill(line(x0, y, x1 - head, y, 8) | polyline(
+        [(x1 - head - 1, y - head), (x1, y), (x1 - head - 1, y + head)], 4, closed=True), CLEAR)
+    c.fill(shaft | tip, color)
+
+
+# --- the icons -------------------------------------------------------------
+
+ICONS = {}
+
+
+def icon(name):
+    def register(fn):
+        ICONS[name] = fn
+        return fn
+    return register
+
+
+@icon("text")
+def draw_text(c):
+    c.fill(rect(6, 4, 26, 9), INK)        # cross bar
+    c.fill(rect(6, 4, 9, 12), INK)        # serifs hanging from the bar
+    c.fill(rect(23, 4, 26, 12), INK)
+    c.fill(rect(13, 4, 19, 28), INK)      # stem
+    c.fill(rect(10, 25, 22, 28), INK)     # foot
+
+
+@icon("time")
+def draw_time(c):
+    c.fill(circle(16, 16, 14), BLUE)
+    c.fill(circle(16, 16, 11.5), PAPER)
+    for x0, y0, x1, y1 in ((15, 5, 17, 8), (15, 24, 17, 27), (5, 15, 8, 17), (24, 15, 27, 17)):
+        c.fill(rect(x0, y0, x1, y1), INK)
+    c.fill(line(16, 16, 16, 8, 2), INK)     # minute hand at twelve
+    c.fill(line(16, 16, 21.5, 19.5, 2.5), INK)  # hour hand towards four
+    c.fill(circle(16, 16, 2), RED)
+
+
+# Seven-segment strokes: a top, b upper right, c lower right, d bottom,
+# e lower left, f upper left, g middle.
+DIGIT_SEGMENTS = {"1": "bc", "2": "abged", "3": "abgcd"}
+
+
+def seven_segment(c, digit, x0, y0, w, h, color):
+    x1, ym, y1 = x0 + w, y0 + h / 2.0, y0 + h
+    ends = {"a": (x0, y0, x1, y0), "b": (x1, y0, x1, ym), "c": (x1, ym, x1, y1),
+            "d": (x0, y1, x1, y1), "e": (x0, ym, x0, y1), "f": (x0, y0, x0, ym),
+            "g": (x0, ym, x1, ym)}
+    for s in DIGIT_SEGMENTS[digit]:
+        c.fill(line(*ends[s], 2), color)
+
+
+@icon("serialNum")
+def draw_serial_num(c):
+    # a counter display, as on the coder's own screen
+    c.fill(round_rect(1, 6, 31, 26, 3), INK)
+    for k, d in enumerate("123"):
+        seven_segment(c, d, 6 + 9 * k, 10, 5, 12, PAPER)
+
+
+@icon("image")
+def draw_image(c):
+    c.fill(round_rect(2, 5, 30, 27, 2), INK)
+    c.fill(rect(4, 7, 28, 25), SKY)
+    c.fill(circle(21.5, 12, 3), AMBER)
+    c.fill(polygon([(4, 25), (4, 21), (12, 13), (19, 21), (22, 18), (28, 24), (28, 25)]), GREEN)
+
+
+@icon("barcode")
+def draw_barcode(c):
+    # alternating bar / space widths in pixels, starting and ending with a bar
+    widths = [2, 1, 1, 1, 3, 1, 1, 2, 2, 1, 1, 1, 1, 2, 3, 1, 1]
+    x = 4
+    bars = []
+    for k, w in enumerate(widths):
+        if k % 2 == 0:
+            bars.append((x, w))
+        x += w
+    for k, (x, w) in enumerate(bars):
+        guard = k in (0, len(bars) - 1)  # end bars run longer, as on EAN labels
+        c.fill(rect(x, 5, x + w, 28 if guard else 25), INK)
+
+
+@icon("shiftcode")
+def draw_shiftcode(c):
+    # day shift and night shift
+    c.fill(circle(10.5, 10.5, 4.5), AMBER)
+    for k in range(8):
+        a = math.radians(k * 45)
+        c.fill(line(10.5 + 6.5 * math.cos(a), 10.5 + 6.5 * math.sin(a),
+                    10.5 + 8.5 * math.cos(a), 10.5 + 8.5 * math.sin(a), 1.8), AMBER)
+    c.fill(circle(21, 21, 9) - circle(25.5, 16.5, 7.5), NIGHT)
+
+
+@icon("delete")
+def draw_delete(c):
+    c.fill(line(8, 8, 24, 24, 5) | line(24, 8, 8, 24, 5), RED)
+
+
+@icon("save")
+def draw_save(c):
+    c.fill(polygon([(3, 3), (25, 3), (29, 7), (29, 29), (3, 29)]) &
+           round_rect(3, 3, 29, 29, 2), BLUE_DARK)
+    c.fill(rect(9, 3, 23, 12), PAPER_SHADE)   # metal shutter
+    c.fill(rect(18, 5, 21, 10), BLUE_DARK)    # its window
+    c.fill(rect(7, 16, 25, 29), PAPER)        # label
+    c.fill(rect(10, 19, 22, 21), INK_SOFT)
+    c.fill(rect(10, 23, 22, 25), INK_SOFT)
+
+
+@icon("newFile")
+def draw_new_file(c):
+    sheet(c)
+    c.fill(circle(23, 23, 9), CLEAR)
+    c.fill(circle(23, 23, 7), GREEN)
+    c.fill(rect(22, 19, 24, 27) | rect(19, 22, 27, 24), PAPER)
+
+
+@icon("editFile")
+def draw_edit_file(c):
+    sheet(c)
+    tip, end = (13, 29), (29, 13)
+
+    def cone(length, half):
+        base = along(tip, end, length, length, half)
+        return polygon([base[0], tip, base[3]])
+
+    c.fill(polygon(along(tip, end, 0, 23.5, 5)), CLEAR)  # gap between pencil and page
+    c.fill(cone(5, 3), WOOD)
+    c.fill(cone(2.2, 1.3), INK)                                       # lead
+    c.fill(polygon(along(tip, end, 5, 18, 3)), AMBER)
+    c.fill(polygon(along(tip, end, 5, 18, 0.8)), AMBER_DARK)          # groove down the middle
+    c.fill(polygon(along(tip, end, 18, 19.5, 3)), INK_SOFT)           # ferrule
+    c.fill(polygon(along(tip, end, 19.5, 22.6, 3)), PINK)             # eraser
+
+
+@icon("syncFile")
+def draw_sync_file(c):
+    sheet(c, x1=21)
+    send_arrow(c)
+
+
+@icon("syncParameter")
+def draw_sync_parameter(c):
+    # three sliders set to different values
+    for y, knob in ((5, 15), (12, 7), (19, 12)):
+        c.fill(line(3, y, 21, y, 2), INK)
+        c.fill(round_rect(knob - 2, y - 3.5, knob + 2, y + 3.5, 1), BLUE)
+    send_arrow(c, y=25, x0=12, color=GREEN)
+
+
+@icon("select")
+def draw_select(c):
+    for y in (3, 12, 21):
+        c.fill(round_rect(3, y, 11, y + 8, 1.5), BLUE)
+        c.fill(polyline([(5, y + 4), (6.7, y + 5.8), (9.2, y + 2.3)], 1.6), PAPER)
+        c.fill(rect(14, y + 3, 29, y + 5), INK_SOFT)
+
+
+@icon("server")
+def draw_server(c):
+    for y in (3, 12, 21):
+        c.fill(round_rect(5, y, 27, y + 8, 1.5), INK)
+        c.fill(circle(9.5, y + 4, 1.6), (0x66, 0xEE, 0x6A))   # status lamp
+        c.fill(rect(14, y + 3, 24, y + 5), INK_SOFT)          # drive slot
+
+
+@icon("start")
+def draw_start(c):
+    pts = [(9.5, 6), (9.5, 26), (26, 16)]
+    c.fill(polygon(pts) | polyline(pts, 3, closed=True), GREEN)
+
+
+@icon("stop")
+def draw_stop(c):
+    c.fill(round_rect(7, 7, 25, 25, 2.5), RED)
+
+
+def main():
+    root = Path(__file__).resolve().parents[2]
+    out_dir = Path(sys.argv[1]) if len(sys.argv) > 1 else root / "mainwindow" / "icons"
+    out_dir.mkdir(parents=True, exist_ok=True)
+    for name, draw in ICONS.items():
+        c = Canvas()
+        draw(c)
+        (out_dir / (name + ".png")).write_bytes(png_bytes(c))
+    print("wrote %d icons to %s" % (len(ICONS), out_dir))
+
+
+if __name__ == "__main__":
+    main()
