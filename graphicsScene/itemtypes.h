@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QGraphicsItem>
+#include <QMetaType>
 
 // Item kinds exchanged between the editor and the scene.
 enum ItemType {
@@ -15,6 +16,7 @@ enum ItemType {
     TypeShiftCode = 7,
     TypeNone = 8,
 };
+Q_DECLARE_METATYPE(ItemType)
 
 // Graphics-framework type codes of the item classes.  Every switch on an
 // item's kind uses these, and casts only after the code matched.

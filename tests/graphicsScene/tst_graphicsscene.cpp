@@ -7,8 +7,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(ItemType)
-
 class TestGraphicsScene : public QObject
 {
     Q_OBJECT
