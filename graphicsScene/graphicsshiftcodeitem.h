@@ -14,7 +14,8 @@ class GraphicsShiftCodeItem : public GraphicsTextAbstract
 public:
     enum { Type = ItemTypeCode::ShiftCode };
 
-    struct Shift {
+    struct Shift
+    {
         QString code; // printed while this shift runs
         QTime start;  // invalid when a file held a malformed time
     };
