@@ -9,24 +9,25 @@
 
 namespace {
 
-// One record of the data file: white space simplified, split at "," with
-// empty fields kept.  Spaces next to a comma stay part of the field.
-QStringList splitRecord(const QByteArray &line)
-{
-    QByteArray bytes = line;
-    const int nul = bytes.indexOf('\0');
-    if (nul >= 0)
-        bytes.truncate(nul);
-    return QString::fromUtf8(bytes).simplified().split(QLatin1Char(','));
-}
-
-// Reads one whole line without its line end, however long it is.
+// Reads one whole line, however long, without its line end and without
+// anything from its first NUL byte on.
 QByteArray readWholeLine(QFile &file)
 {
     QByteArray line = file.readLine();
+    const int nul = line.indexOf('\0');
+    if (nul >= 0)
+        line.truncate(nul);
     while (line.endsWith('\n') || line.endsWith('\r'))
         line.chop(1);
     return line;
+}
+
+// One record: white space simplified (ends trimmed, inner runs made one
+// space), split at "," with empty fields kept, so spaces next to a comma stay
+// part of the field.
+QStringList splitRecord(const QString &line)
+{
+    return line.simplified().split(QLatin1Char(','));
 }
 
 } // namespace
@@ -92,12 +93,10 @@ int ExternDataManage::loadDataFile(const QString &path)
         QFile probe(path);
         if (!probe.open(QIODevice::ReadOnly))
             return CannotOpen;
-        // The first line checks the field count; it is also the first record.
-        QByteArray first = readWholeLine(probe);
-        const int nul = first.indexOf('\0');
-        if (nul >= 0)
-            first.truncate(nul);
-        const QStringList fields = QString::fromLatin1(first).simplified().split(QLatin1Char(','));
+        // The first line checks the field count; it is also the first record
+        // (the file has no header).  Its fields are only counted, so its
+        // encoding does not matter here.
+        const QStringList fields = splitRecord(QString::fromLatin1(readWholeLine(probe)));
         if (fields.size() != columns.size())
             return ColumnMismatch;
     }
@@ -107,7 +106,7 @@ int ExternDataManage::loadDataFile(const QString &path)
         return CannotOpen;
     int count = 0;
     while (!file.atEnd()) {
-        const QStringList fields = splitRecord(readWholeLine(file));
+        const QStringList fields = splitRecord(QString::fromUtf8(readWholeLine(file)));
         qDebug() << "readed Stringlist:" << fields;
         if (fields.size() >= columns.size())
             appendRecord(fields);

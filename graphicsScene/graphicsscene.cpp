@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphicsscene.h"
 
+#include "graphicsserialnumberitem.h"
+#include "graphicsshiftcodeitem.h"
 #include "graphicstextitem.h"
+#include "graphicstimeitem.h"
 
 #include <QGraphicsView>
 #include <QPainter>
@@ -41,6 +44,12 @@ QGraphicsItem *GraphicsScene::createItem(ItemType kind)
     switch (kind) {
     case TypeText:
         return new GraphicsTextItem;
+    case TypeTime:
+        return new GraphicsTimeItem;
+    case TypeSerialNumber:
+        return new GraphicsSerialNumberItem(nullptr);
+    case TypeShiftCode:
+        return new GraphicsShiftCodeItem;
     default:
         return nullptr;
     }

@@ -98,6 +98,46 @@ bool GraphicsTextAbstract::saveRecord(QJsonObject &)
 
 void GraphicsTextAbstract::refreshText() {}
 
+void GraphicsTextAbstract::writePlacement(QJsonObject &record, const char *x, const char *y,
+                                          const char *z) const
+{
+    record.insert(x, int(pos().x()));
+    record.insert(y, int(pos().y()));
+    record.insert(z, int(zValue()));
+}
+
+void GraphicsTextAbstract::readPlacement(const QJsonObject &record, const char *x, const char *y,
+                                         const char *z)
+{
+    if (record.contains(x))
+        setX(jsonToInt(record.value(x)));
+    if (record.contains(y))
+        setY(jsonToInt(record.value(y)));
+    if (record.contains(z))
+        setZValue(jsonToInt(record.value(z)));
+}
+
+void GraphicsTextAbstract::readFont(const QJsonObject &record, const char *fontKey,
+                                    const char *spacingKey)
+{
+    if (record.contains(fontKey)) {
+        QFont f;
+        if (f.fromString(record.value(fontKey).toString()))
+            setFont(f);
+    }
+    if (record.contains(spacingKey)) {
+        QFont f = font();
+        f.setLetterSpacing(QFont::AbsoluteSpacing, jsonToInt(record.value(spacingKey)));
+        setFont(f);
+    }
+}
+
+void GraphicsTextAbstract::readRotation(const QJsonObject &record, const char *key)
+{
+    if (record.contains(key))
+        rotateAboutCentre(this, jsonToInt(record.value(key)));
+}
+
 int jsonToInt(const QJsonValue &value, int defaultValue)
 {
     if (!value.isDouble())

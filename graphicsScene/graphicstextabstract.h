@@ -50,6 +50,17 @@ public:
     virtual void refreshText();
 
 protected:
+    // Record helpers shared by the text-like items, each key read only when
+    // present.  Position and stacking value are whole numbers in the record.
+    void writePlacement(QJsonObject &record, const char *x, const char *y, const char *z) const;
+    void readPlacement(const QJsonObject &record, const char *x, const char *y, const char *z);
+    // Replaces the whole font from its description (one that does not parse
+    // keeps the font), then puts the absolute letter spacing on top, since
+    // the description carries none.  The remembered style fields stay as set.
+    void readFont(const QJsonObject &record, const char *fontKey, const char *spacingKey);
+    // Rotation about the centre of the text shown now.
+    void readRotation(const QJsonObject &record, const char *key);
+
     int pixelSize;
     int letterSpacing = 0;
     bool bold = false;

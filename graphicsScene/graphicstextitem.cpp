@@ -14,9 +14,7 @@ GraphicsTextItem::GraphicsTextItem(QGraphicsItem *parent)
 
 bool GraphicsTextItem::saveRecord(QJsonObject &record)
 {
-    record.insert("TextAtX", int(pos().x()));
-    record.insert("TextAtY", int(pos().y()));
-    record.insert("TextAtZ", int(zValue()));
+    writePlacement(record, "TextAtX", "TextAtY", "TextAtZ");
     record.insert("TextContent", toPlainText());
     record.insert("TextFont", font().toString());
     record.insert("TextRotate", rotation());
@@ -31,29 +29,14 @@ bool GraphicsTextItem::loadRecord(const QJsonObject &record)
     // The font description carries no letter spacing, so the spacing goes on
     // top of the parsed font; the rotation comes last so that its origin is
     // the centre of the text in its final font.
-    if (record.contains("TextAtX"))
-        setX(jsonToInt(record.value("TextAtX")));
-    if (record.contains("TextAtY"))
-        setY(jsonToInt(record.value("TextAtY")));
-    if (record.contains("TextAtZ"))
-        setZValue(jsonToInt(record.value("TextAtZ")));
+    readPlacement(record, "TextAtX", "TextAtY", "TextAtZ");
     if (record.contains("TextContent")) {
         const QString text = record.value("TextContent").toString();
         setPlainText(text);
         content = text;
     }
-    if (record.contains("TextFont")) {
-        QFont f;
-        if (f.fromString(record.value("TextFont").toString()))
-            setFont(f);
-    }
-    if (record.contains("TextFontSpace")) {
-        QFont f = font();
-        f.setLetterSpacing(QFont::AbsoluteSpacing, jsonToInt(record.value("TextFontSpace")));
-        setFont(f);
-    }
-    if (record.contains("TextRotate"))
-        rotateAboutCentre(this, jsonToInt(record.value("TextRotate")));
+    readFont(record, "TextFont", "TextFontSpace");
+    readRotation(record, "TextRotate");
     if (record.contains("TextID"))
         setData(ItemData::Id, record.value("TextID").toString());
     if (record.contains("TextIsExtern"))

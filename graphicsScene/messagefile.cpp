@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messagefile.h"
 
+#include "counterregistry.h"
 #include "graphicsscene.h"
+#include "graphicsserialnumberitem.h"
 #include "graphicstextitem.h"
+#include "graphicstimeitem.h"
 #include "usernotifier.h"
 
 #include <QDebug>
@@ -40,7 +43,14 @@ const char *arrayKey(ItemType kind)
 bool saveItemRecord(QGraphicsItem *item, QJsonObject &record)
 {
     switch (item->type()) {
+    case ItemTypeCode::Time:
+        // A date/time item whose format was cleared prints nothing: not saved.
+        if (static_cast<GraphicsTimeItem *>(item)->timeFormat().isEmpty())
+            return false;
+        return static_cast<GraphicsTextAbstract *>(item)->saveRecord(record);
     case ItemTypeCode::Text:
+    case ItemTypeCode::SerialNumber:
+    case ItemTypeCode::ShiftCode:
         return static_cast<GraphicsTextAbstract *>(item)->saveRecord(record);
     default:
         return false;
@@ -52,10 +62,29 @@ bool loadItemRecord(QGraphicsItem *item, const QJsonObject &record)
 {
     switch (item->type()) {
     case ItemTypeCode::Text:
+    case ItemTypeCode::Time:
+    case ItemTypeCode::SerialNumber:
+    case ItemTypeCode::ShiftCode:
         return static_cast<GraphicsTextAbstract *>(item)->loadRecord(record);
     default:
         return false;
     }
+}
+
+// Binds a loaded serial-number item to the registry's counter of its number
+// (0 means counter 1), creating the counter when there is none yet.
+void bindToRegistryCounter(GraphicsSerialNumberItem *item)
+{
+    if (item->counterNumber() == 0)
+        item->setCounterNumber(1);
+    const quint8 id = quint8(item->counterNumber());
+    Counter *counter = findCounter(id);
+    qDebug() << "match :" << (counter ? "true" : "false");
+    if (!counter) {
+        counter = CounterRegistry::add(id);
+        qDebug() << "counter add!";
+    }
+    item->bindCounter(counter);
 }
 
 void showDataFileResult(int result)
@@ -176,6 +205,8 @@ void loadItems(GraphicsScene &scene, const QJsonObject &document)
                 delete item;
                 continue;
             }
+            if (item->type() == ItemTypeCode::SerialNumber)
+                bindToRegistryCounter(static_cast<GraphicsSerialNumberItem *>(item));
             scene.addItem(item);
         }
     }

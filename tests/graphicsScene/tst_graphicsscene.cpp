@@ -35,6 +35,33 @@ private slots:
         QCOMPARE(scene.sceneRect().width(), qreal(int(second->sceneBoundingRect().right())));
     }
 
+    void addsEveryTextLikeKindWithoutAnId_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("typeCode");
+        QTest::newRow("time") << int(TypeTime) << int(ItemTypeCode::Time);
+        QTest::newRow("serial number") << int(TypeSerialNumber) << int(ItemTypeCode::SerialNumber);
+        QTest::newRow("shift code") << int(TypeShiftCode) << int(ItemTypeCode::ShiftCode);
+    }
+    void addsEveryTextLikeKindWithoutAnId()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, typeCode);
+        GraphicsScene scene;
+        scene.addNewItem(TypeText);
+        QSignalSpy spy(&scene, &GraphicsScene::curSelectItem);
+        scene.addNewItem(ItemType(kind));
+        QCOMPARE(scene.items().size(), 2);
+        QGraphicsItem *item = scene.selectedItems().value(0);
+        QVERIFY(item);
+        QCOMPARE(item->type(), typeCode);
+        QVERIFY(!item->data(ItemData::Id).isValid());
+        QVERIFY(!item->data(ItemData::IsExtern).isValid());
+        QCOMPARE(spy.last().at(1).value<ItemType>(), ItemType(kind));
+        QCOMPARE(item->pos().y(), 0.0);
+        QVERIFY(item->pos().x() > 0);
+    }
+
     void uniqueItemNameReusesGapsAndIgnoresLookAlikes()
     {
         GraphicsScene scene;

@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../common/recordingnotifier.h"
+#include "clock.h"
+#include "counter.h"
+#include "counterregistry.h"
 #include "graphicsscene.h"
+#include "graphicsserialnumberitem.h"
+#include "graphicsshiftcodeitem.h"
 #include "graphicstextitem.h"
+#include "graphicstimeitem.h"
 #include "messagefile.h"
 
 #include <QJsonArray>
@@ -42,6 +48,27 @@ GraphicsTextItem *addText(GraphicsScene &scene, const QString &text, qreal x, qr
     return item;
 }
 
+template <typename Item>
+Item *addItem(GraphicsScene &scene, ItemType kind, qreal x, qreal z)
+{
+    scene.addNewItem(kind);
+    auto *item = static_cast<Item *>(scene.selectedItems().first());
+    item->setX(x);
+    item->setZValue(z);
+    return item;
+}
+
+template <typename Item>
+QList<Item *> itemsOf(GraphicsScene &scene)
+{
+    QList<Item *> found;
+    for (QGraphicsItem *item : scene.items(Qt::DescendingOrder)) {
+        if (item->type() == Item::Type)
+            found << static_cast<Item *>(item);
+    }
+    return found;
+}
+
 // Lowers this process's file-size limit for one scope, so that writes past it
 // fail the way a full disk does.
 class FileSizeLimit
@@ -76,6 +103,8 @@ private:
     QString path(const QString &name) const { return dir.filePath(name); }
 
 private slots:
+    void init() { CounterRegistry::resetForTests(); }
+
     void emptySceneWritesOnlyTheExternInfo()
     {
         GraphicsScene scene;
@@ -106,6 +135,145 @@ private slots:
         QCOMPARE(reloaded.items().size(), 3);
         QCOMPARE(MessageFile::toDocument(reloaded), saved);
         QVERIFY(boxes.boxes.isEmpty());
+    }
+
+    void everyKindSavesAndReloadsToTheSameDocument()
+    {
+        Clock::Pin pin(QDateTime(QDate(2021, 5, 20), QTime(15, 0)));
+        RecordingNotifier boxes;
+        GraphicsScene scene;
+        GraphicsTextItem *lot = addText(scene, "LOT", 0, 1);
+        addText(scene, "Line 2", 500, 2)->setFontItalic(true);
+
+        auto *best = addItem<GraphicsTimeItem>(scene, TypeTime, 100, 3);
+        best->setTimeFormat("'BB' dd.MM.yy NR");
+        best->setValidDays(180);
+        best->setRotation(90);
+        addItem<GraphicsTimeItem>(scene, TypeTime, 120, 4)->setTimeFormat("HH:mm NN");
+
+        auto *serial = addItem<GraphicsSerialNumberItem>(scene, TypeSerialNumber, 200, 5);
+        serial->setSystemBase(GraphicsSerialNumberItem::Hexadecimal);
+        serial->setDigits(4);
+        serial->setPreFixChar('*');
+        serial->setCounterNumber(2);
+        auto *twin = addItem<GraphicsSerialNumberItem>(scene, TypeSerialNumber, 260, 6);
+        twin->setCounterNumber(2);
+        twin->setSystemBase(GraphicsSerialNumberItem::Base34);
+        twin->setPreFixChar(QChar(0));
+
+        auto *shift = addItem<GraphicsShiftCodeItem>(scene, TypeShiftCode, 300, 7);
+        shift->shiftTable().clear();
+        shift->addShift("E", QTime(6, 0));
+        shift->addShift("L", QTime(14, 0));
+        shift->addShift("", QTime(22, 0));
+        shift->setFontPixelSize(90);
+        shift->refreshText();
+
+        const QString data = path("every.csv");
+        writeFile(data, "L1\nL2\n");
+        scene.setItemExtern(lot, true);
+        ExternDataManage &m = scene.externData();
+        m.setExternMode(1);
+        m.setDataFileName(data);
+        m.setStartLine(1);
+        m.setEndLine(2);
+
+        const QString file = path("every.spr");
+        QVERIFY(MessageFile::save(scene, file));
+        const QJsonObject saved = parse(readAll(file));
+        for (const char *key : {"TextItemInfo", "TimeItemInfo", "CntItemInfo", "ShiftItemInfo"})
+            QCOMPARE(saved.value(key).toArray().size(), QString(key) == "ShiftItemInfo" ? 1 : 2);
+
+        GraphicsScene reloaded;
+        QVERIFY(MessageFile::load(reloaded, file));
+        QVERIFY(boxes.boxes.isEmpty());
+        QCOMPARE(reloaded.items().size(), 7);
+        QCOMPARE(MessageFile::toDocument(reloaded), saved);
+
+        // The items show what they showed before saving.
+        QCOMPARE(itemsOf<GraphicsTimeItem>(reloaded).last()->toPlainText(), QString("BB 16.11.21 May"));
+        QCOMPARE(itemsOf<GraphicsShiftCodeItem>(reloaded).first()->toPlainText(), QString("L"));
+        const QList<GraphicsSerialNumberItem *> serials = itemsOf<GraphicsSerialNumberItem>(reloaded);
+        QCOMPARE(serials.last()->toPlainText(), QString("***0"));
+        QCOMPARE(serials.first()->toPlainText(), QString(6, QChar(0)));
+        QCOMPARE(reloaded.externData().externItemIds(), QStringList{"Text0"});
+        QCOMPARE(reloaded.externData().columnAt(0).values, QStringList({"L1", "L2"}));
+    }
+
+    void timeItemWithAnEmptyFormatIsNotSaved()
+    {
+        GraphicsScene scene;
+        addItem<GraphicsTimeItem>(scene, TypeTime, 0, 1)->setTimeFormat("");
+        QJsonObject doc;
+        QVERIFY(MessageFile::writeItems(scene, doc));
+        QVERIFY(doc.isEmpty());
+        addItem<GraphicsTimeItem>(scene, TypeTime, 0, 2)->setTimeFormat("yyyy");
+        doc = MessageFile::toDocument(scene);
+        const QJsonArray times = doc.value("TimeItemInfo").toArray();
+        QCOMPARE(times.size(), 1);
+        QCOMPARE(times.first().toObject().value("TimeMode").toString(), QString("yyyy"));
+    }
+
+    void serialNumbersBindToRegistryCounters_data()
+    {
+        QTest::addColumn<QByteArray>("records");
+        QTest::addColumn<QList<int>>("itemCounters");
+        QTest::addColumn<QList<int>>("registry");
+        QTest::newRow("counter 0 binds to counter 1") << QByteArray(R"([{"SNcounterID": 0}])")
+                                                      << QList<int>{1} << QList<int>{1};
+        QTest::newRow("missing number means 1") << QByteArray("[{}]") << QList<int>{1}
+                                                << QList<int>{1};
+        QTest::newRow("two records share a counter")
+            << QByteArray(R"([{"SNcounterID": 3, "SNatZ": 2}, {"SNcounterID": 3, "SNatZ": 1}])")
+            << QList<int>{3, 3} << QList<int>{3};
+        QTest::newRow("counters are created in file order")
+            << QByteArray(R"([{"SNcounterID": 4, "SNatZ": 2}, {"SNcounterID": 0, "SNatZ": 1}])")
+            << QList<int>{4, 1} << QList<int>{4, 1};
+        QTest::newRow("0 and 1 share counter 1")
+            << QByteArray(R"([{"SNcounterID": 1, "SNatZ": 2}, {"SNcounterID": 0, "SNatZ": 1}])")
+            << QList<int>{1, 1} << QList<int>{1};
+    }
+    void serialNumbersBindToRegistryCounters()
+    {
+        QFETCH(QByteArray, records);
+        QFETCH(QList<int>, itemCounters);
+        QFETCH(QList<int>, registry);
+        const QString file = path("counters.spr");
+        writeFile(file, R"({"CntItemInfo":)" + records + "}");
+        GraphicsScene scene;
+        // Loading twice creates no further counters.
+        for (int round = 0; round < 2; ++round) {
+            QVERIFY(MessageFile::load(scene, file));
+            QList<int> numbers;
+            // Topmost first, which is the file order of these records.
+            const QList<GraphicsSerialNumberItem *> items = itemsOf<GraphicsSerialNumberItem>(scene);
+            for (GraphicsSerialNumberItem *item : items) {
+                numbers << item->counterNumber();
+                QCOMPARE(item->boundCounter(), findCounter(quint8(item->counterNumber())));
+            }
+            QCOMPARE(numbers, itemCounters);
+            QList<int> ids;
+            for (int i = 0; i < CounterRegistry::count(); ++i)
+                ids << CounterRegistry::at(i)->CounterID;
+            QCOMPARE(ids, registry);
+        }
+    }
+
+    void sharedCounterRefreshesEveryBoundItem()
+    {
+        const QString file = path("shared.spr");
+        writeFile(file, R"({"CntItemInfo":[{"SNcounterID":2,"SNdigits":3},{"SNcounterID":2}]})");
+        GraphicsScene scene;
+        QVERIFY(MessageFile::load(scene, file));
+        Counter *counter = findCounter(2);
+        QVERIFY(counter);
+        counter->CurValue = 12;
+        emit counter->counterDataChanged();
+        QStringList texts;
+        for (GraphicsSerialNumberItem *item : itemsOf<GraphicsSerialNumberItem>(scene))
+            texts << item->toPlainText();
+        texts.sort();
+        QCOMPARE(texts, QStringList({"000012", "012"}));
     }
 
     void externalModeWithoutColumnsIsWrittenAsNone()
@@ -178,6 +346,38 @@ private slots:
         QVERIFY(MessageFile::load(scene, file));
         QCOMPARE(boxes.texts(),
                  QStringList{"The columns in the file don't match the extern items you create!"});
+    }
+
+    void dataFileResultsAreReported_data()
+    {
+        QTest::addColumn<QString>("dataFile");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QStringList>("values");
+        QTest::newRow("loaded: no box") << "ok.csv" << QStringList{} << QStringList({"a", "b"});
+        QTest::newRow("cannot be opened") << "." << QStringList{"Unknown Error!"} << QStringList{};
+        QTest::newRow("missing") << "none.csv" << QStringList{"Can not find the extern data file!"}
+                                 << QStringList{};
+    }
+    void dataFileResultsAreReported()
+    {
+        QFETCH(QString, dataFile);
+        QFETCH(QStringList, texts);
+        QFETCH(QStringList, values);
+        RecordingNotifier boxes;
+        writeFile(path("ok.csv"), "a\nb\n");
+        const QString file = path("result.spr");
+        writeFile(file, QString(R"({"ExternDataSequance":{"F0":"Text0"},
+                                   "ExternDataInfo":{"ExternMode":1,"ExternFileName":"%1"}})")
+                            .arg(path(dataFile))
+                            .toUtf8());
+        GraphicsScene scene;
+        QVERIFY(MessageFile::load(scene, file));
+        QCOMPARE(boxes.texts(), texts);
+        for (const RecordingNotifier::Box &box : boxes.boxes) {
+            QCOMPARE(box.kind, UserNotifier::Kind::Information);
+            QCOMPARE(box.title, QString("t"));
+        }
+        QCOMPARE(scene.externData().columnAt(0).values, values);
     }
 
     void wrongTypedArraysAreSkipped()

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "graphicsserialnumberitem.h"
+
+#include "counter.h"
+
+#include <QDebug>
+#include <QJsonValue>
+
+namespace {
+
+// 34 symbols: the digits and the capital letters without I and O.
+const char Base34Alphabet[] = "0123456789ABCDEFGHJKLMNPQRSTUVWXYZ";
+
+// 8-bit record fields keep the low 8 bits of the stored number.
+qint8 low8(const QJsonValue &v)
+{
+    return qint8(quint8(jsonToInt(v) & 0xff));
+}
+
+} // namespace
+
+GraphicsSerialNumberItem::GraphicsSerialNumberItem(Counter *counter, QGraphicsItem *parent)
+    : GraphicsTextAbstract(parent, DefaultPixelSize), counter(counter)
+{
+    refreshText();
+    content = toPlainText();
+}
+
+void GraphicsSerialNumberItem::bindCounter(Counter *c)
+{
+    if (!c)
+        return;
+    counter = c;
+    counterID = qint8(c->CounterID);
+    connect(c, &Counter::counterDataChanged, this, &GraphicsSerialNumberItem::refreshText);
+    qDebug() << "connect counter";
+}
+
+QString GraphicsSerialNumberItem::toDigits(quint32 value, int base)
+{
+    switch (base) {
+    case Decimal:
+        return QString::number(value);
+    case Hexadecimal:
+        return QString::number(value, 16);
+    case Base34: {
+        // Read as signed: zero and "negative" values have no digits at all.
+        qint32 rest = qint32(value);
+        QString digits;
+        while (rest > 0) {
+            digits.prepend(QLatin1Char(Base34Alphabet[rest % 34]));
+            rest /= 34;
+        }
+        return digits;
+    }
+    default:
+        return QString();
+    }
+}
+
+void GraphicsSerialNumberItem::refreshText()
+{
+    if (counter)
+        value = counter->CurValue;
+    QString text = toDigits(value, systemBase);
+    if (digits > 0)
+        text = text.rightJustified(digits, preFixChar).right(digits);
+    setPlainText(text);
+}
+
+bool GraphicsSerialNumberItem::saveRecord(QJsonObject &record)
+{
+    writePlacement(record, "SNatX", "SNatY", "SNatZ");
+    record.insert("SNspace", font().letterSpacing());
+    record.insert("SNfont", font().toString());
+    record.insert("SNrotate", rotation());
+    record.insert("SNmode", serialMode);
+    record.insert("SNsystemBase", systemBase);
+    record.insert("SNcounterID", int(counterID));
+    record.insert("SNpreFixChar", QString(preFixChar));
+    record.insert("SNdigits", int(digits));
+    record.insert("SNfontSpace", font().letterSpacing());
+    return true;
+}
+
+bool GraphicsSerialNumberItem::loadRecord(const QJsonObject &record)
+{
+    // "SNspace" repeats "SNfontSpace" and is not read.
+    readPlacement(record, "SNatX", "SNatY", "SNatZ");
+    readFont(record, "SNfont", "SNfontSpace");
+    readRotation(record, "SNrotate");
+    if (record.contains("SNmode"))
+        serialMode = jsonToInt(record.value("SNmode"));
+    if (record.contains("SNsystemBase"))
+        systemBase = jsonToInt(record.value("SNsystemBase"));
+    if (record.contains("SNcounterID"))
+        counterID = low8(record.value("SNcounterID"));
+    if (record.contains("SNdigits"))
+        digits = low8(record.value("SNdigits"));
+    if (record.contains("SNpreFixChar")) {
+        const QString fill = record.value("SNpreFixChar").toString();
+        preFixChar = fill.isEmpty() ? QChar(0) : fill.at(0);
+    }
+    refreshText();
+    return true;
+}

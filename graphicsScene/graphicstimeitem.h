@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "graphicstextabstract.h"
+
+// The current date and time, optionally moved forward by a number of days
+// (best-before and expiry dates), laid out by a format string: Qt's date-time
+// format language plus the week and month codes NN, NO, ND and NR.  The text
+// is a snapshot taken when the format, the days or the record change.
+class GraphicsTimeItem : public GraphicsTextAbstract
+{
+    Q_OBJECT
+public:
+    enum { Type = ItemTypeCode::Time };
+
+    explicit GraphicsTimeItem(QGraphicsItem *parent = nullptr);
+
+    int type() const override { return Type; }
+
+    void setTimeFormat(const QString &text);
+    QString timeFormat() const { return format; }
+    void setValidDays(int days);
+    int validDayCount() const { return validDays; }
+
+    // The format expanded for now + validDays; the week and month codes
+    // always describe today.
+    QString expandDateFormat(const QString &format) const;
+
+    bool loadRecord(const QJsonObject &record) override;
+    bool saveRecord(QJsonObject &record) override;
+    void refreshText() override;
+
+private:
+    int validDays = 0;
+    QString format;
+};

@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "clock.h"
+#include "graphicstimeitem.h"
+
+#include <QJsonDocument>
+#include <QtTest>
+
+namespace {
+QDateTime at(int y, int m, int d, int hh = 10, int mm = 0)
+{
+    return QDateTime(QDate(y, m, d), QTime(hh, mm));
+}
+} // namespace
+
+class TestTimeItem : public QObject
+{
+    Q_OBJECT
+private slots:
+    void expandsFormatAndCodes_data()
+    {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("expected");
+        const QDateTime may20 = at(2021, 5, 20);    // a Thursday
+        const QDateTime sunday = at(2021, 11, 7);   // Sunday
+        const QDateTime saturday = at(2021, 11, 6); // Saturday
+        QTest::newRow("default format") << may20 << 0 << "dd/MM/yyyy"
+                                        << "20/05/2021";
+        QTest::newRow("30 valid days") << may20 << 30 << "yyyy-MM-dd"
+                                       << "2021-06-19";
+        QTest::newRow("across February") << at(2021, 1, 31) << 29 << "yyyy-MM-dd"
+                                         << "2021-03-01";
+        QTest::newRow("into a leap day") << at(2020, 1, 31) << 29 << "yyyy-MM-dd"
+                                         << "2020-02-29";
+        QTest::newRow("across the year, codes stay today")
+            << at(2021, 12, 31, 23, 59) << 1 << "yyyy-MM-dd HH:mm NR"
+            << "2022-01-01 23:59 Dec";
+        QTest::newRow("midnight") << at(2021, 5, 20, 0, 0) << 0 << "HH:mm:ss"
+                                  << "00:00:00";
+        QTest::newRow("codes on a Sunday") << sunday << 0 << "NN NO ND NR"
+                                           << "01 A Sun Nov";
+        QTest::newRow("codes on a Saturday") << saturday << 0 << "NN NO ND"
+                                             << "07 G Sat";
+        QTest::newRow("codes on a Monday") << at(2021, 11, 8) << 0 << "NN NO ND"
+                                           << "02 B Mon";
+        QTest::newRow("valid days do not move the codes") << saturday << 1 << "dd NO"
+                                                          << "07 G";
+        QTest::newRow("codes back to back") << sunday << 0 << "NONR"
+                                            << "ANov";
+        QTest::newRow("three N") << sunday << 0 << "NNN"
+                                 << "01N";
+        QTest::newRow("inserted Nov not rescanned") << sunday << 0 << "NRNRD"
+                                                    << "NovNovD";
+        QTest::newRow("code at the end") << may20 << 0 << "yyyyNR"
+                                         << "2021May";
+        QTest::newRow("not a code") << may20 << 0 << "NX"
+                                    << "NX";
+        QTest::newRow("single N at the end") << may20 << 0 << "ddN"
+                                             << "20N";
+        QTest::newRow("lower case is no code") << may20 << 0 << "nr"
+                                               << "nr";
+        QTest::newRow("empty format") << may20 << 0 << ""
+                                      << "";
+    }
+    void expandsFormatAndCodes()
+    {
+        QFETCH(QDateTime, now);
+        QFETCH(int, days);
+        QFETCH(QString, format);
+        QFETCH(QString, expected);
+        Clock::Pin pin(now);
+        GraphicsTimeItem item;
+        item.setValidDays(days);
+        item.setTimeFormat(format);
+        QCOMPARE(item.toPlainText(), expected);
+        QCOMPARE(item.expandDateFormat(format), expected);
+    }
+
+    void textIsASnapshotUntilRefreshed()
+    {
+        QDateTime later = at(2021, 5, 21);
+        {
+            Clock::Pin outer(later);
+            {
+                Clock::Pin inner(at(2021, 5, 20));
+                GraphicsTimeItem item;
+                item.setTimeFormat("dd");
+                QCOMPARE(item.contentText(), QString("20/05/2021"));
+                QCOMPARE(item.toPlainText(), QString("20"));
+            }
+            // The inner pin is gone: the outer one is back.
+            QCOMPARE(Clock::now(), later);
+            GraphicsTimeItem item;
+            QCOMPARE(item.toPlainText(), QString("21/05/2021"));
+            {
+                Clock::Pin next(at(2021, 6, 1));
+                QCOMPARE(item.toPlainText(), QString("21/05/2021"));
+                item.refreshText();
+                QCOMPARE(item.toPlainText(), QString("01/06/2021"));
+                QCOMPARE(item.contentText(), QString("21/05/2021"));
+            }
+        }
+        // Unpinned: the system clock.
+        QVERIFY(qAbs(Clock::now().secsTo(QDateTime::currentDateTime())) < 5);
+    }
+
+    void recordRoundTrips()
+    {
+        Clock::Pin pin(at(2021, 5, 20));
+        GraphicsTimeItem source;
+        source.setPos(40.8, 301);
+        source.setZValue(2);
+        source.setTimeFormat("'EXP' yyyy-MM-dd");
+        source.setValidDays(365);
+        source.setFontPixelSize(48);
+        source.setFontLetterSpacing(5);
+        source.setRotation(180);
+        QJsonObject record;
+        QVERIFY(source.saveRecord(record));
+        QCOMPARE(record.value("TimeAtX").toVariant(), QVariant(40));
+
+        GraphicsTimeItem copy;
+        QVERIFY(copy.loadRecord(record));
+        QCOMPARE(copy.toPlainText(), QString("EXP 2022-05-20"));
+        // Every field came back: the record written again is the same.
+        QJsonObject again;
+        copy.saveRecord(again);
+        QCOMPARE(again, record);
+    }
+
+    void recordWithMissingOrOddValues_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<qreal>("rotation");
+        QTest::newRow("empty record keeps defaults")
+            << QByteArray("{}") << "20/05/2021" << 0 << 0.0;
+        QTest::newRow("fractional days read as 0")
+            << QByteArray(R"({"TimeValidDays": 1.5, "TimeMode": "dd"})") << "20" << 0 << 0.0;
+        QTest::newRow("days and rotation")
+            << QByteArray(R"({"TimeValidDays": 12, "TimeMode": "dd", "TimeRotate": 90})") << "01"
+            << 12 << 90.0;
+        QTest::newRow("format that is not a string gives an empty text")
+            << QByteArray(R"({"TimeMode": 5})") << "" << 0 << 0.0;
+    }
+    void recordWithMissingOrOddValues()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, text);
+        QFETCH(int, days);
+        QFETCH(qreal, rotation);
+        Clock::Pin pin(at(2021, 5, 20));
+        GraphicsTimeItem item;
+        QVERIFY(item.loadRecord(QJsonDocument::fromJson(json).object()));
+        QCOMPARE(item.toPlainText(), text);
+        QCOMPARE(item.validDayCount(), days);
+        QCOMPARE(item.rotation(), rotation);
+        QCOMPARE(item.font().family(), QString("SimHei"));
+    }
+};
+
+QTEST_MAIN(TestTimeItem)
+#include "tst_timeitem.moc"
