@@ -21,16 +21,11 @@ class TestCoderSim : public QObject
 
     QStringList simArguments(quint16 port, int count) const
     {
-        QStringList args{"--host", "127.0.0.1", "--port", QString::number(port)};
-        args << "--count" << QString::number(count) << "--folder" << dir.filePath("coders");
-        args << "--message" << messagePath << "--status"
-             << "1,2";
-        args << "--status-interval"
-             << "30"
-             << "--progress-step"
-             << "10";
-        args << "--reconnect-interval"
-             << "100";
+        QStringList args = QString("--host 127.0.0.1 --status 1,2 --status-interval 30 "
+                                   "--progress-step 10 --reconnect-interval 100")
+                               .split(' ');
+        args << "--port" << QString::number(port) << "--count" << QString::number(count);
+        args << "--folder" << dir.filePath("coders") << "--message" << messagePath;
         return args;
     }
 
