@@ -13,6 +13,28 @@ void FrameDecoder::feed(const QByteArray &bytes)
     m_buffer.append(bytes);
 }
 
+char *FrameDecoder::prepareAppend(int available, int *room)
+{
+    if (m_failed) {
+        m_buffer = QByteArray();
+        m_pos = 0;
+    }
+    *room = available;
+    // Stop a large body at its last byte, so the buffer reserved for it is
+    // never outgrown and can become the body as it is.
+    const qint64 missing = qint64(m_pending) - bufferedBytes();
+    if (m_pending > kLargeBody && missing > 0)
+        *room = int(qMin<qint64>(available, missing));
+    m_committed = m_buffer.size();
+    m_buffer.resize(m_committed + *room);
+    return m_buffer.data() + m_committed;
+}
+
+void FrameDecoder::commitAppend(int written)
+{
+    m_buffer.resize(m_committed + qMax(0, written));
+}
+
 bool FrameDecoder::next(QByteArray *body)
 {
     if (m_failed)
@@ -35,6 +57,7 @@ bool FrameDecoder::next(QByteArray *body)
     }
     if (bufferedBytes() < m_pending) {
         dropConsumed();
+        m_buffer.reserve(qMin(m_pending, kEagerReserve));
         return false;
     }
     const int tail = m_buffer.size() - m_pos - m_pending;

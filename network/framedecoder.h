@@ -19,6 +19,12 @@ public:
     explicit FrameDecoder(qint32 maxBody = kMaxFrameBody);
 
     void feed(const QByteArray &bytes);
+    // For a reader that fills memory itself, saving a copy: returns where to
+    // write, and in *room how many of the available bytes to write there
+    // (fewer when a large body ends sooner); commitAppend() then says how
+    // many were written.
+    char *prepareAppend(int available, int *room);
+    void commitAppend(int written);
     // Takes the next complete body; false when none is complete yet or the
     // decoder has failed.
     bool next(QByteArray *body);
@@ -34,8 +40,15 @@ public:
 private:
     void dropConsumed();
 
+    // Room reserved at once for an announced body, so a large frame is
+    // gathered without reallocating; larger bodies grow as they arrive.
+    static constexpr int kEagerReserve = 16 * 1024 * 1024;
+    // Bodies above this are read up to their end and no further.
+    static constexpr int kLargeBody = 64 * 1024;
+
     QByteArray m_buffer;
-    int m_pos = 0; // first unconsumed byte of m_buffer
+    int m_pos = 0;       // first unconsumed byte of m_buffer
+    int m_committed = 0; // buffer size before prepareAppend()
     qint32 m_pending = -1;
     qint32 m_maxBody;
     qint32 m_badLength = 0;

@@ -21,8 +21,21 @@ bool TcpClientsSocket::adopt(qintptr descriptor)
 
 void TcpClientsSocket::receiveDataSlot()
 {
-    m_decoder.feed(readAll());
     bool delivered = false;
+    while (bytesAvailable() > 0) {
+        int room = 0;
+        char *at = m_decoder.prepareAppend(int(qMin<qint64>(bytesAvailable(), kMaxRead)), &room);
+        m_decoder.commitAppend(int(read(at, room)));
+        if (!deliverFrames(&delivered))
+            return;
+    }
+    if (delivered)
+        flush();
+}
+
+// Hands on every complete frame; false when the connection was closed meanwhile.
+bool TcpClientsSocket::deliverFrames(bool *delivered)
+{
     QByteArray body;
     for (;;) {
         const bool awaitingHeader = m_decoder.pendingLength() < 0;
@@ -36,21 +49,22 @@ void TcpClientsSocket::receiveDataSlot()
         }
         if (!got)
             break;
-        delivered = true;
+        *delivered = true;
+        if (m_frameHandler)
+            m_frameHandler(m_descriptor, body);
         emit sendMsgToServer(m_descriptor, body);
         // A receiver may have closed the connection; what is left is moot.
         if (state() != ConnectedState)
-            return;
+            return false;
     }
     if (m_decoder.failed()) {
         qCWarning(lcLink) << "closing connection of" << m_ipText << "descriptor" << m_descriptor
                           << ": frame length" << m_decoder.badLength() << "is negative or over"
                           << kMaxFrameBody;
         abort();
-        return;
+        return false;
     }
-    if (delivered)
-        flush();
+    return true;
 }
 
 void TcpClientsSocket::logHeader(qint64 bufferedBefore, qint32 length) const

@@ -5,6 +5,8 @@
 
 #include <QTcpSocket>
 
+#include <functional>
+
 // One coder's connection. Moves received bytes into a FrameDecoder and hands
 // each complete frame body (command byte plus payload) on, in order.
 class TcpClientsSocket : public QTcpSocket
@@ -18,6 +20,12 @@ public:
     // socketDescriptor() is already -1.
     bool adopt(qintptr descriptor);
     int acceptedDescriptor() const { return m_descriptor; }
+
+    // Called with every frame body, just before sendMsgToServer. The server
+    // takes bodies this way: a second signal hop per frame costs as much as
+    // decoding it (see bench/README.md).
+    using FrameHandler = std::function<void(int descriptor, const QByteArray &body)>;
+    void setFrameHandler(FrameHandler handler) { m_frameHandler = std::move(handler); }
     QString ipText() const { return m_ipText; }
 
 signals:
@@ -31,9 +39,15 @@ protected slots:
     void clientDisconnectedSlot();
 
 private:
+    bool deliverFrames(bool *delivered);
     void logHeader(qint64 bufferedBefore, qint32 length) const;
 
+    // Largest single read, so a flood of small frames is delivered as it
+    // arrives rather than gathered whole first.
+    static constexpr qint64 kMaxRead = 1024 * 1024;
+
     FrameDecoder m_decoder;
+    FrameHandler m_frameHandler;
     int m_descriptor = -1;
     QString m_ipText;
 };

@@ -41,7 +41,8 @@ void TcpServer::incomingConnection(qintptr socketDescriptor)
     clientSocketList.append(socket);
     connect(socket, &TcpClientsSocket::clientDisconnectedSig, this,
             &TcpServer::clientSocketDisconnectedSlot);
-    connect(socket, &TcpClientsSocket::sendMsgToServer, this, &TcpServer::receiveMsg);
+    socket->setFrameHandler(
+        [this](int descriptor, const QByteArray &body) { receiveMsg(descriptor, body); });
     emit addNewClientSocketSig(socket->acceptedDescriptor(), socket->ipText());
 }
 
