@@ -18,7 +18,7 @@ namespace {
 struct Load
 {
     const char *name;
-    int bodySize;    // command byte plus payload
+    int bodySize; // command byte plus payload
     int framesPerChunk;
     int chunks;
 };
@@ -74,7 +74,7 @@ int main(int argc, char *argv[])
         {"100-byte frames", 100 - kFrameHeaderSize, 10000, 200}, // 200 MB
         {"1 MiB frames", (1 << 20) - kFrameHeaderSize, 1, 512},  // 512 MiB
     };
-    constexpr int kRuns = 5;
+    constexpr int kRuns = 9;
     // An argument picks the loads whose name contains it, e.g. "100-byte".
     const QString only = app.arguments().value(1);
     for (const Load &load : loads) {

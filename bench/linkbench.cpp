@@ -44,8 +44,8 @@ Sender::Sender(quint16 port, QByteArray chunk, int rounds) : d(new Private)
         for (int r = 0; r < rounds; ++r) {
             qint64 sent = 0;
             while (sent < chunk.size()) {
-                const ssize_t n = ::send(fd, chunk.constData() + sent, size_t(chunk.size() - sent),
-                                         MSG_NOSIGNAL);
+                const ssize_t n =
+                    ::send(fd, chunk.constData() + sent, size_t(chunk.size() - sent), MSG_NOSIGNAL);
                 if (n <= 0) {
                     ::close(fd);
                     return;

@@ -39,6 +39,24 @@ QList<QByteArray> decodeInPieces(const QByteArray &stream, const QVector<int> &c
     return bodies;
 }
 
+// Copies the stream in as a socket read does, at most readSize bytes a time,
+// into the room the decoder offers.
+QList<QByteArray> decodeByReads(const QByteArray &stream, int readSize)
+{
+    FrameDecoder decoder;
+    QList<QByteArray> bodies;
+    int from = 0;
+    while (from < stream.size()) {
+        int room = 0;
+        char *at = decoder.prepareAppend(qMin(readSize, stream.size() - from), &room);
+        memcpy(at, stream.constData() + from, size_t(room));
+        decoder.commitAppend(room);
+        from += room;
+        bodies << drain(decoder);
+    }
+    return bodies;
+}
+
 } // namespace
 
 class TestFrameDecoder : public QObject
@@ -97,6 +115,25 @@ private slots:
             cuts << at;
         cuts << s.size() - 3; // the last piece holds the body's end and the next frame
         QCOMPARE(decodeInPieces(s, cuts), (QList<QByteArray>{big, QByteArray("\x20\x01", 2)}));
+    }
+
+    void readsIntoItsOwnBufferInAnyReadSize_data()
+    {
+        QTest::addColumn<int>("readSize");
+        for (int size : {1, 3, 5, 100, 4096, 65536, 1 << 20})
+            QTest::addRow("%d", size) << size;
+    }
+    void readsIntoItsOwnBufferInAnyReadSize()
+    {
+        QFETCH(int, readSize);
+        // A body large enough to be read up to its end only, between small ones.
+        const QList<QByteArray> expected{QByteArray("\x20\x01", 2),
+                                         QByteArray("\x10") + QByteArray(200000, 'L'), QByteArray(),
+                                         QByteArray("\x30\x00", 2)};
+        QByteArray s;
+        for (const QByteArray &b : expected)
+            s += header(b.size()) + b;
+        QCOMPARE(decodeByReads(s, readSize), expected);
     }
 
     void refusesBadLengths_data()
