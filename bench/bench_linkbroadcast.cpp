@@ -65,10 +65,19 @@ private:
     QEventLoop loop;
 };
 
-void waitUntil(const std::function<bool()> &done)
+// Connects the coders to port, waits until the server has accepted them all,
+// then times kRounds sends of `bytes` to every coder.
+QVector<double> timeRounds(quint16 port, const std::function<bool()> &allAccepted, qint64 bytes,
+                           const std::function<void()> &send)
 {
-    while (!done())
+    Coders coders;
+    coders.connectAll(port);
+    while (!allAccepted())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QVector<double> seconds;
+    for (int round = 0; round < kRounds; ++round)
+        seconds << coders.time(bytes, send);
+    return seconds;
 }
 
 QVector<double> throughLink(const QByteArray &frame)
@@ -77,17 +86,12 @@ QVector<double> throughLink(const QByteArray &frame)
     QVector<int> descriptors;
     QObject::connect(&server, &TcpServer::addNewClientSocketSig,
                      [&](int descriptor, const QString &) { descriptors << descriptor; });
-    Coders coders;
-    coders.connectAll(server.serverPort());
-    waitUntil([&] { return descriptors.size() == kCoders; });
-    QVector<double> seconds;
-    for (int round = 0; round < kRounds; ++round) {
-        seconds << coders.time(frame.size(), [&] {
+    return timeRounds(
+        server.serverPort(), [&] { return descriptors.size() == kCoders; }, frame.size(),
+        [&] {
             for (int descriptor : qAsConst(descriptors))
                 server.sendMsgToSocket(descriptor, frame);
         });
-    }
-    return seconds;
 }
 
 QVector<double> throughBareSockets(const QByteArray &frame)
@@ -99,17 +103,12 @@ QVector<double> throughBareSockets(const QByteArray &frame)
         while (server.hasPendingConnections())
             accepted << server.nextPendingConnection();
     });
-    Coders coders;
-    coders.connectAll(server.serverPort());
-    waitUntil([&] { return accepted.size() == kCoders; });
-    QVector<double> seconds;
-    for (int round = 0; round < kRounds; ++round) {
-        seconds << coders.time(frame.size(), [&] {
+    return timeRounds(
+        server.serverPort(), [&] { return accepted.size() == kCoders; }, frame.size(),
+        [&] {
             for (QTcpSocket *socket : qAsConst(accepted))
                 socket->write(frame);
         });
-    }
-    return seconds;
 }
 
 } // namespace

@@ -23,6 +23,16 @@ struct Load
     int chunks;
 };
 
+// Seconds from the sender's start until the receiver quits the loop.
+double timeReceiving(quint16 port, const QByteArray &chunk, int rounds, QEventLoop &loop)
+{
+    QElapsedTimer timer;
+    timer.start();
+    LinkBench::Sender sender(port, chunk, rounds);
+    loop.exec();
+    return timer.nsecsElapsed() / 1e9;
+}
+
 // Seconds to receive every frame of the load through the device link.
 double throughLink(const Load &load, const QByteArray &chunk)
 {
@@ -35,11 +45,7 @@ double throughLink(const Load &load, const QByteArray &chunk)
                          if (++frames == expected)
                              loop.quit();
                      });
-    QElapsedTimer timer;
-    timer.start();
-    LinkBench::Sender sender(server.serverPort(), chunk, load.chunks);
-    loop.exec();
-    return timer.nsecsElapsed() / 1e9;
+    return timeReceiving(server.serverPort(), chunk, load.chunks, loop);
 }
 
 // Seconds to read the same bytes with a bare socket.
@@ -58,11 +64,7 @@ double throughBareSocket(const Load &load, const QByteArray &chunk)
                 loop.quit();
         });
     });
-    QElapsedTimer timer;
-    timer.start();
-    LinkBench::Sender sender(server.serverPort(), chunk, load.chunks);
-    loop.exec();
-    return timer.nsecsElapsed() / 1e9;
+    return timeReceiving(server.serverPort(), chunk, load.chunks, loop);
 }
 
 } // namespace

@@ -42,7 +42,7 @@ private:
 
     // Room reserved at once for an announced body, so a large frame is
     // gathered without reallocating; larger bodies grow as they arrive.
-    static constexpr int kEagerReserve = 16 * 1024 * 1024;
+    static constexpr int kEagerReserve = 4 * 1024 * 1024;
     // Bodies above this are read up to their end and no further.
     static constexpr int kLargeBody = 64 * 1024;
 

@@ -25,8 +25,9 @@ void TcpClientsSocket::receiveDataSlot()
     while (bytesAvailable() > 0) {
         int room = 0;
         char *at = m_decoder.prepareAppend(int(qMin<qint64>(bytesAvailable(), kMaxRead)), &room);
-        m_decoder.commitAppend(int(read(at, room)));
-        if (!deliverFrames(&delivered))
+        const qint64 got = read(at, room);
+        m_decoder.commitAppend(int(qMax<qint64>(got, 0)));
+        if (got <= 0 || !deliverFrames(&delivered))
             return;
     }
     if (delivered)
