@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "linkbench.h"
+
+#include <QByteArray>
+#include <QFile>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+
+namespace LinkBench {
+
+qint64 residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    }
+    return 0;
+}
+
+struct Sender::Private
+{
+    std::thread thread;
+};
+
+Sender::Sender(quint16 port, QByteArray chunk, int rounds) : d(new Private)
+{
+    d->thread = std::thread([port, chunk, rounds] {
+        const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(port);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) < 0) {
+            ::close(fd);
+            return;
+        }
+        for (int r = 0; r < rounds; ++r) {
+            qint64 sent = 0;
+            while (sent < chunk.size()) {
+                const ssize_t n =
+                    ::send(fd, chunk.constData() + sent, size_t(chunk.size() - sent), MSG_NOSIGNAL);
+                if (n <= 0) {
+                    ::close(fd);
+                    return;
+                }
+                sent += n;
+            }
+        }
+        ::close(fd);
+    });
+}
+
+Sender::~Sender()
+{
+    wait();
+    delete d;
+}
+
+void Sender::wait()
+{
+    if (d->thread.joinable())
+        d->thread.join();
+}
+
+} // namespace LinkBench

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tcpclientssocket.h"
+
+#include "deviceiptext.h"
+#include "networklog.h"
+
+TcpClientsSocket::TcpClientsSocket(QObject *parent) : QTcpSocket(parent)
+{
+    connect(this, &QTcpSocket::readyRead, this, &TcpClientsSocket::receiveDataSlot);
+    connect(this, &QTcpSocket::disconnected, this, &TcpClientsSocket::clientDisconnectedSlot);
+}
+
+bool TcpClientsSocket::adopt(qintptr descriptor)
+{
+    if (!setSocketDescriptor(descriptor, ConnectedState, ReadWrite))
+        return false;
+    m_descriptor = int(descriptor);
+    m_ipText = deviceIpText(peerAddress());
+    return true;
+}
+
+void TcpClientsSocket::receiveDataSlot()
+{
+    bool delivered = false;
+    while (bytesAvailable() > 0) {
+        int room = 0;
+        char *at = m_decoder.prepareAppend(int(qMin<qint64>(bytesAvailable(), kMaxRead)), &room);
+        const qint64 got = read(at, room);
+        m_decoder.commitAppend(int(qMax<qint64>(got, 0)));
+        if (got <= 0 || !deliverFrames(&delivered))
+            return;
+    }
+    if (delivered)
+        flush();
+}
+
+// Hands on every complete frame; false when the connection was closed meanwhile.
+bool TcpClientsSocket::deliverFrames(bool *delivered)
+{
+    QByteArray body;
+    for (;;) {
+        const bool awaitingHeader = m_decoder.pendingLength() < 0;
+        const qint64 before = m_decoder.bufferedBytes();
+        const bool got = m_decoder.next(&body);
+        if (awaitingHeader && lcFrames().isDebugEnabled()) {
+            if (got)
+                logHeader(before, body.size());
+            else if (m_decoder.pendingLength() >= 0)
+                logHeader(before, m_decoder.pendingLength());
+        }
+        if (!got)
+            break;
+        *delivered = true;
+        if (m_frameHandler)
+            m_frameHandler(m_descriptor, body);
+        emit sendMsgToServer(m_descriptor, body);
+        // A receiver may have closed the connection; what is left is moot.
+        if (state() != ConnectedState)
+            return false;
+    }
+    if (m_decoder.failed()) {
+        qCWarning(lcLink) << "closing connection of" << m_ipText << "descriptor" << m_descriptor
+                          << ": frame length" << m_decoder.badLength() << "is negative or over"
+                          << kMaxFrameBody;
+        abort();
+        return false;
+    }
+    return true;
+}
+
+void TcpClientsSocket::logHeader(qint64 bufferedBefore, qint32 length) const
+{
+    qCDebug(lcFrames) << "This P1 num: " << bufferedBefore;
+    qCDebug(lcFrames) << "This P2 num: " << bufferedBefore - kFrameHeaderSize;
+    qCDebug(lcFrames) << "length is :" << length;
+}
+
+void TcpClientsSocket::clientDisconnectedSlot()
+{
+    qCDebug(lcLink) << "index :" << peerAddress().toString().indexOf(QLatin1String("192"));
+    emit clientDisconnectedSig(m_ipText, m_descriptor);
+}

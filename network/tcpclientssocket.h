@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "framedecoder.h"
+
+#include <QTcpSocket>
+
+#include <functional>
+
+// One coder's connection. Moves received bytes into a FrameDecoder and hands
+// each complete frame body (command byte plus payload) on, in order.
+class TcpClientsSocket : public QTcpSocket
+{
+    Q_OBJECT
+public:
+    explicit TcpClientsSocket(QObject *parent = nullptr);
+
+    // Takes over an accepted connection. The descriptor and IP text are kept
+    // because they name the connection after it closed, when
+    // socketDescriptor() is already -1.
+    bool adopt(qintptr descriptor);
+    int acceptedDescriptor() const { return m_descriptor; }
+
+    // Called with every frame body, just before sendMsgToServer. The server
+    // takes bodies this way: a second signal hop per frame costs as much as
+    // decoding it (see bench/README.md).
+    using FrameHandler = std::function<void(int descriptor, const QByteArray &body)>;
+    void setFrameHandler(FrameHandler handler) { m_frameHandler = std::move(handler); }
+    QString ipText() const { return m_ipText; }
+
+signals:
+    // One frame body, tagged with the descriptor the connection was accepted with.
+    void sendMsgToServer(int descript, const QByteArray &data);
+    // The connection closed. Emitted once, from inside the disconnect notification.
+    void clientDisconnectedSig(const QString &ip, int descript);
+
+protected slots:
+    void receiveDataSlot();
+    void clientDisconnectedSlot();
+
+private:
+    bool deliverFrames(bool *delivered);
+    void logHeader(qint64 bufferedBefore, qint32 length) const;
+
+    // Largest single read, so a flood of small frames is delivered as it
+    // arrives rather than gathered whole first.
+    static constexpr qint64 kMaxRead = 1024 * 1024;
+
+    FrameDecoder m_decoder;
+    FrameHandler m_frameHandler;
+    int m_descriptor = -1;
+    QString m_ipText;
+};

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tcpserver.h"
+
+#include "listeningsocket.h"
+#include "networklog.h"
+#include "tcpclientssocket.h"
+
+TcpServer::TcpServer(QObject *parent, quint16 port) : QTcpServer(parent)
+{
+    listenOnAllAddresses(port);
+}
+
+bool TcpServer::listenOnAllAddresses(quint16 port)
+{
+    QString error;
+    const qintptr fd = openListeningSocket(port, &error);
+    if (fd >= 0) {
+        if (setSocketDescriptor(fd))
+            return true;
+        qCWarning(lcLink) << "cannot serve on the listening socket:" << errorString();
+        return false;
+    }
+    if (error.isEmpty())
+        return listen(QHostAddress::Any, port);
+    qCWarning(lcLink) << "cannot listen on port" << port << ":" << error;
+    return false;
+}
+
+void TcpServer::incomingConnection(qintptr socketDescriptor)
+{
+    qCDebug(lcLink) << "this is socketdescript :" << socketDescriptor;
+    auto *socket = new TcpClientsSocket(this);
+    if (!socket->adopt(socketDescriptor)) {
+        qCWarning(lcLink) << "cannot take connection" << socketDescriptor << ":"
+                          << socket->errorString();
+        delete socket;
+        return;
+    }
+    qCDebug(lcLink) << "index :" << socket->peerAddress().toString().indexOf(QLatin1String("192"));
+    qCDebug(lcLink) << "client ip:" << socket->ipText();
+    clientSocketList.append(socket);
+    connect(socket, &TcpClientsSocket::clientDisconnectedSig, this,
+            &TcpServer::clientSocketDisconnectedSlot);
+    socket->setFrameHandler(
+        [this](int descriptor, const QByteArray &body) { receiveMsg(descriptor, body); });
+    emit addNewClientSocketSig(socket->acceptedDescriptor(), socket->ipText());
+}
+
+void TcpServer::sendMsgToSocket(int descript, const QByteArray &data)
+{
+    sendMsg(descript, data);
+    qCDebug(lcLink) << "send data:" << hexPreview(data);
+}
+
+void TcpServer::sendMsg(int descrypt, const QByteArray &data)
+{
+    for (TcpClientsSocket *socket : qAsConst(clientSocketList)) {
+        if (socket->socketDescriptor() == descrypt) {
+            socket->write(data);
+            return;
+        }
+    }
+}
+
+void TcpServer::receiveMsg(int descript, const QByteArray &receiveData)
+{
+    emit receiveMsgFromSocket(descript, receiveData);
+}
+
+void TcpServer::clientSocketDisconnectedSlot(const QString &ip, int descriptor)
+{
+    for (int i = 0; i < clientSocketList.size(); ++i) {
+        TcpClientsSocket *socket = clientSocketList.at(i);
+        if (socket->acceptedDescriptor() != descriptor || socket->ipText() != ip)
+            continue;
+        clientSocketList.removeAt(i);
+        // Still inside the socket's own disconnect notification: release it
+        // once that has returned.
+        socket->deleteLater();
+        emit reduceClientSocketSig(ip, descriptor);
+        return;
+    }
+}

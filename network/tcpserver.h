@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <QTcpServer>
+
+class TcpClientsSocket;
+
+// The server coders connect to. Keeps one TcpClientsSocket per connection,
+// passes their frame bodies on tagged with the connection's descriptor, and
+// writes ready-made frames to the connection a descriptor names.
+class TcpServer : public QTcpServer
+{
+    Q_OBJECT
+public:
+    // Starts listening at once on every IPv4 and IPv6 address at port (0: a
+    // port the system picks, see serverPort()).
+    TcpServer(QObject *parent, quint16 port);
+
+    // Listens on every address with an accept queue deep enough for a plant
+    // full of coders powering up together. Use this rather than
+    // QTcpServer::listen(), whose queue holds 50. Connected coders are kept
+    // across close() and a new listen.
+    bool listenOnAllAddresses(quint16 port);
+
+    int connectionCount() const { return clientSocketList.size(); }
+
+signals:
+    void addNewClientSocketSig(int descriptor, const QString &ip);
+    // descriptor is the one the connection was accepted with, so receivers can
+    // tell apart two connections from one address.
+    void reduceClientSocketSig(const QString &ip, int descriptor);
+    void receiveMsgFromSocket(int descript, const QByteArray &data);
+
+public slots:
+    // Writes a complete frame to the connection with that descriptor; nothing
+    // happens when none has it.
+    void sendMsgToSocket(int descript, const QByteArray &data);
+
+protected:
+    void incomingConnection(qintptr socketDescriptor) override;
+
+protected slots:
+    void sendMsg(int descrypt, const QByteArray &data);
+    void receiveMsg(int descript, const QByteArray &receiveData);
+    void clientSocketDisconnectedSlot(const QString &ip, int descriptor);
+
+private:
+    // In order of arrival; the server owns them.
+    QList<TcpClientsSocket *> clientSocketList;
+};

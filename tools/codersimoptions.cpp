@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "codersimoptions.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+namespace {
+
+bool readInt(const QCommandLineParser &parser, const QString &name, int min, int max, int *value,
+             QString *message)
+{
+    if (!parser.isSet(name))
+        return true;
+    bool ok = false;
+    const int v = parser.value(name).toInt(&ok);
+    if (!ok || v < min || v > max) {
+        *message = QStringLiteral("--%1 must be a whole number from %2 to %3, not \"%4\"")
+                       .arg(name)
+                       .arg(min)
+                       .arg(max)
+                       .arg(parser.value(name));
+        return false;
+    }
+    *value = v;
+    return true;
+}
+
+bool readPattern(const QString &text, QVector<quint8> *pattern, QString *message)
+{
+    pattern->clear();
+    for (const QString &part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const uint state = part.trimmed().toUInt(&ok);
+        if (!ok || state > 255) {
+            *message = QStringLiteral("--status takes state bytes 0 to 255 separated by "
+                                      "commas, not \"%1\"")
+                           .arg(text);
+            return false;
+        }
+        *pattern << quint8(state);
+    }
+    if (pattern->isEmpty()) {
+        *message = QStringLiteral("--status needs at least one state byte");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool CoderSimOptions::parse(const QStringList &arguments, CoderSimOptions *options,
+                            QString *message, int *exitCode)
+{
+    *exitCode = 2;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Simulates coders that connect to KorvexControl: they answer the current-file and "
+        "parameter requests, store the message files they are sent, take print parameters "
+        "and, while printing, report their status with a moving progress."));
+    const QCommandLineOption help = parser.addHelpOption();
+    parser.addOptions({
+        {"host", "Address of KorvexControl (default 127.0.0.1).", "address", "127.0.0.1"},
+        {"port", "Port of KorvexControl (default 64032).", "port", "64032"},
+        {"count", "Number of coders (default 1).", "n", "1"},
+        {"folder", "Folder holding one subfolder coder-N per coder (default coder-sim).", "dir",
+         "coder-sim"},
+        {"message", "Message file reported as current (repeat to give coders different ones).",
+         "file"},
+        {"status", "State bytes reported in turn while printing, separated by commas (default 1).",
+         "list", "1"},
+        {"status-interval", "Milliseconds between status reports (default 500).", "ms", "500"},
+        {"progress-step", "Percent the progress moves per report (default 5).", "percent", "5"},
+        {"duration",
+         "Seconds after which the coders disconnect and the program ends "
+         "(0: never).",
+         "seconds", "0"},
+        {"autostart", "Start printing as soon as connected."},
+        {"reconnect-interval", "Milliseconds between connection attempts (default 1000).", "ms",
+         "1000"},
+    });
+    if (!parser.parse(arguments)) {
+        *message = parser.errorText();
+        return false;
+    }
+    if (parser.isSet(help)) {
+        *message = parser.helpText();
+        *exitCode = 0;
+        return false;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        *message =
+            QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
+        return false;
+    }
+
+    int port = 64032, count = 1, interval = 500, step = 5, duration = 0, reconnect = 1000;
+    QVector<quint8> pattern;
+    if (!readInt(parser, "port", 1, 65535, &port, message) ||
+        !readInt(parser, "count", 1, 1000, &count, message) ||
+        !readInt(parser, "status-interval", 1, 3600000, &interval, message) ||
+        !readInt(parser, "progress-step", 0, 100, &step, message) ||
+        !readInt(parser, "duration", 0, 31 * 24 * 3600, &duration, message) ||
+        !readInt(parser, "reconnect-interval", 1, 3600000, &reconnect, message) ||
+        !readPattern(parser.value("status"), &pattern, message))
+        return false;
+
+    const QStringList messages = parser.values("message");
+    const QDir root(parser.value("folder"));
+    options->coders.clear();
+    for (int n = 1; n <= count; ++n) {
+        CoderSettings s;
+        s.number = n;
+        s.host = parser.value("host");
+        s.port = quint16(port);
+        s.folder = root.filePath(QStringLiteral("coder-%1").arg(n));
+        if (!messages.isEmpty())
+            s.messageSource = messages.at((n - 1) % messages.size());
+        s.statusPattern = pattern;
+        s.statusIntervalMs = interval;
+        s.progressStep = step;
+        s.autostart = parser.isSet("autostart");
+        s.reconnectIntervalMs = reconnect;
+        options->coders << s;
+    }
+    options->durationSeconds = duration;
+    *exitCode = 0;
+    return true;
+}

@@ -1,0 +1,244 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "simulatedcoder.h"
+
+#include "filerecord.h"
+#include "protocol.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstdio>
+
+SimulatedCoder::SimulatedCoder(const CoderSettings &settings, QObject *parent)
+    : QObject(parent), m_settings(settings)
+{
+    m_statusTimer.setInterval(qMax(1, m_settings.statusIntervalMs));
+    m_reconnectTimer.setInterval(qMax(1, m_settings.reconnectIntervalMs));
+    m_reconnectTimer.setSingleShot(true);
+    connect(&m_statusTimer, &QTimer::timeout, this, [this] {
+        const QVector<quint8> &pattern = m_settings.statusPattern;
+        sendStatus(pattern.isEmpty() ? 1 : pattern.at(m_patternIndex++ % pattern.size()));
+    });
+    connect(&m_reconnectTimer, &QTimer::timeout, this, &SimulatedCoder::connectToServer);
+    connect(&m_socket, &QTcpSocket::connected, this, &SimulatedCoder::onConnected);
+    connect(&m_socket, &QTcpSocket::disconnected, this, &SimulatedCoder::onDisconnected);
+    connect(&m_socket, &QTcpSocket::errorOccurred, this, &SimulatedCoder::onError);
+    connect(&m_socket, &QTcpSocket::readyRead, this, &SimulatedCoder::onReadyRead);
+}
+
+void SimulatedCoder::start()
+{
+    prepareFolder();
+    connectToServer();
+}
+
+void SimulatedCoder::stop()
+{
+    m_stopping = true;
+    m_reconnectTimer.stop();
+    m_statusTimer.stop();
+    const auto state = m_socket.state();
+    if (state == QAbstractSocket::ConnectedState || state == QAbstractSocket::ClosingState) {
+        m_socket.disconnectFromHost(); // disconnected() finishes
+        return;
+    }
+    m_socket.abort();
+    finish();
+}
+
+void SimulatedCoder::finish()
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    emit finished();
+}
+
+void SimulatedCoder::prepareFolder()
+{
+    QDir folder(m_settings.folder);
+    if (!folder.mkpath(QStringLiteral("."))) {
+        say(QStringLiteral("cannot create folder %1").arg(m_settings.folder));
+        return;
+    }
+    if (!m_settings.messageSource.isEmpty()) {
+        QFile source(m_settings.messageSource);
+        const QString name = QFileInfo(source).fileName();
+        QSaveFile copy(folder.filePath(name));
+        if (source.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly) &&
+            copy.write(source.readAll()) >= 0 && copy.commit())
+            m_currentFile = name;
+        else
+            say(QStringLiteral("cannot copy message file %1").arg(m_settings.messageSource));
+        return;
+    }
+    const QStringList messages =
+        folder.entryList({QStringLiteral("*.spr")}, QDir::Files, QDir::Name);
+    if (!messages.isEmpty())
+        m_currentFile = messages.first();
+}
+
+void SimulatedCoder::connectToServer()
+{
+    if (m_stopping)
+        return;
+    m_decoder = FrameDecoder();
+    m_socket.connectToHost(m_settings.host, m_settings.port);
+}
+
+void SimulatedCoder::onConnected()
+{
+    m_toldUnreachable = false;
+    say(QStringLiteral("connected to %1:%2").arg(m_settings.host).arg(m_settings.port));
+    if (m_settings.autostart)
+        setPrinting(true);
+}
+
+void SimulatedCoder::onDisconnected()
+{
+    m_statusTimer.stop();
+    m_printing = false;
+    say(QStringLiteral("disconnected"));
+    if (m_stopping)
+        finish();
+    else
+        m_reconnectTimer.start();
+}
+
+void SimulatedCoder::onError(QAbstractSocket::SocketError error)
+{
+    if (error == QAbstractSocket::RemoteHostClosedError)
+        return; // disconnected() follows
+    if (m_socket.state() != QAbstractSocket::UnconnectedState)
+        return;
+    // A refused or failed connect never reaches disconnected(): retry from here.
+    if (m_stopping) {
+        finish();
+        return;
+    }
+    if (!m_toldUnreachable) {
+        say(QStringLiteral("cannot reach %1:%2 (%3); retrying every %4 ms")
+                .arg(m_settings.host)
+                .arg(m_settings.port)
+                .arg(m_socket.errorString())
+                .arg(m_reconnectTimer.interval()));
+        m_toldUnreachable = true;
+    }
+    if (!m_reconnectTimer.isActive())
+        m_reconnectTimer.start();
+}
+
+void SimulatedCoder::onReadyRead()
+{
+    m_decoder.feed(m_socket.readAll());
+    QByteArray body;
+    while (m_decoder.next(&body))
+        handleFrame(body);
+    if (m_decoder.failed()) {
+        say(QStringLiteral("bad frame length %1 from the server; reconnecting")
+                .arg(m_decoder.badLength()));
+        m_socket.abort();
+    }
+}
+
+void SimulatedCoder::handleFrame(const QByteArray &body)
+{
+    if (body.isEmpty())
+        return;
+    const quint8 command = quint8(body.at(0));
+    const QByteArray payload = body.mid(1);
+    switch (command) {
+    case Command::CurrentFile:
+        replyCurrentFile();
+        break;
+    case Command::Parameters:
+        send(Command::Parameters, m_parameters.toBytes());
+        say(QStringLiteral("sent parameters"));
+        break;
+    case Command::FileTransfer:
+        storeFile(payload);
+        break;
+    case Command::PrintParameters:
+        if (payload.size() != PrintParameters::kSize)
+            say(QStringLiteral("parameter block of %1 bytes, expected %2")
+                    .arg(payload.size())
+                    .arg(PrintParameters::kSize));
+        m_parameters = PrintParameters::fromBytes(payload);
+        say(QStringLiteral("parameters set"));
+        break;
+    case Command::RunControl:
+        setPrinting(!payload.isEmpty() && payload.at(0) == 1);
+        break;
+    default:
+        say(QStringLiteral("ignored command 0x%1").arg(command, 2, 16, QLatin1Char('0')));
+    }
+}
+
+void SimulatedCoder::replyCurrentFile()
+{
+    if (m_currentFile.isEmpty()) {
+        say(QStringLiteral("no current file to report"));
+        return;
+    }
+    QFile file(QDir(m_settings.folder).filePath(m_currentFile));
+    const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QByteArray record;
+    QString error;
+    if (!FileRecord::encode(m_currentFile, content, &record, &error)) {
+        say(error);
+        return;
+    }
+    send(Command::CurrentFile, record);
+    say(QStringLiteral("sent current file %1 (%2 bytes)").arg(m_currentFile).arg(content.size()));
+}
+
+void SimulatedCoder::storeFile(const QByteArray &record)
+{
+    FileRecord file;
+    QString error;
+    if (!FileRecord::parseFileTransfer(record, &file, &error)) {
+        say(QStringLiteral("refused file: %1").arg(error));
+        return;
+    }
+    QSaveFile out(QDir(m_settings.folder).filePath(file.name));
+    if (!out.open(QIODevice::WriteOnly) || out.write(file.content) != file.content.size() ||
+        !out.commit()) {
+        say(QStringLiteral("cannot store %1: %2").arg(file.name, out.errorString()));
+        return;
+    }
+    m_currentFile = file.name;
+    say(QStringLiteral("stored %1 (%2 bytes)").arg(file.name).arg(file.content.size()));
+}
+
+void SimulatedCoder::setPrinting(bool printing)
+{
+    m_printing = printing;
+    say(printing ? QStringLiteral("start printing") : QStringLiteral("stop printing"));
+    if (printing) {
+        m_statusTimer.start();
+    } else {
+        m_statusTimer.stop();
+        sendStatus(0);
+    }
+}
+
+void SimulatedCoder::sendStatus(quint8 state)
+{
+    if (state != 0)
+        m_progress = (m_progress + m_settings.progressStep) % 101;
+    send(Command::StatusReport, statusReportPayload({state, qint8(m_progress)}));
+}
+
+void SimulatedCoder::send(quint8 command, const QByteArray &payload)
+{
+    if (m_socket.state() == QAbstractSocket::ConnectedState)
+        m_socket.write(packFrame(command, payload));
+}
+
+void SimulatedCoder::say(const QString &line) const
+{
+    std::printf("coder %d: %s\n", m_settings.number, qUtf8Printable(line));
+    std::fflush(stdout);
+}

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "framedecoder.h"
+#include "printparameters.h"
+
+#include <QObject>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QVector>
+
+struct CoderSettings
+{
+    int number = 1; // names the coder in its output lines
+    QString host = QStringLiteral("127.0.0.1");
+    quint16 port = 64032;
+    QString folder;                   // the coder's own folder: its message files live here
+    QString messageSource;            // a message file copied into the folder as the current one
+    QVector<quint8> statusPattern{1}; // state bytes reported in turn while printing
+    int statusIntervalMs = 500;
+    int progressStep = 5; // percent added to the progress per report
+    bool autostart = false;
+    int reconnectIntervalMs = 1000;
+};
+
+// A coder as the control application sees it: connects as a client, answers
+// the current-file and parameter requests, stores the message files it is
+// sent, takes parameter blocks, and while printing reports its status with a
+// moving progress. Reconnects after losing the server until stopped.
+class SimulatedCoder : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SimulatedCoder(const CoderSettings &settings, QObject *parent = nullptr);
+
+    void start();
+    // Closes the connection for good; finished() follows once it is closed.
+    void stop();
+
+    bool isPrinting() const { return m_printing; }
+    QString currentFile() const { return m_currentFile; }
+    PrintParameters parameters() const { return m_parameters; }
+
+signals:
+    void finished();
+
+private:
+    void prepareFolder();
+    void connectToServer();
+    void onConnected();
+    void onDisconnected();
+    void onError(QAbstractSocket::SocketError error);
+    void onReadyRead();
+    void handleFrame(const QByteArray &body);
+    void replyCurrentFile();
+    void storeFile(const QByteArray &record);
+    void setPrinting(bool printing);
+    void sendStatus(quint8 state);
+    void send(quint8 command, const QByteArray &payload);
+    void say(const QString &line) const;
+    void finish();
+
+    CoderSettings m_settings;
+    QTcpSocket m_socket;
+    FrameDecoder m_decoder;
+    QTimer m_statusTimer;
+    QTimer m_reconnectTimer;
+    PrintParameters m_parameters;
+    QString m_currentFile;
+    bool m_printing = false;
+    bool m_stopping = false;
+    bool m_finished = false;
+    bool m_toldUnreachable = false; // said once per outage, not per attempt
+    int m_progress = 0;
+    int m_patternIndex = 0;
+};
