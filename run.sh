@@ -24,9 +24,33 @@ for f in /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
 done
 
 PROGRAM="$BUILD_DIR/apps/korvexcontrol/KorvexControl"
+SIMULATOR="$BUILD_DIR/tools/coder-sim"
 cd "$WORK_DIR"
+
+# Three simulated coders connect to the program as real ones would (they keep
+# retrying until it listens) and stop when it ends.  KORVEX_CODERS=0 runs
+# without them.
+SIM_PID=""
+CODERS="${KORVEX_CODERS:-3}"
+if [ "$CODERS" -gt 0 ]; then
+    mkdir -p "$WORK_DIR/simulated-coders"
+    "$SIMULATOR" --host 127.0.0.1 --port 64032 --count "$CODERS" \
+        --folder "$WORK_DIR/simulated-coders" --status 1,1,2 --autostart \
+        > "$WORK_DIR/simulated-coders.log" 2>&1 &
+    SIM_PID=$!
+    echo "Started $CODERS simulated coders (log: $WORK_DIR/simulated-coders.log)."
+fi
+stop_simulator() {
+    if [ -n "$SIM_PID" ]; then
+        kill "$SIM_PID" 2>/dev/null || true
+    fi
+}
+trap stop_simulator EXIT
+trap "exit 130" INT TERM
+
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found: running KorvexControl under Xvfb (a virtual display)."
-    exec xvfb-run -a -s "-screen 0 1280x800x24" "$PROGRAM" "$@"
+    xvfb-run -a -s "-screen 0 1280x800x24" "$PROGRAM" "$@"
+else
+    "$PROGRAM" "$@"
 fi
-exec "$PROGRAM" "$@"

@@ -3,10 +3,12 @@
 
 #include "graphicsscene.h"
 #include "graphicsview.h"
+#include "tcpserver.h"
 #include "ui_korvexmainwindow.h"
 
-KorvexMainWindow::KorvexMainWindow(QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::KorvexMainWindow), preview(new GraphicsScene(this))
+KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
+    : QMainWindow(parent), ui(new Ui::KorvexMainWindow), tcpServer(new TcpServer(this, port)),
+      preview(new GraphicsScene(this))
 {
     ui->setupUi(this);
     ui->graphicsView->setScene(preview);

@@ -5,6 +5,7 @@
 
 class GraphicsScene;
 class GraphicsView;
+class TcpServer;
 
 namespace Ui {
 class KorvexMainWindow;
@@ -15,13 +16,19 @@ class KorvexMainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit KorvexMainWindow(QWidget *parent = nullptr);
+    // The TCP port coders connect to.
+    static constexpr quint16 DefaultServerPort = 64032;
+
+    // port 0 lets the system pick one (tests).
+    explicit KorvexMainWindow(QWidget *parent = nullptr, quint16 port = DefaultServerPort);
     ~KorvexMainWindow() override;
 
     GraphicsView *previewView() const;
     GraphicsScene *previewScene() const { return preview; }
+    TcpServer *server() const { return tcpServer; }
 
 private:
     Ui::KorvexMainWindow *ui;
+    TcpServer *tcpServer;
     GraphicsScene *preview;
 };

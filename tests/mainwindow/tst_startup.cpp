@@ -4,6 +4,7 @@
 #include "graphicsview.h"
 #include "korvexmainwindow.h"
 #include "startup.h"
+#include "tcpserver.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -69,7 +70,8 @@ private slots:
 
     void mainWindowShowsAMessageScene()
     {
-        KorvexMainWindow window;
+        KorvexMainWindow window(nullptr, 0);
+        QVERIFY(window.server()->isListening());
         QCOMPARE(window.windowTitle(), QString("KorvexMainWindow"));
         QCOMPARE(window.size(), QSize(800, 600));
         QVERIFY(window.previewView());
