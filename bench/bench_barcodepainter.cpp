@@ -61,7 +61,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QTextStream out(stdout);
-    struct {
+    struct
+    {
         const char *name;
         int ours;
         int zint;

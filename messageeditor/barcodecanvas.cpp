@@ -102,11 +102,8 @@ inline quint32 under(quint32 dst, quint32 src)
 } // namespace
 
 barcodeCanvas::barcodeCanvas(int width, int module, int barHeight, bool showText)
-    : m_width(width),
-      m_height(showText ? barHeight * 3 / 2 : barHeight),
-      m_module(module),
-      m_barHeight(barHeight),
-      m_showText(showText)
+    : m_width(width), m_height(showText ? barHeight * 3 / 2 : barHeight), m_module(module),
+      m_barHeight(barHeight), m_showText(showText)
 {
     if (width <= 0 || m_height <= 0 || module <= 0 || qint64(width) * m_height > MaxPixels) {
         m_width = 0;

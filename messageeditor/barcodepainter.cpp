@@ -34,8 +34,8 @@ Symbol paint(int symbology, const QString &content, int module, int barHeight, b
 
 QPixmap render(const diagramBarItem &item, const QString &content)
 {
-    const Symbol symbol = paint(item.symbology(), content, item.moduleWidth(), item.barHeight(),
-                                item.showText());
+    const Symbol symbol =
+        paint(item.symbology(), content, item.moduleWidth(), item.barHeight(), item.showText());
     if (symbol.error != NoError)
         showError(symbol.error);
     return symbol.picture;

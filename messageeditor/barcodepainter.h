@@ -13,8 +13,16 @@ namespace barcodePainter {
 enum Symbology { Ean13 = 0, Ean8 = 1, Code39 = 2, Code93 = 3, UpcA = 4, UpcE = 5, Code128 = 6 };
 
 // The error code of refused content is the symbology index + 1.
-enum Error { NoError = 0, Ean13Error = 1, Ean8Error = 2, Code39Error = 3, Code93Error = 4,
-             UpcAError = 5, UpcEError = 6, Code128Error = 7 };
+enum Error {
+    NoError = 0,
+    Ean13Error = 1,
+    Ean8Error = 2,
+    Code39Error = 3,
+    Code93Error = 4,
+    UpcAError = 5,
+    UpcEError = 6,
+    Code128Error = 7
+};
 
 struct Symbol
 {

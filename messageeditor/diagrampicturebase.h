@@ -19,8 +19,7 @@ public:
     // smoothing (the pixels are printer dots).
     void showScaled(const QSize &size);
 
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
 private:
     QPixmap m_source;

@@ -20,8 +20,7 @@ public:
     qreal spacing() const { return m_font.letterSpacing(); }
     void setSpacing(qreal pixels);
 
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
 private:
     QFont m_font;

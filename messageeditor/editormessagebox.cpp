@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editormessagebox.h"
 
-#include <QPushButton>
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 

@@ -150,9 +150,9 @@ struct recordKind
 
 // In the order the arrays are read; later records lie on top.
 const recordKind Kinds[] = {
-    {"TextItemInfo", "Text", readText},          {"TimeItemInfo", "Time", readTime},
-    {"CntItemInfo", "Cnt", readCnt},             {"ImgItemInfo", "Image", readImage},
-    {"BarcodeItemInfo", "Bar", readBar},         {"QrcodeItemInfo", "QRcode", readQRCode},
+    {"TextItemInfo", "Text", readText},  {"TimeItemInfo", "Time", readTime},
+    {"CntItemInfo", "Cnt", readCnt},     {"ImgItemInfo", "Image", readImage},
+    {"BarcodeItemInfo", "Bar", readBar}, {"QrcodeItemInfo", "QRcode", readQRCode},
 };
 
 void readItems(const QJsonObject &doc, diagramScene *scene)
@@ -179,9 +179,10 @@ namespace messageReader {
 
 int canvasWidth(int w)
 {
-    static const struct {
+    static const struct
+    {
         int low, high, width;
-    } Table[] = {{5001, 7999, 8000},    {8001, 19999, 20000}, {20001, 34999, 35000},
+    } Table[] = {{5001, 7999, 8000},    {8001, 19999, 20000},  {20001, 34999, 35000},
                  {35001, 49999, 50000}, {50001, 64999, 65000}, {65001, 79999, 80000}};
     for (const auto &row : Table) {
         if (w >= row.low && w <= row.high)

@@ -11,9 +11,9 @@
 struct qrCodeParams
 {
     QString content = QStringLiteral("INKJET");
-    int level = 2;    // 0 = L, 1 = M, 2 = Q, 3 = H error correction
-    int scale = 10;   // pixels per module
-    int version = 1;  // the smallest symbol version; the encoder may take a larger one
+    int level = 2;            // 0 = L, 1 = M, 2 = Q, 3 = H error correction
+    int scale = 10;           // pixels per module
+    int version = 1;          // the smallest symbol version; the encoder may take a larger one
     bool insVariable = false; // the dynamic fields below are stored only while set
     bool insertCnt = false;
     bool insertTime = false;

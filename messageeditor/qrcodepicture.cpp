@@ -31,8 +31,8 @@ bool render(const qrCodeParams &params, QPixmap *picture)
 {
     const QByteArray utf8 = params.content.toUtf8();
     std::unique_ptr<QRcode, decltype(&QRcode_free)> code(
-        QRcode_encodeString(utf8.constData(), params.version, encoderLevel(params.level),
-                            QR_MODE_8, 1),
+        QRcode_encodeString(utf8.constData(), params.version, encoderLevel(params.level), QR_MODE_8,
+                            1),
         &QRcode_free);
     if (!code)
         return false;

@@ -84,8 +84,8 @@ void TestBarcodePainter::pictureSizeFollowsTheTable_data()
     QTest::addColumn<QSize>("size");
     QTest::newRow("EAN-13 default") << 0 << "6901234567892" << 4 << 200 << true << QSize(452, 300);
     QTest::newRow("EAN-13 odd H") << 0 << "6901234567892" << 3 << 101 << true << QSize(339, 151);
-    QTest::newRow("EAN-13 text off") << 0 << "6901234567892" << 4 << 200 << false
-                                     << QSize(452, 200);
+    QTest::newRow("EAN-13 text off")
+        << 0 << "6901234567892" << 4 << 200 << false << QSize(452, 200);
     QTest::newRow("EAN-8") << 1 << "1234567" << 2 << 77 << true << QSize(162, 115);
     QTest::newRow("Code 39") << 2 << "A-B" << 3 << 50 << false << QSize(13 * 3 * 5, 50);
     QTest::newRow("Code 93") << 3 << "CODE93" << 2 << 60 << true << QSize((9 * 6 + 45) * 2 - 3, 90);
@@ -124,16 +124,16 @@ void TestBarcodePainter::zbarReadsEverySymbology_data()
         ean13 << c;
         ean13Read << c;
     }
-    ean13 << "6901234567891" << "690123456789X";
-    ean13Read << "6901234567892" << "6901234567892";
+    ean13 << "6901234567891"
+          << "690123456789X";
+    ean13Read << "6901234567892"
+              << "6901234567892";
     QTest::newRow("EAN-13") << 0 << ean13 << ean13Read;
     QTest::newRow("EAN-8") << 1 << QStringList{"1234567", "1234565", "96385074", "5512345"}
                            << QStringList{"12345670", "12345656", "96385074", "55123457"};
     QTest::newRow("Code 39") << 2
-                             << QStringList{"A-B", "CODE39", "0123456789", "HELLO WORLD",
-                                            "$/+%.-"}
-                             << QStringList{"A-B", "CODE39", "0123456789", "HELLO WORLD",
-                                            "$/+%.-"};
+                             << QStringList{"A-B", "CODE39", "0123456789", "HELLO WORLD", "$/+%.-"}
+                             << QStringList{"A-B", "CODE39", "0123456789", "HELLO WORLD", "$/+%.-"};
     QTest::newRow("Code 93") << 3 << QStringList{"CODE93", "TEST 93", "0123456789", "$/+%.- X"}
                              << QStringList{"CODE93", "TEST 93", "0123456789", "$/+%.- X"};
     // zbar reports UPC-A, and UPC-E expanded to UPC-A, in the EAN-13 form.
@@ -180,8 +180,8 @@ void TestBarcodePainter::zbarReadsEverySymbology()
     QCOMPARE(read.size(), wanted.size());
     for (int i = 0; i < read.size(); ++i) {
         if (read[i] != wanted[i])
-            QFAIL(qPrintable(QString("%1: read \"%2\", wanted \"%3\"")
-                                 .arg(labels[i], read[i], wanted[i])));
+            QFAIL(qPrintable(
+                QString("%1: read \"%2\", wanted \"%3\"").arg(labels[i], read[i], wanted[i])));
     }
 }
 
@@ -216,17 +216,28 @@ void TestBarcodePainter::checkDigitsAndExpansions_data()
     QTest::addColumn<QString>("content");
     QTest::addColumn<QString>("digits");
     QTest::addColumn<int>("check");
-    QTest::newRow("EAN-13") << "690123456789" << "690123456789" << 2;
-    QTest::newRow("EAN-8 sum 60") << "1234567" << "1234567" << 0;
-    QTest::newRow("EAN-8") << "1234565" << "1234565" << 6;
-    QTest::newRow("UPC-A") << "03600029145" << "03600029145" << 2;
-    QTest::newRow("UPC-E last 5") << "UPCE:0123455" << "01234500005" << 8;
-    QTest::newRow("UPC-E last 1") << "UPCE:0123411" << "01210000341" << 6;
-    QTest::newRow("UPC-E last 0") << "UPCE:0123450" << "01200000345" << 5;
-    QTest::newRow("UPC-E last 3") << "UPCE:0123453" << "01230000045" << 1;
-    QTest::newRow("UPC-E last 4") << "UPCE:0123454" << "01234000005" << 3;
-    QTest::newRow("UPC-E eighth ignored") << "UPCE:01234559" << "01234500005" << 8;
-    QTest::newRow("UPC-E position 6 not a digit") << "UPCE:012345X9" << "012345X9" << -1;
+    QTest::newRow("EAN-13") << "690123456789"
+                            << "690123456789" << 2;
+    QTest::newRow("EAN-8 sum 60") << "1234567"
+                                  << "1234567" << 0;
+    QTest::newRow("EAN-8") << "1234565"
+                           << "1234565" << 6;
+    QTest::newRow("UPC-A") << "03600029145"
+                           << "03600029145" << 2;
+    QTest::newRow("UPC-E last 5") << "UPCE:0123455"
+                                  << "01234500005" << 8;
+    QTest::newRow("UPC-E last 1") << "UPCE:0123411"
+                                  << "01210000341" << 6;
+    QTest::newRow("UPC-E last 0") << "UPCE:0123450"
+                                  << "01200000345" << 5;
+    QTest::newRow("UPC-E last 3") << "UPCE:0123453"
+                                  << "01230000045" << 1;
+    QTest::newRow("UPC-E last 4") << "UPCE:0123454"
+                                  << "01234000005" << 3;
+    QTest::newRow("UPC-E eighth ignored") << "UPCE:01234559"
+                                          << "01234500005" << 8;
+    QTest::newRow("UPC-E position 6 not a digit") << "UPCE:012345X9"
+                                                  << "012345X9" << -1;
 }
 
 void TestBarcodePainter::checkDigitsAndExpansions()
@@ -251,14 +262,22 @@ void TestBarcodePainter::ignoredCharactersChangeNothing_data()
     QTest::addColumn<QString>("longer");
     // Check digits in the content are never read and characters past the
     // human-readable limit are never drawn.
-    QTest::newRow("EAN-13 13th") << 0 << "6901234567892" << "690123456789X";
-    QTest::newRow("EAN-13 long") << 0 << "6901234567892" << "6901234567892345";
-    QTest::newRow("EAN-8 check") << 1 << "1234567" << "12345679";
-    QTest::newRow("EAN-8 long") << 1 << "12345670" << "1234567012";
-    QTest::newRow("UPC-A check") << 4 << "01234567890" << "012345678909";
-    QTest::newRow("UPC-A long") << 4 << "012345678905" << "01234567890555";
-    QTest::newRow("UPC-E check") << 5 << "0123455" << "01234551";
-    QTest::newRow("UPC-E long") << 5 << "01234558" << "0123455899";
+    QTest::newRow("EAN-13 13th") << 0 << "6901234567892"
+                                 << "690123456789X";
+    QTest::newRow("EAN-13 long") << 0 << "6901234567892"
+                                 << "6901234567892345";
+    QTest::newRow("EAN-8 check") << 1 << "1234567"
+                                 << "12345679";
+    QTest::newRow("EAN-8 long") << 1 << "12345670"
+                                << "1234567012";
+    QTest::newRow("UPC-A check") << 4 << "01234567890"
+                                 << "012345678909";
+    QTest::newRow("UPC-A long") << 4 << "012345678905"
+                                << "01234567890555";
+    QTest::newRow("UPC-E check") << 5 << "0123455"
+                                 << "01234551";
+    QTest::newRow("UPC-E long") << 5 << "01234558"
+                                << "0123455899";
 }
 
 void TestBarcodePainter::ignoredCharactersChangeNothing()
@@ -324,7 +343,7 @@ void TestBarcodePainter::refusedCharacterKeepsTheCharactersBefore()
     const Symbol s = paint(symbology, content, m, 50, true);
     QCOMPARE(s.error, error);
     const QImage image = s.picture.toImage();
-    QVERIFY(isBar(image.pixel(0, 0)));            // the start character
+    QVERIFY(isBar(image.pixel(0, 0))); // the start character
     QVERIFY(!isUntouched(image.pixel(drawnModules * m - 1, 10)));
     QVERIFY(untouchedFrom(image, drawnModules * m)); // nothing after, no text
 }
@@ -338,7 +357,8 @@ void TestBarcodePainter::guardsAreTallerThanDataBars_data()
     QTest::newRow("EAN-13") << 0 << "6901234567892" << 11 << 96;
     QTest::newRow("EAN-8") << 1 << "1234567" << 7 << 64;
     QTest::newRow("UPC-A") << 4 << "01234567890" << 9 << 94;
-    QTest::newRow("UPC-E") << 5 << "0123455" << 8 << 52; // the last module of every A and B digit is a bar
+    QTest::newRow("UPC-E") << 5 << "0123455" << 8
+                           << 52; // the last module of every A and B digit is a bar
 }
 
 void TestBarcodePainter::guardsAreTallerThanDataBars()
@@ -368,8 +388,7 @@ void TestBarcodePainter::textBoxesSitUnderTheirCharacters_data()
     QTest::addColumn<int>("boxModules");
     QTest::newRow("EAN-13") << 0 << "6901234567892"
                             << QList<int>{2, 13, 20, 27, 34, 41, 48, 59, 66, 73, 80, 87, 94} << 9;
-    QTest::newRow("EAN-8") << 1 << "1234567"
-                           << QList<int>{0, 11, 18, 25, 32, 43, 50, 57, 64} << 7;
+    QTest::newRow("EAN-8") << 1 << "1234567" << QList<int>{0, 11, 18, 25, 32, 43, 50, 57, 64} << 7;
     QTest::newRow("UPC-A") << 4 << "01234567890"
                            << QList<int>{3, 16, 23, 30, 37, 44, 61, 68, 75, 82, 89, 105} << 7;
     QTest::newRow("UPC-E") << 5 << "0123455" << QList<int>{2, 12, 19, 26, 33, 40, 47, 60} << 7;
@@ -409,14 +428,18 @@ void TestBarcodePainter::itemShowsTheErrorBoxThroughTheSeam_data()
     QTest::addColumn<int>("symbology");
     QTest::addColumn<QString>("content");
     QTest::addColumn<QString>("text");
-    QTest::newRow("EAN-13") << 0 << "123" << "条码格式错误，本条码为13位阿拉伯数字！";
-    QTest::newRow("EAN-8") << 1 << "123" << "条码格式错误，本条码为8位阿拉伯数字！";
+    QTest::newRow("EAN-13") << 0 << "123"
+                            << "条码格式错误，本条码为13位阿拉伯数字！";
+    QTest::newRow("EAN-8") << 1 << "123"
+                           << "条码格式错误，本条码为8位阿拉伯数字！";
     QTest::newRow("Code 39") << 2 << "ab"
                              << "条码格式错误，本条码内容仅包含数字与大写字母及部分符号！";
     QTest::newRow("Code 93") << 3 << "ab"
                              << "条码格式错误，本条码内容仅包含数字与大写字母及部分符号！";
-    QTest::newRow("UPC-A") << 4 << "123" << "条码格式错误，本条码为12位阿拉伯数字！";
-    QTest::newRow("UPC-E") << 5 << "123" << "条码格式错误，本条码为8位阿拉伯数字！";
+    QTest::newRow("UPC-A") << 4 << "123"
+                           << "条码格式错误，本条码为12位阿拉伯数字！";
+    QTest::newRow("UPC-E") << 5 << "123"
+                           << "条码格式错误，本条码为8位阿拉伯数字！";
     QTest::newRow("Code 128") << 6 << QString(QChar(0x4E2D))
                               << "条码格式错误，本条码内容仅包含数字与英文字母及部分符号！";
 }

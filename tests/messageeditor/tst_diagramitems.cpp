@@ -73,7 +73,7 @@ void TestDiagramItems::typeCodesFlagsAndDefaults_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("text");    // text-like items
+    QTest::addColumn<QString>("text");      // text-like items
     QTest::addColumn<QSize>("pictureSize"); // picture items
     QTest::newRow("text") << int(diagramItemFactory::Text) << 65539 << "Input text" << QSize();
     QTest::newRow("counter 2") << int(diagramItemFactory::Cnt2) << 65540 << "000000" << QSize();
@@ -167,14 +167,30 @@ void TestDiagramItems::fontFamiliesByPanelIndex_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("counterOrTime");
     QTest::addColumn<QString>("counter2");
-    QTest::newRow("0") << 0 << "simsun" << "simsun" << "simsun";
-    QTest::newRow("4") << 4 << "Arial" << "Arial" << "AaSpot";
-    QTest::newRow("8") << 8 << "FZGuLi-S12S" << "FZGuLi-S12S" << "MBitmapRoundHK";
-    QTest::newRow("12") << 12 << "01 Digit" << "01 Digit" << "Arcade";
-    QTest::newRow("14") << 14 << "??????01" << "??????01" << "??????2fzr";
-    QTest::newRow("15") << 15 << "DejaVu Sans" << "simsun" << "??????01";
-    QTest::newRow("16") << 16 << "simsun" << "simsun" << "simsun";
-    QTest::newRow("-1") << -1 << "simsun" << "simsun" << "simsun";
+    QTest::newRow("0") << 0 << "simsun"
+                       << "simsun"
+                       << "simsun";
+    QTest::newRow("4") << 4 << "Arial"
+                       << "Arial"
+                       << "AaSpot";
+    QTest::newRow("8") << 8 << "FZGuLi-S12S"
+                       << "FZGuLi-S12S"
+                       << "MBitmapRoundHK";
+    QTest::newRow("12") << 12 << "01 Digit"
+                        << "01 Digit"
+                        << "Arcade";
+    QTest::newRow("14") << 14 << "??????01"
+                        << "??????01"
+                        << "??????2fzr";
+    QTest::newRow("15") << 15 << "DejaVu Sans"
+                        << "simsun"
+                        << "??????01";
+    QTest::newRow("16") << 16 << "simsun"
+                        << "simsun"
+                        << "simsun";
+    QTest::newRow("-1") << -1 << "simsun"
+                        << "simsun"
+                        << "simsun";
 }
 
 void TestDiagramItems::fontFamiliesByPanelIndex()
@@ -193,7 +209,7 @@ void TestDiagramItems::factoryDefaultsByResolution_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("resolution");
     QTest::addColumn<int>("type");
-    QTest::addColumn<int>("size"); // pixel size, module width or QR scale
+    QTest::addColumn<int>("size");   // pixel size, module width or QR scale
     QTest::addColumn<int>("height"); // bar height
     for (int res : {0, 2}) {
         const bool small = res == 0;

@@ -128,8 +128,7 @@ void TestDiagramScene::rightEdge_data()
         << QList<QRectF>{QRectF(0, 0, 80000, 0), QRectF(0, 300, 80000, 0)} << 0;
     QTest::newRow("truncated") << QList<QRectF>{QRectF(10.5, 0, 589.9, 20)} << 600;
     QTest::newRow("largest below 80000")
-        << QList<QRectF>{QRectF(0, 0, 500, 5), QRectF(79000, 0, 999.5, 5),
-                         QRectF(79990, 0, 10, 5)}
+        << QList<QRectF>{QRectF(0, 0, 500, 5), QRectF(79000, 0, 999.5, 5), QRectF(79990, 0, 10, 5)}
         << 79999;
     QTest::newRow("left of the canvas") << QList<QRectF>{QRectF(-300, 0, 100, 5)} << 0;
 }

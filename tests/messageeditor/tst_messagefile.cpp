@@ -41,7 +41,10 @@ QString describe(const QGraphicsItem *item)
     }
     case diagramCntItem::Type: {
         auto *c = static_cast<const diagramCntItem *>(item);
-        return QString("cnt %1 name=%2 %3").arg(c->toPlainText()).arg(c->counterNumber()).arg(place);
+        return QString("cnt %1 name=%2 %3")
+            .arg(c->toPlainText())
+            .arg(c->counterNumber())
+            .arg(place);
     }
     case diagramTimeItem::Type: {
         auto *t = static_cast<const diagramTimeItem *>(item);
@@ -135,7 +138,10 @@ class TestMessageFile : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { editorClock::install([] { return QDateTime(QDate(2024, 3, 15), QTime(9, 0)); }); }
+    void init()
+    {
+        editorClock::install([] { return QDateTime(QDate(2024, 3, 15), QTime(9, 0)); });
+    }
     void cleanup() { editorClock::install({}); }
     void sceneWidthIsTheRightEdge();
     void canvasWidthTable_data();
@@ -188,12 +194,11 @@ void TestMessageFile::canvasWidthTable_data()
 {
     QTest::addColumn<int>("stored");
     QTest::addColumn<int>("width"); // 0: the canvas stays
-    const int rows[][2] = {{-5, 0},        {5000, 0},       {5001, 8000},    {6000, 8000},
-                           {7999, 8000},   {8000, 0},       {8001, 20000},   {19999, 20000},
-                           {20000, 0},     {20001, 35000},  {34999, 35000},  {35000, 0},
-                           {35001, 50000}, {49999, 50000},  {50000, 0},      {50001, 65000},
-                           {64999, 65000}, {65000, 0},      {65001, 80000},  {79999, 80000},
-                           {80000, 0},     {123456, 0}};
+    const int rows[][2] = {
+        {-5, 0},        {5000, 0},      {5001, 8000}, {6000, 8000},   {7999, 8000},   {8000, 0},
+        {8001, 20000},  {19999, 20000}, {20000, 0},   {20001, 35000}, {34999, 35000}, {35000, 0},
+        {35001, 50000}, {49999, 50000}, {50000, 0},   {50001, 65000}, {64999, 65000}, {65000, 0},
+        {65001, 80000}, {79999, 80000}, {80000, 0},   {123456, 0}};
     for (const auto &row : rows)
         QTest::newRow(QByteArray::number(row[0])) << row[0] << row[1];
 }
@@ -204,8 +209,7 @@ void TestMessageFile::canvasWidthTable()
     QFETCH(int, width);
     QCOMPARE(messageReader::canvasWidth(stored), width);
     QTemporaryDir dir;
-    const QString path =
-        writeFile(dir, QString("{\"SceneWidth\": %1}").arg(stored).toLatin1());
+    const QString path = writeFile(dir, QString("{\"SceneWidth\": %1}").arg(stored).toLatin1());
     diagramScene scene;
     scene.setSceneRect(0, 0, 80000, 300);
     QCOMPARE(messageReader::load(path, &scene), messageReader::Result::Loaded);
@@ -218,42 +222,43 @@ void TestMessageFile::recordKeys_data()
     QTest::addColumn<bool>("flag");
     QTest::addColumn<QString>("array");
     QTest::addColumn<QStringList>("keys");
-    const QStringList text = {"TextAtX", "TextAtY", "TextContent", "TextFont",
+    const QStringList text = {"TextAtX",           "TextAtY",    "TextContent", "TextFont",
                               "TextIsExtVariable", "TextRotate", "TextSpace"};
     QTest::newRow("text") << int(diagramTextItem::Type) << false << "TextItemInfo" << text;
     QTest::newRow("text external")
         << int(diagramTextItem::Type) << true << "TextItemInfo"
         << text + QStringList{"TextExtDataCurLine", "TextExtDataEndLine", "TextExtDataFilePath",
                               "TextExtDataStartLine", "TextIsAllPrinted"};
-    const QStringList bar = {"BarAtX", "BarAtY", "BarContent", "BarHeight", "BarIsExtVariable",
-                             "BarIsTextOn", "BarLineHeight", "BarLineWidth", "BarMode",
-                             "BarRotate"};
+    const QStringList bar = {"BarAtX",           "BarAtY",      "BarContent",    "BarHeight",
+                             "BarIsExtVariable", "BarIsTextOn", "BarLineHeight", "BarLineWidth",
+                             "BarMode",          "BarRotate"};
     QTest::newRow("barcode") << int(diagramBarItem::Type) << false << "BarcodeItemInfo" << bar;
     QTest::newRow("barcode external")
         << int(diagramBarItem::Type) << true << "BarcodeItemInfo"
         << bar + QStringList{"BarExtDataCurLine", "BarExtDataEndLine", "BarExtDataFilePath",
                              "BarExtDataStartLine", "BarIsAllPrinted"};
-    const QStringList qr = {"QRcodeAtX",           "QRcodeAtY",           "QRcodeContent",
-                            "QRcodeConverse",      "QRcodeIsExtVariable", "QRcodeIsInsVariable",
-                            "QRcodeIsUartVariable", "QRcodeLevel",        "QRcodeRotate",
-                            "QRcodeScale",         "QRcodeVersion"};
+    const QStringList qr = {
+        "QRcodeAtX",           "QRcodeAtY",           "QRcodeContent",        "QRcodeConverse",
+        "QRcodeIsExtVariable", "QRcodeIsInsVariable", "QRcodeIsUartVariable", "QRcodeLevel",
+        "QRcodeRotate",        "QRcodeScale",         "QRcodeVersion"};
     QTest::newRow("QR") << int(diagramQRCodeItem::Type) << false << "QrcodeItemInfo" << qr;
     QTest::newRow("QR inserted and external")
         << int(diagramQRCodeItem::Type) << true << "QrcodeItemInfo"
-        << qr + QStringList{"QRcodeCntMode",     "QRcodeExtCurLine",    "QRcodeExtEndLine",
-                            "QRcodeExtFilePath", "QRcodeExtStartLine",  "QRcodeInsertCnt",
+        << qr + QStringList{"QRcodeCntMode",      "QRcodeExtCurLine",   "QRcodeExtEndLine",
+                            "QRcodeExtFilePath",  "QRcodeExtStartLine", "QRcodeInsertCnt",
                             "QRcodeInsertCntPos", "QRcodeInsertTime",   "QRcodeInsertTimePos",
                             "QRcodeIsAllPrinted", "QRcodeTimeModeStr"};
     QTest::newRow("counter") << int(diagramCntItem::Type) << false << "CntItemInfo"
-                             << QStringList{"CntAtX", "CntAtY", "CntFont", "CntMode", "CntName",
-                                            "CntRotate", "CntSpace"};
+                             << QStringList{"CntAtX",  "CntAtY",    "CntFont", "CntMode",
+                                            "CntName", "CntRotate", "CntSpace"};
     QTest::newRow("time") << int(diagramTimeItem::Type) << false << "TimeItemInfo"
-                          << QStringList{"TimeAtX", "TimeAtY", "TimeFont", "TimeMode",
-                                         "TimeModeIndex", "TimeRotate", "TimeSpace",
-                                         "TimeUserDefined", "TimeValid"};
+                          << QStringList{"TimeAtX",   "TimeAtY",         "TimeFont",
+                                         "TimeMode",  "TimeModeIndex",   "TimeRotate",
+                                         "TimeSpace", "TimeUserDefined", "TimeValid"};
     QTest::newRow("image") << int(diagramImageItem::Type) << false << "ImgItemInfo"
-                           << QStringList{"ImageAtX", "ImageAtY", "ImageHeight",
-                                          "ImageIsColorConverse", "ImagePixPath", "ImageRotate",
+                           << QStringList{"ImageAtX",     "ImageAtY",
+                                          "ImageHeight",  "ImageIsColorConverse",
+                                          "ImagePixPath", "ImageRotate",
                                           "ImageWidth"};
 }
 
@@ -349,9 +354,10 @@ void TestMessageFile::everyKindSurvivesSaveAndLoad()
     p.timePos = 2;
     p.external = ext;
     qr->setParams(p);
-    for (QGraphicsItem *item : {static_cast<QGraphicsItem *>(text), static_cast<QGraphicsItem *>(time),
-                                static_cast<QGraphicsItem *>(cnt), static_cast<QGraphicsItem *>(bar),
-                                static_cast<QGraphicsItem *>(qr)})
+    for (QGraphicsItem *item :
+         {static_cast<QGraphicsItem *>(text), static_cast<QGraphicsItem *>(time),
+          static_cast<QGraphicsItem *>(cnt), static_cast<QGraphicsItem *>(bar),
+          static_cast<QGraphicsItem *>(qr)})
         scene.addItem(item);
     // The reader adds kinds in its own order: compare as sets.
     QStringList before = describe(scene);

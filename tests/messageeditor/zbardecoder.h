@@ -13,7 +13,6 @@ namespace zbarDecoder {
 // empty string when zbar found nothing or more than one symbol.  All
 // pictures go to one zbarimg run; only when that run does not give one
 // line per picture is each picture decoded on its own.
-QStringList decode(const QList<QImage> &pictures, int margin = 48,
-                   const QStringList &options = {});
+QStringList decode(const QList<QImage> &pictures, int margin = 48, const QStringList &options = {});
 
 } // namespace zbarDecoder
