@@ -10,6 +10,7 @@
 #include "diagramtimeitem.h"
 #include "editorclock.h"
 #include "fontfamilies.h"
+#include "samplepicture.h"
 
 #include <QPainter>
 #include <QTemporaryDir>
@@ -273,10 +274,7 @@ void TestDiagramItems::imagePicturesAreOneBitAndReverse()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("logo.png");
-    QImage colour(40, 20, QImage::Format_RGB32);
-    colour.fill(Qt::white);
-    QPainter(&colour).fillRect(0, 0, 10, 20, Qt::black);
-    QVERIFY(colour.save(path));
+    QVERIFY(writeSamplePicture(path, QSize(40, 20)));
 
     diagramImageItem item;
     item.loadFile(path);

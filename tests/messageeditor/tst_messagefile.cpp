@@ -11,6 +11,7 @@
 #include "editorclock.h"
 #include "messagereader.h"
 #include "messagewriter.h"
+#include "samplepicture.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -20,81 +21,65 @@
 
 namespace {
 
+// The values as text (booleans as 0 and 1), separated.
+QString fields(std::initializer_list<QVariant> values, QChar separator = ' ')
+{
+    QStringList parts;
+    for (const QVariant &v : values)
+        parts << (v.type() == QVariant::Bool ? QString::number(v.toBool()) : v.toString());
+    return parts.join(separator);
+}
+
+QString ext(const externalData &e)
+{
+    return "ext=" +
+           fields({e.isExternal, e.startLine, e.endLine, e.filePath, e.curLine, e.allPrinted}, ',');
+}
+
+QString size(const QGraphicsPixmapItem *item)
+{
+    return fields({item->pixmap().width(), item->pixmap().height()}, 'x');
+}
+
 QString describe(const QGraphicsItem *item)
 {
     const QString place = QString("@%1,%2 r%3").arg(item->x()).arg(item->y()).arg(item->rotation());
     switch (item->type()) {
     case diagramTextItem::Type: {
         auto *t = static_cast<const diagramTextItem *>(item);
-        const externalData e = t->external();
-        return QString("text %1 ext=%2,%3,%4,%5,%6,%7 font=%8,%9 %10")
-            .arg(t->content())
-            .arg(e.isExternal)
-            .arg(e.startLine)
-            .arg(e.endLine)
-            .arg(e.filePath)
-            .arg(e.curLine)
-            .arg(e.allPrinted)
-            .arg(t->itemFont().pixelSize())
-            .arg(t->spacing())
-            .arg(place);
+        return fields({"text", t->content(), ext(t->external()),
+                       "font=" + fields({t->itemFont().pixelSize(), t->spacing()}, ','), place});
     }
     case diagramCntItem::Type: {
         auto *c = static_cast<const diagramCntItem *>(item);
-        return QString("cnt %1 name=%2 %3")
-            .arg(c->toPlainText())
-            .arg(c->counterNumber())
-            .arg(place);
+        return fields(
+            {"cnt", c->toPlainText(), "name=" + QString::number(c->counterNumber()), place});
     }
     case diagramTimeItem::Type: {
         auto *t = static_cast<const diagramTimeItem *>(item);
-        return QString("time %1 index=%2 user=%3 %4")
-            .arg(t->toPlainText())
-            .arg(t->formatIndex())
-            .arg(t->userDefined())
-            .arg(place);
+        return fields({"time", t->toPlainText(), "index=" + QString::number(t->formatIndex()),
+                       "user=" + QString::number(t->userDefined()), place});
     }
     case diagramBarItem::Type: {
         auto *b = static_cast<const diagramBarItem *>(item);
-        const externalData e = b->external();
-        return QString("bar %1 mode=%2 m=%3 H=%4 text=%5 ext=%6,%7 %8x%9 %10")
-            .arg(b->content())
-            .arg(b->symbology())
-            .arg(b->moduleWidth())
-            .arg(b->barHeight())
-            .arg(b->showText())
-            .arg(e.isExternal)
-            .arg(e.startLine)
-            .arg(b->pixmap().width())
-            .arg(b->pixmap().height())
-            .arg(place);
+        const barcodeSettings s = b->settings();
+        return fields(
+            {"bar", s.content,
+             "mode/m/H/text=" + fields({s.symbology, s.moduleWidth, s.barHeight, s.showText}, '/'),
+             ext(b->external()), size(b), place});
     }
     case diagramQRCodeItem::Type: {
         auto *q = static_cast<const diagramQRCodeItem *>(item);
         const qrCodeParams p = q->params();
-        return QString("qr %1 L%2 s%3 v%4 conv=%5 ins=%6,%7,%8,%9 ext=%10 %11x%12 %13")
-            .arg(p.content)
-            .arg(p.level)
-            .arg(p.scale)
-            .arg(p.version)
-            .arg(p.converse)
-            .arg(p.insVariable)
-            .arg(p.cntMode)
-            .arg(p.timeFormat)
-            .arg(p.timePos)
-            .arg(p.external.isExternal)
-            .arg(q->pixmap().width())
-            .arg(q->pixmap().height())
-            .arg(place);
+        return fields({"qr", p.content,
+                       "L/s/v/conv=" + fields({p.level, p.scale, p.version, p.converse}, '/'),
+                       "ins=" + fields({p.insVariable, p.cntMode, p.timeFormat, p.timePos}, ','),
+                       ext(p.external), size(q), place});
     }
     case diagramImageItem::Type: {
         auto *i = static_cast<const diagramImageItem *>(item);
-        return QString("image %1 conv=%2 %3x%4 %5")
-            .arg(i->path())
-            .arg(i->converse())
-            .arg(i->pixmap().width())
-            .arg(i->pixmap().height())
-            .arg(place);
+        return fields(
+            {"image", i->path(), "conv=" + QString::number(i->converse()), size(i), place});
     }
     default:
         return QString("other %1").arg(item->type());
@@ -384,28 +369,28 @@ void TestMessageFile::readingRules_data()
     QTest::newRow("BarMode 7 is EAN-13")
         << QByteArray(R"({"BarcodeItemInfo":[{"BarMode":7,"BarContent":"6901234567892",
                          "BarLineWidth":2,"BarLineHeight":50,"BarIsTextOn":true}]})")
-        << QStringList{"bar 6901234567892 mode=0 m=2 H=50 text=1 ext=0,1 226x75 @0,0 r0"};
+        << QStringList{"bar 6901234567892 mode/m/H/text=0/2/50/1 ext=0,1,1,,1,0 226x75 @0,0 r0"};
     QTest::newRow("empty barcode content")
         << QByteArray(R"({"BarcodeItemInfo":[{"BarMode":0,"BarContent":"",
                          "BarLineWidth":1,"BarLineHeight":10}]})")
-        << QStringList{"bar 6901234567892 mode=0 m=1 H=10 text=0 ext=0,1 113x10 @0,0 r0"};
+        << QStringList{"bar 6901234567892 mode/m/H/text=0/1/10/0 ext=0,1,1,,1,0 113x10 @0,0 r0"};
     QTest::newRow("barcode external lines")
         << QByteArray(R"({"BarcodeItemInfo":[{"BarMode":6,"BarContent":"x","BarLineWidth":1,
                          "BarLineHeight":10,"BarIsExtVariable":true,"BarExtDataStartLine":4}]})")
-        << QStringList{"bar x mode=6 m=1 H=10 text=0 ext=1,4 46x10 @0,0 r0"};
+        << QStringList{"bar x mode/m/H/text=6/1/10/0 ext=1,4,0,,0,0 46x10 @0,0 r0"};
     QTest::newRow("empty QR content")
         << QByteArray(R"({"QrcodeItemInfo":[{"QRcodeContent":"","QRcodeScale":2,
                          "QRcodeVersion":1,"QRcodeLevel":1}]})")
-        << QStringList{"qr empty! L1 s2 v1 conv=0 ins=0,0,,0 ext=0 42x42 @0,0 r0"};
+        << QStringList{"qr empty! L/s/v/conv=1/2/1/0 ins=0,0,,0 ext=0,1,1,,1,0 42x42 @0,0 r0"};
     QTest::newRow("QR dynamic keys only when inserted")
         << QByteArray(R"({"QrcodeItemInfo":[{"QRcodeContent":"A","QRcodeScale":1,
                          "QRcodeVersion":1,"QRcodeCntMode":3,"QRcodeTimeModeStr":"yy"}]})")
-        << QStringList{"qr A L0 s1 v1 conv=0 ins=0,0,,0 ext=0 21x21 @0,0 r0"};
+        << QStringList{"qr A L/s/v/conv=0/1/1/0 ins=0,0,,0 ext=0,1,1,,1,0 21x21 @0,0 r0"};
     QTest::newRow("QR over capacity keeps its content")
         << QByteArray(R"({"QrcodeItemInfo":[{"QRcodeContent":")" + QByteArray(3000, 'x') +
                       R"(","QRcodeScale":1,"QRcodeVersion":1}]})")
         << QStringList{"qr " + QString(3000, 'x') +
-                       " L0 s1 v1 conv=0 ins=0,0,,0 ext=0 210x210 @0,0 r0"};
+                       " L/s/v/conv=0/1/1/0 ins=0,0,,0 ext=0,1,1,,1,0 210x210 @0,0 r0"};
     QTest::newRow("text external start line 5")
         << QByteArray(R"({"TextItemInfo":[{"TextContent":"t","TextIsExtVariable":true,
                          "TextExtDataStartLine":5,"TextFont":"Arial,-1,70,5,50,0,0,0,0,0"}]})")
@@ -430,7 +415,7 @@ void TestMessageFile::readingRules_data()
         << QByteArray(R"({"QrcodeItemInfo":[{"QRcodeContent":"q","QRcodeScale":1}],
                          "CntItemInfo":[{"CntMode":1}],"TextItemInfo":[{"TextContent":"t"}]})")
         << QStringList{"text t ext=0,1,1,,1,0 font=150,0 @0,0 r0", "cnt 0 name=0 @0,0 r0",
-                       "qr q L0 s1 v0 conv=0 ins=0,0,,0 ext=0 21x21 @0,0 r0"};
+                       "qr q L/s/v/conv=0/1/0/0 ins=0,0,,0 ext=0,1,1,,1,0 21x21 @0,0 r0"};
 }
 
 void TestMessageFile::readingRules()
@@ -580,10 +565,7 @@ void TestMessageFile::imageOnThisComputerLoadsOneBit()
 {
     QTemporaryDir dir;
     const QString picture = dir.filePath("mark.png");
-    QImage colour(30, 10, QImage::Format_RGB32);
-    colour.fill(Qt::white);
-    QPainter(&colour).fillRect(0, 0, 10, 10, Qt::black);
-    QVERIFY(colour.save(picture));
+    QVERIFY(writeSamplePicture(picture, QSize(30, 10)));
     const QByteArray json = QString(R"({"ImgItemInfo": [{"ImageWidth": 60, "ImageHeight": 10,
         "ImagePixPath": "%1", "ImageIsColorConverse": true}]})")
                                 .arg(picture)
