@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "diagramimageitem.h"
+
+#include <QBitmap>
+#include <QImage>
+#include <QPainter>
+
+diagramImageItem::diagramImageItem(QGraphicsItem *parent) : diagramPictureBase(true, parent)
+{
+    setSource(placeholder());
+}
+
+QPixmap diagramImageItem::placeholder()
+{
+    QImage image(120, 120, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(QFont("Arial", 20));
+    painter.drawText(QRect(0, 0, 120, 120), Qt::AlignCenter, QStringLiteral("NO IMG"));
+    painter.end();
+    return QPixmap::fromImage(image);
+}
+
+QPixmap diagramImageItem::picture(const QString &path)
+{
+    if (path.isEmpty())
+        return placeholder();
+    return QBitmap(path);
+}
+
+QPixmap diagramImageItem::inverted(const QPixmap &picture)
+{
+    return picture.createMaskFromColor(Qt::black, Qt::MaskInColor);
+}
+
+void diagramImageItem::loadFile(const QString &path)
+{
+    m_path = path;
+    setSource(picture(path));
+}
+
+void diagramImageItem::reverse()
+{
+    m_converse = true;
+    const QSize shown = pixmap().size();
+    // The source is inverted too, so that a later resize keeps the colours.
+    setSource(inverted(source()));
+    showScaled(shown);
+}

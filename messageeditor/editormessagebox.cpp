@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editormessagebox.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+class modalWarningBox : public editorMessageBox
+{
+public:
+    void warning(const QString &title, const QString &text, const QString &button) override
+    {
+        QMessageBox box(QMessageBox::Warning, title, text);
+        box.setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        QPushButton *confirm = box.addButton(button, QMessageBox::YesRole);
+        const QFont font("simsun", 9);
+        box.setFont(font);
+        confirm->setFont(font);
+        box.exec();
+    }
+};
+
+modalWarningBox defaultBox;
+editorMessageBox *installed = nullptr;
+
+} // namespace
+
+editorMessageBox::~editorMessageBox() = default;
+
+editorMessageBox &editorMessageBox::current()
+{
+    return installed ? *installed : defaultBox;
+}
+
+void editorMessageBox::install(editorMessageBox *box)
+{
+    installed = box;
+}
+
+void editorMessageBox::warn(const QString &text)
+{
+    current().warning(QCoreApplication::translate("QObject", "警告"), text,
+                      QCoreApplication::translate("QObject", "确认"));
+}

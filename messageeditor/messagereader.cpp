@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "messagereader.h"
+
+#include "diagrambaritem.h"
+#include "diagramcntitem.h"
+#include "diagramimageitem.h"
+#include "diagramqrcodeitem.h"
+#include "diagramscene.h"
+#include "diagramtextitem.h"
+#include "diagramtimeitem.h"
+#include "recordfields.h"
+
+#include <QBitmap>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using recordFields::readBool;
+using recordFields::readInt;
+using recordFields::readString;
+
+namespace {
+
+// A loaded file's canvas is this high, whatever the printer model.
+constexpr int LoadedCanvasHeight = 610;
+
+QByteArray key(const QString &prefix, const char *name)
+{
+    return (prefix + QLatin1String(name)).toLatin1();
+}
+
+// Position and rotation, with the record kind's prefix ("TextAtX", ...).
+void readPlacement(const QJsonObject &r, QGraphicsItem *item, const QString &prefix)
+{
+    item->setPos(readInt(r, key(prefix, "AtX").constData()),
+                 readInt(r, key(prefix, "AtY").constData()));
+    item->setRotation(readInt(r, key(prefix, "Rotate").constData()));
+}
+
+// The font, then its letter spacing (absolute).
+void readFont(const QJsonObject &r, diagramTextBase *item, const QString &prefix)
+{
+    QFont font = item->itemFont();
+    font.fromString(readString(r, key(prefix, "Font").constData()));
+    item->setItemFont(font);
+    item->setSpacing(readInt(r, key(prefix, "Space").constData()));
+}
+
+QGraphicsItem *readText(const QJsonObject &r)
+{
+    auto *item = new diagramTextItem;
+    readFont(r, item, "Text");
+    item->setContent(readString(r, "TextContent"));
+    item->setExternal(recordFields::readExternal(r, recordFields::TextKeys));
+    return item;
+}
+
+QGraphicsItem *readTime(const QJsonObject &r)
+{
+    auto *item = new diagramTimeItem; // its reference is the moment of loading
+    readFont(r, item, "Time");
+    item->setUserDefined(readBool(r, "TimeUserDefined"));
+    item->setFormatIndex(readInt(r, "TimeModeIndex"));
+    item->setValidMonths(readInt(r, "TimeValid"));
+    item->setFormat(readString(r, "TimeMode"));
+    return item;
+}
+
+QGraphicsItem *readCnt(const QJsonObject &r)
+{
+    auto *item = new diagramCntItem;
+    readFont(r, item, "Cnt");
+    item->setCounterNumber(readInt(r, "CntName"));
+    item->setDigits(readInt(r, "CntMode")); // outside 1 to 8 the default 6 stays
+    return item;
+}
+
+QGraphicsItem *readImage(const QJsonObject &r)
+{
+    auto *item = new diagramImageItem;
+    const QString path = readString(r, "ImagePixPath");
+    const bool converse = readBool(r, "ImageIsColorConverse");
+    item->setPath(path);
+    item->setConverse(converse);
+    // The stored path names the printer's storage, so the picture is usually
+    // not on this computer: the placeholder then stands in at the stored
+    // size, and saving writes the record back unchanged.
+    QPixmap picture(path);
+    if (picture.isNull()) {
+        item->setSource(diagramImageItem::placeholder());
+    } else {
+        if (converse)
+            picture = diagramImageItem::inverted(picture);
+        item->setSource(QBitmap(picture));
+    }
+    item->showScaled(QSize(readInt(r, "ImageWidth"), readInt(r, "ImageHeight")));
+    return item;
+}
+
+QGraphicsItem *readBar(const QJsonObject &r)
+{
+    auto *item = new diagramBarItem;
+    barcodeSettings s;
+    s.content = readString(r, "BarContent");
+    if (s.content.isEmpty())
+        s.content = QStringLiteral("6901234567892");
+    s.barHeight = readInt(r, "BarLineHeight");
+    s.showText = readBool(r, "BarIsTextOn");
+    s.moduleWidth = readInt(r, "BarLineWidth");
+    const int mode = readInt(r, "BarMode");
+    s.symbology = mode >= 0 && mode <= 6 ? mode : 0;
+    item->setExternal(recordFields::readExternal(r, recordFields::BarKeys));
+    item->setSettings(s); // natural size: "BarHeight" is not read
+    return item;
+}
+
+QGraphicsItem *readQRCode(const QJsonObject &r)
+{
+    auto *item = new diagramQRCodeItem;
+    qrCodeParams p;
+    p.content = readString(r, "QRcodeContent");
+    if (p.content.isEmpty())
+        p.content = QStringLiteral("empty!");
+    p.level = readInt(r, "QRcodeLevel");
+    p.scale = readInt(r, "QRcodeScale");
+    p.version = readInt(r, "QRcodeVersion");
+    p.converse = readBool(r, "QRcodeConverse");
+    p.insVariable = readBool(r, "QRcodeIsInsVariable");
+    p.uartVariable = readBool(r, "QRcodeIsUartVariable");
+    if (p.insVariable) {
+        p.insertCnt = readBool(r, "QRcodeInsertCnt");
+        p.cntMode = readInt(r, "QRcodeCntMode");
+        p.cntPos = readInt(r, "QRcodeInsertCntPos");
+        p.insertTime = readBool(r, "QRcodeInsertTime");
+        p.timeFormat = readString(r, "QRcodeTimeModeStr");
+        p.timePos = readInt(r, "QRcodeInsertTimePos");
+    }
+    p.external = recordFields::readExternal(r, recordFields::QRCodeKeys);
+    item->setParams(p); // content the encoder cannot take keeps the default picture
+    return item;
+}
+
+struct recordKind
+{
+    const char *arrayKey;
+    const char *prefix;
+    QGraphicsItem *(*read)(const QJsonObject &);
+};
+
+// In the order the arrays are read; later records lie on top.
+const recordKind Kinds[] = {
+    {"TextItemInfo", "Text", readText},  {"TimeItemInfo", "Time", readTime},
+    {"CntItemInfo", "Cnt", readCnt},     {"ImgItemInfo", "Image", readImage},
+    {"BarcodeItemInfo", "Bar", readBar}, {"QrcodeItemInfo", "QRcode", readQRCode},
+};
+
+void readItems(const QJsonObject &doc, diagramScene *scene)
+{
+    for (const recordKind &kind : Kinds) {
+        const QJsonValue array = doc.value(QLatin1String(kind.arrayKey));
+        if (!array.isArray())
+            continue;
+        const QJsonArray records = array.toArray();
+        for (const QJsonValue &value : records) {
+            if (!value.isObject())
+                continue;
+            const QJsonObject record = value.toObject();
+            QGraphicsItem *item = kind.read(record);
+            scene->addItem(item);
+            readPlacement(record, item, kind.prefix);
+        }
+    }
+}
+
+} // namespace
+
+namespace messageReader {
+
+int canvasWidth(int w)
+{
+    static const struct
+    {
+        int low, high, width;
+    } Table[] = {{5001, 7999, 8000},    {8001, 19999, 20000},  {20001, 34999, 35000},
+                 {35001, 49999, 50000}, {50001, 64999, 65000}, {65001, 79999, 80000}};
+    for (const auto &row : Table) {
+        if (w >= row.low && w <= row.high)
+            return row.width;
+    }
+    return 0;
+}
+
+Result load(const QString &path, diagramScene *scene)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return Result::CannotOpen;
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(file.readAll(), &error);
+    file.close();
+    const bool isMessage = error.error == QJsonParseError::NoError && json.isObject();
+    const QJsonObject doc = json.object();
+
+    if (doc.value("SceneWidth").isDouble()) {
+        const int width = canvasWidth(readInt(doc, "SceneWidth"));
+        if (width > 0)
+            scene->setSceneRect(0, 0, width, LoadedCanvasHeight);
+    }
+    if (isMessage)
+        readItems(doc, scene);
+    scene->update();
+    return isMessage ? Result::Loaded : Result::NotAMessage;
+}
+
+} // namespace messageReader

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+class diagramScene;
+
+// Reads a ".spr" message of the standalone editor into a scene.
+namespace messageReader {
+
+enum class Result {
+    Loaded,     // the items of the file were added
+    CannotOpen, // nothing was read; the scene is unchanged
+    NotAMessage // the file is not a JSON object: no items were added
+};
+
+// Adds the file's items to the scene (which the caller has emptied of
+// message items) and may widen or narrow the canvas to the stored width.
+// Missing or mistyped values read as 0, false or the empty string.
+Result load(const QString &path, diagramScene *scene);
+
+// The canvas width for a stored "SceneWidth", or 0 when the canvas stays
+// as it is (5000 and below, the bounds themselves, 80000 and above).
+int canvasWidth(int sceneWidth);
+
+} // namespace messageReader

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "editormessagebox.h"
+
+#include <QStringList>
+
+// Records the editor's warning boxes instead of showing them, for as long
+// as it lives.
+class boxRecorder : public editorMessageBox
+{
+public:
+    boxRecorder() { install(this); }
+    ~boxRecorder() override { install(nullptr); }
+
+    // "title|text|button" per box shown.
+    QStringList seen;
+
+    void warning(const QString &title, const QString &text, const QString &button) override
+    {
+        seen << title + '|' + text + '|' + button;
+    }
+};

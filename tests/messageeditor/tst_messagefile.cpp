@@ -1,0 +1,586 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "boxrecorder.h"
+#include "diagrambaritem.h"
+#include "diagramcnt2item.h"
+#include "diagramcntitem.h"
+#include "diagramimageitem.h"
+#include "diagramqrcodeitem.h"
+#include "diagramscene.h"
+#include "diagramtextitem.h"
+#include "diagramtimeitem.h"
+#include "editorclock.h"
+#include "messagereader.h"
+#include "messagewriter.h"
+#include "samplepicture.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// The values as text (booleans as 0 and 1), separated.
+QString fields(std::initializer_list<QVariant> values, QChar separator = ' ')
+{
+    QStringList parts;
+    for (const QVariant &v : values)
+        parts << (v.type() == QVariant::Bool ? QString::number(v.toBool()) : v.toString());
+    return parts.join(separator);
+}
+
+QString ext(const externalData &e)
+{
+    return "ext=" +
+           fields({e.isExternal, e.startLine, e.endLine, e.filePath, e.curLine, e.allPrinted}, ',');
+}
+
+QString size(const QGraphicsPixmapItem *item)
+{
+    return fields({item->pixmap().width(), item->pixmap().height()}, 'x');
+}
+
+QString describe(const QGraphicsItem *item)
+{
+    const QString place = QString("@%1,%2 r%3").arg(item->x()).arg(item->y()).arg(item->rotation());
+    switch (item->type()) {
+    case diagramTextItem::Type: {
+        auto *t = static_cast<const diagramTextItem *>(item);
+        return fields({"text", t->content(), ext(t->external()),
+                       "font=" + fields({t->itemFont().pixelSize(), t->spacing()}, ','), place});
+    }
+    case diagramCntItem::Type: {
+        auto *c = static_cast<const diagramCntItem *>(item);
+        return fields(
+            {"cnt", c->toPlainText(), "name=" + QString::number(c->counterNumber()), place});
+    }
+    case diagramTimeItem::Type: {
+        auto *t = static_cast<const diagramTimeItem *>(item);
+        return fields({"time", t->toPlainText(), "index=" + QString::number(t->formatIndex()),
+                       "user=" + QString::number(t->userDefined()), place});
+    }
+    case diagramBarItem::Type: {
+        auto *b = static_cast<const diagramBarItem *>(item);
+        const barcodeSettings s = b->settings();
+        return fields(
+            {"bar", s.content,
+             "mode/m/H/text=" + fields({s.symbology, s.moduleWidth, s.barHeight, s.showText}, '/'),
+             ext(b->external()), size(b), place});
+    }
+    case diagramQRCodeItem::Type: {
+        auto *q = static_cast<const diagramQRCodeItem *>(item);
+        const qrCodeParams p = q->params();
+        return fields({"qr", p.content,
+                       "L/s/v/conv=" + fields({p.level, p.scale, p.version, p.converse}, '/'),
+                       "ins=" + fields({p.insVariable, p.cntMode, p.timeFormat, p.timePos}, ','),
+                       ext(p.external), size(q), place});
+    }
+    case diagramImageItem::Type: {
+        auto *i = static_cast<const diagramImageItem *>(item);
+        return fields(
+            {"image", i->path(), "conv=" + QString::number(i->converse()), size(i), place});
+    }
+    default:
+        return QString("other %1").arg(item->type());
+    }
+}
+
+// The message items, in the order they were added.
+QStringList describe(const QGraphicsScene &scene)
+{
+    QStringList all;
+    for (const QGraphicsItem *item : scene.items(Qt::AscendingOrder)) {
+        if (item->type() > QGraphicsItem::UserType)
+            all << describe(item);
+    }
+    return all;
+}
+
+QString writeFile(const QTemporaryDir &dir, const QByteArray &bytes, const char *name = "m.spr")
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return path;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QJsonObject saved(const diagramScene &scene)
+{
+    return messageWriter::document(scene);
+}
+
+} // namespace
+
+class TestMessageFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        editorClock::install([] { return QDateTime(QDate(2024, 3, 15), QTime(9, 0)); });
+    }
+    void cleanup() { editorClock::install({}); }
+    void sceneWidthIsTheRightEdge();
+    void canvasWidthTable_data();
+    void canvasWidthTable();
+    void recordKeys_data();
+    void recordKeys();
+    void everyKindSurvivesSaveAndLoad();
+    void readingRules_data();
+    void readingRules();
+    void scaledBarcodeComesBackAtNaturalHeight_data();
+    void scaledBarcodeComesBackAtNaturalHeight();
+    void savingTwiceGivesTheSameBytesAndReloadingReverses();
+    void filesThatAreNoMessage_data();
+    void filesThatAreNoMessage();
+    void failedSaveIsReportedAndKeepsTheOldFile_data();
+    void failedSaveIsReportedAndKeepsTheOldFile();
+    void imageMissingHereKeepsItsRecord();
+    void imageOnThisComputerLoadsOneBit();
+};
+
+void TestMessageFile::sceneWidthIsTheRightEdge()
+{
+    diagramScene scene;
+    scene.setSceneRect(0, 0, 80000, 144);
+    scene.addLine(0, 0, 80000, 0); // a guide line, no record
+    auto *text = new diagramTextItem;
+    text->setContent("A");
+    scene.addItem(text);
+    auto *qr = new diagramQRCodeItem; // 210 wide
+    scene.addItem(qr);
+    qr->setPos(390, 0);
+    const QJsonObject doc = saved(scene);
+    QCOMPARE(doc.keys(), QStringList({"QrcodeItemInfo", "SceneWidth", "TextItemInfo"}));
+    QCOMPARE(doc.value("SceneWidth"), QJsonValue(600));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.spr");
+    QVERIFY(messageWriter::save(scene, path));
+    diagramScene loaded;
+    loaded.setSceneRect(0, 0, 80000, 144);
+    QCOMPARE(messageReader::load(path, &loaded), messageReader::Result::Loaded);
+    QCOMPARE(loaded.sceneRect(), QRectF(0, 0, 80000, 144));
+
+    diagramScene empty;
+    QCOMPARE(QJsonDocument(saved(empty)).toJson(QJsonDocument::Compact),
+             QByteArray("{\"SceneWidth\":0}"));
+}
+
+void TestMessageFile::canvasWidthTable_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("width"); // 0: the canvas stays
+    const int rows[][2] = {
+        {-5, 0},        {5000, 0},      {5001, 8000}, {6000, 8000},   {7999, 8000},   {8000, 0},
+        {8001, 20000},  {19999, 20000}, {20000, 0},   {20001, 35000}, {34999, 35000}, {35000, 0},
+        {35001, 50000}, {49999, 50000}, {50000, 0},   {50001, 65000}, {64999, 65000}, {65000, 0},
+        {65001, 80000}, {79999, 80000}, {80000, 0},   {123456, 0}};
+    for (const auto &row : rows)
+        QTest::newRow(QByteArray::number(row[0])) << row[0] << row[1];
+}
+
+void TestMessageFile::canvasWidthTable()
+{
+    QFETCH(int, stored);
+    QFETCH(int, width);
+    QCOMPARE(messageReader::canvasWidth(stored), width);
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QString("{\"SceneWidth\": %1}").arg(stored).toLatin1());
+    diagramScene scene;
+    scene.setSceneRect(0, 0, 80000, 300);
+    QCOMPARE(messageReader::load(path, &scene), messageReader::Result::Loaded);
+    QCOMPARE(scene.sceneRect(), width ? QRectF(0, 0, width, 610) : QRectF(0, 0, 80000, 300));
+}
+
+void TestMessageFile::recordKeys_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("flag");
+    QTest::addColumn<QString>("array");
+    QTest::addColumn<QStringList>("keys");
+    const QStringList text = {"TextAtX",           "TextAtY",    "TextContent", "TextFont",
+                              "TextIsExtVariable", "TextRotate", "TextSpace"};
+    QTest::newRow("text") << int(diagramTextItem::Type) << false << "TextItemInfo" << text;
+    QTest::newRow("text external")
+        << int(diagramTextItem::Type) << true << "TextItemInfo"
+        << text + QStringList{"TextExtDataCurLine", "TextExtDataEndLine", "TextExtDataFilePath",
+                              "TextExtDataStartLine", "TextIsAllPrinted"};
+    const QStringList bar = {"BarAtX",           "BarAtY",      "BarContent",    "BarHeight",
+                             "BarIsExtVariable", "BarIsTextOn", "BarLineHeight", "BarLineWidth",
+                             "BarMode",          "BarRotate"};
+    QTest::newRow("barcode") << int(diagramBarItem::Type) << false << "BarcodeItemInfo" << bar;
+    QTest::newRow("barcode external")
+        << int(diagramBarItem::Type) << true << "BarcodeItemInfo"
+        << bar + QStringList{"BarExtDataCurLine", "BarExtDataEndLine", "BarExtDataFilePath",
+                             "BarExtDataStartLine", "BarIsAllPrinted"};
+    const QStringList qr = {
+        "QRcodeAtX",           "QRcodeAtY",           "QRcodeContent",        "QRcodeConverse",
+        "QRcodeIsExtVariable", "QRcodeIsInsVariable", "QRcodeIsUartVariable", "QRcodeLevel",
+        "QRcodeRotate",        "QRcodeScale",         "QRcodeVersion"};
+    QTest::newRow("QR") << int(diagramQRCodeItem::Type) << false << "QrcodeItemInfo" << qr;
+    QTest::newRow("QR inserted and external")
+        << int(diagramQRCodeItem::Type) << true << "QrcodeItemInfo"
+        << qr + QStringList{"QRcodeCntMode",      "QRcodeExtCurLine",   "QRcodeExtEndLine",
+                            "QRcodeExtFilePath",  "QRcodeExtStartLine", "QRcodeInsertCnt",
+                            "QRcodeInsertCntPos", "QRcodeInsertTime",   "QRcodeInsertTimePos",
+                            "QRcodeIsAllPrinted", "QRcodeTimeModeStr"};
+    QTest::newRow("counter") << int(diagramCntItem::Type) << false << "CntItemInfo"
+                             << QStringList{"CntAtX",  "CntAtY",    "CntFont", "CntMode",
+                                            "CntName", "CntRotate", "CntSpace"};
+    QTest::newRow("time") << int(diagramTimeItem::Type) << false << "TimeItemInfo"
+                          << QStringList{"TimeAtX",   "TimeAtY",         "TimeFont",
+                                         "TimeMode",  "TimeModeIndex",   "TimeRotate",
+                                         "TimeSpace", "TimeUserDefined", "TimeValid"};
+    QTest::newRow("image") << int(diagramImageItem::Type) << false << "ImgItemInfo"
+                           << QStringList{"ImageAtX",     "ImageAtY",
+                                          "ImageHeight",  "ImageIsColorConverse",
+                                          "ImagePixPath", "ImageRotate",
+                                          "ImageWidth"};
+}
+
+void TestMessageFile::recordKeys()
+{
+    QFETCH(int, type);
+    QFETCH(bool, flag);
+    QFETCH(QString, array);
+    QFETCH(QStringList, keys);
+    externalData external;
+    external.isExternal = flag;
+    diagramScene scene;
+    QGraphicsItem *item = nullptr;
+    if (type == diagramTextItem::Type) {
+        auto *t = new diagramTextItem;
+        t->setExternal(external);
+        item = t;
+    } else if (type == diagramBarItem::Type) {
+        auto *b = new diagramBarItem;
+        b->setExternal(external);
+        item = b;
+    } else if (type == diagramQRCodeItem::Type) {
+        auto *q = new diagramQRCodeItem;
+        qrCodeParams p = q->params();
+        p.external = external;
+        p.insVariable = flag;
+        q->setParams(p);
+        item = q;
+    } else if (type == diagramCntItem::Type) {
+        item = new diagramCntItem;
+    } else if (type == diagramTimeItem::Type) {
+        item = new diagramTimeItem;
+    } else {
+        item = new diagramImageItem;
+    }
+    scene.addItem(item);
+    scene.addItem(new diagramCnt2Item); // has no record kind
+    const QJsonObject doc = saved(scene);
+    QStringList topKeys{"SceneWidth", array};
+    topKeys.sort();
+    QCOMPARE(doc.keys(), topKeys);
+    QStringList sortedKeys = keys;
+    sortedKeys.sort();
+    const QJsonArray records = doc.value(array).toArray();
+    QCOMPARE(records.size(), 1);
+    QCOMPARE(records.first().toObject().keys(), sortedKeys);
+}
+
+void TestMessageFile::everyKindSurvivesSaveAndLoad()
+{
+    diagramScene scene;
+    auto *text = new diagramTextItem;
+    text->setContent("批号 A-1");
+    text->setPixelSize(70);
+    text->setSpacing(3);
+    externalData ext;
+    ext.isExternal = true;
+    ext.allPrinted = true;
+    ext.startLine = 5;
+    ext.endLine = 9;
+    ext.filePath = "/udisk/data.txt";
+    ext.curLine = 7;
+    text->setExternal(ext);
+    text->setPos(10, 20);
+    text->setRotation(90);
+    auto *time = new diagramTimeItem;
+    time->setFormat("yyyy/MM/dd");
+    time->setValidMonths(12);
+    time->setFormatIndex(7);
+    time->setUserDefined(true);
+    auto *cnt = new diagramCntItem;
+    cnt->setDigits(3);
+    cnt->setCounterNumber(1);
+    auto *bar = new diagramBarItem;
+    barcodeSettings s;
+    s.content = "HELLO-39";
+    s.symbology = 2;
+    s.showText = false;
+    s.moduleWidth = 3;
+    s.barHeight = 100;
+    bar->setSettings(s);
+    bar->setExternal(ext);
+    auto *qr = new diagramQRCodeItem;
+    qrCodeParams p = qr->params();
+    p.content = "二维码";
+    p.level = 3;
+    p.scale = 4;
+    p.version = 3;
+    p.converse = true;
+    p.insVariable = true;
+    p.cntMode = 4;
+    p.timeFormat = "yyMMdd";
+    p.timePos = 2;
+    p.external = ext;
+    qr->setParams(p);
+    for (QGraphicsItem *item :
+         {static_cast<QGraphicsItem *>(text), static_cast<QGraphicsItem *>(time),
+          static_cast<QGraphicsItem *>(cnt), static_cast<QGraphicsItem *>(bar),
+          static_cast<QGraphicsItem *>(qr)})
+        scene.addItem(item);
+    // The reader adds kinds in its own order: compare as sets.
+    QStringList before = describe(scene);
+    before.sort();
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("all.spr");
+    QVERIFY(messageWriter::save(scene, path));
+    diagramScene loaded;
+    QCOMPARE(messageReader::load(path, &loaded), messageReader::Result::Loaded);
+    QStringList after = describe(loaded);
+    after.sort();
+    QCOMPARE(after, before);
+}
+
+void TestMessageFile::readingRules_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QStringList>("items");
+    QTest::newRow("CntMode 9 keeps 6 digits")
+        << QByteArray(R"({"CntItemInfo":[{"CntMode":9,"CntName":1},{"CntMode":0},{"CntMode":8}]})")
+        << QStringList{"cnt 000000 name=1 @0,0 r0", "cnt 000000 name=0 @0,0 r0",
+                       "cnt 00000000 name=0 @0,0 r0"};
+    QTest::newRow("BarMode 7 is EAN-13")
+        << QByteArray(R"({"BarcodeItemInfo":[{"BarMode":7,"BarContent":"6901234567892",
+                         "BarLineWidth":2,"BarLineHeight":50,"BarIsTextOn":true}]})")
+        << QStringList{"bar 6901234567892 mode/m/H/text=0/2/50/1 ext=0,1,1,,1,0 226x75 @0,0 r0"};
+    QTest::newRow("empty barcode content")
+        << QByteArray(R"({"BarcodeItemInfo":[{"BarMode":0,"BarContent":"",
+                         "BarLineWidth":1,"BarLineHeight":10}]})")
+        << QStringList{"bar 6901234567892 mode/m/H/text=0/1/10/0 ext=0,1,1,,1,0 113x10 @0,0 r0"};
+    QTest::newRow("barcode external lines")
+        << QByteArray(R"({"BarcodeItemInfo":[{"BarMode":6,"BarContent":"x","BarLineWidth":1,
+                         "BarLineHeight":10,"BarIsExtVariable":true,"BarExtDataStartLine":4}]})")
+        << QStringList{"bar x mode/m/H/text=6/1/10/0 ext=1,4,0,,0,0 46x10 @0,0 r0"};
+    QTest::newRow("empty QR content")
+        << QByteArray(R"({"QrcodeItemInfo":[{"QRcodeContent":"","QRcodeScale":2,
+                         "QRcodeVersion":1,"QRcodeLevel":1}]})")
+        << QStringList{"qr empty! L/s/v/conv=1/2/1/0 ins=0,0,,0 ext=0,1,1,,1,0 42x42 @0,0 r0"};
+    QTest::newRow("QR dynamic keys only when inserted")
+        << QByteArray(R"({"QrcodeItemInfo":[{"QRcodeContent":"A","QRcodeScale":1,
+                         "QRcodeVersion":1,"QRcodeCntMode":3,"QRcodeTimeModeStr":"yy"}]})")
+        << QStringList{"qr A L/s/v/conv=0/1/1/0 ins=0,0,,0 ext=0,1,1,,1,0 21x21 @0,0 r0"};
+    QTest::newRow("QR over capacity keeps its content")
+        << QByteArray(R"({"QrcodeItemInfo":[{"QRcodeContent":")" + QByteArray(3000, 'x') +
+                      R"(","QRcodeScale":1,"QRcodeVersion":1}]})")
+        << QStringList{"qr " + QString(3000, 'x') +
+                       " L/s/v/conv=0/1/1/0 ins=0,0,,0 ext=0,1,1,,1,0 210x210 @0,0 r0"};
+    QTest::newRow("text external start line 5")
+        << QByteArray(R"({"TextItemInfo":[{"TextContent":"t","TextIsExtVariable":true,
+                         "TextExtDataStartLine":5,"TextFont":"Arial,-1,70,5,50,0,0,0,0,0"}]})")
+        << QStringList{"text t ext=1,5,0,,0,0 font=70,0 @0,0 r0"};
+    QTest::newRow("external keys without the flag are not read")
+        << QByteArray(R"({"TextItemInfo":[{"TextContent":"t","TextExtDataStartLine":5,
+                         "TextFont":"Arial,-1,70,5,50,0,0,0,0,0"}]})")
+        << QStringList{"text t ext=0,1,1,,1,0 font=70,0 @0,0 r0"};
+    QTest::newRow("mistyped and fractional numbers")
+        << QByteArray(R"({"TextItemInfo":[{"TextContent":"t","TextAtX":"12","TextAtY":33.9,
+                         "TextRotate":-45.5,"TextSpace":2.5,"TextIsExtVariable":"yes"}]})")
+        << QStringList{"text t ext=0,1,1,,1,0 font=150,2 @0,33 r-45"};
+    QTest::newRow("time from the moment of loading")
+        << QByteArray(R"({"TimeItemInfo":[{"TimeMode":"yyyy-MM-dd","TimeValid":12,
+                         "TimeModeIndex":9,"TimeUserDefined":true}]})")
+        << QStringList{"time 2025-03-14 index=9 user=1 @0,0 r0"};
+    QTest::newRow("records in array order, elements that are no object skipped")
+        << QByteArray(R"({"CntItemInfo":[{"CntMode":1,"CntAtX":5},7,"x",{"CntMode":2}],
+                         "TextItemInfo":{"TextContent":"not an array"}})")
+        << QStringList{"cnt 0 name=0 @5,0 r0", "cnt 00 name=0 @0,0 r0"};
+    QTest::newRow("kinds in reading order")
+        << QByteArray(R"({"QrcodeItemInfo":[{"QRcodeContent":"q","QRcodeScale":1}],
+                         "CntItemInfo":[{"CntMode":1}],"TextItemInfo":[{"TextContent":"t"}]})")
+        << QStringList{"text t ext=0,1,1,,1,0 font=150,0 @0,0 r0", "cnt 0 name=0 @0,0 r0",
+                       "qr q L/s/v/conv=0/1/0/0 ins=0,0,,0 ext=0,1,1,,1,0 21x21 @0,0 r0"};
+}
+
+void TestMessageFile::readingRules()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QStringList, items);
+    QTemporaryDir dir;
+    diagramScene scene;
+    boxRecorder boxes;
+    QCOMPARE(messageReader::load(writeFile(dir, json), &scene), messageReader::Result::Loaded);
+    QCOMPARE(describe(scene), items);
+    QVERIFY(boxes.seen.isEmpty());
+}
+
+void TestMessageFile::scaledBarcodeComesBackAtNaturalHeight_data()
+{
+    QTest::addColumn<bool>("text");
+    QTest::addColumn<int>("natural");
+    QTest::newRow("text off") << false << 200;
+    QTest::newRow("text on") << true << 300;
+}
+
+void TestMessageFile::scaledBarcodeComesBackAtNaturalHeight()
+{
+    QFETCH(bool, text);
+    QFETCH(int, natural);
+    diagramScene scene;
+    auto *bar = new diagramBarItem;
+    bar->setShowText(text);
+    bar->showScaled(QSize(bar->pixmap().width(), 300));
+    scene.addItem(bar);
+    const QJsonObject record = saved(scene).value("BarcodeItemInfo").toArray().first().toObject();
+    QCOMPARE(record.value("BarHeight"), QJsonValue(300));
+    QCOMPARE(record.value("BarLineHeight"), QJsonValue(200));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bar.spr");
+    QVERIFY(messageWriter::save(scene, path));
+    diagramScene loaded;
+    messageReader::load(path, &loaded);
+    QCOMPARE(static_cast<diagramBarItem *>(loaded.items().first())->pixmap().height(), natural);
+}
+
+void TestMessageFile::savingTwiceGivesTheSameBytesAndReloadingReverses()
+{
+    diagramScene scene;
+    for (const char *content : {"first", "second", "third"}) {
+        auto *text = new diagramTextItem;
+        text->setContent(content);
+        scene.addItem(text);
+    }
+    for (int digits : {2, 5}) {
+        auto *cnt = new diagramCntItem;
+        cnt->setDigits(digits);
+        scene.addItem(cnt);
+    }
+    QTemporaryDir dir;
+    const QString a = dir.filePath("a.spr");
+    const QString b = dir.filePath("b.spr");
+    QVERIFY(messageWriter::save(scene, a));
+    QVERIFY(messageWriter::save(scene, b));
+    QCOMPARE(readFile(a), readFile(b));
+    const QJsonObject first = QJsonDocument::fromJson(readFile(a)).object();
+    QCOMPARE(first.value("TextItemInfo").toArray().first().toObject().value("TextContent"),
+             QJsonValue("third")); // topmost first
+
+    diagramScene loaded;
+    messageReader::load(a, &loaded);
+    const QString c = dir.filePath("c.spr");
+    QVERIFY(messageWriter::save(loaded, c));
+    const QJsonObject second = QJsonDocument::fromJson(readFile(c)).object();
+    for (const char *key : {"TextItemInfo", "CntItemInfo"}) {
+        QJsonArray reversed;
+        for (const QJsonValue &v : first.value(key).toArray())
+            reversed.prepend(v);
+        QCOMPARE(second.value(key).toArray(), reversed);
+    }
+}
+
+void TestMessageFile::filesThatAreNoMessage_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("garbage") << QByteArray("{\"SceneWidth\": 6000, \"TextItemInfo\": [");
+    QTest::newRow("array") << QByteArray("[{\"TextContent\": \"x\"}]");
+    QTest::newRow("number") << QByteArray("42");
+}
+
+void TestMessageFile::filesThatAreNoMessage()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    diagramScene scene;
+    scene.setSceneRect(0, 0, 80000, 300);
+    QCOMPARE(messageReader::load(writeFile(dir, bytes), &scene),
+             messageReader::Result::NotAMessage);
+    QVERIFY(scene.items().isEmpty());
+    QCOMPARE(scene.sceneRect(), QRectF(0, 0, 80000, 300));
+    QCOMPARE(messageReader::load(dir.filePath("absent.spr"), &scene),
+             messageReader::Result::CannotOpen);
+}
+
+void TestMessageFile::failedSaveIsReportedAndKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("folder missing") << "no/such/folder/m.spr";
+    QTest::newRow("a folder") << "folder";
+    // The temporary file of a save is longer than a file name may be, so
+    // the save fails beside an existing good file.
+    QTest::newRow("existing file") << QString(250, 'm');
+}
+
+void TestMessageFile::failedSaveIsReportedAndKeepsTheOldFile()
+{
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    const QByteArray good = "{\"SceneWidth\": 0, \"TextItemInfo\": []}\n";
+    const QString path = dir.filePath(name);
+    if (name.size() == 250)
+        QCOMPARE(writeFile(dir, good, qPrintable(name)), path);
+    diagramScene scene;
+    scene.addItem(new diagramTextItem);
+    boxRecorder boxes;
+    QVERIFY(!messageWriter::save(scene, path));
+    QCOMPARE(boxes.seen.size(), 1);
+    QVERIFY(boxes.seen.first().startsWith("警告|"));
+    QVERIFY(boxes.seen.first().contains(path));
+    QVERIFY(boxes.seen.first().endsWith("|确认"));
+    if (name.size() == 250)
+        QCOMPARE(readFile(path), good);
+}
+
+void TestMessageFile::imageMissingHereKeepsItsRecord()
+{
+    const QByteArray record = R"({"ImageAtX": 10, "ImageAtY": 20, "ImageWidth": 200,
+        "ImageHeight": 80, "ImageRotate": 90, "ImagePixPath": "/udisk/bmp/logo.bmp",
+        "ImageIsColorConverse": true})";
+    QTemporaryDir dir;
+    diagramScene scene;
+    messageReader::load(writeFile(dir, "{\"ImgItemInfo\": [" + record + "]}"), &scene);
+    QCOMPARE(describe(scene), QStringList{"image /udisk/bmp/logo.bmp conv=1 200x80 @10,20 r90"});
+    QCOMPARE(saved(scene).value("ImgItemInfo").toArray().first().toObject(),
+             QJsonDocument::fromJson(record).object());
+}
+
+void TestMessageFile::imageOnThisComputerLoadsOneBit()
+{
+    QTemporaryDir dir;
+    const QString picture = dir.filePath("mark.png");
+    QVERIFY(writeSamplePicture(picture, QSize(30, 10)));
+    const QByteArray json = QString(R"({"ImgItemInfo": [{"ImageWidth": 60, "ImageHeight": 10,
+        "ImagePixPath": "%1", "ImageIsColorConverse": true}]})")
+                                .arg(picture)
+                                .toUtf8();
+    diagramScene scene;
+    messageReader::load(writeFile(dir, json), &scene);
+    auto *image = static_cast<diagramImageItem *>(scene.items().first());
+    QCOMPARE(image->pixmap().size(), QSize(60, 10));
+    QCOMPARE(image->source().depth(), 1);
+    const QImage shown = image->pixmap().toImage();
+    QCOMPARE(qGray(shown.pixel(5, 5)), 255); // black turned white
+    QCOMPARE(qGray(shown.pixel(50, 5)), 0);
+    QCOMPARE(saved(scene).value("ImgItemInfo").toArray().first().toObject().value("ImagePixPath"),
+             QJsonValue("/udisk/bmp/mark.png"));
+}
+
+QTEST_MAIN(TestMessageFile)
+#include "tst_messagefile.moc"
