@@ -583,4 +583,4 @@ void TestMessageFile::imageOnThisComputerLoadsOneBit()
 }
 
 QTEST_MAIN(TestMessageFile)
-#include "tst_messagefile.moc"
+#include "tst_editordocument.moc"
