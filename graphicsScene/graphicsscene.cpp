@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphicsscene.h"
 
+#include "barcodeitem.h"
 #include "graphicstextitem.h"
 
 #include <QGraphicsView>
@@ -41,6 +42,8 @@ QGraphicsItem *GraphicsScene::createItem(ItemType kind)
     switch (kind) {
     case TypeText:
         return new GraphicsTextItem;
+    case TypeBarcode:
+        return new BarcodeItem;
     default:
         return nullptr;
     }

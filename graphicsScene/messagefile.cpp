@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messagefile.h"
 
+#include "barcodeitem.h"
 #include "graphicsscene.h"
 #include "graphicstextitem.h"
 #include "usernotifier.h"
@@ -42,6 +43,8 @@ bool saveItemRecord(QGraphicsItem *item, QJsonObject &record)
     switch (item->type()) {
     case ItemTypeCode::Text:
         return static_cast<GraphicsTextAbstract *>(item)->saveRecord(record);
+    case ItemTypeCode::Barcode:
+        return static_cast<BarcodeItem *>(item)->saveRecord(record);
     default:
         return false;
     }
@@ -53,6 +56,9 @@ bool loadItemRecord(QGraphicsItem *item, const QJsonObject &record)
     switch (item->type()) {
     case ItemTypeCode::Text:
         return static_cast<GraphicsTextAbstract *>(item)->loadRecord(record);
+    // The barcode item renders itself at the end of loading its record.
+    case ItemTypeCode::Barcode:
+        return static_cast<BarcodeItem *>(item)->loadRecord(record);
     default:
         return false;
     }
