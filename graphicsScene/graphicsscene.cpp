@@ -2,6 +2,7 @@
 #include "graphicsscene.h"
 
 #include "barcodeitem.h"
+#include "graphicsimageitem.h"
 #include "graphicstextitem.h"
 
 #include <QGraphicsView>
@@ -42,6 +43,8 @@ QGraphicsItem *GraphicsScene::createItem(ItemType kind)
     switch (kind) {
     case TypeText:
         return new GraphicsTextItem;
+    case TypeImage:
+        return new GraphicsImageItem;
     case TypeBarcode:
         return new BarcodeItem;
     default:

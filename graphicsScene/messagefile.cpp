@@ -2,6 +2,7 @@
 #include "messagefile.h"
 
 #include "barcodeitem.h"
+#include "graphicsimageitem.h"
 #include "graphicsscene.h"
 #include "graphicstextitem.h"
 #include "usernotifier.h"
@@ -45,6 +46,8 @@ bool saveItemRecord(QGraphicsItem *item, QJsonObject &record)
         return static_cast<GraphicsTextAbstract *>(item)->saveRecord(record);
     case ItemTypeCode::Barcode:
         return static_cast<BarcodeItem *>(item)->saveRecord(record);
+    case ItemTypeCode::Image:
+        return static_cast<GraphicsImageItem *>(item)->saveRecord(record);
     default:
         return false;
     }
@@ -59,6 +62,8 @@ bool loadItemRecord(QGraphicsItem *item, const QJsonObject &record)
     // The barcode item renders itself at the end of loading its record.
     case ItemTypeCode::Barcode:
         return static_cast<BarcodeItem *>(item)->loadRecord(record);
+    case ItemTypeCode::Image:
+        return static_cast<GraphicsImageItem *>(item)->loadRecord(record);
     default:
         return false;
     }
