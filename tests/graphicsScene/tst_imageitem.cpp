@@ -4,7 +4,6 @@
 #include "graphicsscene.h"
 #include "graphicstextabstract.h"
 #include "messagefile.h"
-#include "picturefolder.h"
 
 #include <QBitmap>
 #include <QJsonDocument>
@@ -313,24 +312,6 @@ private slots:
         QVERIFY(!item.addPicture(writePicture("pics/" + unique + ".png", 8, 8), &error));
         QVERIFY(error.contains("outside"));
         QVERIFY(QDir(outside.path()).entryList(QDir::Files).isEmpty());
-    }
-
-    void safeNames_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("safe");
-        QTest::newRow("plain") << "logo.png" << true;
-        QTest::newRow("spaces and unicode") << "Logo Grün 2.png" << true;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("dot") << "." << false;
-        QTest::newRow("dot dot") << ".." << false;
-        QTest::newRow("slash") << "a/b.png" << false;
-        QTest::newRow("too long") << QString(256, 'x') << false;
-    }
-    void safeNames()
-    {
-        QFETCH(QString, name);
-        QTEST(PictureFolder::isSafeName(name), "safe");
     }
 };
 
