@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphicsscene.h"
 
+#include "barcodeitem.h"
+#include "graphicsimageitem.h"
 #include "graphicsserialnumberitem.h"
 #include "graphicsshiftcodeitem.h"
 #include "graphicstextitem.h"
@@ -50,6 +52,10 @@ QGraphicsItem *GraphicsScene::createItem(ItemType kind)
         return new GraphicsSerialNumberItem(nullptr);
     case TypeShiftCode:
         return new GraphicsShiftCodeItem;
+    case TypeImage:
+        return new GraphicsImageItem;
+    case TypeBarcode:
+        return new BarcodeItem;
     default:
         return nullptr;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphicstextabstract.h"
 
+#include "selectionframe.h"
+
 #include <QJsonValue>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
@@ -26,13 +28,8 @@ void GraphicsTextAbstract::paint(QPainter *painter, const QStyleOptionGraphicsIt
     QStyleOptionGraphicsItem plain;
     QGraphicsTextItem::paint(painter, &plain, widget);
 
-    if (option->state & QStyle::State_Selected) {
-        QPen pen(Qt::blue, 0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
-        painter->setPen(pen);
-        painter->setBrush(Qt::NoBrush);
-        const QRectF r = boundingRect();
-        painter->drawRect(QRectF(r.left() + 0.5, r.top() + 0.5, r.width() - 1, r.height() - 1));
-    }
+    if (option->state & QStyle::State_Selected)
+        drawSelectionFrame(painter, boundingRect());
 }
 
 void GraphicsTextAbstract::setFontPixelSize(int size)

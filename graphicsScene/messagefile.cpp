@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messagefile.h"
 
+#include "barcodeitem.h"
 #include "counterregistry.h"
+#include "graphicsimageitem.h"
 #include "graphicsscene.h"
 #include "graphicsserialnumberitem.h"
 #include "graphicstextitem.h"
@@ -52,6 +54,10 @@ bool saveItemRecord(QGraphicsItem *item, QJsonObject &record)
     case ItemTypeCode::SerialNumber:
     case ItemTypeCode::ShiftCode:
         return static_cast<GraphicsTextAbstract *>(item)->saveRecord(record);
+    case ItemTypeCode::Barcode:
+        return static_cast<BarcodeItem *>(item)->saveRecord(record);
+    case ItemTypeCode::Image:
+        return static_cast<GraphicsImageItem *>(item)->saveRecord(record);
     default:
         return false;
     }
@@ -66,6 +72,11 @@ bool loadItemRecord(QGraphicsItem *item, const QJsonObject &record)
     case ItemTypeCode::SerialNumber:
     case ItemTypeCode::ShiftCode:
         return static_cast<GraphicsTextAbstract *>(item)->loadRecord(record);
+    // The barcode item renders itself at the end of loading its record.
+    case ItemTypeCode::Barcode:
+        return static_cast<BarcodeItem *>(item)->loadRecord(record);
+    case ItemTypeCode::Image:
+        return static_cast<GraphicsImageItem *>(item)->loadRecord(record);
     default:
         return false;
     }

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "barcodeitem.h"
+
+#include "graphicstextabstract.h"
+#include "selectionframe.h"
+
+#include <QDebug>
+#include <QJsonValue>
+#include <QStyleOptionGraphicsItem>
+#include <cmath>
+
+namespace {
+
+// The stored scale in whole tenths, as the panel sets it; rounded, because
+// the float behind it is rarely exact.  Nonsense reads as 0, which Zint
+// refuses with an error picture.
+int scaleTenths(double scale)
+{
+    const double tenths = scale * 10;
+    return std::isfinite(tenths) && std::fabs(tenths) < 1e6 ? int(std::lround(tenths)) : 0;
+}
+
+} // namespace
+
+BarcodeItem::BarcodeItem()
+{
+    regenerate();
+    setFlags(ItemIsMovable | ItemIsSelectable);
+}
+
+void BarcodeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
+                        QWidget *widget)
+{
+    paintPixmapWithFrame(this, painter, option, widget);
+}
+
+void BarcodeItem::regenerate()
+{
+    setPixmap(zint.renderPixmap());
+}
+
+void BarcodeItem::setSymbology(int symbology)
+{
+    zint.setSymbology(symbology);
+    regenerate();
+}
+
+void BarcodeItem::setGS1Mode(bool gs1)
+{
+    zint.setGS1Mode(gs1);
+    regenerate();
+}
+
+void BarcodeItem::setShowText(bool show)
+{
+    zint.setShowText(show);
+    regenerate();
+}
+
+void BarcodeItem::setContent(const QString &content)
+{
+    if (content.isEmpty())
+        return;
+    zint.setText(content);
+    regenerate();
+}
+
+void BarcodeItem::setBarHeight(int height)
+{
+    zint.setHeight(height);
+    regenerate();
+}
+
+void BarcodeItem::setScaleStep(int tenths)
+{
+    const float scale = tenths / 10.0f;
+    qDebug() << "scale :" << scale;
+    zint.setScale(scale);
+    regenerate();
+}
+
+void BarcodeItem::setQrSize(int index)
+{
+    if (index < 0 || index > 2)
+        return;
+    zint.setOption1(-1);
+    zint.setOption3(0);
+    zint.setOption2(index + 1);
+    regenerate();
+}
+
+bool BarcodeItem::saveRecord(QJsonObject &record) const
+{
+    record.insert("BarAtX", int(pos().x()));
+    record.insert("BarAtY", int(pos().y()));
+    record.insert("BarAtZ", int(zValue()));
+    record.insert("BarRotate", int(rotation()));
+    record.insert("BarContent", zint.text());
+    record.insert("BarMode", zint.symbology());
+    record.insert("BarIsTextOn", zint.showText());
+    record.insert("BarHeight", zint.height());
+    record.insert("BarInputMode", zint.inputMode());
+    // The float's shortest decimal form: 0.7f is written as 0.7, not as
+    // 0.699999988, which would read back as 6 tenths.
+    record.insert("BarScale", QString::number(double(zint.scale()), 'g', 6).toDouble());
+    record.insert("BarID", data(ItemData::Id).toString());
+    record.insert("BarIsExtern", data(ItemData::IsExtern).toBool());
+    return true;
+}
+
+bool BarcodeItem::loadRecord(const QJsonObject &record)
+{
+    if (record.contains("BarAtX"))
+        setX(jsonToInt(record.value("BarAtX")));
+    if (record.contains("BarAtY"))
+        setY(jsonToInt(record.value("BarAtY")));
+    if (record.contains("BarAtZ"))
+        setZValue(jsonToInt(record.value("BarAtZ")));
+    if (record.contains("BarMode"))
+        zint.setSymbology(jsonToInt(record.value("BarMode")));
+    if (record.contains("BarContent"))
+        zint.setText(record.value("BarContent").toString());
+    if (record.contains("BarIsTextOn"))
+        zint.setShowText(record.value("BarIsTextOn").toBool());
+    if (record.contains("BarInputMode"))
+        zint.setInputMode(jsonToInt(record.value("BarInputMode")));
+    if (record.contains("BarScale"))
+        zint.setScale(scaleTenths(record.value("BarScale").toDouble()) / 10.0f);
+    if (record.contains("BarHeight"))
+        zint.setHeight(jsonToInt(record.value("BarHeight")));
+    if (record.contains("BarID"))
+        setData(ItemData::Id, record.value("BarID").toString());
+    if (record.contains("BarIsExtern"))
+        setData(ItemData::IsExtern, record.value("BarIsExtern").toBool());
+    // Rendered once, with every field in place, and rotated last so that the
+    // rotation turns about the centre of the symbol as loaded.
+    regenerate();
+    if (record.contains("BarRotate"))
+        rotateAboutCentre(this, jsonToInt(record.value("BarRotate")));
+    return true;
+}

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "graphicsimageitem.h"
+
+#include "graphicstextabstract.h"
+#include "picturefolder.h"
+#include "pixellimit.h"
+#include "selectionframe.h"
+
+#include <QBitmap>
+#include <QJsonValue>
+#include <QPainter>
+
+GraphicsImageItem::GraphicsImageItem(QGraphicsItem *parent) : QGraphicsPixmapItem(parent)
+{
+    loadImage(pixPath);
+    setFlags(ItemIsMovable | ItemIsSelectable);
+    setSelected(true);
+}
+
+void GraphicsImageItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
+                              QWidget *widget)
+{
+    paintPixmapWithFrame(this, painter, option, widget);
+}
+
+QPixmap GraphicsImageItem::placeholder()
+{
+    QPixmap picture(PlaceholderSize, PlaceholderSize);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setPen(Qt::black);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(40);
+    painter.setFont(font);
+    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("image"));
+    return picture;
+}
+
+void GraphicsImageItem::loadImage(const QString &path)
+{
+    if (path.isEmpty()) {
+        shown = source = placeholder();
+        width = height = PlaceholderSize;
+    } else {
+        // Qt's colour to 1-bit conversion decides which pixels print.
+        const QPixmap picture = PictureFolder::read(path);
+        QBitmap bitmap(picture.size());
+        if (!picture.isNull()) {
+            bitmap.fill(Qt::color0);
+            QPainter painter(&bitmap);
+            painter.setPen(Qt::color1);
+            painter.setBackground(Qt::color0);
+            painter.drawPixmap(0, 0, picture);
+        }
+        width = bitmap.width();
+        height = bitmap.height();
+        shown = source = bitmap;
+        pixPath = PictureFolder::storedPath(path);
+    }
+    setPixmap(shown);
+}
+
+bool GraphicsImageItem::addPicture(const QString &file, QString *error)
+{
+    const QString copy = PictureFolder::import(file, error);
+    if (copy.isEmpty())
+        return false;
+    loadImage(copy);
+    return true;
+}
+
+void GraphicsImageItem::rescale()
+{
+    if (source.isNull())
+        return;
+    // A size from a message file is checked before memory is taken for it.
+    shown = PixelLimit::fits(width, height)
+        ? source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+        : QPixmap();
+    setPixmap(shown);
+}
+
+bool GraphicsImageItem::saveRecord(QJsonObject &record) const
+{
+    record.insert("ImageAtX", int(pos().x()));
+    record.insert("ImageAtY", int(pos().y()));
+    record.insert("ImageAtZ", int(zValue()));
+    record.insert("ImageWidth", pixmap().width());
+    record.insert("ImageHeight", pixmap().height());
+    record.insert("ImageRotate", rotation());
+    record.insert("ImagePixPath", pixPath);
+    record.insert("ImageIsColorConverse", isColorConverse);
+    return true;
+}
+
+bool GraphicsImageItem::loadRecord(const QJsonObject &record)
+{
+    setX(jsonToInt(record.value("ImageAtX")));
+    setY(jsonToInt(record.value("ImageAtY")));
+    setZValue(jsonToInt(record.value("ImageAtZ")));
+    const QString path = record.value("ImagePixPath").toString();
+    if (!path.isEmpty())
+        loadImage(path);
+    width = jsonToInt(record.value("ImageWidth"));
+    height = jsonToInt(record.value("ImageHeight"));
+    isColorConverse = record.value("ImageIsColorConverse").toBool();
+    rescale();
+    // Rotated last, about the centre of the picture as shown.
+    rotateAboutCentre(this, jsonToInt(record.value("ImageRotate")));
+    return true;
+}

@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "picturefolder.h"
+
+#include "pixellimit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QSaveFile>
+
+namespace PictureFolder {
+
+namespace {
+
+const QString FolderName = QStringLiteral("Image");
+constexpr qint64 CopyChunk = 64 * 1024;
+// Numbered variants tried before an import gives up.
+constexpr int MaxVariants = 1000;
+
+// The picture, or null when it cannot be read or is too large to show; the
+// size is checked before the pixels are decoded where the format allows.
+QPixmap readLimited(const QString &path)
+{
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid() && !PixelLimit::fits(size.width(), size.height()))
+        return QPixmap();
+    const QImage image = reader.read();
+    if (image.isNull() || !PixelLimit::fits(image.width(), image.height()))
+        return QPixmap();
+    return QPixmap::fromImage(image);
+}
+
+// "logo.png" -> "logo-2.png"; "logo" -> "logo-2".
+QString variantName(const QString &name, int n)
+{
+    const QFileInfo info(name);
+    const QString suffix = info.suffix();
+    const QString base = info.completeBaseName() + QLatin1Char('-') + QString::number(n);
+    return suffix.isEmpty() ? base : base + QLatin1Char('.') + suffix;
+}
+
+bool sameContent(const QString &a, const QString &b)
+{
+    QFile fa(a);
+    QFile fb(b);
+    if (fa.size() != fb.size() || !fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly))
+        return false;
+    while (!fa.atEnd()) {
+        if (fa.read(CopyChunk) != fb.read(CopyChunk))
+            return false;
+    }
+    return true;
+}
+
+// Copies in chunks into a new file that appears only when complete.
+bool copyFile(const QString &from, const QString &to, QString *error)
+{
+    QFile in(from);
+    QSaveFile out(to);
+    if (!in.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("Cannot read %1: %2.").arg(from, in.errorString());
+        return false;
+    }
+    if (!out.open(QIODevice::WriteOnly)) {
+        *error = QStringLiteral("Cannot write %1: %2.").arg(to, out.errorString());
+        return false;
+    }
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(CopyChunk);
+        if (chunk.isEmpty() && in.error() != QFileDevice::NoError) {
+            *error = QStringLiteral("Cannot read %1: %2.").arg(from, in.errorString());
+            out.cancelWriting();
+            break;
+        }
+        if (out.write(chunk) != chunk.size()) {
+            out.cancelWriting();
+            break;
+        }
+    }
+    if (!out.commit()) {
+        if (error->isEmpty())
+            *error = QStringLiteral("Cannot write %1: %2.").arg(to, out.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString storedPath(const QString &path)
+{
+    return QStringLiteral("/Image/") + path.section(QLatin1Char('/'), -1);
+}
+
+QString folderPath()
+{
+    return QDir::current().absoluteFilePath(FolderName);
+}
+
+bool isSafeName(const QString &name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
+        || name.toUtf8().size() > 255)
+        return false;
+    for (const QChar c : name) {
+        // Backslash and colon separate folders and drives on Windows.
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':')
+            || c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return false;
+    }
+    return true;
+}
+
+QPixmap read(const QString &path)
+{
+    const QPixmap picture = readLimited(path);
+    if (!picture.isNull())
+        return picture;
+    const QString name = path.section(QLatin1Char('/'), -1);
+    if (!isSafeName(name))
+        return QPixmap();
+    return readLimited(QDir(folderPath()).filePath(name));
+}
+
+QString import(const QString &file, QString *error)
+{
+    QString reason;
+    const auto fail = [&](const QString &why) {
+        if (error)
+            *error = why;
+        return QString();
+    };
+    const QString name = QFileInfo(file).fileName();
+    if (!isSafeName(name))
+        return fail(QStringLiteral("The file name \"%1\" cannot be used for a picture.").arg(name));
+    if (readLimited(file).isNull())
+        return fail(QStringLiteral("Cannot read the picture %1.").arg(file));
+
+    const QDir work = QDir::current();
+    if (!work.mkpath(FolderName))
+        return fail(QStringLiteral("Cannot create the folder %1.").arg(folderPath()));
+    // Nothing is written through a link that leads out of the working folder.
+    const QString folder = folderPath();
+    if (QFileInfo(folder).canonicalFilePath() != QDir(work.canonicalPath()).filePath(FolderName))
+        return fail(QStringLiteral("The folder %1 leads outside the working folder.").arg(folder));
+
+    for (int n = 1; n <= MaxVariants; ++n) {
+        const QString target = QDir(folder).filePath(n == 1 ? name : variantName(name, n));
+        const QFileInfo existing(target);
+        if (existing.isSymLink())
+            continue;
+        if (existing.exists()) {
+            // The same picture (or the very file) is already there: share it.
+            if (existing.isFile() && sameContent(file, target))
+                return target;
+            continue;
+        }
+        if (!copyFile(file, target, &reason))
+            return fail(reason);
+        return target;
+    }
+    return fail(QStringLiteral("Too many pictures named \"%1\" in %2.").arg(name, folder));
+}
+
+} // namespace PictureFolder
