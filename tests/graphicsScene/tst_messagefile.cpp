@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../common/recordingnotifier.h"
+#include "barcodeitem.h"
 #include "clock.h"
 #include "counter.h"
 #include "counterregistry.h"
+#include "graphicsimageitem.h"
 #include "graphicsscene.h"
 #include "graphicsserialnumberitem.h"
 #include "graphicsshiftcodeitem.h"
@@ -169,6 +171,20 @@ private slots:
         shift->setFontPixelSize(90);
         shift->refreshText();
 
+        auto *code = addItem<BarcodeItem>(scene, TypeBarcode, 400, 8);
+        code->setSymbology(Zint::QZint::Code128);
+        code->setContent("LOT-2021-05");
+        code->setScaleStep(15);
+        QImage logo(24, 12, QImage::Format_RGB32);
+        logo.fill(Qt::black);
+        const QString logoFile = path("logo.png");
+        QVERIFY(logo.save(logoFile));
+        auto *picture = addItem<GraphicsImageItem>(scene, TypeImage, 600, 9);
+        QVERIFY(picture->addPicture(logoFile));
+        picture->setImageWidth(48);
+        picture->setImageHeight(24);
+        picture->rescale();
+
         const QString data = path("every.csv");
         writeFile(data, "L1\nL2\n");
         scene.setItemExtern(lot, true);
@@ -181,13 +197,15 @@ private slots:
         const QString file = path("every.spr");
         QVERIFY(MessageFile::save(scene, file));
         const QJsonObject saved = parse(readAll(file));
-        for (const char *key : {"TextItemInfo", "TimeItemInfo", "CntItemInfo", "ShiftItemInfo"})
-            QCOMPARE(saved.value(key).toArray().size(), QString(key) == "ShiftItemInfo" ? 1 : 2);
+        for (const char *key : {"TextItemInfo", "TimeItemInfo", "CntItemInfo"})
+            QCOMPARE(saved.value(key).toArray().size(), 2);
+        for (const char *key : {"ShiftItemInfo", "BarcodeItemInfo", "ImgItemInfo"})
+            QCOMPARE(saved.value(key).toArray().size(), 1);
 
         GraphicsScene reloaded;
         QVERIFY(MessageFile::load(reloaded, file));
         QVERIFY(boxes.boxes.isEmpty());
-        QCOMPARE(reloaded.items().size(), 7);
+        QCOMPARE(reloaded.items().size(), 9);
         QCOMPARE(MessageFile::toDocument(reloaded), saved);
 
         // The items show what they showed before saving.
