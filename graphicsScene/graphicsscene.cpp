@@ -21,6 +21,14 @@ GraphicsScene::GraphicsScene(QObject *parent) : QGraphicsScene(parent), dataMana
     connect(this, &QGraphicsScene::selectionChanged, this, &GraphicsScene::onSelectionChanged);
 }
 
+GraphicsScene::~GraphicsScene()
+{
+    // QGraphicsScene's destructor deletes the items, which changes the
+    // selection; reporting it from a half-destroyed scene would hand the
+    // editor items that are about to go.
+    disconnect(this, &QGraphicsScene::selectionChanged, this, &GraphicsScene::onSelectionChanged);
+}
+
 ItemType GraphicsScene::kindOf(const QGraphicsItem *item)
 {
     switch (item ? item->type() : 0) {

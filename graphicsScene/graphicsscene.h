@@ -13,6 +13,7 @@ class GraphicsScene : public QGraphicsScene
     Q_OBJECT
 public:
     explicit GraphicsScene(QObject *parent = nullptr);
+    ~GraphicsScene() override;
 
     ExternDataManage &externData() { return dataManage; }
     const ExternDataManage &externData() const { return dataManage; }

@@ -226,6 +226,10 @@ void loadItems(GraphicsScene &scene, const QJsonObject &document)
 void applyDocument(GraphicsScene &scene, const QJsonObject &root)
 {
     ExternDataManage &m = scene.externData();
+    // The columns and mode of the message shown before belong to items that
+    // are gone; kept, the next save would write columns for missing items.
+    m.clear();
+    m.setExternMode(0);
     loadItems(scene, root);
 
     const QJsonValue info = root.value("ExternDataInfo");
@@ -270,7 +274,8 @@ bool load(GraphicsScene &scene, const QString &path, QWidget *parent)
     }
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
     file.close();
-    if (document.isNull() || document.isEmpty()) {
+    // A document that is not an object (an array, say) holds no message either.
+    if (document.isNull() || document.isEmpty() || !document.isObject()) {
         UserNotifier::warning(parent, BoxTitle,
                               QStringLiteral("File %1 is empty.").arg(path));
         return false;

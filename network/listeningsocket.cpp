@@ -67,12 +67,32 @@ qintptr openListeningSocket(quint16 port, QString *error)
     return fd;
 }
 
+void closeSocketDescriptor(qintptr descriptor)
+{
+    if (descriptor >= 0)
+        ::close(int(descriptor));
+}
+
 #else
+
+#ifdef Q_OS_WIN
+#include <winsock2.h>
+#endif
 
 qintptr openListeningSocket(quint16, QString *error)
 {
     error->clear();
     return -1;
+}
+
+void closeSocketDescriptor(qintptr descriptor)
+{
+#ifdef Q_OS_WIN
+    if (descriptor >= 0)
+        ::closesocket(SOCKET(descriptor));
+#else
+    Q_UNUSED(descriptor)
+#endif
 }
 
 #endif

@@ -14,3 +14,6 @@
 // with a reason in *error. On platforms without this code path it returns -1
 // with an empty *error, and the caller should use QTcpServer::listen().
 qintptr openListeningSocket(quint16 port, QString *error);
+
+// Closes a socket descriptor that no Qt object took over.
+void closeSocketDescriptor(qintptr descriptor);

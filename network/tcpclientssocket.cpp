@@ -10,6 +10,13 @@ TcpClientsSocket::TcpClientsSocket(QObject *parent) : QTcpSocket(parent)
     connect(this, &QTcpSocket::disconnected, this, &TcpClientsSocket::clientDisconnectedSlot);
 }
 
+TcpClientsSocket::~TcpClientsSocket()
+{
+    // QAbstractSocket's destructor aborts a live connection and emits
+    // disconnected(); by then this part of the object is gone.
+    disconnect(this, &QTcpSocket::disconnected, this, &TcpClientsSocket::clientDisconnectedSlot);
+}
+
 bool TcpClientsSocket::adopt(qintptr descriptor)
 {
     if (!setSocketDescriptor(descriptor, ConnectedState, ReadWrite))
@@ -19,8 +26,17 @@ bool TcpClientsSocket::adopt(qintptr descriptor)
     return true;
 }
 
+void TcpClientsSocket::release()
+{
+    if (m_receiving > 0)
+        m_releasePending = true;
+    else
+        deleteLater();
+}
+
 void TcpClientsSocket::receiveDataSlot()
 {
+    ++m_receiving;
     bool delivered = false;
     while (bytesAvailable() > 0) {
         int room = 0;
@@ -28,10 +44,12 @@ void TcpClientsSocket::receiveDataSlot()
         const qint64 got = read(at, room);
         m_decoder.commitAppend(int(qMax<qint64>(got, 0)));
         if (got <= 0 || !deliverFrames(&delivered))
-            return;
+            break;
     }
-    if (delivered)
+    if (delivered && state() == ConnectedState)
         flush();
+    if (--m_receiving == 0 && m_releasePending)
+        deleteLater();
 }
 
 // Hands on every complete frame; false when the connection was closed meanwhile.

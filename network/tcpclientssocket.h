@@ -14,6 +14,7 @@ class TcpClientsSocket : public QTcpSocket
     Q_OBJECT
 public:
     explicit TcpClientsSocket(QObject *parent = nullptr);
+    ~TcpClientsSocket() override;
 
     // Takes over an accepted connection. The descriptor and IP text are kept
     // because they name the connection after it closed, when
@@ -27,6 +28,12 @@ public:
     using FrameHandler = std::function<void(int descriptor, const QByteArray &body)>;
     void setFrameHandler(FrameHandler handler) { m_frameHandler = std::move(handler); }
     QString ipText() const { return m_ipText; }
+
+    // Deletes the socket once control is back in the event loop and no frame
+    // is being handed on. A receiver of a frame may run a nested event loop
+    // (a message box) in which the coder goes away; Qt still uses the socket
+    // after its readyRead() returns, so it must not be deleted in there.
+    void release();
 
 signals:
     // One frame body, tagged with the descriptor the connection was accepted with.
@@ -50,4 +57,6 @@ private:
     FrameHandler m_frameHandler;
     int m_descriptor = -1;
     QString m_ipText;
+    int m_receiving = 0; // depth of receiveDataSlot calls on the stack
+    bool m_releasePending = false;
 };

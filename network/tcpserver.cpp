@@ -18,6 +18,8 @@ bool TcpServer::listenOnAllAddresses(quint16 port)
         if (setSocketDescriptor(fd))
             return true;
         qCWarning(lcLink) << "cannot serve on the listening socket:" << errorString();
+        // Nobody owns it now: left open, the port would stay bound and unserved.
+        closeSocketDescriptor(fd);
         return false;
     }
     if (error.isEmpty())
@@ -34,6 +36,7 @@ void TcpServer::incomingConnection(qintptr socketDescriptor)
         qCWarning(lcLink) << "cannot take connection" << socketDescriptor << ":"
                           << socket->errorString();
         delete socket;
+        closeSocketDescriptor(socketDescriptor);
         return;
     }
     qCDebug(lcLink) << "index :" << socket->peerAddress().toString().indexOf(QLatin1String("192"));
@@ -76,7 +79,7 @@ void TcpServer::clientSocketDisconnectedSlot(const QString &ip, int descriptor)
         clientSocketList.removeAt(i);
         // Still inside the socket's own disconnect notification: release it
         // once that has returned.
-        socket->deleteLater();
+        socket->release();
         emit reduceClientSocketSig(ip, descriptor);
         return;
     }

@@ -153,6 +153,18 @@ private slots:
         QCOMPARE(sizeSpy.size(), 2);
     }
 
+    void destroyingTheSceneReportsNoSelection()
+    {
+        auto *scene = new GraphicsScene;
+        scene->addNewItem(TypeText);
+        scene->addNewItem(TypeText);
+        for (QGraphicsItem *item : scene->items())
+            item->setSelected(true);
+        QSignalSpy spy(scene, &GraphicsScene::curSelectItem);
+        delete scene;
+        QCOMPARE(spy.size(), 0);
+    }
+
     void sceneRectStartsAtOriginAfterDraggingToNegativeCoordinates()
     {
         GraphicsScene scene;

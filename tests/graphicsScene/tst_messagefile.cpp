@@ -426,6 +426,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("not JSON") << QByteArray("label1 \x01 garbage") << true << "File %1 is empty.";
         QTest::newRow("empty file") << QByteArray() << true << "File %1 is empty.";
+        QTest::newRow("array") << QByteArray("[1, 2]") << true << "File %1 is empty.";
         QTest::newRow("missing file") << QByteArray() << false
                                       << "Cannot read print file %1:\nNo such file or directory.";
     }
@@ -446,6 +447,20 @@ private slots:
         QCOMPARE(boxes.boxes.first().kind, UserNotifier::Kind::Warning);
         QCOMPARE(boxes.boxes.first().title, QString("Qt Drawing"));
         QCOMPARE(boxes.boxes.first().text, expected.arg(file));
+    }
+
+    void externalColumnsOfThePreviousMessageAreDropped()
+    {
+        RecordingNotifier boxes;
+        GraphicsScene scene;
+        scene.setItemExtern(addText(scene, "old", 0), true);
+        scene.externData().setExternMode(1);
+        const QString file = path("plain.spr");
+        writeFile(file, R"({"TextItemInfo":[{"TextContent":"new","TextID":"Text5"}]})");
+        QVERIFY(MessageFile::load(scene, file));
+        QVERIFY(scene.externData().isEmpty());
+        QCOMPARE(scene.externData().externMode(), 0);
+        QVERIFY(!MessageFile::toDocument(scene).contains("ExternDataSequance"));
     }
 
     void loadingTwiceLeavesOneSetOfItems()

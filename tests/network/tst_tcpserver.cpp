@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QtEndian>
 #include <QtTest>
 
@@ -196,6 +197,53 @@ private slots:
     {
         TcpServer second(nullptr, server->serverPort());
         QVERIFY(!second.isListening());
+    }
+
+    void failedRelistenDoesNotKeepThePortBound()
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::Any, 0));
+        const quint16 freePort = probe.serverPort();
+        probe.close();
+
+        // Still listening: the new socket cannot be taken over.
+        QVERIFY(!server->listenOnAllAddresses(freePort));
+        QVERIFY(probe.listen(QHostAddress::Any, freePort));
+    }
+
+    void aCoderLeavingWhileAFrameIsHandledIsForgottenSafely()
+    {
+        // The window may show a message box for a frame; the coder can go away
+        // while it is open, and its socket is released inside that loop.
+        const int descriptor = connectCoder();
+        QPointer<TcpClientsSocket> socket = server->findChildren<TcpClientsSocket *>().value(0);
+        QVERIFY(socket);
+        bool handled = false;
+        connect(server.get(), &TcpServer::receiveMsgFromSocket, this, [&] {
+            if (handled)
+                return;
+            handled = true;
+            clients.first()->abort();
+            QEventLoop box;
+            QTimer::singleShot(200, &box, &QEventLoop::quit);
+            box.exec();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        });
+        const QByteArray frame = packFrame(Command::RunControl, runControlPayload(true));
+        clients.first()->write(frame + frame);
+        QTRY_VERIFY(handled);
+        QTRY_VERIFY(!socket);
+        QCOMPARE(disconnected->count(), 1);
+        QCOMPARE(disconnected->first().at(1).toInt(), descriptor);
+        QCOMPARE(server->connectionCount(), 0);
+    }
+
+    void destroyingTheServerWithCodersConnectedReportsNothing()
+    {
+        connectCoder();
+        connectCoder();
+        server.reset();
+        QCOMPARE(disconnected->count(), 0);
     }
 };
 
