@@ -36,9 +36,12 @@ korvex_install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# korvex_build [build folder] [extra cmake arguments...]
 korvex_build() {
-    if [ ! -f "$BUILD_DIR/build.ninja" ]; then
-        cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    local dir="${1:-$BUILD_DIR}"
+    shift || true
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     fi
-    cmake --build "$BUILD_DIR" -j "$(nproc)"
+    cmake --build "$dir" -j "$(nproc)"
 }
