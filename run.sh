@@ -11,6 +11,10 @@ korvex_build
 WORK_DIR="${KORVEX_WORK_DIR:-$ROOT/run}"
 mkdir -p "$WORK_DIR/Spray" "$WORK_DIR/devices" "$WORK_DIR/fonts" "$WORK_DIR/Image"
 
+# Sample messages, without overwriting what the operator changed.
+cp -n "$ROOT"/samples/*.spr "$WORK_DIR/Spray/" 2>/dev/null || true
+cp -n "$ROOT"/samples/Image/* "$WORK_DIR/Image/" 2>/dev/null || true
+
 # A few installed TrueType fonts, so the font list of the designer is not empty.
 for f in /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
          /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf \
