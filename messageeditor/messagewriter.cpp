@@ -167,7 +167,11 @@ bool save(const diagramScene &scene, const QString &path)
 {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
-        file.write(QJsonDocument(document(scene)).toJson());
+        const QByteArray bytes = QJsonDocument(document(scene)).toJson();
+        // QSaveFile::commit() still renames when the final flush wrote only
+        // part of the buffer (disk full), so the flush is checked first.
+        if (file.write(bytes) != bytes.size() || !file.flush())
+            file.cancelWriting();
         if (file.commit())
             return true;
     }
