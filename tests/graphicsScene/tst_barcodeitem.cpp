@@ -8,11 +8,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPainter>
-#include <QSignalSpy>
 #include <QStyleOptionGraphicsItem>
 #include <QTemporaryDir>
 #include <QtTest>
-
 
 namespace {
 
@@ -43,8 +41,6 @@ class TestBarcodeItem : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { qRegisterMetaType<ItemType>("ItemType"); }
-
     void newItemIsAQrCodeOf123456()
     {
         BarcodeItem item;
@@ -219,19 +215,6 @@ private slots:
             QVERIFY(QColor(plain.pixel(p)) != QColor(Qt::blue));
         }
         QCOMPARE(QColor(selected.pixel(3, middle)), QColor(Qt::white));
-    }
-
-    void sceneAddsBarcodesWithIds()
-    {
-        GraphicsScene scene;
-        QSignalSpy selection(&scene, &GraphicsScene::curSelectItem);
-        BarcodeItem *first = addBarcode(scene);
-        QCOMPARE(first->data(ItemData::Id).toString(), QString("Barcode0"));
-        QCOMPARE(first->data(ItemData::IsExtern), QVariant(false));
-        QCOMPARE(selection.last().at(1).value<ItemType>(), TypeBarcode);
-        BarcodeItem *second = addBarcode(scene);
-        QCOMPARE(second->data(ItemData::Id).toString(), QString("Barcode1"));
-        QCOMPARE(second->pos(), QPointF(178, 0));
     }
 
     void messageFileKeepsBarcodes()

@@ -7,10 +7,8 @@
 
 #include <QBitmap>
 #include <QJsonDocument>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-
 
 namespace {
 
@@ -68,8 +66,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { qRegisterMetaType<ItemType>("ItemType"); }
-
     // Each test runs in a fresh working folder.
     void init()
     {
@@ -110,18 +106,6 @@ private slots:
         QVERIFY(inkRight > inkLeft + 60);
         QVERIFY(qAbs((inkLeft + inkRight) / 2 - 120) < 10);
         QVERIFY(qAbs((inkTop + inkBottom) / 2 - 120) < 20);
-    }
-
-    void sceneAddsImageWithoutId()
-    {
-        GraphicsScene scene;
-        QSignalSpy selection(&scene, &GraphicsScene::curSelectItem);
-        scene.addNewItem(TypeImage);
-        QCOMPARE(scene.items().size(), 1);
-        QGraphicsItem *item = scene.items().first();
-        QCOMPARE(item->type(), int(ItemTypeCode::Image));
-        QVERIFY(!item->data(ItemData::Id).isValid());
-        QCOMPARE(selection.last().at(1).value<ItemType>(), TypeImage);
     }
 
     void loadedPictureIsOneBit()
