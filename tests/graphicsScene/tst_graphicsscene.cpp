@@ -35,18 +35,25 @@ private slots:
         QCOMPARE(scene.sceneRect().width(), qreal(int(second->sceneBoundingRect().right())));
     }
 
-    void addsEveryTextLikeKindWithoutAnId_data()
+    // Added after a text item: placed to its right, selected and reported;
+    // only texts and barcodes get an ID and an external flag.
+    void addsEveryKindRightOfTheLast_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("typeCode");
-        QTest::newRow("time") << int(TypeTime) << int(ItemTypeCode::Time);
-        QTest::newRow("serial number") << int(TypeSerialNumber) << int(ItemTypeCode::SerialNumber);
-        QTest::newRow("shift code") << int(TypeShiftCode) << int(ItemTypeCode::ShiftCode);
+        QTest::addColumn<QString>("id"); // empty: none
+        QTest::newRow("time") << int(TypeTime) << int(ItemTypeCode::Time) << "";
+        QTest::newRow("serial number")
+            << int(TypeSerialNumber) << int(ItemTypeCode::SerialNumber) << "";
+        QTest::newRow("shift code") << int(TypeShiftCode) << int(ItemTypeCode::ShiftCode) << "";
+        QTest::newRow("image") << int(TypeImage) << int(ItemTypeCode::Image) << "";
+        QTest::newRow("barcode") << int(TypeBarcode) << int(ItemTypeCode::Barcode) << "Barcode0";
     }
-    void addsEveryTextLikeKindWithoutAnId()
+    void addsEveryKindRightOfTheLast()
     {
         QFETCH(int, kind);
         QFETCH(int, typeCode);
+        QFETCH(QString, id);
         GraphicsScene scene;
         scene.addNewItem(TypeText);
         QSignalSpy spy(&scene, &GraphicsScene::curSelectItem);
@@ -55,11 +62,11 @@ private slots:
         QGraphicsItem *item = scene.selectedItems().value(0);
         QVERIFY(item);
         QCOMPARE(item->type(), typeCode);
-        QVERIFY(!item->data(ItemData::Id).isValid());
-        QVERIFY(!item->data(ItemData::IsExtern).isValid());
+        QCOMPARE(item->data(ItemData::Id), id.isEmpty() ? QVariant() : QVariant(id));
+        QCOMPARE(item->data(ItemData::IsExtern), id.isEmpty() ? QVariant() : QVariant(false));
         QCOMPARE(spy.last().at(1).value<ItemType>(), ItemType(kind));
-        QCOMPARE(item->pos().y(), 0.0);
-        QVERIFY(item->pos().x() > 0);
+        const QRectF text = scene.items(Qt::AscendingOrder).first()->sceneBoundingRect();
+        QCOMPARE(item->pos(), QPointF(int(text.right()), 0));
     }
 
     void uniqueItemNameReusesGapsAndIgnoresLookAlikes()

@@ -7,10 +7,8 @@
 
 #include <QBitmap>
 #include <QJsonDocument>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-
 
 namespace {
 
@@ -68,8 +66,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { qRegisterMetaType<ItemType>("ItemType"); }
-
     // Each test runs in a fresh working folder.
     void init()
     {
@@ -91,9 +87,7 @@ private slots:
         GraphicsImageItem item;
         QCOMPARE(item.type(), int(ItemTypeCode::Image));
         QVERIFY(item.isSelected());
-        QVERIFY(item.flags() & QGraphicsItem::ItemIsMovable);
-        QVERIFY(item.flags() & QGraphicsItem::ItemIsSelectable);
-        QCOMPARE(item.picturePath(), QString());
+        QCOMPARE(item.flags(), QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable);
         QCOMPARE(item.imageWidth(), 240);
         QCOMPARE(item.imageHeight(), 240);
         const QImage shown = item.pixmap().toImage();
@@ -112,18 +106,6 @@ private slots:
         QVERIFY(inkRight > inkLeft + 60);
         QVERIFY(qAbs((inkLeft + inkRight) / 2 - 120) < 10);
         QVERIFY(qAbs((inkTop + inkBottom) / 2 - 120) < 20);
-    }
-
-    void sceneAddsImageWithoutId()
-    {
-        GraphicsScene scene;
-        QSignalSpy selection(&scene, &GraphicsScene::curSelectItem);
-        scene.addNewItem(TypeImage);
-        QCOMPARE(scene.items().size(), 1);
-        QGraphicsItem *item = scene.items().first();
-        QCOMPARE(item->type(), int(ItemTypeCode::Image));
-        QVERIFY(!item->data(ItemData::Id).isValid());
-        QCOMPARE(selection.last().at(1).value<ItemType>(), TypeImage);
     }
 
     void loadedPictureIsOneBit()

@@ -19,9 +19,8 @@ private slots:
         QCOMPARE(item.contentText(), QString("Input Text"));
         QCOMPARE(item.font().family(), QString("SimHei"));
         QCOMPARE(item.font().pixelSize(), 150);
-        QVERIFY(item.flags() & QGraphicsItem::ItemIsMovable);
-        QVERIFY(item.flags() & QGraphicsItem::ItemIsSelectable);
-        QVERIFY(item.flags() & QGraphicsItem::ItemSendsGeometryChanges);
+        QCOMPARE(item.flags(), QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable |
+                                   QGraphicsItem::ItemSendsGeometryChanges);
     }
 
     void recordIsWrittenWithTruncatedNumbers()
@@ -80,42 +79,38 @@ private slots:
         QCOMPARE(again, record);
     }
 
+    // None of these records holds an external flag that reads as true.
     void recordWithMissingOrOddValues_data()
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QString>("text");
         QTest::addColumn<qreal>("rotation");
         QTest::addColumn<QPointF>("pos");
-        QTest::addColumn<bool>("external");
         QTest::newRow("empty record keeps defaults") << QByteArray("{}") << "Input Text" << 0.0
-                                                     << QPointF(0, 0) << false;
+                                                     << QPointF(0, 0);
         QTest::newRow("fractional rotation reads as 0")
             << QByteArray(R"({"TextRotate": 12.5, "TextContent": "A"})") << "A" << 0.0
-            << QPointF(0, 0) << false;
+            << QPointF(0, 0);
         QTest::newRow("fractional position reads as 0")
             << QByteArray(R"({"TextAtX": 3.5, "TextAtY": 8})") << "Input Text" << 0.0
-            << QPointF(0, 8) << false;
+            << QPointF(0, 8);
         QTest::newRow("external flag that is not a boolean")
-            << QByteArray(R"({"TextIsExtern": "yes"})") << "Input Text" << 0.0 << QPointF(0, 0)
-            << false;
+            << QByteArray(R"({"TextIsExtern": "yes"})") << "Input Text" << 0.0 << QPointF(0, 0);
         QTest::newRow("bad font description keeps the default font")
             << QByteArray(R"({"TextFont": "", "TextRotate": 180})") << "Input Text" << 180.0
-            << QPointF(0, 0) << false;
+            << QPointF(0, 0);
     }
     void recordWithMissingOrOddValues()
     {
         QFETCH(QByteArray, json);
         QFETCH(QString, text);
-        QFETCH(qreal, rotation);
-        QFETCH(QPointF, pos);
-        QFETCH(bool, external);
         GraphicsTextItem item;
         QVERIFY(item.loadRecord(QJsonDocument::fromJson(json).object()));
         QCOMPARE(item.toPlainText(), text);
         QCOMPARE(item.contentText(), text);
-        QCOMPARE(item.rotation(), rotation);
-        QCOMPARE(item.pos(), pos);
-        QCOMPARE(item.data(ItemData::IsExtern).toBool(), external);
+        QTEST(item.rotation(), "rotation");
+        QTEST(item.pos(), "pos");
+        QVERIFY(!item.data(ItemData::IsExtern).toBool());
         QCOMPARE(item.font().family(), QString("SimHei"));
     }
 

@@ -145,23 +145,6 @@ private slots:
         zbarRan = true;
     }
 
-    void defaults()
-    {
-        QZint zint;
-        QCOMPARE(zint.symbology(), int(QZint::QrCode));
-        QCOMPARE(zint.text(), QString("123456"));
-        QCOMPARE(zint.height(), 0);
-        QCOMPARE(zint.option1(), -1);
-        QCOMPARE(zint.option2(), 0);
-        QCOMPARE(zint.inputMode(), int(QZint::UnicodeMode));
-        QCOMPARE(zint.scale(), 2.0f);
-        QCOMPARE(zint.dotSize(), 0.8f);
-        QVERIFY(!zint.showText());
-        QCOMPARE(zint.fgColor(), QColor(Qt::black));
-        QCOMPARE(zint.bgColor(), QColor(Qt::white));
-        QCOMPARE(zint.errorCode(), 0);
-    }
-
     void gs1Switch_data()
     {
         QTest::addColumn<int>("symbology");
@@ -255,15 +238,22 @@ private slots:
         QCOMPARE(mismatches, 0);
     }
 
-    void marginAndSizeFollowTheScale()
+    // A new encoder is a QR Code of "123456" at scale 2.0: version 1, 21
+    // modules, 2 vector units each at scale 1.
+    void newSymbolIsAVersion1QrCodeWithItsMargin()
     {
-        QZint zint; // QR Code version 1: 21 modules, 2 vector units each at scale 1
-        zint.setScale(2.0f);
+        QZint zint;
+        QCOMPARE(zint.symbology(), int(QZint::QrCode));
+        QCOMPARE(zint.text(), QString("123456"));
+        // Error level and version left to Zint, Unicode input.
+        QCOMPARE(QList<int>({zint.option1(), zint.option2(), zint.inputMode()}),
+                 QList<int>({-1, 0, int(QZint::UnicodeMode)}));
         const QImage image = zint.renderPixmap().toImage();
         QCOMPARE(image.size(), QSize(2 * 84 + 10, 2 * 84 + 10));
-        // Finder pattern starts after the 5-pixel margin, 8 pixels a module.
-        QVERIFY(!isDark(image.pixel(4, 4)));
-        QVERIFY(isDark(image.pixel(5, 5)));
+        // Black on white; the finder pattern starts after the 5-pixel margin,
+        // 8 pixels a module.
+        QCOMPARE(QColor(image.pixel(4, 4)), QColor(Qt::white));
+        QCOMPARE(QColor(image.pixel(5, 5)), QColor(Qt::black));
         QVERIFY(isDark(image.pixel(5 + 6 * 8 + 7, 5)));
         QVERIFY(!isDark(image.pixel(5 + 7 * 8, 5)));
         QCOMPARE(zint.height(), 21); // Zint's choice is kept
