@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "../common/filesizelimit.h"
 #include "boxrecorder.h"
 #include "diagrambaritem.h"
 #include "diagramcnt2item.h"
@@ -143,6 +144,7 @@ private slots:
     void filesThatAreNoMessage();
     void failedSaveIsReportedAndKeepsTheOldFile_data();
     void failedSaveIsReportedAndKeepsTheOldFile();
+    void saveCutShortByAFullDiskKeepsTheOldFile();
     void imageMissingHereKeepsItsRecord();
     void imageOnThisComputerLoadsOneBit();
 };
@@ -546,6 +548,24 @@ void TestMessageFile::failedSaveIsReportedAndKeepsTheOldFile()
     QVERIFY(boxes.seen.first().endsWith("|确认"));
     if (name.size() == 250)
         QCOMPARE(readFile(path), good);
+}
+
+void TestMessageFile::saveCutShortByAFullDiskKeepsTheOldFile()
+{
+    QTemporaryDir dir;
+    const QByteArray good = "{\"SceneWidth\": 0}\n";
+    const QString path = writeFile(dir, good, "full.spr");
+    diagramScene scene;
+    for (int i = 0; i < 20; ++i)
+        scene.addItem(new diagramTextItem);
+    boxRecorder boxes;
+    {
+        FileSizeLimit limit(good.size() + 16);
+        QVERIFY(!messageWriter::save(scene, path));
+    }
+    QCOMPARE(readFile(path), good);
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"full.spr"});
 }
 
 void TestMessageFile::imageMissingHereKeepsItsRecord()
