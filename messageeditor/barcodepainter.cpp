@@ -8,10 +8,17 @@
 
 #include <QCoreApplication>
 
+#include <climits>
+
 namespace barcodePainter {
 
 Symbol paint(int symbology, const QString &content, int module, int barHeight, bool showText)
 {
+    // Picture sizes are computed in int from these three; beyond the limits
+    // they would wrap to small sizes and the drawing would run off the image.
+    if (module > MaxModule || barHeight > MaxBarHeight || content.size() > MaxContentLength ||
+        qint64(content.size() + 40) * 16 * qMax(module, 1) > qint64(INT_MAX) / 4)
+        return {};
     switch (symbology) {
     case Ean13:
         return eanPainter::ean13(content, module, barHeight, showText);

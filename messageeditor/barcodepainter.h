@@ -30,9 +30,17 @@ struct Symbol
     int error = NoError;
 };
 
+// Largest sizes drawn: a module wider than the tallest print head, or bars
+// taller than this, can only come from a damaged file.
+constexpr int MaxModule = 1200;
+constexpr int MaxBarHeight = 100000;
+// Longest content drawn, so that no picture size overflows.
+constexpr int MaxContentLength = 100000;
+
 // The picture of one symbol, without any message box.  module = pixels per
-// narrow module, barHeight = H in pixels.  An unknown symbology gives an
-// empty picture; refused content gives the picture as far as it was drawn.
+// narrow module, barHeight = H in pixels.  An unknown symbology, or a size or
+// content length beyond the limits above, gives an empty picture; refused
+// content gives the picture as far as it was drawn.
 Symbol paint(int symbology, const QString &content, int module, int barHeight, bool showText);
 
 // The picture for the item's symbology, module width, bar height and text

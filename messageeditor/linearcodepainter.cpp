@@ -85,22 +85,23 @@ QPair<int, int> code93Checks(const QVector<int> &values)
     int c = 0;
     int k = 0;
     const int n = values.size();
+    // Reduced as they go, so that no content length can overflow the sums.
     for (int i = 0; i < n; ++i) {
         const int fromRight = n - i; // 1 for the last character
-        c += values[i] * ((fromRight - 1) % 20 + 1);
-        k += values[i] * (fromRight % 15 + 1); // C takes weight 1 in K's count
+        c = (c + values[i] * ((fromRight - 1) % 20 + 1)) % 47;
+        k = (k + values[i] * (fromRight % 15 + 1)) % 47; // C takes weight 1 in K's count
     }
-    c %= 47;
     k = (k + c) % 47;
     return {c, k};
 }
 
 int code128Check(const QString &content)
 {
-    int sum = Code128StartB;
+    // Reduced as it goes, so that no content length can overflow the sum.
+    int sum = Code128StartB % 103;
     for (int i = 0; i < content.size(); ++i)
-        sum += (i + 1) * code128Value(content.at(i));
-    return sum % 103;
+        sum = (sum + (i + 1) % 103 * code128Value(content.at(i))) % 103;
+    return sum;
 }
 
 barcodePainter::Symbol code39(const QString &content, int m, int h, bool showText)

@@ -69,6 +69,10 @@ private slots:
     void textBoxesSitUnderTheirCharacters();
     void itemShowsTheErrorBoxThroughTheSeam_data();
     void itemShowsTheErrorBoxThroughTheSeam();
+    void longContentIsDrawnWhole_data();
+    void longContentIsDrawnWhole();
+    void damagedSizesGiveAnEmptyPicture_data();
+    void damagedSizesGiveAnEmptyPicture();
 };
 
 void TestBarcodePainter::pictureSizeFollowsTheTable_data()
@@ -411,6 +415,50 @@ void TestBarcodePainter::itemShowsTheErrorBoxThroughTheSeam()
     item.setContent(content);
     QCOMPARE(boxes.seen, QStringList{"警告|" + text + "|确认"});
     QCOMPARE(errorText(42), QString("条码格式错误！"));
+}
+
+// The check sum of thousands of characters overflowed an int and indexed the
+// pattern table with a negative value.
+void TestBarcodePainter::longContentIsDrawnWhole_data()
+{
+    QTest::addColumn<int>("symbology");
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<int>("width");
+    QTest::newRow("Code 128") << int(barcodePainter::Code128) << QString(8000, '~')
+                              << 11 * 8000 + 35;
+}
+
+void TestBarcodePainter::longContentIsDrawnWhole()
+{
+    QFETCH(int, symbology);
+    QFETCH(QString, content);
+    QFETCH(int, width);
+    const barcodePainter::Symbol symbol = barcodePainter::paint(symbology, content, 1, 10, false);
+    QCOMPARE(symbol.error, int(barcodePainter::NoError));
+    QCOMPARE(symbol.picture.width(), width);
+}
+
+// Module widths and bar heights come from message files; sizes that would
+// overflow the picture arithmetic must not be drawn at all.
+void TestBarcodePainter::damagedSizesGiveAnEmptyPicture_data()
+{
+    QTest::addColumn<int>("symbology");
+    QTest::addColumn<int>("module");
+    QTest::addColumn<int>("height");
+    QTest::newRow("EAN-13, huge module") << int(barcodePainter::Ean13) << 38008561 << 200;
+    QTest::newRow("EAN-13, huge height") << int(barcodePainter::Ean13) << 4 << 1431655766;
+    QTest::newRow("Code 128, huge module") << int(barcodePainter::Code128) << 20000000 << 50;
+    QTest::newRow("UPC-E, negative") << int(barcodePainter::UpcE) << -3 << -7;
+}
+
+void TestBarcodePainter::damagedSizesGiveAnEmptyPicture()
+{
+    QFETCH(int, symbology);
+    QFETCH(int, module);
+    QFETCH(int, height);
+    const barcodePainter::Symbol symbol =
+        barcodePainter::paint(symbology, "6901234567892", module, height, true);
+    QVERIFY(symbol.picture.isNull() || symbol.picture.size().isEmpty());
 }
 
 QTEST_MAIN(TestBarcodePainter)
