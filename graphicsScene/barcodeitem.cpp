@@ -41,6 +41,15 @@ void BarcodeItem::regenerate()
 
 void BarcodeItem::setSymbology(int symbology)
 {
+    // The options mean something else for each symbology (a QR Code version
+    // is a Data Matrix size or a Code 39 check digit), and they are not
+    // saved: carried over, the symbol on screen would differ from the one
+    // the file reproduces.
+    if (symbology != zint.symbology()) {
+        zint.setOption1(-1);
+        zint.setOption2(0);
+        zint.setOption3(0);
+    }
     zint.setSymbology(symbology);
     regenerate();
 }

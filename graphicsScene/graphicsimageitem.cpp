@@ -38,12 +38,16 @@ QPixmap GraphicsImageItem::placeholder()
 
 void GraphicsImageItem::loadImage(const QString &path)
 {
+    showPicture(path.isEmpty() ? QPixmap() : PictureFolder::read(path), path);
+}
+
+void GraphicsImageItem::showPicture(const QPixmap &picture, const QString &path)
+{
     if (path.isEmpty()) {
         shown = source = placeholder();
         width = height = PlaceholderSize;
     } else {
         // Qt's colour to 1-bit conversion decides which pixels print.
-        const QPixmap picture = PictureFolder::read(path);
         QBitmap bitmap(picture.size());
         if (!picture.isNull()) {
             bitmap.fill(Qt::color0);
@@ -85,8 +89,11 @@ bool GraphicsImageItem::saveRecord(QJsonObject &record) const
     record.insert("ImageAtX", int(pos().x()));
     record.insert("ImageAtY", int(pos().y()));
     record.insert("ImageAtZ", int(zValue()));
-    record.insert("ImageWidth", pixmap().width());
-    record.insert("ImageHeight", pixmap().height());
+    // Without its picture (not on this computer) the item keeps the size the
+    // message gave it, so saving does not shrink the picture to nothing.
+    const bool shown = !pixmap().isNull();
+    record.insert("ImageWidth", shown ? pixmap().width() : width);
+    record.insert("ImageHeight", shown ? pixmap().height() : height);
     record.insert("ImageRotate", rotation());
     record.insert("ImagePixPath", pixPath);
     record.insert("ImageIsColorConverse", isColorConverse);
@@ -100,7 +107,7 @@ bool GraphicsImageItem::loadRecord(const QJsonObject &record)
     setZValue(jsonToInt(record.value("ImageAtZ")));
     const QString path = record.value("ImagePixPath").toString();
     if (!path.isEmpty())
-        loadImage(path);
+        showPicture(PictureFolder::readStored(path), path);
     width = jsonToInt(record.value("ImageWidth"));
     height = jsonToInt(record.value("ImageHeight"));
     isColorConverse = record.value("ImageIsColorConverse").toBool();

@@ -45,6 +45,8 @@ public:
     static QPixmap placeholder();
 
 private:
+    void showPicture(const QPixmap &picture, const QString &path);
+
     QString pixPath;
     bool isColorConverse = false;
     QPixmap source;

@@ -22,6 +22,10 @@ constexpr int MaxVariants = 1000;
 // size is checked before the pixels are decoded where the format allows.
 QPixmap readLimited(const QString &path)
 {
+    // Only plain files: a FIFO or a device named in a message file would
+    // block the program while it waits for data.
+    if (!QFileInfo(path).isFile())
+        return QPixmap();
     QImageReader reader(path);
     const QSize size = reader.size();
     if (size.isValid() && !PixelLimit::fits(size.width(), size.height()))
@@ -118,9 +122,21 @@ QPixmap read(const QString &path)
     const QPixmap picture = readLimited(path);
     if (!picture.isNull())
         return picture;
+    return readStored(storedPath(path));
+}
+
+QPixmap readStored(const QString &path)
+{
+    // Message files also come from coders: only the coders' picture folder
+    // and our own are read, never a place the file chose.
     const QString name = path.section(QLatin1Char('/'), -1);
     if (!isSafeName(name))
         return QPixmap();
+    if (path == storedPath(name)) {
+        const QPixmap picture = readLimited(path);
+        if (!picture.isNull())
+            return picture;
+    }
     return readLimited(QDir(folderPath()).filePath(name));
 }
 

@@ -20,6 +20,10 @@ bool isSafeName(const QString &name);
 // the picture folder.  A null pixmap when neither can be read, or when the
 // picture is larger than an item may be.
 QPixmap read(const QString &path);
+// Reads the picture a message file names: only a path of the form "/Image/"
+// + name is read as it stands; otherwise, or when it cannot be read, the
+// file of that name in the picture folder.
+QPixmap readStored(const QString &path);
 // Copies a picture file into the picture folder, under its own name or, when
 // a different file already has that name, under a numbered variant.  Returns
 // the path of the copy, or an empty string with the reason in error.

@@ -41,6 +41,33 @@ class TestBarcodeItem : public QObject
 {
     Q_OBJECT
 private slots:
+
+    // The QR size is not saved, so it must not shape the next symbology
+    // either (a Code 39 check digit, a fixed Data Matrix size).
+    void qrSizeDoesNotCarryOverToAnotherSymbology_data()
+    {
+        QTest::addColumn<int>("symbology");
+        QTest::addColumn<QString>("content");
+        QTest::newRow("Code 39") << int(Zint::QZint::Code39) << "KORVEX";
+        QTest::newRow("Data Matrix") << int(Zint::QZint::DataMatrix) << "LOT 2021-05-20 LINE 3";
+        QTest::newRow("PDF417") << int(Zint::QZint::Pdf417) << "LOT 2021-05-20 LINE 3";
+    }
+    void qrSizeDoesNotCarryOverToAnotherSymbology()
+    {
+        QFETCH(int, symbology);
+        QFETCH(QString, content);
+        BarcodeItem sized;
+        sized.setQrSize(2);
+        sized.setSymbology(symbology);
+        sized.setContent(content);
+        sized.setBarHeight(40); // the height Zint chose for the QR Code does carry over
+        BarcodeItem fresh;
+        fresh.setSymbology(symbology);
+        fresh.setContent(content);
+        fresh.setBarHeight(40);
+        QCOMPARE(sized.encoder().errorCode(), fresh.encoder().errorCode());
+        QCOMPARE(sized.pixmap().toImage(), fresh.pixmap().toImage());
+    }
     void newItemIsAQrCodeOf123456()
     {
         BarcodeItem item;
