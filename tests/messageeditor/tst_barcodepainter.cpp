@@ -343,7 +343,7 @@ void TestBarcodePainter::textBoxesSitUnderTheirCharacters_data()
 {
     QTest::addColumn<int>("symbology");
     QTest::addColumn<QString>("content");
-    QTest::addColumn<QString>("line");    // the characters shown, one per box
+    QTest::addColumn<QString>("line");     // the characters shown, one per box
     QTest::addColumn<QList<int>>("boxes"); // left edges in modules
     QTest::addColumn<int>("boxModules");
     QTest::newRow("EAN-13") << 0 << "690123456789X"
@@ -351,7 +351,8 @@ void TestBarcodePainter::textBoxesSitUnderTheirCharacters_data()
                             << QList<int>{2, 13, 20, 27, 34, 41, 48, 59, 66, 73, 80, 87, 94} << 9;
     // The ">" box runs past the right edge and is clipped.
     QTest::newRow("EAN-8") << 1 << "1234567"
-                           << "<12345670>" << QList<int>{0, 11, 18, 25, 32, 43, 50, 57, 64, 75} << 7;
+                           << "<12345670>" << QList<int>{0, 11, 18, 25, 32, 43, 50, 57, 64, 75}
+                           << 7;
     QTest::newRow("UPC-A") << 4 << "01234567890"
                            << "012345678905"
                            << QList<int>{3, 16, 23, 30, 37, 44, 61, 68, 75, 82, 89, 105} << 7;
