@@ -4,6 +4,7 @@
 #include "diagrambaritem.h"
 #include "zbardecoder.h"
 
+#include <QPainter>
 #include <QtTest>
 
 using namespace barcodePainter;
@@ -342,41 +343,78 @@ void TestBarcodePainter::textBoxesSitUnderTheirCharacters_data()
 {
     QTest::addColumn<int>("symbology");
     QTest::addColumn<QString>("content");
+    QTest::addColumn<QString>("line");     // the characters shown, one per box
     QTest::addColumn<QList<int>>("boxes"); // left edges in modules
     QTest::addColumn<int>("boxModules");
-    QTest::newRow("EAN-13") << 0 << "6901234567892"
+    QTest::newRow("EAN-13") << 0 << "690123456789X"
+                            << "6901234567892"
                             << QList<int>{2, 13, 20, 27, 34, 41, 48, 59, 66, 73, 80, 87, 94} << 9;
-    QTest::newRow("EAN-8") << 1 << "1234567" << QList<int>{0, 11, 18, 25, 32, 43, 50, 57, 64} << 7;
+    // The ">" box runs past the right edge and is clipped.
+    QTest::newRow("EAN-8") << 1 << "1234567"
+                           << "<12345670>" << QList<int>{0, 11, 18, 25, 32, 43, 50, 57, 64, 75}
+                           << 7;
     QTest::newRow("UPC-A") << 4 << "01234567890"
+                           << "012345678905"
                            << QList<int>{3, 16, 23, 30, 37, 44, 61, 68, 75, 82, 89, 105} << 7;
-    QTest::newRow("UPC-E") << 5 << "0123455" << QList<int>{2, 12, 19, 26, 33, 40, 47, 60} << 7;
-    QTest::newRow("Code 39 framed") << 2 << "A-B" << QList<int>{0, 13, 26, 39, 52} << 13;
+    QTest::newRow("UPC-E") << 5 << "0123455"
+                           << "01234558" << QList<int>{2, 12, 19, 26, 33, 40, 47, 60} << 7;
+    QTest::newRow("Code 39 framed") << 2 << "A-B"
+                                    << "*A-B*" << QList<int>{0, 13, 26, 39, 52} << 13;
+    // Centred: ((9·6 + 45)·m − 3 − 8·m·6) / 2 = 25 modules at m = 4.
+    QTest::newRow("Code 93") << 3 << "CODE93"
+                             << "CODE93" << QList<int>{25, 33, 41, 49, 57, 65} << 8;
     // Centred: ((11·3 + 35)·m − 8·m·3) / 2 = 22 modules.
-    QTest::newRow("Code 128") << 6 << "a_Z" << QList<int>{22, 30, 38} << 8;
+    QTest::newRow("Code 128") << 6 << "a_Z"
+                              << "a_Z" << QList<int>{22, 30, 38} << 8;
 }
 
+// Below the bars the picture must be exactly what drawing each character
+// into its box with QPainter gives, under the guard bars that reach down
+// into the text line.
 void TestBarcodePainter::textBoxesSitUnderTheirCharacters()
 {
     QFETCH(int, symbology);
     QFETCH(QString, content);
+    QFETCH(QString, line);
     QFETCH(QList<int>, boxes);
     QFETCH(int, boxModules);
+    QCOMPARE(boxes.size(), line.size());
     const int m = 4;
     const int h = 200;
-    const QImage on = paint(symbology, content, m, h, true).picture.toImage();
-    // The text line; no guard bar reaches the box centres looked at.
-    const QRect line(0, h + 2, on.width(), h / 5);
-    int inked = 0;
-    for (int left : boxes) {
-        // The glyph is centred: look around the box centre only.
-        const int centre = left * m + boxModules * m / 2;
-        const QRect middle(qMax(0, centre - m), line.top(), 2 * m, line.height());
-        if (hasInk(on, middle.intersected(on.rect())))
-            ++inked;
-        else
-            qWarning() << "no character in the box at module" << left;
+    const QImage on = paint(symbology, content, m, h, true)
+                          .picture.toImage()
+                          .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage expected = on;
+    for (int x = 0; x < on.width(); ++x) {
+        // Row H holds nothing but guard bars, which end at ⌊1.08·H⌋ − 1.
+        const bool guard = !isUntouched(on.pixel(x, h));
+        for (int y = h; y < on.height(); ++y)
+            expected.setPixel(x, y, guard && y < h * 108 / 100 ? on.pixel(x, 0) : 0u);
     }
-    QCOMPARE(inked, boxes.size());
+    QPainter painter(&expected);
+    painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
+    QFont font("arial");
+    font.setPixelSize(5 * m + 10);
+    font.setCapitalization(QFont::SmallCaps);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    for (int i = 0; i < boxes.size(); ++i) {
+        const QRect box(boxes[i] * m, h + 2, boxModules * m, h / 5);
+        painter.drawText(box, Qt::AlignCenter, QString(line[i]));
+    }
+    painter.end();
+    for (int y = h; y < on.height(); ++y) {
+        for (int x = 0; x < on.width(); ++x) {
+            if (on.pixel(x, y) != expected.pixel(x, y))
+                QFAIL(qPrintable(QString("pixel (%1, %2) is %3, wanted %4")
+                                     .arg(x)
+                                     .arg(y)
+                                     .arg(on.pixel(x, y), 8, 16)
+                                     .arg(expected.pixel(x, y), 8, 16)));
+        }
+    }
+    QVERIFY(hasInk(on, QRect(0, h + 2, on.width(), h / 5))); // the font drew something
     // Text off: exactly H high.
     QCOMPARE(paint(symbology, content, m, h, false).picture.height(), h);
 }
