@@ -1,25 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "externdatamanage.h"
 
+#include "documentlog.h"
 #include "itemtypes.h"
 
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QGraphicsItem>
 
 namespace {
 
-// Reads one whole line, however long, without its line end and without
-// anything from its first NUL byte on.
-QByteArray readWholeLine(QFile &file)
+// A line without its line end and without anything from its first NUL byte on.
+QByteArray cleanLine(QByteArray line)
 {
-    QByteArray line = file.readLine();
     const int nul = line.indexOf('\0');
     if (nul >= 0)
         line.truncate(nul);
     while (line.endsWith('\n') || line.endsWith('\r'))
         line.chop(1);
     return line;
+}
+
+// The lines of the file as readLine() would return them: cut after each
+// "\n", and a last line without one when the file does not end in one.
+QList<QByteArray> splitLines(const QByteArray &bytes)
+{
+    QList<QByteArray> lines;
+    int from = 0;
+    while (from < bytes.size()) {
+        int to = bytes.indexOf('\n', from);
+        to = to < 0 ? bytes.size() : to + 1;
+        lines.append(cleanLine(bytes.mid(from, to - from)));
+        from = to;
+    }
+    return lines;
 }
 
 // One record: white space simplified (ends trimmed, inner runs made one
@@ -84,36 +99,51 @@ void ExternDataManage::appendRecord(const QStringList &fields)
 
 int ExternDataManage::loadDataFile(const QString &path)
 {
-    if (!QFile::exists(path))
+    const QFileInfo info(path);
+    if (!info.exists())
         return FileNotFound;
     for (Column &c : columns)
         c.values.clear();
-
-    {
-        QFile probe(path);
-        if (!probe.open(QIODevice::ReadOnly))
-            return CannotOpen;
-        // The first line checks the field count; it is also the first record
-        // (the file has no header).  Its fields are only counted, so its
-        // encoding does not matter here.
-        const QStringList fields = splitRecord(QString::fromLatin1(readWholeLine(probe)));
-        if (fields.size() != columns.size())
-            return ColumnMismatch;
-    }
+    // Message files come from other PCs and from coders, so the path may name
+    // anything: a FIFO blocks open() until some writer appears, and a device
+    // such as /dev/zero never ends.  Only plain files are read.
+    if (info.isDir())
+        return CannotOpen;
+    if (!info.isFile())
+        return NotAFile;
+    if (info.size() > kMaxFileBytes)
+        return TooLarge;
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return CannotOpen;
-    int count = 0;
-    while (!file.atEnd()) {
-        const QStringList fields = splitRecord(QString::fromUtf8(readWholeLine(file)));
-        qDebug() << "readed Stringlist:" << fields;
+    // One byte over the limit tells a file that grew since it was measured.
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (bytes.size() > kMaxFileBytes)
+        return TooLarge;
+    if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
+        return CannotOpen;
+    const QList<QByteArray> records = splitLines(bytes);
+    for (const QByteArray &line : records) {
+        if (line.size() > kMaxLineBytes)
+            return LineTooLong;
+    }
+
+    // The first line checks the field count; it is also the first record
+    // (the file has no header).  Its fields are only counted, so its
+    // encoding does not matter here.
+    const QStringList first = splitRecord(QString::fromLatin1(records.value(0)));
+    if (first.size() != columns.size())
+        return ColumnMismatch;
+
+    for (const QByteArray &line : records) {
+        const QStringList fields = splitRecord(QString::fromUtf8(line));
+        qCDebug(lcDocument) << "readed Stringlist:" << fields;
         if (fields.size() >= columns.size())
             appendRecord(fields);
-        ++count;
     }
-    qDebug() << "size:" << count;
-    lines = count;
+    qCDebug(lcDocument) << "size:" << records.size();
+    lines = records.size();
     fileName = path;
     return Loaded;
 }

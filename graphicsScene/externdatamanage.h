@@ -14,10 +14,27 @@ class ExternDataManage : public QObject
 {
     Q_OBJECT
 public:
-    // Results of loadDataFile.
-    enum LoadResult { FileNotFound = 0, Loaded = 1, ColumnMismatch = 2, CannotOpen = 3 };
+    // Results of loadDataFile.  NotAFile, TooLarge and LineTooLong refuse a
+    // path that names a device or FIFO, or a file over the limits below,
+    // before anything of it is kept.
+    enum LoadResult {
+        FileNotFound = 0,
+        Loaded = 1,
+        ColumnMismatch = 2,
+        CannotOpen = 3,
+        NotAFile = 4,
+        TooLarge = 5,
+        LineTooLong = 6
+    };
 
-    struct Column {
+    // A data file feeds a few columns of short print texts; a file larger
+    // than this is not a data file, and it would all be held in memory.
+    static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+    // Longest line, in bytes without its line end.
+    static constexpr int kMaxLineBytes = 64 * 1024;
+
+    struct Column
+    {
         QString id;
         QStringList values;
     };

@@ -10,8 +10,10 @@
 #include "graphicstimeitem.h"
 #include "usernotifier.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMap>
@@ -22,14 +24,14 @@ namespace {
 const QString BoxTitle = QStringLiteral("Qt Drawing");
 
 // The item arrays of the document, in the order the reader creates them.
-struct RecordArray {
+struct RecordArray
+{
     ItemType kind;
     const char *key;
 };
 const RecordArray recordArrays[] = {
-    {TypeText, "TextItemInfo"},       {TypeTime, "TimeItemInfo"},
-    {TypeSerialNumber, "CntItemInfo"}, {TypeBarcode, "BarcodeItemInfo"},
-    {TypeImage, "ImgItemInfo"},       {TypeShiftCode, "ShiftItemInfo"},
+    {TypeText, "TextItemInfo"},       {TypeTime, "TimeItemInfo"}, {TypeSerialNumber, "CntItemInfo"},
+    {TypeBarcode, "BarcodeItemInfo"}, {TypeImage, "ImgItemInfo"}, {TypeShiftCode, "ShiftItemInfo"},
 };
 
 const char *arrayKey(ItemType kind)
@@ -111,6 +113,20 @@ void showDataFileResult(int result)
     case ExternDataManage::CannotOpen:
         text = QStringLiteral("Unknown Error!");
         break;
+    case ExternDataManage::NotAFile:
+        text = QCoreApplication::translate(
+            "MessageFile", "The extern data file is a device or a pipe, not a plain file!");
+        break;
+    case ExternDataManage::TooLarge:
+        text = QCoreApplication::translate("MessageFile",
+                                           "The extern data file is larger than %1 MiB!")
+                   .arg(ExternDataManage::kMaxFileBytes / (1024 * 1024));
+        break;
+    case ExternDataManage::LineTooLong:
+        text = QCoreApplication::translate("MessageFile",
+                                           "The extern data file has a line longer than %1 bytes!")
+                   .arg(ExternDataManage::kMaxLineBytes);
+        break;
     default:
         return;
     }
@@ -159,9 +175,9 @@ bool save(GraphicsScene &scene, const QString &path, QWidget *parent)
     // a failed save never leaves a half-written message behind.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        UserNotifier::warning(parent, BoxTitle,
-                              QStringLiteral("Cannot write file %1:\n%2.")
-                                  .arg(path, file.errorString()));
+        UserNotifier::warning(
+            parent, BoxTitle,
+            QStringLiteral("Cannot write file %1:\n%2.").arg(path, file.errorString()));
         return false;
     }
     const QByteArray bytes = QJsonDocument(toDocument(scene)).toJson(QJsonDocument::Indented);
@@ -171,9 +187,9 @@ bool save(GraphicsScene &scene, const QString &path, QWidget *parent)
     if (!written)
         file.cancelWriting();
     if (!file.commit()) {
-        UserNotifier::warning(parent, BoxTitle,
-                              QStringLiteral("Cannot write file %1:\n%2.")
-                                  .arg(path, file.errorString()));
+        UserNotifier::warning(
+            parent, BoxTitle,
+            QStringLiteral("Cannot write file %1:\n%2.").arg(path, file.errorString()));
         return false;
     }
     return true;
@@ -265,19 +281,31 @@ void applyDocument(GraphicsScene &scene, const QJsonObject &root)
 
 bool load(GraphicsScene &scene, const QString &path, QWidget *parent)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    const auto refuse = [&](const QString &reason) {
         UserNotifier::warning(parent, BoxTitle,
-                              QStringLiteral("Cannot read print file %1:\n%2.")
-                                  .arg(path, file.errorString()));
+                              QStringLiteral("Cannot read print file %1:\n%2.").arg(path, reason));
         return false;
-    }
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    };
+    // Coders send message files too: a FIFO or a device under that name would
+    // block open() or never end, and a huge file would be held whole.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir())
+        return refuse(QCoreApplication::translate("MessageFile", "Not a plain file"));
+    if (info.size() > kMaxFileBytes)
+        return refuse(QCoreApplication::translate("MessageFile", "The file is larger than %1 MiB")
+                          .arg(kMaxFileBytes / (1024 * 1024)));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return refuse(file.errorString());
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
     file.close();
+    if (bytes.size() > kMaxFileBytes)
+        return refuse(QCoreApplication::translate("MessageFile", "The file is larger than %1 MiB")
+                          .arg(kMaxFileBytes / (1024 * 1024)));
+    const QJsonDocument document = QJsonDocument::fromJson(bytes);
     // A document that is not an object (an array, say) holds no message either.
     if (document.isNull() || document.isEmpty() || !document.isObject()) {
-        UserNotifier::warning(parent, BoxTitle,
-                              QStringLiteral("File %1 is empty.").arg(path));
+        UserNotifier::warning(parent, BoxTitle, QStringLiteral("File %1 is empty.").arg(path));
         return false;
     }
     applyDocument(scene, document.object());

@@ -13,6 +13,10 @@ class QWidget;
 // the operator through UserNotifier, with `parent` as the boxes' parent.
 namespace MessageFile {
 
+// Largest message file read.  A message of a thousand items takes well under
+// 1 MiB; pictures are files of their own.
+constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+
 bool save(GraphicsScene &scene, const QString &path, QWidget *parent = nullptr);
 bool load(GraphicsScene &scene, const QString &path, QWidget *parent = nullptr);
 

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagramimageitem.h"
 
+#include "editorpixellimit.h"
+
 #include <QBitmap>
+#include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 
 diagramImageItem::diagramImageItem(QGraphicsItem *parent) : diagramPictureBase(true, parent)
@@ -25,7 +29,24 @@ QPixmap diagramImageItem::picture(const QString &path)
 {
     if (path.isEmpty())
         return placeholder();
-    return QBitmap(path);
+    const QImage image = readFile(path);
+    if (image.isNull())
+        return QPixmap();
+    return QBitmap::fromImage(image, Qt::MonoOnly);
+}
+
+QImage diagramImageItem::readFile(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return QImage();
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid() && !editorPixelLimit::fits(size))
+        return QImage();
+    const QImage image = reader.read();
+    if (image.isNull() || !editorPixelLimit::fits(image.size()))
+        return QImage();
+    return image;
 }
 
 QPixmap diagramImageItem::inverted(const QPixmap &picture)

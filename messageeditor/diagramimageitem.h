@@ -19,6 +19,10 @@ public:
     // The file as a one-bit picture (null when it cannot be read); an empty
     // path gives the placeholder.
     static QPixmap picture(const QString &path);
+    // The picture in a plain file, null for anything else (a FIFO would block
+    // the reader, a device never ends) and for a picture over the editor's
+    // pixel limit, whose size is checked before its pixels are decoded.
+    static QImage readFile(const QString &path);
     // Every black pixel white and every other pixel black, one bit deep.
     static QPixmap inverted(const QPixmap &picture);
 

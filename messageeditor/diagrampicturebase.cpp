@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagrampicturebase.h"
 
+#include "editorpixellimit.h"
+#include "messageeditorlog.h"
+
 #include <QStyleOptionGraphicsItem>
 
 diagramPictureBase::diagramPictureBase(bool showSelectionFrame, QGraphicsItem *parent)
@@ -17,6 +20,14 @@ void diagramPictureBase::setSource(const QPixmap &picture)
 
 void diagramPictureBase::showScaled(const QSize &size)
 {
+    // A stored size of 120 x 12836480 would take gigabytes: such a size shows
+    // the source as it is.  An empty size still gives an empty picture.
+    if (!size.isEmpty() && !editorPixelLimit::fits(size)) {
+        qCWarning(lcMessageEditor)
+            << "picture size" << size << "is over the limit; shown at" << m_source.size();
+        setPixmap(m_source);
+        return;
+    }
     setPixmap(m_source.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }
 

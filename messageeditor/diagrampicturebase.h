@@ -16,7 +16,8 @@ public:
     // Becomes the source and the shown pixmap.
     void setSource(const QPixmap &picture);
     // Shows the source scaled to size, ignoring the aspect ratio, without
-    // smoothing (the pixels are printer dots).
+    // smoothing (the pixels are printer dots).  A size over the editor's
+    // pixel limit shows the source unscaled.
     void showScaled(const QSize &size);
 
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;

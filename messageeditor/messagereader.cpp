@@ -12,6 +12,7 @@
 
 #include <QBitmap>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -86,7 +87,7 @@ QGraphicsItem *readImage(const QJsonObject &r)
     // The stored path names the printer's storage, so the picture is usually
     // not on this computer: the placeholder then stands in at the stored
     // size, and saving writes the record back unchanged.
-    QPixmap picture(path);
+    QPixmap picture = QPixmap::fromImage(diagramImageItem::readFile(path));
     if (picture.isNull()) {
         item->setSource(diagramImageItem::placeholder());
     } else {
@@ -193,12 +194,22 @@ int canvasWidth(int w)
 
 Result load(const QString &path, diagramScene *scene)
 {
+    // Only plain files: a FIFO would block open() until a writer comes, and a
+    // device such as /dev/zero never ends.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return Result::CannotOpen;
+    if (info.size() > kMaxFileBytes)
+        return Result::TooLarge;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return Result::CannotOpen;
-    QJsonParseError error;
-    const QJsonDocument json = QJsonDocument::fromJson(file.readAll(), &error);
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
     file.close();
+    if (bytes.size() > kMaxFileBytes)
+        return Result::TooLarge;
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
     const bool isMessage = error.error == QJsonParseError::NoError && json.isObject();
     const QJsonObject doc = json.object();
 

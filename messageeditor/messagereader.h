@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 class diagramScene;
 
@@ -9,10 +10,15 @@ class diagramScene;
 namespace messageReader {
 
 enum class Result {
-    Loaded,     // the items of the file were added
-    CannotOpen, // nothing was read; the scene is unchanged
-    NotAMessage // the file is not a JSON object: no items were added
+    Loaded,      // the items of the file were added
+    CannotOpen,  // nothing was read; the scene is unchanged (also: not a plain file)
+    NotAMessage, // the file is not a JSON object: no items were added
+    TooLarge     // the file is over kMaxFileBytes: nothing was read
 };
+
+// Largest message file read.  A thousand items take well under 1 MiB;
+// pictures are files of their own.
+constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
 
 // Adds the file's items to the scene (which the caller has emptied of
 // message items) and may widen or narrow the canvas to the stored width.

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "../common/watchdog.h"
 #include "externdatamanage.h"
 #include "graphicstextitem.h"
 #include "graphicstimeitem.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -122,6 +125,54 @@ private slots:
                  int(ExternDataManage::ColumnMismatch));
         QCOMPARE(columnValues(m), (QList<QStringList>{{}, {}}));
         QCOMPARE(m.externItemIds(), QStringList({"Text0", "Text1"}));
+    }
+
+    // Message files name their data file, and they come from other PCs and
+    // from coders: a device, a FIFO or a giant file must be refused at once,
+    // before any of it is held.
+    void refusesWhatIsNoDataFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("result");
+        QTest::newRow("endless device") << "/dev/zero" << int(ExternDataManage::NotAFile);
+        QTest::newRow("FIFO without a writer") << "fifo" << int(ExternDataManage::NotAFile);
+        QTest::newRow("over the size limit") << "big" << int(ExternDataManage::TooLarge);
+        QTest::newRow("line over the limit") << "longline" << int(ExternDataManage::LineTooLong);
+        QTest::newRow("line at the limit") << "limitline" << int(ExternDataManage::Loaded);
+    }
+    void refusesWhatIsNoDataFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, result);
+        QString path = kind;
+        if (kind == "fifo") {
+            path = dir.filePath("fifo");
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == "big") {
+            // Sparse: the size is what counts, no disk is used.
+            path = writeData("big.csv", "a,b\n");
+            QVERIFY(QFile::resize(path, ExternDataManage::kMaxFileBytes + 1));
+        } else if (kind == "longline") {
+            path = writeData("long.csv",
+                             "a,b\n" + QByteArray(ExternDataManage::kMaxLineBytes, 'x') + ",z\n");
+        } else if (kind == "limitline") {
+            path =
+                writeData("limit.csv",
+                          "a,b\n" + QByteArray(ExternDataManage::kMaxLineBytes - 2, 'x') + ",z\n");
+        }
+        ExternDataManage m;
+        addColumns(m, 2);
+        QCOMPARE(m.loadDataFile(writeData("good.csv", "a,b\n")), 1);
+        {
+            Watchdog watchdog("loading a hostile data file", std::chrono::seconds(10));
+            QCOMPARE(m.loadDataFile(path), result);
+        }
+        if (result != ExternDataManage::Loaded) {
+            QCOMPARE(columnValues(m), (QList<QStringList>{{}, {}}));
+            QCOMPARE(m.dataFileName(), dir.filePath("good.csv"));
+        } else {
+            QCOMPARE(m.columnAt(1).values, QStringList({"b", "z"}));
+        }
     }
 
     void itemsBecomeColumnsInOrder()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../common/filesizelimit.h"
 #include "../common/recordingnotifier.h"
+#include "../common/watchdog.h"
 #include "barcodeitem.h"
 #include "clock.h"
 #include "counter.h"
@@ -18,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
 
 namespace {
 
@@ -49,8 +51,7 @@ GraphicsTextItem *addText(GraphicsScene &scene, const QString &text, qreal x, qr
     return item;
 }
 
-template <typename Item>
-Item *addItem(GraphicsScene &scene, ItemType kind, qreal x, qreal z)
+template <typename Item> Item *addItem(GraphicsScene &scene, ItemType kind, qreal x, qreal z)
 {
     scene.addNewItem(kind);
     auto *item = static_cast<Item *>(scene.selectedItems().first());
@@ -59,8 +60,7 @@ Item *addItem(GraphicsScene &scene, ItemType kind, qreal x, qreal z)
     return item;
 }
 
-template <typename Item>
-QList<Item *> itemsOf(GraphicsScene &scene)
+template <typename Item> QList<Item *> itemsOf(GraphicsScene &scene)
 {
     QList<Item *> found;
     for (QGraphicsItem *item : scene.items(Qt::DescendingOrder)) {
@@ -186,9 +186,11 @@ private slots:
         QCOMPARE(MessageFile::toDocument(reloaded), saved);
 
         // The items show what they showed before saving.
-        QCOMPARE(itemsOf<GraphicsTimeItem>(reloaded).last()->toPlainText(), QString("BB 16.11.21 May"));
+        QCOMPARE(itemsOf<GraphicsTimeItem>(reloaded).last()->toPlainText(),
+                 QString("BB 16.11.21 May"));
         QCOMPARE(itemsOf<GraphicsShiftCodeItem>(reloaded).first()->toPlainText(), QString("L"));
-        const QList<GraphicsSerialNumberItem *> serials = itemsOf<GraphicsSerialNumberItem>(reloaded);
+        const QList<GraphicsSerialNumberItem *> serials =
+            itemsOf<GraphicsSerialNumberItem>(reloaded);
         QCOMPARE(serials.last()->toPlainText(), QString("***0"));
         QCOMPARE(serials.first()->toPlainText(), QString(6, QChar(0)));
         QCOMPARE(reloaded.externData().externItemIds(), QStringList{"Text0"});
@@ -214,10 +216,10 @@ private slots:
         QTest::addColumn<QByteArray>("records");
         QTest::addColumn<QList<int>>("itemCounters");
         QTest::addColumn<QList<int>>("registry");
-        QTest::newRow("counter 0 binds to counter 1") << QByteArray(R"([{"SNcounterID": 0}])")
-                                                      << QList<int>{1} << QList<int>{1};
-        QTest::newRow("missing number means 1") << QByteArray("[{}]") << QList<int>{1}
-                                                << QList<int>{1};
+        QTest::newRow("counter 0 binds to counter 1")
+            << QByteArray(R"([{"SNcounterID": 0}])") << QList<int>{1} << QList<int>{1};
+        QTest::newRow("missing number means 1")
+            << QByteArray("[{}]") << QList<int>{1} << QList<int>{1};
         QTest::newRow("two records share a counter")
             << QByteArray(R"([{"SNcounterID": 3, "SNatZ": 2}, {"SNcounterID": 3, "SNatZ": 1}])")
             << QList<int>{3, 3} << QList<int>{3};
@@ -241,7 +243,8 @@ private slots:
             QVERIFY(MessageFile::load(scene, file));
             QList<int> numbers;
             // Topmost first, which is the file order of these records.
-            const QList<GraphicsSerialNumberItem *> items = itemsOf<GraphicsSerialNumberItem>(scene);
+            const QList<GraphicsSerialNumberItem *> items =
+                itemsOf<GraphicsSerialNumberItem>(scene);
             for (GraphicsSerialNumberItem *item : items) {
                 numbers << item->counterNumber();
                 QCOMPARE(item->boundCounter(), findCounter(quint8(item->counterNumber())));
@@ -299,7 +302,8 @@ private slots:
         m.setEndLine(9);
         m.setJobCompleteType(1);
         const QJsonObject doc = MessageFile::toDocument(scene);
-        QCOMPARE(doc.value("ExternDataSequance").toObject(), parse(R"({"F0":"Text1","F1":"Text0"})"));
+        QCOMPARE(doc.value("ExternDataSequance").toObject(),
+                 parse(R"({"F0":"Text1","F1":"Text0"})"));
         QCOMPARE(doc.value("ExternDataInfo").toObject(),
                  parse(R"({"ExternMode":1,"ExternFileName":"data.csv","CurrentLine":4,)"
                        R"("StartLine":2,"EndLine":9,"JObCompleteType":1})"));
@@ -336,6 +340,20 @@ private slots:
             << "three.csv"
             << QStringList{"The columns in the file don't match the extern items you create!"}
             << QStringList{};
+        QTest::newRow("endless device")
+            << "/dev/zero"
+            << QStringList{"The extern data file is a device or a pipe, not a plain file!"}
+            << QStringList{};
+        QTest::newRow("FIFO without a writer")
+            << "fifo"
+            << QStringList{"The extern data file is a device or a pipe, not a plain file!"}
+            << QStringList{};
+        QTest::newRow("too large")
+            << "big.csv" << QStringList{"The extern data file is larger than 16 MiB!"}
+            << QStringList{};
+        QTest::newRow("line too long")
+            << "long.csv" << QStringList{"The extern data file has a line longer than 65536 bytes!"}
+            << QStringList{};
     }
     void dataFileResultsAreReported()
     {
@@ -345,13 +363,22 @@ private slots:
         RecordingNotifier boxes;
         writeFile(path("ok.csv"), "a\nb\n");
         writeFile(path("three.csv"), "1,2,3\n4,5,6\n");
+        writeFile(path("big.csv"), "a\n");
+        QVERIFY(QFile::resize(path("big.csv"), ExternDataManage::kMaxFileBytes + 1));
+        writeFile(path("long.csv"), "a\n" + QByteArray(ExternDataManage::kMaxLineBytes + 1, 'x'));
+        if (!QFileInfo::exists(path("fifo")))
+            QCOMPARE(mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
         const QString file = path("result.spr");
         writeFile(file, QString(R"({"ExternDataSequance":{"F0":"Text0"},
                                    "ExternDataInfo":{"ExternMode":1,"ExternFileName":"%1"}})")
-                            .arg(path(dataFile))
+                            .arg(dataFile.startsWith('/') ? dataFile : path(dataFile))
                             .toUtf8());
         GraphicsScene scene;
-        QVERIFY(MessageFile::load(scene, file));
+        {
+            Watchdog watchdog("loading a message with a hostile data file",
+                              std::chrono::seconds(10));
+            QVERIFY(MessageFile::load(scene, file));
+        }
         QCOMPARE(boxes.texts(), texts);
         for (const RecordingNotifier::Box &box : boxes.boxes) {
             QCOMPARE(box.kind, UserNotifier::Kind::Information);
@@ -364,7 +391,8 @@ private slots:
     {
         RecordingNotifier boxes;
         const QString file = path("object.spr");
-        writeFile(file, R"({"TextItemInfo":{"TextContent":"no"},"ExternDataInfo":{"ExternMode":0}})");
+        writeFile(file,
+                  R"({"TextItemInfo":{"TextContent":"no"},"ExternDataInfo":{"ExternMode":0}})");
         GraphicsScene scene;
         addText(scene, "old", 0);
         QVERIFY(MessageFile::load(scene, file));
@@ -386,11 +414,12 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("exists");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("not JSON") << QByteArray("label1 \x01 garbage") << true << "File %1 is empty.";
+        QTest::newRow("not JSON") << QByteArray("label1 \x01 garbage") << true
+                                  << "File %1 is empty.";
         QTest::newRow("empty file") << QByteArray() << true << "File %1 is empty.";
         QTest::newRow("array") << QByteArray("[1, 2]") << true << "File %1 is empty.";
-        QTest::newRow("missing file") << QByteArray() << false
-                                      << "Cannot read print file %1:\nNo such file or directory.";
+        QTest::newRow("missing file")
+            << QByteArray() << false << "Cannot read print file %1:\nNo such file or directory.";
     }
     void unreadableFilesKeepTheMessageOnScreen()
     {
@@ -409,6 +438,45 @@ private slots:
         QCOMPARE(boxes.boxes.first().kind, UserNotifier::Kind::Warning);
         QCOMPARE(boxes.boxes.first().title, QString("Qt Drawing"));
         QCOMPARE(boxes.boxes.first().text, expected.arg(file));
+    }
+
+    // A message file named by a coder or picked in a folder may be a FIFO, a
+    // device or a giant: refused before open() can block or memory is taken.
+    void messageFilesThatAreNoPlainFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("endless device") << "/dev/zero"
+                                        << "Not a plain file";
+        QTest::newRow("FIFO without a writer") << "fifo"
+                                               << "Not a plain file";
+        QTest::newRow("over the size limit") << "big"
+                                             << "The file is larger than 16 MiB";
+    }
+    void messageFilesThatAreNoPlainFilesAreRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QString file = kind;
+        if (kind == "fifo") {
+            file = path("message-fifo.spr");
+            if (!QFileInfo::exists(file))
+                QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        } else if (kind == "big") {
+            file = path("big.spr");
+            writeFile(file, "{}");
+            QVERIFY(QFile::resize(file, MessageFile::kMaxFileBytes + 1));
+        }
+        RecordingNotifier boxes;
+        GraphicsScene scene;
+        addText(scene, "keep me", 0);
+        {
+            Watchdog watchdog("loading a hostile message file", std::chrono::seconds(10));
+            QVERIFY(!MessageFile::load(scene, file));
+        }
+        QCOMPARE(scene.items().size(), 1);
+        QCOMPARE(boxes.texts(),
+                 QStringList{QString("Cannot read print file %1:\n%2.").arg(file, reason)});
     }
 
     void externalColumnsOfThePreviousMessageAreDropped()
@@ -450,7 +518,8 @@ private slots:
         boxes.boxes.clear();
         QVERIFY(!MessageFile::save(scene, dir.path()));
         QCOMPARE(boxes.boxes.size(), 1);
-        QVERIFY(boxes.boxes.first().text.startsWith(QString("Cannot write file %1:\n").arg(dir.path())));
+        QVERIFY(boxes.boxes.first().text.startsWith(
+            QString("Cannot write file %1:\n").arg(dir.path())));
     }
 };
 

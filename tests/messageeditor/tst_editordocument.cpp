@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../common/filesizelimit.h"
+#include "../common/watchdog.h"
 #include "boxrecorder.h"
 #include "diagrambaritem.h"
 #include "diagramcnt2item.h"
@@ -10,6 +11,7 @@
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
 #include "editorclock.h"
+#include "editorpixellimit.h"
 #include "messagereader.h"
 #include "messagewriter.h"
 #include "samplepicture.h"
@@ -19,6 +21,8 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -147,6 +151,10 @@ private slots:
     void saveCutShortByAFullDiskKeepsTheOldFile();
     void imageMissingHereKeepsItsRecord();
     void imageOnThisComputerLoadsOneBit();
+    void hostileImageRecordsAreBounded_data();
+    void hostileImageRecordsAreBounded();
+    void messageFilesThatAreNoPlainFilesAreRefused_data();
+    void messageFilesThatAreNoPlainFilesAreRefused();
 };
 
 void TestMessageFile::sceneWidthIsTheRightEdge()
@@ -640,6 +648,90 @@ void TestMessageFile::imageOnThisComputerLoadsOneBit()
     QCOMPARE(qGray(shown.pixel(50, 5)), 0);
     QCOMPARE(saved(scene).value("ImgItemInfo").toArray().first().toObject().value("ImagePixPath"),
              QJsonValue("/udisk/bmp/mark.png"));
+}
+
+// Message files come from other PCs: a stored size or picture path must not
+// make the reader take gigabytes or wait on a FIFO.
+void TestMessageFile::hostileImageRecordsAreBounded_data()
+{
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<QString>("picture"); // what the path names
+    QTest::addColumn<QSize>("shown");
+    QTest::newRow("height 12836480")
+        << QByteArray(R"({"ImageHeight":12836480,"ImageWidth":120})") << "" << QSize(120, 120);
+    QTest::newRow("height 3000000")
+        << QByteArray(R"({"ImageHeight":3000000,"ImageWidth":120})") << "" << QSize(120, 120);
+    QTest::newRow("area over the limit")
+        << QByteArray(R"({"ImageHeight":30000,"ImageWidth":30000})") << "" << QSize(120, 120);
+    QTest::newRow("side at the limit")
+        << QByteArray(R"({"ImageHeight":32767,"ImageWidth":10})") << "" << QSize(10, 32767);
+    QTest::newRow("FIFO as the picture")
+        << QByteArray(R"({"ImageHeight":50,"ImageWidth":60,"ImagePixPath":"%1"})") << "fifo"
+        << QSize(60, 50);
+    QTest::newRow("device as the picture")
+        << QByteArray(R"({"ImageHeight":50,"ImageWidth":60,"ImagePixPath":"/dev/zero"})") << ""
+        << QSize(60, 50);
+    QTest::newRow("picture over the side limit")
+        << QByteArray(R"({"ImageHeight":50,"ImageWidth":60,"ImagePixPath":"%1"})") << "wide"
+        << QSize(60, 50);
+}
+
+void TestMessageFile::hostileImageRecordsAreBounded()
+{
+    QFETCH(QByteArray, record);
+    QFETCH(QString, picture);
+    QFETCH(QSize, shown);
+    QTemporaryDir dir;
+    QString target;
+    if (picture == "fifo") {
+        target = dir.filePath("picture.png");
+        QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+    } else if (picture == "wide") {
+        target = dir.filePath("wide.png");
+        QVERIFY(writeSamplePicture(target, QSize(editorPixelLimit::kMaxSide + 1, 2)));
+    }
+    const QByteArray json = "{\"ImgItemInfo\":[" + QString(record).arg(target).toUtf8() + "]}";
+    diagramScene scene;
+    {
+        Watchdog watchdog("reading a hostile image record", std::chrono::seconds(20));
+        QCOMPARE(messageReader::load(writeFile(dir, json), &scene), messageReader::Result::Loaded);
+    }
+    QCOMPARE(scene.items().size(), 1);
+    auto *image = static_cast<diagramImageItem *>(scene.items().first());
+    QCOMPARE(image->pixmap().size(), shown);
+    // The picture was not read, so the record keeps its path for the printer.
+    if (!target.isEmpty())
+        QCOMPARE(image->path(), target);
+}
+
+void TestMessageFile::messageFilesThatAreNoPlainFilesAreRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("result");
+    QTest::newRow("endless device") << "/dev/zero" << int(messageReader::Result::CannotOpen);
+    QTest::newRow("FIFO without a writer") << "fifo" << int(messageReader::Result::CannotOpen);
+    QTest::newRow("over the size limit") << "big" << int(messageReader::Result::TooLarge);
+}
+
+void TestMessageFile::messageFilesThatAreNoPlainFilesAreRefused()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, result);
+    QTemporaryDir dir;
+    QString path = kind;
+    if (kind == "fifo") {
+        path = dir.filePath("m.spr");
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == "big") {
+        path = writeFile(dir, "{}");
+        QVERIFY(QFile::resize(path, messageReader::kMaxFileBytes + 1));
+    }
+    diagramScene scene;
+    scene.setSceneRect(0, 0, 80000, 300);
+    Watchdog watchdog("reading a hostile message file", std::chrono::seconds(10));
+    QCOMPARE(int(messageReader::load(path, &scene)), result);
+    QVERIFY(scene.items().isEmpty());
+    QCOMPARE(scene.sceneRect(), QRectF(0, 0, 80000, 300));
 }
 
 QTEST_MAIN(TestMessageFile)

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QSize>
+#include <QtGlobal>
+
+// The largest picture the editor makes or reads.  Sizes and picture paths
+// come from message files, which other PCs write, so they are checked before
+// any pixel memory is taken.
+namespace editorPixelLimit {
+
+constexpr qint64 kMaxSide = 32767;              // pixels; the raster painter's coordinate range
+constexpr qint64 kMaxArea = 32LL * 1024 * 1024; // pixels; 128 MiB at 32 bits a pixel
+
+inline bool fits(qint64 width, qint64 height)
+{
+    return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide &&
+           width * height <= kMaxArea;
+}
+
+inline bool fits(const QSize &size)
+{
+    return fits(size.width(), size.height());
+}
+
+} // namespace editorPixelLimit
