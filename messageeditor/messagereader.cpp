@@ -208,6 +208,11 @@ Result load(const QString &path, diagramScene *scene)
     file.close();
     if (bytes.size() > kMaxFileBytes)
         return Result::TooLarge;
+    return read(bytes, scene);
+}
+
+Result read(const QByteArray &bytes, diagramScene *scene)
+{
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
     const bool isMessage = error.error == QJsonParseError::NoError && json.isObject();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -24,6 +25,8 @@ constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
 // message items) and may widen or narrow the canvas to the stored width.
 // Missing or mistyped values read as 0, false or the empty string.
 Result load(const QString &path, diagramScene *scene);
+// The same for the bytes of a file already read.
+Result read(const QByteArray &bytes, diagramScene *scene);
 
 // The canvas width for a stored "SceneWidth", or 0 when the canvas stays
 // as it is (5000 and below, the bounds themselves, 80000 and above).

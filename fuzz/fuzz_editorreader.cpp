@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The standalone editor's message reader: a whole ".spr" of its schema into
+// a scene, then written back out as the save does.
+#include "diagramscene.h"
+#include "fuzzqt.h"
+#include "messagereader.h"
+#include "messagewriter.h"
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    startFuzzApplication();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    diagramScene scene;
+    messageReader::read(QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size)),
+                        &scene);
+    messageWriter::document(scene);
+    return 0;
+}

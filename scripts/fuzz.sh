@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the libFuzzer targets (clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer) in build-fuzz/ and runs each for SECONDS.
+#   scripts/fuzz.sh [SECONDS] [target...]      default 20 s, every target
+# The seed corpora and dictionaries in fuzz/ are read, never written: each
+# run grows a working corpus in build-fuzz/corpus/<target>/.  A crash leaves
+# its input in build-fuzz/artifacts/<target>/ and makes the script fail.
+# The last libFuzzer status line of each target (executions, cov, ft) is
+# collected in build-fuzz/fuzz-summary.txt.
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+SECONDS_PER_TARGET="${1:-20}"
+shift || true
+FUZZ_DIR="${FUZZ_DIR:-$ROOT/build-fuzz}"
+ALL_TARGETS=(fuzz_framedecoder fuzz_filerecord fuzz_printparameters
+             fuzz_messagefile fuzz_editorreader fuzz_externdata)
+TARGETS=("$@")
+[ ${#TARGETS[@]} -eq 0 ] && TARGETS=("${ALL_TARGETS[@]}")
+
+CXX_BIN="$(command -v clang++ || command -v clang++-14)"
+SANITIZERS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
+if [ ! -f "$FUZZ_DIR/build.ninja" ]; then
+    cmake -S "$ROOT" -B "$FUZZ_DIR" -G Ninja -DKORVEX_FUZZ=ON \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$CXX_BIN" \
+        "-DCMAKE_CXX_FLAGS=$SANITIZERS -fno-omit-frame-pointer -gline-tables-only" \
+        ${CMAKE_CXX_COMPILER_LAUNCHER:+-DCMAKE_CXX_COMPILER_LAUNCHER=$CMAKE_CXX_COMPILER_LAUNCHER}
+fi
+# Only the fuzzers and the libraries they need.
+cmake --build "$FUZZ_DIR" -j "$(nproc)" --target "${TARGETS[@]}"
+
+export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1:allocator_may_return_null=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export QT_QPA_PLATFORM=offscreen
+SUMMARY="$FUZZ_DIR/fuzz-summary.txt"
+: > "$SUMMARY"
+failed=0
+for t in "${TARGETS[@]}"; do
+    corpus="$FUZZ_DIR/corpus/$t"
+    artifacts="$FUZZ_DIR/artifacts/$t"
+    mkdir -p "$corpus" "$artifacts"
+    dict=()
+    [ -f "$ROOT/fuzz/dict/$t.dict" ] && dict=("-dict=$ROOT/fuzz/dict/$t.dict")
+    log="$FUZZ_DIR/$t.log"
+    echo "== $t: ${SECONDS_PER_TARGET} s"
+    # -rss_limit_mb: a parser that takes more than this for one input is a finding.
+    if ! "$FUZZ_DIR/fuzz/$t" "$corpus" "$ROOT/fuzz/corpus/$t" "${dict[@]}" \
+        -max_total_time="$SECONDS_PER_TARGET" -timeout=10 -rss_limit_mb=2048 \
+        -max_len=65536 -print_final_stats=1 -artifact_prefix="$artifacts/" \
+        > "$log" 2>&1; then
+        echo "!! $t found a problem; see $log and $artifacts/"
+        tail -40 "$log"
+        failed=1
+    fi
+    status="$(grep -E '^#[0-9]+' "$log" | tail -1 || true)"
+    execs="$(grep -E 'stat::number_of_executed_units' "$log" | awk '{print $2}' || true)"
+    echo "$t execs=${execs:-?} last: $status" | tee -a "$SUMMARY"
+done
+exit $failed
