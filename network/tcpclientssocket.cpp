@@ -26,6 +26,20 @@ bool TcpClientsSocket::adopt(qintptr descriptor)
     return true;
 }
 
+bool TcpClientsSocket::sendFrame(const QByteArray &frame)
+{
+    if (bytesToWrite() + frame.size() > kMaxPendingBytes) {
+        qCWarning(lcLink) << "dropping connection of" << m_ipText << "descriptor" << m_descriptor
+                          << ":" << bytesToWrite() << "bytes still wait for it and a frame of"
+                          << frame.size() << "would pass the limit of" << kMaxPendingBytes;
+        // Emits disconnected(), so the server forgets this socket right here.
+        abort();
+        return false;
+    }
+    write(frame);
+    return true;
+}
+
 void TcpClientsSocket::release()
 {
     if (m_receiving > 0)

@@ -29,6 +29,16 @@ public:
     void setFrameHandler(FrameHandler handler) { m_frameHandler = std::move(handler); }
     QString ipText() const { return m_ipText; }
 
+    // Most bytes that may wait for one coder in the outgoing buffer.  A coder
+    // that stops reading would otherwise make the buffer grow with every file
+    // sent to it; past this the connection is dropped.
+    static constexpr qint64 kMaxPendingBytes = 64 * 1024 * 1024;
+
+    // Queues a complete frame.  When the frame would take what waits for this
+    // coder over kMaxPendingBytes, nothing is queued, the connection is
+    // aborted with a log line and false is returned.
+    bool sendFrame(const QByteArray &frame);
+
     // Deletes the socket once control is back in the event loop and no frame
     // is being handed on. A receiver of a frame may run a nested event loop
     // (a message box) in which the coder goes away; Qt still uses the socket

@@ -59,7 +59,8 @@ void TcpServer::sendMsg(int descrypt, const QByteArray &data)
 {
     for (TcpClientsSocket *socket : qAsConst(clientSocketList)) {
         if (socket->socketDescriptor() == descrypt) {
-            socket->write(data);
+            // May drop the connection, which edits the list: stop here.
+            socket->sendFrame(data);
             return;
         }
     }
