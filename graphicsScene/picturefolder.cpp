@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace PictureFolder {
@@ -105,16 +106,23 @@ QString folderPath()
 
 bool isSafeName(const QString &name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
-        || name.toUtf8().size() > 255)
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
+        name.toUtf8().size() > 255)
         return false;
     for (const QChar c : name) {
         // Backslash and colon separate folders and drives on Windows.
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':')
-            || c.unicode() < 0x20 || c.unicode() == 0x7f)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
+            c.unicode() < 0x20 || c.unicode() == 0x7f)
             return false;
     }
-    return true;
+    // Windows drops a trailing dot or space ("logo.png." is "logo.png") and
+    // opens a device for "CON", "nul.png", "COM1.bmp" in every folder.
+    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        return false;
+    static const QRegularExpression reserved(
+        QStringLiteral("^(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|COM[1-9]|LPT[1-9])$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return !reserved.match(name.section(QLatin1Char('.'), 0, 0).trimmed()).hasMatch();
 }
 
 QPixmap read(const QString &path)

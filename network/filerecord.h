@@ -39,6 +39,9 @@ public:
     static bool parseFileTransfer(const QByteArray &payload, FileRecord *record, QString *error);
 
     // True for a plain file name only: not empty, not "." or "..", no "/",
-    // "\\", ":" or NUL, so it cannot leave the folder it is joined to.
+    // "\\", ":", NUL or other control character, at most kMaxNameBytes of
+    // UTF-8, no trailing dot or space and no name Windows keeps for a device
+    // ("CON", "nul.spr", "COM1"), so it cannot leave the folder it is joined
+    // to on any system.
     static bool isSafeFileName(const QString &name);
 };

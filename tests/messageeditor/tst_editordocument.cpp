@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../common/filesizelimit.h"
+#include "../common/hostilenames.h"
 #include "../common/watchdog.h"
 #include "boxrecorder.h"
 #include "diagrambaritem.h"
@@ -154,6 +155,8 @@ private slots:
     void hostileImageRecordsAreBounded_data();
     void hostileImageRecordsAreBounded();
     void messageFilesThatAreNoPlainFilesAreRefused_data();
+    void hostileImagePathsWriteNothingElse_data();
+    void hostileImagePathsWriteNothingElse();
     void messageFilesThatAreNoPlainFilesAreRefused();
 };
 
@@ -732,6 +735,41 @@ void TestMessageFile::messageFilesThatAreNoPlainFilesAreRefused()
     QCOMPARE(int(messageReader::load(path, &scene)), result);
     QVERIFY(scene.items().isEmpty());
     QCOMPARE(scene.sceneRect(), QRectF(0, 0, 80000, 300));
+}
+
+// The editor reads the picture an image record names and writes the path
+// back into the message; nothing else may be written, wherever it points.
+void TestMessageFile::hostileImagePathsWriteNothingElse_data()
+{
+    QTest::addColumn<QString>("path");
+    for (const auto &n : hostileNames())
+        QTest::newRow(qPrintable(n.first)) << n.second;
+    QTest::newRow("device") << "/dev/zero";
+    QTest::newRow("parent folder") << "..";
+}
+
+void TestMessageFile::hostileImagePathsWriteNothingElse()
+{
+    QFETCH(QString, path);
+    QTemporaryDir world;
+    QVERIFY(QDir(world.path()).mkpath("work"));
+    QJsonObject record{{"ImagePixPath", path}, {"ImageWidth", 20}, {"ImageHeight", 10}};
+    const QByteArray json =
+        QJsonDocument(QJsonObject{{"ImgItemInfo", QJsonArray{record}}}).toJson();
+    const QString file = world.filePath("work/m.spr");
+    {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(json);
+    }
+    const auto before = treeSnapshot(world.path());
+    diagramScene scene;
+    QCOMPARE(messageReader::load(file, &scene), messageReader::Result::Loaded);
+    QVERIFY(messageWriter::save(scene, file));
+    const auto after = treeSnapshot(world.path());
+    QCOMPARE(after.keys(), before.keys());
+    QCOMPARE(QDir(world.filePath("work")).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"m.spr"});
 }
 
 QTEST_MAIN(TestMessageFile)
