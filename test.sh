@@ -4,7 +4,10 @@
 # in the normal build, then again in a build with AddressSanitizer and
 # UndefinedBehaviorSanitizer, which catch use-after-free and calls on
 # half-destroyed objects that a plain run may survive by luck.
-# KORVEX_SANITIZE=0 skips the second run.
+# KORVEX_SANITIZE=0 skips the second run.  Last, every libFuzzer target runs
+# for KORVEX_FUZZ_SECONDS (default 20) in build-fuzz/, so that a parser
+# regression found by the seeds or a short run breaks the build;
+# KORVEX_FUZZ=0 skips it.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
@@ -22,4 +25,8 @@ if [ "${KORVEX_SANITIZE:-1}" != "0" ]; then
         ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --output-on-failure -j "$(nproc)" "$@")
+fi
+
+if [ "${KORVEX_FUZZ:-1}" != "0" ]; then
+    scripts/fuzz.sh "${KORVEX_FUZZ_SECONDS:-20}"
 fi

@@ -11,6 +11,21 @@
 
 namespace {
 
+// Reads at most limit + 1 bytes in chunks, so that a small file takes a
+// small buffer (QIODevice::read(n) reserves all n bytes first) and a file
+// that grew past the limit since it was measured is still caught.
+QByteArray readAtMost(QIODevice &file, qint64 limit)
+{
+    QByteArray bytes;
+    while (bytes.size() <= limit) {
+        const QByteArray chunk = file.read(qMin<qint64>(64 * 1024, limit + 1 - bytes.size()));
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    return bytes;
+}
+
 // A line without its line end and without anything from its first NUL byte on.
 QByteArray cleanLine(QByteArray line)
 {
@@ -117,8 +132,7 @@ int ExternDataManage::loadDataFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return CannotOpen;
-    // One byte over the limit tells a file that grew since it was measured.
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    const QByteArray bytes = readAtMost(file, kMaxFileBytes);
     if (bytes.size() > kMaxFileBytes)
         return TooLarge;
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError)

@@ -100,6 +100,21 @@ void bindToRegistryCounter(GraphicsSerialNumberItem *item)
     item->bindCounter(counter);
 }
 
+// Reads at most limit + 1 bytes in chunks, so that a small file takes a
+// small buffer (QIODevice::read(n) reserves all n bytes first) and a file
+// that grew past the limit since it was measured is still caught.
+QByteArray readAtMost(QIODevice &file, qint64 limit)
+{
+    QByteArray bytes;
+    while (bytes.size() <= limit) {
+        const QByteArray chunk = file.read(qMin<qint64>(64 * 1024, limit + 1 - bytes.size()));
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    return bytes;
+}
+
 void showDataFileResult(int result)
 {
     QString text;
@@ -297,7 +312,7 @@ bool load(GraphicsScene &scene, const QString &path, QWidget *parent)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return refuse(file.errorString());
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    const QByteArray bytes = readAtMost(file, kMaxFileBytes);
     file.close();
     if (bytes.size() > kMaxFileBytes)
         return refuse(QCoreApplication::translate("MessageFile", "The file is larger than %1 MiB")

@@ -26,6 +26,21 @@ namespace {
 // A loaded file's canvas is this high, whatever the printer model.
 constexpr int LoadedCanvasHeight = 610;
 
+// Reads at most limit + 1 bytes in chunks, so that a small file takes a
+// small buffer (QIODevice::read(n) reserves all n bytes first) and a file
+// that grew past the limit since it was measured is still caught.
+QByteArray readAtMost(QIODevice &file, qint64 limit)
+{
+    QByteArray bytes;
+    while (bytes.size() <= limit) {
+        const QByteArray chunk = file.read(qMin<qint64>(64 * 1024, limit + 1 - bytes.size()));
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    return bytes;
+}
+
 QByteArray key(const QString &prefix, const char *name)
 {
     return (prefix + QLatin1String(name)).toLatin1();
@@ -204,7 +219,7 @@ Result load(const QString &path, diagramScene *scene)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return Result::CannotOpen;
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    const QByteArray bytes = readAtMost(file, kMaxFileBytes);
     file.close();
     if (bytes.size() > kMaxFileBytes)
         return Result::TooLarge;

@@ -14,6 +14,7 @@ PACKAGES=(
     libzint-dev libqrencode-dev
     xvfb xauth imagemagick zbar-tools
     fonts-font-awesome fonts-wqy-zenhei fonts-dejavu-core fonts-liberation
+    clang libclang-rt-14-dev
 )
 
 korvex_install_packages() {
