@@ -12,11 +12,33 @@
 #include "recordfields.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
+
+// A save killed in the instant between QSaveFile linking its temporary
+// "<name>.XXXXXX" into the folder and renaming it over the message (power
+// cut, task manager) leaves that temporary behind; the next successful save
+// of the message removes it.
+void removeStaleTemporaries(const QString &path)
+{
+    const QFileInfo target(path);
+    const QString name = target.fileName();
+    static const QRegularExpression suffix(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
+    const QFileInfoList entries =
+        target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &entry : entries) {
+        const QString other = entry.fileName();
+        if (other.startsWith(name) && !entry.isSymLink() &&
+            suffix.match(other.mid(name.size())).hasMatch())
+            QFile::remove(entry.absoluteFilePath());
+    }
+}
 
 // X, Y and rotation, with the record kind's prefix: "TextAtX", "TextAtY", "TextRotate".
 void writePlacement(QJsonObject &r, const QGraphicsItem &item, const QString &prefix)
@@ -172,8 +194,10 @@ bool save(const diagramScene &scene, const QString &path)
         // part of the buffer (disk full), so the flush is checked first.
         if (file.write(bytes) != bytes.size() || !file.flush())
             file.cancelWriting();
-        if (file.commit())
+        if (file.commit()) {
+            removeStaleTemporaries(path);
             return true;
+        }
     }
     editorMessageBox::warn(QCoreApplication::translate("QObject", "文件保存失败：%1\n%2")
                                .arg(path, file.errorString()));

@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Kills saves midway:
+//   killsave control|editor <folder> <items> <kills> <seed>
+// Builds two messages of <items> text items (A and B), then <kills> times
+// forks a child that saves the other message over <folder>/message.spr and
+// kills it (SIGKILL) at a random moment between the start of the save and a
+// little after its usual end.  After each kill the file must be A or B,
+// whole, and the folder must hold nothing else.  Prints one line of figures;
+// exits 1 at the first violation.
+// Links both programs' writers: a test program, part of neither product.
+#include "diagramscene.h"
+#include "diagramtextitem.h"
+#include "graphicsscene.h"
+#include "graphicstextitem.h"
+#include "messagefile.h"
+#include "messagewriter.h"
+#include "usernotifier.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <csignal>
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// One message of either program, ready to be saved.
+class Message
+{
+public:
+    virtual ~Message() = default;
+    virtual bool save(const QString &path) = 0;
+};
+
+class ControlMessage : public Message
+{
+public:
+    ControlMessage(const QString &variant, int items)
+    {
+        for (int i = 0; i < items; ++i) {
+            auto *item = new GraphicsTextItem;
+            item->setPlainText(QStringLiteral("%1 item %2").arg(variant).arg(i));
+            item->setPos(i % 50 * 40, i / 50 * 20);
+            m_scene.addItem(item);
+        }
+    }
+    bool save(const QString &path) override { return MessageFile::save(m_scene, path); }
+
+private:
+    GraphicsScene m_scene;
+};
+
+class EditorMessage : public Message
+{
+public:
+    EditorMessage(const QString &variant, int items)
+    {
+        for (int i = 0; i < items; ++i) {
+            auto *item = new diagramTextItem;
+            item->setContent(QStringLiteral("%1 item %2").arg(variant).arg(i));
+            m_scene.addItem(item);
+            item->setPos(i % 50 * 40, i / 50 * 20);
+        }
+    }
+    bool save(const QString &path) override { return messageWriter::save(m_scene, path); }
+
+private:
+    diagramScene m_scene;
+};
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 6)
+        return 2;
+    const bool control = args.at(1) == QLatin1String("control");
+    const QDir folder(args.at(2));
+    const int items = args.at(3).toInt();
+    const int kills = args.at(4).toInt();
+    std::mt19937 random(args.at(5).toUInt());
+    const QString path = folder.filePath(QStringLiteral("message.spr"));
+
+    std::unique_ptr<Message> a, b;
+    if (control) {
+        a = std::make_unique<ControlMessage>(QStringLiteral("A"), items);
+        b = std::make_unique<ControlMessage>(QStringLiteral("B"), items);
+    } else {
+        a = std::make_unique<EditorMessage>(QStringLiteral("A"), items);
+        b = std::make_unique<EditorMessage>(QStringLiteral("B"), items);
+    }
+    if (!b->save(path))
+        return 1;
+    const QByteArray bytesB = readAll(path);
+    // How long a forked child takes to save, fork included: the moments to
+    // kill at are drawn from this span and a little more.
+    QElapsedTimer clock;
+    clock.start();
+    const pid_t probe = fork();
+    if (probe < 0)
+        return 1;
+    if (probe == 0)
+        _exit(b->save(path) ? 0 : 1);
+    int probeStatus = 0;
+    waitpid(probe, &probeStatus, 0);
+    const qint64 saveMicros = clock.nsecsElapsed() / 1000;
+    if (!WIFEXITED(probeStatus) || WEXITSTATUS(probeStatus) != 0 || readAll(path) != bytesB)
+        return 1;
+    if (!a->save(path))
+        return 1;
+    const QByteArray bytesA = readAll(path);
+    if (bytesA == bytesB || bytesA.size() < 1000)
+        return 1;
+
+    int old = 0, fresh = 0, temporaries = 0;
+    for (int i = 0; i < kills; ++i) {
+        const QByteArray before = readAll(path);
+        Message *next = before == bytesA ? b.get() : a.get();
+        const pid_t child = fork();
+        if (child < 0)
+            return 1;
+        if (child == 0)
+            _exit(next->save(path) ? 0 : 1);
+        usleep(useconds_t(random() % quint64(saveMicros * 13 / 10 + 1)));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        const QByteArray after = readAll(path);
+        if (after != bytesA && after != bytesB) {
+            std::printf("kill %d: the file holds %d bytes, neither message\n", i,
+                        int(after.size()));
+            return 1;
+        }
+        (after == before ? old : fresh)++;
+        // A kill between QSaveFile's link of its temporary and the rename
+        // leaves that temporary; the next save that completes removes it.
+        const QStringList left = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+        if (left.size() > 1)
+            ++temporaries;
+        if (left.size() > 3 || !left.contains(QStringLiteral("message.spr"))) {
+            std::printf("kill %d: left behind: %s\n", i, qPrintable(left.join(QLatin1Char(' '))));
+            return 1;
+        }
+    }
+    if (!a->save(path)) // one save to its end
+        return 1;
+    const QStringList left = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    if (left != QStringList{QStringLiteral("message.spr")}) {
+        std::printf("after a completed save, left behind: %s\n",
+                    qPrintable(left.join(QLatin1Char(' '))));
+        return 1;
+    }
+    std::printf("%s: %d kills of a %d-item save (%lld us, %d bytes): %d left the old message, "
+                "%d the new one, none a mix; %d left a temporary, removed by the next save\n",
+                control ? "control" : "editor", kills, items, saveMicros, int(bytesA.size()), old,
+                fresh, temporaries);
+    return 0;
+}
