@@ -12,7 +12,7 @@
 class BarcodeItem : public QGraphicsPixmapItem
 {
 public:
-    enum { Type = ItemTypeCode::Barcode };
+    enum { Type = ItemTypeCode::kBarcode };
 
     BarcodeItem();
 
@@ -20,8 +20,8 @@ public:
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                QWidget *widget) override;
 
-    Zint::QZint &encoder() { return zint; }
-    const Zint::QZint &encoder() const { return zint; }
+    Zint::QZint &encoder() { return m_zint; }
+    const Zint::QZint &encoder() const { return m_zint; }
 
     void regenerate();
     void setSymbology(int symbology);
@@ -39,5 +39,5 @@ public:
     bool loadRecord(const QJsonObject &record);
 
 private:
-    Zint::QZint zint;
+    Zint::QZint m_zint;
 };

@@ -7,11 +7,11 @@
 
 namespace recordFields {
 
-const externalKeys TextKeys = {"TextIsExtVariable",  "TextIsAllPrinted",    "TextExtDataStartLine",
+const externalKeys kTextKeys = {"TextIsExtVariable",  "TextIsAllPrinted",    "TextExtDataStartLine",
                                "TextExtDataEndLine", "TextExtDataFilePath", "TextExtDataCurLine"};
-const externalKeys BarKeys = {"BarIsExtVariable",  "BarIsAllPrinted",    "BarExtDataStartLine",
+const externalKeys kBarKeys = {"BarIsExtVariable",  "BarIsAllPrinted",    "BarExtDataStartLine",
                               "BarExtDataEndLine", "BarExtDataFilePath", "BarExtDataCurLine"};
-const externalKeys QRCodeKeys = {"QRcodeIsExtVariable", "QRcodeIsAllPrinted", "QRcodeExtStartLine",
+const externalKeys kQrCodeKeys = {"QRcodeIsExtVariable", "QRcodeIsAllPrinted", "QRcodeExtStartLine",
                                  "QRcodeExtEndLine",    "QRcodeExtFilePath",  "QRcodeExtCurLine"};
 
 int readInt(const QJsonObject &record, const char *key)

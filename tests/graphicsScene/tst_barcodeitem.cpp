@@ -71,7 +71,7 @@ private slots:
     void newItemIsAQrCodeOf123456()
     {
         BarcodeItem item;
-        QCOMPARE(item.type(), int(ItemTypeCode::Barcode));
+        QCOMPARE(item.type(), int(ItemTypeCode::kBarcode));
         QCOMPARE(item.encoder().symbology(), 58);
         QCOMPARE(item.encoder().text(), QString("123456"));
         QCOMPARE(item.flags(), QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable);
@@ -126,8 +126,8 @@ private slots:
         item.setContent("950110153000");
         item.setShowText(true);
         item.setScaleStep(7);
-        item.setData(ItemData::Id, "Barcode4");
-        item.setData(ItemData::IsExtern, true);
+        item.setData(ItemData::kId, "Barcode4");
+        item.setData(ItemData::kIsExtern, true);
         QJsonObject record;
         QVERIFY(item.saveRecord(record));
         const QJsonObject expected{

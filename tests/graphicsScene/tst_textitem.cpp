@@ -14,7 +14,7 @@ private slots:
     void newItemDefaults()
     {
         GraphicsTextItem item;
-        QCOMPARE(item.type(), int(ItemTypeCode::Text));
+        QCOMPARE(item.type(), int(ItemTypeCode::kText));
         QCOMPARE(item.toPlainText(), QString("Input Text"));
         QCOMPARE(item.contentText(), QString("Input Text"));
         QCOMPARE(item.font().family(), QString("SimHei"));
@@ -30,8 +30,8 @@ private slots:
         item.setZValue(3.7);
         item.setPlainText("Lot 42");
         item.setFontLetterSpacing(4);
-        item.setData(ItemData::Id, "Text3");
-        item.setData(ItemData::IsExtern, true);
+        item.setData(ItemData::kId, "Text3");
+        item.setData(ItemData::kIsExtern, true);
         QJsonObject record;
         QVERIFY(item.saveRecord(record));
         QCOMPARE(record.value("TextAtX").toVariant(), QVariant(12));
@@ -110,7 +110,7 @@ private slots:
         QCOMPARE(item.contentText(), text);
         QTEST(item.rotation(), "rotation");
         QTEST(item.pos(), "pos");
-        QVERIFY(!item.data(ItemData::IsExtern).toBool());
+        QVERIFY(!item.data(ItemData::kIsExtern).toBool());
         QCOMPARE(item.font().family(), QString("SimHei"));
     }
 
