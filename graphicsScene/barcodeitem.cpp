@@ -28,8 +28,7 @@ BarcodeItem::BarcodeItem()
     setFlags(ItemIsMovable | ItemIsSelectable);
 }
 
-void BarcodeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-                        QWidget *widget)
+void BarcodeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
 {
     paintPixmapWithFrame(this, painter, option, widget);
 }

@@ -17,8 +17,7 @@ public:
     BarcodeItem();
 
     int type() const override { return Type; }
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
     Zint::QZint &encoder() { return m_zint; }
     const Zint::QZint &encoder() const { return m_zint; }

@@ -17,7 +17,8 @@ public:
     // Results of loadDataFile.
     enum LoadResult { FileNotFound = 0, Loaded = 1, ColumnMismatch = 2, CannotOpen = 3 };
 
-    struct Column {
+    struct Column
+    {
         QString id;
         QStringList values;
     };

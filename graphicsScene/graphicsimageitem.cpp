@@ -78,9 +78,10 @@ void GraphicsImageItem::rescale()
     if (m_source.isNull())
         return;
     // A size from a message file is checked before memory is taken for it.
-    m_shown = PixelLimit::fits(m_width, m_height)
-        ? m_source.scaled(m_width, m_height, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-        : QPixmap();
+    m_shown =
+        PixelLimit::fits(m_width, m_height)
+            ? m_source.scaled(m_width, m_height, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+            : QPixmap();
     setPixmap(m_shown);
 }
 

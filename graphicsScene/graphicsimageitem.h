@@ -17,8 +17,7 @@ public:
     explicit GraphicsImageItem(QGraphicsItem *parent = nullptr);
 
     int type() const override { return Type; }
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
     // Loads and converts the picture; an empty path gives the placeholder.
     void loadImage(const QString &path);

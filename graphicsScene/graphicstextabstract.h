@@ -3,8 +3,8 @@
 
 #include "itemtypes.h"
 
-#include <QGraphicsTextItem>
 #include <QFont>
+#include <QGraphicsTextItem>
 #include <QJsonObject>
 
 // Base of every text-like item (fixed text, date/time, serial number, shift
@@ -25,8 +25,7 @@ public:
                                   int pixelSize = kDefaultPixelSize);
 
     int type() const override { return Type; }
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
     // Style operations; each changes one property of the current font.
     void setFontPixelSize(int size);

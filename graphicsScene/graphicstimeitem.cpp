@@ -12,7 +12,7 @@ namespace {
 // week (1 = Monday ... 7 = Sunday) and by month (1 ... 12).
 const char *const kDayNames[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
 const char *const kMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // The value of the code "N" + letter for `today`, or a null string when the
 // letter makes no code.

@@ -22,14 +22,14 @@ namespace {
 const QString kBoxTitle = QStringLiteral("Qt Drawing");
 
 // The item arrays of the document, in the order the reader creates them.
-struct RecordArray {
+struct RecordArray
+{
     ItemType kind;
     const char *key;
 };
 const RecordArray kRecordArrays[] = {
-    {TypeText, "TextItemInfo"},       {TypeTime, "TimeItemInfo"},
-    {TypeSerialNumber, "CntItemInfo"}, {TypeBarcode, "BarcodeItemInfo"},
-    {TypeImage, "ImgItemInfo"},       {TypeShiftCode, "ShiftItemInfo"},
+    {TypeText, "TextItemInfo"},       {TypeTime, "TimeItemInfo"}, {TypeSerialNumber, "CntItemInfo"},
+    {TypeBarcode, "BarcodeItemInfo"}, {TypeImage, "ImgItemInfo"}, {TypeShiftCode, "ShiftItemInfo"},
 };
 
 const char *arrayKey(ItemType kind)
@@ -159,9 +159,9 @@ bool save(GraphicsScene &scene, const QString &path, QWidget *parent)
     // a failed save never leaves a half-written message behind.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        UserNotifier::warning(parent, kBoxTitle,
-                              QStringLiteral("Cannot write file %1:\n%2.")
-                                  .arg(path, file.errorString()));
+        UserNotifier::warning(
+            parent, kBoxTitle,
+            QStringLiteral("Cannot write file %1:\n%2.").arg(path, file.errorString()));
         return false;
     }
     const QByteArray bytes = QJsonDocument(toDocument(scene)).toJson(QJsonDocument::Indented);
@@ -171,9 +171,9 @@ bool save(GraphicsScene &scene, const QString &path, QWidget *parent)
     if (!written)
         file.cancelWriting();
     if (!file.commit()) {
-        UserNotifier::warning(parent, kBoxTitle,
-                              QStringLiteral("Cannot write file %1:\n%2.")
-                                  .arg(path, file.errorString()));
+        UserNotifier::warning(
+            parent, kBoxTitle,
+            QStringLiteral("Cannot write file %1:\n%2.").arg(path, file.errorString()));
         return false;
     }
     return true;
@@ -267,17 +267,16 @@ bool load(GraphicsScene &scene, const QString &path, QWidget *parent)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        UserNotifier::warning(parent, kBoxTitle,
-                              QStringLiteral("Cannot read print file %1:\n%2.")
-                                  .arg(path, file.errorString()));
+        UserNotifier::warning(
+            parent, kBoxTitle,
+            QStringLiteral("Cannot read print file %1:\n%2.").arg(path, file.errorString()));
         return false;
     }
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
     file.close();
     // A document that is not an object (an array, say) holds no message either.
     if (document.isNull() || document.isEmpty() || !document.isObject()) {
-        UserNotifier::warning(parent, kBoxTitle,
-                              QStringLiteral("File %1 is empty.").arg(path));
+        UserNotifier::warning(parent, kBoxTitle, QStringLiteral("File %1 is empty.").arg(path));
         return false;
     }
     applyDocument(scene, document.object());

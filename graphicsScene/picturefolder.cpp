@@ -105,13 +105,13 @@ QString folderPath()
 
 bool isSafeName(const QString &name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
-        || name.toUtf8().size() > 255)
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
+        name.toUtf8().size() > 255)
         return false;
     for (const QChar c : name) {
         // Backslash and colon separate folders and drives on Windows.
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':')
-            || c.unicode() < 0x20 || c.unicode() == 0x7f)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
+            c.unicode() < 0x20 || c.unicode() == 0x7f)
             return false;
     }
     return true;

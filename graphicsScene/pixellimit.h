@@ -11,7 +11,7 @@ constexpr qint64 kMaxArea = 32LL * 1024 * 1024; // pixels; 128 MiB at 32 bits a 
 
 inline bool fits(qint64 width, qint64 height)
 {
-    return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide
-        && width * height <= kMaxArea;
+    return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide &&
+           width * height <= kMaxArea;
 }
 } // namespace PixelLimit

@@ -39,8 +39,8 @@ void writeColour(char *target, const QColor &colour)
 // colours, anything else black.
 QColor rectangleColour(int code, const QColor &foreground)
 {
-    static const Qt::GlobalColor kFixed[] = {Qt::cyan,  Qt::blue,   Qt::magenta, Qt::red,
-                                            Qt::yellow, Qt::green, Qt::black,   Qt::white};
+    static const Qt::GlobalColor kFixed[] = {Qt::cyan,   Qt::blue,  Qt::magenta, Qt::red,
+                                             Qt::yellow, Qt::green, Qt::black,   Qt::white};
     if (code == -1)
         return foreground;
     if (code >= 1 && code <= 8)
@@ -58,7 +58,8 @@ QFont textFont(int pixelSize)
 QString convertedText(const QString &text)
 {
     QString converted = text;
-    converted.replace(QLatin1Char('['), QLatin1Char('(')).replace(QLatin1Char(']'), QLatin1Char(')'));
+    converted.replace(QLatin1Char('['), QLatin1Char('('))
+        .replace(QLatin1Char(']'), QLatin1Char(')'));
     return converted;
 }
 
@@ -179,14 +180,14 @@ QPixmap QZint::renderPixmap()
         return errorPixmap(m_lastError);
 
     const float s = m_scale;
-    const qint64 width = qint64(s * (m_symbol->vector->width + m_textBlockWidth)) + 2 * kMarginPixels;
+    const qint64 width =
+        qint64(s * (m_symbol->vector->width + m_textBlockWidth)) + 2 * kMarginPixels;
     const qint64 height = qint64(s * m_symbol->vector->height) + 2 * kMarginPixels;
     // A message file from a coder may carry any scale Zint accepts; refuse
     // pictures that would take more memory than a message can use.
     if (!PixelLimit::fits(width, height))
-        return errorPixmap(QStringLiteral("Symbol too large to show (%1 x %2 pixels)")
-                               .arg(width)
-                               .arg(height));
+        return errorPixmap(
+            QStringLiteral("Symbol too large to show (%1 x %2 pixels)").arg(width).arg(height));
 
     QImage image(int(width), int(height), QImage::Format_RGB32);
     image.fill(Qt::white);

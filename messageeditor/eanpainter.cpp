@@ -7,17 +7,17 @@ namespace {
 
 // Number sets of the EAN/UPC standard, seven modules per digit, '1' = bar.
 const char *const kSetA[10] = {"0001101", "0011001", "0010011", "0111101", "0100011",
-                              "0110001", "0101111", "0111011", "0110111", "0001011"};
+                               "0110001", "0101111", "0111011", "0110111", "0001011"};
 const char *const kSetB[10] = {"0100111", "0110011", "0011011", "0100001", "0011101",
-                              "0111001", "0000101", "0010001", "0001001", "0010111"};
+                               "0111001", "0000101", "0010001", "0001001", "0010111"};
 const char *const kSetC[10] = {"1110010", "1100110", "1101100", "1000010", "1011100",
-                              "1001110", "1010000", "1000100", "1001000", "1110100"};
+                               "1001110", "1010000", "1000100", "1001000", "1110100"};
 // EAN-13: number sets of digits 2 to 7, chosen by the first digit.
 const char *const kEan13Sets[10] = {"AAAAAA", "AABABB", "AABBAB", "AABBBA", "ABAABB",
-                                   "ABBAAB", "ABBBAA", "ABABAB", "ABABBA", "ABBABA"};
+                                    "ABBAAB", "ABBBAA", "ABABAB", "ABABBA", "ABBABA"};
 // UPC-E, number system 0: number sets of the six digits, chosen by the check digit.
 const char *const kUpcESets[10] = {"BBBAAA", "BBABAA", "BBAABA", "BBAAAB", "BABBAA",
-                                  "BAABBA", "BAAABB", "BABABA", "BABAAB", "BAABAB"};
+                                   "BAABBA", "BAAABB", "BABABA", "BABAAB", "BAABAB"};
 
 const char *const kNormalGuard = "101";
 const char *const kCentreGuard = "01010";

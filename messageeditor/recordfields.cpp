@@ -8,11 +8,11 @@
 namespace recordFields {
 
 const externalKeys kTextKeys = {"TextIsExtVariable",  "TextIsAllPrinted",    "TextExtDataStartLine",
-                               "TextExtDataEndLine", "TextExtDataFilePath", "TextExtDataCurLine"};
+                                "TextExtDataEndLine", "TextExtDataFilePath", "TextExtDataCurLine"};
 const externalKeys kBarKeys = {"BarIsExtVariable",  "BarIsAllPrinted",    "BarExtDataStartLine",
-                              "BarExtDataEndLine", "BarExtDataFilePath", "BarExtDataCurLine"};
+                               "BarExtDataEndLine", "BarExtDataFilePath", "BarExtDataCurLine"};
 const externalKeys kQrCodeKeys = {"QRcodeIsExtVariable", "QRcodeIsAllPrinted", "QRcodeExtStartLine",
-                                 "QRcodeExtEndLine",    "QRcodeExtFilePath",  "QRcodeExtCurLine"};
+                                  "QRcodeExtEndLine",    "QRcodeExtFilePath",  "QRcodeExtCurLine"};
 
 int readInt(const QJsonObject &record, const char *key)
 {

@@ -109,7 +109,8 @@ private slots:
         QCOMPARE(m.loadDataFile(writeData("good.csv", "a,b\nc,d\n")), 1);
 
         // A missing file changes nothing.
-        QCOMPARE(m.loadDataFile(m_dir.filePath("missing.csv")), int(ExternDataManage::FileNotFound));
+        QCOMPARE(m.loadDataFile(m_dir.filePath("missing.csv")),
+                 int(ExternDataManage::FileNotFound));
         QCOMPARE(columnValues(m), (QList<QStringList>{{"a", "c"}, {"b", "d"}}));
         QCOMPARE(m.lineCount(), 2);
 

@@ -156,9 +156,12 @@ private slots:
         QJsonObject record;
         QVERIFY(item.saveRecord(record));
         const QJsonObject expected{
-            {"ImageAtX", 10},       {"ImageAtY", 5},
-            {"ImageAtZ", -2},       {"ImageWidth", 40},
-            {"ImageHeight", 30},    {"ImageRotate", 45.5},
+            {"ImageAtX", 10},
+            {"ImageAtY", 5},
+            {"ImageAtZ", -2},
+            {"ImageWidth", 40},
+            {"ImageHeight", 30},
+            {"ImageRotate", 45.5},
             {"ImagePixPath", "/Image/" + m_unique + ".png"},
             {"ImageIsColorConverse", true},
         };
@@ -179,8 +182,7 @@ private slots:
                               "ImagePixPath": "/Image/NAME-absent.png"})")
             << QSize(0, 0) << QPointF(0, 0);
         QTest::newRow("no width and height scale to nothing")
-            << QByteArray(R"({"ImagePixPath": "/Image/NAME.png"})") << QSize(0, 0)
-            << QPointF(0, 0);
+            << QByteArray(R"({"ImagePixPath": "/Image/NAME.png"})") << QSize(0, 0) << QPointF(0, 0);
         QTest::newRow("no picture keeps the placeholder")
             << QByteArray(R"({"ImageWidth": 120, "ImageHeight": 240})") << QSize(120, 240)
             << QPointF(0, 0);
@@ -230,9 +232,12 @@ private slots:
     // the picture's size, so it shows again where the picture exists.
     void missingPictureKeepsItsSizeWhenSavedAgain()
     {
-        const QJsonObject record{{"ImageAtX", 7},       {"ImageAtY", 9},
-                                 {"ImageAtZ", 1},       {"ImageWidth", 120},
-                                 {"ImageHeight", 60},   {"ImageRotate", 0},
+        const QJsonObject record{{"ImageAtX", 7},
+                                 {"ImageAtY", 9},
+                                 {"ImageAtZ", 1},
+                                 {"ImageWidth", 120},
+                                 {"ImageHeight", 60},
+                                 {"ImageRotate", 0},
                                  {"ImagePixPath", "/Image/" + m_unique + "-absent.png"},
                                  {"ImageIsColorConverse", true}};
         GraphicsImageItem item;

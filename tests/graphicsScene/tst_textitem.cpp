@@ -86,8 +86,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<qreal>("rotation");
         QTest::addColumn<QPointF>("pos");
-        QTest::newRow("empty record keeps defaults") << QByteArray("{}") << "Input Text" << 0.0
-                                                     << QPointF(0, 0);
+        QTest::newRow("empty record keeps defaults")
+            << QByteArray("{}") << "Input Text" << 0.0 << QPointF(0, 0);
         QTest::newRow("fractional rotation reads as 0")
             << QByteArray(R"({"TextRotate": 12.5, "TextContent": "A"})") << "A" << 0.0
             << QPointF(0, 0);

@@ -15,7 +15,8 @@ using Zint::QZint;
 namespace {
 
 // The symbologies zbar reads, rendered as the item renders them.
-struct DecodedSymbol {
+struct DecodedSymbol
+{
     const char *name;
     int symbology;
     const char *content;
@@ -30,8 +31,8 @@ const DecodedSymbol kDecodedSymbols[] = {
     {"Code 39", QZint::Code39, "CODE39-TEST", false, "CODE-39", "CODE39-TEST"},
     {"Code 93", QZint::Code93, "KORVEX-93", false, "CODE-93", "KORVEX-93"},
     {"Code 128", QZint::Code128, "Korvex-128 lot 7", false, "CODE-128", "Korvex-128 lot 7"},
-    {"Code 128 switched to GS1", QZint::Code128, "[01]09501101530003[10]ABC123", true,
-     "CODE-128", "010950110153000310ABC123"},
+    {"Code 128 switched to GS1", QZint::Code128, "[01]09501101530003[10]ABC123", true, "CODE-128",
+     "010950110153000310ABC123"},
     {"GS1-128", QZint::Gs1_128, "[01]09501101530003[17]250101", false, "CODE-128",
      "010950110153000317250101"},
     {"ITF-14", QZint::Itf14, "1540014128876", false, "I2/5", "15400141288763"},
@@ -44,7 +45,8 @@ const DecodedSymbol kDecodedSymbols[] = {
      "010950110153000317250101"},
 };
 
-struct Decoded {
+struct Decoded
+{
     QString type;
     QString data;
 };
@@ -218,8 +220,7 @@ private slots:
         bare->input_mode = inputMode;
         const QByteArray data = content.toUtf8();
         QVERIFY(ZBarcode_Encode(bare, reinterpret_cast<const unsigned char *>(data.constData()),
-                                data.size())
-                < ZINT_ERROR);
+                                data.size()) < ZINT_ERROR);
         const int columns = bare->width;
         const int rows = bare->rows;
         const double moduleWidth = (image.width() - 10) / double(columns);

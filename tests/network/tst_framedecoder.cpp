@@ -65,7 +65,7 @@ class TestFrameDecoder : public QObject
 
     // A start order, an empty frame and a larger frame, back to back.
     const QList<QByteArray> m_bodies{QByteArray("\x30\x01", 2), QByteArray(),
-                                   QByteArray("\x40") + QByteArray(300, 'x')};
+                                     QByteArray("\x40") + QByteArray(300, 'x')};
     QByteArray stream() const
     {
         QByteArray s;
