@@ -7,6 +7,8 @@
 #include <QButtonGroup>
 #include <QSignalBlocker>
 
+#include <cmath>
+
 namespace {
 
 // Print direction codes, the same for the joined image and for each head.
@@ -179,10 +181,12 @@ bool PrintParameterWidget::loadParameters(const QByteArray &payload)
     for (QCheckBox *box : headCheckBoxes())
         box->setTristate(false);
 
-    ui->head1DoubleSpinBox->setValue(received.headOffset1);
-    ui->head2DoubleSpinBox->setValue(received.headOffset2);
-    ui->head3DoubleSpinBox->setValue(received.headOffset3);
-    ui->head4DoubleSpinBox->setValue(received.headOffset4);
+    // A spin box would show a NaN as its maximum; 0 mm is the neutral offset.
+    const auto offset = [](double mm) { return std::isnan(mm) ? 0.0 : mm; };
+    ui->head1DoubleSpinBox->setValue(offset(received.headOffset1));
+    ui->head2DoubleSpinBox->setValue(offset(received.headOffset2));
+    ui->head3DoubleSpinBox->setValue(offset(received.headOffset3));
+    ui->head4DoubleSpinBox->setValue(offset(received.headOffset4));
 
     checkInGroup(ui->entireDirectionGroup, entireDirectionButton(received.entireDirection));
 
