@@ -128,8 +128,9 @@ void PrintParameterWidget::showBlock()
         offset->setValue(headOffset(head));
     }
     checkInGroup(ui->entireDirectionGroup, entireDirectionButton(p.entireDirection));
-    ui->singleHead1RadioButton->setChecked(true);
-    showHeadDirection(1);
+    const int head = qMax(firstEnabledHead(), 1);
+    headRadioButtons()[head - 1]->setChecked(true);
+    showHeadDirection(head);
 
     const QSignalBlocker pprBlocker(ui->encoderPPRspinBox);
     ui->encoderPPRspinBox->setValue(p.encoderPpr);
@@ -198,7 +199,10 @@ bool PrintParameterWidget::loadParameters(const QByteArray &payload)
     ui->productionLineSpeedSpinBox->setValue(received.lineSpeed);
     ui->signalIntervalSpinBox->setValue(received.signalInterval);
 
-    ui->singleHead1RadioButton->click();
+    // Show the first enabled head's direction (head 1 with no head enabled),
+    // so that the direction buttons never edit a head whose radio button is
+    // hidden.
+    headRadioButtons()[qMax(firstEnabledHead(), 1) - 1]->click();
 
     takeShownValues();
     qCDebug(lcControl) << "parameters loaded:" << m_parameters.toBytes().toHex();
@@ -273,8 +277,24 @@ void PrintParameterWidget::headCheckBoxChanged(int head, int state)
     quint8 mask = quint8(m_parameters.headEnableMask);
     mask = enabled ? (mask | headBit(head)) : (mask & ~headBit(head));
     m_parameters.headEnableMask = qint8(mask);
-    headRadioButtons()[head - 1]->setVisible(enabled);
+    QRadioButton *radio = headRadioButtons()[head - 1];
+    radio->setVisible(enabled);
+    // The direction buttons edit the head of the checked radio button: move
+    // away from a head being switched off, to the first one still enabled.
+    if (!enabled && radio->isChecked() && firstEnabledHead() > 0)
+        headRadioButtons()[firstEnabledHead() - 1]->click();
     recomputeHeadRangeMask();
+}
+
+// The lowest head whose box is checked, 0 with none.
+int PrintParameterWidget::firstEnabledHead() const
+{
+    const auto boxes = headCheckBoxes();
+    for (int head = 1; head <= kHeadCount; ++head) {
+        if (boxes[head - 1]->checkState() == Qt::Checked)
+            return head;
+    }
+    return 0;
 }
 
 // Heads are used from head 1 up to the highest enabled one: 1, 3, 7 or 15.

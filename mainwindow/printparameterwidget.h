@@ -83,6 +83,7 @@ private:
 
     void headCheckBoxChanged(int head, int state);
     void recomputeHeadRangeMask();
+    int firstEnabledHead() const;
     void showHeadDirection(int head);
     void setSelectedHeadDirection(qint8 code);
 

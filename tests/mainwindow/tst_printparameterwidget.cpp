@@ -335,7 +335,9 @@ private slots:
             QVERIFY(!find<QCheckBox>(panel, QString("head%1CheckBox").arg(head))->isTristate());
         }
         QVERIFY(!find<QCheckBox>(panel, "spliceCheckBox")->isTristate());
-        QVERIFY(find<QRadioButton>(panel, "singleHead1RadioButton")->isChecked());
+        const int firstHead = p.headEnableMask & 1 ? 1 : p.headEnableMask & 2 ? 2 : 1;
+        QVERIFY(find<QRadioButton>(panel, QString("singleHead%1RadioButton").arg(firstHead))
+                    ->isChecked());
     }
 
     // Values a control cannot hold: the block takes what the control shows,
@@ -520,6 +522,38 @@ private slots:
                  headDirection(expected, head % 4 + 1) == code);
         radio->click();
         QVERIFY(find<QPushButton>(panel, clickedButton)->isChecked());
+    }
+
+    // The direction buttons edit a head whose radio button the operator sees:
+    // the first enabled head after a reply, and after switching a head off.
+    void directionButtonsFollowAnEnabledHead()
+    {
+        const PrintParameters reply = edited(distinctBlock(), [](auto &p) {
+            p.splice = false;
+            p.headEnableMask = 0b0110;
+        });
+        PrintParameterWidget panel;
+        QVERIFY(panel.loadParameters(reply.toBytes()));
+        QVERIFY(find<QRadioButton>(panel, "singleHead2RadioButton")->isChecked());
+        QVERIFY(find<QPushButton>(panel, "singleReverseBtn")->isChecked());
+        find<QPushButton>(panel, "singleInverseBtn")->click();
+        PrintParameters expected = reply;
+        expected.headDirection2 = 2;
+        expected.headRangeMask = 7; // up to head 3
+        QCOMPARE(panel.parameters().toBytes().toHex(), expected.toBytes().toHex());
+
+        find<QRadioButton>(panel, "singleHead3RadioButton")->click();
+        QVERIFY(find<QPushButton>(panel, "singleInverseBtn")->isChecked()); // head 3's own code 2
+        find<QCheckBox>(panel, "head3CheckBox")->click();
+        QVERIFY(find<QRadioButton>(panel, "singleHead2RadioButton")->isChecked());
+        find<QPushButton>(panel, "singleForwardBtn")->click();
+        QCOMPARE(int(panel.parameters().headDirection2), 0);
+        QCOMPARE(int(panel.parameters().headDirection3), 2);
+
+        // With every head off the last selection stays; nothing else changes.
+        find<QCheckBox>(panel, "head2CheckBox")->click();
+        QCOMPARE(int(panel.parameters().headEnableMask), 0);
+        QVERIFY(find<QRadioButton>(panel, "singleHead2RadioButton")->isChecked());
     }
 
     // A reply too short to hold a block changes nothing and says why.
