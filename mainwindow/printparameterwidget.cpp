@@ -11,12 +11,6 @@
 
 namespace {
 
-// Print direction codes, the same for the joined image and for each head.
-constexpr qint8 kForward = 0;
-constexpr qint8 kReverse = 1;
-constexpr qint8 kInverse = 2;
-constexpr qint8 kRevInv = 3;
-
 constexpr int kHeadCount = 4;
 
 quint8 headBit(int head)
@@ -308,46 +302,6 @@ void PrintParameterWidget::recomputeHeadRangeMask()
     }
 }
 
-void PrintParameterWidget::on_head1CheckBox_stateChanged(int state)
-{
-    headCheckBoxChanged(1, state);
-}
-
-void PrintParameterWidget::on_head2CheckBox_stateChanged(int state)
-{
-    headCheckBoxChanged(2, state);
-}
-
-void PrintParameterWidget::on_head3CheckBox_stateChanged(int state)
-{
-    headCheckBoxChanged(3, state);
-}
-
-void PrintParameterWidget::on_head4CheckBox_stateChanged(int state)
-{
-    headCheckBoxChanged(4, state);
-}
-
-void PrintParameterWidget::on_head1DoubleSpinBox_valueChanged(double value)
-{
-    m_parameters.headOffset1 = value;
-}
-
-void PrintParameterWidget::on_head2DoubleSpinBox_valueChanged(double value)
-{
-    m_parameters.headOffset2 = value;
-}
-
-void PrintParameterWidget::on_head3DoubleSpinBox_valueChanged(double value)
-{
-    m_parameters.headOffset3 = value;
-}
-
-void PrintParameterWidget::on_head4DoubleSpinBox_valueChanged(double value)
-{
-    m_parameters.headOffset4 = value;
-}
-
 // The direction buttons show the direction of the head whose radio button
 // is checked.
 void PrintParameterWidget::showHeadDirection(int head)
@@ -364,86 +318,6 @@ void PrintParameterWidget::setSelectedHeadDirection(qint8 code)
             return;
         }
     }
-}
-
-void PrintParameterWidget::on_singleHead1RadioButton_clicked()
-{
-    showHeadDirection(1);
-}
-
-void PrintParameterWidget::on_singleHead2RadioButton_clicked()
-{
-    showHeadDirection(2);
-}
-
-void PrintParameterWidget::on_singleHead3RadioButton_clicked()
-{
-    showHeadDirection(3);
-}
-
-void PrintParameterWidget::on_singleHead4RadioButton_clicked()
-{
-    showHeadDirection(4);
-}
-
-void PrintParameterWidget::on_entireForwardBtn_clicked()
-{
-    m_parameters.entireDirection = kForward;
-}
-
-void PrintParameterWidget::on_entireReverseBtn_clicked()
-{
-    m_parameters.entireDirection = kReverse;
-}
-
-void PrintParameterWidget::on_entireInverseBtn_clicked()
-{
-    m_parameters.entireDirection = kInverse;
-}
-
-void PrintParameterWidget::on_entireRevInvBtn_clicked()
-{
-    m_parameters.entireDirection = kRevInv;
-}
-
-void PrintParameterWidget::on_singleForwardBtn_clicked()
-{
-    setSelectedHeadDirection(kForward);
-}
-
-void PrintParameterWidget::on_singleReverseBtn_clicked()
-{
-    setSelectedHeadDirection(kReverse);
-}
-
-void PrintParameterWidget::on_singleInverseBtn_clicked()
-{
-    setSelectedHeadDirection(kInverse);
-}
-
-void PrintParameterWidget::on_singleRevInvBtn_clicked()
-{
-    setSelectedHeadDirection(kRevInv);
-}
-
-void PrintParameterWidget::on_productionLineSpeedSpinBox_valueChanged(int value)
-{
-    m_parameters.lineSpeed = value;
-}
-
-void PrintParameterWidget::on_encoderPPRspinBox_valueChanged(int value)
-{
-    m_parameters.encoderPpr = value;
-}
-
-void PrintParameterWidget::on_encoderDiameterSpinBox_valueChanged(int value)
-{
-    m_parameters.encoderDiameter = value;
-}
-
-void PrintParameterWidget::on_signalIntervalSpinBox_valueChanged(int value)
-{
-    m_parameters.signalInterval = value;
 }
 
 std::array<QCheckBox *, 4> PrintParameterWidget::headCheckBoxes() const
@@ -497,28 +371,14 @@ QAbstractButton *PrintParameterWidget::entireDirectionButton(qint8 code) const
 
 qint8 &PrintParameterWidget::headDirection(int head)
 {
-    switch (head) {
-    case 1:
-        return m_parameters.headDirection1;
-    case 2:
-        return m_parameters.headDirection2;
-    case 3:
-        return m_parameters.headDirection3;
-    default:
-        return m_parameters.headDirection4;
-    }
+    qint8 *fields[] = {&m_parameters.headDirection1, &m_parameters.headDirection2,
+                       &m_parameters.headDirection3, &m_parameters.headDirection4};
+    return *fields[head - 1];
 }
 
 double &PrintParameterWidget::headOffset(int head)
 {
-    switch (head) {
-    case 1:
-        return m_parameters.headOffset1;
-    case 2:
-        return m_parameters.headOffset2;
-    case 3:
-        return m_parameters.headOffset3;
-    default:
-        return m_parameters.headOffset4;
-    }
+    double *fields[] = {&m_parameters.headOffset1, &m_parameters.headOffset2,
+                        &m_parameters.headOffset3, &m_parameters.headOffset4};
+    return *fields[head - 1];
 }
