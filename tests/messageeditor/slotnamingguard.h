@@ -6,7 +6,9 @@
 
 // Collects Qt's complaint about a form slot whose name matches no signal
 // ("on_<object>_<signal>" with a wrong object or signal name): such a slot
-// is silently never called.  Tests check seen() stays empty.
+// is silently never called.  Tests check seen() stays empty.  Create it in
+// initTestCase(): QtTest installs its own handler when it starts running the
+// test object, and this one passes every message on to it.
 class slotNamingGuard
 {
 public:
