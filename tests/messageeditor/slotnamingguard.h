@@ -12,8 +12,8 @@
 class slotNamingGuard
 {
 public:
-    slotNamingGuard() { s_previous = qInstallMessageHandler(&slotNamingGuard::handle); }
-    ~slotNamingGuard() { qInstallMessageHandler(s_previous); }
+    slotNamingGuard() { previous() = qInstallMessageHandler(&slotNamingGuard::handle); }
+    ~slotNamingGuard() { qInstallMessageHandler(previous()); }
 
     static QStringList &seen()
     {
@@ -26,9 +26,13 @@ private:
     {
         if (message.contains(QLatin1String("QMetaObject::connectSlotsByName: No matching signal")))
             seen() << message;
-        if (s_previous)
-            s_previous(type, context, message);
+        if (previous())
+            previous()(type, context, message);
     }
 
-    static inline QtMessageHandler s_previous = nullptr;
+    static QtMessageHandler &previous()
+    {
+        static QtMessageHandler handler = nullptr;
+        return handler;
+    }
 };
