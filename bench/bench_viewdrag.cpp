@@ -55,8 +55,8 @@ bool writeMessage(const QString &path)
         case 0: {
             auto *text = new GraphicsTextItem;
             text->setPlainText(QString("Lot %1 line 3").arg(i));
-            text->setData(ItemData::Id, QString("Text%1").arg(i));
-            text->setData(ItemData::IsExtern, false);
+            text->setData(ItemData::kId, QString("Text%1").arg(i));
+            text->setData(ItemData::kIsExtern, false);
             item = text;
             break;
         }
@@ -82,8 +82,8 @@ bool writeMessage(const QString &path)
             auto *code = new BarcodeItem;
             code->setSymbology(i % 12 == 4 ? Zint::QZint::QrCode : Zint::QZint::Code128);
             code->setContent(QString("LOT-%1").arg(i));
-            code->setData(ItemData::Id, QString("Barcode%1").arg(i));
-            code->setData(ItemData::IsExtern, false);
+            code->setData(ItemData::kId, QString("Barcode%1").arg(i));
+            code->setData(ItemData::kIsExtern, false);
             item = code;
             break;
         }
