@@ -3,4 +3,7 @@
 
 #include <QLoggingCategory>
 
+// Debug lines of the message document (counters, external data, barcode
+// encoding); off by default.  QT_LOGGING_RULES="korvex.document.debug=true"
+// switches them on.
 Q_DECLARE_LOGGING_CATEGORY(lcDocument)

@@ -66,20 +66,20 @@ ExternDataManage::ExternDataManage(QObject *parent) : QObject(parent) {}
 
 void ExternDataManage::addExternItem(QGraphicsItem *item)
 {
-    item->setData(ItemData::IsExtern, true);
-    addColumn(item->data(ItemData::Id).toString());
+    item->setData(ItemData::kIsExtern, true);
+    addColumn(item->data(ItemData::kId).toString());
 }
 
 void ExternDataManage::removeExternItem(QGraphicsItem *item)
 {
-    item->setData(ItemData::IsExtern, false);
-    if (item->type() != ItemTypeCode::Text && item->type() != ItemTypeCode::Barcode)
+    item->setData(ItemData::kIsExtern, false);
+    if (item->type() != ItemTypeCode::kText && item->type() != ItemTypeCode::kBarcode)
         return;
-    const QString id = item->data(ItemData::Id).toString();
-    for (int i = 0; i < columns.size(); ++i) {
-        if (columns.at(i).id == id) {
-            columns.remove(i);
-            itemIds.removeAt(i);
+    const QString id = item->data(ItemData::kId).toString();
+    for (int i = 0; i < m_columns.size(); ++i) {
+        if (m_columns.at(i).id == id) {
+            m_columns.remove(i);
+            m_itemIds.removeAt(i);
             return;
         }
     }
@@ -87,13 +87,13 @@ void ExternDataManage::removeExternItem(QGraphicsItem *item)
 
 void ExternDataManage::addColumn(const QString &id)
 {
-    columns.append(Column{id, {}});
-    itemIds.append(id);
+    m_columns.append(Column{id, {}});
+    m_itemIds.append(id);
 }
 
 bool ExternDataManage::contains(const QString &id) const
 {
-    for (const Column &c : columns) {
+    for (const Column &c : m_columns) {
         if (c.id == id)
             return true;
     }
@@ -102,14 +102,14 @@ bool ExternDataManage::contains(const QString &id) const
 
 void ExternDataManage::clear()
 {
-    itemIds.clear();
-    columns.clear();
+    m_itemIds.clear();
+    m_columns.clear();
 }
 
 void ExternDataManage::appendRecord(const QStringList &fields)
 {
-    for (int i = 0; i < columns.size() && i < fields.size(); ++i)
-        columns[i].values.append(fields.at(i));
+    for (int i = 0; i < m_columns.size() && i < fields.size(); ++i)
+        m_columns[i].values.append(fields.at(i));
 }
 
 int ExternDataManage::loadDataFile(const QString &path)
@@ -117,7 +117,7 @@ int ExternDataManage::loadDataFile(const QString &path)
     const QFileInfo info(path);
     if (!info.exists())
         return FileNotFound;
-    for (Column &c : columns)
+    for (Column &c : m_columns)
         c.values.clear();
     // Message files come from other PCs and from coders, so the path may name
     // anything: a FIFO blocks open() until some writer appears, and a device
@@ -147,25 +147,25 @@ int ExternDataManage::loadDataFile(const QString &path)
     // (the file has no header).  Its fields are only counted, so its
     // encoding does not matter here.
     const QStringList first = splitRecord(QString::fromLatin1(records.value(0)));
-    if (first.size() != columns.size())
+    if (first.size() != m_columns.size())
         return ColumnMismatch;
 
     for (const QByteArray &line : records) {
         const QStringList fields = splitRecord(QString::fromUtf8(line));
         qCDebug(lcDocument) << "readed Stringlist:" << fields;
-        if (fields.size() >= columns.size())
+        if (fields.size() >= m_columns.size())
             appendRecord(fields);
     }
     qCDebug(lcDocument) << "size:" << records.size();
-    lines = records.size();
-    fileName = path;
+    m_lines = records.size();
+    m_fileName = path;
     return Loaded;
 }
 
 void ExternDataManage::dumpToLog() const
 {
-    if (columns.isEmpty())
-        qDebug() << "datamanage is empty!";
+    if (m_columns.isEmpty())
+        qCDebug(lcDocument) << "datamanage is empty!";
     else
-        qDebug() << "contain data:" << itemIds;
+        qCDebug(lcDocument) << "contain data:" << m_itemIds;
 }

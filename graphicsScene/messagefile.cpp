@@ -3,6 +3,7 @@
 
 #include "barcodeitem.h"
 #include "counterregistry.h"
+#include "documentlog.h"
 #include "graphicsimageitem.h"
 #include "graphicsscene.h"
 #include "graphicsserialnumberitem.h"
@@ -12,16 +13,22 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMap>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
 
-const QString BoxTitle = QStringLiteral("Qt Drawing");
+// The boxes' title; their texts are translatable in the context "MessageFile".
+QString boxTitle()
+{
+    return QCoreApplication::translate("MessageFile", "Qt Drawing");
+}
 
 // The item arrays of the document, in the order the reader creates them.
 struct RecordArray
@@ -29,14 +36,14 @@ struct RecordArray
     ItemType kind;
     const char *key;
 };
-const RecordArray recordArrays[] = {
+const RecordArray kRecordArrays[] = {
     {TypeText, "TextItemInfo"},       {TypeTime, "TimeItemInfo"}, {TypeSerialNumber, "CntItemInfo"},
     {TypeBarcode, "BarcodeItemInfo"}, {TypeImage, "ImgItemInfo"}, {TypeShiftCode, "ShiftItemInfo"},
 };
 
 const char *arrayKey(ItemType kind)
 {
-    for (const RecordArray &a : recordArrays) {
+    for (const RecordArray &a : kRecordArrays) {
         if (a.kind == kind)
             return a.key;
     }
@@ -47,18 +54,18 @@ const char *arrayKey(ItemType kind)
 bool saveItemRecord(QGraphicsItem *item, QJsonObject &record)
 {
     switch (item->type()) {
-    case ItemTypeCode::Time:
+    case ItemTypeCode::kTime:
         // A date/time item whose format was cleared prints nothing: not saved.
         if (static_cast<GraphicsTimeItem *>(item)->timeFormat().isEmpty())
             return false;
         return static_cast<GraphicsTextAbstract *>(item)->saveRecord(record);
-    case ItemTypeCode::Text:
-    case ItemTypeCode::SerialNumber:
-    case ItemTypeCode::ShiftCode:
+    case ItemTypeCode::kText:
+    case ItemTypeCode::kSerialNumber:
+    case ItemTypeCode::kShiftCode:
         return static_cast<GraphicsTextAbstract *>(item)->saveRecord(record);
-    case ItemTypeCode::Barcode:
+    case ItemTypeCode::kBarcode:
         return static_cast<BarcodeItem *>(item)->saveRecord(record);
-    case ItemTypeCode::Image:
+    case ItemTypeCode::kImage:
         return static_cast<GraphicsImageItem *>(item)->saveRecord(record);
     default:
         return false;
@@ -69,15 +76,15 @@ bool saveItemRecord(QGraphicsItem *item, QJsonObject &record)
 bool loadItemRecord(QGraphicsItem *item, const QJsonObject &record)
 {
     switch (item->type()) {
-    case ItemTypeCode::Text:
-    case ItemTypeCode::Time:
-    case ItemTypeCode::SerialNumber:
-    case ItemTypeCode::ShiftCode:
+    case ItemTypeCode::kText:
+    case ItemTypeCode::kTime:
+    case ItemTypeCode::kSerialNumber:
+    case ItemTypeCode::kShiftCode:
         return static_cast<GraphicsTextAbstract *>(item)->loadRecord(record);
     // The barcode item renders itself at the end of loading its record.
-    case ItemTypeCode::Barcode:
+    case ItemTypeCode::kBarcode:
         return static_cast<BarcodeItem *>(item)->loadRecord(record);
-    case ItemTypeCode::Image:
+    case ItemTypeCode::kImage:
         return static_cast<GraphicsImageItem *>(item)->loadRecord(record);
     default:
         return false;
@@ -92,12 +99,31 @@ void bindToRegistryCounter(GraphicsSerialNumberItem *item)
         item->setCounterNumber(1);
     const quint8 id = quint8(item->counterNumber());
     Counter *counter = findCounter(id);
-    qDebug() << "match :" << (counter ? "true" : "false");
+    qCDebug(lcDocument) << "match :" << (counter ? "true" : "false");
     if (!counter) {
         counter = CounterRegistry::add(id);
-        qDebug() << "counter add!";
+        qCDebug(lcDocument) << "counter add!";
     }
     item->bindCounter(counter);
+}
+
+// A save killed in the instant between QSaveFile linking its temporary
+// "<name>.XXXXXX" into the folder and renaming it over the message (power
+// cut, task manager) leaves that temporary behind; the next successful save
+// of the message removes it.
+void removeStaleTemporaries(const QString &path)
+{
+    const QFileInfo target(path);
+    const QString name = target.fileName();
+    static const QRegularExpression suffix(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
+    const QFileInfoList entries =
+        target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &entry : entries) {
+        const QString other = entry.fileName();
+        if (other.startsWith(name) && !entry.isSymLink() &&
+            suffix.match(other.mid(name.size())).hasMatch())
+            QFile::remove(entry.absoluteFilePath());
+    }
 }
 
 // Reads at most limit + 1 bytes in chunks, so that a small file takes a
@@ -120,13 +146,14 @@ void showDataFileResult(int result)
     QString text;
     switch (result) {
     case ExternDataManage::FileNotFound:
-        text = QStringLiteral("Can not find the extern data file!");
+        text = QCoreApplication::translate("MessageFile", "Can not find the extern data file!");
         break;
     case ExternDataManage::ColumnMismatch:
-        text = QStringLiteral("The columns in the file don't match the extern items you create!");
+        text = QCoreApplication::translate(
+            "MessageFile", "The columns in the file don't match the extern items you create!");
         break;
     case ExternDataManage::CannotOpen:
-        text = QStringLiteral("Unknown Error!");
+        text = QCoreApplication::translate("MessageFile", "Unknown Error!");
         break;
     case ExternDataManage::NotAFile:
         text = QCoreApplication::translate(
@@ -145,7 +172,7 @@ void showDataFileResult(int result)
     default:
         return;
     }
-    UserNotifier::information(nullptr, QStringLiteral("t"), text);
+    UserNotifier::information(nullptr, QCoreApplication::translate("MessageFile", "t"), text);
 }
 
 } // namespace
@@ -159,14 +186,14 @@ QJsonObject toDocument(GraphicsScene &scene)
     if (!m.isEmpty() && m.externMode() != 0) {
         QJsonObject sequence;
         for (int i = 0; i < m.columnCount(); ++i) {
-            qDebug() << "dataManage ID:" << m.idAt(i);
+            qCDebug(lcDocument) << "dataManage ID:" << m.idAt(i);
             sequence.insert(QStringLiteral("F%1").arg(i), m.idAt(i));
         }
         document.insert("ExternDataSequance", sequence);
     } else {
         m.setExternMode(0);
         for (QGraphicsItem *item : scene.items())
-            item->setData(ItemData::IsExtern, false);
+            item->setData(ItemData::kIsExtern, false);
         m.clear();
     }
 
@@ -191,8 +218,9 @@ bool save(GraphicsScene &scene, const QString &path, QWidget *parent)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         UserNotifier::warning(
-            parent, BoxTitle,
-            QStringLiteral("Cannot write file %1:\n%2.").arg(path, file.errorString()));
+            parent, boxTitle(),
+            QCoreApplication::translate("MessageFile", "Cannot write file %1:\n%2.")
+                .arg(path, file.errorString()));
         return false;
     }
     const QByteArray bytes = QJsonDocument(toDocument(scene)).toJson(QJsonDocument::Indented);
@@ -203,10 +231,12 @@ bool save(GraphicsScene &scene, const QString &path, QWidget *parent)
         file.cancelWriting();
     if (!file.commit()) {
         UserNotifier::warning(
-            parent, BoxTitle,
-            QStringLiteral("Cannot write file %1:\n%2.").arg(path, file.errorString()));
+            parent, boxTitle(),
+            QCoreApplication::translate("MessageFile", "Cannot write file %1:\n%2.")
+                .arg(path, file.errorString()));
         return false;
     }
+    removeStaleTemporaries(path);
     return true;
 }
 
@@ -225,7 +255,7 @@ bool writeItems(GraphicsScene &scene, QJsonObject &document)
         if (saveItemRecord(item, record))
             arrays[kind].append(record);
     }
-    for (const RecordArray &a : recordArrays) {
+    for (const RecordArray &a : kRecordArrays) {
         if (!arrays.value(a.kind).isEmpty())
             document.insert(a.key, arrays.value(a.kind));
     }
@@ -235,7 +265,7 @@ bool writeItems(GraphicsScene &scene, QJsonObject &document)
 void loadItems(GraphicsScene &scene, const QJsonObject &document)
 {
     scene.clear();
-    for (const RecordArray &a : recordArrays) {
+    for (const RecordArray &a : kRecordArrays) {
         const QJsonValue value = document.value(a.key);
         if (!value.isArray())
             continue;
@@ -247,7 +277,7 @@ void loadItems(GraphicsScene &scene, const QJsonObject &document)
                 delete item;
                 continue;
             }
-            if (item->type() == ItemTypeCode::SerialNumber)
+            if (item->type() == ItemTypeCode::kSerialNumber)
                 bindToRegistryCounter(static_cast<GraphicsSerialNumberItem *>(item));
             scene.addItem(item);
         }
@@ -274,7 +304,7 @@ void applyDocument(GraphicsScene &scene, const QJsonObject &root)
         m.clear();
         for (int i = 0; i < columns.size(); ++i)
             m.addColumn(columns.value(QStringLiteral("F%1").arg(i)).toString());
-        qDebug() << "from scene:" << m.externItemIds();
+        qCDebug(lcDocument) << "from scene:" << m.externItemIds();
     }
 
     if (info.isObject()) {
@@ -297,8 +327,10 @@ void applyDocument(GraphicsScene &scene, const QJsonObject &root)
 bool load(GraphicsScene &scene, const QString &path, QWidget *parent)
 {
     const auto refuse = [&](const QString &reason) {
-        UserNotifier::warning(parent, BoxTitle,
-                              QStringLiteral("Cannot read print file %1:\n%2.").arg(path, reason));
+        UserNotifier::warning(
+            parent, boxTitle(),
+            QCoreApplication::translate("MessageFile", "Cannot read print file %1:\n%2.")
+                .arg(path, reason));
         return false;
     };
     // Coders send message files too: a FIFO or a device under that name would
@@ -320,7 +352,9 @@ bool load(GraphicsScene &scene, const QString &path, QWidget *parent)
     const QJsonDocument document = QJsonDocument::fromJson(bytes);
     // A document that is not an object (an array, say) holds no message either.
     if (document.isNull() || document.isEmpty() || !document.isObject()) {
-        UserNotifier::warning(parent, BoxTitle, QStringLiteral("File %1 is empty.").arg(path));
+        UserNotifier::warning(
+            parent, boxTitle(),
+            QCoreApplication::translate("MessageFile", "File %1 is empty.").arg(path));
         return false;
     }
     applyDocument(scene, document.object());

@@ -25,11 +25,11 @@ class TestExternDataManage : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir dir;
+    QTemporaryDir m_dir;
 
     QString writeData(const QString &name, const QByteArray &bytes)
     {
-        const QString path = dir.filePath(name);
+        const QString path = m_dir.filePath(name);
         QFile f(path);
         if (f.open(QIODevice::WriteOnly))
             f.write(bytes);
@@ -112,12 +112,13 @@ private slots:
         QCOMPARE(m.loadDataFile(writeData("good.csv", "a,b\nc,d\n")), 1);
 
         // A missing file changes nothing.
-        QCOMPARE(m.loadDataFile(dir.filePath("missing.csv")), int(ExternDataManage::FileNotFound));
+        QCOMPARE(m.loadDataFile(m_dir.filePath("missing.csv")),
+                 int(ExternDataManage::FileNotFound));
         QCOMPARE(columnValues(m), (QList<QStringList>{{"a", "c"}, {"b", "d"}}));
         QCOMPARE(m.lineCount(), 2);
 
         // A file that exists but cannot be read: the old values are gone.
-        QCOMPARE(m.loadDataFile(dir.path()), int(ExternDataManage::CannotOpen));
+        QCOMPARE(m.loadDataFile(m_dir.path()), int(ExternDataManage::CannotOpen));
         QCOMPARE(columnValues(m), (QList<QStringList>{{}, {}}));
 
         QCOMPARE(m.loadDataFile(writeData("good.csv", "a,b\n")), 1);
@@ -146,7 +147,7 @@ private slots:
         QFETCH(int, result);
         QString path = kind;
         if (kind == "fifo") {
-            path = dir.filePath("fifo");
+            path = m_dir.filePath("fifo");
             QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         } else if (kind == "big") {
             // Sparse: the size is what counts, no disk is used.
@@ -169,7 +170,7 @@ private slots:
         }
         if (result != ExternDataManage::Loaded) {
             QCOMPARE(columnValues(m), (QList<QStringList>{{}, {}}));
-            QCOMPARE(m.dataFileName(), dir.filePath("good.csv"));
+            QCOMPARE(m.dataFileName(), m_dir.filePath("good.csv"));
         } else {
             QCOMPARE(m.columnAt(1).values, QStringList({"b", "z"}));
         }
@@ -178,28 +179,28 @@ private slots:
     void itemsBecomeColumnsInOrder()
     {
         GraphicsTextItem a, b;
-        a.setData(ItemData::Id, "Text0");
-        b.setData(ItemData::Id, "Text1");
+        a.setData(ItemData::kId, "Text0");
+        b.setData(ItemData::kId, "Text1");
         ExternDataManage m;
         m.addExternItem(&b);
         m.addExternItem(&a);
         QCOMPARE(m.externItemIds(), QStringList({"Text1", "Text0"}));
-        QVERIFY(a.data(ItemData::IsExtern).toBool());
+        QVERIFY(a.data(ItemData::kIsExtern).toBool());
         QVERIFY(!m.contains("text0"));
 
         // The column goes with its ID; the other column keeps its place.
         m.removeExternItem(&b);
-        QVERIFY(!b.data(ItemData::IsExtern).toBool());
+        QVERIFY(!b.data(ItemData::kIsExtern).toBool());
         QCOMPARE(m.columnCount(), 1);
         QCOMPARE(m.columnAt(0).id, QString("Text0"));
 
         // Only text and barcode items own a column; any other kind is only
         // flagged off.
         GraphicsTimeItem time;
-        time.setData(ItemData::Id, "Text0");
-        time.setData(ItemData::IsExtern, true);
+        time.setData(ItemData::kId, "Text0");
+        time.setData(ItemData::kIsExtern, true);
         m.removeExternItem(&time);
-        QVERIFY(!time.data(ItemData::IsExtern).toBool());
+        QVERIFY(!time.data(ItemData::kIsExtern).toBool());
         QCOMPARE(m.externItemIds(), QStringList{"Text0"});
     }
 };

@@ -76,8 +76,8 @@ class TestMessageFile : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir dir;
-    QString path(const QString &name) const { return dir.filePath(name); }
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
 
 private slots:
     void init() { CounterRegistry::resetForTests(); }
@@ -278,12 +278,12 @@ private slots:
     {
         GraphicsScene scene;
         GraphicsTextItem *item = addText(scene, "x", 0);
-        item->setData(ItemData::IsExtern, true);
+        item->setData(ItemData::kIsExtern, true);
         scene.externData().setExternMode(1);
         const QJsonObject doc = MessageFile::toDocument(scene);
         QCOMPARE(doc.value("ExternDataInfo").toObject(), parse(R"({"ExternMode":0})"));
         QVERIFY(!doc.contains("ExternDataSequance"));
-        QCOMPARE(item->data(ItemData::IsExtern).toBool(), false);
+        QCOMPARE(item->data(ItemData::kIsExtern).toBool(), false);
         QCOMPARE(scene.externData().externMode(), 0);
     }
 
@@ -512,14 +512,14 @@ private slots:
         QCOMPARE(boxes.boxes.first().title, QString("Qt Drawing"));
         QVERIFY(boxes.boxes.first().text.startsWith(QString("Cannot write file %1:\n").arg(file)));
         // No temporary file is left behind.
-        QCOMPARE(QDir(dir.path()).entryList({"keep.spr*"}, QDir::Files), QStringList{"keep.spr"});
+        QCOMPARE(QDir(m_dir.path()).entryList({"keep.spr*"}, QDir::Files), QStringList{"keep.spr"});
 
         // Opening fails outright when the path is a folder.
         boxes.boxes.clear();
-        QVERIFY(!MessageFile::save(scene, dir.path()));
+        QVERIFY(!MessageFile::save(scene, m_dir.path()));
         QCOMPARE(boxes.boxes.size(), 1);
         QVERIFY(boxes.boxes.first().text.startsWith(
-            QString("Cannot write file %1:\n").arg(dir.path())));
+            QString("Cannot write file %1:\n").arg(m_dir.path())));
     }
 };
 

@@ -24,6 +24,7 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <optional>
 
 namespace {
 
@@ -129,11 +130,8 @@ class TestMessageFile : public QObject
 {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        editorClock::install([] { return QDateTime(QDate(2024, 3, 15), QTime(9, 0)); });
-    }
-    void cleanup() { editorClock::install({}); }
+    void init() { m_clock.emplace(QDateTime(QDate(2024, 3, 15), QTime(9, 0))); }
+    void cleanup() { m_clock.reset(); }
     void sceneWidthIsTheRightEdge();
     void canvasWidthTable_data();
     void canvasWidthTable();
@@ -158,6 +156,9 @@ private slots:
     void hostileImagePathsWriteNothingElse_data();
     void hostileImagePathsWriteNothingElse();
     void messageFilesThatAreNoPlainFilesAreRefused();
+
+private:
+    std::optional<editorClock::Pin> m_clock;
 };
 
 void TestMessageFile::sceneWidthIsTheRightEdge()
