@@ -258,6 +258,7 @@ void MainWindow::placeItem(QGraphicsItem *item)
     ui->graphicsView->centerOn(edge, 0);
     m_scene->addAtRightEdge(item);
     itemSelected(item);
+    refreshTitle();
 }
 
 void MainWindow::itemSelected(QGraphicsItem *item)
@@ -301,6 +302,7 @@ void MainWindow::on_editPushButton_clicked()
         params.content = text.isEmpty() ? QStringLiteral("123") : text;
         m_items->qrCode()->setParams(params);
     }
+    refreshTitle();
 }
 
 void MainWindow::QRCodeSetDynamicStyle() {}
@@ -319,6 +321,7 @@ void MainWindow::discardItems(const QList<QGraphicsItem *> &items)
         m_scene->removeItem(item);
         delete item;
     }
+    refreshTitle();
 }
 
 void MainWindow::buttonGroupMenu()
