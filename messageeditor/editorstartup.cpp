@@ -2,6 +2,7 @@
 #include "editorstartup.h"
 
 #include "editormessagebox.h"
+#include "editorresources.h"
 #include "messageeditorlog.h"
 
 #include <QCoreApplication>
@@ -10,19 +11,13 @@
 #include <QTextStream>
 #include <QTranslator>
 
-// Q_INIT_RESOURCE must be used outside any namespace.
-static void registerResources()
-{
-    Q_INIT_RESOURCE(messageeditor);
-}
-
 namespace editorStartup {
 
 void initResources()
 {
     static bool done = false;
     if (!done) {
-        registerResources();
+        initEditorResources();
         done = true;
     }
 }

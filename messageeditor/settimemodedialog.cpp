@@ -98,12 +98,6 @@ QDateTime setTimeModeDialog::previewMoment()
 void setTimeModeDialog::setFormat(const QString &format)
 {
     m_format = format;
-    int quick = -1;
-    for (int i = 0; i < kQuickCount; ++i) {
-        if (format == QString::fromUtf8(kQuickFormats[i]))
-            quick = i;
-    }
-    ui->quickSettingCombo->setCurrentIndex(quick);
     showPreview();
 }
 
@@ -187,4 +181,11 @@ void setTimeModeDialog::compose()
 void setTimeModeDialog::showPreview()
 {
     ui->previewLabel->setText(previewMoment().toString(m_format));
+    // The quick setting row follows the format, blank when none holds it.
+    int quick = -1;
+    for (int i = 0; i < kQuickCount; ++i) {
+        if (m_format == QString::fromUtf8(kQuickFormats[i]))
+            quick = i;
+    }
+    ui->quickSettingCombo->setCurrentIndex(quick);
 }

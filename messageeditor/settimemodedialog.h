@@ -26,7 +26,7 @@ public:
 
     // The format chosen or composed so far.
     QString format() const { return m_format; }
-    // Starts from a format (the quick setting that holds it is selected).
+    // Starts from a format.
     void setFormat(const QString &format);
 
     // The moment every preview shows.
@@ -46,6 +46,7 @@ private slots:
 
 private:
     void compose();
+    // Shows the format at the preview moment and selects its quick row.
     void showPreview();
 
     std::unique_ptr<Ui::setTimeModeDialog> ui;

@@ -65,37 +65,38 @@ void TestEditorDialogs::formatFromParts_data()
     QTest::addColumn<QList<int>>("orders");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("preview");
+    QTest::addColumn<int>("quickRow"); // the quick setting it matches, or -1
 
     const QList<int> inOrder{1, 2, 3, 4, 5, 6};
     QTest::newRow("as it opens") << QList<int>{0, 0, 0, 0, 0, 0} << QList<int>{0, 0, 4, 0, 0, 0}
                                  << inOrder << "yyyy/MM/dd hh:mm:ss"
-                                 << "2016/07/01 08:30:00";
+                                 << "2016/07/01 08:30:00" << 17;
     // yy with "/", MM with "/", dd with "取消", the rest "取消".
     QTest::newRow("two-digit date")
         << QList<int>{1, 0, 0, 1, 1, 1} << QList<int>{0, 0, 6, 0, 0, 0} << inOrder << "yy/MM/dd"
-        << "16/07/01";
+        << "16/07/01" << 8;
     QTest::newRow("equal numbers keep year to second")
         << QList<int>{0, 0, 0, 0, 0, 0} << QList<int>{3, 3, 3, 1, 1, 1}
         << QList<int>{1, 1, 1, 1, 1, 1} << "yyyy年MM月dd日hh时mm分ss秒"
-        << "2016年07月01日08时30分00秒";
+        << "2016年07月01日08时30分00秒" << -1;
     QTest::newRow("time before date")
         << QList<int>{0, 0, 0, 0, 0, 0} << QList<int>{0, 0, 6, 0, 0, 2}
         << QList<int>{4, 5, 6, 1, 2, 3} << "hh:mm:ss yyyy/MM/dd"
-        << "08:30:00 2016/07/01";
+        << "08:30:00 2016/07/01" << -1;
     QTest::newRow("equal numbers among others")
         << QList<int>{0, 0, 0, 0, 0, 0} << QList<int>{1, 1, 5, 0, 0, 0}
         << QList<int>{2, 2, 2, 1, 1, 1} << "hh:mm:ssyyyy-MM-dd  "
-        << "08:30:002016-07-01  ";
+        << "08:30:002016-07-01  " << -1;
     QTest::newRow("spaces and dots") << QList<int>{0, 0, 0, 0, 0, 0} << QList<int>{2, 2, 5, 2, 2, 3}
                                      << inOrder << "yyyy.MM.dd  hh mm ss  "
-                                     << "2016.07.01  08 30 00  ";
+                                     << "2016.07.01  08 30 00  " << -1;
     // A part left out drops its suffix with it.
     QTest::newRow("year left out")
         << QList<int>{2, 0, 0, 1, 1, 1} << QList<int>{3, 3, 3, 1, 1, 1} << inOrder << "MM月dd日"
-        << "07月01日";
+        << "07月01日" << -1;
     QTest::newRow("everything left out")
         << QList<int>{2, 1, 1, 1, 1, 1} << QList<int>{0, 0, 0, 0, 0, 0} << inOrder << ""
-        << "";
+        << "" << -1;
 }
 
 void TestEditorDialogs::formatFromParts()
@@ -105,6 +106,7 @@ void TestEditorDialogs::formatFromParts()
     QFETCH(QList<int>, orders);
     QFETCH(QString, format);
     QFETCH(QString, preview);
+    QFETCH(int, quickRow);
 
     setTimeModeDialog dialog;
     for (int i = 0; i < 6; ++i) {
@@ -116,6 +118,7 @@ void TestEditorDialogs::formatFromParts()
     click(&dialog, "previewPushButton");
     QCOMPARE(dialog.format(), format);
     QCOMPARE(child<QLabel>(&dialog, "previewLabel")->text(), preview);
+    QCOMPARE(child<QComboBox>(&dialog, "quickSettingCombo")->currentIndex(), quickRow);
 }
 
 void TestEditorDialogs::quickSettings_data()
