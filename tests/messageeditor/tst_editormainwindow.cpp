@@ -1,0 +1,524 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "../common/filesizelimit.h"
+#include "boxrecorder.h"
+#include "currentitemeditor.h"
+#include "diagrambaritem.h"
+#include "diagramitemfactory.h"
+#include "diagramqrcodeitem.h"
+#include "diagramscene.h"
+#include "diagramtextitem.h"
+#include "diagramtimeitem.h"
+#include "editorclock.h"
+#include "editoritemtypes.h"
+#include "filecommands.h"
+#include "filedialogstub.h"
+#include "mainwindow.h"
+
+#include <QAction>
+#include <QGraphicsLineItem>
+#include <QGraphicsView>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+QList<int> guideLines(const diagramScene &scene)
+{
+    QList<int> ys;
+    const QList<QGraphicsItem *> all = scene.items();
+    for (const QGraphicsItem *item : all) {
+        if (auto *line = qgraphicsitem_cast<const QGraphicsLineItem *>(item))
+            ys << int(line->line().y1());
+    }
+    std::sort(ys.begin(), ys.end());
+    return ys;
+}
+
+QList<QGraphicsItem *> messageItems(const diagramScene &scene)
+{
+    QList<QGraphicsItem *> found;
+    const QList<QGraphicsItem *> all = scene.items(Qt::AscendingOrder);
+    for (QGraphicsItem *item : all) {
+        if (diagramType::isMessageItem(item->type()))
+            found << item;
+    }
+    return found;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// The bold italic model actions, by text.
+QStringList emphasised(const MainWindow &window)
+{
+    QStringList names;
+    for (const char *name : {"typeAAction", "typeBAction", "typeCAction", "typeDAction"}) {
+        const QAction *action = window.findChild<QAction *>(name);
+        const QFont font = action->font();
+        if (font.weight() == 75 && font.italic())
+            names << action->text();
+        else if (font.weight() != 50 || font.italic())
+            names << "odd:" + action->text();
+    }
+    return names;
+}
+
+} // namespace
+
+class TestEditorMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void startsInTypeA();
+    void modelSwitching_data();
+    void modelSwitching();
+    void toolButtonsAddItemsForTheModel_data();
+    void toolButtonsAddItemsForTheModel();
+    void editLineByKind_data();
+    void editLineByKind();
+    void selectionPullsItemsBackToZero();
+    void deleteItemsKeepsCurrentPointersValid();
+    void newKeepsGuidesAndModel();
+    void saveAsksOnceThenWritesSilently();
+    void failedSaveIsReportedAndChangesNothing();
+    void openReplacesTheMessage();
+    void failedOpenKeepsThePreviousMessage_data();
+    void failedOpenKeepsThePreviousMessage();
+    void deleteFile_data();
+    void deleteFile();
+    void unsavedChangesAskFirst_data();
+    void unsavedChangesAskFirst();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<boxRecorder> m_boxes;
+    std::unique_ptr<fileDialogStub> m_dialogs;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestEditorMainWindow::init()
+{
+    editorClock::install([] { return QDateTime(QDate(2024, 3, 15), QTime(8, 30)); });
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_boxes = std::make_unique<boxRecorder>();
+    m_dialogs = std::make_unique<fileDialogStub>();
+    m_window = std::make_unique<MainWindow>();
+}
+
+void TestEditorMainWindow::cleanup()
+{
+    m_window.reset();
+    m_dialogs.reset();
+    m_boxes.reset();
+    m_dir.reset();
+    editorClock::install({});
+}
+
+void TestEditorMainWindow::startsInTypeA()
+{
+    MainWindow &w = *m_window;
+    QCOMPARE(w.resolution(), 0);
+    QCOMPARE(w.scene()->sceneRect(), QRectF(0, 0, 80000, 144));
+    QCOMPARE(w.zoom(), 1.8);
+    QCOMPARE(guideLines(*w.scene()), (QList<int>{0, 144, 300}));
+    QCOMPARE(emphasised(w), QStringList{"Type A"});
+    QVERIFY(w.files()->isNew());
+    QVERIFY(!w.isWindowModified());
+    QVERIFY(w.windowTitle().contains("Untitled.spr"));
+    QVERIFY(w.findChild<QToolButton *>("cnt2ToolButton")->isHidden());
+    QVERIFY(w.findChild<QToolButton *>("fileToolButton")->isHidden());
+}
+
+void TestEditorMainWindow::modelSwitching_data()
+{
+    QTest::addColumn<QString>("models"); // the model actions chosen, in order
+    QTest::addColumn<int>("height");
+    QTest::addColumn<qreal>("zoom");
+    QTest::addColumn<QList<int>>("lines");
+
+    QTest::newRow("B") << "B" << 300 << 0.88 << QList<int>{0, 300};
+    QTest::newRow("C drops 144") << "C" << 600 << 0.47 << QList<int>{0, 300, 600};
+    QTest::newRow("D") << "D" << 1200 << 0.23 << QList<int>{0, 300, 600, 900, 1200};
+    QTest::newRow("C then A: earlier lines stay")
+        << "CA" << 144 << 1.8 << QList<int>{0, 144, 300, 600};
+    QTest::newRow("D then B") << "DB" << 300 << 0.88 << QList<int>{0, 300, 600, 900, 1200};
+    QTest::newRow("A twice: one 144 line") << "AA" << 144 << 1.8 << QList<int>{0, 144, 300};
+}
+
+void TestEditorMainWindow::modelSwitching()
+{
+    QFETCH(QString, models);
+    QFETCH(int, height);
+    QFETCH(qreal, zoom);
+    QFETCH(QList<int>, lines);
+
+    MainWindow &w = *m_window;
+    w.buttonItemsClicked(diagramItemFactory::Text);
+    QGraphicsItem *item = messageItems(*w.scene()).first();
+    item->setPos(40, 20);
+    for (QChar model : models)
+        w.findChild<QAction *>(QString("type%1Action").arg(model))->trigger();
+
+    QCOMPARE(w.resolution(), QString("ABCD").indexOf(models.back()));
+    QCOMPARE(w.scene()->sceneRect(), QRectF(0, 0, 80000, height));
+    QCOMPARE(w.zoom(), zoom);
+    QCOMPARE(guideLines(*w.scene()), lines);
+    QCOMPARE(emphasised(w), QStringList{"Type " + models.back()});
+    QCOMPARE(item->pos(), QPointF(40, 20)); // items are neither moved nor scaled
+    QCOMPARE(w.findChild<QGraphicsView *>("graphicsView")->dragMode(),
+             QGraphicsView::RubberBandDrag);
+}
+
+void TestEditorMainWindow::toolButtonsAddItemsForTheModel_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("settings");
+
+    QTest::newRow("text A") << "A" << 1 << int(diagramType::Text) << "70";
+    QTest::newRow("text C") << "C" << 1 << int(diagramType::Text) << "150";
+    QTest::newRow("unknown id: text") << "B" << 42 << int(diagramType::Text) << "150";
+    QTest::newRow("time A") << "A" << 4 << int(diagramType::Time) << "70";
+    QTest::newRow("barcode A") << "A" << 7 << int(diagramType::Bar) << "3x100";
+    QTest::newRow("barcode B") << "B" << 7 << int(diagramType::Bar) << "4x200";
+    QTest::newRow("QR A") << "A" << 6 << int(diagramType::QRCode) << "6";
+    QTest::newRow("QR D") << "D" << 6 << int(diagramType::QRCode) << "10";
+}
+
+void TestEditorMainWindow::toolButtonsAddItemsForTheModel()
+{
+    QFETCH(QString, model);
+    QFETCH(int, id);
+    QFETCH(int, type);
+    QFETCH(QString, settings);
+
+    MainWindow &w = *m_window;
+    w.findChild<QAction *>("type" + model + "Action")->trigger();
+    w.buttonItemsClicked(id);
+    w.buttonItemsClicked(id);
+    const QList<QGraphicsItem *> items = messageItems(*w.scene());
+    QCOMPARE(items.size(), 2);
+    QGraphicsItem *second = items.last();
+    QCOMPARE(second->type(), type);
+    // The second goes where the first ends.
+    const QRectF first = items.first()->sceneBoundingRect();
+    QCOMPARE(second->pos(), QPointF(int(first.x() + first.width()), 0));
+    QCOMPARE(w.items()->current(currentItemEditor::kindOf(type)), second);
+    QVERIFY(!second->isSelected());
+
+    QString shown;
+    if (auto *text = dynamic_cast<diagramTextBase *>(second))
+        shown = QString::number(text->itemFont().pixelSize());
+    else if (auto *bar = dynamic_cast<diagramBarItem *>(second))
+        shown = QString("%1x%2").arg(bar->moduleWidth()).arg(bar->barHeight());
+    else if (auto *qr = dynamic_cast<diagramQRCodeItem *>(second))
+        shown = QString::number(qr->params().scale);
+    QCOMPARE(shown, settings);
+}
+
+void TestEditorMainWindow::editLineByKind_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("editable");
+    QTest::addColumn<QString>("content");
+
+    QTest::newRow("text") << 1 << "Lot 42" << true << "Lot 42";
+    QTest::newRow("barcode") << 7 << "6901234567892" << true << "6901234567892";
+    QTest::newRow("empty barcode") << 7 << "" << true << "6901234567891";
+    QTest::newRow("QR") << 6 << "https://example.org" << true << "https://example.org";
+    QTest::newRow("empty QR") << 6 << "" << true << "123";
+    QTest::newRow("time") << 4 << "x" << false << QString();
+    QTest::newRow("counter") << 2 << "x" << false << QString();
+    QTest::newRow("image") << 5 << "x" << false << QString();
+}
+
+void TestEditorMainWindow::editLineByKind()
+{
+    QFETCH(int, id);
+    QFETCH(QString, typed);
+    QFETCH(bool, editable);
+    QFETCH(QString, content);
+
+    MainWindow &w = *m_window;
+    auto *line = w.findChild<QLineEdit *>("lineEdit");
+    auto *button = w.findChild<QPushButton *>("editPushButton");
+    w.buttonItemsClicked(id);
+    QCOMPARE(line->isEnabled(), editable);
+    QCOMPARE(button->isEnabled(), editable);
+    if (!editable)
+        return;
+    line->setText(typed);
+    button->click();
+    QGraphicsItem *item = messageItems(*w.scene()).first();
+    if (auto *text = dynamic_cast<diagramTextItem *>(item))
+        QCOMPARE(text->toPlainText(), content);
+    else if (auto *bar = dynamic_cast<diagramBarItem *>(item))
+        QCOMPARE(bar->content(), content);
+    else if (auto *qr = dynamic_cast<diagramQRCodeItem *>(item))
+        QCOMPARE(qr->params().content, content);
+    QCOMPARE(m_boxes->seen, QStringList());
+}
+
+void TestEditorMainWindow::selectionPullsItemsBackToZero()
+{
+    MainWindow &w = *m_window;
+    w.buttonItemsClicked(diagramItemFactory::Text);
+    QGraphicsItem *item = messageItems(*w.scene()).first();
+    item->setPos(-35, 12);
+    emit w.scene()->itemSelected(item);
+    QCOMPARE(item->pos(), QPointF(0, 12));
+}
+
+void TestEditorMainWindow::deleteItemsKeepsCurrentPointersValid()
+{
+    MainWindow &w = *m_window;
+    w.buttonItemsClicked(diagramItemFactory::QRCode);
+    w.buttonItemsClicked(diagramItemFactory::Text);
+    w.findChild<QToolButton *>("deleteToolButton")->click(); // nothing selected
+    QCOMPARE(messageItems(*w.scene()).size(), 2);
+
+    for (QGraphicsItem *item : messageItems(*w.scene()))
+        item->setSelected(true);
+    w.findChild<QToolButton *>("deleteToolButton")->click();
+    QCOMPARE(messageItems(*w.scene()), QList<QGraphicsItem *>());
+    QCOMPARE(guideLines(*w.scene()), (QList<int>{0, 144, 300}));
+    // The panels still send changes; they reach the stand-ins, not freed items.
+    w.items()->textXChange(30);
+    w.items()->QRCodeScaleChange(4);
+    QVERIFY(!w.items()->text()->scene());
+}
+
+void TestEditorMainWindow::newKeepsGuidesAndModel()
+{
+    MainWindow &w = *m_window;
+    w.scene600();
+    w.buttonItemsClicked(diagramItemFactory::Text);
+    m_boxes->answer = 1; // discard the changes
+    w.newActionSlot();
+    QCOMPARE(messageItems(*w.scene()), QList<QGraphicsItem *>());
+    QCOMPARE(w.resolution(), 2);
+    QCOMPARE(w.scene()->sceneRect(), QRectF(0, 0, 80000, 600));
+    QCOMPARE(guideLines(*w.scene()), (QList<int>{0, 300, 600}));
+    QVERIFY(w.files()->isNew());
+    QCOMPARE(w.files()->fileName(), QString("Spray/Untitled.spr"));
+}
+
+void TestEditorMainWindow::saveAsksOnceThenWritesSilently()
+{
+    MainWindow &w = *m_window;
+    w.buttonItemsClicked(diagramItemFactory::Text);
+    QVERIFY(w.isWindowModified());
+    const QString path = m_dir->filePath("label1"); // no extension is added
+    m_dialogs->saveName = path;
+    w.saveActionSlot();
+    QCOMPARE(m_dialogs->asked, QStringList{"save|保存文件|.|*.spr"});
+    QCOMPARE(w.files()->fileName(), path);
+    QVERIFY(!w.files()->isNew());
+    QVERIFY(!w.isWindowModified());
+    QVERIFY(w.windowTitle().startsWith("label1[*]"));
+    const QJsonObject saved = QJsonDocument::fromJson(readFile(path)).object();
+    QCOMPARE(saved.value("TextItemInfo").toArray().size(), 1);
+
+    messageItems(*w.scene()).first()->setPos(500, 0);
+    QCoreApplication::processEvents(); // the scene reports its change
+    QVERIFY(w.isWindowModified());
+    w.saveActionSlot();
+    QCOMPARE(m_dialogs->asked.size(), 1);
+    QCOMPARE(QJsonDocument::fromJson(readFile(path))["TextItemInfo"][0]["TextAtX"].toInt(), 500);
+    QVERIFY(!QFile::exists(path + ".spr"));
+    QCOMPARE(m_boxes->seen, QStringList());
+}
+
+void TestEditorMainWindow::failedSaveIsReportedAndChangesNothing()
+{
+    MainWindow &w = *m_window;
+    w.buttonItemsClicked(diagramItemFactory::Text);
+    m_dialogs->saveName = m_dir->filePath("no/such/folder/label.spr");
+    w.saveAsActionSlot();
+    QCOMPARE(m_boxes->seen.size(), 1);
+    QVERIFY(m_boxes->seen.first().startsWith("警告|文件保存失败"));
+    QVERIFY(w.files()->isNew());
+    QCOMPARE(w.files()->fileName(), QString("Spray/Untitled.spr"));
+    QVERIFY(w.isWindowModified());
+
+    // A save cut short (disk full) keeps the good file that was there.
+    const QString path = m_dir->filePath("good.spr");
+    m_dialogs->saveName = path;
+    w.saveAsActionSlot();
+    const QByteArray good = readFile(path);
+    for (int i = 0; i < 20; ++i)
+        w.buttonItemsClicked(diagramItemFactory::QRCode);
+    {
+        FileSizeLimit limit(good.size() + 16);
+        w.saveActionSlot();
+    }
+    QCOMPARE(readFile(path), good);
+    QCOMPARE(m_boxes->seen.size(), 2);
+    QVERIFY(w.isWindowModified());
+}
+
+void TestEditorMainWindow::openReplacesTheMessage()
+{
+    MainWindow &w = *m_window;
+    const QString path = m_dir->filePath("two.spr");
+    writeFile(path, R"({"SceneWidth": 6000,
+        "TextItemInfo": [{"TextAtX": 10, "TextAtY": 5, "TextContent": "opened"}],
+        "QrcodeItemInfo": [{"QRcodeAtX": 900, "QRcodeContent": "QR", "QRcodeScale": 4,
+                            "QRcodeVersion": 1, "QRcodeLevel": 1}]})");
+    w.buttonItemsClicked(diagramItemFactory::Bar);
+    m_boxes->answer = 1; // discard the unsaved barcode
+    m_dialogs->file = path;
+    w.openActionSlot();
+
+    QCOMPARE(m_dialogs->asked, QStringList{"open|打开文件|.|Spr Files(*.spr )"});
+    const QList<QGraphicsItem *> items = messageItems(*w.scene());
+    QCOMPARE(items.size(), 2);
+    QCOMPARE(static_cast<diagramTextItem *>(items.first())->content(), QString("opened"));
+    QCOMPARE(items.first()->pos(), QPointF(10, 5));
+    QCOMPARE(w.scene()->sceneRect(), QRectF(0, 0, 8000, 610));
+    QCOMPARE(w.files()->fileName(), path);
+    QVERIFY(!w.files()->isNew());
+    QVERIFY(!w.findChild<QLineEdit *>("lineEdit")->isEnabled());
+    QVERIFY(!w.findChild<QPushButton *>("editPushButton")->isEnabled());
+    QVERIFY(!w.isWindowModified());
+    QCOMPARE(w.resolution(), 0);
+}
+
+void TestEditorMainWindow::failedOpenKeepsThePreviousMessage_data()
+{
+    QTest::addColumn<QByteArray>("contents"); // "-" for no file
+    QTest::addColumn<QString>("report");
+
+    QTest::newRow("missing") << QByteArray("-") << "警告|无法打开文件：";
+    QTest::newRow("not JSON") << QByteArray("{\"SceneWidth\": 3")
+                              << "警告|文件不是有效的信息文件：";
+    QTest::newRow("JSON array") << QByteArray("[1, 2]") << "警告|文件不是有效的信息文件：";
+}
+
+void TestEditorMainWindow::failedOpenKeepsThePreviousMessage()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, report);
+
+    MainWindow &w = *m_window;
+    const QString previous = m_dir->filePath("previous.spr");
+    w.buttonItemsClicked(diagramItemFactory::Text);
+    m_dialogs->saveName = previous;
+    w.saveAsActionSlot();
+    const QByteArray saved = readFile(previous);
+
+    const QString broken = m_dir->filePath("broken.spr");
+    if (contents != "-")
+        writeFile(broken, contents);
+    m_dialogs->file = broken;
+    w.openActionSlot();
+    QCOMPARE(m_boxes->seen, QStringList{report + broken + "|确认"});
+    QCOMPARE(messageItems(*w.scene()).size(), 1);
+    QCOMPARE(w.files()->fileName(), previous);
+    QCOMPARE(w.scene()->sceneRect(), QRectF(0, 0, 80000, 144));
+    // The next save goes to the previous file, not over the broken one.
+    w.saveActionSlot();
+    QCOMPARE(readFile(previous), saved);
+    QCOMPARE(readFile(broken), contents == "-" ? QByteArray("<none>") : contents);
+}
+
+void TestEditorMainWindow::deleteFile_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<int>("boxes");
+
+    QTest::newRow("removed, nothing asked") << true << 0;
+    QTest::newRow("cannot be removed: reported") << false << 1;
+}
+
+void TestEditorMainWindow::deleteFile()
+{
+    QFETCH(bool, exists);
+    QFETCH(int, boxes);
+
+    MainWindow &w = *m_window;
+    w.buttonItemsClicked(diagramItemFactory::Text); // unsaved: still not asked
+    const QString path = m_dir->filePath("old.spr");
+    if (exists)
+        writeFile(path, "{}");
+    m_dialogs->file = path;
+    w.deleteActionSlot();
+    QCOMPARE(m_dialogs->asked, QStringList{"open|删除文件|.|Spr Files(*.spr )"});
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(m_boxes->seen.size(), boxes);
+    if (boxes)
+        QVERIFY(m_boxes->seen.first().startsWith("警告|无法删除文件：" + path));
+    QCOMPARE(messageItems(*w.scene()).size(), 1);
+}
+
+void TestEditorMainWindow::unsavedChangesAskFirst_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("answer"); // 0 save, 1 discard, 2 go back
+    QTest::addColumn<bool>("carriedOn");
+
+    for (const char *command : {"new", "open", "exit"}) {
+        QTest::addRow("%s, save", command) << command << 0 << true;
+        QTest::addRow("%s, discard", command) << command << 1 << true;
+        QTest::addRow("%s, go back", command) << command << 2 << false;
+    }
+}
+
+void TestEditorMainWindow::unsavedChangesAskFirst()
+{
+    QFETCH(QString, command);
+    QFETCH(int, answer);
+    QFETCH(bool, carriedOn);
+
+    MainWindow &w = *m_window;
+    w.show();
+    const QString other = m_dir->filePath("other.spr");
+    writeFile(other, R"({"SceneWidth": 0})");
+    const QString saved = m_dir->filePath("saved.spr");
+    m_dialogs->file = other;
+    m_dialogs->saveName = saved;
+
+    // Without changes nothing is asked.
+    w.newActionSlot();
+    QCOMPARE(m_boxes->seen, QStringList());
+
+    w.buttonItemsClicked(diagramItemFactory::Text);
+    m_boxes->answer = answer;
+    if (command == "new")
+        w.newActionSlot();
+    else if (command == "open")
+        w.openActionSlot();
+    else
+        w.exitActionSlot();
+
+    QCOMPARE(
+        m_boxes->seen,
+        QStringList{"编辑软件|Spray/Untitled.spr 有未保存的修改，是否保存？|保存/不保存/取消"});
+    QCOMPARE(QFile::exists(saved), answer == 0);
+    QCOMPARE(messageItems(*w.scene()).isEmpty(), carriedOn && command != "exit");
+    QCOMPARE(w.isVisible(), !(carriedOn && command == "exit"));
+}
+
+QTEST_MAIN(TestEditorMainWindow)
+#include "tst_editormainwindow.moc"
