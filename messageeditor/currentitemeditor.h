@@ -5,7 +5,7 @@
 #include <QObject>
 #include <memory>
 
-class QGraphicsItem;
+#include <QGraphicsItem>
 class QWidget;
 class diagramBarItem;
 class diagramCnt2Item;

@@ -7,10 +7,12 @@
 #include "diagramqrcodeitem.h"
 #include "diagramscene.h"
 #include "diagramtextitem.h"
-#include "editordialogrunner.h"
 #include "editoritemtypes.h"
 #include "filecommands.h"
 #include "messageeditorlog.h"
+#include "qrcodedynamicstyledialog.h"
+#include "qrcodesetting.h"
+#include "settingpanels.h"
 #include "ui_mainwindow.h"
 #include "windowchrome.h"
 
@@ -44,29 +46,6 @@ const printerModel &model(int index)
         {"23%", {0, 300, 600, 900, 1200}},
     };
     return models[index];
-}
-
-// The stack's page of each kind code (codes 0 and 2 to 7).
-int pageOf(int kind)
-{
-    switch (kind) {
-    case currentItemEditor::Text:
-        return 0;
-    case currentItemEditor::Bar:
-        return 1;
-    case currentItemEditor::Cnt:
-        return 2;
-    case currentItemEditor::Cnt2:
-        return 3;
-    case currentItemEditor::Image:
-        return 4;
-    case currentItemEditor::QRCode:
-        return 5;
-    case currentItemEditor::Time:
-        return 6;
-    default:
-        return -1;
-    }
 }
 
 bool editsContent(int kind)
@@ -152,8 +131,9 @@ void MainWindow::connectCommands()
 
 void MainWindow::connectPanels()
 {
-    for (int page = 0; page < 7; ++page)
-        ui->stackedWidget->addWidget(new QWidget);
+    m_panels = new settingPanels(ui->stackedWidget, m_items);
+    connect(m_panels->qrCode(), &QRCodeSetting::QRCodeDynamicStyle, this,
+            &MainWindow::QRCodeSetDynamicStyle);
 }
 
 qreal MainWindow::zoom() const
@@ -276,10 +256,8 @@ void MainWindow::itemSelected(QGraphicsItem *item)
 
 void MainWindow::showKind(int kind)
 {
-    const int page = pageOf(kind);
-    if (page < 0)
+    if (!m_panels->show(kind))
         return;
-    ui->stackedWidget->setCurrentIndex(page);
     if (kind == currentItemEditor::Text)
         ui->lineEdit->setText(m_items->text()->content());
     else if (kind == currentItemEditor::Bar)
@@ -305,7 +283,21 @@ void MainWindow::on_editPushButton_clicked()
     refreshTitle();
 }
 
-void MainWindow::QRCodeSetDynamicStyle() {}
+void MainWindow::QRCodeSetDynamicStyle()
+{
+    const std::optional<qrDynamicContent> composed = QRCodeDynamicStyleDialog::ask(this);
+    if (!composed)
+        return;
+    diagramQRCodeItem *item = m_items->qrCode();
+    qrCodeParams params = item->params();
+    composed->applyTo(params); // sets the insert-variable flag with a counter or time
+    ui->lineEdit->setText(composed->itemContent());
+    params.content = ui->lineEdit->text();
+    item->setParams(params);
+    m_kind = currentItemEditor::QRCode;
+    showKind(m_kind);
+    refreshTitle();
+}
 
 void MainWindow::on_deleteToolButton_clicked()
 {

@@ -13,6 +13,7 @@ class QGraphicsLineItem;
 class currentItemEditor;
 class diagramScene;
 class fileCommands;
+class settingPanels;
 
 namespace Ui {
 class MainWindow;
@@ -90,6 +91,7 @@ private:
     diagramScene *m_scene;
     currentItemEditor *m_items;
     fileCommands *m_files;
+    settingPanels *m_panels = nullptr;
     QButtonGroup *m_buttons;
     QAction *m_modelActions[4];
     QMap<int, QGraphicsLineItem *> m_guideLines; // by y, in the scene for good

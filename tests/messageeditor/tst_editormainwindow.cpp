@@ -3,6 +3,8 @@
 #include "boxrecorder.h"
 #include "currentitemeditor.h"
 #include "diagrambaritem.h"
+#include "diagramcntitem.h"
+#include "diagramimageitem.h"
 #include "diagramitemfactory.h"
 #include "diagramqrcodeitem.h"
 #include "diagramscene.h"
@@ -13,14 +15,18 @@
 #include "filecommands.h"
 #include "filedialogstub.h"
 #include "mainwindow.h"
+#include "qrcodedynamicstyledialog.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QGraphicsLineItem>
 #include <QGraphicsView>
+#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -107,6 +113,12 @@ private slots:
     void deleteFile();
     void unsavedChangesAskFirst_data();
     void unsavedChangesAskFirst();
+    void panelControlsChangeTheCurrentItem_data();
+    void panelControlsChangeTheCurrentItem();
+    void selectingShowsTheItemInItsPanel();
+    void imageFileChosenThroughThePanel();
+    void dynamicQRContent_data();
+    void dynamicQRContent();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -518,6 +530,194 @@ void TestEditorMainWindow::unsavedChangesAskFirst()
     QCOMPARE(QFile::exists(saved), answer == 0);
     QCOMPARE(messageItems(*w.scene()).isEmpty(), carriedOn && command != "exit");
     QCOMPARE(w.isVisible(), !(carriedOn && command == "exit"));
+}
+
+// What the current item of a kind shows for one property.
+QString describeProperty(currentItemEditor &items, const QString &name)
+{
+    if (name == "x")
+        return QString::number(items.text()->x());
+    if (name == "text family")
+        return items.text()->itemFont().family();
+    if (name == "text size")
+        return QString::number(items.text()->itemFont().pixelSize());
+    if (name == "counter")
+        return items.cnt()->toPlainText() + " #" + QString::number(items.cnt()->counterNumber());
+    if (name == "barcode")
+        return QString("%1 %2x%3")
+            .arg(items.bar()->symbology())
+            .arg(items.bar()->pixmap().width())
+            .arg(items.bar()->pixmap().height());
+    if (name == "QR") {
+        const qrCodeParams p = items.qrCode()->params();
+        return QString("L%1 s%2 v%3 r%4")
+            .arg(p.level)
+            .arg(p.scale)
+            .arg(p.version)
+            .arg(items.qrCode()->rotation());
+    }
+    if (name == "time")
+        return QString("%1 %2").arg(items.time()->itemFont().pixelSize()).arg(items.time()->y());
+    if (name == "image")
+        return QString("%1x%2")
+            .arg(items.image()->pixmap().width())
+            .arg(items.image()->pixmap().height());
+    return "?";
+}
+
+void TestEditorMainWindow::panelControlsChangeTheCurrentItem_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("text x") << 1 << "textXSpin" << 250 << "x"
+                            << "250";
+    QTest::newRow("text font") << 1 << "textFontCombo" << 4 << "text family"
+                               << "Arial";
+    QTest::newRow("text size") << 1 << "textSizeSpin" << 99 << "text size"
+                               << "99";
+    QTest::newRow("counter digits") << 2 << "cntModeCombo" << 2 << "counter"
+                                    << "000 #0";
+    QTest::newRow("counter number") << 2 << "cntNameCombo" << 1 << "counter"
+                                    << "000000 #1";
+    QTest::newRow("barcode height") << 7 << "barHeightSpin" << 150 << "barcode"
+                                    << "0 339x150";
+    QTest::newRow("QR scale") << 6 << "spinBox_QRCodeItemScale" << 4 << "QR"
+                              << "L2 s4 v1 r0";
+    QTest::newRow("QR level") << 6 << "comboBox_QRCodeItemLevel" << 3 << "QR"
+                              << "L3 s6 v1 r0";
+    QTest::newRow("QR side") << 6 << "comboBox_QRCodeItemVersion" << 2 << "QR"
+                             << "L2 s6 v3 r0";
+    QTest::newRow("QR rotation") << 6 << "spinBox_QRCodeItemRotate" << 90 << "QR"
+                                 << "L2 s6 v1 r90";
+    QTest::newRow("time size") << 4 << "timeSizeSpin" << 60 << "time"
+                               << "60 0";
+    QTest::newRow("time y") << 4 << "timeYSpin" << -40 << "time"
+                            << "70 -40";
+    QTest::newRow("image width") << 5 << "imageWidthSpin" << 200 << "image"
+                                 << "200x120";
+}
+
+void TestEditorMainWindow::panelControlsChangeTheCurrentItem()
+{
+    QFETCH(int, id);
+    QFETCH(QString, control);
+    QFETCH(int, value);
+    QFETCH(QString, property);
+    QFETCH(QString, expected);
+
+    MainWindow &w = *m_window; // Type A: small text, barcodes and QR codes
+    w.buttonItemsClicked(id);
+    QWidget *widget = w.findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QVERIFY(widget->isVisibleTo(w.findChild<QStackedWidget *>("stackedWidget")));
+    if (auto *spin = qobject_cast<QSpinBox *>(widget))
+        spin->setValue(value);
+    else if (auto *combo = qobject_cast<QComboBox *>(widget))
+        combo->setCurrentIndex(value);
+    QCOMPARE(describeProperty(*w.items(), property), expected);
+    QCOMPARE(m_boxes->seen, QStringList());
+}
+
+void TestEditorMainWindow::selectingShowsTheItemInItsPanel()
+{
+    MainWindow &w = *m_window;
+    w.buttonItemsClicked(diagramItemFactory::Text);
+    w.buttonItemsClicked(diagramItemFactory::Text);
+    QList<QGraphicsItem *> texts = messageItems(*w.scene());
+    texts.first()->setPos(123, 45);
+    emit w.scene()->itemSelected(texts.first());
+    const qreal otherX = texts.last()->x();
+    auto *x = w.findChild<QSpinBox *>("textXSpin");
+    QCOMPARE(x->value(), 123);
+    QCOMPARE(w.findChild<QSpinBox *>("textYSpin")->value(), 45);
+    QCOMPARE(w.findChild<QLineEdit *>("lineEdit")->text(), QString("Input text"));
+    // Showing never moved the other text item, and edits go to this one.
+    x->setValue(130);
+    QCOMPARE(texts.first()->x(), 130.0);
+    QCOMPARE(texts.last()->x(), otherX);
+}
+
+void TestEditorMainWindow::imageFileChosenThroughThePanel()
+{
+    MainWindow &w = *m_window;
+    const QString path = m_dir->filePath("logo.bmp");
+    QImage picture(64, 32, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QVERIFY(picture.save(path));
+    w.buttonItemsClicked(diagramItemFactory::Image);
+    m_dialogs->file = path;
+    w.findChild<QPushButton *>("imageSelectPush")->click();
+    QCOMPARE(m_dialogs->asked, QStringList{"open|打开图片|.|Image Files(*.jpg *.bmp)"});
+    QCOMPARE(w.items()->image()->path(), path);
+    QCOMPARE(w.findChild<QSpinBox *>("imageWidthSpin")->value(), 64);
+    QCOMPARE(w.findChild<QSpinBox *>("imageHeightSpin")->value(), 32);
+
+    m_dialogs->file.clear(); // a cancelled dialog changes nothing
+    w.findChild<QPushButton *>("imageSelectPush")->click();
+    QCOMPARE(w.items()->image()->path(), path);
+}
+
+void TestEditorMainWindow::dynamicQRContent_data()
+{
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<int>("counterMode");
+    QTest::addColumn<QString>("timeFormat");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("insVariable");
+
+    QTest::newRow("counter") << "LOT000" << 3 << QString() << "LOT000" << true;
+    QTest::newRow("time") << "yyyy/MM/dd" << 0 << "yyyy/MM/dd"
+                          << "yyyy/MM/dd" << true;
+    QTest::newRow("nothing inserted") << "PLAIN" << 0 << QString() << "PLAIN" << false;
+    QTest::newRow("empty content") << QString() << 0 << QString() << "DORVIKA" << false;
+}
+
+void TestEditorMainWindow::dynamicQRContent()
+{
+    QFETCH(QString, content);
+    QFETCH(int, counterMode);
+    QFETCH(QString, timeFormat);
+    QFETCH(QString, shown);
+    QFETCH(bool, insVariable);
+
+    MainWindow &w = *m_window;
+    w.buttonItemsClicked(diagramItemFactory::QRCode);
+    qrDynamicContent composed;
+    composed.content = content;
+    composed.counterMode = counterMode;
+    composed.counterPosition = counterMode ? 3 : 0;
+    composed.insertCounter = counterMode != 0;
+    composed.timeFormat = timeFormat;
+    composed.insertTime = !timeFormat.isEmpty();
+    QRCodeDynamicStyleDialog::installAsker([&](QWidget *) { return composed; });
+    w.findChild<QPushButton *>("pushButton_QRCodeItemDyna")->click();
+    QRCodeDynamicStyleDialog::installAsker({});
+
+    const qrCodeParams p = w.items()->qrCode()->params();
+    QCOMPARE(p.content, shown);
+    QCOMPARE(w.findChild<QLineEdit *>("lineEdit")->text(), shown);
+    QCOMPARE(p.insVariable, insVariable);
+
+    // The dynamic fields survive a save and an open.
+    const QString path = m_dir->filePath("dynamic.spr");
+    m_dialogs->saveName = path;
+    w.saveActionSlot();
+    m_dialogs->file = path;
+    w.openActionSlot();
+    QCOMPARE(messageItems(*w.scene()).size(), 1);
+    const qrCodeParams reopened =
+        static_cast<diagramQRCodeItem *>(messageItems(*w.scene()).first())->params();
+    QCOMPARE(
+        QString("%1 %2 %3 %4")
+            .arg(reopened.insertCnt)
+            .arg(reopened.cntMode)
+            .arg(reopened.insertTime)
+            .arg(reopened.timeFormat),
+        QString("%1 %2 %3 %4").arg(p.insertCnt).arg(p.cntMode).arg(p.insertTime).arg(p.timeFormat));
 }
 
 QTEST_MAIN(TestEditorMainWindow)
