@@ -3,9 +3,10 @@
 
 #include <QtGlobal>
 
-// Q_INIT_RESOURCE must be used outside any namespace; the name is the base
-// name of the generated .qrc (see messageeditor/CMakeLists.txt).
+// Q_INIT_RESOURCE must be used outside any namespace; the names are the base
+// names of the two .qrc files of messageeditor/CMakeLists.txt.
 void initEditorResources()
 {
     Q_INIT_RESOURCE(messageeditor_translations);
+    Q_INIT_RESOURCE(messageeditor);
 }

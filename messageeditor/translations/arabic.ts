@@ -163,6 +163,32 @@
         <source>Image Files(*.jpg *.bmp)</source>
         <translation>ملفات الصور (*.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>تعذّر فتح الملف: %1</translation>
+    </message>
+    <message>
+        <source>文件不是有效的信息文件：%1</source>
+        <translation>الملف ليس ملف رسالة صالحًا: %1</translation>
+    </message>
+    <message>
+        <source>无法删除文件：%1
+%2</source>
+        <translation>تعذّر حذف الملف: %1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 有未保存的修改，是否保存？</source>
+        <translation>يحتوي %1 على تغييرات غير محفوظة. هل تريد حفظها؟</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>عدم الحفظ</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -147,6 +147,32 @@
         <source>Image Files(*.jpg *.bmp)</source>
         <translation>图片文件(*.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>无法打开文件：%1</translation>
+    </message>
+    <message>
+        <source>文件不是有效的信息文件：%1</source>
+        <translation>文件不是有效的信息文件：%1</translation>
+    </message>
+    <message>
+        <source>无法删除文件：%1
+%2</source>
+        <translation>无法删除文件：%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 有未保存的修改，是否保存？</source>
+        <translation>%1 有未保存的修改，是否保存？</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>不保存</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -147,6 +147,32 @@
         <source>Image Files(*.jpg *.bmp)</source>
         <translation>Image Files(*.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>Could not open the file: %1</translation>
+    </message>
+    <message>
+        <source>文件不是有效的信息文件：%1</source>
+        <translation>The file is not a valid message file: %1</translation>
+    </message>
+    <message>
+        <source>无法删除文件：%1
+%2</source>
+        <translation>Could not delete the file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 有未保存的修改，是否保存？</source>
+        <translation>%1 has unsaved changes. Save them?</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Don't save</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

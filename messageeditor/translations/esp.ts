@@ -147,6 +147,32 @@
         <source>Image Files(*.jpg *.bmp)</source>
         <translation>Archivos de imagen (*.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>No se pudo abrir el archivo: %1</translation>
+    </message>
+    <message>
+        <source>文件不是有效的信息文件：%1</source>
+        <translation>El archivo no es un archivo de mensaje válido: %1</translation>
+    </message>
+    <message>
+        <source>无法删除文件：%1
+%2</source>
+        <translation>No se pudo eliminar el archivo: %1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 有未保存的修改，是否保存？</source>
+        <translation>%1 tiene cambios sin guardar. ¿Desea guardarlos?</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>No guardar</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -147,6 +147,32 @@
         <source>Image Files(*.jpg *.bmp)</source>
         <translation>File immagine (*.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>Impossibile aprire il file: %1</translation>
+    </message>
+    <message>
+        <source>文件不是有效的信息文件：%1</source>
+        <translation>Il file non è un file di messaggio valido: %1</translation>
+    </message>
+    <message>
+        <source>无法删除文件：%1
+%2</source>
+        <translation>Impossibile eliminare il file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 有未保存的修改，是否保存？</source>
+        <translation>%1 contiene modifiche non salvate. Salvarle?</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Non salvare</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -147,6 +147,32 @@
         <source>Image Files(*.jpg *.bmp)</source>
         <translation>이미지 파일 (*.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>파일을 열 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>文件不是有效的信息文件：%1</source>
+        <translation>올바른 메시지 파일이 아닙니다: %1</translation>
+    </message>
+    <message>
+        <source>无法删除文件：%1
+%2</source>
+        <translation>파일을 삭제할 수 없습니다: %1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 有未保存的修改，是否保存？</source>
+        <translation>%1에 저장하지 않은 변경 사항이 있습니다. 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>저장 안 함</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

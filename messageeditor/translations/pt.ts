@@ -147,6 +147,32 @@
         <source>Image Files(*.jpg *.bmp)</source>
         <translation>Arquivos de imagem (*.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>Não foi possível abrir o arquivo: %1</translation>
+    </message>
+    <message>
+        <source>文件不是有效的信息文件：%1</source>
+        <translation>O arquivo não é um arquivo de mensagem válido: %1</translation>
+    </message>
+    <message>
+        <source>无法删除文件：%1
+%2</source>
+        <translation>Não foi possível excluir o arquivo: %1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 有未保存的修改，是否保存？</source>
+        <translation>%1 tem alterações não salvas. Deseja salvá-las?</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Não salvar</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

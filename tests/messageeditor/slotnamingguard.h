@@ -6,12 +6,14 @@
 
 // Collects Qt's complaint about a form slot whose name matches no signal
 // ("on_<object>_<signal>" with a wrong object or signal name): such a slot
-// is silently never called.  Tests check seen() stays empty.
+// is silently never called.  Tests check seen() stays empty.  Create it in
+// initTestCase(): QtTest installs its own handler when it starts running the
+// test object, and this one passes every message on to it.
 class slotNamingGuard
 {
 public:
-    slotNamingGuard() { s_previous = qInstallMessageHandler(&slotNamingGuard::handle); }
-    ~slotNamingGuard() { qInstallMessageHandler(s_previous); }
+    slotNamingGuard() { previous() = qInstallMessageHandler(&slotNamingGuard::handle); }
+    ~slotNamingGuard() { qInstallMessageHandler(previous()); }
 
     static QStringList &seen()
     {
@@ -24,9 +26,13 @@ private:
     {
         if (message.contains(QLatin1String("QMetaObject::connectSlotsByName: No matching signal")))
             seen() << message;
-        if (s_previous)
-            s_previous(type, context, message);
+        if (previous())
+            previous()(type, context, message);
     }
 
-    static inline QtMessageHandler s_previous = nullptr;
+    static QtMessageHandler &previous()
+    {
+        static QtMessageHandler handler = nullptr;
+        return handler;
+    }
 };

@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 
 namespace {
 
@@ -38,11 +39,14 @@ class TestEditorDialogs : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { m_guard = std::make_unique<slotNamingGuard>(); }
+    void cleanupTestCase() { m_guard.reset(); }
     void cleanup()
     {
         setTimeModeDialog::installChooser({});
         QRCodeDynamicStyleDialog::installAsker({});
-        QCOMPARE(slotNamingGuard::seen(), QStringList());
+        const QStringList misnamed = std::exchange(slotNamingGuard::seen(), {});
+        QCOMPARE(misnamed, QStringList());
     }
     void formatFromParts_data();
     void formatFromParts();
@@ -54,7 +58,7 @@ private slots:
     void dynamicFieldsSurviveTheNextSave();
 
 private:
-    slotNamingGuard m_guard;
+    std::unique_ptr<slotNamingGuard> m_guard;
 };
 
 void TestEditorDialogs::formatFromParts_data()

@@ -68,10 +68,13 @@ class TestSettingPanels : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { m_guard = std::make_unique<slotNamingGuard>(); }
+    void cleanupTestCase() { m_guard.reset(); }
     void cleanup()
     {
         setTimeModeDialog::installChooser({});
-        QCOMPARE(slotNamingGuard::seen(), QStringList());
+        const QStringList misnamed = std::exchange(slotNamingGuard::seen(), {});
+        QCOMPARE(misnamed, QStringList());
     }
     void controlsEmitTheirValues_data();
     void controlsEmitTheirValues();
@@ -87,7 +90,7 @@ private slots:
     void qrCodeFill();
 
 private:
-    slotNamingGuard m_guard;
+    std::unique_ptr<slotNamingGuard> m_guard;
 };
 
 void TestSettingPanels::controlsEmitTheirValues_data()

@@ -23,6 +23,12 @@ QList<catalogueEntry> catalogueOf(const QString &lang)
 // reports of failures that used to pass in silence.  They are kept apart so
 // that the count of the first edition stays checkable.
 const QSet<sourceText> kAddedTexts = {
+    {"MainWindow", QStringLiteral("无法打开文件：%1"), {}},
+    {"MainWindow", QStringLiteral("文件不是有效的信息文件：%1"), {}},
+    {"MainWindow", QStringLiteral("无法删除文件：%1\n%2"), {}},
+    {"MainWindow", QStringLiteral("%1 有未保存的修改，是否保存？"), {}},
+    {"MainWindow", QStringLiteral("不保存"), {}},
+    {"MainWindow", QStringLiteral("取消"), {}},
     {"QObject", QStringLiteral("文件保存失败：%1\n%2"), {}},
 };
 
