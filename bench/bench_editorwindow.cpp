@@ -91,6 +91,7 @@ void benchOpen()
     const QString path = dir.filePath("thousand.spr");
     writeMessage(path);
     MainWindow window;
+    window.show();
     QVector<double> reader, opened;
     for (int round = 0; round < kOpenRounds; ++round) {
         window.files()->newFile();
