@@ -9,6 +9,7 @@ apart: edit the table, run the script, commit the script and its output.
 
     tools/translations/make_catalogues.py            # rewrite messageeditor/translations/*.ts
     tools/translations/make_catalogues.py --check    # also list form/code texts missing here
+    tools/translations/make_catalogues.py --verify   # fail when a .ts was edited by hand
 
 Language order of every row: ru, esp, pt, en, kr, ita, turkish, cn, arabic.
 """
@@ -537,7 +538,24 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--out", default=os.path.join(root, "messageeditor", "translations"))
     parser.add_argument("--check", action="store_true", help="list source texts missing from the table")
+    parser.add_argument("--verify", action="store_true",
+                        help="write nothing; fail when a .ts file differs from what the table gives")
     args = parser.parse_args()
+
+    if args.verify:
+        stale = []
+        for index, (name, _) in enumerate(LANGUAGES):
+            path = os.path.join(args.out, name + ".ts")
+            try:
+                with open(path, encoding="utf-8", newline="\n") as f:
+                    current = f.read()
+            except OSError:
+                current = None
+            if current != catalogue(index):
+                stale.append(path)
+        for path in stale:
+            print("differs from the table: %s (run tools/translations/make_catalogues.py)" % path)
+        return 1 if stale else 0
 
     os.makedirs(args.out, exist_ok=True)
     for index, (name, _) in enumerate(LANGUAGES):
