@@ -18,7 +18,7 @@ GraphicsScene *GraphicsView::messageScene() const
 
 void GraphicsView::setHeadMask(quint8 headMask)
 {
-    mask = headMask;
+    m_headMask = headMask;
     viewport()->update();
 }
 

@@ -17,7 +17,7 @@ public:
     // The scene shown, when it is a message scene.
     GraphicsScene *messageScene() const;
 
-    quint8 headMask() const { return mask; }
+    quint8 headMask() const { return m_headMask; }
     void setHeadMask(quint8 headMask);
 
     // Message file operations on the view's scene; false when there is no
@@ -28,5 +28,5 @@ public:
     void loadItems(const QJsonObject &document);
 
 private:
-    quint8 mask = 3; // print heads in use: 1, 3, 7 or 15
+    quint8 m_headMask = 3; // print heads in use: 1, 3, 7 or 15
 };

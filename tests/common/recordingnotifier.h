@@ -6,8 +6,10 @@
 #include <QStringList>
 
 // Captures the boxes that would be shown, for the lifetime of the object.
-struct RecordingNotifier : UserNotifier {
-    struct Box {
+struct RecordingNotifier : UserNotifier
+{
+    struct Box
+    {
         Kind kind;
         QString title;
         QString text;
