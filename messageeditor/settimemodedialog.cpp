@@ -180,6 +180,7 @@ void setTimeModeDialog::compose()
 
 void setTimeModeDialog::showPreview()
 {
+    ui->formatLabel->setText(m_format);
     ui->previewLabel->setText(previewMoment().toString(m_format));
     // The quick setting row follows the format, blank when none holds it.
     int quick = -1;

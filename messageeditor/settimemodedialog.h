@@ -46,7 +46,7 @@ private slots:
 
 private:
     void compose();
-    // Shows the format at the preview moment and selects its quick row.
+    // Shows the format, the preview moment in it, and its quick row.
     void showPreview();
 
     std::unique_ptr<Ui::setTimeModeDialog> ui;

@@ -123,6 +123,7 @@ void TestEditorDialogs::formatFromParts()
     QCOMPARE(dialog.format(), format);
     QCOMPARE(child<QLabel>(&dialog, "previewLabel")->text(), preview);
     QCOMPARE(child<QComboBox>(&dialog, "quickSettingCombo")->currentIndex(), quickRow);
+    QCOMPARE(child<QLabel>(&dialog, "formatLabel")->text(), format);
 }
 
 void TestEditorDialogs::quickSettings_data()
