@@ -43,19 +43,19 @@ currentItemEditor::~currentItemEditor() = default;
 currentItemEditor::Kind currentItemEditor::kindOf(int type)
 {
     switch (type) {
-    case diagramType::Text:
+    case diagramType::kText:
         return Text;
-    case diagramType::Time:
+    case diagramType::kTime:
         return Time;
-    case diagramType::Bar:
+    case diagramType::kBar:
         return Bar;
-    case diagramType::Image:
+    case diagramType::kImage:
         return Image;
-    case diagramType::Cnt:
+    case diagramType::kCnt:
         return Cnt;
-    case diagramType::Cnt2:
+    case diagramType::kCnt2:
         return Cnt2;
-    case diagramType::QRCode:
+    case diagramType::kQrCode:
         return QRCode;
     default:
         return None;

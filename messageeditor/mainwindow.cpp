@@ -66,7 +66,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_modelActions[2] = ui->typeCAction;
     m_modelActions[3] = ui->typeDAction;
 
-    m_scene->setSceneRect(0, 0, editorResolution::MaxWidth, 300);
+    m_scene->setSceneRect(0, 0, editorResolution::kMaxWidth, 300);
     m_scene->setBackgroundBrush(Qt::white);
     addGuideLine(0);
     addGuideLine(300);
@@ -75,7 +75,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->graphicsView->centerOn(0, 0);
     ui->graphicsView->setDragMode(QGraphicsView::RubberBandDrag);
     connect(m_scene, &diagramScene::itemSelected, this, &MainWindow::itemSelected);
-    m_line144 = new QGraphicsLineItem(0, 144, editorResolution::MaxWidth, 144);
+    m_line144 = new QGraphicsLineItem(0, 144, editorResolution::kMaxWidth, 144);
     m_line144->setPen(guidePen());
 
     m_files = new fileCommands(
@@ -155,13 +155,13 @@ void MainWindow::addGuideLine(int y)
 {
     if (m_guideLines.contains(y))
         return; // lines of earlier models stay; one per boundary is enough
-    m_guideLines.insert(y, m_scene->addLine(0, y, editorResolution::MaxWidth, y, guidePen()));
+    m_guideLines.insert(y, m_scene->addLine(0, y, editorResolution::kMaxWidth, y, guidePen()));
 }
 
 void MainWindow::switchResolution(int index)
 {
     const printerModel &m = model(index);
-    m_scene->setSceneRect(0, 0, editorResolution::MaxWidth, editorResolution::Heights[index]);
+    m_scene->setSceneRect(0, 0, editorResolution::kMaxWidth, editorResolution::kHeights[index]);
     m_scene->setBackgroundBrush(Qt::white);
     setZoom(QString::fromLatin1(m.zoom));
     for (int y : m.guides)

@@ -207,14 +207,14 @@ void TestEditorMainWindow::toolButtonsAddItemsForTheModel_data()
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("settings");
 
-    QTest::newRow("text A") << "A" << 1 << int(diagramType::Text) << "70";
-    QTest::newRow("text C") << "C" << 1 << int(diagramType::Text) << "150";
-    QTest::newRow("unknown id: text") << "B" << 42 << int(diagramType::Text) << "150";
-    QTest::newRow("time A") << "A" << 4 << int(diagramType::Time) << "70";
-    QTest::newRow("barcode A") << "A" << 7 << int(diagramType::Bar) << "3x100";
-    QTest::newRow("barcode B") << "B" << 7 << int(diagramType::Bar) << "4x200";
-    QTest::newRow("QR A") << "A" << 6 << int(diagramType::QRCode) << "6";
-    QTest::newRow("QR D") << "D" << 6 << int(diagramType::QRCode) << "10";
+    QTest::newRow("text A") << "A" << 1 << int(diagramType::kText) << "70";
+    QTest::newRow("text C") << "C" << 1 << int(diagramType::kText) << "150";
+    QTest::newRow("unknown id: text") << "B" << 42 << int(diagramType::kText) << "150";
+    QTest::newRow("time A") << "A" << 4 << int(diagramType::kTime) << "70";
+    QTest::newRow("barcode A") << "A" << 7 << int(diagramType::kBar) << "3x100";
+    QTest::newRow("barcode B") << "B" << 7 << int(diagramType::kBar) << "4x200";
+    QTest::newRow("QR A") << "A" << 6 << int(diagramType::kQrCode) << "6";
+    QTest::newRow("QR D") << "D" << 6 << int(diagramType::kQrCode) << "10";
 }
 
 void TestEditorMainWindow::toolButtonsAddItemsForTheModel()

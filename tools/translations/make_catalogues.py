@@ -332,6 +332,7 @@ WORDS = {
               "معاينة"),
     "确定": row("ОК", "Aceptar", "OK", "OK", "확인", "OK", "Tamam", "确定", "موافق"),
     "2016/07/01 08:30:00": same("2016/07/01 08:30:00"),
+    "格式:": row("Формат:", "Formato:", "Formato:", "Format:", "형식:", "Formato:", "Biçim:", "格式:", "التنسيق:"),
 
     # Dynamic QR content dialog.
     "计数器类型": row("Тип счётчика", "Tipo de contador", "Tipo de contador", "Counter type", "카운터 유형",
@@ -405,7 +406,7 @@ CONTEXTS = {
     "setTimeModeDialog": ["Dialog", "快速设置:"] + QUICK_FORMATS + [
         "格式设置", "年:", "月:", "日:", "时:", "分:", "秒:"] + PART_PATTERNS + [
         "取消", "后缀", "顺序"] + SUFFIX_MARKS[:3] + ["年", "月", "日", "空格", "双空格", ":", "时", "分", "秒",
-                                                  "2016/07/01 08:30:00", "预览", "确定"],
+                                                  "2016/07/01 08:30:00", "格式:", "预览", "确定"],
     "QRCodeDynamicStyleDialog": ["Dialog", "计数器类型"] + [str(n) for n in range(1, 9)] + ["时间设置", "确定", "取消"],
     "diagramTextItem": ["Input text"],
 }
