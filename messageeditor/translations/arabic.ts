@@ -1087,6 +1087,10 @@
         <translation>2016/07/01 08:30:00</translation>
     </message>
     <message>
+        <source>格式:</source>
+        <translation>التنسيق:</translation>
+    </message>
+    <message>
         <source>预览</source>
         <translation>معاينة</translation>
     </message>

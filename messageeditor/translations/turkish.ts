@@ -1071,6 +1071,10 @@
         <translation>2016/07/01 08:30:00</translation>
     </message>
     <message>
+        <source>格式:</source>
+        <translation>Biçim:</translation>
+    </message>
+    <message>
         <source>预览</source>
         <translation>Önizleme</translation>
     </message>

@@ -9,6 +9,7 @@ apart: edit the table, run the script, commit the script and its output.
 
     tools/translations/make_catalogues.py            # rewrite messageeditor/translations/*.ts
     tools/translations/make_catalogues.py --check    # also list form/code texts missing here
+    tools/translations/make_catalogues.py --verify   # fail when a .ts was edited by hand
 
 Language order of every row: ru, esp, pt, en, kr, ita, turkish, cn, arabic.
 """
@@ -331,6 +332,7 @@ WORDS = {
               "معاينة"),
     "确定": row("ОК", "Aceptar", "OK", "OK", "확인", "OK", "Tamam", "确定", "موافق"),
     "2016/07/01 08:30:00": same("2016/07/01 08:30:00"),
+    "格式:": row("Формат:", "Formato:", "Formato:", "Format:", "형식:", "Formato:", "Biçim:", "格式:", "التنسيق:"),
 
     # Dynamic QR content dialog.
     "计数器类型": row("Тип счётчика", "Tipo de contador", "Tipo de contador", "Counter type", "카운터 유형",
@@ -404,7 +406,7 @@ CONTEXTS = {
     "setTimeModeDialog": ["Dialog", "快速设置:"] + QUICK_FORMATS + [
         "格式设置", "年:", "月:", "日:", "时:", "分:", "秒:"] + PART_PATTERNS + [
         "取消", "后缀", "顺序"] + SUFFIX_MARKS[:3] + ["年", "月", "日", "空格", "双空格", ":", "时", "分", "秒",
-                                                  "2016/07/01 08:30:00", "预览", "确定"],
+                                                  "2016/07/01 08:30:00", "格式:", "预览", "确定"],
     "QRCodeDynamicStyleDialog": ["Dialog", "计数器类型"] + [str(n) for n in range(1, 9)] + ["时间设置", "确定", "取消"],
     "diagramTextItem": ["Input text"],
 }
@@ -422,8 +424,18 @@ ADDED = {
 LAYOUT = {"arabic": "RTL"}
 
 
-def translation(context, source, lang_index):
-    words = CONTEXT_WORDS.get((context, source)) or WORDS.get(source)
+def split(entry):
+    """An entry is a source text, or (source text, disambiguation) where one
+    text needs two translations in one context."""
+    return (entry, "") if isinstance(entry, str) else entry
+
+
+def translation(context, entry, lang_index):
+    source, comment = split(entry)
+    if comment:
+        words = CONTEXT_WORDS.get((context, source, comment))
+    else:
+        words = CONTEXT_WORDS.get((context, source)) or WORDS.get(source)
     if words is None:
         raise SystemExit("no translation for %r in context %s" % (source, context))
     text = words[lang_index]
@@ -440,10 +452,13 @@ def catalogue(lang_index):
     def context(cname, sources):
         out.append("<context>")
         out.append("    <name>%s</name>" % escape(cname))
-        for source in sources:
+        for entry in sources:
+            source, comment = split(entry)
             out.append("    <message>")
             out.append("        <source>%s</source>" % escape(source))
-            out.append("        <translation>%s</translation>" % escape(translation(cname, source, lang_index)))
+            if comment:
+                out.append("        <comment>%s</comment>" % escape(comment))
+            out.append("        <translation>%s</translation>" % escape(translation(cname, entry, lang_index)))
             out.append("    </message>")
         out.append("</context>")
 
@@ -488,7 +503,7 @@ def unescape(literals):
 
 
 def source_texts(folder):
-    """(context, text) pairs of the forms and of tr()/translate() in the code."""
+    """(context, entry) pairs of the forms and of tr()/translate() in the code."""
     found = set()
     for name in sorted(os.listdir(folder)):
         path = os.path.join(folder, name)
@@ -498,18 +513,23 @@ def source_texts(folder):
             for string in root.iter("string"):
                 if string.get("notr") == "true" or not string.text:
                     continue
-                found.add((cls, string.text))
+                comment = string.get("comment")
+                found.add((cls, (string.text, comment) if comment else string.text))
         elif name.endswith((".cpp", ".h")):
             with open(path, encoding="utf-8") as f:
                 code = f.read()
-            for m in re.finditer(r'translate\(\s*(%s)\s*,\s*(%s)' % (CPP_STRING, CPP_STRINGS), code):
-                found.add((unescape(m.group(1)), unescape(m.group(2))))
-            for m in re.finditer(r'(?:\b(\w+)::)?\btr\(\s*(%s)' % CPP_STRINGS, code):
+            def entry(text, comment):
+                return (unescape(text), unescape(comment)) if comment else unescape(text)
+            for m in re.finditer(r'\b(?:translate|QT_TRANSLATE_NOOP3?)\(\s*(%s)\s*,\s*(%s)(?:,\s*(%s))?'
+                                 % (CPP_STRING, CPP_STRINGS, CPP_STRING), code):
+                found.add((unescape(m.group(1)), entry(m.group(2), m.group(3))))
+            for m in re.finditer(r'(?:\b(\w+)::)?\b(?:tr|QT_TR_NOOP)\(\s*(%s)(?:,\s*(%s))?'
+                                 % (CPP_STRINGS, CPP_STRING), code):
                 cls = m.group(1)
                 if not cls:
                     heads = re.findall(r'^(?=[^\s#/]).*?\b(\w+)::~?\w+\s*\(', code[:m.start()], re.M)
                     cls = heads[-1] if heads else "?"
-                found.add((cls, unescape(m.group(2))))
+                found.add((cls, entry(m.group(2), m.group(3))))
     return found
 
 
@@ -519,7 +539,24 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--out", default=os.path.join(root, "messageeditor", "translations"))
     parser.add_argument("--check", action="store_true", help="list source texts missing from the table")
+    parser.add_argument("--verify", action="store_true",
+                        help="write nothing; fail when a .ts file differs from what the table gives")
     args = parser.parse_args()
+
+    if args.verify:
+        stale = []
+        for index, (name, _) in enumerate(LANGUAGES):
+            path = os.path.join(args.out, name + ".ts")
+            try:
+                with open(path, encoding="utf-8", newline="\n") as f:
+                    current = f.read()
+            except OSError:
+                current = None
+            if current != catalogue(index):
+                stale.append(path)
+        for path in stale:
+            print("differs from the table: %s (run tools/translations/make_catalogues.py)" % path)
+        return 1 if stale else 0
 
     os.makedirs(args.out, exist_ok=True)
     for index, (name, _) in enumerate(LANGUAGES):
@@ -532,8 +569,8 @@ def main():
         known = {(c, s) for c, ss in CONTEXTS.items() for s in ss}
         known |= {(c, s) for c, ss in ADDED.items() for s in ss}
         found = source_texts(os.path.join(root, "messageeditor"))
-        missing = sorted(found - known)
-        unused = sorted(known - found)
+        missing = sorted(found - known, key=repr)
+        unused = sorted(known - found, key=repr)
         for c, s in missing:
             print("MISSING  %s: %r" % (c, s))
         for c, s in unused:
