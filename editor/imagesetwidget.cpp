@@ -42,9 +42,11 @@ void ImageSetWidget::refresh()
     setEnabled(item());
     if (!item())
         return;
-    const QRectF bounds = item()->boundingRect();
-    ui->imageWidthSpinBox->setValue(int(bounds.width()));
-    ui->imageHeightSpinBox->setValue(int(bounds.height()));
+    // The picture's own size: the bounding rectangle of a pixmap item is one
+    // dot larger (half a dot on each side).
+    const QPixmap shown = imageItem()->pixmap();
+    ui->imageWidthSpinBox->setValue(shown.width());
+    ui->imageHeightSpinBox->setValue(shown.height());
 }
 
 void ImageSetWidget::on_selectImageToolButton_clicked()
