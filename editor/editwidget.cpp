@@ -18,7 +18,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QPushButton>
+#include <QKeyEvent>
 #include <QScrollArea>
 #include <QScroller>
 #include <QShortcut>
@@ -49,11 +49,6 @@ EditWidget::EditWidget(const QString &filePath, int mode, QWidget *parent)
     ui->setupUi(this);
     setWindowTitle(tr("Editor"));
     setAttribute(Qt::WA_DeleteOnClose);
-    // Enter in a panel's line edit must not end the editing session.
-    for (QAbstractButton *button : ui->buttonBox->buttons()) {
-        if (auto *push = qobject_cast<QPushButton *>(button))
-            push->setAutoDefault(false);
-    }
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &EditWidget::reject);
 
     m_scene = std::make_unique<GraphicsScene>();
@@ -179,6 +174,18 @@ void EditWidget::showPanelFor(QGraphicsItem *item, ItemType kind)
         }
     }
     m_generalPanel->setItem(item);
+}
+
+void EditWidget::keyPressEvent(QKeyEvent *event)
+{
+    // Enter confirms a value in a panel's field; it must not press OK, which
+    // would save and close the editor.  Escape still cancels.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !(event->modifiers() & ~Qt::KeypadModifier)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void EditWidget::on_textBtn_clicked()
