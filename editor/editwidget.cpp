@@ -87,12 +87,11 @@ void EditWidget::setupView()
 {
     GraphicsView *view = ui->graphicsView;
     view->setScene(m_scene.get());
-    view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    view->setDragMode(QGraphicsView::RubberBandDrag);
-    view->setHeadMask(PrintHead::MaskFourHeads);
-    // One dot is 0.224 screen pixels at first: a 300-dot band fits in 67 pixels.
-    view->scale(0.22416666666666665, 0.22416666666666665);
-    view->centerOn(0, 0);
+    view->setupMessageView();
+    connect(ui->zoomInBtn, &QToolButton::clicked, view, &GraphicsView::zoomIn);
+    connect(ui->zoomOutBtn, &QToolButton::clicked, view, &GraphicsView::zoomOut);
+    connect(ui->zoomToFitBtn, &QToolButton::clicked, view, &GraphicsView::zoomToFit);
+    connect(ui->zoomToActualBtn, &QToolButton::clicked, view, &GraphicsView::zoomToActual);
 }
 
 void EditWidget::setupGeneralPanel()

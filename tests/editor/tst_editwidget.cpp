@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 using namespace PanelHarness;
@@ -357,6 +358,34 @@ private slots:
         auto *general = editor.findChild<GeneralSetWidget *>();
         QCOMPARE(controlState(general, "itemX"), QString::number(int(image->x())));
         QCOMPARE(controlState(general, "itemY"), QString::number(int(image->y())));
+    }
+
+    // The "View" tab's buttons drive the view's zoom.
+    void viewTabZooms_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("direction"); // -1 smaller, 1 larger, 0 exactly 1:1
+        QTest::newRow("zoom in") << "zoomInBtn" << 1;
+        QTest::newRow("zoom out") << "zoomOutBtn" << -1;
+        QTest::newRow("1:1") << "zoomToActualBtn" << 0;
+        QTest::newRow("fit") << "zoomToFitBtn" << 1;
+    }
+    void viewTabZooms()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, direction);
+        EditWidget editor(QString(), EditWidget::ModeNew);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        editor.show();
+        click(&editor, "textBtn");
+        auto *view = editor.findChild<GraphicsView *>("graphicsView");
+        const qreal before = view->zoom();
+        editor.findChild<QTabWidget *>("tabWidget")->setCurrentIndex(1);
+        click(&editor, qPrintable(button));
+        if (direction == 0)
+            QCOMPARE(view->zoom(), 1.0);
+        else
+            QVERIFY(direction > 0 ? view->zoom() > before : view->zoom() < before);
     }
 
     void deleteKeyDeletesSelection()
