@@ -88,6 +88,10 @@ void EditWidget::setupView()
     GraphicsView *view = ui->graphicsView;
     view->setScene(m_scene.get());
     view->setupMessageView();
+    // The preview's view is 300 pixels high; the designer's takes the height
+    // the dialog gives it, so that zooming in leaves room to work.
+    view->setMinimumHeight(0);
+    view->setMaximumHeight(QWIDGETSIZE_MAX);
     connect(ui->zoomInBtn, &QToolButton::clicked, view, &GraphicsView::zoomIn);
     connect(ui->zoomOutBtn, &QToolButton::clicked, view, &GraphicsView::zoomOut);
     connect(ui->zoomToFitBtn, &QToolButton::clicked, view, &GraphicsView::zoomToFit);
