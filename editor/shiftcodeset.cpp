@@ -36,7 +36,7 @@ ShiftCodeSet::~ShiftCodeSet() = default;
 
 bool ShiftCodeSet::accepts(const QGraphicsItem *item) const
 {
-    return item->type() == ItemTypeCode::ShiftCode;
+    return item->type() == ItemTypeCode::kShiftCode;
 }
 
 GraphicsShiftCodeItem *ShiftCodeSet::shiftItem() const

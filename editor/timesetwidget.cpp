@@ -19,7 +19,7 @@ TimeSetWidget::~TimeSetWidget() = default;
 
 bool TimeSetWidget::accepts(const QGraphicsItem *item) const
 {
-    return item->type() == ItemTypeCode::Time;
+    return item->type() == ItemTypeCode::kTime;
 }
 
 GraphicsTimeItem *TimeSetWidget::timeItem() const

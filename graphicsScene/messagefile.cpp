@@ -19,22 +19,22 @@
 
 namespace {
 
-const QString BoxTitle = QStringLiteral("Qt Drawing");
+const QString kBoxTitle = QStringLiteral("Qt Drawing");
 
 // The item arrays of the document, in the order the reader creates them.
-struct RecordArray {
+struct RecordArray
+{
     ItemType kind;
     const char *key;
 };
-const RecordArray recordArrays[] = {
-    {TypeText, "TextItemInfo"},       {TypeTime, "TimeItemInfo"},
-    {TypeSerialNumber, "CntItemInfo"}, {TypeBarcode, "BarcodeItemInfo"},
-    {TypeImage, "ImgItemInfo"},       {TypeShiftCode, "ShiftItemInfo"},
+const RecordArray kRecordArrays[] = {
+    {TypeText, "TextItemInfo"},       {TypeTime, "TimeItemInfo"}, {TypeSerialNumber, "CntItemInfo"},
+    {TypeBarcode, "BarcodeItemInfo"}, {TypeImage, "ImgItemInfo"}, {TypeShiftCode, "ShiftItemInfo"},
 };
 
 const char *arrayKey(ItemType kind)
 {
-    for (const RecordArray &a : recordArrays) {
+    for (const RecordArray &a : kRecordArrays) {
         if (a.kind == kind)
             return a.key;
     }
@@ -45,18 +45,18 @@ const char *arrayKey(ItemType kind)
 bool saveItemRecord(QGraphicsItem *item, QJsonObject &record)
 {
     switch (item->type()) {
-    case ItemTypeCode::Time:
+    case ItemTypeCode::kTime:
         // A date/time item whose format was cleared prints nothing: not saved.
         if (static_cast<GraphicsTimeItem *>(item)->timeFormat().isEmpty())
             return false;
         return static_cast<GraphicsTextAbstract *>(item)->saveRecord(record);
-    case ItemTypeCode::Text:
-    case ItemTypeCode::SerialNumber:
-    case ItemTypeCode::ShiftCode:
+    case ItemTypeCode::kText:
+    case ItemTypeCode::kSerialNumber:
+    case ItemTypeCode::kShiftCode:
         return static_cast<GraphicsTextAbstract *>(item)->saveRecord(record);
-    case ItemTypeCode::Barcode:
+    case ItemTypeCode::kBarcode:
         return static_cast<BarcodeItem *>(item)->saveRecord(record);
-    case ItemTypeCode::Image:
+    case ItemTypeCode::kImage:
         return static_cast<GraphicsImageItem *>(item)->saveRecord(record);
     default:
         return false;
@@ -67,15 +67,15 @@ bool saveItemRecord(QGraphicsItem *item, QJsonObject &record)
 bool loadItemRecord(QGraphicsItem *item, const QJsonObject &record)
 {
     switch (item->type()) {
-    case ItemTypeCode::Text:
-    case ItemTypeCode::Time:
-    case ItemTypeCode::SerialNumber:
-    case ItemTypeCode::ShiftCode:
+    case ItemTypeCode::kText:
+    case ItemTypeCode::kTime:
+    case ItemTypeCode::kSerialNumber:
+    case ItemTypeCode::kShiftCode:
         return static_cast<GraphicsTextAbstract *>(item)->loadRecord(record);
     // The barcode item renders itself at the end of loading its record.
-    case ItemTypeCode::Barcode:
+    case ItemTypeCode::kBarcode:
         return static_cast<BarcodeItem *>(item)->loadRecord(record);
-    case ItemTypeCode::Image:
+    case ItemTypeCode::kImage:
         return static_cast<GraphicsImageItem *>(item)->loadRecord(record);
     default:
         return false;
@@ -135,7 +135,7 @@ QJsonObject toDocument(GraphicsScene &scene)
     } else {
         m.setExternMode(0);
         for (QGraphicsItem *item : scene.items())
-            item->setData(ItemData::IsExtern, false);
+            item->setData(ItemData::kIsExtern, false);
         m.clear();
     }
 
@@ -159,9 +159,9 @@ bool save(GraphicsScene &scene, const QString &path, QWidget *parent)
     // a failed save never leaves a half-written message behind.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        UserNotifier::warning(parent, BoxTitle,
-                              QStringLiteral("Cannot write file %1:\n%2.")
-                                  .arg(path, file.errorString()));
+        UserNotifier::warning(
+            parent, kBoxTitle,
+            QStringLiteral("Cannot write file %1:\n%2.").arg(path, file.errorString()));
         return false;
     }
     const QByteArray bytes = QJsonDocument(toDocument(scene)).toJson(QJsonDocument::Indented);
@@ -171,9 +171,9 @@ bool save(GraphicsScene &scene, const QString &path, QWidget *parent)
     if (!written)
         file.cancelWriting();
     if (!file.commit()) {
-        UserNotifier::warning(parent, BoxTitle,
-                              QStringLiteral("Cannot write file %1:\n%2.")
-                                  .arg(path, file.errorString()));
+        UserNotifier::warning(
+            parent, kBoxTitle,
+            QStringLiteral("Cannot write file %1:\n%2.").arg(path, file.errorString()));
         return false;
     }
     return true;
@@ -194,7 +194,7 @@ bool writeItems(GraphicsScene &scene, QJsonObject &document)
         if (saveItemRecord(item, record))
             arrays[kind].append(record);
     }
-    for (const RecordArray &a : recordArrays) {
+    for (const RecordArray &a : kRecordArrays) {
         if (!arrays.value(a.kind).isEmpty())
             document.insert(a.key, arrays.value(a.kind));
     }
@@ -204,7 +204,7 @@ bool writeItems(GraphicsScene &scene, QJsonObject &document)
 void loadItems(GraphicsScene &scene, const QJsonObject &document)
 {
     scene.clear();
-    for (const RecordArray &a : recordArrays) {
+    for (const RecordArray &a : kRecordArrays) {
         const QJsonValue value = document.value(a.key);
         if (!value.isArray())
             continue;
@@ -216,7 +216,7 @@ void loadItems(GraphicsScene &scene, const QJsonObject &document)
                 delete item;
                 continue;
             }
-            if (item->type() == ItemTypeCode::SerialNumber)
+            if (item->type() == ItemTypeCode::kSerialNumber)
                 bindToRegistryCounter(static_cast<GraphicsSerialNumberItem *>(item));
             scene.addItem(item);
         }
@@ -267,17 +267,16 @@ bool load(GraphicsScene &scene, const QString &path, QWidget *parent)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        UserNotifier::warning(parent, BoxTitle,
-                              QStringLiteral("Cannot read print file %1:\n%2.")
-                                  .arg(path, file.errorString()));
+        UserNotifier::warning(
+            parent, kBoxTitle,
+            QStringLiteral("Cannot read print file %1:\n%2.").arg(path, file.errorString()));
         return false;
     }
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
     file.close();
     // A document that is not an object (an array, say) holds no message either.
     if (document.isNull() || document.isEmpty() || !document.isObject()) {
-        UserNotifier::warning(parent, BoxTitle,
-                              QStringLiteral("File %1 is empty.").arg(path));
+        UserNotifier::warning(parent, kBoxTitle, QStringLiteral("File %1 is empty.").arg(path));
         return false;
     }
     applyDocument(scene, document.object());

@@ -19,11 +19,11 @@ namespace Zint {
 namespace {
 
 // Margin, in pixels, left free above and to the left of the symbol.
-constexpr int MarginPixels = 5;
+constexpr int kMarginPixels = 5;
 // Size of the picture that shows Zint's error text.
-constexpr int ErrorWidth = 800;
-constexpr int ErrorHeight = 300;
-const QString TextFamily = QStringLiteral("Helvetica");
+constexpr int kErrorWidth = 800;
+constexpr int kErrorHeight = 300;
+const QString kTextFamily = QStringLiteral("Helvetica");
 
 // Zint takes colours as "RRGGBB", or "RRGGBBAA" when not opaque.
 void writeColour(char *target, const QColor &colour)
@@ -39,18 +39,18 @@ void writeColour(char *target, const QColor &colour)
 // colours, anything else black.
 QColor rectangleColour(int code, const QColor &foreground)
 {
-    static const Qt::GlobalColor fixed[] = {Qt::cyan,  Qt::blue,   Qt::magenta, Qt::red,
-                                            Qt::yellow, Qt::green, Qt::black,   Qt::white};
+    static const Qt::GlobalColor kFixed[] = {Qt::cyan,   Qt::blue,  Qt::magenta, Qt::red,
+                                             Qt::yellow, Qt::green, Qt::black,   Qt::white};
     if (code == -1)
         return foreground;
     if (code >= 1 && code <= 8)
-        return fixed[code - 1];
+        return kFixed[code - 1];
     return Qt::black;
 }
 
 QFont textFont(int pixelSize)
 {
-    QFont font(TextFamily);
+    QFont font(kTextFamily);
     font.setPixelSize(std::max(1, pixelSize));
     return font;
 }
@@ -58,7 +58,8 @@ QFont textFont(int pixelSize)
 QString convertedText(const QString &text)
 {
     QString converted = text;
-    converted.replace(QLatin1Char('['), QLatin1Char('(')).replace(QLatin1Char(']'), QLatin1Char(')'));
+    converted.replace(QLatin1Char('['), QLatin1Char('('))
+        .replace(QLatin1Char(']'), QLatin1Char(')'));
     return converted;
 }
 
@@ -154,7 +155,7 @@ void QZint::encode()
 QPixmap QZint::errorPixmap(const QString &message) const
 {
     // Index 0 white, so that filling with 0 clears the picture.
-    QImage image(ErrorWidth, ErrorHeight, QImage::Format_Mono);
+    QImage image(kErrorWidth, kErrorHeight, QImage::Format_Mono);
     image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     image.fill(0);
     QPainter painter(&image);
@@ -179,14 +180,14 @@ QPixmap QZint::renderPixmap()
         return errorPixmap(m_lastError);
 
     const float s = m_scale;
-    const qint64 width = qint64(s * (m_symbol->vector->width + m_textBlockWidth)) + 2 * MarginPixels;
-    const qint64 height = qint64(s * m_symbol->vector->height) + 2 * MarginPixels;
+    const qint64 width =
+        qint64(s * (m_symbol->vector->width + m_textBlockWidth)) + 2 * kMarginPixels;
+    const qint64 height = qint64(s * m_symbol->vector->height) + 2 * kMarginPixels;
     // A message file from a coder may carry any scale Zint accepts; refuse
     // pictures that would take more memory than a message can use.
     if (!PixelLimit::fits(width, height))
-        return errorPixmap(QStringLiteral("Symbol too large to show (%1 x %2 pixels)")
-                               .arg(width)
-                               .arg(height));
+        return errorPixmap(
+            QStringLiteral("Symbol too large to show (%1 x %2 pixels)").arg(width).arg(height));
 
     QImage image(int(width), int(height), QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -201,7 +202,7 @@ void QZint::paintSymbol(QImage &image) const
     QPainter painter(&image);
     painter.scale(s, s);
 
-    const qreal margin = MarginPixels / s;
+    const qreal margin = kMarginPixels / s;
     for (const zint_vector_rect *r = vector->rectangles; r; r = r->next)
         painter.fillRect(QRectF(r->x + margin, r->y + margin, r->width, r->height),
                          rectangleColour(r->colour, m_fgColor));

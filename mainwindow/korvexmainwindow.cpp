@@ -7,11 +7,11 @@
 #include "ui_korvexmainwindow.h"
 
 KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
-    : QMainWindow(parent), ui(new Ui::KorvexMainWindow), tcpServer(new TcpServer(this, port)),
-      preview(new GraphicsScene(this))
+    : QMainWindow(parent), ui(new Ui::KorvexMainWindow), m_tcpServer(new TcpServer(this, port)),
+      m_preview(new GraphicsScene(this))
 {
     ui->setupUi(this);
-    ui->graphicsView->setScene(preview);
+    ui->graphicsView->setScene(m_preview);
     ui->graphicsView->setHeadMask(15);
 }
 

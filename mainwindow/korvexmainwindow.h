@@ -17,18 +17,18 @@ class KorvexMainWindow : public QMainWindow
     Q_OBJECT
 public:
     // The TCP port coders connect to.
-    static constexpr quint16 DefaultServerPort = 64032;
+    static constexpr quint16 kDefaultServerPort = 64032;
 
     // port 0 lets the system pick one (tests).
-    explicit KorvexMainWindow(QWidget *parent = nullptr, quint16 port = DefaultServerPort);
+    explicit KorvexMainWindow(QWidget *parent = nullptr, quint16 port = kDefaultServerPort);
     ~KorvexMainWindow() override;
 
     GraphicsView *previewView() const;
-    GraphicsScene *previewScene() const { return preview; }
-    TcpServer *server() const { return tcpServer; }
+    GraphicsScene *previewScene() const { return m_preview; }
+    TcpServer *server() const { return m_tcpServer; }
 
 private:
     Ui::KorvexMainWindow *ui;
-    TcpServer *tcpServer;
-    GraphicsScene *preview;
+    TcpServer *m_tcpServer;
+    GraphicsScene *m_preview;
 };

@@ -16,7 +16,7 @@ int diagramScene::rightEdge() const
     for (const QGraphicsItem *item : all) {
         const QRectF r = item->sceneBoundingRect();
         const qreal right = r.x() + r.width();
-        if (right >= editorResolution::MaxWidth || right < edge)
+        if (right >= editorResolution::kMaxWidth || right < edge)
             continue;
         edge = qMax(edge, int(right));
     }

@@ -318,11 +318,11 @@ private slots:
 
         // The text panel's external switch reaches the scene's manager.
         auto *text = editor.scene()->items(Qt::AscendingOrder).at(1);
-        QCOMPARE(text->type(), int(ItemTypeCode::Text));
+        QCOMPARE(text->type(), int(ItemTypeCode::kText));
         editor.scene()->clearSelection();
         text->setSelected(true);
         QVERIFY(runSteps(currentPanel(&editor), "externDataCheckBox"));
-        QVERIFY(editor.scene()->externData().contains(text->data(ItemData::Id).toString()));
+        QVERIFY(editor.scene()->externData().contains(text->data(ItemData::kId).toString()));
 
         // Empty canvas: the empty page, and the general panel keeps nothing.
         auto *view = editor.findChild<GraphicsView *>("graphicsView");
@@ -408,7 +408,7 @@ private slots:
         view->setFocus();
         QTest::keyClick(view, Qt::Key_Delete);
         QCOMPARE(editor.scene()->items().size(), 1);
-        QCOMPARE(editor.scene()->items().first()->type(), int(ItemTypeCode::Text));
+        QCOMPARE(editor.scene()->items().first()->type(), int(ItemTypeCode::kText));
     }
 
     // "Select Image" copies the chosen picture into Image/ and shows it.
