@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "barcodeitem.h"
 
+#include "documentlog.h"
 #include "graphicstextabstract.h"
 #include "selectionframe.h"
 
@@ -82,7 +83,7 @@ void BarcodeItem::setBarHeight(int height)
 void BarcodeItem::setScaleStep(int tenths)
 {
     const float scale = tenths / 10.0f;
-    qDebug() << "scale :" << scale;
+    qCDebug(lcDocument) << "scale :" << scale;
     m_zint.setScale(scale);
     regenerate();
 }

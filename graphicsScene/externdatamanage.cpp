@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "externdatamanage.h"
 
+#include "documentlog.h"
 #include "itemtypes.h"
 
 #include <QDebug>
@@ -107,12 +108,12 @@ int ExternDataManage::loadDataFile(const QString &path)
     int count = 0;
     while (!file.atEnd()) {
         const QStringList fields = splitRecord(QString::fromUtf8(readWholeLine(file)));
-        qDebug() << "readed Stringlist:" << fields;
+        qCDebug(lcDocument) << "readed Stringlist:" << fields;
         if (fields.size() >= m_columns.size())
             appendRecord(fields);
         ++count;
     }
-    qDebug() << "size:" << count;
+    qCDebug(lcDocument) << "size:" << count;
     m_lines = count;
     m_fileName = path;
     return Loaded;
@@ -121,7 +122,7 @@ int ExternDataManage::loadDataFile(const QString &path)
 void ExternDataManage::dumpToLog() const
 {
     if (m_columns.isEmpty())
-        qDebug() << "datamanage is empty!";
+        qCDebug(lcDocument) << "datamanage is empty!";
     else
-        qDebug() << "contain data:" << m_itemIds;
+        qCDebug(lcDocument) << "contain data:" << m_itemIds;
 }

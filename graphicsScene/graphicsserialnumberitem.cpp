@@ -2,6 +2,7 @@
 #include "graphicsserialnumberitem.h"
 
 #include "counter.h"
+#include "documentlog.h"
 
 #include <QDebug>
 #include <QJsonValue>
@@ -33,7 +34,7 @@ void GraphicsSerialNumberItem::bindCounter(Counter *c)
     m_counter = c;
     m_counterId = qint8(c->CounterID);
     connect(c, &Counter::counterDataChanged, this, &GraphicsSerialNumberItem::refreshText);
-    qDebug() << "connect counter";
+    qCDebug(lcDocument) << "connect counter";
 }
 
 QString GraphicsSerialNumberItem::toDigits(quint32 value, int base)

@@ -3,6 +3,7 @@
 
 #include "barcodeitem.h"
 #include "counterregistry.h"
+#include "documentlog.h"
 #include "graphicsimageitem.h"
 #include "graphicsscene.h"
 #include "graphicsserialnumberitem.h"
@@ -10,6 +11,7 @@
 #include "graphicstimeitem.h"
 #include "usernotifier.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QJsonArray>
@@ -19,7 +21,11 @@
 
 namespace {
 
-const QString kBoxTitle = QStringLiteral("Qt Drawing");
+// The boxes' title; their texts are translatable in the context "MessageFile".
+QString boxTitle()
+{
+    return QCoreApplication::translate("MessageFile", "Qt Drawing");
+}
 
 // The item arrays of the document, in the order the reader creates them.
 struct RecordArray
@@ -90,10 +96,10 @@ void bindToRegistryCounter(GraphicsSerialNumberItem *item)
         item->setCounterNumber(1);
     const quint8 id = quint8(item->counterNumber());
     Counter *counter = findCounter(id);
-    qDebug() << "match :" << (counter ? "true" : "false");
+    qCDebug(lcDocument) << "match :" << (counter ? "true" : "false");
     if (!counter) {
         counter = CounterRegistry::add(id);
-        qDebug() << "counter add!";
+        qCDebug(lcDocument) << "counter add!";
     }
     item->bindCounter(counter);
 }
@@ -103,18 +109,19 @@ void showDataFileResult(int result)
     QString text;
     switch (result) {
     case ExternDataManage::FileNotFound:
-        text = QStringLiteral("Can not find the extern data file!");
+        text = QCoreApplication::translate("MessageFile", "Can not find the extern data file!");
         break;
     case ExternDataManage::ColumnMismatch:
-        text = QStringLiteral("The columns in the file don't match the extern items you create!");
+        text = QCoreApplication::translate(
+            "MessageFile", "The columns in the file don't match the extern items you create!");
         break;
     case ExternDataManage::CannotOpen:
-        text = QStringLiteral("Unknown Error!");
+        text = QCoreApplication::translate("MessageFile", "Unknown Error!");
         break;
     default:
         return;
     }
-    UserNotifier::information(nullptr, QStringLiteral("t"), text);
+    UserNotifier::information(nullptr, QCoreApplication::translate("MessageFile", "t"), text);
 }
 
 } // namespace
@@ -128,7 +135,7 @@ QJsonObject toDocument(GraphicsScene &scene)
     if (!m.isEmpty() && m.externMode() != 0) {
         QJsonObject sequence;
         for (int i = 0; i < m.columnCount(); ++i) {
-            qDebug() << "dataManage ID:" << m.idAt(i);
+            qCDebug(lcDocument) << "dataManage ID:" << m.idAt(i);
             sequence.insert(QStringLiteral("F%1").arg(i), m.idAt(i));
         }
         document.insert("ExternDataSequance", sequence);
@@ -160,8 +167,9 @@ bool save(GraphicsScene &scene, const QString &path, QWidget *parent)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         UserNotifier::warning(
-            parent, kBoxTitle,
-            QStringLiteral("Cannot write file %1:\n%2.").arg(path, file.errorString()));
+            parent, boxTitle(),
+            QCoreApplication::translate("MessageFile", "Cannot write file %1:\n%2.")
+                .arg(path, file.errorString()));
         return false;
     }
     const QByteArray bytes = QJsonDocument(toDocument(scene)).toJson(QJsonDocument::Indented);
@@ -172,8 +180,9 @@ bool save(GraphicsScene &scene, const QString &path, QWidget *parent)
         file.cancelWriting();
     if (!file.commit()) {
         UserNotifier::warning(
-            parent, kBoxTitle,
-            QStringLiteral("Cannot write file %1:\n%2.").arg(path, file.errorString()));
+            parent, boxTitle(),
+            QCoreApplication::translate("MessageFile", "Cannot write file %1:\n%2.")
+                .arg(path, file.errorString()));
         return false;
     }
     return true;
@@ -243,7 +252,7 @@ void applyDocument(GraphicsScene &scene, const QJsonObject &root)
         m.clear();
         for (int i = 0; i < columns.size(); ++i)
             m.addColumn(columns.value(QStringLiteral("F%1").arg(i)).toString());
-        qDebug() << "from scene:" << m.externItemIds();
+        qCDebug(lcDocument) << "from scene:" << m.externItemIds();
     }
 
     if (info.isObject()) {
@@ -268,15 +277,18 @@ bool load(GraphicsScene &scene, const QString &path, QWidget *parent)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         UserNotifier::warning(
-            parent, kBoxTitle,
-            QStringLiteral("Cannot read print file %1:\n%2.").arg(path, file.errorString()));
+            parent, boxTitle(),
+            QCoreApplication::translate("MessageFile", "Cannot read print file %1:\n%2.")
+                .arg(path, file.errorString()));
         return false;
     }
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
     file.close();
     // A document that is not an object (an array, say) holds no message either.
     if (document.isNull() || document.isEmpty() || !document.isObject()) {
-        UserNotifier::warning(parent, kBoxTitle, QStringLiteral("File %1 is empty.").arg(path));
+        UserNotifier::warning(
+            parent, boxTitle(),
+            QCoreApplication::translate("MessageFile", "File %1 is empty.").arg(path));
         return false;
     }
     applyDocument(scene, document.object());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zintwrapper.h"
 
+#include "documentlog.h"
 #include "pixellimit.h"
 
 #include <QDebug>
@@ -132,7 +133,7 @@ void QZint::encode()
     m_errorCode = ZBarcode_Encode_and_Buffer_Vector(
         m_symbol, reinterpret_cast<const unsigned char *>(data.constData()), data.size(), 0);
     m_lastError = QString::fromUtf8(m_symbol->errtxt);
-    qDebug() << "encode error:" << m_errorCode;
+    qCDebug(lcDocument) << "encode error:" << m_errorCode;
     if (hasErrors() || !m_symbol->vector)
         return;
 
@@ -211,7 +212,7 @@ void QZint::paintSymbol(QImage &image) const
         // Zint prints no text for 2-D symbols; the lines go to the right.
         const int pixelSize = humanReadablePixelSize();
         if (m_symbology == QrCode)
-            qDebug() << "font pixel:" << pixelSize;
+            qCDebug(lcDocument) << "font pixel:" << pixelSize;
         const QFont font = textFont(pixelSize);
         const QFontMetrics metrics(font);
         const bool putBackParenthesis = convertedText(m_text).contains(QLatin1Char('('));

@@ -2,6 +2,7 @@
 #include "diagramscene.h"
 
 #include "editoritemtypes.h"
+#include "messageeditorlog.h"
 
 #include <QGraphicsItem>
 #include <QGraphicsSceneMouseEvent>
@@ -26,7 +27,7 @@ int diagramScene::rightEdge() const
 int diagramScene::addAtRightEdge(QGraphicsItem *item)
 {
     const int edge = rightEdge();
-    qDebug() << "right edge:" << edge;
+    qCDebug(lcMessageEditor) << "right edge:" << edge;
     item->setPos(edge, 0);
     addItem(item);
     return edge;

@@ -48,7 +48,7 @@ struct partTable
 
 const std::array<partTable, 6> &partTables()
 {
-    static const std::array<partTable, 6> tables = {{
+    static const std::array<partTable, 6> kTables = {{
         {{"yyyy", "yy"}, {"/", "-", ".", "年", " ", ""}},
         {{"MM"}, {"/", "-", ".", "月", " ", ""}},
         {{"dd"}, {"/", "-", ".", "日", " ", "  ", ""}},
@@ -56,7 +56,7 @@ const std::array<partTable, 6> &partTables()
         {{"mm"}, {":", "分", " "}},
         {{"ss"}, {"", "秒", " ", "  "}},
     }};
-    return tables;
+    return kTables;
 }
 
 setTimeModeDialog::Chooser &installedChooser()

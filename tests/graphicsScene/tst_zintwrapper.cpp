@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zintwrapper.h"
 
+#include "zbar.h"
+
 #include <QPainter>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <zint.h>
@@ -45,50 +45,6 @@ const DecodedSymbol kDecodedSymbols[] = {
      "010950110153000317250101"},
 };
 
-struct Decoded
-{
-    QString type;
-    QString data;
-};
-
-QByteArray runZbar(const QStringList &arguments)
-{
-    QProcess zbar;
-    zbar.start(QStringLiteral("zbarimg"),
-               QStringList{"-q", "-Supca.enable", "-Supce.enable"} + arguments);
-    return zbar.waitForFinished(20000) ? zbar.readAllStandardOutput() : QByteArray();
-}
-
-// Decodes all files with two runs of zbarimg; results by file name.  The XML
-// run tells which files held which kind of symbol, in argument order; the
-// data come from the raw run, one line per symbol in the same order, because
-// zbar's XML mangles bytes above 127.
-QHash<QString, Decoded> decodeWithZbar(const QStringList &files)
-{
-    QStringList sources;
-    QStringList types;
-    QXmlStreamReader xml(runZbar(QStringList{"--xml"} + files));
-    QString source;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == QLatin1String("source")) {
-            source = QFileInfo(xml.attributes().value("href").toString()).fileName();
-        } else if (xml.name() == QLatin1String("symbol")) {
-            sources << source;
-            types << xml.attributes().value("type").toString();
-        }
-    }
-    QList<QByteArray> lines = runZbar(QStringList{"--raw"} + files).split('\n');
-    lines.removeLast(); // after the final line end
-    QHash<QString, Decoded> result;
-    if (lines.size() != sources.size())
-        return result;
-    for (int i = 0; i < sources.size(); ++i)
-        result.insert(sources.at(i), {types.at(i), QString::fromUtf8(lines.at(i))});
-    return result;
-}
-
 // A printed code gets its quiet zone from the product around it; the item
 // itself leaves only a 5-pixel margin.
 QImage withQuietZone(const QPixmap &symbol)
@@ -121,7 +77,7 @@ class TestZintWrapper : public QObject
     Q_OBJECT
 private:
     QTemporaryDir m_dir;
-    QHash<QString, Decoded> m_zbarResults;
+    QHash<QString, zbar::Symbol> m_zbarResults;
     bool m_zbarRan = false;
 
 private slots:
@@ -143,7 +99,7 @@ private slots:
             QVERIFY(withQuietZone(pixmap).save(file));
             files << file;
         }
-        m_zbarResults = decodeWithZbar(files);
+        m_zbarResults = zbar::decodeFiles(files, {"-Supca.enable", "-Supce.enable"});
         m_zbarRan = true;
     }
 

@@ -53,7 +53,6 @@ class TestDiagramItems : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { editorClock::install({}); }
     void typeCodesFlagsAndDefaults_data();
     void typeCodesFlagsAndDefaults();
     void counterText_data();
@@ -92,7 +91,7 @@ void TestDiagramItems::typeCodesFlagsAndDefaults()
     QFETCH(int, type);
     QFETCH(QString, text);
     QFETCH(QSize, pictureSize);
-    editorClock::install([] { return kFixed; });
+    editorClock::Pin clock(kFixed);
     std::unique_ptr<QGraphicsItem> item(diagramItemFactory::create(kind, 1));
     QCOMPARE(item->type(), type);
     QCOMPARE(item->flags(), QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable);
@@ -150,9 +149,9 @@ void TestDiagramItems::timeTextFromTheInjectedClock()
     QFETCH(QString, format);
     QFETCH(int, months);
     QFETCH(QString, text);
-    editorClock::install([] { return kFixed; });
+    editorClock::Pin clock(kFixed);
     diagramTimeItem item;
-    editorClock::install([] { return kFixed.addYears(3); }); // read once, at construction
+    editorClock::Pin later(kFixed.addYears(3)); // read once, at construction
     item.setValidMonths(months);
     item.setFormat(format);
     QCOMPARE(item.toPlainText(), text);
