@@ -16,6 +16,13 @@
 
 namespace {
 
+template <typename Item> Item *standIn(std::unique_ptr<Item> &slot)
+{
+    if (!slot)
+        slot = std::make_unique<Item>();
+    return slot.get();
+}
+
 template <typename Change> void changeParams(diagramQRCodeItem *item, Change change)
 {
     qrCodeParams params = item->params();
@@ -25,20 +32,44 @@ template <typename Change> void changeParams(diagramQRCodeItem *item, Change cha
 
 } // namespace
 
-currentItemEditor::currentItemEditor(QWidget *dialogParent)
-    : m_dialogParent(dialogParent), m_defaultText(std::make_unique<diagramTextItem>()),
-      m_defaultTime(std::make_unique<diagramTimeItem>()),
-      m_defaultCnt(std::make_unique<diagramCntItem>()),
-      m_defaultCnt2(std::make_unique<diagramCnt2Item>()),
-      m_defaultBar(std::make_unique<diagramBarItem>()),
-      m_defaultImage(std::make_unique<diagramImageItem>()),
-      m_defaultQRCode(std::make_unique<diagramQRCodeItem>()), m_text(m_defaultText.get()),
-      m_time(m_defaultTime.get()), m_cnt(m_defaultCnt.get()), m_cnt2(m_defaultCnt2.get()),
-      m_bar(m_defaultBar.get()), m_image(m_defaultImage.get()), m_qrCode(m_defaultQRCode.get())
-{
-}
+currentItemEditor::currentItemEditor(QWidget *dialogParent) : m_dialogParent(dialogParent) {}
 
 currentItemEditor::~currentItemEditor() = default;
+
+diagramTextItem *currentItemEditor::text() const
+{
+    return m_text ? m_text : standIn(m_defaultText);
+}
+
+diagramTimeItem *currentItemEditor::time() const
+{
+    return m_time ? m_time : standIn(m_defaultTime);
+}
+
+diagramCntItem *currentItemEditor::cnt() const
+{
+    return m_cnt ? m_cnt : standIn(m_defaultCnt);
+}
+
+diagramCnt2Item *currentItemEditor::cnt2() const
+{
+    return m_cnt2 ? m_cnt2 : standIn(m_defaultCnt2);
+}
+
+diagramBarItem *currentItemEditor::bar() const
+{
+    return m_bar ? m_bar : standIn(m_defaultBar);
+}
+
+diagramImageItem *currentItemEditor::image() const
+{
+    return m_image ? m_image : standIn(m_defaultImage);
+}
+
+diagramQRCodeItem *currentItemEditor::qrCode() const
+{
+    return m_qrCode ? m_qrCode : standIn(m_defaultQRCode);
+}
 
 currentItemEditor::Kind currentItemEditor::kindOf(int type)
 {
@@ -97,19 +128,19 @@ QGraphicsItem *currentItemEditor::current(Kind kind) const
 {
     switch (kind) {
     case Text:
-        return m_text;
+        return text();
     case Time:
-        return m_time;
+        return time();
     case Bar:
-        return m_bar;
+        return bar();
     case Image:
-        return m_image;
+        return image();
     case Cnt:
-        return m_cnt;
+        return cnt();
     case Cnt2:
-        return m_cnt2;
+        return cnt2();
     case QRCode:
-        return m_qrCode;
+        return qrCode();
     case None:
         break;
     }
@@ -120,165 +151,165 @@ void currentItemEditor::forget(const QList<QGraphicsItem *> &items)
 {
     for (QGraphicsItem *item : items) {
         if (item == m_text)
-            m_text = m_defaultText.get();
+            m_text = nullptr;
         else if (item == m_time)
-            m_time = m_defaultTime.get();
+            m_time = nullptr;
         else if (item == m_cnt)
-            m_cnt = m_defaultCnt.get();
+            m_cnt = nullptr;
         else if (item == m_cnt2)
-            m_cnt2 = m_defaultCnt2.get();
+            m_cnt2 = nullptr;
         else if (item == m_bar)
-            m_bar = m_defaultBar.get();
+            m_bar = nullptr;
         else if (item == m_image)
-            m_image = m_defaultImage.get();
+            m_image = nullptr;
         else if (item == m_qrCode)
-            m_qrCode = m_defaultQRCode.get();
+            m_qrCode = nullptr;
     }
 }
 
 // Text.
 void currentItemEditor::textXChange(int x)
 {
-    m_text->setX(x);
+    text()->setX(x);
 }
 void currentItemEditor::textYChange(int y)
 {
-    m_text->setY(y);
+    text()->setY(y);
 }
 void currentItemEditor::textRotateChange(int degrees)
 {
-    m_text->setRotation(degrees);
+    text()->setRotation(degrees);
 }
 void currentItemEditor::textFontChange(int index)
 {
-    m_text->setFamily(fontFamilies::forText(index));
+    text()->setFamily(fontFamilies::forText(index));
 }
 void currentItemEditor::textSizeChange(int pixels)
 {
-    m_text->setPixelSize(pixels);
+    text()->setPixelSize(pixels);
 }
 void currentItemEditor::textIntervalChange(int pixels)
 {
-    m_text->setSpacing(pixels);
+    text()->setSpacing(pixels);
 }
 
 // Barcode.  Width and height only stretch the picture; it is drawn anew at
 // its natural size when content, symbology or the text line change.
 void currentItemEditor::barXChange(int x)
 {
-    m_bar->setX(x);
+    bar()->setX(x);
 }
 void currentItemEditor::barYChange(int y)
 {
-    m_bar->setY(y);
+    bar()->setY(y);
 }
 void currentItemEditor::barWidthChange(int pixels)
 {
-    m_bar->showScaled(QSize(pixels, m_bar->pixmap().height()));
+    bar()->showScaled(QSize(pixels, bar()->pixmap().height()));
 }
 void currentItemEditor::barHeightChange(int pixels)
 {
-    m_bar->showScaled(QSize(m_bar->pixmap().width(), pixels));
+    bar()->showScaled(QSize(bar()->pixmap().width(), pixels));
 }
 void currentItemEditor::barRotateChange(int degrees)
 {
-    m_bar->setRotation(degrees);
+    bar()->setRotation(degrees);
 }
 void currentItemEditor::barModeChange(int symbology)
 {
-    m_bar->setSymbology(symbology);
-    emit pictureChanged(m_bar);
+    bar()->setSymbology(symbology);
+    emit pictureChanged(bar());
 }
 void currentItemEditor::barTextStateChange(bool shown)
 {
-    m_bar->setShowText(shown);
-    emit pictureChanged(m_bar);
+    bar()->setShowText(shown);
+    emit pictureChanged(bar());
 }
 
 // Counter.  The digits list starts at one digit.
 void currentItemEditor::cntXChange(int x)
 {
-    m_cnt->setX(x);
+    cnt()->setX(x);
 }
 void currentItemEditor::cntYChange(int y)
 {
-    m_cnt->setY(y);
+    cnt()->setY(y);
 }
 void currentItemEditor::cntRotateChange(int degrees)
 {
-    m_cnt->setRotation(degrees);
+    cnt()->setRotation(degrees);
 }
 void currentItemEditor::cntFontChange(int index)
 {
-    m_cnt->setFamily(fontFamilies::forCounterOrTime(index));
+    cnt()->setFamily(fontFamilies::forCounterOrTime(index));
 }
 void currentItemEditor::cntSizeChange(int pixels)
 {
-    m_cnt->setPixelSize(pixels);
+    cnt()->setPixelSize(pixels);
 }
 void currentItemEditor::cntIntervalChange(int pixels)
 {
-    m_cnt->setSpacing(pixels);
+    cnt()->setSpacing(pixels);
 }
 void currentItemEditor::cntModeChange(int digitsIndex)
 {
-    m_cnt->setDigits(digitsIndex + 1);
+    cnt()->setDigits(digitsIndex + 1);
 }
 void currentItemEditor::cntNameChange(int counterNumber)
 {
-    m_cnt->setCounterNumber(counterNumber);
+    cnt()->setCounterNumber(counterNumber);
 }
 
 // Counter 2.
 void currentItemEditor::cnt2XChange(int x)
 {
-    m_cnt2->setX(x);
+    cnt2()->setX(x);
 }
 void currentItemEditor::cnt2YChange(int y)
 {
-    m_cnt2->setY(y);
+    cnt2()->setY(y);
 }
 void currentItemEditor::cnt2RotateChange(int degrees)
 {
-    m_cnt2->setRotation(degrees);
+    cnt2()->setRotation(degrees);
 }
 void currentItemEditor::cnt2FontChange(int index)
 {
-    m_cnt2->setFamily(fontFamilies::forCounter2(index));
+    cnt2()->setFamily(fontFamilies::forCounter2(index));
 }
 void currentItemEditor::cnt2SizeChange(int pixels)
 {
-    m_cnt2->setPixelSize(pixels);
+    cnt2()->setPixelSize(pixels);
 }
 void currentItemEditor::cnt2IntervalChange(int pixels)
 {
-    m_cnt2->setSpacing(pixels);
+    cnt2()->setSpacing(pixels);
 }
 void currentItemEditor::cnt2ModeChange(int digitsIndex)
 {
-    m_cnt2->setDigits(digitsIndex + 1);
+    cnt2()->setDigits(digitsIndex + 1);
 }
 
 // Image.
 void currentItemEditor::imageXChange(int x)
 {
-    m_image->setX(x);
+    image()->setX(x);
 }
 void currentItemEditor::imageYChange(int y)
 {
-    m_image->setY(y);
+    image()->setY(y);
 }
 void currentItemEditor::imageWidthChange(int pixels)
 {
-    m_image->showScaled(QSize(pixels, m_image->pixmap().height()));
+    image()->showScaled(QSize(pixels, image()->pixmap().height()));
 }
 void currentItemEditor::imageHeightChange(int pixels)
 {
-    m_image->showScaled(QSize(m_image->pixmap().width(), pixels));
+    image()->showScaled(QSize(image()->pixmap().width(), pixels));
 }
 void currentItemEditor::imageRotateChange(int degrees)
 {
-    m_image->setRotation(degrees);
+    image()->setRotation(degrees);
 }
 
 void currentItemEditor::imageSelectChange()
@@ -289,72 +320,72 @@ void currentItemEditor::imageSelectChange()
     if (path.isEmpty())
         return;
     qCDebug(lcMessageEditor) << "image file:" << path;
-    m_image->loadFile(path);
-    emit pictureChanged(m_image);
+    image()->loadFile(path);
+    emit pictureChanged(image());
 }
 
 void currentItemEditor::imageConverseChange()
 {
-    m_image->reverse();
-    emit pictureChanged(m_image);
+    image()->reverse();
+    emit pictureChanged(image());
 }
 
 // QR code.  Level, scale and version draw the symbol anew.
 void currentItemEditor::QRCodeXChange(int x)
 {
-    m_qrCode->setX(x);
+    qrCode()->setX(x);
 }
 void currentItemEditor::QRCodeYChange(int y)
 {
-    m_qrCode->setY(y);
+    qrCode()->setY(y);
 }
 void currentItemEditor::QRCodeRotateChange(int degrees)
 {
-    m_qrCode->setRotation(degrees);
+    qrCode()->setRotation(degrees);
 }
 void currentItemEditor::QRCodeLevelChange(int level)
 {
-    changeParams(m_qrCode, [level](qrCodeParams &p) { p.level = level; });
+    changeParams(qrCode(), [level](qrCodeParams &p) { p.level = level; });
 }
 void currentItemEditor::QRCodeScaleChange(int pixels)
 {
-    changeParams(m_qrCode, [pixels](qrCodeParams &p) { p.scale = pixels; });
+    changeParams(qrCode(), [pixels](qrCodeParams &p) { p.scale = pixels; });
 }
 void currentItemEditor::QRCodeVersionChange(int version)
 {
-    changeParams(m_qrCode, [version](qrCodeParams &p) { p.version = version; });
+    changeParams(qrCode(), [version](qrCodeParams &p) { p.version = version; });
 }
 void currentItemEditor::QRCodeConverseChange(int converse)
 {
-    changeParams(m_qrCode, [converse](qrCodeParams &p) { p.converse = converse != 0; });
+    changeParams(qrCode(), [converse](qrCodeParams &p) { p.converse = converse != 0; });
 }
 
 // Time.
 void currentItemEditor::timeXChange(int x)
 {
-    m_time->setX(x);
+    time()->setX(x);
 }
 void currentItemEditor::timeYChange(int y)
 {
-    m_time->setY(y);
+    time()->setY(y);
 }
 void currentItemEditor::timeRotateChange(int degrees)
 {
-    m_time->setRotation(degrees);
+    time()->setRotation(degrees);
 }
 void currentItemEditor::timeFontChange(int index)
 {
-    m_time->setFamily(fontFamilies::forCounterOrTime(index));
+    time()->setFamily(fontFamilies::forCounterOrTime(index));
 }
 void currentItemEditor::timeSizeChange(int pixels)
 {
-    m_time->setPixelSize(pixels);
+    time()->setPixelSize(pixels);
 }
 void currentItemEditor::timeModeChange(const QString &format)
 {
-    m_time->setFormat(format);
+    time()->setFormat(format);
 }
 void currentItemEditor::timeSpacingChange(int pixels)
 {
-    m_time->setSpacing(pixels);
+    time()->setSpacing(pixels);
 }

@@ -17,7 +17,8 @@ class diagramTimeItem;
 
 // The item of each kind that the property panels act on: the last one
 // selected or created.  Until there is one, a default item of that kind
-// stands in (it is never in the scene), so a pointer is never null.  Each
+// stands in (it is never in the scene; built when first asked for, which
+// keeps the start quick), so a pointer is never null.  Each
 // slot takes the value of the panel signal of the same name and changes the
 // current item of the panel's kind.
 class currentItemEditor : public QObject
@@ -43,13 +44,13 @@ public:
     // to the default stand-in of its kind.
     void forget(const QList<QGraphicsItem *> &items);
 
-    diagramTextItem *text() const { return m_text; }
-    diagramTimeItem *time() const { return m_time; }
-    diagramCntItem *cnt() const { return m_cnt; }
-    diagramCnt2Item *cnt2() const { return m_cnt2; }
-    diagramBarItem *bar() const { return m_bar; }
-    diagramImageItem *image() const { return m_image; }
-    diagramQRCodeItem *qrCode() const { return m_qrCode; }
+    diagramTextItem *text() const;
+    diagramTimeItem *time() const;
+    diagramCntItem *cnt() const;
+    diagramCnt2Item *cnt2() const;
+    diagramBarItem *bar() const;
+    diagramImageItem *image() const;
+    diagramQRCodeItem *qrCode() const;
 
 public slots:
     void textXChange(int x);
@@ -114,20 +115,21 @@ signals:
 
 private:
     QWidget *m_dialogParent;
-    // The stand-ins, owned here.
-    std::unique_ptr<diagramTextItem> m_defaultText;
-    std::unique_ptr<diagramTimeItem> m_defaultTime;
-    std::unique_ptr<diagramCntItem> m_defaultCnt;
-    std::unique_ptr<diagramCnt2Item> m_defaultCnt2;
-    std::unique_ptr<diagramBarItem> m_defaultBar;
-    std::unique_ptr<diagramImageItem> m_defaultImage;
-    std::unique_ptr<diagramQRCodeItem> m_defaultQRCode;
+    // The stand-ins, owned here, built when first asked for.
+    mutable std::unique_ptr<diagramTextItem> m_defaultText;
+    mutable std::unique_ptr<diagramTimeItem> m_defaultTime;
+    mutable std::unique_ptr<diagramCntItem> m_defaultCnt;
+    mutable std::unique_ptr<diagramCnt2Item> m_defaultCnt2;
+    mutable std::unique_ptr<diagramBarItem> m_defaultBar;
+    mutable std::unique_ptr<diagramImageItem> m_defaultImage;
+    mutable std::unique_ptr<diagramQRCodeItem> m_defaultQRCode;
 
-    diagramTextItem *m_text;
-    diagramTimeItem *m_time;
-    diagramCntItem *m_cnt;
-    diagramCnt2Item *m_cnt2;
-    diagramBarItem *m_bar;
-    diagramImageItem *m_image;
-    diagramQRCodeItem *m_qrCode;
+    // Null while the stand-in serves.
+    diagramTextItem *m_text = nullptr;
+    diagramTimeItem *m_time = nullptr;
+    diagramCntItem *m_cnt = nullptr;
+    diagramCnt2Item *m_cnt2 = nullptr;
+    diagramBarItem *m_bar = nullptr;
+    diagramImageItem *m_image = nullptr;
+    diagramQRCodeItem *m_qrCode = nullptr;
 };

@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGraphicsLineItem>
+#include <QTimer>
 
 namespace {
 
@@ -58,7 +59,8 @@ bool editsContent(int kind)
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), m_scene(new diagramScene(this)),
-      m_items(new currentItemEditor(this)), m_buttons(new QButtonGroup(this))
+      m_items(new currentItemEditor(this)), m_buttons(new QButtonGroup(this)),
+      m_titleTimer(new QTimer(this))
 {
     ui->setupUi(this);
     m_modelActions[0] = ui->typeAAction;
@@ -121,7 +123,15 @@ void MainWindow::connectCommands()
     connect(m_buttons, &QButtonGroup::idClicked, this, &MainWindow::buttonItemsClicked);
 
     connect(m_files, &fileCommands::stateChanged, this, &MainWindow::refreshTitle);
-    connect(m_scene, &QGraphicsScene::changed, this, &MainWindow::refreshTitle);
+    // Comparing the documents costs a writer pass, so moves and panel edits
+    // refresh the unsaved mark at most every 200 ms.
+    m_titleTimer->setSingleShot(true);
+    m_titleTimer->setInterval(200);
+    connect(m_titleTimer, &QTimer::timeout, this, &MainWindow::refreshTitle);
+    connect(m_scene, &QGraphicsScene::changed, this, [this] {
+        if (!m_titleTimer->isActive())
+            m_titleTimer->start();
+    });
     connect(m_files, &fileCommands::messageReplaced, this, [this] {
         // Nothing is selected in a new or opened message.
         ui->lineEdit->setEnabled(false);

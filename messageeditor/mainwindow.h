@@ -10,6 +10,7 @@ class QAction;
 class QButtonGroup;
 class QGraphicsItem;
 class QGraphicsLineItem;
+class QTimer;
 class currentItemEditor;
 class diagramScene;
 class fileCommands;
@@ -93,6 +94,7 @@ private:
     fileCommands *m_files;
     settingPanels *m_panels = nullptr;
     QButtonGroup *m_buttons;
+    QTimer *m_titleTimer;
     QAction *m_modelActions[4];
     QMap<int, QGraphicsLineItem *> m_guideLines; // by y, in the scene for good
     QGraphicsLineItem *m_line144;                // in the scene only in Type A

@@ -116,6 +116,9 @@ private slots:
     void panelControlsChangeTheCurrentItem_data();
     void panelControlsChangeTheCurrentItem();
     void selectingShowsTheItemInItsPanel();
+    void shortcuts_data();
+    void shortcuts();
+    void deleteKeyRemovesTheSelection();
     void imageFileChosenThroughThePanel();
     void dynamicQRContent_data();
     void dynamicQRContent();
@@ -353,8 +356,8 @@ void TestEditorMainWindow::saveAsksOnceThenWritesSilently()
     QCOMPARE(saved.value("TextItemInfo").toArray().size(), 1);
 
     messageItems(*w.scene()).first()->setPos(500, 0);
-    QCoreApplication::processEvents(); // the scene reports its change
-    QVERIFY(w.isWindowModified());
+    QTRY_VERIFY(w.isWindowModified()); // the scene reports its change
+    QVERIFY(w.windowTitle().startsWith("label1[*]"));
     w.saveActionSlot();
     QCOMPARE(m_dialogs->asked.size(), 1);
     QCOMPARE(QJsonDocument::fromJson(readFile(path))["TextItemInfo"][0]["TextAtX"].toInt(), 500);
@@ -639,6 +642,46 @@ void TestEditorMainWindow::selectingShowsTheItemInItsPanel()
     x->setValue(130);
     QCOMPARE(texts.first()->x(), 130.0);
     QCOMPARE(texts.last()->x(), otherX);
+}
+
+void TestEditorMainWindow::shortcuts_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QKeySequence>("keys");
+
+    QTest::newRow("new") << "newAction" << QKeySequence(Qt::CTRL + Qt::Key_N);
+    QTest::newRow("open") << "openAction" << QKeySequence(Qt::CTRL + Qt::Key_O);
+    QTest::newRow("save") << "saveAction" << QKeySequence(Qt::CTRL + Qt::Key_S);
+}
+
+void TestEditorMainWindow::shortcuts()
+{
+    QFETCH(QString, action);
+    QFETCH(QKeySequence, keys);
+    QCOMPARE(m_window->findChild<QAction *>(action)->shortcut(), keys);
+}
+
+void TestEditorMainWindow::deleteKeyRemovesTheSelection()
+{
+    MainWindow &w = *m_window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.buttonItemsClicked(diagramItemFactory::Text);
+    w.buttonItemsClicked(diagramItemFactory::Bar);
+    messageItems(*w.scene()).last()->setSelected(true);
+
+    // In the edit line Delete edits the text and removes nothing.
+    auto *line = w.findChild<QLineEdit *>("lineEdit");
+    line->setFocus();
+    QTest::keyClick(line, Qt::Key_Delete);
+    QTest::qWait(300);
+    QCOMPARE(messageItems(*w.scene()).size(), 2);
+
+    auto *view = w.findChild<QGraphicsView *>("graphicsView");
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Delete);
+    QTRY_COMPARE(messageItems(*w.scene()).size(), 1); // the button's click is animated
+    QCOMPARE(messageItems(*w.scene()).first()->type(), int(diagramType::kText));
 }
 
 void TestEditorMainWindow::imageFileChosenThroughThePanel()
