@@ -124,6 +124,7 @@ private slots:
     void dynamicQRContent();
 
 private:
+    std::unique_ptr<editorClock::Pin> m_clock;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<boxRecorder> m_boxes;
     std::unique_ptr<fileDialogStub> m_dialogs;
@@ -132,7 +133,7 @@ private:
 
 void TestEditorMainWindow::init()
 {
-    editorClock::install([] { return QDateTime(QDate(2024, 3, 15), QTime(8, 30)); });
+    m_clock = std::make_unique<editorClock::Pin>(QDateTime(QDate(2024, 3, 15), QTime(8, 30)));
     m_dir = std::make_unique<QTemporaryDir>();
     m_boxes = std::make_unique<boxRecorder>();
     m_dialogs = std::make_unique<fileDialogStub>();
@@ -145,7 +146,7 @@ void TestEditorMainWindow::cleanup()
     m_dialogs.reset();
     m_boxes.reset();
     m_dir.reset();
-    editorClock::install({});
+    m_clock.reset();
 }
 
 void TestEditorMainWindow::startsInTypeA()
