@@ -31,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <optional>
 
 namespace {
 
@@ -124,7 +125,7 @@ private slots:
     void dynamicQRContent();
 
 private:
-    std::unique_ptr<editorClock::Pin> m_clock;
+    std::optional<editorClock::Pin> m_clock;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<boxRecorder> m_boxes;
     std::unique_ptr<fileDialogStub> m_dialogs;
@@ -133,7 +134,7 @@ private:
 
 void TestEditorMainWindow::init()
 {
-    m_clock = std::make_unique<editorClock::Pin>(QDateTime(QDate(2024, 3, 15), QTime(8, 30)));
+    m_clock.emplace(QDateTime(QDate(2024, 3, 15), QTime(8, 30)));
     m_dir = std::make_unique<QTemporaryDir>();
     m_boxes = std::make_unique<boxRecorder>();
     m_dialogs = std::make_unique<fileDialogStub>();
