@@ -66,11 +66,18 @@ bool fileCommands::openFile(const QString &path)
     loaded.setSceneRect(m_scene->sceneRect());
     const messageReader::Result result = messageReader::load(path, &loaded);
     if (result != messageReader::Result::Loaded) {
-        editorMessageBox::warn(
-            result == messageReader::Result::CannotOpen
-                ? QCoreApplication::translate("MainWindow", "无法打开文件：%1").arg(path)
-                : QCoreApplication::translate("MainWindow", "文件不是有效的信息文件：%1")
-                      .arg(path));
+        QString text;
+        if (result == messageReader::Result::CannotOpen)
+            text = QCoreApplication::translate("MainWindow", "无法打开文件：%1").arg(path);
+        else if (result == messageReader::Result::TooLarge) // the size says why
+            text = QCoreApplication::translate("MainWindow", "无法打开文件：%1")
+                       .arg(QStringLiteral("%1 (> %2 MiB)")
+                                .arg(path)
+                                .arg(messageReader::kMaxFileBytes / (1024 * 1024)));
+        else
+            text =
+                QCoreApplication::translate("MainWindow", "文件不是有效的信息文件：%1").arg(path);
+        editorMessageBox::warn(text);
         return false;
     }
     m_discard(messageItems(*m_scene));
