@@ -1,0 +1,500 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "printparameterwidget.h"
+#include "ui_printparameterwidget.h"
+
+#include "controllog.h"
+
+#include <QButtonGroup>
+#include <QSignalBlocker>
+
+namespace {
+
+// Print direction codes, the same for the joined image and for each head.
+constexpr qint8 kForward = 0;
+constexpr qint8 kReverse = 1;
+constexpr qint8 kInverse = 2;
+constexpr qint8 kRevInv = 3;
+
+constexpr int kHeadCount = 4;
+
+quint8 headBit(int head)
+{
+    return quint8(1u << (head - 1));
+}
+
+// Sets a check box through the partially checked state, so that its
+// stateChanged handler runs even when the box already showed the value.
+void passThroughPartial(QCheckBox *box, bool checked)
+{
+    box->setTristate(true);
+    box->setCheckState(Qt::PartiallyChecked);
+    box->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    box->setTristate(false);
+}
+
+// Selects the entry carrying the code; no entry clears the selection.
+void selectCode(QComboBox *list, int code)
+{
+    list->setCurrentIndex(list->findData(code));
+}
+
+// The code of the selected entry, 0 with no selection.
+qint8 selectedCode(const QComboBox *list)
+{
+    return qint8(list->currentData().toInt());
+}
+
+// Checks one button of an exclusive group, or none when button is null
+// (an exclusive group does not let its last checked button go by itself).
+void checkInGroup(QButtonGroup *group, QAbstractButton *button)
+{
+    if (button) {
+        button->setChecked(true);
+        return;
+    }
+    if (QAbstractButton *checked = group->checkedButton()) {
+        group->setExclusive(false);
+        checked->setChecked(false);
+        group->setExclusive(true);
+    }
+}
+
+} // namespace
+
+PrintParameterWidget::PrintParameterWidget(QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::PrintParameterWidget>())
+{
+    // setupUi connects the on_<object>_<signal> handlers by name.
+    ui->setupUi(this);
+
+    // Run the splice and encoder handlers once with "unchecked", so that the
+    // right direction panel and speed or encoder panel are shown.
+    passThroughPartial(ui->spliceCheckBox, false);
+    passThroughPartial(ui->encodeCheckbox, false);
+    // Filling an empty list selects its first entry and runs its handler:
+    // triggerMode 3, sprayMode 1, dpiCode 4 from here on.
+    fillLists();
+    // The other controls show the block's defaults, so that what the operator
+    // sees is what "Apply Print Parameter" sends before any reply arrived.
+    showBlock();
+}
+
+PrintParameterWidget::~PrintParameterWidget() = default;
+
+void PrintParameterWidget::fillLists()
+{
+    ui->triggerModeComboBox->addItem(tr("Internal Singal"), 3);
+    ui->triggerModeComboBox->addItem(tr("External Singal"), 2);
+
+    ui->sprayModeComboBox->addItem(tr("Left Spary"), 1);
+    ui->sprayModeComboBox->addItem(tr("Right Spary"), 2);
+    ui->sprayModeComboBox->addItem(tr("Hight Quanlity"), 4);
+    ui->sprayModeComboBox->addItem(tr("Hight Speed"), 5);
+
+    // dpi = 600 / code
+    ui->dpiComboBox->addItem(tr("150"), 4);
+    ui->dpiComboBox->addItem(tr("200"), 3);
+    ui->dpiComboBox->addItem(tr("300"), 2);
+    ui->dpiComboBox->addItem(tr("600"), 1);
+}
+
+// Shows the block in the controls without writing anything back into it.
+void PrintParameterWidget::showBlock()
+{
+    const PrintParameters &p = m_parameters;
+    const QSignalBlocker spliceBlocker(ui->spliceCheckBox);
+    ui->spliceCheckBox->setChecked(p.splice);
+    ui->singleHeadDirectWidget->setVisible(!p.splice);
+    ui->directWidget->setVisible(p.splice);
+
+    const QSignalBlocker encoderBlocker(ui->encodeCheckbox);
+    ui->encodeCheckbox->setChecked(p.encoderEnabled);
+    ui->encoderParameterWidget->setVisible(p.encoderEnabled);
+    ui->productionLineSpeedWidget->setVisible(!p.encoderEnabled);
+
+    const QSignalBlocker beepBlocker(ui->beepCheckBox);
+    ui->beepCheckBox->setChecked(p.beepEnabled);
+
+    for (int head = 1; head <= kHeadCount; ++head) {
+        const bool enabled = quint8(p.headEnableMask) & headBit(head);
+        QCheckBox *box = headCheckBoxes()[head - 1];
+        const QSignalBlocker boxBlocker(box);
+        box->setChecked(enabled);
+        headRadioButtons()[head - 1]->setVisible(enabled);
+        QDoubleSpinBox *offset = offsetSpinBoxes()[head - 1];
+        const QSignalBlocker offsetBlocker(offset);
+        offset->setValue(headOffset(head));
+    }
+    checkInGroup(ui->entireDirectionGroup, entireDirectionButton(p.entireDirection));
+    ui->singleHead1RadioButton->setChecked(true);
+    showHeadDirection(1);
+
+    const QSignalBlocker pprBlocker(ui->encoderPPRspinBox);
+    ui->encoderPPRspinBox->setValue(p.encoderPpr);
+    const QSignalBlocker diameterBlocker(ui->encoderDiameterSpinBox);
+    ui->encoderDiameterSpinBox->setValue(p.encoderDiameter);
+    const QSignalBlocker speedBlocker(ui->productionLineSpeedSpinBox);
+    ui->productionLineSpeedSpinBox->setValue(p.lineSpeed);
+    const QSignalBlocker intervalBlocker(ui->signalIntervalSpinBox);
+    ui->signalIntervalSpinBox->setValue(p.signalInterval);
+}
+
+bool PrintParameterWidget::loadParameters(const QByteArray &payload)
+{
+    // A short reply would read as zeros (no heads, spray mode 0, ...) and the
+    // next apply would send those made-up values to the coders.
+    if (payload.size() < PrintParameters::kSize) {
+        const QString reason =
+            tr("Parameter reply ignored: %1 bytes received, a parameter block has %2.")
+                .arg(payload.size())
+                .arg(PrintParameters::kSize);
+        qCWarning(lcControl).noquote() << reason;
+        emit parametersRefused(reason);
+        return false;
+    }
+    if (payload.size() > PrintParameters::kSize)
+        qCDebug(lcControl) << "parameter reply:" << payload.size() - PrintParameters::kSize
+                           << "bytes after the block ignored";
+
+    // The handlers below rewrite the block from the controls; the received
+    // values are read from this copy.
+    const PrintParameters received = PrintParameters::fromBytes(payload);
+    m_parameters = received;
+
+    selectCode(ui->sprayModeComboBox, received.sprayMode);
+    selectCode(ui->triggerModeComboBox, received.triggerMode);
+    selectCode(ui->dpiComboBox, received.dpiCode);
+
+    passThroughPartial(ui->spliceCheckBox, received.splice);
+    // All four head boxes are partial before any is set, so that the range
+    // mask is recomputed from the final boxes when the last one is set.
+    for (QCheckBox *box : headCheckBoxes()) {
+        box->setTristate(true);
+        box->setCheckState(Qt::PartiallyChecked);
+    }
+    for (int head = 1; head <= kHeadCount; ++head) {
+        const bool enabled = quint8(received.headEnableMask) & headBit(head);
+        headCheckBoxes()[head - 1]->setCheckState(enabled ? Qt::Checked : Qt::Unchecked);
+    }
+    for (QCheckBox *box : headCheckBoxes())
+        box->setTristate(false);
+
+    ui->head1DoubleSpinBox->setValue(received.headOffset1);
+    ui->head2DoubleSpinBox->setValue(received.headOffset2);
+    ui->head3DoubleSpinBox->setValue(received.headOffset3);
+    ui->head4DoubleSpinBox->setValue(received.headOffset4);
+
+    checkInGroup(ui->entireDirectionGroup, entireDirectionButton(received.entireDirection));
+
+    passThroughPartial(ui->encodeCheckbox, received.encoderEnabled);
+    passThroughPartial(ui->beepCheckBox, received.beepEnabled);
+
+    ui->encoderPPRspinBox->setValue(received.encoderPpr);
+    ui->encoderDiameterSpinBox->setValue(received.encoderDiameter);
+    ui->productionLineSpeedSpinBox->setValue(received.lineSpeed);
+    ui->signalIntervalSpinBox->setValue(received.signalInterval);
+
+    ui->singleHead1RadioButton->click();
+
+    takeShownValues();
+    qCDebug(lcControl) << "parameters loaded:" << m_parameters.toBytes().toHex();
+    return true;
+}
+
+// A control that already showed the clamped or rounded value did not signal
+// a change, so its handler did not run: take the shown values here, so the
+// block always holds what the operator sees.
+void PrintParameterWidget::takeShownValues()
+{
+    for (int head = 1; head <= kHeadCount; ++head)
+        headOffset(head) = offsetSpinBoxes()[head - 1]->value();
+    m_parameters.encoderPpr = ui->encoderPPRspinBox->value();
+    m_parameters.encoderDiameter = ui->encoderDiameterSpinBox->value();
+    m_parameters.lineSpeed = ui->productionLineSpeedSpinBox->value();
+    m_parameters.signalInterval = ui->signalIntervalSpinBox->value();
+    m_parameters.sprayMode = selectedCode(ui->sprayModeComboBox);
+    m_parameters.triggerMode = selectedCode(ui->triggerModeComboBox);
+    m_parameters.dpiCode = selectedCode(ui->dpiComboBox);
+}
+
+void PrintParameterWidget::on_spliceCheckBox_stateChanged(int state)
+{
+    if (state == Qt::PartiallyChecked)
+        return;
+    const bool spliced = state == Qt::Checked;
+    m_parameters.splice = spliced;
+    ui->singleHeadDirectWidget->setVisible(!spliced);
+    ui->directWidget->setVisible(spliced);
+}
+
+void PrintParameterWidget::on_triggerModeComboBox_currentIndexChanged(int index)
+{
+    m_parameters.triggerMode = selectedCode(ui->triggerModeComboBox);
+    // The interval only applies to the internal signal, the first entry.
+    ui->signalIntervalWidget->setVisible(index == 0);
+}
+
+void PrintParameterWidget::on_sprayModeComboBox_currentIndexChanged(int)
+{
+    m_parameters.sprayMode = selectedCode(ui->sprayModeComboBox);
+}
+
+void PrintParameterWidget::on_dpiComboBox_currentIndexChanged(int)
+{
+    m_parameters.dpiCode = selectedCode(ui->dpiComboBox);
+}
+
+void PrintParameterWidget::on_encodeCheckbox_stateChanged(int state)
+{
+    if (state == Qt::PartiallyChecked)
+        return;
+    const bool encoder = state == Qt::Checked;
+    m_parameters.encoderEnabled = encoder;
+    ui->encoderParameterWidget->setVisible(encoder);
+    ui->productionLineSpeedWidget->setVisible(!encoder);
+}
+
+void PrintParameterWidget::on_beepCheckBox_stateChanged(int state)
+{
+    if (state == Qt::PartiallyChecked)
+        return;
+    m_parameters.beepEnabled = state == Qt::Checked;
+}
+
+void PrintParameterWidget::headCheckBoxChanged(int head, int state)
+{
+    if (state == Qt::PartiallyChecked)
+        return;
+    const bool enabled = state == Qt::Checked;
+    quint8 mask = quint8(m_parameters.headEnableMask);
+    mask = enabled ? (mask | headBit(head)) : (mask & ~headBit(head));
+    m_parameters.headEnableMask = qint8(mask);
+    headRadioButtons()[head - 1]->setVisible(enabled);
+    recomputeHeadRangeMask();
+}
+
+// Heads are used from head 1 up to the highest enabled one: 1, 3, 7 or 15.
+// With no head enabled the mask keeps its value.
+void PrintParameterWidget::recomputeHeadRangeMask()
+{
+    for (int head = 1; head <= kHeadCount; ++head) {
+        // A box still partially checked during a load counts as not checked.
+        if (headCheckBoxes()[head - 1]->checkState() == Qt::Checked)
+            m_parameters.headRangeMask = qint8((1 << head) - 1);
+    }
+}
+
+void PrintParameterWidget::on_head1CheckBox_stateChanged(int state)
+{
+    headCheckBoxChanged(1, state);
+}
+
+void PrintParameterWidget::on_head2CheckBox_stateChanged(int state)
+{
+    headCheckBoxChanged(2, state);
+}
+
+void PrintParameterWidget::on_head3CheckBox_stateChanged(int state)
+{
+    headCheckBoxChanged(3, state);
+}
+
+void PrintParameterWidget::on_head4CheckBox_stateChanged(int state)
+{
+    headCheckBoxChanged(4, state);
+}
+
+void PrintParameterWidget::on_head1DoubleSpinBox_valueChanged(double value)
+{
+    m_parameters.headOffset1 = value;
+}
+
+void PrintParameterWidget::on_head2DoubleSpinBox_valueChanged(double value)
+{
+    m_parameters.headOffset2 = value;
+}
+
+void PrintParameterWidget::on_head3DoubleSpinBox_valueChanged(double value)
+{
+    m_parameters.headOffset3 = value;
+}
+
+void PrintParameterWidget::on_head4DoubleSpinBox_valueChanged(double value)
+{
+    m_parameters.headOffset4 = value;
+}
+
+// The direction buttons show the direction of the head whose radio button
+// is checked.
+void PrintParameterWidget::showHeadDirection(int head)
+{
+    singleDirectionButton(headDirection(head))->setChecked(true);
+}
+
+void PrintParameterWidget::setSelectedHeadDirection(qint8 code)
+{
+    const auto radios = headRadioButtons();
+    for (int head = 1; head <= kHeadCount; ++head) {
+        if (radios[head - 1]->isChecked()) {
+            headDirection(head) = code;
+            return;
+        }
+    }
+}
+
+void PrintParameterWidget::on_singleHead1RadioButton_clicked()
+{
+    showHeadDirection(1);
+}
+
+void PrintParameterWidget::on_singleHead2RadioButton_clicked()
+{
+    showHeadDirection(2);
+}
+
+void PrintParameterWidget::on_singleHead3RadioButton_clicked()
+{
+    showHeadDirection(3);
+}
+
+void PrintParameterWidget::on_singleHead4RadioButton_clicked()
+{
+    showHeadDirection(4);
+}
+
+void PrintParameterWidget::on_entireForwardBtn_clicked()
+{
+    m_parameters.entireDirection = kForward;
+}
+
+void PrintParameterWidget::on_entireReverseBtn_clicked()
+{
+    m_parameters.entireDirection = kReverse;
+}
+
+void PrintParameterWidget::on_entireInverseBtn_clicked()
+{
+    m_parameters.entireDirection = kInverse;
+}
+
+void PrintParameterWidget::on_entireRevInvBtn_clicked()
+{
+    m_parameters.entireDirection = kRevInv;
+}
+
+void PrintParameterWidget::on_singleForwardBtn_clicked()
+{
+    setSelectedHeadDirection(kForward);
+}
+
+void PrintParameterWidget::on_singleReverseBtn_clicked()
+{
+    setSelectedHeadDirection(kReverse);
+}
+
+void PrintParameterWidget::on_singleInverseBtn_clicked()
+{
+    setSelectedHeadDirection(kInverse);
+}
+
+void PrintParameterWidget::on_singleRevInvBtn_clicked()
+{
+    setSelectedHeadDirection(kRevInv);
+}
+
+void PrintParameterWidget::on_productionLineSpeedSpinBox_valueChanged(int value)
+{
+    m_parameters.lineSpeed = value;
+}
+
+void PrintParameterWidget::on_encoderPPRspinBox_valueChanged(int value)
+{
+    m_parameters.encoderPpr = value;
+}
+
+void PrintParameterWidget::on_encoderDiameterSpinBox_valueChanged(int value)
+{
+    m_parameters.encoderDiameter = value;
+}
+
+void PrintParameterWidget::on_signalIntervalSpinBox_valueChanged(int value)
+{
+    m_parameters.signalInterval = value;
+}
+
+std::array<QCheckBox *, 4> PrintParameterWidget::headCheckBoxes() const
+{
+    return {ui->head1CheckBox, ui->head2CheckBox, ui->head3CheckBox, ui->head4CheckBox};
+}
+
+std::array<QDoubleSpinBox *, 4> PrintParameterWidget::offsetSpinBoxes() const
+{
+    return {ui->head1DoubleSpinBox, ui->head2DoubleSpinBox, ui->head3DoubleSpinBox,
+            ui->head4DoubleSpinBox};
+}
+
+std::array<QRadioButton *, 4> PrintParameterWidget::headRadioButtons() const
+{
+    return {ui->singleHead1RadioButton, ui->singleHead2RadioButton, ui->singleHead3RadioButton,
+            ui->singleHead4RadioButton};
+}
+
+// Any code other than 1, 2 or 3 shows as Forward.
+QAbstractButton *PrintParameterWidget::singleDirectionButton(qint8 code) const
+{
+    switch (code) {
+    case kReverse:
+        return ui->singleReverseBtn;
+    case kInverse:
+        return ui->singleInverseBtn;
+    case kRevInv:
+        return ui->singleRevInvBtn;
+    default:
+        return ui->singleForwardBtn;
+    }
+}
+
+// An unknown code shows no button; the code itself is kept in the block.
+QAbstractButton *PrintParameterWidget::entireDirectionButton(qint8 code) const
+{
+    switch (code) {
+    case kForward:
+        return ui->entireForwardBtn;
+    case kReverse:
+        return ui->entireReverseBtn;
+    case kInverse:
+        return ui->entireInverseBtn;
+    case kRevInv:
+        return ui->entireRevInvBtn;
+    default:
+        return nullptr;
+    }
+}
+
+qint8 &PrintParameterWidget::headDirection(int head)
+{
+    switch (head) {
+    case 1:
+        return m_parameters.headDirection1;
+    case 2:
+        return m_parameters.headDirection2;
+    case 3:
+        return m_parameters.headDirection3;
+    default:
+        return m_parameters.headDirection4;
+    }
+}
+
+double &PrintParameterWidget::headOffset(int head)
+{
+    switch (head) {
+    case 1:
+        return m_parameters.headOffset1;
+    case 2:
+        return m_parameters.headOffset2;
+    case 3:
+        return m_parameters.headOffset3;
+    default:
+        return m_parameters.headOffset4;
+    }
+}

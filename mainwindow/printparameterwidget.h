@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "printparameters.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QRadioButton;
+
+namespace Ui {
+class PrintParameterWidget;
+}
+
+// The coder's print settings on the control window's parameter tab. The panel
+// owns one 81-byte parameter block; every control writes its field when the
+// operator changes it, and a parameter reply is brought into the controls by
+// loadParameters(). Heads are numbered 1 to 4 throughout.
+class PrintParameterWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PrintParameterWidget(QWidget *parent = nullptr);
+    ~PrintParameterWidget() override;
+
+    // The block the window sends with "Apply Print Parameter".
+    const PrintParameters &parameters() const { return m_parameters; }
+
+    // Applies the payload of a parameter reply. A payload shorter than the
+    // block is refused: the block and the controls stay as they were,
+    // parametersRefused() is emitted and false returned. Bytes after the
+    // 81st are ignored. After loading, the block holds what the controls
+    // show (values clamped to the controls' ranges, offsets to 0.1 mm).
+    bool loadParameters(const QByteArray &payload);
+
+signals:
+    // Why a parameter reply was not applied, for the window's event log.
+    void parametersRefused(const QString &reason);
+
+private slots:
+    void on_spliceCheckBox_stateChanged(int state);
+    void on_triggerModeComboBox_currentIndexChanged(int index);
+    void on_sprayModeComboBox_currentIndexChanged(int index);
+    void on_dpiComboBox_currentIndexChanged(int index);
+    void on_encodeCheckbox_stateChanged(int state);
+    void on_beepCheckBox_stateChanged(int state);
+    void on_head1CheckBox_stateChanged(int state);
+    void on_head2CheckBox_stateChanged(int state);
+    void on_head3CheckBox_stateChanged(int state);
+    void on_head4CheckBox_stateChanged(int state);
+    void on_head1DoubleSpinBox_valueChanged(double value);
+    void on_head2DoubleSpinBox_valueChanged(double value);
+    void on_head3DoubleSpinBox_valueChanged(double value);
+    void on_head4DoubleSpinBox_valueChanged(double value);
+    void on_singleHead1RadioButton_clicked();
+    void on_singleHead2RadioButton_clicked();
+    void on_singleHead3RadioButton_clicked();
+    void on_singleHead4RadioButton_clicked();
+    void on_entireForwardBtn_clicked();
+    void on_entireReverseBtn_clicked();
+    void on_entireInverseBtn_clicked();
+    void on_entireRevInvBtn_clicked();
+    void on_singleForwardBtn_clicked();
+    void on_singleReverseBtn_clicked();
+    void on_singleInverseBtn_clicked();
+    void on_singleRevInvBtn_clicked();
+    void on_productionLineSpeedSpinBox_valueChanged(int value);
+    void on_encoderPPRspinBox_valueChanged(int value);
+    void on_encoderDiameterSpinBox_valueChanged(int value);
+    void on_signalIntervalSpinBox_valueChanged(int value);
+
+private:
+    void fillLists();
+    void showBlock();
+    void takeShownValues();
+
+    void headCheckBoxChanged(int head, int state);
+    void recomputeHeadRangeMask();
+    void showHeadDirection(int head);
+    void setSelectedHeadDirection(qint8 code);
+
+    std::array<QCheckBox *, 4> headCheckBoxes() const;
+    std::array<QDoubleSpinBox *, 4> offsetSpinBoxes() const;
+    std::array<QRadioButton *, 4> headRadioButtons() const;
+    QAbstractButton *singleDirectionButton(qint8 code) const;
+    QAbstractButton *entireDirectionButton(qint8 code) const;
+    qint8 &headDirection(int head);
+    double &headOffset(int head);
+
+    std::unique_ptr<Ui::PrintParameterWidget> ui;
+    PrintParameters m_parameters;
+};
