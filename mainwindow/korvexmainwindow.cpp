@@ -85,6 +85,9 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
         startServer(port); // reports why it fails; the operator may choose another port
     }
     refreshFileList();
+    // Something to look at from the start: the first message of the list.
+    if (ui->fileListWidget->count() > 0)
+        ui->fileListWidget->setCurrentRow(0);
 
     m_openEditor = [this](const QString &, int) {
         problem(tr("The message designer is not available in this build"));

@@ -28,10 +28,12 @@ private slots:
         const QString sheet = app->styleSheet();
         for (const char *selector :
              {"QLabel#deviceListLabel", "QLabel#fileListLabel", "QWidget#widget_2", "QTabBar::tab",
-              "QTabBar::tab:selected", "QTabBar::tab:!selected", "QTabBar::tab:hover", "QToolButton",
-              "QToolButton::hover", "QToolButton::checked", "QToolButton MyDeviceToolBtn::hover"})
+              "QTabBar::tab:selected", "QTabBar::tab:!selected", "QTabBar::tab:hover",
+              "QToolButton", "QToolButton::hover", "QToolButton::checked",
+              "QToolButton MyDeviceToolBtn::hover"})
             QVERIFY2(sheet.contains(QLatin1String(selector) + "{"), selector);
-        QVERIFY(sheet.indexOf("QLabel#deviceListLabel") < sheet.indexOf("QToolButton MyDeviceToolBtn"));
+        QVERIFY(sheet.indexOf("QLabel#deviceListLabel") <
+                sheet.indexOf("QToolButton MyDeviceToolBtn"));
         QCOMPARE(QCoreApplication::organizationName(), QString("VexaSettings"));
         QCOMPARE(QCoreApplication::applicationName(), QString("KorvexSoftWare"));
     }
