@@ -74,7 +74,6 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
             });
     connect(m_frames, &DeviceFrameHandler::statusReceived, this, &KorvexMainWindow::statusReceived);
     connect(m_files, &MessageFileList::selectionChanged, this, &KorvexMainWindow::updatePreview);
-    setIcons();
     setUpPreview();
     ui->containFileListWidget->hide();
 
@@ -109,26 +108,6 @@ PrintParameterWidget *KorvexMainWindow::parameterPanel() const
 EventLog *KorvexMainWindow::eventLog() const
 {
     return ui->eventLog;
-}
-
-void KorvexMainWindow::setIcons()
-{
-    const std::pair<QToolButton *, const char *> icons[] = {
-        {ui->syncPrintParameterBtn, "syncParameter"},
-        {ui->startBtn, "start"},
-        {ui->StopBtn, "stop"},
-        {ui->multiSelectbtnForParameter, "select"},
-        {ui->builtBtn, "server"},
-        {ui->syncBtn, "syncFile"},
-        {ui->multiSelectbtn, "select"},
-        {ui->newFileBtn, "newFile"},
-        {ui->editToolBtn, "editFile"},
-    };
-    for (const auto &[button, name] : icons) {
-        button->setIcon(QIcon(QStringLiteral(":/icon/%1.png").arg(QLatin1String(name))));
-        button->setIconSize(QSize(32, 32));
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    }
 }
 
 void KorvexMainWindow::setUpPreview()

@@ -67,7 +67,6 @@ private slots:
     void on_multiSelectbtnForParameter_toggled(bool checked);
 
 private:
-    void setIcons();
     void setUpPreview();
     void startServer(quint16 port);
     void deviceConnected(int descriptor, const QString &ipText);
