@@ -7,13 +7,9 @@
 #include <QButtonGroup>
 #include <QSignalBlocker>
 
-namespace {
+#include <cmath>
 
-// Print direction codes, the same for the joined image and for each head.
-constexpr qint8 kForward = 0;
-constexpr qint8 kReverse = 1;
-constexpr qint8 kInverse = 2;
-constexpr qint8 kRevInv = 3;
+namespace {
 
 constexpr int kHeadCount = 4;
 
@@ -126,8 +122,9 @@ void PrintParameterWidget::showBlock()
         offset->setValue(headOffset(head));
     }
     checkInGroup(ui->entireDirectionGroup, entireDirectionButton(p.entireDirection));
-    ui->singleHead1RadioButton->setChecked(true);
-    showHeadDirection(1);
+    const int head = qMax(firstEnabledHead(), 1);
+    headRadioButtons()[head - 1]->setChecked(true);
+    showHeadDirection(head);
 
     const QSignalBlocker pprBlocker(ui->encoderPPRspinBox);
     ui->encoderPPRspinBox->setValue(p.encoderPpr);
@@ -179,10 +176,12 @@ bool PrintParameterWidget::loadParameters(const QByteArray &payload)
     for (QCheckBox *box : headCheckBoxes())
         box->setTristate(false);
 
-    ui->head1DoubleSpinBox->setValue(received.headOffset1);
-    ui->head2DoubleSpinBox->setValue(received.headOffset2);
-    ui->head3DoubleSpinBox->setValue(received.headOffset3);
-    ui->head4DoubleSpinBox->setValue(received.headOffset4);
+    // A spin box would show a NaN as its maximum; 0 mm is the neutral offset.
+    const auto offset = [](double mm) { return std::isnan(mm) ? 0.0 : mm; };
+    ui->head1DoubleSpinBox->setValue(offset(received.headOffset1));
+    ui->head2DoubleSpinBox->setValue(offset(received.headOffset2));
+    ui->head3DoubleSpinBox->setValue(offset(received.headOffset3));
+    ui->head4DoubleSpinBox->setValue(offset(received.headOffset4));
 
     checkInGroup(ui->entireDirectionGroup, entireDirectionButton(received.entireDirection));
 
@@ -194,7 +193,10 @@ bool PrintParameterWidget::loadParameters(const QByteArray &payload)
     ui->productionLineSpeedSpinBox->setValue(received.lineSpeed);
     ui->signalIntervalSpinBox->setValue(received.signalInterval);
 
-    ui->singleHead1RadioButton->click();
+    // Show the first enabled head's direction (head 1 with no head enabled),
+    // so that the direction buttons never edit a head whose radio button is
+    // hidden.
+    headRadioButtons()[qMax(firstEnabledHead(), 1) - 1]->click();
 
     takeShownValues();
     qCDebug(lcControl) << "parameters loaded:" << m_parameters.toBytes().toHex();
@@ -269,8 +271,24 @@ void PrintParameterWidget::headCheckBoxChanged(int head, int state)
     quint8 mask = quint8(m_parameters.headEnableMask);
     mask = enabled ? (mask | headBit(head)) : (mask & ~headBit(head));
     m_parameters.headEnableMask = qint8(mask);
-    headRadioButtons()[head - 1]->setVisible(enabled);
+    QRadioButton *radio = headRadioButtons()[head - 1];
+    radio->setVisible(enabled);
+    // The direction buttons edit the head of the checked radio button: move
+    // away from a head being switched off, to the first one still enabled.
+    if (!enabled && radio->isChecked() && firstEnabledHead() > 0)
+        headRadioButtons()[firstEnabledHead() - 1]->click();
     recomputeHeadRangeMask();
+}
+
+// The lowest head whose box is checked, 0 with none.
+int PrintParameterWidget::firstEnabledHead() const
+{
+    const auto boxes = headCheckBoxes();
+    for (int head = 1; head <= kHeadCount; ++head) {
+        if (boxes[head - 1]->checkState() == Qt::Checked)
+            return head;
+    }
+    return 0;
 }
 
 // Heads are used from head 1 up to the highest enabled one: 1, 3, 7 or 15.
@@ -282,46 +300,6 @@ void PrintParameterWidget::recomputeHeadRangeMask()
         if (headCheckBoxes()[head - 1]->checkState() == Qt::Checked)
             m_parameters.headRangeMask = qint8((1 << head) - 1);
     }
-}
-
-void PrintParameterWidget::on_head1CheckBox_stateChanged(int state)
-{
-    headCheckBoxChanged(1, state);
-}
-
-void PrintParameterWidget::on_head2CheckBox_stateChanged(int state)
-{
-    headCheckBoxChanged(2, state);
-}
-
-void PrintParameterWidget::on_head3CheckBox_stateChanged(int state)
-{
-    headCheckBoxChanged(3, state);
-}
-
-void PrintParameterWidget::on_head4CheckBox_stateChanged(int state)
-{
-    headCheckBoxChanged(4, state);
-}
-
-void PrintParameterWidget::on_head1DoubleSpinBox_valueChanged(double value)
-{
-    m_parameters.headOffset1 = value;
-}
-
-void PrintParameterWidget::on_head2DoubleSpinBox_valueChanged(double value)
-{
-    m_parameters.headOffset2 = value;
-}
-
-void PrintParameterWidget::on_head3DoubleSpinBox_valueChanged(double value)
-{
-    m_parameters.headOffset3 = value;
-}
-
-void PrintParameterWidget::on_head4DoubleSpinBox_valueChanged(double value)
-{
-    m_parameters.headOffset4 = value;
 }
 
 // The direction buttons show the direction of the head whose radio button
@@ -340,86 +318,6 @@ void PrintParameterWidget::setSelectedHeadDirection(qint8 code)
             return;
         }
     }
-}
-
-void PrintParameterWidget::on_singleHead1RadioButton_clicked()
-{
-    showHeadDirection(1);
-}
-
-void PrintParameterWidget::on_singleHead2RadioButton_clicked()
-{
-    showHeadDirection(2);
-}
-
-void PrintParameterWidget::on_singleHead3RadioButton_clicked()
-{
-    showHeadDirection(3);
-}
-
-void PrintParameterWidget::on_singleHead4RadioButton_clicked()
-{
-    showHeadDirection(4);
-}
-
-void PrintParameterWidget::on_entireForwardBtn_clicked()
-{
-    m_parameters.entireDirection = kForward;
-}
-
-void PrintParameterWidget::on_entireReverseBtn_clicked()
-{
-    m_parameters.entireDirection = kReverse;
-}
-
-void PrintParameterWidget::on_entireInverseBtn_clicked()
-{
-    m_parameters.entireDirection = kInverse;
-}
-
-void PrintParameterWidget::on_entireRevInvBtn_clicked()
-{
-    m_parameters.entireDirection = kRevInv;
-}
-
-void PrintParameterWidget::on_singleForwardBtn_clicked()
-{
-    setSelectedHeadDirection(kForward);
-}
-
-void PrintParameterWidget::on_singleReverseBtn_clicked()
-{
-    setSelectedHeadDirection(kReverse);
-}
-
-void PrintParameterWidget::on_singleInverseBtn_clicked()
-{
-    setSelectedHeadDirection(kInverse);
-}
-
-void PrintParameterWidget::on_singleRevInvBtn_clicked()
-{
-    setSelectedHeadDirection(kRevInv);
-}
-
-void PrintParameterWidget::on_productionLineSpeedSpinBox_valueChanged(int value)
-{
-    m_parameters.lineSpeed = value;
-}
-
-void PrintParameterWidget::on_encoderPPRspinBox_valueChanged(int value)
-{
-    m_parameters.encoderPpr = value;
-}
-
-void PrintParameterWidget::on_encoderDiameterSpinBox_valueChanged(int value)
-{
-    m_parameters.encoderDiameter = value;
-}
-
-void PrintParameterWidget::on_signalIntervalSpinBox_valueChanged(int value)
-{
-    m_parameters.signalInterval = value;
 }
 
 std::array<QCheckBox *, 4> PrintParameterWidget::headCheckBoxes() const
@@ -473,28 +371,14 @@ QAbstractButton *PrintParameterWidget::entireDirectionButton(qint8 code) const
 
 qint8 &PrintParameterWidget::headDirection(int head)
 {
-    switch (head) {
-    case 1:
-        return m_parameters.headDirection1;
-    case 2:
-        return m_parameters.headDirection2;
-    case 3:
-        return m_parameters.headDirection3;
-    default:
-        return m_parameters.headDirection4;
-    }
+    qint8 *fields[] = {&m_parameters.headDirection1, &m_parameters.headDirection2,
+                       &m_parameters.headDirection3, &m_parameters.headDirection4};
+    return *fields[head - 1];
 }
 
 double &PrintParameterWidget::headOffset(int head)
 {
-    switch (head) {
-    case 1:
-        return m_parameters.headOffset1;
-    case 2:
-        return m_parameters.headOffset2;
-    case 3:
-        return m_parameters.headOffset3;
-    default:
-        return m_parameters.headOffset4;
-    }
+    double *fields[] = {&m_parameters.headOffset1, &m_parameters.headOffset2,
+                        &m_parameters.headOffset3, &m_parameters.headOffset4};
+    return *fields[head - 1];
 }

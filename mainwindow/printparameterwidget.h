@@ -51,38 +51,51 @@ private slots:
     void on_dpiComboBox_currentIndexChanged(int index);
     void on_encodeCheckbox_stateChanged(int state);
     void on_beepCheckBox_stateChanged(int state);
-    void on_head1CheckBox_stateChanged(int state);
-    void on_head2CheckBox_stateChanged(int state);
-    void on_head3CheckBox_stateChanged(int state);
-    void on_head4CheckBox_stateChanged(int state);
-    void on_head1DoubleSpinBox_valueChanged(double value);
-    void on_head2DoubleSpinBox_valueChanged(double value);
-    void on_head3DoubleSpinBox_valueChanged(double value);
-    void on_head4DoubleSpinBox_valueChanged(double value);
-    void on_singleHead1RadioButton_clicked();
-    void on_singleHead2RadioButton_clicked();
-    void on_singleHead3RadioButton_clicked();
-    void on_singleHead4RadioButton_clicked();
-    void on_entireForwardBtn_clicked();
-    void on_entireReverseBtn_clicked();
-    void on_entireInverseBtn_clicked();
-    void on_entireRevInvBtn_clicked();
-    void on_singleForwardBtn_clicked();
-    void on_singleReverseBtn_clicked();
-    void on_singleInverseBtn_clicked();
-    void on_singleRevInvBtn_clicked();
-    void on_productionLineSpeedSpinBox_valueChanged(int value);
-    void on_encoderPPRspinBox_valueChanged(int value);
-    void on_encoderDiameterSpinBox_valueChanged(int value);
-    void on_signalIntervalSpinBox_valueChanged(int value);
+    void on_head1CheckBox_stateChanged(int state) { headCheckBoxChanged(1, state); }
+    void on_head2CheckBox_stateChanged(int state) { headCheckBoxChanged(2, state); }
+    void on_head3CheckBox_stateChanged(int state) { headCheckBoxChanged(3, state); }
+    void on_head4CheckBox_stateChanged(int state) { headCheckBoxChanged(4, state); }
+    void on_head1DoubleSpinBox_valueChanged(double mm) { m_parameters.headOffset1 = mm; }
+    void on_head2DoubleSpinBox_valueChanged(double mm) { m_parameters.headOffset2 = mm; }
+    void on_head3DoubleSpinBox_valueChanged(double mm) { m_parameters.headOffset3 = mm; }
+    void on_head4DoubleSpinBox_valueChanged(double mm) { m_parameters.headOffset4 = mm; }
+    void on_singleHead1RadioButton_clicked() { showHeadDirection(1); }
+    void on_singleHead2RadioButton_clicked() { showHeadDirection(2); }
+    void on_singleHead3RadioButton_clicked() { showHeadDirection(3); }
+    void on_singleHead4RadioButton_clicked() { showHeadDirection(4); }
+    void on_entireForwardBtn_clicked() { m_parameters.entireDirection = kForward; }
+    void on_entireReverseBtn_clicked() { m_parameters.entireDirection = kReverse; }
+    void on_entireInverseBtn_clicked() { m_parameters.entireDirection = kInverse; }
+    void on_entireRevInvBtn_clicked() { m_parameters.entireDirection = kRevInv; }
+    void on_singleForwardBtn_clicked() { setSelectedHeadDirection(kForward); }
+    void on_singleReverseBtn_clicked() { setSelectedHeadDirection(kReverse); }
+    void on_singleInverseBtn_clicked() { setSelectedHeadDirection(kInverse); }
+    void on_singleRevInvBtn_clicked() { setSelectedHeadDirection(kRevInv); }
+    void on_productionLineSpeedSpinBox_valueChanged(int mPerMin)
+    {
+        m_parameters.lineSpeed = mPerMin;
+    }
+    void on_encoderPPRspinBox_valueChanged(int ppr) { m_parameters.encoderPpr = ppr; }
+    void on_encoderDiameterSpinBox_valueChanged(int mm) { m_parameters.encoderDiameter = mm; }
+    void on_signalIntervalSpinBox_valueChanged(int interval)
+    {
+        m_parameters.signalInterval = interval;
+    }
 
 private:
+    // Print direction codes, the same for the joined image and for each head.
+    static constexpr qint8 kForward = 0;
+    static constexpr qint8 kReverse = 1;
+    static constexpr qint8 kInverse = 2;
+    static constexpr qint8 kRevInv = 3;
+
     void fillLists();
     void showBlock();
     void takeShownValues();
 
     void headCheckBoxChanged(int head, int state);
     void recomputeHeadRangeMask();
+    int firstEnabledHead() const;
     void showHeadDirection(int head);
     void setSelectedHeadDirection(qint8 code);
 
