@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Draw the 32x32 toolbar icons of KorvexControl into mainwindow/icons/.
+"""Draw the 32x32 icons of KorvexControl: the toolbar icons into mainwindow/icons/
+and the editor panels' icons into editor/images/.
 
 Standard library only, so the icons can be redrawn on any machine with a
 plain Python 3. Every shape is sampled on a 4x4 grid per pixel and averaged,
@@ -7,7 +8,8 @@ which gives smooth edges without a graphics library. The output is
 byte-for-byte the same on every run: no timestamps or other ancillary chunks
 go into the PNGs.
 
-Usage: python3 tools/icons/make_icons.py [output folder]
+Usage: python3 tools/icons/make_icons.py [output root]
+(the root defaults to the repository; each icon goes to its folder below it)
 """
 
 import math
@@ -213,12 +215,14 @@ def send_arrow(c, y=24, x0=13, x1=31, color=BLUE):
 
 # --- the icons -------------------------------------------------------------
 
-ICONS = {}
+ICONS = {}  # name -> (folder relative to the root, drawing function)
+TOOLBAR = "mainwindow/icons"
+EDITOR = "editor/images"
 
 
-def icon(name):
+def icon(name, folder=TOOLBAR):
     def register(fn):
-        ICONS[name] = fn
+        ICONS[name] = (folder, fn)
         return fn
     return register
 
@@ -383,15 +387,81 @@ def draw_stop(c):
     c.fill(round_rect(7, 7, 25, 25, 2.5), RED)
 
 
+# --- editor panels ----------------------------------------------------------
+
+@icon("help", EDITOR)
+def draw_help(c):
+    c.fill(circle(16, 16, 14), BLUE)
+    # the hook of the question mark: an arc over the top, then down to the stem
+    cx, cy, r = 16, 12, 5
+    hook = [(cx + r * math.cos(math.radians(a)), cy + r * math.sin(math.radians(a)))
+            for a in range(190, 400, 15)]
+    hook += [(16, 18.5), (16, 20)]
+    c.fill(polyline(hook, 3.2), PAPER)
+    c.fill(circle(16, 24.5, 2.1), PAPER)
+
+
+def shift_table(c):
+    """A small table of shift rows, the picture the shift-code panel edits."""
+    c.fill(rect(2, 4, 24, 26), PAPER)
+    c.fill(rect(2, 4, 24, 10), PAPER_SHADE)         # header row
+    for y in (10, 16, 21):
+        c.fill(rect(2, y, 24, y + 1), INK_SOFT)
+    c.fill(rect(11, 4, 12, 26), INK_SOFT)          # column border
+    c.fill(polyline([(2, 4), (24, 4), (24, 26), (2, 26)], 2, closed=True), INK)
+
+
+def badge(c, color, plus):
+    c.fill(circle(23, 23, 9), CLEAR)
+    c.fill(circle(23, 23, 7), color)
+    c.fill(rect(19, 22, 27, 24), PAPER)
+    if plus:
+        c.fill(rect(22, 19, 24, 27), PAPER)
+
+
+@icon("shift_add", EDITOR)
+def draw_shift_add(c):
+    shift_table(c)
+    badge(c, GREEN, plus=True)
+
+
+@icon("shift_delete", EDITOR)
+def draw_shift_delete(c):
+    shift_table(c)
+    badge(c, RED, plus=False)
+
+
+@icon("shift_refresh", EDITOR)
+def draw_shift_refresh(c):
+    # two arrows chasing each other round a circle
+    cx, cy, r = 16, 16, 10
+
+    def arc(a0, a1):
+        return [(cx + r * math.cos(math.radians(a)), cy + r * math.sin(math.radians(a)))
+                for a in range(a0, a1 + 1, 10)]
+
+    for a0, a1 in ((200, 330), (20, 150)):
+        c.fill(polyline(arc(a0, a1), 3.2), BLUE)
+        # head at the end of the arc, pointing along the direction of travel
+        a = math.radians(a1 + 18)
+        tip = (cx + r * math.cos(a), cy + r * math.sin(a))
+        back = math.radians(a1 - 8)
+        bx, by = cx + r * math.cos(back), cy + r * math.sin(back)
+        nx, ny = math.cos(back) * 6, math.sin(back) * 6
+        c.fill(polygon([tip, (bx + nx, by + ny), (bx - nx, by - ny)]), BLUE)
+
+
 def main():
-    root = Path(__file__).resolve().parents[2]
-    out_dir = Path(sys.argv[1]) if len(sys.argv) > 1 else root / "mainwindow" / "icons"
-    out_dir.mkdir(parents=True, exist_ok=True)
-    for name, draw in ICONS.items():
+    root = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).resolve().parents[2]
+    folders = set()
+    for name, (folder, draw) in ICONS.items():
+        out_dir = root / folder
+        out_dir.mkdir(parents=True, exist_ok=True)
+        folders.add(folder)
         c = Canvas()
         draw(c)
         (out_dir / (name + ".png")).write_bytes(png_bytes(c))
-    print("wrote %d icons to %s" % (len(ICONS), out_dir))
+    print("wrote %d icons to %s under %s" % (len(ICONS), ", ".join(sorted(folders)), root))
 
 
 if __name__ == "__main__":
