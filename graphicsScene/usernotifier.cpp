@@ -15,6 +15,18 @@ public:
         else
             QMessageBox::information(parent, title, text);
     }
+
+    Answer askSaveChanges(QWidget *parent, const QString &title, const QString &text) override
+    {
+        const QMessageBox::StandardButton button = QMessageBox::question(
+            parent, title, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+            QMessageBox::Save);
+        if (button == QMessageBox::Save)
+            return Answer::Save;
+        if (button == QMessageBox::Discard)
+            return Answer::Discard;
+        return Answer::Cancel;
+    }
 };
 
 MessageBoxNotifier defaultNotifier;
@@ -23,6 +35,11 @@ UserNotifier *installed = nullptr;
 } // namespace
 
 UserNotifier::~UserNotifier() = default;
+
+UserNotifier::Answer UserNotifier::askSaveChanges(QWidget *, const QString &, const QString &)
+{
+    return Answer::Cancel;
+}
 
 UserNotifier &UserNotifier::current()
 {

@@ -12,9 +12,15 @@ class UserNotifier
 {
 public:
     enum class Kind { Information, Warning };
+    // Answers to "save the changes?": save them, throw them away, or go back.
+    enum class Answer { Save, Discard, Cancel };
 
     virtual ~UserNotifier();
     virtual void notify(Kind kind, QWidget *parent, const QString &title, const QString &text) = 0;
+    // Asks whether unsaved changes are to be saved.  The base answers Cancel,
+    // which loses nothing, so a notifier that does not know the question
+    // never throws work away.
+    virtual Answer askSaveChanges(QWidget *parent, const QString &title, const QString &text);
 
     // The notifier in use.  Never null.
     static UserNotifier &current();
@@ -29,5 +35,9 @@ public:
     static void warning(QWidget *parent, const QString &title, const QString &text)
     {
         current().notify(Kind::Warning, parent, title, text);
+    }
+    static Answer askToSave(QWidget *parent, const QString &title, const QString &text)
+    {
+        return current().askSaveChanges(parent, title, text);
     }
 };

@@ -7,6 +7,7 @@
 #include "devicefolder.h"
 #include "deviceframehandler.h"
 #include "devicestore.h"
+#include "editwidget.h"
 #include "eventlog.h"
 #include "filerecord.h"
 #include "graphicsscene.h"
@@ -28,8 +29,6 @@
 namespace {
 
 const QString kMessageFolder = QStringLiteral("Spray");
-// Scale of the preview: a 3000-dot message fits about 670 pixels.
-constexpr double kPreviewScale = 0.22416666666666665;
 
 } // namespace
 
@@ -88,8 +87,9 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
     if (ui->fileListWidget->count() > 0)
         ui->fileListWidget->setCurrentRow(0);
 
-    m_openEditor = [this](const QString &, int) {
-        problem(tr("The message designer is not available in this build"));
+    m_openEditor = [this](const QString &filePath, int mode) {
+        auto *editor = new EditWidget(filePath, mode, this); // deletes itself when closed
+        editor->exec();
     };
 }
 
@@ -115,13 +115,10 @@ void KorvexMainWindow::setUpPreview()
     m_previewScene = new GraphicsScene(this);
     m_previewScene->setSceneRect(0, 0, 3000, 1200);
     m_previewScene->autoFitSceneRect = true;
-    GraphicsView *view = ui->graphicsView;
-    view->setScene(m_previewScene);
-    view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    view->scale(kPreviewScale, kPreviewScale);
-    view->centerOn(0, 0);
-    view->setHeadMask(15);
-    view->setDragMode(QGraphicsView::RubberBandDrag);
+    ui->graphicsView->setScene(m_previewScene);
+    // Height 300, top-left, scale 0.22416666666666665, head mask 15,
+    // millimetre rulers over the scene only, rubber band.
+    ui->graphicsView->setupMessageView();
 }
 
 // Listens on port, reporting a failure with the port and the reason.

@@ -72,6 +72,10 @@ void MyDeviceToolBtn::setState(int state)
 {
     if (state < Stopped || state > Printing)
         return;
+    // Coders report several times a second, mostly the same state; a new
+    // style sheet re-polishes the button, so only a change is applied.
+    if (state == m_state && !styleSheet().isEmpty())
+        return;
     m_state = state;
     setStyleSheet(styleSheetForState(state));
     refreshToolTip();

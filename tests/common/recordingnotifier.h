@@ -6,13 +6,19 @@
 #include <QStringList>
 
 // Captures the boxes that would be shown, for the lifetime of the object.
-struct RecordingNotifier : UserNotifier {
-    struct Box {
+struct RecordingNotifier : UserNotifier
+{
+    struct Box
+    {
         Kind kind;
         QString title;
         QString text;
     };
     QList<Box> boxes;
+    // Questions asked (their texts), and the answers to give, in order; when
+    // the script runs out the answer is Cancel.
+    QStringList questions;
+    QList<Answer> answers;
 
     RecordingNotifier() { UserNotifier::install(this); }
     ~RecordingNotifier() override { UserNotifier::install(nullptr); }
@@ -20,6 +26,11 @@ struct RecordingNotifier : UserNotifier {
     void notify(Kind kind, QWidget *, const QString &title, const QString &text) override
     {
         boxes.append({kind, title, text});
+    }
+    Answer askSaveChanges(QWidget *, const QString &, const QString &text) override
+    {
+        questions.append(text);
+        return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
     }
     QStringList texts() const
     {

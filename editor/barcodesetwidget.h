@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "itempanel.h"
+
+#include <memory>
+
+namespace Ui {
+class BarcodeSetWidget;
+}
+
+class BarcodeItem;
+
+// Symbology, content and look of a barcode item.
+class BarcodeSetWidget : public ItemPanel
+{
+    Q_OBJECT
+public:
+    explicit BarcodeSetWidget(QWidget *parent = nullptr);
+    ~BarcodeSetWidget() override;
+
+    void refresh() override;
+
+    // The symbologies offered: visible name and Zint symbology number.
+    struct Symbology
+    {
+        const char *name;
+        int zint;
+    };
+    static const Symbology kSymbologies[11];
+
+signals:
+    // As TextSetWidget::needExternData.
+    void needExternData(QGraphicsItem *item, bool on);
+
+protected:
+    bool accepts(const QGraphicsItem *item) const override;
+
+private slots:
+    void on_contentLineEdit_textChanged(const QString &text);
+    void on_textExpandBtn_clicked();
+    void on_typeComboBox_currentIndexChanged(int index);
+    void on_heightSpinBox_valueChanged(int value);
+    void on_ScaleSpinBox_valueChanged(int value);
+    void on_hideTextCheckBox_toggled(bool checked);
+    void on_qrcodeSizecomboBox_currentIndexChanged(int index);
+    void on_standardBtn_clicked();
+    void on_GS1Btn_clicked();
+    void on_externDataCheckBox_toggled(bool checked);
+
+private:
+    BarcodeItem *barcode() const;
+    void setDataMode(bool gs1);
+    void showControlsFor(int symbology);
+
+    std::unique_ptr<Ui::BarcodeSetWidget> ui;
+};

@@ -1,0 +1,294 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editwidget.h"
+#include "ui_editwidget.h"
+
+#include "barcodesetwidget.h"
+#include "editorlog.h"
+#include "filedialogs.h"
+#include "generalsetwidget.h"
+#include "graphicsscene.h"
+#include "imagesetwidget.h"
+#include "messagefile.h"
+#include "serialnumsetwidget.h"
+#include "shiftcodeset.h"
+#include "textsetwidget.h"
+#include "timesetwidget.h"
+#include "usernotifier.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScroller>
+#include <QShortcut>
+
+namespace {
+
+const QString kMessageFolder = QStringLiteral("Spray");
+const QString kMessageSuffix = QStringLiteral("spr");
+constexpr int kPanelWidth = 274;
+// The message area: 3000 dots along, four heads of 300 dots across.
+const QRectF kInitialSceneRect(0, 0, 3000, 1200);
+
+void configureScrollArea(QScrollArea *area, bool touchScrolling)
+{
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    if (touchScrolling)
+        QScroller::grabGesture(area->viewport(), QScroller::TouchGesture);
+}
+
+} // namespace
+
+EditWidget::EditWidget(const QString &filePath, int mode, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::EditWidget>()), m_mode(mode)
+{
+    ui->setupUi(this);
+    setWindowTitle(tr("Editor"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Enter in a panel's line edit must not end the editing session.
+    for (QAbstractButton *button : ui->buttonBox->buttons()) {
+        if (auto *push = qobject_cast<QPushButton *>(button))
+            push->setAutoDefault(false);
+    }
+    connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &EditWidget::reject);
+
+    m_scene = std::make_unique<GraphicsScene>();
+    m_scene->setSceneRect(kInitialSceneRect);
+    m_scene->autoFitSceneRect = true;
+
+    connect(this, &EditWidget::addItems, m_scene.get(), &GraphicsScene::addNewItem);
+    connect(m_scene.get(), &GraphicsScene::curSelectItem, this, &EditWidget::showPanelFor);
+
+    setupView();
+
+    m_emptyPage = new QWidget(ui->stackedWidget);
+    m_emptyPage->setObjectName(QStringLiteral("emptyPage"));
+    ui->stackedWidget->addWidget(m_emptyPage);
+    ui->stackedWidget->setCurrentWidget(m_emptyPage);
+
+    setupGeneralPanel();
+    setupShortcuts();
+
+    // A new message may come with the name it is to be saved under.
+    if (!filePath.isEmpty() && (mode != ModeNew || QFileInfo::exists(filePath)))
+        ui->graphicsView->loadFile(filePath);
+    m_filePath = filePath;
+    markSaved();
+}
+
+EditWidget::~EditWidget()
+{
+    // The panels hold plain pointers to items: drop them before the scene
+    // deletes its items.
+    disconnect(m_scene.get(), nullptr, this, nullptr);
+    ui->graphicsView->setScene(nullptr);
+}
+
+void EditWidget::setupView()
+{
+    GraphicsView *view = ui->graphicsView;
+    view->setScene(m_scene.get());
+    view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    view->setDragMode(QGraphicsView::RubberBandDrag);
+    view->setHeadMask(PrintHead::MaskFourHeads);
+    // One dot is 0.224 screen pixels at first: a 300-dot band fits in 67 pixels.
+    view->scale(0.22416666666666665, 0.22416666666666665);
+    view->centerOn(0, 0);
+}
+
+void EditWidget::setupGeneralPanel()
+{
+    m_generalPanel = new GeneralSetWidget;
+    m_generalPanel->setMaximumWidth(kPanelWidth);
+    configureScrollArea(ui->scrollArea, true);
+    ui->scrollArea->setWidget(m_generalPanel);
+    connect(m_scene.get(), &GraphicsScene::itemPositionChanged, m_generalPanel,
+            &GeneralSetWidget::refresh);
+}
+
+void EditWidget::setupShortcuts()
+{
+    // Line edits and spin boxes take Delete for themselves when focused.
+    auto *remove = new QShortcut(QKeySequence::Delete, this);
+    connect(remove, &QShortcut::activated, this, &EditWidget::on_deleteBtn_clicked);
+    auto *saveKey = new QShortcut(QKeySequence::Save, this);
+    connect(saveKey, &QShortcut::activated, this, &EditWidget::save);
+}
+
+ItemPanel *EditWidget::createPanel(ItemType kind)
+{
+    ItemPanel *panel = nullptr;
+    switch (kind) {
+    case TypeText: {
+        auto *text = new TextSetWidget;
+        connect(text, &TextSetWidget::needExternData, m_scene.get(), &GraphicsScene::setItemExtern);
+        panel = text;
+        break;
+    }
+    case TypeTime:
+        panel = new TimeSetWidget;
+        break;
+    case TypeSerialNumber:
+        panel = new SerialNumSetWidget;
+        break;
+    case TypeImage:
+        panel = new ImageSetWidget;
+        break;
+    case TypeBarcode: {
+        auto *barcode = new BarcodeSetWidget;
+        connect(barcode, &BarcodeSetWidget::needExternData, m_scene.get(),
+                &GraphicsScene::setItemExtern);
+        panel = barcode;
+        break;
+    }
+    case TypeShiftCode:
+        panel = new ShiftCodeSet;
+        break;
+    default:
+        return nullptr;
+    }
+    panel->setMaximumWidth(kPanelWidth);
+    auto *area = new QScrollArea;
+    configureScrollArea(area, kind != TypeText && kind != TypeTime && kind != TypeImage);
+    area->setWidget(panel);
+    ui->stackedWidget->addWidget(area);
+    return panel;
+}
+
+void EditWidget::showPanelFor(QGraphicsItem *item, ItemType kind)
+{
+    if (kind == TypeReserved5 || kind == TypeReserved6 || kind > TypeNone)
+        return;
+    if (kind == TypeNone) {
+        ui->stackedWidget->setCurrentWidget(m_emptyPage);
+    } else {
+        ItemPanel *&panel = m_panels[kind];
+        if (!panel)
+            panel = createPanel(kind);
+        panel->setItem(item);
+        // The panel sits in a scroll area's viewport: show that page.
+        for (QWidget *page = panel; page; page = page->parentWidget()) {
+            if (page->parentWidget() == ui->stackedWidget) {
+                ui->stackedWidget->setCurrentWidget(page);
+                break;
+            }
+        }
+    }
+    m_generalPanel->setItem(item);
+}
+
+void EditWidget::on_textBtn_clicked()
+{
+    emit addItems(TypeText);
+}
+
+void EditWidget::on_timeBtn_clicked()
+{
+    emit addItems(TypeTime);
+}
+
+void EditWidget::on_serialNumBtn_clicked()
+{
+    emit addItems(TypeSerialNumber);
+}
+
+void EditWidget::on_imageBtn_clicked()
+{
+    emit addItems(TypeImage);
+}
+
+void EditWidget::on_barcodeBtn_clicked()
+{
+    emit addItems(TypeBarcode);
+}
+
+void EditWidget::on_shiftBtn_clicked()
+{
+    emit addItems(TypeShiftCode);
+}
+
+void EditWidget::on_deleteBtn_clicked()
+{
+    m_scene->deleteSelectedItems();
+}
+
+bool EditWidget::save()
+{
+    QString path = m_filePath;
+    if (path.isEmpty()) {
+        QDir().mkpath(kMessageFolder);
+        path = FileDialogs::current().getSaveFileName(this, tr("Save file"), kMessageFolder,
+                                                      tr("Spray Files (*.spr)"), kMessageSuffix);
+        if (path.isEmpty())
+            return false;
+        // The control window lists "*.spr" files only: a message saved under
+        // another name would never be seen again.
+        if (!path.endsWith(QLatin1Char('.') + kMessageSuffix, Qt::CaseInsensitive))
+            path += QLatin1Char('.') + kMessageSuffix;
+    }
+    // A name is kept only once a message was written under it, so that after
+    // a failed write the next save asks again.
+    if (!ui->graphicsView->saveFile(path))
+        return false;
+    qCDebug(lcEditor) << "saved" << path;
+    m_filePath = path;
+    markSaved();
+    return true;
+}
+
+void EditWidget::on_saveBtn_clicked()
+{
+    if (save())
+        accept();
+}
+
+void EditWidget::on_buttonBox_accepted()
+{
+    // Saved first: a cancelled name or a failed write keeps the editor open
+    // with the message as it is.
+    if (save())
+        accept();
+}
+
+void EditWidget::reject()
+{
+    if (isModified()) {
+        switch (UserNotifier::askToSave(
+            this, tr("Editor"),
+            tr("The message has been changed.\nDo you want to save your changes?"))) {
+        case UserNotifier::Answer::Save:
+            if (save())
+                accept();
+            return;
+        case UserNotifier::Answer::Discard:
+            break;
+        case UserNotifier::Answer::Cancel:
+            return;
+        }
+    }
+    QDialog::reject();
+}
+
+QJsonObject EditWidget::snapshot() const
+{
+    QJsonObject state;
+    MessageFile::writeItems(*m_scene, state);
+    const ExternDataManage &data = m_scene->externData();
+    state.insert(QStringLiteral("externMode"), data.externMode());
+    state.insert(QStringLiteral("externItems"), QJsonArray::fromStringList(data.externItemIds()));
+    return state;
+}
+
+void EditWidget::markSaved()
+{
+    m_savedState = snapshot();
+}
+
+bool EditWidget::isModified() const
+{
+    return snapshot() != m_savedState;
+}

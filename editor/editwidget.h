@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "itemtypes.h"
+
+#include <QDialog>
+#include <QJsonObject>
+
+#include <array>
+#include <memory>
+
+namespace Ui {
+class EditWidget;
+}
+
+class GeneralSetWidget;
+class GraphicsScene;
+class ItemPanel;
+class QGraphicsItem;
+
+// The modal message editor: a design scene in its view, the add-item
+// buttons, and beside them the property panel of the selected item.  It
+// deletes itself when closed.
+class EditWidget : public QDialog
+{
+    Q_OBJECT
+public:
+    // Values of mode given by the caller; kept, not interpreted here.
+    enum Mode { ModeExisting = 0, ModeNew = 2 };
+
+    // filePath: the message to edit, or empty for a new message that gets
+    // its name at the first save.
+    EditWidget(const QString &filePath, int mode, QWidget *parent = nullptr);
+    ~EditWidget() override;
+
+    // Writes the message to its file, asking for a name first when it has
+    // none; true when it was written.
+    bool save();
+
+    QString filePath() const { return m_filePath; }
+    int mode() const { return m_mode; }
+    GraphicsScene *scene() const { return m_scene.get(); }
+    // True when the message differs from what was last loaded or saved.
+    bool isModified() const;
+
+public slots:
+    // Cancel, Escape and closing the window: asks first when the message
+    // has unsaved changes.
+    void reject() override;
+
+signals:
+    void addItems(ItemType kind);
+
+private slots:
+    void on_textBtn_clicked();
+    void on_timeBtn_clicked();
+    void on_serialNumBtn_clicked();
+    void on_imageBtn_clicked();
+    void on_barcodeBtn_clicked();
+    void on_shiftBtn_clicked();
+    void on_deleteBtn_clicked();
+    void on_saveBtn_clicked();
+    void on_buttonBox_accepted();
+
+private:
+    void setupView();
+    void setupGeneralPanel();
+    void setupShortcuts();
+    // Shows the panel of the selected item's kind, creating it the first time.
+    void showPanelFor(QGraphicsItem *item, ItemType kind);
+    ItemPanel *createPanel(ItemType kind);
+    // The parts of the message a save writes, to tell whether it changed.
+    QJsonObject snapshot() const;
+    void markSaved();
+
+    std::unique_ptr<Ui::EditWidget> ui;
+    int m_mode;
+    QString m_filePath;
+    std::unique_ptr<GraphicsScene> m_scene;
+    GeneralSetWidget *m_generalPanel = nullptr;
+    QWidget *m_emptyPage = nullptr;
+    // Panels by ItemType, created on first use; owned by the stacked widget.
+    std::array<ItemPanel *, TypeNone> m_panels{};
+    QJsonObject m_savedState;
+};
