@@ -4,6 +4,7 @@
 #include "controllog.h"
 #include "controlstatusbar.h"
 #include "devicebuttonlist.h"
+#include "devicecopyqueue.h"
 #include "devicefolder.h"
 #include "deviceframehandler.h"
 #include "devicestore.h"
@@ -46,6 +47,7 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
     m_devices = new DeviceButtonList(ui->scrollAreaWidgetContents, this);
     m_frames = new DeviceFrameHandler(this);
     m_files = new MessageFileList(ui->fileListWidget, kMessageFolder, this);
+    m_copies = new DeviceCopyQueue(this);
 
     connect(this, &KorvexMainWindow::sendMsgToTcpServer, m_tcpServer, &TcpServer::sendMsgToSocket);
     connect(m_tcpServer, &TcpServer::receiveMsgFromSocket, m_frames, &DeviceFrameHandler::handle);
@@ -72,6 +74,10 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
                 problem(tr("Print parameters not loaded: %1").arg(reason));
             });
     connect(m_frames, &DeviceFrameHandler::statusReceived, this, &KorvexMainWindow::statusReceived);
+    connect(m_copies, &DeviceCopyQueue::copyFailed, this,
+            [this](const QString &ipText, const QString &reason) {
+                problem(tr("Copy for coder %1 failed: %2").arg(ipText, reason));
+            });
     connect(m_files, &MessageFileList::selectionChanged, this, &KorvexMainWindow::updatePreview);
     setUpPreview();
     ui->containFileListWidget->hide();
@@ -271,20 +277,12 @@ void KorvexMainWindow::on_syncBtn_clicked()
     for (MyDeviceToolBtn *button : m_devices->checkedButtons()) {
         emit sendMsgToTcpServer(button->descriptor(), m_sendBuffer);
         button->setCurrentFile(fileName);
+        // The copy holds exactly the bytes sent, replacing an older copy whole.
         if (!copied.contains(button->ipText())) {
-            copyToDeviceFolder(fileName, content, button);
+            m_copies->enqueue(button->ipText(), fileName, content);
             copied.insert(button->ipText());
         }
     }
-}
-
-// The copy holds exactly the bytes sent, replacing an older copy whole.
-void KorvexMainWindow::copyToDeviceFolder(const QString &fileName, const QByteArray &content,
-                                          MyDeviceToolBtn *button)
-{
-    QString error;
-    if (!DeviceFolder::writeFile(button->ipText(), fileName, content, &error))
-        problem(tr("Copy for coder %1 failed: %2").arg(button->ipText(), error));
 }
 
 void KorvexMainWindow::on_newFileBtn_clicked()

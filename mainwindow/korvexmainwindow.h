@@ -10,6 +10,7 @@
 
 class ControlStatusBar;
 class DeviceButtonList;
+class DeviceCopyQueue;
 class DeviceFrameHandler;
 class EventLog;
 class GraphicsScene;
@@ -81,8 +82,6 @@ private:
     void refreshFileList();
     void updatePreview();
     void showInPreview(const QString &path);
-    void copyToDeviceFolder(const QString &fileName, const QByteArray &content,
-                            MyDeviceToolBtn *button);
     void problem(const QString &text);
     void note(const QString &text);
 
@@ -94,6 +93,7 @@ private:
     QByteArray m_sendBuffer;
     DeviceFrameHandler *m_frames;
     MessageFileList *m_files;
+    DeviceCopyQueue *m_copies;
     ControlStatusBar *m_statusBar;
     EditorOpener m_openEditor;
 };
