@@ -16,7 +16,8 @@
 
 namespace {
 
-struct Case {
+struct Case
+{
     const char *name;
     int symbology;
     const char *data;
@@ -28,8 +29,7 @@ const Case cases[] = {
 };
 constexpr qint64 RunMs = 1000;
 
-template <typename F>
-double perSecond(F &&work)
+template <typename F> double perSecond(F &&work)
 {
     QElapsedTimer timer;
     timer.start();
@@ -62,20 +62,21 @@ int main(int argc, char **argv)
             symbol->symbology = c.symbology;
             symbol->scale = 2.0f;
             symbol->input_mode = UNICODE_MODE;
-            ZBarcode_Encode_and_Buffer_Vector(
-                symbol, reinterpret_cast<const unsigned char *>(c.data), int(std::strlen(c.data)), 0);
+            ZBarcode_Encode_and_Buffer_Vector(symbol,
+                                              reinterpret_cast<const unsigned char *>(c.data),
+                                              int(std::strlen(c.data)), 0);
             ZBarcode_Delete(symbol);
         });
         const double clear = perSecond([&] {
             QImage image(size, QImage::Format_RGB32);
             image.fill(Qt::white);
         });
-        out << qSetFieldWidth(12) << Qt::left << c.name << qSetFieldWidth(0)
-            << qSetFieldWidth(17) << QString::number(wrapped, 'f', 0)
-            << qSetFieldWidth(16) << QString::number(bare, 'f', 0)
-            << qSetFieldWidth(8) << QString::number(bare / wrapped, 'f', 2)
-            << qSetFieldWidth(16) << QString::number(clear, 'f', 0) << qSetFieldWidth(0)
-            << size.width() << "x" << size.height() << "\n";
+        out << qSetFieldWidth(12) << Qt::left << c.name << qSetFieldWidth(0) << qSetFieldWidth(17)
+            << QString::number(wrapped, 'f', 0) << qSetFieldWidth(16)
+            << QString::number(bare, 'f', 0) << qSetFieldWidth(8)
+            << QString::number(bare / wrapped, 'f', 2) << qSetFieldWidth(16)
+            << QString::number(clear, 'f', 0) << qSetFieldWidth(0) << size.width() << "x"
+            << size.height() << "\n";
     }
     return 0;
 }

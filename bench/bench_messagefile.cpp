@@ -122,7 +122,8 @@ int main(int argc, char *argv[])
             return 1;
         }
         ms[phase] = out.at(1).toDouble();
-        std::printf("%-6s %10.2f %12ld\n", qPrintable(phase), ms[phase], out.at(2).trimmed().toLong());
+        std::printf("%-6s %10.2f %12ld\n", qPrintable(phase), ms[phase],
+                    out.at(2).trimmed().toLong());
     }
     std::printf("load / floor = %.2f (goal: at most 1.5)\n", ms["load"] / ms["floor"]);
     return 0;

@@ -29,6 +29,7 @@ MyDeviceToolBtn *DeviceButtonList::add(int descriptor, const QString &ipText)
     if (others.size() > 1)
         button->setAutoExclusive(others.first()->autoExclusive());
     m_layout->insertWidget(0, button);
+    m_byDescriptor.insert(descriptor, button);
     connect(button, &QAbstractButton::toggled, this, [this, button](bool checked) {
         if (checked)
             emit buttonChecked(button);
@@ -44,6 +45,7 @@ bool DeviceButtonList::remove(int descriptor)
     if (!button)
         return false;
     qCDebug(lcControl) << "some device delete!";
+    m_byDescriptor.remove(descriptor);
     button->setParent(nullptr);
     // It may be the sender of the signal being handled (a nested event loop).
     button->deleteLater();
@@ -53,11 +55,8 @@ bool DeviceButtonList::remove(int descriptor)
 
 MyDeviceToolBtn *DeviceButtonList::find(int descriptor) const
 {
-    for (MyDeviceToolBtn *button : buttons()) {
-        if (button->descriptor() == descriptor)
-            return button;
-    }
-    return nullptr;
+    // Every status report looks its button up: a hash, not a walk of 200 children.
+    return m_byDescriptor.value(descriptor);
 }
 
 QList<MyDeviceToolBtn *> DeviceButtonList::buttons() const

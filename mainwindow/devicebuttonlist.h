@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 
@@ -39,4 +40,5 @@ signals:
 private:
     QWidget *m_container;
     QVBoxLayout *m_layout;
+    QHash<int, MyDeviceToolBtn *> m_byDescriptor;
 };

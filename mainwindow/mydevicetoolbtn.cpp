@@ -65,20 +65,33 @@ MyDeviceToolBtn::MyDeviceToolBtn(QWidget *parent)
     connect(this, &QWidget::customContextMenuRequested, this,
             [this] { m_contextMenu->popup(QCursor::pos()); });
     connect(m_remarkAction, &QAction::triggered, this, &MyDeviceToolBtn::editRemarkName);
-    setState(Stopped);
+    m_styleTimer.setSingleShot(true);
+    connect(&m_styleTimer, &QTimer::timeout, this, &MyDeviceToolBtn::applyStyle);
+    applyStyle();
+    refreshToolTip();
 }
 
 void MyDeviceToolBtn::setState(int state)
 {
-    if (state < Stopped || state > Printing)
-        return;
-    // Coders report several times a second, mostly the same state; a new
-    // style sheet re-polishes the button, so only a change is applied.
-    if (state == m_state && !styleSheet().isEmpty())
+    if (state < Stopped || state > Printing || state == m_state)
         return;
     m_state = state;
-    setStyleSheet(styleSheetForState(state));
     refreshToolTip();
+    // A new style sheet re-polishes the button and its bar, which costs far
+    // more than a status report. A coder flipping between states several
+    // times a second is shown at most every kMinRestyleMs, last state last.
+    if (m_styleTimer.isActive())
+        return;
+    const qint64 since = m_lastStyled.isValid() ? m_lastStyled.elapsed() : kMinRestyleMs;
+    m_styleTimer.start(int(qMax<qint64>(0, kMinRestyleMs - since)));
+}
+
+void MyDeviceToolBtn::applyStyle()
+{
+    const QString sheet = styleSheetForState(m_state);
+    if (sheet != styleSheet())
+        setStyleSheet(sheet);
+    m_lastStyled.start();
 }
 
 int MyDeviceToolBtn::stateForStatus(int status, int currentState)

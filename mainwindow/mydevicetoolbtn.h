@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QToolButton>
 
 #include <functional>
@@ -21,6 +23,8 @@ public:
 
     explicit MyDeviceToolBtn(QWidget *parent = nullptr);
 
+    // The state is kept at once; its colour follows within kMinRestyleMs.
+    static constexpr int kMinRestyleMs = 250;
     int state() const { return m_state; }
     void setState(int state);
     // The coder's status byte: 1 (printing) shows state 2, 2 (ready) shows
@@ -52,6 +56,7 @@ public:
     static void setDialogRunner(DialogRunner runner);
 
 private:
+    void applyStyle();
     void editRemarkName();
     void refreshToolTip();
 
@@ -63,4 +68,6 @@ private:
     QMenu *m_contextMenu;
     QAction *m_remarkAction;
     QString m_currentFile;
+    QTimer m_styleTimer;
+    QElapsedTimer m_lastStyled;
 };

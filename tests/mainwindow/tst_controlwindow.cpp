@@ -224,7 +224,7 @@ private slots:
         QTRY_COMPARE(device->progress(), bar);
         QFETCH(int, state);
         QCOMPARE(device->state(), state);
-        QCOMPARE(device->styleSheet(), MyDeviceToolBtn::styleSheetForState(state));
+        QTRY_COMPARE(device->styleSheet(), MyDeviceToolBtn::styleSheetForState(state));
     }
 
     // Two coders behind one address keep their own buttons; newest on top.
