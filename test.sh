@@ -9,6 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 korvex_install_packages
+korvex_check_format
 
 korvex_build "$BUILD_DIR"
 (cd "$BUILD_DIR" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" "$@")

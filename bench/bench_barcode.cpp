@@ -22,19 +22,19 @@ struct Case
     int symbology;
     const char *data;
 };
-const Case cases[] = {
+const Case kCases[] = {
     {"QR Code", BARCODE_QRCODE, "123456"},
     {"Code 128", BARCODE_CODE128, "Korvex-128 lot 7"},
     {"EAN-13", BARCODE_EANX, "950110153000"},
 };
-constexpr qint64 RunMs = 1000;
+constexpr qint64 kRunMs = 1000;
 
 template <typename F> double perSecond(F &&work)
 {
     QElapsedTimer timer;
     timer.start();
     qint64 count = 0;
-    while (timer.elapsed() < RunMs) {
+    while (timer.elapsed() < kRunMs) {
         for (int i = 0; i < 20; ++i)
             work();
         count += 20;
@@ -51,7 +51,7 @@ int main(int argc, char **argv)
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     QTextStream out(stdout);
     out << "symbol      renderPixmap/s   bare encode/s   ratio   white image/s   pixmap\n";
-    for (const Case &c : cases) {
+    for (const Case &c : kCases) {
         Zint::QZint zint;
         zint.setSymbology(c.symbology);
         zint.setText(QString::fromLatin1(c.data));

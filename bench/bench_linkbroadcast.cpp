@@ -33,36 +33,36 @@ public:
             auto socket = std::make_unique<QTcpSocket>();
             QTcpSocket *s = socket.get();
             QObject::connect(s, &QTcpSocket::readyRead, s, [this, s] {
-                const qint64 before = received[s];
-                received[s] += s->readAll().size();
-                if (before < expected && received[s] >= expected && ++complete == kCoders)
-                    loop.quit();
+                const qint64 before = m_received[s];
+                m_received[s] += s->readAll().size();
+                if (before < m_expected && m_received[s] >= m_expected && ++m_complete == kCoders)
+                    m_loop.quit();
             });
             s->connectToHost(QHostAddress::LocalHost, port);
-            sockets.push_back(std::move(socket));
+            m_sockets.push_back(std::move(socket));
         }
     }
     // Seconds from send() until every coder has `bytes` more.
     double time(qint64 bytes, const std::function<void()> &send)
     {
-        for (auto &s : sockets)
-            received[s.get()] = 0;
-        expected = bytes;
-        complete = 0;
+        for (auto &s : m_sockets)
+            m_received[s.get()] = 0;
+        m_expected = bytes;
+        m_complete = 0;
         QElapsedTimer timer;
         timer.start();
         send();
-        if (complete < kCoders)
-            loop.exec();
+        if (m_complete < kCoders)
+            m_loop.exec();
         return timer.nsecsElapsed() / 1e9;
     }
 
 private:
-    std::vector<std::unique_ptr<QTcpSocket>> sockets;
-    QHash<QTcpSocket *, qint64> received;
-    qint64 expected = 0;
-    int complete = 0;
-    QEventLoop loop;
+    std::vector<std::unique_ptr<QTcpSocket>> m_sockets;
+    QHash<QTcpSocket *, qint64> m_received;
+    qint64 m_expected = 0;
+    int m_complete = 0;
+    QEventLoop m_loop;
 };
 
 // Connects the coders to port, waits until the server has accepted them all,

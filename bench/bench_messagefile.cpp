@@ -20,8 +20,8 @@
 
 namespace {
 
-constexpr int ItemCount = 1000;
-constexpr int Rounds = 7;
+constexpr int kItemCount = 1000;
+constexpr int kRounds = 7;
 
 long peakKiB()
 {
@@ -32,13 +32,13 @@ long peakKiB()
 
 void fillScene(GraphicsScene &scene)
 {
-    for (int i = 0; i < ItemCount; ++i) {
+    for (int i = 0; i < kItemCount; ++i) {
         auto *item = new GraphicsTextItem;
         item->setPlainText(QString("Lot %1 best before").arg(i));
         item->setPos((i % 40) * 300, (i / 40) * 40);
         item->setZValue(i);
-        item->setData(ItemData::Id, QString("Text%1").arg(i));
-        item->setData(ItemData::IsExtern, false);
+        item->setData(ItemData::kId, QString("Text%1").arg(i));
+        item->setData(ItemData::kIsExtern, false);
         scene.addItem(item);
     }
 }
@@ -53,7 +53,7 @@ double medianMs(QVector<double> samples)
 int runPhase(const QString &phase, const QString &path)
 {
     QVector<double> samples;
-    for (int round = 0; round < Rounds; ++round) {
+    for (int round = 0; round < kRounds; ++round) {
         QElapsedTimer timer;
         if (phase == "save") {
             GraphicsScene scene;
@@ -64,7 +64,7 @@ int runPhase(const QString &phase, const QString &path)
         } else if (phase == "load") {
             GraphicsScene scene;
             timer.start();
-            if (!MessageFile::load(scene, path) || scene.items().size() != ItemCount)
+            if (!MessageFile::load(scene, path) || scene.items().size() != kItemCount)
                 return 1;
         } else if (phase == "floor") {
             GraphicsScene scene;
@@ -108,8 +108,8 @@ int main(int argc, char *argv[])
         fillScene(scene);
         MessageFile::save(scene, path);
     }
-    std::printf("message of %d text items, %lld bytes; median of %d rounds\n", ItemCount,
-                QFile(path).size(), Rounds);
+    std::printf("message of %d text items, %lld bytes; median of %d rounds\n", kItemCount,
+                QFile(path).size(), kRounds);
     std::printf("%-6s %10s %12s\n", "phase", "ms", "peak KiB");
     QMap<QString, double> ms;
     for (const QString phase : {"save", "load", "floor"}) {

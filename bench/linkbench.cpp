@@ -29,9 +29,9 @@ struct Sender::Private
     std::thread thread;
 };
 
-Sender::Sender(quint16 port, QByteArray chunk, int rounds) : d(new Private)
+Sender::Sender(quint16 port, QByteArray chunk, int rounds) : m_d(new Private)
 {
-    d->thread = std::thread([port, chunk, rounds] {
+    m_d->thread = std::thread([port, chunk, rounds] {
         const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in address{};
         address.sin_family = AF_INET;
@@ -60,13 +60,13 @@ Sender::Sender(quint16 port, QByteArray chunk, int rounds) : d(new Private)
 Sender::~Sender()
 {
     wait();
-    delete d;
+    delete m_d;
 }
 
 void Sender::wait()
 {
-    if (d->thread.joinable())
-        d->thread.join();
+    if (m_d->thread.joinable())
+        m_d->thread.join();
 }
 
 } // namespace LinkBench

@@ -29,7 +29,7 @@ public:
 
 private:
     struct Private;
-    Private *d;
+    Private *m_d;
 };
 
 } // namespace LinkBench

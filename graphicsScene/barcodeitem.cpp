@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "barcodeitem.h"
 
+#include "documentlog.h"
 #include "graphicstextabstract.h"
 #include "selectionframe.h"
 
@@ -28,15 +29,14 @@ BarcodeItem::BarcodeItem()
     setFlags(ItemIsMovable | ItemIsSelectable);
 }
 
-void BarcodeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-                        QWidget *widget)
+void BarcodeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
 {
     paintPixmapWithFrame(this, painter, option, widget);
 }
 
 void BarcodeItem::regenerate()
 {
-    setPixmap(zint.renderPixmap());
+    setPixmap(m_zint.renderPixmap());
 }
 
 void BarcodeItem::setSymbology(int symbology)
@@ -45,24 +45,24 @@ void BarcodeItem::setSymbology(int symbology)
     // is a Data Matrix size or a Code 39 check digit), and they are not
     // saved: carried over, the symbol on screen would differ from the one
     // the file reproduces.
-    if (symbology != zint.symbology()) {
-        zint.setOption1(-1);
-        zint.setOption2(0);
-        zint.setOption3(0);
+    if (symbology != m_zint.symbology()) {
+        m_zint.setOption1(-1);
+        m_zint.setOption2(0);
+        m_zint.setOption3(0);
     }
-    zint.setSymbology(symbology);
+    m_zint.setSymbology(symbology);
     regenerate();
 }
 
 void BarcodeItem::setGS1Mode(bool gs1)
 {
-    zint.setGS1Mode(gs1);
+    m_zint.setGS1Mode(gs1);
     regenerate();
 }
 
 void BarcodeItem::setShowText(bool show)
 {
-    zint.setShowText(show);
+    m_zint.setShowText(show);
     regenerate();
 }
 
@@ -70,21 +70,21 @@ void BarcodeItem::setContent(const QString &content)
 {
     if (content.isEmpty())
         return;
-    zint.setText(content);
+    m_zint.setText(content);
     regenerate();
 }
 
 void BarcodeItem::setBarHeight(int height)
 {
-    zint.setHeight(height);
+    m_zint.setHeight(height);
     regenerate();
 }
 
 void BarcodeItem::setScaleStep(int tenths)
 {
     const float scale = tenths / 10.0f;
-    qDebug() << "scale :" << scale;
-    zint.setScale(scale);
+    qCDebug(lcDocument) << "scale :" << scale;
+    m_zint.setScale(scale);
     regenerate();
 }
 
@@ -92,9 +92,9 @@ void BarcodeItem::setQrSize(int index)
 {
     if (index < 0 || index > 2)
         return;
-    zint.setOption1(-1);
-    zint.setOption3(0);
-    zint.setOption2(index + 1);
+    m_zint.setOption1(-1);
+    m_zint.setOption3(0);
+    m_zint.setOption2(index + 1);
     regenerate();
 }
 
@@ -104,16 +104,16 @@ bool BarcodeItem::saveRecord(QJsonObject &record) const
     record.insert("BarAtY", int(pos().y()));
     record.insert("BarAtZ", int(zValue()));
     record.insert("BarRotate", int(rotation()));
-    record.insert("BarContent", zint.text());
-    record.insert("BarMode", zint.symbology());
-    record.insert("BarIsTextOn", zint.showText());
-    record.insert("BarHeight", zint.height());
-    record.insert("BarInputMode", zint.inputMode());
+    record.insert("BarContent", m_zint.text());
+    record.insert("BarMode", m_zint.symbology());
+    record.insert("BarIsTextOn", m_zint.showText());
+    record.insert("BarHeight", m_zint.height());
+    record.insert("BarInputMode", m_zint.inputMode());
     // The float's shortest decimal form: 0.7f is written as 0.7, not as
     // 0.699999988, which would read back as 6 tenths.
-    record.insert("BarScale", QString::number(double(zint.scale()), 'g', 6).toDouble());
-    record.insert("BarID", data(ItemData::Id).toString());
-    record.insert("BarIsExtern", data(ItemData::IsExtern).toBool());
+    record.insert("BarScale", QString::number(double(m_zint.scale()), 'g', 6).toDouble());
+    record.insert("BarID", data(ItemData::kId).toString());
+    record.insert("BarIsExtern", data(ItemData::kIsExtern).toBool());
     return true;
 }
 
@@ -126,21 +126,21 @@ bool BarcodeItem::loadRecord(const QJsonObject &record)
     if (record.contains("BarAtZ"))
         setZValue(jsonToInt(record.value("BarAtZ")));
     if (record.contains("BarMode"))
-        zint.setSymbology(jsonToInt(record.value("BarMode")));
+        m_zint.setSymbology(jsonToInt(record.value("BarMode")));
     if (record.contains("BarContent"))
-        zint.setText(record.value("BarContent").toString());
+        m_zint.setText(record.value("BarContent").toString());
     if (record.contains("BarIsTextOn"))
-        zint.setShowText(record.value("BarIsTextOn").toBool());
+        m_zint.setShowText(record.value("BarIsTextOn").toBool());
     if (record.contains("BarInputMode"))
-        zint.setInputMode(jsonToInt(record.value("BarInputMode")));
+        m_zint.setInputMode(jsonToInt(record.value("BarInputMode")));
     if (record.contains("BarScale"))
-        zint.setScale(scaleTenths(record.value("BarScale").toDouble()) / 10.0f);
+        m_zint.setScale(scaleTenths(record.value("BarScale").toDouble()) / 10.0f);
     if (record.contains("BarHeight"))
-        zint.setHeight(jsonToInt(record.value("BarHeight")));
+        m_zint.setHeight(jsonToInt(record.value("BarHeight")));
     if (record.contains("BarID"))
-        setData(ItemData::Id, record.value("BarID").toString());
+        setData(ItemData::kId, record.value("BarID").toString());
     if (record.contains("BarIsExtern"))
-        setData(ItemData::IsExtern, record.value("BarIsExtern").toBool());
+        setData(ItemData::kIsExtern, record.value("BarIsExtern").toBool());
     // Rendered once, with every field in place, and rotated last so that the
     // rotation turns about the centre of the symbol as loaded.
     regenerate();

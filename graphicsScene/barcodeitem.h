@@ -12,16 +12,15 @@
 class BarcodeItem : public QGraphicsPixmapItem
 {
 public:
-    enum { Type = ItemTypeCode::Barcode };
+    enum { Type = ItemTypeCode::kBarcode };
 
     BarcodeItem();
 
     int type() const override { return Type; }
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
-    Zint::QZint &encoder() { return zint; }
-    const Zint::QZint &encoder() const { return zint; }
+    Zint::QZint &encoder() { return m_zint; }
+    const Zint::QZint &encoder() const { return m_zint; }
 
     void regenerate();
     void setSymbology(int symbology);
@@ -39,5 +38,5 @@ public:
     bool loadRecord(const QJsonObject &record);
 
 private:
-    Zint::QZint zint;
+    Zint::QZint m_zint;
 };

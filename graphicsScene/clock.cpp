@@ -11,12 +11,12 @@ QDateTime Clock::now()
     return pinned.isValid() ? pinned : QDateTime::currentDateTime();
 }
 
-Clock::Pin::Pin(const QDateTime &at) : previous(pinned)
+Clock::Pin::Pin(const QDateTime &at) : m_previous(pinned)
 {
     pinned = at;
 }
 
 Clock::Pin::~Pin()
 {
-    pinned = previous;
+    pinned = m_previous;
 }

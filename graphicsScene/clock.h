@@ -21,6 +21,6 @@ public:
         Pin &operator=(const Pin &) = delete;
 
     private:
-        QDateTime previous; // invalid: the system clock
+        QDateTime m_previous; // invalid: the system clock
     };
 };

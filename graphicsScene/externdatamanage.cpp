@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "externdatamanage.h"
 
+#include "documentlog.h"
 #include "itemtypes.h"
 
 #include <QDebug>
@@ -36,20 +37,20 @@ ExternDataManage::ExternDataManage(QObject *parent) : QObject(parent) {}
 
 void ExternDataManage::addExternItem(QGraphicsItem *item)
 {
-    item->setData(ItemData::IsExtern, true);
-    addColumn(item->data(ItemData::Id).toString());
+    item->setData(ItemData::kIsExtern, true);
+    addColumn(item->data(ItemData::kId).toString());
 }
 
 void ExternDataManage::removeExternItem(QGraphicsItem *item)
 {
-    item->setData(ItemData::IsExtern, false);
-    if (item->type() != ItemTypeCode::Text && item->type() != ItemTypeCode::Barcode)
+    item->setData(ItemData::kIsExtern, false);
+    if (item->type() != ItemTypeCode::kText && item->type() != ItemTypeCode::kBarcode)
         return;
-    const QString id = item->data(ItemData::Id).toString();
-    for (int i = 0; i < columns.size(); ++i) {
-        if (columns.at(i).id == id) {
-            columns.remove(i);
-            itemIds.removeAt(i);
+    const QString id = item->data(ItemData::kId).toString();
+    for (int i = 0; i < m_columns.size(); ++i) {
+        if (m_columns.at(i).id == id) {
+            m_columns.remove(i);
+            m_itemIds.removeAt(i);
             return;
         }
     }
@@ -57,13 +58,13 @@ void ExternDataManage::removeExternItem(QGraphicsItem *item)
 
 void ExternDataManage::addColumn(const QString &id)
 {
-    columns.append(Column{id, {}});
-    itemIds.append(id);
+    m_columns.append(Column{id, {}});
+    m_itemIds.append(id);
 }
 
 bool ExternDataManage::contains(const QString &id) const
 {
-    for (const Column &c : columns) {
+    for (const Column &c : m_columns) {
         if (c.id == id)
             return true;
     }
@@ -72,21 +73,21 @@ bool ExternDataManage::contains(const QString &id) const
 
 void ExternDataManage::clear()
 {
-    itemIds.clear();
-    columns.clear();
+    m_itemIds.clear();
+    m_columns.clear();
 }
 
 void ExternDataManage::appendRecord(const QStringList &fields)
 {
-    for (int i = 0; i < columns.size() && i < fields.size(); ++i)
-        columns[i].values.append(fields.at(i));
+    for (int i = 0; i < m_columns.size() && i < fields.size(); ++i)
+        m_columns[i].values.append(fields.at(i));
 }
 
 int ExternDataManage::loadDataFile(const QString &path)
 {
     if (!QFile::exists(path))
         return FileNotFound;
-    for (Column &c : columns)
+    for (Column &c : m_columns)
         c.values.clear();
 
     {
@@ -97,7 +98,7 @@ int ExternDataManage::loadDataFile(const QString &path)
         // (the file has no header).  Its fields are only counted, so its
         // encoding does not matter here.
         const QStringList fields = splitRecord(QString::fromLatin1(readWholeLine(probe)));
-        if (fields.size() != columns.size())
+        if (fields.size() != m_columns.size())
             return ColumnMismatch;
     }
 
@@ -107,21 +108,21 @@ int ExternDataManage::loadDataFile(const QString &path)
     int count = 0;
     while (!file.atEnd()) {
         const QStringList fields = splitRecord(QString::fromUtf8(readWholeLine(file)));
-        qDebug() << "readed Stringlist:" << fields;
-        if (fields.size() >= columns.size())
+        qCDebug(lcDocument) << "readed Stringlist:" << fields;
+        if (fields.size() >= m_columns.size())
             appendRecord(fields);
         ++count;
     }
-    qDebug() << "size:" << count;
-    lines = count;
-    fileName = path;
+    qCDebug(lcDocument) << "size:" << count;
+    m_lines = count;
+    m_fileName = path;
     return Loaded;
 }
 
 void ExternDataManage::dumpToLog() const
 {
-    if (columns.isEmpty())
-        qDebug() << "datamanage is empty!";
+    if (m_columns.isEmpty())
+        qCDebug(lcDocument) << "datamanage is empty!";
     else
-        qDebug() << "contain data:" << itemIds;
+        qCDebug(lcDocument) << "contain data:" << m_itemIds;
 }

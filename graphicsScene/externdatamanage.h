@@ -17,7 +17,8 @@ public:
     // Results of loadDataFile.
     enum LoadResult { FileNotFound = 0, Loaded = 1, ColumnMismatch = 2, CannotOpen = 3 };
 
-    struct Column {
+    struct Column
+    {
         QString id;
         QStringList values;
     };
@@ -28,38 +29,38 @@ public:
     void removeExternItem(QGraphicsItem *item);
     void addColumn(const QString &id);
     bool contains(const QString &id) const;
-    QStringList externItemIds() const { return itemIds; }
-    QString idAt(int index) const { return itemIds.value(index); }
-    bool isEmpty() const { return columns.isEmpty(); }
-    int columnCount() const { return columns.size(); }
-    const Column &columnAt(int index) const { return columns.at(index); }
+    QStringList externItemIds() const { return m_itemIds; }
+    QString idAt(int index) const { return m_itemIds.value(index); }
+    bool isEmpty() const { return m_columns.isEmpty(); }
+    int columnCount() const { return m_columns.size(); }
+    const Column &columnAt(int index) const { return m_columns.at(index); }
     void clear();
     void appendRecord(const QStringList &fields);
     int loadDataFile(const QString &path);
     void dumpToLog() const;
 
-    int jobCompleteType() const { return jobComplete; }
-    void setJobCompleteType(int type) { jobComplete = type; }
-    int startLine() const { return start; }
-    void setStartLine(int line) { start = line; }
-    int currentLine() const { return current; }
-    void setCurrentLine(int line) { current = line; }
-    int endLine() const { return end; }
-    void setEndLine(int line) { end = line; }
-    int lineCount() const { return lines; }
-    QString dataFileName() const { return fileName; }
-    void setDataFileName(const QString &path) { fileName = path; }
-    int externMode() const { return mode; }
-    void setExternMode(int m) { mode = m; }
+    int jobCompleteType() const { return m_jobComplete; }
+    void setJobCompleteType(int type) { m_jobComplete = type; }
+    int startLine() const { return m_start; }
+    void setStartLine(int line) { m_start = line; }
+    int currentLine() const { return m_current; }
+    void setCurrentLine(int line) { m_current = line; }
+    int endLine() const { return m_end; }
+    void setEndLine(int line) { m_end = line; }
+    int lineCount() const { return m_lines; }
+    QString dataFileName() const { return m_fileName; }
+    void setDataFileName(const QString &path) { m_fileName = path; }
+    int externMode() const { return m_mode; }
+    void setExternMode(int m) { m_mode = m; }
 
 private:
-    int jobComplete = 0;
-    QVector<Column> columns;
-    QStringList itemIds;
-    int start = 0;
-    int current = 0;
-    int end = 10;
-    int lines = 200;
-    QString fileName;
-    int mode = 0;
+    int m_jobComplete = 0;
+    QVector<Column> m_columns;
+    QStringList m_itemIds;
+    int m_start = 0;
+    int m_current = 0;
+    int m_end = 10;
+    int m_lines = 200;
+    QString m_fileName;
+    int m_mode = 0;
 };

@@ -12,7 +12,7 @@
 
 GraphicsImageItem::GraphicsImageItem(QGraphicsItem *parent) : QGraphicsPixmapItem(parent)
 {
-    loadImage(pixPath);
+    loadImage(m_pixPath);
     setFlags(ItemIsMovable | ItemIsSelectable);
     setSelected(true);
 }
@@ -25,7 +25,7 @@ void GraphicsImageItem::paint(QPainter *painter, const QStyleOptionGraphicsItem 
 
 QPixmap GraphicsImageItem::placeholder()
 {
-    QPixmap picture(PlaceholderSize, PlaceholderSize);
+    QPixmap picture(kPlaceholderSize, kPlaceholderSize);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setPen(Qt::black);
@@ -44,8 +44,8 @@ void GraphicsImageItem::loadImage(const QString &path)
 void GraphicsImageItem::showPicture(const QPixmap &picture, const QString &path)
 {
     if (path.isEmpty()) {
-        shown = source = placeholder();
-        width = height = PlaceholderSize;
+        m_shown = m_source = placeholder();
+        m_width = m_height = kPlaceholderSize;
     } else {
         // Qt's colour to 1-bit conversion decides which pixels print.
         QBitmap bitmap(picture.size());
@@ -56,12 +56,12 @@ void GraphicsImageItem::showPicture(const QPixmap &picture, const QString &path)
             painter.setBackground(Qt::color0);
             painter.drawPixmap(0, 0, picture);
         }
-        width = bitmap.width();
-        height = bitmap.height();
-        shown = source = bitmap;
-        pixPath = PictureFolder::storedPath(path);
+        m_width = bitmap.width();
+        m_height = bitmap.height();
+        m_shown = m_source = bitmap;
+        m_pixPath = PictureFolder::storedPath(path);
     }
-    setPixmap(shown);
+    setPixmap(m_shown);
 }
 
 bool GraphicsImageItem::addPicture(const QString &file, QString *error)
@@ -75,13 +75,14 @@ bool GraphicsImageItem::addPicture(const QString &file, QString *error)
 
 void GraphicsImageItem::rescale()
 {
-    if (source.isNull())
+    if (m_source.isNull())
         return;
     // A size from a message file is checked before memory is taken for it.
-    shown = PixelLimit::fits(width, height)
-        ? source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-        : QPixmap();
-    setPixmap(shown);
+    m_shown =
+        PixelLimit::fits(m_width, m_height)
+            ? m_source.scaled(m_width, m_height, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+            : QPixmap();
+    setPixmap(m_shown);
 }
 
 bool GraphicsImageItem::saveRecord(QJsonObject &record) const
@@ -92,11 +93,11 @@ bool GraphicsImageItem::saveRecord(QJsonObject &record) const
     // Without its picture (not on this computer) the item keeps the size the
     // message gave it, so saving does not shrink the picture to nothing.
     const bool shown = !pixmap().isNull();
-    record.insert("ImageWidth", shown ? pixmap().width() : width);
-    record.insert("ImageHeight", shown ? pixmap().height() : height);
+    record.insert("ImageWidth", shown ? pixmap().width() : m_width);
+    record.insert("ImageHeight", shown ? pixmap().height() : m_height);
     record.insert("ImageRotate", rotation());
-    record.insert("ImagePixPath", pixPath);
-    record.insert("ImageIsColorConverse", isColorConverse);
+    record.insert("ImagePixPath", m_pixPath);
+    record.insert("ImageIsColorConverse", m_isColorConverse);
     return true;
 }
 
@@ -108,9 +109,9 @@ bool GraphicsImageItem::loadRecord(const QJsonObject &record)
     const QString path = record.value("ImagePixPath").toString();
     if (!path.isEmpty())
         showPicture(PictureFolder::readStored(path), path);
-    width = jsonToInt(record.value("ImageWidth"));
-    height = jsonToInt(record.value("ImageHeight"));
-    isColorConverse = record.value("ImageIsColorConverse").toBool();
+    m_width = jsonToInt(record.value("ImageWidth"));
+    m_height = jsonToInt(record.value("ImageHeight"));
+    m_isColorConverse = record.value("ImageIsColorConverse").toBool();
     rescale();
     // Rotated last, about the centre of the picture as shown.
     rotateAboutCentre(this, jsonToInt(record.value("ImageRotate")));

@@ -11,14 +11,13 @@
 class GraphicsImageItem : public QGraphicsPixmapItem
 {
 public:
-    enum { Type = ItemTypeCode::Image };
-    static constexpr int PlaceholderSize = 240;
+    enum { Type = ItemTypeCode::kImage };
+    static constexpr int kPlaceholderSize = 240;
 
     explicit GraphicsImageItem(QGraphicsItem *parent = nullptr);
 
     int type() const override { return Type; }
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
     // Loads and converts the picture; an empty path gives the placeholder.
     void loadImage(const QString &path);
@@ -29,14 +28,14 @@ public:
     // Shows the source bitmap stretched to width by height, unsmoothed.
     void rescale();
 
-    QString picturePath() const { return pixPath; }
-    bool colorConverse() const { return isColorConverse; }
-    void setColorConverse(bool on) { isColorConverse = on; }
-    int imageWidth() const { return width; }
-    void setImageWidth(int w) { width = w; }
-    int imageHeight() const { return height; }
-    void setImageHeight(int h) { height = h; }
-    QPixmap sourceBitmap() const { return source; }
+    QString picturePath() const { return m_pixPath; }
+    bool colorConverse() const { return m_isColorConverse; }
+    void setColorConverse(bool on) { m_isColorConverse = on; }
+    int imageWidth() const { return m_width; }
+    void setImageWidth(int w) { m_width = w; }
+    int imageHeight() const { return m_height; }
+    void setImageHeight(int h) { m_height = h; }
+    QPixmap sourceBitmap() const { return m_source; }
 
     bool saveRecord(QJsonObject &record) const;
     bool loadRecord(const QJsonObject &record);
@@ -47,10 +46,10 @@ public:
 private:
     void showPicture(const QPixmap &picture, const QString &path);
 
-    QString pixPath;
-    bool isColorConverse = false;
-    QPixmap source;
-    QPixmap shown;
-    qint32 height = PlaceholderSize;
-    qint32 width = PlaceholderSize;
+    QString m_pixPath;
+    bool m_isColorConverse = false;
+    QPixmap m_source;
+    QPixmap m_shown;
+    qint32 m_height = kPlaceholderSize;
+    qint32 m_width = kPlaceholderSize;
 };

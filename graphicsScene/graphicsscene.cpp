@@ -13,10 +13,10 @@
 #include <algorithm>
 
 namespace {
-const QColor SurroundGrey(220, 220, 220);
+const QColor kSurroundGrey(220, 220, 220);
 } // namespace
 
-GraphicsScene::GraphicsScene(QObject *parent) : QGraphicsScene(parent), dataManage(this)
+GraphicsScene::GraphicsScene(QObject *parent) : QGraphicsScene(parent), m_dataManage(this)
 {
     connect(this, &QGraphicsScene::selectionChanged, this, &GraphicsScene::onSelectionChanged);
 }
@@ -32,17 +32,17 @@ GraphicsScene::~GraphicsScene()
 ItemType GraphicsScene::kindOf(const QGraphicsItem *item)
 {
     switch (item ? item->type() : 0) {
-    case ItemTypeCode::Text:
+    case ItemTypeCode::kText:
         return TypeText;
-    case ItemTypeCode::Time:
+    case ItemTypeCode::kTime:
         return TypeTime;
-    case ItemTypeCode::SerialNumber:
+    case ItemTypeCode::kSerialNumber:
         return TypeSerialNumber;
-    case ItemTypeCode::Barcode:
+    case ItemTypeCode::kBarcode:
         return TypeBarcode;
-    case ItemTypeCode::Image:
+    case ItemTypeCode::kImage:
         return TypeImage;
-    case ItemTypeCode::ShiftCode:
+    case ItemTypeCode::kShiftCode:
         return TypeShiftCode;
     default:
         return TypeNone;
@@ -96,8 +96,8 @@ void GraphicsScene::addNewItem(ItemType kind)
         return;
     }
     if (kind == TypeText || kind == TypeBarcode) {
-        item->setData(ItemData::Id, uniqueItemName(kind == TypeText ? "Text" : "Barcode"));
-        item->setData(ItemData::IsExtern, false);
+        item->setData(ItemData::kId, uniqueItemName(kind == TypeText ? "Text" : "Barcode"));
+        item->setData(ItemData::kIsExtern, false);
     }
     item->setPos(x, 0);
     addItem(item);
@@ -116,7 +116,7 @@ QString GraphicsScene::uniqueItemName(const QString &prefix) const
 {
     QStringList taken;
     for (const QGraphicsItem *item : items()) {
-        const QVariant id = item->data(ItemData::Id);
+        const QVariant id = item->data(ItemData::kId);
         if (id.isValid() && id.toString().contains(prefix))
             taken << id.toString();
     }
@@ -131,36 +131,36 @@ void GraphicsScene::fitSceneRect()
 {
     const QRectF r = itemsBoundingRect();
     setSceneRect(0, 0, int(r.left() + r.width()), int(r.top() + r.height()));
-    setBackgroundBrush(SurroundGrey);
+    setBackgroundBrush(kSurroundGrey);
 }
 
 void GraphicsScene::setItemExtern(QGraphicsItem *item, bool on)
 {
     if (!item)
         return;
-    const bool held = dataManage.contains(item->data(ItemData::Id).toString());
+    const bool held = m_dataManage.contains(item->data(ItemData::kId).toString());
     if (on == held)
         return;
     if (on)
-        dataManage.addExternItem(item);
+        m_dataManage.addExternItem(item);
     else
-        dataManage.removeExternItem(item);
+        m_dataManage.removeExternItem(item);
     emit externDataContainerSizeChanged();
-    dataManage.dumpToLog();
+    m_dataManage.dumpToLog();
 }
 
 void GraphicsScene::deleteSelectedItems()
 {
     const QList<QGraphicsItem *> selected = selectedItems();
     for (QGraphicsItem *item : selected) {
-        if (item->data(ItemData::IsExtern).toBool()) {
-            dataManage.removeExternItem(item);
+        if (item->data(ItemData::kIsExtern).toBool()) {
+            m_dataManage.removeExternItem(item);
             emit externDataContainerSizeChanged();
         }
         removeItem(item);
         delete item;
     }
-    dataManage.dumpToLog();
+    m_dataManage.dumpToLog();
     fitSceneRect();
 }
 

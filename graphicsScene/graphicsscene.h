@@ -15,8 +15,8 @@ public:
     explicit GraphicsScene(QObject *parent = nullptr);
     ~GraphicsScene() override;
 
-    ExternDataManage &externData() { return dataManage; }
-    const ExternDataManage &externData() const { return dataManage; }
+    ExternDataManage &externData() { return m_dataManage; }
+    const ExternDataManage &externData() const { return m_dataManage; }
 
     bool autoFitSceneRect = false;
 
@@ -45,5 +45,5 @@ protected:
 private:
     void onSelectionChanged();
 
-    ExternDataManage dataManage;
+    ExternDataManage m_dataManage;
 };

@@ -2,6 +2,7 @@
 #include "graphicsserialnumberitem.h"
 
 #include "counter.h"
+#include "documentlog.h"
 
 #include <QDebug>
 #include <QJsonValue>
@@ -9,7 +10,7 @@
 namespace {
 
 // 34 symbols: the digits and the capital letters without I and O.
-const char Base34Alphabet[] = "0123456789ABCDEFGHJKLMNPQRSTUVWXYZ";
+const char kBase34Alphabet[] = "0123456789ABCDEFGHJKLMNPQRSTUVWXYZ";
 
 // 8-bit record fields keep the low 8 bits of the stored number.
 qint8 low8(const QJsonValue &v)
@@ -20,20 +21,20 @@ qint8 low8(const QJsonValue &v)
 } // namespace
 
 GraphicsSerialNumberItem::GraphicsSerialNumberItem(Counter *counter, QGraphicsItem *parent)
-    : GraphicsTextAbstract(parent, DefaultPixelSize), counter(counter)
+    : GraphicsTextAbstract(parent, kDefaultPixelSize), m_counter(counter)
 {
     refreshText();
-    content = toPlainText();
+    m_content = toPlainText();
 }
 
 void GraphicsSerialNumberItem::bindCounter(Counter *c)
 {
     if (!c)
         return;
-    counter = c;
-    counterID = qint8(c->CounterID);
+    m_counter = c;
+    m_counterId = qint8(c->CounterID);
     connect(c, &Counter::counterDataChanged, this, &GraphicsSerialNumberItem::refreshText);
-    qDebug() << "connect counter";
+    qCDebug(lcDocument) << "connect counter";
 }
 
 QString GraphicsSerialNumberItem::toDigits(quint32 value, int base)
@@ -48,7 +49,7 @@ QString GraphicsSerialNumberItem::toDigits(quint32 value, int base)
         qint32 rest = qint32(value);
         QString digits;
         while (rest > 0) {
-            digits.prepend(QLatin1Char(Base34Alphabet[rest % 34]));
+            digits.prepend(QLatin1Char(kBase34Alphabet[rest % 34]));
             rest /= 34;
         }
         return digits;
@@ -60,11 +61,11 @@ QString GraphicsSerialNumberItem::toDigits(quint32 value, int base)
 
 void GraphicsSerialNumberItem::refreshText()
 {
-    if (counter)
-        value = counter->CurValue;
-    QString text = toDigits(value, systemBase);
-    if (digits > 0)
-        text = text.rightJustified(digits, preFixChar).right(digits);
+    if (m_counter)
+        m_value = m_counter->CurValue;
+    QString text = toDigits(m_value, m_systemBase);
+    if (m_digits > 0)
+        text = text.rightJustified(m_digits, m_preFixChar).right(m_digits);
     setPlainText(text);
 }
 
@@ -74,11 +75,11 @@ bool GraphicsSerialNumberItem::saveRecord(QJsonObject &record)
     record.insert("SNspace", font().letterSpacing());
     record.insert("SNfont", font().toString());
     record.insert("SNrotate", rotation());
-    record.insert("SNmode", serialMode);
-    record.insert("SNsystemBase", systemBase);
-    record.insert("SNcounterID", int(counterID));
-    record.insert("SNpreFixChar", QString(preFixChar));
-    record.insert("SNdigits", int(digits));
+    record.insert("SNmode", m_serialMode);
+    record.insert("SNsystemBase", m_systemBase);
+    record.insert("SNcounterID", int(m_counterId));
+    record.insert("SNpreFixChar", QString(m_preFixChar));
+    record.insert("SNdigits", int(m_digits));
     record.insert("SNfontSpace", font().letterSpacing());
     return true;
 }
@@ -90,16 +91,16 @@ bool GraphicsSerialNumberItem::loadRecord(const QJsonObject &record)
     readFont(record, "SNfont", "SNfontSpace");
     readRotation(record, "SNrotate");
     if (record.contains("SNmode"))
-        serialMode = jsonToInt(record.value("SNmode"));
+        m_serialMode = jsonToInt(record.value("SNmode"));
     if (record.contains("SNsystemBase"))
-        systemBase = jsonToInt(record.value("SNsystemBase"));
+        m_systemBase = jsonToInt(record.value("SNsystemBase"));
     if (record.contains("SNcounterID"))
-        counterID = low8(record.value("SNcounterID"));
+        m_counterId = low8(record.value("SNcounterID"));
     if (record.contains("SNdigits"))
-        digits = low8(record.value("SNdigits"));
+        m_digits = low8(record.value("SNdigits"));
     if (record.contains("SNpreFixChar")) {
         const QString fill = record.value("SNpreFixChar").toString();
-        preFixChar = fill.isEmpty() ? QChar(0) : fill.at(0);
+        m_preFixChar = fill.isEmpty() ? QChar(0) : fill.at(0);
     }
     refreshText();
     return true;

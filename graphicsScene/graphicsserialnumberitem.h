@@ -13,7 +13,7 @@ class GraphicsSerialNumberItem : public GraphicsTextAbstract
 {
     Q_OBJECT
 public:
-    enum { Type = ItemTypeCode::SerialNumber };
+    enum { Type = ItemTypeCode::kSerialNumber };
     // Values of systemBase.
     enum Base { Decimal = 0, Hexadecimal = 1, Base34 = 2 };
 
@@ -24,20 +24,20 @@ public:
     // Binds the item to the counter and follows its changes; nullptr does
     // nothing.  Done once, when a message is loaded.
     void bindCounter(Counter *counter);
-    Counter *boundCounter() const { return counter; }
+    Counter *boundCounter() const { return m_counter; }
 
     // The panel writes these directly and then calls refreshText() itself.
-    int base() const { return systemBase; }
-    void setSystemBase(int base) { systemBase = base; }
-    int mode() const { return serialMode; }
-    void setSerialMode(int mode) { serialMode = mode; }
-    qint8 digitCount() const { return digits; }
-    void setDigits(qint8 count) { digits = count; }
-    qint8 counterNumber() const { return counterID; }
-    void setCounterNumber(qint8 id) { counterID = id; }
-    QChar fillChar() const { return preFixChar; }
-    void setPreFixChar(QChar c) { preFixChar = c; }
-    quint32 shownValue() const { return value; }
+    int base() const { return m_systemBase; }
+    void setSystemBase(int base) { m_systemBase = base; }
+    int mode() const { return m_serialMode; }
+    void setSerialMode(int mode) { m_serialMode = mode; }
+    qint8 digitCount() const { return m_digits; }
+    void setDigits(qint8 count) { m_digits = count; }
+    qint8 counterNumber() const { return m_counterId; }
+    void setCounterNumber(qint8 id) { m_counterId = id; }
+    QChar fillChar() const { return m_preFixChar; }
+    void setPreFixChar(QChar c) { m_preFixChar = c; }
+    quint32 shownValue() const { return m_value; }
 
     // The digits of value in a base (systemBase numbering), unpadded.
     static QString toDigits(quint32 value, int base);
@@ -47,11 +47,11 @@ public:
     void refreshText() override;
 
 private:
-    QPointer<Counter> counter; // not owned
-    int systemBase = Decimal;
-    int serialMode = 0; // kept for the coder, not used here
-    quint32 value = 0;  // the value last shown
-    qint8 digits = 6;   // shown width in characters
-    qint8 counterID = 1;
-    QChar preFixChar = QLatin1Char('0');
+    QPointer<Counter> m_counter; // not owned
+    int m_systemBase = Decimal;
+    int m_serialMode = 0; // kept for the coder, not used here
+    quint32 m_value = 0;  // the value last shown
+    qint8 m_digits = 6;   // shown width in characters
+    qint8 m_counterId = 1;
+    QChar m_preFixChar = QLatin1Char('0');
 };

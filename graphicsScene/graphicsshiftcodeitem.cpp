@@ -7,29 +7,29 @@
 #include <QJsonValue>
 
 GraphicsShiftCodeItem::GraphicsShiftCodeItem(QGraphicsItem *parent)
-    : GraphicsTextAbstract(parent, DefaultPixelSize)
+    : GraphicsTextAbstract(parent, kDefaultPixelSize)
 {
-    shifts.append({QStringLiteral("A"), QTime(0, 0)});
+    m_shifts.append({QStringLiteral("A"), QTime(0, 0)});
     refreshText();
-    shownText = toPlainText();
+    m_shownText = toPlainText();
 }
 
 void GraphicsShiftCodeItem::addShift(const QString &code, const QTime &start)
 {
-    shifts.append({code, start});
+    m_shifts.append({code, start});
 }
 
 QString GraphicsShiftCodeItem::codeAt(const QTime &now) const
 {
-    if (shifts.isEmpty())
+    if (m_shifts.isEmpty())
         return QStringLiteral("Text");
-    if (shifts.size() == 1)
-        return shifts.first().code;
+    if (m_shifts.size() == 1)
+        return m_shifts.first().code;
 
     // Milliseconds since midnight; the later entry wins among equal starts.
     const Shift *chosen = nullptr;
     int best = 0;
-    for (const Shift &s : shifts) {
+    for (const Shift &s : m_shifts) {
         if (!s.start.isValid() || now < s.start || s.start.msecsSinceStartOfDay() < best)
             continue;
         chosen = &s;
@@ -40,7 +40,7 @@ QString GraphicsShiftCodeItem::codeAt(const QTime &now) const
         // Entries starting before 00:01 are not taken here.
         chosen = nullptr;
         best = QTime(0, 1).msecsSinceStartOfDay();
-        for (const Shift &s : shifts) {
+        for (const Shift &s : m_shifts) {
             if (!s.start.isValid() || s.start.msecsSinceStartOfDay() < best)
                 continue;
             chosen = &s;
@@ -63,7 +63,7 @@ bool GraphicsShiftCodeItem::saveRecord(QJsonObject &record)
     record.insert("ShiftFont", font().toString());
     record.insert("ShiftFontSpace", font().letterSpacing());
     QJsonArray table;
-    for (const Shift &s : shifts) {
+    for (const Shift &s : m_shifts) {
         QJsonObject entry;
         entry.insert("ShiftContent", s.code);
         entry.insert("ShiftTime", s.start.toString(QStringLiteral("HH:mm")));
@@ -85,17 +85,17 @@ bool GraphicsShiftCodeItem::loadRecord(const QJsonObject &record)
         const QJsonArray entries = table.toArray();
         // An empty array keeps the constructor's shift.
         if (!entries.isEmpty())
-            shifts.clear();
+            m_shifts.clear();
         for (const QJsonValue &element : entries) {
             const QJsonObject entry = element.toObject();
             const QString time = entry.value("ShiftTime").toString();
             QTime start = QTime::fromString(time, QStringLiteral("HH:mm"));
             if (!start.isValid())
                 start = QTime::fromString(time, QStringLiteral("HH:mm:ss"));
-            shifts.append({entry.value("ShiftContent").toString(), start});
+            m_shifts.append({entry.value("ShiftContent").toString(), start});
         }
     }
     refreshText();
-    shownText = toPlainText();
+    m_shownText = toPlainText();
     return true;
 }

@@ -12,7 +12,7 @@ class GraphicsShiftCodeItem : public GraphicsTextAbstract
 {
     Q_OBJECT
 public:
-    enum { Type = ItemTypeCode::ShiftCode };
+    enum { Type = ItemTypeCode::kShiftCode };
 
     struct Shift
     {
@@ -26,10 +26,10 @@ public:
 
     // The table in the order the user entered it; the panel edits it in place
     // and calls refreshText() when the user asks.
-    QVector<Shift> &shiftTable() { return shifts; }
-    const QVector<Shift> &shiftTable() const { return shifts; }
+    QVector<Shift> &shiftTable() { return m_shifts; }
+    const QVector<Shift> &shiftTable() const { return m_shifts; }
     void addShift(const QString &code, const QTime &start);
-    QString shownCode() const { return shownText; }
+    QString shownCode() const { return m_shownText; }
 
     // The code the table gives at a time of day.
     QString codeAt(const QTime &now) const;
@@ -39,6 +39,6 @@ public:
     void refreshText() override;
 
 private:
-    QVector<Shift> shifts;
-    QString shownText;
+    QVector<Shift> m_shifts;
+    QString m_shownText;
 };

@@ -9,13 +9,13 @@
 #include <climits>
 #include <cmath>
 
-const char *const GraphicsTextAbstract::DefaultFamily = "SimHei";
+const char *const GraphicsTextAbstract::kDefaultFamily = "SimHei";
 
 GraphicsTextAbstract::GraphicsTextAbstract(QGraphicsItem *parent, int pixelSize)
-    : QGraphicsTextItem(parent), pixelSize(pixelSize)
+    : QGraphicsTextItem(parent), m_pixelSize(pixelSize)
 {
     QFont f = font();
-    f.setFamily(QString::fromLatin1(DefaultFamily));
+    f.setFamily(QString::fromLatin1(kDefaultFamily));
     f.setPixelSize(pixelSize);
     setFont(f);
     setFlags(ItemIsMovable | ItemIsSelectable | ItemSendsGeometryChanges);
@@ -36,7 +36,7 @@ void GraphicsTextAbstract::setFontPixelSize(int size)
 {
     QFont f = font();
     f.setPixelSize(size);
-    pixelSize = size;
+    m_pixelSize = size;
     setFont(f);
 }
 
@@ -44,7 +44,7 @@ void GraphicsTextAbstract::setFontLetterSpacing(int spacing)
 {
     QFont f = font();
     f.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
-    letterSpacing = spacing;
+    m_letterSpacing = spacing;
     setFont(f);
 }
 
@@ -52,7 +52,7 @@ void GraphicsTextAbstract::setFontBold(bool on)
 {
     QFont f = font();
     f.setWeight(on ? QFont::Bold : QFont::Normal);
-    bold = on;
+    m_bold = on;
     setFont(f);
 }
 
@@ -60,7 +60,7 @@ void GraphicsTextAbstract::setFontItalic(bool on)
 {
     QFont f = font();
     f.setStyle(on ? QFont::StyleItalic : QFont::StyleNormal);
-    italic = on;
+    m_italic = on;
     setFont(f);
 }
 
@@ -68,18 +68,18 @@ void GraphicsTextAbstract::setFontUnderline(bool on)
 {
     QFont f = font();
     f.setUnderline(on);
-    underline = on;
+    m_underline = on;
     setFont(f);
 }
 
 void GraphicsTextAbstract::applyFontFamily(const QFont &font)
 {
     QFont f = font;
-    f.setPixelSize(pixelSize);
-    f.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
-    f.setWeight(bold ? QFont::Bold : QFont::Normal);
-    f.setStyle(italic ? QFont::StyleItalic : QFont::StyleNormal);
-    f.setUnderline(underline);
+    f.setPixelSize(m_pixelSize);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, m_letterSpacing);
+    f.setWeight(m_bold ? QFont::Bold : QFont::Normal);
+    f.setStyle(m_italic ? QFont::StyleItalic : QFont::StyleNormal);
+    f.setUnderline(m_underline);
     setFont(f);
 }
 

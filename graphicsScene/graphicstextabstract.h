@@ -3,8 +3,8 @@
 
 #include "itemtypes.h"
 
-#include <QGraphicsTextItem>
 #include <QFont>
+#include <QGraphicsTextItem>
 #include <QJsonObject>
 
 // Base of every text-like item (fixed text, date/time, serial number, shift
@@ -15,18 +15,17 @@ class GraphicsTextAbstract : public QGraphicsTextItem
 {
     Q_OBJECT
 public:
-    enum { Type = ItemTypeCode::TextAbstract };
+    enum { Type = ItemTypeCode::kTextAbstract };
 
     // Pixel size used by every item kind at construction.
-    static constexpr int DefaultPixelSize = 150;
-    static const char *const DefaultFamily; // "SimHei"
+    static constexpr int kDefaultPixelSize = 150;
+    static const char *const kDefaultFamily; // "SimHei"
 
     explicit GraphicsTextAbstract(QGraphicsItem *parent = nullptr,
-                                  int pixelSize = DefaultPixelSize);
+                                  int pixelSize = kDefaultPixelSize);
 
     int type() const override { return Type; }
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
     // Style operations; each changes one property of the current font.
     void setFontPixelSize(int size);
@@ -37,12 +36,12 @@ public:
     // Starts from font (the chosen family) and re-applies the remembered style.
     void applyFontFamily(const QFont &font);
 
-    int fontPixelSize() const { return pixelSize; }
-    int fontLetterSpacing() const { return letterSpacing; }
-    bool isBold() const { return bold; }
-    bool isItalic() const { return italic; }
-    bool isUnderline() const { return underline; }
-    QString contentText() const { return content; }
+    int fontPixelSize() const { return m_pixelSize; }
+    int fontLetterSpacing() const { return m_letterSpacing; }
+    bool isBold() const { return m_bold; }
+    bool isItalic() const { return m_italic; }
+    bool isUnderline() const { return m_underline; }
+    QString contentText() const { return m_content; }
 
     // Record operations.  The base versions read and write nothing.
     virtual bool loadRecord(const QJsonObject &record);
@@ -61,12 +60,12 @@ protected:
     // Rotation about the centre of the text shown now.
     void readRotation(const QJsonObject &record, const char *key);
 
-    int pixelSize;
-    int letterSpacing = 0;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    QString content;
+    int m_pixelSize;
+    int m_letterSpacing = 0;
+    bool m_bold = false;
+    bool m_italic = false;
+    bool m_underline = false;
+    QString m_content;
 };
 
 // Reads a JSON value as an integer: the value when it is a whole number, 0

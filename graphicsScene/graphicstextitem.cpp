@@ -5,11 +5,11 @@
 #include <QJsonValue>
 
 GraphicsTextItem::GraphicsTextItem(QGraphicsItem *parent)
-    : GraphicsTextAbstract(parent, DefaultPixelSize)
+    : GraphicsTextAbstract(parent, kDefaultPixelSize)
 {
     const QString initial = QStringLiteral("Input Text");
     setPlainText(initial);
-    content = initial;
+    m_content = initial;
 }
 
 bool GraphicsTextItem::saveRecord(QJsonObject &record)
@@ -18,8 +18,8 @@ bool GraphicsTextItem::saveRecord(QJsonObject &record)
     record.insert("TextContent", toPlainText());
     record.insert("TextFont", font().toString());
     record.insert("TextRotate", rotation());
-    record.insert("TextID", data(ItemData::Id).toString());
-    record.insert("TextIsExtern", data(ItemData::IsExtern).toBool());
+    record.insert("TextID", data(ItemData::kId).toString());
+    record.insert("TextIsExtern", data(ItemData::kIsExtern).toBool());
     record.insert("TextFontSpace", font().letterSpacing());
     return true;
 }
@@ -33,13 +33,13 @@ bool GraphicsTextItem::loadRecord(const QJsonObject &record)
     if (record.contains("TextContent")) {
         const QString text = record.value("TextContent").toString();
         setPlainText(text);
-        content = text;
+        m_content = text;
     }
     readFont(record, "TextFont", "TextFontSpace");
     readRotation(record, "TextRotate");
     if (record.contains("TextID"))
-        setData(ItemData::Id, record.value("TextID").toString());
+        setData(ItemData::kId, record.value("TextID").toString());
     if (record.contains("TextIsExtern"))
-        setData(ItemData::IsExtern, record.value("TextIsExtern").toBool(false));
+        setData(ItemData::kIsExtern, record.value("TextIsExtern").toBool(false));
     return true;
 }

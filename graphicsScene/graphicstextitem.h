@@ -8,7 +8,7 @@ class GraphicsTextItem : public GraphicsTextAbstract
 {
     Q_OBJECT
 public:
-    enum { Type = ItemTypeCode::Text };
+    enum { Type = ItemTypeCode::kText };
 
     explicit GraphicsTextItem(QGraphicsItem *parent = nullptr);
 

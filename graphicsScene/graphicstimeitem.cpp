@@ -10,9 +10,9 @@ namespace {
 
 // Fixed tables, independent of the system locale; indexed by Qt's day of
 // week (1 = Monday ... 7 = Sunday) and by month (1 ... 12).
-const char *const DayNames[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
-const char *const MonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+const char *const kDayNames[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+const char *const kMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // The value of the code "N" + letter for `today`, or a null string when the
 // letter makes no code.
@@ -27,9 +27,9 @@ QString codeValue(QChar letter, const QDate &today)
     case 'O':
         return QString(QChar('A' + fromSunday));
     case 'D':
-        return QString::fromLatin1(DayNames[dayOfWeek - 1]);
+        return QString::fromLatin1(kDayNames[dayOfWeek - 1]);
     case 'R':
-        return QString::fromLatin1(MonthNames[today.month() - 1]);
+        return QString::fromLatin1(kMonthNames[today.month() - 1]);
     default:
         return QString();
     }
@@ -38,28 +38,28 @@ QString codeValue(QChar letter, const QDate &today)
 } // namespace
 
 GraphicsTimeItem::GraphicsTimeItem(QGraphicsItem *parent)
-    : GraphicsTextAbstract(parent, DefaultPixelSize), format(QStringLiteral("dd/MM/yyyy"))
+    : GraphicsTextAbstract(parent, kDefaultPixelSize), m_format(QStringLiteral("dd/MM/yyyy"))
 {
     refreshText();
-    content = toPlainText();
+    m_content = toPlainText();
 }
 
 void GraphicsTimeItem::setTimeFormat(const QString &text)
 {
-    format = text;
+    m_format = text;
     refreshText();
 }
 
 void GraphicsTimeItem::setValidDays(int days)
 {
-    validDays = days;
+    m_validDays = days;
     refreshText();
 }
 
 QString GraphicsTimeItem::expandDateFormat(const QString &format) const
 {
     const QDateTime now = Clock::now();
-    QString s = QLocale::system().toString(now.addDays(validDays), format);
+    QString s = QLocale::system().toString(now.addDays(m_validDays), format);
 
     const QDate today = now.date();
     for (int i = 0; i + 1 < s.size(); ++i) {
@@ -77,17 +77,17 @@ QString GraphicsTimeItem::expandDateFormat(const QString &format) const
 
 void GraphicsTimeItem::refreshText()
 {
-    content = toPlainText();
-    setPlainText(expandDateFormat(format));
+    m_content = toPlainText();
+    setPlainText(expandDateFormat(m_format));
 }
 
 bool GraphicsTimeItem::saveRecord(QJsonObject &record)
 {
     writePlacement(record, "TimeAtX", "TimeAtY", "TimeAtZ");
-    record.insert("TimeMode", format);
+    record.insert("TimeMode", m_format);
     record.insert("TimeFont", font().toString());
     record.insert("TimeRotate", rotation());
-    record.insert("TimeValidDays", validDays);
+    record.insert("TimeValidDays", m_validDays);
     record.insert("TimeFontSpace", font().letterSpacing());
     return true;
 }
@@ -96,12 +96,12 @@ bool GraphicsTimeItem::loadRecord(const QJsonObject &record)
 {
     readPlacement(record, "TimeAtX", "TimeAtY", "TimeAtZ");
     if (record.contains("TimeMode"))
-        format = record.value("TimeMode").toString();
+        m_format = record.value("TimeMode").toString();
     readFont(record, "TimeFont", "TimeFontSpace");
     // The origin is the centre of the text shown before the refresh below.
     readRotation(record, "TimeRotate");
     if (record.contains("TimeValidDays"))
-        validDays = jsonToInt(record.value("TimeValidDays"));
+        m_validDays = jsonToInt(record.value("TimeValidDays"));
     refreshText();
     return true;
 }

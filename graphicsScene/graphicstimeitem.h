@@ -11,16 +11,16 @@ class GraphicsTimeItem : public GraphicsTextAbstract
 {
     Q_OBJECT
 public:
-    enum { Type = ItemTypeCode::Time };
+    enum { Type = ItemTypeCode::kTime };
 
     explicit GraphicsTimeItem(QGraphicsItem *parent = nullptr);
 
     int type() const override { return Type; }
 
     void setTimeFormat(const QString &text);
-    QString timeFormat() const { return format; }
+    QString timeFormat() const { return m_format; }
     void setValidDays(int days);
-    int validDayCount() const { return validDays; }
+    int validDayCount() const { return m_validDays; }
 
     // The format expanded for now + validDays; the week and month codes
     // always describe today.
@@ -31,6 +31,6 @@ public:
     void refreshText() override;
 
 private:
-    int validDays = 0;
-    QString format;
+    int m_validDays = 0;
+    QString m_format;
 };

@@ -3,6 +3,7 @@
 
 #include "barcodeitem.h"
 #include "counterregistry.h"
+#include "documentlog.h"
 #include "graphicsimageitem.h"
 #include "graphicsscene.h"
 #include "graphicsserialnumberitem.h"
@@ -10,6 +11,7 @@
 #include "graphicstimeitem.h"
 #include "usernotifier.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QJsonArray>
@@ -19,22 +21,26 @@
 
 namespace {
 
-const QString BoxTitle = QStringLiteral("Qt Drawing");
+// The boxes' title; their texts are translatable in the context "MessageFile".
+QString boxTitle()
+{
+    return QCoreApplication::translate("MessageFile", "Qt Drawing");
+}
 
 // The item arrays of the document, in the order the reader creates them.
-struct RecordArray {
+struct RecordArray
+{
     ItemType kind;
     const char *key;
 };
-const RecordArray recordArrays[] = {
-    {TypeText, "TextItemInfo"},       {TypeTime, "TimeItemInfo"},
-    {TypeSerialNumber, "CntItemInfo"}, {TypeBarcode, "BarcodeItemInfo"},
-    {TypeImage, "ImgItemInfo"},       {TypeShiftCode, "ShiftItemInfo"},
+const RecordArray kRecordArrays[] = {
+    {TypeText, "TextItemInfo"},       {TypeTime, "TimeItemInfo"}, {TypeSerialNumber, "CntItemInfo"},
+    {TypeBarcode, "BarcodeItemInfo"}, {TypeImage, "ImgItemInfo"}, {TypeShiftCode, "ShiftItemInfo"},
 };
 
 const char *arrayKey(ItemType kind)
 {
-    for (const RecordArray &a : recordArrays) {
+    for (const RecordArray &a : kRecordArrays) {
         if (a.kind == kind)
             return a.key;
     }
@@ -45,18 +51,18 @@ const char *arrayKey(ItemType kind)
 bool saveItemRecord(QGraphicsItem *item, QJsonObject &record)
 {
     switch (item->type()) {
-    case ItemTypeCode::Time:
+    case ItemTypeCode::kTime:
         // A date/time item whose format was cleared prints nothing: not saved.
         if (static_cast<GraphicsTimeItem *>(item)->timeFormat().isEmpty())
             return false;
         return static_cast<GraphicsTextAbstract *>(item)->saveRecord(record);
-    case ItemTypeCode::Text:
-    case ItemTypeCode::SerialNumber:
-    case ItemTypeCode::ShiftCode:
+    case ItemTypeCode::kText:
+    case ItemTypeCode::kSerialNumber:
+    case ItemTypeCode::kShiftCode:
         return static_cast<GraphicsTextAbstract *>(item)->saveRecord(record);
-    case ItemTypeCode::Barcode:
+    case ItemTypeCode::kBarcode:
         return static_cast<BarcodeItem *>(item)->saveRecord(record);
-    case ItemTypeCode::Image:
+    case ItemTypeCode::kImage:
         return static_cast<GraphicsImageItem *>(item)->saveRecord(record);
     default:
         return false;
@@ -67,15 +73,15 @@ bool saveItemRecord(QGraphicsItem *item, QJsonObject &record)
 bool loadItemRecord(QGraphicsItem *item, const QJsonObject &record)
 {
     switch (item->type()) {
-    case ItemTypeCode::Text:
-    case ItemTypeCode::Time:
-    case ItemTypeCode::SerialNumber:
-    case ItemTypeCode::ShiftCode:
+    case ItemTypeCode::kText:
+    case ItemTypeCode::kTime:
+    case ItemTypeCode::kSerialNumber:
+    case ItemTypeCode::kShiftCode:
         return static_cast<GraphicsTextAbstract *>(item)->loadRecord(record);
     // The barcode item renders itself at the end of loading its record.
-    case ItemTypeCode::Barcode:
+    case ItemTypeCode::kBarcode:
         return static_cast<BarcodeItem *>(item)->loadRecord(record);
-    case ItemTypeCode::Image:
+    case ItemTypeCode::kImage:
         return static_cast<GraphicsImageItem *>(item)->loadRecord(record);
     default:
         return false;
@@ -90,10 +96,10 @@ void bindToRegistryCounter(GraphicsSerialNumberItem *item)
         item->setCounterNumber(1);
     const quint8 id = quint8(item->counterNumber());
     Counter *counter = findCounter(id);
-    qDebug() << "match :" << (counter ? "true" : "false");
+    qCDebug(lcDocument) << "match :" << (counter ? "true" : "false");
     if (!counter) {
         counter = CounterRegistry::add(id);
-        qDebug() << "counter add!";
+        qCDebug(lcDocument) << "counter add!";
     }
     item->bindCounter(counter);
 }
@@ -103,18 +109,19 @@ void showDataFileResult(int result)
     QString text;
     switch (result) {
     case ExternDataManage::FileNotFound:
-        text = QStringLiteral("Can not find the extern data file!");
+        text = QCoreApplication::translate("MessageFile", "Can not find the extern data file!");
         break;
     case ExternDataManage::ColumnMismatch:
-        text = QStringLiteral("The columns in the file don't match the extern items you create!");
+        text = QCoreApplication::translate(
+            "MessageFile", "The columns in the file don't match the extern items you create!");
         break;
     case ExternDataManage::CannotOpen:
-        text = QStringLiteral("Unknown Error!");
+        text = QCoreApplication::translate("MessageFile", "Unknown Error!");
         break;
     default:
         return;
     }
-    UserNotifier::information(nullptr, QStringLiteral("t"), text);
+    UserNotifier::information(nullptr, QCoreApplication::translate("MessageFile", "t"), text);
 }
 
 } // namespace
@@ -128,14 +135,14 @@ QJsonObject toDocument(GraphicsScene &scene)
     if (!m.isEmpty() && m.externMode() != 0) {
         QJsonObject sequence;
         for (int i = 0; i < m.columnCount(); ++i) {
-            qDebug() << "dataManage ID:" << m.idAt(i);
+            qCDebug(lcDocument) << "dataManage ID:" << m.idAt(i);
             sequence.insert(QStringLiteral("F%1").arg(i), m.idAt(i));
         }
         document.insert("ExternDataSequance", sequence);
     } else {
         m.setExternMode(0);
         for (QGraphicsItem *item : scene.items())
-            item->setData(ItemData::IsExtern, false);
+            item->setData(ItemData::kIsExtern, false);
         m.clear();
     }
 
@@ -159,9 +166,10 @@ bool save(GraphicsScene &scene, const QString &path, QWidget *parent)
     // a failed save never leaves a half-written message behind.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        UserNotifier::warning(parent, BoxTitle,
-                              QStringLiteral("Cannot write file %1:\n%2.")
-                                  .arg(path, file.errorString()));
+        UserNotifier::warning(
+            parent, boxTitle(),
+            QCoreApplication::translate("MessageFile", "Cannot write file %1:\n%2.")
+                .arg(path, file.errorString()));
         return false;
     }
     const QByteArray bytes = QJsonDocument(toDocument(scene)).toJson(QJsonDocument::Indented);
@@ -171,9 +179,10 @@ bool save(GraphicsScene &scene, const QString &path, QWidget *parent)
     if (!written)
         file.cancelWriting();
     if (!file.commit()) {
-        UserNotifier::warning(parent, BoxTitle,
-                              QStringLiteral("Cannot write file %1:\n%2.")
-                                  .arg(path, file.errorString()));
+        UserNotifier::warning(
+            parent, boxTitle(),
+            QCoreApplication::translate("MessageFile", "Cannot write file %1:\n%2.")
+                .arg(path, file.errorString()));
         return false;
     }
     return true;
@@ -194,7 +203,7 @@ bool writeItems(GraphicsScene &scene, QJsonObject &document)
         if (saveItemRecord(item, record))
             arrays[kind].append(record);
     }
-    for (const RecordArray &a : recordArrays) {
+    for (const RecordArray &a : kRecordArrays) {
         if (!arrays.value(a.kind).isEmpty())
             document.insert(a.key, arrays.value(a.kind));
     }
@@ -204,7 +213,7 @@ bool writeItems(GraphicsScene &scene, QJsonObject &document)
 void loadItems(GraphicsScene &scene, const QJsonObject &document)
 {
     scene.clear();
-    for (const RecordArray &a : recordArrays) {
+    for (const RecordArray &a : kRecordArrays) {
         const QJsonValue value = document.value(a.key);
         if (!value.isArray())
             continue;
@@ -216,7 +225,7 @@ void loadItems(GraphicsScene &scene, const QJsonObject &document)
                 delete item;
                 continue;
             }
-            if (item->type() == ItemTypeCode::SerialNumber)
+            if (item->type() == ItemTypeCode::kSerialNumber)
                 bindToRegistryCounter(static_cast<GraphicsSerialNumberItem *>(item));
             scene.addItem(item);
         }
@@ -243,7 +252,7 @@ void applyDocument(GraphicsScene &scene, const QJsonObject &root)
         m.clear();
         for (int i = 0; i < columns.size(); ++i)
             m.addColumn(columns.value(QStringLiteral("F%1").arg(i)).toString());
-        qDebug() << "from scene:" << m.externItemIds();
+        qCDebug(lcDocument) << "from scene:" << m.externItemIds();
     }
 
     if (info.isObject()) {
@@ -267,17 +276,19 @@ bool load(GraphicsScene &scene, const QString &path, QWidget *parent)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        UserNotifier::warning(parent, BoxTitle,
-                              QStringLiteral("Cannot read print file %1:\n%2.")
-                                  .arg(path, file.errorString()));
+        UserNotifier::warning(
+            parent, boxTitle(),
+            QCoreApplication::translate("MessageFile", "Cannot read print file %1:\n%2.")
+                .arg(path, file.errorString()));
         return false;
     }
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
     file.close();
     // A document that is not an object (an array, say) holds no message either.
     if (document.isNull() || document.isEmpty() || !document.isObject()) {
-        UserNotifier::warning(parent, BoxTitle,
-                              QStringLiteral("File %1 is empty.").arg(path));
+        UserNotifier::warning(
+            parent, boxTitle(),
+            QCoreApplication::translate("MessageFile", "File %1 is empty.").arg(path));
         return false;
     }
     applyDocument(scene, document.object());

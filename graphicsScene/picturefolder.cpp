@@ -13,10 +13,10 @@ namespace PictureFolder {
 
 namespace {
 
-const QString FolderName = QStringLiteral("Image");
-constexpr qint64 CopyChunk = 64 * 1024;
+const QString kFolderName = QStringLiteral("Image");
+constexpr qint64 kCopyChunk = 64 * 1024;
 // Numbered variants tried before an import gives up.
-constexpr int MaxVariants = 1000;
+constexpr int kMaxVariants = 1000;
 
 // The picture, or null when it cannot be read or is too large to show; the
 // size is checked before the pixels are decoded where the format allows.
@@ -52,7 +52,7 @@ bool sameContent(const QString &a, const QString &b)
     if (fa.size() != fb.size() || !fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly))
         return false;
     while (!fa.atEnd()) {
-        if (fa.read(CopyChunk) != fb.read(CopyChunk))
+        if (fa.read(kCopyChunk) != fb.read(kCopyChunk))
             return false;
     }
     return true;
@@ -72,7 +72,7 @@ bool copyFile(const QString &from, const QString &to, QString *error)
         return false;
     }
     while (!in.atEnd()) {
-        const QByteArray chunk = in.read(CopyChunk);
+        const QByteArray chunk = in.read(kCopyChunk);
         if (chunk.isEmpty() && in.error() != QFileDevice::NoError) {
             *error = QStringLiteral("Cannot read %1: %2.").arg(from, in.errorString());
             out.cancelWriting();
@@ -100,18 +100,18 @@ QString storedPath(const QString &path)
 
 QString folderPath()
 {
-    return QDir::current().absoluteFilePath(FolderName);
+    return QDir::current().absoluteFilePath(kFolderName);
 }
 
 bool isSafeName(const QString &name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
-        || name.toUtf8().size() > 255)
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
+        name.toUtf8().size() > 255)
         return false;
     for (const QChar c : name) {
         // Backslash and colon separate folders and drives on Windows.
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':')
-            || c.unicode() < 0x20 || c.unicode() == 0x7f)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
+            c.unicode() < 0x20 || c.unicode() == 0x7f)
             return false;
     }
     return true;
@@ -155,14 +155,14 @@ QString import(const QString &file, QString *error)
         return fail(QStringLiteral("Cannot read the picture %1.").arg(file));
 
     const QDir work = QDir::current();
-    if (!work.mkpath(FolderName))
+    if (!work.mkpath(kFolderName))
         return fail(QStringLiteral("Cannot create the folder %1.").arg(folderPath()));
     // Nothing is written through a link that leads out of the working folder.
     const QString folder = folderPath();
-    if (QFileInfo(folder).canonicalFilePath() != QDir(work.canonicalPath()).filePath(FolderName))
+    if (QFileInfo(folder).canonicalFilePath() != QDir(work.canonicalPath()).filePath(kFolderName))
         return fail(QStringLiteral("The folder %1 leads outside the working folder.").arg(folder));
 
-    for (int n = 1; n <= MaxVariants; ++n) {
+    for (int n = 1; n <= kMaxVariants; ++n) {
         const QString target = QDir(folder).filePath(n == 1 ? name : variantName(name, n));
         const QFileInfo existing(target);
         if (existing.isSymLink())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zintwrapper.h"
 
+#include "documentlog.h"
 #include "pixellimit.h"
 
 #include <QDebug>
@@ -19,11 +20,11 @@ namespace Zint {
 namespace {
 
 // Margin, in pixels, left free above and to the left of the symbol.
-constexpr int MarginPixels = 5;
+constexpr int kMarginPixels = 5;
 // Size of the picture that shows Zint's error text.
-constexpr int ErrorWidth = 800;
-constexpr int ErrorHeight = 300;
-const QString TextFamily = QStringLiteral("Helvetica");
+constexpr int kErrorWidth = 800;
+constexpr int kErrorHeight = 300;
+const QString kTextFamily = QStringLiteral("Helvetica");
 
 // Zint takes colours as "RRGGBB", or "RRGGBBAA" when not opaque.
 void writeColour(char *target, const QColor &colour)
@@ -39,18 +40,18 @@ void writeColour(char *target, const QColor &colour)
 // colours, anything else black.
 QColor rectangleColour(int code, const QColor &foreground)
 {
-    static const Qt::GlobalColor fixed[] = {Qt::cyan,  Qt::blue,   Qt::magenta, Qt::red,
-                                            Qt::yellow, Qt::green, Qt::black,   Qt::white};
+    static const Qt::GlobalColor kFixed[] = {Qt::cyan,   Qt::blue,  Qt::magenta, Qt::red,
+                                             Qt::yellow, Qt::green, Qt::black,   Qt::white};
     if (code == -1)
         return foreground;
     if (code >= 1 && code <= 8)
-        return fixed[code - 1];
+        return kFixed[code - 1];
     return Qt::black;
 }
 
 QFont textFont(int pixelSize)
 {
-    QFont font(TextFamily);
+    QFont font(kTextFamily);
     font.setPixelSize(std::max(1, pixelSize));
     return font;
 }
@@ -58,7 +59,8 @@ QFont textFont(int pixelSize)
 QString convertedText(const QString &text)
 {
     QString converted = text;
-    converted.replace(QLatin1Char('['), QLatin1Char('(')).replace(QLatin1Char(']'), QLatin1Char(')'));
+    converted.replace(QLatin1Char('['), QLatin1Char('('))
+        .replace(QLatin1Char(']'), QLatin1Char(')'));
     return converted;
 }
 
@@ -131,7 +133,7 @@ void QZint::encode()
     m_errorCode = ZBarcode_Encode_and_Buffer_Vector(
         m_symbol, reinterpret_cast<const unsigned char *>(data.constData()), data.size(), 0);
     m_lastError = QString::fromUtf8(m_symbol->errtxt);
-    qDebug() << "encode error:" << m_errorCode;
+    qCDebug(lcDocument) << "encode error:" << m_errorCode;
     if (hasErrors() || !m_symbol->vector)
         return;
 
@@ -154,7 +156,7 @@ void QZint::encode()
 QPixmap QZint::errorPixmap(const QString &message) const
 {
     // Index 0 white, so that filling with 0 clears the picture.
-    QImage image(ErrorWidth, ErrorHeight, QImage::Format_Mono);
+    QImage image(kErrorWidth, kErrorHeight, QImage::Format_Mono);
     image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     image.fill(0);
     QPainter painter(&image);
@@ -179,14 +181,14 @@ QPixmap QZint::renderPixmap()
         return errorPixmap(m_lastError);
 
     const float s = m_scale;
-    const qint64 width = qint64(s * (m_symbol->vector->width + m_textBlockWidth)) + 2 * MarginPixels;
-    const qint64 height = qint64(s * m_symbol->vector->height) + 2 * MarginPixels;
+    const qint64 width =
+        qint64(s * (m_symbol->vector->width + m_textBlockWidth)) + 2 * kMarginPixels;
+    const qint64 height = qint64(s * m_symbol->vector->height) + 2 * kMarginPixels;
     // A message file from a coder may carry any scale Zint accepts; refuse
     // pictures that would take more memory than a message can use.
     if (!PixelLimit::fits(width, height))
-        return errorPixmap(QStringLiteral("Symbol too large to show (%1 x %2 pixels)")
-                               .arg(width)
-                               .arg(height));
+        return errorPixmap(
+            QStringLiteral("Symbol too large to show (%1 x %2 pixels)").arg(width).arg(height));
 
     QImage image(int(width), int(height), QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -201,7 +203,7 @@ void QZint::paintSymbol(QImage &image) const
     QPainter painter(&image);
     painter.scale(s, s);
 
-    const qreal margin = MarginPixels / s;
+    const qreal margin = kMarginPixels / s;
     for (const zint_vector_rect *r = vector->rectangles; r; r = r->next)
         painter.fillRect(QRectF(r->x + margin, r->y + margin, r->width, r->height),
                          rectangleColour(r->colour, m_fgColor));
@@ -210,7 +212,7 @@ void QZint::paintSymbol(QImage &image) const
         // Zint prints no text for 2-D symbols; the lines go to the right.
         const int pixelSize = humanReadablePixelSize();
         if (m_symbology == QrCode)
-            qDebug() << "font pixel:" << pixelSize;
+            qCDebug(lcDocument) << "font pixel:" << pixelSize;
         const QFont font = textFont(pixelSize);
         const QFontMetrics metrics(font);
         const bool putBackParenthesis = convertedText(m_text).contains(QLatin1Char('('));

@@ -82,7 +82,7 @@ public:
     // Zint's result of the last encode: 0 success, 1-4 warnings, 5+ errors.
     int errorCode() const { return m_errorCode; }
     QString lastError() const { return m_lastError; }
-    bool hasErrors() const { return m_errorCode > MaxWarning; }
+    bool hasErrors() const { return m_errorCode > kMaxWarning; }
 
     // GS1 data switch: Code 128 and GS1-128 swap, QR Code and Data Matrix
     // take GS1 input; every other symbology stays in Unicode mode.
@@ -94,7 +94,7 @@ public:
     // Zint's error text when the data cannot be encoded.
     QPixmap renderPixmap();
 
-    static constexpr int MaxWarning = 4;
+    static constexpr int kMaxWarning = 4;
 
 signals:
     void encoded();

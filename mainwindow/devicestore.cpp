@@ -5,13 +5,13 @@
 
 namespace {
 
-const QString Organization = QStringLiteral("KorvexSoftWare");
-const QString PortKey = QStringLiteral("NetWork/ServerPort");
-const QString RemarkGroup = QStringLiteral("DeviceRemarkName");
+const QString kOrganization = QStringLiteral("KorvexSoftWare");
+const QString kPortKey = QStringLiteral("NetWork/ServerPort");
+const QString kRemarkGroup = QStringLiteral("DeviceRemarkName");
 
 QString remarkKey(const QString &ipText)
 {
-    return RemarkGroup + QLatin1Char('/') + ipText;
+    return kRemarkGroup + QLatin1Char('/') + ipText;
 }
 
 } // namespace
@@ -20,9 +20,9 @@ namespace DeviceStore {
 
 std::optional<int> serverPort()
 {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, Organization);
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganization);
     bool ok = false;
-    const int port = store.value(PortKey).toInt(&ok);
+    const int port = store.value(kPortKey).toInt(&ok);
     if (!ok)
         return std::nullopt;
     return port;
@@ -30,19 +30,19 @@ std::optional<int> serverPort()
 
 void setServerPort(int port)
 {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, Organization);
-    store.setValue(PortKey, port);
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganization);
+    store.setValue(kPortKey, port);
 }
 
 QString remarkName(const QString &ipText)
 {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, Organization);
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganization);
     return store.value(remarkKey(ipText)).toString();
 }
 
 void setRemarkName(const QString &ipText, const QString &name)
 {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, Organization);
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganization);
     store.setValue(remarkKey(ipText), name);
 }
 

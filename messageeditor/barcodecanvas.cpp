@@ -11,13 +11,13 @@
 namespace {
 
 // Premultiplied ARGB: untouched pixels are fully transparent.
-constexpr quint32 Untouched = 0x00000000u;
-constexpr quint32 Bar = 0xFF000000u;
-constexpr quint32 Space = 0xFFFFFFFFu;
+constexpr quint32 kUntouched = 0x00000000u;
+constexpr quint32 kBar = 0xFF000000u;
+constexpr quint32 kSpace = 0xFFFFFFFFu;
 
 // Largest picture drawn, in pixels (a module width or height read from a
 // file may be anything).
-constexpr qint64 MaxPixels = 64 * 1024 * 1024;
+constexpr qint64 kMaxPixels = 64 * 1024 * 1024;
 
 struct cellKey
 {
@@ -85,7 +85,7 @@ const characterCell &cellFor(QChar ch, int module, int boxWidth, int boxHeight)
 // where the destination is not yet opaque.
 inline quint32 under(quint32 dst, quint32 src)
 {
-    if (dst == Untouched)
+    if (dst == kUntouched)
         return src;
     const quint32 room = 255 - (dst >> 24);
     if (room == 0 || src == 0)
@@ -105,12 +105,12 @@ barcodeCanvas::barcodeCanvas(int width, int module, int barHeight, bool showText
     : m_width(width), m_height(showText ? barHeight * 3 / 2 : barHeight), m_module(module),
       m_barHeight(barHeight), m_showText(showText)
 {
-    if (width <= 0 || m_height <= 0 || module <= 0 || qint64(width) * m_height > MaxPixels) {
+    if (width <= 0 || m_height <= 0 || module <= 0 || qint64(width) * m_height > kMaxPixels) {
         m_width = 0;
         m_height = 0;
         return;
     }
-    m_colour.fill(Untouched, width);
+    m_colour.fill(kUntouched, width);
     m_columnHeight.fill(0, width);
 }
 
@@ -129,7 +129,7 @@ void barcodeCanvas::paintColumns(int x, int count, quint32 colour, int height)
 int barcodeCanvas::modules(int x, const char *pattern, int height)
 {
     for (const char *p = pattern; *p; ++p, x += m_module)
-        paintColumns(x, m_module, *p == '1' ? Bar : Space, height);
+        paintColumns(x, m_module, *p == '1' ? kBar : kSpace, height);
     return x;
 }
 
@@ -138,7 +138,7 @@ int barcodeCanvas::elements(int x, const char *widths, int height)
     bool bar = true;
     for (const char *p = widths; *p; ++p, bar = !bar) {
         const int modules = *p - '0';
-        paintColumns(x, modules * m_module, bar ? Bar : Space, height);
+        paintColumns(x, modules * m_module, bar ? kBar : kSpace, height);
         x += modules * m_module;
     }
     return x;
@@ -182,7 +182,7 @@ QPixmap barcodeCanvas::finish()
     int y = 0;
     for (int end : qAsConst(ends)) {
         for (int c = 0; c < m_width; ++c)
-            row[c] = heights[c] > y ? colours[c] : Untouched;
+            row[c] = heights[c] > y ? colours[c] : kUntouched;
         for (; y < end; ++y)
             std::memcpy(image.scanLine(y), row, rowBytes);
     }

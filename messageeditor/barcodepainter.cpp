@@ -16,7 +16,7 @@ Symbol paint(int symbology, const QString &content, int module, int barHeight, b
 {
     // Picture sizes are computed in int from these three; beyond the limits
     // they would wrap to small sizes and the drawing would run off the image.
-    if (module > MaxModule || barHeight > MaxBarHeight || content.size() > MaxContentLength ||
+    if (module > kMaxModule || barHeight > kMaxBarHeight || content.size() > kMaxContentLength ||
         qint64(content.size() + 40) * 16 * qMax(module, 1) > qint64(INT_MAX) / 4)
         return {};
     switch (symbology) {

@@ -32,10 +32,10 @@ struct Symbol
 
 // Largest sizes drawn: a module wider than the tallest print head, or bars
 // taller than this, can only come from a damaged file.
-constexpr int MaxModule = 1200;
-constexpr int MaxBarHeight = 100000;
+constexpr int kMaxModule = 1200;
+constexpr int kMaxBarHeight = 100000;
 // Longest content drawn, so that no picture size overflows.
-constexpr int MaxContentLength = 100000;
+constexpr int kMaxContentLength = 100000;
 
 // The picture of one symbol, without any message box.  module = pixels per
 // narrow module, barHeight = H in pixels.  An unknown symbology, or a size or

@@ -21,7 +21,7 @@ struct barcodeSettings
 class diagramBarItem : public diagramPictureBase
 {
 public:
-    enum { Type = diagramType::Bar };
+    enum { Type = diagramType::kBar };
 
     explicit diagramBarItem(QGraphicsItem *parent = nullptr);
     int type() const override { return Type; }

@@ -10,7 +10,7 @@ class diagramCnt2Item : public diagramCounterBase
 {
     Q_OBJECT
 public:
-    enum { Type = diagramType::Cnt2 };
+    enum { Type = diagramType::kCnt2 };
 
     explicit diagramCnt2Item(QGraphicsItem *parent = nullptr) : diagramCounterBase(parent) {}
     int type() const override { return Type; }

@@ -9,7 +9,7 @@ class diagramCntItem : public diagramCounterBase
 {
     Q_OBJECT
 public:
-    enum { Type = diagramType::Cnt };
+    enum { Type = diagramType::kCnt };
 
     explicit diagramCntItem(QGraphicsItem *parent = nullptr) : diagramCounterBase(parent) {}
     int type() const override { return Type; }

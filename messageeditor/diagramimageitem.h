@@ -8,7 +8,7 @@
 class diagramImageItem : public diagramPictureBase
 {
 public:
-    enum { Type = diagramType::Image };
+    enum { Type = diagramType::kImage };
 
     // Shows the 120 × 120 placeholder.
     explicit diagramImageItem(QGraphicsItem *parent = nullptr);

@@ -10,7 +10,7 @@
 class diagramQRCodeItem : public diagramPictureBase
 {
 public:
-    enum { Type = diagramType::QRCode };
+    enum { Type = diagramType::kQrCode };
 
     // Shows the symbol of "INKJET".
     explicit diagramQRCodeItem(QGraphicsItem *parent = nullptr);

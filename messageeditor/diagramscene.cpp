@@ -2,6 +2,7 @@
 #include "diagramscene.h"
 
 #include "editoritemtypes.h"
+#include "messageeditorlog.h"
 
 #include <QGraphicsItem>
 #include <QGraphicsSceneMouseEvent>
@@ -16,7 +17,7 @@ int diagramScene::rightEdge() const
     for (const QGraphicsItem *item : all) {
         const QRectF r = item->sceneBoundingRect();
         const qreal right = r.x() + r.width();
-        if (right >= editorResolution::MaxWidth || right < edge)
+        if (right >= editorResolution::kMaxWidth || right < edge)
             continue;
         edge = qMax(edge, int(right));
     }
@@ -26,7 +27,7 @@ int diagramScene::rightEdge() const
 int diagramScene::addAtRightEdge(QGraphicsItem *item)
 {
     const int edge = rightEdge();
-    qDebug() << "right edge:" << edge;
+    qCDebug(lcMessageEditor) << "right edge:" << edge;
     item->setPos(edge, 0);
     addItem(item);
     return edge;

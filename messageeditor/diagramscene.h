@@ -11,7 +11,7 @@ class diagramScene : public QGraphicsScene
     Q_OBJECT
 public:
     // Select-and-move; the only mode the editor uses.
-    static constexpr int MoveItem = 8;
+    static constexpr int kMoveItem = 8;
 
     explicit diagramScene(QObject *parent = nullptr);
 
@@ -34,5 +34,5 @@ protected:
     void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
 
 private:
-    int m_mode = MoveItem;
+    int m_mode = kMoveItem;
 };

@@ -10,7 +10,7 @@ class diagramTextItem : public diagramTextBase
 {
     Q_OBJECT
 public:
-    enum { Type = diagramType::Text };
+    enum { Type = diagramType::kText };
 
     explicit diagramTextItem(QGraphicsItem *parent = nullptr);
     int type() const override { return Type; }

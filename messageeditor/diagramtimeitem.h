@@ -12,7 +12,7 @@ class diagramTimeItem : public diagramTextBase
 {
     Q_OBJECT
 public:
-    enum { Type = diagramType::Time };
+    enum { Type = diagramType::kTime };
 
     explicit diagramTimeItem(QGraphicsItem *parent = nullptr);
     int type() const override { return Type; }

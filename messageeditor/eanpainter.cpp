@@ -6,22 +6,22 @@
 namespace {
 
 // Number sets of the EAN/UPC standard, seven modules per digit, '1' = bar.
-const char *const SetA[10] = {"0001101", "0011001", "0010011", "0111101", "0100011",
-                              "0110001", "0101111", "0111011", "0110111", "0001011"};
-const char *const SetB[10] = {"0100111", "0110011", "0011011", "0100001", "0011101",
-                              "0111001", "0000101", "0010001", "0001001", "0010111"};
-const char *const SetC[10] = {"1110010", "1100110", "1101100", "1000010", "1011100",
-                              "1001110", "1010000", "1000100", "1001000", "1110100"};
+const char *const kSetA[10] = {"0001101", "0011001", "0010011", "0111101", "0100011",
+                               "0110001", "0101111", "0111011", "0110111", "0001011"};
+const char *const kSetB[10] = {"0100111", "0110011", "0011011", "0100001", "0011101",
+                               "0111001", "0000101", "0010001", "0001001", "0010111"};
+const char *const kSetC[10] = {"1110010", "1100110", "1101100", "1000010", "1011100",
+                               "1001110", "1010000", "1000100", "1001000", "1110100"};
 // EAN-13: number sets of digits 2 to 7, chosen by the first digit.
-const char *const Ean13Sets[10] = {"AAAAAA", "AABABB", "AABBAB", "AABBBA", "ABAABB",
-                                   "ABBAAB", "ABBBAA", "ABABAB", "ABABBA", "ABBABA"};
+const char *const kEan13Sets[10] = {"AAAAAA", "AABABB", "AABBAB", "AABBBA", "ABAABB",
+                                    "ABBAAB", "ABBBAA", "ABABAB", "ABABBA", "ABBABA"};
 // UPC-E, number system 0: number sets of the six digits, chosen by the check digit.
-const char *const UpcESets[10] = {"BBBAAA", "BBABAA", "BBAABA", "BBAAAB", "BABBAA",
-                                  "BAABBA", "BAAABB", "BABABA", "BABAAB", "BAABAB"};
+const char *const kUpcESets[10] = {"BBBAAA", "BBABAA", "BBAABA", "BBAAAB", "BABBAA",
+                                   "BAABBA", "BAAABB", "BABABA", "BABAAB", "BAABAB"};
 
-const char *const NormalGuard = "101";
-const char *const CentreGuard = "01010";
-const char *const UpcEEndGuard = "010101";
+const char *const kNormalGuard = "101";
+const char *const kCentreGuard = "01010";
+const char *const kUpcEEndGuard = "010101";
 
 bool isDigit(QChar c)
 {
@@ -47,7 +47,7 @@ int digit(const QString &s, int i)
 
 const char *setPattern(char set, int d)
 {
-    return set == 'A' ? SetA[d] : set == 'B' ? SetB[d] : SetC[d];
+    return set == 'A' ? kSetA[d] : set == 'B' ? kSetB[d] : kSetC[d];
 }
 
 // Draws count digits of s from index first, each in the set named by sets
@@ -102,12 +102,12 @@ barcodePainter::Symbol ean13(const QString &content, int m, int h, bool showText
     if (content.size() < 13 || !leadingDigits(content, 12))
         return {c.finish(), barcodePainter::Ean13Error};
     const int check = checkDigit(content.left(12));
-    c.modules(11 * m, NormalGuard, c.guardHeight());
-    drawDigits(c, 14 * m, content, 1, 6, Ean13Sets[digit(content, 0)]);
-    c.modules(56 * m, CentreGuard, c.guardHeight());
+    c.modules(11 * m, kNormalGuard, c.guardHeight());
+    drawDigits(c, 14 * m, content, 1, 6, kEan13Sets[digit(content, 0)]);
+    c.modules(56 * m, kCentreGuard, c.guardHeight());
     drawDigits(c, 61 * m, content, 7, 5, nullptr);
-    c.modules(96 * m, SetC[check], h);
-    c.modules(103 * m, NormalGuard, c.guardHeight());
+    c.modules(96 * m, kSetC[check], h);
+    c.modules(103 * m, kNormalGuard, c.guardHeight());
 
     c.character(2 * m, 9 * m, content.at(0));
     for (int i = 1; i <= 6; ++i)
@@ -124,12 +124,12 @@ barcodePainter::Symbol ean8(const QString &content, int m, int h, bool showText)
     if (!leadingDigits(content, 7))
         return {c.finish(), barcodePainter::Ean8Error};
     const int check = checkDigit(content.left(7));
-    c.modules(7 * m, NormalGuard, c.guardHeight());
+    c.modules(7 * m, kNormalGuard, c.guardHeight());
     drawDigits(c, 10 * m, content, 0, 4, "AAAA");
-    c.modules(38 * m, CentreGuard, c.guardHeight());
+    c.modules(38 * m, kCentreGuard, c.guardHeight());
     drawDigits(c, 43 * m, content, 4, 3, nullptr);
-    c.modules(64 * m, SetC[check], h);
-    c.modules(71 * m, NormalGuard, c.guardHeight());
+    c.modules(64 * m, kSetC[check], h);
+    c.modules(71 * m, kNormalGuard, c.guardHeight());
 
     c.character(0, 7 * m, QLatin1Char('<'));
     c.character(75 * m, 7 * m, QLatin1Char('>'));
@@ -147,12 +147,12 @@ barcodePainter::Symbol upcA(const QString &content, int m, int h, bool showText)
     if (!leadingDigits(content, 11))
         return {c.finish(), barcodePainter::UpcAError};
     const int check = checkDigit(content.left(11));
-    c.modules(9 * m, NormalGuard, c.guardHeight());
+    c.modules(9 * m, kNormalGuard, c.guardHeight());
     drawDigits(c, 12 * m, content, 0, 6, "AAAAAA");
-    c.modules(54 * m, CentreGuard, c.guardHeight());
+    c.modules(54 * m, kCentreGuard, c.guardHeight());
     drawDigits(c, 59 * m, content, 6, 5, nullptr);
-    c.modules(94 * m, SetC[check], h);
-    c.modules(101 * m, NormalGuard, c.guardHeight());
+    c.modules(94 * m, kSetC[check], h);
+    c.modules(101 * m, kNormalGuard, c.guardHeight());
 
     c.character(3 * m, 7 * m, content.at(0));
     for (int i = 1; i <= 5; ++i)
@@ -170,9 +170,9 @@ barcodePainter::Symbol upcE(const QString &content, int m, int h, bool showText)
     if (!leadingDigits(expanded, 11))
         return {c.finish(), barcodePainter::UpcEError};
     const int check = checkDigit(expanded.left(11));
-    c.modules(8 * m, NormalGuard, c.guardHeight());
-    drawDigits(c, 11 * m, content, 1, 6, UpcESets[check]);
-    c.modules(53 * m, UpcEEndGuard, c.guardHeight());
+    c.modules(8 * m, kNormalGuard, c.guardHeight());
+    drawDigits(c, 11 * m, content, 1, 6, kUpcESets[check]);
+    c.modules(53 * m, kUpcEEndGuard, c.guardHeight());
 
     c.character(2 * m, 7 * m, content.at(0));
     for (int i = 1; i <= 6; ++i)

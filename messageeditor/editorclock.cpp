@@ -2,19 +2,21 @@
 #include "editorclock.h"
 
 namespace {
-editorClock::Source &source()
-{
-    static editorClock::Source installed;
-    return installed;
-}
+// Invalid while nothing has pinned the clock.
+QDateTime pinned;
 } // namespace
 
 QDateTime editorClock::now()
 {
-    return source() ? source()() : QDateTime::currentDateTime();
+    return pinned.isValid() ? pinned : QDateTime::currentDateTime();
 }
 
-void editorClock::install(Source s)
+editorClock::Pin::Pin(const QDateTime &at) : m_previous(pinned)
 {
-    source() = std::move(s);
+    pinned = at;
+}
+
+editorClock::Pin::~Pin()
+{
+    pinned = m_previous;
 }

@@ -2,16 +2,26 @@
 #pragma once
 
 #include <QDateTime>
-#include <functional>
 
 // Where the standalone editor takes the current date and time from.  Time
-// items read it once, when they are built; tests install a fixed moment.
+// items read it once, when they are built; tests pin a fixed moment.
 class editorClock
 {
 public:
-    using Source = std::function<QDateTime()>;
-
     static QDateTime now();
-    // An empty source restores the system clock.
-    static void install(Source source);
+
+    // Pins now() to `at` while the object lives; the clock in use before
+    // (the system clock or an outer pin) comes back when it is destroyed, so
+    // a test cannot leave the clock pinned for the next one.
+    class Pin
+    {
+    public:
+        explicit Pin(const QDateTime &at);
+        ~Pin();
+        Pin(const Pin &) = delete;
+        Pin &operator=(const Pin &) = delete;
+
+    private:
+        QDateTime m_previous; // invalid: the system clock
+    };
 };

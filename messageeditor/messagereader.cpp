@@ -23,7 +23,7 @@ using recordFields::readString;
 namespace {
 
 // A loaded file's canvas is this high, whatever the printer model.
-constexpr int LoadedCanvasHeight = 610;
+constexpr int kLoadedCanvasHeight = 610;
 
 QByteArray key(const QString &prefix, const char *name)
 {
@@ -52,7 +52,7 @@ QGraphicsItem *readText(const QJsonObject &r)
     auto *item = new diagramTextItem;
     readFont(r, item, "Text");
     item->setContent(readString(r, "TextContent"));
-    item->setExternal(recordFields::readExternal(r, recordFields::TextKeys));
+    item->setExternal(recordFields::readExternal(r, recordFields::kTextKeys));
     return item;
 }
 
@@ -110,7 +110,7 @@ QGraphicsItem *readBar(const QJsonObject &r)
     s.moduleWidth = readInt(r, "BarLineWidth");
     const int mode = readInt(r, "BarMode");
     s.symbology = mode >= 0 && mode <= 6 ? mode : 0;
-    item->setExternal(recordFields::readExternal(r, recordFields::BarKeys));
+    item->setExternal(recordFields::readExternal(r, recordFields::kBarKeys));
     item->setSettings(s); // natural size: "BarHeight" is not read
     return item;
 }
@@ -136,7 +136,7 @@ QGraphicsItem *readQRCode(const QJsonObject &r)
         p.timeFormat = readString(r, "QRcodeTimeModeStr");
         p.timePos = readInt(r, "QRcodeInsertTimePos");
     }
-    p.external = recordFields::readExternal(r, recordFields::QRCodeKeys);
+    p.external = recordFields::readExternal(r, recordFields::kQrCodeKeys);
     item->setParams(p); // content the encoder cannot take keeps the default picture
     return item;
 }
@@ -149,7 +149,7 @@ struct recordKind
 };
 
 // In the order the arrays are read; later records lie on top.
-const recordKind Kinds[] = {
+const recordKind kKinds[] = {
     {"TextItemInfo", "Text", readText},  {"TimeItemInfo", "Time", readTime},
     {"CntItemInfo", "Cnt", readCnt},     {"ImgItemInfo", "Image", readImage},
     {"BarcodeItemInfo", "Bar", readBar}, {"QrcodeItemInfo", "QRcode", readQRCode},
@@ -157,7 +157,7 @@ const recordKind Kinds[] = {
 
 void readItems(const QJsonObject &doc, diagramScene *scene)
 {
-    for (const recordKind &kind : Kinds) {
+    for (const recordKind &kind : kKinds) {
         const QJsonValue array = doc.value(QLatin1String(kind.arrayKey));
         if (!array.isArray())
             continue;
@@ -182,9 +182,9 @@ int canvasWidth(int w)
     static const struct
     {
         int low, high, width;
-    } Table[] = {{5001, 7999, 8000},    {8001, 19999, 20000},  {20001, 34999, 35000},
-                 {35001, 49999, 50000}, {50001, 64999, 65000}, {65001, 79999, 80000}};
-    for (const auto &row : Table) {
+    } kTable[] = {{5001, 7999, 8000},    {8001, 19999, 20000},  {20001, 34999, 35000},
+                  {35001, 49999, 50000}, {50001, 64999, 65000}, {65001, 79999, 80000}};
+    for (const auto &row : kTable) {
         if (w >= row.low && w <= row.high)
             return row.width;
     }
@@ -205,7 +205,7 @@ Result load(const QString &path, diagramScene *scene)
     if (doc.value("SceneWidth").isDouble()) {
         const int width = canvasWidth(readInt(doc, "SceneWidth"));
         if (width > 0)
-            scene->setSceneRect(0, 0, width, LoadedCanvasHeight);
+            scene->setSceneRect(0, 0, width, kLoadedCanvasHeight);
     }
     if (isMessage)
         readItems(doc, scene);

@@ -38,7 +38,7 @@ QJsonObject textRecord(const diagramTextItem &item)
     writePlacement(r, item, "Text");
     writeFont(r, item, "Text");
     r.insert("TextContent", item.content());
-    recordFields::writeExternal(r, item.external(), recordFields::TextKeys);
+    recordFields::writeExternal(r, item.external(), recordFields::kTextKeys);
     return r;
 }
 
@@ -74,7 +74,7 @@ QJsonObject barRecord(const diagramBarItem &item)
     r.insert("BarIsTextOn", item.showText());
     r.insert("BarLineWidth", item.moduleWidth());
     r.insert("BarLineHeight", item.barHeight());
-    recordFields::writeExternal(r, item.external(), recordFields::BarKeys);
+    recordFields::writeExternal(r, item.external(), recordFields::kBarKeys);
     return r;
 }
 
@@ -98,7 +98,7 @@ QJsonObject qrRecord(const diagramQRCodeItem &item)
         r.insert("QRcodeTimeModeStr", p.timeFormat);
         r.insert("QRcodeInsertTimePos", p.timePos);
     }
-    recordFields::writeExternal(r, p.external, recordFields::QRCodeKeys);
+    recordFields::writeExternal(r, p.external, recordFields::kQrCodeKeys);
     return r;
 }
 
@@ -130,22 +130,22 @@ QJsonObject document(const diagramScene &scene)
     const QList<QGraphicsItem *> all = scene.items(Qt::DescendingOrder);
     for (const QGraphicsItem *item : all) {
         switch (item->type()) {
-        case diagramType::Text:
+        case diagramType::kText:
             texts.append(textRecord(*static_cast<const diagramTextItem *>(item)));
             break;
-        case diagramType::Time:
+        case diagramType::kTime:
             times.append(timeRecord(*static_cast<const diagramTimeItem *>(item)));
             break;
-        case diagramType::Cnt:
+        case diagramType::kCnt:
             counters.append(cntRecord(*static_cast<const diagramCntItem *>(item)));
             break;
-        case diagramType::Bar:
+        case diagramType::kBar:
             barcodes.append(barRecord(*static_cast<const diagramBarItem *>(item)));
             break;
-        case diagramType::QRCode:
+        case diagramType::kQrCode:
             qrcodes.append(qrRecord(*static_cast<const diagramQRCodeItem *>(item)));
             break;
-        case diagramType::Image:
+        case diagramType::kImage:
             images.append(imageRecord(*static_cast<const diagramImageItem *>(item)));
             break;
         default:

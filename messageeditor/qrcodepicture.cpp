@@ -41,7 +41,7 @@ bool render(const qrCodeParams &params, QPixmap *picture)
     const qint64 scale = params.scale;
     const qint64 offset = params.converse ? scale : 0;
     const qint64 side = n * scale + 2 * offset;
-    if (side > MaxSide)
+    if (side > kMaxSide)
         return false;
     if (side <= 0) {
         *picture = QPixmap();

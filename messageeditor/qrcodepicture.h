@@ -10,7 +10,7 @@ namespace qrCodePicture {
 
 // Largest side of a picture in pixels.  Beyond it the raster engine cannot
 // address the pixels; a scale read from a file must not make us try.
-constexpr int MaxSide = 32767;
+constexpr int kMaxSide = 32767;
 
 // The symbol picture: scale pixels per module, no quiet zone; with converse
 // a one-module border is added and dark and light are swapped.  Returns

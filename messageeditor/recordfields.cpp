@@ -7,12 +7,12 @@
 
 namespace recordFields {
 
-const externalKeys TextKeys = {"TextIsExtVariable",  "TextIsAllPrinted",    "TextExtDataStartLine",
-                               "TextExtDataEndLine", "TextExtDataFilePath", "TextExtDataCurLine"};
-const externalKeys BarKeys = {"BarIsExtVariable",  "BarIsAllPrinted",    "BarExtDataStartLine",
-                              "BarExtDataEndLine", "BarExtDataFilePath", "BarExtDataCurLine"};
-const externalKeys QRCodeKeys = {"QRcodeIsExtVariable", "QRcodeIsAllPrinted", "QRcodeExtStartLine",
-                                 "QRcodeExtEndLine",    "QRcodeExtFilePath",  "QRcodeExtCurLine"};
+const externalKeys kTextKeys = {"TextIsExtVariable",  "TextIsAllPrinted",    "TextExtDataStartLine",
+                                "TextExtDataEndLine", "TextExtDataFilePath", "TextExtDataCurLine"};
+const externalKeys kBarKeys = {"BarIsExtVariable",  "BarIsAllPrinted",    "BarExtDataStartLine",
+                               "BarExtDataEndLine", "BarExtDataFilePath", "BarExtDataCurLine"};
+const externalKeys kQrCodeKeys = {"QRcodeIsExtVariable", "QRcodeIsAllPrinted", "QRcodeExtStartLine",
+                                  "QRcodeExtEndLine",    "QRcodeExtFilePath",  "QRcodeExtCurLine"};
 
 int readInt(const QJsonObject &record, const char *key)
 {

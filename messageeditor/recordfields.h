@@ -29,9 +29,9 @@ struct externalKeys
     const char *curLine;
 };
 
-extern const externalKeys TextKeys;
-extern const externalKeys BarKeys;
-extern const externalKeys QRCodeKeys;
+extern const externalKeys kTextKeys;
+extern const externalKeys kBarKeys;
+extern const externalKeys kQrCodeKeys;
 
 void writeExternal(QJsonObject &record, const externalData &data, const externalKeys &keys);
 externalData readExternal(const QJsonObject &record, const externalKeys &keys);

@@ -3,7 +3,8 @@
 
 #include <QLoggingCategory>
 
-// Connection events and sends ("client ip:", "send data:", ...), on by default.
+// Connection events and sends ("client ip:", "send data:", ...); off by default,
+// QT_LOGGING_RULES="korvex.link.debug=true" switches them on.
 Q_DECLARE_LOGGING_CATEGORY(lcLink)
 // One line per received frame header; off by default because a busy coder
 // sends many small frames. Enable with QT_LOGGING_RULES="korvex.link.frames=true".

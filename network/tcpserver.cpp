@@ -51,7 +51,7 @@ void TcpServer::incomingConnection(qintptr socketDescriptor)
     }
     qCDebug(lcLink) << "index :" << socket->peerAddress().toString().indexOf(QLatin1String("192"));
     qCDebug(lcLink) << "client ip:" << socket->ipText();
-    clientSocketList.append(socket);
+    m_clientSocketList.append(socket);
     connect(socket, &TcpClientsSocket::clientDisconnectedSig, this,
             &TcpServer::clientSocketDisconnectedSlot);
     socket->setFrameHandler(
@@ -67,7 +67,7 @@ void TcpServer::sendMsgToSocket(int descript, const QByteArray &data)
 
 void TcpServer::sendMsg(int descrypt, const QByteArray &data)
 {
-    for (TcpClientsSocket *socket : qAsConst(clientSocketList)) {
+    for (TcpClientsSocket *socket : qAsConst(m_clientSocketList)) {
         if (socket->socketDescriptor() == descrypt) {
             socket->write(data);
             return;
@@ -82,11 +82,11 @@ void TcpServer::receiveMsg(int descript, const QByteArray &receiveData)
 
 void TcpServer::clientSocketDisconnectedSlot(const QString &ip, int descriptor)
 {
-    for (int i = 0; i < clientSocketList.size(); ++i) {
-        TcpClientsSocket *socket = clientSocketList.at(i);
+    for (int i = 0; i < m_clientSocketList.size(); ++i) {
+        TcpClientsSocket *socket = m_clientSocketList.at(i);
         if (socket->acceptedDescriptor() != descriptor || socket->ipText() != ip)
             continue;
-        clientSocketList.removeAt(i);
+        m_clientSocketList.removeAt(i);
         // Still inside the socket's own disconnect notification: release it
         // once that has returned.
         socket->release();

@@ -23,7 +23,7 @@ public:
     // across close() and a new listen.
     bool listenOnAllAddresses(quint16 port);
 
-    int connectionCount() const { return clientSocketList.size(); }
+    int connectionCount() const { return m_clientSocketList.size(); }
 
 signals:
     void addNewClientSocketSig(int descriptor, const QString &ip);
@@ -47,5 +47,5 @@ protected slots:
 
 private:
     // In order of arrival; the server owns them.
-    QList<TcpClientsSocket *> clientSocketList;
+    QList<TcpClientsSocket *> m_clientSocketList;
 };

@@ -12,7 +12,7 @@ PACKAGES=(
     g++ cmake ninja-build pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools
     libzint-dev libqrencode-dev
-    xvfb xauth imagemagick zbar-tools
+    xvfb xauth imagemagick zbar-tools clang-format
     fonts-font-awesome fonts-wqy-zenhei fonts-dejavu-core fonts-liberation
 )
 
@@ -44,4 +44,27 @@ korvex_build() {
         cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     fi
     cmake --build "$dir" -j "$(nproc)"
+}
+
+# Fails, listing the files, when a tracked C++ source drifts from
+# .clang-format; `clang-format -i FILE` mends one.
+korvex_check_format() {
+    local files
+    if git -C "$ROOT" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        files=$(git -C "$ROOT" ls-files '*.cpp' '*.h')
+    else
+        files=$(cd "$ROOT" && find . -path ./build\* -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
+    fi
+    local drifted=()
+    local f
+    for f in $files; do
+        if ! clang-format --dry-run --Werror "$ROOT/$f" >/dev/null 2>&1; then
+            drifted+=("$f")
+        fi
+    done
+    if [ ${#drifted[@]} -ne 0 ]; then
+        echo "These sources drift from .clang-format (run clang-format -i on them):" >&2
+        printf '  %s\n' "${drifted[@]}" >&2
+        return 1
+    fi
 }

@@ -5,32 +5,70 @@
 //   render-message MESSAGE.spr PICTURE.png
 #include "graphicsscene.h"
 #include "messagefile.h"
+#include "usernotifier.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
 
+namespace {
+
+// What the designer would show in a box goes to standard error instead: a
+// tool must never wait for someone to close a dialog.
+struct StderrNotifier : UserNotifier
+{
+    void notify(Kind, QWidget *, const QString &title, const QString &text) override
+    {
+        std::fprintf(stderr, "render-message: %s: %s\n", qPrintable(title),
+                     qPrintable(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+    }
+};
+
+// Items measure their text with real fonts, which needs a GUI platform; with
+// no display the offscreen one does, unless the caller chose a platform.
+void chooseHeadlessPlatform()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    chooseHeadlessPlatform();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3) {
         std::fprintf(stderr, "usage: render-message MESSAGE.spr PICTURE.png\n");
         return 2;
     }
+    StderrNotifier notifier;
+    UserNotifier::install(&notifier);
+
     GraphicsScene scene;
-    if (!MessageFile::load(scene, args.at(1)))
+    if (!MessageFile::load(scene, args.at(1))) {
+        std::fprintf(stderr, "render-message: cannot read the message %s\n",
+                     qPrintable(args.at(1)));
         return 1;
+    }
     scene.clearSelection();
     const QRectF area = scene.sceneRect().adjusted(-10, -10, 10, 10);
     QImage picture(area.size().toSize(), QImage::Format_RGB32);
+    if (picture.isNull()) {
+        std::fprintf(stderr, "render-message: the message is too large to draw (%dx%d)\n",
+                     int(area.width()), int(area.height()));
+        return 1;
+    }
     picture.fill(QColor(220, 220, 220));
     QPainter painter(&picture);
     scene.render(&painter, QRectF(QPointF(0, 0), area.size()), area);
     painter.end();
     if (!picture.save(args.at(2))) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(args.at(2)));
+        std::fprintf(stderr, "render-message: cannot write the picture %s\n",
+                     qPrintable(args.at(2)));
         return 1;
     }
     return 0;

@@ -11,19 +11,19 @@ class FileSizeLimit
 public:
     explicit FileSizeLimit(rlim_t bytes)
     {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved;
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = m_saved;
         lowered.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &lowered);
     }
     ~FileSizeLimit()
     {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_previousHandler);
     }
 
 private:
-    rlimit saved{};
-    void (*previousHandler)(int) = nullptr;
+    rlimit m_saved{};
+    void (*m_previousHandler)(int) = nullptr;
 };

@@ -71,7 +71,7 @@ private slots:
     void newItemIsAQrCodeOf123456()
     {
         BarcodeItem item;
-        QCOMPARE(item.type(), int(ItemTypeCode::Barcode));
+        QCOMPARE(item.type(), int(ItemTypeCode::kBarcode));
         QCOMPARE(item.encoder().symbology(), 58);
         QCOMPARE(item.encoder().text(), QString("123456"));
         QCOMPARE(item.flags(), QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable);
@@ -126,15 +126,22 @@ private slots:
         item.setContent("950110153000");
         item.setShowText(true);
         item.setScaleStep(7);
-        item.setData(ItemData::Id, "Barcode4");
-        item.setData(ItemData::IsExtern, true);
+        item.setData(ItemData::kId, "Barcode4");
+        item.setData(ItemData::kIsExtern, true);
         QJsonObject record;
         QVERIFY(item.saveRecord(record));
         const QJsonObject expected{
-            {"BarAtX", 12},       {"BarAtY", -7},          {"BarAtZ", 3},
-            {"BarRotate", 90},    {"BarContent", "950110153000"},
-            {"BarMode", 13},      {"BarIsTextOn", true},   {"BarHeight", 21},
-            {"BarInputMode", 1},  {"BarScale", 0.7},       {"BarID", "Barcode4"},
+            {"BarAtX", 12},
+            {"BarAtY", -7},
+            {"BarAtZ", 3},
+            {"BarRotate", 90},
+            {"BarContent", "950110153000"},
+            {"BarMode", 13},
+            {"BarIsTextOn", true},
+            {"BarHeight", 21},
+            {"BarInputMode", 1},
+            {"BarScale", 0.7},
+            {"BarID", "Barcode4"},
             {"BarIsExtern", true},
         };
         QCOMPARE(record, expected);
@@ -236,8 +243,8 @@ private slots:
         const QImage selected = render(item, true);
         QCOMPARE(plain.size(), QSize(180, 180));
         const int middle = 90;
-        for (const QPoint p : {QPoint(1, middle), QPoint(middle, 1), QPoint(179, middle),
-                               QPoint(middle, 179)}) {
+        for (const QPoint p :
+             {QPoint(1, middle), QPoint(middle, 1), QPoint(179, middle), QPoint(middle, 179)}) {
             QCOMPARE(QColor(selected.pixel(p)), QColor(Qt::blue));
             QVERIFY(QColor(plain.pixel(p)) != QColor(Qt::blue));
         }

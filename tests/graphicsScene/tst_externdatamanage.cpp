@@ -22,11 +22,11 @@ class TestExternDataManage : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir dir;
+    QTemporaryDir m_dir;
 
     QString writeData(const QString &name, const QByteArray &bytes)
     {
-        const QString path = dir.filePath(name);
+        const QString path = m_dir.filePath(name);
         QFile f(path);
         if (f.open(QIODevice::WriteOnly))
             f.write(bytes);
@@ -109,12 +109,13 @@ private slots:
         QCOMPARE(m.loadDataFile(writeData("good.csv", "a,b\nc,d\n")), 1);
 
         // A missing file changes nothing.
-        QCOMPARE(m.loadDataFile(dir.filePath("missing.csv")), int(ExternDataManage::FileNotFound));
+        QCOMPARE(m.loadDataFile(m_dir.filePath("missing.csv")),
+                 int(ExternDataManage::FileNotFound));
         QCOMPARE(columnValues(m), (QList<QStringList>{{"a", "c"}, {"b", "d"}}));
         QCOMPARE(m.lineCount(), 2);
 
         // A file that exists but cannot be read: the old values are gone.
-        QCOMPARE(m.loadDataFile(dir.path()), int(ExternDataManage::CannotOpen));
+        QCOMPARE(m.loadDataFile(m_dir.path()), int(ExternDataManage::CannotOpen));
         QCOMPARE(columnValues(m), (QList<QStringList>{{}, {}}));
 
         QCOMPARE(m.loadDataFile(writeData("good.csv", "a,b\n")), 1);
@@ -127,28 +128,28 @@ private slots:
     void itemsBecomeColumnsInOrder()
     {
         GraphicsTextItem a, b;
-        a.setData(ItemData::Id, "Text0");
-        b.setData(ItemData::Id, "Text1");
+        a.setData(ItemData::kId, "Text0");
+        b.setData(ItemData::kId, "Text1");
         ExternDataManage m;
         m.addExternItem(&b);
         m.addExternItem(&a);
         QCOMPARE(m.externItemIds(), QStringList({"Text1", "Text0"}));
-        QVERIFY(a.data(ItemData::IsExtern).toBool());
+        QVERIFY(a.data(ItemData::kIsExtern).toBool());
         QVERIFY(!m.contains("text0"));
 
         // The column goes with its ID; the other column keeps its place.
         m.removeExternItem(&b);
-        QVERIFY(!b.data(ItemData::IsExtern).toBool());
+        QVERIFY(!b.data(ItemData::kIsExtern).toBool());
         QCOMPARE(m.columnCount(), 1);
         QCOMPARE(m.columnAt(0).id, QString("Text0"));
 
         // Only text and barcode items own a column; any other kind is only
         // flagged off.
         GraphicsTimeItem time;
-        time.setData(ItemData::Id, "Text0");
-        time.setData(ItemData::IsExtern, true);
+        time.setData(ItemData::kId, "Text0");
+        time.setData(ItemData::kIsExtern, true);
         m.removeExternItem(&time);
-        QVERIFY(!time.data(ItemData::IsExtern).toBool());
+        QVERIFY(!time.data(ItemData::kIsExtern).toBool());
         QCOMPARE(m.externItemIds(), QStringList{"Text0"});
     }
 };

@@ -20,15 +20,15 @@ private slots:
         QCOMPARE(scene.items().size(), 1);
         QGraphicsItem *first = scene.items().first();
         QCOMPARE(first->pos(), QPointF(0, 0));
-        QCOMPARE(first->data(ItemData::Id).toString(), QString("Text0"));
-        QCOMPARE(first->data(ItemData::IsExtern).toBool(), false);
+        QCOMPARE(first->data(ItemData::kId).toString(), QString("Text0"));
+        QCOMPARE(first->data(ItemData::kIsExtern).toBool(), false);
 
         scene.addNewItem(TypeText);
         QGraphicsItem *second = scene.selectedItems().value(0);
         QVERIFY(second && second != first);
         const QRectF r = first->sceneBoundingRect();
         QCOMPARE(second->pos(), QPointF(int(r.left() + r.width()), 0));
-        QCOMPARE(second->data(ItemData::Id).toString(), QString("Text1"));
+        QCOMPARE(second->data(ItemData::kId).toString(), QString("Text1"));
         QCOMPARE(scene.selectedItems(), QList<QGraphicsItem *>{second});
         // The scene rectangle is fitted to the items, starting at the origin.
         QCOMPARE(scene.sceneRect().topLeft(), QPointF(0, 0));
@@ -42,12 +42,12 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("typeCode");
         QTest::addColumn<QString>("id"); // empty: none
-        QTest::newRow("time") << int(TypeTime) << int(ItemTypeCode::Time) << "";
+        QTest::newRow("time") << int(TypeTime) << int(ItemTypeCode::kTime) << "";
         QTest::newRow("serial number")
-            << int(TypeSerialNumber) << int(ItemTypeCode::SerialNumber) << "";
-        QTest::newRow("shift code") << int(TypeShiftCode) << int(ItemTypeCode::ShiftCode) << "";
-        QTest::newRow("image") << int(TypeImage) << int(ItemTypeCode::Image) << "";
-        QTest::newRow("barcode") << int(TypeBarcode) << int(ItemTypeCode::Barcode) << "Barcode0";
+            << int(TypeSerialNumber) << int(ItemTypeCode::kSerialNumber) << "";
+        QTest::newRow("shift code") << int(TypeShiftCode) << int(ItemTypeCode::kShiftCode) << "";
+        QTest::newRow("image") << int(TypeImage) << int(ItemTypeCode::kImage) << "";
+        QTest::newRow("barcode") << int(TypeBarcode) << int(ItemTypeCode::kBarcode) << "Barcode0";
     }
     void addsEveryKindRightOfTheLast()
     {
@@ -62,8 +62,8 @@ private slots:
         QGraphicsItem *item = scene.selectedItems().value(0);
         QVERIFY(item);
         QCOMPARE(item->type(), typeCode);
-        QCOMPARE(item->data(ItemData::Id), id.isEmpty() ? QVariant() : QVariant(id));
-        QCOMPARE(item->data(ItemData::IsExtern), id.isEmpty() ? QVariant() : QVariant(false));
+        QCOMPARE(item->data(ItemData::kId), id.isEmpty() ? QVariant() : QVariant(id));
+        QCOMPARE(item->data(ItemData::kIsExtern), id.isEmpty() ? QVariant() : QVariant(false));
         QCOMPARE(spy.last().at(1).value<ItemType>(), ItemType(kind));
         const QRectF text = scene.items(Qt::AscendingOrder).first()->sceneBoundingRect();
         QCOMPARE(item->pos(), QPointF(int(text.right()), 0));
@@ -74,7 +74,7 @@ private slots:
         GraphicsScene scene;
         auto add = [&](const QString &id) {
             auto *item = new GraphicsTextItem;
-            item->setData(ItemData::Id, id);
+            item->setData(ItemData::kId, id);
             scene.addItem(item);
         };
         add("Text0");

@@ -54,10 +54,10 @@ class TestImageItem : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir *work = nullptr;
-    QString savedCurrent;
+    QTemporaryDir *m_work = nullptr;
+    QString m_savedCurrent;
     // A name nobody has in "/Image/", so that the fallback is what is tested.
-    const QString unique = QStringLiteral("korvex-%1").arg(QCoreApplication::applicationPid());
+    const QString m_unique = QStringLiteral("korvex-%1").arg(QCoreApplication::applicationPid());
 
     QString writePicture(const QString &relativePath, int w, int h)
     {
@@ -71,23 +71,23 @@ private slots:
     // Each test runs in a fresh working folder.
     void init()
     {
-        savedCurrent = QDir::currentPath();
-        work = new QTemporaryDir;
-        QVERIFY(work->isValid());
-        QVERIFY(QDir::setCurrent(work->path()));
-        QVERIFY(!QFile::exists("/Image/" + unique + ".png"));
+        m_savedCurrent = QDir::currentPath();
+        m_work = new QTemporaryDir;
+        QVERIFY(m_work->isValid());
+        QVERIFY(QDir::setCurrent(m_work->path()));
+        QVERIFY(!QFile::exists("/Image/" + m_unique + ".png"));
     }
     void cleanup()
     {
-        QDir::setCurrent(savedCurrent);
-        delete work;
-        work = nullptr;
+        QDir::setCurrent(m_savedCurrent);
+        delete m_work;
+        m_work = nullptr;
     }
 
     void newItemShowsThePlaceholder()
     {
         GraphicsImageItem item;
-        QCOMPARE(item.type(), int(ItemTypeCode::Image));
+        QCOMPARE(item.type(), int(ItemTypeCode::kImage));
         QVERIFY(item.isSelected());
         QCOMPARE(item.flags(), QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable);
         QCOMPARE(item.imageWidth(), 240);
@@ -112,10 +112,10 @@ private slots:
 
     void loadedPictureIsOneBit()
     {
-        const QString path = writePicture("pics/" + unique + ".png", 30, 20);
+        const QString path = writePicture("pics/" + m_unique + ".png", 30, 20);
         GraphicsImageItem item;
         item.loadImage(path);
-        QCOMPARE(item.picturePath(), "/Image/" + unique + ".png");
+        QCOMPARE(item.picturePath(), "/Image/" + m_unique + ".png");
         QCOMPARE(item.imageWidth(), 30);
         QCOMPARE(item.imageHeight(), 20);
         QCOMPARE(item.pixmap().depth(), 1);
@@ -128,7 +128,7 @@ private slots:
     void stretchingDoesNotSmooth()
     {
         GraphicsImageItem item;
-        item.loadImage(writePicture(unique + ".png", 240, 240));
+        item.loadImage(writePicture(m_unique + ".png", 240, 240));
         item.setImageWidth(480);
         item.rescale();
         const QImage shown = item.pixmap().toImage();
@@ -148,7 +148,7 @@ private slots:
     void recordIsWritten()
     {
         GraphicsImageItem item;
-        item.loadImage(writePicture(unique + ".png", 40, 30));
+        item.loadImage(writePicture(m_unique + ".png", 40, 30));
         item.setPos(10.8, 5.2);
         item.setZValue(-2.5);
         item.setRotation(45.5);
@@ -156,10 +156,13 @@ private slots:
         QJsonObject record;
         QVERIFY(item.saveRecord(record));
         const QJsonObject expected{
-            {"ImageAtX", 10},       {"ImageAtY", 5},
-            {"ImageAtZ", -2},       {"ImageWidth", 40},
-            {"ImageHeight", 30},    {"ImageRotate", 45.5},
-            {"ImagePixPath", "/Image/" + unique + ".png"},
+            {"ImageAtX", 10},
+            {"ImageAtY", 5},
+            {"ImageAtZ", -2},
+            {"ImageWidth", 40},
+            {"ImageHeight", 30},
+            {"ImageRotate", 45.5},
+            {"ImagePixPath", "/Image/" + m_unique + ".png"},
             {"ImageIsColorConverse", true},
         };
         QCOMPARE(record, expected);
@@ -179,8 +182,7 @@ private slots:
                               "ImagePixPath": "/Image/NAME-absent.png"})")
             << QSize(0, 0) << QPointF(0, 0);
         QTest::newRow("no width and height scale to nothing")
-            << QByteArray(R"({"ImagePixPath": "/Image/NAME.png"})") << QSize(0, 0)
-            << QPointF(0, 0);
+            << QByteArray(R"({"ImagePixPath": "/Image/NAME.png"})") << QSize(0, 0) << QPointF(0, 0);
         QTest::newRow("no picture keeps the placeholder")
             << QByteArray(R"({"ImageWidth": 120, "ImageHeight": 240})") << QSize(120, 240)
             << QPointF(0, 0);
@@ -192,8 +194,8 @@ private slots:
     void recordsThatLoad()
     {
         QFETCH(QByteArray, json);
-        writePicture("Image/" + unique + ".png", 40, 30);
-        json.replace("NAME", unique.toUtf8());
+        writePicture("Image/" + m_unique + ".png", 40, 30);
+        json.replace("NAME", m_unique.toUtf8());
         GraphicsImageItem item;
         QVERIFY(item.loadRecord(parse(json)));
         QTEST(item.pixmap().size(), "shown");
@@ -209,16 +211,16 @@ private slots:
         QTest::addColumn<QString>("storedPath");
         QTest::newRow("absolute path elsewhere") << "OUTSIDE";
         QTest::newRow("climbing out of /Image") << "/Image/../OUTSIDE";
-        QTest::newRow("a FIFO in the picture folder") << "/Image/" + unique + ".fifo.png";
+        QTest::newRow("a FIFO in the picture folder") << "/Image/" + m_unique + ".fifo.png";
         QTest::newRow("a device") << "/dev/zero";
     }
     void recordsCannotReadOutsideThePictureFolders()
     {
         QFETCH(QString, storedPath);
-        const QString outside = writePicture("elsewhere/" + unique + "-secret.png", 40, 30);
+        const QString outside = writePicture("elsewhere/" + m_unique + "-secret.png", 40, 30);
         storedPath.replace("OUTSIDE", outside);
         QDir().mkpath("Image");
-        const QByteArray fifo = QFile::encodeName("Image/" + unique + ".fifo.png");
+        const QByteArray fifo = QFile::encodeName("Image/" + m_unique + ".fifo.png");
         QVERIFY(QFile::exists(fifo) || mkfifo(fifo.constData(), 0600) == 0);
         QJsonObject record{{"ImageWidth", 40}, {"ImageHeight", 30}, {"ImagePixPath", storedPath}};
         GraphicsImageItem item;
@@ -230,10 +232,13 @@ private slots:
     // the picture's size, so it shows again where the picture exists.
     void missingPictureKeepsItsSizeWhenSavedAgain()
     {
-        const QJsonObject record{{"ImageAtX", 7},       {"ImageAtY", 9},
-                                 {"ImageAtZ", 1},       {"ImageWidth", 120},
-                                 {"ImageHeight", 60},   {"ImageRotate", 0},
-                                 {"ImagePixPath", "/Image/" + unique + "-absent.png"},
+        const QJsonObject record{{"ImageAtX", 7},
+                                 {"ImageAtY", 9},
+                                 {"ImageAtZ", 1},
+                                 {"ImageWidth", 120},
+                                 {"ImageHeight", 60},
+                                 {"ImageRotate", 0},
+                                 {"ImagePixPath", "/Image/" + m_unique + "-absent.png"},
                                  {"ImageIsColorConverse", true}};
         GraphicsImageItem item;
         QVERIFY(item.loadRecord(record));
@@ -245,7 +250,7 @@ private slots:
     void rotatedItemReloadsInPlace()
     {
         GraphicsImageItem source;
-        source.loadImage(writePicture("Image/" + unique + ".png", 100, 30));
+        source.loadImage(writePicture("Image/" + m_unique + ".png", 100, 30));
         source.setPos(50, 60);
         rotateAboutCentre(&source, 90); // as the property panel turns it
         QJsonObject record;
@@ -258,15 +263,15 @@ private slots:
 
     void addedPictureSurvivesSaveAndReopen()
     {
-        const QString chosen = writePicture("elsewhere/" + unique + ".png", 64, 32);
+        const QString chosen = writePicture("elsewhere/" + m_unique + ".png", 64, 32);
         RecordingNotifier notifier;
         GraphicsScene scene;
         scene.addNewItem(TypeImage);
         auto *item = static_cast<GraphicsImageItem *>(scene.selectedItems().first());
         QString error;
         QVERIFY2(item->addPicture(chosen, &error), qPrintable(error));
-        QVERIFY(QFile::exists("Image/" + unique + ".png"));
-        QCOMPARE(item->picturePath(), "/Image/" + unique + ".png");
+        QVERIFY(QFile::exists("Image/" + m_unique + ".png"));
+        QCOMPARE(item->picturePath(), "/Image/" + m_unique + ".png");
         QVERIFY(QFile::remove(chosen)); // the message no longer needs it
         QVERIFY(MessageFile::save(scene, "label.spr"));
 
@@ -281,18 +286,18 @@ private slots:
 
     void addingTheSameNameTwice()
     {
-        const QString first = writePicture("a/" + unique + ".png", 10, 10);
-        const QString same = writePicture("b/" + unique + ".png", 10, 10);
-        const QString other = writePicture("c/" + unique + ".png", 12, 12);
+        const QString first = writePicture("a/" + m_unique + ".png", 10, 10);
+        const QString same = writePicture("b/" + m_unique + ".png", 10, 10);
+        const QString other = writePicture("c/" + m_unique + ".png", 12, 12);
         GraphicsImageItem item;
         QVERIFY(item.addPicture(first));
         QVERIFY(item.addPicture(same)); // same bytes: shared
-        QCOMPARE(item.picturePath(), "/Image/" + unique + ".png");
+        QCOMPARE(item.picturePath(), "/Image/" + m_unique + ".png");
         QVERIFY(item.addPicture(other)); // another picture keeps the first intact
-        QCOMPARE(item.picturePath(), "/Image/" + unique + "-2.png");
-        QCOMPARE(QImage("Image/" + unique + ".png").size(), QSize(10, 10));
-        QCOMPARE(QImage("Image/" + unique + "-2.png").size(), QSize(12, 12));
-        QVERIFY(item.addPicture(QDir::current().absoluteFilePath("Image/" + unique + ".png")));
+        QCOMPARE(item.picturePath(), "/Image/" + m_unique + "-2.png");
+        QCOMPARE(QImage("Image/" + m_unique + ".png").size(), QSize(10, 10));
+        QCOMPARE(QImage("Image/" + m_unique + "-2.png").size(), QSize(12, 12));
+        QVERIFY(item.addPicture(QDir::current().absoluteFilePath("Image/" + m_unique + ".png")));
         QCOMPARE(QDir("Image").entryList(QDir::Files).size(), 2);
     }
 
@@ -330,7 +335,7 @@ private slots:
         QVERIFY(QFile::link(outside.path(), "Image"));
         GraphicsImageItem item;
         QString error;
-        QVERIFY(!item.addPicture(writePicture("pics/" + unique + ".png", 8, 8), &error));
+        QVERIFY(!item.addPicture(writePicture("pics/" + m_unique + ".png", 8, 8), &error));
         QVERIFY(error.contains("outside"));
         QVERIFY(QDir(outside.path()).entryList(QDir::Files).isEmpty());
     }

@@ -18,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-
 namespace {
 
 QByteArray readAll(const QString &path)
@@ -49,8 +48,7 @@ GraphicsTextItem *addText(GraphicsScene &scene, const QString &text, qreal x, qr
     return item;
 }
 
-template <typename Item>
-Item *addItem(GraphicsScene &scene, ItemType kind, qreal x, qreal z)
+template <typename Item> Item *addItem(GraphicsScene &scene, ItemType kind, qreal x, qreal z)
 {
     scene.addNewItem(kind);
     auto *item = static_cast<Item *>(scene.selectedItems().first());
@@ -59,8 +57,7 @@ Item *addItem(GraphicsScene &scene, ItemType kind, qreal x, qreal z)
     return item;
 }
 
-template <typename Item>
-QList<Item *> itemsOf(GraphicsScene &scene)
+template <typename Item> QList<Item *> itemsOf(GraphicsScene &scene)
 {
     QList<Item *> found;
     for (QGraphicsItem *item : scene.items(Qt::DescendingOrder)) {
@@ -76,8 +73,8 @@ class TestMessageFile : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir dir;
-    QString path(const QString &name) const { return dir.filePath(name); }
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
 
 private slots:
     void init() { CounterRegistry::resetForTests(); }
@@ -186,9 +183,11 @@ private slots:
         QCOMPARE(MessageFile::toDocument(reloaded), saved);
 
         // The items show what they showed before saving.
-        QCOMPARE(itemsOf<GraphicsTimeItem>(reloaded).last()->toPlainText(), QString("BB 16.11.21 May"));
+        QCOMPARE(itemsOf<GraphicsTimeItem>(reloaded).last()->toPlainText(),
+                 QString("BB 16.11.21 May"));
         QCOMPARE(itemsOf<GraphicsShiftCodeItem>(reloaded).first()->toPlainText(), QString("L"));
-        const QList<GraphicsSerialNumberItem *> serials = itemsOf<GraphicsSerialNumberItem>(reloaded);
+        const QList<GraphicsSerialNumberItem *> serials =
+            itemsOf<GraphicsSerialNumberItem>(reloaded);
         QCOMPARE(serials.last()->toPlainText(), QString("***0"));
         QCOMPARE(serials.first()->toPlainText(), QString(6, QChar(0)));
         QCOMPARE(reloaded.externData().externItemIds(), QStringList{"Text0"});
@@ -214,10 +213,10 @@ private slots:
         QTest::addColumn<QByteArray>("records");
         QTest::addColumn<QList<int>>("itemCounters");
         QTest::addColumn<QList<int>>("registry");
-        QTest::newRow("counter 0 binds to counter 1") << QByteArray(R"([{"SNcounterID": 0}])")
-                                                      << QList<int>{1} << QList<int>{1};
-        QTest::newRow("missing number means 1") << QByteArray("[{}]") << QList<int>{1}
-                                                << QList<int>{1};
+        QTest::newRow("counter 0 binds to counter 1")
+            << QByteArray(R"([{"SNcounterID": 0}])") << QList<int>{1} << QList<int>{1};
+        QTest::newRow("missing number means 1")
+            << QByteArray("[{}]") << QList<int>{1} << QList<int>{1};
         QTest::newRow("two records share a counter")
             << QByteArray(R"([{"SNcounterID": 3, "SNatZ": 2}, {"SNcounterID": 3, "SNatZ": 1}])")
             << QList<int>{3, 3} << QList<int>{3};
@@ -241,7 +240,8 @@ private slots:
             QVERIFY(MessageFile::load(scene, file));
             QList<int> numbers;
             // Topmost first, which is the file order of these records.
-            const QList<GraphicsSerialNumberItem *> items = itemsOf<GraphicsSerialNumberItem>(scene);
+            const QList<GraphicsSerialNumberItem *> items =
+                itemsOf<GraphicsSerialNumberItem>(scene);
             for (GraphicsSerialNumberItem *item : items) {
                 numbers << item->counterNumber();
                 QCOMPARE(item->boundCounter(), findCounter(quint8(item->counterNumber())));
@@ -275,12 +275,12 @@ private slots:
     {
         GraphicsScene scene;
         GraphicsTextItem *item = addText(scene, "x", 0);
-        item->setData(ItemData::IsExtern, true);
+        item->setData(ItemData::kIsExtern, true);
         scene.externData().setExternMode(1);
         const QJsonObject doc = MessageFile::toDocument(scene);
         QCOMPARE(doc.value("ExternDataInfo").toObject(), parse(R"({"ExternMode":0})"));
         QVERIFY(!doc.contains("ExternDataSequance"));
-        QCOMPARE(item->data(ItemData::IsExtern).toBool(), false);
+        QCOMPARE(item->data(ItemData::kIsExtern).toBool(), false);
         QCOMPARE(scene.externData().externMode(), 0);
     }
 
@@ -299,7 +299,8 @@ private slots:
         m.setEndLine(9);
         m.setJobCompleteType(1);
         const QJsonObject doc = MessageFile::toDocument(scene);
-        QCOMPARE(doc.value("ExternDataSequance").toObject(), parse(R"({"F0":"Text1","F1":"Text0"})"));
+        QCOMPARE(doc.value("ExternDataSequance").toObject(),
+                 parse(R"({"F0":"Text1","F1":"Text0"})"));
         QCOMPARE(doc.value("ExternDataInfo").toObject(),
                  parse(R"({"ExternMode":1,"ExternFileName":"data.csv","CurrentLine":4,)"
                        R"("StartLine":2,"EndLine":9,"JObCompleteType":1})"));
@@ -364,7 +365,8 @@ private slots:
     {
         RecordingNotifier boxes;
         const QString file = path("object.spr");
-        writeFile(file, R"({"TextItemInfo":{"TextContent":"no"},"ExternDataInfo":{"ExternMode":0}})");
+        writeFile(file,
+                  R"({"TextItemInfo":{"TextContent":"no"},"ExternDataInfo":{"ExternMode":0}})");
         GraphicsScene scene;
         addText(scene, "old", 0);
         QVERIFY(MessageFile::load(scene, file));
@@ -386,11 +388,12 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("exists");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("not JSON") << QByteArray("label1 \x01 garbage") << true << "File %1 is empty.";
+        QTest::newRow("not JSON") << QByteArray("label1 \x01 garbage") << true
+                                  << "File %1 is empty.";
         QTest::newRow("empty file") << QByteArray() << true << "File %1 is empty.";
         QTest::newRow("array") << QByteArray("[1, 2]") << true << "File %1 is empty.";
-        QTest::newRow("missing file") << QByteArray() << false
-                                      << "Cannot read print file %1:\nNo such file or directory.";
+        QTest::newRow("missing file")
+            << QByteArray() << false << "Cannot read print file %1:\nNo such file or directory.";
     }
     void unreadableFilesKeepTheMessageOnScreen()
     {
@@ -444,13 +447,14 @@ private slots:
         QCOMPARE(boxes.boxes.first().title, QString("Qt Drawing"));
         QVERIFY(boxes.boxes.first().text.startsWith(QString("Cannot write file %1:\n").arg(file)));
         // No temporary file is left behind.
-        QCOMPARE(QDir(dir.path()).entryList({"keep.spr*"}, QDir::Files), QStringList{"keep.spr"});
+        QCOMPARE(QDir(m_dir.path()).entryList({"keep.spr*"}, QDir::Files), QStringList{"keep.spr"});
 
         // Opening fails outright when the path is a folder.
         boxes.boxes.clear();
-        QVERIFY(!MessageFile::save(scene, dir.path()));
+        QVERIFY(!MessageFile::save(scene, m_dir.path()));
         QCOMPARE(boxes.boxes.size(), 1);
-        QVERIFY(boxes.boxes.first().text.startsWith(QString("Cannot write file %1:\n").arg(dir.path())));
+        QVERIFY(boxes.boxes.first().text.startsWith(
+            QString("Cannot write file %1:\n").arg(m_dir.path())));
     }
 };
 

@@ -14,7 +14,7 @@ private slots:
     void newItemDefaults()
     {
         GraphicsTextItem item;
-        QCOMPARE(item.type(), int(ItemTypeCode::Text));
+        QCOMPARE(item.type(), int(ItemTypeCode::kText));
         QCOMPARE(item.toPlainText(), QString("Input Text"));
         QCOMPARE(item.contentText(), QString("Input Text"));
         QCOMPARE(item.font().family(), QString("SimHei"));
@@ -30,8 +30,8 @@ private slots:
         item.setZValue(3.7);
         item.setPlainText("Lot 42");
         item.setFontLetterSpacing(4);
-        item.setData(ItemData::Id, "Text3");
-        item.setData(ItemData::IsExtern, true);
+        item.setData(ItemData::kId, "Text3");
+        item.setData(ItemData::kIsExtern, true);
         QJsonObject record;
         QVERIFY(item.saveRecord(record));
         QCOMPARE(record.value("TextAtX").toVariant(), QVariant(12));
@@ -86,8 +86,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<qreal>("rotation");
         QTest::addColumn<QPointF>("pos");
-        QTest::newRow("empty record keeps defaults") << QByteArray("{}") << "Input Text" << 0.0
-                                                     << QPointF(0, 0);
+        QTest::newRow("empty record keeps defaults")
+            << QByteArray("{}") << "Input Text" << 0.0 << QPointF(0, 0);
         QTest::newRow("fractional rotation reads as 0")
             << QByteArray(R"({"TextRotate": 12.5, "TextContent": "A"})") << "A" << 0.0
             << QPointF(0, 0);
@@ -110,7 +110,7 @@ private slots:
         QCOMPARE(item.contentText(), text);
         QTEST(item.rotation(), "rotation");
         QTEST(item.pos(), "pos");
-        QVERIFY(!item.data(ItemData::IsExtern).toBool());
+        QVERIFY(!item.data(ItemData::kIsExtern).toBool());
         QCOMPARE(item.font().family(), QString("SimHei"));
     }
 

@@ -4,7 +4,8 @@
 #include <QtTest>
 
 namespace {
-struct Recorder : UserNotifier {
+struct Recorder : UserNotifier
+{
     QStringList seen;
     void notify(Kind kind, QWidget *, const QString &title, const QString &text) override
     {

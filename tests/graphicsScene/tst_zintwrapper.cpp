@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zintwrapper.h"
 
+#include "zbar.h"
+
 #include <QPainter>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <zint.h>
@@ -15,7 +15,8 @@ using Zint::QZint;
 namespace {
 
 // The symbologies zbar reads, rendered as the item renders them.
-struct DecodedSymbol {
+struct DecodedSymbol
+{
     const char *name;
     int symbology;
     const char *content;
@@ -23,15 +24,15 @@ struct DecodedSymbol {
     const char *zbarType;
     const char *decoded; // what the reader must report, check digits included
 };
-const DecodedSymbol decodedSymbols[] = {
+const DecodedSymbol kDecodedSymbols[] = {
     {"EAN-13", QZint::Ean13, "9501101530003", false, "EAN-13", "9501101530003"},
     {"UPC-A", QZint::UpcA, "036000291452", false, "UPC-A", "036000291452"},
     {"UPC-E", QZint::UpcE, "0123456", false, "UPC-E", "01234565"},
     {"Code 39", QZint::Code39, "CODE39-TEST", false, "CODE-39", "CODE39-TEST"},
     {"Code 93", QZint::Code93, "KORVEX-93", false, "CODE-93", "KORVEX-93"},
     {"Code 128", QZint::Code128, "Korvex-128 lot 7", false, "CODE-128", "Korvex-128 lot 7"},
-    {"Code 128 switched to GS1", QZint::Code128, "[01]09501101530003[10]ABC123", true,
-     "CODE-128", "010950110153000310ABC123"},
+    {"Code 128 switched to GS1", QZint::Code128, "[01]09501101530003[10]ABC123", true, "CODE-128",
+     "010950110153000310ABC123"},
     {"GS1-128", QZint::Gs1_128, "[01]09501101530003[17]250101", false, "CODE-128",
      "010950110153000317250101"},
     {"ITF-14", QZint::Itf14, "1540014128876", false, "I2/5", "15400141288763"},
@@ -43,49 +44,6 @@ const DecodedSymbol decodedSymbols[] = {
     {"GS1 QR Code", QZint::QrCode, "[01]09501101530003[17]250101", true, "QR-Code",
      "010950110153000317250101"},
 };
-
-struct Decoded {
-    QString type;
-    QString data;
-};
-
-QByteArray runZbar(const QStringList &arguments)
-{
-    QProcess zbar;
-    zbar.start(QStringLiteral("zbarimg"),
-               QStringList{"-q", "-Supca.enable", "-Supce.enable"} + arguments);
-    return zbar.waitForFinished(20000) ? zbar.readAllStandardOutput() : QByteArray();
-}
-
-// Decodes all files with two runs of zbarimg; results by file name.  The XML
-// run tells which files held which kind of symbol, in argument order; the
-// data come from the raw run, one line per symbol in the same order, because
-// zbar's XML mangles bytes above 127.
-QHash<QString, Decoded> decodeWithZbar(const QStringList &files)
-{
-    QStringList sources;
-    QStringList types;
-    QXmlStreamReader xml(runZbar(QStringList{"--xml"} + files));
-    QString source;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == QLatin1String("source")) {
-            source = QFileInfo(xml.attributes().value("href").toString()).fileName();
-        } else if (xml.name() == QLatin1String("symbol")) {
-            sources << source;
-            types << xml.attributes().value("type").toString();
-        }
-    }
-    QList<QByteArray> lines = runZbar(QStringList{"--raw"} + files).split('\n');
-    lines.removeLast(); // after the final line end
-    QHash<QString, Decoded> result;
-    if (lines.size() != sources.size())
-        return result;
-    for (int i = 0; i < sources.size(); ++i)
-        result.insert(sources.at(i), {types.at(i), QString::fromUtf8(lines.at(i))});
-    return result;
-}
 
 // A printed code gets its quiet zone from the product around it; the item
 // itself leaves only a 5-pixel margin.
@@ -118,17 +76,17 @@ class TestZintWrapper : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir dir;
-    QHash<QString, Decoded> zbarResults;
-    bool zbarRan = false;
+    QTemporaryDir m_dir;
+    QHash<QString, zbar::Symbol> m_zbarResults;
+    bool m_zbarRan = false;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(dir.isValid());
+        QVERIFY(m_dir.isValid());
         // Every symbol is rendered first and read in one run of the decoder.
         QStringList files;
-        for (const DecodedSymbol &s : decodedSymbols) {
+        for (const DecodedSymbol &s : kDecodedSymbols) {
             QZint zint;
             zint.setSymbology(s.symbology);
             zint.setText(QString::fromUtf8(s.content));
@@ -137,12 +95,12 @@ private slots:
                 zint.setGS1Mode(true);
             const QPixmap pixmap = zint.renderPixmap();
             QVERIFY2(!zint.hasErrors(), qPrintable(zint.lastError()));
-            const QString file = dir.filePath(QString::number(files.size()) + ".png");
+            const QString file = m_dir.filePath(QString::number(files.size()) + ".png");
             QVERIFY(withQuietZone(pixmap).save(file));
             files << file;
         }
-        zbarResults = decodeWithZbar(files);
-        zbarRan = true;
+        m_zbarResults = zbar::decodeFiles(files, {"-Supca.enable", "-Supce.enable"});
+        m_zbarRan = true;
     }
 
     void gs1Switch_data()
@@ -177,18 +135,18 @@ private slots:
     void decodedByZbar_data()
     {
         QTest::addColumn<int>("index");
-        for (int i = 0; i < int(std::size(decodedSymbols)); ++i)
-            QTest::newRow(decodedSymbols[i].name) << i;
+        for (int i = 0; i < int(std::size(kDecodedSymbols)); ++i)
+            QTest::newRow(kDecodedSymbols[i].name) << i;
     }
     void decodedByZbar()
     {
         QFETCH(int, index);
-        QVERIFY2(zbarRan && !zbarResults.isEmpty(), "zbarimg (zbar-tools) did not run");
-        const DecodedSymbol &s = decodedSymbols[index];
+        QVERIFY2(m_zbarRan && !m_zbarResults.isEmpty(), "zbarimg (zbar-tools) did not run");
+        const DecodedSymbol &s = kDecodedSymbols[index];
         const QString file = QString::number(index) + ".png";
-        QVERIFY2(zbarResults.contains(file), "zbar found no symbol");
-        QCOMPARE(zbarResults.value(file).data, QString::fromUtf8(s.decoded));
-        QCOMPARE(zbarResults.value(file).type, QString(s.zbarType));
+        QVERIFY2(m_zbarResults.contains(file), "zbar found no symbol");
+        QCOMPARE(m_zbarResults.value(file).data, QString::fromUtf8(s.decoded));
+        QCOMPARE(m_zbarResults.value(file).type, QString(s.zbarType));
     }
 
     // zbar reads neither, so the picture is held against Zint's own modules.
@@ -218,8 +176,7 @@ private slots:
         bare->input_mode = inputMode;
         const QByteArray data = content.toUtf8();
         QVERIFY(ZBarcode_Encode(bare, reinterpret_cast<const unsigned char *>(data.constData()),
-                                data.size())
-                < ZINT_ERROR);
+                                data.size()) < ZINT_ERROR);
         const int columns = bare->width;
         const int rows = bare->rows;
         const double moduleWidth = (image.width() - 10) / double(columns);
@@ -268,7 +225,7 @@ private slots:
         QSignalSpy encoded(&zint, &QZint::encoded);
         const QPixmap pixmap = zint.renderPixmap();
         QCOMPARE(pixmap.size(), QSize(800, 300));
-        QVERIFY(zint.errorCode() > QZint::MaxWarning);
+        QVERIFY(zint.errorCode() > QZint::kMaxWarning);
         QVERIFY(zint.hasErrors());
         QVERIFY(!zint.lastError().isEmpty());
         QCOMPARE(encoded.count(), 0);

@@ -2,7 +2,7 @@
 #include "barcodepainter.h"
 #include "boxrecorder.h"
 #include "diagrambaritem.h"
-#include "zbardecoder.h"
+#include "zbar.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -179,7 +179,7 @@ void TestBarcodePainter::zbarReadsEverySymbology()
             }
         }
     }
-    const QStringList read = zbarDecoder::decode(pictures);
+    const QStringList read = zbar::decode(pictures);
     QCOMPARE(read.size(), wanted.size());
     for (int i = 0; i < read.size(); ++i) {
         if (read[i] != wanted[i])

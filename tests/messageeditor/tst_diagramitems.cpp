@@ -19,7 +19,7 @@
 
 namespace {
 
-const QDateTime Fixed(QDate(2024, 3, 15), QTime(8, 30, 5));
+const QDateTime kFixed(QDate(2024, 3, 15), QTime(8, 30, 5));
 
 // The item drawn alone on white, selected or not.
 QImage drawn(QGraphicsItem *item, bool selected)
@@ -53,7 +53,6 @@ class TestDiagramItems : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { editorClock::install({}); }
     void typeCodesFlagsAndDefaults_data();
     void typeCodesFlagsAndDefaults();
     void counterText_data();
@@ -92,7 +91,7 @@ void TestDiagramItems::typeCodesFlagsAndDefaults()
     QFETCH(int, type);
     QFETCH(QString, text);
     QFETCH(QSize, pictureSize);
-    editorClock::install([] { return Fixed; });
+    editorClock::Pin clock(kFixed);
     std::unique_ptr<QGraphicsItem> item(diagramItemFactory::create(kind, 1));
     QCOMPARE(item->type(), type);
     QCOMPARE(item->flags(), QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable);
@@ -150,13 +149,13 @@ void TestDiagramItems::timeTextFromTheInjectedClock()
     QFETCH(QString, format);
     QFETCH(int, months);
     QFETCH(QString, text);
-    editorClock::install([] { return Fixed; });
+    editorClock::Pin clock(kFixed);
     diagramTimeItem item;
-    editorClock::install([] { return Fixed.addYears(3); }); // read once, at construction
+    editorClock::Pin later(kFixed.addYears(3)); // read once, at construction
     item.setValidMonths(months);
     item.setFormat(format);
     QCOMPARE(item.toPlainText(), text);
-    QCOMPARE(item.reference(), Fixed);
+    QCOMPARE(item.reference(), kFixed);
     // Month ends: 31 January + 1 month is 29 February; less a day, the 28th.
     QCOMPARE(diagramTimeItem::timeText("yyyyMMdd", QDateTime(QDate(2024, 1, 31), QTime()), 1),
              QString("20240228"));

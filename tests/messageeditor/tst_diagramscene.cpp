@@ -76,7 +76,7 @@ private slots:
 void TestDiagramScene::leftDragSelectsMovesAndReports()
 {
     canvas c;
-    QCOMPARE(c.scene.editMode(), int(diagramScene::MoveItem));
+    QCOMPARE(c.scene.editMode(), int(diagramScene::kMoveItem));
     c.drag(Qt::LeftButton, c.at(150, 150), c.at(170, 160));
     QVERIFY(c.left->isSelected());
     QCOMPARE(c.left->pos(), QPointF(120, 110));

@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <optional>
+
 namespace {
 
 // The values as text (booleans as 0 and 1), separated.
@@ -124,11 +126,8 @@ class TestMessageFile : public QObject
 {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        editorClock::install([] { return QDateTime(QDate(2024, 3, 15), QTime(9, 0)); });
-    }
-    void cleanup() { editorClock::install({}); }
+    void init() { m_clock.emplace(QDateTime(QDate(2024, 3, 15), QTime(9, 0))); }
+    void cleanup() { m_clock.reset(); }
     void sceneWidthIsTheRightEdge();
     void canvasWidthTable_data();
     void canvasWidthTable();
@@ -147,6 +146,9 @@ private slots:
     void saveCutShortByAFullDiskKeepsTheOldFile();
     void imageMissingHereKeepsItsRecord();
     void imageOnThisComputerLoadsOneBit();
+
+private:
+    std::optional<editorClock::Pin> m_clock;
 };
 
 void TestMessageFile::sceneWidthIsTheRightEdge()

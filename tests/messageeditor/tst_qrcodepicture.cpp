@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagramqrcodeitem.h"
 #include "qrcodepicture.h"
-#include "zbardecoder.h"
+#include "zbar.h"
 
 #include <QtTest>
 
@@ -86,7 +86,7 @@ void TestQRCodePicture::zbarReadsEveryLevelAndVersion()
         pictures << image;
         wanted << content;
     }
-    const QStringList read = zbarDecoder::decode(pictures, 40);
+    const QStringList read = zbar::decode(pictures, 40);
     for (int i = 0; i < read.size(); ++i)
         QCOMPARE(read[i] + QString(" (version %1)").arg(versions[i]),
                  wanted[i] + QString(" (version %1)").arg(versions[i]));

@@ -15,9 +15,9 @@ class TestCoderSim : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    QString messagePath;
-    const QByteArray messageContent = "{\"Items\":[],\"note\":\"current\"}";
+    QTemporaryDir m_dir;
+    QString m_messagePath;
+    const QByteArray m_messageContent = "{\"Items\":[],\"note\":\"current\"}";
 
     QStringList simArguments(quint16 port, int count) const
     {
@@ -25,7 +25,7 @@ class TestCoderSim : public QObject
                                    "--progress-step 10 --reconnect-interval 100")
                                .split(' ');
         args << "--port" << QString::number(port) << "--count" << QString::number(count);
-        args << "--folder" << dir.filePath("coders") << "--message" << messagePath;
+        args << "--folder" << m_dir.filePath("coders") << "--message" << m_messagePath;
         return args;
     }
 
@@ -60,11 +60,11 @@ private slots:
     void initTestCase()
     {
         QLoggingCategory::setFilterRules("korvex.link.debug=false");
-        QVERIFY(dir.isValid());
-        messagePath = dir.filePath("label1.spr");
-        QFile message(messagePath);
+        QVERIFY(m_dir.isValid());
+        m_messagePath = m_dir.filePath("label1.spr");
+        QFile message(m_messagePath);
         QVERIFY(message.open(QIODevice::WriteOnly));
-        message.write(messageContent);
+        message.write(m_messageContent);
     }
 
     void exchangesEveryCommand()
@@ -76,7 +76,7 @@ private slots:
         sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         sim.start(CODER_SIM_PATH, simArguments(server.serverPort(), 2));
         QTRY_COMPARE_WITH_TIMEOUT(connected.count(), 2, 5000);
-        const QString coderFolder = dir.filePath("coders/coder-%1");
+        const QString coderFolder = m_dir.filePath("coders/coder-%1");
 
         for (const QList<QVariant> &args : qAsConst(connected)) {
             const int d = args.at(0).toInt();
@@ -89,7 +89,7 @@ private slots:
                          &error),
                      qPrintable(error));
             QCOMPARE(current.name, QString("label1.spr"));
-            QCOMPARE(current.content, messageContent);
+            QCOMPARE(current.content, m_messageContent);
 
             QCOMPARE(ask(server, received, d, Command::Parameters, requestPayload()),
                      PrintParameters().toBytes());
@@ -109,7 +109,7 @@ private slots:
             QCOMPARE(current.name, QString("sent.spr"));
             QCOMPARE(current.content, QByteArray("{\"sent\":true}"));
         }
-        QDir coders(dir.filePath("coders"));
+        QDir coders(m_dir.filePath("coders"));
         QVERIFY(QFile::exists(coders.filePath("coder-1/sent.spr")));
         QVERIFY(QFile::exists(coders.filePath("coder-2/label1.spr")));
 

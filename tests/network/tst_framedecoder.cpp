@@ -64,18 +64,18 @@ class TestFrameDecoder : public QObject
     Q_OBJECT
 
     // A start order, an empty frame and a larger frame, back to back.
-    const QList<QByteArray> bodies{QByteArray("\x30\x01", 2), QByteArray(),
-                                   QByteArray("\x40") + QByteArray(300, 'x')};
+    const QList<QByteArray> m_bodies{QByteArray("\x30\x01", 2), QByteArray(),
+                                     QByteArray("\x40") + QByteArray(300, 'x')};
     QByteArray stream() const
     {
         QByteArray s;
-        for (const QByteArray &b : bodies)
+        for (const QByteArray &b : m_bodies)
             s += header(b.size()) + b;
         return s;
     }
 
 private slots:
-    void deliversEveryFrameOfOneFeedInOrder() { QCOMPARE(decodeInPieces(stream(), {}), bodies); }
+    void deliversEveryFrameOfOneFeedInOrder() { QCOMPARE(decodeInPieces(stream(), {}), m_bodies); }
 
     // Two cuts cover a header in three pieces and a split body followed by a
     // header that arrives with the next frame's start; a second cut at the
@@ -85,7 +85,7 @@ private slots:
         const QByteArray s = stream();
         for (int i = 1; i < s.size(); ++i) {
             for (int j = i + 1; j <= s.size(); ++j) {
-                if (decodeInPieces(s, {i, j}) != bodies)
+                if (decodeInPieces(s, {i, j}) != m_bodies)
                     QFAIL(qPrintable(QString("cut at %1 and %2").arg(i).arg(j)));
             }
         }
@@ -97,7 +97,7 @@ private slots:
         QVector<int> cuts;
         for (int i = 1; i < s.size(); ++i)
             cuts << i;
-        QCOMPARE(decodeInPieces(s, cuts), bodies);
+        QCOMPARE(decodeInPieces(s, cuts), m_bodies);
     }
 
     void largeBodyGatheredOverManyFeedsKeepsTheNextFrame()

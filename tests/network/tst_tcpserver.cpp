@@ -26,22 +26,22 @@ class TestTcpServer : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TcpServer> server;
-    std::unique_ptr<QSignalSpy> connected, disconnected, received;
-    QList<QTcpSocket *> clients;
+    std::unique_ptr<TcpServer> m_server;
+    std::unique_ptr<QSignalSpy> m_connected, m_disconnected, m_received;
+    QList<QTcpSocket *> m_clients;
 
     // Connects a coder from 127.0.0.1 and returns the descriptor the server gave it.
     int connectCoder()
     {
         auto *client = new QTcpSocket(this);
-        clients << client;
-        const int before = connected->count();
-        client->connectToHost(QHostAddress::LocalHost, server->serverPort());
+        m_clients << client;
+        const int before = m_connected->count();
+        client->connectToHost(QHostAddress::LocalHost, m_server->serverPort());
         if (!client->waitForConnected(5000))
             return -1;
-        if (!QTest::qWaitFor([&] { return connected->count() > before; }, 5000))
+        if (!QTest::qWaitFor([&] { return m_connected->count() > before; }, 5000))
             return -1;
-        return connected->last().at(0).toInt();
+        return m_connected->last().at(0).toInt();
     }
 
     void writeAndWait(QTcpSocket *client, const QByteArray &bytes)
@@ -54,7 +54,7 @@ class TestTcpServer : public QObject
     QList<QByteArray> bodiesFrom(int descriptor) const
     {
         QList<QByteArray> bodies;
-        for (const QList<QVariant> &args : *received) {
+        for (const QList<QVariant> &args : *m_received) {
             if (args.at(0).toInt() == descriptor)
                 bodies << args.at(1).toByteArray();
         }
@@ -64,47 +64,47 @@ class TestTcpServer : public QObject
 private slots:
     void init()
     {
-        server.reset(new TcpServer(nullptr, 0));
-        QVERIFY(server->isListening());
-        QVERIFY(server->serverPort() != 0);
-        connected.reset(new QSignalSpy(server.get(), &TcpServer::addNewClientSocketSig));
-        disconnected.reset(new QSignalSpy(server.get(), &TcpServer::reduceClientSocketSig));
-        received.reset(new QSignalSpy(server.get(), &TcpServer::receiveMsgFromSocket));
+        m_server.reset(new TcpServer(nullptr, 0));
+        QVERIFY(m_server->isListening());
+        QVERIFY(m_server->serverPort() != 0);
+        m_connected.reset(new QSignalSpy(m_server.get(), &TcpServer::addNewClientSocketSig));
+        m_disconnected.reset(new QSignalSpy(m_server.get(), &TcpServer::reduceClientSocketSig));
+        m_received.reset(new QSignalSpy(m_server.get(), &TcpServer::receiveMsgFromSocket));
     }
     void cleanup()
     {
-        qDeleteAll(clients);
-        clients.clear();
-        connected.reset();
-        disconnected.reset();
-        received.reset();
-        server.reset();
+        qDeleteAll(m_clients);
+        m_clients.clear();
+        m_connected.reset();
+        m_disconnected.reset();
+        m_received.reset();
+        m_server.reset();
     }
 
     void connectAndDisconnectNameTheCoderByItsIpv4Text()
     {
         const int descriptor = connectCoder();
         QVERIFY(descriptor > 0);
-        QCOMPARE(connected->last().at(1).toString(), QString("127.0.0.1"));
-        QCOMPARE(server->connectionCount(), 1);
+        QCOMPARE(m_connected->last().at(1).toString(), QString("127.0.0.1"));
+        QCOMPARE(m_server->connectionCount(), 1);
 
         // The socket must outlive its own disconnect notification.
         bool aliveDuringSignal = false;
-        connect(server.get(), &TcpServer::reduceClientSocketSig, this, [&] {
-            aliveDuringSignal = server->findChildren<TcpClientsSocket *>().size() == 1;
+        connect(m_server.get(), &TcpServer::reduceClientSocketSig, this, [&] {
+            aliveDuringSignal = m_server->findChildren<TcpClientsSocket *>().size() == 1;
         });
-        clients.first()->disconnectFromHost();
-        QTRY_COMPARE(disconnected->count(), 1);
-        QCOMPARE(disconnected->first(), (QList<QVariant>{"127.0.0.1", descriptor}));
+        m_clients.first()->disconnectFromHost();
+        QTRY_COMPARE(m_disconnected->count(), 1);
+        QCOMPARE(m_disconnected->first(), (QList<QVariant>{"127.0.0.1", descriptor}));
         QVERIFY(aliveDuringSignal);
-        QCOMPARE(server->connectionCount(), 0);
-        QTRY_VERIFY(server->findChildren<TcpClientsSocket *>().isEmpty());
+        QCOMPARE(m_server->connectionCount(), 0);
+        QTRY_VERIFY(m_server->findChildren<TcpClientsSocket *>().isEmpty());
     }
 
     void framesArriveWholeAndInOrderHoweverTheyAreCut()
     {
         const int descriptor = connectCoder();
-        QTcpSocket *coder = clients.first();
+        QTcpSocket *coder = m_clients.first();
         const QByteArray status = packFrame(Command::StatusReport, QByteArray("\x01\x32", 2));
         const QByteArray reply = packFrame(Command::Parameters, QByteArray(81, '\x07'));
         // Header in pieces, then the body in two.
@@ -130,11 +130,11 @@ private slots:
     {
         QFETCH(qint32, length);
         const int descriptor = connectCoder();
-        QTcpSocket *coder = clients.first();
+        QTcpSocket *coder = m_clients.first();
         const QByteArray status = packFrame(Command::StatusReport, QByteArray("\x01\x32", 2));
         coder->write(status + header(length) + QByteArray(100, 'j'));
-        QTRY_COMPARE(disconnected->count(), 1);
-        QCOMPARE(disconnected->first().at(1).toInt(), descriptor);
+        QTRY_COMPARE(m_disconnected->count(), 1);
+        QCOMPARE(m_disconnected->first().at(1).toInt(), descriptor);
         QCOMPARE(bodiesFrom(descriptor), QList<QByteArray>{status.mid(4)});
         QTRY_COMPARE(coder->state(), QAbstractSocket::UnconnectedState);
     }
@@ -145,16 +145,16 @@ private slots:
         const int second = connectCoder();
         QVERIFY(first > 0 && second > 0 && first != second);
         const QByteArray start = packFrame(Command::RunControl, runControlPayload(true));
-        server->sendMsgToSocket(second, start);
-        QTRY_COMPARE(clients.at(1)->bytesAvailable(), qint64(start.size()));
-        QCOMPARE(clients.at(1)->readAll(), start);
+        m_server->sendMsgToSocket(second, start);
+        QTRY_COMPARE(m_clients.at(1)->bytesAvailable(), qint64(start.size()));
+        QCOMPARE(m_clients.at(1)->readAll(), start);
 
-        clients.at(0)->disconnectFromHost();
-        QTRY_COMPARE(disconnected->count(), 1);
-        server->sendMsgToSocket(first, start); // gone: dropped
-        server->sendMsgToSocket(-1, start);
+        m_clients.at(0)->disconnectFromHost();
+        QTRY_COMPARE(m_disconnected->count(), 1);
+        m_server->sendMsgToSocket(first, start); // gone: dropped
+        m_server->sendMsgToSocket(-1, start);
         QTest::qWait(50);
-        QCOMPARE(clients.at(1)->bytesAvailable(), qint64(0));
+        QCOMPARE(m_clients.at(1)->bytesAvailable(), qint64(0));
     }
 
     // A coder that rebooted reconnects before its old connection timed out:
@@ -170,32 +170,32 @@ private slots:
         QFETCH(int, closing);
         const int descriptors[2] = {connectCoder(), connectCoder()};
         const int staying = 1 - closing;
-        clients.at(closing)->disconnectFromHost();
-        QTRY_COMPARE(disconnected->count(), 1);
-        QCOMPARE(disconnected->first(), (QList<QVariant>{"127.0.0.1", descriptors[closing]}));
-        QCOMPARE(server->connectionCount(), 1);
+        m_clients.at(closing)->disconnectFromHost();
+        QTRY_COMPARE(m_disconnected->count(), 1);
+        QCOMPARE(m_disconnected->first(), (QList<QVariant>{"127.0.0.1", descriptors[closing]}));
+        QCOMPARE(m_server->connectionCount(), 1);
 
         const QByteArray stop = packFrame(Command::RunControl, runControlPayload(false));
-        server->sendMsgToSocket(descriptors[staying], stop);
-        QTRY_COMPARE(clients.at(staying)->bytesAvailable(), qint64(stop.size()));
-        clients.at(staying)->write(stop);
+        m_server->sendMsgToSocket(descriptors[staying], stop);
+        QTRY_COMPARE(m_clients.at(staying)->bytesAvailable(), qint64(stop.size()));
+        m_clients.at(staying)->write(stop);
         QTRY_COMPARE(bodiesFrom(descriptors[staying]).size(), 1);
     }
 
     void relisteningKeepsConnectedCoders()
     {
         const int descriptor = connectCoder();
-        server->close();
-        QVERIFY(server->listenOnAllAddresses(0));
+        m_server->close();
+        QVERIFY(m_server->listenOnAllAddresses(0));
         const QByteArray start = packFrame(Command::RunControl, runControlPayload(true));
-        server->sendMsgToSocket(descriptor, start);
-        QTRY_COMPARE(clients.first()->bytesAvailable(), qint64(start.size()));
+        m_server->sendMsgToSocket(descriptor, start);
+        QTRY_COMPARE(m_clients.first()->bytesAvailable(), qint64(start.size()));
         QVERIFY(connectCoder() > 0);
     }
 
     void busyPortLeavesTheServerNotListening()
     {
-        TcpServer second(nullptr, server->serverPort());
+        TcpServer second(nullptr, m_server->serverPort());
         QVERIFY(!second.isListening());
     }
 
@@ -207,7 +207,7 @@ private slots:
         probe.close();
 
         // Still listening: the new socket cannot be taken over.
-        QVERIFY(!server->listenOnAllAddresses(freePort));
+        QVERIFY(!m_server->listenOnAllAddresses(freePort));
         QVERIFY(probe.listen(QHostAddress::Any, freePort));
     }
 
@@ -216,34 +216,34 @@ private slots:
         // The window may show a message box for a frame; the coder can go away
         // while it is open, and its socket is released inside that loop.
         const int descriptor = connectCoder();
-        QPointer<TcpClientsSocket> socket = server->findChildren<TcpClientsSocket *>().value(0);
+        QPointer<TcpClientsSocket> socket = m_server->findChildren<TcpClientsSocket *>().value(0);
         QVERIFY(socket);
         bool handled = false;
-        connect(server.get(), &TcpServer::receiveMsgFromSocket, this, [&] {
+        connect(m_server.get(), &TcpServer::receiveMsgFromSocket, this, [&] {
             if (handled)
                 return;
             handled = true;
-            clients.first()->abort();
+            m_clients.first()->abort();
             QEventLoop box;
             QTimer::singleShot(200, &box, &QEventLoop::quit);
             box.exec();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         });
         const QByteArray frame = packFrame(Command::RunControl, runControlPayload(true));
-        clients.first()->write(frame + frame);
+        m_clients.first()->write(frame + frame);
         QTRY_VERIFY(handled);
         QTRY_VERIFY(!socket);
-        QCOMPARE(disconnected->count(), 1);
-        QCOMPARE(disconnected->first().at(1).toInt(), descriptor);
-        QCOMPARE(server->connectionCount(), 0);
+        QCOMPARE(m_disconnected->count(), 1);
+        QCOMPARE(m_disconnected->first().at(1).toInt(), descriptor);
+        QCOMPARE(m_server->connectionCount(), 0);
     }
 
     void destroyingTheServerWithCodersConnectedReportsNothing()
     {
         connectCoder();
         connectCoder();
-        server.reset();
-        QCOMPARE(disconnected->count(), 0);
+        m_server.reset();
+        QCOMPARE(m_disconnected->count(), 0);
     }
 };
 
