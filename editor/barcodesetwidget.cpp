@@ -47,7 +47,7 @@ BarcodeSetWidget::~BarcodeSetWidget() = default;
 
 bool BarcodeSetWidget::accepts(const QGraphicsItem *item) const
 {
-    return item->type() == ItemTypeCode::Barcode;
+    return item->type() == ItemTypeCode::kBarcode;
 }
 
 BarcodeItem *BarcodeSetWidget::barcode() const
@@ -99,7 +99,7 @@ void BarcodeSetWidget::refresh()
     ui->GS1Btn->setChecked(gs1);
     ui->standardBtn->setChecked(!gs1);
     ui->externDataCheckBox->setTristate(false);
-    ui->externDataCheckBox->setChecked(code->data(ItemData::IsExtern).toBool());
+    ui->externDataCheckBox->setChecked(code->data(ItemData::kIsExtern).toBool());
 }
 
 void BarcodeSetWidget::on_contentLineEdit_textChanged(const QString &text)

@@ -18,7 +18,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QPushButton>
+#include <QKeyEvent>
 #include <QScrollArea>
 #include <QScroller>
 #include <QShortcut>
@@ -49,11 +49,6 @@ EditWidget::EditWidget(const QString &filePath, int mode, QWidget *parent)
     ui->setupUi(this);
     setWindowTitle(tr("Editor"));
     setAttribute(Qt::WA_DeleteOnClose);
-    // Enter in a panel's line edit must not end the editing session.
-    for (QAbstractButton *button : ui->buttonBox->buttons()) {
-        if (auto *push = qobject_cast<QPushButton *>(button))
-            push->setAutoDefault(false);
-    }
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &EditWidget::reject);
 
     m_scene = std::make_unique<GraphicsScene>();
@@ -92,12 +87,15 @@ void EditWidget::setupView()
 {
     GraphicsView *view = ui->graphicsView;
     view->setScene(m_scene.get());
-    view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    view->setDragMode(QGraphicsView::RubberBandDrag);
-    view->setHeadMask(PrintHead::MaskFourHeads);
-    // One dot is 0.224 screen pixels at first: a 300-dot band fits in 67 pixels.
-    view->scale(0.22416666666666665, 0.22416666666666665);
-    view->centerOn(0, 0);
+    view->setupMessageView();
+    // The preview's view is 300 pixels high; the designer's takes the height
+    // the dialog gives it, so that zooming in leaves room to work.
+    view->setMinimumHeight(0);
+    view->setMaximumHeight(QWIDGETSIZE_MAX);
+    connect(ui->zoomInBtn, &QToolButton::clicked, view, &GraphicsView::zoomIn);
+    connect(ui->zoomOutBtn, &QToolButton::clicked, view, &GraphicsView::zoomOut);
+    connect(ui->zoomToFitBtn, &QToolButton::clicked, view, &GraphicsView::zoomToFit);
+    connect(ui->zoomToActualBtn, &QToolButton::clicked, view, &GraphicsView::zoomToActual);
 }
 
 void EditWidget::setupGeneralPanel()
@@ -179,6 +177,18 @@ void EditWidget::showPanelFor(QGraphicsItem *item, ItemType kind)
         }
     }
     m_generalPanel->setItem(item);
+}
+
+void EditWidget::keyPressEvent(QKeyEvent *event)
+{
+    // Enter confirms a value in a panel's field; it must not press OK, which
+    // would save and close the editor.  Escape still cancels.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !(event->modifiers() & ~Qt::KeypadModifier)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void EditWidget::on_textBtn_clicked()

@@ -51,6 +51,9 @@ public slots:
 signals:
     void addItems(ItemType kind);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private slots:
     void on_textBtn_clicked();
     void on_timeBtn_clicked();

@@ -39,10 +39,10 @@ QStringList familiesOf(const QString &path)
 bool isTextLike(const QGraphicsItem *item)
 {
     switch (item ? item->type() : 0) {
-    case ItemTypeCode::Text:
-    case ItemTypeCode::Time:
-    case ItemTypeCode::SerialNumber:
-    case ItemTypeCode::ShiftCode:
+    case ItemTypeCode::kText:
+    case ItemTypeCode::kTime:
+    case ItemTypeCode::kSerialNumber:
+    case ItemTypeCode::kShiftCode:
         return true;
     default:
         return false;

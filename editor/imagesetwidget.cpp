@@ -20,7 +20,7 @@ ImageSetWidget::~ImageSetWidget() = default;
 
 bool ImageSetWidget::accepts(const QGraphicsItem *item) const
 {
-    return item->type() == ItemTypeCode::Image;
+    return item->type() == ItemTypeCode::kImage;
 }
 
 GraphicsImageItem *ImageSetWidget::imageItem() const

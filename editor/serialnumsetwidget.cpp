@@ -24,7 +24,7 @@ SerialNumSetWidget::~SerialNumSetWidget() = default;
 
 bool SerialNumSetWidget::accepts(const QGraphicsItem *item) const
 {
-    return item->type() == ItemTypeCode::SerialNumber;
+    return item->type() == ItemTypeCode::kSerialNumber;
 }
 
 GraphicsSerialNumberItem *SerialNumSetWidget::serialItem() const

@@ -2,6 +2,7 @@
 #include "shiftcodeset.h"
 #include "ui_shiftcodeset.h"
 
+#include "editorresources.h"
 #include "graphicsshiftcodeitem.h"
 
 #include <QHeaderView>
@@ -16,6 +17,7 @@ ShiftCodeSet::ShiftCodeSet(QWidget *parent)
     : ItemPanel(parent), ui(std::make_unique<Ui::ShiftCodeSet>()),
       m_model(new QStandardItemModel(0, 2, this))
 {
+    initEditorResources();
     ui->setupUi(this);
     ui->tableView->setModel(m_model);
     ui->tableView->verticalHeader()->hide();
@@ -34,7 +36,7 @@ ShiftCodeSet::~ShiftCodeSet() = default;
 
 bool ShiftCodeSet::accepts(const QGraphicsItem *item) const
 {
-    return item->type() == ItemTypeCode::ShiftCode;
+    return item->type() == ItemTypeCode::kShiftCode;
 }
 
 GraphicsShiftCodeItem *ShiftCodeSet::shiftItem() const

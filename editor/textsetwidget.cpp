@@ -14,7 +14,7 @@ TextSetWidget::~TextSetWidget() = default;
 
 bool TextSetWidget::accepts(const QGraphicsItem *item) const
 {
-    return item->type() == ItemTypeCode::Text;
+    return item->type() == ItemTypeCode::kText;
 }
 
 void TextSetWidget::refresh()
@@ -25,7 +25,7 @@ void TextSetWidget::refresh()
         return;
     ui->textEdit->setPlainText(static_cast<GraphicsTextItem *>(item())->toPlainText());
     ui->externDataCheckBox->setTristate(false);
-    ui->externDataCheckBox->setChecked(item()->data(ItemData::IsExtern).toBool());
+    ui->externDataCheckBox->setChecked(item()->data(ItemData::kIsExtern).toBool());
 }
 
 void TextSetWidget::on_textEdit_textChanged()

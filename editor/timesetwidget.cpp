@@ -2,6 +2,7 @@
 #include "timesetwidget.h"
 #include "ui_timesetwidget.h"
 
+#include "editorresources.h"
 #include "graphicstimeitem.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 TimeSetWidget::TimeSetWidget(QWidget *parent)
     : ItemPanel(parent), ui(std::make_unique<Ui::TimeSetWidget>())
 {
+    initEditorResources();
     ui->setupUi(this);
 }
 
@@ -17,7 +19,7 @@ TimeSetWidget::~TimeSetWidget() = default;
 
 bool TimeSetWidget::accepts(const QGraphicsItem *item) const
 {
-    return item->type() == ItemTypeCode::Time;
+    return item->type() == ItemTypeCode::kTime;
 }
 
 GraphicsTimeItem *TimeSetWidget::timeItem() const

@@ -70,10 +70,10 @@ QString field(QGraphicsItem *item, const QString &name)
         return o == item->boundingRect().center() ? "centre" : "elsewhere";
     }
     if (name == "extern")
-        return item->data(ItemData::IsExtern).toBool() ? "true" : "false";
+        return item->data(ItemData::kIsExtern).toBool() ? "true" : "false";
     if (name == "text")
         return static_cast<QGraphicsTextItem *>(item)->toPlainText();
-    if (item->type() == ItemTypeCode::Barcode) {
+    if (item->type() == ItemTypeCode::kBarcode) {
         const QZint &z = static_cast<BarcodeItem *>(item)->encoder();
         const QMap<QString, QString> values = {
             {"symbology", QString::number(z.symbology())},
@@ -86,7 +86,7 @@ QString field(QGraphicsItem *item, const QString &name)
         };
         return values.value(name, "?");
     }
-    if (item->type() == ItemTypeCode::Image) {
+    if (item->type() == ItemTypeCode::kImage) {
         auto *image = static_cast<GraphicsImageItem *>(item);
         if (name == "size")
             return QString("%1x%2").arg(image->pixmap().width()).arg(image->pixmap().height());
@@ -107,7 +107,7 @@ QString field(QGraphicsItem *item, const QString &name)
     if (name == "family")
         return font.family();
     switch (item->type()) {
-    case ItemTypeCode::Time: {
+    case ItemTypeCode::kTime: {
         auto *time = static_cast<GraphicsTimeItem *>(item);
         if (name == "format")
             return time->timeFormat();
@@ -115,7 +115,7 @@ QString field(QGraphicsItem *item, const QString &name)
             return QString::number(time->validDayCount());
         break;
     }
-    case ItemTypeCode::SerialNumber: {
+    case ItemTypeCode::kSerialNumber: {
         auto *serial = static_cast<GraphicsSerialNumberItem *>(item);
         if (name == "counter")
             return QString::number(serial->counterNumber());
@@ -127,7 +127,7 @@ QString field(QGraphicsItem *item, const QString &name)
             return QString::number(serial->fillChar().unicode());
         break;
     }
-    case ItemTypeCode::ShiftCode:
+    case ItemTypeCode::kShiftCode:
         if (name == "shifts")
             return shiftsOf(static_cast<GraphicsShiftCodeItem *>(item));
         break;
@@ -564,7 +564,7 @@ private slots:
             font.setItalic(true);
             text->setFont(font);
             text->setPlainText("Best before");
-            text->setData(ItemData::IsExtern, setup == "text external");
+            text->setData(ItemData::kIsExtern, setup == "text external");
             item = text;
         } else if (setup == "barcode rotated 30") {
             auto *code = new BarcodeItem;

@@ -1,0 +1,468 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "../common/filesizelimit.h"
+#include "../common/recordingnotifier.h"
+#include "barcodesetwidget.h"
+#include "editwidget.h"
+#include "generalsetwidget.h"
+#include "graphicsimageitem.h"
+#include "graphicsscene.h"
+#include "graphicstextitem.h"
+#include "graphicsview.h"
+#include "imagesetwidget.h"
+#include "messagefile.h"
+#include "panelharness.h"
+#include "scriptedfiledialogs.h"
+#include "textsetwidget.h"
+
+#include <QDialogButtonBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+using namespace PanelHarness;
+using Answer = UserNotifier::Answer;
+
+namespace {
+
+void click(QWidget *parent, const char *name)
+{
+    auto *button = parent->findChild<QAbstractButton *>(name);
+    QVERIFY2(button, name);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QAbstractButton *dialogButton(EditWidget *editor, QDialogButtonBox::StandardButton which)
+{
+    return editor->findChild<QDialogButtonBox *>("buttonBox")->button(which);
+}
+
+// Lets deferred deletes (WA_DeleteOnClose) run.
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+QString savedText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QWidget *currentPanel(EditWidget *editor)
+{
+    QWidget *page = editor->findChild<QStackedWidget *>("stackedWidget")->currentWidget();
+    auto *panel = page->findChild<ItemPanel *>();
+    return panel ? static_cast<QWidget *>(panel) : page;
+}
+
+} // namespace
+
+class TestEditWidget : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<QTemporaryDir> m_work;
+    QString m_previousDir;
+
+    // A message of one text item saved under Spray/, for the flows on an
+    // existing file.
+    QString existingMessage(const QString &name)
+    {
+        QDir().mkpath("Spray");
+        GraphicsScene scene;
+        scene.addNewItem(TypeText);
+        const QString path = "Spray/" + name + ".spr";
+        RecordingNotifier quiet;
+        return MessageFile::save(scene, path) ? path : QString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<ItemType>("ItemType");
+        PanelHarness::install();
+        m_previousDir = QDir::currentPath();
+    }
+    void init()
+    {
+        // Every flow in a fresh working folder: its own Spray/ and Image/.
+        m_work = std::make_unique<QTemporaryDir>();
+        QDir::setCurrent(m_work->path());
+    }
+    void cleanup()
+    {
+        QDir::setCurrent(m_previousDir);
+        m_work.reset();
+        QVERIFY(noSlotNameWarnings());
+    }
+
+    void newMessageSavedTwiceAsksOnce()
+    {
+        RecordingNotifier notifier;
+        ScriptedFileDialogs dialogs;
+        dialogs.saveAnswers << "Spray/label1"
+                            << "Spray/other.spr";
+        auto *editor = new EditWidget(QString(), EditWidget::ModeNew);
+        QPointer<EditWidget> alive(editor);
+        editor->show();
+        QApplication::setActiveWindow(editor);
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        click(editor, "textBtn");
+        QVERIFY(editor->isModified());
+
+        QVERIFY(editor->save());
+        // A name typed without the suffix gets it: the control window lists
+        // "*.spr" files only.
+        QCOMPARE(editor->filePath(), QString("Spray/label1.spr"));
+        QCOMPARE(dialogs.lastSuffix, QString("spr"));
+        QCOMPARE(dialogs.lastCaption, QString("Save file"));
+        QCOMPARE(dialogs.lastFilter, QString("Spray Files (*.spr)"));
+        QCOMPARE(dialogs.lastDir, QString("Spray"));
+        QVERIFY(!editor->isModified());
+
+        click(editor, "barcodeBtn");
+        QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(dialogs.saveAsked, 1);
+        QVERIFY(savedText("Spray/label1.spr").contains("BarcodeItemInfo"));
+        QVERIFY(!QFile::exists("Spray/other.spr"));
+        QVERIFY(alive && editor->isVisible());
+        QVERIFY(notifier.boxes.isEmpty());
+        delete editor;
+    }
+
+    // OK saves first and closes only when the message was written.
+    void okClosesOnlyAfterSaving_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("name given") << "Spray/label1.spr" << true << "";
+        QTest::newRow("name cancelled") << "" << false << "";
+        QTest::newRow("write fails") << "Spray/missing/label1.spr" << false << "Cannot write file";
+    }
+    void okClosesOnlyAfterSaving()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, closed);
+        QFETCH(QString, box);
+        RecordingNotifier notifier;
+        ScriptedFileDialogs dialogs;
+        dialogs.saveAnswers << answer;
+        auto *editor = new EditWidget(QString(), EditWidget::ModeNew);
+        QPointer<EditWidget> alive(editor);
+        editor->show();
+        click(editor, "textBtn");
+        click(editor, "timeBtn");
+
+        QTest::mouseClick(dialogButton(editor, QDialogButtonBox::Ok), Qt::LeftButton);
+        settle();
+        QCOMPARE(alive.isNull(), closed);
+        QCOMPARE(QFile::exists("Spray/label1.spr"), closed);
+        if (box.isEmpty()) {
+            QVERIFY(notifier.boxes.isEmpty());
+        } else {
+            QCOMPARE(notifier.boxes.size(), 1);
+            QVERIFY(notifier.boxes.first().text.startsWith(box));
+        }
+        if (closed)
+            return;
+        // Still open with the message intact, and still without a name: the
+        // next OK asks again.
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->scene()->items().size(), 2);
+        QVERIFY(editor->isModified());
+        QCOMPARE(editor->filePath(), QString());
+        dialogs.saveAnswers << "Spray/label1.spr";
+        QTest::mouseClick(dialogButton(editor, QDialogButtonBox::Ok), Qt::LeftButton);
+        settle();
+        QVERIFY(alive.isNull());
+        QCOMPARE(dialogs.saveAsked, 2);
+        QVERIFY(savedText("Spray/label1.spr").contains("TimeItemInfo"));
+    }
+
+    void failedWriteKeepsTheOldFile()
+    {
+        const QString path = existingMessage("label1");
+        QVERIFY(!path.isEmpty());
+        const QString before = savedText(path);
+        RecordingNotifier notifier;
+        auto *editor = new EditWidget(path, EditWidget::ModeExisting);
+        QPointer<EditWidget> alive(editor);
+        editor->show();
+        QCOMPARE(editor->scene()->items().size(), 1);
+        QVERIFY(!editor->isModified());
+        click(editor, "serialNumBtn");
+        {
+            // The disk fills up during the save.
+            FileSizeLimit limit(before.size() + 16);
+            QTest::mouseClick(dialogButton(editor, QDialogButtonBox::Ok), Qt::LeftButton);
+        }
+        settle();
+        QVERIFY(alive && editor->isVisible());
+        QCOMPARE(notifier.boxes.size(), 1);
+        QCOMPARE(savedText(path), before);
+        QCOMPARE(editor->scene()->items().size(), 2);
+        delete editor;
+    }
+
+    // Cancel, Escape or closing the window with unsaved changes asks first.
+    void leavingWithChangesAsks_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("change");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("cancel, discard")
+            << "cancel" << true << int(Answer::Discard) << true << true << false;
+        QTest::newRow("cancel, go back")
+            << "cancel" << true << int(Answer::Cancel) << true << false << false;
+        QTest::newRow("cancel, save")
+            << "cancel" << true << int(Answer::Save) << true << true << true;
+        QTest::newRow("escape, go back")
+            << "escape" << true << int(Answer::Cancel) << true << false << false;
+        QTest::newRow("close, discard")
+            << "close" << true << int(Answer::Discard) << true << true << false;
+        QTest::newRow("close, go back")
+            << "close" << true << int(Answer::Cancel) << true << false << false;
+        QTest::newRow("unchanged")
+            << "cancel" << false << int(Answer::Cancel) << false << true << false;
+    }
+    void leavingWithChangesAsks()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, change);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, closed);
+        QFETCH(bool, written);
+        const QString path = existingMessage("label1");
+        const QString before = savedText(path);
+        RecordingNotifier notifier;
+        notifier.answers << Answer(answer);
+        auto *editor = new EditWidget(path, EditWidget::ModeExisting);
+        QPointer<EditWidget> alive(editor);
+        editor->show();
+        editor->scene()->items().first()->setSelected(true);
+        if (change)
+            QVERIFY(runSteps(editor, "itemX=40"));
+        QVERIFY(!change || editor->isModified());
+
+        if (how == "cancel")
+            QTest::mouseClick(dialogButton(editor, QDialogButtonBox::Cancel), Qt::LeftButton);
+        else if (how == "escape")
+            QTest::keyClick(editor, Qt::Key_Escape);
+        else
+            editor->close();
+        settle();
+        QCOMPARE(notifier.questions.size(), asked ? 1 : 0);
+        QCOMPARE(alive.isNull(), closed);
+        QCOMPARE(savedText(path) != before, written);
+        if (!closed) {
+            QCOMPARE(editor->scene()->items().first()->x(), 40.0);
+            delete editor;
+        }
+    }
+
+    void modifiedFollowsTheMessage_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("modified");
+        QTest::newRow("selected only") << "" << false;
+        QTest::newRow("moved") << "itemY=12" << true;
+        QTest::newRow("moved back") << "itemY=12;itemY=0" << false;
+        QTest::newRow("text changed") << "textEdit=Lot 7" << true;
+        QTest::newRow("made external") << "externDataCheckBox" << true;
+        QTest::newRow("item added") << "imageBtn" << true;
+        QTest::newRow("item deleted") << "deleteBtn" << true;
+    }
+    void modifiedFollowsTheMessage()
+    {
+        QFETCH(QString, steps);
+        QFETCH(bool, modified);
+        const QString path = existingMessage("label1");
+        EditWidget editor(path, EditWidget::ModeExisting);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        editor.show();
+        editor.scene()->items().first()->setSelected(true);
+        QVERIFY(runSteps(&editor, steps));
+        QCOMPARE(editor.isModified(), modified);
+    }
+
+    void panelFollowsSelection()
+    {
+        EditWidget editor(QString(), EditWidget::ModeNew);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        editor.show();
+        auto *stack = editor.findChild<QStackedWidget *>("stackedWidget");
+        QCOMPARE(stack->currentWidget()->objectName(), QString("emptyPage"));
+        auto *general = editor.findChild<GeneralSetWidget *>();
+
+        click(&editor, "barcodeBtn");
+        auto *first = editor.scene()->selectedItems().value(0);
+        auto *barcodePanel = qobject_cast<BarcodeSetWidget *>(currentPanel(&editor));
+        QVERIFY(barcodePanel);
+        QCOMPARE(barcodePanel->item(), first);
+        QCOMPARE(general->item(), first);
+        click(&editor, "textBtn");
+        QVERIFY(qobject_cast<TextSetWidget *>(currentPanel(&editor)));
+        click(&editor, "barcodeBtn");
+        QCOMPARE(currentPanel(&editor), barcodePanel);
+        QCOMPARE(editor.findChildren<BarcodeSetWidget *>().size(), 1);
+        QVERIFY(barcodePanel->item() != first);
+
+        // The text panel's external switch reaches the scene's manager.
+        auto *text = editor.scene()->items(Qt::AscendingOrder).at(1);
+        QCOMPARE(text->type(), int(ItemTypeCode::kText));
+        editor.scene()->clearSelection();
+        text->setSelected(true);
+        QVERIFY(runSteps(currentPanel(&editor), "externDataCheckBox"));
+        QVERIFY(editor.scene()->externData().contains(text->data(ItemData::kId).toString()));
+
+        // Empty canvas: the empty page, and the general panel keeps nothing.
+        auto *view = editor.findChild<GraphicsView *>("graphicsView");
+        const QPoint empty = view->mapFromScene(QPointF(100, 1100));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, empty);
+        QCOMPARE(stack->currentWidget()->objectName(), QString("emptyPage"));
+        QCOMPARE(general->item(), nullptr);
+    }
+
+    // Dragging an item with the mouse updates X and Y in the general panel.
+    void dragUpdatesGeneralPanel()
+    {
+        EditWidget editor(QString(), EditWidget::ModeNew);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        click(&editor, "imageBtn");
+        QGraphicsItem *image = editor.scene()->selectedItems().value(0);
+        auto *view = editor.findChild<GraphicsView *>("graphicsView");
+        view->resetTransform();
+        view->centerOn(image);
+        const QPoint from = view->mapFromScene(image->sceneBoundingRect().center());
+        const QPoint to = from + QPoint(30, 20);
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);
+        // QTest::mouseMove on a widget carries no pressed button.
+        for (const QPoint at : {from + QPoint(10, 10), to}) {
+            QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(view->viewport(), &move);
+        }
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, to);
+        QVERIFY(image->pos() != QPointF(0, 0));
+        auto *general = editor.findChild<GeneralSetWidget *>();
+        QCOMPARE(controlState(general, "itemX"), QString::number(int(image->x())));
+        QCOMPARE(controlState(general, "itemY"), QString::number(int(image->y())));
+    }
+
+    // The "View" tab's buttons drive the view's zoom.
+    void viewTabZooms_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("direction"); // -1 smaller, 1 larger, 0 exactly 1:1
+        QTest::newRow("zoom in") << "zoomInBtn" << 1;
+        QTest::newRow("zoom out") << "zoomOutBtn" << -1;
+        QTest::newRow("1:1") << "zoomToActualBtn" << 0;
+        QTest::newRow("fit") << "zoomToFitBtn" << 1;
+    }
+    void viewTabZooms()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, direction);
+        EditWidget editor(QString(), EditWidget::ModeNew);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        editor.show();
+        click(&editor, "textBtn");
+        auto *view = editor.findChild<GraphicsView *>("graphicsView");
+        const qreal before = view->zoom();
+        editor.findChild<QTabWidget *>("tabWidget")->setCurrentIndex(1);
+        click(&editor, qPrintable(button));
+        if (direction == 0)
+            QCOMPARE(view->zoom(), 1.0);
+        else
+            QVERIFY(direction > 0 ? view->zoom() > before : view->zoom() < before);
+    }
+
+    void deleteKeyDeletesSelection()
+    {
+        EditWidget editor(QString(), EditWidget::ModeNew);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        editor.show();
+        QApplication::setActiveWindow(&editor);
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        click(&editor, "textBtn");
+        click(&editor, "shiftBtn");
+        // Delete inside a field edits the field, not the message.
+        auto *x = editor.findChild<QSpinBox *>("itemX");
+        x->setFocus();
+        QTest::keyClick(x, Qt::Key_Home);
+        QTest::keyClick(x, Qt::Key_Delete);
+        QCOMPARE(editor.scene()->items().size(), 2);
+
+        auto *view = editor.findChild<GraphicsView *>("graphicsView");
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Delete);
+        QCOMPARE(editor.scene()->items().size(), 1);
+        QCOMPARE(editor.scene()->items().first()->type(), int(ItemTypeCode::kText));
+    }
+
+    // "Select Image" copies the chosen picture into Image/ and shows it.
+    void selectImageCopiesIntoImageFolder_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("picture") << "logo.png"
+                                 << "/Image/logo.png"
+                                 << "64x32";
+        QTest::newRow("cancelled") << ""
+                                   << ""
+                                   << "240x240";
+        QTest::newRow("not a picture") << "notes.png"
+                                       << ""
+                                       << "240x240";
+    }
+    void selectImageCopiesIntoImageFolder()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, stored);
+        QFETCH(QString, size);
+        QTemporaryDir elsewhere;
+        QImage picture(64, 32, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        QVERIFY(picture.save(elsewhere.filePath("logo.png")));
+        QFile notes(elsewhere.filePath("notes.png"));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("not a picture");
+        notes.close();
+
+        RecordingNotifier notifier;
+        ScriptedFileDialogs dialogs;
+        if (!file.isEmpty())
+            dialogs.openAnswers << elsewhere.filePath(file);
+        EditWidget editor(QString(), EditWidget::ModeNew);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        editor.show();
+        click(&editor, "imageBtn");
+        auto *image = static_cast<GraphicsImageItem *>(editor.scene()->selectedItems().value(0));
+        auto *panel = qobject_cast<ImageSetWidget *>(currentPanel(&editor));
+        QVERIFY(panel);
+        click(panel, "selectImageToolButton");
+
+        QCOMPARE(dialogs.openAsked, 1);
+        QVERIFY(dialogs.lastFilter.contains("*.png"));
+        QCOMPARE(image->picturePath(), stored);
+        QCOMPARE(QString("%1x%2").arg(image->pixmap().width()).arg(image->pixmap().height()), size);
+        QCOMPARE(controlState(panel, "imageWidthSpinBox"), size.section('x', 0, 0));
+        QCOMPARE(QFile::exists("Image/" + file), !stored.isEmpty());
+        QCOMPARE(notifier.boxes.size(), file == "notes.png" ? 1 : 0);
+    }
+};
+
+QTEST_MAIN(TestEditWidget)
+#include "tst_editwidget.moc"
