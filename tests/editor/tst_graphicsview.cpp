@@ -45,6 +45,17 @@ struct Fixture
     }
 };
 
+class PaintCounter : public QObject
+{
+public:
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 bool isRed(QRgb p)
 {
     return qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80;
@@ -66,6 +77,7 @@ private slots:
     void partialRepaintLowInAnUnusedBandIsGrey_data();
     void partialRepaintLowInAnUnusedBandIsGrey();
     void messageViewShowsAllFourBands();
+    void rulerFaceFollowsTheScene();
     void wheelZoomKeepsThePointUnderTheCursor_data();
     void wheelZoomKeepsThePointUnderTheCursor();
     void zoomStepsFitAndActualSize();
@@ -252,6 +264,31 @@ void TestGraphicsView::messageViewShowsAllFourBands()
     QCOMPARE(view.horizontalRuler()->range().lower, 0.0);
     QCOMPARE(view.horizontalRuler()->unitMode(), int(RulerUnitMillimetres));
     QVERIFY(view.verticalRuler()->fillSceneOnly());
+}
+
+// With the face over the scene only, the ruler's white grows with the
+// message as items are added past its right edge: the ruler is repainted
+// although nothing scrolled.
+void TestGraphicsView::rulerFaceFollowsTheScene()
+{
+    GraphicsScene scene;
+    scene.setSceneRect(0, 0, 3000, 1200);
+    GraphicsView view;
+    view.setScene(&scene);
+    view.resize(1000, 300);
+    view.setupMessageView();
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    // 3600 dots: right of the 3000-dot scene, clear of labels and ticks.
+    const int x = view.mapFromScene(3600, 0).x();
+    QVERIFY(view.horizontalRuler()->grab().toImage().pixel(x, 2) != kWhite);
+    QCoreApplication::processEvents();
+
+    PaintCounter paints;
+    view.horizontalRuler()->installEventFilter(&paints);
+    scene.setSceneRect(0, 0, 4000, 1200);
+    QTRY_VERIFY(paints.count > 0);
+    QCOMPARE(view.horizontalRuler()->grab().toImage().pixel(x, 2), kWhite);
 }
 
 void TestGraphicsView::wheelZoomKeepsThePointUnderTheCursor_data()
