@@ -49,7 +49,6 @@ MyDeviceToolBtn::MyDeviceToolBtn(QWidget *parent)
     m_progressBar->setMaximumHeight(8);
     m_progressBar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_progressBar->setRange(0, 100);
-    m_progressBar->setValue(90);
     m_progressBar->setTextVisible(false);
 
     auto *layout = new QVBoxLayout(this);
@@ -65,9 +64,9 @@ MyDeviceToolBtn::MyDeviceToolBtn(QWidget *parent)
     connect(this, &QWidget::customContextMenuRequested, this,
             [this] { m_contextMenu->popup(QCursor::pos()); });
     connect(m_remarkAction, &QAction::triggered, this, &MyDeviceToolBtn::editRemarkName);
-    m_styleTimer.setSingleShot(true);
-    connect(&m_styleTimer, &QTimer::timeout, this, &MyDeviceToolBtn::applyStyle);
-    applyStyle();
+    m_refreshTimer.setSingleShot(true);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &MyDeviceToolBtn::refreshLook);
+    refreshLook();
     refreshToolTip();
 }
 
@@ -77,21 +76,28 @@ void MyDeviceToolBtn::setState(int state)
         return;
     m_state = state;
     refreshToolTip();
-    // A new style sheet re-polishes the button and its bar, which costs far
-    // more than a status report. A coder flipping between states several
-    // times a second is shown at most every kMinRestyleMs, last state last.
-    if (m_styleTimer.isActive())
-        return;
-    const qint64 since = m_lastStyled.isValid() ? m_lastStyled.elapsed() : kMinRestyleMs;
-    m_styleTimer.start(int(qMax<qint64>(0, kMinRestyleMs - since)));
+    scheduleRefresh();
 }
 
-void MyDeviceToolBtn::applyStyle()
+// A new style sheet re-polishes the button and its bar, and a bar repaint
+// goes through the style sheet too; both cost far more than a status report.
+// 200 coders reporting ten times a second are shown at most every
+// kMinRefreshMs each, the latest state and progress last.
+void MyDeviceToolBtn::scheduleRefresh()
+{
+    if (m_refreshTimer.isActive())
+        return;
+    const qint64 since = m_lastRefresh.isValid() ? m_lastRefresh.elapsed() : kMinRefreshMs;
+    m_refreshTimer.start(int(qMax<qint64>(0, kMinRefreshMs - since)));
+}
+
+void MyDeviceToolBtn::refreshLook()
 {
     const QString sheet = styleSheetForState(m_state);
     if (sheet != styleSheet())
         setStyleSheet(sheet);
-    m_lastStyled.start();
+    m_progressBar->setValue(m_progress);
+    m_lastRefresh.start();
 }
 
 int MyDeviceToolBtn::stateForStatus(int status, int currentState)
@@ -118,15 +124,14 @@ QString MyDeviceToolBtn::styleSheetForState(int state)
         .arg(gradient(c, QString()), gradient(c, light));
 }
 
-int MyDeviceToolBtn::progress() const
-{
-    return m_progressBar->value();
-}
-
 void MyDeviceToolBtn::setProgress(int percent)
 {
     // A coder's progress is a signed byte; the bar shows 0 to 100.
-    m_progressBar->setValue(qBound(0, percent, 100));
+    const int progress = qBound(0, percent, 100);
+    if (progress == m_progress)
+        return;
+    m_progress = progress;
+    scheduleRefresh();
 }
 
 void MyDeviceToolBtn::setIpText(const QString &ipText)

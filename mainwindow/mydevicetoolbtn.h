@@ -23,8 +23,9 @@ public:
 
     explicit MyDeviceToolBtn(QWidget *parent = nullptr);
 
-    // The state is kept at once; its colour follows within kMinRestyleMs.
-    static constexpr int kMinRestyleMs = 250;
+    // State and progress are kept at once; the button shows them within
+    // kMinRefreshMs.
+    static constexpr int kMinRefreshMs = 250;
     int state() const { return m_state; }
     void setState(int state);
     // The coder's status byte: 1 (printing) shows state 2, 2 (ready) shows
@@ -32,7 +33,7 @@ public:
     static int stateForStatus(int status, int currentState);
     static QString styleSheetForState(int state);
 
-    int progress() const;
+    int progress() const { return m_progress; }
     void setProgress(int percent);
 
     int descriptor() const { return m_descriptor; }
@@ -56,7 +57,8 @@ public:
     static void setDialogRunner(DialogRunner runner);
 
 private:
-    void applyStyle();
+    void scheduleRefresh();
+    void refreshLook();
     void editRemarkName();
     void refreshToolTip();
 
@@ -68,6 +70,7 @@ private:
     QMenu *m_contextMenu;
     QAction *m_remarkAction;
     QString m_currentFile;
-    QTimer m_styleTimer;
-    QElapsedTimer m_lastStyled;
+    int m_progress = 90; // percent
+    QTimer m_refreshTimer;
+    QElapsedTimer m_lastRefresh;
 };

@@ -222,6 +222,7 @@ private slots:
         coder.send(Command::StatusReport, statusReportPayload({quint8(status), qint8(progress)}));
         QFETCH(int, bar);
         QTRY_COMPARE(device->progress(), bar);
+        QTRY_COMPARE(device->findChild<QProgressBar *>()->value(), bar);
         QFETCH(int, state);
         QCOMPARE(device->state(), state);
         QTRY_COMPARE(device->styleSheet(), MyDeviceToolBtn::styleSheetForState(state));
