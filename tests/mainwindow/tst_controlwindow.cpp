@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "../common/filesizelimit.h"
 #include "../common/recordingnotifier.h"
 #include "changemydevicebtnremarknamedialog.h"
 #include "controlstatusbar.h"
@@ -305,6 +306,12 @@ private slots:
         button("builtBtn")->click();
         QCOMPARE(port(), taken);
         QCOMPARE(DeviceStore::serverPort().value_or(0), int(taken));
+
+        // The stored port fills the field; the server starts on the port it is given.
+        KorvexMainWindow restarted(nullptr, 0);
+        QCOMPARE(restarted.findChild<QLineEdit *>("portLineEdit")->text(), QString::number(taken));
+        QVERIFY(restarted.server()->isListening());
+        QVERIFY(restarted.server()->serverPort() != taken);
     }
 
     void applyWithoutAReadableFileSendsNothing()
@@ -353,6 +360,23 @@ private slots:
         QVERIFY(!QFile::exists("devices/x"));
     }
 
+    // A coder's current file that cannot be written whole leaves the last good copy.
+    void aFailedWriteKeepsTheOldCopy()
+    {
+        RawCoder coder(port());
+        QTRY_COMPARE(buttons().size(), 1);
+        coder.send(Command::CurrentFile, currentFileRecord("current.spr", kMessage));
+        QTRY_COMPARE(readFile("devices/127.0.0.1/current.spr"), kMessage);
+        {
+            const FileSizeLimit disk(kMessage.size());
+            coder.send(Command::CurrentFile,
+                       currentFileRecord("current.spr", kMessage + QByteArray(4096, ' ')));
+            QTRY_VERIFY(logHas("not stored"));
+        }
+        QCOMPARE(readFile("devices/127.0.0.1/current.spr"), kMessage);
+        QCOMPARE(QDir("devices/127.0.0.1").entryList(QDir::Files), QStringList{"current.spr"});
+    }
+
     // Folder and copy failures are shown in the window, never as a box.
     void folderFailuresAreShownWithoutStopping()
     {
@@ -396,6 +420,9 @@ private slots:
         device->remarkAction()->trigger();
         QCOMPARE(device->text(), QString("127.0.0.1"));
         QCOMPARE(buttons().last()->text(), QString("Line 1")); // until it is created anew
+        RawCoder third(port());
+        QTRY_COMPARE(buttons().size(), 3);
+        QCOMPARE(buttons().last()->text(), QString("127.0.0.1"));
         QVERIFY(QSettings(QSettings::NativeFormat, QSettings::UserScope, "KorvexSoftWare")
                     .contains("DeviceRemarkName/127.0.0.1"));
     }
