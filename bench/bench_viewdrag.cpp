@@ -196,7 +196,8 @@ void openMessage(GraphicsScene &scene, const QString &path)
     MessageFile::load(scene, path);
 }
 
-// The document's debug lines would dominate the timings; warnings pass.
+// Debug lines switched on by QT_LOGGING_RULES would dominate the timings;
+// warnings pass.
 void quietDebug(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type != QtDebugMsg && type != QtInfoMsg)

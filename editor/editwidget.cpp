@@ -161,6 +161,13 @@ void EditWidget::showPanelFor(QGraphicsItem *item, ItemType kind)
 {
     if (kind == TypeReserved5 || kind == TypeReserved6 || kind > TypeNone)
         return;
+    // A panel out of sight lets go of its item: the item may be deleted next,
+    // and a panel could still be reached (its content editor left open).
+    const ItemPanel *shown = kind == TypeNone ? nullptr : m_panels[kind];
+    for (ItemPanel *other : m_panels) {
+        if (other && other != shown && other->item())
+            other->setItem(nullptr);
+    }
     if (kind == TypeNone) {
         ui->stackedWidget->setCurrentWidget(m_emptyPage);
     } else {

@@ -22,8 +22,8 @@ public:
 
     void refresh() override;
 
-    // Minimum font weight shown as bold (QFont::DemiBold is 63; weights of
-    // fonts loaded from files start at 58 for their bold faces).
+    // Font weights from this one up show as bold: anything heavier than
+    // QFont::Medium (57), so demi-bold faces (63) count as bold too.
     static constexpr int kBoldWeight = 58;
     // The name a font family is listed under: the Chinese name for SimHei.
     static QString displayName(const QString &family);

@@ -332,6 +332,25 @@ private slots:
         QCOMPARE(general->item(), nullptr);
     }
 
+    // The barcode's content editor left open while its item is deleted:
+    // its OK must not reach the deleted item.
+    void contentEditorOutlivesItem()
+    {
+        EditWidget editor(QString(), EditWidget::ModeNew);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        editor.show();
+        click(&editor, "barcodeBtn");
+        QVERIFY(runSteps(currentPanel(&editor), "textExpandBtn"));
+        auto *contentEditor = editor.findChild<QWidget *>("MyTextEditor");
+        QVERIFY(contentEditor && contentEditor->isVisible());
+        click(&editor, "deleteBtn");
+        QVERIFY(editor.scene()->items().isEmpty());
+        QCOMPARE(editor.findChild<BarcodeSetWidget *>()->item(), nullptr);
+        click(contentEditor, "okBtn");
+        click(&editor, "textBtn");
+        QCOMPARE(editor.scene()->items().size(), 1);
+    }
+
     // Dragging an item with the mouse updates X and Y in the general panel.
     void dragUpdatesGeneralPanel()
     {

@@ -22,8 +22,8 @@ void TestRenderMessage::runsWithoutADisplay_data()
 
     const QString sample = QStringLiteral(KORVEX_SAMPLES "/every-symbology.spr");
     QTest::newRow("every symbology") << sample << "out.png" << 0 << "";
-    QTest::newRow("missing message") << "no-such.spr" << "out.png" << 1
-                                     << "cannot read the message no-such.spr";
+    QTest::newRow("missing message") << "no-such.spr"
+                                     << "out.png" << 1 << "cannot read the message no-such.spr";
     QTest::newRow("picture in a missing folder")
         << sample << "no-such-folder/out.png" << 1
         << "cannot write the picture no-such-folder/out.png";
