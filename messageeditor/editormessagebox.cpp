@@ -20,6 +20,28 @@ public:
         confirm->setFont(font);
         box.exec();
     }
+
+    void information(const QString &title, const QString &text) override
+    {
+        QMessageBox box(QMessageBox::Information, title, text);
+        box.setWindowFlags(Qt::WindowTitleHint);
+        box.exec();
+    }
+
+    int question(const QString &title, const QString &text, const QStringList &answers) override
+    {
+        QMessageBox box(QMessageBox::Question, title, text);
+        QList<QAbstractButton *> buttons;
+        for (const QString &answer : answers)
+            buttons << box.addButton(answer, QMessageBox::ActionRole);
+        if (!buttons.isEmpty()) {
+            box.setDefaultButton(static_cast<QPushButton *>(buttons.first()));
+            box.setEscapeButton(buttons.last());
+        }
+        box.exec();
+        const int chosen = buttons.indexOf(box.clickedButton());
+        return chosen < 0 ? answers.size() - 1 : chosen;
+    }
 };
 
 modalWarningBox defaultBox;

@@ -5,8 +5,8 @@
 
 #include <QStringList>
 
-// Records the editor's warning boxes instead of showing them, for as long
-// as it lives.
+// Records the editor's boxes instead of showing them, for as long as it
+// lives.  Questions get the answer at index `answer`.
 class boxRecorder : public editorMessageBox
 {
 public:
@@ -19,5 +19,18 @@ public:
     void warning(const QString &title, const QString &text, const QString &button) override
     {
         seen << title + '|' + text + '|' + button;
+    }
+
+    int answer = 0;
+
+    void information(const QString &title, const QString &text) override
+    {
+        seen << title + '|' + text;
+    }
+
+    int question(const QString &title, const QString &text, const QStringList &answers) override
+    {
+        seen << title + '|' + text + '|' + answers.join('/');
+        return answer;
     }
 };

@@ -1,0 +1,377 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mainwindow.h"
+
+#include "currentitemeditor.h"
+#include "diagrambaritem.h"
+#include "diagramitemfactory.h"
+#include "diagramqrcodeitem.h"
+#include "diagramscene.h"
+#include "diagramtextitem.h"
+#include "editoritemtypes.h"
+#include "filecommands.h"
+#include "messageeditorlog.h"
+#include "qrcodedynamicstyledialog.h"
+#include "qrcodesetting.h"
+#include "settingpanels.h"
+#include "ui_mainwindow.h"
+#include "windowchrome.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGraphicsLineItem>
+#include <QTimer>
+
+namespace {
+
+const QPen &guidePen()
+{
+    static const QPen pen(Qt::darkBlue, 10, Qt::DashLine);
+    return pen;
+}
+
+// Per printer model: the zoom that shows the whole print height, and the
+// head boundaries that get a guide line.
+struct printerModel
+{
+    const char *zoom;
+    QList<int> guides;
+};
+
+const printerModel &model(int index)
+{
+    static const printerModel models[4] = {
+        {"180%", {}},
+        {"88%", {0, 300}},
+        {"47%", {0, 300, 600}},
+        {"23%", {0, 300, 600, 900, 1200}},
+    };
+    return models[index];
+}
+
+bool editsContent(int kind)
+{
+    return kind == currentItemEditor::Text || kind == currentItemEditor::Bar ||
+           kind == currentItemEditor::QRCode;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), m_scene(new diagramScene(this)),
+      m_items(new currentItemEditor(this)), m_buttons(new QButtonGroup(this)),
+      m_titleTimer(new QTimer(this))
+{
+    ui->setupUi(this);
+    m_modelActions[0] = ui->typeAAction;
+    m_modelActions[1] = ui->typeBAction;
+    m_modelActions[2] = ui->typeCAction;
+    m_modelActions[3] = ui->typeDAction;
+
+    m_scene->setSceneRect(0, 0, editorResolution::kMaxWidth, 300);
+    m_scene->setBackgroundBrush(Qt::white);
+    addGuideLine(0);
+    addGuideLine(300);
+    ui->graphicsView->setScene(m_scene);
+    setZoom(QStringLiteral("88%"));
+    ui->graphicsView->centerOn(0, 0);
+    ui->graphicsView->setDragMode(QGraphicsView::RubberBandDrag);
+    connect(m_scene, &diagramScene::itemSelected, this, &MainWindow::itemSelected);
+    m_line144 = new QGraphicsLineItem(0, 144, editorResolution::kMaxWidth, 144);
+    m_line144->setPen(guidePen());
+
+    m_files = new fileCommands(
+        m_scene, this, [this](const QList<QGraphicsItem *> &items) { discardItems(items); });
+    windowChrome::setUpToolButtons(*ui, m_buttons);
+    const windowChrome::toolBarActions bar = windowChrome::setUpToolBar(*ui, this);
+    connect(bar.open, &QAction::triggered, this, &MainWindow::openActionSlot);
+    connect(bar.save, &QAction::triggered, this, &MainWindow::saveActionSlot);
+    windowChrome::setUpShortcuts(*ui);
+    connectCommands();
+    connectPanels();
+
+    ui->cnt2ToolButton->hide();
+    ui->fileToolButton->hide();
+    scene144();
+    refreshTitle();
+}
+
+MainWindow::~MainWindow()
+{
+    if (!m_line144->scene())
+        delete m_line144;
+}
+
+void MainWindow::connectCommands()
+{
+    connect(ui->newAction, &QAction::triggered, this, &MainWindow::newActionSlot);
+    connect(ui->openAction, &QAction::triggered, this, &MainWindow::openActionSlot);
+    connect(ui->saveAction, &QAction::triggered, this, &MainWindow::saveActionSlot);
+    connect(ui->saveAsAction, &QAction::triggered, this, &MainWindow::saveAsActionSlot);
+    connect(ui->exitAction, &QAction::triggered, this, &MainWindow::exitActionSlot);
+    connect(ui->deleteAction, &QAction::triggered, this, &MainWindow::deleteActionSlot);
+    connect(ui->textAction, &QAction::triggered, this, &MainWindow::MenuFileText);
+    connect(ui->timeAction, &QAction::triggered, this, &MainWindow::MenuFileTime);
+    connect(ui->numberAction, &QAction::triggered, this, &MainWindow::MenuFileNumber);
+    connect(ui->imageAction, &QAction::triggered, this, &MainWindow::MenuFileImage);
+    connect(ui->barcodeAction, &QAction::triggered, this, &MainWindow::MenuFileBarcode);
+    connect(ui->QRcodeAction, &QAction::triggered, this, &MainWindow::MenuFileQRcode);
+    connect(ui->typeAAction, &QAction::triggered, this, &MainWindow::scene144);
+    connect(ui->typeBAction, &QAction::triggered, this, &MainWindow::scene300);
+    connect(ui->typeCAction, &QAction::triggered, this, &MainWindow::scene600);
+    connect(ui->typeDAction, &QAction::triggered, this, &MainWindow::scene1200);
+    connect(m_buttons, &QButtonGroup::idClicked, this, &MainWindow::buttonItemsClicked);
+
+    connect(m_files, &fileCommands::stateChanged, this, &MainWindow::refreshTitle);
+    // Comparing the documents costs a writer pass, so moves and panel edits
+    // refresh the unsaved mark at most every 200 ms.
+    m_titleTimer->setSingleShot(true);
+    m_titleTimer->setInterval(200);
+    connect(m_titleTimer, &QTimer::timeout, this, &MainWindow::refreshTitle);
+    connect(m_scene, &QGraphicsScene::changed, this, [this] {
+        if (!m_titleTimer->isActive())
+            m_titleTimer->start();
+    });
+    connect(m_files, &fileCommands::messageReplaced, this, [this] {
+        // Nothing is selected in a new or opened message.
+        ui->lineEdit->setEnabled(false);
+        ui->editPushButton->setEnabled(false);
+    });
+}
+
+void MainWindow::connectPanels()
+{
+    m_panels = new settingPanels(ui->stackedWidget, m_items);
+    connect(m_panels->qrCode(), &QRCodeSetting::QRCodeDynamicStyle, this,
+            &MainWindow::QRCodeSetDynamicStyle);
+}
+
+qreal MainWindow::zoom() const
+{
+    return ui->graphicsView->transform().m11();
+}
+
+void MainWindow::setZoom(const QString &percent)
+{
+    const qreal scale = percent.left(percent.indexOf(QLatin1Char('%'))).toDouble() / 100;
+    QGraphicsView *view = ui->graphicsView;
+    const QTransform old = view->transform();
+    view->resetTransform();
+    view->translate(old.dx(), old.dy());
+    view->scale(scale, scale);
+}
+
+void MainWindow::addGuideLine(int y)
+{
+    if (m_guideLines.contains(y))
+        return; // lines of earlier models stay; one per boundary is enough
+    m_guideLines.insert(y, m_scene->addLine(0, y, editorResolution::kMaxWidth, y, guidePen()));
+}
+
+void MainWindow::switchResolution(int index)
+{
+    const printerModel &m = model(index);
+    m_scene->setSceneRect(0, 0, editorResolution::kMaxWidth, editorResolution::kHeights[index]);
+    m_scene->setBackgroundBrush(Qt::white);
+    setZoom(QString::fromLatin1(m.zoom));
+    for (int y : m.guides)
+        addGuideLine(y);
+    if (index == 0 && !m_line144->scene())
+        m_scene->addItem(m_line144);
+    else if (index != 0 && m_line144->scene())
+        m_scene->removeItem(m_line144);
+    for (int i = 0; i < 4; ++i) {
+        QFont font = m_modelActions[i]->font();
+        font.setWeight(i == index ? 75 : 50);
+        font.setItalic(i == index);
+        m_modelActions[i]->setFont(font);
+    }
+    ui->graphicsView->setScene(m_scene);
+    ui->graphicsView->centerOn(0, 0);
+    ui->graphicsView->setDragMode(QGraphicsView::RubberBandDrag);
+    m_resolution = index;
+}
+
+void MainWindow::scene144()
+{
+    switchResolution(0);
+}
+void MainWindow::scene300()
+{
+    switchResolution(1);
+}
+void MainWindow::scene600()
+{
+    switchResolution(2);
+}
+void MainWindow::scene1200()
+{
+    switchResolution(3);
+}
+
+void MainWindow::buttonItemsClicked(int id)
+{
+    placeItem(diagramItemFactory::create(id, m_resolution));
+}
+
+// The menu builds items with their constructor defaults, whatever the model
+// (resolution 1 leaves every default as it is).
+void MainWindow::MenuFileText()
+{
+    placeItem(diagramItemFactory::create(diagramItemFactory::Text, 1));
+}
+void MainWindow::MenuFileTime()
+{
+    placeItem(diagramItemFactory::create(diagramItemFactory::Time, 1));
+}
+void MainWindow::MenuFileNumber()
+{
+    placeItem(diagramItemFactory::create(diagramItemFactory::Cnt, 1));
+}
+void MainWindow::MenuFileImage()
+{
+    placeItem(diagramItemFactory::create(diagramItemFactory::Image, 1));
+}
+void MainWindow::MenuFileBarcode()
+{
+    placeItem(diagramItemFactory::create(diagramItemFactory::Bar, 1));
+}
+void MainWindow::MenuFileQRcode()
+{
+    placeItem(diagramItemFactory::create(diagramItemFactory::QRCode, 1));
+}
+
+void MainWindow::placeItem(QGraphicsItem *item)
+{
+    const int edge = m_scene->rightEdge();
+    qCDebug(lcMessageEditor) << "new item at" << edge;
+    ui->graphicsView->centerOn(edge, 0);
+    m_scene->addAtRightEdge(item);
+    itemSelected(item);
+    refreshTitle();
+}
+
+void MainWindow::itemSelected(QGraphicsItem *item)
+{
+    if (!item)
+        return;
+    if (item->x() < 0)
+        item->setX(0);
+    const int kind = m_items->setCurrent(item);
+    if (kind == currentItemEditor::None)
+        return;
+    m_kind = kind;
+    showKind(kind);
+}
+
+void MainWindow::showKind(int kind)
+{
+    if (!m_panels->show(kind))
+        return;
+    if (kind == currentItemEditor::Text)
+        ui->lineEdit->setText(m_items->text()->content());
+    else if (kind == currentItemEditor::Bar)
+        ui->lineEdit->setText(m_items->bar()->content());
+    else if (kind == currentItemEditor::QRCode)
+        ui->lineEdit->setText(m_items->qrCode()->params().content);
+    ui->lineEdit->setEnabled(editsContent(kind));
+    ui->editPushButton->setEnabled(editsContent(kind));
+}
+
+void MainWindow::on_editPushButton_clicked()
+{
+    const QString text = ui->lineEdit->text();
+    if (m_kind == currentItemEditor::Text) {
+        m_items->text()->setContent(text);
+    } else if (m_kind == currentItemEditor::Bar) {
+        m_items->bar()->setContent(text.isEmpty() ? QStringLiteral("6901234567891") : text);
+    } else if (m_kind == currentItemEditor::QRCode) {
+        qrCodeParams params = m_items->qrCode()->params();
+        params.content = text.isEmpty() ? QStringLiteral("123") : text;
+        m_items->qrCode()->setParams(params);
+    }
+    refreshTitle();
+}
+
+void MainWindow::QRCodeSetDynamicStyle()
+{
+    const std::optional<qrDynamicContent> composed = QRCodeDynamicStyleDialog::ask(this);
+    if (!composed)
+        return;
+    diagramQRCodeItem *item = m_items->qrCode();
+    qrCodeParams params = item->params();
+    composed->applyTo(params); // sets the insert-variable flag with a counter or time
+    ui->lineEdit->setText(composed->itemContent());
+    params.content = ui->lineEdit->text();
+    item->setParams(params);
+    m_kind = currentItemEditor::QRCode;
+    showKind(m_kind);
+    refreshTitle();
+}
+
+void MainWindow::on_deleteToolButton_clicked()
+{
+    discardItems(m_scene->selectedItems());
+}
+
+void MainWindow::discardItems(const QList<QGraphicsItem *> &items)
+{
+    m_items->forget(items);
+    for (QGraphicsItem *item : items) {
+        if (item->scene() != m_scene || !diagramType::isMessageItem(item->type()))
+            continue;
+        m_scene->removeItem(item);
+        delete item;
+    }
+    refreshTitle();
+}
+
+void MainWindow::buttonGroupMenu()
+{
+    ui->fileToolButton->showMenu();
+}
+
+void MainWindow::newActionSlot()
+{
+    if (m_files->maySetAside())
+        m_files->newFile();
+}
+
+void MainWindow::openActionSlot()
+{
+    if (m_files->maySetAside())
+        m_files->open();
+}
+
+void MainWindow::saveActionSlot()
+{
+    m_files->save();
+}
+void MainWindow::saveAsActionSlot()
+{
+    m_files->saveAs();
+}
+void MainWindow::deleteActionSlot()
+{
+    m_files->deleteFile();
+}
+void MainWindow::exitActionSlot()
+{
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_files->maySetAside())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::refreshTitle()
+{
+    // "[*]" becomes "*" while there are unsaved changes.
+    setWindowTitle(QStringLiteral("%1[*] - %2")
+                       .arg(QFileInfo(m_files->fileName()).fileName(), tr("编辑软件")));
+    setWindowModified(m_files->isModified());
+}

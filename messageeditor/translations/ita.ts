@@ -1,0 +1,1148 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="zh_CN">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>Finestra principale</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>Barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>Contatore</translation>
+    </message>
+    <message>
+        <source>序号1</source>
+        <translation>Contatore 1</translation>
+    </message>
+    <message>
+        <source>序号2</source>
+        <translation>Contatore 2</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>条形码</source>
+        <translation>Codice a barre</translation>
+    </message>
+    <message>
+        <source>二维码</source>
+        <translation>Codice QR</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>平台</source>
+        <translation>Piattaforma</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Type A</source>
+        <translation>Type A</translation>
+    </message>
+    <message>
+        <source>Type B</source>
+        <translation>Type B</translation>
+    </message>
+    <message>
+        <source>Type C</source>
+        <translation>Type C</translation>
+    </message>
+    <message>
+        <source>Type D</source>
+        <translation>Type D</translation>
+    </message>
+    <message>
+        <source>编辑软件</source>
+        <translation>Software di modifica</translation>
+    </message>
+    <message>
+        <source>Spray/Untitled.spr</source>
+        <translation>Spray/Senza titolo.spr</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Apri file</translation>
+    </message>
+    <message>
+        <source>Spr Files(*.spr )</source>
+        <translation>File Spr (*.spr )</translation>
+    </message>
+    <message>
+        <source>保存文件</source>
+        <translation>Salva file</translation>
+    </message>
+    <message>
+        <source>*.spr</source>
+        <translation>*.spr</translation>
+    </message>
+    <message>
+        <source>删除文件</source>
+        <translation>Elimina file</translation>
+    </message>
+    <message>
+        <source>打开图片</source>
+        <translation>Apri immagine</translation>
+    </message>
+    <message>
+        <source>Image Files(*.jpg *.bmp)</source>
+        <translation>File immagine (*.jpg *.bmp)</translation>
+    </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>Impossibile aprire il file: %1</translation>
+    </message>
+    <message>
+        <source>文件不是有效的信息文件：%1</source>
+        <translation>Il file non è un file di messaggio valido: %1</translation>
+    </message>
+    <message>
+        <source>无法删除文件：%1
+%2</source>
+        <translation>Impossibile eliminare il file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 有未保存的修改，是否保存？</source>
+        <translation>%1 contiene modifiche non salvate. Salvarle?</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Non salvare</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>条码格式错误，本条码为13位阿拉伯数字！</source>
+        <translation>Errore di formato del codice a barre: questo codice è composto da 13 cifre arabe!</translation>
+    </message>
+    <message>
+        <source>条码格式错误，本条码为8位阿拉伯数字！</source>
+        <translation>Errore di formato del codice a barre: questo codice è composto da 8 cifre arabe!</translation>
+    </message>
+    <message>
+        <source>条码格式错误，本条码内容仅包含数字与大写字母及部分符号！</source>
+        <translation>Errore di formato del codice a barre: questo codice ammette solo cifre, lettere maiuscole e alcuni simboli!</translation>
+    </message>
+    <message>
+        <source>条码格式错误，本条码为12位阿拉伯数字！</source>
+        <translation>Errore di formato del codice a barre: questo codice è composto da 12 cifre arabe!</translation>
+    </message>
+    <message>
+        <source>条码格式错误，本条码内容仅包含数字与英文字母及部分符号！</source>
+        <translation>Errore di formato del codice a barre: questo codice ammette solo cifre, lettere latine e alcuni simboli!</translation>
+    </message>
+    <message>
+        <source>条码格式错误！</source>
+        <translation>Errore di formato del codice a barre!</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>确认</source>
+        <translation>Conferma</translation>
+    </message>
+    <message>
+        <source>文件保存失败：%1
+%2</source>
+        <translation>Impossibile salvare il file: %1
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>textSetting</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>旋转</source>
+        <translation>Rotazione</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>间距</source>
+        <translation>Spaziatura</translation>
+    </message>
+    <message>
+        <source>宋体</source>
+        <translation>SimSun</translation>
+    </message>
+    <message>
+        <source>黑体</source>
+        <translation>SimHei</translation>
+    </message>
+    <message>
+        <source>微软雅黑</source>
+        <translation>Microsoft YaHei</translation>
+    </message>
+    <message>
+        <source>楷体</source>
+        <translation>KaiTi</translation>
+    </message>
+    <message>
+        <source>Arial</source>
+        <translation>Arial</translation>
+    </message>
+    <message>
+        <source>华文彩云</source>
+        <translation>STCaiyun</translation>
+    </message>
+    <message>
+        <source>隶体</source>
+        <translation>LiSu</translation>
+    </message>
+    <message>
+        <source>方正超细</source>
+        <translation>FZ ultrasottile</translation>
+    </message>
+    <message>
+        <source>方正古隶</source>
+        <translation>FZ GuLi</translation>
+    </message>
+    <message>
+        <source>点阵繁体</source>
+        <translation>Matrice di punti tradizionale</translation>
+    </message>
+    <message>
+        <source>点阵汉字</source>
+        <translation>Matrice di punti cinese</translation>
+    </message>
+    <message>
+        <source>7点阵圆点</source>
+        <translation>7 punti tondi</translation>
+    </message>
+    <message>
+        <source>7点阵方点</source>
+        <translation>7 punti quadrati</translation>
+    </message>
+    <message>
+        <source>8点阵圆点</source>
+        <translation>8 punti tondi</translation>
+    </message>
+    <message>
+        <source>常用点阵</source>
+        <translation>Matrice di punti comune</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabo</translation>
+    </message>
+</context>
+<context>
+    <name>timeSetting</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>旋转</source>
+        <translation>Rotazione</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>间距</source>
+        <translation>Spaziatura</translation>
+    </message>
+    <message>
+        <source>更改</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>宋体</source>
+        <translation>SimSun</translation>
+    </message>
+    <message>
+        <source>黑体</source>
+        <translation>SimHei</translation>
+    </message>
+    <message>
+        <source>微软雅黑</source>
+        <translation>Microsoft YaHei</translation>
+    </message>
+    <message>
+        <source>楷体</source>
+        <translation>KaiTi</translation>
+    </message>
+    <message>
+        <source>Arial</source>
+        <translation>Arial</translation>
+    </message>
+    <message>
+        <source>华文彩云</source>
+        <translation>STCaiyun</translation>
+    </message>
+    <message>
+        <source>隶体</source>
+        <translation>LiSu</translation>
+    </message>
+    <message>
+        <source>方正超细</source>
+        <translation>FZ ultrasottile</translation>
+    </message>
+    <message>
+        <source>方正古隶</source>
+        <translation>FZ GuLi</translation>
+    </message>
+    <message>
+        <source>点阵繁体</source>
+        <translation>Matrice di punti tradizionale</translation>
+    </message>
+    <message>
+        <source>点阵汉字</source>
+        <translation>Matrice di punti cinese</translation>
+    </message>
+    <message>
+        <source>7点阵圆点</source>
+        <translation>7 punti tondi</translation>
+    </message>
+    <message>
+        <source>7点阵方点</source>
+        <translation>7 punti quadrati</translation>
+    </message>
+    <message>
+        <source>8点阵圆点</source>
+        <translation>8 punti tondi</translation>
+    </message>
+    <message>
+        <source>常用点阵</source>
+        <translation>Matrice di punti comune</translation>
+    </message>
+</context>
+<context>
+    <name>cntSetting</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>旋转</source>
+        <translation>Rotazione</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>间距</source>
+        <translation>Spaziatura</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Cifre</translation>
+    </message>
+    <message>
+        <source>类别</source>
+        <translation>Contatore</translation>
+    </message>
+    <message>
+        <source>宋体</source>
+        <translation>SimSun</translation>
+    </message>
+    <message>
+        <source>黑体</source>
+        <translation>SimHei</translation>
+    </message>
+    <message>
+        <source>微软雅黑</source>
+        <translation>Microsoft YaHei</translation>
+    </message>
+    <message>
+        <source>楷体</source>
+        <translation>KaiTi</translation>
+    </message>
+    <message>
+        <source>Arial</source>
+        <translation>Arial</translation>
+    </message>
+    <message>
+        <source>华文彩云</source>
+        <translation>STCaiyun</translation>
+    </message>
+    <message>
+        <source>隶体</source>
+        <translation>LiSu</translation>
+    </message>
+    <message>
+        <source>方正超细</source>
+        <translation>FZ ultrasottile</translation>
+    </message>
+    <message>
+        <source>方正古隶</source>
+        <translation>FZ GuLi</translation>
+    </message>
+    <message>
+        <source>点阵繁体</source>
+        <translation>Matrice di punti tradizionale</translation>
+    </message>
+    <message>
+        <source>点阵汉字</source>
+        <translation>Matrice di punti cinese</translation>
+    </message>
+    <message>
+        <source>7点阵圆点</source>
+        <translation>7 punti tondi</translation>
+    </message>
+    <message>
+        <source>7点阵方点</source>
+        <translation>7 punti quadrati</translation>
+    </message>
+    <message>
+        <source>8点阵圆点</source>
+        <translation>8 punti tondi</translation>
+    </message>
+    <message>
+        <source>常用点阵</source>
+        <translation>Matrice di punti comune</translation>
+    </message>
+    <message>
+        <source>1位</source>
+        <translation>1 cifra</translation>
+    </message>
+    <message>
+        <source>2位</source>
+        <translation>2 cifre</translation>
+    </message>
+    <message>
+        <source>3位</source>
+        <translation>3 cifre</translation>
+    </message>
+    <message>
+        <source>4位</source>
+        <translation>4 cifre</translation>
+    </message>
+    <message>
+        <source>5位</source>
+        <translation>5 cifre</translation>
+    </message>
+    <message>
+        <source>6位</source>
+        <translation>6 cifre</translation>
+    </message>
+    <message>
+        <source>7位</source>
+        <translation>7 cifre</translation>
+    </message>
+    <message>
+        <source>8位</source>
+        <translation>8 cifre</translation>
+    </message>
+    <message>
+        <source>计数器1</source>
+        <translation>Contatore 1</translation>
+    </message>
+    <message>
+        <source>计数器2</source>
+        <translation>Contatore 2</translation>
+    </message>
+</context>
+<context>
+    <name>cnt2Setting</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>旋转</source>
+        <translation>Rotazione</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>间距</source>
+        <translation>Spaziatura</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Cifre</translation>
+    </message>
+    <message>
+        <source>宋体</source>
+        <translation>SimSun</translation>
+    </message>
+    <message>
+        <source>黑体</source>
+        <translation>SimHei</translation>
+    </message>
+    <message>
+        <source>微软雅黑</source>
+        <translation>Microsoft YaHei</translation>
+    </message>
+    <message>
+        <source>楷体</source>
+        <translation>KaiTi</translation>
+    </message>
+    <message>
+        <source>点阵汉字</source>
+        <translation>Matrice di punti cinese</translation>
+    </message>
+    <message>
+        <source>Arial</source>
+        <translation>Arial</translation>
+    </message>
+    <message>
+        <source>华文彩云</source>
+        <translation>STCaiyun</translation>
+    </message>
+    <message>
+        <source>隶体</source>
+        <translation>LiSu</translation>
+    </message>
+    <message>
+        <source>点阵繁体</source>
+        <translation>Matrice di punti tradizionale</translation>
+    </message>
+    <message>
+        <source>方正古隶</source>
+        <translation>FZ GuLi</translation>
+    </message>
+    <message>
+        <source>7点阵圆点</source>
+        <translation>7 punti tondi</translation>
+    </message>
+    <message>
+        <source>7点阵方点</source>
+        <translation>7 punti quadrati</translation>
+    </message>
+    <message>
+        <source>7点阵双点</source>
+        <translation>7 punti doppi</translation>
+    </message>
+    <message>
+        <source>8点阵圆点</source>
+        <translation>8 punti tondi</translation>
+    </message>
+    <message>
+        <source>11点阵圆点</source>
+        <translation>11 punti tondi</translation>
+    </message>
+    <message>
+        <source>常用点阵</source>
+        <translation>Matrice di punti comune</translation>
+    </message>
+    <message>
+        <source>1位</source>
+        <translation>1 cifra</translation>
+    </message>
+    <message>
+        <source>2位</source>
+        <translation>2 cifre</translation>
+    </message>
+    <message>
+        <source>3位</source>
+        <translation>3 cifre</translation>
+    </message>
+    <message>
+        <source>4位</source>
+        <translation>4 cifre</translation>
+    </message>
+    <message>
+        <source>5位</source>
+        <translation>5 cifre</translation>
+    </message>
+    <message>
+        <source>6位</source>
+        <translation>6 cifre</translation>
+    </message>
+    <message>
+        <source>7位</source>
+        <translation>7 cifre</translation>
+    </message>
+    <message>
+        <source>8位</source>
+        <translation>8 cifre</translation>
+    </message>
+</context>
+<context>
+    <name>barSetting</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>旋转</source>
+        <translation>Rotazione</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>类别</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>显示数字</source>
+        <translation>Mostra cifre</translation>
+    </message>
+    <message>
+        <source>EAN13</source>
+        <translation>EAN13</translation>
+    </message>
+    <message>
+        <source>EAN8</source>
+        <translation>EAN8</translation>
+    </message>
+    <message>
+        <source>Code_39</source>
+        <translation>Code_39</translation>
+    </message>
+    <message>
+        <source>Code_93</source>
+        <translation>Code_93</translation>
+    </message>
+    <message>
+        <source>UPCA</source>
+        <translation>UPCA</translation>
+    </message>
+    <message>
+        <source>UPCE</source>
+        <translation>UPCE</translation>
+    </message>
+    <message>
+        <source>Code_128</source>
+        <translation>Code_128</translation>
+    </message>
+</context>
+<context>
+    <name>imageSetting</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>旋转</source>
+        <translation>Rotazione</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>选择图形</source>
+        <translation>Scegli immagine</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source>反 色</source>
+        <translation>Inverti</translation>
+    </message>
+</context>
+<context>
+    <name>QRCodeSetting</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>旋转</source>
+        <translation>Rotazione</translation>
+    </message>
+    <message>
+        <source>缩放</source>
+        <translation>Scala</translation>
+    </message>
+    <message>
+        <source>精度</source>
+        <translation>Correzione</translation>
+    </message>
+    <message>
+        <source>边长</source>
+        <translation>Lato</translation>
+    </message>
+    <message>
+        <source>可变</source>
+        <translation>Variabile</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>Basso</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>精准</source>
+        <translation>Massimo</translation>
+    </message>
+    <message>
+        <source>21px</source>
+        <translation>21px</translation>
+    </message>
+    <message>
+        <source>25px</source>
+        <translation>25px</translation>
+    </message>
+    <message>
+        <source>29px</source>
+        <translation>29px</translation>
+    </message>
+    <message>
+        <source>33px</source>
+        <translation>33px</translation>
+    </message>
+    <message>
+        <source>37px</source>
+        <translation>37px</translation>
+    </message>
+</context>
+<context>
+    <name>setTimeModeDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Formato ora</translation>
+    </message>
+    <message>
+        <source>快速设置:</source>
+        <translation>Impostazione rapida:</translation>
+    </message>
+    <message>
+        <source>yyyy年</source>
+        <translation>yyyy年</translation>
+    </message>
+    <message>
+        <source>yy年</source>
+        <translation>yy年</translation>
+    </message>
+    <message>
+        <source>yyyy</source>
+        <translation>yyyy</translation>
+    </message>
+    <message>
+        <source>yyyy/MM</source>
+        <translation>yyyy/MM</translation>
+    </message>
+    <message>
+        <source>yy/MM</source>
+        <translation>yy/MM</translation>
+    </message>
+    <message>
+        <source>yyyy.MM</source>
+        <translation>yyyy.MM</translation>
+    </message>
+    <message>
+        <source>yyyy年MM月</source>
+        <translation>yyyy年MM月</translation>
+    </message>
+    <message>
+        <source>yyyy/MM/dd</source>
+        <translation>yyyy/MM/dd</translation>
+    </message>
+    <message>
+        <source>yy/MM/dd</source>
+        <translation>yy/MM/dd</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>yy-MM-dd</source>
+        <translation>yy-MM-dd</translation>
+    </message>
+    <message>
+        <source>yyyy年MM月dd日</source>
+        <translation>yyyy年MM月dd日</translation>
+    </message>
+    <message>
+        <source>yyyyMMdd</source>
+        <translation>yyyyMMdd</translation>
+    </message>
+    <message>
+        <source>yyyy/MM/dd hh时</source>
+        <translation>yyyy/MM/dd hh时</translation>
+    </message>
+    <message>
+        <source>yy/MM/dd  hh时</source>
+        <translation>yy/MM/dd  hh时</translation>
+    </message>
+    <message>
+        <source>yyyy/MM/dd  hh:mm</source>
+        <translation>yyyy/MM/dd  hh:mm</translation>
+    </message>
+    <message>
+        <source>yy/MM/dd  hh:mm</source>
+        <translation>yy/MM/dd  hh:mm</translation>
+    </message>
+    <message>
+        <source>yyyy/MM/dd hh:mm:ss</source>
+        <translation>yyyy/MM/dd hh:mm:ss</translation>
+    </message>
+    <message>
+        <source>yy/MM/dd hh:mm:ss</source>
+        <translation>yy/MM/dd hh:mm:ss</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd hh:mm:ss</source>
+        <translation>yyyy-MM-dd hh:mm:ss</translation>
+    </message>
+    <message>
+        <source>yy-MM-dd hh:mm:ss</source>
+        <translation>yy-MM-dd hh:mm:ss</translation>
+    </message>
+    <message>
+        <source>yyyy年MM月dd日 hh时mm分ss秒</source>
+        <translation>yyyy年MM月dd日 hh时mm分ss秒</translation>
+    </message>
+    <message>
+        <source>hh:mm:ss</source>
+        <translation>hh:mm:ss</translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy</source>
+        <translation>dd.MM.yyyy</translation>
+    </message>
+    <message>
+        <source>hh:mm</source>
+        <translation>hh:mm</translation>
+    </message>
+    <message>
+        <source>格式设置</source>
+        <translation>Impostazioni del formato</translation>
+    </message>
+    <message>
+        <source>年:</source>
+        <translation>Anno:</translation>
+    </message>
+    <message>
+        <source>月:</source>
+        <translation>Mese:</translation>
+    </message>
+    <message>
+        <source>日:</source>
+        <translation>Giorno:</translation>
+    </message>
+    <message>
+        <source>时:</source>
+        <translation>Ora:</translation>
+    </message>
+    <message>
+        <source>分:</source>
+        <translation>Minuto:</translation>
+    </message>
+    <message>
+        <source>秒:</source>
+        <translation>Secondo:</translation>
+    </message>
+    <message>
+        <source>yy</source>
+        <translation>yy</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>dd</source>
+        <translation>dd</translation>
+    </message>
+    <message>
+        <source>hh</source>
+        <translation>hh</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>ss</source>
+        <translation>ss</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>后缀</source>
+        <translation>Suffisso</translation>
+    </message>
+    <message>
+        <source>顺序</source>
+        <translation>Ordine</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>/</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>年</source>
+        <translation>年 (anno)</translation>
+    </message>
+    <message>
+        <source>月</source>
+        <translation>月 (mese)</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation>日 (giorno)</translation>
+    </message>
+    <message>
+        <source>空格</source>
+        <translation>Spazio</translation>
+    </message>
+    <message>
+        <source>双空格</source>
+        <translation>Doppio spazio</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>时</source>
+        <translation>时 (ora)</translation>
+    </message>
+    <message>
+        <source>分</source>
+        <translation>分 (minuto)</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>秒 (secondo)</translation>
+    </message>
+    <message>
+        <source>2016/07/01 08:30:00</source>
+        <translation>2016/07/01 08:30:00</translation>
+    </message>
+    <message>
+        <source>格式:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QRCodeDynamicStyleDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Codice QR variabile</translation>
+    </message>
+    <message>
+        <source>计数器类型</source>
+        <translation>Tipo di contatore</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>时间设置</source>
+        <translation>Impostazione ora</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>diagramTextItem</name>
+    <message>
+        <source>Input text</source>
+        <translation>Inserire testo</translation>
+    </message>
+</context>
+</TS>

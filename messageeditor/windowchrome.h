@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QAction;
+class QButtonGroup;
+class QWidget;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The parts of the main window's form that are set up in code: the icons,
+// ids and menus of the tool buttons, the tool bar and the shortcuts.
+namespace windowChrome {
+
+// The two glyph actions that open the tool bar.
+struct toolBarActions
+{
+    QAction *open;
+    QAction *save;
+};
+
+// Glyph icons with the text underneath and as tool tip; the button group
+// ids that choose the kind of item to add; the file commands as a menu on
+// the file button.
+void setUpToolButtons(Ui::MainWindow &ui, QButtonGroup *group);
+// Open and save as glyphs, then the four printer models.
+toolBarActions setUpToolBar(Ui::MainWindow &ui, QWidget *owner);
+// Ctrl+N, Ctrl+O, Ctrl+S and Delete.
+void setUpShortcuts(Ui::MainWindow &ui);
+
+} // namespace windowChrome
