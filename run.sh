@@ -32,22 +32,35 @@ SIMULATOR="$BUILD_DIR/tools/coder-sim"
 cd "$WORK_DIR"
 
 # Three simulated coders connect to the program as real ones would (they keep
-# retrying until it listens) and stop when it ends.  KORVEX_CODERS=0 runs
-# without them.
-SIM_PID=""
+# retrying until it listens) and stop when it ends: one printing (green), one
+# ready (yellow), one stopped (red), each reporting its own current message.
+# KORVEX_CODERS=0 runs without them; any other count runs that many printing.
+SIM_PIDS=()
 CODERS="${KORVEX_CODERS:-3}"
-if [ "$CODERS" -gt 0 ]; then
-    mkdir -p "$WORK_DIR/simulated-coders"
-    "$SIMULATOR" --host 127.0.0.1 --port 64032 --count "$CODERS" \
-        --folder "$WORK_DIR/simulated-coders" --status 1,1,2 --autostart \
-        > "$WORK_DIR/simulated-coders.log" 2>&1 &
-    SIM_PID=$!
-    echo "Started $CODERS simulated coders (log: $WORK_DIR/simulated-coders.log)."
+start_coders() { # name, then coder-sim options
+    local name="$1"
+    shift
+    mkdir -p "$WORK_DIR/simulated-coders/$name"
+    "$SIMULATOR" --host 127.0.0.1 --port 64032 --folder "$WORK_DIR/simulated-coders/$name" "$@" \
+        >> "$WORK_DIR/simulated-coders.log" 2>&1 &
+    SIM_PIDS+=($!)
+}
+: > "$WORK_DIR/simulated-coders.log"
+if [ "$CODERS" -eq 3 ]; then
+    start_coders printing --count 1 --status 1 --progress-step 3 --autostart \
+        --message "$ROOT/samples/label1.spr"
+    start_coders ready --count 1 --status 2 --progress-step 7 --autostart \
+        --message "$ROOT/samples/best-before.spr"
+    start_coders stopped --count 1 --message "$ROOT/samples/every-symbology.spr"
+elif [ "$CODERS" -gt 0 ]; then
+    start_coders printing --count "$CODERS" --status 1,1,2 --autostart \
+        --message "$ROOT/samples/label1.spr"
 fi
+[ "$CODERS" -gt 0 ] && echo "Started $CODERS simulated coders (log: $WORK_DIR/simulated-coders.log)."
 stop_simulator() {
-    if [ -n "$SIM_PID" ]; then
-        kill "$SIM_PID" 2>/dev/null || true
-    fi
+    for pid in "${SIM_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
 }
 trap stop_simulator EXIT
 trap "exit 130" INT TERM

@@ -19,7 +19,7 @@ korvex_build "$BUILD_DIR"
 
 if [ "${KORVEX_SANITIZE:-1}" != "0" ]; then
     SANITIZE_DIR="$ROOT/build-sanitize"
-    korvex_build "$SANITIZE_DIR" -DCMAKE_BUILD_TYPE=Debug \
+    korvex_build "$SANITIZE_DIR" -DCMAKE_BUILD_TYPE=Debug -DKORVEX_BENCH=OFF \
         "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
     # Leak checking needs ptrace, which containers often deny.
     (cd "$SANITIZE_DIR" && QT_QPA_PLATFORM=offscreen \

@@ -1,17 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "protocol.h"
+
 #include <QMainWindow>
 
+#include <functional>
+#include <memory>
+
+class ControlStatusBar;
+class DeviceButtonList;
+class DeviceCopyQueue;
+class DeviceFrameHandler;
+class EventLog;
 class GraphicsScene;
 class GraphicsView;
+class MessageFileList;
+class MyDeviceToolBtn;
+class PrintParameterWidget;
 class TcpServer;
 
 namespace Ui {
 class KorvexMainWindow;
 }
 
-// The one window of the control application.
+// The one window of the control application: the coder server, one button
+// per connected coder, the message files of "Spray/" with a preview, and the
+// commands sent to the checked coders.
 class KorvexMainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -24,11 +39,61 @@ public:
     ~KorvexMainWindow() override;
 
     GraphicsView *previewView() const;
-    GraphicsScene *previewScene() const { return m_preview; }
+    GraphicsScene *previewScene() const { return m_previewScene; }
     TcpServer *server() const { return m_tcpServer; }
+    DeviceButtonList *deviceButtons() const { return m_devices; }
+    PrintParameterWidget *parameterPanel() const;
+    EventLog *eventLog() const;
+    ControlStatusBar *controlStatusBar() const { return m_statusBar; }
+
+    // Opens the message editor on a file (mode 0) or on a new message
+    // (mode 2, empty path) and returns when it is closed. The default runs
+    // the editor modally; tests replace it.
+    using EditorOpener = std::function<void(const QString &filePath, int mode)>;
+    void setEditorOpener(EditorOpener opener) { m_openEditor = std::move(opener); }
+
+signals:
+    void sendMsgToTcpServer(int descriptor, const QByteArray &frame);
+
+private slots:
+    void on_tabWidget_currentChanged(int index);
+    void on_newFileBtn_clicked();
+    void on_builtBtn_clicked();
+    void on_syncBtn_clicked();
+    void on_editToolBtn_clicked();
+    void on_multiSelectbtn_clicked();
+    void on_startBtn_clicked();
+    void on_StopBtn_clicked();
+    void on_syncPrintParameterBtn_clicked();
+    void on_multiSelectbtnForParameter_toggled(bool checked);
 
 private:
-    Ui::KorvexMainWindow *ui;
+    void setUpPreview();
+    void startServer(quint16 port);
+    void deviceConnected(int descriptor, const QString &ipText);
+    void deviceDisconnected(const QString &ipText, int descriptor);
+    void deviceChecked(MyDeviceToolBtn *button);
+    void currentFileReceived(int descriptor, const QString &name, const QByteArray &content);
+    void statusReceived(int descriptor, const StatusReport &report);
+    void packFrame(quint8 command, const QByteArray &payload);
+    void sendToChecked();
+    void requestCurrentFile(int descriptor);
+    void requestParameters(int descriptor);
+    void refreshFileList();
+    void updatePreview();
+    void showInPreview(const QString &path);
+    void problem(const QString &text);
+    void note(const QString &text);
+
+    std::unique_ptr<Ui::KorvexMainWindow> ui;
     TcpServer *m_tcpServer;
-    GraphicsScene *m_preview;
+    DeviceButtonList *m_devices;
+    int m_currentDescriptor = 0;
+    GraphicsScene *m_previewScene;
+    QByteArray m_sendBuffer;
+    DeviceFrameHandler *m_frames;
+    MessageFileList *m_files;
+    DeviceCopyQueue *m_copies;
+    ControlStatusBar *m_statusBar;
+    EditorOpener m_openEditor;
 };

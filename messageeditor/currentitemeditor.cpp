@@ -316,7 +316,7 @@ void currentItemEditor::imageSelectChange()
 {
     const QString path = editorFileDialog::current().chooseFile(
         m_dialogParent, QCoreApplication::translate("MainWindow", "打开图片"), QStringLiteral("."),
-        QStringLiteral("Image Files(*.jpg *.bmp)"));
+        QCoreApplication::translate("MainWindow", "Image Files(*.jpg *.bmp)"));
     if (path.isEmpty())
         return;
     qCDebug(lcMessageEditor) << "image file:" << path;

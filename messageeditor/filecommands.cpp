@@ -14,7 +14,11 @@
 
 namespace {
 
-const char kSprFilter[] = "Spr Files(*.spr )";
+// The open and delete dialogs' filter, translated in the window's context.
+QString sprFilter()
+{
+    return QCoreApplication::translate("MainWindow", "Spr Files(*.spr )");
+}
 
 QList<QGraphicsItem *> messageItems(const diagramScene &scene)
 {
@@ -54,7 +58,7 @@ bool fileCommands::open()
 {
     const QString path = editorFileDialog::current().chooseFile(
         m_dialogParent, QCoreApplication::translate("MainWindow", "打开文件"), QStringLiteral("."),
-        QString::fromLatin1(kSprFilter));
+        sprFilter());
     return !path.isEmpty() && openFile(path);
 }
 
@@ -103,7 +107,7 @@ bool fileCommands::saveAs()
 {
     const QString path = editorFileDialog::current().chooseSaveName(
         m_dialogParent, QCoreApplication::translate("MainWindow", "保存文件"), QStringLiteral("."),
-        QStringLiteral("*.spr"));
+        QCoreApplication::translate("MainWindow", "*.spr"));
     if (path.isEmpty())
         return false;
     qCDebug(lcMessageEditor) << "save as:" << path;
@@ -119,7 +123,7 @@ bool fileCommands::deleteFile()
 {
     const QString path = editorFileDialog::current().chooseFile(
         m_dialogParent, QCoreApplication::translate("MainWindow", "删除文件"), QStringLiteral("."),
-        QString::fromLatin1(kSprFilter));
+        sprFilter());
     if (path.isEmpty())
         return false;
     QFile file(path);

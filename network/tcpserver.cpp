@@ -39,6 +39,16 @@ void TcpServer::incomingConnection(qintptr socketDescriptor)
         closeSocketDescriptor(socketDescriptor);
         return;
     }
+    if (socket->ipText().isEmpty()) {
+        // The coder reset the connection before we took it from the accept
+        // queue: its peer address can no longer be read, so nothing could name
+        // it (folders, remark names). It is gone anyway; drop it.
+        qCWarning(lcLink) << "dropping connection" << socketDescriptor
+                          << ": reset before it was taken, peer address unreadable";
+        socket->abort(); // closes the descriptor the socket now owns
+        delete socket;
+        return;
+    }
     qCDebug(lcLink) << "index :" << socket->peerAddress().toString().indexOf(QLatin1String("192"));
     qCDebug(lcLink) << "client ip:" << socket->ipText();
     m_clientSocketList.append(socket);

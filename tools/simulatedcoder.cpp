@@ -28,6 +28,14 @@ SimulatedCoder::SimulatedCoder(const CoderSettings &settings, QObject *parent)
     connect(&m_socket, &QTcpSocket::readyRead, this, &SimulatedCoder::onReadyRead);
 }
 
+SimulatedCoder::~SimulatedCoder()
+{
+    // The socket outlives the timers (members go in reverse order) and aborts
+    // a live connection when destroyed; its disconnected() must not restart
+    // the reconnect timer that is already gone.
+    disconnect(&m_socket, nullptr, this, nullptr);
+}
+
 void SimulatedCoder::start()
 {
     prepareFolder();

@@ -32,6 +32,7 @@ class SimulatedCoder : public QObject
     Q_OBJECT
 public:
     explicit SimulatedCoder(const CoderSettings &settings, QObject *parent = nullptr);
+    ~SimulatedCoder() override;
 
     void start();
     // Closes the connection for good; finished() follows once it is closed.

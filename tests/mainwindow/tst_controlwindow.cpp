@@ -1,0 +1,482 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "../common/filesizelimit.h"
+#include "../common/recordingnotifier.h"
+#include "changemydevicebtnremarknamedialog.h"
+#include "controlstatusbar.h"
+#include "devicebuttonlist.h"
+#include "devicestore.h"
+#include "eventlog.h"
+#include "filerecord.h"
+#include "graphicsscene.h"
+#include "korvexmainwindow.h"
+#include "mydevicetoolbtn.h"
+#include "printparameterwidget.h"
+#include "rawcoder.h"
+#include "simulatedcoder.h"
+#include "tcpserver.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QGraphicsItem>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLoggingCategory>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+namespace {
+
+const QByteArray kMessage =
+    R"({"ExternDataInfo":{"ExternMode":0},"TextItemInfo":[{"TextAtX":20,"TextAtY":10,)"
+    R"("TextAtZ":0,"TextContent":"LINE 1","TextFont":"DejaVu Sans,-1,120,5,75,0,0,0,0,0",)"
+    R"("TextRotate":0,"TextID":"Text0","TextIsExtern":false,"TextFontSpace":0}]})";
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QByteArray currentFileRecord(const QByteArray &name, const QByteArray &content)
+{
+    return char(quint8(name.size())) + name + QByteArray(4, '\0') + content;
+}
+
+} // namespace
+
+// The control window end to end on 127.0.0.1: coders connect over real
+// sockets, the test presses the window's buttons and checks what the coders
+// receive and what lands on disk.
+class TestControlWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<KorvexMainWindow> window;
+    std::unique_ptr<RecordingNotifier> notifier;
+
+    quint16 port() const { return window->server()->serverPort(); }
+    QToolButton *button(const char *name) const { return window->findChild<QToolButton *>(name); }
+    QList<MyDeviceToolBtn *> buttons() const { return window->deviceButtons()->buttons(); }
+    bool logHas(const QString &part) const
+    {
+        return window->eventLog()->lines().join('\n').contains(part);
+    }
+    void selectFile(const QString &name)
+    {
+        auto *list = window->findChild<QListWidget *>("fileListWidget");
+        const auto found = list->findItems(name, Qt::MatchExactly);
+        QVERIFY2(!found.isEmpty(), qPrintable(name));
+        list->clearSelection();
+        found.first()->setSelected(true);
+    }
+    std::unique_ptr<SimulatedCoder> simulatedCoder(const QString &folder, int statusMs = 1000)
+    {
+        CoderSettings settings;
+        settings.port = port();
+        settings.folder = folder;
+        settings.statusIntervalMs = statusMs;
+        settings.progressStep = 10;
+        auto coder = std::make_unique<SimulatedCoder>(settings);
+        coder->start();
+        return coder;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(mainwindow);
+        QLoggingCategory::setFilterRules("korvex.*.debug=false\nkorvex.control.info=false");
+    }
+
+    void init()
+    {
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "KorvexSoftWare").clear();
+        QDir("Spray").removeRecursively();
+        QDir("devices").removeRecursively();
+        QFile::remove("devices");
+        QDir().mkdir("Spray");
+        writeFile("Spray/label1.spr", kMessage);
+        writeFile("Spray/a.b.spr", kMessage);
+        notifier = std::make_unique<RecordingNotifier>();
+        window = std::make_unique<KorvexMainWindow>(nullptr, 0);
+        window->show();
+    }
+
+    void cleanup()
+    {
+        window.reset();
+        notifier.reset();
+        MyDeviceToolBtn::setDialogRunner(nullptr);
+    }
+
+    // Connect, check, replies to the preview and the panel.
+    void checkingACoderAsksForItsFileAndParametersAndShowsThem()
+    {
+        RawCoder coder(port());
+        QTRY_COMPARE(buttons().size(), 1);
+        MyDeviceToolBtn *device = buttons().first();
+        QCOMPARE(device->text(), QString("127.0.0.1"));
+        QVERIFY(QDir("devices/127.0.0.1").exists());
+        QVERIFY(window->controlStatusBar()->coderCountText().contains('1'));
+
+        device->click();
+        QTRY_COMPARE(coder.received.size(), 2);
+        QTest::qWait(50);
+        QCOMPARE(coder.received, (QList<QByteArray>{"\x40\x01", "\x41\x01"}));
+
+        coder.send(Command::CurrentFile, currentFileRecord("current.spr", kMessage));
+        QTRY_COMPARE(readFile("devices/127.0.0.1/current.spr"), kMessage);
+        QTRY_COMPARE(window->previewScene()->items().size(), 1);
+        const QGraphicsItem *item = window->previewScene()->items().first();
+        QVERIFY(
+            !(item->flags() & (QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable)));
+        QCOMPARE(device->currentFile(), QString("current.spr"));
+        QVERIFY(device->toolTip().contains("current.spr"));
+        QVERIFY(device->toolTip().contains("127.0.0.1"));
+
+        PrintParameters sent;
+        sent.dpiCode = 2;
+        sent.lineSpeed = 120;
+        sent.headOffset3 = 12.5;
+        coder.send(Command::Parameters, sent.toBytes());
+        QTRY_COMPARE(window->parameterPanel()->parameters().lineSpeed, 120);
+        QCOMPARE(window->parameterPanel()->parameters().dpiCode, qint8(2));
+        QCOMPARE(window->parameterPanel()->parameters().headOffset3, 12.5);
+    }
+
+    // Apply file, re-apply after an edit, parameters, start and stop, status.
+    void aSimulatedCoderStoresWhatTheWindowSends()
+    {
+        QTemporaryDir dir;
+        auto coder = simulatedCoder(dir.path(), 30);
+        QTRY_COMPARE(buttons().size(), 1);
+        MyDeviceToolBtn *device = buttons().first();
+        device->click();
+
+        selectFile("label1");
+        button("syncBtn")->click();
+        QTRY_COMPARE(coder->currentFile(), QString("label1.spr"));
+        QTRY_COMPARE(readFile(dir.filePath("label1.spr")), kMessage);
+        QTRY_COMPARE(readFile("devices/127.0.0.1/label1.spr"), kMessage);
+        QCOMPARE(device->currentFile(), QString("label1.spr"));
+
+        // Sent again after an edit: the local copy follows what the coder holds.
+        const QByteArray edited = QByteArray(kMessage).replace("LINE 1", "LINE 2");
+        writeFile("Spray/label1.spr", edited);
+        button("syncBtn")->click();
+        QTRY_COMPARE(readFile(dir.filePath("label1.spr")), edited);
+        QTRY_COMPARE(readFile("devices/127.0.0.1/label1.spr"), edited);
+
+        // A message named a.b travels as a.b.spr.
+        selectFile("a.b");
+        button("syncBtn")->click();
+        QTRY_COMPARE(coder->currentFile(), QString("a.b.spr"));
+
+        window->parameterPanel()->findChild<QCheckBox *>("spliceCheckBox")->click();
+        window->parameterPanel()->findChild<QCheckBox *>("head3CheckBox")->click();
+        button("syncPrintParameterBtn")->click();
+        QTRY_VERIFY(coder->parameters().splice);
+        QCOMPARE(coder->parameters(), window->parameterPanel()->parameters());
+
+        button("startBtn")->click();
+        QTRY_VERIFY(coder->isPrinting());
+        QTRY_COMPARE(device->state(), int(MyDeviceToolBtn::Printing));
+        QTRY_VERIFY(device->progress() > 0);
+        button("StopBtn")->click();
+        QTRY_VERIFY(!coder->isPrinting());
+        QTRY_COMPARE(device->state(), int(MyDeviceToolBtn::Stopped));
+    }
+
+    void statusReportsColourTheButton_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("progress");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("bar");
+        QTest::newRow("printing is green") << 1 << 40 << 2 << 40;
+        QTest::newRow("ready is yellow") << 2 << 50 << 1 << 50;
+        QTest::newRow("stopped is red") << 0 << 0 << 0 << 0;
+        QTest::newRow("unknown keeps the colour, moves the bar") << 3 << 70 << 2 << 70;
+        QTest::newRow("negative progress") << 1 << -5 << 2 << 0;
+    }
+
+    void statusReportsColourTheButton()
+    {
+        QFETCH(int, status);
+        QFETCH(int, progress);
+        RawCoder coder(port());
+        QTRY_COMPARE(buttons().size(), 1);
+        MyDeviceToolBtn *device = buttons().first();
+        device->setState(MyDeviceToolBtn::Printing);
+        coder.send(Command::StatusReport, statusReportPayload({quint8(status), qint8(progress)}));
+        QFETCH(int, bar);
+        QTRY_COMPARE(device->progress(), bar);
+        QTRY_COMPARE(device->findChild<QProgressBar *>()->value(), bar);
+        QFETCH(int, state);
+        QCOMPARE(device->state(), state);
+        QTRY_COMPARE(device->styleSheet(), MyDeviceToolBtn::styleSheetForState(state));
+    }
+
+    // Two coders behind one address keep their own buttons; newest on top.
+    void coderBehindTheSameAddressKeepsItsButton()
+    {
+        RawCoder first(port());
+        QTRY_COMPARE(buttons().size(), 1);
+        RawCoder second(port());
+        QTRY_COMPARE(buttons().size(), 2);
+        auto *layout = window->findChild<QWidget *>("scrollAreaWidgetContents")->layout();
+        QCOMPARE(layout->itemAt(0)->widget(), buttons().last());
+
+        first.socket.disconnectFromHost();
+        QTRY_COMPARE(buttons().size(), 1);
+        MyDeviceToolBtn *left = buttons().first();
+        left->click();
+        QTRY_COMPARE(second.received.size(), 2);
+
+        // No coder checked: nothing goes out.
+        window->deviceButtons()->setMultiSelect(false);
+        second.received.clear();
+        for (const char *name : {"startBtn", "StopBtn", "syncPrintParameterBtn", "syncBtn"})
+            button(name)->click();
+        QTest::qWait(100);
+        QVERIFY(second.received.isEmpty());
+    }
+
+    void badPortIsRefusedAndTheServerKeepsRunning_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << "";
+        QTest::newRow("not a number") << "64a";
+        QTest::newRow("zero") << "0";
+        QTest::newRow("too large") << "65536";
+        QTest::newRow("negative") << "-1";
+    }
+
+    void badPortIsRefusedAndTheServerKeepsRunning()
+    {
+        QFETCH(QString, text);
+        const quint16 before = port();
+        window->findChild<QLineEdit *>("portLineEdit")->setText(text);
+        button("builtBtn")->click();
+        QCOMPARE(notifier->boxes.size(), 1);
+        QVERIFY(window->server()->isListening());
+        QCOMPARE(port(), before);
+        QVERIFY(!DeviceStore::serverPort().has_value());
+        RawCoder coder(before);
+        QTRY_COMPARE(buttons().size(), 1);
+    }
+
+    void failedListenIsReportedAndThePreviousPortComesBack()
+    {
+        QTcpServer occupier;
+        QVERIFY(occupier.listen(QHostAddress::Any, 0));
+        const quint16 taken = occupier.serverPort();
+        const quint16 before = port();
+        window->findChild<QLineEdit *>("portLineEdit")->setText(QString::number(taken));
+        button("builtBtn")->click();
+        QCOMPARE(notifier->boxes.size(), 1);
+        QVERIFY(notifier->boxes.first().text.contains(QString::number(taken)));
+        QVERIFY(notifier->boxes.first().text.contains("in use"));
+        QVERIFY(window->server()->isListening());
+        QCOMPARE(port(), before);
+        QVERIFY(!DeviceStore::serverPort().has_value());
+
+        // At start-up the window opens all the same, saying why.
+        KorvexMainWindow second(nullptr, taken);
+        QVERIFY(!second.server()->isListening());
+        QVERIFY(second.eventLog()->lines().join('\n').contains(
+            QString("Cannot listen on port %1").arg(taken)));
+        QVERIFY(second.controlStatusBar()->portText().contains("Not listening"));
+
+        // A good port is taken and stored.
+        occupier.close();
+        window->findChild<QLineEdit *>("portLineEdit")->setText(QString::number(taken));
+        button("builtBtn")->click();
+        QCOMPARE(port(), taken);
+        QCOMPARE(DeviceStore::serverPort().value_or(0), int(taken));
+
+        // The stored port fills the field; the server starts on the port it is given.
+        KorvexMainWindow restarted(nullptr, 0);
+        QCOMPARE(restarted.findChild<QLineEdit *>("portLineEdit")->text(), QString::number(taken));
+        QVERIFY(restarted.server()->isListening());
+        QVERIFY(restarted.server()->serverPort() != taken);
+    }
+
+    void applyWithoutAReadableFileSendsNothing()
+    {
+        RawCoder coder(port());
+        QTRY_COMPARE(buttons().size(), 1);
+        buttons().first()->click();
+        QTRY_COMPARE(coder.received.size(), 2);
+
+        window->findChild<QListWidget *>("fileListWidget")->clearSelection();
+        button("syncBtn")->click();
+        QCOMPARE(notifier->boxes.size(), 1);
+        QCOMPARE(notifier->boxes.first().title, QString("Warn"));
+        QCOMPARE(notifier->boxes.first().text, QString("You must select a file! "));
+
+        selectFile("label1");
+        QFile::remove("Spray/label1.spr");
+        button("syncBtn")->click();
+        QTest::qWait(100);
+        QCOMPARE(coder.received.size(), 2);
+        QCOMPARE(notifier->boxes.size(), 2);
+        QVERIFY(logHas("Nothing was sent"));
+        QVERIFY(!QFile::exists("devices/127.0.0.1/label1.spr"));
+    }
+
+    void unsafeCurrentFileNamesWriteNothing_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("parent folder") << QByteArray("../escaped.spr");
+        QTest::newRow("sub folder") << QByteArray("x/escaped.spr");
+        QTest::newRow("dot dot") << QByteArray("..");
+        // 200 Latin-1 letters e-acute: 400 bytes as a UTF-8 file name.
+        QTest::newRow("too long") << QByteArray(200, '\xe9');
+    }
+
+    void unsafeCurrentFileNamesWriteNothing()
+    {
+        QFETCH(QByteArray, name);
+        RawCoder coder(port());
+        QTRY_COMPARE(buttons().size(), 1);
+        coder.send(Command::CurrentFile, currentFileRecord(name, kMessage));
+        QTRY_VERIFY(logHas("not stored"));
+        QCOMPARE(QDir("devices").entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
+        QCOMPARE(QDir("devices/127.0.0.1").entryList(QDir::Files), QStringList());
+        QVERIFY(!QFile::exists("escaped.spr"));
+        QVERIFY(!QFile::exists("devices/x"));
+    }
+
+    // A coder's current file that cannot be written whole leaves the last good copy.
+    void aFailedWriteKeepsTheOldCopy()
+    {
+        RawCoder coder(port());
+        QTRY_COMPARE(buttons().size(), 1);
+        coder.send(Command::CurrentFile, currentFileRecord("current.spr", kMessage));
+        QTRY_COMPARE(readFile("devices/127.0.0.1/current.spr"), kMessage);
+        {
+            const FileSizeLimit disk(kMessage.size());
+            coder.send(Command::CurrentFile,
+                       currentFileRecord("current.spr", kMessage + QByteArray(4096, ' ')));
+            QTRY_VERIFY(logHas("not stored"));
+        }
+        QCOMPARE(readFile("devices/127.0.0.1/current.spr"), kMessage);
+        QCOMPARE(QDir("devices/127.0.0.1").entryList(QDir::Files), QStringList{"current.spr"});
+    }
+
+    // Folder and copy failures are shown in the window, never as a box.
+    void folderFailuresAreShownWithoutStopping()
+    {
+        QDir("devices").removeRecursively();
+        writeFile("devices", "not a folder");
+        RawCoder coder(port());
+        QTRY_COMPARE(buttons().size(), 1);
+        QVERIFY(logHas("cannot create folder devices/127.0.0.1"));
+        buttons().first()->click();
+        selectFile("label1");
+        button("syncBtn")->click();
+        QTRY_VERIFY(logHas("Copy for coder 127.0.0.1 failed"));
+        QVERIFY(window->controlStatusBar()->lastEventText().contains("failed"));
+        QVERIFY(notifier->boxes.isEmpty());
+        QTRY_VERIFY(coder.commands().contains(Command::FileTransfer));
+    }
+
+    void remarkNameIsKeptPerAddress()
+    {
+        auto rename = [](const QString &name) {
+            MyDeviceToolBtn::setDialogRunner([name](QDialog *dialog) {
+                dialog->findChild<QLineEdit *>()->setText(name);
+                dialog->findChild<QPushButton *>()->click();
+                return int(dialog->result());
+            });
+        };
+        RawCoder coder(port());
+        QTRY_COMPARE(buttons().size(), 1);
+        MyDeviceToolBtn *device = buttons().first();
+        rename("Line 1");
+        device->remarkAction()->trigger();
+        QCOMPARE(device->text(), QString("Line 1"));
+        QVERIFY(device->toolTip().contains("Line 1"));
+        QCOMPARE(DeviceStore::remarkName("127.0.0.1"), QString("Line 1"));
+
+        RawCoder again(port());
+        QTRY_COMPARE(buttons().size(), 2);
+        QCOMPARE(buttons().last()->text(), QString("Line 1"));
+
+        rename(QString());
+        device->remarkAction()->trigger();
+        QCOMPARE(device->text(), QString("127.0.0.1"));
+        QCOMPARE(buttons().last()->text(), QString("Line 1")); // until it is created anew
+        RawCoder third(port());
+        QTRY_COMPARE(buttons().size(), 3);
+        QCOMPARE(buttons().last()->text(), QString("127.0.0.1"));
+        QVERIFY(QSettings(QSettings::NativeFormat, QSettings::UserScope, "KorvexSoftWare")
+                    .contains("DeviceRemarkName/127.0.0.1"));
+    }
+
+    void selectionFollowsTabsAndMultiSelect()
+    {
+        RawCoder a(port()), b(port());
+        QTRY_COMPARE(buttons().size(), 2);
+        buttons().at(0)->click();
+        buttons().at(1)->click();
+        QCOMPARE(window->deviceButtons()->checkedButtons().size(), 1);
+
+        button("multiSelectbtnForParameter")->click();
+        buttons().at(0)->click();
+        QCOMPARE(window->deviceButtons()->checkedButtons().size(), 2);
+
+        auto *tabs = window->findChild<QTabWidget *>("tabWidget");
+        tabs->setCurrentIndex(1);
+        QVERIFY(window->findChild<QWidget *>("containFileListWidget")->isVisible());
+        QVERIFY(!window->parameterPanel()->isVisible());
+        tabs->setCurrentIndex(0);
+        QCOMPARE(window->deviceButtons()->checkedButtons().size(), 0);
+        QVERIFY(window->parameterPanel()->isVisible());
+        buttons().at(0)->click();
+        buttons().at(1)->click();
+        QCOMPARE(window->deviceButtons()->checkedButtons().size(), 1);
+    }
+
+    void fileListFollowsTheFolderAndOpensTheEditor()
+    {
+        auto *list = window->findChild<QListWidget *>("fileListWidget");
+        QTRY_COMPARE(list->count(), 2);
+        writeFile("Spray/label2.spr", kMessage);
+        writeFile("Spray/notes.txt", "x");
+        QTRY_COMPARE(list->count(), 3);
+        QVERIFY(!list->findItems("label2", Qt::MatchExactly).isEmpty());
+        QFile::remove("Spray/a.b.spr");
+        QTRY_COMPARE(list->count(), 2);
+
+        QList<QPair<QString, int>> opened;
+        window->setEditorOpener([&](const QString &path, int mode) {
+            opened << qMakePair(path, mode);
+            if (mode == 2)
+                writeFile("Spray/fresh.spr", kMessage);
+        });
+        button("newFileBtn")->click();
+        QCOMPARE(list->count(), 3);
+        selectFile("label2");
+        QVERIFY(button("editToolBtn")->isEnabled());
+        button("editToolBtn")->click();
+        QCOMPARE(opened, (QList<QPair<QString, int>>{{QString(), 2}, {"Spray/label2.spr", 0}}));
+        QCOMPARE(window->previewScene()->items().size(), 1);
+    }
+};
+
+QTEST_MAIN(TestControlWindow)
+#include "tst_controlwindow.moc"

@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// window-shots: pictures of the control window at work, for reviews and
+// documentation. Run it in a working folder holding "Spray/" (and "Image/"):
+//   window-shots OUT_DIR MESSAGE.spr [MESSAGE.spr ...]
+// Three simulated coders (printing, ready, stopped) report the given messages
+// as their current files; the window runs on a port the system picks.
+#include "devicebuttonlist.h"
+#include "graphicsscene.h"
+#include "korvexmainwindow.h"
+#include "mydevicetoolbtn.h"
+#include "simulatedcoder.h"
+#include "startup.h"
+#include "tcpserver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTabWidget>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+bool waitFor(const std::function<bool()> &done, int ms)
+{
+    QDeadlineTimer deadline(ms);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+void pause(int ms)
+{
+    waitFor([] { return false; }, ms);
+}
+
+void save(QWidget *widget, const QString &path)
+{
+    const bool ok = widget->grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "cannot write", qUtf8Printable(path));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    Q_INIT_RESOURCE(mainwindow);
+    QApplication app(argc, argv);
+    Startup::configure(app);
+    const QStringList args = app.arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: window-shots OUT_DIR MESSAGE.spr [MESSAGE.spr ...]\n");
+        return 2;
+    }
+    const QDir out(args.at(1));
+    const QStringList messages = args.mid(2);
+
+    KorvexMainWindow window(nullptr, 0);
+    window.show();
+
+    struct Kind
+    {
+        quint8 status;
+        int step;
+        bool autostart;
+    };
+    const Kind kinds[] = {{1, 3, true}, {2, 7, true}, {0, 0, false}};
+    std::vector<std::unique_ptr<SimulatedCoder>> coders;
+    for (int i = 0; i < 3; ++i) {
+        CoderSettings settings;
+        settings.number = i + 1;
+        settings.port = window.server()->serverPort();
+        settings.folder =
+            QDir::current().filePath(QStringLiteral("shot-coders/coder-%1").arg(i + 1));
+        settings.messageSource = QFileInfo(messages.at(i % messages.size())).absoluteFilePath();
+        settings.statusPattern = {kinds[i].status};
+        settings.progressStep = kinds[i].step;
+        settings.statusIntervalMs = 100;
+        settings.autostart = kinds[i].autostart;
+        coders.push_back(std::make_unique<SimulatedCoder>(settings));
+        coders.back()->start();
+        pause(150); // one after the other, so the list order is fixed
+    }
+    DeviceButtonList *devices = window.deviceButtons();
+    if (!waitFor([&] { return devices->count() == 3; }, 5000))
+        return 1;
+    pause(1500); // a few status reports
+    save(&window, out.filePath(QStringLiteral("control-parameter-tab.png")));
+
+    MyDeviceToolBtn *first = devices->buttons().first();
+    first->click();
+    waitFor(
+        [&] {
+            return !first->currentFile().isEmpty() && !window.previewScene()->items().isEmpty();
+        },
+        5000);
+    pause(300);
+    save(&window, out.filePath(QStringLiteral("control-checked-coder.png")));
+
+    // Maximised, the parameter panel shows whole.
+    window.resize(1200, 960);
+    pause(300);
+    save(&window, out.filePath(QStringLiteral("control-parameter-tab-large.png")));
+    window.resize(800, 600);
+
+    window.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(1);
+    pause(300);
+    save(&window, out.filePath(QStringLiteral("control-file-tab.png")));
+
+    MyDeviceToolBtn::setDialogRunner([&](QDialog *dialog) {
+        dialog->findChild<QLineEdit *>()->setText(QStringLiteral("Line 2 filler"));
+        dialog->show();
+        pause(300);
+        save(dialog, out.filePath(QStringLiteral("control-remark-dialog.png")));
+        dialog->reject();
+        return int(QDialog::Rejected);
+    });
+    devices->buttons().at(1)->remarkAction()->trigger();
+    for (auto &coder : coders)
+        coder->stop();
+    pause(200);
+    return 0;
+}
