@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -57,9 +58,19 @@ bool writeFile(const QString &ipText, const QString &name, const QByteArray &con
         return fail(error, tr("file name of %1 bytes refused, at most %2")
                                .arg(name.toUtf8().size())
                                .arg(kMaxFileNameBytes));
+    // QSaveFile writes through a link lying at the target, and a linked
+    // folder leads anywhere: such links, prepared inside devices/, are
+    // refused before anything is created or written.
+    const QString target = path(ipText) + QLatin1Char('/') + name;
+    const QString devices = QStringLiteral("devices");
+    if (QFileInfo(devices).isSymLink() || QFileInfo(path(ipText)).isSymLink() ||
+        QFileInfo(target).isSymLink())
+        return fail(error, tr("%1 leads through a link; nothing is written").arg(target));
     if (!ensure(ipText, error))
         return false;
-    const QString target = path(ipText) + QLatin1Char('/') + name;
+    if (QFileInfo(path(ipText)).canonicalFilePath() !=
+        QDir(QDir(devices).canonicalPath()).filePath(ipText))
+        return fail(error, tr("%1 leads through a link; nothing is written").arg(target));
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly))
         return fail(error, tr("cannot write %1: %2").arg(target, file.errorString()));
