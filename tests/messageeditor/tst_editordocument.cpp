@@ -23,8 +23,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/stat.h>
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 
