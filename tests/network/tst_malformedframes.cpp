@@ -47,6 +47,22 @@ enum Writes { Whole, BytePerWrite, HalfAndHalf };
 
 Q_DECLARE_METATYPE(Writes)
 
+// What the process may keep after all cases.  AddressSanitizer holds freed
+// blocks in its quarantine (256 MiB by default) instead of returning them, so
+// under it the resident size says nothing about what the server kept.
+#if defined(__SANITIZE_ADDRESS__)
+#define KORVEX_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define KORVEX_ASAN 1
+#endif
+#endif
+#ifdef KORVEX_ASAN
+constexpr qint64 kAllowedGrowthKiB = 300 * 1024;
+#else
+constexpr qint64 kAllowedGrowthKiB = 16 * 1024;
+#endif
+
 class TestMalformedFrames : public QObject
 {
     Q_OBJECT
@@ -149,7 +165,8 @@ private slots:
         const qint64 endKiB = residentKiB();
         qInfo("%d cases; resident memory %lld KiB before, %lld KiB after", cases, startKiB, endKiB);
         // Bodies of up to 256 KiB went through; none may stay behind.
-        QVERIFY2(endKiB - startKiB < 16 * 1024, qPrintable(QString::number(endKiB - startKiB)));
+        QVERIFY2(endKiB - startKiB < kAllowedGrowthKiB,
+                 qPrintable(QString::number(endKiB - startKiB)));
     }
 
     // Descriptors are reused as soon as a connection closes: what earlier
