@@ -21,7 +21,7 @@ void EventLog::add(Level level, const QString &text)
         item->setForeground(QColor(180, 0, 0));
         qCWarning(lcControl).noquote() << text;
     } else {
-        qCInfo(lcControl).noquote() << text;
+        qCDebug(lcControl).noquote() << text;
     }
     addItem(item);
     while (count() > kMaxLines)
