@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "externdatamanage.h"
 
+#include "boundedread.h"
 #include "documentlog.h"
 #include "itemtypes.h"
 
@@ -10,21 +11,6 @@
 #include <QGraphicsItem>
 
 namespace {
-
-// Reads at most limit + 1 bytes in chunks, so that a small file takes a
-// small buffer (QIODevice::read(n) reserves all n bytes first) and a file
-// that grew past the limit since it was measured is still caught.
-QByteArray readAtMost(QIODevice &file, qint64 limit)
-{
-    QByteArray bytes;
-    while (bytes.size() <= limit) {
-        const QByteArray chunk = file.read(qMin<qint64>(64 * 1024, limit + 1 - bytes.size()));
-        if (chunk.isEmpty())
-            break;
-        bytes += chunk;
-    }
-    return bytes;
-}
 
 // A line without its line end and without anything from its first NUL byte on.
 QByteArray cleanLine(QByteArray line)

@@ -2,6 +2,7 @@
 #include "messagefile.h"
 
 #include "barcodeitem.h"
+#include "boundedread.h"
 #include "counterregistry.h"
 #include "documentlog.h"
 #include "graphicsimageitem.h"
@@ -124,21 +125,6 @@ void removeStaleTemporaries(const QString &path)
             suffix.match(other.mid(name.size())).hasMatch())
             QFile::remove(entry.absoluteFilePath());
     }
-}
-
-// Reads at most limit + 1 bytes in chunks, so that a small file takes a
-// small buffer (QIODevice::read(n) reserves all n bytes first) and a file
-// that grew past the limit since it was measured is still caught.
-QByteArray readAtMost(QIODevice &file, qint64 limit)
-{
-    QByteArray bytes;
-    while (bytes.size() <= limit) {
-        const QByteArray chunk = file.read(qMin<qint64>(64 * 1024, limit + 1 - bytes.size()));
-        if (chunk.isEmpty())
-            break;
-        bytes += chunk;
-    }
-    return bytes;
 }
 
 void showDataFileResult(int result)
