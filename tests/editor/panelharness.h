@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Drives panel controls the way a user does (key clicks, mouse clicks) and
-// fails a test when a form slot found no signal to connect to.
+// Drives panel controls the way a user does (key clicks, mouse clicks).
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -14,43 +13,9 @@
 #include <QTimeEdit>
 #include <QtTest>
 
+#include "slotnaming.h"
+
 namespace PanelHarness {
-
-inline QStringList &slotNameWarnings()
-{
-    static QStringList warnings;
-    return warnings;
-}
-
-inline QtMessageHandler &previousHandler()
-{
-    static QtMessageHandler handler = nullptr;
-    return handler;
-}
-
-inline void messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (text.contains(QLatin1String("QMetaObject::connectSlotsByName: No matching signal")))
-        slotNameWarnings() << text;
-    if (previousHandler())
-        previousHandler()(type, context, text);
-}
-
-// Call in initTestCase() (after QtTest installed its own handler, which
-// this one passes every message on to); check noSlotNameWarnings() in
-// cleanup().
-inline void install()
-{
-    if (!previousHandler())
-        previousHandler() = qInstallMessageHandler(messageHandler);
-}
-
-inline bool noSlotNameWarnings()
-{
-    const bool none = slotNameWarnings().isEmpty();
-    slotNameWarnings().clear();
-    return none;
-}
 
 // Makes `value` the control's value by keyboard or mouse: spin boxes, line
 // and text edits are typed into (replacing their text), combo boxes are

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printparameterwidget.h"
+#include "slotnaming.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,16 +19,6 @@
 namespace {
 
 using P = PrintParameters;
-
-QStringList g_unmatchedSlots;
-QtMessageHandler g_previousHandler = nullptr;
-
-void recordUnmatchedSlots(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (text.contains("QMetaObject::connectSlotsByName: No matching signal"))
-        g_unmatchedSlots << text;
-    g_previousHandler(type, context, text);
-}
 
 template <typename T> P with(P p, T P::*field, std::common_type_t<T> value)
 {
@@ -136,12 +127,8 @@ class TestPrintParameterWidget : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { g_previousHandler = qInstallMessageHandler(recordUnmatchedSlots); }
-    void cleanupTestCase() { qInstallMessageHandler(g_previousHandler); }
-    void cleanup()
-    {
-        QVERIFY2(g_unmatchedSlots.isEmpty(), qPrintable(g_unmatchedSlots.join('\n')));
-    }
+    void initTestCase() { SlotNaming::install(); }
+    void cleanup() { QCOMPARE(SlotNaming::take(), QStringList()); }
 
     // The lists pick their first entries; every other control shows the
     // default that "Apply Print Parameter" sends.

@@ -5,7 +5,7 @@
 #include "messagewriter.h"
 #include "qrcodedynamicstyledialog.h"
 #include "settimemodedialog.h"
-#include "slotnamingguard.h"
+#include "slotnaming.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -14,7 +14,6 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <memory>
 
 namespace {
 
@@ -39,14 +38,12 @@ class TestEditorDialogs : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { m_guard = std::make_unique<slotNamingGuard>(); }
-    void cleanupTestCase() { m_guard.reset(); }
+    void initTestCase() { SlotNaming::install(); }
     void cleanup()
     {
         setTimeModeDialog::installChooser({});
         QRCodeDynamicStyleDialog::installAsker({});
-        const QStringList misnamed = std::exchange(slotNamingGuard::seen(), {});
-        QCOMPARE(misnamed, QStringList());
+        QCOMPARE(SlotNaming::take(), QStringList());
     }
     void formatFromParts_data();
     void formatFromParts();
@@ -56,9 +53,6 @@ private slots:
     void dynamicContent_data();
     void dynamicContent();
     void dynamicFieldsSurviveTheNextSave();
-
-private:
-    std::unique_ptr<slotNamingGuard> m_guard;
 };
 
 void TestEditorDialogs::formatFromParts_data()

@@ -14,7 +14,7 @@
 #include "qrcodesetting.h"
 #include "settimemodedialog.h"
 #include "signallog.h"
-#include "slotnamingguard.h"
+#include "slotnaming.h"
 #include "textsetting.h"
 #include "timesetting.h"
 
@@ -68,13 +68,11 @@ class TestSettingPanels : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { m_guard = std::make_unique<slotNamingGuard>(); }
-    void cleanupTestCase() { m_guard.reset(); }
+    void initTestCase() { SlotNaming::install(); }
     void cleanup()
     {
         setTimeModeDialog::installChooser({});
-        const QStringList misnamed = std::exchange(slotNamingGuard::seen(), {});
-        QCOMPARE(misnamed, QStringList());
+        QCOMPARE(SlotNaming::take(), QStringList());
     }
     void controlsEmitTheirValues_data();
     void controlsEmitTheirValues();
@@ -88,9 +86,6 @@ private slots:
     void barFill();
     void imageFill();
     void qrCodeFill();
-
-private:
-    std::unique_ptr<slotNamingGuard> m_guard;
 };
 
 void TestSettingPanels::controlsEmitTheirValues_data()

@@ -3,9 +3,9 @@
 // case, while a second coder stays connected: the server must survive, the
 // other coder must keep talking both ways, and memory must come back.
 #include "protocol.h"
+#include "storms.h"
 #include "tcpserver.h"
 
-#include <QFile>
 #include <QTcpSocket>
 #include <QtEndian>
 #include <QtTest>
@@ -26,19 +26,6 @@ QByteArray header(qint32 length)
 QByteArray frame(quint8 command, const QByteArray &payload)
 {
     return packFrame(command, payload);
-}
-
-// Resident memory of this process in KiB.
-qint64 residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
 }
 
 enum Writes { Whole, BytePerWrite, HalfAndHalf };
@@ -154,7 +141,7 @@ private slots:
         witnessDescriptor = connectCoder(witness.get());
         QVERIFY(witnessDescriptor > 0);
         witnessStillTalks();
-        startKiB = residentKiB();
+        startKiB = Storm::residentKiB();
     }
 
     void cleanupTestCase()
@@ -162,7 +149,7 @@ private slots:
         QVERIFY(cases >= 60);
         QCOMPARE(server->connectionCount(), 1);
         received->clear(); // the spy holds every body delivered
-        const qint64 endKiB = residentKiB();
+        const qint64 endKiB = Storm::residentKiB();
         qInfo("%d cases; resident memory %lld KiB before, %lld KiB after", cases, startKiB, endKiB);
         // Bodies of up to 256 KiB went through; none may stay behind.
         QVERIFY2(endKiB - startKiB < kAllowedGrowthKiB,
