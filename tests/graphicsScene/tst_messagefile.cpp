@@ -521,6 +521,24 @@ private slots:
         QVERIFY(boxes.boxes.first().text.startsWith(
             QString("Cannot write file %1:\n").arg(m_dir.path())));
     }
+
+    // After a save, a temporary that a killed save left beside the message
+    // goes; copies a person made beside it stay.
+    void saveRemovesOnlyStaleTemporaries()
+    {
+        QTemporaryDir dir;
+        QStringList kept{"x.spr.backup", "x.spr.BACKUP", "x.spr.Backup", "x.spr.old001"};
+        for (const QString &name : kept + QStringList{"x.spr.QxTrbA"})
+            writeFile(dir.filePath(name), "mine");
+        GraphicsScene scene;
+        addText(scene, "new", 0);
+        QVERIFY(MessageFile::save(scene, dir.filePath("x.spr")));
+        QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        left.sort();
+        kept << "x.spr";
+        kept.sort();
+        QCOMPARE(left, kept);
+    }
 };
 
 QTEST_MAIN(TestMessageFile)

@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <csignal>
 #include <cstdio>
@@ -127,7 +128,11 @@ int main(int argc, char **argv)
     if (bytesA == bytesB || bytesA.size() < 1000)
         return 1;
 
-    int old = 0, fresh = 0, temporaries = 0;
+    int old = 0, fresh = 0, temporaries = 0, spared = 0;
+    // "message.spr." and six letters all lower case, all upper case, or one
+    // capital and then lower case.
+    const QRegularExpression sparedShape(
+        QStringLiteral("^message\\.spr\\.([a-z]{6}|[A-Z]{6}|[A-Z][a-z]{5})$"));
     for (int i = 0; i < kills; ++i) {
         const QByteArray before = readAll(path);
         Message *next = before == bytesA ? b.get() : a.get();
@@ -148,7 +153,15 @@ int main(int argc, char **argv)
         }
         (after == before ? old : fresh)++;
         // A kill between QSaveFile's link of its temporary and the rename
-        // leaves that temporary; the next save that completes removes it.
+        // leaves that temporary; the next save that completes removes it,
+        // unless its random letters happen to look like a name a person
+        // gives a copy (3 in 64): the writers spare those rather than risk
+        // deleting a user's file.  Such a temporary is counted and removed
+        // here, so that the checks below still see everything else.
+        for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+            if (sparedShape.match(name).hasMatch() && QFile::remove(folder.filePath(name)))
+                ++spared;
+        }
         const QStringList left = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
         if (left.size() > 1)
             ++temporaries;
@@ -166,8 +179,9 @@ int main(int argc, char **argv)
         return 1;
     }
     std::printf("%s: %d kills of a %d-item save (%lld us, %d bytes): %d left the old message, "
-                "%d the new one, none a mix; %d left a temporary, removed by the next save\n",
+                "%d the new one, none a mix; %d left a temporary (%d shaped like a person's copy, "
+                "spared by the writers and removed here; the rest removed by the next save)\n",
                 control ? "control" : "editor", kills, items, saveMicros, int(bytesA.size()), old,
-                fresh, temporaries);
+                fresh, temporaries + spared, spared);
     return 0;
 }

@@ -148,6 +148,7 @@ private slots:
     void failedSaveIsReportedAndKeepsTheOldFile_data();
     void failedSaveIsReportedAndKeepsTheOldFile();
     void saveCutShortByAFullDiskKeepsTheOldFile();
+    void saveRemovesOnlyStaleTemporaries();
     void imageMissingHereKeepsItsRecord();
     void imageOnThisComputerLoadsOneBit();
     void hostileImageRecordsAreBounded_data();
@@ -618,6 +619,24 @@ void TestMessageFile::saveCutShortByAFullDiskKeepsTheOldFile()
     QCOMPARE(readFile(path), good);
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"full.spr"});
+}
+
+// After a save, a temporary that a killed save left beside the message
+// goes; copies a person made beside it stay.
+void TestMessageFile::saveRemovesOnlyStaleTemporaries()
+{
+    QTemporaryDir dir;
+    QStringList kept{"x.spr.backup", "x.spr.BACKUP", "x.spr.Backup", "x.spr.old001"};
+    for (const QString &name : kept + QStringList{"x.spr.QxTrbA"})
+        QVERIFY(!writeFile(dir, "mine", qPrintable(name)).isEmpty());
+    diagramScene scene;
+    scene.addItem(new diagramTextItem);
+    QVERIFY(messageWriter::save(scene, dir.filePath("x.spr")));
+    QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    left.sort();
+    kept << "x.spr";
+    kept.sort();
+    QCOMPARE(left, kept);
 }
 
 void TestMessageFile::imageMissingHereKeepsItsRecord()
