@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qrcodepicture.h"
 
+#include "editorpixellimit.h"
+
 #include <QBitmap>
 #include <QImage>
 #include <QPainter>
@@ -41,7 +43,7 @@ bool render(const qrCodeParams &params, QPixmap *picture)
     const qint64 scale = params.scale;
     const qint64 offset = params.converse ? scale : 0;
     const qint64 side = n * scale + 2 * offset;
-    if (side > kMaxSide)
+    if (side > 0 && !editorPixelLimit::fits(side, side))
         return false;
     if (side <= 0) {
         *picture = QPixmap();

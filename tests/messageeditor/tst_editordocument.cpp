@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../common/filesizelimit.h"
 #include "../common/hostilenames.h"
+#include "../common/residentmemory.h"
 #include "../common/watchdog.h"
 #include "boxrecorder.h"
 #include "diagrambaritem.h"
@@ -441,6 +442,10 @@ void TestMessageFile::readingRules_data()
         << QByteArray(R"({"QrcodeItemInfo":[{"QRcodeContent":"A","QRcodeScale":1,
                          "QRcodeVersion":1,"QRcodeCntMode":3,"QRcodeTimeModeStr":"yy"}]})")
         << QStringList{"qr A L/s/v/conv=0/1/1/0 ins=0,0,,0 ext=0,1,1,,1,0 21x21 @0,0 r0"};
+    // 23,100 pixels a side; the item keeps its picture and the record.
+    QTest::newRow("QR scale read from a file over the pixel limit")
+        << QByteArray(R"({"QrcodeItemInfo":[{"QRcodeScale":1100}]})")
+        << QStringList{"qr empty! L/s/v/conv=0/1100/0/0 ins=0,0,,0 ext=0,1,1,,1,0 210x210 @0,0 r0"};
     QTest::newRow("QR over capacity keeps its content")
         << QByteArray(R"({"QrcodeItemInfo":[{"QRcodeContent":")" + QByteArray(3000, 'x') +
                       R"(","QRcodeScale":1,"QRcodeVersion":1}]})")
@@ -480,7 +485,11 @@ void TestMessageFile::readingRules()
     QTemporaryDir dir;
     diagramScene scene;
     boxRecorder boxes;
+    const qint64 before = ResidentMemory::kib();
     QCOMPARE(messageReader::load(writeFile(dir, json), &scene), messageReader::Result::Loaded);
+    const qint64 grownKiB = ResidentMemory::kib() - before;
+    QVERIFY2(grownKiB < 64 * 1024,
+             qPrintable(QString("resident memory grew by %1 KiB").arg(grownKiB)));
     QCOMPARE(describe(scene), items);
     QVERIFY(boxes.seen.isEmpty());
 }
