@@ -11,6 +11,7 @@
 #include <QGraphicsView>
 #include <QPainter>
 #include <algorithm>
+#include <limits>
 
 namespace {
 const QColor kSurroundGrey(220, 220, 220);
@@ -130,7 +131,13 @@ QString GraphicsScene::uniqueItemName(const QString &prefix) const
 void GraphicsScene::fitSceneRect()
 {
     const QRectF r = itemsBoundingRect();
-    setSceneRect(0, 0, int(r.left() + r.width()), int(r.top() + r.height()));
+    // Positions in a message file may be anywhere in the int range, and an
+    // item's width then takes its right edge past it: clamped in double, as
+    // converting an out-of-range double to int is undefined.
+    const auto edge = [](qreal v) {
+        return int(qBound(0.0, v, double(std::numeric_limits<int>::max())));
+    };
+    setSceneRect(0, 0, edge(r.left() + r.width()), edge(r.top() + r.height()));
     setBackgroundBrush(kSurroundGrey);
 }
 

@@ -479,6 +479,36 @@ private slots:
                  QStringList{QString("Cannot read print file %1:\n%2.").arg(file, reason)});
     }
 
+    // Positions anywhere in the int range give a scene rect inside it.
+    void farItemsGiveASceneRectInRange_data()
+    {
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<bool>("wide");
+        QTest::addColumn<bool>("tall");
+        QTest::newRow("X at the int maximum")
+            << QByteArray(R"("TextAtX":2147483647)") << true << false;
+        QTest::newRow("Y at the int maximum")
+            << QByteArray(R"("TextAtY":2147483647)") << false << true;
+        QTest::newRow("X at the int minimum")
+            << QByteArray(R"("TextAtX":-2147483648)") << false << false;
+    }
+    void farItemsGiveASceneRectInRange()
+    {
+        QFETCH(QByteArray, record);
+        QFETCH(bool, wide);
+        QFETCH(bool, tall);
+        RecordingNotifier boxes;
+        const QString file = path("far.spr");
+        writeFile(file, R"({"TextItemInfo":[{"TextContent":"A",)" + record + "}]}");
+        GraphicsScene scene;
+        QVERIFY(MessageFile::load(scene, file));
+        const QRectF item = scene.items().first()->sceneBoundingRect();
+        const QRectF rect = scene.sceneRect();
+        QCOMPARE(rect.topLeft(), QPointF(0, 0));
+        QCOMPARE(rect.width(), wide ? qreal(INT_MAX) : qMax(0.0, qreal(int(item.right()))));
+        QCOMPARE(rect.height(), tall ? qreal(INT_MAX) : qreal(int(item.bottom())));
+    }
+
     void externalColumnsOfThePreviousMessageAreDropped()
     {
         RecordingNotifier boxes;
