@@ -72,21 +72,27 @@ bool copyFile(const QString &from, const QString &to, QString *error)
         *error = QStringLiteral("Cannot write %1: %2.").arg(to, out.errorString());
         return false;
     }
+    // The write's own reason, taken before cancelWriting() replaces it; the
+    // QSaveFile, never committed, discards its temporary.
+    const auto fail = [&](const QString &text) {
+        *error = text;
+        out.cancelWriting();
+        return false;
+    };
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(kCopyChunk);
-        if (chunk.isEmpty() && in.error() != QFileDevice::NoError) {
-            *error = QStringLiteral("Cannot read %1: %2.").arg(from, in.errorString());
-            out.cancelWriting();
-            break;
-        }
-        if (out.write(chunk) != chunk.size()) {
-            out.cancelWriting();
-            break;
-        }
+        if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
+            return fail(QStringLiteral("Cannot read %1: %2.").arg(from, in.errorString()));
+        if (out.write(chunk) != chunk.size())
+            return fail(QStringLiteral("Cannot write %1: %2.").arg(to, out.errorString()));
     }
+    // The last chunk under 16 KiB waits in QFileDevice's buffer, and Qt 5.15's
+    // commit() renames even when writing it out fails (disk full): flushed
+    // and checked here first.
+    if (!out.flush())
+        return fail(QStringLiteral("Cannot write %1: %2.").arg(to, out.errorString()));
     if (!out.commit()) {
-        if (error->isEmpty())
-            *error = QStringLiteral("Cannot write %1: %2.").arg(to, out.errorString());
+        *error = QStringLiteral("Cannot write %1: %2.").arg(to, out.errorString());
         return false;
     }
     return true;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "../common/filesizelimit.h"
 #include "../common/recordingnotifier.h"
 #include "graphicsimageitem.h"
 #include "graphicsscene.h"
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
@@ -310,6 +312,9 @@ private slots:
         QTest::newRow("colon in the name") << "c:d.png";
         QTest::newRow("control character") << "tab\t.png";
         QTest::newRow("a folder") << "..";
+        // 72,054 bytes copied under a 66 KiB file size limit: the last chunk
+        // fails only when the buffer is flushed.
+        QTest::newRow("disk full during the copy") << "full.bmp";
     }
     void refusedPictures()
     {
@@ -320,9 +325,15 @@ private slots:
         notes.close();
         if (file.contains('\\') || file.contains(':') || file.contains('\t'))
             writePicture(file, 8, 8);
+        std::optional<FileSizeLimit> diskFull;
+        if (file == "full.bmp") {
+            QVERIFY(testPicture(160, 150).save(file, "BMP"));
+            diskFull.emplace(66 * 1024);
+        }
         GraphicsImageItem item;
         QString error;
         QVERIFY(!item.addPicture(QDir::current().absoluteFilePath(file), &error));
+        diskFull.reset();
         QVERIFY(!error.isEmpty());
         QCOMPARE(item.picturePath(), QString());
         QCOMPARE(item.pixmap().size(), QSize(240, 240));
