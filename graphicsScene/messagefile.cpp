@@ -10,6 +10,7 @@
 #include "graphicsserialnumberitem.h"
 #include "graphicstextitem.h"
 #include "graphicstimeitem.h"
+#include "pixellimit.h"
 #include "usernotifier.h"
 
 #include <QCoreApplication>
@@ -272,6 +273,9 @@ bool writeItems(GraphicsScene &scene, QJsonObject &document)
 void loadItems(GraphicsScene &scene, const QJsonObject &document)
 {
     scene.clear();
+    // Pictures past the budget show the error picture or none, as those
+    // over the limit of one item do.
+    PixelLimit::LoadBudget budget;
     for (const RecordArray &a : kRecordArrays) {
         const QJsonValue value = document.value(a.key);
         if (!value.isArray())
@@ -289,6 +293,10 @@ void loadItems(GraphicsScene &scene, const QJsonObject &document)
             scene.addItem(item);
         }
     }
+    if (budget.refused() > 0)
+        qCWarning(lcDocument).nospace() << "Pictures of the message over its budget of "
+                                        << PixelLimit::kMaxLoadArea / (1024 * 1024)
+                                        << " Mi pixels: " << budget.refused() << " refused";
 }
 
 void applyDocument(GraphicsScene &scene, const QJsonObject &root)

@@ -32,7 +32,9 @@ QPixmap readLimited(const QString &path)
     if (size.isValid() && !PixelLimit::fits(size.width(), size.height()))
         return QPixmap();
     const QImage image = reader.read();
-    if (image.isNull() || !PixelLimit::fits(image.width(), image.height()))
+    // While a message loads, the picture also counts against its budget.
+    if (image.isNull() || !PixelLimit::fits(image.width(), image.height()) ||
+        !PixelLimit::LoadBudget::charge(image.width(), image.height()))
         return QPixmap();
     return QPixmap::fromImage(image);
 }

@@ -9,6 +9,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QPixmapCache>
 
 #include <zint.h>
 
@@ -155,6 +156,23 @@ void QZint::encode()
 
 QPixmap QZint::errorPixmap(const QString &message) const
 {
+    // Charged to the message's pixel budget like a symbol.  Past it, every
+    // item shares one picture (a QPixmap shares its pixels), so that a
+    // message of many refused symbols takes no more memory.
+    if (!PixelLimit::LoadBudget::charge(kErrorWidth, kErrorHeight)) {
+        const QString key = QStringLiteral("korvex-message-too-large");
+        QPixmap shared;
+        if (!QPixmapCache::find(key, &shared)) {
+            shared = drawError(QStringLiteral("Message too large to show"));
+            QPixmapCache::insert(key, shared);
+        }
+        return shared;
+    }
+    return drawError(message);
+}
+
+QPixmap QZint::drawError(const QString &message) const
+{
     // Index 0 white, so that filling with 0 clears the picture.
     QImage image(kErrorWidth, kErrorHeight, QImage::Format_Mono);
     image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
@@ -189,6 +207,8 @@ QPixmap QZint::renderPixmap()
     if (!PixelLimit::fits(width, height))
         return errorPixmap(
             QStringLiteral("Symbol too large to show (%1 x %2 pixels)").arg(width).arg(height));
+    if (!PixelLimit::LoadBudget::charge(width, height))
+        return errorPixmap(QStringLiteral("Message too large to show"));
 
     QImage image(int(width), int(height), QImage::Format_RGB32);
     image.fill(Qt::white);

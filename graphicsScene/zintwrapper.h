@@ -104,6 +104,7 @@ private:
     QStringList humanReadableParts() const;
     int humanReadablePixelSize() const;
     QPixmap errorPixmap(const QString &message) const;
+    QPixmap drawError(const QString &message) const;
     void paintSymbol(QImage &image) const;
 
     int m_symbology = QrCode;

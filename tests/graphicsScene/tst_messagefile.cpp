@@ -13,9 +13,11 @@
 #include "graphicstextitem.h"
 #include "graphicstimeitem.h"
 #include "messagefile.h"
+#include "pixellimit.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -507,6 +509,36 @@ private slots:
         QCOMPARE(rect.topLeft(), QPointF(0, 0));
         QCOMPARE(rect.width(), wide ? qreal(INT_MAX) : qMax(0.0, qreal(int(item.right()))));
         QCOMPARE(rect.height(), tall ? qreal(INT_MAX) : qreal(int(item.bottom())));
+    }
+
+    // A message of many large symbols: pictures for as many as the load's
+    // pixel budget holds (made smaller here), the error picture for the rest.
+    void symbolsPastThePixelBudgetShowTheErrorPicture()
+    {
+        const QSize error(800, 300);
+        const QJsonObject record{
+            {"BarMode", 58}, {"BarContent", "x"}, {"BarIsTextOn", false}, {"BarScale", 1}};
+        GraphicsScene scene;
+        MessageFile::loadItems(scene, {{"BarcodeItemInfo", QJsonArray{record}}});
+        const QSize symbol = itemsOf<BarcodeItem>(scene).first()->pixmap().size();
+        QVERIFY(symbol != error);
+
+        QJsonArray records;
+        for (int i = 0; i < 10; ++i)
+            records.append(record);
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("^Pictures of the message over its budget"));
+        {
+            PixelLimit::LoadBudget budget(4 * qint64(symbol.width()) * symbol.height());
+            MessageFile::loadItems(scene, {{"BarcodeItemInfo", records}});
+        }
+        int drawn = 0, refused = 0;
+        for (BarcodeItem *item : itemsOf<BarcodeItem>(scene))
+            (item->pixmap().size() == symbol ? drawn : refused) += 1;
+        QVERIFY2(drawn >= 1 && drawn <= 4, qPrintable(QString::number(drawn)));
+        QCOMPARE(refused, 10 - drawn);
+        for (BarcodeItem *item : itemsOf<BarcodeItem>(scene))
+            QVERIFY(item->pixmap().size() == symbol || item->pixmap().size() == error);
     }
 
     void externalColumnsOfThePreviousMessageAreDropped()
