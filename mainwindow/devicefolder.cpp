@@ -44,6 +44,9 @@ bool ensure(const QString &ipText, QString *error)
 {
     if (!isSafeIpText(ipText))
         return fail(error, tr("no folder for a coder named \"%1\"").arg(ipText));
+    // A devices/ that is a link leads anywhere: no folder is made through it.
+    if (QFileInfo(QStringLiteral("devices")).isSymLink())
+        return fail(error, tr("%1 leads through a link; no folder is made").arg(path(ipText)));
     if (!QDir().mkpath(path(ipText)))
         return fail(error, tr("cannot create folder %1").arg(path(ipText)));
     return true;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "korvexmainwindow.h"
 
+#include "boundedread.h"
 #include "controllog.h"
 #include "controlstatusbar.h"
 #include "devicebuttonlist.h"
@@ -13,16 +14,19 @@
 #include "filerecord.h"
 #include "graphicsscene.h"
 #include "graphicsview.h"
+#include "messagefile.h"
 #include "messagefilelist.h"
 #include "mydevicetoolbtn.h"
 #include "networklog.h"
 #include "printparameterwidget.h"
+#include "redirectednotifier.h"
 #include "serverport.h"
 #include "tcpserver.h"
 #include "ui_korvexmainwindow.h"
 #include "usernotifier.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGraphicsItem>
 #include <QSet>
 #include <QtEndian>
@@ -66,9 +70,18 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
                 problem(tr("Current file of coder %1 not stored: %2")
                             .arg(button ? button->ipText() : QString::number(descriptor), reason));
             });
-    connect(
-        m_frames, &DeviceFrameHandler::parametersReceived, ui->printParameterWidget,
-        [this](int, const QByteArray &block) { ui->printParameterWidget->loadParameters(block); });
+    // Only the checked coder's reply: a late reply of the coder checked before,
+    // or a block from any other connection, would show that coder's settings
+    // as this one's, and "Apply Print Parameter" would send them on.
+    connect(m_frames, &DeviceFrameHandler::parametersReceived, ui->printParameterWidget,
+            [this](int descriptor, const QByteArray &block) {
+                if (descriptor != m_currentDescriptor) {
+                    qCDebug(lcControl)
+                        << "parameter reply of" << descriptor << "ignored: not the checked coder";
+                    return;
+                }
+                ui->printParameterWidget->loadParameters(block);
+            });
     connect(ui->printParameterWidget, &PrintParameterWidget::parametersRefused, this,
             [this](const QString &reason) {
                 problem(tr("Print parameters not loaded: %1").arg(reason));
@@ -157,6 +170,9 @@ void KorvexMainWindow::deviceDisconnected(const QString &ipText, int descriptor)
     qCDebug(lcControl) << "descryption:" << ipText;
     // Only the connection that closed: another coder may share its address.
     m_devices->remove(descriptor);
+    // The system hands the descriptor to the next connection.
+    if (descriptor == m_currentDescriptor)
+        m_currentDescriptor = -1;
     qCDebug(lcControl) << "some device disconnect!";
     note(tr("Coder %1 disconnected").arg(ipText));
 }
@@ -180,7 +196,18 @@ void KorvexMainWindow::currentFileReceived(int descriptor, const QString &name,
         problem(tr("Current file of coder %1 not stored: %2").arg(button->ipText(), error));
         return;
     }
-    showInPreview(DeviceFolder::path(button->ipText()) + QLatin1Char('/') + name);
+    // Every coder's copy is kept; the preview shows the checked coder's.
+    if (descriptor == m_currentDescriptor)
+        showCoderFileInPreview(DeviceFolder::path(button->ipText()) + QLatin1Char('/') + name,
+                               button->ipText());
+}
+
+void KorvexMainWindow::showCoderFileInPreview(const QString &path, const QString &ipText)
+{
+    const RedirectedNotifier toLog([this, &ipText](const QString &text) {
+        problem(tr("Current message of coder %1: %2").arg(ipText, text));
+    });
+    showInPreview(path);
 }
 
 void KorvexMainWindow::statusReceived(int descriptor, const StatusReport &report)
@@ -249,16 +276,36 @@ void KorvexMainWindow::on_syncBtn_clicked()
     }
     const QString fileName = selected.first() + QStringLiteral(".spr");
     QFile file(m_files->pathOf(selected.first()));
+    const auto refuse = [this, &file](const QString &reason) {
+        const QString text =
+            tr("Cannot read %1: %2. Nothing was sent.").arg(file.fileName(), reason);
+        problem(text);
+        UserNotifier::warning(this, tr("Warn"), text);
+    };
+    // A link in the folder may lead to a FIFO (open() would block the window)
+    // or to a file no message is: neither goes out.
+    const QFileInfo info(file.fileName());
+    if (info.exists() && !info.isFile()) {
+        refuse(tr("Not a plain file"));
+        return;
+    }
+    const QString tooLarge =
+        tr("The file is larger than %1 MiB").arg(MessageFile::kMaxFileBytes / (1024 * 1024));
+    if (info.size() > MessageFile::kMaxFileBytes) {
+        refuse(tooLarge);
+        return;
+    }
     // An unreadable file must not go out as an empty one: the coder would
     // lose the message it holds.
     if (!file.open(QIODevice::ReadOnly)) {
-        const QString text =
-            tr("Cannot read %1: %2. Nothing was sent.").arg(file.fileName(), file.errorString());
-        problem(text);
-        UserNotifier::warning(this, tr("Warn"), text);
+        refuse(file.errorString());
         return;
     }
-    const QByteArray content = file.readAll();
+    const QByteArray content = readAtMost(file, MessageFile::kMaxFileBytes);
+    if (content.size() > MessageFile::kMaxFileBytes) {
+        refuse(tooLarge);
+        return;
+    }
     QByteArray record;
     QString error;
     if (file.error() != QFileDevice::NoError ||
@@ -275,7 +322,15 @@ void KorvexMainWindow::on_syncBtn_clicked()
     packFrame(Command::FileTransfer, record);
     QSet<QString> copied; // coders behind one address share one folder
     for (MyDeviceToolBtn *button : m_devices->checkedButtons()) {
-        emit sendMsgToTcpServer(button->descriptor(), m_sendBuffer);
+        const int descriptor = button->descriptor();
+        emit sendMsgToTcpServer(descriptor, m_sendBuffer);
+        // A coder that stopped reading is dropped when too much waits for it;
+        // it did not get the file, so neither its button nor its folder may
+        // say so.
+        if (m_devices->find(descriptor) != button) {
+            problem(tr("Coder %1 was dropped before it took %2.").arg(button->ipText(), fileName));
+            continue;
+        }
         button->setCurrentFile(fileName);
         // The copy holds exactly the bytes sent, replacing an older copy whole.
         if (!copied.contains(button->ipText())) {

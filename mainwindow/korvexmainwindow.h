@@ -82,13 +82,15 @@ private:
     void refreshFileList();
     void updatePreview();
     void showInPreview(const QString &path);
+    void showCoderFileInPreview(const QString &path, const QString &ipText);
     void problem(const QString &text);
     void note(const QString &text);
 
     std::unique_ptr<Ui::KorvexMainWindow> ui;
     TcpServer *m_tcpServer;
     DeviceButtonList *m_devices;
-    int m_currentDescriptor = 0;
+    // The coder whose reply the preview and the parameter panel show; -1: none.
+    int m_currentDescriptor = -1;
     GraphicsScene *m_previewScene;
     QByteArray m_sendBuffer;
     DeviceFrameHandler *m_frames;

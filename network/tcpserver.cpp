@@ -5,9 +5,30 @@
 #include "networklog.h"
 #include "tcpclientssocket.h"
 
+#include <QTimer>
+
 TcpServer::TcpServer(QObject *parent, quint16 port) : QTcpServer(parent)
 {
+    connect(this, &QTcpServer::acceptError, this, &TcpServer::acceptFailed);
     listenOnAllAddresses(port);
+}
+
+// Qt stops accepting for good when an accept fails for a reason it does not
+// take for a passing one, among them every descriptor of the process in use
+// (a storm of connections, a peer holding hundreds open).  Coders that come
+// once descriptors are free again must still get in: try again shortly, as
+// long as it takes, with one log line for the whole outage.
+void TcpServer::acceptFailed(QAbstractSocket::SocketError error)
+{
+    if (!m_acceptRetrying)
+        qCWarning(lcLink) << "cannot accept connections:" << error << errorString()
+                          << "- trying again every" << kAcceptRetryMs << "ms";
+    m_acceptRetrying = true;
+    QTimer::singleShot(kAcceptRetryMs, this, [this] {
+        // close() in the meantime ends the server's socket; listen() starts anew.
+        if (isListening())
+            resumeAccepting();
+    });
 }
 
 bool TcpServer::listenOnAllAddresses(quint16 port)
@@ -31,6 +52,10 @@ bool TcpServer::listenOnAllAddresses(quint16 port)
 void TcpServer::incomingConnection(qintptr socketDescriptor)
 {
     qCDebug(lcLink) << "this is socketdescript :" << socketDescriptor;
+    if (m_acceptRetrying) {
+        m_acceptRetrying = false;
+        qCInfo(lcLink) << "accepting connections again";
+    }
     auto *socket = new TcpClientsSocket(this);
     if (!socket->adopt(socketDescriptor)) {
         qCWarning(lcLink) << "cannot take connection" << socketDescriptor << ":"

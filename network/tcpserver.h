@@ -25,6 +25,10 @@ public:
 
     int connectionCount() const { return m_clientSocketList.size(); }
 
+    // How long the server waits before it accepts again after an accept
+    // failed for want of descriptors or memory.
+    static constexpr int kAcceptRetryMs = 500;
+
 signals:
     void addNewClientSocketSig(int descriptor, const QString &ip);
     // descriptor is the one the connection was accepted with, so receivers can
@@ -46,6 +50,10 @@ protected slots:
     void clientSocketDisconnectedSlot(const QString &ip, int descriptor);
 
 private:
+    void acceptFailed(QAbstractSocket::SocketError error);
+
+    // Accepting stopped after a failure and is retried every kAcceptRetryMs.
+    bool m_acceptRetrying = false;
     // In order of arrival; the server owns them.
     QList<TcpClientsSocket *> m_clientSocketList;
 };

@@ -9,6 +9,7 @@
 #include "filerecord.h"
 #include "graphicsscene.h"
 #include "korvexmainwindow.h"
+#include "messagefile.h"
 #include "mydevicetoolbtn.h"
 #include "printparameterwidget.h"
 #include "rawcoder.h"
@@ -47,6 +48,15 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// kMessage with a second line: two items in the preview.
+QByteArray twoLineMessage()
+{
+    return QByteArray(kMessage).replace(
+        "}]}", R"(},{"TextAtX":20,"TextAtY":60,"TextAtZ":0,"TextContent":"LINE 2",)"
+               R"("TextFont":"DejaVu Sans,-1,120,5,75,0,0,0,0,0","TextRotate":0,"TextID":"Text1",)"
+               R"("TextIsExtern":false,"TextFontSpace":0}]})");
 }
 
 QByteArray currentFileRecord(const QByteArray &name, const QByteArray &content)
@@ -154,6 +164,43 @@ private slots:
         QTRY_COMPARE(window->parameterPanel()->parameters().lineSpeed, 120);
         QCOMPARE(window->parameterPanel()->parameters().dpiCode, qint8(2));
         QCOMPARE(window->parameterPanel()->parameters().headOffset3, 12.5);
+    }
+
+    // The preview and the panel show the checked coder's replies only, and
+    // nothing a coder sends opens a box.
+    void onlyTheCheckedCodersRepliesAreShownWithoutBoxes()
+    {
+        RawCoder a(port());
+        QTRY_COMPARE(buttons().size(), 1);
+        RawCoder b(port());
+        QTRY_COMPARE(buttons().size(), 2);
+        buttons().first()->click(); // a's
+        QTRY_COMPARE(a.received.size(), 2);
+        const int shownAtStart = window->previewScene()->items().size(); // Spray's first message
+
+        PrintParameters other;
+        other.lineSpeed = 200;
+        b.send(Command::Parameters, other.toBytes());
+        b.send(Command::CurrentFile, currentFileRecord("b.spr", twoLineMessage()));
+        QTRY_COMPARE(readFile("devices/127.0.0.1/b.spr"), twoLineMessage());
+        QCOMPARE(buttons().at(1)->currentFile(), QString("b.spr"));
+        QCOMPARE(window->previewScene()->items().size(), shownAtStart);
+        QVERIFY(window->parameterPanel()->parameters().lineSpeed != 200);
+
+        a.send(Command::CurrentFile, currentFileRecord("damaged.spr", "x"));
+        QTRY_VERIFY(logHas("Current message of coder 127.0.0.1: File "));
+        a.send(Command::CurrentFile,
+               currentFileRecord("data.spr", R"({"ExternDataInfo":{"ExternMode":1,)"
+                                             R"("ExternFileName":"nowhere.txt"}})"));
+        QTRY_VERIFY(logHas("Can not find the extern data file!"));
+        QVERIFY(notifier->boxes.isEmpty());
+
+        a.send(Command::CurrentFile, currentFileRecord("a.spr", twoLineMessage()));
+        QTRY_COMPARE(window->previewScene()->items().size(), 2);
+        PrintParameters own;
+        own.lineSpeed = 120;
+        a.send(Command::Parameters, own.toBytes());
+        QTRY_COMPARE(window->parameterPanel()->parameters().lineSpeed, 120);
     }
 
     // Apply file, re-apply after an edit, parameters, start and stop, status.
@@ -335,6 +382,48 @@ private slots:
         QCOMPARE(notifier->boxes.size(), 2);
         QVERIFY(logHas("Nothing was sent"));
         QVERIFY(!QFile::exists("devices/127.0.0.1/label1.spr"));
+
+        // A file over the limit is refused before it is read.
+        writeFile("Spray/huge.spr", QByteArray(int(MessageFile::kMaxFileBytes) + 1, ' '));
+        QTRY_VERIFY(!window->findChild<QListWidget *>("fileListWidget")
+                         ->findItems("huge", Qt::MatchExactly)
+                         .isEmpty());
+        selectFile("huge");
+        button("syncBtn")->click();
+        QTest::qWait(100);
+        QCOMPARE(coder.received.size(), 2);
+        QCOMPARE(notifier->boxes.last().text,
+                 QString("Cannot read Spray/huge.spr: The file is larger than 16 MiB. Nothing was "
+                         "sent."));
+    }
+
+    // Too much waiting for one coder drops it (here: four messages of 16 MiB
+    // without the event loop running); the file it did not get is not
+    // recorded as its own.
+    void aCoderDroppedDuringApplyIsNotRecordedAsHavingTheFile()
+    {
+        RawCoder coder(port());
+        QTRY_COMPARE(buttons().size(), 1);
+        buttons().first()->click();
+        QTRY_COMPARE(coder.received.size(), 2);
+        const QByteArray big(int(MessageFile::kMaxFileBytes) - 64, 'x');
+        for (int i = 0; i < 6; ++i)
+            writeFile(QString("Spray/big%1.spr").arg(i), big);
+        QTRY_VERIFY(!window->findChild<QListWidget *>("fileListWidget")
+                         ->findItems("big5", Qt::MatchExactly)
+                         .isEmpty());
+        int dropped = -1;
+        for (int i = 0; i < 6 && dropped < 0; ++i) {
+            selectFile(QString("big%1").arg(i));
+            button("syncBtn")->click();
+            if (buttons().isEmpty())
+                dropped = i;
+        }
+        QCOMPARE(dropped, 4);
+        QVERIFY(logHas("Coder 127.0.0.1 was dropped before it took big4.spr."));
+        QTRY_VERIFY(QFile::exists("devices/127.0.0.1/big3.spr"));
+        QTest::qWait(100);
+        QVERIFY(!QFile::exists("devices/127.0.0.1/big4.spr"));
     }
 
     void unsafeCurrentFileNamesWriteNothing_data()

@@ -40,6 +40,9 @@ private slots:
         const auto before = treeSnapshot(world.filePath("outside"));
         QString error;
         const bool written = DeviceFolder::writeFile("127.0.0.1", "label1.spr", "new", &error);
+        // A coder from another address connecting: its folder is not made there either.
+        QString ensureError;
+        DeviceFolder::ensure("10.0.0.9", &ensureError);
         QDir::setCurrent(saved);
         QVERIFY(!written);
         QVERIFY(error.contains("link"));

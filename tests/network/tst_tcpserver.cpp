@@ -3,6 +3,7 @@
 #include "tcpclientssocket.h"
 #include "tcpserver.h"
 
+#include <QDir>
 #include <QPointer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -11,7 +12,36 @@
 
 #include <memory>
 
+#include <sys/resource.h>
+
 namespace {
+
+int openDescriptors()
+{
+    return int(QDir(QStringLiteral("/proc/self/fd"))
+                   .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+                   .size());
+}
+
+// Lowers this process's descriptor limit while it lives.
+struct DescriptorLimit
+{
+    rlimit saved{};
+    bool set = false;
+    explicit DescriptorLimit(int limit)
+    {
+        if (getrlimit(RLIMIT_NOFILE, &saved) != 0)
+            return;
+        rlimit tight = saved;
+        tight.rlim_cur = rlim_t(limit);
+        set = setrlimit(RLIMIT_NOFILE, &tight) == 0;
+    }
+    ~DescriptorLimit()
+    {
+        if (set)
+            setrlimit(RLIMIT_NOFILE, &saved);
+    }
+};
 
 QByteArray header(qint32 length)
 {
@@ -236,6 +266,38 @@ private slots:
         QCOMPARE(m_disconnected->count(), 1);
         QCOMPARE(m_disconnected->first().at(1).toInt(), descriptor);
         QCOMPARE(m_server->connectionCount(), 0);
+    }
+
+    // Connections that arrive while every descriptor is in use cannot be
+    // accepted; once descriptors are free again, coders get in without
+    // anyone restarting the server.
+    void acceptsAgainOnceDescriptorsAreFree()
+    {
+        QSignalSpy acceptErrors(m_server.get(), &QTcpServer::acceptError);
+        {
+            const DescriptorLimit limit(openDescriptors() + 8);
+            QVERIFY(limit.set);
+            // Each connection takes a descriptor here before the server can take
+            // one for its end: the server's accept runs out.
+            for (int i = 0; i < 8; ++i) {
+                auto *client = new QTcpSocket(this);
+                m_clients << client;
+                client->connectToHost(QHostAddress::LocalHost, m_server->serverPort());
+                client->waitForConnected(1000);
+            }
+            QTRY_VERIFY(acceptErrors.count() > 0);
+            qDeleteAll(m_clients);
+            m_clients.clear();
+        }
+        auto *fresh = new QTcpSocket(this);
+        m_clients << fresh;
+        fresh->connectToHost(QHostAddress::LocalHost, m_server->serverPort());
+        QVERIFY(fresh->waitForConnected(2000));
+        const QByteArray frame = packFrame(0x30, QByteArray(1, '\x01'));
+        fresh->write(frame);
+        fresh->flush();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !m_received->isEmpty() && m_received->last().at(1).toByteArray() == frame.mid(4), 3000);
     }
 
     void destroyingTheServerWithCodersConnectedReportsNothing()
