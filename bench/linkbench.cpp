@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linkbench.h"
 
+#include "../tests/common/residentmemory.h"
+
 #include <QByteArray>
-#include <QFile>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -14,14 +15,7 @@ namespace LinkBench {
 
 qint64 residentKiB()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    }
-    return 0;
+    return qMax<qint64>(ResidentMemory::kib(), 0);
 }
 
 struct Sender::Private
