@@ -16,7 +16,10 @@ Symbol paint(int symbology, const QString &content, int module, int barHeight, b
 {
     // Picture sizes are computed in int from these three; beyond the limits
     // they would wrap to small sizes and the drawing would run off the image.
-    if (module > kMaxModule || barHeight > kMaxBarHeight || content.size() > kMaxContentLength ||
+    // A negative size draws nothing either, and a file may hold INT_MIN,
+    // which the size arithmetic would overflow.
+    if (module < 0 || barHeight < 0 || module > kMaxModule || barHeight > kMaxBarHeight ||
+        content.size() > kMaxContentLength ||
         qint64(content.size() + 40) * 16 * qMax(module, 1) > qint64(INT_MAX) / 4)
         return {};
     switch (symbology) {

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <climits>
+
 using namespace barcodePainter;
 
 namespace {
@@ -487,6 +489,10 @@ void TestBarcodePainter::damagedSizesGiveAnEmptyPicture_data()
     QTest::newRow("EAN-13, huge height") << int(barcodePainter::Ean13) << 4 << 1431655766;
     QTest::newRow("Code 128, huge module") << int(barcodePainter::Code128) << 20000000 << 50;
     QTest::newRow("UPC-E, negative") << int(barcodePainter::UpcE) << -3 << -7;
+    // From a file: "BarLineHeight":-1444...4 reads as the smallest int.
+    QTest::newRow("EAN-13, smallest height") << int(barcodePainter::Ean13) << 4 << INT_MIN;
+    QTest::newRow("EAN-13, smallest module") << int(barcodePainter::Ean13) << INT_MIN << 200;
+    QTest::newRow("Code 128, smallest module") << int(barcodePainter::Code128) << INT_MIN << 50;
 }
 
 void TestBarcodePainter::damagedSizesGiveAnEmptyPicture()
