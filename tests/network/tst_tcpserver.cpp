@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "protocol.h"
+#include "storms.h"
 #include "tcpclientssocket.h"
 #include "tcpserver.h"
 
-#include <QDir>
 #include <QPointer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -15,13 +15,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-int openDescriptors()
-{
-    return int(QDir(QStringLiteral("/proc/self/fd"))
-                   .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
-                   .size());
-}
 
 // Lowers this process's descriptor limit while it lives.
 struct DescriptorLimit
@@ -275,7 +268,7 @@ private slots:
     {
         QSignalSpy acceptErrors(m_server.get(), &QTcpServer::acceptError);
         {
-            const DescriptorLimit limit(openDescriptors() + 8);
+            const DescriptorLimit limit(Storm::openDescriptors() + 8);
             QVERIFY(limit.set);
             // Each connection takes a descriptor here before the server can take
             // one for its end: the server's accept runs out.
