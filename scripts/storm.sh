@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the long connection storms against a server on 127.0.0.1 and prints
 # their figures.  BUILD_DIR picks the build (default build/; the sanitizer
-# build has no benchmarks).  Each storm is bounded in count and time.
+# build of test.sh leaves the benchmarks out: `cmake -B build-sanitize
+# -DKORVEX_BENCH=ON` adds them).  Each storm is bounded in count and time.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"

@@ -24,6 +24,8 @@ namespace {
 
 // How long the server gets, after a storm, to see every connection go.
 constexpr int kGraceMs = 20000;
+// How long a reset cycle waits for the server to take its connection.
+constexpr int kTakeMs = 1000;
 
 sockaddr_in loopback(quint16 port)
 {
@@ -85,16 +87,19 @@ qint64 residentKiB()
 
 QString Figures::toString() const
 {
-    return QStringLiteral("attempted %1, accepted %2, still connected %3, %4 ms, "
-                          "descriptors %5 -> %6, resident %7 -> %8 KiB")
-        .arg(attempted)
-        .arg(accepted)
-        .arg(stillConnected)
-        .arg(elapsedMs)
-        .arg(descriptorsBefore)
-        .arg(descriptorsAfter)
-        .arg(residentBeforeKiB)
-        .arg(residentAfterKiB);
+    const QString figures = QStringLiteral("attempted %1, accepted %2, still connected %3, %4 ms, "
+                                           "descriptors %5 -> %6, resident %7 -> %8 KiB")
+                                .arg(attempted)
+                                .arg(accepted)
+                                .arg(stillConnected)
+                                .arg(elapsedMs)
+                                .arg(descriptorsBefore)
+                                .arg(descriptorsAfter)
+                                .arg(residentBeforeKiB)
+                                .arg(residentAfterKiB);
+    if (resetAfterTaken == 0)
+        return figures;
+    return figures + QStringLiteral(", %1 reset after the server took them").arg(resetAfterTaken);
 }
 
 Figures connectionRate(TcpServer &server, int perSecond, int seconds)
@@ -152,8 +157,20 @@ Figures connectResetCycles(TcpServer &server, int cycles)
     for (int i = 0; i < cycles; ++i) {
         const int fd = startConnect(server.serverPort());
         ++f.attempted;
-        if (fd >= 0)
-            resetClose(fd);
+        if (fd < 0)
+            continue;
+        // Odd cycles wait until the server has taken the connection, so that
+        // both the reset of a queued connection and that of a coder the
+        // server already holds are stormed, however fast the build runs.
+        if (i % 2 == 1) {
+            const int taken = f.accepted + 1;
+            QDeadlineTimer deadline(kTakeMs);
+            while (f.accepted < taken && !deadline.hasExpired())
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+            if (f.accepted >= taken)
+                ++f.resetAfterTaken;
+        }
+        resetClose(fd);
         if (i % 32 == 31)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }

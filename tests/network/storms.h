@@ -20,8 +20,9 @@ qint64 residentKiB();
 struct Figures
 {
     int attempted = 0;
-    int accepted = 0;       // addNewClientSocketSig emitted
-    int stillConnected = 0; // server connections left when the storm ended
+    int accepted = 0;        // addNewClientSocketSig emitted
+    int stillConnected = 0;  // server connections left when the storm ended
+    int resetAfterTaken = 0; // reset cycles whose connection the server held
     qint64 elapsedMs = 0;
     int descriptorsBefore = 0;
     int descriptorsAfter = 0;
@@ -35,7 +36,8 @@ struct Figures
 // when every connection is gone from the server or after a grace period.
 Figures connectionRate(TcpServer &server, int perSecond, int seconds);
 
-// cycles connections, each reset (SO_LINGER 0, so RST) right after connect.
+// cycles connections, each reset (SO_LINGER 0, so RST): the even ones right
+// after connect, the odd ones once the server has taken them.
 Figures connectResetCycles(TcpServer &server, int cycles);
 
 // Opens one connection that sends bytes and then keeps reading nothing;

@@ -72,6 +72,7 @@ private slots:
     {
         const Storm::Figures f = Storm::connectResetCycles(*server, 2000);
         qInfo("%s", qPrintable(f.toString()));
+        QVERIFY(f.resetAfterTaken > 0);
         QCOMPARE(f.stillConnected, 0);
         QCOMPARE(f.descriptorsAfter, f.descriptorsBefore);
     }
