@@ -33,6 +33,12 @@ cmake --build "$FUZZ_DIR" -j "$(nproc)" --target "${TARGETS[@]}"
 export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1:allocator_may_return_null=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export QT_QPA_PLATFORM=offscreen
+# The targets keep their scratch files under TMPDIR.  On a disk, the data
+# file target waits for the disk at every input (each input rewrites the
+# file); a memory file system makes it about ten times faster.
+if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then
+    export TMPDIR=/dev/shm
+fi
 SUMMARY="$FUZZ_DIR/fuzz-summary.txt"
 JOBS="${FUZZ_JOBS:-1}"
 
