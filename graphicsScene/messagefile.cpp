@@ -12,6 +12,7 @@
 #include "graphicstimeitem.h"
 #include "pixellimit.h"
 #include "usernotifier.h"
+#include "writewhole.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -232,16 +233,16 @@ bool save(GraphicsScene &scene, const QString &path, QWidget *parent)
         return false;
     }
     const QByteArray bytes = QJsonDocument(toDocument(scene)).toJson(QJsonDocument::Indented);
-    // QSaveFile::commit() still renames when the final flush wrote only part
-    // of the buffer (disk full), so the flush is checked on its own first.
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
-    if (!written)
+    // The reason is taken before cancelWriting(), which replaces it with
+    // "Writing canceled by the application".
+    QString reason;
+    if (!writeWhole(file, bytes, &reason))
         file.cancelWriting();
     if (!file.commit()) {
         UserNotifier::warning(
             parent, boxTitle(),
             QCoreApplication::translate("MessageFile", "Cannot write file %1:\n%2.")
-                .arg(path, file.errorString()));
+                .arg(path, reason.isEmpty() ? file.errorString() : reason));
         return false;
     }
     removeStaleTemporaries(path);

@@ -2,6 +2,7 @@
 #include "picturefolder.h"
 
 #include "pixellimit.h"
+#include "writewhole.h"
 
 #include <QDir>
 #include <QFile>
@@ -85,14 +86,10 @@ bool copyFile(const QString &from, const QString &to, QString *error)
         const QByteArray chunk = in.read(kCopyChunk);
         if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
             return fail(QStringLiteral("Cannot read %1: %2.").arg(from, in.errorString()));
-        if (out.write(chunk) != chunk.size())
-            return fail(QStringLiteral("Cannot write %1: %2.").arg(to, out.errorString()));
+        QString reason;
+        if (!writeWhole(out, chunk, &reason))
+            return fail(QStringLiteral("Cannot write %1: %2.").arg(to, reason));
     }
-    // The last chunk under 16 KiB waits in QFileDevice's buffer, and Qt 5.15's
-    // commit() renames even when writing it out fails (disk full): flushed
-    // and checked here first.
-    if (!out.flush())
-        return fail(QStringLiteral("Cannot write %1: %2.").arg(to, out.errorString()));
     if (!out.commit()) {
         *error = QStringLiteral("Cannot write %1: %2.").arg(to, out.errorString());
         return false;

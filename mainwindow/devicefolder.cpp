@@ -2,6 +2,7 @@
 #include "devicefolder.h"
 
 #include "filerecord.h"
+#include "writewhole.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -77,9 +78,8 @@ bool writeFile(const QString &ipText, const QString &name, const QByteArray &con
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly))
         return fail(error, tr("cannot write %1: %2").arg(target, file.errorString()));
-    // Qt 5 commits even when the last flush failed: check it ourselves.
-    if (file.write(content) != content.size() || !file.flush()) {
-        const QString reason = file.errorString();
+    QString reason;
+    if (!writeWhole(file, content, &reason)) {
         file.cancelWriting();
         return fail(error, tr("cannot write %1: %2").arg(target, reason));
     }

@@ -62,6 +62,27 @@ void removeStaleTemporaries(const QString &path)
     }
 }
 
+// Writes all of bytes and flushes them, or returns false with the system's
+// reason.  A write the disk cut short returns fewer bytes and no reason;
+// writing the rest fails at once and says why.
+bool writeWhole(QSaveFile &out, const QByteArray &bytes, QString *reason)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = out.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0) {
+            *reason = out.errorString();
+            return false;
+        }
+        done += n;
+    }
+    // A flush cut short gives no reason either; flushing the rest does.
+    if (out.flush() || out.flush())
+        return true;
+    *reason = out.errorString();
+    return false;
+}
+
 // X, Y and rotation, with the record kind's prefix: "TextAtX", "TextAtY", "TextRotate".
 void writePlacement(QJsonObject &r, const QGraphicsItem &item, const QString &prefix)
 {
@@ -210,11 +231,13 @@ QJsonObject document(const diagramScene &scene)
 bool save(const diagramScene &scene, const QString &path)
 {
     QSaveFile file(path);
+    QString reason;
     if (file.open(QIODevice::WriteOnly)) {
         const QByteArray bytes = QJsonDocument(document(scene)).toJson();
         // QSaveFile::commit() still renames when the final flush wrote only
-        // part of the buffer (disk full), so the flush is checked first.
-        if (file.write(bytes) != bytes.size() || !file.flush())
+        // part of the buffer (disk full), so the flush is checked first.  The
+        // reason is kept: cancelWriting() replaces it with its own.
+        if (!writeWhole(file, bytes, &reason))
             file.cancelWriting();
         if (file.commit()) {
             removeStaleTemporaries(path);
@@ -222,7 +245,7 @@ bool save(const diagramScene &scene, const QString &path)
         }
     }
     editorMessageBox::warn(QCoreApplication::translate("QObject", "文件保存失败：%1\n%2")
-                               .arg(path, file.errorString()));
+                               .arg(path, reason.isEmpty() ? file.errorString() : reason));
     return false;
 }
 

@@ -618,7 +618,7 @@ void TestMessageFile::saveCutShortByAFullDiskKeepsTheOldFile()
     const QByteArray good = "{\"SceneWidth\": 0}\n";
     const QString path = writeFile(dir, good, "full.spr");
     diagramScene scene;
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i < 500; ++i)
         scene.addItem(new diagramTextItem);
     boxRecorder boxes;
     {
@@ -627,6 +627,7 @@ void TestMessageFile::saveCutShortByAFullDiskKeepsTheOldFile()
     }
     QCOMPARE(readFile(path), good);
     QCOMPARE(boxes.seen.size(), 1);
+    QVERIFY2(boxes.seen.first().contains(FileSizeLimit::reason()), qPrintable(boxes.seen.first()));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"full.spr"});
 }
 
