@@ -59,6 +59,10 @@ void TcpClientsSocket::receiveDataSlot()
         m_decoder.commitAppend(int(qMax<qint64>(got, 0)));
         if (got <= 0 || !deliverFrames(&delivered))
             break;
+        // The server may drop this connection for what it holds.
+        reportHeld();
+        if (state() != ConnectedState)
+            break;
     }
     if (delivered && state() == ConnectedState)
         flush();
@@ -98,6 +102,14 @@ bool TcpClientsSocket::deliverFrames(bool *delivered)
         return false;
     }
     return true;
+}
+
+void TcpClientsSocket::reportHeld()
+{
+    const qint64 change = m_decoder.bufferedBytes() - m_held;
+    m_held += change;
+    if (change != 0 && m_heldHandler)
+        m_heldHandler(change);
 }
 
 void TcpClientsSocket::logHeader(qint64 bufferedBefore, qint32 length) const

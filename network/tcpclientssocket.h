@@ -27,6 +27,12 @@ public:
     // decoding it (see bench/README.md).
     using FrameHandler = std::function<void(int descriptor, const QByteArray &body)>;
     void setFrameHandler(FrameHandler handler) { m_frameHandler = std::move(handler); }
+    // Called, while the connection is open, with every change of the bytes
+    // of unfinished frames it holds, so the server can keep their total.
+    using HeldHandler = std::function<void(qint64 change)>;
+    void setHeldHandler(HeldHandler handler) { m_heldHandler = std::move(handler); }
+    // Bytes of unfinished frames as last reported to the held handler.
+    qint64 heldBytes() const { return m_held; }
     QString ipText() const { return m_ipText; }
 
     // Most bytes that may wait for one coder in the outgoing buffer.  A coder
@@ -57,6 +63,7 @@ protected slots:
 
 private:
     bool deliverFrames(bool *delivered);
+    void reportHeld();
     void logHeader(qint64 bufferedBefore, qint32 length) const;
 
     // Largest single read, so a flood of small frames is delivered as it
@@ -65,6 +72,8 @@ private:
 
     FrameDecoder m_decoder;
     FrameHandler m_frameHandler;
+    HeldHandler m_heldHandler;
+    qint64 m_held = 0;
     int m_descriptor = -1;
     QString m_ipText;
     int m_receiving = 0; // depth of receiveDataSlot calls on the stack

@@ -81,6 +81,7 @@ void TcpServer::incomingConnection(qintptr socketDescriptor)
             &TcpServer::clientSocketDisconnectedSlot);
     socket->setFrameHandler(
         [this](int descriptor, const QByteArray &body) { receiveMsg(descriptor, body); });
+    socket->setHeldHandler([this](qint64 change) { heldChanged(change); });
     emit addNewClientSocketSig(socket->acceptedDescriptor(), socket->ipText());
 }
 
@@ -113,10 +114,33 @@ void TcpServer::clientSocketDisconnectedSlot(const QString &ip, int descriptor)
         if (socket->acceptedDescriptor() != descriptor || socket->ipText() != ip)
             continue;
         m_clientSocketList.removeAt(i);
+        m_heldBytes -= socket->heldBytes();
         // Still inside the socket's own disconnect notification: release it
         // once that has returned.
         socket->release();
         emit reduceClientSocketSig(ip, descriptor);
         return;
     }
+}
+
+void TcpServer::heldChanged(qint64 change)
+{
+    m_heldBytes += change;
+    if (change <= 0 || m_heldBytes <= m_receiveBudget)
+        return;
+    // The largest holder goes, not the one that happened to read last: an
+    // honest coder's small frame must not pay for what others hold.
+    TcpClientsSocket *largest = nullptr;
+    for (TcpClientsSocket *socket : qAsConst(m_clientSocketList)) {
+        if (!largest || socket->heldBytes() > largest->heldBytes())
+            largest = socket;
+    }
+    if (!largest)
+        return;
+    qCWarning(lcLink) << "dropping connection of" << largest->ipText() << "descriptor"
+                      << largest->acceptedDescriptor() << ": it holds" << largest->heldBytes()
+                      << "bytes of unfinished frames; all connections together hold" << m_heldBytes
+                      << "bytes, over the limit of" << m_receiveBudget;
+    // Emits disconnected(), which takes it off the list and its bytes off the total.
+    largest->abort();
 }

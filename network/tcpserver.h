@@ -25,6 +25,13 @@ public:
 
     int connectionCount() const { return m_clientSocketList.size(); }
 
+    // Bytes of unfinished frames all connections hold together.  Each is
+    // capped by the frame length limit, but many connections together are
+    // not: past this budget the connection holding the most is dropped.
+    static constexpr qint64 kReceiveBudget = 256 * 1024 * 1024;
+    qint64 heldBytes() const { return m_heldBytes; }
+    void setReceiveBudget(qint64 bytes) { m_receiveBudget = bytes; }
+
     // How long the server waits before it accepts again after an accept
     // failed for want of descriptors or memory.
     static constexpr int kAcceptRetryMs = 500;
@@ -51,9 +58,12 @@ protected slots:
 
 private:
     void acceptFailed(QAbstractSocket::SocketError error);
+    void heldChanged(qint64 change);
 
     // Accepting stopped after a failure and is retried every kAcceptRetryMs.
     bool m_acceptRetrying = false;
+    qint64 m_heldBytes = 0;
+    qint64 m_receiveBudget = kReceiveBudget;
     // In order of arrival; the server owns them.
     QList<TcpClientsSocket *> m_clientSocketList;
 };

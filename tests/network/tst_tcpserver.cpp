@@ -293,6 +293,31 @@ private slots:
             !m_received->isEmpty() && m_received->last().at(1).toByteArray() == frame.mid(4), 3000);
     }
 
+    // Unfinished frames of all connections share one budget.  Past it the
+    // connection holding the most goes, not the one whose bytes came last.
+    void pastTheReceiveBudgetTheLargestHolderIsDropped()
+    {
+        m_server->setReceiveBudget(1024 * 1024);
+        const int hog = connectCoder();
+        const int coder = connectCoder();
+        QVERIFY(hog > 0 && coder > 0);
+        const QByteArray hogBytes = header(2 * 1024 * 1024) + QByteArray(700 * 1024, 'h');
+        writeAndWait(m_clients.at(0), hogBytes);
+        // A header read is spent; what is held is the body so far.
+        QTRY_COMPARE(m_server->heldBytes(), qint64(hogBytes.size() - kFrameHeaderSize));
+
+        // 400 KiB more pass the budget together.
+        const QByteArray file = packFrame(Command::CurrentFile, QByteArray(400 * 1024, 'f'));
+        writeAndWait(m_clients.at(1), file.chopped(1));
+        QTRY_COMPARE(m_disconnected->count(), 1);
+        QCOMPARE(m_disconnected->first().at(1).toInt(), hog);
+        QTRY_COMPARE(m_server->heldBytes(), qint64(file.size() - 1 - kFrameHeaderSize));
+        writeAndWait(m_clients.at(1), file.right(1));
+        QTRY_COMPARE(bodiesFrom(coder), QList<QByteArray>{file.mid(4)});
+        QCOMPARE(m_server->heldBytes(), qint64(0));
+        QCOMPARE(m_server->connectionCount(), 1);
+    }
+
     void destroyingTheServerWithCodersConnectedReportsNothing()
     {
         connectCoder();
