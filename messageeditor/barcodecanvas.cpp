@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "barcodecanvas.h"
 
+#include "editorpixellimit.h"
+
 #include <QFont>
 #include <QHash>
 #include <QImage>
@@ -160,7 +162,8 @@ void barcodeCanvas::centredLine(const QString &text, int boxModules)
 
 QPixmap barcodeCanvas::finish()
 {
-    if (m_width == 0)
+    // The module and height limits still allow gigabytes together.
+    if (m_width == 0 || !editorPixelLimit::grantArea(m_width, m_height))
         return {};
     QImage image(m_width, m_height, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())

@@ -39,7 +39,8 @@ public:
     void centredLine(const QString &text, int boxModules);
 
     // The picture: a null pixmap when the size is not drawable (a module
-    // width or height of 0 or less, or too large to allocate).
+    // width or height of 0 or less, an area over the editor's pixel limit or
+    // past the budget of the message being read, or too large to allocate).
     QPixmap finish();
 
 private:

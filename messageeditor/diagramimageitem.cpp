@@ -41,10 +41,12 @@ QImage diagramImageItem::readFile(const QString &path)
         return QImage();
     QImageReader reader(path);
     const QSize size = reader.size();
-    if (size.isValid() && !editorPixelLimit::fits(size))
+    if (size.isValid() && !editorPixelLimit::grant(size))
         return QImage();
     const QImage image = reader.read();
-    if (image.isNull() || !editorPixelLimit::fits(image.size()))
+    // A reader that could not tell the size first is charged now.
+    if (image.isNull() || !editorPixelLimit::fits(image.size()) ||
+        (!size.isValid() && !editorPixelLimit::grant(image.size())))
         return QImage();
     return image;
 }

@@ -4,6 +4,8 @@
 #include <QSize>
 #include <QtGlobal>
 
+#include <algorithm>
+
 // The largest picture the editor makes or reads.  Sizes and picture paths
 // come from message files, which other PCs write, so they are checked before
 // any pixel memory is taken.
@@ -11,6 +13,9 @@ namespace editorPixelLimit {
 
 constexpr qint64 kMaxSide = 32767;              // pixels; the raster painter's coordinate range
 constexpr qint64 kMaxArea = 32LL * 1024 * 1024; // pixels; 128 MiB at 32 bits a pixel
+// All the pictures of one message as it is read: a message of many items,
+// each just under kMaxArea, would otherwise ask for gigabytes.
+constexpr qint64 kMaxLoadArea = 256LL * 1024 * 1024; // pixels; 1 GiB at 32 bits a pixel
 
 inline bool fits(qint64 width, qint64 height)
 {
@@ -21,6 +26,73 @@ inline bool fits(qint64 width, qint64 height)
 inline bool fits(const QSize &size)
 {
     return fits(size.width(), size.height());
+}
+
+// While a loadBudget lives (the reading of one message, on the GUI thread),
+// every picture an item makes is charged to it; a picture that no longer
+// fits is refused like one over kMaxArea.  A budget made inside another
+// never grants more than the outer one has left.
+class loadBudget
+{
+public:
+    explicit loadBudget(qint64 pixels = kMaxLoadArea)
+        : m_left(active() ? std::min(pixels, active()->m_left) : pixels), m_outer(active())
+    {
+        active() = this;
+    }
+    ~loadBudget() { active() = m_outer; }
+    loadBudget(const loadBudget &) = delete;
+    loadBudget &operator=(const loadBudget &) = delete;
+
+    // Pictures refused since this budget was made.
+    int refused() const { return m_refused; }
+
+    // True, with the pixels charged, when the picture fits what is left (or
+    // no budget is active).
+    static bool charge(qint64 width, qint64 height)
+    {
+        loadBudget *budget = active();
+        if (!budget)
+            return true;
+        if (width * height > budget->m_left) {
+            ++budget->m_refused;
+            return false;
+        }
+        budget->m_left -= width * height;
+        return true;
+    }
+
+private:
+    static loadBudget *&active()
+    {
+        static loadBudget *current = nullptr;
+        return current;
+    }
+
+    qint64 m_left;
+    int m_refused = 0;
+    loadBudget *m_outer;
+};
+
+// A picture of this size may be made now: within kMaxArea and, while a
+// message is read, within what its budget has left (then charged to it).
+inline bool grant(qint64 width, qint64 height)
+{
+    return fits(width, height) && loadBudget::charge(width, height);
+}
+
+inline bool grant(const QSize &size)
+{
+    return grant(size.width(), size.height());
+}
+
+// The same for a picture written pixel by pixel, without a painter (a
+// barcode): only its area is bounded, so a long symbol may be wider than
+// kMaxSide.
+inline bool grantArea(qint64 width, qint64 height)
+{
+    return width > 0 && height > 0 && width * height <= kMaxArea &&
+           loadBudget::charge(width, height);
 }
 
 } // namespace editorPixelLimit

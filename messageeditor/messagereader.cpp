@@ -8,6 +8,8 @@
 #include "diagramscene.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
+#include "editorpixellimit.h"
+#include "messageeditorlog.h"
 #include "recordfields.h"
 
 #include <QBitmap>
@@ -238,8 +240,14 @@ Result read(const QByteArray &bytes, diagramScene *scene)
         if (width > 0)
             scene->setSceneRect(0, 0, width, kLoadedCanvasHeight);
     }
-    if (isMessage)
+    if (isMessage) {
+        editorPixelLimit::loadBudget budget;
         readItems(doc, scene);
+        if (budget.refused() > 0)
+            qCWarning(lcMessageEditor)
+                << budget.refused() << "pictures of the message are over its budget of"
+                << editorPixelLimit::kMaxLoadArea << "pixels and are not drawn";
+    }
     scene->update();
     return isMessage ? Result::Loaded : Result::NotAMessage;
 }

@@ -43,7 +43,7 @@ bool render(const qrCodeParams &params, QPixmap *picture)
     const qint64 scale = params.scale;
     const qint64 offset = params.converse ? scale : 0;
     const qint64 side = n * scale + 2 * offset;
-    if (side > 0 && !editorPixelLimit::fits(side, side))
+    if (side > 0 && !editorPixelLimit::grant(side, side))
         return false;
     if (side <= 0) {
         *picture = QPixmap();

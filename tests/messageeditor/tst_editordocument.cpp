@@ -141,6 +141,7 @@ private slots:
     void everyKindSurvivesSaveAndLoad();
     void readingRules_data();
     void readingRules();
+    void picturesPastTheMessageBudgetAreNotDrawn();
     void scaledBarcodeComesBackAtNaturalHeight_data();
     void scaledBarcodeComesBackAtNaturalHeight();
     void savingTwiceGivesTheSameBytesAndReloadingReverses();
@@ -446,6 +447,11 @@ void TestMessageFile::readingRules_data()
     QTest::newRow("QR scale read from a file over the pixel limit")
         << QByteArray(R"({"QrcodeItemInfo":[{"QRcodeScale":1100}]})")
         << QStringList{"qr empty! L/s/v/conv=0/1100/0/0 ins=0,0,,0 ext=0,1,1,,1,0 210x210 @0,0 r0"};
+    // 452 x 100,000 pixels, each size under its own limit: no picture.
+    QTest::newRow("barcode over the pixel limit")
+        << QByteArray(R"({"BarcodeItemInfo":[{"BarMode":0,"BarContent":"6901234567892",
+                         "BarLineWidth":4,"BarLineHeight":100000}]})")
+        << QStringList{"bar 6901234567892 mode/m/H/text=0/4/100000/0 ext=0,1,1,,1,0 0x0 @0,0 r0"};
     QTest::newRow("QR over capacity keeps its content")
         << QByteArray(R"({"QrcodeItemInfo":[{"QRcodeContent":")" + QByteArray(3000, 'x') +
                       R"(","QRcodeScale":1,"QRcodeVersion":1}]})")
@@ -685,6 +691,24 @@ void TestMessageFile::imageOnThisComputerLoadsOneBit()
 
 // Message files come from other PCs: a stored size or picture path must not
 // make the reader take gigabytes or wait on a FIFO.
+// One budget bounds all the pictures of a message, each under its own limit.
+void TestMessageFile::picturesPastTheMessageBudgetAreNotDrawn()
+{
+    QTemporaryDir dir;
+    const QByteArray qr = R"({"QRcodeContent":"A","QRcodeScale":5,"QRcodeVersion":1})";
+    const QByteArray json = "{\"QrcodeItemInfo\":[" + qr + ',' + qr + ',' + qr + "]}";
+    // Each new item draws its default picture, 210 x 210, before the
+    // record's, 105 x 105: the budget here holds two items and a default.
+    const qint64 fresh = 210 * 210, scaled = 105 * 105;
+    editorPixelLimit::loadBudget smaller(2 * (fresh + scaled) + fresh);
+    diagramScene scene;
+    QCOMPARE(messageReader::load(writeFile(dir, json), &scene), messageReader::Result::Loaded);
+    const QString drawn = "qr A L/s/v/conv=0/5/1/0 ins=0,0,,0 ext=0,1,1,,1,0 105x105 @0,0 r0";
+    const QString kept = "qr A L/s/v/conv=0/5/1/0 ins=0,0,,0 ext=0,1,1,,1,0 210x210 @0,0 r0";
+    QCOMPARE(describe(scene), (QStringList{drawn, drawn, kept}));
+    QCOMPARE(smaller.refused(), 0); // the refusal was the inner budget's
+}
+
 void TestMessageFile::hostileImageRecordsAreBounded_data()
 {
     QTest::addColumn<QByteArray>("record");
