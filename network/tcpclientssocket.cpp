@@ -106,6 +106,9 @@ bool TcpClientsSocket::deliverFrames(bool *delivered)
 
 void TcpClientsSocket::reportHeld()
 {
+    // A closed connection's bytes are already off the server's total.
+    if (state() != ConnectedState)
+        return;
     const qint64 change = m_decoder.bufferedBytes() - m_held;
     m_held += change;
     if (change != 0 && m_heldHandler)

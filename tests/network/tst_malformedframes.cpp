@@ -310,6 +310,8 @@ private slots:
         coder.abort();
         QTRY_VERIFY(dropped(descriptor));
         QTRY_COMPARE(server->connectionCount(), 1);
+        // Whatever it left unfinished is off the server's receive budget.
+        QCOMPARE(server->heldBytes(), qint64(0));
         witnessStillTalks();
         // Keep the spy from holding every body of the suite.
         received->clear();
