@@ -9,6 +9,7 @@
 #include "korvexmainwindow.h"
 #include "linkbench.h"
 #include "mydevicetoolbtn.h"
+#include "protocol.h"
 #include "tcpserver.h"
 
 #include <QApplication>

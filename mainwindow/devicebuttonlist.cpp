@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "devicebuttonlist.h"
 
+#include "coder.h"
 #include "controllog.h"
-#include "devicestore.h"
 #include "mydevicetoolbtn.h"
 
 #include <QVBoxLayout>
@@ -15,14 +15,15 @@ DeviceButtonList::DeviceButtonList(QWidget *container, QObject *parent)
     m_layout->addStretch();
 }
 
-MyDeviceToolBtn *DeviceButtonList::add(int descriptor, const QString &ipText)
+MyDeviceToolBtn *DeviceButtonList::add(const Coder &coder)
 {
+    const int descriptor = coder.descriptor;
     auto *button = new MyDeviceToolBtn(m_container);
     button->setMinimumSize(100, 50);
-    button->setText(ipText);
+    button->setText(coder.ipText);
     button->setDescriptor(descriptor);
-    button->setIpText(ipText);
-    button->setRemarkName(DeviceStore::remarkName(ipText));
+    button->setIpText(coder.ipText);
+    button->setRemarkName(coder.remarkName);
     button->refreshText();
     // A new button joins the others' mode: exclusive unless multi-select is on.
     const QList<MyDeviceToolBtn *> others = buttons();
@@ -34,6 +35,8 @@ MyDeviceToolBtn *DeviceButtonList::add(int descriptor, const QString &ipText)
         if (checked)
             emit buttonChecked(button);
     });
+    connect(button, &MyDeviceToolBtn::remarkNameEdited, this,
+            [this, descriptor](const QString &name) { emit remarkNameEdited(descriptor, name); });
     qCDebug(lcControl) << "some device connect!";
     emit countChanged(count());
     return button;
@@ -72,6 +75,14 @@ QList<MyDeviceToolBtn *> DeviceButtonList::checkedButtons() const
             checked << button;
     }
     return checked;
+}
+
+QList<int> DeviceButtonList::checkedDescriptors() const
+{
+    QList<int> descriptors;
+    for (MyDeviceToolBtn *button : checkedButtons())
+        descriptors << button->descriptor();
+    return descriptors;
 }
 
 void DeviceButtonList::setMultiSelect(bool on)

@@ -6,6 +6,7 @@
 #include <QObject>
 
 class MyDeviceToolBtn;
+struct Coder;
 class QVBoxLayout;
 class QWidget;
 
@@ -18,8 +19,8 @@ class DeviceButtonList : public QObject
 public:
     explicit DeviceButtonList(QWidget *container, QObject *parent = nullptr);
 
-    // Adds the button of a coder that connected, with its stored remark name.
-    MyDeviceToolBtn *add(int descriptor, const QString &ipText);
+    // Adds the button of a coder that connected.
+    MyDeviceToolBtn *add(const Coder &coder);
     // Deletes the button of the connection that closed; false when none has it.
     bool remove(int descriptor);
 
@@ -27,6 +28,7 @@ public:
     // In child order, that is the order of arrival.
     QList<MyDeviceToolBtn *> buttons() const;
     QList<MyDeviceToolBtn *> checkedButtons() const;
+    QList<int> checkedDescriptors() const;
     int count() const { return buttons().size(); }
 
     // On: several buttons may be checked. Off: every button is unchecked and
@@ -36,6 +38,7 @@ public:
 signals:
     void buttonChecked(MyDeviceToolBtn *button);
     void countChanged(int count);
+    void remarkNameEdited(int descriptor, const QString &name);
 
 private:
     QWidget *m_container;

@@ -1,23 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "korvexmainwindow.h"
 
-#include "boundedread.h"
 #include "controllog.h"
 #include "controlstatusbar.h"
 #include "devicebuttonlist.h"
-#include "devicecopyqueue.h"
-#include "devicefolder.h"
-#include "deviceframehandler.h"
 #include "devicestore.h"
 #include "editwidget.h"
 #include "eventlog.h"
-#include "filerecord.h"
+#include "fleet.h"
 #include "graphicsscene.h"
 #include "graphicsview.h"
 #include "messagefile.h"
 #include "messagefilelist.h"
 #include "mydevicetoolbtn.h"
-#include "networklog.h"
 #include "printparameterwidget.h"
 #include "redirectednotifier.h"
 #include "serverport.h"
@@ -25,11 +20,7 @@
 #include "ui_korvexmainwindow.h"
 #include "usernotifier.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QGraphicsItem>
-#include <QSet>
-#include <QtEndian>
 
 namespace {
 
@@ -45,62 +36,26 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
     setStatusBar(m_statusBar);
     connect(ui->eventLog, &EventLog::eventAdded, m_statusBar, &ControlStatusBar::setLastEvent);
 
-    m_tcpServer = new TcpServer(this, port);
+    m_fleet = new Fleet(this);
     if (const std::optional<int> stored = DeviceStore::serverPort())
         ui->portLineEdit->setText(QString::number(*stored));
     m_devices = new DeviceButtonList(ui->scrollAreaWidgetContents, this);
-    m_frames = new DeviceFrameHandler(this);
     m_files = new MessageFileList(ui->fileListWidget, kMessageFolder, this);
-    m_copies = new DeviceCopyQueue(this);
-
-    connect(this, &KorvexMainWindow::sendMsgToTcpServer, m_tcpServer, &TcpServer::sendMsgToSocket);
-    connect(m_tcpServer, &TcpServer::receiveMsgFromSocket, m_frames, &DeviceFrameHandler::handle);
-    connect(m_tcpServer, &TcpServer::addNewClientSocketSig, this,
-            &KorvexMainWindow::deviceConnected);
-    connect(m_tcpServer, &TcpServer::reduceClientSocketSig, this,
-            &KorvexMainWindow::deviceDisconnected);
+    connectFleet();
     connect(m_devices, &DeviceButtonList::buttonChecked, this, &KorvexMainWindow::deviceChecked);
     connect(m_devices, &DeviceButtonList::countChanged, m_statusBar,
             &ControlStatusBar::setCoderCount);
-    connect(m_frames, &DeviceFrameHandler::currentFileReceived, this,
-            &KorvexMainWindow::currentFileReceived);
-    connect(m_frames, &DeviceFrameHandler::currentFileRefused, this,
-            [this](int descriptor, const QString &reason) {
-                const MyDeviceToolBtn *button = m_devices->find(descriptor);
-                problem(tr("Current file of coder %1 not stored: %2")
-                            .arg(button ? button->ipText() : QString::number(descriptor), reason));
-            });
-    // Only the checked coder's reply: a late reply of the coder checked before,
-    // or a block from any other connection, would show that coder's settings
-    // as this one's, and "Apply Print Parameter" would send them on.
-    connect(m_frames, &DeviceFrameHandler::parametersReceived, ui->printParameterWidget,
-            [this](int descriptor, const QByteArray &block) {
-                if (descriptor != m_currentDescriptor) {
-                    qCDebug(lcControl)
-                        << "parameter reply of" << descriptor << "ignored: not the checked coder";
-                    return;
-                }
-                ui->printParameterWidget->loadParameters(block);
-            });
+    connect(m_devices, &DeviceButtonList::remarkNameEdited, m_fleet, &Fleet::setRemarkName);
     connect(ui->printParameterWidget, &PrintParameterWidget::parametersRefused, this,
             [this](const QString &reason) {
                 problem(tr("Print parameters not loaded: %1").arg(reason));
-            });
-    connect(m_frames, &DeviceFrameHandler::statusReceived, this, &KorvexMainWindow::statusReceived);
-    connect(m_copies, &DeviceCopyQueue::copyFailed, this,
-            [this](const QString &ipText, const QString &reason) {
-                problem(tr("Copy for coder %1 failed: %2").arg(ipText, reason));
             });
     connect(m_files, &MessageFileList::selectionChanged, this, &KorvexMainWindow::updatePreview);
     setUpPreview();
     ui->containFileListWidget->hide();
 
-    if (m_tcpServer->isListening()) {
-        m_statusBar->setListeningPort(m_tcpServer->serverPort());
-        note(tr("Listening for coders on port %1").arg(m_tcpServer->serverPort()));
-    } else {
-        startServer(port); // reports why it fails; the operator may choose another port
-    }
+    // Reports why it fails; the operator may choose another port.
+    m_fleet->listen(port);
     refreshFileList();
     // Something to look at from the start: the first message of the list.
     if (ui->fileListWidget->count() > 0)
@@ -113,6 +68,42 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
 }
 
 KorvexMainWindow::~KorvexMainWindow() = default;
+
+void KorvexMainWindow::connectFleet()
+{
+    connect(m_fleet, &Fleet::note, this, &KorvexMainWindow::note);
+    connect(m_fleet, &Fleet::problem, this, &KorvexMainWindow::problem);
+    connect(m_fleet, &Fleet::listeningChanged, m_statusBar, &ControlStatusBar::setListeningPort);
+    connect(m_fleet, &Fleet::coderAdded, this, [this](int descriptor) {
+        if (const Coder *coder = m_fleet->coder(descriptor))
+            m_devices->add(*coder);
+    });
+    connect(m_fleet, &Fleet::coderRemoved, this, [this](int descriptor) {
+        m_devices->remove(descriptor);
+        // The system hands the descriptor to the next connection.
+        if (descriptor == m_currentDescriptor)
+            m_currentDescriptor = -1;
+    });
+    connect(m_fleet, &Fleet::stateChanged, this, [this](int descriptor, CoderState state) {
+        if (MyDeviceToolBtn *button = m_devices->find(descriptor))
+            button->setState(MyDeviceToolBtn::stateFor(state));
+    });
+    connect(m_fleet, &Fleet::progressChanged, this, [this](int descriptor, int percent) {
+        if (MyDeviceToolBtn *button = m_devices->find(descriptor))
+            button->setProgress(percent);
+    });
+    connect(m_fleet, &Fleet::currentFileChanged, this, [this](int descriptor, const QString &name) {
+        if (MyDeviceToolBtn *button = m_devices->find(descriptor))
+            button->setCurrentFile(name);
+    });
+    connect(m_fleet, &Fleet::currentFileStored, this, &KorvexMainWindow::coderFileStored);
+    connect(m_fleet, &Fleet::parametersReceived, this, &KorvexMainWindow::parametersReceived);
+}
+
+TcpServer *KorvexMainWindow::server() const
+{
+    return m_fleet->server();
+}
 
 GraphicsView *KorvexMainWindow::previewView() const
 {
@@ -140,66 +131,32 @@ void KorvexMainWindow::setUpPreview()
     ui->graphicsView->setupMessageView();
 }
 
-// Listens on port, reporting a failure with the port and the reason.
-void KorvexMainWindow::startServer(quint16 port)
-{
-    QString reason;
-    if (ServerPort::listen(*m_tcpServer, port, &reason)) {
-        m_statusBar->setListeningPort(m_tcpServer->serverPort());
-        note(tr("Listening for coders on port %1").arg(m_tcpServer->serverPort()));
-        return;
-    }
-    m_statusBar->setListeningPort(0);
-    problem(tr("Cannot listen on port %1: %2. No coder can connect; choose another port and "
-               "press \"Built\".")
-                .arg(port)
-                .arg(reason));
-}
-
-void KorvexMainWindow::deviceConnected(int descriptor, const QString &ipText)
-{
-    QString error;
-    if (!DeviceFolder::ensure(ipText, &error))
-        problem(error);
-    m_devices->add(descriptor, ipText);
-    note(tr("Coder %1 connected").arg(ipText));
-}
-
-void KorvexMainWindow::deviceDisconnected(const QString &ipText, int descriptor)
-{
-    qCDebug(lcControl) << "descryption:" << ipText;
-    // Only the connection that closed: another coder may share its address.
-    m_devices->remove(descriptor);
-    // The system hands the descriptor to the next connection.
-    if (descriptor == m_currentDescriptor)
-        m_currentDescriptor = -1;
-    qCDebug(lcControl) << "some device disconnect!";
-    note(tr("Coder %1 disconnected").arg(ipText));
-}
-
 void KorvexMainWindow::deviceChecked(MyDeviceToolBtn *button)
 {
     m_currentDescriptor = button->descriptor();
-    requestCurrentFile(m_currentDescriptor);
-    requestParameters(m_currentDescriptor);
+    m_fleet->requestCurrentFile(m_currentDescriptor);
+    m_fleet->requestParameters(m_currentDescriptor);
 }
 
-void KorvexMainWindow::currentFileReceived(int descriptor, const QString &name,
-                                           const QByteArray &content)
+// Every coder's copy is kept; the preview shows the checked coder's.
+void KorvexMainWindow::coderFileStored(int descriptor, const QString &path)
 {
-    MyDeviceToolBtn *button = m_devices->find(descriptor);
-    if (!button)
-        return;
-    button->setCurrentFile(name);
-    QString error;
-    if (!DeviceFolder::writeFile(button->ipText(), name, content, &error)) {
-        problem(tr("Current file of coder %1 not stored: %2").arg(button->ipText(), error));
+    const Coder *coder = m_fleet->coder(descriptor);
+    if (coder && descriptor == m_currentDescriptor)
+        showCoderFileInPreview(path, coder->ipText);
+}
+
+// Only the checked coder's reply: a late reply of the coder checked before,
+// or a block from any other connection, would show that coder's settings as
+// this one's, and "Apply Print Parameter" would send them on.
+void KorvexMainWindow::parametersReceived(int descriptor, const QByteArray &block)
+{
+    if (descriptor != m_currentDescriptor) {
+        qCDebug(lcControl) << "parameter reply of" << descriptor
+                           << "ignored: not the checked coder";
         return;
     }
-    // Every coder's copy is kept; the preview shows the checked coder's.
-    if (descriptor == m_currentDescriptor)
-        showCoderFileInPreview(DeviceFolder::path(button->ipText()) + QLatin1Char('/') + name,
-                               button->ipText());
+    ui->printParameterWidget->loadParameters(block);
 }
 
 void KorvexMainWindow::showCoderFileInPreview(const QString &path, const QString &ipText)
@@ -210,61 +167,20 @@ void KorvexMainWindow::showCoderFileInPreview(const QString &path, const QString
     showInPreview(path);
 }
 
-void KorvexMainWindow::statusReceived(int descriptor, const StatusReport &report)
-{
-    if (MyDeviceToolBtn *button = m_devices->find(descriptor)) {
-        button->setState(MyDeviceToolBtn::stateForStatus(report.state, button->state()));
-        button->setProgress(report.progress);
-    }
-}
-
-void KorvexMainWindow::packFrame(quint8 command, const QByteArray &payload)
-{
-    m_sendBuffer.clear();
-    m_sendBuffer.reserve(kFrameHeaderSize + 1 + payload.size());
-    m_sendBuffer.append(kFrameHeaderSize, '\0');
-    m_sendBuffer.append(char(command));
-    m_sendBuffer.append(payload);
-    qToBigEndian<qint32>(m_sendBuffer.size() - kFrameHeaderSize, m_sendBuffer.data());
-    qCDebug(lcControl) << "data size is :" << payload.size();
-    qCDebug(lcControl) << "send MSg size is :" << m_sendBuffer.size() - kFrameHeaderSize;
-    qCDebug(lcControl) << "ex 20 bytes:" << m_sendBuffer.left(20).toHex();
-}
-
-void KorvexMainWindow::sendToChecked()
-{
-    for (MyDeviceToolBtn *button : m_devices->checkedButtons())
-        emit sendMsgToTcpServer(button->descriptor(), m_sendBuffer);
-}
-
-void KorvexMainWindow::requestCurrentFile(int descriptor)
-{
-    packFrame(Command::CurrentFile, requestPayload());
-    emit sendMsgToTcpServer(descriptor, m_sendBuffer);
-}
-
-void KorvexMainWindow::requestParameters(int descriptor)
-{
-    packFrame(Command::Parameters, requestPayload());
-    emit sendMsgToTcpServer(descriptor, m_sendBuffer);
-}
-
 void KorvexMainWindow::on_startBtn_clicked()
 {
-    packFrame(Command::RunControl, runControlPayload(true));
-    sendToChecked();
+    m_fleet->start(m_devices->checkedDescriptors());
 }
 
 void KorvexMainWindow::on_StopBtn_clicked()
 {
-    packFrame(Command::RunControl, runControlPayload(false));
-    sendToChecked();
+    m_fleet->stop(m_devices->checkedDescriptors());
 }
 
 void KorvexMainWindow::on_syncPrintParameterBtn_clicked()
 {
-    packFrame(Command::PrintParameters, ui->printParameterWidget->parameters().toBytes());
-    sendToChecked();
+    m_fleet->applyParameters(ui->printParameterWidget->parameters().toBytes(),
+                             m_devices->checkedDescriptors());
 }
 
 void KorvexMainWindow::on_syncBtn_clicked()
@@ -274,70 +190,10 @@ void KorvexMainWindow::on_syncBtn_clicked()
         UserNotifier::warning(this, tr("Warn"), tr("You must select a file! "));
         return;
     }
-    const QString fileName = selected.first() + QStringLiteral(".spr");
-    QFile file(m_files->pathOf(selected.first()));
-    const auto refuse = [this, &file](const QString &reason) {
-        const QString text =
-            tr("Cannot read %1: %2. Nothing was sent.").arg(file.fileName(), reason);
-        problem(text);
-        UserNotifier::warning(this, tr("Warn"), text);
-    };
-    // A link in the folder may lead to a FIFO (open() would block the window)
-    // or to a file no message is: neither goes out.
-    const QFileInfo info(file.fileName());
-    if (info.exists() && !info.isFile()) {
-        refuse(tr("Not a plain file"));
-        return;
-    }
-    const QString tooLarge =
-        tr("The file is larger than %1 MiB").arg(MessageFile::kMaxFileBytes / (1024 * 1024));
-    if (info.size() > MessageFile::kMaxFileBytes) {
-        refuse(tooLarge);
-        return;
-    }
-    // An unreadable file must not go out as an empty one: the coder would
-    // lose the message it holds.
-    if (!file.open(QIODevice::ReadOnly)) {
-        refuse(file.errorString());
-        return;
-    }
-    const QByteArray content = readAtMost(file, MessageFile::kMaxFileBytes);
-    if (content.size() > MessageFile::kMaxFileBytes) {
-        refuse(tooLarge);
-        return;
-    }
-    QByteArray record;
-    QString error;
-    if (file.error() != QFileDevice::NoError ||
-        !FileRecord::encode(fileName, content, &record, &error)) {
-        const QString text = tr("Cannot send %1: %2. Nothing was sent.")
-                                 .arg(fileName, error.isEmpty() ? file.errorString() : error);
-        problem(text);
-        UserNotifier::warning(this, tr("Warn"), text);
-        return;
-    }
-    qCDebug(lcControl) << "filename size:" << fileName.toUtf8().size() << "filename :" << fileName
-                       << "file size:" << content.size();
-    qCDebug(lcControl) << "data ex 20:" << hexPreview(record, 30);
-    packFrame(Command::FileTransfer, record);
-    QSet<QString> copied; // coders behind one address share one folder
-    for (MyDeviceToolBtn *button : m_devices->checkedButtons()) {
-        const int descriptor = button->descriptor();
-        emit sendMsgToTcpServer(descriptor, m_sendBuffer);
-        // A coder that stopped reading is dropped when too much waits for it;
-        // it did not get the file, so neither its button nor its folder may
-        // say so.
-        if (m_devices->find(descriptor) != button) {
-            problem(tr("Coder %1 was dropped before it took %2.").arg(button->ipText(), fileName));
-            continue;
-        }
-        button->setCurrentFile(fileName);
-        // The copy holds exactly the bytes sent, replacing an older copy whole.
-        if (!copied.contains(button->ipText())) {
-            m_copies->enqueue(button->ipText(), fileName, content);
-            copied.insert(button->ipText());
-        }
-    }
+    const CommandResult result =
+        m_fleet->apply(m_files->pathOf(selected.first()), m_devices->checkedDescriptors());
+    if (!result.ok)
+        UserNotifier::warning(this, tr("Warn"), result.error);
 }
 
 void KorvexMainWindow::on_newFileBtn_clicked()
@@ -409,29 +265,19 @@ void KorvexMainWindow::on_builtBtn_clicked()
 {
     const std::optional<quint16> port = ServerPort::parse(ui->portLineEdit->text());
     if (!port) {
-        const QString text = tr("\"%1\" is not a port: enter a number from 1 to 65535. The "
-                                "server keeps running as it was.")
-                                 .arg(ui->portLineEdit->text());
-        problem(text);
-        UserNotifier::warning(this, tr("Warn"), text);
+        refused(tr("\"%1\" is not a port: enter a number from 1 to 65535. The server keeps "
+                   "running as it was.")
+                    .arg(ui->portLineEdit->text()));
         return;
     }
-    const quint16 previous = m_tcpServer->isListening() ? m_tcpServer->serverPort() : 0;
-    m_tcpServer->close();
-    QString reason;
-    if (ServerPort::listen(*m_tcpServer, *port, &reason)) {
-        DeviceStore::setServerPort(*port);
-        m_statusBar->setListeningPort(m_tcpServer->serverPort());
-        note(tr("Listening for coders on port %1").arg(*port));
-        return;
-    }
-    QString text = tr("Cannot listen on port %1: %2.").arg(*port).arg(reason);
-    if (previous) {
-        text += QLatin1Char(' ') + tr("Back to port %1.").arg(previous);
-        startServer(previous);
-    } else {
-        m_statusBar->setListeningPort(0);
-    }
+    const CommandResult result = m_fleet->rebind(*port);
+    if (!result.ok)
+        UserNotifier::warning(this, tr("Warn"), result.error);
+}
+
+// A refusal of the window's own: in the log and in a box.
+void KorvexMainWindow::refused(const QString &text)
+{
     problem(text);
     UserNotifier::warning(this, tr("Warn"), text);
 }

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "protocol.h"
-
 #include <QMainWindow>
 
 #include <functional>
@@ -10,9 +8,8 @@
 
 class ControlStatusBar;
 class DeviceButtonList;
-class DeviceCopyQueue;
-class DeviceFrameHandler;
 class EventLog;
+class Fleet;
 class GraphicsScene;
 class GraphicsView;
 class MessageFileList;
@@ -24,15 +21,16 @@ namespace Ui {
 class KorvexMainWindow;
 }
 
-// The one window of the control application: the coder server, one button
-// per connected coder, the message files of "Spray/" with a preview, and the
-// commands sent to the checked coders.
+// The one window of the control application: one button per connected
+// coder, the message files of "Spray/" with a preview, and the commands sent
+// to the checked coders.  The coders and the commands themselves belong to
+// the Fleet; the window shows them and wires the operator's clicks to it.
 class KorvexMainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
     // The TCP port coders connect to.
-    static constexpr quint16 kDefaultServerPort = 64032;
+    static constexpr quint16 kDefaultServerPort = 64032; // Fleet::kDefaultPort
 
     // port 0 lets the system pick one (tests).
     explicit KorvexMainWindow(QWidget *parent = nullptr, quint16 port = kDefaultServerPort);
@@ -40,7 +38,8 @@ public:
 
     GraphicsView *previewView() const;
     GraphicsScene *previewScene() const { return m_previewScene; }
-    TcpServer *server() const { return m_tcpServer; }
+    Fleet *fleet() const { return m_fleet; }
+    TcpServer *server() const;
     DeviceButtonList *deviceButtons() const { return m_devices; }
     PrintParameterWidget *parameterPanel() const;
     EventLog *eventLog() const;
@@ -51,9 +50,6 @@ public:
     // the editor modally; tests replace it.
     using EditorOpener = std::function<void(const QString &filePath, int mode)>;
     void setEditorOpener(EditorOpener opener) { m_openEditor = std::move(opener); }
-
-signals:
-    void sendMsgToTcpServer(int descriptor, const QByteArray &frame);
 
 private slots:
     void on_tabWidget_currentChanged(int index);
@@ -69,16 +65,11 @@ private slots:
 
 private:
     void setUpPreview();
-    void startServer(quint16 port);
-    void deviceConnected(int descriptor, const QString &ipText);
-    void deviceDisconnected(const QString &ipText, int descriptor);
+    void connectFleet();
     void deviceChecked(MyDeviceToolBtn *button);
-    void currentFileReceived(int descriptor, const QString &name, const QByteArray &content);
-    void statusReceived(int descriptor, const StatusReport &report);
-    void packFrame(quint8 command, const QByteArray &payload);
-    void sendToChecked();
-    void requestCurrentFile(int descriptor);
-    void requestParameters(int descriptor);
+    void coderFileStored(int descriptor, const QString &path);
+    void parametersReceived(int descriptor, const QByteArray &block);
+    void refused(const QString &text);
     void refreshFileList();
     void updatePreview();
     void showInPreview(const QString &path);
@@ -87,15 +78,12 @@ private:
     void note(const QString &text);
 
     std::unique_ptr<Ui::KorvexMainWindow> ui;
-    TcpServer *m_tcpServer;
+    Fleet *m_fleet;
     DeviceButtonList *m_devices;
     // The coder whose reply the preview and the parameter panel show; -1: none.
     int m_currentDescriptor = -1;
     GraphicsScene *m_previewScene;
-    QByteArray m_sendBuffer;
-    DeviceFrameHandler *m_frames;
     MessageFileList *m_files;
-    DeviceCopyQueue *m_copies;
     ControlStatusBar *m_statusBar;
     EditorOpener m_openEditor;
 };

@@ -100,18 +100,17 @@ void MyDeviceToolBtn::refreshLook()
     m_lastRefresh.start();
 }
 
-int MyDeviceToolBtn::stateForStatus(int status, int currentState)
+int MyDeviceToolBtn::stateFor(CoderState state)
 {
-    switch (status) {
-    case 0:
-        return Stopped;
-    case 1:
+    switch (state) {
+    case CoderState::Printing:
         return Printing;
-    case 2:
+    case CoderState::Ready:
         return Ready;
-    default:
-        return currentState;
+    case CoderState::Stopped:
+        break;
     }
+    return Stopped;
 }
 
 QString MyDeviceToolBtn::styleSheetForState(int state)
@@ -165,7 +164,10 @@ void MyDeviceToolBtn::setDialogRunner(DialogRunner runner)
 void MyDeviceToolBtn::editRemarkName()
 {
     auto *dialog = new ChangeMyDeviceBtnRemarkNameDialog(this, this);
-    connect(dialog, &QDialog::accepted, this, &MyDeviceToolBtn::refreshText);
+    connect(dialog, &QDialog::accepted, this, [this] {
+        refreshText();
+        emit remarkNameEdited(m_remarkName);
+    });
     if (dialogRunner())
         dialogRunner()(dialog);
     else

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "coder.h"
+
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QToolButton>
@@ -28,9 +30,8 @@ public:
     static constexpr int kMinRefreshMs = 250;
     int state() const { return m_state; }
     void setState(int state);
-    // The coder's status byte: 1 (printing) shows state 2, 2 (ready) shows
-    // state 1, 0 shows state 0; other values keep the state.
-    static int stateForStatus(int status, int currentState);
+    // The colour of a coder's state.
+    static int stateFor(CoderState state);
     static QString styleSheetForState(int state);
 
     int progress() const { return m_progress; }
@@ -55,6 +56,10 @@ public:
     // replace it so that nothing ever waits for an operator.
     using DialogRunner = std::function<int(QDialog *)>;
     static void setDialogRunner(DialogRunner runner);
+
+signals:
+    // The operator gave the coder a new remark name (empty: none).
+    void remarkNameEdited(const QString &name);
 
 private:
     void scheduleRefresh();

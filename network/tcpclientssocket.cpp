@@ -4,6 +4,8 @@
 #include "deviceiptext.h"
 #include "networklog.h"
 
+#include <QMetaMethod>
+
 TcpClientsSocket::TcpClientsSocket(QObject *parent) : QTcpSocket(parent)
 {
     connect(this, &QTcpSocket::readyRead, this, &TcpClientsSocket::receiveDataSlot);
@@ -89,7 +91,10 @@ bool TcpClientsSocket::deliverFrames(bool *delivered)
         *delivered = true;
         if (m_frameHandler)
             m_frameHandler(m_descriptor, body);
-        emit sendMsgToServer(m_descriptor, body);
+        static const QMetaMethod signal =
+            QMetaMethod::fromSignal(&TcpClientsSocket::sendMsgToServer);
+        if (isSignalConnected(signal))
+            emit sendMsgToServer(m_descriptor, body);
         // A receiver may have closed the connection; what is left is moot.
         if (state() != ConnectedState)
             return false;

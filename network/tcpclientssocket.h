@@ -22,9 +22,10 @@ public:
     bool adopt(qintptr descriptor);
     int acceptedDescriptor() const { return m_descriptor; }
 
-    // Called with every frame body, just before sendMsgToServer. The server
-    // takes bodies this way: a second signal hop per frame costs as much as
-    // decoding it (see bench/README.md).
+    // Called with every frame body. The server takes bodies this way: a
+    // second signal hop per frame costs as much as decoding it (see
+    // bench/README.md), so sendMsgToServer is emitted only while something
+    // is connected to it.
     using FrameHandler = std::function<void(int descriptor, const QByteArray &body)>;
     void setFrameHandler(FrameHandler handler) { m_frameHandler = std::move(handler); }
     // Called, while the connection is open, with every change of the bytes

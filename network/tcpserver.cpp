@@ -5,11 +5,16 @@
 #include "networklog.h"
 #include "tcpclientssocket.h"
 
+#include <QMetaMethod>
 #include <QTimer>
 
-TcpServer::TcpServer(QObject *parent, quint16 port) : QTcpServer(parent)
+TcpServer::TcpServer(QObject *parent) : QTcpServer(parent)
 {
     connect(this, &QTcpServer::acceptError, this, &TcpServer::acceptFailed);
+}
+
+TcpServer::TcpServer(QObject *parent, quint16 port) : TcpServer(parent)
+{
     listenOnAllAddresses(port);
 }
 
@@ -104,7 +109,11 @@ void TcpServer::sendMsg(int descrypt, const QByteArray &data)
 
 void TcpServer::receiveMsg(int descript, const QByteArray &receiveData)
 {
-    emit receiveMsgFromSocket(descript, receiveData);
+    if (m_frameHandler)
+        m_frameHandler(descript, receiveData);
+    static const QMetaMethod signal = QMetaMethod::fromSignal(&TcpServer::receiveMsgFromSocket);
+    if (isSignalConnected(signal))
+        emit receiveMsgFromSocket(descript, receiveData);
 }
 
 void TcpServer::clientSocketDisconnectedSlot(const QString &ip, int descriptor)

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QTcpServer>
 
+#include <functional>
+
 class TcpClientsSocket;
 
 // The server coders connect to. Keeps one TcpClientsSocket per connection,
@@ -16,6 +18,8 @@ public:
     // Starts listening at once on every IPv4 and IPv6 address at port (0: a
     // port the system picks, see serverPort()).
     TcpServer(QObject *parent, quint16 port);
+    // Not listening yet.
+    explicit TcpServer(QObject *parent = nullptr);
 
     // Listens on every address with an accept queue deep enough for a plant
     // full of coders powering up together. Use this rather than
@@ -24,6 +28,13 @@ public:
     bool listenOnAllAddresses(quint16 port);
 
     int connectionCount() const { return m_clientSocketList.size(); }
+
+    // Called with every frame body a coder sends, tagged with its descriptor.
+    // The owner of the server takes bodies this way: receiveMsgFromSocket is
+    // emitted only while something is connected to it, since a second signal
+    // hop per frame costs as much as decoding it.
+    using FrameHandler = std::function<void(int descriptor, const QByteArray &body)>;
+    void setFrameHandler(FrameHandler handler) { m_frameHandler = std::move(handler); }
 
     // Bytes of unfinished frames all connections hold together.  Each is
     // capped by the frame length limit, but many connections together are
@@ -62,6 +73,7 @@ private:
 
     // Accepting stopped after a failure and is retried every kAcceptRetryMs.
     bool m_acceptRetrying = false;
+    FrameHandler m_frameHandler;
     qint64 m_heldBytes = 0;
     qint64 m_receiveBudget = kReceiveBudget;
     // In order of arrival; the server owns them.

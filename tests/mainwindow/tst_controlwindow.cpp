@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../common/filesizelimit.h"
+#include "../common/rawcoder.h"
 #include "../common/recordingnotifier.h"
 #include "changemydevicebtnremarknamedialog.h"
 #include "controlstatusbar.h"
@@ -12,7 +13,6 @@
 #include "messagefile.h"
 #include "mydevicetoolbtn.h"
 #include "printparameterwidget.h"
-#include "rawcoder.h"
 #include "simulatedcoder.h"
 #include "tcpserver.h"
 

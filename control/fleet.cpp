@@ -1,0 +1,323 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fleet.h"
+
+#include "boundedread.h"
+#include "controllog.h"
+#include "devicecopyqueue.h"
+#include "devicefolder.h"
+#include "devicestore.h"
+#include "filerecord.h"
+#include "networklog.h"
+#include "printparameters.h"
+#include "protocol.h"
+#include "serverport.h"
+#include "tcpserver.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+Fleet::Fleet(QObject *parent)
+    : QObject(parent), m_server(new TcpServer(this)), m_copies(new DeviceCopyQueue(this))
+{
+    qRegisterMetaType<CoderState>();
+    qRegisterMetaType<CommandResult>();
+    connect(m_server, &TcpServer::addNewClientSocketSig, this, &Fleet::coderConnected);
+    connect(m_server, &TcpServer::reduceClientSocketSig, this, &Fleet::coderDisconnected);
+    m_server->setFrameHandler(
+        [this](int descriptor, const QByteArray &body) { handleFrame(descriptor, body); });
+    connect(m_copies, &DeviceCopyQueue::copyFailed, this,
+            [this](const QString &ipText, const QString &reason) {
+                emit problem(tr("Copy for coder %1 failed: %2").arg(ipText, reason));
+            });
+}
+
+Fleet::~Fleet() = default;
+
+quint16 Fleet::listeningPort() const
+{
+    return m_server->isListening() ? m_server->serverPort() : 0;
+}
+
+const Coder *Fleet::coder(int descriptor) const
+{
+    const auto found = m_coders.constFind(descriptor);
+    return found == m_coders.constEnd() ? nullptr : &found.value();
+}
+
+CommandResult Fleet::listen(quint16 port)
+{
+    QString reason;
+    if (ServerPort::listen(*m_server, port, &reason)) {
+        emit listeningChanged(listeningPort());
+        emit note(tr("Listening for coders on port %1").arg(listeningPort()));
+        CommandResult result;
+        result.action = CommandResult::Action::Listen;
+        return result;
+    }
+    emit listeningChanged(0);
+    return finish(CommandResult::failed(
+        CommandResult::Action::Listen,
+        tr("Cannot listen on port %1: %2. No coder can connect; choose another port and press "
+           "\"Built\".")
+            .arg(port)
+            .arg(reason)));
+}
+
+CommandResult Fleet::rebind(quint16 port)
+{
+    const quint16 previous = listeningPort();
+    m_server->close();
+    QString reason;
+    if (ServerPort::listen(*m_server, port, &reason)) {
+        DeviceStore::setServerPort(port);
+        emit listeningChanged(listeningPort());
+        emit note(tr("Listening for coders on port %1").arg(port));
+        CommandResult result;
+        result.action = CommandResult::Action::Listen;
+        return result;
+    }
+    QString text = tr("Cannot listen on port %1: %2.").arg(port).arg(reason);
+    if (previous) {
+        text += QLatin1Char(' ') + tr("Back to port %1.").arg(previous);
+        listen(previous);
+    } else {
+        emit listeningChanged(0);
+    }
+    return finish(CommandResult::failed(CommandResult::Action::Listen, text));
+}
+
+CommandResult Fleet::apply(const QString &path, const QList<int> &descriptors)
+{
+    const auto Apply = CommandResult::Action::Apply;
+    const QString fileName = QFileInfo(path).fileName();
+    QFile file(path);
+    const auto refuse = [&](const QString &reason) {
+        return finish(CommandResult::failed(
+            Apply, tr("Cannot read %1: %2. Nothing was sent.").arg(file.fileName(), reason)));
+    };
+    // A link in the folder may lead to a FIFO (open() would block) or to a
+    // file no message is: neither goes out.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return refuse(tr("Not a plain file"));
+    const QString tooLarge =
+        tr("The file is larger than %1 MiB").arg(kMaxMessageBytes / (1024 * 1024));
+    if (info.size() > kMaxMessageBytes)
+        return refuse(tooLarge);
+    // An unreadable file must not go out as an empty one: the coder would
+    // lose the message it holds.
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(file.errorString());
+    const QByteArray content = readAtMost(file, kMaxMessageBytes);
+    if (content.size() > kMaxMessageBytes)
+        return refuse(tooLarge);
+    QByteArray record;
+    QString error;
+    if (file.error() != QFileDevice::NoError ||
+        !FileRecord::encode(fileName, content, &record, &error))
+        return finish(CommandResult::failed(
+            Apply, tr("Cannot send %1: %2. Nothing was sent.")
+                       .arg(fileName, error.isEmpty() ? file.errorString() : error)));
+    qCDebug(lcControl) << "filename size:" << fileName.toUtf8().size() << "filename :" << fileName
+                       << "file size:" << content.size();
+    qCDebug(lcControl) << "data ex 20:" << hexPreview(record, 30);
+
+    const QByteArray frame = packFrame(Command::FileTransfer, record);
+    CommandResult result;
+    result.action = Apply;
+    QSet<QString> copied; // coders behind one address share one folder
+    for (const int descriptor : descriptors) {
+        if (!m_coders.contains(descriptor))
+            continue;
+        const QString ipText = m_coders.value(descriptor).ipText;
+        // A coder that stopped reading is dropped when too much waits for
+        // it; it did not get the file, so neither its record nor its folder
+        // may say so.
+        if (!sendTo(descriptor, frame)) {
+            result.problems << tr("Coder %1 was dropped before it took %2.").arg(ipText, fileName);
+            continue;
+        }
+        result.reached << descriptor;
+        m_coders[descriptor].currentFile = fileName;
+        emit currentFileChanged(descriptor, fileName);
+        // The copy holds exactly the bytes sent, replacing an older copy whole.
+        if (!copied.contains(ipText)) {
+            m_copies->enqueue(ipText, fileName, content);
+            copied.insert(ipText);
+        }
+    }
+    return finish(result);
+}
+
+CommandResult Fleet::applyParameters(const QByteArray &block, const QList<int> &descriptors)
+{
+    return sendToAll(CommandResult::Action::Parameters, packFrame(Command::PrintParameters, block),
+                     descriptors);
+}
+
+CommandResult Fleet::start(const QList<int> &descriptors)
+{
+    return sendToAll(CommandResult::Action::Start,
+                     packFrame(Command::RunControl, runControlPayload(true)), descriptors);
+}
+
+CommandResult Fleet::stop(const QList<int> &descriptors)
+{
+    return sendToAll(CommandResult::Action::Stop,
+                     packFrame(Command::RunControl, runControlPayload(false)), descriptors);
+}
+
+void Fleet::requestCurrentFile(int descriptor)
+{
+    sendTo(descriptor, packFrame(Command::CurrentFile, requestPayload()));
+}
+
+void Fleet::requestParameters(int descriptor)
+{
+    sendTo(descriptor, packFrame(Command::Parameters, requestPayload()));
+}
+
+void Fleet::setRemarkName(int descriptor, const QString &name)
+{
+    const auto found = m_coders.constFind(descriptor);
+    if (found == m_coders.constEnd())
+        return;
+    const QString ipText = found->ipText;
+    DeviceStore::setRemarkName(ipText, name);
+    for (Coder &coder : m_coders) {
+        if (coder.ipText == ipText)
+            coder.remarkName = name;
+    }
+    emit remarkNameChanged(ipText, name);
+}
+
+CommandResult Fleet::sendToAll(CommandResult::Action action, const QByteArray &frame,
+                               const QList<int> &descriptors)
+{
+    qCDebug(lcControl) << "send MSg size is :" << frame.size() - kFrameHeaderSize;
+    qCDebug(lcControl) << "ex 20 bytes:" << frame.left(20).toHex();
+    CommandResult result;
+    result.action = action;
+    for (const int descriptor : descriptors) {
+        if (!m_coders.contains(descriptor))
+            continue;
+        const QString ipText = m_coders.value(descriptor).ipText;
+        if (sendTo(descriptor, frame))
+            result.reached << descriptor;
+        else
+            result.problems << tr("Coder %1 was dropped before it took the command.").arg(ipText);
+    }
+    return finish(result);
+}
+
+// False when the connection is gone afterwards: it was dropped for what
+// still waits for it.
+bool Fleet::sendTo(int descriptor, const QByteArray &frame)
+{
+    if (!m_coders.contains(descriptor))
+        return false;
+    m_server->sendMsgToSocket(descriptor, frame);
+    return m_coders.contains(descriptor);
+}
+
+CommandResult Fleet::finish(CommandResult result)
+{
+    if (!result.ok)
+        emit problem(result.error);
+    for (const QString &text : qAsConst(result.problems))
+        emit problem(text);
+    emit commandDone(result);
+    return result;
+}
+
+void Fleet::coderConnected(int descriptor, const QString &ipText)
+{
+    QString error;
+    if (!DeviceFolder::ensure(ipText, &error))
+        emit problem(error);
+    Coder coder;
+    coder.descriptor = descriptor;
+    coder.ipText = ipText;
+    coder.remarkName = DeviceStore::remarkName(ipText);
+    m_coders.insert(descriptor, coder);
+    m_order.append(descriptor);
+    emit coderAdded(descriptor);
+    emit note(tr("Coder %1 connected").arg(ipText));
+}
+
+void Fleet::coderDisconnected(const QString &ipText, int descriptor)
+{
+    // Only the connection that closed: another coder may share its address.
+    if (!m_coders.remove(descriptor))
+        return;
+    m_order.removeOne(descriptor);
+    qCDebug(lcControl) << "some device disconnect!";
+    emit coderRemoved(descriptor, ipText);
+    emit note(tr("Coder %1 disconnected").arg(ipText));
+}
+
+void Fleet::handleFrame(int descriptor, const QByteArray &body)
+{
+    const auto found = m_coders.find(descriptor);
+    if (body.isEmpty() || found == m_coders.end())
+        return;
+    const quint8 command = quint8(body.at(0));
+    const QByteArray payload = body.mid(1);
+    qCDebug(lcControl) << "descryption :" << descriptor;
+    qCDebug(lcControl) << "data:" << hexPreview(payload);
+    switch (command) {
+    case Command::CurrentFile:
+        currentFileReceived(*found, payload);
+        break;
+    case Command::Parameters:
+        found->parameterBlock = payload;
+        emit parametersReceived(descriptor, payload);
+        break;
+    case Command::StatusReport:
+        statusReceived(*found, payload);
+        break;
+    default:
+        break;
+    }
+}
+
+void Fleet::currentFileReceived(Coder &coder, const QByteArray &payload)
+{
+    // Signals may reach a receiver that drops the record: copy what is used after them.
+    const int descriptor = coder.descriptor;
+    const QString ipText = coder.ipText;
+    FileRecord record;
+    QString error;
+    if (!FileRecord::parseCurrentFile(payload, &record, &error)) {
+        emit problem(tr("Current file of coder %1 not stored: %2").arg(ipText, error));
+        return;
+    }
+    coder.currentFile = record.name;
+    emit currentFileChanged(descriptor, record.name);
+    if (!DeviceFolder::writeFile(ipText, record.name, record.content, &error)) {
+        emit problem(tr("Current file of coder %1 not stored: %2").arg(ipText, error));
+        return;
+    }
+    emit currentFileStored(descriptor, DeviceFolder::path(ipText) + QLatin1Char('/') + record.name);
+}
+
+void Fleet::statusReceived(Coder &coder, const QByteArray &payload)
+{
+    const StatusReport report = parseStatusReport(payload);
+    // The first known state is always told, so views need not guess a start;
+    // a state byte of no meaning tells nothing.
+    const bool known = report.state <= quint8(CoderState::Ready);
+    const CoderState state = coderStateFor(report.state, coder.state);
+    const bool stateMoved = known && (!coder.stateReported || state != coder.state);
+    const int progress = qBound(0, int(report.progress), 100);
+    const bool progressMoved = progress != coder.progress;
+    coder.stateReported = coder.stateReported || known;
+    coder.state = state;
+    coder.progress = progress;
+    const int descriptor = coder.descriptor;
+    if (stateMoved)
+        emit stateChanged(descriptor, state);
+    if (progressMoved && m_coders.contains(descriptor))
+        emit progressChanged(descriptor, progress);
+}

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "coder.h"
+#include "commandresult.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+
+class DeviceCopyQueue;
+class TcpServer;
+
+// The coders connected to this PC and the commands sent to them, with no
+// window: owns the server coders connect to, keeps one record per
+// connection, reads what the coders send into those records and reports
+// every change by a signal, so that any number of views (the control
+// window, a service) can follow the same coders.  The copies of files sent
+// to and reported by a coder live in "devices/<IP text>/" of the working
+// folder; message files are read from wherever the caller names.
+class Fleet : public QObject
+{
+    Q_OBJECT
+public:
+    // The TCP port coders connect to.
+    static constexpr quint16 kDefaultPort = 64032;
+    // Largest message file sent; the same bound as the designer's.
+    static constexpr qint64 kMaxMessageBytes = 16 * 1024 * 1024;
+
+    // Not listening yet: connect to the signals, then listen().
+    explicit Fleet(QObject *parent = nullptr);
+    ~Fleet() override;
+
+    TcpServer *server() const { return m_server; }
+    // 0 while not listening.
+    quint16 listeningPort() const;
+
+    // In order of arrival.
+    QList<int> descriptors() const { return m_order; }
+    // Null when no connection has that descriptor.
+    const Coder *coder(int descriptor) const;
+    int count() const { return m_order.size(); }
+
+    // Listens on port (0: a port the system picks); the result says why not.
+    CommandResult listen(quint16 port);
+    // Moves the server to port and keeps it there for the next start; when
+    // the port cannot be had, goes back to the port it had and says so.
+    // Connected coders stay connected either way.
+    CommandResult rebind(quint16 port);
+
+    // Sends the message file at path to the coders, records it as their
+    // current file and keeps a copy of the bytes sent in each coder's
+    // folder.  Nothing goes out when the file is not a plain readable file
+    // within kMaxMessageBytes or its name cannot be sent.
+    CommandResult apply(const QString &path, const QList<int> &descriptors);
+    // Sends an 81-byte print-parameter block.
+    CommandResult applyParameters(const QByteArray &block, const QList<int> &descriptors);
+    CommandResult start(const QList<int> &descriptors);
+    CommandResult stop(const QList<int> &descriptors);
+    // Ask a coder for its current message file and its print parameters;
+    // the answers arrive as currentFileChanged and parametersReceived.
+    void requestCurrentFile(int descriptor);
+    void requestParameters(int descriptor);
+
+    // Names the coders behind the address of this connection, for good.
+    void setRemarkName(int descriptor, const QString &name);
+
+signals:
+    void coderAdded(int descriptor);
+    // The record is gone by now.
+    void coderRemoved(int descriptor, const QString &ipText);
+    void stateChanged(int descriptor, CoderState state);
+    void progressChanged(int descriptor, int percent);
+    void currentFileChanged(int descriptor, const QString &name);
+    // The coder's own report of its current file, stored at path.
+    void currentFileStored(int descriptor, const QString &path);
+    void parametersReceived(int descriptor, const QByteArray &block);
+    void remarkNameChanged(const QString &ipText, const QString &name);
+    void listeningChanged(quint16 port);
+    void commandDone(const CommandResult &result);
+    // What the operator should know: coders coming and going, and what went
+    // wrong without stopping anything (a copy or a folder that cannot be
+    // written, a refused reply).
+    void note(const QString &text);
+    void problem(const QString &text);
+
+private:
+    void coderConnected(int descriptor, const QString &ipText);
+    void coderDisconnected(const QString &ipText, int descriptor);
+    void handleFrame(int descriptor, const QByteArray &body);
+    void currentFileReceived(Coder &coder, const QByteArray &payload);
+    void statusReceived(Coder &coder, const QByteArray &payload);
+    // Sends one frame to each of the coders that is still connected.
+    CommandResult sendToAll(CommandResult::Action action, const QByteArray &frame,
+                            const QList<int> &descriptors);
+    bool sendTo(int descriptor, const QByteArray &frame);
+    CommandResult finish(CommandResult result);
+
+    TcpServer *m_server;
+    DeviceCopyQueue *m_copies;
+    QHash<int, Coder> m_coders;
+    QList<int> m_order;
+};
