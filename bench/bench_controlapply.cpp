@@ -6,6 +6,7 @@
 // every byte. The coders are sockets of this process on 127.0.0.1.
 #include "devicebuttonlist.h"
 #include "devicefolder.h"
+#include "filerecord.h"
 #include "korvexmainwindow.h"
 #include "linkbench.h"
 #include "mydevicetoolbtn.h"
@@ -124,13 +125,8 @@ int main(int argc, char *argv[])
     file.open(QIODevice::ReadOnly);
     QByteArray record;
     const QByteArray name = "big.spr";
-    record.append(char(name.size())).append(name);
-    const quint32 length = quint32(file.size());
-    record.append(char(length >> 24))
-        .append(char(length >> 16))
-        .append(char(length >> 8))
-        .append(char(length));
-    record.append(file.readAll());
+    if (!FileRecord::encode(QString::fromLatin1(name), file.readAll(), &record, nullptr))
+        return 1;
     const QByteArray frame = packFrame(0x10, record);
     TcpServer *server = window.server();
     QVector<int> descriptors;
