@@ -28,10 +28,25 @@ void passThroughPartial(QCheckBox *box, bool checked)
     box->setTristate(false);
 }
 
-// Selects the entry carrying the code; no entry clears the selection.
+// Marks the entry made for a code the list does not know.
+constexpr int kUnknownRole = Qt::UserRole + 1;
+
+// Selects the entry carrying the code.  A code no entry carries gets an
+// entry of its own, "Unknown (code)", so that the panel shows what the
+// coder reported; the entry of an earlier unknown code goes.
 void selectCode(QComboBox *list, int code)
 {
-    list->setCurrentIndex(list->findData(code));
+    for (int i = list->count() - 1; i >= 0; --i) {
+        if (list->itemData(i, kUnknownRole).toBool() && list->itemData(i).toInt() != code)
+            list->removeItem(i);
+    }
+    int index = list->findData(code);
+    if (index < 0) {
+        list->addItem(PrintParameterWidget::tr("Unknown (%1)").arg(code), code);
+        index = list->count() - 1;
+        list->setItemData(index, true, kUnknownRole);
+    }
+    list->setCurrentIndex(index);
 }
 
 // The code of the selected entry, 0 with no selection.
@@ -153,8 +168,8 @@ bool PrintParameterWidget::loadParameters(const QByteArray &payload)
         qCDebug(lcControl) << "parameter reply:" << payload.size() - PrintParameters::kSize
                            << "bytes after the block ignored";
 
-    // The handlers below rewrite the block from the controls; the received
-    // values are read from this copy.
+    // The handlers below rewrite the block from the controls, which clamp
+    // and round; the received values are read from this copy.
     const PrintParameters received = PrintParameters::fromBytes(payload);
     m_parameters = received;
 
@@ -198,25 +213,14 @@ bool PrintParameterWidget::loadParameters(const QByteArray &payload)
     // hidden.
     headRadioButtons()[qMax(firstEnabledHead(), 1) - 1]->click();
 
-    takeShownValues();
+    // What a control could not show exactly (a line speed over its range,
+    // an offset of two decimals) goes back to the coder as it reported it,
+    // until the operator edits that field.  The range mask follows the heads.
+    const qint8 rangeMask = m_parameters.headRangeMask;
+    m_parameters = received;
+    m_parameters.headRangeMask = rangeMask;
     qCDebug(lcControl) << "parameters loaded:" << m_parameters.toBytes().toHex();
     return true;
-}
-
-// A control that already showed the clamped or rounded value did not signal
-// a change, so its handler did not run: take the shown values here, so the
-// block always holds what the operator sees.
-void PrintParameterWidget::takeShownValues()
-{
-    for (int head = 1; head <= kHeadCount; ++head)
-        headOffset(head) = offsetSpinBoxes()[head - 1]->value();
-    m_parameters.encoderPpr = ui->encoderPPRspinBox->value();
-    m_parameters.encoderDiameter = ui->encoderDiameterSpinBox->value();
-    m_parameters.lineSpeed = ui->productionLineSpeedSpinBox->value();
-    m_parameters.signalInterval = ui->signalIntervalSpinBox->value();
-    m_parameters.sprayMode = selectedCode(ui->sprayModeComboBox);
-    m_parameters.triggerMode = selectedCode(ui->triggerModeComboBox);
-    m_parameters.dpiCode = selectedCode(ui->dpiComboBox);
 }
 
 void PrintParameterWidget::on_spliceCheckBox_stateChanged(int state)

@@ -36,8 +36,9 @@ public:
     // Applies the payload of a parameter reply. A payload shorter than the
     // block is refused: the block and the controls stay as they were,
     // parametersRefused() is emitted and false returned. Bytes after the
-    // 81st are ignored. After loading, the block holds what the controls
-    // show (values clamped to the controls' ranges, offsets to 0.1 mm).
+    // 81st are ignored. After loading, the block holds what the coder
+    // reported, also where a control shows a value clamped to its range or
+    // rounded to 0.1 mm; a code no list entry has shows as "Unknown (code)".
     bool loadParameters(const QByteArray &payload);
 
 signals:
@@ -91,7 +92,6 @@ private:
 
     void fillLists();
     void showBlock();
-    void takeShownValues();
 
     void headCheckBoxChanged(int head, int state);
     void recomputeHeadRangeMask();

@@ -114,11 +114,11 @@ void controlRow(const char *name, const char *control, QVariant value, T P::*fie
 }
 
 template <typename T>
-void clampRow(const char *name, T P::*field, std::common_type_t<T> sent, std::common_type_t<T> kept,
-              QString unselectedList = {})
+void clampRow(const char *name, T P::*field, std::common_type_t<T> sent,
+              std::common_type_t<T> display, QString unknownList = {})
 {
     QTest::newRow(name) << with(distinctBlock(), field, sent).toBytes()
-                        << with(distinctBlock(), field, kept).toBytes() << unselectedList;
+                        << with(distinctBlock(), field, display).toBytes() << unknownList;
 }
 
 } // namespace
@@ -250,13 +250,14 @@ private slots:
         QVERIFY(!find<QCheckBox>(panel, "spliceCheckBox")->isTristate());
     }
 
-    // Values a control cannot hold: the block takes what the control shows,
-    // also on a second identical reply, when no control changes any more.
-    void replyKeepsWhatControlsHold_data()
+    // Values a control cannot hold: the control shows what it can, the block
+    // keeps what the coder reported until the operator edits that field
+    // (also on a second identical reply), and an unknown code shows as such.
+    void replyKeepsWhatControlsCannotHold_data()
     {
         QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::addColumn<QString>("unselectedList");
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QString>("unknownList");
         clampRow("line speed over 300", &P::lineSpeed, 400, 300);
         clampRow("negative line speed", &P::lineSpeed, -1, 0);
         clampRow("ppr over 5000", &P::encoderPpr, 9000, 5000);
@@ -268,29 +269,39 @@ private slots:
         clampRow("offset not a number", &P::headOffset4, std::nan(""), 0.0);
         clampRow("offset infinite", &P::headOffset4, std::numeric_limits<double>::infinity(),
                  1000.0);
-        clampRow("unknown spray mode", &P::sprayMode, 3, 0, "sprayModeComboBox");
-        clampRow("unknown trigger", &P::triggerMode, 4, 0, "triggerModeComboBox");
+        clampRow("unknown spray mode", &P::sprayMode, 3, 3, "sprayModeComboBox");
+        clampRow("unknown trigger", &P::triggerMode, 4, 4, "triggerModeComboBox");
         clampRow("unknown dpi", &P::dpiCode, 0, 0, "dpiComboBox");
         // Codes no button shows are carried.
         clampRow("unknown entire direction", &P::entireDirection, 7, 7);
         clampRow("unknown head 1 direction", &P::headDirection1, 9, 9);
     }
-    void replyKeepsWhatControlsHold()
+    void replyKeepsWhatControlsCannotHold()
     {
         QFETCH(QByteArray, reply);
-        QFETCH(QByteArray, expected);
-        QFETCH(QString, unselectedList);
+        QFETCH(QByteArray, display);
+        QFETCH(QString, unknownList);
         PrintParameterWidget panel;
         for (int pass = 1; pass <= 2; ++pass) {
             QVERIFY(panel.loadParameters(reply));
-            QCOMPARE(panel.parameters().toBytes().toHex(), expected.toHex());
-            QCOMPARE(shownBlock(panel).toBytes().toHex(), expected.toHex());
+            QCOMPARE(panel.parameters().toBytes().toHex(), reply.toHex());
+            QCOMPARE(shownBlock(panel).toBytes().toHex(), display.toHex());
         }
-        if (!unselectedList.isEmpty())
-            QCOMPARE(find<QComboBox>(panel, unselectedList)->currentIndex(), -1);
+        if (!unknownList.isEmpty()) {
+            auto *list = find<QComboBox>(panel, unknownList);
+            QVERIFY2(list->currentText().startsWith("Unknown ("), qPrintable(list->currentText()));
+            // A known code afterwards takes the unknown entry away.
+            QVERIFY(panel.loadParameters(distinctBlock().toBytes()));
+            QVERIFY(list->findText("Unknown (", Qt::MatchStartsWith) < 0);
+            QVERIFY(panel.loadParameters(reply));
+        }
         // The interval shows exactly with the internal signal, the first entry.
         QCOMPARE(shown(panel, "signalIntervalWidget"),
                  find<QComboBox>(panel, "triggerModeComboBox")->currentIndex() == 0);
+        // The field the operator edits goes out as edited, the others as reported.
+        find<QSpinBox>(panel, "encoderDiameterSpinBox")->setValue(77);
+        QCOMPARE(panel.parameters().toBytes().toHex(),
+                 with(P::fromBytes(reply), &P::encoderDiameter, 77).toBytes().toHex());
     }
 
     // The range mask covers heads 1 up to the highest enabled one, on a reply
@@ -423,8 +434,8 @@ private slots:
         QCOMPARE(shownBlock(panel).toBytes().toHex(), expected.toHex());
     }
 
-    // Whatever 81 bytes arrive, the block ends up as the controls show it and
-    // the check boxes are two-state again.
+    // Whatever 81 bytes arrive, the block keeps them but for the range mask,
+    // which follows the heads, and the check boxes are two-state again.
     void arbitraryRepliesKeepBlockAndControlsInStep()
     {
         QRandomGenerator random(20261208);
@@ -434,8 +445,9 @@ private slots:
             for (char &byte : reply)
                 byte = char(random.bounded(256));
             QVERIFY(panel.loadParameters(reply));
-            // The spin boxes hold their ranges, so this also bounds every value.
-            QCOMPARE(shownBlock(panel).toBytes().toHex(), panel.parameters().toBytes().toHex());
+            const P kept = with(P::fromBytes(reply), &P::headRangeMask,
+                                panel.parameters().headRangeMask);
+            QCOMPARE(panel.parameters().toBytes().toHex(), kept.toBytes().toHex());
             QVERIFY(!find<QCheckBox>(panel, "head4CheckBox")->isTristate());
         }
     }
