@@ -27,14 +27,25 @@ for f in /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
     fi
 done
 
+# The demo's settings (remark names, window places) stay in run/, away from
+# the user's own.
+export XDG_CONFIG_HOME="$WORK_DIR/config"
+mkdir -p "$XDG_CONFIG_HOME"
+if [ ! -e "$XDG_CONFIG_HOME/KorvexSoftWare.conf" ]; then
+    printf '[DeviceRemarkName]\n127.0.0.11=Line 1\n127.0.0.12=Line 2\n127.0.0.13=Line 3\n' \
+        > "$XDG_CONFIG_HOME/KorvexSoftWare.conf"
+fi
+
 PROGRAM="$BUILD_DIR/apps/korvexcontrol/KorvexControl"
 SIMULATOR="$BUILD_DIR/tools/coder-sim"
 cd "$WORK_DIR"
 
 # Three simulated coders connect to the program as real ones would (they keep
-# retrying until it listens) and stop when it ends: one printing (green), one
-# ready (yellow), one stopped (red), each reporting its own current message.
-# KORVEX_CODERS=0 runs without them; any other count runs that many printing.
+# retrying until it listens) and stop when it ends: "Line 1" from 127.0.0.11
+# printing (green), "Line 2" from .12 ready (yellow), "Line 3" from .13
+# stopped (red), each reporting its own current message.  KORVEX_CODERS=0
+# runs without them; any other count runs that many printing, from
+# 127.0.1.1 on.
 SIM_PIDS=()
 CODERS="${KORVEX_CODERS:-3}"
 start_coders() { # name, then coder-sim options
@@ -47,13 +58,14 @@ start_coders() { # name, then coder-sim options
 }
 : > "$WORK_DIR/simulated-coders.log"
 if [ "$CODERS" -eq 3 ]; then
-    start_coders printing --count 1 --status 1 --progress-step 3 --autostart \
-        --message "$ROOT/samples/label1.spr"
-    start_coders ready --count 1 --status 2 --progress-step 7 --autostart \
+    start_coders printing --count 1 --source 127.0.0.11 --status 1 --progress-step 3 \
+        --autostart --message "$ROOT/samples/label1.spr"
+    start_coders ready --count 1 --source 127.0.0.12 --status 2 --progress-step 7 --autostart \
         --message "$ROOT/samples/best-before.spr"
-    start_coders stopped --count 1 --message "$ROOT/samples/every-symbology.spr"
+    start_coders stopped --count 1 --source 127.0.0.13 \
+        --message "$ROOT/samples/every-symbology.spr"
 elif [ "$CODERS" -gt 0 ]; then
-    start_coders printing --count "$CODERS" --status 1,1,2 --autostart \
+    start_coders printing --count "$CODERS" --source 127.0.1.1 --status 1,1,2 --autostart \
         --message "$ROOT/samples/label1.spr"
 fi
 [ "$CODERS" -gt 0 ] && echo "Started $CODERS simulated coders (log: $WORK_DIR/simulated-coders.log)."

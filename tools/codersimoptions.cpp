@@ -3,6 +3,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QHostAddress>
 
 namespace {
 
@@ -61,6 +62,10 @@ bool CoderSimOptions::parse(const QStringList &arguments, CoderSimOptions *optio
     parser.addOptions({
         {"host", "Address of KorvexControl (default 127.0.0.1).", "address", "127.0.0.1"},
         {"port", "Port of KorvexControl (default 64032).", "port", "64032"},
+        {"source",
+         "IPv4 address coder 1 connects from, coder N from the (N-1)-th address after it "
+         "(any of 127.0.0.0/8 on Linux; default: the system's choice).",
+         "address"},
         {"count", "Number of coders (default 1).", "n", "1"},
         {"folder", "Folder holding one subfolder coder-N per coder (default coder-sim).", "dir",
          "coder-sim"},
@@ -104,6 +109,20 @@ bool CoderSimOptions::parse(const QStringList &arguments, CoderSimOptions *optio
         !readPattern(parser.value("status"), &pattern, message))
         return false;
 
+    quint32 source = 0;
+    if (parser.isSet("source")) {
+        const QHostAddress address(parser.value("source"));
+        bool ipv4 = false;
+        source = address.toIPv4Address(&ipv4);
+        if (!ipv4 || source > 0xFFFFFFFFu - quint32(count - 1)) {
+            *message = QStringLiteral("--source must be an IPv4 address with room for %1 "
+                                      "coders after it, not \"%2\"")
+                           .arg(count)
+                           .arg(parser.value("source"));
+            return false;
+        }
+    }
+
     const QStringList messages = parser.values("message");
     const QDir root(parser.value("folder"));
     options->coders.clear();
@@ -112,6 +131,8 @@ bool CoderSimOptions::parse(const QStringList &arguments, CoderSimOptions *optio
         s.number = n;
         s.host = parser.value("host");
         s.port = quint16(port);
+        if (source)
+            s.sourceAddress = QHostAddress(source + quint32(n - 1)).toString();
         s.folder = root.filePath(QStringLiteral("coder-%1").arg(n));
         if (!messages.isEmpty())
             s.messageSource = messages.at((n - 1) % messages.size());

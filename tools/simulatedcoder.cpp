@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHostAddress>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -93,6 +94,14 @@ void SimulatedCoder::connectToServer()
     if (m_stopping)
         return;
     m_decoder = FrameDecoder();
+    // Any address of 127.0.0.0/8 can be bound on Linux, so that simulated
+    // coders on one PC show as coders of their own.
+    if (!m_settings.sourceAddress.isEmpty() &&
+        !m_socket.bind(QHostAddress(m_settings.sourceAddress))) {
+        say(QStringLiteral("cannot connect from %1: %2")
+                .arg(m_settings.sourceAddress, m_socket.errorString()));
+        m_socket.abort();
+    }
     m_socket.connectToHost(m_settings.host, m_settings.port);
 }
 

@@ -14,6 +14,7 @@ struct CoderSettings
     int number = 1; // names the coder in its output lines
     QString host = QStringLiteral("127.0.0.1");
     quint16 port = 64032;
+    QString sourceAddress;            // the address it connects from; empty: the system's choice
     QString folder;                   // the coder's own folder: its message files live here
     QString messageSource;            // a message file copied into the folder as the current one
     QVector<quint8> statusPattern{1}; // state bytes reported in turn while printing

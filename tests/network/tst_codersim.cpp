@@ -150,8 +150,8 @@ private slots:
         sim.waitForFinished(5000);
     }
 
-    // Coders started before the server keep trying, and --duration ends them
-    // with a clean disconnect.
+    // Coders started before the server keep trying, each from its own
+    // address with --source, and --duration ends them with a clean disconnect.
     void reconnectsAndStopsAfterItsDuration()
     {
         quint16 port;
@@ -162,7 +162,9 @@ private slots:
         QProcess sim;
         sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         sim.start(CODER_SIM_PATH, simArguments(port, 3) << "--duration"
-                                                        << "2");
+                                                        << "2"
+                                                        << "--source"
+                                                        << "127.0.0.21");
         QVERIFY(sim.waitForStarted(5000));
         QTest::qWait(300);
 
@@ -171,6 +173,11 @@ private slots:
         QSignalSpy connected(&server, &TcpServer::addNewClientSocketSig);
         QSignalSpy gone(&server, &TcpServer::reduceClientSocketSig);
         QTRY_COMPARE_WITH_TIMEOUT(connected.count(), 3, 5000);
+        QStringList addresses;
+        for (const QList<QVariant> &args : qAsConst(connected))
+            addresses << args.at(1).toString();
+        addresses.sort();
+        QCOMPARE(addresses, QStringList({"127.0.0.21", "127.0.0.22", "127.0.0.23"}));
         QVERIFY(sim.waitForFinished(8000));
         QCOMPARE(sim.exitStatus(), QProcess::NormalExit);
         QCOMPARE(sim.exitCode(), 0);
