@@ -12,15 +12,14 @@
 #include "graphicsview.h"
 #include "messagefile.h"
 #include "messagefilelist.h"
+#include "messagepreview.h"
 #include "mydevicetoolbtn.h"
 #include "printparameterwidget.h"
-#include "redirectednotifier.h"
 #include "serverport.h"
 #include "tcpserver.h"
 #include "ui_korvexmainwindow.h"
 #include "usernotifier.h"
-
-#include <QGraphicsItem>
+#include "windowplaces.h"
 
 namespace {
 
@@ -67,7 +66,10 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
     };
 }
 
-KorvexMainWindow::~KorvexMainWindow() = default;
+KorvexMainWindow::~KorvexMainWindow()
+{
+    WindowPlaces::save(this, {ui->mainSplitter, ui->previewSplitter});
+}
 
 void KorvexMainWindow::connectFleet()
 {
@@ -105,6 +107,11 @@ TcpServer *KorvexMainWindow::server() const
     return m_fleet->server();
 }
 
+GraphicsScene *KorvexMainWindow::previewScene() const
+{
+    return m_preview->scene();
+}
+
 GraphicsView *KorvexMainWindow::previewView() const
 {
     return ui->graphicsView;
@@ -122,13 +129,17 @@ EventLog *KorvexMainWindow::eventLog() const
 
 void KorvexMainWindow::setUpPreview()
 {
-    m_previewScene = new GraphicsScene(this);
-    m_previewScene->setSceneRect(0, 0, 3000, 1200);
-    m_previewScene->autoFitSceneRect = true;
-    ui->graphicsView->setScene(m_previewScene);
-    // Height 300, top-left, scale 0.22416666666666665, head mask 15,
-    // millimetre rulers over the scene only, rubber band.
-    ui->graphicsView->setupMessageView();
+    m_preview = new MessagePreview(ui->graphicsView, ui->previewCaption, this);
+    connect(m_preview, &MessagePreview::problem, this, &KorvexMainWindow::problem);
+    // All four heads in the preview (1200 dots at the preview's scale under
+    // the ruler), the whole parameter panel below it.
+    ui->previewSplitter->setStretchFactor(0, 0);
+    ui->previewSplitter->setStretchFactor(2, 1);
+    ui->previewSplitter->setSizes({ui->previewCaption->sizeHint().height() + 286, 1,
+                                   ui->printParameterWidget->sizeHint().height()});
+    ui->mainSplitter->setStretchFactor(0, 1);
+    ui->mainSplitter->setSizes({1000, 40});
+    WindowPlaces::restore(this, {ui->mainSplitter, ui->previewSplitter});
 }
 
 void KorvexMainWindow::deviceChecked(MyDeviceToolBtn *button)
@@ -143,7 +154,7 @@ void KorvexMainWindow::coderFileStored(int descriptor, const QString &path)
 {
     const Coder *coder = m_fleet->coder(descriptor);
     if (coder && descriptor == m_currentDescriptor)
-        showCoderFileInPreview(path, coder->ipText);
+        m_preview->showCoderFile(path, *coder);
 }
 
 // Only the checked coder's reply: a late reply of the coder checked before,
@@ -157,14 +168,6 @@ void KorvexMainWindow::parametersReceived(int descriptor, const QByteArray &bloc
         return;
     }
     ui->printParameterWidget->loadParameters(block);
-}
-
-void KorvexMainWindow::showCoderFileInPreview(const QString &path, const QString &ipText)
-{
-    const RedirectedNotifier toLog([this, &ipText](const QString &text) {
-        problem(tr("Current message of coder %1: %2").arg(ipText, text));
-    });
-    showInPreview(path);
 }
 
 void KorvexMainWindow::on_startBtn_clicked()
@@ -209,7 +212,7 @@ void KorvexMainWindow::on_editToolBtn_clicked()
         return;
     const QString path = m_files->pathOf(selected.first());
     m_openEditor(path, 0);
-    showInPreview(path);
+    m_preview->showFile(path);
 }
 
 void KorvexMainWindow::updatePreview()
@@ -217,17 +220,7 @@ void KorvexMainWindow::updatePreview()
     const QStringList selected = m_files->selectedNames();
     ui->editToolBtn->setEnabled(!selected.isEmpty());
     for (const QString &name : selected)
-        showInPreview(m_files->pathOf(name));
-}
-
-void KorvexMainWindow::showInPreview(const QString &path)
-{
-    ui->graphicsView->loadFile(path);
-    // The preview only shows: nothing in it moves or gets selected.
-    for (QGraphicsItem *item : m_previewScene->items()) {
-        item->setFlag(QGraphicsItem::ItemIsMovable, false);
-        item->setFlag(QGraphicsItem::ItemIsSelectable, false);
-    }
+        m_preview->showFile(m_files->pathOf(name));
 }
 
 void KorvexMainWindow::refreshFileList()

@@ -13,6 +13,7 @@ class Fleet;
 class GraphicsScene;
 class GraphicsView;
 class MessageFileList;
+class MessagePreview;
 class MyDeviceToolBtn;
 class PrintParameterWidget;
 class TcpServer;
@@ -37,7 +38,8 @@ public:
     ~KorvexMainWindow() override;
 
     GraphicsView *previewView() const;
-    GraphicsScene *previewScene() const { return m_previewScene; }
+    GraphicsScene *previewScene() const;
+    MessagePreview *preview() const { return m_preview; }
     Fleet *fleet() const { return m_fleet; }
     TcpServer *server() const;
     DeviceButtonList *deviceButtons() const { return m_devices; }
@@ -72,8 +74,6 @@ private:
     void refused(const QString &text);
     void refreshFileList();
     void updatePreview();
-    void showInPreview(const QString &path);
-    void showCoderFileInPreview(const QString &path, const QString &ipText);
     void problem(const QString &text);
     void note(const QString &text);
 
@@ -82,7 +82,7 @@ private:
     DeviceButtonList *m_devices;
     // The coder whose reply the preview and the parameter panel show; -1: none.
     int m_currentDescriptor = -1;
-    GraphicsScene *m_previewScene;
+    MessagePreview *m_preview;
     MessageFileList *m_files;
     ControlStatusBar *m_statusBar;
     EditorOpener m_openEditor;

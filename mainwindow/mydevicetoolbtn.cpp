@@ -119,7 +119,8 @@ QString MyDeviceToolBtn::styleSheetForState(int state)
     const QString light = QStringLiteral("0.8");
     return QStringLiteral("QToolButton{background:%1;border:none;}"
                           "QToolButton:hover{background:%2;border:2px solid rgb(164,206,249);}"
-                          "QToolButton:checked{background:%2;border:2px solid rgb(98,162,228);}")
+                          "QToolButton:checked{background:%2;border:4px solid rgb(20,40,110);"
+                          "font-weight:bold;}")
         .arg(gradient(c, QString()), gradient(c, light));
 }
 

@@ -8,9 +8,11 @@
 #include "devicestore.h"
 #include "eventlog.h"
 #include "filerecord.h"
+#include "fleet.h"
 #include "graphicsscene.h"
 #include "korvexmainwindow.h"
 #include "messagefile.h"
+#include "messagepreview.h"
 #include "mydevicetoolbtn.h"
 #include "printparameterwidget.h"
 #include "simulatedcoder.h"
@@ -153,6 +155,7 @@ private slots:
         QVERIFY(
             !(item->flags() & (QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable)));
         QCOMPARE(device->currentFile(), QString("current.spr"));
+        QCOMPARE(window->preview()->caption(), QString("Current message of 127.0.0.1"));
         QVERIFY(device->toolTip().contains("current.spr"));
         QVERIFY(device->toolTip().contains("127.0.0.1"));
 
@@ -499,6 +502,7 @@ private slots:
         device->remarkAction()->trigger();
         QCOMPARE(device->text(), QString("Line 1"));
         QVERIFY(device->toolTip().contains("Line 1"));
+        QCOMPARE(window->fleet()->coder(device->descriptor())->remarkName, QString("Line 1"));
         QCOMPARE(DeviceStore::remarkName("127.0.0.1"), QString("Line 1"));
 
         RawCoder again(port());
@@ -564,6 +568,7 @@ private slots:
         button("editToolBtn")->click();
         QCOMPARE(opened, (QList<QPair<QString, int>>{{QString(), 2}, {"Spray/label2.spr", 0}}));
         QCOMPARE(window->previewScene()->items().size(), 1);
+        QCOMPARE(window->preview()->caption(), QString("Spray/label2.spr"));
     }
 };
 

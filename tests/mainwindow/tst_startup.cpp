@@ -8,7 +8,10 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
+#include <QSplitter>
 #include <QtTest>
 
 class TestStartup : public QObject
@@ -70,14 +73,31 @@ private slots:
         QCOMPARE(DeviceStore::remarkName("192.168.1.2"), QString());
     }
 
-    void mainWindowShowsAMessageScene()
+    // The first start fits a 1280x800 screen with the whole parameter panel
+    // in view; later starts open where the operator left the window.
+    void mainWindowShowsAMessageSceneWhereItWasLeft()
     {
-        KorvexMainWindow window(nullptr, 0);
-        QVERIFY(window.server()->isListening());
-        QCOMPARE(window.windowTitle(), QString("KorvexMainWindow"));
-        QCOMPARE(window.size(), QSize(800, 600));
-        QVERIFY(window.previewView());
-        QCOMPARE(window.previewView()->messageScene(), window.previewScene());
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "KorvexSoftWare").clear();
+        {
+            KorvexMainWindow window(nullptr, 0);
+            QVERIFY(window.server()->isListening());
+            QCOMPARE(window.windowTitle(), QString("KorvexMainWindow"));
+            QVERIFY(window.previewView());
+            QCOMPARE(window.previewView()->messageScene(), window.previewScene());
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QVERIFY(window.width() <= 1280 && window.height() <= 770);
+            auto *panel = window.findChild<QScrollArea *>("parameterScrollArea");
+            QVERIFY(!panel->verticalScrollBar()->isVisible());
+            QVERIFY(!panel->horizontalScrollBar()->isVisible());
+            window.resize(900, 650);
+            window.findChild<QSplitter *>("mainSplitter")->setSizes({400, 150});
+        }
+        KorvexMainWindow again(nullptr, 0);
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QCOMPARE(again.size(), QSize(900, 650));
+        QCOMPARE(again.findChild<QSplitter *>("mainSplitter")->sizes().last(), 150);
     }
 };
 

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "messagepreview.h"
+
+#include "coder.h"
+#include "graphicsscene.h"
+#include "graphicsview.h"
+#include "redirectednotifier.h"
+
+#include <QGraphicsItem>
+#include <QLabel>
+
+MessagePreview::MessagePreview(GraphicsView *view, QLabel *caption, QObject *parent)
+    : QObject(parent), m_view(view), m_caption(caption), m_scene(new GraphicsScene(this))
+{
+    m_scene->setSceneRect(0, 0, 3000, 1200);
+    m_scene->autoFitSceneRect = true;
+    m_view->setScene(m_scene);
+    // Top-left, scale 0.22416666666666665, head mask 15, millimetre rulers
+    // over the scene only, rubber band.
+    m_view->setupMessageView();
+    // 300 pixels show all four heads; the operator may give the preview
+    // more or less room against what is below it.
+    m_view->setMinimumHeight(120);
+    m_view->setMaximumHeight(QWIDGETSIZE_MAX);
+}
+
+QString MessagePreview::caption() const
+{
+    return m_caption->text();
+}
+
+void MessagePreview::showFile(const QString &path)
+{
+    m_caption->setText(path);
+    load(path);
+}
+
+void MessagePreview::showCoderFile(const QString &path, const Coder &coder)
+{
+    m_caption->setText(coder.remarkName.isEmpty()
+                           ? tr("Current message of %1").arg(coder.ipText)
+                           : tr("Current message of %1 (%2)").arg(coder.ipText, coder.remarkName));
+    const QString ipText = coder.ipText;
+    const RedirectedNotifier toLog([this, &ipText](const QString &text) {
+        emit problem(tr("Current message of coder %1: %2").arg(ipText, text));
+    });
+    load(path);
+}
+
+void MessagePreview::load(const QString &path)
+{
+    m_view->loadFile(path);
+    // The preview only shows: nothing in it moves or gets selected.
+    for (QGraphicsItem *item : m_scene->items()) {
+        item->setFlag(QGraphicsItem::ItemIsMovable, false);
+        item->setFlag(QGraphicsItem::ItemIsSelectable, false);
+    }
+}

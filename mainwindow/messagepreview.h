@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+
+class GraphicsScene;
+class GraphicsView;
+class QLabel;
+struct Coder;
+
+// The message beside the coders: a message file the operator chose, or the
+// current message a coder reported, drawn as the designer draws it, read
+// only, under a caption that says whose it is.
+class MessagePreview : public QObject
+{
+    Q_OBJECT
+public:
+    MessagePreview(GraphicsView *view, QLabel *caption, QObject *parent = nullptr);
+
+    GraphicsScene *scene() const { return m_scene; }
+    QString caption() const;
+
+    // A message file the operator chose: its problems show in boxes, as in
+    // the designer.
+    void showFile(const QString &path);
+    // A coder's current message: any connection may send one, so its
+    // problems go to the event log, never into a box nobody at the PC asked for.
+    void showCoderFile(const QString &path, const Coder &coder);
+
+signals:
+    void problem(const QString &text);
+
+private:
+    void load(const QString &path);
+
+    GraphicsView *m_view;
+    QLabel *m_caption;
+    GraphicsScene *m_scene;
+};
