@@ -30,6 +30,7 @@ struct Coder
     bool stateReported = false; // a known state arrived since it connected
     int progress = -1;          // percent, 0 to 100; -1 before the first report
     QString currentFile;        // as the coder reported it or as last sent to it
+    QString currentFileSha256;  // of its bytes, lower-case hex; empty when unknown
     QByteArray parameterBlock;  // the last print-parameter block it sent; empty: none yet
 
     // The remark name when there is one, else the IP text.

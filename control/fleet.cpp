@@ -13,9 +13,19 @@
 #include "serverport.h"
 #include "tcpserver.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+
+namespace {
+
+QString sha256Hex(const QByteArray &bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
+
+} // namespace
 
 Fleet::Fleet(QObject *parent)
     : QObject(parent), m_server(new TcpServer(this)), m_copies(new DeviceCopyQueue(this))
@@ -124,6 +134,7 @@ CommandResult Fleet::apply(const QString &path, const QList<int> &descriptors)
     qCDebug(lcControl) << "data ex 20:" << hexPreview(record, 30);
 
     const QByteArray frame = packFrame(Command::FileTransfer, record);
+    const QString sha256 = sha256Hex(content);
     CommandResult result;
     result.action = Apply;
     QSet<QString> copied; // coders behind one address share one folder
@@ -140,6 +151,7 @@ CommandResult Fleet::apply(const QString &path, const QList<int> &descriptors)
         }
         result.reached << descriptor;
         m_coders[descriptor].currentFile = fileName;
+        m_coders[descriptor].currentFileSha256 = sha256;
         emit currentFileChanged(descriptor, fileName);
         // The copy holds exactly the bytes sent, replacing an older copy whole.
         if (!copied.contains(ipText)) {
@@ -294,6 +306,7 @@ void Fleet::currentFileReceived(Coder &coder, const QByteArray &payload)
         return;
     }
     coder.currentFile = record.name;
+    coder.currentFileSha256 = sha256Hex(record.content);
     emit currentFileChanged(descriptor, record.name);
     if (!DeviceFolder::writeFile(ipText, record.name, record.content, &error)) {
         emit problem(tr("Current file of coder %1 not stored: %2").arg(ipText, error));

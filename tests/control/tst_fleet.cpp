@@ -9,6 +9,7 @@
 #include "simulatedcoder.h"
 #include "tcpserver.h"
 
+#include <QCryptographicHash>
 #include <QLoggingCategory>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -80,6 +81,8 @@ private slots:
         QVERIFY(applied.ok);
         QCOMPARE(applied.reached, QList<int>{descriptor});
         QCOMPARE(fleet->coder(descriptor)->currentFile, QString("label1.spr"));
+        QCOMPARE(fleet->coder(descriptor)->currentFileSha256,
+                 QCryptographicHash::hash(kMessage, QCryptographicHash::Sha256).toHex());
         QTRY_COMPARE(readFile(dir.filePath("label1.spr")), kMessage);
         QTRY_COMPARE(readFile("devices/127.0.0.1/label1.spr"), kMessage);
 
