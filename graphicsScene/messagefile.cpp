@@ -11,12 +11,12 @@
 #include "graphicstextitem.h"
 #include "graphicstimeitem.h"
 #include "pixellimit.h"
+#include "savetemporaries.h"
 #include "usernotifier.h"
 #include "writewhole.h"
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -107,47 +107,6 @@ void bindToRegistryCounter(GraphicsSerialNumberItem *item)
         qCDebug(lcDocument) << "counter add!";
     }
     item->bindCounter(counter);
-}
-
-// True for a suffix Qt 5.15's QSaveFile may have given its temporary: "."
-// and six letters drawn at random from A-Z and a-z, never a digit.  The
-// shapes a person gives a copy ("backup", "BACKUP", "Backup") count as the
-// user's: a stale temporary that happens to have one (3 in 64) stays as
-// clutter, which is better than deleting a user's file.
-bool isSaveTemporarySuffix(const QString &suffix)
-{
-    if (suffix.size() != 7 || suffix.at(0) != QLatin1Char('.'))
-        return false;
-    bool lower = false;
-    bool upperAfterFirst = false;
-    for (int i = 1; i < suffix.size(); ++i) {
-        const char16_t c = suffix.at(i).unicode();
-        if (c >= u'a' && c <= u'z')
-            lower = true;
-        else if (c >= u'A' && c <= u'Z')
-            upperAfterFirst = upperAfterFirst || i > 1;
-        else
-            return false;
-    }
-    return lower && upperAfterFirst;
-}
-
-// A save killed in the instant between QSaveFile linking its temporary
-// "<name>.XXXXXX" into the folder and renaming it over the message (power
-// cut, task manager) leaves that temporary behind; the next successful save
-// of the message removes it.
-void removeStaleTemporaries(const QString &path)
-{
-    const QFileInfo target(path);
-    const QString name = target.fileName();
-    const QFileInfoList entries =
-        target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo &entry : entries) {
-        const QString other = entry.fileName();
-        if (other.startsWith(name) && !entry.isSymLink() &&
-            isSaveTemporarySuffix(other.mid(name.size())))
-            QFile::remove(entry.absoluteFilePath());
-    }
 }
 
 void showDataFileResult(int result)
