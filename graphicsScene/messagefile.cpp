@@ -12,7 +12,6 @@
 #include "graphicstimeitem.h"
 #include "pixellimit.h"
 #include "savetemporaries.h"
-#include "usernotifier.h"
 #include "writewhole.h"
 
 #include <QCoreApplication>
@@ -25,12 +24,6 @@
 #include <QSaveFile>
 
 namespace {
-
-// The boxes' title; their texts are translatable in the context "MessageFile".
-QString boxTitle()
-{
-    return QCoreApplication::translate("MessageFile", "Qt Drawing");
-}
 
 // The item arrays of the document, in the order the reader creates them.
 struct RecordArray
@@ -109,7 +102,8 @@ void bindToRegistryCounter(GraphicsSerialNumberItem *item)
     item->bindCounter(counter);
 }
 
-void showDataFileResult(int result)
+// Why the data file could not be used; empty when it could.
+QString dataFileProblem(int result)
 {
     QString text;
     switch (result) {
@@ -138,14 +132,33 @@ void showDataFileResult(int result)
                    .arg(ExternDataManage::kMaxLineBytes);
         break;
     default:
-        return;
+        break;
     }
-    UserNotifier::information(nullptr, QCoreApplication::translate("MessageFile", "t"), text);
+    return text;
+}
+
+MessageFile::Result failure(const QString &error)
+{
+    MessageFile::Result result;
+    result.ok = false;
+    result.error = error;
+    return result;
 }
 
 } // namespace
 
 namespace MessageFile {
+
+// The texts are translatable in the context "MessageFile".
+QString boxTitle()
+{
+    return QCoreApplication::translate("MessageFile", "Qt Drawing");
+}
+
+QString dataFileBoxTitle()
+{
+    return QCoreApplication::translate("MessageFile", "t");
+}
 
 QJsonObject toDocument(GraphicsScene &scene)
 {
@@ -179,33 +192,27 @@ QJsonObject toDocument(GraphicsScene &scene)
     return document;
 }
 
-bool save(GraphicsScene &scene, const QString &path, QWidget *parent)
+Result save(GraphicsScene &scene, const QString &path)
 {
+    const auto refuse = [&](const QString &reason) {
+        return failure(QCoreApplication::translate("MessageFile", "Cannot write file %1:\n%2.")
+                           .arg(path, reason));
+    };
     // Written to a temporary file and renamed over the old one on success, so
     // a failed save never leaves a half-written message behind.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        UserNotifier::warning(
-            parent, boxTitle(),
-            QCoreApplication::translate("MessageFile", "Cannot write file %1:\n%2.")
-                .arg(path, file.errorString()));
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return refuse(file.errorString());
     const QByteArray bytes = QJsonDocument(toDocument(scene)).toJson(QJsonDocument::Indented);
     // The reason is taken before cancelWriting(), which replaces it with
     // "Writing canceled by the application".
     QString reason;
     if (!writeWhole(file, bytes, &reason))
         file.cancelWriting();
-    if (!file.commit()) {
-        UserNotifier::warning(
-            parent, boxTitle(),
-            QCoreApplication::translate("MessageFile", "Cannot write file %1:\n%2.")
-                .arg(path, reason.isEmpty() ? file.errorString() : reason));
-        return false;
-    }
+    if (!file.commit())
+        return refuse(reason.isEmpty() ? file.errorString() : reason);
     removeStaleTemporaries(path);
-    return true;
+    return Result();
 }
 
 bool writeItems(GraphicsScene &scene, QJsonObject &document)
@@ -259,7 +266,7 @@ void loadItems(GraphicsScene &scene, const QJsonObject &document)
                                         << " Mi pixels: " << budget.refused() << " refused";
 }
 
-void applyDocument(GraphicsScene &scene, const QJsonObject &root)
+QString applyDocument(GraphicsScene &scene, const QJsonObject &root)
 {
     ExternDataManage &m = scene.externData();
     // The columns and mode of the message shown before belong to items that
@@ -282,6 +289,7 @@ void applyDocument(GraphicsScene &scene, const QJsonObject &root)
         qCDebug(lcDocument) << "from scene:" << m.externItemIds();
     }
 
+    QString problem;
     if (info.isObject()) {
         const QJsonObject settings = info.toObject();
         m.setExternMode(jsonToInt(settings.value("ExternMode")));
@@ -291,22 +299,20 @@ void applyDocument(GraphicsScene &scene, const QJsonObject &root)
             m.setStartLine(jsonToInt(settings.value("StartLine")));
             m.setEndLine(jsonToInt(settings.value("EndLine")));
             m.setJobCompleteType(jsonToInt(settings.value("JObCompleteType")));
-            showDataFileResult(m.loadDataFile(m.dataFileName()));
+            problem = dataFileProblem(m.loadDataFile(m.dataFileName()));
         }
     }
 
     scene.update();
     scene.fitSceneRect();
+    return problem;
 }
 
-bool load(GraphicsScene &scene, const QString &path, QWidget *parent)
+Result load(GraphicsScene &scene, const QString &path)
 {
     const auto refuse = [&](const QString &reason) {
-        UserNotifier::warning(
-            parent, boxTitle(),
-            QCoreApplication::translate("MessageFile", "Cannot read print file %1:\n%2.")
-                .arg(path, reason));
-        return false;
+        return failure(QCoreApplication::translate("MessageFile", "Cannot read print file %1:\n%2.")
+                           .arg(path, reason));
     };
     // Coders send message files too: a FIFO or a device under that name would
     // block open() or never end, and a huge file would be held whole.
@@ -326,14 +332,11 @@ bool load(GraphicsScene &scene, const QString &path, QWidget *parent)
                           .arg(kMaxFileBytes / (1024 * 1024)));
     const QJsonDocument document = QJsonDocument::fromJson(bytes);
     // A document that is not an object (an array, say) holds no message either.
-    if (document.isNull() || document.isEmpty() || !document.isObject()) {
-        UserNotifier::warning(
-            parent, boxTitle(),
-            QCoreApplication::translate("MessageFile", "File %1 is empty.").arg(path));
-        return false;
-    }
-    applyDocument(scene, document.object());
-    return true;
+    if (document.isNull() || document.isEmpty() || !document.isObject())
+        return failure(QCoreApplication::translate("MessageFile", "File %1 is empty.").arg(path));
+    Result result;
+    result.dataFileProblem = applyDocument(scene, document.object());
+    return result;
 }
 
 } // namespace MessageFile

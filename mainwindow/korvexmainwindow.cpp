@@ -19,7 +19,6 @@
 #include "mydevicetoolbtn.h"
 #include "networklog.h"
 #include "printparameterwidget.h"
-#include "redirectednotifier.h"
 #include "serverport.h"
 #include "tcpserver.h"
 #include "ui_korvexmainwindow.h"
@@ -202,12 +201,31 @@ void KorvexMainWindow::currentFileReceived(int descriptor, const QString &name,
                                button->ipText());
 }
 
+namespace {
+
+// Loads the message into the preview, where nothing moves or gets selected.
+MessageFile::Result loadIntoPreview(GraphicsView *view, const QString &path)
+{
+    const MessageFile::Result result = view->loadFile(path);
+    for (QGraphicsItem *item : view->scene()->items()) {
+        item->setFlag(QGraphicsItem::ItemIsMovable, false);
+        item->setFlag(QGraphicsItem::ItemIsSelectable, false);
+    }
+    return result;
+}
+
+} // namespace
+
 void KorvexMainWindow::showCoderFileInPreview(const QString &path, const QString &ipText)
 {
-    const RedirectedNotifier toLog([this, &ipText](const QString &text) {
-        problem(tr("Current message of coder %1: %2").arg(ipText, text));
-    });
-    showInPreview(path);
+    // A message a coder sent is shown without a box that nobody at the PC
+    // asked for: its problems go to the event log, so a coder cannot stack
+    // boxes on the operator's screen.
+    const MessageFile::Result result = loadIntoPreview(ui->graphicsView, path);
+    for (const QString &text : {result.error, result.dataFileProblem}) {
+        if (!text.isEmpty())
+            problem(tr("Current message of coder %1: %2").arg(ipText, text));
+    }
 }
 
 void KorvexMainWindow::statusReceived(int descriptor, const StatusReport &report)
@@ -366,12 +384,11 @@ void KorvexMainWindow::updatePreview()
 
 void KorvexMainWindow::showInPreview(const QString &path)
 {
-    ui->graphicsView->loadFile(path);
-    // The preview only shows: nothing in it moves or gets selected.
-    for (QGraphicsItem *item : m_previewScene->items()) {
-        item->setFlag(QGraphicsItem::ItemIsMovable, false);
-        item->setFlag(QGraphicsItem::ItemIsSelectable, false);
-    }
+    const MessageFile::Result result = loadIntoPreview(ui->graphicsView, path);
+    if (!result.error.isEmpty())
+        UserNotifier::warning(this, MessageFile::boxTitle(), result.error);
+    if (!result.dataFileProblem.isEmpty())
+        UserNotifier::information(this, MessageFile::dataFileBoxTitle(), result.dataFileProblem);
 }
 
 void KorvexMainWindow::refreshFileList()
