@@ -102,7 +102,7 @@ bool writeMessage(const QString &path)
         item->setZValue(i);
         scene.addItem(item);
     }
-    return MessageFile::save(scene, path);
+    return MessageFile::save(scene, path).ok;
 }
 
 void send(QWidget *target, QEvent::Type type, const QPoint &pos, Qt::MouseButtons buttons)

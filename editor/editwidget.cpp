@@ -41,6 +41,15 @@ void configureScrollArea(QScrollArea *area, bool touchScrolling)
         QScroller::grabGesture(area->viewport(), QScroller::TouchGesture);
 }
 
+// The designer's boxes for what a load or a save of the message came to.
+void showResult(QWidget *parent, const MessageFile::Result &result)
+{
+    if (!result.error.isEmpty())
+        UserNotifier::warning(parent, MessageFile::boxTitle(), result.error);
+    if (!result.dataFileProblem.isEmpty())
+        UserNotifier::information(parent, MessageFile::dataFileBoxTitle(), result.dataFileProblem);
+}
+
 } // namespace
 
 EditWidget::EditWidget(const QString &filePath, int mode, QWidget *parent)
@@ -70,7 +79,7 @@ EditWidget::EditWidget(const QString &filePath, int mode, QWidget *parent)
 
     // A new message may come with the name it is to be saved under.
     if (!filePath.isEmpty() && (mode != ModeNew || QFileInfo::exists(filePath)))
-        ui->graphicsView->loadFile(filePath);
+        showResult(this, ui->graphicsView->loadFile(filePath));
     m_filePath = filePath;
     markSaved();
 }
@@ -249,7 +258,9 @@ bool EditWidget::save()
     }
     // A name is kept only once a message was written under it, so that after
     // a failed write the next save asks again.
-    if (!ui->graphicsView->saveFile(path))
+    const MessageFile::Result written = ui->graphicsView->saveFile(path);
+    showResult(this, written);
+    if (!written)
         return false;
     qCDebug(lcEditor) << "saved" << path;
     m_filePath = path;

@@ -40,6 +40,13 @@ int firstUnusedBandTop(quint8 headMask)
     }
 }
 
+MessageFile::Result noMessageScene()
+{
+    MessageFile::Result result;
+    result.ok = false;
+    return result;
+}
+
 } // namespace
 
 GraphicsView::GraphicsView(QWidget *parent)
@@ -150,16 +157,16 @@ void GraphicsView::drawForeground(QPainter *painter, const QRectF &rect)
     painter->restore();
 }
 
-bool GraphicsView::saveFile(const QString &path)
+MessageFile::Result GraphicsView::saveFile(const QString &path)
 {
     GraphicsScene *s = messageScene();
-    return s && MessageFile::save(*s, path, this);
+    return s ? MessageFile::save(*s, path) : noMessageScene();
 }
 
-bool GraphicsView::loadFile(const QString &path)
+MessageFile::Result GraphicsView::loadFile(const QString &path)
 {
     GraphicsScene *s = messageScene();
-    return s && MessageFile::load(*s, path, this);
+    return s ? MessageFile::load(*s, path) : noMessageScene();
 }
 
 bool GraphicsView::writeItems(QJsonObject &document)

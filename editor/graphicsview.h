@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "messagefile.h"
+
 #include <QGraphicsView>
 #include <QJsonObject>
 
@@ -49,10 +51,11 @@ public:
     // Pixels per dot.
     qreal zoom() const;
 
-    // Message file operations on the view's scene; false when there is no
-    // message scene or the file could not be written or read.
-    bool saveFile(const QString &path);
-    bool loadFile(const QString &path);
+    // Message file operations on the view's scene.  They show nothing: the
+    // result says why a file could not be written or read (not ok, with no
+    // reason, when there is no message scene).
+    MessageFile::Result saveFile(const QString &path);
+    MessageFile::Result loadFile(const QString &path);
     bool writeItems(QJsonObject &document);
     void loadItems(const QJsonObject &document);
 

@@ -79,7 +79,7 @@ void GraphicsImageItem::rescale()
         return;
     // A size from a message file is checked before memory is taken for it.
     m_shown =
-        PixelLimit::fits(m_width, m_height) && PixelLimit::LoadBudget::charge(m_width, m_height)
+        PixelLimit::grant(m_width, m_height)
             ? m_source.scaled(m_width, m_height, Qt::IgnoreAspectRatio, Qt::FastTransformation)
             : QPixmap();
     setPixmap(m_shown);

@@ -11,12 +11,11 @@
 #include "graphicstextitem.h"
 #include "graphicstimeitem.h"
 #include "pixellimit.h"
-#include "usernotifier.h"
+#include "savetemporaries.h"
 #include "writewhole.h"
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -25,12 +24,6 @@
 #include <QSaveFile>
 
 namespace {
-
-// The boxes' title; their texts are translatable in the context "MessageFile".
-QString boxTitle()
-{
-    return QCoreApplication::translate("MessageFile", "Qt Drawing");
-}
 
 // The item arrays of the document, in the order the reader creates them.
 struct RecordArray
@@ -109,48 +102,8 @@ void bindToRegistryCounter(GraphicsSerialNumberItem *item)
     item->bindCounter(counter);
 }
 
-// True for a suffix Qt 5.15's QSaveFile may have given its temporary: "."
-// and six letters drawn at random from A-Z and a-z, never a digit.  The
-// shapes a person gives a copy ("backup", "BACKUP", "Backup") count as the
-// user's: a stale temporary that happens to have one (3 in 64) stays as
-// clutter, which is better than deleting a user's file.
-bool isSaveTemporarySuffix(const QString &suffix)
-{
-    if (suffix.size() != 7 || suffix.at(0) != QLatin1Char('.'))
-        return false;
-    bool lower = false;
-    bool upperAfterFirst = false;
-    for (int i = 1; i < suffix.size(); ++i) {
-        const char16_t c = suffix.at(i).unicode();
-        if (c >= u'a' && c <= u'z')
-            lower = true;
-        else if (c >= u'A' && c <= u'Z')
-            upperAfterFirst = upperAfterFirst || i > 1;
-        else
-            return false;
-    }
-    return lower && upperAfterFirst;
-}
-
-// A save killed in the instant between QSaveFile linking its temporary
-// "<name>.XXXXXX" into the folder and renaming it over the message (power
-// cut, task manager) leaves that temporary behind; the next successful save
-// of the message removes it.
-void removeStaleTemporaries(const QString &path)
-{
-    const QFileInfo target(path);
-    const QString name = target.fileName();
-    const QFileInfoList entries =
-        target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo &entry : entries) {
-        const QString other = entry.fileName();
-        if (other.startsWith(name) && !entry.isSymLink() &&
-            isSaveTemporarySuffix(other.mid(name.size())))
-            QFile::remove(entry.absoluteFilePath());
-    }
-}
-
-void showDataFileResult(int result)
+// Why the data file could not be used; empty when it could.
+QString dataFileProblem(int result)
 {
     QString text;
     switch (result) {
@@ -179,14 +132,33 @@ void showDataFileResult(int result)
                    .arg(ExternDataManage::kMaxLineBytes);
         break;
     default:
-        return;
+        break;
     }
-    UserNotifier::information(nullptr, QCoreApplication::translate("MessageFile", "t"), text);
+    return text;
+}
+
+MessageFile::Result failure(const QString &error)
+{
+    MessageFile::Result result;
+    result.ok = false;
+    result.error = error;
+    return result;
 }
 
 } // namespace
 
 namespace MessageFile {
+
+// The texts are translatable in the context "MessageFile".
+QString boxTitle()
+{
+    return QCoreApplication::translate("MessageFile", "Qt Drawing");
+}
+
+QString dataFileBoxTitle()
+{
+    return QCoreApplication::translate("MessageFile", "t");
+}
 
 QJsonObject toDocument(GraphicsScene &scene)
 {
@@ -220,33 +192,27 @@ QJsonObject toDocument(GraphicsScene &scene)
     return document;
 }
 
-bool save(GraphicsScene &scene, const QString &path, QWidget *parent)
+Result save(GraphicsScene &scene, const QString &path)
 {
+    const auto refuse = [&](const QString &reason) {
+        return failure(QCoreApplication::translate("MessageFile", "Cannot write file %1:\n%2.")
+                           .arg(path, reason));
+    };
     // Written to a temporary file and renamed over the old one on success, so
     // a failed save never leaves a half-written message behind.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        UserNotifier::warning(
-            parent, boxTitle(),
-            QCoreApplication::translate("MessageFile", "Cannot write file %1:\n%2.")
-                .arg(path, file.errorString()));
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return refuse(file.errorString());
     const QByteArray bytes = QJsonDocument(toDocument(scene)).toJson(QJsonDocument::Indented);
     // The reason is taken before cancelWriting(), which replaces it with
     // "Writing canceled by the application".
     QString reason;
     if (!writeWhole(file, bytes, &reason))
         file.cancelWriting();
-    if (!file.commit()) {
-        UserNotifier::warning(
-            parent, boxTitle(),
-            QCoreApplication::translate("MessageFile", "Cannot write file %1:\n%2.")
-                .arg(path, reason.isEmpty() ? file.errorString() : reason));
-        return false;
-    }
+    if (!file.commit())
+        return refuse(reason.isEmpty() ? file.errorString() : reason);
     removeStaleTemporaries(path);
-    return true;
+    return Result();
 }
 
 bool writeItems(GraphicsScene &scene, QJsonObject &document)
@@ -300,7 +266,7 @@ void loadItems(GraphicsScene &scene, const QJsonObject &document)
                                         << " Mi pixels: " << budget.refused() << " refused";
 }
 
-void applyDocument(GraphicsScene &scene, const QJsonObject &root)
+QString applyDocument(GraphicsScene &scene, const QJsonObject &root)
 {
     ExternDataManage &m = scene.externData();
     // The columns and mode of the message shown before belong to items that
@@ -323,6 +289,7 @@ void applyDocument(GraphicsScene &scene, const QJsonObject &root)
         qCDebug(lcDocument) << "from scene:" << m.externItemIds();
     }
 
+    QString problem;
     if (info.isObject()) {
         const QJsonObject settings = info.toObject();
         m.setExternMode(jsonToInt(settings.value("ExternMode")));
@@ -332,22 +299,20 @@ void applyDocument(GraphicsScene &scene, const QJsonObject &root)
             m.setStartLine(jsonToInt(settings.value("StartLine")));
             m.setEndLine(jsonToInt(settings.value("EndLine")));
             m.setJobCompleteType(jsonToInt(settings.value("JObCompleteType")));
-            showDataFileResult(m.loadDataFile(m.dataFileName()));
+            problem = dataFileProblem(m.loadDataFile(m.dataFileName()));
         }
     }
 
     scene.update();
     scene.fitSceneRect();
+    return problem;
 }
 
-bool load(GraphicsScene &scene, const QString &path, QWidget *parent)
+Result load(GraphicsScene &scene, const QString &path)
 {
     const auto refuse = [&](const QString &reason) {
-        UserNotifier::warning(
-            parent, boxTitle(),
-            QCoreApplication::translate("MessageFile", "Cannot read print file %1:\n%2.")
-                .arg(path, reason));
-        return false;
+        return failure(QCoreApplication::translate("MessageFile", "Cannot read print file %1:\n%2.")
+                           .arg(path, reason));
     };
     // Coders send message files too: a FIFO or a device under that name would
     // block open() or never end, and a huge file would be held whole.
@@ -367,14 +332,11 @@ bool load(GraphicsScene &scene, const QString &path, QWidget *parent)
                           .arg(kMaxFileBytes / (1024 * 1024)));
     const QJsonDocument document = QJsonDocument::fromJson(bytes);
     // A document that is not an object (an array, say) holds no message either.
-    if (document.isNull() || document.isEmpty() || !document.isObject()) {
-        UserNotifier::warning(
-            parent, boxTitle(),
-            QCoreApplication::translate("MessageFile", "File %1 is empty.").arg(path));
-        return false;
-    }
-    applyDocument(scene, document.object());
-    return true;
+    if (document.isNull() || document.isEmpty() || !document.isObject())
+        return failure(QCoreApplication::translate("MessageFile", "File %1 is empty.").arg(path));
+    Result result;
+    result.dataFileProblem = applyDocument(scene, document.object());
+    return result;
 }
 
 } // namespace MessageFile

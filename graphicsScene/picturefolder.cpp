@@ -2,13 +2,13 @@
 #include "picturefolder.h"
 
 #include "pixellimit.h"
+#include "safefilename.h"
 #include "writewhole.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace PictureFolder {
@@ -30,12 +30,11 @@ QPixmap readLimited(const QString &path)
         return QPixmap();
     QImageReader reader(path);
     const QSize size = reader.size();
-    if (size.isValid() && !PixelLimit::fits(size.width(), size.height()))
+    if (size.isValid() && !PixelLimit::fits(size))
         return QPixmap();
     const QImage image = reader.read();
     // While a message loads, the picture also counts against its budget.
-    if (image.isNull() || !PixelLimit::fits(image.width(), image.height()) ||
-        !PixelLimit::LoadBudget::charge(image.width(), image.height()))
+    if (image.isNull() || !PixelLimit::grant(image.size()))
         return QPixmap();
     return QPixmap::fromImage(image);
 }
@@ -111,23 +110,7 @@ QString folderPath()
 
 bool isSafeName(const QString &name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
-        name.toUtf8().size() > 255)
-        return false;
-    for (const QChar c : name) {
-        // Backslash and colon separate folders and drives on Windows.
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
-            c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return false;
-    }
-    // Windows drops a trailing dot or space ("logo.png." is "logo.png") and
-    // opens a device for "CON", "nul.png", "COM1.bmp" in every folder.
-    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
-        return false;
-    static const QRegularExpression reserved(
-        QStringLiteral("^(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|COM[1-9]|LPT[1-9])$"),
-        QRegularExpression::CaseInsensitiveOption);
-    return !reserved.match(name.section(QLatin1Char('.'), 0, 0).trimmed()).hasMatch();
+    return isSafeFileName(name);
 }
 
 QPixmap read(const QString &path)

@@ -13,9 +13,9 @@ namespace PictureFolder {
 QString storedPath(const QString &path);
 // Absolute path of the working folder's "Image" folder.
 QString folderPath();
-// A plain file name: no folder parts, no drive, no control characters, no
-// trailing dot or space, no name Windows keeps for a device, nothing that
-// could lead out of the picture folder.
+// A plain file name (the rule of safefilename.h): no folder parts, no
+// drive, no control characters, no trailing dot or space, no name Windows
+// keeps for a device, nothing that could lead out of the picture folder.
 bool isSafeName(const QString &name);
 // Reads the picture at path; when that fails, the file of the same name in
 // the picture folder.  A null pixmap when neither can be read, or when the

@@ -5,9 +5,10 @@
 
 class QWidget;
 
-// The one way the document layer (and the windows above it) shows a modal
-// message box.  The default shows a QMessageBox; tests install a recorder so
-// that nothing ever blocks on a dialog.
+// The one way the control program's windows show a modal message box (the
+// document layer shows none: it returns its reasons).  The default shows a
+// QMessageBox; tests install a recorder so that nothing ever blocks on a
+// dialog.
 class UserNotifier
 {
 public:

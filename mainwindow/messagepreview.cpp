@@ -4,7 +4,8 @@
 #include "coder.h"
 #include "graphicsscene.h"
 #include "graphicsview.h"
-#include "redirectednotifier.h"
+#include "messagefile.h"
+#include "usernotifier.h"
 
 #include <QGraphicsItem>
 #include <QLabel>
@@ -32,7 +33,12 @@ QString MessagePreview::caption() const
 void MessagePreview::showFile(const QString &path)
 {
     m_caption->setText(path);
-    load(path);
+    const MessageFile::Result result = load(path);
+    if (!result.error.isEmpty())
+        UserNotifier::warning(m_view->window(), MessageFile::boxTitle(), result.error);
+    if (!result.dataFileProblem.isEmpty())
+        UserNotifier::information(m_view->window(), MessageFile::dataFileBoxTitle(),
+                                  result.dataFileProblem);
 }
 
 void MessagePreview::showCoderFile(const QString &path, const Coder &coder)
@@ -41,18 +47,20 @@ void MessagePreview::showCoderFile(const QString &path, const Coder &coder)
                            ? tr("Current message of %1").arg(coder.ipText)
                            : tr("Current message of %1 (%2)").arg(coder.ipText, coder.remarkName));
     const QString ipText = coder.ipText;
-    const RedirectedNotifier toLog([this, &ipText](const QString &text) {
-        emit problem(tr("Current message of coder %1: %2").arg(ipText, text));
-    });
-    load(path);
+    const MessageFile::Result result = load(path);
+    for (const QString &text : {result.error, result.dataFileProblem}) {
+        if (!text.isEmpty())
+            emit problem(tr("Current message of coder %1: %2").arg(ipText, text));
+    }
 }
 
-void MessagePreview::load(const QString &path)
+MessageFile::Result MessagePreview::load(const QString &path)
 {
-    m_view->loadFile(path);
+    const MessageFile::Result result = m_view->loadFile(path);
     // The preview only shows: nothing in it moves or gets selected.
     for (QGraphicsItem *item : m_scene->items()) {
         item->setFlag(QGraphicsItem::ItemIsMovable, false);
         item->setFlag(QGraphicsItem::ItemIsSelectable, false);
     }
+    return result;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "messagefile.h"
+
 #include <QObject>
 
 class GraphicsScene;
@@ -31,7 +33,7 @@ signals:
     void problem(const QString &text);
 
 private:
-    void load(const QString &path);
+    MessageFile::Result load(const QString &path);
 
     GraphicsView *m_view;
     QLabel *m_caption;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "barcodecanvas.h"
 
-#include "editorpixellimit.h"
+#include "pixellimit.h"
 
 #include <QFont>
 #include <QHash>
@@ -163,7 +163,7 @@ void barcodeCanvas::centredLine(const QString &text, int boxModules)
 QPixmap barcodeCanvas::finish()
 {
     // The module and height limits still allow gigabytes together.
-    if (m_width == 0 || !editorPixelLimit::grantArea(m_width, m_height))
+    if (m_width == 0 || !PixelLimit::grantArea(m_width, m_height))
         return {};
     QImage image(m_width, m_height, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())

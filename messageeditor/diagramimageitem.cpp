@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagramimageitem.h"
 
-#include "editorpixellimit.h"
+#include "pixellimit.h"
 
 #include <QBitmap>
 #include <QFileInfo>
@@ -41,12 +41,12 @@ QImage diagramImageItem::readFile(const QString &path)
         return QImage();
     QImageReader reader(path);
     const QSize size = reader.size();
-    if (size.isValid() && !editorPixelLimit::grant(size))
+    if (size.isValid() && !PixelLimit::grant(size))
         return QImage();
     const QImage image = reader.read();
     // A reader that could not tell the size first is charged now.
-    if (image.isNull() || !editorPixelLimit::fits(image.size()) ||
-        (!size.isValid() && !editorPixelLimit::grant(image.size())))
+    if (image.isNull() || !PixelLimit::fits(image.size()) ||
+        (!size.isValid() && !PixelLimit::grant(image.size())))
         return QImage();
     return image;
 }

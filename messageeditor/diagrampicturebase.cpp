@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagrampicturebase.h"
 
-#include "editorpixellimit.h"
 #include "messageeditorlog.h"
+#include "pixellimit.h"
 
 #include <QStyleOptionGraphicsItem>
 
@@ -22,7 +22,7 @@ void diagramPictureBase::showScaled(const QSize &size)
 {
     // A stored size of 120 x 12836480 would take gigabytes: such a size shows
     // the source as it is.  An empty size still gives an empty picture.
-    if (!size.isEmpty() && !editorPixelLimit::grant(size)) {
+    if (!size.isEmpty() && !PixelLimit::grant(size)) {
         qCWarning(lcMessageEditor)
             << "picture size" << size << "is over the limit; shown at" << m_source.size();
         setPixmap(m_source);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messagereader.h"
 
+#include "boundedread.h"
 #include "diagrambaritem.h"
 #include "diagramcntitem.h"
 #include "diagramimageitem.h"
@@ -8,8 +9,8 @@
 #include "diagramscene.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
-#include "editorpixellimit.h"
 #include "messageeditorlog.h"
+#include "pixellimit.h"
 #include "recordfields.h"
 
 #include <QBitmap>
@@ -27,21 +28,6 @@ namespace {
 
 // A loaded file's canvas is this high, whatever the printer model.
 constexpr int kLoadedCanvasHeight = 610;
-
-// Reads at most limit + 1 bytes in chunks, so that a small file takes a
-// small buffer (QIODevice::read(n) reserves all n bytes first) and a file
-// that grew past the limit since it was measured is still caught.
-QByteArray readAtMost(QIODevice &file, qint64 limit)
-{
-    QByteArray bytes;
-    while (bytes.size() <= limit) {
-        const QByteArray chunk = file.read(qMin<qint64>(64 * 1024, limit + 1 - bytes.size()));
-        if (chunk.isEmpty())
-            break;
-        bytes += chunk;
-    }
-    return bytes;
-}
 
 QByteArray key(const QString &prefix, const char *name)
 {
@@ -241,12 +227,12 @@ Result read(const QByteArray &bytes, diagramScene *scene)
             scene->setSceneRect(0, 0, width, kLoadedCanvasHeight);
     }
     if (isMessage) {
-        editorPixelLimit::loadBudget budget;
+        PixelLimit::LoadBudget budget;
         readItems(doc, scene);
         if (budget.refused() > 0)
             qCWarning(lcMessageEditor)
                 << budget.refused() << "pictures of the message are over its budget of"
-                << editorPixelLimit::kMaxLoadArea << "pixels and are not drawn";
+                << PixelLimit::kMaxLoadArea << "pixels and are not drawn";
     }
     scene->update();
     return isMessage ? Result::Loaded : Result::NotAMessage;

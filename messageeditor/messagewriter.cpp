@@ -10,78 +10,15 @@
 #include "diagramtimeitem.h"
 #include "editormessagebox.h"
 #include "recordfields.h"
+#include "savetemporaries.h"
+#include "writewhole.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
 
 namespace {
-
-// True for a suffix Qt 5.15's QSaveFile may have given its temporary: "."
-// and six letters drawn at random from A-Z and a-z, never a digit.  The
-// shapes a person gives a copy ("backup", "BACKUP", "Backup") count as the
-// user's: a stale temporary that happens to have one (3 in 64) stays as
-// clutter, which is better than deleting a user's file.
-bool isSaveTemporarySuffix(const QString &suffix)
-{
-    if (suffix.size() != 7 || suffix.at(0) != QLatin1Char('.'))
-        return false;
-    bool lower = false;
-    bool upperAfterFirst = false;
-    for (int i = 1; i < suffix.size(); ++i) {
-        const char16_t c = suffix.at(i).unicode();
-        if (c >= u'a' && c <= u'z')
-            lower = true;
-        else if (c >= u'A' && c <= u'Z')
-            upperAfterFirst = upperAfterFirst || i > 1;
-        else
-            return false;
-    }
-    return lower && upperAfterFirst;
-}
-
-// A save killed in the instant between QSaveFile linking its temporary
-// "<name>.XXXXXX" into the folder and renaming it over the message (power
-// cut, task manager) leaves that temporary behind; the next successful save
-// of the message removes it.
-void removeStaleTemporaries(const QString &path)
-{
-    const QFileInfo target(path);
-    const QString name = target.fileName();
-    const QFileInfoList entries =
-        target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo &entry : entries) {
-        const QString other = entry.fileName();
-        if (other.startsWith(name) && !entry.isSymLink() &&
-            isSaveTemporarySuffix(other.mid(name.size())))
-            QFile::remove(entry.absoluteFilePath());
-    }
-}
-
-// Writes all of bytes and flushes them, or returns false with the system's
-// reason.  A write the disk cut short returns fewer bytes and no reason;
-// writing the rest fails at once and says why.
-bool writeWhole(QSaveFile &out, const QByteArray &bytes, QString *reason)
-{
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = out.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0) {
-            *reason = out.errorString();
-            return false;
-        }
-        done += n;
-    }
-    // A flush cut short gives no reason either; flushing the rest does.
-    if (out.flush() || out.flush())
-        return true;
-    *reason = out.errorString();
-    return false;
-}
 
 // X, Y and rotation, with the record kind's prefix: "TextAtX", "TextAtY", "TextRotate".
 void writePlacement(QJsonObject &r, const QGraphicsItem &item, const QString &prefix)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qrcodepicture.h"
 
-#include "editorpixellimit.h"
+#include "pixellimit.h"
 
 #include <QBitmap>
 #include <QImage>
@@ -43,7 +43,7 @@ bool render(const qrCodeParams &params, QPixmap *picture)
     const qint64 scale = params.scale;
     const qint64 offset = params.converse ? scale : 0;
     const qint64 side = n * scale + 2 * offset;
-    if (side > 0 && !editorPixelLimit::grant(side, side))
+    if (side > 0 && !PixelLimit::grant(side, side))
         return false;
     if (side <= 0) {
         *picture = QPixmap();

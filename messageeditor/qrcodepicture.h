@@ -12,7 +12,7 @@ namespace qrCodePicture {
 // a one-module border is added and dark and light are swapped.  Returns
 // false, leaving picture untouched, when the encoder gives no symbol (the
 // content is over the capacity of version 40 at the level, or the version
-// is out of range) or the picture would be over editorPixelLimit: a scale
+// is out of range) or the picture would be over PixelLimit: a scale
 // read from a file must not make the editor take gigabytes.  The panel's
 // versions 1 to 5 at its largest scale, 77, make 3003 pixels a side at
 // most, well inside the limit; content that needs version 15 or more does

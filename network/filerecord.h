@@ -38,10 +38,8 @@ public:
     // exactly contentLength bytes.
     static bool parseFileTransfer(const QByteArray &payload, FileRecord *record, QString *error);
 
-    // True for a plain file name only: not empty, not "." or "..", no "/",
-    // "\\", ":", NUL or other control character, at most kMaxNameBytes of
-    // UTF-8, no trailing dot or space and no name Windows keeps for a device
-    // ("CON", "nul.spr", "COM1"), so it cannot leave the folder it is joined
-    // to on any system.
+    // True for a plain file name only (the rule of safefilename.h, which
+    // also bounds it to kMaxNameBytes of UTF-8), so it cannot leave the
+    // folder it is joined to on any system.
     static bool isSafeFileName(const QString &name);
 };

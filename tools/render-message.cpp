@@ -5,7 +5,6 @@
 //   render-message MESSAGE.spr PICTURE.png
 #include "graphicsscene.h"
 #include "messagefile.h"
-#include "usernotifier.h"
 
 #include <QApplication>
 #include <QImage>
@@ -16,14 +15,13 @@ namespace {
 
 // What the designer would show in a box goes to standard error instead: a
 // tool must never wait for someone to close a dialog.
-struct StderrNotifier : UserNotifier
+void printReason(const QString &title, const QString &text)
 {
-    void notify(Kind, QWidget *, const QString &title, const QString &text) override
-    {
-        std::fprintf(stderr, "render-message: %s: %s\n", qPrintable(title),
-                     qPrintable(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))));
-    }
-};
+    if (text.isEmpty())
+        return;
+    std::fprintf(stderr, "render-message: %s: %s\n", qPrintable(title),
+                 qPrintable(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+}
 
 // Items measure their text with real fonts, which needs a GUI platform; with
 // no display the offscreen one does, unless the caller chose a platform.
@@ -45,11 +43,11 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: render-message MESSAGE.spr PICTURE.png\n");
         return 2;
     }
-    StderrNotifier notifier;
-    UserNotifier::install(&notifier);
-
     GraphicsScene scene;
-    if (!MessageFile::load(scene, args.at(1))) {
+    const MessageFile::Result loaded = MessageFile::load(scene, args.at(1));
+    printReason(MessageFile::boxTitle(), loaded.error);
+    printReason(MessageFile::dataFileBoxTitle(), loaded.dataFileProblem);
+    if (!loaded) {
         std::fprintf(stderr, "render-message: cannot read the message %s\n",
                      qPrintable(args.at(1)));
         return 1;

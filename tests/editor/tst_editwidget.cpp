@@ -166,6 +166,8 @@ private slots:
             QVERIFY(notifier.boxes.isEmpty());
         } else {
             QCOMPARE(notifier.boxes.size(), 1);
+            QCOMPARE(notifier.boxes.first().kind, UserNotifier::Kind::Warning);
+            QCOMPARE(notifier.boxes.first().title, QString("Qt Drawing"));
             QVERIFY(notifier.boxes.first().text.startsWith(box));
         }
         if (closed)
@@ -207,6 +209,47 @@ private slots:
         QCOMPARE(savedText(path), before);
         QCOMPARE(editor->scene()->items().size(), 2);
         delete editor;
+    }
+
+    // What went wrong opening a message is shown in the designer's boxes.
+    void openingAMessageShowsWhatWentWrong_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("items");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("readable") << QByteArray(R"({"TextItemInfo":[{}]})") << 1 << ""
+                                  << "";
+        QTest::newRow("damaged") << QByteArray("x") << 0 << "Qt Drawing"
+                                 << "File Spray/label1.spr is empty.";
+        QTest::newRow("data file missing")
+            << QByteArray(R"({"TextItemInfo":[{}],"ExternDataInfo":{"ExternMode":1,)"
+                          R"("ExternFileName":"nowhere.txt"}})")
+            << 1 << "t"
+            << "Can not find the extern data file!";
+    }
+    void openingAMessageShowsWhatWentWrong()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, items);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        QDir().mkpath("Spray");
+        QFile file("Spray/label1.spr");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        RecordingNotifier notifier;
+        EditWidget editor(file.fileName(), EditWidget::ModeExisting);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        QCOMPARE(editor.scene()->items().size(), items);
+        QCOMPARE(notifier.boxes.size(), title.isEmpty() ? 0 : 1);
+        if (title.isEmpty())
+            return;
+        QCOMPARE(notifier.boxes.first().kind,
+                 title == "t" ? UserNotifier::Kind::Information : UserNotifier::Kind::Warning);
+        QCOMPARE(notifier.boxes.first().title, title);
+        QCOMPARE(notifier.boxes.first().text, text);
     }
 
     // Cancel, Escape or closing the window with unsaved changes asks first.

@@ -182,7 +182,9 @@ private slots:
             QCOMPARE(saved.value(key).toArray().size(), 1);
 
         GraphicsScene reloaded;
-        QVERIFY(MessageFile::load(reloaded, file));
+        const MessageFile::Result loaded = MessageFile::load(reloaded, file);
+        QVERIFY(loaded);
+        QCOMPARE(loaded.dataFileProblem, QString());
         QVERIFY(boxes.boxes.isEmpty());
         QCOMPARE(reloaded.items().size(), 9);
         QCOMPARE(MessageFile::toDocument(reloaded), saved);
@@ -329,38 +331,38 @@ private slots:
         QCOMPARE(m.dataFileName(), QString("/nonexistent/d.csv"));
     }
 
+    // The message loads whatever became of its data file; why the data file
+    // could not be used comes back with the result, and no box opens here.
     void dataFileResultsAreReported_data()
     {
         QTest::addColumn<QString>("dataFile");
-        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("problem");
         QTest::addColumn<QStringList>("values");
-        QTest::newRow("loaded: no box") << "ok.csv" << QStringList{} << QStringList({"a", "b"});
-        QTest::newRow("cannot be opened") << "." << QStringList{"Unknown Error!"} << QStringList{};
-        QTest::newRow("missing") << "none.csv" << QStringList{"Can not find the extern data file!"}
-                                 << QStringList{};
+        QTest::newRow("loaded: no problem") << "ok.csv" << QString() << QStringList({"a", "b"});
+        QTest::newRow("cannot be opened") << "."
+                                          << "Unknown Error!" << QStringList{};
+        QTest::newRow("missing") << "none.csv"
+                                 << "Can not find the extern data file!" << QStringList{};
         QTest::newRow("three columns for one item")
             << "three.csv"
-            << QStringList{"The columns in the file don't match the extern items you create!"}
-            << QStringList{};
+            << "The columns in the file don't match the extern items you create!" << QStringList{};
         QTest::newRow("endless device")
             << "/dev/zero"
-            << QStringList{"The extern data file is a device or a pipe, not a plain file!"}
-            << QStringList{};
+            << "The extern data file is a device or a pipe, not a plain file!" << QStringList{};
         QTest::newRow("FIFO without a writer")
             << "fifo"
-            << QStringList{"The extern data file is a device or a pipe, not a plain file!"}
-            << QStringList{};
+            << "The extern data file is a device or a pipe, not a plain file!" << QStringList{};
         QTest::newRow("too large")
-            << "big.csv" << QStringList{"The extern data file is larger than 16 MiB!"}
-            << QStringList{};
+            << "big.csv"
+            << "The extern data file is larger than 16 MiB!" << QStringList{};
         QTest::newRow("line too long")
-            << "long.csv" << QStringList{"The extern data file has a line longer than 65536 bytes!"}
-            << QStringList{};
+            << "long.csv"
+            << "The extern data file has a line longer than 65536 bytes!" << QStringList{};
     }
     void dataFileResultsAreReported()
     {
         QFETCH(QString, dataFile);
-        QFETCH(QStringList, texts);
+        QFETCH(QString, problem);
         QFETCH(QStringList, values);
         RecordingNotifier boxes;
         writeFile(path("ok.csv"), "a\nb\n");
@@ -371,22 +373,28 @@ private slots:
         if (!QFileInfo::exists(path("fifo")))
             QCOMPARE(mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
         const QString file = path("result.spr");
-        writeFile(file, QString(R"({"ExternDataSequance":{"F0":"Text0"},
-                                   "ExternDataInfo":{"ExternMode":1,"ExternFileName":"%1"}})")
-                            .arg(dataFile.startsWith('/') ? dataFile : path(dataFile))
-                            .toUtf8());
-        GraphicsScene scene;
+        const QByteArray message = QString(R"({"ExternDataSequance":{"F0":"Text0"},
+                       "ExternDataInfo":{"ExternMode":1,"ExternFileName":"%1"}})")
+                                       .arg(dataFile.startsWith('/') ? dataFile : path(dataFile))
+                                       .toUtf8();
+        writeFile(file, message);
+        GraphicsScene scene, applied;
+        MessageFile::Result result;
+        QString appliedProblem;
         {
             Watchdog watchdog("loading a message with a hostile data file",
                               std::chrono::seconds(10));
-            QVERIFY(MessageFile::load(scene, file));
+            result = MessageFile::load(scene, file);
+            // The document as it stands tells the same.
+            appliedProblem = MessageFile::applyDocument(applied, parse(message));
         }
-        QCOMPARE(boxes.texts(), texts);
-        for (const RecordingNotifier::Box &box : boxes.boxes) {
-            QCOMPARE(box.kind, UserNotifier::Kind::Information);
-            QCOMPARE(box.title, QString("t"));
-        }
+        QVERIFY(result.ok);
+        QCOMPARE(result.error, QString());
+        QCOMPARE(result.dataFileProblem, problem);
+        QCOMPARE(appliedProblem, problem);
         QCOMPARE(scene.externData().columnAt(0).values, values);
+        QVERIFY(boxes.boxes.isEmpty());
+        QCOMPARE(MessageFile::dataFileBoxTitle(), QString("t"));
     }
 
     void wrongTypedArraysAreSkipped()
@@ -434,12 +442,13 @@ private slots:
             writeFile(file, content);
         GraphicsScene scene;
         addText(scene, "keep me", 0);
-        QVERIFY(!MessageFile::load(scene, file));
+        const MessageFile::Result result = MessageFile::load(scene, file);
+        QVERIFY(!result);
         QCOMPARE(scene.items().size(), 1);
-        QCOMPARE(boxes.boxes.size(), 1);
-        QCOMPARE(boxes.boxes.first().kind, UserNotifier::Kind::Warning);
-        QCOMPARE(boxes.boxes.first().title, QString("Qt Drawing"));
-        QCOMPARE(boxes.boxes.first().text, expected.arg(file));
+        QCOMPARE(result.error, expected.arg(file));
+        QCOMPARE(result.dataFileProblem, QString());
+        QVERIFY(boxes.boxes.isEmpty());
+        QCOMPARE(MessageFile::boxTitle(), QString("Qt Drawing"));
     }
 
     // A message file named by a coder or picked in a folder may be a FIFO, a
@@ -472,13 +481,15 @@ private slots:
         RecordingNotifier boxes;
         GraphicsScene scene;
         addText(scene, "keep me", 0);
+        MessageFile::Result result;
         {
             Watchdog watchdog("loading a hostile message file", std::chrono::seconds(10));
-            QVERIFY(!MessageFile::load(scene, file));
+            result = MessageFile::load(scene, file);
         }
+        QVERIFY(!result);
         QCOMPARE(scene.items().size(), 1);
-        QCOMPARE(boxes.texts(),
-                 QStringList{QString("Cannot read print file %1:\n%2.").arg(file, reason)});
+        QCOMPARE(result.error, QString("Cannot read print file %1:\n%2.").arg(file, reason));
+        QVERIFY(boxes.boxes.isEmpty());
     }
 
     // Positions anywhere in the int range give a scene rect inside it.
@@ -567,24 +578,23 @@ private slots:
         GraphicsScene scene;
         for (int i = 0; i < 200; ++i)
             addText(scene, QString("item %1 with a long text").arg(i), 0);
+        MessageFile::Result result;
         {
             FileSizeLimit limit(old.size() + 16);
-            QVERIFY(!MessageFile::save(scene, file));
+            result = MessageFile::save(scene, file);
         }
+        QVERIFY(!result);
         QCOMPARE(readAll(file), old);
-        QCOMPARE(boxes.boxes.size(), 1);
-        QCOMPARE(boxes.boxes.first().title, QString("Qt Drawing"));
-        QCOMPARE(boxes.boxes.first().text,
+        QCOMPARE(result.error,
                  QString("Cannot write file %1:\n%2.").arg(file, FileSizeLimit::reason()));
         // No temporary file is left behind.
         QCOMPARE(QDir(m_dir.path()).entryList({"keep.spr*"}, QDir::Files), QStringList{"keep.spr"});
 
         // Opening fails outright when the path is a folder.
-        boxes.boxes.clear();
-        QVERIFY(!MessageFile::save(scene, m_dir.path()));
-        QCOMPARE(boxes.boxes.size(), 1);
-        QVERIFY(boxes.boxes.first().text.startsWith(
-            QString("Cannot write file %1:\n").arg(m_dir.path())));
+        result = MessageFile::save(scene, m_dir.path());
+        QVERIFY(!result);
+        QVERIFY(result.error.startsWith(QString("Cannot write file %1:\n").arg(m_dir.path())));
+        QVERIFY(boxes.boxes.isEmpty());
     }
 
     // After a save, a temporary that a killed save left beside the message

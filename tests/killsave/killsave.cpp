@@ -51,7 +51,7 @@ public:
             m_scene.addItem(item);
         }
     }
-    bool save(const QString &path) override { return MessageFile::save(m_scene, path); }
+    bool save(const QString &path) override { return MessageFile::save(m_scene, path).ok; }
 
 private:
     GraphicsScene m_scene;

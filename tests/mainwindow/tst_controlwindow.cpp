@@ -569,6 +569,22 @@ private slots:
         QCOMPARE(opened, (QList<QPair<QString, int>>{{QString(), 2}, {"Spray/label2.spr", 0}}));
         QCOMPARE(window->previewScene()->items().size(), 1);
         QCOMPARE(window->preview()->caption(), QString("Spray/label2.spr"));
+
+        // A file picked here shows its problems in the designer's boxes.
+        QVERIFY(notifier->boxes.isEmpty());
+        writeFile("Spray/damaged.spr", "x");
+        writeFile("Spray/data.spr", R"({"ExternDataInfo":{"ExternMode":1,)"
+                                    R"("ExternFileName":"nowhere.txt"}})");
+        QTRY_COMPARE(list->count(), 5);
+        selectFile("damaged");
+        selectFile("data");
+        QCOMPARE(notifier->boxes.size(), 2);
+        QCOMPARE(notifier->boxes.at(0).kind, UserNotifier::Kind::Warning);
+        QCOMPARE(notifier->boxes.at(0).title, QString("Qt Drawing"));
+        QCOMPARE(notifier->boxes.at(0).text, QString("File Spray/damaged.spr is empty."));
+        QCOMPARE(notifier->boxes.at(1).kind, UserNotifier::Kind::Information);
+        QCOMPARE(notifier->boxes.at(1).title, QString("t"));
+        QCOMPARE(notifier->boxes.at(1).text, QString("Can not find the extern data file!"));
     }
 };
 

@@ -13,9 +13,9 @@
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
 #include "editorclock.h"
-#include "editorpixellimit.h"
 #include "messagereader.h"
 #include "messagewriter.h"
+#include "pixellimit.h"
 #include "samplepicture.h"
 
 #include <QJsonArray>
@@ -700,7 +700,7 @@ void TestMessageFile::picturesPastTheMessageBudgetAreNotDrawn()
     // Each new item draws its default picture, 210 x 210, before the
     // record's, 105 x 105: the budget here holds two items and a default.
     const qint64 fresh = 210 * 210, scaled = 105 * 105;
-    editorPixelLimit::loadBudget smaller(2 * (fresh + scaled) + fresh);
+    PixelLimit::LoadBudget smaller(2 * (fresh + scaled) + fresh);
     diagramScene scene;
     QCOMPARE(messageReader::load(writeFile(dir, json), &scene), messageReader::Result::Loaded);
     const QString drawn = "qr A L/s/v/conv=0/5/1/0 ins=0,0,,0 ext=0,1,1,,1,0 105x105 @0,0 r0";
@@ -745,7 +745,7 @@ void TestMessageFile::hostileImageRecordsAreBounded()
         QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
     } else if (picture == "wide") {
         target = dir.filePath("wide.png");
-        QVERIFY(writeSamplePicture(target, QSize(editorPixelLimit::kMaxSide + 1, 2)));
+        QVERIFY(writeSamplePicture(target, QSize(PixelLimit::kMaxSide + 1, 2)));
     }
     const QByteArray json = "{\"ImgItemInfo\":[" + QString(record).arg(target).toUtf8() + "]}";
     diagramScene scene;

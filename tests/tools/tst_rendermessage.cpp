@@ -24,6 +24,11 @@ void TestRenderMessage::runsWithoutADisplay_data()
     QTest::newRow("every symbology") << sample << "out.png" << 0 << "";
     QTest::newRow("missing message") << "no-such.spr"
                                      << "out.png" << 1 << "cannot read the message no-such.spr";
+    QTest::newRow("missing message, the reason")
+        << "no-such.spr"
+        << "out.png" << 1
+        << "render-message: Qt Drawing: Cannot read print file no-such.spr: No such file or "
+           "directory.";
     QTest::newRow("picture in a missing folder")
         << sample << "no-such-folder/out.png" << 1
         << "cannot write the picture no-such-folder/out.png";

@@ -11,6 +11,20 @@
 #include <QTimer>
 #include <cstdio>
 
+namespace {
+
+// What the designer would show in a box goes to standard error instead: a
+// tool must never wait for someone to close a dialog.
+void printReason(const QString &title, const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    std::fprintf(stderr, "view-shot: %s: %s\n", qPrintable(title),
+                 qPrintable(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -25,7 +39,10 @@ int main(int argc, char *argv[])
     scene.autoFitSceneRect = true;
     auto *view = new GraphicsView;
     view->setScene(&scene);
-    if (!view->loadFile(args.at(1)))
+    const MessageFile::Result loaded = view->loadFile(args.at(1));
+    printReason(MessageFile::boxTitle(), loaded.error);
+    printReason(MessageFile::dataFileBoxTitle(), loaded.dataFileProblem);
+    if (!loaded)
         return 1;
     view->setupMessageView();
     view->resize(args.size() > 4 ? args.at(4).toInt() : 800, view->height());
