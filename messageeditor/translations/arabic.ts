@@ -1098,6 +1098,16 @@
         <source>确定</source>
         <translation>موافق</translation>
     </message>
+    <message>
+        <source>取消</source>
+        <comment>leave the part out</comment>
+        <translation>إغفال</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>no suffix</comment>
+        <translation>بلا لاحقة</translation>
+    </message>
 </context>
 <context>
     <name>QRCodeDynamicStyleDialog</name>

@@ -1082,6 +1082,16 @@
         <source>确定</source>
         <translation>确定</translation>
     </message>
+    <message>
+        <source>取消</source>
+        <comment>leave the part out</comment>
+        <translation>不显示</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>no suffix</comment>
+        <translation>无后缀</translation>
+    </message>
 </context>
 <context>
     <name>QRCodeDynamicStyleDialog</name>

@@ -1082,6 +1082,16 @@
         <source>确定</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>取消</source>
+        <comment>leave the part out</comment>
+        <translation>Leave out</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>no suffix</comment>
+        <translation>No suffix</translation>
+    </message>
 </context>
 <context>
     <name>QRCodeDynamicStyleDialog</name>

@@ -1082,6 +1082,16 @@
         <source>确定</source>
         <translation>확인</translation>
     </message>
+    <message>
+        <source>取消</source>
+        <comment>leave the part out</comment>
+        <translation>생략</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>no suffix</comment>
+        <translation>접미사 없음</translation>
+    </message>
 </context>
 <context>
     <name>QRCodeDynamicStyleDialog</name>

@@ -1082,6 +1082,16 @@
         <source>确定</source>
         <translation>ОК</translation>
     </message>
+    <message>
+        <source>取消</source>
+        <comment>leave the part out</comment>
+        <translation>Не выводить</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>no suffix</comment>
+        <translation>Без суффикса</translation>
+    </message>
 </context>
 <context>
     <name>QRCodeDynamicStyleDialog</name>

@@ -1082,6 +1082,16 @@
         <source>确定</source>
         <translation>Tamam</translation>
     </message>
+    <message>
+        <source>取消</source>
+        <comment>leave the part out</comment>
+        <translation>Gösterme</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>no suffix</comment>
+        <translation>Soneksiz</translation>
+    </message>
 </context>
 <context>
     <name>QRCodeDynamicStyleDialog</name>

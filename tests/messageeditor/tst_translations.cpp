@@ -30,6 +30,8 @@ const QSet<sourceText> kAddedTexts = {
     {"MainWindow", QStringLiteral("不保存"), {}},
     {"MainWindow", QStringLiteral("取消"), {}},
     {"QObject", QStringLiteral("文件保存失败：%1\n%2"), {}},
+    {"setTimeModeDialog", QStringLiteral("取消"), QStringLiteral("leave the part out")},
+    {"setTimeModeDialog", QStringLiteral("取消"), QStringLiteral("no suffix")},
 };
 
 } // namespace

@@ -371,6 +371,13 @@ CONTEXT_WORDS = {
     ("QRCodeDynamicStyleDialog", "Dialog"): row("Переменный QR-код", "Código QR variable", "Código QR variável",
                                                 "Variable QR code", "가변 QR 코드", "Codice QR variabile",
                                                 "Değişken QR kod", "可变二维码", "رمز QR متغير"),
+    # The time dialog's lists say "取消" for a part or a suffix left out, the
+    # same word as its Cancel button; they read as what they do.
+    ("setTimeModeDialog", "取消", "leave the part out"): row(
+        "Не выводить", "Omitir", "Omitir", "Leave out", "생략", "Ometti", "Gösterme", "不显示", "إغفال"),
+    ("setTimeModeDialog", "取消", "no suffix"): row(
+        "Без суффикса", "Sin sufijo", "Sem sufixo", "No suffix", "접미사 없음", "Nessun suffisso", "Soneksiz",
+        "无后缀", "بلا لاحقة"),
 }
 
 TEXT_FONTS = ["宋体", "黑体", "微软雅黑", "楷体", "Arial", "华文彩云", "隶体", "方正超细", "方正古隶", "点阵繁体",
@@ -418,6 +425,7 @@ ADDED = {
     "MainWindow": ["无法打开文件：%1", "文件不是有效的信息文件：%1", "无法删除文件：%1\n%2",
                    "%1 有未保存的修改，是否保存？", "不保存", "取消"],
     "QObject": ["文件保存失败：%1\n%2"],
+    "setTimeModeDialog": [("取消", "leave the part out"), ("取消", "no suffix")],
 }
 
 # Only the Arabic catalogue turns the layout around.
