@@ -11,6 +11,7 @@
 #include "editorpixellimit.h"
 #include "messageeditorlog.h"
 #include "recordfields.h"
+#include "refusedbarcodes.h"
 
 #include <QBitmap>
 #include <QFile>
@@ -175,6 +176,8 @@ const recordKind kKinds[] = {
 
 void readItems(const QJsonObject &doc, diagramScene *scene)
 {
+    // A file of many invalid barcodes asks for one confirmation.
+    refusedBarcodes refused;
     for (const recordKind &kind : kKinds) {
         const QJsonValue array = doc.value(QLatin1String(kind.arrayKey));
         if (!array.isArray())
@@ -189,6 +192,7 @@ void readItems(const QJsonObject &doc, diagramScene *scene)
             readPlacement(record, item, kind.prefix);
         }
     }
+    refused.report();
 }
 
 } // namespace

@@ -230,6 +230,14 @@
         <translation>تعذّر حفظ الملف: %1
 %2</translation>
     </message>
+    <message>
+        <source>内容无效的条码：%1</source>
+        <translation>باركودات محتواها غير صالح: %1</translation>
+    </message>
+    <message>
+        <source>……另有 %1 个</source>
+        <translation>…و%1 أخرى</translation>
+    </message>
 </context>
 <context>
     <name>textSetting</name>

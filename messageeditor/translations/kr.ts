@@ -214,6 +214,14 @@
         <translation>파일을 저장하지 못했습니다: %1
 %2</translation>
     </message>
+    <message>
+        <source>内容无效的条码：%1</source>
+        <translation>내용이 잘못된 바코드: %1</translation>
+    </message>
+    <message>
+        <source>……另有 %1 个</source>
+        <translation>…외 %1개</translation>
+    </message>
 </context>
 <context>
     <name>textSetting</name>

@@ -214,6 +214,14 @@
         <translation>Не удалось сохранить файл: %1
 %2</translation>
     </message>
+    <message>
+        <source>内容无效的条码：%1</source>
+        <translation>Штрихкоды с недопустимым содержимым: %1</translation>
+    </message>
+    <message>
+        <source>……另有 %1 个</source>
+        <translation>…и ещё %1</translation>
+    </message>
 </context>
 <context>
     <name>textSetting</name>

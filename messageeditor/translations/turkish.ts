@@ -214,6 +214,14 @@
         <translation>Dosya kaydedilemedi: %1
 %2</translation>
     </message>
+    <message>
+        <source>内容无效的条码：%1</source>
+        <translation>İçeriği geçersiz barkodlar: %1</translation>
+    </message>
+    <message>
+        <source>……另有 %1 个</source>
+        <translation>…ve %1 tane daha</translation>
+    </message>
 </context>
 <context>
     <name>textSetting</name>

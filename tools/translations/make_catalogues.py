@@ -212,6 +212,14 @@ WORDS = {
                                 "%1 contiene modifiche non salvate. Salvarle?",
                                 "%1 içinde kaydedilmemiş değişiklikler var. Kaydedilsin mi?",
                                 "%1 有未保存的修改，是否保存？", "يحتوي %1 على تغييرات غير محفوظة. هل تريد حفظها؟"),
+    # One box for the barcodes of a file whose content their symbology refuses.
+    "内容无效的条码：%1": row("Штрихкоды с недопустимым содержимым: %1",
+                          "Códigos de barras con contenido no válido: %1",
+                          "Códigos de barras com conteúdo inválido: %1", "Barcodes with invalid content: %1",
+                          "내용이 잘못된 바코드: %1", "Codici a barre con contenuto non valido: %1",
+                          "İçeriği geçersiz barkodlar: %1", "内容无效的条码：%1", "باركودات محتواها غير صالح: %1"),
+    "……另有 %1 个": row("…и ещё %1", "…y %1 más", "…e mais %1", "…and %1 more", "…외 %1개", "…e altri %1",
+                     "…ve %1 tane daha", "……另有 %1 个", "…و%1 أخرى"),
     "不保存": row("Не сохранять", "No guardar", "Não salvar", "Don't save", "저장 안 함", "Non salvare", "Kaydetme",
                "不保存", "عدم الحفظ"),
 
@@ -424,7 +432,7 @@ CONTEXTS = {
 ADDED = {
     "MainWindow": ["无法打开文件：%1", "文件不是有效的信息文件：%1", "无法删除文件：%1\n%2",
                    "%1 有未保存的修改，是否保存？", "不保存", "取消"],
-    "QObject": ["文件保存失败：%1\n%2"],
+    "QObject": ["文件保存失败：%1\n%2", "内容无效的条码：%1", "……另有 %1 个"],
     "setTimeModeDialog": [("取消", "leave the part out"), ("取消", "no suffix")],
 }
 
