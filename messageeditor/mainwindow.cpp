@@ -8,6 +8,7 @@
 #include "diagramscene.h"
 #include "diagramtextitem.h"
 #include "editoritemtypes.h"
+#include "editorwindowstate.h"
 #include "filecommands.h"
 #include "messageeditorlog.h"
 #include "qrcodedynamicstyledialog.h"
@@ -95,6 +96,7 @@ MainWindow::MainWindow(QWidget *parent)
     scene144();
     showNothing(); // until an item is chosen or created
     refreshTitle();
+    editorWindowState::restore(this);
 }
 
 MainWindow::~MainWindow()
@@ -383,10 +385,12 @@ void MainWindow::exitActionSlot()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_files->maySetAside())
+    if (m_files->maySetAside()) {
+        editorWindowState::save(this);
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void MainWindow::refreshTitle()

@@ -13,6 +13,8 @@
 #include "diagramtimeitem.h"
 #include "editorclock.h"
 #include "editoritemtypes.h"
+#include "editorstartup.h"
+#include "editorwindowstate.h"
 #include "filecommands.h"
 #include "filedialogstub.h"
 #include "mainwindow.h"
@@ -27,10 +29,12 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTranslator>
 #include <QtTest>
 #include <optional>
 
@@ -126,6 +130,7 @@ private slots:
     void imageFileChosenThroughThePanel();
     void dynamicQRContent_data();
     void dynamicQRContent();
+    void windowStateIsKeptInItsOwnStore();
 
 private:
     std::optional<editorClock::Pin> m_clock;
@@ -864,6 +869,44 @@ void TestEditorMainWindow::dynamicQRContent()
             .arg(reopened.insertTime)
             .arg(reopened.timeFormat),
         QString("%1 %2 %3 %4").arg(p.insertCnt).arg(p.cntMode).arg(p.insertTime).arg(p.timeFormat));
+}
+
+// Size and place come back in the next run, from the editor's own store;
+// the language file it starts from is only read.
+void TestEditorMainWindow::windowStateIsKeptInItsOwnStore()
+{
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    QVERIFY2(!config.isEmpty(), "CTest points XDG_CONFIG_HOME into the test's folder");
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, editorWindowState::kOrganization,
+              editorWindowState::kApplication)
+        .clear();
+    const QString home = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    const QString language = m_dir->filePath("language.ini");
+    writeFile(language, "language=:/translate/en.qm\n");
+    const QDateTime written = QFileInfo(language).lastModified();
+    const QRect place(40, 50, 900, 640);
+    {
+        const std::unique_ptr<QTranslator> translator = editorStartup::prepare();
+        MainWindow window;
+        window.show();
+        window.setGeometry(place);
+        QVERIFY(window.close());
+        MainWindow again;
+        again.show();
+        QCOMPARE(again.geometry(), place);
+    }
+    QVERIFY(QDir::setCurrent(home));
+
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+             QStringList{"language.ini"});
+    QCOMPARE(readFile(language), QByteArray("language=:/translate/en.qm\n"));
+    QCOMPARE(QFileInfo(language).lastModified(), written);
+    QVERIFY(QFile::exists(config + "/Korvex/MessageEditor.conf"));
+    // The control program's store is no business of the editor's.
+    QVERIFY(!QFile::exists(config + "/KorvexSoftWare.conf"));
+    QVERIFY(!QFile::exists(config + "/VexaSettings"));
+    QCOMPARE(m_boxes->seen, QStringList());
 }
 
 QTEST_MAIN(TestEditorMainWindow)
