@@ -5,6 +5,7 @@
 #include "eanpainter.h"
 #include "editormessagebox.h"
 #include "linearcodepainter.h"
+#include "refusedbarcodes.h"
 
 #include <QCoreApplication>
 
@@ -46,7 +47,7 @@ QPixmap render(const diagramBarItem &item, const QString &content)
 {
     const Symbol symbol =
         paint(item.symbology(), content, item.moduleWidth(), item.barHeight(), item.showText());
-    if (symbol.error != NoError)
+    if (symbol.error != NoError && !refusedBarcodes::note(item.symbology(), content, symbol.error))
         showError(symbol.error);
     return symbol.picture;
 }

@@ -44,7 +44,8 @@ constexpr int kMaxContentLength = 100000;
 Symbol paint(int symbology, const QString &content, int module, int barHeight, bool showText);
 
 // The picture for the item's symbology, module width, bar height and text
-// flag; refused content shows the barcode error box first.
+// flag; refused content shows the barcode error box first, or joins the
+// list of a refusedBarcodes that lives.
 QPixmap render(const diagramBarItem &item, const QString &content);
 
 // The translated text of an error code.

@@ -18,22 +18,18 @@ void barSetting::fill(const diagramBarItem *item)
         return;
     const QPointF pos = item->pos();
     using panelControls::show;
-    const bool xClamped = show(ui->barXSpin, pos.x());
-    const bool yClamped = show(ui->barYSpin, pos.y());
-    const bool heightClamped = show(ui->barHeightSpin, item->pixmap().height());
-    const bool rotationClamped = show(ui->barRotateSpin, item->rotation());
+    show(ui->barXSpin, pos.x());
+    show(ui->barYSpin, pos.y());
+    show(ui->barHeightSpin, item->pixmap().height());
+    show(ui->barRotateSpin, item->rotation());
     show(ui->barModeCombo, item->symbology());
     show(ui->checkBox_showText, item->showText());
-    // A value outside a control's range goes back to the item clamped, so
-    // that panel and item agree; values inside the ranges are never sent.
-    if (xClamped)
-        emit barXChange(ui->barXSpin->value());
-    if (yClamped)
-        emit barYChange(ui->barYSpin->value());
-    if (heightClamped)
-        emit barHeightChange(ui->barHeightSpin->value());
-    if (rotationClamped)
-        emit barRotateChange(ui->barRotateSpin->value());
+}
+
+void barSetting::setCanvas(const panelControls::canvas &canvas)
+{
+    panelControls::setMaximum(ui->barXSpin, panelControls::maxX(canvas));
+    panelControls::setMaximum(ui->barHeightSpin, panelControls::maxHeight(canvas));
 }
 
 void barSetting::on_barXSpin_valueChanged(int value)

@@ -8,6 +8,9 @@ namespace Ui {
 class barSetting;
 }
 class diagramBarItem;
+namespace panelControls {
+struct canvas;
+}
 
 // The barcode item's panel.  Each control emits its value; the main window
 // applies it to its current barcode item.  There is no width control.
@@ -18,10 +21,13 @@ public:
     explicit barSetting(QWidget *parent = nullptr);
     ~barSetting() override;
 
-    // Shows the item's values (the height is the shown picture's) without
-    // emitting, except that a value the controls had to clamp is emitted
-    // clamped.  Null shows nothing.
+    // Shows the item's values (the height is the shown picture's); a value
+    // outside a control's range shows clamped.  Showing never emits, so it
+    // never changes the item.  Null shows nothing.
     void fill(const diagramBarItem *item);
+    // The ranges of position and size for the printer model and the scene;
+    // emits nothing.
+    void setCanvas(const panelControls::canvas &canvas);
 
 signals:
     void barXChange(int x);

@@ -20,26 +20,20 @@ void cnt2Setting::fill(const diagramCnt2Item *item)
     const QFont font = item->itemFont();
     const QPointF pos = item->pos();
     using panelControls::show;
-    const bool xClamped = show(ui->cnt2XSpin, pos.x());
-    const bool yClamped = show(ui->cnt2YSpin, pos.y());
-    const bool rotationClamped = show(ui->cnt2RotateSpin, item->rotation());
+    show(ui->cnt2XSpin, pos.x());
+    show(ui->cnt2YSpin, pos.y());
+    show(ui->cnt2RotateSpin, item->rotation());
     show(ui->cnt2FontCombo,
          panelControls::familyIndex(font.family(), fontFamilies::forCounter2, 16));
-    const bool sizeClamped = show(ui->cnt2SizeSpin, font.pixelSize());
-    const bool spacingClamped = show(ui->cnt2IntervalSpin, font.letterSpacing());
+    show(ui->cnt2SizeSpin, font.pixelSize());
+    show(ui->cnt2IntervalSpin, font.letterSpacing());
     show(ui->cnt2ModeCombo, item->digits() - 1);
-    // A value outside a control's range goes back to the item clamped, so
-    // that panel and item agree; values inside the ranges are never sent.
-    if (xClamped)
-        emit cnt2XChange(ui->cnt2XSpin->value());
-    if (yClamped)
-        emit cnt2YChange(ui->cnt2YSpin->value());
-    if (rotationClamped)
-        emit cnt2RotateChange(ui->cnt2RotateSpin->value());
-    if (sizeClamped)
-        emit cnt2SizeChange(ui->cnt2SizeSpin->value());
-    if (spacingClamped)
-        emit cnt2IntervalChange(ui->cnt2IntervalSpin->value());
+}
+
+void cnt2Setting::setCanvas(const panelControls::canvas &canvas)
+{
+    panelControls::setMaximum(ui->cnt2XSpin, panelControls::maxX(canvas));
+    panelControls::setMaximum(ui->cnt2SizeSpin, panelControls::maxHeight(canvas));
 }
 
 void cnt2Setting::on_cnt2XSpin_valueChanged(int value)

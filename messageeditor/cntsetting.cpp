@@ -20,27 +20,21 @@ void cntSetting::fill(const diagramCntItem *item)
     const QFont font = item->itemFont();
     const QPointF pos = item->pos();
     using panelControls::show;
-    const bool xClamped = show(ui->cntXSpin, pos.x());
-    const bool yClamped = show(ui->cntYSpin, pos.y());
-    const bool rotationClamped = show(ui->cntRotateSpin, item->rotation());
+    show(ui->cntXSpin, pos.x());
+    show(ui->cntYSpin, pos.y());
+    show(ui->cntRotateSpin, item->rotation());
     show(ui->cntFontCombo,
          panelControls::familyIndex(font.family(), fontFamilies::forCounterOrTime, 15));
-    const bool sizeClamped = show(ui->cntSizeSpin, font.pixelSize());
-    const bool spacingClamped = show(ui->cntIntervalSpin, font.letterSpacing());
+    show(ui->cntSizeSpin, font.pixelSize());
+    show(ui->cntIntervalSpin, font.letterSpacing());
     show(ui->cntModeCombo, item->digits() - 1);
     show(ui->cntNameCombo, item->counterNumber());
-    // A value outside a control's range goes back to the item clamped, so
-    // that panel and item agree; values inside the ranges are never sent.
-    if (xClamped)
-        emit cntXChange(ui->cntXSpin->value());
-    if (yClamped)
-        emit cntYChange(ui->cntYSpin->value());
-    if (rotationClamped)
-        emit cntRotateChange(ui->cntRotateSpin->value());
-    if (sizeClamped)
-        emit cntSizeChange(ui->cntSizeSpin->value());
-    if (spacingClamped)
-        emit cntIntervalChange(ui->cntIntervalSpin->value());
+}
+
+void cntSetting::setCanvas(const panelControls::canvas &canvas)
+{
+    panelControls::setMaximum(ui->cntXSpin, panelControls::maxX(canvas));
+    panelControls::setMaximum(ui->cntSizeSpin, panelControls::maxHeight(canvas));
 }
 
 void cntSetting::on_cntXSpin_valueChanged(int value)

@@ -8,6 +8,9 @@ namespace Ui {
 class cntSetting;
 }
 class diagramCntItem;
+namespace panelControls {
+struct canvas;
+}
 
 // The counter item's panel.  Each control emits its value; the main window
 // applies it to its current counter item.
@@ -18,9 +21,13 @@ public:
     explicit cntSetting(QWidget *parent = nullptr);
     ~cntSetting() override;
 
-    // Shows the item's values without emitting, except that a value the
-    // controls had to clamp is emitted clamped.  Null shows nothing.
+    // Shows the item's values; a value outside a control's range shows
+    // clamped.  Showing never emits, so it never changes the item.  Null
+    // shows nothing.
     void fill(const diagramCntItem *item);
+    // The ranges of position and size for the printer model and the scene;
+    // emits nothing.
+    void setCanvas(const panelControls::canvas &canvas);
 
 signals:
     void cntXChange(int x);

@@ -147,6 +147,29 @@ QGraphicsItem *currentItemEditor::current(Kind kind) const
     return nullptr;
 }
 
+bool currentItemEditor::hasCurrent(Kind kind) const
+{
+    switch (kind) {
+    case Text:
+        return m_text;
+    case Time:
+        return m_time;
+    case Bar:
+        return m_bar;
+    case Image:
+        return m_image;
+    case Cnt:
+        return m_cnt;
+    case Cnt2:
+        return m_cnt2;
+    case QRCode:
+        return m_qrCode;
+    case None:
+        break;
+    }
+    return false;
+}
+
 void currentItemEditor::forget(const QList<QGraphicsItem *> &items)
 {
     for (QGraphicsItem *item : items) {

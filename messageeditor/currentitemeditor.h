@@ -40,6 +40,8 @@ public:
     Kind setCurrent(QGraphicsItem *item);
     // The current item of a kind (the default stand-in when none was set).
     QGraphicsItem *current(Kind kind) const;
+    // Whether a kind has an item of its own rather than the stand-in.
+    bool hasCurrent(Kind kind) const;
     // Items about to be deleted: a current pointer at one of them goes back
     // to the default stand-in of its kind.
     void forget(const QList<QGraphicsItem *> &items);

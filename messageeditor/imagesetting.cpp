@@ -22,25 +22,20 @@ void imageSetting::fill(const diagramImageItem *item)
     const QPointF pos = item->pos();
     const QSize size = item->pixmap().size();
     using panelControls::show;
-    const bool xClamped = show(ui->imageXSpin, pos.x());
-    const bool yClamped = show(ui->imageYSpin, pos.y());
-    const bool widthClamped = show(ui->imageWidthSpin, size.width());
-    const bool heightClamped = show(ui->imageHeightSpin, size.height());
-    const bool rotationClamped = show(ui->imageRotateSpin, item->rotation());
+    show(ui->imageXSpin, pos.x());
+    show(ui->imageYSpin, pos.y());
+    show(ui->imageWidthSpin, size.width());
+    show(ui->imageHeightSpin, size.height());
+    show(ui->imageRotateSpin, item->rotation());
     ui->fileNameLabel->setText(QFileInfo(item->path()).fileName());
     ui->fileNameLabel->setToolTip(item->path());
-    // A value outside a control's range goes back to the item clamped, so
-    // that panel and item agree; values inside the ranges are never sent.
-    if (xClamped)
-        emit imageXChange(ui->imageXSpin->value());
-    if (yClamped)
-        emit imageYChange(ui->imageYSpin->value());
-    if (widthClamped)
-        emit imageWidthChange(ui->imageWidthSpin->value());
-    if (heightClamped)
-        emit imageHeightChange(ui->imageHeightSpin->value());
-    if (rotationClamped)
-        emit imageRotateChange(ui->imageRotateSpin->value());
+}
+
+void imageSetting::setCanvas(const panelControls::canvas &canvas)
+{
+    panelControls::setMaximum(ui->imageXSpin, panelControls::maxX(canvas));
+    panelControls::setMaximum(ui->imageWidthSpin, panelControls::maxX(canvas));
+    panelControls::setMaximum(ui->imageHeightSpin, panelControls::maxHeight(canvas));
 }
 
 void imageSetting::on_imageXSpin_valueChanged(int value)

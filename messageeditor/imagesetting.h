@@ -8,6 +8,9 @@ namespace Ui {
 class imageSetting;
 }
 class diagramImageItem;
+namespace panelControls {
+struct canvas;
+}
 
 // The image item's panel.  Each control emits its value; "选择图形" and
 // "反 色" ask the main window to choose a picture and to reverse it.
@@ -19,9 +22,12 @@ public:
     ~imageSetting() override;
 
     // Shows the item's values (the size is the shown picture's) and its
-    // file's name without emitting, except that a value the controls had
-    // to clamp is emitted clamped.  Null shows nothing.
+    // file's name; a value outside a control's range shows clamped.  Showing
+    // never emits, so it never changes the item.  Null shows nothing.
     void fill(const diagramImageItem *item);
+    // The ranges of position and size for the printer model and the scene;
+    // emits nothing.
+    void setCanvas(const panelControls::canvas &canvas);
 
 signals:
     void imageXChange(int x);

@@ -8,6 +8,7 @@
 #include "diagramscene.h"
 #include "diagramtextitem.h"
 #include "editoritemtypes.h"
+#include "editorwindowstate.h"
 #include "filecommands.h"
 #include "messageeditorlog.h"
 #include "qrcodedynamicstyledialog.h"
@@ -93,7 +94,9 @@ MainWindow::MainWindow(QWidget *parent)
     ui->cnt2ToolButton->hide();
     ui->fileToolButton->hide();
     scene144();
+    showNothing(); // until an item is chosen or created
     refreshTitle();
+    editorWindowState::restore(this);
 }
 
 MainWindow::~MainWindow()
@@ -132,11 +135,8 @@ void MainWindow::connectCommands()
         if (!m_titleTimer->isActive())
             m_titleTimer->start();
     });
-    connect(m_files, &fileCommands::messageReplaced, this, [this] {
-        // Nothing is selected in a new or opened message.
-        ui->lineEdit->setEnabled(false);
-        ui->editPushButton->setEnabled(false);
-    });
+    // Nothing is selected in a new or opened message.
+    connect(m_files, &fileCommands::messageReplaced, this, &MainWindow::showNothing);
 }
 
 void MainWindow::connectPanels()
@@ -144,6 +144,16 @@ void MainWindow::connectPanels()
     m_panels = new settingPanels(ui->stackedWidget, m_items);
     connect(m_panels->qrCode(), &QRCodeSetting::QRCodeDynamicStyle, this,
             &MainWindow::QRCodeSetDynamicStyle);
+    // An opened file may bring a canvas of another width.
+    connect(m_scene, &QGraphicsScene::sceneRectChanged, this, &MainWindow::updatePanelRanges);
+}
+
+void MainWindow::updatePanelRanges()
+{
+    panelControls::canvas canvas;
+    canvas.printHeight = editorResolution::kHeights[m_resolution];
+    canvas.width = int(m_scene->sceneRect().width());
+    m_panels->setCanvas(canvas);
 }
 
 qreal MainWindow::zoom() const
@@ -190,6 +200,7 @@ void MainWindow::switchResolution(int index)
     ui->graphicsView->centerOn(0, 0);
     ui->graphicsView->setDragMode(QGraphicsView::RubberBandDrag);
     m_resolution = index;
+    updatePanelRanges();
 }
 
 void MainWindow::scene144()
@@ -278,6 +289,15 @@ void MainWindow::showKind(int kind)
     ui->editPushButton->setEnabled(editsContent(kind));
 }
 
+void MainWindow::showNothing()
+{
+    m_kind = currentItemEditor::None;
+    m_panels->showNothing();
+    ui->lineEdit->clear();
+    ui->lineEdit->setEnabled(false);
+    ui->editPushButton->setEnabled(false);
+}
+
 void MainWindow::on_editPushButton_clicked()
 {
     const QString text = ui->lineEdit->text();
@@ -317,6 +337,9 @@ void MainWindow::on_deleteToolButton_clicked()
 void MainWindow::discardItems(const QList<QGraphicsItem *> &items)
 {
     m_items->forget(items);
+    // Edits would go to the stand-in, where nobody sees them.
+    if (m_kind != currentItemEditor::None && !m_items->hasCurrent(currentItemEditor::Kind(m_kind)))
+        showNothing();
     for (QGraphicsItem *item : items) {
         if (item->scene() != m_scene || !diagramType::isMessageItem(item->type()))
             continue;
@@ -362,10 +385,12 @@ void MainWindow::exitActionSlot()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_files->maySetAside())
+    if (m_files->maySetAside()) {
+        editorWindowState::save(this);
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void MainWindow::refreshTitle()

@@ -36,7 +36,8 @@ public:
     fileCommands *files() const { return m_files; }
     // 0 to 3 for the 144, 300, 600 and 1200-dot models.
     int resolution() const { return m_resolution; }
-    // The kind code of the last selected or created item (-1 before any).
+    // The kind code of the last selected or created item (-1 before any,
+    // and once it is deleted).
     int kind() const { return m_kind; }
     // The view's scale, 1.0 = one dot per pixel.
     qreal zoom() const;
@@ -86,6 +87,10 @@ private:
     void discardItems(const QList<QGraphicsItem *> &items);
     // The page, the panel's values and the edit line for a kind.
     void showKind(int kind);
+    // Panels and edit line disabled: the item they showed is gone.
+    void showNothing();
+    // The panels' ranges for the model and the scene's width.
+    void updatePanelRanges();
     void refreshTitle();
 
     std::unique_ptr<Ui::MainWindow> ui;

@@ -12,6 +12,7 @@
 #include "messageeditorlog.h"
 #include "pixellimit.h"
 #include "recordfields.h"
+#include "refusedbarcodes.h"
 
 #include <QBitmap>
 #include <QFile>
@@ -161,6 +162,8 @@ const recordKind kKinds[] = {
 
 void readItems(const QJsonObject &doc, diagramScene *scene)
 {
+    // A file of many invalid barcodes asks for one confirmation.
+    refusedBarcodes refused;
     for (const recordKind &kind : kKinds) {
         const QJsonValue array = doc.value(QLatin1String(kind.arrayKey));
         if (!array.isArray())
@@ -175,6 +178,7 @@ void readItems(const QJsonObject &doc, diagramScene *scene)
             readPlacement(record, item, kind.prefix);
         }
     }
+    refused.report();
 }
 
 } // namespace

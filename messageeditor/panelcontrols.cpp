@@ -9,14 +9,34 @@
 
 namespace panelControls {
 
-bool show(QSpinBox *box, double value)
+namespace {
+// The maxima of the forms, kept as the least a canvas gives.
+constexpr int kFormMaxX = 20000;
+constexpr int kFormMaxHeight = 400;
+} // namespace
+
+int maxX(const canvas &c)
+{
+    return qMax(kFormMaxX, c.width);
+}
+
+int maxHeight(const canvas &c)
+{
+    return qMax(kFormMaxHeight, c.printHeight);
+}
+
+void setMaximum(QSpinBox *box, int maximum)
+{
+    const QSignalBlocker blocker(box);
+    box->setMaximum(maximum);
+}
+
+void show(QSpinBox *box, double value)
 {
     const QSignalBlocker blocker(box);
     // A NaN or a value beyond int would make the rounding undefined.
     const double bounded = std::isfinite(value) ? qBound(-1.0e9, value, 1.0e9) : 0.0;
-    const int whole = qRound(bounded);
-    box->setValue(whole);
-    return box->value() != whole;
+    box->setValue(qRound(bounded));
 }
 
 void show(QComboBox *combo, int index)

@@ -20,22 +20,17 @@ void QRCodeSetting::fill(const diagramQRCodeItem *item)
     const QPointF pos = item->pos();
     const qrCodeParams params = item->params();
     using panelControls::show;
-    const bool xClamped = show(ui->spinBox_QRCodeItemX, pos.x());
-    const bool yClamped = show(ui->spinBox_QRCodeItemY, pos.y());
-    const bool rotationClamped = show(ui->spinBox_QRCodeItemRotate, item->rotation());
-    const bool scaleClamped = show(ui->spinBox_QRCodeItemScale, params.scale);
+    show(ui->spinBox_QRCodeItemX, pos.x());
+    show(ui->spinBox_QRCodeItemY, pos.y());
+    show(ui->spinBox_QRCodeItemRotate, item->rotation());
+    show(ui->spinBox_QRCodeItemScale, params.scale);
     show(ui->comboBox_QRCodeItemLevel, params.level);
     show(ui->comboBox_QRCodeItemVersion, params.version - 1);
-    // A value outside a control's range goes back to the item clamped, so
-    // that panel and item agree; values inside the ranges are never sent.
-    if (xClamped)
-        emit QRCodeXChange(ui->spinBox_QRCodeItemX->value());
-    if (yClamped)
-        emit QRCodeYChange(ui->spinBox_QRCodeItemY->value());
-    if (rotationClamped)
-        emit QRCodeRotateChange(ui->spinBox_QRCodeItemRotate->value());
-    if (scaleClamped)
-        emit QRCodeScaleChange(ui->spinBox_QRCodeItemScale->value());
+}
+
+void QRCodeSetting::setCanvas(const panelControls::canvas &canvas)
+{
+    panelControls::setMaximum(ui->spinBox_QRCodeItemX, panelControls::maxX(canvas));
 }
 
 void QRCodeSetting::on_spinBox_QRCodeItemX_valueChanged(int value)

@@ -8,6 +8,9 @@ namespace Ui {
 class QRCodeSetting;
 }
 class diagramQRCodeItem;
+namespace panelControls {
+struct canvas;
+}
 
 // The QR code item's panel.  Each control emits its value; "可变" asks the
 // main window for the dynamic content dialog.  There is no control for the
@@ -19,10 +22,13 @@ public:
     explicit QRCodeSetting(QWidget *parent = nullptr);
     ~QRCodeSetting() override;
 
-    // Shows the item's values without emitting, except that a value the
-    // controls had to clamp is emitted clamped.  A version the side list
-    // does not offer leaves it blank.  Null shows nothing.
+    // Shows the item's values; a value outside a control's range shows
+    // clamped, and a version the side list does not offer leaves it blank.
+    // Showing never emits, so it never changes the item.  Null shows nothing.
     void fill(const diagramQRCodeItem *item);
+    // The ranges of position and size for the printer model and the scene;
+    // emits nothing.
+    void setCanvas(const panelControls::canvas &canvas);
 
 signals:
     void QRCodeXChange(int x);

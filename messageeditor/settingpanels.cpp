@@ -18,7 +18,8 @@ using E = currentItemEditor;
 settingPanels::settingPanels(QStackedWidget *stack, currentItemEditor *items)
     : QObject(stack), m_stack(stack), m_items(items), m_text(new textSetting),
       m_bar(new barSetting), m_cnt(new cntSetting), m_cnt2(new cnt2Setting),
-      m_image(new imageSetting), m_qrCode(new QRCodeSetting), m_time(new timeSetting)
+      m_image(new imageSetting), m_qrCode(new QRCodeSetting), m_time(new timeSetting),
+      m_shown(E::None)
 {
     for (QWidget *panel : {static_cast<QWidget *>(m_text), static_cast<QWidget *>(m_bar),
                            static_cast<QWidget *>(m_cnt), static_cast<QWidget *>(m_cnt2),
@@ -83,6 +84,27 @@ settingPanels::settingPanels(QStackedWidget *stack, currentItemEditor *items)
     // A new picture or size shows in the panel (the size spin boxes).
     connect(items, &E::pictureChanged, this,
             [this](QGraphicsItem *item) { show(E::kindOf(item->type())); });
+    showNothing();
+}
+
+void settingPanels::showNothing()
+{
+    m_shown = E::None;
+    m_stack->setEnabled(false);
+}
+
+void settingPanels::setCanvas(const panelControls::canvas &canvas)
+{
+    m_text->setCanvas(canvas);
+    m_bar->setCanvas(canvas);
+    m_cnt->setCanvas(canvas);
+    m_cnt2->setCanvas(canvas);
+    m_image->setCanvas(canvas);
+    m_qrCode->setCanvas(canvas);
+    m_time->setCanvas(canvas);
+    // A narrower range may have clamped what a box showed.
+    if (m_shown != E::None)
+        show(m_shown);
 }
 
 bool settingPanels::show(int kind)
@@ -121,5 +143,7 @@ bool settingPanels::show(int kind)
         return false;
     }
     m_stack->setCurrentWidget(page);
+    m_stack->setEnabled(true);
+    m_shown = kind;
     return true;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "panelcontrols.h"
+
 #include <QObject>
 
 class QStackedWidget;
@@ -23,9 +25,19 @@ public:
     // counter 2, image, QR code, time.
     settingPanels(QStackedWidget *stack, currentItemEditor *items);
 
-    // Turns to the page of a kind (a currentItemEditor::Kind) and shows the
-    // current item of that kind in it.  False for a kind without a page.
+    // Turns to the page of a kind (a currentItemEditor::Kind), shows the
+    // current item of that kind in it and lets it be edited.  False for a
+    // kind without a page.
     bool show(int kind);
+    // Shows no item: the stack is disabled until the next show(), so that
+    // no edit reaches an item that is gone.  So it starts.
+    void showNothing();
+    // The kind shown, or currentItemEditor::None.
+    int shown() const { return m_shown; }
+
+    // The ranges of every panel follow the printer model and the scene; the
+    // item shown is shown again in them.  Never changes an item.
+    void setCanvas(const panelControls::canvas &canvas);
 
     QRCodeSetting *qrCode() const { return m_qrCode; }
 
@@ -39,4 +51,5 @@ private:
     imageSetting *m_image;
     QRCodeSetting *m_qrCode;
     timeSetting *m_time;
+    int m_shown;
 };

@@ -21,26 +21,18 @@ void textSetting::fill(const diagramTextItem *item)
     const QPointF pos = item->pos();
     const double rotation = item->rotation();
     using panelControls::show;
-    const bool xClamped = show(ui->textXSpin, pos.x());
-    const bool yClamped = show(ui->textYSpin, pos.y());
-    const bool rotationClamped = show(ui->textRotateSpin, rotation);
+    show(ui->textXSpin, pos.x());
+    show(ui->textYSpin, pos.y());
+    show(ui->textRotateSpin, rotation);
     show(ui->textFontCombo, panelControls::familyIndex(font.family(), fontFamilies::forText, 16));
-    const bool sizeClamped = show(ui->textSizeSpin, font.pixelSize());
-    const bool spacingClamped = show(ui->textIntervalSpin, font.letterSpacing());
-    // The item takes what the panel shows: a value outside a control's
-    // range (a position beyond 20000 read from a file) goes back to it
-    // clamped, so that panel and item agree.  Values inside the ranges are
-    // never sent.
-    if (xClamped)
-        emit textXChange(ui->textXSpin->value());
-    if (yClamped)
-        emit textYChange(ui->textYSpin->value());
-    if (rotationClamped)
-        emit textRotateChange(ui->textRotateSpin->value());
-    if (sizeClamped)
-        emit textSizeChange(ui->textSizeSpin->value());
-    if (spacingClamped)
-        emit textIntervalChange(ui->textIntervalSpin->value());
+    show(ui->textSizeSpin, font.pixelSize());
+    show(ui->textIntervalSpin, font.letterSpacing());
+}
+
+void textSetting::setCanvas(const panelControls::canvas &canvas)
+{
+    panelControls::setMaximum(ui->textXSpin, panelControls::maxX(canvas));
+    panelControls::setMaximum(ui->textSizeSpin, panelControls::maxHeight(canvas));
 }
 
 void textSetting::on_textXSpin_valueChanged(int value)

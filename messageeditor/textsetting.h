@@ -8,6 +8,9 @@ namespace Ui {
 class textSetting;
 }
 class diagramTextItem;
+namespace panelControls {
+struct canvas;
+}
 
 // The text item's panel.  Each control emits its value; the main window
 // applies it to its current text item.
@@ -18,10 +21,13 @@ public:
     explicit textSetting(QWidget *parent = nullptr);
     ~textSetting() override;
 
-    // Shows the item's values without emitting, except that a value the
-    // controls had to clamp is emitted clamped (see the .cpp).  Null shows
-    // nothing.
+    // Shows the item's values; a value outside a control's range shows
+    // clamped.  Showing never emits, so it never changes the item.  Null
+    // shows nothing.
     void fill(const diagramTextItem *item);
+    // The ranges of position and size for the printer model and the scene;
+    // emits nothing.
+    void setCanvas(const panelControls::canvas &canvas);
 
 signals:
     void textXChange(int x);

@@ -22,25 +22,19 @@ void timeSetting::fill(const diagramTimeItem *item)
     const QPointF pos = item->pos();
     m_format = item->format();
     using panelControls::show;
-    const bool xClamped = show(ui->timeXSpin, pos.x());
-    const bool yClamped = show(ui->timeYSpin, pos.y());
-    const bool rotationClamped = show(ui->timeRotateSpin, item->rotation());
+    show(ui->timeXSpin, pos.x());
+    show(ui->timeYSpin, pos.y());
+    show(ui->timeRotateSpin, item->rotation());
     show(ui->timeFontCombo,
          panelControls::familyIndex(font.family(), fontFamilies::forCounterOrTime, 15));
-    const bool sizeClamped = show(ui->timeSizeSpin, font.pixelSize());
-    const bool spacingClamped = show(ui->timeSpacingSpin, font.letterSpacing());
-    // A value outside a control's range goes back to the item clamped, so
-    // that panel and item agree; values inside the ranges are never sent.
-    if (xClamped)
-        emit timeXChange(ui->timeXSpin->value());
-    if (yClamped)
-        emit timeYChange(ui->timeYSpin->value());
-    if (rotationClamped)
-        emit timeRotateChange(ui->timeRotateSpin->value());
-    if (sizeClamped)
-        emit timeSizeChange(ui->timeSizeSpin->value());
-    if (spacingClamped)
-        emit timeSpacingChange(ui->timeSpacingSpin->value());
+    show(ui->timeSizeSpin, font.pixelSize());
+    show(ui->timeSpacingSpin, font.letterSpacing());
+}
+
+void timeSetting::setCanvas(const panelControls::canvas &canvas)
+{
+    panelControls::setMaximum(ui->timeXSpin, panelControls::maxX(canvas));
+    panelControls::setMaximum(ui->timeSizeSpin, panelControls::maxHeight(canvas));
 }
 
 void timeSetting::on_timeXSpin_valueChanged(int value)

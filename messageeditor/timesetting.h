@@ -8,6 +8,9 @@ namespace Ui {
 class timeSetting;
 }
 class diagramTimeItem;
+namespace panelControls {
+struct canvas;
+}
 
 // The time item's panel.  Each control emits its value; "更改" asks for a
 // new format.  The main window applies them to its current time item.
@@ -18,9 +21,13 @@ public:
     explicit timeSetting(QWidget *parent = nullptr);
     ~timeSetting() override;
 
-    // Shows the item's values without emitting, except that a value the
-    // controls had to clamp is emitted clamped.  Null shows nothing.
+    // Shows the item's values; a value outside a control's range shows
+    // clamped.  Showing never emits, so it never changes the item.  Null
+    // shows nothing.
     void fill(const diagramTimeItem *item);
+    // The ranges of position and size for the printer model and the scene;
+    // emits nothing.
+    void setCanvas(const panelControls::canvas &canvas);
 
 signals:
     void timeXChange(int x);

@@ -230,6 +230,14 @@
         <translation>تعذّر حفظ الملف: %1
 %2</translation>
     </message>
+    <message>
+        <source>内容无效的条码：%1</source>
+        <translation>باركودات محتواها غير صالح: %1</translation>
+    </message>
+    <message>
+        <source>……另有 %1 个</source>
+        <translation>…و%1 أخرى</translation>
+    </message>
 </context>
 <context>
     <name>textSetting</name>
@@ -1097,6 +1105,16 @@
     <message>
         <source>确定</source>
         <translation>موافق</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>leave the part out</comment>
+        <translation>إغفال</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>no suffix</comment>
+        <translation>بلا لاحقة</translation>
     </message>
 </context>
 <context>

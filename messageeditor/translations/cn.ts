@@ -214,6 +214,14 @@
         <translation>文件保存失败：%1
 %2</translation>
     </message>
+    <message>
+        <source>内容无效的条码：%1</source>
+        <translation>内容无效的条码：%1</translation>
+    </message>
+    <message>
+        <source>……另有 %1 个</source>
+        <translation>……另有 %1 个</translation>
+    </message>
 </context>
 <context>
     <name>textSetting</name>
@@ -1081,6 +1089,16 @@
     <message>
         <source>确定</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>leave the part out</comment>
+        <translation>不显示</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>no suffix</comment>
+        <translation>无后缀</translation>
     </message>
 </context>
 <context>

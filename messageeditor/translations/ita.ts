@@ -214,6 +214,14 @@
         <translation>Impossibile salvare il file: %1
 %2</translation>
     </message>
+    <message>
+        <source>内容无效的条码：%1</source>
+        <translation>Codici a barre con contenuto non valido: %1</translation>
+    </message>
+    <message>
+        <source>……另有 %1 个</source>
+        <translation>…e altri %1</translation>
+    </message>
 </context>
 <context>
     <name>textSetting</name>
@@ -1081,6 +1089,16 @@
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>leave the part out</comment>
+        <translation>Ometti</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>no suffix</comment>
+        <translation>Nessun suffisso</translation>
     </message>
 </context>
 <context>

@@ -214,6 +214,14 @@
         <translation>파일을 저장하지 못했습니다: %1
 %2</translation>
     </message>
+    <message>
+        <source>内容无效的条码：%1</source>
+        <translation>내용이 잘못된 바코드: %1</translation>
+    </message>
+    <message>
+        <source>……另有 %1 个</source>
+        <translation>…외 %1개</translation>
+    </message>
 </context>
 <context>
     <name>textSetting</name>
@@ -1081,6 +1089,16 @@
     <message>
         <source>确定</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>leave the part out</comment>
+        <translation>생략</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>no suffix</comment>
+        <translation>접미사 없음</translation>
     </message>
 </context>
 <context>

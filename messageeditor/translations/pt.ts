@@ -214,6 +214,14 @@
         <translation>Não foi possível salvar o arquivo: %1
 %2</translation>
     </message>
+    <message>
+        <source>内容无效的条码：%1</source>
+        <translation>Códigos de barras com conteúdo inválido: %1</translation>
+    </message>
+    <message>
+        <source>……另有 %1 个</source>
+        <translation>…e mais %1</translation>
+    </message>
 </context>
 <context>
     <name>textSetting</name>
@@ -1081,6 +1089,16 @@
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>leave the part out</comment>
+        <translation>Omitir</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>no suffix</comment>
+        <translation>Sem sufixo</translation>
     </message>
 </context>
 <context>

@@ -214,6 +214,14 @@
         <translation>Не удалось сохранить файл: %1
 %2</translation>
     </message>
+    <message>
+        <source>内容无效的条码：%1</source>
+        <translation>Штрихкоды с недопустимым содержимым: %1</translation>
+    </message>
+    <message>
+        <source>……另有 %1 个</source>
+        <translation>…и ещё %1</translation>
+    </message>
 </context>
 <context>
     <name>textSetting</name>
@@ -1081,6 +1089,16 @@
     <message>
         <source>确定</source>
         <translation>ОК</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>leave the part out</comment>
+        <translation>Не выводить</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>no suffix</comment>
+        <translation>Без суффикса</translation>
     </message>
 </context>
 <context>

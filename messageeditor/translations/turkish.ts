@@ -214,6 +214,14 @@
         <translation>Dosya kaydedilemedi: %1
 %2</translation>
     </message>
+    <message>
+        <source>内容无效的条码：%1</source>
+        <translation>İçeriği geçersiz barkodlar: %1</translation>
+    </message>
+    <message>
+        <source>……另有 %1 个</source>
+        <translation>…ve %1 tane daha</translation>
+    </message>
 </context>
 <context>
     <name>textSetting</name>
@@ -1081,6 +1089,16 @@
     <message>
         <source>确定</source>
         <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>leave the part out</comment>
+        <translation>Gösterme</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>no suffix</comment>
+        <translation>Soneksiz</translation>
     </message>
 </context>
 <context>

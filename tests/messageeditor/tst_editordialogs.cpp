@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagramqrcodeitem.h"
 #include "diagramscene.h"
+#include "editorresources.h"
 #include "messagereader.h"
 #include "messagewriter.h"
 #include "qrcodedynamicstyledialog.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -50,6 +52,8 @@ private slots:
     void quickSettings_data();
     void quickSettings();
     void timeDialogAcceptsAndRejects();
+    void leftOutEntriesAreNoCancel_data();
+    void leftOutEntriesAreNoCancel();
     void dynamicContent_data();
     void dynamicContent();
     void dynamicFieldsSurviveTheNextSave();
@@ -170,6 +174,46 @@ void TestEditorDialogs::timeDialogAcceptsAndRejects()
     setTimeModeDialog rejected;
     click(&rejected, "cancelPushButton");
     QCOMPARE(rejected.result(), int(QDialog::Rejected));
+}
+
+void TestEditorDialogs::leftOutEntriesAreNoCancel_data()
+{
+    QTest::addColumn<QString>("lang");
+    for (const char *lang : {"ru", "esp", "pt", "en", "kr", "ita", "turkish", "cn", "arabic"})
+        QTest::newRow(lang) << QString::fromLatin1(lang);
+}
+
+// The entries that leave a part or a suffix out shared their source text
+// with the Cancel button, so Russian offered "Отмена" as a part of the date.
+void TestEditorDialogs::leftOutEntriesAreNoCancel()
+{
+    QFETCH(QString, lang);
+    initEditorResources();
+    QTranslator translator;
+    QVERIFY(translator.load(":/translate/" + lang + ".qm"));
+    QCoreApplication::installTranslator(&translator);
+    setTimeModeDialog dialog;
+    QCoreApplication::removeTranslator(&translator);
+
+    const QString cancel = child<QPushButton>(&dialog, "cancelPushButton")->text();
+    QStringList entries;
+    for (const char *part : kParts) {
+        auto *combo = child<QComboBox>(&dialog, QString::fromLatin1(part) + "Combo");
+        entries << combo->itemText(combo->count() - 1);
+    }
+    const QString leftOut = entries.first();
+    // The suffix lists of year, month, day and second have a "none" entry.
+    const std::pair<const char *, int> suffixes[] = {{"yearSuffixCombo", 5},
+                                                     {"monthSuffixCombo", 5},
+                                                     {"daySuffixCombo", 6},
+                                                     {"secondSuffixCombo", 0}};
+    for (const auto &suffix : suffixes)
+        entries << child<QComboBox>(&dialog, suffix.first)->itemText(suffix.second);
+    const QString noSuffix = entries.last();
+    QCOMPARE(entries, (QStringList{leftOut, leftOut, leftOut, leftOut, leftOut, leftOut, noSuffix,
+                                   noSuffix, noSuffix, noSuffix}));
+    QVERIFY2(leftOut != cancel && noSuffix != cancel, qPrintable(leftOut + " / " + noSuffix));
+    QVERIFY(!leftOut.isEmpty() && !noSuffix.isEmpty());
 }
 
 void TestEditorDialogs::dynamicContent_data()

@@ -142,6 +142,8 @@ private slots:
     void readingRules_data();
     void readingRules();
     void picturesPastTheMessageBudgetAreNotDrawn();
+    void invalidBarcodesShowOneBox_data();
+    void invalidBarcodesShowOneBox();
     void scaledBarcodeComesBackAtNaturalHeight_data();
     void scaledBarcodeComesBackAtNaturalHeight();
     void savingTwiceGivesTheSameBytesAndReloadingReverses();
@@ -498,6 +500,61 @@ void TestMessageFile::readingRules()
              qPrintable(QString("resident memory grew by %1 KiB").arg(grownKiB)));
     QCOMPARE(describe(scene), items);
     QVERIFY(boxes.seen.isEmpty());
+}
+
+void TestMessageFile::invalidBarcodesShowOneBox_data()
+{
+    QTest::addColumn<QStringList>("barcodes"); // "mode content"
+    QTest::addColumn<QString>("box");          // the one box's text, empty for none
+
+    const QString ean13 = "EAN13 \"%1\": 条码格式错误，本条码为13位阿拉伯数字！";
+    QTest::newRow("valid: no box") << QStringList{"0 6901234567892", "6 Lot 7"} << QString();
+    QTest::newRow("one") << QStringList{"0 12345"} << "内容无效的条码：1\n" + ean13.arg("12345");
+    QTest::newRow("three of three kinds among valid ones")
+        << QStringList{"0 12", "6 ok", "2 lower", "4 x", "0 6901234567892"}
+        << "内容无效的条码：3\n" + ean13.arg("12") +
+               "\nCode_39 \"lower\": 条码格式错误，本条码内容仅包含数字与大写字母及部分符号！"
+               "\nUPCA \"x\": 条码格式错误，本条码为12位阿拉伯数字！";
+    QTest::newRow("long content shortened") << QStringList{"1 " + QString(40, 'A')}
+                                            << "内容无效的条码：1\nEAN8 \"" + QString(32, 'A') +
+                                                   "…\": 条码格式错误，本条码为8位阿拉伯数字！";
+    QStringList many;
+    QString listed = "内容无效的条码：250";
+    for (int i = 0; i < 250; ++i) {
+        many << "0 bad" + QString::number(i);
+        if (i < 10)
+            listed += "\n" + ean13.arg("bad" + QString::number(i));
+    }
+    QTest::newRow("250: ten named, the rest counted") << many << listed + "\n……另有 240 个";
+}
+
+// A file of 250 invalid barcodes showed 250 modal boxes, one after another.
+void TestMessageFile::invalidBarcodesShowOneBox()
+{
+    QFETCH(QStringList, barcodes);
+    QFETCH(QString, box);
+    QJsonArray records;
+    for (const QString &barcode : barcodes)
+        records.append(QJsonObject{{"BarMode", barcode.section(' ', 0, 0).toInt()},
+                                   {"BarContent", barcode.section(' ', 1)},
+                                   {"BarLineWidth", 1},
+                                   {"BarLineHeight", 20}});
+    const QByteArray json = QJsonDocument(QJsonObject{{"BarcodeItemInfo", records}}).toJson();
+    QTemporaryDir dir;
+    diagramScene scene;
+    boxRecorder boxes;
+    QCOMPARE(messageReader::load(writeFile(dir, json), &scene), messageReader::Result::Loaded);
+    QCOMPARE(boxes.seen, box.isEmpty() ? QStringList() : QStringList{"警告|" + box + "|确认"});
+    QCOMPARE(describe(scene).size(), barcodes.size());
+
+    // Once the file is read, a refused content shows its own box again.
+    boxes.seen.clear();
+    auto *bar = static_cast<diagramBarItem *>(scene.items().first());
+    barcodeSettings settings = bar->settings();
+    settings.symbology = 0;
+    settings.content = "123";
+    bar->setSettings(settings);
+    QCOMPARE(boxes.seen.size(), 1);
 }
 
 void TestMessageFile::scaledBarcodeComesBackAtNaturalHeight_data()

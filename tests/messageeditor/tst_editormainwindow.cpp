@@ -6,12 +6,15 @@
 #include "diagramcntitem.h"
 #include "diagramimageitem.h"
 #include "diagramitemfactory.h"
+#include "diagrampicturebase.h"
 #include "diagramqrcodeitem.h"
 #include "diagramscene.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
 #include "editorclock.h"
 #include "editoritemtypes.h"
+#include "editorstartup.h"
+#include "editorwindowstate.h"
 #include "filecommands.h"
 #include "filedialogstub.h"
 #include "mainwindow.h"
@@ -26,10 +29,12 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTranslator>
 #include <QtTest>
 #include <optional>
 
@@ -117,12 +122,15 @@ private slots:
     void panelControlsChangeTheCurrentItem_data();
     void panelControlsChangeTheCurrentItem();
     void selectingShowsTheItemInItsPanel();
+    void selectingNeverChangesTheItem_data();
+    void selectingNeverChangesTheItem();
     void shortcuts_data();
     void shortcuts();
     void deleteKeyRemovesTheSelection();
     void imageFileChosenThroughThePanel();
     void dynamicQRContent_data();
     void dynamicQRContent();
+    void windowStateIsKeptInItsOwnStore();
 
 private:
     std::optional<editorClock::Pin> m_clock;
@@ -310,20 +318,42 @@ void TestEditorMainWindow::selectionPullsItemsBackToZero()
 void TestEditorMainWindow::deleteItemsKeepsCurrentPointersValid()
 {
     MainWindow &w = *m_window;
+    auto *stack = w.findChild<QStackedWidget *>("stackedWidget");
+    auto *line = w.findChild<QLineEdit *>("lineEdit");
+    auto *deleteButton = w.findChild<QToolButton *>("deleteToolButton");
+    QVERIFY(!stack->isEnabled()); // nothing to edit yet
     w.buttonItemsClicked(diagramItemFactory::QRCode);
     w.buttonItemsClicked(diagramItemFactory::Text);
-    w.findChild<QToolButton *>("deleteToolButton")->click(); // nothing selected
+    deleteButton->click(); // nothing selected
     QCOMPARE(messageItems(*w.scene()).size(), 2);
+    QVERIFY(stack->isEnabled());
 
-    for (QGraphicsItem *item : messageItems(*w.scene()))
-        item->setSelected(true);
-    w.findChild<QToolButton *>("deleteToolButton")->click();
+    // The QR code goes; the text panel shown stays with its item.
+    messageItems(*w.scene()).first()->setSelected(true);
+    deleteButton->click();
+    QCOMPARE(messageItems(*w.scene()).size(), 1);
+    QVERIFY(stack->isEnabled());
+    QVERIFY(line->isEnabled());
+
+    // The text shown goes: its panel and the edit line no longer edit
+    // anything, rather than an unseen stand-in.
+    messageItems(*w.scene()).first()->setSelected(true);
+    deleteButton->click();
     QCOMPARE(messageItems(*w.scene()), QList<QGraphicsItem *>());
     QCOMPARE(guideLines(*w.scene()), (QList<int>{0, 144, 300}));
-    // The panels still send changes; they reach the stand-ins, not freed items.
+    QVERIFY(!stack->isEnabled());
+    QVERIFY(!line->isEnabled());
+    QVERIFY(line->text().isEmpty());
+    QVERIFY(!w.findChild<QPushButton *>("editPushButton")->isEnabled());
+    QCOMPARE(w.kind(), -1);
+    // Changes sent anyway reach the stand-ins, not freed items.
     w.items()->textXChange(30);
     w.items()->QRCodeScaleChange(4);
     QVERIFY(!w.items()->text()->scene());
+
+    w.buttonItemsClicked(diagramItemFactory::Bar);
+    QVERIFY(stack->isEnabled());
+    QVERIFY(line->isEnabled());
 }
 
 void TestEditorMainWindow::newKeepsGuidesAndModel()
@@ -418,6 +448,7 @@ void TestEditorMainWindow::openReplacesTheMessage()
     QVERIFY(!w.files()->isNew());
     QVERIFY(!w.findChild<QLineEdit *>("lineEdit")->isEnabled());
     QVERIFY(!w.findChild<QPushButton *>("editPushButton")->isEnabled());
+    QVERIFY(!w.findChild<QStackedWidget *>("stackedWidget")->isEnabled());
     QVERIFY(!w.isWindowModified());
     QCOMPARE(w.resolution(), 0);
 }
@@ -646,6 +677,81 @@ void TestEditorMainWindow::selectingShowsTheItemInItsPanel()
     QCOMPARE(texts.last()->x(), otherX);
 }
 
+void TestEditorMainWindow::selectingNeverChangesTheItem_data()
+{
+    QTest::addColumn<QString>("models"); // the first before, the others after selecting
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("setup"); // "x=", "height=", "size=" of the item, "scene=" width
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("shown");
+
+    QTest::newRow("image 1100 high, Type D") << "D" << 5 << "height=1100"
+                                             << "imageHeightSpin" << 1100;
+    QTest::newRow("image 1100 high, then Type A") << "DA" << 5 << "height=1100"
+                                                  << "imageHeightSpin" << 400;
+    QTest::newRow("barcode 550 high, Type C") << "C" << 7 << "height=550"
+                                              << "barHeightSpin" << 550;
+    QTest::newRow("barcode 700 high, Type C") << "C" << 7 << "height=700"
+                                              << "barHeightSpin" << 600;
+    QTest::newRow("text size 900, Type D") << "D" << 1 << "size=900"
+                                           << "textSizeSpin" << 900;
+    QTest::newRow("text at 30000") << "B" << 1 << "x=30000"
+                                   << "textXSpin" << 30000;
+    QTest::newRow("QR code at 79000") << "A" << 6 << "x=79000"
+                                      << "spinBox_QRCodeItemX" << 79000;
+    QTest::newRow("counter beyond the canvas") << "A" << 2 << "x=90000"
+                                               << "cntXSpin" << 80000;
+    QTest::newRow("time on a narrow canvas") << "B" << 4 << "scene=8000 x=30000"
+                                             << "timeXSpin" << 20000;
+}
+
+// The panels showed a value beyond their fixed ranges clamped and wrote it
+// back, so that merely selecting a tall picture cut it.
+void TestEditorMainWindow::selectingNeverChangesTheItem()
+{
+    QFETCH(QString, models);
+    QFETCH(int, id);
+    QFETCH(QString, setup);
+    QFETCH(QString, control);
+    QFETCH(int, shown);
+
+    MainWindow &w = *m_window;
+    auto chooseModel = [&](QChar model) {
+        w.findChild<QAction *>(QString("type%1Action").arg(model))->trigger();
+    };
+    chooseModel(models.front());
+    w.buttonItemsClicked(id);
+    QGraphicsItem *item = messageItems(*w.scene()).first();
+    for (const QString &step : setup.split(' ')) {
+        const int value = step.section('=', 1).toInt();
+        if (step.startsWith("x="))
+            item->setX(value);
+        else if (step.startsWith("scene="))
+            w.scene()->setSceneRect(0, 0, value, 610);
+        else if (auto *picture = dynamic_cast<diagramPictureBase *>(item))
+            picture->showScaled(QSize(picture->pixmap().width(), value));
+        else
+            static_cast<diagramTextBase *>(item)->setPixelSize(value);
+    }
+    auto state = [item] {
+        QString size;
+        if (auto *picture = dynamic_cast<diagramPictureBase *>(item))
+            size = QString("%1x%2").arg(picture->pixmap().width()).arg(picture->pixmap().height());
+        else
+            size = QString::number(static_cast<diagramTextBase *>(item)->itemFont().pixelSize());
+        return QString("@%1,%2 %3").arg(item->x()).arg(item->y()).arg(size);
+    };
+    const QString before = state();
+
+    emit w.scene()->itemSelected(item);
+    for (QChar model : models.mid(1))
+        chooseModel(model);
+    QCOMPARE(w.findChild<QSpinBox *>(control)->value(), shown);
+    QCOMPARE(state(), before);
+    emit w.scene()->itemSelected(item);
+    QCOMPARE(state(), before);
+}
+
 void TestEditorMainWindow::shortcuts_data()
 {
     QTest::addColumn<QString>("action");
@@ -763,6 +869,44 @@ void TestEditorMainWindow::dynamicQRContent()
             .arg(reopened.insertTime)
             .arg(reopened.timeFormat),
         QString("%1 %2 %3 %4").arg(p.insertCnt).arg(p.cntMode).arg(p.insertTime).arg(p.timeFormat));
+}
+
+// Size and place come back in the next run, from the editor's own store;
+// the language file it starts from is only read.
+void TestEditorMainWindow::windowStateIsKeptInItsOwnStore()
+{
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    QVERIFY2(!config.isEmpty(), "CTest points XDG_CONFIG_HOME into the test's folder");
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, editorWindowState::kOrganization,
+              editorWindowState::kApplication)
+        .clear();
+    const QString home = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    const QString language = m_dir->filePath("language.ini");
+    writeFile(language, "language=:/translate/en.qm\n");
+    const QDateTime written = QFileInfo(language).lastModified();
+    const QRect place(40, 50, 900, 640);
+    {
+        const std::unique_ptr<QTranslator> translator = editorStartup::prepare();
+        MainWindow window;
+        window.show();
+        window.setGeometry(place);
+        QVERIFY(window.close());
+        MainWindow again;
+        again.show();
+        QCOMPARE(again.geometry(), place);
+    }
+    QVERIFY(QDir::setCurrent(home));
+
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+             QStringList{"language.ini"});
+    QCOMPARE(readFile(language), QByteArray("language=:/translate/en.qm\n"));
+    QCOMPARE(QFileInfo(language).lastModified(), written);
+    QVERIFY(QFile::exists(config + "/Korvex/MessageEditor.conf"));
+    // The control program's store is no business of the editor's.
+    QVERIFY(!QFile::exists(config + "/KorvexSoftWare.conf"));
+    QVERIFY(!QFile::exists(config + "/VexaSettings"));
+    QCOMPARE(m_boxes->seen, QStringList());
 }
 
 QTEST_MAIN(TestEditorMainWindow)

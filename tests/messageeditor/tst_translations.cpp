@@ -30,6 +30,10 @@ const QSet<sourceText> kAddedTexts = {
     {"MainWindow", QStringLiteral("不保存"), {}},
     {"MainWindow", QStringLiteral("取消"), {}},
     {"QObject", QStringLiteral("文件保存失败：%1\n%2"), {}},
+    {"QObject", QStringLiteral("内容无效的条码：%1"), {}},
+    {"QObject", QStringLiteral("……另有 %1 个"), {}},
+    {"setTimeModeDialog", QStringLiteral("取消"), QStringLiteral("leave the part out")},
+    {"setTimeModeDialog", QStringLiteral("取消"), QStringLiteral("no suffix")},
 };
 
 } // namespace

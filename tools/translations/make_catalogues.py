@@ -212,6 +212,14 @@ WORDS = {
                                 "%1 contiene modifiche non salvate. Salvarle?",
                                 "%1 içinde kaydedilmemiş değişiklikler var. Kaydedilsin mi?",
                                 "%1 有未保存的修改，是否保存？", "يحتوي %1 على تغييرات غير محفوظة. هل تريد حفظها؟"),
+    # One box for the barcodes of a file whose content their symbology refuses.
+    "内容无效的条码：%1": row("Штрихкоды с недопустимым содержимым: %1",
+                          "Códigos de barras con contenido no válido: %1",
+                          "Códigos de barras com conteúdo inválido: %1", "Barcodes with invalid content: %1",
+                          "내용이 잘못된 바코드: %1", "Codici a barre con contenuto non valido: %1",
+                          "İçeriği geçersiz barkodlar: %1", "内容无效的条码：%1", "باركودات محتواها غير صالح: %1"),
+    "……另有 %1 个": row("…и ещё %1", "…y %1 más", "…e mais %1", "…and %1 more", "…외 %1개", "…e altri %1",
+                     "…ve %1 tane daha", "……另有 %1 个", "…و%1 أخرى"),
     "不保存": row("Не сохранять", "No guardar", "Não salvar", "Don't save", "저장 안 함", "Non salvare", "Kaydetme",
                "不保存", "عدم الحفظ"),
 
@@ -371,6 +379,13 @@ CONTEXT_WORDS = {
     ("QRCodeDynamicStyleDialog", "Dialog"): row("Переменный QR-код", "Código QR variable", "Código QR variável",
                                                 "Variable QR code", "가변 QR 코드", "Codice QR variabile",
                                                 "Değişken QR kod", "可变二维码", "رمز QR متغير"),
+    # The time dialog's lists say "取消" for a part or a suffix left out, the
+    # same word as its Cancel button; they read as what they do.
+    ("setTimeModeDialog", "取消", "leave the part out"): row(
+        "Не выводить", "Omitir", "Omitir", "Leave out", "생략", "Ometti", "Gösterme", "不显示", "إغفال"),
+    ("setTimeModeDialog", "取消", "no suffix"): row(
+        "Без суффикса", "Sin sufijo", "Sem sufixo", "No suffix", "접미사 없음", "Nessun suffisso", "Soneksiz",
+        "无后缀", "بلا لاحقة"),
 }
 
 TEXT_FONTS = ["宋体", "黑体", "微软雅黑", "楷体", "Arial", "华文彩云", "隶体", "方正超细", "方正古隶", "点阵繁体",
@@ -417,7 +432,8 @@ CONTEXTS = {
 ADDED = {
     "MainWindow": ["无法打开文件：%1", "文件不是有效的信息文件：%1", "无法删除文件：%1\n%2",
                    "%1 有未保存的修改，是否保存？", "不保存", "取消"],
-    "QObject": ["文件保存失败：%1\n%2"],
+    "QObject": ["文件保存失败：%1\n%2", "内容无效的条码：%1", "……另有 %1 个"],
+    "setTimeModeDialog": [("取消", "leave the part out"), ("取消", "no suffix")],
 }
 
 # Only the Arabic catalogue turns the layout around.
