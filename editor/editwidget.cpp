@@ -4,6 +4,7 @@
 
 #include "barcodesetwidget.h"
 #include "editorlog.h"
+#include "editorresources.h"
 #include "filedialogs.h"
 #include "generalsetwidget.h"
 #include "graphicsscene.h"
@@ -46,6 +47,7 @@ void configureScrollArea(QScrollArea *area, bool touchScrolling)
 EditWidget::EditWidget(const QString &filePath, int mode, QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::EditWidget>()), m_mode(mode)
 {
+    initEditorResources();
     ui->setupUi(this);
     setWindowTitle(tr("Editor"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -21,6 +21,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 using namespace PanelHarness;
 using Answer = UserNotifier::Answer;
@@ -400,6 +401,8 @@ private slots:
         auto *view = editor.findChild<GraphicsView *>("graphicsView");
         const qreal before = view->zoom();
         editor.findChild<QTabWidget *>("tabWidget")->setCurrentIndex(1);
+        // A button, with its picture, not a bare word.
+        QVERIFY(!editor.findChild<QToolButton *>(button)->icon().pixmap(32).isNull());
         click(&editor, qPrintable(button));
         if (direction == 0)
             QCOMPARE(view->zoom(), 1.0);
