@@ -61,6 +61,7 @@ EditWidget::EditWidget(const QString &filePath, int mode, QWidget *parent)
     connect(m_scene.get(), &GraphicsScene::curSelectItem, this, &EditWidget::showPanelFor);
 
     setupView();
+    setupSideTabs();
 
     m_emptyPage = new QWidget(ui->stackedWidget);
     m_emptyPage->setObjectName(QStringLiteral("emptyPage"));
@@ -98,6 +99,15 @@ void EditWidget::setupView()
     connect(ui->zoomOutBtn, &QToolButton::clicked, view, &GraphicsView::zoomOut);
     connect(ui->zoomToFitBtn, &QToolButton::clicked, view, &GraphicsView::zoomToFit);
     connect(ui->zoomToActualBtn, &QToolButton::clicked, view, &GraphicsView::zoomToActual);
+}
+
+void EditWidget::setupSideTabs()
+{
+    // The application's style sheet gives every tab a minimum width that
+    // two of them exceed in the side panel; these size to their titles, and
+    // shrink rather than scroll one another out of sight.
+    ui->fileEditToolTab->setStyleSheet(QStringLiteral("QTabBar::tab{min-width:0px;}"));
+    ui->fileEditToolTab->setUsesScrollButtons(false);
 }
 
 void EditWidget::setupGeneralPanel()

@@ -67,6 +67,7 @@ private slots:
 
 private:
     void setupView();
+    void setupSideTabs();
     void setupGeneralPanel();
     void setupShortcuts();
     // Shows the panel of the selected item's kind, creating it the first time.

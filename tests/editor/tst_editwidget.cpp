@@ -17,8 +17,10 @@
 #include <QDialogButtonBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -350,6 +352,35 @@ private slots:
         click(contentEditor, "okBtn");
         click(&editor, "textBtn");
         QCOMPARE(editor.scene()->items().size(), 1);
+    }
+
+    // Under the control program's style sheet, which gives every tab a
+    // minimum width, both tabs beside the view are whole and take clicks;
+    // the tabs above the view keep that width.
+    void sideTabsFitUnderTheApplicationStyleSheet()
+    {
+        QFile sheet(KORVEX_SOURCE_DIR "/mainwindow/qss/myMainWindow.qss");
+        QVERIFY(sheet.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromLatin1(sheet.readAll()));
+        const auto restore = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+        EditWidget editor(QString(), EditWidget::ModeNew);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+
+        auto *side = editor.findChild<QTabWidget *>("fileEditToolTab");
+        QTabBar *bar = side->tabBar();
+        QCOMPARE(bar->count(), 2);
+        for (int index : {1, 0}) {
+            const QRect tab = bar->tabRect(index);
+            QVERIFY2(bar->rect().contains(tab), qPrintable(bar->tabText(index)));
+            QVERIFY(bar->mapTo(side, tab.topRight()).x() < side->width());
+            QTest::mouseClick(bar, Qt::LeftButton, {}, tab.center());
+            QCOMPARE(side->currentIndex(), index);
+        }
+        QTabBar *top = editor.findChild<QTabWidget *>("tabWidget")->tabBar();
+        QVERIFY(top->tabRect(0).width() >
+                2 * top->fontMetrics().horizontalAdvance(top->tabText(0)));
     }
 
     // Dragging an item with the mouse updates X and Y in the general panel.
