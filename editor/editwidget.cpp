@@ -58,6 +58,9 @@ EditWidget::EditWidget(const QString &filePath, int mode, QWidget *parent)
     m_scene->autoFitSceneRect = true;
 
     connect(this, &EditWidget::addItems, m_scene.get(), &GraphicsScene::addNewItem);
+    // After the scene has placed and selected it: a new item goes to the
+    // right end of the message, often beyond what the view shows.
+    connect(this, &EditWidget::addItems, this, &EditWidget::revealSelection);
     connect(m_scene.get(), &GraphicsScene::curSelectItem, this, &EditWidget::showPanelFor);
 
     setupView();
@@ -108,6 +111,13 @@ void EditWidget::setupSideTabs()
     // shrink rather than scroll one another out of sight.
     ui->fileEditToolTab->setStyleSheet(QStringLiteral("QTabBar::tab{min-width:0px;}"));
     ui->fileEditToolTab->setUsesScrollButtons(false);
+}
+
+void EditWidget::revealSelection()
+{
+    const QList<QGraphicsItem *> selected = m_scene->selectedItems();
+    if (!selected.isEmpty())
+        ui->graphicsView->revealItem(selected.first());
 }
 
 void EditWidget::setupGeneralPanel()

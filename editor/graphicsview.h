@@ -49,6 +49,10 @@ public:
     // Pixels per dot.
     qreal zoom() const;
 
+    // Scrolls so that the item is in view; one larger than the view shows
+    // its top left part.
+    void revealItem(const QGraphicsItem *item);
+
     // Message file operations on the view's scene; false when there is no
     // message scene or the file could not be written or read.
     bool saveFile(const QString &path);

@@ -383,6 +383,36 @@ private slots:
                 2 * top->fontMetrics().horizontalAdvance(top->tabText(0)));
     }
 
+    // A new item goes to the right end of the message: the view scrolls to
+    // it, its top left part first when it is larger than the view, and it is
+    // the selected item, in the panel.
+    void newItemIsShownAndSelected()
+    {
+        EditWidget editor(QString(), EditWidget::ModeNew);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        editor.show();
+        auto *view = editor.findChild<GraphicsView *>("graphicsView");
+        // At one pixel per dot the third picture starts past the right edge,
+        // and the text is wider than the view.
+        view->zoomToActual();
+        const QRect port = view->viewport()->rect();
+        for (const char *button :
+             {"imageBtn", "imageBtn", "imageBtn", "textBtn", "barcodeBtn", "imageBtn"}) {
+            click(&editor, button);
+            QGraphicsItem *added = editor.scene()->items(Qt::AscendingOrder).last();
+            QCOMPARE(editor.scene()->selectedItems(), QList<QGraphicsItem *>{added});
+            QCOMPARE(qobject_cast<ItemPanel *>(currentPanel(&editor))->item(), added);
+            // Without the selection frame, which sticks out of the message
+            // area by a pixel.
+            const QRect shown = view->mapFromScene(added->sceneBoundingRect())
+                                    .boundingRect()
+                                    .adjusted(2, 2, -2, -2);
+            QVERIFY2(port.contains(shown.topLeft()), button);
+            if (shown.width() < port.width())
+                QVERIFY2(port.contains(shown), button);
+        }
+    }
+
     // Dragging an item with the mouse updates X and Y in the general panel.
     void dragUpdatesGeneralPanel()
     {
