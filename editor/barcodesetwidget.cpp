@@ -6,6 +6,7 @@
 #include "editorlog.h"
 #include "mytexteditor.h"
 
+#include <QHideEvent>
 #include <QListView>
 
 using Zint::QZint;
@@ -73,6 +74,10 @@ void BarcodeSetWidget::refresh()
                        ui->hideTextCheckBox, ui->qrcodeSizecomboBox, ui->standardBtn, ui->GS1Btn,
                        ui->externDataCheckBox});
     setEnabled(item());
+    // The content editor writes into the panel's content: it must not reach
+    // an item other than the one it was opened for.
+    if (item() != m_editedItem)
+        closeContentEditor();
     BarcodeItem *code = barcode();
     if (!code)
         return;
@@ -112,7 +117,26 @@ void BarcodeSetWidget::on_contentLineEdit_textChanged(const QString &text)
 
 void BarcodeSetWidget::on_textExpandBtn_clicked()
 {
-    MyTextEditor::open(ui->contentLineEdit);
+    closeContentEditor();
+    m_contentEditor = MyTextEditor::open(ui->contentLineEdit);
+    m_editedItem = item();
+}
+
+void BarcodeSetWidget::closeContentEditor()
+{
+    if (m_contentEditor)
+        m_contentEditor->close();
+    m_contentEditor = nullptr;
+    m_editedItem = nullptr;
+}
+
+void BarcodeSetWidget::hideEvent(QHideEvent *event)
+{
+    // Another tab or another item's panel: the editor goes with the panel.
+    // A minimised window (a spontaneous hide) keeps it.
+    if (!event->spontaneous())
+        closeContentEditor();
+    ItemPanel::hideEvent(event);
 }
 
 void BarcodeSetWidget::on_typeComboBox_currentIndexChanged(int index)

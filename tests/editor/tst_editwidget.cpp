@@ -24,6 +24,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <functional>
 
 using namespace PanelHarness;
 using Answer = UserNotifier::Answer;
@@ -335,23 +336,35 @@ private slots:
         QCOMPARE(general->item(), nullptr);
     }
 
-    // The barcode's content editor left open while its item is deleted:
-    // its OK must not reach the deleted item.
-    void contentEditorOutlivesItem()
+    // The barcode's content editor lies over the window, outside its panel:
+    // it goes when the panel goes (another tab, the item deleted) and when
+    // the panel takes another barcode, so that its OK reaches no other item.
+    void contentEditorGoesWithItsPanel()
     {
         EditWidget editor(QString(), EditWidget::ModeNew);
         editor.setAttribute(Qt::WA_DeleteOnClose, false);
         editor.show();
+        auto *tabs = editor.findChild<QTabWidget *>("fileEditToolTab");
         click(&editor, "barcodeBtn");
-        QVERIFY(runSteps(currentPanel(&editor), "textExpandBtn"));
-        auto *contentEditor = editor.findChild<QWidget *>("MyTextEditor");
-        QVERIFY(contentEditor && contentEditor->isVisible());
-        click(&editor, "deleteBtn");
-        QVERIFY(editor.scene()->items().isEmpty());
-        QCOMPARE(editor.findChild<BarcodeSetWidget *>()->item(), nullptr);
-        click(contentEditor, "okBtn");
-        click(&editor, "textBtn");
+        QGraphicsItem *first = editor.scene()->selectedItems().value(0);
+        click(&editor, "barcodeBtn");
+        const std::function<void()> leave[] = {[&] { tabs->setCurrentIndex(0); },
+                                               [&] {
+                                                   editor.scene()->clearSelection();
+                                                   first->setSelected(true);
+                                               },
+                                               [&] { click(&editor, "deleteBtn"); }};
+        for (const std::function<void()> &step : leave) {
+            tabs->setCurrentIndex(1);
+            QVERIFY(runSteps(currentPanel(&editor), "textExpandBtn"));
+            QPointer<QWidget> contentEditor = editor.findChild<QWidget *>("MyTextEditor");
+            QVERIFY(contentEditor && contentEditor->isVisible());
+            step();
+            settle();
+            QVERIFY(contentEditor.isNull());
+        }
         QCOMPARE(editor.scene()->items().size(), 1);
+        QCOMPARE(editor.findChild<BarcodeSetWidget *>()->item(), nullptr);
     }
 
     // Under the control program's style sheet, which gives every tab a
