@@ -61,6 +61,11 @@ void BarcodeSetWidget::showControlsFor(int symbology)
     const bool dataMode = symbology == QZint::Code128 || symbology == QZint::Gs1_128 ||
                           symbology == QZint::DataMatrix || symbology == QZint::QrCode;
     const bool qrSize = symbology == QZint::QrCode;
+    // A matrix code's height is its module count, which Zint derives from
+    // the content: a typed height would be dropped.
+    const bool height = symbology != QZint::QrCode && symbology != QZint::DataMatrix;
+    ui->heightLabel->setVisible(height);
+    ui->heightSpinBox->setVisible(height);
     ui->dataModeLabel->setVisible(dataMode);
     ui->dataModeWidget->setVisible(dataMode);
     ui->qrcodeSizeLabel->setVisible(qrSize);
