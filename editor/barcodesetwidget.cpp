@@ -6,6 +6,7 @@
 #include "editorlog.h"
 #include "mytexteditor.h"
 
+#include <QHideEvent>
 #include <QListView>
 
 using Zint::QZint;
@@ -60,6 +61,11 @@ void BarcodeSetWidget::showControlsFor(int symbology)
     const bool dataMode = symbology == QZint::Code128 || symbology == QZint::Gs1_128 ||
                           symbology == QZint::DataMatrix || symbology == QZint::QrCode;
     const bool qrSize = symbology == QZint::QrCode;
+    // A matrix code's height is its module count, which Zint derives from
+    // the content: a typed height would be dropped.
+    const bool height = symbology != QZint::QrCode && symbology != QZint::DataMatrix;
+    ui->heightLabel->setVisible(height);
+    ui->heightSpinBox->setVisible(height);
     ui->dataModeLabel->setVisible(dataMode);
     ui->dataModeWidget->setVisible(dataMode);
     ui->qrcodeSizeLabel->setVisible(qrSize);
@@ -73,6 +79,10 @@ void BarcodeSetWidget::refresh()
                        ui->hideTextCheckBox, ui->qrcodeSizecomboBox, ui->standardBtn, ui->GS1Btn,
                        ui->externDataCheckBox});
     setEnabled(item());
+    // The content editor writes into the panel's content: it must not reach
+    // an item other than the one it was opened for.
+    if (item() != m_editedItem)
+        closeContentEditor();
     BarcodeItem *code = barcode();
     if (!code)
         return;
@@ -112,7 +122,26 @@ void BarcodeSetWidget::on_contentLineEdit_textChanged(const QString &text)
 
 void BarcodeSetWidget::on_textExpandBtn_clicked()
 {
-    MyTextEditor::open(ui->contentLineEdit);
+    closeContentEditor();
+    m_contentEditor = MyTextEditor::open(ui->contentLineEdit);
+    m_editedItem = item();
+}
+
+void BarcodeSetWidget::closeContentEditor()
+{
+    if (m_contentEditor)
+        m_contentEditor->close();
+    m_contentEditor = nullptr;
+    m_editedItem = nullptr;
+}
+
+void BarcodeSetWidget::hideEvent(QHideEvent *event)
+{
+    // Another tab or another item's panel: the editor goes with the panel.
+    // A minimised window (a spontaneous hide) keeps it.
+    if (!event->spontaneous())
+        closeContentEditor();
+    ItemPanel::hideEvent(event);
 }
 
 void BarcodeSetWidget::on_typeComboBox_currentIndexChanged(int index)

@@ -3,6 +3,8 @@
 
 #include "itempanel.h"
 
+#include <QPointer>
+
 #include <memory>
 
 namespace Ui {
@@ -10,6 +12,7 @@ class BarcodeSetWidget;
 }
 
 class BarcodeItem;
+class MyTextEditor;
 
 // Symbology, content and look of a barcode item.
 class BarcodeSetWidget : public ItemPanel
@@ -35,6 +38,7 @@ signals:
 
 protected:
     bool accepts(const QGraphicsItem *item) const override;
+    void hideEvent(QHideEvent *event) override;
 
 private slots:
     void on_contentLineEdit_textChanged(const QString &text);
@@ -52,6 +56,11 @@ private:
     BarcodeItem *barcode() const;
     void setDataMode(bool gs1);
     void showControlsFor(int symbology);
+    void closeContentEditor();
 
     std::unique_ptr<Ui::BarcodeSetWidget> ui;
+    // The content editor while it is open, laid over the window rather than
+    // inside the panel, and the item it was opened for.
+    QPointer<MyTextEditor> m_contentEditor;
+    QGraphicsItem *m_editedItem = nullptr;
 };

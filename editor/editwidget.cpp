@@ -4,6 +4,7 @@
 
 #include "barcodesetwidget.h"
 #include "editorlog.h"
+#include "editorresources.h"
 #include "filedialogs.h"
 #include "generalsetwidget.h"
 #include "graphicsscene.h"
@@ -55,6 +56,7 @@ void showResult(QWidget *parent, const MessageFile::Result &result)
 EditWidget::EditWidget(const QString &filePath, int mode, QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::EditWidget>()), m_mode(mode)
 {
+    initEditorResources();
     ui->setupUi(this);
     setWindowTitle(tr("Editor"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -65,9 +67,13 @@ EditWidget::EditWidget(const QString &filePath, int mode, QWidget *parent)
     m_scene->autoFitSceneRect = true;
 
     connect(this, &EditWidget::addItems, m_scene.get(), &GraphicsScene::addNewItem);
+    // After the scene has placed and selected it: a new item goes to the
+    // right end of the message, often beyond what the view shows.
+    connect(this, &EditWidget::addItems, this, &EditWidget::revealSelection);
     connect(m_scene.get(), &GraphicsScene::curSelectItem, this, &EditWidget::showPanelFor);
 
     setupView();
+    setupSideTabs();
 
     m_emptyPage = new QWidget(ui->stackedWidget);
     m_emptyPage->setObjectName(QStringLiteral("emptyPage"));
@@ -105,6 +111,22 @@ void EditWidget::setupView()
     connect(ui->zoomOutBtn, &QToolButton::clicked, view, &GraphicsView::zoomOut);
     connect(ui->zoomToFitBtn, &QToolButton::clicked, view, &GraphicsView::zoomToFit);
     connect(ui->zoomToActualBtn, &QToolButton::clicked, view, &GraphicsView::zoomToActual);
+}
+
+void EditWidget::setupSideTabs()
+{
+    // The application's style sheet gives every tab a minimum width that
+    // two of them exceed in the side panel; these size to their titles, and
+    // shrink rather than scroll one another out of sight.
+    ui->fileEditToolTab->setStyleSheet(QStringLiteral("QTabBar::tab{min-width:0px;}"));
+    ui->fileEditToolTab->setUsesScrollButtons(false);
+}
+
+void EditWidget::revealSelection()
+{
+    const QList<QGraphicsItem *> selected = m_scene->selectedItems();
+    if (!selected.isEmpty())
+        ui->graphicsView->revealItem(selected.first());
 }
 
 void EditWidget::setupGeneralPanel()

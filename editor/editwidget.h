@@ -67,10 +67,13 @@ private slots:
 
 private:
     void setupView();
+    void setupSideTabs();
     void setupGeneralPanel();
     void setupShortcuts();
     // Shows the panel of the selected item's kind, creating it the first time.
     void showPanelFor(QGraphicsItem *item, ItemType kind);
+    // Scrolls the view to the selected item.
+    void revealSelection();
     ItemPanel *createPanel(ItemType kind);
     // The parts of the message a save writes, to tell whether it changed.
     QJsonObject snapshot() const;

@@ -186,6 +186,23 @@ qreal GraphicsView::zoom() const
     return transform().m11();
 }
 
+void GraphicsView::revealItem(const QGraphicsItem *item)
+{
+    if (!item)
+        return;
+    // ensureVisible() keeps the far edges of a rectangle that does not fit:
+    // cut it to the view's size from the top left corner first.
+    constexpr int kMargin = 8;
+    const qreal scale = zoom();
+    if (scale <= 0)
+        return;
+    QRectF wanted = item->sceneBoundingRect();
+    const QSize room = viewport()->size();
+    wanted.setWidth(std::min(wanted.width(), std::max(room.width() - 2 * kMargin, 1) / scale));
+    wanted.setHeight(std::min(wanted.height(), std::max(room.height() - 2 * kMargin, 1) / scale));
+    ensureVisible(wanted, kMargin, kMargin);
+}
+
 void GraphicsView::zoomIn()
 {
     setZoom(zoom() * kZoomStep);

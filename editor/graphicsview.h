@@ -51,6 +51,10 @@ public:
     // Pixels per dot.
     qreal zoom() const;
 
+    // Scrolls so that the item is in view; one larger than the view shows
+    // its top left part.
+    void revealItem(const QGraphicsItem *item);
+
     // Message file operations on the view's scene.  They show nothing: the
     // result says why a file could not be written or read (not ok, with no
     // reason, when there is no message scene).

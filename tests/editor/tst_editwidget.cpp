@@ -17,10 +17,14 @@
 #include <QDialogButtonBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
+#include <functional>
 
 using namespace PanelHarness;
 using Answer = UserNotifier::Answer;
@@ -375,23 +379,94 @@ private slots:
         QCOMPARE(general->item(), nullptr);
     }
 
-    // The barcode's content editor left open while its item is deleted:
-    // its OK must not reach the deleted item.
-    void contentEditorOutlivesItem()
+    // The barcode's content editor lies over the window, outside its panel:
+    // it goes when the panel goes (another tab, the item deleted) and when
+    // the panel takes another barcode, so that its OK reaches no other item.
+    void contentEditorGoesWithItsPanel()
     {
         EditWidget editor(QString(), EditWidget::ModeNew);
         editor.setAttribute(Qt::WA_DeleteOnClose, false);
         editor.show();
+        auto *tabs = editor.findChild<QTabWidget *>("fileEditToolTab");
         click(&editor, "barcodeBtn");
-        QVERIFY(runSteps(currentPanel(&editor), "textExpandBtn"));
-        auto *contentEditor = editor.findChild<QWidget *>("MyTextEditor");
-        QVERIFY(contentEditor && contentEditor->isVisible());
-        click(&editor, "deleteBtn");
-        QVERIFY(editor.scene()->items().isEmpty());
-        QCOMPARE(editor.findChild<BarcodeSetWidget *>()->item(), nullptr);
-        click(contentEditor, "okBtn");
-        click(&editor, "textBtn");
+        QGraphicsItem *first = editor.scene()->selectedItems().value(0);
+        click(&editor, "barcodeBtn");
+        const std::function<void()> leave[] = {[&] { tabs->setCurrentIndex(0); },
+                                               [&] {
+                                                   editor.scene()->clearSelection();
+                                                   first->setSelected(true);
+                                               },
+                                               [&] { click(&editor, "deleteBtn"); }};
+        for (const std::function<void()> &step : leave) {
+            tabs->setCurrentIndex(1);
+            QVERIFY(runSteps(currentPanel(&editor), "textExpandBtn"));
+            QPointer<QWidget> contentEditor = editor.findChild<QWidget *>("MyTextEditor");
+            QVERIFY(contentEditor && contentEditor->isVisible());
+            step();
+            settle();
+            QVERIFY(contentEditor.isNull());
+        }
         QCOMPARE(editor.scene()->items().size(), 1);
+        QCOMPARE(editor.findChild<BarcodeSetWidget *>()->item(), nullptr);
+    }
+
+    // Under the control program's style sheet, which gives every tab a
+    // minimum width, both tabs beside the view are whole and take clicks;
+    // the tabs above the view keep that width.
+    void sideTabsFitUnderTheApplicationStyleSheet()
+    {
+        QFile sheet(KORVEX_SOURCE_DIR "/mainwindow/qss/myMainWindow.qss");
+        QVERIFY(sheet.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromLatin1(sheet.readAll()));
+        const auto restore = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+        EditWidget editor(QString(), EditWidget::ModeNew);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+
+        auto *side = editor.findChild<QTabWidget *>("fileEditToolTab");
+        QTabBar *bar = side->tabBar();
+        QCOMPARE(bar->count(), 2);
+        for (int index : {1, 0}) {
+            const QRect tab = bar->tabRect(index);
+            QVERIFY2(bar->rect().contains(tab), qPrintable(bar->tabText(index)));
+            QVERIFY(bar->mapTo(side, tab.topRight()).x() < side->width());
+            QTest::mouseClick(bar, Qt::LeftButton, {}, tab.center());
+            QCOMPARE(side->currentIndex(), index);
+        }
+        QTabBar *top = editor.findChild<QTabWidget *>("tabWidget")->tabBar();
+        QVERIFY(top->tabRect(0).width() >
+                2 * top->fontMetrics().horizontalAdvance(top->tabText(0)));
+    }
+
+    // A new item goes to the right end of the message: the view scrolls to
+    // it, its top left part first when it is larger than the view, and it is
+    // the selected item, in the panel.
+    void newItemIsShownAndSelected()
+    {
+        EditWidget editor(QString(), EditWidget::ModeNew);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        editor.show();
+        auto *view = editor.findChild<GraphicsView *>("graphicsView");
+        // At one pixel per dot the third picture starts past the right edge,
+        // and the text is wider than the view.
+        view->zoomToActual();
+        const QRect port = view->viewport()->rect();
+        for (const char *button :
+             {"imageBtn", "imageBtn", "imageBtn", "textBtn", "barcodeBtn", "imageBtn"}) {
+            click(&editor, button);
+            QGraphicsItem *added = editor.scene()->items(Qt::AscendingOrder).last();
+            QCOMPARE(editor.scene()->selectedItems(), QList<QGraphicsItem *>{added});
+            QCOMPARE(qobject_cast<ItemPanel *>(currentPanel(&editor))->item(), added);
+            // Without the selection frame, which sticks out of the message
+            // area by a pixel.
+            const QRect shown = view->mapFromScene(added->sceneBoundingRect())
+                                    .boundingRect()
+                                    .adjusted(2, 2, -2, -2);
+            QVERIFY2(port.contains(shown.topLeft()), button);
+            if (shown.width() < port.width())
+                QVERIFY2(port.contains(shown), button);
+        }
     }
 
     // Dragging an item with the mouse updates X and Y in the general panel.
@@ -443,6 +518,8 @@ private slots:
         auto *view = editor.findChild<GraphicsView *>("graphicsView");
         const qreal before = view->zoom();
         editor.findChild<QTabWidget *>("tabWidget")->setCurrentIndex(1);
+        // A button, with its picture, not a bare word.
+        QVERIFY(!editor.findChild<QToolButton *>(button)->icon().pixmap(32).isNull());
         click(&editor, qPrintable(button));
         if (direction == 0)
             QCOMPARE(view->zoom(), 1.0);

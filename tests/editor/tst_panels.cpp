@@ -537,6 +537,15 @@ private slots:
                                          << "gs1 datamatrix"
                                          << "GS1Btn"
                                          << "on";
+        // A matrix code's height is its module count, set by its content.
+        QTest::newRow("QR hides height") << "barcode"
+                                         << "qr"
+                                         << "?heightSpinBox"
+                                         << "hidden";
+        QTest::newRow("Data Matrix hides height") << "barcode"
+                                                  << "gs1 datamatrix"
+                                                  << "?heightLabel"
+                                                  << "hidden";
         QTest::newRow("image width") << "image"
                                      << "image 480x100"
                                      << "imageWidthSpinBox"

@@ -451,6 +451,47 @@ def draw_shift_refresh(c):
         c.fill(polygon([tip, (bx + nx, by + ny), (bx - nx, by - ny)]), BLUE)
 
 
+# --- the designer's view tab -----------------------------------------------
+
+def magnifier(c):
+    """A magnifying glass, its lens at (13, 13), the handle to the bottom right."""
+    c.fill(line(20, 20, 27.5, 27.5, 5), INK)
+    c.fill(circle(13, 13, 11), INK)
+    c.fill(circle(13, 13, 8.5), SKY)
+
+
+@icon("zoom_in", EDITOR)
+def draw_zoom_in(c):
+    magnifier(c)
+    c.fill(rect(8, 12, 18, 14) | rect(12, 8, 14, 18), BLUE_DARK)
+
+
+@icon("zoom_out", EDITOR)
+def draw_zoom_out(c):
+    magnifier(c)
+    c.fill(rect(8, 12, 18, 14), BLUE_DARK)
+
+
+@icon("zoom_fit", EDITOR)
+def draw_zoom_fit(c):
+    # the message band fitted between the window's corners
+    for x, y, dx, dy in ((4, 4, 1, 1), (28, 4, -1, 1), (4, 28, 1, -1), (28, 28, -1, -1)):
+        c.fill(polyline([(x, y + 7 * dy), (x, y), (x + 7 * dx, y)], 2), INK)
+    c.fill(round_rect(8, 11, 24, 21, 1.5), BLUE)
+    c.fill(rect(11, 14, 21, 16) | rect(11, 17, 18, 19), PAPER)
+
+
+@icon("zoom_actual", EDITOR)
+def draw_zoom_actual(c):
+    # "1:1" on a screen: one screen pixel per printed dot
+    c.fill(round_rect(2, 5, 30, 27, 2.5), INK)
+    c.fill(rect(4, 7, 28, 25), PAPER)
+    for x in (10, 22):
+        c.fill(rect(x - 1, 10, x + 1, 22), BLUE_DARK)          # stem
+        c.fill(line(x - 0.5, 10.5, x - 4, 13.5, 2), BLUE_DARK)  # flag
+    c.fill(rect(15, 12, 17, 14) | rect(15, 18, 17, 20), BLUE_DARK)
+
+
 def main():
     root = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).resolve().parents[2]
     folders = set()
