@@ -15,6 +15,7 @@ PACKAGES=(
     xvfb xauth imagemagick zbar-tools clang-format
     fonts-font-awesome fonts-wqy-zenhei fonts-dejavu-core fonts-liberation
     clang libclang-rt-14-dev
+    libprotobuf-dev protobuf-compiler
 )
 
 korvex_install_packages() {
