@@ -16,6 +16,7 @@ PACKAGES=(
     fonts-font-awesome fonts-wqy-zenhei fonts-dejavu-core fonts-liberation
     clang libclang-rt-14-dev
     libprotobuf-dev protobuf-compiler
+    libmosquitto-dev mosquitto mosquitto-clients openssl python3-paho-mqtt python3-protobuf
 )
 
 korvex_install_packages() {
@@ -35,7 +36,20 @@ korvex_install_packages() {
         sudo="sudo"
     fi
     $sudo apt-get update -qq
+    # Installing mosquitto starts a system broker where systemd runs; the
+    # tests start brokers of their own, so none may be left running.
+    local policy=/usr/sbin/policy-rc.d
+    local own_policy=0
+    if [ ! -e "$policy" ]; then
+        printf '#!/bin/sh\nexit 101\n' | $sudo tee "$policy" >/dev/null
+        $sudo chmod +x "$policy"
+        own_policy=1
+    fi
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    [ "$own_policy" = 1 ] && $sudo rm -f "$policy"
+    if [ -d /run/systemd/system ] && systemctl is-enabled --quiet mosquitto 2>/dev/null; then
+        $sudo systemctl disable --now mosquitto >/dev/null 2>&1 || true
+    fi
 }
 
 # korvex_build [build folder] [extra cmake arguments...]

@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "eventlog.h"
 #include "korvexmainwindow.h"
+#include "openfilelimit.h"
+#include "plantlink.h"
+#include "plantsettings.h"
 #include "startup.h"
 
 #include <QApplication>
+
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -11,8 +17,23 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     Startup::configure(app);
+    raiseOpenFileLimit();
 
     KorvexMainWindow window;
+    // With an [mqtt] section in korvex.conf, this PC puts its coders on the
+    // plant's broker too.
+    PlantSettings settings;
+    QStringList errors;
+    std::unique_ptr<PlantLink> plant;
+    if (!PlantSettings::load(QString::fromLatin1(PlantSettings::kFileName), false, &settings,
+                             &errors)) {
+        for (const QString &error : qAsConst(errors))
+            window.eventLog()->add(EventLog::Level::Problem, error);
+    } else if (settings.mqtt) {
+        plant = std::make_unique<PlantLink>(window.fleet(), settings);
+    }
     window.show();
-    return app.exec();
+    const int code = app.exec();
+    plant.reset();
+    return code;
 }

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QTimer>
+
+class QSocketNotifier;
+struct mosquitto;
+
+// Where and how to reach the broker.
+struct BrokerSettings
+{
+    QString host = QStringLiteral("127.0.0.1");
+    quint16 port = 1883;
+    bool tls = false;
+    QString caFile;   // TLS: the certificate authority that signed the broker's certificate
+    QString certFile; // TLS: this client's certificate and key, when the broker asks for one
+    QString keyFile;
+    QString user;
+    QString password;
+    QString clientId;
+    int keepAliveSeconds = 30;
+};
+
+// One MQTT 3.1.1 session through libmosquitto, run by the Qt event loop of
+// this thread (no thread of libmosquitto's own).  Connects on start(), keeps
+// the will registered for each connection, and when the broker is down or
+// goes away tries again after 1, 2, 4 ... up to kMaxBackOffMs milliseconds.
+class MqttClient : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kMaxBackOffMs = 30000;
+
+    explicit MqttClient(const BrokerSettings &settings, QObject *parent = nullptr);
+    ~MqttClient() override;
+
+    // The will the broker publishes when this session ends without a
+    // disconnect; the next connection registers it anew (see connecting()).
+    void setWill(const QString &topic, const QByteArray &payload, int qos);
+
+    void start();
+    // Disconnects cleanly: the broker publishes no will.
+    void stop();
+    bool isConnected() const { return m_connected; }
+
+    bool publish(const QString &topic, const QByteArray &payload, int qos = 0);
+    bool subscribe(const QString &pattern, int qos = 0);
+
+    // Shortens the waits between attempts (tests).
+    void setFirstBackOffMs(int ms) { m_firstBackOffMs = ms; }
+
+signals:
+    // Just before each attempt to connect: the place to set the will.
+    void connecting();
+    void connected();
+    // The session ended; reconnecting follows unless stopped.
+    void disconnected(const QString &reason);
+    void messageReceived(const QString &topic, const QByteArray &payload);
+
+private:
+    static void onConnect(struct mosquitto *, void *self, int result);
+    static void onDisconnect(struct mosquitto *, void *self, int result);
+    static void onMessage(struct mosquitto *, void *self, const struct mosquitto_message *message);
+
+    void attempt();
+    void watchSocket();
+    void unwatchSocket();
+    void serviceSocket();
+    void lost(const QString &reason);
+    void updateWriteInterest();
+
+    BrokerSettings m_settings;
+    struct mosquitto *m_mosq = nullptr;
+    // Released with deleteLater(): the session may end inside their own signal.
+    QSocketNotifier *m_readNotifier = nullptr;
+    QSocketNotifier *m_writeNotifier = nullptr;
+    QTimer m_misc;  // keep-alive pings and retries of libmosquitto
+    QTimer m_retry; // the next attempt after a failure
+    int m_firstBackOffMs = 1000;
+    int m_backOffMs = 1000;
+    bool m_connected = false;
+    bool m_stopping = false;
+};

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plantlink.h"
+
+#include "mqttclient.h"
+#include "plantsettings.h"
+#include "sparkplugnode.h"
+
+PlantLink::PlantLink(Fleet *fleet, const PlantSettings &settings, QObject *parent)
+    : QObject(parent), m_client(new MqttClient(settings.broker, this)),
+      m_node(new SparkplugNode(fleet, m_client, settings.group, settings.node, this))
+{
+    m_client->start();
+}
+
+PlantLink::~PlantLink()
+{
+    m_node->publishDeath();
+    m_client->stop();
+}

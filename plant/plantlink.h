@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+
+class Fleet;
+class MqttClient;
+class SparkplugNode;
+struct PlantSettings;
+
+// The coders of a Fleet on the plant's broker, for as long as it lives:
+// connects with the settings' account, publishes the Sparkplug session and
+// carries out the commands that arrive.  Going away, it publishes the
+// node's death and disconnects cleanly.
+class PlantLink : public QObject
+{
+    Q_OBJECT
+public:
+    PlantLink(Fleet *fleet, const PlantSettings &settings, QObject *parent = nullptr);
+    ~PlantLink() override;
+
+    MqttClient *client() const { return m_client; }
+    SparkplugNode *node() const { return m_node; }
+
+private:
+    MqttClient *m_client;
+    SparkplugNode *m_node;
+};

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "mqttclient.h"
+
+#include <QStringList>
+
+#include <optional>
+
+// The control side's settings file, "korvex.conf" in the working folder (an
+// INI file):
+//   [server]  port             the port coders connect to (korvexd)
+//   [mqtt]    url              mqtt://host[:port] or mqtts://host[:port]
+//             group, node      the Sparkplug group and edge-node IDs
+//             user             the broker account
+//             password_file    a file whose first line is its password
+//             ca_file, cert_file, key_file   TLS files (mqtts)
+// Without an [mqtt] section nothing is published.
+struct PlantSettings
+{
+    std::optional<quint16> port;
+    bool mqtt = false;
+    BrokerSettings broker;
+    QString group;
+    QString node;
+
+    static constexpr const char *kFileName = "korvex.conf";
+
+    // Reads path.  A missing file gives the defaults when it is not
+    // required; every bad or missing setting is named in *errors, and false
+    // is returned.
+    static bool load(const QString &path, bool required, PlantSettings *settings,
+                     QStringList *errors);
+};

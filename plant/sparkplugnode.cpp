@@ -1,0 +1,326 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sparkplugnode.h"
+
+#include "codermetrics.h"
+#include "fleet.h"
+#include "mqttclient.h"
+#include "plantcommand.h"
+#include "plantlog.h"
+
+#include <QDateTime>
+#include <QDir>
+
+namespace {
+
+const QString kNamespace = QStringLiteral("spBv1.0");
+const QString kRebirth = QStringLiteral("Node Control/Rebirth");
+const QString kResultDevice = QStringLiteral("Command Result/Device");
+const QString kResultCommand = QStringLiteral("Command Result/Command");
+const QString kResultOutcome = QStringLiteral("Command Result/Outcome");
+
+Sparkplug::Metric metric(const QString &name, Sparkplug::DataType type, const QVariant &value)
+{
+    Sparkplug::Metric m;
+    m.name = name;
+    m.type = type;
+    m.value = value;
+    return m;
+}
+
+Sparkplug::Metric bdSeqMetric(quint64 bdSeq)
+{
+    return metric(QStringLiteral("bdSeq"), Sparkplug::DataType::Int64, qint64(bdSeq));
+}
+
+QString commandName(PlantCommand::Kind kind)
+{
+    switch (kind) {
+    case PlantCommand::Kind::ApplyMessage:
+        return QStringLiteral("Command/Apply Message");
+    case PlantCommand::Kind::Start:
+        return QStringLiteral("Command/Start");
+    case PlantCommand::Kind::Stop:
+        return QStringLiteral("Command/Stop");
+    case PlantCommand::Kind::SetParameters:
+        return QStringLiteral("Parameters");
+    case PlantCommand::Kind::RequestCurrentFile:
+        return QStringLiteral("Command/Request Current File");
+    }
+    return QString();
+}
+
+QString outcomeOf(const CommandResult &result, int descriptor)
+{
+    if (!result.ok)
+        return QStringLiteral("refused: ") + result.error;
+    if (!result.reached.contains(descriptor))
+        return result.problems.isEmpty()
+                   ? QStringLiteral("refused: the coder is no longer connected")
+                   : QStringLiteral("refused: ") + result.problems.join(QLatin1Char(' '));
+    return QStringLiteral("done");
+}
+
+} // namespace
+
+SparkplugNode::SparkplugNode(Fleet *fleet, MqttClient *client, const QString &group,
+                             const QString &node, QObject *parent)
+    : QObject(parent), m_fleet(fleet), m_client(client), m_group(group), m_node(node),
+      m_clock([] { return quint64(QDateTime::currentMSecsSinceEpoch()); })
+{
+    connect(m_client, &MqttClient::connecting, this, &SparkplugNode::connecting);
+    connect(m_client, &MqttClient::connected, this, &SparkplugNode::connected);
+    connect(m_client, &MqttClient::messageReceived, this, &SparkplugNode::messageReceived);
+    connect(m_fleet, &Fleet::coderAdded, this, &SparkplugNode::coderAdded);
+    connect(m_fleet, &Fleet::coderRemoved, this, &SparkplugNode::coderRemoved);
+    connect(m_fleet, &Fleet::stateChanged, this, &SparkplugNode::markDirty);
+    connect(m_fleet, &Fleet::progressChanged, this, &SparkplugNode::markDirty);
+    connect(m_fleet, &Fleet::currentFileChanged, this, &SparkplugNode::markDirty);
+    connect(m_fleet, &Fleet::parametersReceived, this, &SparkplugNode::markDirty);
+    connect(m_fleet, &Fleet::remarkNameChanged, this, [this](const QString &ipText) {
+        for (const int descriptor : m_fleet->descriptors()) {
+            if (m_fleet->coder(descriptor)->ipText == ipText)
+                markDirty(descriptor);
+        }
+    });
+    // A report changes state and progress together: one DDATA for both,
+    // sent once the frames that arrived together are read.
+    m_flush.setSingleShot(true);
+    m_flush.setInterval(0);
+    connect(&m_flush, &QTimer::timeout, this, &SparkplugNode::flush);
+    m_commandTimer.setInterval(0);
+    connect(&m_commandTimer, &QTimer::timeout, this, &SparkplugNode::runCommands);
+    for (const int descriptor : m_fleet->descriptors())
+        coderAdded(descriptor);
+}
+
+QString SparkplugNode::topic(const QString &type, const QString &device) const
+{
+    return Sparkplug::topic(m_group, type, m_node, device);
+}
+
+// Each new connection registers a death certificate with the next bdSeq;
+// an attempt that never connected leaves the number for the next one.
+void SparkplugNode::connecting()
+{
+    if (m_willUsed) {
+        m_bdSeq = (m_bdSeq + 1) % 256;
+        m_willUsed = false;
+    }
+    m_client->setWill(topic(QStringLiteral("NDEATH")), Sparkplug::encode(death()), 1);
+}
+
+Sparkplug::Payload SparkplugNode::death() const
+{
+    Sparkplug::Payload payload;
+    payload.timestamp = m_clock();
+    payload.metrics << bdSeqMetric(m_bdSeq);
+    return payload;
+}
+
+void SparkplugNode::publishDeath()
+{
+    if (m_client->isConnected())
+        m_client->publish(topic(QStringLiteral("NDEATH")), Sparkplug::encode(death()), 1);
+}
+
+void SparkplugNode::connected()
+{
+    m_willUsed = true;
+    m_client->subscribe(topic(QStringLiteral("NCMD")));
+    m_client->subscribe(QStringLiteral("%1/%2/DCMD/%3/+").arg(kNamespace, m_group, m_node));
+    birthAll();
+}
+
+void SparkplugNode::birthAll()
+{
+    m_seq = 0;
+    QList<Sparkplug::Metric> metrics;
+    metrics << bdSeqMetric(m_bdSeq);
+    metrics << metric(kRebirth, Sparkplug::DataType::Boolean, false);
+    for (const QString &name : {kResultDevice, kResultCommand, kResultOutcome})
+        metrics << metric(name, Sparkplug::DataType::String, QString());
+    publish(QStringLiteral("NBIRTH"), QString(), metrics);
+    for (const int descriptor : m_fleet->descriptors())
+        birthDevice(descriptor);
+}
+
+void SparkplugNode::birthDevice(int descriptor)
+{
+    auto found = m_devices.find(descriptor);
+    if (found == m_devices.end())
+        return;
+    found->last = deviceMetrics(descriptor);
+    found->dirty = false;
+    m_dirty.remove(descriptor);
+    publish(QStringLiteral("DBIRTH"), found->id, found->last);
+}
+
+QList<Sparkplug::Metric> SparkplugNode::deviceMetrics(int descriptor) const
+{
+    const Coder *coder = m_fleet->coder(descriptor);
+    return coder ? CoderMetrics::birth(*coder, coder->currentFileSha256)
+                 : QList<Sparkplug::Metric>();
+}
+
+void SparkplugNode::coderAdded(int descriptor)
+{
+    const Coder *coder = m_fleet->coder(descriptor);
+    if (!coder)
+        return;
+    // Dots are kept; a second coder behind one address gets "_2", and so on.
+    QString id = coder->ipText;
+    for (int ordinal = 2; m_ids.contains(id) || !Sparkplug::isValidId(id); ++ordinal)
+        id = QStringLiteral("%1_%2").arg(coder->ipText).arg(ordinal);
+    m_ids.insert(id);
+    m_devices.insert(descriptor, Device{id, {}, false});
+    birthDevice(descriptor);
+}
+
+void SparkplugNode::coderRemoved(int descriptor)
+{
+    const Device device = m_devices.take(descriptor);
+    if (device.id.isEmpty())
+        return;
+    m_ids.remove(device.id);
+    m_dirty.remove(descriptor);
+    publish(QStringLiteral("DDEATH"), device.id, {});
+}
+
+void SparkplugNode::markDirty(int descriptor)
+{
+    if (!m_devices.contains(descriptor))
+        return;
+    m_dirty.insert(descriptor);
+    if (!m_flush.isActive())
+        m_flush.start();
+}
+
+void SparkplugNode::flush()
+{
+    const QSet<int> dirty = std::exchange(m_dirty, {});
+    for (const int descriptor : dirty) {
+        auto found = m_devices.find(descriptor);
+        if (found == m_devices.end())
+            continue;
+        const QList<Sparkplug::Metric> now = deviceMetrics(descriptor);
+        const QList<Sparkplug::Metric> changed = CoderMetrics::changed(found->last, now);
+        if (changed.isEmpty())
+            continue;
+        // Metrics seen for the first time (parameters after the first
+        // reply) were never born: the device is born again with them.
+        if (now.size() != found->last.size()) {
+            birthDevice(descriptor);
+            continue;
+        }
+        found->last = now;
+        publish(QStringLiteral("DDATA"), found->id, changed);
+    }
+}
+
+void SparkplugNode::messageReceived(const QString &topic, const QByteArray &payload)
+{
+    const QStringList parts = topic.split(QLatin1Char('/'));
+    if (parts.size() < 4 || parts.at(0) != kNamespace || parts.at(1) != m_group ||
+        parts.at(3) != m_node)
+        return;
+    if (parts.at(2) == QLatin1String("NCMD") && parts.size() == 4) {
+        QStringList refusals;
+        if (Sparkplug::isValidId(m_node) && decodeNodeCommand(payload, &refusals))
+            birthAll();
+        for (const QString &refusal : qAsConst(refusals))
+            publishResult(QString(), QStringLiteral("NCMD"), QStringLiteral("refused: ") + refusal);
+        return;
+    }
+    if (parts.at(2) != QLatin1String("DCMD") || parts.size() != 5)
+        return;
+    if (m_commands.size() >= kMaxQueuedCommands) {
+        publishResult(
+            parts.at(4), QStringLiteral("DCMD"),
+            QStringLiteral("refused: %1 commands are waiting already").arg(kMaxQueuedCommands));
+        return;
+    }
+    m_commands.enqueue({parts.at(4), payload});
+    m_commandTimer.start();
+}
+
+void SparkplugNode::runCommands()
+{
+    for (int i = 0; i < kCommandsPerTurn && !m_commands.isEmpty(); ++i)
+        runCommand(m_commands.dequeue());
+    if (m_commands.isEmpty())
+        m_commandTimer.stop();
+}
+
+void SparkplugNode::runCommand(const PendingCommand &pending)
+{
+    int descriptor = -1;
+    for (auto it = m_devices.cbegin(); it != m_devices.cend(); ++it) {
+        if (it->id == pending.device)
+            descriptor = it.key();
+    }
+    const Coder *coder = m_fleet->coder(descriptor);
+    if (!coder) {
+        publishResult(pending.device, QStringLiteral("DCMD"),
+                      QStringLiteral("refused: no coder %1 is connected").arg(pending.device));
+        return;
+    }
+    const DecodedCommands decoded = decodeDeviceCommand(pending.payload, coder->parameterBlock);
+    for (const QString &refusal : decoded.refusals) {
+        const int colon = refusal.indexOf(QLatin1String(": "));
+        publishResult(pending.device, colon > 0 ? refusal.left(colon) : QStringLiteral("DCMD"),
+                      QStringLiteral("refused: ") + refusal.mid(colon > 0 ? colon + 2 : 0));
+    }
+    for (const PlantCommand &command : decoded.commands) {
+        const QList<int> target{descriptor};
+        CommandResult result;
+        switch (command.kind) {
+        case PlantCommand::Kind::ApplyMessage: {
+            QString name = command.messageName;
+            if (!name.endsWith(QLatin1String(".spr")))
+                name += QLatin1String(".spr");
+            result = m_fleet->apply(QDir(m_messageFolder).filePath(name), target);
+            break;
+        }
+        case PlantCommand::Kind::Start:
+            result = m_fleet->start(target);
+            break;
+        case PlantCommand::Kind::Stop:
+            result = m_fleet->stop(target);
+            break;
+        case PlantCommand::Kind::SetParameters:
+            result = m_fleet->applyParameters(command.parameters.toBytes(), target);
+            // The coder's own answer refreshes the parameters it is born with.
+            m_fleet->requestParameters(descriptor);
+            break;
+        case PlantCommand::Kind::RequestCurrentFile:
+            m_fleet->requestCurrentFile(descriptor);
+            result.reached = m_fleet->coder(descriptor) ? target : QList<int>();
+            break;
+        }
+        publishResult(pending.device, commandName(command.kind), outcomeOf(result, descriptor));
+    }
+}
+
+void SparkplugNode::publishResult(const QString &device, const QString &command,
+                                  const QString &outcome)
+{
+    qCInfo(lcPlant).noquote() << "command" << command << "for" << device << ":" << outcome;
+    emit commandResult(device, command, outcome);
+    publish(QStringLiteral("NDATA"), QString(),
+            {metric(kResultDevice, Sparkplug::DataType::String, device),
+             metric(kResultCommand, Sparkplug::DataType::String, command),
+             metric(kResultOutcome, Sparkplug::DataType::String, outcome)});
+}
+
+void SparkplugNode::publish(const QString &type, const QString &device,
+                            QList<Sparkplug::Metric> metrics)
+{
+    if (!m_client->isConnected())
+        return;
+    Sparkplug::Payload payload;
+    payload.timestamp = m_clock();
+    payload.seq = m_seq;
+    payload.metrics = std::move(metrics);
+    m_seq = quint8(m_seq + 1); // 255 is followed by 0
+    m_client->publish(topic(type, device), Sparkplug::encode(payload), 0);
+}

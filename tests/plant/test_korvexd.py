@@ -1,0 +1,285 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""korvexd end to end with the real broker and a client that is not ours.
+
+Starts korvexd and a simulated coder on 127.0.0.1 and watches the Sparkplug
+session with Debian's paho-mqtt and protobuf, commanding it as a plant
+system would: births and deaths, seq across its wrap-around, DDATA on a
+status change, DCMD start, apply and refusals, rebirth, the accounts the
+broker enforces, TLS, a broker restart and a clean stop.
+
+usage: test_korvexd.py KORVEXD CODER_SIM PROTO BROKER_DIR BROKER_SH
+"""
+import hashlib
+import importlib
+import os
+import shutil
+import signal
+import socket
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+import paho.mqtt.client as mqtt
+
+KORVEXD, CODER_SIM, PROTO, BROKER_DIR, BROKER_SH = sys.argv[1:6]
+PORT = int(open(os.path.join(BROKER_DIR, "port")).read())
+TLS_PORT = int(open(os.path.join(BROKER_DIR, "tls-port")).read())
+WORK = tempfile.mkdtemp(prefix="korvexd-test-")
+NODE = "spBv1.0/Plant/{}/Line1"
+DEVICE = "127.0.0.31"
+MESSAGE = b'{"ExternDataInfo":{"ExternMode":0},"TextItemInfo":[]}'
+
+subprocess.run(["protoc", "--proto_path=" + os.path.dirname(PROTO), "--python_out=" + WORK, PROTO],
+               check=True)
+sys.path.insert(0, WORK)
+pb = importlib.import_module(os.path.splitext(os.path.basename(PROTO))[0] + "_pb2")
+failures = []
+passes = []
+
+
+def check(condition, what):
+    print(("ok    " if condition else "FAIL  ") + what, flush=True)
+    (passes if condition else failures).append(what)
+    return condition
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+def metrics(payload):
+    return {m.name: value(m) for m in payload.metrics}
+
+
+def value(m):
+    kind = m.WhichOneof("value")
+    return getattr(m, kind) if kind else None
+
+
+class Client:
+    """A paho client that keeps every message of the group, decoded."""
+
+    def __init__(self, user, password, port=PORT, tls=False):
+        self.messages = []
+        self.lock = threading.Condition()
+        self.result = None
+        self.client = mqtt.Client(client_id="test-{}-{}".format(user, time.time()),
+                                  clean_session=True)
+        if user is not None:
+            self.client.username_pw_set(user, password)
+        if tls:
+            self.client.tls_set(ca_certs=os.path.join(BROKER_DIR, "broker.crt"))
+        self.client.on_connect = self.on_connect
+        self.client.on_message = self.on_message
+        self.client.reconnect_delay_set(0.1, 0.5)
+        self.client.connect("127.0.0.1", port)
+        self.client.loop_start()
+
+    def on_connect(self, client, userdata, flags, rc):
+        with self.lock:
+            self.result = rc
+            self.lock.notify_all()
+        if rc == 0:
+            client.subscribe("spBv1.0/Plant/#")
+
+    def on_message(self, client, userdata, message):
+        payload = pb.Payload()
+        payload.ParseFromString(message.payload)
+        with self.lock:
+            self.messages.append((message.topic, payload))
+            self.lock.notify_all()
+
+    def wait_connected(self, timeout=5):
+        with self.lock:
+            self.lock.wait_for(lambda: self.result is not None, timeout)
+            return self.result
+
+    def wait_for(self, topic, test=lambda p: True, timeout=10, after=0):
+        """The first message after index `after` on topic that passes test."""
+        deadline = time.time() + timeout
+        with self.lock:
+            while True:
+                for i, (t, p) in enumerate(self.messages[after:], after):
+                    if t == topic and test(p):
+                        return i, p
+                left = deadline - time.time()
+                if left <= 0:
+                    return None, None
+                self.lock.wait(left)
+
+    def count(self):
+        with self.lock:
+            return len(self.messages)
+
+    def command(self, topic, **named):
+        payload = pb.Payload()
+        payload.timestamp = int(time.time() * 1000)
+        for name, (datatype, field, v) in named.items():
+            m = payload.metrics.add()
+            m.name = name
+            m.datatype = datatype
+            setattr(m, field, v)
+        self.client.publish(topic, payload.SerializeToString(), qos=0)
+
+    def stop(self):
+        self.client.loop_stop()
+        self.client.disconnect()
+
+
+BOOLEAN, STRING, INT32 = 11, 12, 3
+
+
+def start(name):
+    return {"Command/" + name: (BOOLEAN, "boolean_value", True)}
+
+
+def result_after(client, after, outcome_test, timeout=10):
+    return client.wait_for(NODE.format("NDATA"),
+                           lambda p: outcome_test(metrics(p).get("Command Result/Outcome", "")),
+                           timeout, after)
+
+
+def main():
+    coder_port = free_port()
+    os.makedirs(os.path.join(WORK, "Spray"))
+    for name in ("label1", "label2"):
+        with open(os.path.join(WORK, "Spray", name + ".spr"), "wb") as f:
+            f.write(MESSAGE.replace(b"[]", b'[{"TextContent":"%s"}]' % name.encode()))
+    with open(os.path.join(WORK, "korvex.conf"), "w") as f:
+        f.write("[server]\nport={}\n[mqtt]\nurl=mqtt://127.0.0.1:{}\ngroup=Plant\nnode=Line1\n"
+                "user=korvexd\npassword_file={}\n".format(
+                    coder_port, PORT, os.path.join(BROKER_DIR, "korvexd.password")))
+
+    mes = Client("mes", "mes-pw")
+    check(mes.wait_connected() == 0, "the MES account connects")
+    service = subprocess.Popen([KORVEXD], cwd=WORK)
+    _, birth = mes.wait_for(NODE.format("NBIRTH"))
+    check(birth is not None and birth.seq == 0 and metrics(birth).get("bdSeq") == 0
+          and metrics(birth).get("Node Control/Rebirth") is False,
+          "NBIRTH with seq 0, bdSeq 0 and Node Control/Rebirth")
+
+    sim_folder = os.path.join(WORK, "sim")
+    coder = subprocess.Popen([CODER_SIM, "--port", str(coder_port), "--source", DEVICE,
+                              "--folder", sim_folder, "--status", "1,2", "--status-interval", "10",
+                              "--progress-step", "1", "--reconnect-interval", "100",
+                              "--message", os.path.join(WORK, "Spray", "label1.spr")],
+                             stdout=subprocess.DEVNULL)
+    device = NODE.format("{}") + "/" + DEVICE
+    _, dbirth = mes.wait_for(device.format("DBIRTH"))
+    names = metrics(dbirth) if dbirth else {}
+    check(names.get("Properties/IP") == DEVICE and names.get("Status/State") == "Stopped",
+          "DBIRTH of the coder with its IP and state")
+
+    after = mes.count()
+    mes.command(device.format("DCMD"), **start("Start"))
+    _, printing = mes.wait_for(device.format("DDATA"),
+                               lambda p: metrics(p).get("Status/State") in ("Printing", "Ready"),
+                               after=after)
+    check(printing is not None, "DCMD Command/Start reaches the coder: DDATA with its new state")
+    _, done = result_after(mes, after, lambda o: o == "done")
+    check(done is not None and metrics(done).get("Command Result/Device") == DEVICE
+          and metrics(done).get("Command Result/Command") == "Command/Start",
+          "the start's outcome is published on the node")
+
+    # Ten reports a second for a few seconds carry seq past 255.
+    mes.wait_for("never", timeout=4)
+    sequenced = ("NBIRTH", "NDATA", "DBIRTH", "DDATA", "DDEATH")
+    seqs = [p.seq for t, p in list(mes.messages) if t.split("/")[2] in sequenced]
+    wrapped = any(a == 255 and b == 0 for a, b in zip(seqs, seqs[1:]))
+    steps = all((b - a) % 256 == 1 or b == 0 for a, b in zip(seqs, seqs[1:]))
+    check(wrapped and steps, "seq goes up by one and 255 is followed by 0 ({} messages)".format(
+        len(seqs)))
+
+    after = mes.count()
+    mes.command(device.format("DCMD"), **{"Command/Apply Message": (STRING, "string_value",
+                                                                    "label2")})
+    _, applied = result_after(mes, after, lambda o: o == "done")
+    sent = os.path.join(sim_folder, "coder-1", "label2.spr")
+    deadline = time.time() + 5
+    while time.time() < deadline and not os.path.exists(sent):
+        time.sleep(0.05)
+    expected = open(os.path.join(WORK, "Spray", "label2.spr"), "rb").read()
+    check(applied is not None and os.path.exists(sent) and open(sent, "rb").read() == expected,
+          "DCMD Command/Apply Message arrives byte for byte")
+    _, named = mes.wait_for(device.format("DDATA"),
+                            lambda p: metrics(p).get("Message/SHA-256")
+                            == hashlib.sha256(expected).hexdigest(), after=after)
+    check(named is not None, "DDATA names the message's SHA-256")
+
+    for label, command, words in (
+            ("an unsafe message name", {"Command/Apply Message": (STRING, "string_value",
+                                                                  "../../etc/passwd")}, ""),
+            ("a message that does not exist", {"Command/Apply Message": (STRING, "string_value",
+                                                                         "nowhere")}, "nowhere"),
+            ("a line speed out of range", {"Parameters/Line Speed": (INT32, "int_value", 400)},
+             "400"),
+            ("a value of the wrong type", {"Command/Start": (STRING, "string_value", "yes")}, ""),
+            ("an unknown metric", {"Command/Explode": (BOOLEAN, "boolean_value", True)}, "")):
+        after = mes.count()
+        mes.command(device.format("DCMD"), **command)
+        _, refused = result_after(mes, after, lambda o: o.startswith("refused"))
+        check(refused is not None and words in metrics(refused)["Command Result/Outcome"],
+              "refused: " + label)
+    check(not os.path.exists("/etc/passwd.spr") and not os.path.exists(
+        os.path.join(WORK, "..", "etc")), "nothing written outside the working folder")
+
+    after = mes.count()
+    mes.command(NODE.format("NCMD"), **{"Node Control/Rebirth": (BOOLEAN, "boolean_value", True)})
+    _, reborn = mes.wait_for(NODE.format("NBIRTH"), after=after)
+    _, redevice = mes.wait_for(device.format("DBIRTH"), after=after)
+    check(reborn is not None and reborn.seq == 0 and metrics(reborn)["bdSeq"] == 0
+          and redevice is not None, "NCMD rebirth: NBIRTH with seq 0 and the same bdSeq, DBIRTH")
+
+    # The broker decides who may command: the viewer's DCMD never arrives.
+    viewer = Client("viewer", "viewer-pw")
+    check(viewer.wait_connected() == 0, "the viewer account connects")
+    after = mes.count()
+    viewer.command(device.format("DCMD"), **start("Stop"))
+    _, unwanted = result_after(mes, after, lambda o: True, timeout=1.5)
+    check(unwanted is None, "a DCMD of an account without the right is never carried out")
+    viewer.stop()
+    intruder = Client("mes", "wrong")
+    check(intruder.wait_connected() not in (None, 0), "a wrong password is refused")
+    intruder.stop()
+    anonymous = Client(None, None)
+    check(anonymous.wait_connected() not in (None, 0), "an anonymous client is refused")
+    anonymous.stop()
+    secure = Client("viewer", "viewer-pw", port=TLS_PORT, tls=True)
+    check(secure.wait_connected() == 0, "TLS listener with the test's certificate")
+    secure.stop()
+
+    # A restarted broker: the service connects again and is born with the next bdSeq.
+    after = mes.count()
+    subprocess.run([BROKER_SH, "restart", BROKER_DIR], check=True)
+    _, again = mes.wait_for(NODE.format("NBIRTH"), timeout=40, after=after)
+    check(again is not None and metrics(again)["bdSeq"] == 1 and again.seq == 0,
+          "after a broker restart: NBIRTH with bdSeq 1")
+    _, dagain = mes.wait_for(device.format("DBIRTH"), timeout=10, after=after)
+    check(dagain is not None, "and the coder is born again")
+
+    after = mes.count()
+    coder.terminate()
+    coder.wait(5)
+    _, ddeath = mes.wait_for(device.format("DDEATH"), after=after)
+    check(ddeath is not None and ddeath.HasField("seq"), "DDEATH with seq when the coder goes")
+
+    after = mes.count()
+    service.send_signal(signal.SIGTERM)
+    code = service.wait(10)
+    _, ndeath = mes.wait_for(NODE.format("NDEATH"), after=after)
+    check(code == 0 and ndeath is not None and metrics(ndeath)["bdSeq"] == 1
+          and not ndeath.HasField("seq"), "SIGTERM: exit 0 and NDEATH with bdSeq, without seq")
+    mes.stop()
+
+
+try:
+    main()
+finally:
+    shutil.rmtree(WORK, ignore_errors=True)
+print("{} passed, {} failed".format(len(passes), len(failures)))
+sys.exit(1 if failures else 0)
