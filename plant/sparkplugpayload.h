@@ -69,7 +69,8 @@ struct Payload
 };
 
 // Integer values are written in the width of their datatype (a value
-// outside it wraps); an invalid value is written as null.
+// outside it wraps); an invalid value, and the value of a datatype not
+// named above, is written as null.
 QByteArray encode(const Payload &payload);
 
 // False, with the reason in *error, for bytes that are not a payload, more

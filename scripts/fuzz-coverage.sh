@@ -20,10 +20,12 @@ declare -A FILES=(
     [fuzz_messagefile]="graphicsScene/messagefile.cpp"
     [fuzz_editorreader]="messageeditor/messagereader.cpp messageeditor/messagewriter.cpp"
     [fuzz_externdata]="graphicsScene/externdatamanage.cpp"
+    [fuzz_dcmd]="plant/sparkplugpayload.cpp plant/plantcommand.cpp plant/parameterfields.cpp"
 )
 TARGETS=("$@")
 [ ${#TARGETS[@]} -eq 0 ] && TARGETS=(fuzz_framedecoder fuzz_filerecord fuzz_printparameters
-                                     fuzz_messagefile fuzz_editorreader fuzz_externdata)
+                                     fuzz_messagefile fuzz_editorreader fuzz_externdata
+                                     fuzz_dcmd)
 
 CXX_BIN="$(command -v clang++ || command -v clang++-14)"
 PROFDATA="$(command -v llvm-profdata || command -v llvm-profdata-14)"

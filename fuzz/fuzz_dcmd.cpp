@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Commands from the plant bus, of any bytes, for a coder with and without
+// a parameter block, and as a node command.  A refused payload sends
+// nothing, an accepted message name is a plain ".spr" name, every field set
+// is within the panel's range, and a payload that decodes settles after
+// one encode.
+#include "filerecord.h"
+#include "parameterfields.h"
+#include "plantcommand.h"
+#include "sparkplugpayload.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+bool withinRange(const ParameterField &field, const QVariant &value)
+{
+    if (!field.codes.isEmpty())
+        return field.codes.contains(value.toLongLong());
+    const double v = value.toDouble();
+    return std::isfinite(v) && v >= field.minimum && v <= field.maximum;
+}
+
+void checkDeviceCommand(const QByteArray &payload, const QByteArray &lastBlock)
+{
+    const DecodedCommands decoded = decodeDeviceCommand(payload, lastBlock);
+    if (!decoded.refusals.isEmpty() && !decoded.commands.isEmpty())
+        abort();
+    for (const PlantCommand &c : decoded.commands) {
+        if (c.kind == PlantCommand::Kind::ApplyMessage &&
+            (!FileRecord::isSafeFileName(c.messageName) ||
+             !c.messageName.endsWith(QLatin1String(".spr"))))
+            abort();
+        if (c.kind != PlantCommand::Kind::SetParameters)
+            continue;
+        if (!ParameterField::isWholeBlock(lastBlock) || c.fields.isEmpty())
+            abort();
+        for (const QString &name : c.fields) {
+            const ParameterField *field = ParameterField::find(name);
+            if (!field || !field->settable || !withinRange(*field, field->read(c.parameters)))
+                abort();
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray payload(reinterpret_cast<const char *>(data), int(size));
+    static const QByteArray block = PrintParameters().toBytes();
+    checkDeviceCommand(payload, QByteArray());
+    checkDeviceCommand(payload, block);
+    QStringList refusals;
+    decodeNodeCommand(payload, &refusals);
+
+    Sparkplug::Payload decoded;
+    QString error;
+    if (Sparkplug::decode(payload, &decoded, &error)) {
+        const QByteArray once = Sparkplug::encode(decoded);
+        Sparkplug::Payload again;
+        if (!Sparkplug::decode(once, &again, &error) || Sparkplug::encode(again) != once)
+            abort();
+    }
+    return 0;
+}
