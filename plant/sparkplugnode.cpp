@@ -158,8 +158,10 @@ void SparkplugNode::birthDevice(int descriptor)
 QList<Sparkplug::Metric> SparkplugNode::deviceMetrics(int descriptor) const
 {
     const Coder *coder = m_fleet->coder(descriptor);
-    return coder ? CoderMetrics::birth(*coder, coder->currentFileSha256)
-                 : QList<Sparkplug::Metric>();
+    if (!coder)
+        return {};
+    // The command metrics are born too: some hosts write only what they saw born.
+    return CoderMetrics::birth(*coder, coder->currentFileSha256) + CoderMetrics::commandBirth();
 }
 
 void SparkplugNode::coderAdded(int descriptor)
@@ -203,15 +205,15 @@ void SparkplugNode::flush()
         if (found == m_devices.end())
             continue;
         const QList<Sparkplug::Metric> now = deviceMetrics(descriptor);
-        const QList<Sparkplug::Metric> changed = CoderMetrics::changed(found->last, now);
-        if (changed.isEmpty())
-            continue;
         // Metrics seen for the first time (parameters after the first
         // reply) were never born: the device is born again with them.
-        if (now.size() != found->last.size()) {
+        if (CoderMetrics::needsRebirth(found->last, now)) {
             birthDevice(descriptor);
             continue;
         }
+        const QList<Sparkplug::Metric> changed = CoderMetrics::changed(found->last, now);
+        if (changed.isEmpty())
+            continue;
         found->last = now;
         publish(QStringLiteral("DDATA"), found->id, changed);
     }

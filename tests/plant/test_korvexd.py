@@ -228,6 +228,22 @@ def main():
     check(not os.path.exists("/etc/passwd.spr") and not os.path.exists(
         os.path.join(WORK, "..", "etc")), "nothing written outside the working folder")
 
+    # A flood: every command gets an outcome, none is lost, the coder still reports.
+    after = mes.count()
+    for _ in range(300):
+        mes.command(device.format("DCMD"), **start("Start"))
+    deadline = time.time() + 20
+    outcomes = []
+    while time.time() < deadline and len(outcomes) < 300:
+        time.sleep(0.1)
+        outcomes = [metrics(p)["Command Result/Outcome"] for t, p in list(mes.messages)[after:]
+                    if t == NODE.format("NDATA")]
+    _, reported = mes.wait_for(device.format("DDATA"), after=after)
+    check(len(outcomes) == 300 and all(o == "done" or "waiting" in o for o in outcomes)
+          and reported is not None,
+          "a flood of 300 commands: 300 outcomes ({} refused), the coder still reports".format(
+              sum(o != "done" for o in outcomes)))
+
     after = mes.count()
     mes.command(NODE.format("NCMD"), **{"Node Control/Rebirth": (BOOLEAN, "boolean_value", True)})
     _, reborn = mes.wait_for(NODE.format("NBIRTH"), after=after)
