@@ -36,6 +36,19 @@ if [ ! -e "$XDG_CONFIG_HOME/KorvexSoftWare.conf" ]; then
         > "$XDG_CONFIG_HOME/KorvexSoftWare.conf"
 fi
 
+# KORVEX_MQTT=1: a broker of the demo's own on 127.0.0.1 and an [mqtt]
+# section in korvex.conf, so that the window's PC publishes its coders.
+BROKER_DIR="$WORK_DIR/broker"
+if [ "${KORVEX_MQTT:-0}" = 1 ]; then
+    "$ROOT/scripts/broker.sh" start "$BROKER_DIR"
+    printf '; written by run.sh for KORVEX_MQTT=1\n[mqtt]\nurl=mqtt://127.0.0.1:%s\ngroup=Plant\nnode=Line1\nuser=korvexd\npassword_file=%s\n' \
+        "$(cat "$BROKER_DIR/port")" "$BROKER_DIR/korvexd.password" > "$WORK_DIR/korvex.conf"
+    echo "Broker on 127.0.0.1:$(cat "$BROKER_DIR/port"); watch the coders with:"
+    echo "  mosquitto_sub -h 127.0.0.1 -p $(cat "$BROKER_DIR/port") -u viewer -P viewer-pw -t 'spBv1.0/#' -F '%t (%l bytes)'"
+elif grep -qs '^; written by run.sh' "$WORK_DIR/korvex.conf"; then
+    rm -f "$WORK_DIR/korvex.conf"
+fi
+
 PROGRAM="$BUILD_DIR/apps/korvexcontrol/KorvexControl"
 SIMULATOR="$BUILD_DIR/tools/coder-sim"
 cd "$WORK_DIR"
@@ -73,6 +86,8 @@ stop_simulator() {
     for pid in "${SIM_PIDS[@]}"; do
         kill "$pid" 2>/dev/null || true
     done
+    [ "${KORVEX_MQTT:-0}" = 1 ] && "$ROOT/scripts/broker.sh" stop "$BROKER_DIR"
+    return 0
 }
 trap stop_simulator EXIT
 trap "exit 130" INT TERM

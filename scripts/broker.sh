@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A private MQTT broker for the plant tests, on 127.0.0.1 only:
+# A private MQTT broker for the plant tests and the demo, on 127.0.0.1 only:
 #   broker.sh start DIR    writes a configuration, accounts, an access list
 #                          and a TLS certificate into DIR, starts Debian's
 #                          mosquitto on free ports and writes them to
