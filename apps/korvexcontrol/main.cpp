@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "appicon.h"
 #include "korvexmainwindow.h"
 #include "startup.h"
 
@@ -11,6 +12,9 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     Startup::configure(app);
+    QApplication::setWindowIcon(applicationIcon());
+    // Ties the windows to the menu entry, for the task bar under Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.korvex.KorvexControl"));
 
     KorvexMainWindow window;
     window.show();
