@@ -15,6 +15,7 @@ PACKAGES=(
     xvfb xauth imagemagick zbar-tools clang-format
     fonts-font-awesome fonts-wqy-zenhei fonts-dejavu-core fonts-liberation
     clang libclang-rt-14-dev
+    dpkg-dev file lintian desktop-file-utils appstream help2man
 )
 
 korvex_install_packages() {
