@@ -7,7 +7,8 @@
 # KORVEX_SANITIZE=0 skips the second run.  Last, every libFuzzer target runs
 # for KORVEX_FUZZ_SECONDS (default 20) in build-fuzz/, so that a parser
 # regression found by the seeds or a short run breaks the build;
-# KORVEX_FUZZ=0 skips it.
+# KORVEX_FUZZ=0 skips it.  After that the Debian packages are built from
+# build/ and checked (scripts/check-packages.sh); KORVEX_PACKAGE=0 skips them.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
@@ -30,4 +31,8 @@ fi
 
 if [ "${KORVEX_FUZZ:-1}" != "0" ]; then
     scripts/fuzz.sh "${KORVEX_FUZZ_SECONDS:-20}"
+fi
+
+if [ "${KORVEX_PACKAGE:-1}" != "0" ]; then
+    scripts/check-packages.sh
 fi

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "eventlog.h"
+#include "appicon.h"
 #include "korvexmainwindow.h"
 #include "openfilelimit.h"
 #include "plantlink.h"
@@ -18,6 +19,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     Startup::configure(app);
     raiseOpenFileLimit();
+    QApplication::setWindowIcon(applicationIcon());
+    // Ties the windows to the menu entry, for the task bar under Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.korvex.KorvexControl"));
 
     KorvexMainWindow window;
     // With an [mqtt] section in korvex.conf, this PC puts its coders on the

@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Draw the 32x32 icons of KorvexControl: the toolbar icons into mainwindow/icons/
-and the editor panels' icons into editor/images/.
+and the editor panels' icons into editor/images/; and the application icons of
+both programs into packaging/icons/hicolor/ at every size the desktop uses,
+with a scalable SVG beside them.
 
 Standard library only, so the icons can be redrawn on any machine with a
 plain Python 3. Every shape is sampled on a 4x4 grid per pixel and averaged,
@@ -10,6 +12,8 @@ go into the PNGs.
 
 Usage: python3 tools/icons/make_icons.py [output root]
 (the root defaults to the repository; each icon goes to its folder below it)
+       python3 tools/icons/make_icons.py --verify
+(writes nothing; fails when a committed icon differs from what the script draws)
 """
 
 import math
@@ -42,18 +46,36 @@ PINK = (0xF4, 0x8F, 0xB1)
 CLEAR = None  # paint transparency, used to cut a gap around badges
 
 
-class Shape:
-    """A region given by an inside test and a bounding box (x0, y0, x1, y1)."""
+def num(v):
+    """A coordinate as SVG text: short, and the same on every run."""
+    text = ("%.3f" % v).rstrip("0").rstrip(".")
+    return "0" if text == "-0" else text
 
-    def __init__(self, inside, box):
+
+def hex_colour(color):
+    return "#%02x%02x%02x" % color
+
+
+class Shape:
+    """A region given by an inside test and a bounding box (x0, y0, x1, y1).
+
+    svg, where set, turns a fill colour into the SVG elements that paint the
+    same region; the application icons are drawn only with such shapes."""
+
+    def __init__(self, inside, box, svg=None):
         self.inside = inside
         self.box = box
+        self.svg = svg
 
     def __or__(self, other):
         a, b = self, other
         box = (min(a.box[0], b.box[0]), min(a.box[1], b.box[1]),
                max(a.box[2], b.box[2]), max(a.box[3], b.box[3]))
-        return Shape(lambda x, y: a.inside(x, y) or b.inside(x, y), box)
+        svg = None
+        if a.svg and b.svg:
+            def svg(color):
+                return a.svg(color) + b.svg(color)
+        return Shape(lambda x, y: a.inside(x, y) or b.inside(x, y), box, svg)
 
     def __sub__(self, other):
         a, b = self, other
@@ -65,7 +87,10 @@ class Shape:
 
 
 def rect(x0, y0, x1, y1):
-    return Shape(lambda x, y: x0 <= x < x1 and y0 <= y < y1, (x0, y0, x1, y1))
+    def svg(color):
+        return ['<rect x="%s" y="%s" width="%s" height="%s" fill="%s"/>'
+                % (num(x0), num(y0), num(x1 - x0), num(y1 - y0), hex_colour(color))]
+    return Shape(lambda x, y: x0 <= x < x1 and y0 <= y < y1, (x0, y0, x1, y1), svg)
 
 
 def round_rect(x0, y0, x1, y1, r):
@@ -74,12 +99,31 @@ def round_rect(x0, y0, x1, y1, r):
         dx = max(x0 + r - x, 0.0, x - (x1 - r))
         dy = max(y0 + r - y, 0.0, y - (y1 - r))
         return x0 <= x < x1 and y0 <= y < y1 and dx * dx + dy * dy <= r * r
-    return Shape(inside, (x0, y0, x1, y1))
+
+    def svg(color):
+        return ['<rect x="%s" y="%s" width="%s" height="%s" rx="%s" fill="%s"/>'
+                % (num(x0), num(y0), num(x1 - x0), num(y1 - y0), num(r), hex_colour(color))]
+    return Shape(inside, (x0, y0, x1, y1), svg)
 
 
 def circle(cx, cy, r):
+    def svg(color):
+        return ['<circle cx="%s" cy="%s" r="%s" fill="%s"/>'
+                % (num(cx), num(cy), num(r), hex_colour(color))]
     return Shape(lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r,
-                 (cx - r, cy - r, cx + r, cy + r))
+                 (cx - r, cy - r, cx + r, cy + r), svg)
+
+
+def stroke_svg(points, w, closed):
+    """A round-capped, round-joined stroke: the same region as the union of
+    round-capped segments that line() and polyline() paint."""
+    def svg(color):
+        return ['<%s points="%s" fill="none" stroke="%s" stroke-width="%s" '
+                'stroke-linecap="round" stroke-linejoin="round"/>'
+                % ("polygon" if closed else "polyline",
+                   " ".join("%s,%s" % (num(x), num(y)) for x, y in points),
+                   hex_colour(color), num(w))]
+    return svg
 
 
 def line(x0, y0, x1, y1, w):
@@ -93,7 +137,8 @@ def line(x0, y0, x1, y1, w):
         px, py = x0 + t * dx - x, y0 + t * dy - y
         return px * px + py * py <= h * h
     return Shape(inside, (min(x0, x1) - h, min(y0, y1) - h,
-                          max(x0, x1) + h, max(y0, y1) + h))
+                          max(x0, x1) + h, max(y0, y1) + h),
+                 stroke_svg([(x0, y0), (x1, y1)], w, False))
 
 
 def polyline(points, w, closed=False):
@@ -101,6 +146,7 @@ def polyline(points, w, closed=False):
     shape = line(*pts[0], *pts[1], w)
     for a, b in zip(pts[1:], pts[2:]):
         shape = shape | line(*a, *b, w)
+    shape.svg = stroke_svg(list(points), w, closed)
     return shape
 
 
@@ -119,7 +165,11 @@ def polygon(points):
                 hit = not hit
             j = i
         return hit
-    return Shape(inside, (min(xs), min(ys), max(xs), max(ys)))
+
+    def svg(color):
+        return ['<polygon points="%s" fill="%s" fill-rule="evenodd"/>'
+                % (" ".join("%s,%s" % (num(x), num(y)) for x, y in points), hex_colour(color))]
+    return Shape(inside, (min(xs), min(ys), max(xs), max(ys)), svg)
 
 
 def along(tip, end, s0, s1, half):
@@ -134,43 +184,52 @@ def along(tip, end, s0, s1, half):
 
 
 class Canvas:
-    def __init__(self):
-        n = SIZE * SS
+    """size x size pixels; shapes are given in units of which one pixel holds
+    scale (1 for the toolbar icons, drawn on their own pixel grid)."""
+
+    def __init__(self, size=SIZE, scale=1.0):
+        self.size = size
+        self.scale = scale
+        n = size * SS
         self.n = n
         # RGBA per sample, 0..255
-        self.px = [[0, 0, 0, 0] for _ in range(n * n)]
+        self.px = bytearray(4 * n * n)
 
     def fill(self, shape, color):
         x0, y0, x1, y1 = shape.box
         n = self.n
-        i0, i1 = max(0, int(math.floor(x0 * SS))), min(n, int(math.ceil(x1 * SS)) + 1)
-        j0, j1 = max(0, int(math.floor(y0 * SS))), min(n, int(math.ceil(y1 * SS)) + 1)
+        k = SS * self.scale  # samples per unit
+        i0, i1 = max(0, int(math.floor(x0 * k))), min(n, int(math.ceil(x1 * k)) + 1)
+        j0, j1 = max(0, int(math.floor(y0 * k))), min(n, int(math.ceil(y1 * k)) + 1)
+        # every colour is opaque, so a sample simply takes the last one
+        value = b"\0\0\0\0" if color is CLEAR else bytes((color[0], color[1], color[2], 255))
+        inside = shape.inside
+        px = self.px
         for j in range(j0, j1):
-            y = (j + 0.5) / SS
+            y = (j + 0.5) / k
             row = j * n
             for i in range(i0, i1):
-                x = (i + 0.5) / SS
-                if not shape.inside(x, y):
-                    continue
-                p = self.px[row + i]
-                # every colour is opaque, so a sample simply takes the last one
-                p[:] = [0, 0, 0, 0] if color is CLEAR else [color[0], color[1], color[2], 255]
+                if inside((i + 0.5) / k, y):
+                    at = 4 * (row + i)
+                    px[at:at + 4] = value
 
     def pixels(self):
         """Average each SSxSS block, weighting colour by alpha so edges do not darken."""
         out = bytearray()
         n = self.n
-        for py in range(SIZE):
+        px = self.px
+        for py in range(self.size):
             out.append(0)  # PNG filter type: none
-            for px in range(SIZE):
+            for qx in range(self.size):
                 r = g = b = a = 0.0
                 for j in range(py * SS, py * SS + SS):
-                    for i in range(px * SS, px * SS + SS):
-                        p = self.px[j * n + i]
-                        r += p[0] * p[3]
-                        g += p[1] * p[3]
-                        b += p[2] * p[3]
-                        a += p[3]
+                    for i in range(qx * SS, qx * SS + SS):
+                        at = 4 * (j * n + i)
+                        alpha = px[at + 3]
+                        r += px[at] * alpha
+                        g += px[at + 1] * alpha
+                        b += px[at + 2] * alpha
+                        a += alpha
                 if a == 0:
                     out += b"\0\0\0\0"
                     continue
@@ -179,12 +238,31 @@ class Canvas:
         return bytes(out)
 
 
+class SvgCanvas:
+    """Collects the SVG elements of what is filled, in a view box of size units."""
+
+    def __init__(self, size):
+        self.size = size
+        self.elements = []
+
+    def fill(self, shape, color):
+        if color is CLEAR or shape.svg is None:
+            raise ValueError("the scalable icons take only plain shapes and colours")
+        self.elements += shape.svg(color)
+
+    def text(self):
+        return ('<?xml version="1.0" encoding="UTF-8"?>\n'
+                '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">\n'
+                % ((self.size,) * 4)
+                + "".join("  %s\n" % e for e in self.elements) + "</svg>\n")
+
+
 def png_bytes(canvas):
     def chunk(tag, data):
         body = tag + data
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
     # 8-bit RGBA, no interlace
-    ihdr = struct.pack(">IIBBBBB", SIZE, SIZE, 8, 6, 0, 0, 0)
+    ihdr = struct.pack(">IIBBBBB", canvas.size, canvas.size, 8, 6, 0, 0, 0)
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr)
             + chunk(b"IDAT", zlib.compress(canvas.pixels(), 9)) + chunk(b"IEND", b""))
 
@@ -492,17 +570,163 @@ def draw_zoom_actual(c):
     c.fill(rect(15, 12, 17, 14) | rect(15, 18, 17, 20), BLUE_DARK)
 
 
-def main():
-    root = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).resolve().parents[2]
-    folders = set()
+# --- application icons -------------------------------------------------------
+#
+# Drawn in a 256 x 256 unit square whatever the output size, and only with
+# shapes that have an SVG form, so that the scalable icon is the same picture.
+# Below 64 px the dot-matrix print would blur to grey, so the small sizes show
+# it as solid lines; there the ground also fills the whole square, as a margin
+# of half a pixel would only blur its edge.
+
+APP_UNITS = 256
+APP_SIZES = (16, 32, 48, 64, 128, 256)
+APP_FOLDER = "packaging/icons/hicolor"
+APP_ICONS = {}  # name -> drawing function taking (canvas, pixel size)
+
+SLATE = (0x26, 0x32, 0x38)
+WOOD_DARK = (0xD9, 0xA8, 0x6C)
+LAMP_GREEN = (0x66, 0xEE, 0x6A)
+
+# 5x7 dot-matrix characters, as a coder prints them
+GLYPHS = {
+    "A": (".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"),
+    "E": ("#####", "#....", "#....", "####.", "#....", "#....", "#####"),
+    "P": ("####.", "#...#", "#...#", "####.", "#....", "#....", "#...."),
+    "X": ("#...#", "#...#", ".#.#.", "..#..", ".#.#.", "#...#", "#...#"),
+    "1": ("..#..", ".##..", "..#..", "..#..", "..#..", "..#..", ".###."),
+    "2": (".###.", "#...#", "....#", "...#.", "..#..", ".#...", "#####"),
+}
+
+
+def app_icon(name):
+    def register(fn):
+        APP_ICONS[name] = fn
+        return fn
+    return register
+
+
+def dot_text(c, text, x, y, pitch, color):
+    """Dot-matrix text whose first dot centre is at (x, y)."""
+    for k, ch in enumerate(text):
+        for row, bits in enumerate(GLYPHS[ch]):
+            for col, bit in enumerate(bits):
+                if bit == "#":
+                    c.fill(circle(x + (6 * k + col) * pitch, y + row * pitch, pitch * 0.38), color)
+
+
+def dot_text_width(text, pitch):
+    return (6 * len(text) - 2) * pitch
+
+
+def ground(c, size, color):
+    margin = 8 if size >= 48 else 0
+    c.fill(round_rect(margin, margin, APP_UNITS - margin, APP_UNITS - margin, 40), color)
+
+
+@app_icon("korvex-control")
+def draw_korvex_control(c, size):
+    # A coder's print head marking a box on the line, and the line's signal
+    # tower: the program runs the coders of a line and shows their state.
+    ground(c, size, SLATE)
+    # signal tower
+    c.fill(rect(204, 128, 212, 204), INK_SOFT)
+    c.fill(round_rect(184, 24, 232, 136, 12), INK_SOFT)
+    for y0, lamp in ((32, RED), (64, AMBER), (96, LAMP_GREEN)):
+        c.fill(round_rect(192, y0, 224, y0 + 32 - 4, 6), lamp)
+    # conveyor
+    c.fill(round_rect(16, 200, 240, 224, 12), INK_SOFT)
+    if size >= 64:
+        for x in range(36, 240, 32):
+            c.fill(circle(x, 212, 6), SLATE)
+    # the box and its code
+    c.fill(rect(32, 120, 168, 200), WOOD)
+    c.fill(rect(32, 120, 168, 136), WOOD_DARK)
+    if size >= 64:
+        pitch = 7
+        text = "A12"
+        dot_text(c, text, 100 - dot_text_width(text, pitch) / 2.0, 147, pitch, INK)
+    else:
+        c.fill(rect(48, 148, 152, 164), INK)
+        c.fill(rect(48, 176, 128, 188), INK)
+    # print head, its nozzle and two drops of ink on their way
+    c.fill(round_rect(56, 24, 144, 80, 10), PAPER_SHADE)
+    c.fill(rect(56, 44, 144, 58), BLUE)
+    c.fill(polygon([(84, 80), (116, 80), (108, 96), (92, 96)]), INK_SOFT)
+    c.fill(circle(100, 104, 5), SKY)
+    c.fill(circle(100, 115, 4), SKY)
+
+
+@app_icon("korvex-message-editor")
+def draw_korvex_message_editor(c, size):
+    # A label with its dot-matrix text and barcode, and a pencil.
+    ground(c, size, BLUE_DARK)
+    c.fill(round_rect(32, 32, 200, 208, 12), PAPER)
+    if size >= 64:
+        pitch = 7
+        text = "EXP"
+        dot_text(c, text, 116 - dot_text_width(text, pitch) / 2.0, 56, pitch, INK)
+        widths = [2, 1, 1, 1, 3, 1, 1, 2, 2, 1, 1, 1, 1, 2, 3, 1, 1]
+        unit = 5
+    else:
+        c.fill(rect(56, 56, 176, 96), INK)
+        widths = [2, 1, 1, 2, 2, 1, 1]
+        unit = 16
+    x = 116 - sum(widths) * unit / 2.0
+    for k, w in enumerate(widths):
+        if k % 2 == 0:
+            c.fill(rect(x, 120, x + w * unit, 184), INK)
+        x += w * unit
+    # the pencil, outlined so it stands out on the label and on the ground
+    tip, end = (120, 232), (236, 116)
+    cone, ferrule, eraser, length = 44, 124, 140, 160
+    half = 20
+    left_base, right_base = along(tip, end, cone, cone, half)[0], along(tip, end, cone, cone, half)[3]
+    back = along(tip, end, length, length, half)
+    outline = [tip, left_base, back[0], back[3], right_base]
+    c.fill(polygon(outline) | polyline(outline, 12, closed=True), INK)
+    c.fill(polygon([left_base, tip, right_base]), WOOD)
+    lead = along(tip, end, 16, 16, half * 16.0 / cone)
+    c.fill(polygon([lead[0], tip, lead[3]]), INK)
+    c.fill(polygon(along(tip, end, cone, ferrule, half)), AMBER)
+    c.fill(polygon(along(tip, end, cone, ferrule, half / 3.0)), AMBER_DARK)
+    c.fill(polygon(along(tip, end, ferrule, eraser, half)), INK_SOFT)
+    c.fill(polygon(along(tip, end, eraser, length, half)), PINK)
+
+
+def drawn_files():
+    """Every file the script draws: (path below the root, bytes)."""
     for name, (folder, draw) in ICONS.items():
-        out_dir = root / folder
-        out_dir.mkdir(parents=True, exist_ok=True)
-        folders.add(folder)
         c = Canvas()
         draw(c)
-        (out_dir / (name + ".png")).write_bytes(png_bytes(c))
-    print("wrote %d icons to %s under %s" % (len(ICONS), ", ".join(sorted(folders)), root))
+        yield "%s/%s.png" % (folder, name), png_bytes(c)
+    for name, draw in APP_ICONS.items():
+        for size in APP_SIZES:
+            c = Canvas(size, size / APP_UNITS)
+            draw(c, size)
+            yield "%s/%dx%d/apps/%s.png" % (APP_FOLDER, size, size, name), png_bytes(c)
+        svg = SvgCanvas(APP_UNITS)
+        draw(svg, APP_UNITS)
+        yield "%s/scalable/apps/%s.svg" % (APP_FOLDER, name), svg.text().encode()
+
+
+def main():
+    repository = Path(__file__).resolve().parents[2]
+    if len(sys.argv) > 1 and sys.argv[1] == "--verify":
+        stale = [path for path, data in drawn_files()
+                 if not (repository / path).is_file() or (repository / path).read_bytes() != data]
+        if stale:
+            print("these icons differ from what tools/icons/make_icons.py draws "
+                  "(edit the script, run it, commit its output):\n  " + "\n  ".join(stale))
+            sys.exit(1)
+        return
+    root = Path(sys.argv[1]) if len(sys.argv) > 1 else repository
+    count = 0
+    for path, data in drawn_files():
+        out = root / path
+        out.parent.mkdir(parents=True, exist_ok=True)
+        out.write_bytes(data)
+        count += 1
+    print("wrote %d icons under %s" % (count, root))
 
 
 if __name__ == "__main__":
