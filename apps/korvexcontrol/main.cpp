@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "eventlog.h"
 #include "appicon.h"
+#include "eventlog.h"
 #include "korvexmainwindow.h"
 #include "openfilelimit.h"
 #include "plantlink.h"
