@@ -445,8 +445,8 @@ private slots:
             for (char &byte : reply)
                 byte = char(random.bounded(256));
             QVERIFY(panel.loadParameters(reply));
-            const P kept = with(P::fromBytes(reply), &P::headRangeMask,
-                                panel.parameters().headRangeMask);
+            const P kept =
+                with(P::fromBytes(reply), &P::headRangeMask, panel.parameters().headRangeMask);
             QCOMPARE(panel.parameters().toBytes().toHex(), kept.toBytes().toHex());
             QVERIFY(!find<QCheckBox>(panel, "head4CheckBox")->isTristate());
         }
