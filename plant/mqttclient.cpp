@@ -6,6 +6,7 @@
 #include <QSocketNotifier>
 
 #include <mosquitto.h>
+#include <sys/ioctl.h>
 
 namespace {
 
@@ -168,10 +169,20 @@ void MqttClient::unwatchSocket()
 
 void MqttClient::serviceSocket()
 {
-    const int rc = mosquitto_loop_read(m_mosq, 1);
-    if (rc != MOSQ_ERR_SUCCESS) {
-        lost(QString::fromUtf8(rc == MOSQ_ERR_ERRNO ? strerror(errno) : mosquitto_strerror(rc)));
-        return;
+    // libmosquitto reads about one packet a call: read on while the socket
+    // holds more, so that a burst costs one turn of the event loop, not one
+    // per message (a bounded number, so that nothing else starves).
+    for (int i = 0; i < kMaxPacketsPerTurn; ++i) {
+        const int rc = mosquitto_loop_read(m_mosq, 1);
+        if (rc != MOSQ_ERR_SUCCESS) {
+            lost(
+                QString::fromUtf8(rc == MOSQ_ERR_ERRNO ? strerror(errno) : mosquitto_strerror(rc)));
+            return;
+        }
+        int waiting = 0;
+        const int fd = mosquitto_socket(m_mosq);
+        if (!m_readNotifier || fd < 0 || ::ioctl(fd, FIONREAD, &waiting) != 0 || waiting <= 0)
+            break;
     }
     updateWriteInterest();
 }

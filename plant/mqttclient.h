@@ -32,6 +32,8 @@ class MqttClient : public QObject
     Q_OBJECT
 public:
     static constexpr int kMaxBackOffMs = 30000;
+    // Most packets read in one turn of the event loop.
+    static constexpr int kMaxPacketsPerTurn = 256;
 
     explicit MqttClient(const BrokerSettings &settings, QObject *parent = nullptr);
     ~MqttClient() override;
