@@ -264,6 +264,7 @@ void Fleet::coderDisconnected(const QString &ipText, int descriptor)
     if (!m_coders.remove(descriptor))
         return;
     m_order.removeOne(descriptor);
+    qCDebug(lcControl) << "descryption:" << ipText;
     qCDebug(lcControl) << "some device disconnect!";
     emit coderRemoved(descriptor, ipText);
     emit note(tr("Coder %1 disconnected").arg(ipText));
