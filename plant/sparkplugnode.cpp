@@ -227,7 +227,7 @@ void SparkplugNode::messageReceived(const QString &topic, const QByteArray &payl
         return;
     if (parts.at(2) == QLatin1String("NCMD") && parts.size() == 4) {
         QStringList refusals;
-        if (Sparkplug::isValidId(m_node) && decodeNodeCommand(payload, &refusals))
+        if (decodeNodeCommand(payload, &refusals))
             birthAll();
         for (const QString &refusal : qAsConst(refusals))
             publishResult(QString(), QStringLiteral("NCMD"), QStringLiteral("refused: ") + refusal);
