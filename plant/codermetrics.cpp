@@ -60,12 +60,17 @@ QString key(const Metric &m)
 
 } // namespace
 
+QList<Metric> status(const Coder &coder)
+{
+    return {metric(QStringLiteral("Status/State"), DataType::String, stateText(coder.state)),
+            metric(QStringLiteral("Status/Progress"), DataType::Int32,
+                   QVariant::fromValue(qint64(coder.progress)))};
+}
+
 QList<Metric> birth(const Coder &coder, const QString &messageSha256)
 {
-    QList<Metric> out{
-        metric(QStringLiteral("Status/State"), DataType::String, stateText(coder.state)),
-        metric(QStringLiteral("Status/Progress"), DataType::Int32,
-               QVariant::fromValue(qint64(coder.progress))),
+    QList<Metric> out = status(coder);
+    out << QList<Metric>{
         metric(QStringLiteral("Message/Name"), DataType::String, coder.currentFile),
         metric(QStringLiteral("Message/SHA-256"), DataType::String, messageSha256),
         metric(QStringLiteral("Properties/Remark Name"), DataType::String, coder.remarkName),

@@ -22,6 +22,10 @@ namespace CoderMetrics {
 //       as zeros).
 QList<Sparkplug::Metric> birth(const Coder &coder, const QString &messageSha256);
 
+// The first two metrics of birth(), "Status/State" and "Status/Progress":
+// all that a status report can change, built without the rest.
+QList<Sparkplug::Metric> status(const Coder &coder);
+
 // The metrics of after whose value differs from the metric of the same
 // name and datatype in before, for a data message.  A metric of after that
 // before lacks is left out: it was never born, see needsRebirth().

@@ -72,8 +72,8 @@ SparkplugNode::SparkplugNode(Fleet *fleet, MqttClient *client, const QString &gr
     connect(m_client, &MqttClient::messageReceived, this, &SparkplugNode::messageReceived);
     connect(m_fleet, &Fleet::coderAdded, this, &SparkplugNode::coderAdded);
     connect(m_fleet, &Fleet::coderRemoved, this, &SparkplugNode::coderRemoved);
-    connect(m_fleet, &Fleet::stateChanged, this, &SparkplugNode::markDirty);
-    connect(m_fleet, &Fleet::progressChanged, this, &SparkplugNode::markDirty);
+    connect(m_fleet, &Fleet::stateChanged, this, &SparkplugNode::markStatusDirty);
+    connect(m_fleet, &Fleet::progressChanged, this, &SparkplugNode::markStatusDirty);
     connect(m_fleet, &Fleet::currentFileChanged, this, &SparkplugNode::markDirty);
     connect(m_fleet, &Fleet::parametersReceived, this, &SparkplugNode::markDirty);
     connect(m_fleet, &Fleet::remarkNameChanged, this, [this](const QString &ipText) {
@@ -150,7 +150,7 @@ void SparkplugNode::birthDevice(int descriptor)
     if (found == m_devices.end())
         return;
     found->last = deviceMetrics(descriptor);
-    found->dirty = false;
+    found->statusOnly = true;
     m_dirty.remove(descriptor);
     publish(QStringLiteral("DBIRTH"), found->id, found->last);
 }
@@ -174,7 +174,7 @@ void SparkplugNode::coderAdded(int descriptor)
     for (int ordinal = 2; m_ids.contains(id) || !Sparkplug::isValidId(id); ++ordinal)
         id = QStringLiteral("%1_%2").arg(coder->ipText).arg(ordinal);
     m_ids.insert(id);
-    m_devices.insert(descriptor, Device{id, {}, false});
+    m_devices.insert(descriptor, Device{id, {}, true});
     birthDevice(descriptor);
 }
 
@@ -190,6 +190,17 @@ void SparkplugNode::coderRemoved(int descriptor)
 
 void SparkplugNode::markDirty(int descriptor)
 {
+    const auto found = m_devices.find(descriptor);
+    if (found == m_devices.end())
+        return;
+    found->statusOnly = false;
+    markStatusDirty(descriptor);
+}
+
+// Ten reports a second from each of a thousand coders: a status report
+// builds and compares its two metrics only.
+void SparkplugNode::markStatusDirty(int descriptor)
+{
     if (!m_devices.contains(descriptor))
         return;
     m_dirty.insert(descriptor);
@@ -202,8 +213,23 @@ void SparkplugNode::flush()
     const QSet<int> dirty = std::exchange(m_dirty, {});
     for (const int descriptor : dirty) {
         auto found = m_devices.find(descriptor);
-        if (found == m_devices.end())
+        const Coder *coder = m_fleet->coder(descriptor);
+        if (found == m_devices.end() || !coder)
             continue;
+        if (found->statusOnly && found->last.size() >= 2) {
+            QList<Sparkplug::Metric> changed;
+            const QList<Sparkplug::Metric> status = CoderMetrics::status(*coder);
+            for (int i = 0; i < status.size(); ++i) {
+                if (status.at(i).value != found->last.at(i).value) {
+                    found->last[i] = status.at(i);
+                    changed << status.at(i);
+                }
+            }
+            if (!changed.isEmpty())
+                publish(QStringLiteral("DDATA"), found->id, changed);
+            continue;
+        }
+        found->statusOnly = true;
         const QList<Sparkplug::Metric> now = deviceMetrics(descriptor);
         // Metrics seen for the first time (parameters after the first
         // reply) were never born: the device is born again with them.

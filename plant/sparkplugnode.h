@@ -52,7 +52,7 @@ private:
     {
         QString id;
         QList<Sparkplug::Metric> last; // as last published
-        bool dirty = false;
+        bool statusOnly = true;        // since then only state and progress changed
     };
     struct PendingCommand
     {
@@ -67,6 +67,7 @@ private:
     void coderAdded(int descriptor);
     void coderRemoved(int descriptor);
     void markDirty(int descriptor);
+    void markStatusDirty(int descriptor);
     void flush();
     void birthAll();
     void birthDevice(int descriptor);
