@@ -10,6 +10,7 @@
 #include "graphicsscene.h"
 #include "imagesetwidget.h"
 #include "messagefile.h"
+#include "preflightdialog.h"
 #include "serialnumsetwidget.h"
 #include "shiftcodeset.h"
 #include "textsetwidget.h"
@@ -266,6 +267,8 @@ void EditWidget::on_deleteBtn_clicked()
 
 bool EditWidget::save()
 {
+    if (!preflightAllows())
+        return false;
     QString path = m_filePath;
     if (path.isEmpty()) {
         QDir().mkpath(kMessageFolder);
@@ -288,6 +291,24 @@ bool EditWidget::save()
     m_filePath = path;
     markSaved();
     return true;
+}
+
+// On saving, every head counts: the coders the message goes to are not known.
+bool EditWidget::preflightAllows()
+{
+    const QString name =
+        m_filePath.isEmpty() ? tr("the new message") : QFileInfo(m_filePath).fileName();
+    return PreflightDialog::confirm(Preflight::check(*m_scene), PreflightDialog::Purpose::Save,
+                                    name, this, [this](QGraphicsItem *item) { selectItem(item); });
+}
+
+void EditWidget::selectItem(QGraphicsItem *item)
+{
+    if (!item || item->scene() != m_scene.get())
+        return;
+    m_scene->clearSelection();
+    item->setSelected(true);
+    ui->graphicsView->revealItem(item);
 }
 
 void EditWidget::on_saveBtn_clicked()

@@ -77,6 +77,10 @@ private:
     ItemPanel *createPanel(ItemType kind);
     // The parts of the message a save writes, to tell whether it changed.
     QJsonObject snapshot() const;
+    // Runs the pre-flight check; false when the operator went back to fix it.
+    bool preflightAllows();
+    // Selects the item alone and scrolls it into view.
+    void selectItem(QGraphicsItem *item);
     void markSaved();
 
     std::unique_ptr<Ui::EditWidget> ui;

@@ -11,6 +11,7 @@
 #include "imagesetwidget.h"
 #include "messagefile.h"
 #include "panelharness.h"
+#include "preflightdialog.h"
 #include "scriptedfiledialogs.h"
 #include "textsetwidget.h"
 
@@ -24,6 +25,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <functional>
 
 using namespace PanelHarness;
@@ -96,9 +98,13 @@ private slots:
         // Every flow in a fresh working folder: its own Spray/ and Image/.
         m_work = std::make_unique<QTemporaryDir>();
         QDir::setCurrent(m_work->path());
+        // A finding (the default font may be missing here) must not block a
+        // save: the pre-flight list is answered "save anyway".
+        PreflightDialog::setRunner([](PreflightDialog *) { return int(QDialog::Accepted); });
     }
     void cleanup()
     {
+        PreflightDialog::setRunner(nullptr);
         QDir::setCurrent(m_previousDir);
         m_work.reset();
         QCOMPARE(SlotNaming::take(), QStringList());
@@ -134,6 +140,47 @@ private slots:
         QVERIFY(savedText("Spray/label1.spr").contains("BarcodeItemInfo"));
         QVERIFY(!QFile::exists("Spray/other.spr"));
         QVERIFY(alive && editor->isVisible());
+        QVERIFY(notifier.boxes.isEmpty());
+        delete editor;
+    }
+
+    // A save with findings lists them first; a chosen row selects its item;
+    // going back writes nothing, going ahead anyway writes the message.
+    void savingChecksTheMessageFirst()
+    {
+        const QString path = existingMessage("label1");
+        const QString before = savedText(path);
+        RecordingNotifier notifier;
+        auto *editor = new EditWidget(path, EditWidget::ModeExisting);
+        editor->show();
+        QGraphicsItem *text = editor->scene()->items().first();
+        text->setSelected(true);
+        QVERIFY(runSteps(editor, "itemY=1150"));
+        click(editor, "barcodeBtn");
+        QCOMPARE(editor->scene()->selectedItems().size(), 1);
+        QVERIFY(!text->isSelected());
+
+        QStringList listed;
+        int answer = QDialog::Rejected;
+        PreflightDialog::setRunner([&](PreflightDialog *dialog) {
+            for (int row = 0; row < dialog->findingList()->topLevelItemCount(); ++row)
+                listed << dialog->findingList()->topLevelItem(row)->text(1);
+            for (int row = 0; row < dialog->findings().size(); ++row) {
+                if (dialog->findings().at(row).kind == Preflight::Kind::OutsidePrintArea)
+                    dialog->findingList()->setCurrentItem(dialog->findingList()->topLevelItem(row));
+            }
+            return answer;
+        });
+        QVERIFY(!editor->save());
+        QVERIFY(listed.join('\n').contains("bottom edge"));
+        QCOMPARE(editor->scene()->selectedItems(), QList<QGraphicsItem *>{text});
+        QCOMPARE(savedText(path), before);
+        QVERIFY(editor->isModified());
+
+        answer = QDialog::Accepted;
+        QVERIFY(editor->save());
+        QVERIFY(savedText(path).contains("\"TextAtY\": 1150"));
+        QVERIFY(!editor->isModified());
         QVERIFY(notifier.boxes.isEmpty());
         delete editor;
     }
