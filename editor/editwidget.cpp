@@ -11,6 +11,7 @@
 #include "imagesetwidget.h"
 #include "messagefile.h"
 #include "preflightdialog.h"
+#include "printpreviewdialog.h"
 #include "serialnumsetwidget.h"
 #include "shiftcodeset.h"
 #include "textsetwidget.h"
@@ -315,6 +316,25 @@ void EditWidget::on_saveBtn_clicked()
 {
     if (save())
         accept();
+}
+
+PrintPreviewDialog *EditWidget::printPreview() const
+{
+    return m_printPreview;
+}
+
+void EditWidget::on_previewBtn_clicked()
+{
+    // One window, shown beside the designer; opened again, it copies the
+    // message as it is now.
+    if (!m_printPreview) {
+        m_printPreview = new PrintPreviewDialog(m_scene.get(), this);
+        m_printPreview->setAttribute(Qt::WA_DeleteOnClose);
+    } else {
+        m_printPreview->refresh();
+    }
+    m_printPreview->show();
+    m_printPreview->raise();
 }
 
 void EditWidget::on_buttonBox_accepted()

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QJsonObject>
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -16,6 +17,7 @@ class EditWidget;
 class GeneralSetWidget;
 class GraphicsScene;
 class ItemPanel;
+class PrintPreviewDialog;
 class QGraphicsItem;
 
 // The modal message editor: a design scene in its view, the add-item
@@ -39,6 +41,8 @@ public:
 
     QString filePath() const { return m_filePath; }
     int mode() const { return m_mode; }
+    // The "Preview at" window while it is open.
+    PrintPreviewDialog *printPreview() const;
     GraphicsScene *scene() const { return m_scene.get(); }
     // True when the message differs from what was last loaded or saved.
     bool isModified() const;
@@ -63,6 +67,7 @@ private slots:
     void on_shiftBtn_clicked();
     void on_deleteBtn_clicked();
     void on_saveBtn_clicked();
+    void on_previewBtn_clicked();
     void on_buttonBox_accepted();
 
 private:
@@ -92,4 +97,5 @@ private:
     // Panels by ItemType, created on first use; owned by the stacked widget.
     std::array<ItemPanel *, TypeNone> m_panels{};
     QJsonObject m_savedState;
+    QPointer<PrintPreviewDialog> m_printPreview;
 };

@@ -2,16 +2,21 @@
 #include "../common/filesizelimit.h"
 #include "../common/recordingnotifier.h"
 #include "barcodesetwidget.h"
+#include "clock.h"
+#include "counter.h"
+#include "counterregistry.h"
 #include "editwidget.h"
 #include "generalsetwidget.h"
 #include "graphicsimageitem.h"
 #include "graphicsscene.h"
 #include "graphicstextitem.h"
+#include "graphicstimeitem.h"
 #include "graphicsview.h"
 #include "imagesetwidget.h"
 #include "messagefile.h"
 #include "panelharness.h"
 #include "preflightdialog.h"
+#include "printpreviewdialog.h"
 #include "scriptedfiledialogs.h"
 #include "textsetwidget.h"
 
@@ -183,6 +188,61 @@ private slots:
         QVERIFY(!editor->isModified());
         QVERIFY(notifier.boxes.isEmpty());
         delete editor;
+    }
+
+    // "Preview at" draws a copy at the chosen moment and count, lists the
+    // next changes and names the fast fields; the designer's message and
+    // the live counter stay as they are.
+    void previewShowsAMomentOnCopies()
+    {
+        QDir().mkpath("Spray");
+        QFile file("Spray/dated.spr");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"TimeItemInfo":[{"TimeAtX":0,"TimeAtY":0,"TimeMode":"dd/MM/yyyy"},)"
+                   R"({"TimeAtX":0,"TimeAtY":300,"TimeMode":"HH:mm"}],)"
+                   R"("CntItemInfo":[{"SNatX":0,"SNatY":600,"SNcounterID":3,"SNdigits":6}]})");
+        file.close();
+        const Clock::Pin pin(QDateTime(QDate(2027, 2, 10), QTime(9, 0), Qt::UTC));
+        EditWidget editor(file.fileName(), EditWidget::ModeExisting);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        editor.show();
+        Counter *live = findCounter(3);
+        QVERIFY(live);
+        live->CurValue = 7;
+        emit live->counterDataChanged();
+        const auto texts = [](GraphicsScene *scene) {
+            QStringList all;
+            for (QGraphicsItem *item : scene->items(Qt::AscendingOrder))
+                all << static_cast<QGraphicsTextItem *>(item)->toPlainText();
+            return all;
+        };
+        const QStringList designed = texts(editor.scene());
+        QCOMPARE(designed, (QStringList{"10/02/2027", "09:00", "000007"}));
+
+        click(&editor, "previewBtn");
+        PrintPreviewDialog *preview = editor.printPreview();
+        QVERIFY(preview && preview->isVisible());
+        QCOMPARE(texts(preview->previewScene()), designed);
+        preview->setMoment(QDateTime(QDate(2027, 2, 28), QTime(23, 59), Qt::UTC));
+        preview->setCount(41);
+        QCOMPARE(texts(preview->previewScene()), (QStringList{"28/02/2027", "23:59", "000041"}));
+        QTreeWidget *changes = preview->changeList();
+        QCOMPARE(changes->topLevelItemCount(), 10);
+        const QTreeWidgetItem *first = changes->topLevelItem(0);
+        QCOMPARE(first->text(0), QString("2027-03-01 00:00"));
+        QCOMPARE(first->text(1), QString("Midnight, month end"));
+        QCOMPARE(first->text(3), QString("28/02/2027"));
+        QCOMPARE(first->text(4), QString("01/03/2027"));
+        QCOMPARE(preview->paceText(), QString("Changes every minute: Date 2 (HH:mm)"));
+
+        QCOMPARE(texts(editor.scene()), designed);
+        QCOMPARE(live->CurValue, quint32(7));
+        // Opened again, it copies the message as it is now.
+        static_cast<GraphicsTimeItem *>(editor.scene()->items(Qt::AscendingOrder).first())
+            ->setTimeFormat("yyyy");
+        click(&editor, "previewBtn");
+        QCOMPARE(editor.printPreview(), preview);
+        QCOMPARE(texts(preview->previewScene()).first(), QString("2027"));
     }
 
     // OK saves first and closes only when the message was written.
