@@ -16,8 +16,10 @@ class EditWidget;
 
 class GeneralSetWidget;
 class GraphicsScene;
+class DesignHistory;
 class ItemPanel;
 class PrintPreviewDialog;
+class QUndoStack;
 class QGraphicsItem;
 
 // The modal message editor: a design scene in its view, the add-item
@@ -46,6 +48,9 @@ public:
     GraphicsScene *scene() const { return m_scene.get(); }
     // True when the message differs from what was last loaded or saved.
     bool isModified() const;
+    // Every change made in the designer, one step each; clean at the state
+    // last loaded or saved.
+    QUndoStack *undoStack() const;
 
 public slots:
     // Cancel, Escape and closing the window: asks first when the message
@@ -75,6 +80,11 @@ private:
     void setupSideTabs();
     void setupGeneralPanel();
     void setupShortcuts();
+    void setupUndo();
+    // Adds an item of the kind as one undo step.
+    void addItem(ItemType kind);
+    // After an undo or a redo: the panels show the items as they are now.
+    void refreshPanels();
     // Shows the panel of the selected item's kind, creating it the first time.
     void showPanelFor(QGraphicsItem *item, ItemType kind);
     // Scrolls the view to the selected item.
@@ -98,4 +108,5 @@ private:
     std::array<ItemPanel *, TypeNone> m_panels{};
     QJsonObject m_savedState;
     QPointer<PrintPreviewDialog> m_printPreview;
+    DesignHistory *m_history = nullptr;
 };
