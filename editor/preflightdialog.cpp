@@ -25,12 +25,12 @@ PreflightDialog::PreflightDialog(const QList<Preflight::Finding> &findings, Purp
     setWindowTitle(tr("Pre-flight check"));
     setObjectName(QStringLiteral("PreflightDialog"));
     auto *layout = new QVBoxLayout(this);
+    const QString count =
+        findings.size() == 1 ? tr("1 problem") : tr("%1 problems").arg(findings.size());
     auto *heading = new QLabel(
         purpose == Purpose::Send
-            ? tr("%n problem(s) found in %1 before it is sent:", nullptr, findings.size())
-                  .arg(messageName)
-            : tr("%n problem(s) found in %1 before it is saved:", nullptr, findings.size())
-                  .arg(messageName),
+            ? tr("The pre-flight check found %1 in %2 before it is sent:").arg(count, messageName)
+            : tr("The pre-flight check found %1 in %2 before it is saved:").arg(count, messageName),
         this);
     heading->setWordWrap(true);
     layout->addWidget(heading);
@@ -43,8 +43,11 @@ PreflightDialog::PreflightDialog(const QList<Preflight::Finding> &findings, Purp
     m_list->setUniformRowHeights(false);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->header()->setStretchLastSection(true);
-    for (const Preflight::Finding &finding : findings)
-        m_list->addTopLevelItem(new QTreeWidgetItem({finding.itemName, finding.text}));
+    for (const Preflight::Finding &finding : findings) {
+        auto *row = new QTreeWidgetItem({finding.itemName, finding.text});
+        row->setToolTip(1, finding.text);
+        m_list->addTopLevelItem(row);
+    }
     m_list->resizeColumnToContents(0);
     m_list->setColumnWidth(0, qMin(m_list->columnWidth(0) + 12, 260));
     layout->addWidget(m_list);
@@ -62,7 +65,7 @@ PreflightDialog::PreflightDialog(const QList<Preflight::Finding> &findings, Purp
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(760, 320);
+    resize(900, 320);
 }
 
 void PreflightDialog::rowChosen()

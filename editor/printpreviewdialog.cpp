@@ -86,8 +86,9 @@ PrintPreviewDialog::PrintPreviewDialog(GraphicsScene *source, QWidget *parent)
     auto *split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(m_view);
     split->addWidget(side);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
+    split->setSizes({520, 660});
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(choices);
@@ -188,6 +189,7 @@ void PrintPreviewDialog::listChanges()
                 row->setText(BoundaryColumn, PrintTimeline::boundaryText(change.boundaries));
             }
             row->setText(FieldColumn, timeline.fieldName(field.field));
+            row->setToolTip(FieldColumn, timeline.fieldName(field.field));
             row->setText(BeforeColumn, field.before);
             row->setText(AfterColumn, field.after);
             first = false;
@@ -195,6 +197,9 @@ void PrintPreviewDialog::listChanges()
     }
     for (int column = 0; column < m_changes->columnCount(); ++column)
         m_changes->resizeColumnToContents(column);
+    // A field's name carries its format: cut short, whole in the tool tip,
+    // so that the texts before and after stay in view.
+    m_changes->setColumnWidth(FieldColumn, qMin(m_changes->columnWidth(FieldColumn), 110));
 
     QStringList paced[3];
     for (int i = 0; i < timeline.fieldCount(); ++i) {
