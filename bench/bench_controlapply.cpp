@@ -97,7 +97,9 @@ int main(int argc, char *argv[])
     QDir().mkdir(QStringLiteral("Spray"));
     {
         // A JSON-looking message of exactly kMessageBytes.
-        QByteArray message = "{\"TextItemInfo\":[{\"TextContent\":\"";
+        // In a font this machine has, so that the pre-flight check finds nothing.
+        QByteArray message = "{\"TextItemInfo\":[{\"TextFont\":\"DejaVu Sans,-1,100,5,50,0,0,0,0,"
+                             "0\",\"TextContent\":\"";
         message.append(QByteArray(kMessageBytes - message.size() - 4, 'x'));
         message.append("\"}]}");
         QFile file(QStringLiteral("Spray/big.spr"));

@@ -3,6 +3,7 @@
 #include "ui_editwidget.h"
 
 #include "barcodesetwidget.h"
+#include "designhistory.h"
 #include "editorlog.h"
 #include "editorresources.h"
 #include "filedialogs.h"
@@ -10,6 +11,8 @@
 #include "graphicsscene.h"
 #include "imagesetwidget.h"
 #include "messagefile.h"
+#include "preflightdialog.h"
+#include "printpreviewdialog.h"
 #include "serialnumsetwidget.h"
 #include "shiftcodeset.h"
 #include "textsetwidget.h"
@@ -23,6 +26,8 @@
 #include <QScrollArea>
 #include <QScroller>
 #include <QShortcut>
+#include <QStyle>
+#include <QUndoStack>
 
 namespace {
 
@@ -58,7 +63,7 @@ EditWidget::EditWidget(const QString &filePath, int mode, QWidget *parent)
 {
     initEditorResources();
     ui->setupUi(this);
-    setWindowTitle(tr("Editor"));
+    setWindowTitle(tr("Editor") + QStringLiteral("[*]"));
     setAttribute(Qt::WA_DeleteOnClose);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &EditWidget::reject);
 
@@ -66,6 +71,7 @@ EditWidget::EditWidget(const QString &filePath, int mode, QWidget *parent)
     m_scene->setSceneRect(kInitialSceneRect);
     m_scene->autoFitSceneRect = true;
 
+    m_history = new DesignHistory(m_scene.get(), this);
     connect(this, &EditWidget::addItems, m_scene.get(), &GraphicsScene::addNewItem);
     // After the scene has placed and selected it: a new item goes to the
     // right end of the message, often beyond what the view shows.
@@ -82,6 +88,7 @@ EditWidget::EditWidget(const QString &filePath, int mode, QWidget *parent)
 
     setupGeneralPanel();
     setupShortcuts();
+    setupUndo();
 
     // A new message may come with the name it is to be saved under.
     if (!filePath.isEmpty() && (mode != ModeNew || QFileInfo::exists(filePath)))
@@ -95,6 +102,7 @@ EditWidget::~EditWidget()
     // The panels hold plain pointers to items: drop them before the scene
     // deletes its items.
     disconnect(m_scene.get(), nullptr, this, nullptr);
+    delete m_history;
     ui->graphicsView->setScene(nullptr);
 }
 
@@ -137,6 +145,67 @@ void EditWidget::setupGeneralPanel()
     ui->scrollArea->setWidget(m_generalPanel);
     connect(m_scene.get(), &GraphicsScene::itemPositionChanged, m_generalPanel,
             &GeneralSetWidget::refresh);
+    m_history->watch(m_generalPanel);
+}
+
+void EditWidget::setupUndo()
+{
+    QUndoStack *stack = m_history->stack();
+    connect(stack, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
+    connect(m_history, &DesignHistory::itemsRestored, this, &EditWidget::refreshPanels);
+    ui->undoBtn->setIcon(
+        QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)));
+    ui->redoBtn->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"),
+                                          style()->standardIcon(QStyle::SP_ArrowForward)));
+    connect(ui->undoBtn, &QToolButton::clicked, stack, &QUndoStack::undo);
+    connect(ui->redoBtn, &QToolButton::clicked, stack, &QUndoStack::redo);
+    const auto showSteps = [this, stack] {
+        ui->undoBtn->setEnabled(stack->canUndo());
+        ui->redoBtn->setEnabled(stack->canRedo());
+        ui->undoBtn->setToolTip(stack->canUndo() ? tr("Undo %1").arg(stack->undoText())
+                                                 : tr("Nothing to undo"));
+        ui->redoBtn->setToolTip(stack->canRedo() ? tr("Redo %1").arg(stack->redoText())
+                                                 : tr("Nothing to redo"));
+    };
+    connect(stack, &QUndoStack::indexChanged, this, showSteps);
+    connect(stack, &QUndoStack::cleanChanged, this, showSteps);
+    showSteps();
+    // Ctrl+Z and Ctrl+Shift+Z or Ctrl+Y; a focused text field keeps them
+    // for its own text.
+    auto *undoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
+    connect(undoKey, &QShortcut::activated, stack, &QUndoStack::undo);
+    for (const QKeySequence &keys :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+        auto *redoKey = new QShortcut(keys, this);
+        connect(redoKey, &QShortcut::activated, stack, &QUndoStack::redo);
+    }
+}
+
+void EditWidget::refreshPanels()
+{
+    m_generalPanel->refresh();
+    for (ItemPanel *panel : m_panels) {
+        if (panel && panel->item())
+            panel->refresh();
+    }
+}
+
+QUndoStack *EditWidget::undoStack() const
+{
+    return m_history->stack();
+}
+
+void EditWidget::addItem(ItemType kind)
+{
+    const QList<QGraphicsItem *> before = m_scene->items();
+    emit addItems(kind);
+    QList<QGraphicsItem *> added;
+    for (QGraphicsItem *item : m_scene->selectedItems()) {
+        if (!before.contains(item))
+            added << item;
+    }
+    m_history->added(added);
 }
 
 void EditWidget::setupShortcuts()
@@ -181,6 +250,7 @@ ItemPanel *EditWidget::createPanel(ItemType kind)
         return nullptr;
     }
     panel->setMaximumWidth(kPanelWidth);
+    m_history->watch(panel);
     auto *area = new QScrollArea;
     configureScrollArea(area, kind != TypeText && kind != TypeTime && kind != TypeImage);
     area->setWidget(panel);
@@ -215,6 +285,7 @@ void EditWidget::showPanelFor(QGraphicsItem *item, ItemType kind)
         }
     }
     m_generalPanel->setItem(item);
+    m_history->showing(item);
 }
 
 void EditWidget::keyPressEvent(QKeyEvent *event)
@@ -231,41 +302,43 @@ void EditWidget::keyPressEvent(QKeyEvent *event)
 
 void EditWidget::on_textBtn_clicked()
 {
-    emit addItems(TypeText);
+    addItem(TypeText);
 }
 
 void EditWidget::on_timeBtn_clicked()
 {
-    emit addItems(TypeTime);
+    addItem(TypeTime);
 }
 
 void EditWidget::on_serialNumBtn_clicked()
 {
-    emit addItems(TypeSerialNumber);
+    addItem(TypeSerialNumber);
 }
 
 void EditWidget::on_imageBtn_clicked()
 {
-    emit addItems(TypeImage);
+    addItem(TypeImage);
 }
 
 void EditWidget::on_barcodeBtn_clicked()
 {
-    emit addItems(TypeBarcode);
+    addItem(TypeBarcode);
 }
 
 void EditWidget::on_shiftBtn_clicked()
 {
-    emit addItems(TypeShiftCode);
+    addItem(TypeShiftCode);
 }
 
 void EditWidget::on_deleteBtn_clicked()
 {
-    m_scene->deleteSelectedItems();
+    m_history->remove(m_scene->selectedItems());
 }
 
 bool EditWidget::save()
 {
+    if (!preflightAllows())
+        return false;
     QString path = m_filePath;
     if (path.isEmpty()) {
         QDir().mkpath(kMessageFolder);
@@ -290,10 +363,47 @@ bool EditWidget::save()
     return true;
 }
 
+// On saving, every head counts: the coders the message goes to are not known.
+bool EditWidget::preflightAllows()
+{
+    const QString name =
+        m_filePath.isEmpty() ? tr("the new message") : QFileInfo(m_filePath).fileName();
+    return PreflightDialog::confirm(Preflight::check(*m_scene), PreflightDialog::Purpose::Save,
+                                    name, this, [this](QGraphicsItem *item) { selectItem(item); });
+}
+
+void EditWidget::selectItem(QGraphicsItem *item)
+{
+    if (!item || item->scene() != m_scene.get())
+        return;
+    m_scene->clearSelection();
+    item->setSelected(true);
+    ui->graphicsView->revealItem(item);
+}
+
 void EditWidget::on_saveBtn_clicked()
 {
     if (save())
         accept();
+}
+
+PrintPreviewDialog *EditWidget::printPreview() const
+{
+    return m_printPreview;
+}
+
+void EditWidget::on_previewBtn_clicked()
+{
+    // One window, shown beside the designer; opened again, it copies the
+    // message as it is now.
+    if (!m_printPreview) {
+        m_printPreview = new PrintPreviewDialog(m_scene.get(), this);
+        m_printPreview->setAttribute(Qt::WA_DeleteOnClose);
+    } else {
+        m_printPreview->refresh();
+    }
+    m_printPreview->show();
+    m_printPreview->raise();
 }
 
 void EditWidget::on_buttonBox_accepted()
@@ -336,9 +446,12 @@ QJsonObject EditWidget::snapshot() const
 void EditWidget::markSaved()
 {
     m_savedState = snapshot();
+    m_history->stack()->setClean();
 }
 
 bool EditWidget::isModified() const
 {
-    return snapshot() != m_savedState;
+    // The stack names the change; the comparison also catches one made
+    // outside it, so that closing never loses work.
+    return !m_history->stack()->isClean() || snapshot() != m_savedState;
 }

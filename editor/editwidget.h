@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QJsonObject>
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -15,7 +16,10 @@ class EditWidget;
 
 class GeneralSetWidget;
 class GraphicsScene;
+class DesignHistory;
 class ItemPanel;
+class PrintPreviewDialog;
+class QUndoStack;
 class QGraphicsItem;
 
 // The modal message editor: a design scene in its view, the add-item
@@ -39,9 +43,14 @@ public:
 
     QString filePath() const { return m_filePath; }
     int mode() const { return m_mode; }
+    // The "Preview at" window while it is open.
+    PrintPreviewDialog *printPreview() const;
     GraphicsScene *scene() const { return m_scene.get(); }
     // True when the message differs from what was last loaded or saved.
     bool isModified() const;
+    // Every change made in the designer, one step each; clean at the state
+    // last loaded or saved.
+    QUndoStack *undoStack() const;
 
 public slots:
     // Cancel, Escape and closing the window: asks first when the message
@@ -63,6 +72,7 @@ private slots:
     void on_shiftBtn_clicked();
     void on_deleteBtn_clicked();
     void on_saveBtn_clicked();
+    void on_previewBtn_clicked();
     void on_buttonBox_accepted();
 
 private:
@@ -70,6 +80,11 @@ private:
     void setupSideTabs();
     void setupGeneralPanel();
     void setupShortcuts();
+    void setupUndo();
+    // Adds an item of the kind as one undo step.
+    void addItem(ItemType kind);
+    // After an undo or a redo: the panels show the items as they are now.
+    void refreshPanels();
     // Shows the panel of the selected item's kind, creating it the first time.
     void showPanelFor(QGraphicsItem *item, ItemType kind);
     // Scrolls the view to the selected item.
@@ -77,6 +92,10 @@ private:
     ItemPanel *createPanel(ItemType kind);
     // The parts of the message a save writes, to tell whether it changed.
     QJsonObject snapshot() const;
+    // Runs the pre-flight check; false when the operator went back to fix it.
+    bool preflightAllows();
+    // Selects the item alone and scrolls it into view.
+    void selectItem(QGraphicsItem *item);
     void markSaved();
 
     std::unique_ptr<Ui::EditWidget> ui;
@@ -88,4 +107,6 @@ private:
     // Panels by ItemType, created on first use; owned by the stacked widget.
     std::array<ItemPanel *, TypeNone> m_panels{};
     QJsonObject m_savedState;
+    QPointer<PrintPreviewDialog> m_printPreview;
+    DesignHistory *m_history = nullptr;
 };

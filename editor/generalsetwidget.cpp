@@ -3,38 +3,12 @@
 #include "ui_generalsetwidget.h"
 
 #include "editorlog.h"
+#include "fontfolder.h"
 #include "graphicstextabstract.h"
 
-#include <QDir>
-#include <QFontDatabase>
-#include <QHash>
 #include <QSignalBlocker>
 
 namespace {
-
-const QString kFontFolder = QStringLiteral("fonts");
-
-// Families of every font file registered so far, by path.  A file is
-// registered once per run: each editor opened builds a new panel, and
-// registering again would load the font data again.
-QHash<QString, QStringList> &registeredFonts()
-{
-    static QHash<QString, QStringList> fonts;
-    return fonts;
-}
-
-QStringList familiesOf(const QString &path)
-{
-    QHash<QString, QStringList> &fonts = registeredFonts();
-    const auto found = fonts.constFind(path);
-    if (found != fonts.constEnd())
-        return found.value();
-    const int id = QFontDatabase::addApplicationFont(path);
-    const QStringList families =
-        id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
-    fonts.insert(path, families);
-    return families;
-}
 
 bool isTextLike(const QGraphicsItem *item)
 {
@@ -72,10 +46,8 @@ void GeneralSetWidget::fillFontList()
 {
     const QSignalBlocker blocker(ui->fontComboBox);
     // Sorted by name so that the list is the same on every machine.
-    const QFileInfoList files =
-        QDir(kFontFolder).entryInfoList(QDir::Files | QDir::Readable, QDir::Name);
-    for (const QFileInfo &file : files) {
-        const QStringList families = familiesOf(file.absoluteFilePath());
+    for (const QString &file : FontFolder::fontFiles()) {
+        const QStringList families = FontFolder::familiesOf(file);
         if (!families.isEmpty())
             ui->fontComboBox->addItem(displayName(families.first()), families.first());
     }

@@ -311,18 +311,21 @@ bool GraphicsView::nudgeSelection(int dx, int dy)
     if (auto *text = dynamic_cast<QGraphicsTextItem *>(s->focusItem()))
         if (text->textInteractionFlags() & Qt::TextEditable)
             return false;
-    bool moved = false;
+    QList<QGraphicsItem *> moved;
+    QVector<QPointF> from;
     const QList<QGraphicsItem *> selected = s->selectedItems();
     for (QGraphicsItem *item : selected) {
         if (item->flags() & QGraphicsItem::ItemIsMovable) {
+            moved << item;
+            from << item->pos();
             item->moveBy(dx, dy);
-            moved = true;
         }
     }
-    if (!moved)
+    if (moved.isEmpty())
         return false;
     if (s->autoFitSceneRect)
         s->fitSceneRect();
     emit s->itemPositionChanged();
+    emit s->itemsMoved(moved, from, true);
     return true;
 }

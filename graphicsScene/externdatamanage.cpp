@@ -77,6 +77,13 @@ void ExternDataManage::addColumn(const QString &id)
     m_itemIds.append(id);
 }
 
+void ExternDataManage::insertColumn(int index, const Column &column)
+{
+    index = qBound(0, index, m_columns.size());
+    m_columns.insert(index, column);
+    m_itemIds.insert(index, column.id);
+}
+
 bool ExternDataManage::contains(const QString &id) const
 {
     for (const Column &c : m_columns) {

@@ -44,6 +44,8 @@ public:
     void addExternItem(QGraphicsItem *item);
     void removeExternItem(QGraphicsItem *item);
     void addColumn(const QString &id);
+    // Puts a column back where it was (an undone removal); index is clamped.
+    void insertColumn(int index, const Column &column);
     bool contains(const QString &id) const;
     QStringList externItemIds() const { return m_itemIds; }
     QString idAt(int index) const { return m_itemIds.value(index); }

@@ -46,6 +46,7 @@ void GraphicsImageItem::showPicture(const QPixmap &picture, const QString &path)
     if (path.isEmpty()) {
         m_shown = m_source = placeholder();
         m_width = m_height = kPlaceholderSize;
+        m_pixPath.clear();
     } else {
         // Qt's colour to 1-bit conversion decides which pixels print.
         QBitmap bitmap(picture.size());

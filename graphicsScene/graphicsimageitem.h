@@ -19,7 +19,8 @@ public:
     int type() const override { return Type; }
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
-    // Loads and converts the picture; an empty path gives the placeholder.
+    // Loads and converts the picture; an empty path gives the placeholder
+    // and no picture path.
     void loadImage(const QString &path);
     // Copies the chosen picture into the working folder's "Image" folder and
     // loads that copy, so that the message finds it again when reopened.

@@ -158,6 +158,8 @@ void GraphicsScene::setItemExtern(QGraphicsItem *item, bool on)
 
 void GraphicsScene::deleteSelectedItems()
 {
+    m_dragItems.clear();
+    m_dragFrom.clear();
     const QList<QGraphicsItem *> selected = selectedItems();
     for (QGraphicsItem *item : selected) {
         if (item->data(ItemData::kIsExtern).toBool()) {
@@ -174,6 +176,15 @@ void GraphicsScene::deleteSelectedItems()
 void GraphicsScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
 {
     QGraphicsScene::mousePressEvent(event);
+    // After the press has chosen the selection that a drag moves.
+    m_dragItems.clear();
+    m_dragFrom.clear();
+    for (QGraphicsItem *item : selectedItems()) {
+        if (item->flags() & QGraphicsItem::ItemIsMovable) {
+            m_dragItems << item;
+            m_dragFrom << item->pos();
+        }
+    }
 }
 
 void GraphicsScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
@@ -184,6 +195,16 @@ void GraphicsScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
             fitSceneRect();
     }
     QGraphicsScene::mouseReleaseEvent(event);
+    const QList<QGraphicsItem *> dragged = m_dragItems;
+    const QVector<QPointF> from = m_dragFrom;
+    m_dragItems.clear();
+    m_dragFrom.clear();
+    for (int i = 0; i < dragged.size(); ++i) {
+        if (dragged.at(i)->scene() == this && dragged.at(i)->pos() != from.at(i)) {
+            emit itemsMoved(dragged, from, false);
+            return;
+        }
+    }
 }
 
 void GraphicsScene::drawBackground(QPainter *painter, const QRectF &rect)

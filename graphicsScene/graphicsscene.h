@@ -5,6 +5,7 @@
 #include "itemtypes.h"
 
 #include <QGraphicsScene>
+#include <QVector>
 
 // The design scene of one print message.  Scene units are print dots; x runs
 // along the message, y across it, downward from 0.
@@ -36,6 +37,9 @@ signals:
     void curSelectItem(QGraphicsItem *item, ItemType kind);
     void itemPositionChanged();
     void externDataContainerSizeChanged();
+    // The user moved items, by a mouse drag or (nudge) by the arrow keys;
+    // from holds where each was before.
+    void itemsMoved(const QList<QGraphicsItem *> &items, const QVector<QPointF> &from, bool nudge);
 
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
@@ -44,6 +48,11 @@ protected:
 
 private:
     void onSelectionChanged();
+
+    // The movable items selected when a mouse button went down, and where
+    // they were.
+    QList<QGraphicsItem *> m_dragItems;
+    QVector<QPointF> m_dragFrom;
 
     ExternDataManage m_dataManage;
 };

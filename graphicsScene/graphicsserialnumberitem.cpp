@@ -59,14 +59,19 @@ QString GraphicsSerialNumberItem::toDigits(quint32 value, int base)
     }
 }
 
+QString GraphicsSerialNumberItem::textFor(quint32 value) const
+{
+    QString text = toDigits(value, m_systemBase);
+    if (m_digits > 0)
+        text = text.rightJustified(m_digits, m_preFixChar).right(m_digits);
+    return text;
+}
+
 void GraphicsSerialNumberItem::refreshText()
 {
     if (m_counter)
         m_value = m_counter->CurValue;
-    QString text = toDigits(m_value, m_systemBase);
-    if (m_digits > 0)
-        text = text.rightJustified(m_digits, m_preFixChar).right(m_digits);
-    setPlainText(text);
+    setPlainText(textFor(m_value));
 }
 
 bool GraphicsSerialNumberItem::saveRecord(QJsonObject &record)

@@ -41,6 +41,8 @@ public:
 
     // The digits of value in a base (systemBase numbering), unpadded.
     static QString toDigits(quint32 value, int base);
+    // The text shown for a counter value: the digits padded or cut to width.
+    QString textFor(quint32 value) const;
 
     bool loadRecord(const QJsonObject &record) override;
     bool saveRecord(QJsonObject &record) override;

@@ -21,15 +21,20 @@ void GraphicsShiftCodeItem::addShift(const QString &code, const QTime &start)
 
 QString GraphicsShiftCodeItem::codeAt(const QTime &now) const
 {
-    if (m_shifts.isEmpty())
+    return codeIn(m_shifts, now);
+}
+
+QString GraphicsShiftCodeItem::codeIn(const QVector<Shift> &shifts, const QTime &now)
+{
+    if (shifts.isEmpty())
         return QStringLiteral("Text");
-    if (m_shifts.size() == 1)
-        return m_shifts.first().code;
+    if (shifts.size() == 1)
+        return shifts.first().code;
 
     // Milliseconds since midnight; the later entry wins among equal starts.
     const Shift *chosen = nullptr;
     int best = 0;
-    for (const Shift &s : m_shifts) {
+    for (const Shift &s : shifts) {
         if (!s.start.isValid() || now < s.start || s.start.msecsSinceStartOfDay() < best)
             continue;
         chosen = &s;
@@ -40,7 +45,7 @@ QString GraphicsShiftCodeItem::codeAt(const QTime &now) const
         // Entries starting before 00:01 are not taken here.
         chosen = nullptr;
         best = QTime(0, 1).msecsSinceStartOfDay();
-        for (const Shift &s : m_shifts) {
+        for (const Shift &s : shifts) {
             if (!s.start.isValid() || s.start.msecsSinceStartOfDay() < best)
                 continue;
             chosen = &s;
@@ -48,6 +53,11 @@ QString GraphicsShiftCodeItem::codeAt(const QTime &now) const
         }
     }
     return chosen ? chosen->code : QString();
+}
+
+void GraphicsShiftCodeItem::showAt(const QTime &moment)
+{
+    setPlainText(codeAt(moment));
 }
 
 void GraphicsShiftCodeItem::refreshText()

@@ -33,6 +33,10 @@ public:
 
     // The code the table gives at a time of day.
     QString codeAt(const QTime &now) const;
+    static QString codeIn(const QVector<Shift> &shifts, const QTime &now);
+    // Shows the code of a time of day (a preview; the next refresh shows
+    // now again).
+    void showAt(const QTime &moment);
 
     bool loadRecord(const QJsonObject &record) override;
     bool saveRecord(QJsonObject &record) override;

@@ -58,8 +58,12 @@ void GraphicsTimeItem::setValidDays(int days)
 
 QString GraphicsTimeItem::expandDateFormat(const QString &format) const
 {
-    const QDateTime now = Clock::now();
-    QString s = QLocale::system().toString(now.addDays(m_validDays), format);
+    return expandAt(format, m_validDays, Clock::now());
+}
+
+QString GraphicsTimeItem::expandAt(const QString &format, int validDays, const QDateTime &now)
+{
+    QString s = QLocale::system().toString(now.addDays(validDays), format);
 
     const QDate today = now.date();
     for (int i = 0; i + 1 < s.size(); ++i) {
@@ -73,6 +77,11 @@ QString GraphicsTimeItem::expandDateFormat(const QString &format) const
         i += value.size() - 1;
     }
     return s;
+}
+
+void GraphicsTimeItem::showAt(const QDateTime &moment)
+{
+    setPlainText(expandAt(m_format, m_validDays, moment));
 }
 
 void GraphicsTimeItem::refreshText()

@@ -3,6 +3,8 @@
 
 #include "graphicstextabstract.h"
 
+#include <QDateTime>
+
 // The current date and time, optionally moved forward by a number of days
 // (best-before and expiry dates), laid out by a format string: Qt's date-time
 // format language plus the week and month codes NN, NO, ND and NR.  The text
@@ -25,6 +27,12 @@ public:
     // The format expanded for now + validDays; the week and month codes
     // always describe today.
     QString expandDateFormat(const QString &format) const;
+    // A format expanded for a moment moved forward by validDays; the codes
+    // describe the moment's own day.
+    static QString expandAt(const QString &format, int validDays, const QDateTime &moment);
+    // Shows the text the item prints at the moment (a preview; the next
+    // refresh shows now again).
+    void showAt(const QDateTime &moment);
 
     bool loadRecord(const QJsonObject &record) override;
     bool saveRecord(QJsonObject &record) override;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "korvexmainwindow.h"
 
+#include "applypreflight.h"
 #include "controllog.h"
 #include "controlstatusbar.h"
 #include "devicebuttonlist.h"
@@ -193,8 +194,13 @@ void KorvexMainWindow::on_syncBtn_clicked()
         UserNotifier::warning(this, tr("Warn"), tr("You must select a file! "));
         return;
     }
-    const CommandResult result =
-        m_fleet->apply(m_files->pathOf(selected.first()), m_devices->checkedDescriptors());
+    const QString path = m_files->pathOf(selected.first());
+    const QList<int> coders = m_devices->checkedDescriptors();
+    if (!ApplyPreflight::confirm(this, path, *m_fleet, coders, m_preview->sceneOf(path))) {
+        note(tr("%1 was not sent: the pre-flight check found problems.").arg(path));
+        return;
+    }
+    const CommandResult result = m_fleet->apply(path, coders);
     if (!result.ok)
         UserNotifier::warning(this, tr("Warn"), result.error);
 }

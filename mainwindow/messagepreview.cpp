@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messagepreview.h"
 
+#include "boundedread.h"
 #include "coder.h"
 #include "graphicsscene.h"
 #include "graphicsview.h"
 #include "messagefile.h"
 #include "usernotifier.h"
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <QGraphicsItem>
 #include <QLabel>
 
@@ -33,7 +36,10 @@ QString MessagePreview::caption() const
 void MessagePreview::showFile(const QString &path)
 {
     m_caption->setText(path);
+    const QByteArray before = fingerprint(path);
     const MessageFile::Result result = load(path);
+    m_filePath = result.ok && !before.isEmpty() ? path : QString();
+    m_fileFingerprint = before;
     if (!result.error.isEmpty())
         UserNotifier::warning(m_view->window(), MessageFile::boxTitle(), result.error);
     if (!result.dataFileProblem.isEmpty())
@@ -47,11 +53,31 @@ void MessagePreview::showCoderFile(const QString &path, const Coder &coder)
                            ? tr("Current message of %1").arg(coder.ipText)
                            : tr("Current message of %1 (%2)").arg(coder.ipText, coder.remarkName));
     const QString ipText = coder.ipText;
+    m_filePath.clear();
     const MessageFile::Result result = load(path);
     for (const QString &text : {result.error, result.dataFileProblem}) {
         if (!text.isEmpty())
             emit problem(tr("Current message of coder %1: %2").arg(ipText, text));
     }
+}
+
+const GraphicsScene *MessagePreview::sceneOf(const QString &path) const
+{
+    if (path.isEmpty() || path != m_filePath)
+        return nullptr;
+    return fingerprint(path) == m_fileFingerprint ? m_scene : nullptr;
+}
+
+// The SHA-256 of the file's bytes; empty when it cannot be read whole.
+QByteArray MessagePreview::fingerprint(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    const QByteArray bytes = readAtMost(file, MessageFile::kMaxFileBytes);
+    if (bytes.size() > MessageFile::kMaxFileBytes)
+        return QByteArray();
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
 MessageFile::Result MessagePreview::load(const QString &path)

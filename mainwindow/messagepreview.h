@@ -29,6 +29,10 @@ public:
     // problems go to the event log, never into a box nobody at the PC asked for.
     void showCoderFile(const QString &path, const Coder &coder);
 
+    // The scene while it shows the file at path as the file is on disk now
+    // (chosen by the operator, and the same bytes still); null otherwise.
+    const GraphicsScene *sceneOf(const QString &path) const;
+
 signals:
     void problem(const QString &text);
 
@@ -38,4 +42,9 @@ private:
     GraphicsView *m_view;
     QLabel *m_caption;
     GraphicsScene *m_scene;
+    static QByteArray fingerprint(const QString &path);
+
+    // The operator's file shown, and the fingerprint of the bytes read.
+    QString m_filePath;
+    QByteArray m_fileFingerprint;
 };

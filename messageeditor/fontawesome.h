@@ -18,6 +18,8 @@ constexpr ushort kQRCode = 0xf029;
 constexpr ushort kDelete = 0xf057;
 constexpr ushort kFolderOpen = 0xf07c;
 constexpr ushort kSave = 0xf0c7;
+constexpr ushort kUndo = 0xf0e2;
+constexpr ushort kRedo = 0xf01e;
 
 // The font at this point size (registered on first use).
 QFont font(int pointSize);

@@ -3,25 +3,33 @@
 
 #include "currentitemeditor.h"
 #include "diagrambaritem.h"
+#include "diagramimageitem.h"
 #include "diagramitemfactory.h"
 #include "diagramqrcodeitem.h"
 #include "diagramscene.h"
 #include "diagramtextitem.h"
+#include "editorhistory.h"
 #include "editoritemtypes.h"
 #include "editorwindowstate.h"
 #include "filecommands.h"
+#include "fontawesome.h"
 #include "messageeditorlog.h"
+#include "messagereader.h"
 #include "qrcodedynamicstyledialog.h"
 #include "qrcodesetting.h"
 #include "settingpanels.h"
 #include "ui_mainwindow.h"
 #include "windowchrome.h"
 
+#include <QBitmap>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGraphicsLineItem>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace {
 
@@ -90,6 +98,7 @@ MainWindow::MainWindow(QWidget *parent)
     windowChrome::setUpShortcuts(*ui);
     connectCommands();
     connectPanels();
+    setUpHistory();
 
     ui->cnt2ToolButton->hide();
     ui->fileToolButton->hide();
@@ -146,6 +155,116 @@ void MainWindow::connectPanels()
             &MainWindow::QRCodeSetDynamicStyle);
     // An opened file may bring a canvas of another width.
     connect(m_scene, &QGraphicsScene::sceneRectChanged, this, &MainWindow::updatePanelRanges);
+}
+
+void MainWindow::setUpHistory()
+{
+    m_history = new editorHistory(
+        m_scene, [this](const QJsonObject &document) { restoreDocument(document); }, this);
+    m_history->watch(ui->stackedWidget, tr("修改属性"));
+    // Released after a drag: the items moved.
+    connect(m_scene, &diagramScene::itemSelected, this, [this] { m_history->done(tr("移动")); });
+    connect(m_files, &fileCommands::messageReplaced, m_history, &editorHistory::reset);
+
+    QUndoStack *stack = m_history->stack();
+    m_undo = new QAction(QString(QChar(fontAwesome::kUndo)), this);
+    m_redo = new QAction(QString(QChar(fontAwesome::kRedo)), this);
+    m_undo->setObjectName(QStringLiteral("undoAction"));
+    m_redo->setObjectName(QStringLiteral("redoAction"));
+    for (QAction *action : {m_undo, m_redo})
+        action->setFont(fontAwesome::font(20));
+    m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(m_undo, &QAction::triggered, stack, &QUndoStack::undo);
+    connect(m_redo, &QAction::triggered, stack, &QUndoStack::redo);
+    ui->toolBar->insertActions(ui->typeAAction, {m_undo, m_redo});
+    addActions({m_undo, m_redo});
+    const auto showSteps = [this, stack] {
+        m_undo->setEnabled(stack->canUndo());
+        m_redo->setEnabled(stack->canRedo());
+        const QString undo = stack->canUndo() ? tr("撤销：%1").arg(stack->undoText()) : tr("撤销");
+        const QString redo = stack->canRedo() ? tr("重做：%1").arg(stack->redoText()) : tr("重做");
+        m_undo->setToolTip(undo);
+        m_undo->setStatusTip(undo);
+        m_redo->setToolTip(redo);
+        m_redo->setStatusTip(redo);
+    };
+    connect(stack, &QUndoStack::indexChanged, this, showSteps);
+    connect(stack, &QUndoStack::cleanChanged, this, showSteps);
+    showSteps();
+}
+
+void MainWindow::restoreDocument(const QJsonObject &document)
+{
+    discardItems(m_scene->items());
+    // The writer lists each kind topmost first, and the reader stacks each
+    // new item on top: read bottom first, the stacking comes back as it was.
+    QJsonObject bottomFirst = document;
+    for (auto it = bottomFirst.begin(); it != bottomFirst.end(); ++it) {
+        if (!it.value().isArray())
+            continue;
+        QJsonArray reversed;
+        const QJsonArray records = it.value().toArray();
+        for (int i = records.size() - 1; i >= 0; --i)
+            reversed.append(records.at(i));
+        it.value() = reversed;
+    }
+    messageReader::read(QJsonDocument(bottomFirst).toJson(QJsonDocument::Compact), m_scene);
+    restoreExactly(bottomFirst);
+    for (QGraphicsItem *item : m_scene->items()) {
+        if (item->type() != diagramType::kImage)
+            continue;
+        auto *image = static_cast<diagramImageItem *>(item);
+        const QString local = m_history->localPicture(image->path());
+        QPixmap picture = QPixmap::fromImage(diagramImageItem::readFile(local));
+        if (local.isEmpty() || picture.isNull())
+            continue;
+        if (image->converse())
+            picture = diagramImageItem::inverted(picture);
+        const QSize shown = image->pixmap().size();
+        image->setPath(local);
+        image->setSource(QBitmap(picture));
+        image->showScaled(shown);
+    }
+    showNothing();
+    refreshTitle();
+}
+
+// What the reader rounds or leaves out, put back from the records: the
+// exact position (a drag leaves fractions of a dot) and a barcode's shown
+// height.  The items of a kind stand in the order of their records.
+void MainWindow::restoreExactly(const QJsonObject &bottomFirst)
+{
+    const struct
+    {
+        const char *array;
+        const char *prefix;
+        int type;
+    } kinds[] = {
+        {"TextItemInfo", "Text", diagramType::kText},
+        {"TimeItemInfo", "Time", diagramType::kTime},
+        {"CntItemInfo", "Cnt", diagramType::kCnt},
+        {"BarcodeItemInfo", "Bar", diagramType::kBar},
+        {"QrcodeItemInfo", "QRcode", diagramType::kQrCode},
+        {"ImgItemInfo", "Image", diagramType::kImage},
+    };
+    const QList<QGraphicsItem *> all = m_scene->items(Qt::AscendingOrder);
+    for (const auto &kind : kinds) {
+        const QJsonArray records = bottomFirst.value(QLatin1String(kind.array)).toArray();
+        int i = 0;
+        for (QGraphicsItem *item : all) {
+            if (item->type() != kind.type || i >= records.size())
+                continue;
+            const QJsonObject r = records.at(i++).toObject();
+            const QString prefix = QLatin1String(kind.prefix);
+            item->setPos(r.value(prefix + "AtX").toDouble(), r.value(prefix + "AtY").toDouble());
+            if (kind.type == diagramType::kBar) {
+                auto *bar = static_cast<diagramBarItem *>(item);
+                bar->showScaled(QSize(bar->pixmap().width(), r.value("BarHeight").toInt()));
+            }
+        }
+    }
 }
 
 void MainWindow::updatePanelRanges()
@@ -260,6 +379,7 @@ void MainWindow::placeItem(QGraphicsItem *item)
     m_scene->addAtRightEdge(item);
     itemSelected(item);
     refreshTitle();
+    m_history->done(tr("添加"));
 }
 
 void MainWindow::itemSelected(QGraphicsItem *item)
@@ -311,6 +431,7 @@ void MainWindow::on_editPushButton_clicked()
         m_items->qrCode()->setParams(params);
     }
     refreshTitle();
+    m_history->done(tr("修改内容"));
 }
 
 void MainWindow::QRCodeSetDynamicStyle()
@@ -327,11 +448,13 @@ void MainWindow::QRCodeSetDynamicStyle()
     m_kind = currentItemEditor::QRCode;
     showKind(m_kind);
     refreshTitle();
+    m_history->done(tr("修改内容"));
 }
 
 void MainWindow::on_deleteToolButton_clicked()
 {
     discardItems(m_scene->selectedItems());
+    m_history->done(tr("删除"));
 }
 
 void MainWindow::discardItems(const QList<QGraphicsItem *> &items)

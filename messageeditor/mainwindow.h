@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QJsonObject>
 #include <QList>
 #include <QMainWindow>
 #include <QMap>
@@ -13,6 +14,7 @@ class QGraphicsLineItem;
 class QTimer;
 class currentItemEditor;
 class diagramScene;
+class editorHistory;
 class fileCommands;
 class settingPanels;
 
@@ -34,6 +36,9 @@ public:
     diagramScene *scene() const { return m_scene; }
     currentItemEditor *items() const { return m_items; }
     fileCommands *files() const { return m_files; }
+    editorHistory *history() const { return m_history; }
+    QAction *undoAction() const { return m_undo; }
+    QAction *redoAction() const { return m_redo; }
     // 0 to 3 for the 144, 300, 600 and 1200-dot models.
     int resolution() const { return m_resolution; }
     // The kind code of the last selected or created item (-1 before any,
@@ -76,6 +81,11 @@ protected:
 private:
     void connectCommands();
     void connectPanels();
+    // The undo history, its tool bar actions and their keys.
+    void setUpHistory();
+    // Puts the items of a document in place of the message's (undo, redo).
+    void restoreDocument(const QJsonObject &document);
+    void restoreExactly(const QJsonObject &bottomFirst);
     // Index 0 to 3: canvas height, zoom, guide lines, model action.
     void switchResolution(int index);
     // A percentage such as "180%".
@@ -105,4 +115,7 @@ private:
     QGraphicsLineItem *m_line144;                // in the scene only in Type A
     int m_resolution = 0;
     int m_kind = -1;
+    editorHistory *m_history = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
 };

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders a message file to a PNG, as the designer shows it: for looking at
-// messages without a display, and for checking what a coder was sent.
+// messages without a display, and for checking what a coder was sent.  With
+// --at, the dates and shift codes are those printed at that moment.
 //
-//   render-message MESSAGE.spr PICTURE.png
+//   render-message [--at 2027-02-28T23:59[+01:00]] MESSAGE.spr PICTURE.png
 #include "graphicsscene.h"
 #include "messagefile.h"
+#include "printpreview.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
@@ -38,9 +41,21 @@ int main(int argc, char *argv[])
 {
     chooseHeadlessPlatform();
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    QDateTime moment;
+    if (args.size() == 5 && args.at(1) == QLatin1String("--at")) {
+        // Local time unless the text gives an offset ("Z", "+01:00").
+        moment = QDateTime::fromString(args.at(2), Qt::ISODate);
+        if (!moment.isValid()) {
+            std::fprintf(stderr, "render-message: %s is not a moment like 2027-02-28T23:59\n",
+                         qPrintable(args.at(2)));
+            return 2;
+        }
+        args.erase(args.begin() + 1, args.begin() + 3);
+    }
     if (args.size() != 3) {
-        std::fprintf(stderr, "usage: render-message MESSAGE.spr PICTURE.png\n");
+        std::fprintf(stderr,
+                     "usage: render-message [--at 2027-02-28T23:59] MESSAGE.spr PICTURE.png\n");
         return 2;
     }
     GraphicsScene scene;
@@ -52,6 +67,8 @@ int main(int argc, char *argv[])
                      qPrintable(args.at(1)));
         return 1;
     }
+    if (moment.isValid())
+        PrintPreview::showDatesAt(scene, moment);
     scene.clearSelection();
     const QRectF area = scene.sceneRect().adjusted(-10, -10, 10, 10);
     QImage picture(area.size().toSize(), QImage::Format_RGB32);

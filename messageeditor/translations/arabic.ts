@@ -189,6 +189,38 @@
         <source>取消</source>
         <translation>إلغاء</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>إعادة</translation>
+    </message>
+    <message>
+        <source>撤销：%1</source>
+        <translation>تراجع: %1</translation>
+    </message>
+    <message>
+        <source>重做：%1</source>
+        <translation>إعادة: %1</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>نقل</translation>
+    </message>
+    <message>
+        <source>修改内容</source>
+        <translation>تغيير المحتوى</translation>
+    </message>
+    <message>
+        <source>修改属性</source>
+        <translation>تغيير الخصائص</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -173,6 +173,38 @@
         <source>取消</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>撤销：%1</source>
+        <translation>撤销：%1</translation>
+    </message>
+    <message>
+        <source>重做：%1</source>
+        <translation>重做：%1</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>移动</translation>
+    </message>
+    <message>
+        <source>修改内容</source>
+        <translation>修改内容</translation>
+    </message>
+    <message>
+        <source>修改属性</source>
+        <translation>修改属性</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

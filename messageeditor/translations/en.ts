@@ -173,6 +173,38 @@
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>撤销：%1</source>
+        <translation>Undo: %1</translation>
+    </message>
+    <message>
+        <source>重做：%1</source>
+        <translation>Redo: %1</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>修改内容</source>
+        <translation>Change content</translation>
+    </message>
+    <message>
+        <source>修改属性</source>
+        <translation>Change properties</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -173,6 +173,38 @@
         <source>取消</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>撤销：%1</source>
+        <translation>Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>重做：%1</source>
+        <translation>Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>修改内容</source>
+        <translation>Cambiar contenido</translation>
+    </message>
+    <message>
+        <source>修改属性</source>
+        <translation>Cambiar propiedades</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

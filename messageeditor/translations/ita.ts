@@ -173,6 +173,38 @@
         <source>取消</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>撤销：%1</source>
+        <translation>Annulla: %1</translation>
+    </message>
+    <message>
+        <source>重做：%1</source>
+        <translation>Ripeti: %1</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>修改内容</source>
+        <translation>Modifica contenuto</translation>
+    </message>
+    <message>
+        <source>修改属性</source>
+        <translation>Modifica proprietà</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

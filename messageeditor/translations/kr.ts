@@ -173,6 +173,38 @@
         <source>取消</source>
         <translation>취소</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>다시 실행</translation>
+    </message>
+    <message>
+        <source>撤销：%1</source>
+        <translation>실행 취소: %1</translation>
+    </message>
+    <message>
+        <source>重做：%1</source>
+        <translation>다시 실행: %1</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>이동</translation>
+    </message>
+    <message>
+        <source>修改内容</source>
+        <translation>내용 변경</translation>
+    </message>
+    <message>
+        <source>修改属性</source>
+        <translation>속성 변경</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -173,6 +173,38 @@
         <source>取消</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>撤销：%1</source>
+        <translation>Desfazer: %1</translation>
+    </message>
+    <message>
+        <source>重做：%1</source>
+        <translation>Refazer: %1</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>修改内容</source>
+        <translation>Alterar conteúdo</translation>
+    </message>
+    <message>
+        <source>修改属性</source>
+        <translation>Alterar propriedades</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -173,6 +173,38 @@
         <source>取消</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>撤销：%1</source>
+        <translation>Отменить: %1</translation>
+    </message>
+    <message>
+        <source>重做：%1</source>
+        <translation>Повторить: %1</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Переместить</translation>
+    </message>
+    <message>
+        <source>修改内容</source>
+        <translation>Изменить содержимое</translation>
+    </message>
+    <message>
+        <source>修改属性</source>
+        <translation>Изменить свойства</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

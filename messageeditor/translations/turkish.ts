@@ -173,6 +173,38 @@
         <source>取消</source>
         <translation>İptal</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>Geri al</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Yinele</translation>
+    </message>
+    <message>
+        <source>撤销：%1</source>
+        <translation>Geri al: %1</translation>
+    </message>
+    <message>
+        <source>重做：%1</source>
+        <translation>Yinele: %1</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Ekle</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Taşı</translation>
+    </message>
+    <message>
+        <source>修改内容</source>
+        <translation>İçeriği değiştir</translation>
+    </message>
+    <message>
+        <source>修改属性</source>
+        <translation>Özellikleri değiştir</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

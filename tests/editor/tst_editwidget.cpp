@@ -2,15 +2,21 @@
 #include "../common/filesizelimit.h"
 #include "../common/recordingnotifier.h"
 #include "barcodesetwidget.h"
+#include "clock.h"
+#include "counter.h"
+#include "counterregistry.h"
 #include "editwidget.h"
 #include "generalsetwidget.h"
 #include "graphicsimageitem.h"
 #include "graphicsscene.h"
 #include "graphicstextitem.h"
+#include "graphicstimeitem.h"
 #include "graphicsview.h"
 #include "imagesetwidget.h"
 #include "messagefile.h"
 #include "panelharness.h"
+#include "preflightdialog.h"
+#include "printpreviewdialog.h"
 #include "scriptedfiledialogs.h"
 #include "textsetwidget.h"
 
@@ -24,6 +30,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTreeWidget>
+#include <QUndoStack>
 #include <functional>
 
 using namespace PanelHarness;
@@ -96,9 +104,13 @@ private slots:
         // Every flow in a fresh working folder: its own Spray/ and Image/.
         m_work = std::make_unique<QTemporaryDir>();
         QDir::setCurrent(m_work->path());
+        // A finding (the default font may be missing here) must not block a
+        // save: the pre-flight list is answered "save anyway".
+        PreflightDialog::setRunner([](PreflightDialog *) { return int(QDialog::Accepted); });
     }
     void cleanup()
     {
+        PreflightDialog::setRunner(nullptr);
         QDir::setCurrent(m_previousDir);
         m_work.reset();
         QCOMPARE(SlotNaming::take(), QStringList());
@@ -136,6 +148,295 @@ private slots:
         QVERIFY(alive && editor->isVisible());
         QVERIFY(notifier.boxes.isEmpty());
         delete editor;
+    }
+
+    // A save with findings lists them first; a chosen row selects its item;
+    // going back writes nothing, going ahead anyway writes the message.
+    void savingChecksTheMessageFirst()
+    {
+        const QString path = existingMessage("label1");
+        const QString before = savedText(path);
+        RecordingNotifier notifier;
+        auto *editor = new EditWidget(path, EditWidget::ModeExisting);
+        editor->show();
+        QGraphicsItem *text = editor->scene()->items().first();
+        text->setSelected(true);
+        QVERIFY(runSteps(editor, "itemY=1150"));
+        click(editor, "barcodeBtn");
+        QCOMPARE(editor->scene()->selectedItems().size(), 1);
+        QVERIFY(!text->isSelected());
+
+        QStringList listed;
+        int answer = QDialog::Rejected;
+        PreflightDialog::setRunner([&](PreflightDialog *dialog) {
+            for (int row = 0; row < dialog->findingList()->topLevelItemCount(); ++row)
+                listed << dialog->findingList()->topLevelItem(row)->text(1);
+            for (int row = 0; row < dialog->findings().size(); ++row) {
+                if (dialog->findings().at(row).kind == Preflight::Kind::OutsidePrintArea)
+                    dialog->findingList()->setCurrentItem(dialog->findingList()->topLevelItem(row));
+            }
+            return answer;
+        });
+        QVERIFY(!editor->save());
+        QVERIFY(listed.join('\n').contains("bottom edge"));
+        QCOMPARE(editor->scene()->selectedItems(), QList<QGraphicsItem *>{text});
+        QCOMPARE(savedText(path), before);
+        QVERIFY(editor->isModified());
+
+        answer = QDialog::Accepted;
+        QVERIFY(editor->save());
+        QVERIFY(savedText(path).contains("\"TextAtY\": 1150"));
+        QVERIFY(!editor->isModified());
+        QVERIFY(notifier.boxes.isEmpty());
+        delete editor;
+    }
+
+    // "Preview at" draws a copy at the chosen moment and count, lists the
+    // next changes and names the fast fields; the designer's message and
+    // the live counter stay as they are.
+    void previewShowsAMomentOnCopies()
+    {
+        QDir().mkpath("Spray");
+        QFile file("Spray/dated.spr");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"TimeItemInfo":[{"TimeAtX":0,"TimeAtY":0,"TimeMode":"dd/MM/yyyy"},)"
+                   R"({"TimeAtX":0,"TimeAtY":300,"TimeMode":"HH:mm"}],)"
+                   R"("CntItemInfo":[{"SNatX":0,"SNatY":600,"SNcounterID":3,"SNdigits":6}]})");
+        file.close();
+        const Clock::Pin pin(QDateTime(QDate(2027, 2, 10), QTime(9, 0), Qt::UTC));
+        EditWidget editor(file.fileName(), EditWidget::ModeExisting);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        editor.show();
+        Counter *live = findCounter(3);
+        QVERIFY(live);
+        live->CurValue = 7;
+        emit live->counterDataChanged();
+        const auto texts = [](GraphicsScene *scene) {
+            QStringList all;
+            for (QGraphicsItem *item : scene->items(Qt::AscendingOrder))
+                all << static_cast<QGraphicsTextItem *>(item)->toPlainText();
+            return all;
+        };
+        const QStringList designed = texts(editor.scene());
+        QCOMPARE(designed, (QStringList{"10/02/2027", "09:00", "000007"}));
+
+        click(&editor, "previewBtn");
+        PrintPreviewDialog *preview = editor.printPreview();
+        QVERIFY(preview && preview->isVisible());
+        QCOMPARE(texts(preview->previewScene()), designed);
+        preview->setMoment(QDateTime(QDate(2027, 2, 28), QTime(23, 59), Qt::UTC));
+        preview->setCount(41);
+        QCOMPARE(texts(preview->previewScene()), (QStringList{"28/02/2027", "23:59", "000041"}));
+        QTreeWidget *changes = preview->changeList();
+        QCOMPARE(changes->topLevelItemCount(), 10);
+        const QTreeWidgetItem *first = changes->topLevelItem(0);
+        QCOMPARE(first->text(0), QString("2027-03-01 00:00"));
+        QCOMPARE(first->text(1), QString("Midnight, month end"));
+        QCOMPARE(first->text(3), QString("28/02/2027"));
+        QCOMPARE(first->text(4), QString("01/03/2027"));
+        QCOMPARE(preview->paceText(), QString("Changes every minute: Date 2 (HH:mm)"));
+
+        QCOMPARE(texts(editor.scene()), designed);
+        QCOMPARE(live->CurValue, quint32(7));
+        // Opened again, it copies the message as it is now.
+        static_cast<GraphicsTimeItem *>(editor.scene()->items(Qt::AscendingOrder).first())
+            ->setTimeFormat("yyyy");
+        click(&editor, "previewBtn");
+        QCOMPARE(editor.printPreview(), preview);
+        QCOMPARE(texts(preview->previewScene()).first(), QString("2027"));
+    }
+
+    // Each action is done, undone and redone; the file saved after each
+    // is byte for byte the file before or after the action, and the
+    // unsaved mark follows.  "@drag" drags the selection in the view,
+    // "@right" and "@down" press arrow keys there, "@picture" chooses
+    // another picture; the rest are the editor's controls.
+    void undoAndRedoGiveTheSameFile_data()
+    {
+        QTest::addColumn<QString>("pick"); // item IDs, "time", "serial", "image", "shift"
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("undoSteps");
+        QTest::newRow("typing into a text is one step") << "Text1"
+                                                        << "textEdit=Lot 7" << 1;
+        QTest::newRow("font size, then bold") << "Text1"
+                                              << "fontSizeSpinBox=80;boldBtn" << 2;
+        QTest::newRow("x, then y") << "Text1"
+                                   << "itemX=40;itemY=500" << 2;
+        QTest::newRow("rotation") << "Text1"
+                                  << "ItemRotation=90" << 1;
+        QTest::newRow("date format by buttons") << "time"
+                                                << "clearBtn;yearBtn;minusBtn;monthBtn" << 1;
+        QTest::newRow("valid days") << "time"
+                                    << "vaildDaysSpinBox=30" << 1;
+        QTest::newRow("serial digits, base, fill")
+            << "serial"
+            << "digitsSpinBox=8;base16Btn;preCharLineEdit=*" << 3;
+        QTest::newRow("barcode type and content")
+            << "Barcode0"
+            << "typeComboBox=Code_93;contentLineEdit=ABC-42" << 2;
+        QTest::newRow("GS1 data mode") << "Barcode0"
+                                       << "GS1Btn" << 1;
+        QTest::newRow("barcode scale and height") << "Barcode0"
+                                                  << "ScaleSpinBox=30;heightSpinBox=80" << 2;
+        QTest::newRow("picture choice") << "image"
+                                        << "@picture" << 1;
+        QTest::newRow("picture size") << "image"
+                                      << "imageWidthSpinBox=120" << 1;
+        QTest::newRow("shift table") << "shift"
+                                     << "addToolButton;lineEdit=N;timeEdit=22:00" << 1;
+        QTest::newRow("text made external") << "Text1"
+                                            << "externDataCheckBox" << 1;
+        QTest::newRow("first external column deleted") << "Text0"
+                                                       << "deleteBtn" << 1;
+        QTest::newRow("two items deleted") << "Text1,time"
+                                           << "deleteBtn" << 1;
+        QTest::newRow("barcode added") << "Text1"
+                                       << "barcodeBtn" << 1;
+        QTest::newRow("placeholder, then a picture chosen") << "Text1"
+                                                            << "imageBtn;@picture" << 2;
+        QTest::newRow("picture added, then moved") << "Text1"
+                                                   << "imageBtn;itemX=100" << 2;
+        QTest::newRow("one drag is one step") << "Text1,serial"
+                                              << "@drag" << 1;
+        QTest::newRow("a run of arrow keys is one step") << "Text1"
+                                                         << "@right;@right;@down" << 1;
+        QTest::newRow("arrows, typing, arrows") << "Text1"
+                                                << "@right;textEdit=X;@down" << 3;
+    }
+    void undoAndRedoGiveTheSameFile()
+    {
+        QFETCH(QString, pick);
+        QFETCH(QString, steps);
+        QFETCH(int, undoSteps);
+        QImage picture(40, 20, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        QDir().mkpath("Image");
+        QVERIFY(picture.save("Image/logo.png"));
+        QVERIFY(picture.scaled(60, 60).save("other.png"));
+        QFile data("data.csv");
+        QVERIFY(data.open(QIODevice::WriteOnly));
+        data.write("A1,B1\nA2,B2\n");
+        data.close();
+        const QString font = R"("DejaVu Sans,-1,100,5,50,0,0,0,0,0")";
+        QDir().mkpath("Spray");
+        QFile file("Spray/all.spr");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            QString(R"({"ExternDataInfo":{"ExternMode":1,"ExternFileName":"data.csv"},)"
+                    R"("ExternDataSequance":{"F0":"Text0","F1":"Barcode0"},)"
+                    R"("TextItemInfo":[{"TextAtX":20,"TextAtY":10,"TextContent":"LOT 12",)"
+                    R"("TextFont":%1,"TextID":"Text0","TextIsExtern":true},)"
+                    R"({"TextAtX":20,"TextAtY":330,"TextContent":"LINE 2","TextFont":%1,)"
+                    R"("TextID":"Text1"}],)"
+                    R"("TimeItemInfo":[{"TimeAtX":600,"TimeAtY":10,"TimeMode":"dd/MM/yyyy",)"
+                    R"("TimeFont":%1}],)"
+                    R"("CntItemInfo":[{"SNatX":600,"SNatY":330,"SNcounterID":2,"SNfont":%1}],)"
+                    R"("BarcodeItemInfo":[{"BarAtX":1200,"BarAtY":10,"BarMode":20,)"
+                    R"("BarContent":"ABC123","BarScale":1,"BarID":"Barcode0",)"
+                    R"("BarIsExtern":true}],)"
+                    R"("ImgItemInfo":[{"ImageAtX":1200,"ImageAtY":620,"ImageWidth":40,)"
+                    R"("ImageHeight":20,"ImagePixPath":"/Image/logo.png"}],)"
+                    R"("ShiftItemInfo":[{"ShiftX":20,"ShiftY":620,"ShiftFont":%1,)"
+                    R"("ShiftVector":[{"ShiftContent":"A","ShiftTime":"06:00"},)"
+                    R"({"ShiftContent":"B","ShiftTime":"14:00"}]}]})")
+                .arg(font)
+                .toUtf8());
+        file.close();
+
+        RecordingNotifier notifier;
+        ScriptedFileDialogs dialogs;
+        dialogs.openAnswers << QDir::current().absoluteFilePath("other.png");
+        EditWidget editor(file.fileName(), EditWidget::ModeExisting);
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        QVERIFY(notifier.boxes.isEmpty());
+        auto *view = editor.findChild<GraphicsView *>("graphicsView");
+        view->resetTransform();
+        const auto itemCalled = [&](const QString &name) -> QGraphicsItem * {
+            for (QGraphicsItem *item : editor.scene()->items()) {
+                const ItemType kind = GraphicsScene::kindOf(item);
+                if (item->data(ItemData::kId).toString() == name ||
+                    (name == "time" && kind == TypeTime) ||
+                    (name == "serial" && kind == TypeSerialNumber) ||
+                    (name == "image" && kind == TypeImage) ||
+                    (name == "shift" && kind == TypeShiftCode))
+                    return item;
+            }
+            return nullptr;
+        };
+        // A loaded picture comes selected.
+        editor.scene()->clearSelection();
+        for (const QString &name : pick.split(',')) {
+            QGraphicsItem *item = itemCalled(name);
+            QVERIFY2(item, qPrintable(name));
+            item->setSelected(true);
+        }
+        // What a save writes, into a file of its own: the editor's own file
+        // and its clean state stay.
+        const auto saved = [&] {
+            const QString path = "check.spr";
+            return view->saveFile(path) ? savedText(path) : QString("<not written>");
+        };
+        const QString before = saved();
+        QVERIFY(!editor.isWindowModified());
+        QUndoStack *stack = editor.undoStack();
+
+        // After each action; when none merged, each undo step must give one.
+        QStringList states{before};
+        for (const QString &step : steps.split(';')) {
+            if (step == "@drag") {
+                QGraphicsItem *first = editor.scene()->selectedItems().first();
+                view->centerOn(first);
+                const QPoint from = view->mapFromScene(first->sceneBoundingRect().center());
+                const QPoint to = from + QPoint(30, 20);
+                QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);
+                for (const QPoint at : {from + QPoint(10, 10), to}) {
+                    QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at),
+                                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+                    QApplication::sendEvent(view->viewport(), &move);
+                }
+                QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, to);
+            } else if (step == "@right" || step == "@down") {
+                view->setFocus();
+                QTest::keyClick(view, step == "@right" ? Qt::Key_Right : Qt::Key_Down);
+            } else if (step == "@picture") {
+                click(&editor, "selectImageToolButton");
+            } else {
+                QVERIFY2(runSteps(&editor, step), qPrintable(step));
+            }
+            states << saved();
+        }
+        const QString after = saved();
+        QVERIFY(after != before);
+        QVERIFY(editor.isWindowModified());
+        QCOMPARE(stack->count(), undoSteps);
+        QVERIFY(editor.findChild<QToolButton *>("undoBtn")->isEnabled());
+        QVERIFY(editor.findChild<QToolButton *>("undoBtn")->toolTip().startsWith("Undo "));
+
+        const bool oneStepEach = states.size() == undoSteps + 1;
+        for (int i = undoSteps - 1; i >= 0; --i) {
+            click(&editor, "undoBtn");
+            if (oneStepEach)
+                QCOMPARE(saved(), states.at(i));
+        }
+        QCOMPARE(saved(), before);
+        QVERIFY(!editor.isWindowModified());
+        QVERIFY(!editor.isModified());
+        QVERIFY(!editor.findChild<QToolButton *>("undoBtn")->isEnabled());
+
+        for (int i = 0; i < undoSteps; ++i)
+            QTest::keyClick(&editor, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(saved(), after);
+        QVERIFY(editor.isWindowModified());
+        // Back once more by the keys, and forward by the other redo keys.
+        for (int i = 0; i < undoSteps; ++i)
+            QTest::keyClick(&editor, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(saved(), before);
+        for (int i = 0; i < undoSteps; ++i)
+            QTest::keyClick(&editor, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(saved(), after);
+        QVERIFY(notifier.boxes.isEmpty());
     }
 
     // OK saves first and closes only when the message was written.

@@ -1,11 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "barcodeitem.h"
 #include "graphicsscene.h"
 #include "graphicstextitem.h"
+#include "messagefile.h"
+#include "preflight.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
+#include <QJsonDocument>
 #include <QSignalSpy>
 #include <QtTest>
+
+namespace {
+
+// Records of the pre-flight table: a font this computer has, and one
+// neither it nor the fonts folder has.
+QByteArray text(int x, int y, const char *family = "DejaVu Sans")
+{
+    return QStringLiteral(R"({"TextAtX":%1,"TextAtY":%2,"TextContent":"LOT 12",)"
+                          R"("TextFont":"%3,-1,100,5,50,0,0,0,0,0","TextID":"Text0"})")
+        .arg(x)
+        .arg(y)
+        .arg(QLatin1String(family))
+        .toUtf8();
+}
+
+QByteArray barcode(int mode, const char *content, double scale, int inputMode = 1)
+{
+    return QStringLiteral(R"({"BarAtX":20,"BarAtY":20,"BarMode":%1,"BarContent":"%2",)"
+                          R"("BarScale":%3,"BarInputMode":%4,"BarID":"Barcode0"})")
+        .arg(mode)
+        .arg(QLatin1String(content))
+        .arg(scale)
+        .arg(inputMode)
+        .toUtf8();
+}
+
+QByteArray message(const char *array, const QByteArray &record, const QByteArray &extra = "")
+{
+    return "{" + extra + "\"" + array + "\":[" + record + "]}";
+}
+
+} // namespace
 
 class TestGraphicsScene : public QObject
 {
@@ -205,6 +241,109 @@ private slots:
         painter.end();
         QCOMPARE(QColor(image.pixel(5, 5)), QColor(220, 220, 220));
         QCOMPARE(QColor(image.pixel(22, 22)), QColor(Qt::white));
+    }
+
+    // One row per kind of finding, and the messages that have none.
+    void preflightFindings_data()
+    {
+        using K = Preflight::Kind;
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<int>("headMask");
+        QTest::addColumn<int>("qrSize"); // -1: as loaded
+        QTest::addColumn<QList<int>>("kinds");
+        QTest::addColumn<QString>("fragment"); // of the first finding's text
+        const QList<int> none;
+        QTest::newRow("clean text")
+            << message("TextItemInfo", text(20, 10)) << 15 << -1 << none << "";
+        QTest::newRow("clean EAN-13, 8-dot modules")
+            << message("BarcodeItemInfo", barcode(13, "590123412345", 2.0)) << 15 << -1 << none
+            << "";
+        QTest::newRow("past the bottom") << message("TextItemInfo", text(20, 1150)) << 15 << -1
+                                         << QList<int>{int(K::OutsidePrintArea)} << "bottom edge";
+        QTest::newRow("left of the start") << message("TextItemInfo", text(-40, 10)) << 15 << -1
+                                           << QList<int>{int(K::OutsidePrintArea)} << "left edge";
+        QTest::newRow("on head 2, one head printing")
+            << message("TextItemInfo", text(20, 350)) << 1 << -1 << QList<int>{int(K::MaskedHead)}
+            << "head 2";
+        QTest::newRow("across heads 1 and 2, head 2 left out")
+            << message("TextItemInfo", text(20, 250)) << 0b0101 << -1
+            << QList<int>{int(K::MaskedHead)} << "head 2,";
+        QTest::newRow("on head 4, all printing")
+            << message("TextItemInfo", text(20, 1000)) << 15 << -1 << none << "";
+        QTest::newRow("Code 128 at scale 0.5: half-dot modules")
+            << message("BarcodeItemInfo", barcode(20, "ABC123", 0.5)) << 15 << -1
+            << QList<int>{int(K::FractionalModule)} << "0.5 dots";
+        QTest::newRow("Code 128 at scale 1.5: 4.5-dot modules")
+            << message("BarcodeItemInfo", barcode(20, "ABC123", 1.5)) << 15 << -1
+            << QList<int>{int(K::FractionalModule)} << "4.5 dots";
+        QTest::newRow("Code 128 at scale 1: 2-dot modules")
+            << message("BarcodeItemInfo", barcode(20, "ABC123", 1.0)) << 15 << -1 << none << "";
+        QTest::newRow("GS1-128, wrong check digit")
+            << message("BarcodeItemInfo", barcode(16, "[01]12345678901234", 1.0)) << 15 << -1
+            << QList<int>{int(K::Gs1Refused)} << "checksum";
+        QTest::newRow("GS1-128, good check digit")
+            << message("BarcodeItemInfo", barcode(16, "[01]12345678901231", 1.0)) << 15 << -1
+            << none << "";
+        QTest::newRow("GS1 QR Code, AI too short")
+            << message("BarcodeItemInfo", barcode(58, "[01]123", 2.0, 2)) << 15 << -1
+            << QList<int>{int(K::Gs1Refused)} << "GS1";
+        QTest::newRow("QR Code 21x21, 80 letters")
+            << message("BarcodeItemInfo", barcode(58, QByteArray(80, 'x').constData(), 2.0)) << 15
+            << 0 << QList<int>{int(K::OverCapacity)} << "more than the symbol holds";
+        QTest::newRow("QR Code 29x29, 40 letters")
+            << message("BarcodeItemInfo", barcode(58, QByteArray(40, 'x').constData(), 2.0)) << 15
+            << 2 << none << "";
+        QTest::newRow("EAN-13 of letters")
+            << message("BarcodeItemInfo", barcode(13, "ABCDEFGHIJKL", 2.0)) << 15 << -1
+            << QList<int>{int(K::Unencodable)} << "cannot be encoded";
+        QTest::newRow("missing font")
+            << message("TextItemInfo", text(20, 10, "No Such Family 7")) << 15 << -1
+            << QList<int>{int(K::MissingFont)} << "No Such Family 7";
+        QTest::newRow("missing picture")
+            << message("ImgItemInfo", R"({"ImageAtX":20,"ImageAtY":20,"ImageWidth":50,)"
+                                      R"("ImageHeight":50,"ImagePixPath":"/Image/gone.png"})")
+            << 15 << -1 << QList<int>{int(K::MissingPicture)} << "gone.png";
+        QTest::newRow("no picture chosen")
+            << message("ImgItemInfo", R"({"ImageAtX":20,"ImageAtY":20,"ImageWidth":50,)"
+                                      R"("ImageHeight":50,"ImagePixPath":""})")
+            << 15 << -1 << QList<int>{int(K::MissingPicture)} << "No picture";
+        QTest::newRow("missing data file")
+            << message("TextItemInfo", text(20, 10),
+                       R"("ExternDataInfo":{"ExternMode":1,"ExternFileName":"nowhere.csv"},)")
+            << 15 << -1 << QList<int>{int(K::MissingDataFile)} << "nowhere.csv";
+        QTest::newRow("three at once: off the area, masked, missing font")
+            << message("TextItemInfo", text(20, 1150, "No Such Family 7")) << 3 << -1
+            << QList<int>{int(K::OutsidePrintArea), int(K::MaskedHead), int(K::MissingFont)}
+            << "bottom edge";
+    }
+    void preflightFindings()
+    {
+        QFETCH(QByteArray, document);
+        QFETCH(int, headMask);
+        QFETCH(int, qrSize);
+        QFETCH(QList<int>, kinds);
+        QFETCH(QString, fragment);
+        const QJsonDocument parsed = QJsonDocument::fromJson(document);
+        QVERIFY2(parsed.isObject(), document.constData());
+        GraphicsScene scene;
+        MessageFile::applyDocument(scene, parsed.object());
+        QCOMPARE(scene.items().size(), 1);
+        QGraphicsItem *item = scene.items().first();
+        if (qrSize >= 0)
+            static_cast<BarcodeItem *>(item)->setQrSize(qrSize);
+        Preflight::Options options;
+        options.headMask = quint8(headMask);
+        const QList<Preflight::Finding> findings = Preflight::check(scene, options);
+        QList<int> found;
+        for (const Preflight::Finding &f : findings) {
+            found << int(f.kind);
+            // The message's own findings name no item; the others name theirs.
+            QCOMPARE(f.item, f.kind == Preflight::Kind::MissingDataFile ? nullptr : item);
+            QVERIFY(!f.itemName.isEmpty());
+        }
+        QCOMPARE(found, kinds);
+        if (!findings.isEmpty())
+            QVERIFY2(findings.first().text.contains(fragment), qPrintable(findings.first().text));
     }
 };
 

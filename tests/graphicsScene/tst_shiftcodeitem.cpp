@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock.h"
 #include "graphicsshiftcodeitem.h"
+#include "printtimeline.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,6 +22,20 @@ void fill(GraphicsShiftCodeItem &item, const QStringList &table)
 QDateTime onMay20(const QTime &time)
 {
     return QDateTime(QDate(2021, 5, 20), time);
+}
+
+// The changes as "yyyy-MM-ddTHH:mm|boundaries|before>after;before>after".
+QStringList listed(const PrintTimeline &timeline, const QDateTime &from, int count)
+{
+    QStringList lines;
+    for (const PrintTimeline::Change &change : timeline.nextChanges(from, count)) {
+        QStringList fields;
+        for (const PrintTimeline::FieldChange &f : change.fields)
+            fields << f.before + '>' + f.after;
+        lines << change.at.toString("yyyy-MM-ddTHH:mm") + '|' +
+                     PrintTimeline::boundaryText(change.boundaries) + '|' + fields.join(';');
+    }
+    return lines;
 }
 
 } // namespace
@@ -164,6 +179,58 @@ private slots:
         // A record without a font (as older files are) keeps the constructor's.
         QCOMPARE(item.font().family(), QString("SimHei"));
         QCOMPARE(item.font().pixelSize(), 150);
+    }
+
+    // Worked by hand; a date field beside the shifts where a row says so.
+    // Moments in UTC, so that no daylight saving moves them.
+    void nextChangesOfShifts_data()
+    {
+        QTest::addColumn<QStringList>("table");
+        QTest::addColumn<QString>("dateFormat"); // empty: none
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList three{"A@06:00", "B@14:00", "C@22:00"};
+        QTest::newRow("night shift runs on past midnight")
+            << three << ""
+            << "2027-02-28T21:00Z" << 4
+            << QStringList{"2027-02-28T22:00|Shift change|B>C", "2027-03-01T06:00|Shift change|C>A",
+                           "2027-03-01T14:00|Shift change|A>B",
+                           "2027-03-01T22:00|Shift change|B>C"};
+        QTest::newRow("a shift starting at midnight, at a month end")
+            << QStringList{"A@00:00", "B@08:00", "C@16:00"} << ""
+            << "2027-02-28T15:00Z" << 3
+            << QStringList{"2027-02-28T16:00|Shift change|B>C",
+                           "2027-03-01T00:00|Midnight, month end, shift change|C>A",
+                           "2027-03-01T08:00|Shift change|A>B"};
+        QTest::newRow("table entered out of order")
+            << QStringList{"N@18:00", "D@06:00"} << ""
+            << "2027-06-10T05:00Z" << 2
+            << QStringList{"2027-06-10T06:00|Shift change|N>D",
+                           "2027-06-10T18:00|Shift change|D>N"};
+        QTest::newRow("date and night shift through 29 February")
+            << QStringList{"D@06:00", "N@18:00"} << "dd.MM"
+            << "2028-02-28T17:00Z" << 3
+            << QStringList{"2028-02-28T18:00|Shift change|D>N",
+                           "2028-02-29T00:00|Midnight, 29 February|28.02>29.02",
+                           "2028-02-29T06:00|Shift change|N>D"};
+        QTest::newRow("one shift never changes") << QStringList{"X@06:00"} << ""
+                                                 << "2027-02-28T15:00Z" << 3 << QStringList();
+    }
+    void nextChangesOfShifts()
+    {
+        QFETCH(QStringList, table);
+        QFETCH(QString, dateFormat);
+        QFETCH(QString, from);
+        QFETCH(int, count);
+        QFETCH(QStringList, expected);
+        GraphicsShiftCodeItem item;
+        fill(item, table);
+        PrintTimeline timeline;
+        if (!dateFormat.isEmpty())
+            timeline.addDate("Date 1", dateFormat, 0);
+        timeline.addShifts("Shift code 1", item.shiftTable());
+        QCOMPARE(listed(timeline, QDateTime::fromString(from, Qt::ISODate), count), expected);
     }
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock.h"
 #include "graphicstimeitem.h"
+#include "printtimeline.h"
 
 #include <QJsonDocument>
 #include <QtTest>
@@ -9,6 +10,20 @@ namespace {
 QDateTime at(int y, int m, int d, int hh = 10, int mm = 0)
 {
     return QDateTime(QDate(y, m, d), QTime(hh, mm));
+}
+
+// The changes as "yyyy-MM-ddTHH:mm|boundaries|before>after;before>after".
+QStringList listed(const PrintTimeline &timeline, const QDateTime &from, int count)
+{
+    QStringList lines;
+    for (const PrintTimeline::Change &change : timeline.nextChanges(from, count)) {
+        QStringList fields;
+        for (const PrintTimeline::FieldChange &f : change.fields)
+            fields << f.before + '>' + f.after;
+        lines << change.at.toString("yyyy-MM-ddTHH:mm") + '|' +
+                     PrintTimeline::boundaryText(change.boundaries) + '|' + fields.join(';');
+    }
+    return lines;
 }
 } // namespace
 
@@ -158,6 +173,91 @@ private slots:
         QCOMPARE(item.validDayCount(), days);
         QCOMPARE(item.rotation(), rotation);
         QCOMPARE(item.font().family(), QString("SimHei"));
+    }
+
+    // Worked by hand from a calendar; moments in UTC so that no daylight
+    // saving of the machine's zone moves them.
+    void nextChangesOfADate_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("into March, not a leap year")
+            << "dd/MM/yyyy" << 0 << "2027-02-27T12:00Z" << 3
+            << QStringList{"2027-02-28T00:00|Midnight|27/02/2027>28/02/2027",
+                           "2027-03-01T00:00|Midnight, month end|28/02/2027>01/03/2027",
+                           "2027-03-02T00:00|Midnight|01/03/2027>02/03/2027"};
+        QTest::newRow("through 29 February 2028")
+            << "dd/MM/yyyy" << 0 << "2028-02-28T08:00Z" << 2
+            << QStringList{
+                   "2028-02-29T00:00|Midnight, 29 February|28/02/2028>29/02/2028",
+                   "2028-03-01T00:00|Midnight, month end, 29 February|29/02/2028>01/03/2028"};
+        QTest::newRow("best before a day later reaches 29 February a day early")
+            << "dd/MM/yyyy" << 1 << "2028-02-27T23:59Z" << 2
+            << QStringList{"2028-02-28T00:00|Midnight|28/02/2028>29/02/2028",
+                           "2028-02-29T00:00|Midnight, 29 February|29/02/2028>01/03/2028"};
+        QTest::newRow("month and year: month ends only")
+            << "MM/yyyy" << 0 << "2027-01-15T10:00Z" << 3
+            << QStringList{"2027-02-01T00:00|Midnight, month end|01/2027>02/2027",
+                           "2027-03-01T00:00|Midnight, month end|02/2027>03/2027",
+                           "2027-04-01T00:00|Midnight, month end|03/2027>04/2027"};
+        QTest::newRow("90 days on, the month turns mid-month")
+            << "MM/yy" << 90 << "2027-01-01T12:00Z" << 2
+            << QStringList{"2027-01-31T00:00|Midnight|04/27>05/27",
+                           "2027-03-03T00:00|Midnight|05/27>06/27"};
+        QTest::newRow("year only: five changes in five years")
+            << "yyyy" << 0 << "2027-06-01T00:00Z" << 10
+            << QStringList{"2028-01-01T00:00|Midnight, month end|2027>2028",
+                           "2029-01-01T00:00|Midnight, month end|2028>2029",
+                           "2030-01-01T00:00|Midnight, month end|2029>2030",
+                           "2031-01-01T00:00|Midnight, month end|2030>2031",
+                           "2032-01-01T00:00|Midnight, month end|2031>2032"};
+        QTest::newRow("week code, Saturday to Monday")
+            << "'W'NN" << 0 << "2027-02-27T12:00Z" << 2
+            << QStringList{"2027-02-28T00:00|Midnight|W07>W01",
+                           "2027-03-01T00:00|Midnight, month end|W01>W02"};
+        QTest::newRow("month code stays on today, not the best-before day")
+            << "NR" << 30 << "2027-01-20T12:00Z" << 1
+            << QStringList{"2027-02-01T00:00|Midnight, month end|Jan>Feb"};
+        QTest::newRow("fixed text never changes")
+            << "'LOT 7'" << 0 << "2027-01-20T12:00Z" << 10 << QStringList();
+        QTest::newRow("hours are named, not listed")
+            << "dd HH" << 0 << "2027-01-20T12:00Z" << 10 << QStringList();
+    }
+    void nextChangesOfADate()
+    {
+        QFETCH(QString, format);
+        QFETCH(int, days);
+        QFETCH(QString, from);
+        QFETCH(int, count);
+        QFETCH(QStringList, expected);
+        PrintTimeline timeline;
+        timeline.addDate("Date 1", format, days);
+        QCOMPARE(listed(timeline, QDateTime::fromString(from, Qt::ISODate), count), expected);
+    }
+
+    void paceOfFormats_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("pace");
+        using P = PrintTimeline::Pace;
+        QTest::newRow("date") << "dd/MM/yyyy" << int(P::Day);
+        QTest::newRow("codes") << "NN NO ND NR" << int(P::Day);
+        QTest::newRow("quoted letters are text") << "'h m s'yyyy" << int(P::Day);
+        QTest::newRow("doubled quote inside text") << "'it''s' dd" << int(P::Day);
+        QTest::newRow("am/pm") << "dd ap" << int(P::Hour);
+        QTest::newRow("hours") << "HH" << int(P::Hour);
+        QTest::newRow("minutes") << "dd/MM hh:mm" << int(P::Minute);
+        QTest::newRow("seconds") << "ss" << int(P::Second);
+        QTest::newRow("milliseconds") << "zzz" << int(P::Second);
+    }
+    void paceOfFormats()
+    {
+        QFETCH(QString, format);
+        QFETCH(int, pace);
+        QCOMPARE(int(PrintTimeline::paceOf(format)), pace);
     }
 };
 

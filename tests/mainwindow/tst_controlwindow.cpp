@@ -14,6 +14,7 @@
 #include "messagefile.h"
 #include "messagepreview.h"
 #include "mydevicetoolbtn.h"
+#include "preflightdialog.h"
 #include "printparameterwidget.h"
 #include "simulatedcoder.h"
 #include "tcpserver.h"
@@ -31,6 +32,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTreeWidget>
 
 namespace {
 
@@ -131,6 +133,7 @@ private slots:
         window.reset();
         notifier.reset();
         MyDeviceToolBtn::setDialogRunner(nullptr);
+        PreflightDialog::setRunner(nullptr);
     }
 
     // Connect, check, replies to the preview and the panel.
@@ -215,8 +218,14 @@ private slots:
         MyDeviceToolBtn *device = buttons().first();
         device->click();
 
+        // A clean message goes out without the pre-flight list.
+        QTRY_VERIFY(!window->fleet()->coder(device->descriptor())->parameterBlock.isEmpty());
+        int checks = 0;
+        PreflightDialog::setRunner(
+            [&](PreflightDialog *) { return ++checks, int(QDialog::Rejected); });
         selectFile("label1");
         button("syncBtn")->click();
+        QCOMPARE(checks, 0);
         QTRY_COMPARE(coder->currentFile(), QString("label1.spr"));
         QTRY_COMPARE(readFile(dir.filePath("label1.spr")), kMessage);
         QTRY_COMPARE(readFile("devices/127.0.0.1/label1.spr"), kMessage);
@@ -247,6 +256,54 @@ private slots:
         button("StopBtn")->click();
         QTRY_VERIFY(!coder->isPrinting());
         QTRY_COMPARE(device->state(), int(MyDeviceToolBtn::Stopped));
+    }
+
+    // A message with findings against the checked coder's head mask lists
+    // them first: Cancel sends nothing, "Send anyway" sends it.
+    void applyChecksTheMessageAgainstTheCodersHeads()
+    {
+        RawCoder coder(port());
+        QTRY_COMPARE(buttons().size(), 1);
+        buttons().first()->click();
+        QTRY_COMPARE(coder.received.size(), 2);
+        PrintParameters parameters;
+        parameters.headEnableMask = 0b0101; // heads 1 and 3
+        coder.send(Command::Parameters, parameters.toBytes());
+        QTRY_VERIFY(
+            !window->fleet()->coder(buttons().first()->descriptor())->parameterBlock.isEmpty());
+        writeFile("Spray/low.spr",
+                  QByteArray(kMessage).replace(R"("TextAtY":10)", R"("TextAtY":400)"));
+        QTRY_VERIFY(!window->findChild<QListWidget *>("fileListWidget")
+                         ->findItems("low", Qt::MatchExactly)
+                         .isEmpty());
+        selectFile("low");
+
+        QStringList listed;
+        QString proceed;
+        int answer = QDialog::Rejected;
+        PreflightDialog::setRunner([&](PreflightDialog *dialog) {
+            listed.clear();
+            for (int row = 0; row < dialog->findingList()->topLevelItemCount(); ++row)
+                listed << dialog->findingList()->topLevelItem(row)->text(0) + ": " +
+                              dialog->findingList()->topLevelItem(row)->text(1);
+            proceed = dialog->proceedButton()->text();
+            return answer;
+        });
+        button("syncBtn")->click();
+        QCOMPARE(proceed, QString("Send anyway"));
+        QCOMPARE(listed.size(), 1);
+        QVERIFY2(listed.first().startsWith("Text \"LINE 1\": ") &&
+                     listed.first().contains("head 2"),
+                 qPrintable(listed.first()));
+        QTest::qWait(100);
+        QVERIFY(!coder.commands().contains(Command::FileTransfer));
+        QVERIFY(logHas("Spray/low.spr was not sent"));
+
+        answer = QDialog::Accepted;
+        button("syncBtn")->click();
+        QTRY_VERIFY(coder.commands().contains(Command::FileTransfer));
+        QTRY_VERIFY(QFile::exists("devices/127.0.0.1/low.spr"));
+        QVERIFY(notifier->boxes.isEmpty());
     }
 
     void statusReportsColourTheButton_data()

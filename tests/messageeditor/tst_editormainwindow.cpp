@@ -12,12 +12,14 @@
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
 #include "editorclock.h"
+#include "editorhistory.h"
 #include "editoritemtypes.h"
 #include "editorstartup.h"
 #include "editorwindowstate.h"
 #include "filecommands.h"
 #include "filedialogstub.h"
 #include "mainwindow.h"
+#include "messagewriter.h"
 #include "qrcodedynamicstyledialog.h"
 
 #include <QAction>
@@ -35,6 +37,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QTranslator>
+#include <QUndoStack>
 #include <QtTest>
 #include <optional>
 
@@ -131,6 +134,8 @@ private slots:
     void dynamicQRContent_data();
     void dynamicQRContent();
     void windowStateIsKeptInItsOwnStore();
+    void undoAndRedoGiveTheSameFile_data();
+    void undoAndRedoGiveTheSameFile();
 
 private:
     std::optional<editorClock::Pin> m_clock;
@@ -760,6 +765,8 @@ void TestEditorMainWindow::shortcuts_data()
     QTest::newRow("new") << "newAction" << QKeySequence(Qt::CTRL + Qt::Key_N);
     QTest::newRow("open") << "openAction" << QKeySequence(Qt::CTRL + Qt::Key_O);
     QTest::newRow("save") << "saveAction" << QKeySequence(Qt::CTRL + Qt::Key_S);
+    QTest::newRow("undo") << "undoAction" << QKeySequence(Qt::CTRL + Qt::Key_Z);
+    QTest::newRow("redo") << "redoAction" << QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z);
 }
 
 void TestEditorMainWindow::shortcuts()
@@ -909,5 +916,132 @@ void TestEditorMainWindow::windowStateIsKeptInItsOwnStore()
     QCOMPARE(m_boxes->seen, QStringList());
 }
 
+// Each action is done, undone and redone; the file saved after each is byte
+// for byte the file before or after it, and the unsaved mark follows.  The
+// message: a text, a barcode, a date and a picture, saved.  "add N" adds an
+// item of kind N, "NAME=V" sets a panel control, "edit=T" applies T from
+// the edit line, "delete" deletes the last item, "drag" drags the first
+// with the mouse, "picture" chooses another picture.
+void TestEditorMainWindow::undoAndRedoGiveTheSameFile_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("undoSteps");
+    QTest::newRow("add a QR code") << "add 6" << 1;
+    QTest::newRow("add two items") << "add 1;add 4" << 2;
+    QTest::newRow("typing x merges") << "textXSpin=2;textXSpin=25;textXSpin=250" << 1;
+    QTest::newRow("x, then size") << "textXSpin=250;textSizeSpin=99" << 2;
+    QTest::newRow("barcode height") << "barHeightSpin=120" << 1;
+    QTest::newRow("content from the edit line") << "edit=LOT 7" << 1;
+    QTest::newRow("delete the last item") << "delete" << 1;
+    QTest::newRow("drag is one step") << "drag" << 1;
+    QTest::newRow("picture choice") << "picture" << 1;
+    QTest::newRow("picture size") << "imageWidthSpin=200" << 1;
+}
+
+void TestEditorMainWindow::undoAndRedoGiveTheSameFile()
+{
+    QFETCH(QString, steps);
+    QFETCH(int, undoSteps);
+    MainWindow &w = *m_window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QString logo = m_dir->filePath("logo.bmp");
+    const QString other = m_dir->filePath("other.bmp");
+    QImage picture(64, 32, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QVERIFY(picture.save(logo));
+    QVERIFY(picture.scaled(40, 40).save(other));
+    for (int kind : {diagramItemFactory::Text, diagramItemFactory::Bar, diagramItemFactory::Time,
+                     diagramItemFactory::Image})
+        w.buttonItemsClicked(kind);
+    m_dialogs->file = logo;
+    w.findChild<QPushButton *>("imageSelectPush")->click();
+    m_dialogs->saveName = m_dir->filePath("all.spr");
+    w.saveAsActionSlot();
+    QVERIFY(!w.isWindowModified());
+    // The steps start at the saved message.
+    w.history()->reset();
+    QUndoStack *stack = w.history()->stack();
+    QAction *undo = w.findChild<QAction *>("undoAction");
+    QAction *redo = w.findChild<QAction *>("redoAction");
+    QVERIFY(!undo->isEnabled());
+    const auto saved = [&] {
+        const QString path = m_dir->filePath("check.spr");
+        return messageWriter::save(*w.scene(), path) ? readFile(path) : QByteArray("<none>");
+    };
+    const QByteArray before = saved();
+    const auto item = [&](int type) -> QGraphicsItem * {
+        for (QGraphicsItem *i : messageItems(*w.scene()))
+            if (i->type() == type)
+                return i;
+        return nullptr;
+    };
+
+    for (const QString &step : steps.split(';')) {
+        const QString name = step.section('=', 0, 0);
+        const QString value = step.section('=', 1);
+        if (step.startsWith("add ")) {
+            w.buttonItemsClicked(step.mid(4).toInt());
+        } else if (step == "delete") {
+            w.scene()->clearSelection();
+            messageItems(*w.scene()).last()->setSelected(true);
+            w.on_deleteToolButton_clicked();
+        } else if (step == "drag") {
+            auto *view = w.findChild<QGraphicsView *>("graphicsView");
+            QGraphicsItem *text = item(diagramType::kText);
+            view->centerOn(text);
+            const QPoint from = view->mapFromScene(text->sceneBoundingRect().center());
+            const QPoint to = from + QPoint(30, 0);
+            QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);
+            for (const QPoint at : {from + QPoint(10, 0), to}) {
+                QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at),
+                                 Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(view->viewport(), &move);
+            }
+            QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, to);
+        } else if (step == "picture") {
+            emit w.scene()->itemSelected(item(diagramType::kImage));
+            m_dialogs->file = other;
+            w.findChild<QPushButton *>("imageSelectPush")->click();
+        } else if (name == "edit") {
+            emit w.scene()->itemSelected(item(diagramType::kText));
+            w.findChild<QLineEdit *>("lineEdit")->setText(value);
+            w.on_editPushButton_clicked();
+        } else {
+            // The panel of the control's kind shows its item first.
+            const int type = name.startsWith("text")  ? diagramType::kText
+                             : name.startsWith("bar") ? diagramType::kBar
+                                                      : diagramType::kImage;
+            emit w.scene()->itemSelected(item(type));
+            QWidget *control = w.findChild<QWidget *>(name);
+            QVERIFY2(control, qPrintable(name));
+            if (auto *spin = qobject_cast<QSpinBox *>(control))
+                spin->setValue(value.toInt());
+            else if (auto *combo = qobject_cast<QComboBox *>(control))
+                combo->setCurrentIndex(value.toInt());
+        }
+    }
+    const QByteArray after = saved();
+    QVERIFY(after != before);
+    QCOMPARE(stack->count(), undoSteps);
+    QTRY_VERIFY(w.isWindowModified());
+    QVERIFY(undo->toolTip().startsWith(QString::fromUtf8("撤销：")));
+
+    for (int i = 0; i < undoSteps; ++i)
+        undo->trigger();
+    QCOMPARE(saved(), before);
+    QVERIFY(!w.isWindowModified());
+    QVERIFY(!undo->isEnabled());
+    // A restored picture shows the file it showed, not the placeholder.
+    QCOMPARE(static_cast<diagramImageItem *>(item(diagramType::kImage))->path(), logo);
+
+    for (int i = 0; i < undoSteps; ++i)
+        redo->trigger();
+    QCOMPARE(saved(), after);
+    QVERIFY(w.isWindowModified());
+    QCOMPARE(m_boxes->seen, QStringList());
+}
+
 QTEST_MAIN(TestEditorMainWindow)
+
 #include "tst_editormainwindow.moc"

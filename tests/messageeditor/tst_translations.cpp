@@ -20,7 +20,7 @@ QList<catalogueEntry> catalogueOf(const QString &lang)
 }
 
 // Texts the editor shows beyond the first edition of the catalogues: the
-// reports of failures that used to pass in silence.  They are kept apart so
+// reports of failures that used to pass in silence, undo and redo.  They are kept apart so
 // that the count of the first edition stays checkable.
 const QSet<sourceText> kAddedTexts = {
     {"MainWindow", QStringLiteral("无法打开文件：%1"), {}},
@@ -29,6 +29,14 @@ const QSet<sourceText> kAddedTexts = {
     {"MainWindow", QStringLiteral("%1 有未保存的修改，是否保存？"), {}},
     {"MainWindow", QStringLiteral("不保存"), {}},
     {"MainWindow", QStringLiteral("取消"), {}},
+    {"MainWindow", QStringLiteral("撤销"), {}},
+    {"MainWindow", QStringLiteral("重做"), {}},
+    {"MainWindow", QStringLiteral("撤销：%1"), {}},
+    {"MainWindow", QStringLiteral("重做：%1"), {}},
+    {"MainWindow", QStringLiteral("添加"), {}},
+    {"MainWindow", QStringLiteral("移动"), {}},
+    {"MainWindow", QStringLiteral("修改内容"), {}},
+    {"MainWindow", QStringLiteral("修改属性"), {}},
     {"QObject", QStringLiteral("文件保存失败：%1\n%2"), {}},
     {"QObject", QStringLiteral("内容无效的条码：%1"), {}},
     {"QObject", QStringLiteral("……另有 %1 个"), {}},

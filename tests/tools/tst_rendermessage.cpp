@@ -11,7 +11,31 @@ class TestRenderMessage : public QObject
 private slots:
     void runsWithoutADisplay_data();
     void runsWithoutADisplay();
+    void drawsWhatPrintsAtAMoment_data();
+    void drawsWhatPrintsAtAMoment();
 };
+
+namespace {
+
+// A date and a shift code whose night shift runs past midnight.
+const QByteArray kDatedMessage =
+    R"({"TimeItemInfo":[{"TimeAtX":20,"TimeAtY":20,"TimeMode":"dd/MM/yyyy",)"
+    R"("TimeFont":"DejaVu Sans,-1,100,5,50,0,0,0,0,0"}],)"
+    R"("ShiftItemInfo":[{"ShiftX":20,"ShiftY":320,"ShiftFont":"DejaVu Sans,-1,100,5,50,0,0,0,0,0",)"
+    R"("ShiftVector":[{"ShiftContent":"A","ShiftTime":"06:00"},)"
+    R"({"ShiftContent":"B","ShiftTime":"14:00"},{"ShiftContent":"C","ShiftTime":"22:00"}]}]})";
+
+QProcessEnvironment headless()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    env.remove("QT_LOGGING_RULES");
+    return env;
+}
+
+} // namespace
 
 void TestRenderMessage::runsWithoutADisplay_data()
 {
@@ -42,13 +66,8 @@ void TestRenderMessage::runsWithoutADisplay()
     QFETCH(QString, error);
 
     QTemporaryDir dir;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
-    env.remove("QT_QPA_PLATFORM");
-    env.remove("QT_LOGGING_RULES");
     QProcess tool;
-    tool.setProcessEnvironment(env);
+    tool.setProcessEnvironment(headless());
     tool.setWorkingDirectory(dir.path());
     tool.start(QStringLiteral(KORVEX_RENDER_MESSAGE), {message, picture});
     QVERIFY(tool.waitForFinished(60000));
@@ -67,6 +86,62 @@ void TestRenderMessage::runsWithoutADisplay()
     } else {
         QVERIFY2(stderrText.contains(error), qPrintable(stderrText));
     }
+}
+
+// Two moments give the same picture exactly when the date and the shift
+// code print the same then; a moment with an offset keeps its own day.
+void TestRenderMessage::drawsWhatPrintsAtAMoment_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("same day, night shift") << "2027-02-28T23:59"
+                                           << "2027-02-28T22:30" << true;
+    QTest::newRow("over the month end") << "2027-02-28T23:59"
+                                        << "2027-03-01T00:01" << false;
+    QTest::newRow("over a shift change") << "2027-02-28T13:59"
+                                         << "2027-02-28T14:00" << false;
+    QTest::newRow("an offset keeps its day") << "2027-02-28T23:59-01:00"
+                                             << "2027-02-28T23:30" << true;
+    QTest::newRow("in UTC, past the shift start") << "2027-02-28T06:00Z"
+                                                  << "2027-02-28T05:59Z" << false;
+    QTest::newRow("not a moment") << "tomorrow"
+                                  << "" << false;
+}
+
+void TestRenderMessage::drawsWhatPrintsAtAMoment()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(bool, same);
+    QTemporaryDir dir;
+    QFile message(dir.filePath("dated.spr"));
+    QVERIFY(message.open(QIODevice::WriteOnly));
+    message.write(kDatedMessage);
+    message.close();
+    if (second.isEmpty()) {
+        QProcess tool;
+        tool.setProcessEnvironment(headless());
+        tool.setWorkingDirectory(dir.path());
+        tool.start(QStringLiteral(KORVEX_RENDER_MESSAGE), {"--at", first, "dated.spr", "at.png"});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 2);
+        QVERIFY(QString::fromLocal8Bit(tool.readAllStandardError()).contains("is not a moment"));
+        QVERIFY(!QFile::exists(dir.filePath("at.png")));
+        return;
+    }
+    QList<QImage> drawn;
+    for (const QString &moment : {first, second}) {
+        QProcess tool;
+        tool.setProcessEnvironment(headless());
+        tool.setWorkingDirectory(dir.path());
+        tool.start(QStringLiteral(KORVEX_RENDER_MESSAGE), {"--at", moment, "dated.spr", "at.png"});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 0);
+        drawn << QImage(dir.filePath("at.png"));
+        QVERIFY(!drawn.last().isNull());
+    }
+    QCOMPARE(drawn.first() == drawn.last(), same);
 }
 
 QTEST_GUILESS_MAIN(TestRenderMessage)

@@ -223,6 +223,20 @@ WORDS = {
     "不保存": row("Не сохранять", "No guardar", "Não salvar", "Don't save", "저장 안 함", "Non salvare", "Kaydetme",
                "不保存", "عدم الحفظ"),
 
+    # Undo and redo, and the steps they name.
+    "撤销": row("Отменить", "Deshacer", "Desfazer", "Undo", "실행 취소", "Annulla", "Geri al", "撤销", "تراجع"),
+    "重做": row("Повторить", "Rehacer", "Refazer", "Redo", "다시 실행", "Ripeti", "Yinele", "重做", "إعادة"),
+    "撤销：%1": row("Отменить: %1", "Deshacer: %1", "Desfazer: %1", "Undo: %1", "실행 취소: %1", "Annulla: %1",
+                  "Geri al: %1", "撤销：%1", "تراجع: %1"),
+    "重做：%1": row("Повторить: %1", "Rehacer: %1", "Refazer: %1", "Redo: %1", "다시 실행: %1", "Ripeti: %1",
+                  "Yinele: %1", "重做：%1", "إعادة: %1"),
+    "添加": row("Добавить", "Añadir", "Adicionar", "Add", "추가", "Aggiungi", "Ekle", "添加", "إضافة"),
+    "移动": row("Переместить", "Mover", "Mover", "Move", "이동", "Sposta", "Taşı", "移动", "نقل"),
+    "修改内容": row("Изменить содержимое", "Cambiar contenido", "Alterar conteúdo", "Change content", "내용 변경",
+                "Modifica contenuto", "İçeriği değiştir", "修改内容", "تغيير المحتوى"),
+    "修改属性": row("Изменить свойства", "Cambiar propiedades", "Alterar propriedades", "Change properties",
+                "속성 변경", "Modifica proprietà", "Özellikleri değiştir", "修改属性", "تغيير الخصائص"),
+
     # Text item default content.
     "Input text": row("Введите текст", "Introducir texto", "Inserir texto", "Input text", "텍스트 입력",
                       "Inserire testo", "Metin girin", "输入文本", "أدخل النص"),
@@ -427,11 +441,12 @@ CONTEXTS = {
 }
 
 # Texts the program shows beyond the catalogue's first edition: messages for
-# failures that used to pass in silence.  They are listed apart so that the
+# failures that used to pass in silence, undo and redo.  They are listed apart so that the
 # counts of the first edition stay checkable.
 ADDED = {
     "MainWindow": ["无法打开文件：%1", "文件不是有效的信息文件：%1", "无法删除文件：%1\n%2",
-                   "%1 有未保存的修改，是否保存？", "不保存", "取消"],
+                   "%1 有未保存的修改，是否保存？", "不保存", "取消", "撤销", "重做", "撤销：%1", "重做：%1", "添加",
+                   "移动", "修改内容", "修改属性"],
     "QObject": ["文件保存失败：%1\n%2", "内容无效的条码：%1", "……另有 %1 个"],
     "setTimeModeDialog": [("取消", "leave the part out"), ("取消", "no suffix")],
 }
