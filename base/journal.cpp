@@ -1,0 +1,392 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "journal.h"
+
+#include "journalline.h"
+#include "writewhole.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLockFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSysInfo>
+#include <QUuid>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+const QString kHead = QStringLiteral("HEAD");
+const QString kLock = QStringLiteral("LOCK");
+// How long a line waits for another program's line.
+constexpr int kLockWaitMs = 5000;
+
+bool syncToDisk(QFile &file)
+{
+#ifdef Q_OS_WIN
+    return ::_commit(file.handle()) == 0;
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
+}
+
+QString offsetText(int seconds)
+{
+    const int minutes = qAbs(seconds) / 60;
+    return QStringLiteral("%1%2:%3")
+        .arg(seconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The lines at the end of one month file: whole lines (without their line
+// end) and, when the file does not end with one, the bytes after the last.
+struct Tail
+{
+    QList<QByteArray> lines;
+    QByteArray fragment;
+    bool hasFragment = false;
+    bool complete = false; // the tail is the whole file
+};
+
+bool readTail(const QString &path, Tail *tail, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    // The last whole line and what follows it fit twice the longest line.
+    const qint64 span = 2 * qint64(Journal::kMaxLineBytes) + 2;
+    const qint64 start = qMax<qint64>(0, file.size() - span);
+    tail->complete = start == 0;
+    if (!file.seek(start)) {
+        *error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = file.errorString();
+        return false;
+    }
+    QList<QByteArray> pieces = bytes.split('\n');
+    // split() gives one piece after the last line end: empty when the file
+    // ends with one.
+    tail->fragment = pieces.takeLast();
+    tail->hasFragment = !tail->fragment.isEmpty();
+    if (!tail->complete && !pieces.isEmpty())
+        pieces.removeFirst(); // begins inside a line
+    tail->lines = pieces;
+    return true;
+}
+
+QJsonObject cutRecord(const QString &file, const QByteArray &bytes)
+{
+    return QJsonObject{{QStringLiteral("file"), file},
+                       {QStringLiteral("bytes"), bytes.size()},
+                       {QStringLiteral("sha256"), QString::fromLatin1(Journal::sha256Hex(bytes))}};
+}
+
+} // namespace
+
+Journal::Journal(const QString &folder, QObject *parent)
+    : QObject(parent), m_folder(folder), m_clock([] { return QDateTime::currentDateTime(); }),
+      m_pc(QSysInfo::machineHostName())
+{
+}
+
+Journal::~Journal() = default;
+
+QString Journal::systemUserName()
+{
+#ifndef Q_OS_WIN
+    if (const passwd *entry = ::getpwuid(::getuid()))
+        return QString::fromLocal8Bit(entry->pw_name);
+#endif
+    const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+    return user.isEmpty() ? QStringLiteral("unknown") : user;
+}
+
+QByteArray Journal::sha256Hex(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+QString Journal::monthFileName(const QDateTime &utc)
+{
+    return utc.toUTC().toString(QStringLiteral("yyyy-MM")) + QStringLiteral(".jsonl");
+}
+
+bool Journal::isMonthFileName(const QString &name)
+{
+    static const QRegularExpression shape(QStringLiteral("^[0-9]{4}-(0[1-9]|1[0-2])\\.jsonl$"));
+    return shape.match(name).hasMatch();
+}
+
+QString Journal::path(const QString &name) const
+{
+    return m_folder + QLatin1Char('/') + name;
+}
+
+bool Journal::open(QString *error)
+{
+    QString reason;
+    if (!QDir().mkpath(m_folder) || !QFileInfo(m_folder).isDir()) {
+        if (error)
+            *error = tr("Cannot create the journal folder %1").arg(m_folder);
+        return false;
+    }
+    QLockFile lock(path(kLock));
+    if (!lock.tryLock(kLockWaitMs)) {
+        if (error)
+            *error = tr("The journal %1 is locked by another program").arg(m_folder);
+        return false;
+    }
+    if (!loadState(&reason)) {
+        if (error)
+            *error = reason;
+        return false;
+    }
+    m_open = true;
+    return true;
+}
+
+// Reads where the chain stands: the last whole line of the last month file
+// that has one, checked against the head.  What a crash or a hand left
+// behind is reported and recorded by a line of its own.
+bool Journal::loadState(QString *error)
+{
+    QByteArray headBytes;
+    const JournalHead head = JournalHead::read(path(kHead), &headBytes);
+    QStringList months =
+        QDir(m_folder).entryList({QStringLiteral("*.jsonl")}, QDir::Files, QDir::Name);
+    months.erase(std::remove_if(months.begin(), months.end(),
+                                [](const QString &name) { return !isMonthFileName(name); }),
+                 months.end());
+
+    State found;
+    QJsonArray cut; // lines after the last whole one, oldest first
+    QStringList notes;
+    for (int i = months.size() - 1; i >= 0 && found.id.isEmpty(); --i) {
+        Tail tail;
+        if (!readTail(path(months.at(i)), &tail, error)) {
+            *error = tr("Cannot read the journal file %1: %2").arg(path(months.at(i)), *error);
+            return false;
+        }
+        QJsonArray cutHere;
+        if (tail.hasFragment) {
+            // Terminated so that the next line starts on a line of its own;
+            // a fragment that is in fact the whole next line just gets its end.
+            QFile file(path(months.at(i)));
+            QString reason;
+            if (!file.open(QIODevice::WriteOnly | QIODevice::Append) ||
+                !writeWhole(file, "\n", &reason)) {
+                *error = tr("Cannot write the journal file %1: %2")
+                             .arg(file.fileName(), reason.isEmpty() ? file.errorString() : reason);
+                return false;
+            }
+            tail.lines.append(tail.fragment);
+            tail.hasFragment = false;
+        }
+        for (int l = tail.lines.size() - 1; l >= 0; --l) {
+            const std::optional<JournalLine> line = JournalLine::parse(tail.lines.at(l));
+            if (line) {
+                found = {line->id, line->number, sha256Hex(tail.lines.at(l)), months.at(i)};
+                break;
+            }
+            cutHere.prepend(cutRecord(months.at(i), tail.lines.at(l)));
+        }
+        if (found.id.isEmpty() && !tail.complete) {
+            *error = tr("Cannot find the last line of the journal file %1").arg(months.at(i));
+            return false;
+        }
+        for (int c = cutHere.size() - 1; c >= 0; --c)
+            cut.prepend(cutHere.at(c));
+    }
+
+    // A cut line that is the next whole line after all (its line end lost)
+    // was taken as the last line above; anything else after it is reported.
+    QJsonObject recovered;
+    if (!cut.isEmpty()) {
+        recovered.insert(QStringLiteral("cut"), cut);
+        notes << tr("The journal held %1 line(s) cut off after line %2 (a stop while writing); "
+                    "the chain goes on from line %2.")
+                     .arg(cut.size())
+                     .arg(found.count);
+    }
+    State state = found;
+    if (!head.present && !found.id.isEmpty()) {
+        recovered.insert(QStringLiteral("head"), QStringLiteral("missing"));
+        notes << tr("The journal's head %1 was missing; it is written anew from line %2.")
+                     .arg(path(kHead))
+                     .arg(found.count);
+    } else if (head.present && head.damaged) {
+        recovered.insert(QStringLiteral("head"), QStringLiteral("damaged"));
+        notes << tr("The journal's head %1 was damaged; it is written anew from line %2.")
+                     .arg(path(kHead))
+                     .arg(found.count);
+    } else if (head.present && !found.id.isEmpty() && head.id != found.id) {
+        recovered.insert(QStringLiteral("head"), QStringLiteral("of another journal"));
+        notes << tr("The journal's head %1 belongs to another journal; it is written anew from "
+                    "line %2.")
+                     .arg(path(kHead))
+                     .arg(found.count);
+    } else if (head.present && head.count > found.count) {
+        // Lines the head names are gone: the chain goes on from the head, so
+        // that the gap stays in the journal for everyone to see.
+        recovered.insert(QStringLiteral("head"), QStringLiteral("ahead"));
+        recovered.insert(QStringLiteral("missing"), head.count - found.count);
+        notes << tr("The journal's head names %1 lines, its files hold %2: lines are missing. "
+                    "\"korvex-journal verify\" names them.")
+                     .arg(head.count)
+                     .arg(found.count);
+        state = {head.id, head.count, head.last, head.file};
+    } else if (head.present && head.count < found.count - 1) {
+        recovered.insert(QStringLiteral("head"), QStringLiteral("behind"));
+        notes << tr("The journal's head names %1 lines, its files hold %2; it is written anew.")
+                     .arg(head.count)
+                     .arg(found.count);
+    }
+    // A head one line behind is the mark of a stop between a line and its
+    // head: nothing to report, the next line puts it right.
+
+    if (state.id.isEmpty())
+        state.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    m_id = state.id;
+    m_count = state.count;
+    m_last = state.last;
+    m_file = state.file;
+    m_headSeen = headBytes;
+    if (recovered.isEmpty())
+        return true;
+    m_notes += notes;
+    const JournalWrite written =
+        write(systemUserName(), QStringLiteral("journal recovered"), recovered);
+    if (!written.ok) {
+        *error = written.error;
+        return false;
+    }
+    return true;
+}
+
+JournalWrite Journal::append(const QString &user, const QString &action, const QJsonObject &fields)
+{
+    JournalWrite result;
+    if (!QDir().mkpath(m_folder) || !QFileInfo(m_folder).isDir()) {
+        result.error = tr("Cannot create the journal folder %1").arg(m_folder);
+        return result;
+    }
+    QLockFile lock(path(kLock));
+    if (!lock.tryLock(kLockWaitMs)) {
+        result.error = tr("The journal %1 is locked by another program").arg(m_folder);
+        return result;
+    }
+    // Another program may have written since: take up its lines first.
+    QByteArray headBytes;
+    JournalHead::read(path(kHead), &headBytes);
+    if (!m_open || headBytes != m_headSeen) {
+        if (!loadState(&result.error))
+            return result;
+        m_open = true;
+    }
+    return write(user, action, fields);
+}
+
+JournalWrite Journal::write(const QString &user, const QString &action, QJsonObject fields)
+{
+    JournalWrite result;
+    const QDateTime now = m_clock();
+    const QDateTime utc = now.toUTC();
+    QString file = monthFileName(utc);
+    // A clock set back never sends a line to an earlier month.
+    if (!m_file.isEmpty() && file < m_file)
+        file = m_file;
+    fields.insert(QStringLiteral("number"), m_count + 1);
+    fields.insert(QStringLiteral("journal"), m_id);
+    fields.insert(QStringLiteral("prev"), QString::fromLatin1(m_last));
+    fields.remove(QStringLiteral("prevFile"));
+    if (m_count > 0 && file != m_file)
+        fields.insert(QStringLiteral("prevFile"), m_file);
+    fields.insert(QStringLiteral("time"), utc.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzzZ")));
+    fields.insert(QStringLiteral("offset"), offsetText(now.offsetFromUtc()));
+    fields.insert(QStringLiteral("user"), user);
+    fields.insert(QStringLiteral("pc"), m_pc);
+    fields.insert(QStringLiteral("action"), action);
+    const QByteArray line = QJsonDocument(fields).toJson(QJsonDocument::Compact);
+    if (line.size() > kMaxLineBytes) {
+        result.error =
+            tr("The journal line for %1 would be longer than %2 MiB; nothing was written")
+                .arg(action)
+                .arg(kMaxLineBytes / (1024 * 1024));
+        return result;
+    }
+
+    // Unbuffered: a line the disk cut short must not be finished by close().
+    QFile out(path(file));
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+        result.error =
+            tr("Cannot write the journal file %1: %2").arg(out.fileName(), out.errorString());
+        return result;
+    }
+    const qint64 before = out.size();
+    QString reason;
+    if (!writeWhole(out, line + '\n', &reason) || !syncToDisk(out)) {
+        if (reason.isEmpty())
+            reason = QString::fromLocal8Bit(std::strerror(errno));
+        // A part of a line is no line: it goes, when it can; else the next
+        // start finds it and reports it.
+        out.resize(before);
+        result.error = tr("Cannot write the journal file %1: %2").arg(out.fileName(), reason);
+        return result;
+    }
+    out.close();
+    m_count += 1;
+    m_last = sha256Hex(line);
+    m_file = file;
+    result.ok = true;
+    result.number = m_count;
+    result.line = line;
+    writeHead(&result.headProblem);
+    emit appended(line);
+    return result;
+}
+
+bool Journal::writeHead(QString *error)
+{
+    const QByteArray bytes =
+        QJsonDocument(QJsonObject{{QStringLiteral("journal"), m_id},
+                                  {QStringLiteral("count"), m_count},
+                                  {QStringLiteral("last"), QString::fromLatin1(m_last)},
+                                  {QStringLiteral("file"), m_file}})
+            .toJson(QJsonDocument::Compact) +
+        '\n';
+    QSaveFile head(path(kHead));
+    QString reason;
+    if (!head.open(QIODevice::WriteOnly)) {
+        reason = head.errorString();
+    } else if (!writeWhole(head, bytes, &reason)) {
+        head.cancelWriting();
+    } else if (!head.commit()) {
+        reason = head.errorString();
+    }
+    if (!reason.isEmpty()) {
+        *error = tr("Cannot write the journal's head %1: %2").arg(path(kHead), reason);
+        // Whatever the file holds now differs from what this journal knows.
+        m_headSeen.clear();
+        return false;
+    }
+    m_headSeen = bytes;
+    return true;
+}
