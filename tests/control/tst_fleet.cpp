@@ -2,6 +2,7 @@
 // The coders and their commands without any window: simulated and raw
 // coders on 127.0.0.1 drive a Fleet listening on a port the system picks.
 #include "../common/rawcoder.h"
+#include "commandtext.h"
 #include "devicestore.h"
 #include "filerecord.h"
 #include "fleet.h"
@@ -32,6 +33,32 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Keeps what it is told and refuses while refusing is set.
+struct ScriptedRecorder : CommandRecorder
+{
+    QString refusing;
+    QList<CommandRecord> records;
+    QList<CommandResult> results;
+    QString before(const CommandRecord &record) override
+    {
+        if (refusing.isEmpty())
+            records << record;
+        return refusing;
+    }
+    void after(const CommandRecord &, const CommandResult &result) override { results << result; }
+};
+
+Coder coderAt(int descriptor, const QString &ip, const QString &name = QString(),
+              const QByteArray &block = QByteArray())
+{
+    Coder c;
+    c.descriptor = descriptor;
+    c.ipText = ip;
+    c.remarkName = name;
+    c.parameterBlock = block;
+    return c;
 }
 
 } // namespace
@@ -72,6 +99,7 @@ private slots:
         settings.statusIntervalMs = 20;
         SimulatedCoder coder(settings);
         QSignalSpy results(fleet.get(), &Fleet::commandDone);
+        QSignalSpy notes(fleet.get(), &Fleet::note);
         coder.start();
         QTRY_COMPARE(fleet->count(), 1);
         const int descriptor = fleet->descriptors().first();
@@ -101,13 +129,125 @@ private slots:
         QCOMPARE(stored.first().at(1).toString(), QString("devices/127.0.0.1/label1.spr"));
         QCOMPARE(readFile("devices/127.0.0.1/label1.spr"), kMessage);
 
+        PrintParameters faster = parameters;
+        faster.lineSpeed = 60;
+        faster.splice = false;
+        QVERIFY(fleet->applyParameters(faster.toBytes(), {descriptor}).ok);
+
         fleet->start({descriptor});
         QTRY_VERIFY(coder.isPrinting());
         QTRY_COMPARE(fleet->coder(descriptor)->state, CoderState::Printing);
         QTRY_VERIFY(fleet->coder(descriptor)->progress > 0);
         fleet->stop({descriptor});
         QTRY_VERIFY(!coder.isPrinting());
-        QCOMPARE(results.size(), 4);
+        QCOMPARE(results.size(), 5);
+        QStringList said;
+        for (const QList<QVariant> &n : notes)
+            said << n.first().toString();
+        said.removeAll("Coder 127.0.0.1 connected");
+        QCOMPARE(said, QStringList({"label1.spr sent to 127.0.0.1",
+                                    "Print parameters sent to 127.0.0.1 (its own were not "
+                                    "reported before)",
+                                    "Print parameters of 127.0.0.1: splice on → off, line speed "
+                                    "45 → 60 m/min",
+                                    "Start: 127.0.0.1", "Stop: 127.0.0.1"}));
+    }
+
+    // Every command is shown to the recorder before it goes out; one it
+    // refuses sends nothing and says why.
+    void theRecorderSeesEveryCommandAndMayRefuseIt()
+    {
+        ScriptedRecorder recorder;
+        fleet->setRecorder(&recorder);
+        RawCoder coder(port());
+        QTRY_COMPARE(fleet->count(), 1);
+        const int descriptor = fleet->descriptors().first();
+        fleet->setRemarkName(descriptor, "Line 3");
+        QVERIFY(fleet->apply("Spray/label1.spr", {descriptor}).ok);
+        fleet->setOrigin({"mqtt", "korvexd", "anna"});
+        QVERIFY(fleet->start({descriptor}).ok);
+        fleet->setOrigin({});
+        QCOMPARE(recorder.records.size(), 3);
+        QCOMPARE(recorder.records.at(0).action, CommandResult::Action::RemarkName);
+        QCOMPARE(recorder.records.at(0).remarkName, QString("Line 3"));
+        QVERIFY(recorder.records.at(0).coders.first().remarkName.isEmpty()); // as it was
+        QCOMPARE(recorder.records.at(1).fileName, QString("label1.spr"));
+        QCOMPARE(recorder.records.at(1).sha256,
+                 QString(QCryptographicHash::hash(kMessage, QCryptographicHash::Sha256).toHex()));
+        QCOMPARE(recorder.records.at(1).bytes, kMessage.size());
+        QCOMPARE(recorder.records.at(2).origin.user, QString("anna"));
+        QCOMPARE(recorder.results.size(), 3);
+        QTRY_COMPARE(coder.commands().size(), 2);
+
+        recorder.refusing = "The journal cannot be written";
+        QSignalSpy problems(fleet.get(), &Fleet::problem);
+        const CommandResult refused = fleet->stop({descriptor});
+        QVERIFY(!refused.ok);
+        QCOMPARE(refused.error, QString("The journal cannot be written. Nothing was sent."));
+        QCOMPARE(problems.size(), 1);
+        QVERIFY(!fleet->setRemarkName(descriptor, "Line 4").ok);
+        QCOMPARE(fleet->coder(descriptor)->remarkName, QString("Line 3"));
+        QCOMPARE(DeviceStore::remarkName("127.0.0.1"), QString("Line 3"));
+        const quint16 before = port();
+        QVERIFY(!fleet->rebind(0).ok);
+        QCOMPARE(port(), before);
+        QTest::qWait(50);
+        QCOMPARE(coder.commands().size(), 2);
+        QCOMPARE(recorder.results.size(), 3);
+        fleet->setRecorder(nullptr);
+    }
+
+    // The operator's words for what commands did.
+    void commandsInOperatorWords()
+    {
+        PrintParameters slow, fast;
+        slow.lineSpeed = 30;
+        fast.lineSpeed = 45;
+        fast.beepEnabled = true;
+        const QList<Coder> three{coderAt(1, "192.168.1.20", "Line 3", slow.toBytes()),
+                                 coderAt(2, "192.168.1.21", QString(), fast.toBytes()),
+                                 coderAt(3, "192.168.1.22", QString(), slow.toBytes())};
+        CommandResult all;
+        all.reached = {1, 2, 3};
+        CommandRecord apply;
+        apply.fileName = "label1.spr";
+        apply.coders = three.mid(0, 1);
+        QCOMPARE(CommandText::done(apply, all),
+                 QStringList{"label1.spr sent to 192.168.1.20 (Line 3)"});
+        apply.coders = three;
+        QCOMPARE(CommandText::done(apply, all), QStringList{"label1.spr sent to 3 coders"});
+        CommandResult two;
+        two.reached = {1, 2};
+        QCOMPARE(CommandText::done(apply, two),
+                 QStringList{"label1.spr sent to 192.168.1.20 (Line 3), 192.168.1.21"});
+
+        CommandRecord parameters;
+        parameters.action = CommandResult::Action::Parameters;
+        parameters.coders = three;
+        parameters.parameters = fast;
+        QCOMPARE(CommandText::done(parameters, all),
+                 QStringList({"Print parameters of 192.168.1.20 (Line 3), 192.168.1.22: beep off "
+                              "→ on, line speed 30 → 45 m/min",
+                              "Print parameters of 192.168.1.21: sent unchanged"}));
+
+        CommandRecord start;
+        start.action = CommandResult::Action::Start;
+        start.coders = three;
+        start.origin = {"mqtt", "korvexd", "anna"};
+        QCOMPARE(CommandText::done(start, all),
+                 QStringList{"Start: 3 coders (over MQTT, claimed user anna)"});
+        CommandResult none;
+        QCOMPARE(CommandText::done(start, none), QStringList());
+
+        CommandRecord rename;
+        rename.action = CommandResult::Action::RemarkName;
+        rename.coders = three.mid(0, 1);
+        rename.remarkName = "Line 4";
+        QCOMPARE(CommandText::done(rename, all),
+                 QStringList{"192.168.1.20 renamed from Line 3 to Line 4"});
+        rename.remarkName.clear();
+        QCOMPARE(CommandText::done(rename, all),
+                 QStringList{"Remark name of 192.168.1.20 removed (was Line 3)"});
     }
 
     // Two coders behind one address are two records with one folder; each

@@ -221,6 +221,7 @@ private slots:
         QTRY_COMPARE(readFile(dir.filePath("label1.spr")), kMessage);
         QTRY_COMPARE(readFile("devices/127.0.0.1/label1.spr"), kMessage);
         QCOMPARE(device->currentFile(), QString("label1.spr"));
+        QVERIFY(logHas("label1.spr sent to 127.0.0.1"));
 
         // Sent again after an edit: the local copy follows what the coder holds.
         const QByteArray edited = QByteArray(kMessage).replace("LINE 1", "LINE 2");
@@ -239,6 +240,11 @@ private slots:
         button("syncPrintParameterBtn")->click();
         QTRY_VERIFY(coder->parameters().splice);
         QCOMPARE(coder->parameters(), window->parameterPanel()->parameters());
+        // Old values from the coder's own block, as it reported it when checked.
+        QVERIFY2(
+            logHas("Print parameters of 127.0.0.1: head range 1, 2 → 1, 2, 3, splice off → on, "
+                   "heads 1 → 1, 3"),
+            qPrintable(window->eventLog()->lines().join('\n')));
 
         button("startBtn")->click();
         QTRY_VERIFY(coder->isPrinting());
@@ -247,6 +253,9 @@ private slots:
         button("StopBtn")->click();
         QTRY_VERIFY(!coder->isPrinting());
         QTRY_COMPARE(device->state(), int(MyDeviceToolBtn::Stopped));
+        QVERIFY(logHas("Start: 127.0.0.1"));
+        QVERIFY(logHas("Stop: 127.0.0.1"));
+        QVERIFY(window->controlStatusBar()->lastEventText().contains("Stop: 127.0.0.1"));
     }
 
     void statusReportsColourTheButton_data()
@@ -302,6 +311,7 @@ private slots:
             button(name)->click();
         QTest::qWait(100);
         QVERIFY(second.received.isEmpty());
+        QVERIFY(logHas("Start: no coder chosen; nothing was sent."));
     }
 
     void badPortIsRefusedAndTheServerKeepsRunning_data()
@@ -504,6 +514,7 @@ private slots:
         QVERIFY(device->toolTip().contains("Line 1"));
         QCOMPARE(window->fleet()->coder(device->descriptor())->remarkName, QString("Line 1"));
         QCOMPARE(DeviceStore::remarkName("127.0.0.1"), QString("Line 1"));
+        QVERIFY(logHas("127.0.0.1 named Line 1"));
 
         RawCoder again(port());
         QTRY_COMPARE(buttons().size(), 2);
