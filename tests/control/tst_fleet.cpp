@@ -2,15 +2,21 @@
 // The coders and their commands without any window: simulated and raw
 // coders on 127.0.0.1 drive a Fleet listening on a port the system picks.
 #include "../common/rawcoder.h"
+#include "commandjournal.h"
 #include "commandtext.h"
 #include "devicestore.h"
 #include "filerecord.h"
 #include "fleet.h"
+#include "journal.h"
+#include "journalcheck.h"
+#include "journalline.h"
 #include "printparameters.h"
 #include "simulatedcoder.h"
 #include "tcpserver.h"
 
 #include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLoggingCategory>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -49,6 +55,16 @@ struct ScriptedRecorder : CommandRecorder
     }
     void after(const CommandRecord &, const CommandResult &result) override { results << result; }
 };
+
+QList<QJsonObject> journalLines(const QString &folder)
+{
+    QList<QJsonObject> lines;
+    forEachJournalLine(folder, QString(), QString(), [&](const JournalLine &line, const QString &) {
+        lines << line.object;
+        return true;
+    });
+    return lines;
+}
 
 Coder coderAt(int descriptor, const QString &ip, const QString &name = QString(),
               const QByteArray &block = QByteArray())
@@ -195,6 +211,109 @@ private slots:
         QCOMPARE(coder.commands().size(), 2);
         QCOMPARE(recorder.results.size(), 3);
         fleet->setRecorder(nullptr);
+    }
+
+    // The journal of a scripted run, field by field; a command from the
+    // plant bus carries its account and the user it claims.
+    void aScriptedRunIsJournaledFieldByField()
+    {
+        QDir("journal").removeRecursively();
+        Journal journal("journal");
+        journal.setClock(
+            [] { return QDateTime(QDate(2026, 12, 8), QTime(13, 0), Qt::OffsetFromUTC, 3600); });
+        journal.setPc("LINE-PC");
+        CommandJournal commands(fleet.get(), &journal);
+        commands.setUser("anna");
+        commands.open();
+        QTemporaryDir dir;
+        CoderSettings settings;
+        settings.port = port();
+        settings.folder = dir.path();
+        SimulatedCoder coder(settings);
+        coder.start();
+        QTRY_COMPARE(fleet->count(), 1);
+        const int descriptor = fleet->descriptors().first();
+        fleet->setRemarkName(descriptor, "Line 3");
+        QVERIFY(fleet->apply("Spray/label1.spr", {descriptor}).ok);
+        fleet->requestParameters(descriptor);
+        QTRY_VERIFY(!fleet->coder(descriptor)->parameterBlock.isEmpty());
+        PrintParameters changed =
+            PrintParameters::fromBytes(fleet->coder(descriptor)->parameterBlock);
+        const int oldSpeed = changed.lineSpeed;
+        changed.lineSpeed = oldSpeed + 15;
+        QVERIFY(fleet->applyParameters(changed.toBytes(), {descriptor}).ok);
+        QVERIFY(fleet->start({descriptor}).ok);
+        fleet->setOrigin({"mqtt", "korvexd", "bob"});
+        QVERIFY(fleet->stop({descriptor}).ok);
+        fleet->setOrigin({});
+
+        const QList<QJsonObject> lines = journalLines("journal");
+        QCOMPARE(lines.size(), 5);
+        const QJsonArray coders{QJsonObject{{"ip", "127.0.0.1"}, {"name", "Line 3"}}};
+        const QStringList actions{"remark name", "message sent", "print parameters", "start",
+                                  "stop"};
+        for (int i = 0; i < lines.size(); ++i) {
+            QCOMPARE(lines.at(i).value("action").toString(), actions.at(i));
+            QCOMPARE(lines.at(i).value("number").toInt(), i + 1);
+            QCOMPARE(lines.at(i).value("time").toString(), QString("2026-12-08T12:00:00.000Z"));
+            QCOMPARE(lines.at(i).value("offset").toString(), QString("+01:00"));
+            QCOMPARE(lines.at(i).value("pc").toString(), QString("LINE-PC"));
+            QCOMPARE(lines.at(i).value("user").toString(), QString(i < 4 ? "anna" : "bob"));
+            if (i > 0)
+                QCOMPARE(lines.at(i).value("coders").toArray(), coders);
+        }
+        QCOMPARE(lines.at(0).value("old").toString(), QString());
+        QCOMPARE(lines.at(0).value("new").toString(), QString("Line 3"));
+        QCOMPARE(lines.at(1).value("file").toString(), QString("label1.spr"));
+        QCOMPARE(lines.at(1).value("sha256").toString(),
+                 QString(QCryptographicHash::hash(kMessage, QCryptographicHash::Sha256).toHex()));
+        QCOMPARE(lines.at(1).value("bytes").toInt(), kMessage.size());
+        const QJsonArray groups = lines.at(2).value("changes").toArray();
+        QCOMPARE(groups.size(), 1);
+        QCOMPARE(groups.first().toObject().value("coders").toArray(), QJsonArray{"127.0.0.1"});
+        QCOMPARE(groups.first().toObject().value("fields").toArray(),
+                 (QJsonArray{QJsonObject{{"field", "line speed"},
+                                         {"old", QString::number(oldSpeed)},
+                                         {"new", QString::number(oldSpeed + 15)},
+                                         {"unit", "m/min"}}}));
+        QVERIFY(!lines.at(3).contains("via"));
+        QCOMPARE(lines.at(4).value("via").toString(), QString("mqtt"));
+        QCOMPARE(lines.at(4).value("account").toString(), QString("korvexd"));
+        QCOMPARE(lines.at(4).value("claimed").toBool(), true);
+        QCOMPARE(CommandJournal::details(lines.at(4)),
+                 QString("over MQTT, broker account korvexd, user as claimed"));
+        QCOMPARE(CommandJournal::coderNames(lines.at(4)), QStringList{"127.0.0.1 (Line 3)"});
+        QVERIFY(checkJournal("journal").ok);
+    }
+
+    // A journal line that cannot be written stops the command while failing
+    // closed; otherwise the command goes out and the problem is told.
+    void aLineThatCannotBeWrittenStopsTheCommandOnlyWhenFailingClosed()
+    {
+        QDir("blocked").removeRecursively();
+        writeFile("blocked", "a file where the journal's folder belongs");
+        Journal journal("blocked");
+        CommandJournal commands(fleet.get(), &journal);
+        RawCoder coder(port());
+        QTRY_COMPARE(fleet->count(), 1);
+        QSignalSpy problems(&commands, &CommandJournal::problem);
+        commands.setFailClosed(true);
+        const CommandResult refused = fleet->start(fleet->descriptors());
+        QVERIFY(!refused.ok);
+        QVERIFY2(refused.error.startsWith("Not done: its journal line cannot be written (Cannot "
+                                          "create the journal folder blocked). Nothing was sent."),
+                 qPrintable(refused.error));
+        QVERIFY(!fleet->apply("Spray/label1.spr", fleet->descriptors()).ok);
+        QTest::qWait(50);
+        QVERIFY(coder.commands().isEmpty());
+        QVERIFY(problems.isEmpty());
+
+        commands.setFailClosed(false);
+        QVERIFY(fleet->start(fleet->descriptors()).ok);
+        QTRY_COMPARE(coder.commands(), QList<quint8>{Command::RunControl});
+        QCOMPARE(problems.size(), 1);
+        QVERIFY(problems.first().first().toString().startsWith("Not in the journal (start)"));
+        QFile::remove("blocked");
     }
 
     // The operator's words for what commands did.
