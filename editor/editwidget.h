@@ -17,6 +17,7 @@ class GeneralSetWidget;
 class GraphicsScene;
 class ItemPanel;
 class QGraphicsItem;
+class SaveObserver;
 
 // The modal message editor: a design scene in its view, the add-item
 // buttons, and beside them the property panel of the selected item.  It
@@ -42,6 +43,8 @@ public:
     GraphicsScene *scene() const { return m_scene.get(); }
     // True when the message differs from what was last loaded or saved.
     bool isModified() const;
+    // Told of every save, and may refuse one; null: none.  Not owned.
+    void setSaveObserver(SaveObserver *observer) { m_saveObserver = observer; }
 
 public slots:
     // Cancel, Escape and closing the window: asks first when the message
@@ -88,4 +91,5 @@ private:
     // Panels by ItemType, created on first use; owned by the stacked widget.
     std::array<ItemPanel *, TypeNone> m_panels{};
     QJsonObject m_savedState;
+    SaveObserver *m_saveObserver = nullptr;
 };

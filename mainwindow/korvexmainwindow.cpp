@@ -10,6 +10,7 @@
 #include "fleet.h"
 #include "graphicsscene.h"
 #include "graphicsview.h"
+#include "journaldock.h"
 #include "messagefile.h"
 #include "messagefilelist.h"
 #include "messagepreview.h"
@@ -36,6 +37,7 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
     connect(ui->eventLog, &EventLog::eventAdded, m_statusBar, &ControlStatusBar::setLastEvent);
 
     m_fleet = new Fleet(this);
+    m_journal = new JournalDock(m_fleet, ui->eventLog, this);
     if (const std::optional<int> stored = DeviceStore::serverPort())
         ui->portLineEdit->setText(QString::number(*stored));
     m_devices = new DeviceButtonList(ui->scrollAreaWidgetContents, this);
@@ -44,7 +46,14 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
     connect(m_devices, &DeviceButtonList::buttonChecked, this, &KorvexMainWindow::deviceChecked);
     connect(m_devices, &DeviceButtonList::countChanged, m_statusBar,
             &ControlStatusBar::setCoderCount);
-    connect(m_devices, &DeviceButtonList::remarkNameEdited, m_fleet, &Fleet::setRemarkName);
+    connect(m_devices, &DeviceButtonList::remarkNameEdited, this, [this](int d, const QString &n) {
+        // A refused name (the journal cannot take it) goes back on the button.
+        MyDeviceToolBtn *button = m_devices->find(d);
+        if (!m_fleet->setRemarkName(d, n).ok && button && m_fleet->coder(d)) {
+            button->setRemarkName(m_fleet->coder(d)->remarkName);
+            button->refreshText();
+        }
+    });
     connect(ui->printParameterWidget, &PrintParameterWidget::parametersRefused, this,
             [this](const QString &reason) {
                 problem(tr("Print parameters not loaded: %1").arg(reason));
@@ -62,6 +71,7 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
 
     m_openEditor = [this](const QString &filePath, int mode) {
         auto *editor = new EditWidget(filePath, mode, this); // deletes itself when closed
+        editor->setSaveObserver(m_journal);
         editor->exec();
     };
 }

@@ -12,6 +12,7 @@ class EventLog;
 class Fleet;
 class GraphicsScene;
 class GraphicsView;
+class JournalDock;
 class MessageFileList;
 class MessagePreview;
 class MyDeviceToolBtn;
@@ -46,6 +47,7 @@ public:
     PrintParameterWidget *parameterPanel() const;
     EventLog *eventLog() const;
     ControlStatusBar *controlStatusBar() const { return m_statusBar; }
+    JournalDock *journal() const { return m_journal; }
 
     // Opens the message editor on a file (mode 0) or on a new message
     // (mode 2, empty path) and returns when it is closed. The default runs
@@ -85,5 +87,6 @@ private:
     MessagePreview *m_preview;
     MessageFileList *m_files;
     ControlStatusBar *m_statusBar;
+    JournalDock *m_journal;
     EditorOpener m_openEditor;
 };

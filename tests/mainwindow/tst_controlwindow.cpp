@@ -3,13 +3,20 @@
 #include "../common/rawcoder.h"
 #include "../common/recordingnotifier.h"
 #include "changemydevicebtnremarknamedialog.h"
+#include "commandjournal.h"
 #include "controlstatusbar.h"
 #include "devicebuttonlist.h"
 #include "devicestore.h"
+#include "editwidget.h"
 #include "eventlog.h"
 #include "filerecord.h"
 #include "fleet.h"
 #include "graphicsscene.h"
+#include "journal.h"
+#include "journalcheck.h"
+#include "journaldock.h"
+#include "journalline.h"
+#include "journalview.h"
 #include "korvexmainwindow.h"
 #include "messagefile.h"
 #include "messagepreview.h"
@@ -20,6 +27,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCryptographicHash>
+#include <QDateEdit>
 #include <QDir>
 #include <QGraphicsItem>
 #include <QLayout>
@@ -59,6 +69,22 @@ QByteArray twoLineMessage()
         "}]}", R"(},{"TextAtX":20,"TextAtY":60,"TextAtZ":0,"TextContent":"LINE 2",)"
                R"("TextFont":"DejaVu Sans,-1,120,5,75,0,0,0,0,0","TextRotate":0,"TextID":"Text1",)"
                R"("TextIsExtern":false,"TextFontSpace":0}]})");
+}
+
+QString sha256(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+QList<QJsonObject> journalLines()
+{
+    QList<QJsonObject> lines;
+    forEachJournalLine("journal", QString(), QString(),
+                       [&](const JournalLine &line, const QString &) {
+                           lines << line.object;
+                           return true;
+                       });
+    return lines;
 }
 
 QByteArray currentFileRecord(const QByteArray &name, const QByteArray &content)
@@ -118,6 +144,8 @@ private slots:
         QDir("Spray").removeRecursively();
         QDir("devices").removeRecursively();
         QFile::remove("devices");
+        QDir("journal").removeRecursively();
+        QFile::remove("journal");
         QDir().mkdir("Spray");
         writeFile("Spray/label1.spr", kMessage);
         writeFile("Spray/a.b.spr", kMessage);
@@ -256,6 +284,96 @@ private slots:
         QVERIFY(logHas("Start: 127.0.0.1"));
         QVERIFY(logHas("Stop: 127.0.0.1"));
         QVERIFY(window->controlStatusBar()->lastEventText().contains("Stop: 127.0.0.1"));
+    }
+
+    // What the window does lands in the journal and in its view, which
+    // filters by coder, user, action and date; the designer's saves too.
+    // Failing closed, nothing is done without its line.
+    void theJournalKeepsWhatTheWindowDid()
+    {
+        QTemporaryDir dir;
+        auto coder = simulatedCoder(dir.path());
+        QTRY_COMPARE(buttons().size(), 1);
+        buttons().first()->click();
+        QTRY_VERIFY(
+            !window->fleet()->coder(buttons().first()->descriptor())->parameterBlock.isEmpty());
+        selectFile("label1");
+        button("syncBtn")->click();
+        window->parameterPanel()->findChild<QCheckBox *>("spliceCheckBox")->click();
+        button("syncPrintParameterBtn")->click();
+        button("startBtn")->click();
+        button("StopBtn")->click();
+        {
+            EditWidget editor("Spray/label1.spr", EditWidget::ModeExisting, window.get());
+            editor.setSaveObserver(window->journal());
+            QVERIFY(editor.save());
+        }
+        QTRY_VERIFY(!coder->isPrinting());
+
+        const QList<QJsonObject> lines = journalLines();
+        QStringList actions;
+        for (const QJsonObject &line : lines)
+            actions << line.value("action").toString();
+        QCOMPARE(actions, QStringList({"message sent", "print parameters", "start", "stop",
+                                       "message saved"}));
+        QCOMPARE(lines.at(0).value("sha256").toString(), sha256(kMessage));
+        QCOMPARE(lines.at(4).value("file").toString(), QString("label1.spr"));
+        QCOMPARE(lines.at(4).value("sha256Before").toString(), sha256(kMessage));
+        QCOMPARE(lines.at(4).value("sha256After").toString(), sha256(readFile("Spray/label1.spr")));
+        QVERIFY(lines.at(4).value("sha256After") != lines.at(4).value("sha256Before"));
+        QCOMPARE(lines.at(2).value("user").toString(), Journal::systemUserName());
+        QVERIFY(checkJournal("journal").ok);
+
+        JournalView *view = window->journal()->view();
+        QAbstractItemModel *rows = view->model();
+        QCOMPARE(rows->rowCount(), 5);
+        QCOMPARE(rows->index(1, JournalView::Details).data().toString(),
+                 QString("127.0.0.1: head range 1, 2 → 1, splice off → on"));
+        auto *coderFilter = view->findChild<QLineEdit *>("journalCoderFilter");
+        auto *actionFilter = view->findChild<QComboBox *>("journalActionFilter");
+        auto *userFilter = view->findChild<QComboBox *>("journalUserFilter");
+        coderFilter->setText("127.0.0.1");
+        QCOMPARE(rows->rowCount(), 4); // not the designer's save
+        actionFilter->setCurrentIndex(actionFilter->findData("start"));
+        QCOMPARE(rows->rowCount(), 1);
+        QCOMPARE(rows->index(0, JournalView::Coders).data().toString(), QString("127.0.0.1"));
+        coderFilter->clear();
+        actionFilter->setCurrentIndex(0);
+        userFilter->setCurrentIndex(userFilter->findData(Journal::systemUserName()));
+        QCOMPARE(rows->rowCount(), 5);
+        userFilter->setCurrentIndex(0);
+        const QDate yesterday = QDate::currentDate().addDays(-1);
+        view->setDateRange(yesterday.addDays(-3), yesterday);
+        QCOMPARE(rows->rowCount(), 0);
+        view->setDateRange(yesterday, QDate::currentDate());
+        QCOMPARE(rows->rowCount(), 5);
+
+        // Failing closed with a journal that cannot be written.
+        window->journal()->commands()->setFailClosed(true);
+        QDir("journal").removeRecursively();
+        writeFile("journal", "a file where the folder belongs");
+        button("startBtn")->click();
+        QTest::qWait(100);
+        QVERIFY(!coder->isPrinting());
+        QVERIFY(logHas("Not done: its journal line cannot be written"));
+        MyDeviceToolBtn::setDialogRunner([](QDialog *dialog) {
+            dialog->findChild<QLineEdit *>()->setText("Line 9");
+            dialog->findChild<QPushButton *>()->click();
+            return int(dialog->result());
+        });
+        buttons().first()->remarkAction()->trigger();
+        QCOMPARE(buttons().first()->text(), QString("127.0.0.1"));
+        QVERIFY(DeviceStore::remarkName("127.0.0.1").isEmpty());
+        const QByteArray saved = readFile("Spray/label1.spr");
+        {
+            EditWidget editor("Spray/label1.spr", EditWidget::ModeExisting, window.get());
+            editor.setSaveObserver(window->journal());
+            QVERIFY(!editor.save());
+        }
+        QVERIFY(
+            notifier->texts().join('\n').contains("is not saved: the journal cannot be written"));
+        QCOMPARE(readFile("Spray/label1.spr"), saved);
+        QFile::remove("journal");
     }
 
     void statusReportsColourTheButton_data()
