@@ -2,27 +2,31 @@
 #include "journal.h"
 
 #include "journalline.h"
+#include "savetemporaries.h"
 #include "writewhole.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QLockFile>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSysInfo>
+#include <QThread>
 #include <QUuid>
 
 #include <cerrno>
 #include <cstring>
 
 #ifdef Q_OS_WIN
+#include <QLockFile>
 #include <io.h>
 #else
 #include <pwd.h>
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -32,6 +36,48 @@ const QString kHead = QStringLiteral("HEAD");
 const QString kLock = QStringLiteral("LOCK");
 // How long a line waits for another program's line.
 constexpr int kLockWaitMs = 5000;
+
+// The lock every line is written under.  The system's own file lock goes
+// with the process that holds it, however it ends: a program killed while
+// taking it leaves nothing that keeps the next one out.
+class WriteLock
+{
+public:
+    explicit WriteLock(const QString &path)
+#ifdef Q_OS_WIN
+        : m_lock(path)
+#else
+        : m_file(path)
+#endif
+    {
+    }
+    bool lock()
+    {
+#ifdef Q_OS_WIN
+        return m_lock.tryLock(kLockWaitMs);
+#else
+        if (!m_file.open(QIODevice::ReadWrite))
+            return false;
+        QElapsedTimer waited;
+        waited.start();
+        while (::flock(m_file.handle(), LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR)
+                return false;
+            if (waited.elapsed() > kLockWaitMs)
+                return false;
+            QThread::msleep(5);
+        }
+        return true;
+#endif
+    }
+
+private:
+#ifdef Q_OS_WIN
+    QLockFile m_lock;
+#else
+    QFile m_file; // closing it lets go
+#endif
+};
 
 bool syncToDisk(QFile &file)
 {
@@ -148,8 +194,8 @@ bool Journal::open(QString *error)
             *error = tr("Cannot create the journal folder %1").arg(m_folder);
         return false;
     }
-    QLockFile lock(path(kLock));
-    if (!lock.tryLock(kLockWaitMs)) {
+    WriteLock lock(path(kLock));
+    if (!lock.lock()) {
         if (error)
             *error = tr("The journal %1 is locked by another program").arg(m_folder);
         return false;
@@ -260,7 +306,10 @@ bool Journal::loadState(QString *error)
                      .arg(found.count);
     }
     // A head one line behind is the mark of a stop between a line and its
-    // head: nothing to report, the next line puts it right.
+    // head: nothing to report.  It is put right before anything else is
+    // written, so that a stop during the next line leaves it one behind again.
+    const bool oneBehind =
+        head.present && !head.damaged && head.id == found.id && head.count == found.count - 1;
 
     if (state.id.isEmpty())
         state.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
@@ -269,6 +318,10 @@ bool Journal::loadState(QString *error)
     m_last = state.last;
     m_file = state.file;
     m_headSeen = headBytes;
+    if (oneBehind) {
+        QString ignored; // the next line's write reports a head that cannot be written
+        writeHead(&ignored);
+    }
     if (recovered.isEmpty())
         return true;
     m_notes += notes;
@@ -288,8 +341,8 @@ JournalWrite Journal::append(const QString &user, const QString &action, const Q
         result.error = tr("Cannot create the journal folder %1").arg(m_folder);
         return result;
     }
-    QLockFile lock(path(kLock));
-    if (!lock.tryLock(kLockWaitMs)) {
+    WriteLock lock(path(kLock));
+    if (!lock.lock()) {
         result.error = tr("The journal %1 is locked by another program").arg(m_folder);
         return result;
     }
@@ -388,5 +441,7 @@ bool Journal::writeHead(QString *error)
         return false;
     }
     m_headSeen = bytes;
+    // A stop between QSaveFile's temporary and its rename leaves the temporary.
+    removeStaleTemporaries(path(kHead));
     return true;
 }

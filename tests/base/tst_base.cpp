@@ -214,7 +214,7 @@ private slots:
         const QString folder = dir.filePath("journal");
         writeThreeMonths(folder);
         QCOMPARE(QDir(folder).entryList(QDir::Files),
-                 QStringList({"2026-10.jsonl", "2026-11.jsonl", "2026-12.jsonl", "HEAD"}));
+                 QStringList({"2026-10.jsonl", "2026-11.jsonl", "2026-12.jsonl", "HEAD", "LOCK"}));
         const QList<QByteArray> november = linesOf(folder + "/2026-11.jsonl");
         QCOMPARE(november.size(), 3);
         const QList<QByteArray> october = linesOf(folder + "/2026-10.jsonl");
