@@ -19,7 +19,11 @@
 #include <QUuid>
 
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <optional>
+#include <thread>
 
 #ifdef Q_OS_WIN
 #include <QLockFile>
@@ -145,15 +149,139 @@ QJsonObject cutRecord(const QString &file, const QByteArray &bytes)
                        {QStringLiteral("sha256"), QString::fromLatin1(Journal::sha256Hex(bytes))}};
 }
 
+// Replaces the head whole; false with the reason.
+bool saveHead(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile head(path);
+    QString reason;
+    if (!head.open(QIODevice::WriteOnly)) {
+        reason = head.errorString();
+    } else if (!writeWhole(head, bytes, &reason)) {
+        head.cancelWriting();
+    } else if (!head.commit()) {
+        reason = head.errorString();
+    }
+    if (!reason.isEmpty()) {
+        *error = Journal::tr("Cannot write the journal's head %1: %2").arg(path, reason);
+        return false;
+    }
+    // A stop between QSaveFile's temporary and its rename leaves the temporary.
+    removeStaleTemporaries(path);
+    return true;
+}
+
 } // namespace
+
+// Puts each line on disk and then the head after it, on a thread of its
+// own, so that the command the line is about never waits for the disk.
+// One job at a time: the next line waits for the last one's head, so that a
+// stop leaves the head at most one line behind.
+class JournalSyncer
+{
+public:
+    using Report = std::function<void(const QString &)>;
+
+    explicit JournalSyncer(Report report) : m_report(std::move(report)) {}
+    ~JournalSyncer()
+    {
+        {
+            std::lock_guard<std::mutex> hold(m_mutex);
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+    struct Job
+    {
+        QString linePath;
+        QString headPath;
+        QString lockPath;
+        QByteArray head;
+        QString id;
+        qint64 count;
+    };
+
+    // Syncs the line's file, then replaces the head, under the lock.  Never
+    // called while holding the lock: the job takes it.
+    void schedule(const Job &job)
+    {
+        wait();
+        {
+            std::lock_guard<std::mutex> hold(m_mutex);
+            m_job = job;
+            if (!m_thread.joinable())
+                m_thread = std::thread([this] { run(); });
+        }
+        m_changed.notify_all();
+    }
+    void wait()
+    {
+        std::unique_lock<std::mutex> hold(m_mutex);
+        m_changed.wait(hold, [this] { return !m_job; });
+    }
+
+private:
+    void run()
+    {
+        std::unique_lock<std::mutex> hold(m_mutex);
+        for (;;) {
+            m_changed.wait(hold, [this] { return m_job || m_stop; });
+            if (!m_job)
+                return;
+            const Job job = *m_job;
+            hold.unlock();
+            QString error;
+            // The head never names a line that is not on disk yet, nor goes
+            // back behind a line another program wrote since.
+            QFile line(job.linePath);
+            if (!line.open(QIODevice::ReadOnly) || !syncToDisk(line)) {
+                error = Journal::tr("Cannot put the journal file %1 on disk: %2")
+                            .arg(job.linePath, QString::fromLocal8Bit(std::strerror(errno)));
+            } else {
+                WriteLock lock(job.lockPath);
+                const JournalHead now = JournalHead::read(job.headPath);
+                if (!lock.lock())
+                    error = Journal::tr("The journal is locked by another program; its head "
+                                        "follows with the next line");
+                else if (!(now.present && !now.damaged && now.id == job.id &&
+                           now.count >= job.count))
+                    saveHead(job.headPath, job.head, &error);
+            }
+            if (!error.isEmpty())
+                m_report(error);
+            hold.lock();
+            m_job.reset();
+            m_changed.notify_all();
+        }
+    }
+
+    Report m_report;
+    std::thread m_thread;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::optional<Job> m_job;
+    bool m_stop = false;
+};
 
 Journal::Journal(const QString &folder, QObject *parent)
     : QObject(parent), m_folder(folder), m_clock([] { return QDateTime::currentDateTime(); }),
-      m_pc(QSysInfo::machineHostName())
+      m_pc(QSysInfo::machineHostName()),
+      m_syncer(std::make_unique<JournalSyncer>([this](const QString &error) {
+          QMetaObject::invokeMethod(
+              this, [this, error] { emit problem(error); }, Qt::QueuedConnection);
+      }))
 {
 }
 
+// The syncer finishes the last line's head before it goes.
 Journal::~Journal() = default;
+
+void Journal::waitForDisk()
+{
+    m_syncer->wait();
+}
 
 QString Journal::systemUserName()
 {
@@ -188,6 +316,7 @@ QString Journal::path(const QString &name) const
 
 bool Journal::open(QString *error)
 {
+    m_syncer->wait(); // its job takes the lock
     QString reason;
     if (!QDir().mkpath(m_folder) || !QFileInfo(m_folder).isDir()) {
         if (error)
@@ -214,8 +343,7 @@ bool Journal::open(QString *error)
 // behind is reported and recorded by a line of its own.
 bool Journal::loadState(QString *error)
 {
-    QByteArray headBytes;
-    const JournalHead head = JournalHead::read(path(kHead), &headBytes);
+    const JournalHead head = JournalHead::read(path(kHead));
     QStringList months =
         QDir(m_folder).entryList({QStringLiteral("*.jsonl")}, QDir::Files, QDir::Name);
     months.erase(std::remove_if(months.begin(), months.end(),
@@ -317,10 +445,11 @@ bool Journal::loadState(QString *error)
     m_count = state.count;
     m_last = state.last;
     m_file = state.file;
-    m_headSeen = headBytes;
+    m_fileSize = QFileInfo(path(m_file)).size();
     if (oneBehind) {
-        QString ignored; // the next line's write reports a head that cannot be written
-        writeHead(&ignored);
+        QString error;
+        if (!saveHead(path(kHead), headBytes(), &error))
+            emit problem(error);
     }
     if (recovered.isEmpty())
         return true;
@@ -331,30 +460,60 @@ bool Journal::loadState(QString *error)
         *error = written.error;
         return false;
     }
+    // On disk with its head at once: the line that follows may be cut off.
+    QFile line(path(m_file));
+    QString headError;
+    if (!line.open(QIODevice::ReadOnly) || !syncToDisk(line) ||
+        !saveHead(path(kHead), headBytes(), &headError))
+        emit problem(headError.isEmpty()
+                         ? tr("Cannot put the journal file %1 on disk").arg(line.fileName())
+                         : headError);
+    m_pending = false;
     return true;
+}
+
+// True when the last line of the journal is still this program's last
+// line: no other program wrote since.
+bool Journal::isCurrent() const
+{
+    QStringList months =
+        QDir(m_folder).entryList({QStringLiteral("*.jsonl")}, QDir::Files, QDir::Name);
+    while (!months.isEmpty() && !isMonthFileName(months.last()))
+        months.removeLast();
+    const QString latest = months.isEmpty() ? QString() : months.last();
+    if (latest.isEmpty())
+        return m_file.isEmpty() || !QFileInfo::exists(path(m_file));
+    return latest == m_file && QFileInfo(path(m_file)).size() == m_fileSize;
 }
 
 JournalWrite Journal::append(const QString &user, const QString &action, const QJsonObject &fields)
 {
+    // The last line's head first: a stop leaves it at most one line behind.
+    m_syncer->wait();
     JournalWrite result;
     if (!QDir().mkpath(m_folder) || !QFileInfo(m_folder).isDir()) {
         result.error = tr("Cannot create the journal folder %1").arg(m_folder);
         return result;
     }
-    WriteLock lock(path(kLock));
-    if (!lock.lock()) {
-        result.error = tr("The journal %1 is locked by another program").arg(m_folder);
-        return result;
-    }
-    // Another program may have written since: take up its lines first.
-    QByteArray headBytes;
-    JournalHead::read(path(kHead), &headBytes);
-    if (!m_open || headBytes != m_headSeen) {
-        if (!loadState(&result.error))
+    {
+        WriteLock lock(path(kLock));
+        if (!lock.lock()) {
+            result.error = tr("The journal %1 is locked by another program").arg(m_folder);
             return result;
-        m_open = true;
+        }
+        // Another program may have written since: take up its lines first.
+        if (!m_open || !isCurrent()) {
+            if (!loadState(&result.error))
+                return result;
+            m_open = true;
+        }
+        result = write(user, action, fields);
     }
-    return write(user, action, fields);
+    if (std::exchange(m_pending, false))
+        m_syncer->schedule({path(m_file), path(kHead), path(kLock), headBytes(), m_id, m_count});
+    if (result.ok)
+        emit appended(result.line);
+    return result;
 }
 
 JournalWrite Journal::write(const QString &user, const QString &action, QJsonObject fields)
@@ -395,15 +554,14 @@ JournalWrite Journal::write(const QString &user, const QString &action, QJsonObj
     }
     const qint64 before = out.size();
     QString reason;
-    if (!writeWhole(out, line + '\n', &reason) || !syncToDisk(out)) {
-        if (reason.isEmpty())
-            reason = QString::fromLocal8Bit(std::strerror(errno));
+    if (!writeWhole(out, line + '\n', &reason)) {
         // A part of a line is no line: it goes, when it can; else the next
         // start finds it and reports it.
         out.resize(before);
         result.error = tr("Cannot write the journal file %1: %2").arg(out.fileName(), reason);
         return result;
     }
+    m_fileSize = before + line.size() + 1;
     out.close();
     m_count += 1;
     m_last = sha256Hex(line);
@@ -411,37 +569,18 @@ JournalWrite Journal::write(const QString &user, const QString &action, QJsonObj
     result.ok = true;
     result.number = m_count;
     result.line = line;
-    writeHead(&result.headProblem);
-    emit appended(line);
+    // Written, so a full disk has refused it by now; on disk, and pinned by
+    // the head, a moment later.
+    m_pending = true;
     return result;
 }
 
-bool Journal::writeHead(QString *error)
+QByteArray Journal::headBytes() const
 {
-    const QByteArray bytes =
-        QJsonDocument(QJsonObject{{QStringLiteral("journal"), m_id},
-                                  {QStringLiteral("count"), m_count},
-                                  {QStringLiteral("last"), QString::fromLatin1(m_last)},
-                                  {QStringLiteral("file"), m_file}})
-            .toJson(QJsonDocument::Compact) +
-        '\n';
-    QSaveFile head(path(kHead));
-    QString reason;
-    if (!head.open(QIODevice::WriteOnly)) {
-        reason = head.errorString();
-    } else if (!writeWhole(head, bytes, &reason)) {
-        head.cancelWriting();
-    } else if (!head.commit()) {
-        reason = head.errorString();
-    }
-    if (!reason.isEmpty()) {
-        *error = tr("Cannot write the journal's head %1: %2").arg(path(kHead), reason);
-        // Whatever the file holds now differs from what this journal knows.
-        m_headSeen.clear();
-        return false;
-    }
-    m_headSeen = bytes;
-    // A stop between QSaveFile's temporary and its rename leaves the temporary.
-    removeStaleTemporaries(path(kHead));
-    return true;
+    return QJsonDocument(QJsonObject{{QStringLiteral("journal"), m_id},
+                                     {QStringLiteral("count"), m_count},
+                                     {QStringLiteral("last"), QString::fromLatin1(m_last)},
+                                     {QStringLiteral("file"), m_file}})
+               .toJson(QJsonDocument::Compact) +
+           '\n';
 }

@@ -8,6 +8,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
+
+class JournalSyncer;
 
 // What became of one line written to the journal.
 struct JournalWrite
@@ -16,9 +19,6 @@ struct JournalWrite
     // reason, in words for the operator.
     bool ok = false;
     QString error;
-    // The line is in, but the head could not follow it; the next line or
-    // start puts it right.  Empty when it did.
-    QString headProblem;
     qint64 number = 0; // of the line written
     QByteArray line;   // as written, without its line end
 };
@@ -34,8 +34,11 @@ struct JournalWrite
 // the end and a deleted month are found (journalcheck.h).
 //
 // Several programs may write one journal: each line is written under a lock
-// file, after taking up what another program appended.  A line is on disk
-// (synced) before append() returns.
+// file, after taking up what another program appended.  append() returns
+// once the line is written (a full disk has refused it by then); a thread
+// of the journal's own then syncs it to disk and replaces the head, and the
+// next line waits for that, so that a stop leaves the head at most one line
+// behind.
 class Journal : public QObject
 {
     Q_OBJECT
@@ -74,6 +77,8 @@ public:
 
     QString id() const { return m_id; }
     qint64 count() const { return m_count; }
+    // Returns once the last line is on disk and the head names it.
+    void waitForDisk();
 
     // The name of the person logged in to the system, for lines written
     // while nobody signs in to the program itself.
@@ -85,6 +90,9 @@ public:
 
 signals:
     void appended(const QByteArray &line);
+    // A line written that could not be put on disk, or a head that could
+    // not be written, told from the journal's own thread.
+    void problem(const QString &text);
 
 private:
     struct State
@@ -96,7 +104,8 @@ private:
     };
 
     bool loadState(QString *error);
-    bool writeHead(QString *error);
+    bool isCurrent() const;
+    QByteArray headBytes() const;
     JournalWrite write(const QString &user, const QString &action, QJsonObject fields);
     QString path(const QString &name) const;
 
@@ -108,8 +117,12 @@ private:
     qint64 m_count = 0;
     QByteArray m_last;
     QString m_file;
-    // The head as this journal last wrote it or found it: another program's
+    // The size of m_file after this program's last line: another program's
     // line changes it.
-    QByteArray m_headSeen;
+    qint64 m_fileSize = 0;
     QStringList m_notes;
+    std::unique_ptr<JournalSyncer> m_syncer;
+    // The last line is yet to be put on disk and in the head, once the lock
+    // is let go.
+    bool m_pending = false;
 };

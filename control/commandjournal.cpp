@@ -97,6 +97,7 @@ CommandJournal::CommandJournal(Fleet *fleet, Journal *journal, QObject *parent)
     : QObject(parent), m_fleet(fleet), m_journal(journal), m_user(Journal::systemUserName())
 {
     m_fleet->setRecorder(this);
+    connect(m_journal, &Journal::problem, this, &CommandJournal::problem);
 }
 
 CommandJournal::~CommandJournal()
@@ -119,8 +120,6 @@ QString CommandJournal::record(const QString &action, const QJsonObject &fields,
     const JournalWrite written = m_journal->append(user.isEmpty() ? m_user : user, action, fields);
     for (const QString &found : m_journal->takeNotes())
         emit problem(found);
-    if (!written.headProblem.isEmpty())
-        emit problem(written.headProblem);
     if (written.ok)
         return QString();
     if (m_failClosed)

@@ -36,7 +36,8 @@ JournalDock::JournalDock(Fleet *fleet, EventLog *log, QMainWindow *window)
 {
     setObjectName(QStringLiteral("journalDock"));
     setWidget(m_view);
-    connect(m_journal, &Journal::appended, m_view, &JournalView::addLine);
+    // Shown a moment later: the command the line is about goes out first.
+    connect(m_journal, &Journal::appended, m_view, &JournalView::addLine, Qt::QueuedConnection);
     connect(m_commands, &CommandJournal::problem, log,
             [log](const QString &text) { log->add(EventLog::Level::Problem, text); });
     m_commands->open();

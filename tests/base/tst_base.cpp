@@ -247,6 +247,8 @@ private slots:
         QCOMPARE(third.number, 12);
         QCOMPARE(a.journal.id(), first.id);
         QVERIFY(third.line.contains("\"offset\":\"+00:00\""));
+        a.journal.waitForDisk();
+        b.journal.waitForDisk();
         QCOMPARE(linesOf(folder + "/2026-12.jsonl").size(), 6);
         QVERIFY(linesOf(folder + "/2026-12.jsonl").at(4).contains("\"offset\":\"-05:00\""));
         const JournalCheck check = checkJournal(folder);
@@ -386,6 +388,7 @@ private slots:
         QCOMPARE(lines.size(), 6);
         QCOMPARE(lines.at(3), QByteArray("{\"number\":10,\"jour"));
         QCOMPARE(JournalLine::parse(lines.at(4))->action, QString("journal recovered"));
+        j.journal.waitForDisk();
         JournalCheck check = checkJournal(folder);
         QVERIFY2(check.ok && check.warnings.isEmpty(), qPrintable(check.text()));
         TestJournal again(folder);
