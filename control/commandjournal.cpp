@@ -149,6 +149,11 @@ QString CommandJournal::actionKey(CommandResult::Action action)
 
 QString CommandJournal::before(const CommandRecord &command)
 {
+    if (m_policy) {
+        const QString refused = m_policy(command);
+        if (!refused.isEmpty())
+            return refused;
+    }
     QJsonObject fields;
     if (!command.coders.isEmpty())
         fields.insert(QStringLiteral("coders"), codersJson(command.coders));

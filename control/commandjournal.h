@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 class Fleet;
 class Journal;
 
@@ -35,6 +37,12 @@ public:
     QString user() const { return m_user; }
     void setFailClosed(bool on) { m_failClosed = on; }
     bool failsClosed() const { return m_failClosed; }
+    // Asked first about every command: why it may not go out (who may do
+    // what), or empty.  Null: everything may.
+    void setPolicy(std::function<QString(const CommandRecord &)> policy)
+    {
+        m_policy = std::move(policy);
+    }
 
     // Takes up the journal; what it found goes to problem().
     void open();
@@ -61,4 +69,5 @@ private:
     Journal *m_journal;
     QString m_user;
     bool m_failClosed = false;
+    std::function<QString(const CommandRecord &)> m_policy;
 };

@@ -254,9 +254,11 @@ std::optional<CommandResult> Fleet::refusal(const CommandRecord &command)
         emit commandDone(result);
         return result;
     }
-    const QString reason = m_recorder ? m_recorder->before(command) : QString();
+    QString reason = m_recorder ? m_recorder->before(command) : QString();
     if (reason.isEmpty())
         return std::nullopt;
+    if (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
     const QString outcome = command.action == CommandResult::Action::Listen
                                 ? tr("%1. The port stays as it was.").arg(reason)
                             : command.action == CommandResult::Action::RemarkName
