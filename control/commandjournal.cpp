@@ -261,6 +261,16 @@ QString CommandJournal::details(const QJsonObject &line)
             parts << tr("%1 cut-off line(s) recorded").arg(cut);
         if (line.contains(QLatin1String("head")))
             parts << tr("head %1").arg(text(line, "head"));
+    } else if (action == QLatin1String("sign-in") || action == QLatin1String("user set")) {
+        parts << QStringLiteral("%1 %2").arg(text(line, "name"), text(line, "role")).trimmed();
+    } else if (action == QLatin1String("sign-in refused") ||
+               action == QLatin1String("user removed") ||
+               action == QLatin1String("administrator created")) {
+        parts << text(line, "name");
+    } else if (action == QLatin1String("users on")) {
+        parts << tr("first administrator %1").arg(text(line, "administrator"));
+    } else if (action == QLatin1String("idle time")) {
+        parts << tr("%1 minutes").arg(line.value(QLatin1String("minutes")).toInt());
     }
     if (line.contains(QLatin1String("reason")))
         parts << text(line, "reason");

@@ -39,7 +39,8 @@ Session::Session(UserStore *store, CommandJournal *journal, QObject *parent)
 
 Session::~Session()
 {
-    m_journal->setPolicy(nullptr);
+    if (m_journal)
+        m_journal->setPolicy(nullptr);
 }
 
 QString Session::load()

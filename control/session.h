@@ -5,6 +5,7 @@
 #include "userstore.h"
 
 #include <QObject>
+#include <QPointer>
 
 class CommandJournal;
 
@@ -55,7 +56,7 @@ private:
     void follow();
 
     UserStore *m_store;
-    CommandJournal *m_journal;
+    QPointer<CommandJournal> m_journal; // may go first when both are a window's
     QString m_user;
     Role m_role = Role::Operator;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "korvexmainwindow.h"
 
+#include "accesscontrol.h"
 #include "controllog.h"
 #include "controlstatusbar.h"
 #include "devicebuttonlist.h"
@@ -38,6 +39,8 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
 
     m_fleet = new Fleet(this);
     m_journal = new JournalDock(m_fleet, ui->eventLog, this);
+    m_access = new AccessControl(m_journal->commands(), ui->eventLog, this);
+    connect(m_access, &AccessControl::changed, this, &KorvexMainWindow::updatePreview);
     if (const std::optional<int> stored = DeviceStore::serverPort())
         ui->portLineEdit->setText(QString::number(*stored));
     m_devices = new DeviceButtonList(ui->scrollAreaWidgetContents, this);
@@ -47,11 +50,11 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
     connect(m_devices, &DeviceButtonList::countChanged, m_statusBar,
             &ControlStatusBar::setCoderCount);
     connect(m_devices, &DeviceButtonList::remarkNameEdited, this, [this](int d, const QString &n) {
-        // A refused name (the journal cannot take it) goes back on the button.
-        MyDeviceToolBtn *button = m_devices->find(d);
-        if (!m_fleet->setRemarkName(d, n).ok && button && m_fleet->coder(d)) {
-            button->setRemarkName(m_fleet->coder(d)->remarkName);
-            button->refreshText();
+        // A refused name (role, journal) goes back on the button.
+        MyDeviceToolBtn *b = m_devices->find(d);
+        if (!m_fleet->setRemarkName(d, n).ok && b && m_fleet->coder(d)) {
+            b->setRemarkName(m_fleet->coder(d)->remarkName);
+            b->refreshText();
         }
     });
     connect(ui->printParameterWidget, &PrintParameterWidget::parametersRefused, this,
@@ -228,7 +231,7 @@ void KorvexMainWindow::on_editToolBtn_clicked()
 void KorvexMainWindow::updatePreview()
 {
     const QStringList selected = m_files->selectedNames();
-    ui->editToolBtn->setEnabled(!selected.isEmpty());
+    ui->editToolBtn->setEnabled(!selected.isEmpty() && m_access->permits(Permission::EditMessages));
     for (const QString &name : selected)
         m_preview->showFile(m_files->pathOf(name));
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+class AccessControl;
 class ControlStatusBar;
 class DeviceButtonList;
 class EventLog;
@@ -48,6 +49,7 @@ public:
     EventLog *eventLog() const;
     ControlStatusBar *controlStatusBar() const { return m_statusBar; }
     JournalDock *journal() const { return m_journal; }
+    AccessControl *access() const { return m_access; }
 
     // Opens the message editor on a file (mode 0) or on a new message
     // (mode 2, empty path) and returns when it is closed. The default runs
@@ -88,5 +90,6 @@ private:
     MessageFileList *m_files;
     ControlStatusBar *m_statusBar;
     JournalDock *m_journal;
+    AccessControl *m_access;
     EditorOpener m_openEditor;
 };

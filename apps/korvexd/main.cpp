@@ -11,6 +11,7 @@
 #include "plantlink.h"
 #include "plantlog.h"
 #include "plantsettings.h"
+#include "userstore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -110,6 +111,13 @@ int main(int argc, char *argv[])
     QObject::connect(&commands, &CommandJournal::problem, &app,
                      [](const QString &text) { qCWarning(lcPlant).noquote() << text; });
     commands.open();
+    // Where users sign in to the window, nothing is done without its line:
+    // a command whose line cannot be written is refused with the reason.
+    UserStore users;
+    const UserStore::Result usersRead = users.load();
+    if (!usersRead.ok)
+        qCWarning(lcPlant).noquote() << usersRead.error;
+    commands.setFailClosed(users.enabled());
     const CommandResult listening = fleet.listen(settings.port.value_or(Fleet::kDefaultPort));
     if (!listening.ok)
         return fail(1, listening.error);

@@ -2,6 +2,7 @@
 #include "../common/filesizelimit.h"
 #include "../common/rawcoder.h"
 #include "../common/recordingnotifier.h"
+#include "accesscontrol.h"
 #include "changemydevicebtnremarknamedialog.h"
 #include "commandjournal.h"
 #include "controlstatusbar.h"
@@ -22,8 +23,11 @@
 #include "messagepreview.h"
 #include "mydevicetoolbtn.h"
 #include "printparameterwidget.h"
+#include "session.h"
+#include "signindialog.h"
 #include "simulatedcoder.h"
 #include "tcpserver.h"
+#include "userstore.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -32,6 +36,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QGraphicsItem>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -85,6 +90,18 @@ QList<QJsonObject> journalLines()
                            return true;
                        });
     return lines;
+}
+
+// Three users, one of each role, quick to check (few rounds).
+void writeUsers()
+{
+    UserStore store;
+    store.setRounds(10);
+    store.setEnabled(true);
+    store.setUser("anna", Role::Administrator, "anna-pw");
+    store.setUser("sam", Role::Supervisor, "sam-pw");
+    store.setUser("olga", Role::Operator, "olga-pw");
+    QVERIFY(store.save().ok);
 }
 
 QByteArray currentFileRecord(const QByteArray &name, const QByteArray &content)
@@ -146,6 +163,7 @@ private slots:
         QFile::remove("devices");
         QDir("journal").removeRecursively();
         QFile::remove("journal");
+        QFile::remove("users.json");
         QDir().mkdir("Spray");
         writeFile("Spray/label1.spr", kMessage);
         writeFile("Spray/a.b.spr", kMessage);
@@ -159,6 +177,7 @@ private slots:
         window.reset();
         notifier.reset();
         MyDeviceToolBtn::setDialogRunner(nullptr);
+        AccessControl::setDialogRunner(nullptr);
     }
 
     // Connect, check, replies to the preview and the panel.
@@ -350,6 +369,7 @@ private slots:
 
         // Failing closed with a journal that cannot be written.
         window->journal()->commands()->setFailClosed(true);
+        window->journal()->journal()->waitForDisk(); // its head is written from a thread
         QDir("journal").removeRecursively();
         writeFile("journal", "a file where the folder belongs");
         button("startBtn")->click();
@@ -374,6 +394,134 @@ private slots:
             notifier->texts().join('\n').contains("is not saved: the journal cannot be written"));
         QCOMPARE(readFile("Spray/label1.spr"), saved);
         QFile::remove("journal");
+    }
+
+    // Role × control: the button's state and tool tip, and the command itself
+    // allowed or refused by the session behind it.
+    void rolesGovernTheWindow_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("allowed");
+        const QStringList controls{"startBtn",   "StopBtn",     "syncBtn", "syncPrintParameterBtn",
+                                   "newFileBtn", "editToolBtn", "builtBtn"};
+        const QList<QPair<QString, int>> users{
+            {"", 0}, {"olga", 3}, {"sam", 6}, {"anna", 7}}; // how many controls each may use
+        for (const auto &user : users) {
+            for (int i = 0; i < controls.size(); ++i) {
+                const QString row =
+                    (user.first.isEmpty() ? QString("nobody") : user.first) + ": " + controls.at(i);
+                QTest::newRow(qPrintable(row)) << user.first << controls.at(i) << (i < user.second);
+            }
+        }
+    }
+    void rolesGovernTheWindow()
+    {
+        QFETCH(QString, user);
+        QFETCH(QString, control);
+        QFETCH(bool, allowed);
+        writeUsers();
+        Session *session = window->access()->session();
+        QVERIFY(session->load().isEmpty());
+        if (!user.isEmpty())
+            QVERIFY(session->signIn(user, user + "-pw").ok);
+        selectFile("label1");
+        RawCoder coder(port());
+        QTRY_COMPARE(buttons().size(), 1);
+        const QList<int> all = window->fleet()->descriptors();
+
+        auto *widget = window->findChild<QWidget *>(control);
+        QCOMPARE(widget->isEnabled(), allowed);
+        if (!allowed)
+            QVERIFY2(widget->toolTip().startsWith(user.isEmpty() ? "Sign in to " : "Only a "),
+                     qPrintable(widget->toolTip()));
+        CommandResult result;
+        if (control == "startBtn")
+            result = window->fleet()->start(all);
+        else if (control == "StopBtn")
+            result = window->fleet()->stop(all);
+        else if (control == "syncBtn")
+            result = window->fleet()->apply("Spray/label1.spr", all);
+        else if (control == "syncPrintParameterBtn")
+            result = window->fleet()->applyParameters(PrintParameters().toBytes(), all);
+        else if (control == "builtBtn")
+            result = window->fleet()->rebind(0);
+        else
+            return; // the designer: only its buttons
+        QCOMPARE(result.ok, allowed);
+        if (!allowed)
+            QCOMPARE(result.error.left(10), widget->toolTip().left(10));
+    }
+
+    // Users switched on from the window, a user added, signing out and in
+    // (a wrong password first), the sign-out after the idle time; all in the
+    // journal.  A damaged users file lets nobody in and says how to recover.
+    void usersAreSwitchedOnAndSignInFromTheWindow()
+    {
+        auto *status = window->findChild<QLabel *>("userStatus");
+        QVERIFY(window->findChild<QWidget *>("syncPrintParameterBtn")->isEnabled());
+        int runs = 0;
+        AccessControl::setDialogRunner([&](QDialog *dialog) {
+            ++runs;
+            const auto set = [dialog](const char *name, const QString &text) {
+                dialog->findChild<QLineEdit *>(name)->setText(text);
+            };
+            set("usersName", "anna");
+            set("usersPassword", "anna-pw");
+            set("usersRepeat", "anna-pw");
+            dialog->findChild<QPushButton *>("usersOnBtn")->click();
+            set("usersName", "olga");
+            dialog->findChild<QComboBox *>("usersRole")->setCurrentIndex(0);
+            set("usersPassword", "olga-pw");
+            set("usersRepeat", "olga-pw");
+            dialog->findChild<QPushButton *>("usersSetBtn")->click();
+            return int(QDialog::Rejected);
+        });
+        emit status->linkActivated("users");
+        QCOMPARE(runs, 1);
+        Session *session = window->access()->session();
+        QVERIFY(session->usersOn());
+        QCOMPARE(session->userName(), QString("anna"));
+        QCOMPARE(window->access()->store()->users().size(), 2);
+        QVERIFY(status->text().contains("anna (Administrator)"));
+
+        emit status->linkActivated("signout");
+        QVERIFY(!window->findChild<QWidget *>("startBtn")->isEnabled());
+        QCOMPARE(window->findChild<QWidget *>("startBtn")->toolTip(), QString("Sign in to start."));
+        QStringList messages;
+        AccessControl::setDialogRunner([&](QDialog *dialog) {
+            auto *signIn = qobject_cast<SignInDialog *>(dialog);
+            messages << signIn->message();
+            signIn->setName("olga");
+            signIn->setPassword(messages.size() == 1 ? "wrong" : "olga-pw");
+            return int(QDialog::Accepted);
+        });
+        window->access()->setIdleInterval(200);
+        emit status->linkActivated("signin");
+        QCOMPARE(messages, QStringList({"", "Wrong name or password."}));
+        QCOMPARE(session->userName(), QString("olga"));
+        QVERIFY(window->findChild<QWidget *>("startBtn")->isEnabled());
+        QVERIFY(!window->findChild<QWidget *>("builtBtn")->isEnabled());
+        QTRY_VERIFY(!session->signedIn());
+        QVERIFY(logHas("olga was signed out: no input for 15 minutes."));
+
+        QStringList actions;
+        for (const QJsonObject &line : journalLines())
+            actions << line.value("action").toString() + ":" + line.value("user").toString();
+        const QString me = Journal::systemUserName();
+        QCOMPARE(actions,
+                 QStringList({"users on:" + me, "sign-in:anna", "user set:anna", "sign-out:anna",
+                              "sign-in refused:" + me, "sign-in:olga", "sign-out:olga"}));
+
+        writeFile("users.json", "{\"format\":1,\"enabled\":true,\"users\":[{\"name\":1}]}");
+        QFile("users.json").setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(session->load().contains("KorvexControl --create-admin NAME"));
+        QVERIFY(status->text().contains("Nobody can sign in"));
+        QVERIFY(!window->findChild<QWidget *>("startBtn")->isEnabled());
+        KorvexMainWindow restarted(nullptr, 0);
+        QVERIFY(restarted.eventLog()->lines().join('\n').contains("is damaged. Nobody can sign in "
+                                                                  "until an administrator runs"));
+        QVERIFY(!restarted.access()->session()->signIn("anna", "anna-pw").ok);
     }
 
     void statusReportsColourTheButton_data()
