@@ -203,6 +203,17 @@ JournalView::JournalView(const QString &folder, const QDate &today, QWidget *par
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
+    // Widths from the font rather than from the lines, which may be many.
+    const QFontMetrics metrics(font());
+    const auto width = [&](const char *sample) {
+        return metrics.horizontalAdvance(QLatin1String(sample)) + 16;
+    };
+    m_table->setColumnWidth(Number, width("000000"));
+    m_table->setColumnWidth(Time, width("2026-12-08 13:00:00"));
+    m_table->setColumnWidth(User, width("administrator"));
+    m_table->setColumnWidth(Pc, width("line-pc-01"));
+    m_table->setColumnWidth(Action, width("print parameters"));
+    m_table->setColumnWidth(Coders, width("192.168.100.200 (Line 12)"));
 
     auto *filters = new QHBoxLayout;
     filters->addWidget(m_coder, 2);
@@ -259,7 +270,6 @@ void JournalView::reload()
         return true;
     });
     m_model->setEntries(std::move(entries));
-    m_table->resizeColumnsToContents();
     m_table->scrollToBottom();
 }
 

@@ -40,7 +40,7 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
     m_fleet = new Fleet(this);
     m_journal = new JournalDock(m_fleet, ui->eventLog, this);
     m_access = new AccessControl(m_journal->commands(), ui->eventLog, this);
-    connect(m_access, &AccessControl::changed, this, &KorvexMainWindow::updatePreview);
+    connect(m_access, &AccessControl::changed, this, &KorvexMainWindow::updateEditButton);
     if (const std::optional<int> stored = DeviceStore::serverPort())
         ui->portLineEdit->setText(QString::number(*stored));
     m_devices = new DeviceButtonList(ui->scrollAreaWidgetContents, this);
@@ -234,6 +234,12 @@ void KorvexMainWindow::updatePreview()
     ui->editToolBtn->setEnabled(!selected.isEmpty() && m_access->permits(Permission::EditMessages));
     for (const QString &name : selected)
         m_preview->showFile(m_files->pathOf(name));
+}
+
+void KorvexMainWindow::updateEditButton()
+{
+    ui->editToolBtn->setEnabled(!m_files->selectedNames().isEmpty() &&
+                                m_access->permits(Permission::EditMessages));
 }
 
 void KorvexMainWindow::refreshFileList()

@@ -78,6 +78,8 @@ private:
     void refused(const QString &text);
     void refreshFileList();
     void updatePreview();
+    // With a message chosen, for a role that may edit messages.
+    void updateEditButton();
     void problem(const QString &text);
     void note(const QString &text);
 
