@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One 200 KiB message applied to 100 checked coders through the control
-// window ("Apply": read the file, build the frame, send it to each coder,
-// keep the local copy) next to the bare fan-out of the same frame through
+// window ("Apply": read the file, build the frame, write the journal line,
+// send it to each coder, keep the local copy) next to the same apply with
+// no journal and the bare fan-out of the same frame through
 // TcpServer::sendMsgToSocket, in the same run: time until every coder has
 // every byte. The coders are sockets of this process on 127.0.0.1.
+#include "commandjournal.h"
 #include "devicebuttonlist.h"
 #include "devicefolder.h"
 #include "filerecord.h"
+#include "fleet.h"
+#include "journaldock.h"
 #include "korvexmainwindow.h"
 #include "linkbench.h"
 #include "mydevicetoolbtn.h"
@@ -138,13 +142,17 @@ int main(int argc, char *argv[])
         return 1;
     auto *apply = window.findChild<QToolButton *>(QStringLiteral("syncBtn"));
 
-    QVector<double> windowMs, bareMs;
+    QVector<double> windowMs, bareMs, unjournaledMs;
+    CommandJournal *journal = window.journal()->commands();
     for (int round = 0; round < kRounds; ++round) {
         bareMs << coders.time(frame.size(), [&] {
             for (int descriptor : descriptors)
                 server->sendMsgToSocket(descriptor, frame);
         });
         windowMs << coders.time(frame.size(), [&] { apply->click(); });
+        window.fleet()->setRecorder(nullptr);
+        unjournaledMs << coders.time(frame.size(), [&] { apply->click(); });
+        window.fleet()->setRecorder(journal);
     }
     // What one local copy costs, for coders that do not share an address.
     QElapsedTimer timer;
@@ -155,11 +163,14 @@ int main(int argc, char *argv[])
                                 content, nullptr);
     const double copiesMs = timer.nsecsElapsed() / 1e6;
 
-    const double w = LinkBench::median(windowMs), b = LinkBench::median(bareMs);
+    const double w = LinkBench::median(windowMs), b = LinkBench::median(bareMs),
+                 u = LinkBench::median(unjournaledMs);
     std::printf("frame %d bytes to %d coders, median of %d rounds\n", int(frame.size()), kCoders,
                 kRounds);
     std::printf("bare fan-out   %8.2f ms\n", b);
     std::printf("window apply   %8.2f ms  (%.2f x bare, goal <= 1.3)\n", w, w / b);
+    std::printf("  no journal   %8.2f ms  (journal adds %.1f %%, goal <= 10 %%)\n", u,
+                100.0 * (w - u) / u);
     std::printf("100 copies to distinct coder folders: %.2f ms\n", copiesMs);
     return 0;
 }

@@ -9,7 +9,7 @@
 // What became of one command to the coders.
 struct CommandResult
 {
-    enum class Action { Apply, Parameters, Start, Stop, Listen };
+    enum class Action { Apply, Parameters, Start, Stop, Listen, RemarkName };
 
     Action action = Action::Apply;
     // False when nothing was done; error says why, in words for the operator.

@@ -2,6 +2,7 @@
 #include "fleet.h"
 
 #include "boundedread.h"
+#include "commandtext.h"
 #include "controllog.h"
 #include "devicecopyqueue.h"
 #include "devicefolder.h"
@@ -77,6 +78,13 @@ CommandResult Fleet::listen(quint16 port)
 CommandResult Fleet::rebind(quint16 port)
 {
     const quint16 previous = listeningPort();
+    CommandRecord command;
+    command.action = CommandResult::Action::Listen;
+    command.previousPort = previous;
+    command.port = port;
+    command.origin = m_origin;
+    if (const std::optional<CommandResult> refused = refusal(command))
+        return *refused;
     m_server->close();
     QString reason;
     if (ServerPort::listen(*m_server, port, &reason)) {
@@ -85,6 +93,8 @@ CommandResult Fleet::rebind(quint16 port)
         emit note(tr("Listening for coders on port %1").arg(port));
         CommandResult result;
         result.action = CommandResult::Action::Listen;
+        if (m_recorder)
+            m_recorder->after(command, result);
         return result;
     }
     QString text = tr("Cannot listen on port %1: %2.").arg(port).arg(reason);
@@ -94,7 +104,10 @@ CommandResult Fleet::rebind(quint16 port)
     } else {
         emit listeningChanged(0);
     }
-    return finish(CommandResult::failed(CommandResult::Action::Listen, text));
+    const CommandResult failed = CommandResult::failed(CommandResult::Action::Listen, text);
+    if (m_recorder)
+        m_recorder->after(command, failed);
+    return finish(failed);
 }
 
 CommandResult Fleet::apply(const QString &path, const QList<int> &descriptors)
@@ -135,10 +148,17 @@ CommandResult Fleet::apply(const QString &path, const QList<int> &descriptors)
 
     const QByteArray frame = packFrame(Command::FileTransfer, record);
     const QString sha256 = sha256Hex(content);
+    CommandRecord command = recordFor(Apply, descriptors);
+    command.fileName = fileName;
+    command.sha256 = sha256;
+    command.bytes = content.size();
+    if (const std::optional<CommandResult> refused = refusal(command))
+        return *refused;
     CommandResult result;
     result.action = Apply;
     QSet<QString> copied; // coders behind one address share one folder
-    for (const int descriptor : descriptors) {
+    for (const Coder &target : qAsConst(command.coders)) {
+        const int descriptor = target.descriptor;
         if (!m_coders.contains(descriptor))
             continue;
         const QString ipText = m_coders.value(descriptor).ipText;
@@ -159,25 +179,26 @@ CommandResult Fleet::apply(const QString &path, const QList<int> &descriptors)
             copied.insert(ipText);
         }
     }
-    return finish(result);
+    return finish(command, result);
 }
 
 CommandResult Fleet::applyParameters(const QByteArray &block, const QList<int> &descriptors)
 {
-    return sendToAll(CommandResult::Action::Parameters, packFrame(Command::PrintParameters, block),
-                     descriptors);
+    CommandRecord command = recordFor(CommandResult::Action::Parameters, descriptors);
+    command.parameters = PrintParameters::fromBytes(block);
+    return sendToAll(command, packFrame(Command::PrintParameters, block));
 }
 
 CommandResult Fleet::start(const QList<int> &descriptors)
 {
-    return sendToAll(CommandResult::Action::Start,
-                     packFrame(Command::RunControl, runControlPayload(true)), descriptors);
+    return sendToAll(recordFor(CommandResult::Action::Start, descriptors),
+                     packFrame(Command::RunControl, runControlPayload(true)));
 }
 
 CommandResult Fleet::stop(const QList<int> &descriptors)
 {
-    return sendToAll(CommandResult::Action::Stop,
-                     packFrame(Command::RunControl, runControlPayload(false)), descriptors);
+    return sendToAll(recordFor(CommandResult::Action::Stop, descriptors),
+                     packFrame(Command::RunControl, runControlPayload(false)));
 }
 
 void Fleet::requestCurrentFile(int descriptor)
@@ -190,37 +211,78 @@ void Fleet::requestParameters(int descriptor)
     sendTo(descriptor, packFrame(Command::Parameters, requestPayload()));
 }
 
-void Fleet::setRemarkName(int descriptor, const QString &name)
+CommandResult Fleet::setRemarkName(int descriptor, const QString &name)
 {
-    const auto found = m_coders.constFind(descriptor);
-    if (found == m_coders.constEnd())
-        return;
-    const QString ipText = found->ipText;
+    CommandRecord command = recordFor(CommandResult::Action::RemarkName, {descriptor});
+    CommandResult result;
+    result.action = command.action;
+    if (command.coders.isEmpty() || command.coders.first().remarkName == name)
+        return result;
+    command.remarkName = name;
+    if (const std::optional<CommandResult> refused = refusal(command))
+        return *refused;
+    const QString ipText = command.coders.first().ipText;
     DeviceStore::setRemarkName(ipText, name);
     for (Coder &coder : m_coders) {
         if (coder.ipText == ipText)
             coder.remarkName = name;
     }
+    result.reached << descriptor;
     emit remarkNameChanged(ipText, name);
+    return finish(command, result);
 }
 
-CommandResult Fleet::sendToAll(CommandResult::Action action, const QByteArray &frame,
-                               const QList<int> &descriptors)
+CommandRecord Fleet::recordFor(CommandResult::Action action, const QList<int> &descriptors) const
 {
+    CommandRecord command;
+    command.action = action;
+    command.origin = m_origin;
+    for (const int descriptor : descriptors) {
+        if (const Coder *coder = this->coder(descriptor))
+            command.coders << *coder;
+    }
+    return command;
+}
+
+std::optional<CommandResult> Fleet::refusal(const CommandRecord &command)
+{
+    if (command.action != CommandResult::Action::Listen && command.coders.isEmpty()) {
+        emit note(tr("%1: no coder chosen; nothing was sent.")
+                      .arg(CommandText::actionName(command.action)));
+        CommandResult result;
+        result.action = command.action;
+        emit commandDone(result);
+        return result;
+    }
+    QString reason = m_recorder ? m_recorder->before(command) : QString();
+    if (reason.isEmpty())
+        return std::nullopt;
+    if (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
+    const QString outcome = command.action == CommandResult::Action::Listen
+                                ? tr("%1. The port stays as it was.").arg(reason)
+                            : command.action == CommandResult::Action::RemarkName
+                                ? tr("%1. The name stays as it was.").arg(reason)
+                                : tr("%1. Nothing was sent.").arg(reason);
+    return finish(CommandResult::failed(command.action, outcome));
+}
+
+CommandResult Fleet::sendToAll(const CommandRecord &command, const QByteArray &frame)
+{
+    if (const std::optional<CommandResult> refused = refusal(command))
+        return *refused;
     qCDebug(lcControl) << "send MSg size is :" << frame.size() - kFrameHeaderSize;
     qCDebug(lcControl) << "ex 20 bytes:" << frame.left(20).toHex();
     CommandResult result;
-    result.action = action;
-    for (const int descriptor : descriptors) {
-        if (!m_coders.contains(descriptor))
-            continue;
-        const QString ipText = m_coders.value(descriptor).ipText;
-        if (sendTo(descriptor, frame))
-            result.reached << descriptor;
+    result.action = command.action;
+    for (const Coder &target : command.coders) {
+        if (sendTo(target.descriptor, frame))
+            result.reached << target.descriptor;
         else
-            result.problems << tr("Coder %1 was dropped before it took the command.").arg(ipText);
+            result.problems
+                << tr("Coder %1 was dropped before it took the command.").arg(target.ipText);
     }
-    return finish(result);
+    return finish(command, result);
 }
 
 // False when the connection is gone afterwards: it was dropped for what
@@ -231,6 +293,15 @@ bool Fleet::sendTo(int descriptor, const QByteArray &frame)
         return false;
     m_server->sendMsgToSocket(descriptor, frame);
     return m_coders.contains(descriptor);
+}
+
+CommandResult Fleet::finish(const CommandRecord &command, const CommandResult &result)
+{
+    for (const QString &line : CommandText::done(command, result))
+        emit note(line);
+    if (m_recorder)
+        m_recorder->after(command, result);
+    return finish(result);
 }
 
 CommandResult Fleet::finish(CommandResult result)

@@ -2,11 +2,14 @@
 #pragma once
 
 #include "coder.h"
+#include "commandrecord.h"
 #include "commandresult.h"
 
 #include <QHash>
 #include <QList>
 #include <QObject>
+
+#include <optional>
 
 class DeviceCopyQueue;
 class TcpServer;
@@ -17,7 +20,9 @@ class TcpServer;
 // every change by a signal, so that any number of views (the control
 // window, a service) can follow the same coders.  The copies of files sent
 // to and reported by a coder live in "devices/<IP text>/" of the working
-// folder; message files are read from wherever the caller names.
+// folder; message files are read from wherever the caller names.  Every
+// command that goes out is first shown to the recorder, which may refuse it,
+// and what it did is told in the operator's words by note().
 class Fleet : public QObject
 {
     Q_OBJECT
@@ -63,7 +68,13 @@ public:
     void requestParameters(int descriptor);
 
     // Names the coders behind the address of this connection, for good.
-    void setRemarkName(int descriptor, const QString &name);
+    CommandResult setRemarkName(int descriptor, const QString &name);
+
+    // Asked before every command and told its outcome; null: none.  The
+    // caller keeps ownership.
+    void setRecorder(CommandRecorder *recorder) { m_recorder = recorder; }
+    // Where the commands given from now on come from; the default, this PC.
+    void setOrigin(const CommandOrigin &origin) { m_origin = origin; }
 
 signals:
     void coderAdded(int descriptor);
@@ -78,9 +89,9 @@ signals:
     void remarkNameChanged(const QString &ipText, const QString &name);
     void listeningChanged(quint16 port);
     void commandDone(const CommandResult &result);
-    // What the operator should know: coders coming and going, and what went
-    // wrong without stopping anything (a copy or a folder that cannot be
-    // written, a refused reply).
+    // What the operator should know: coders coming and going, what each
+    // command did (CommandText::done), and what went wrong without stopping
+    // anything (a copy or a folder that cannot be written, a refused reply).
     void note(const QString &text);
     void problem(const QString &text);
 
@@ -90,14 +101,21 @@ private:
     void handleFrame(int descriptor, const QByteArray &body);
     void currentFileReceived(Coder &coder, const QByteArray &payload);
     void statusReceived(Coder &coder, const QByteArray &payload);
-    // Sends one frame to each of the coders that is still connected.
-    CommandResult sendToAll(CommandResult::Action action, const QByteArray &frame,
-                            const QList<int> &descriptors);
+    // The command to the coders of descriptors that are connected.
+    CommandRecord recordFor(CommandResult::Action action, const QList<int> &descriptors) const;
+    // Why the command may not go out (no coder, or the recorder refuses),
+    // as the result to return; empty when it may.
+    std::optional<CommandResult> refusal(const CommandRecord &command);
+    // Sends one frame to each of the command's coders that is still connected.
+    CommandResult sendToAll(const CommandRecord &command, const QByteArray &frame);
     bool sendTo(int descriptor, const QByteArray &frame);
+    CommandResult finish(const CommandRecord &command, const CommandResult &result);
     CommandResult finish(CommandResult result);
 
     TcpServer *m_server;
     DeviceCopyQueue *m_copies;
     QHash<int, Coder> m_coders;
     QList<int> m_order;
+    CommandRecorder *m_recorder = nullptr;
+    CommandOrigin m_origin;
 };

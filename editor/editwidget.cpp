@@ -13,6 +13,7 @@
 #include "messagefile.h"
 #include "preflightdialog.h"
 #include "printpreviewdialog.h"
+#include "saveobserver.h"
 #include "serialnumsetwidget.h"
 #include "shiftcodeset.h"
 #include "textsetwidget.h"
@@ -351,12 +352,21 @@ bool EditWidget::save()
         if (!path.endsWith(QLatin1Char('.') + kMessageSuffix, Qt::CaseInsensitive))
             path += QLatin1Char('.') + kMessageSuffix;
     }
+    if (m_saveObserver) {
+        const QString refused = m_saveObserver->aboutToSave(path);
+        if (!refused.isEmpty()) {
+            UserNotifier::warning(this, MessageFile::boxTitle(), refused);
+            return false;
+        }
+    }
     // A name is kept only once a message was written under it, so that after
     // a failed write the next save asks again.
     const MessageFile::Result written = ui->graphicsView->saveFile(path);
     showResult(this, written);
     if (!written)
         return false;
+    if (m_saveObserver)
+        m_saveObserver->saved(path);
     qCDebug(lcEditor) << "saved" << path;
     m_filePath = path;
     markSaved();

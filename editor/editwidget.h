@@ -21,6 +21,7 @@ class ItemPanel;
 class PrintPreviewDialog;
 class QUndoStack;
 class QGraphicsItem;
+class SaveObserver;
 
 // The modal message editor: a design scene in its view, the add-item
 // buttons, and beside them the property panel of the selected item.  It
@@ -51,6 +52,8 @@ public:
     // Every change made in the designer, one step each; clean at the state
     // last loaded or saved.
     QUndoStack *undoStack() const;
+    // Told of every save, and may refuse one; null: none.  Not owned.
+    void setSaveObserver(SaveObserver *observer) { m_saveObserver = observer; }
 
 public slots:
     // Cancel, Escape and closing the window: asks first when the message
@@ -109,4 +112,5 @@ private:
     QJsonObject m_savedState;
     QPointer<PrintPreviewDialog> m_printPreview;
     DesignHistory *m_history = nullptr;
+    SaveObserver *m_saveObserver = nullptr;
 };

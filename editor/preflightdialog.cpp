@@ -77,15 +77,20 @@ void PreflightDialog::rowChosen()
 
 bool PreflightDialog::confirm(const QList<Preflight::Finding> &findings, Purpose purpose,
                               const QString &messageName, QWidget *parent,
-                              const std::function<void(QGraphicsItem *)> &choose)
+                              const std::function<void(QGraphicsItem *)> &choose,
+                              const QString &refusal)
 {
     if (findings.isEmpty())
         return true;
     PreflightDialog dialog(findings, purpose, messageName, parent);
     if (choose)
         connect(&dialog, &PreflightDialog::itemChosen, &dialog, choose);
+    if (!refusal.isEmpty()) {
+        dialog.proceedButton()->setEnabled(false);
+        dialog.proceedButton()->setToolTip(refusal);
+    }
     const int result = runner() ? runner()(&dialog) : dialog.exec();
-    return result == QDialog::Accepted;
+    return result == QDialog::Accepted && refusal.isEmpty();
 }
 
 void PreflightDialog::setRunner(Runner runner)

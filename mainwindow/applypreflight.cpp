@@ -21,7 +21,7 @@ quint8 headMaskOf(const QByteArray &parameterBlock)
 }
 
 bool confirm(QWidget *parent, const QString &path, const Fleet &fleet,
-             const QList<int> &descriptors, const GraphicsScene *loaded)
+             const QList<int> &descriptors, const GraphicsScene *loaded, const QString &refusal)
 {
     Preflight::Options options;
     bool anyCoder = false;
@@ -41,7 +41,7 @@ bool confirm(QWidget *parent, const QString &path, const Fleet &fleet,
     }
     return PreflightDialog::confirm(Preflight::check(*loaded, options),
                                     PreflightDialog::Purpose::Send, QFileInfo(path).fileName(),
-                                    parent);
+                                    parent, {}, refusal);
 }
 
 } // namespace ApplyPreflight

@@ -22,8 +22,10 @@ quint8 headMaskOf(const QByteArray &parameterBlock);
 // message (the send itself then says why).  The head mask is that of every
 // coder together: a band any of them leaves out is reported.  `loaded`, when
 // given, already holds the file as it is on disk, and is checked instead of
-// reading the file again.
+// reading the file again.  refusal, when not empty, says why this operator
+// may not send it anyway.
 bool confirm(QWidget *parent, const QString &path, const Fleet &fleet,
-             const QList<int> &descriptors, const GraphicsScene *loaded = nullptr);
+             const QList<int> &descriptors, const GraphicsScene *loaded = nullptr,
+             const QString &refusal = QString());
 
 } // namespace ApplyPreflight

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "changemydevicebtnremarknamedialog.h"
 
-#include "devicestore.h"
 #include "mydevicetoolbtn.h"
 #include "ui_changemydevicebtnremarknamedialog.h"
 
 ChangeMyDeviceBtnRemarkNameDialog::ChangeMyDeviceBtnRemarkNameDialog(QWidget *parent,
                                                                      MyDeviceToolBtn *button)
     : QDialog(parent), ui(std::make_unique<Ui::ChangeMyDeviceBtnRemarkNameDialog>()),
-      m_button(button), m_ipText(button->ipText())
+      m_button(button)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -24,6 +23,6 @@ void ChangeMyDeviceBtnRemarkNameDialog::changeName()
     const QString name = ui->remarkNameLineEdit->text();
     if (m_button)
         m_button->setRemarkName(name);
-    DeviceStore::setRemarkName(m_ipText, name);
+    // Stored by the Fleet, which may refuse the name (its journal line).
     accept();
 }

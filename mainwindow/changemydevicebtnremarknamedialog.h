@@ -27,5 +27,4 @@ private:
     std::unique_ptr<Ui::ChangeMyDeviceBtnRemarkNameDialog> ui;
     // The coder may disconnect, and its button go, while the dialog is open.
     QPointer<MyDeviceToolBtn> m_button;
-    QString m_ipText;
 };

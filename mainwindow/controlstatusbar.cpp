@@ -9,6 +9,8 @@ ControlStatusBar::ControlStatusBar(QWidget *parent)
 {
     setObjectName(QStringLiteral("controlStatusBar"));
     m_lastEvent->setTextFormat(Qt::PlainText);
+    // A long event is cut rather than widening the window's least width.
+    m_lastEvent->setMinimumWidth(100);
     addWidget(m_lastEvent, 1);
     addPermanentWidget(m_coders);
     addPermanentWidget(m_port);

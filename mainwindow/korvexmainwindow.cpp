@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "korvexmainwindow.h"
 
+#include "accesscontrol.h"
 #include "applypreflight.h"
 #include "controllog.h"
 #include "controlstatusbar.h"
@@ -11,12 +12,14 @@
 #include "fleet.h"
 #include "graphicsscene.h"
 #include "graphicsview.h"
+#include "journaldock.h"
 #include "messagefile.h"
 #include "messagefilelist.h"
 #include "messagepreview.h"
 #include "mydevicetoolbtn.h"
 #include "printparameterwidget.h"
 #include "serverport.h"
+#include "session.h"
 #include "tcpserver.h"
 #include "ui_korvexmainwindow.h"
 #include "usernotifier.h"
@@ -37,6 +40,9 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
     connect(ui->eventLog, &EventLog::eventAdded, m_statusBar, &ControlStatusBar::setLastEvent);
 
     m_fleet = new Fleet(this);
+    m_journal = new JournalDock(m_fleet, ui->eventLog, this);
+    m_access = new AccessControl(m_journal->commands(), ui->eventLog, this);
+    connect(m_access, &AccessControl::changed, this, &KorvexMainWindow::updateEditButton);
     if (const std::optional<int> stored = DeviceStore::serverPort())
         ui->portLineEdit->setText(QString::number(*stored));
     m_devices = new DeviceButtonList(ui->scrollAreaWidgetContents, this);
@@ -45,7 +51,14 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
     connect(m_devices, &DeviceButtonList::buttonChecked, this, &KorvexMainWindow::deviceChecked);
     connect(m_devices, &DeviceButtonList::countChanged, m_statusBar,
             &ControlStatusBar::setCoderCount);
-    connect(m_devices, &DeviceButtonList::remarkNameEdited, m_fleet, &Fleet::setRemarkName);
+    connect(m_devices, &DeviceButtonList::remarkNameEdited, this, [this](int d, const QString &n) {
+        // A refused name (role, journal) goes back on the button.
+        MyDeviceToolBtn *b = m_devices->find(d);
+        if (!m_fleet->setRemarkName(d, n).ok && b && m_fleet->coder(d)) {
+            b->setRemarkName(m_fleet->coder(d)->remarkName);
+            b->refreshText();
+        }
+    });
     connect(ui->printParameterWidget, &PrintParameterWidget::parametersRefused, this,
             [this](const QString &reason) {
                 problem(tr("Print parameters not loaded: %1").arg(reason));
@@ -63,6 +76,7 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
 
     m_openEditor = [this](const QString &filePath, int mode) {
         auto *editor = new EditWidget(filePath, mode, this); // deletes itself when closed
+        editor->setSaveObserver(m_journal);
         editor->exec();
     };
 }
@@ -196,7 +210,8 @@ void KorvexMainWindow::on_syncBtn_clicked()
     }
     const QString path = m_files->pathOf(selected.first());
     const QList<int> coders = m_devices->checkedDescriptors();
-    if (!ApplyPreflight::confirm(this, path, *m_fleet, coders, m_preview->sceneOf(path))) {
+    if (!ApplyPreflight::confirm(this, path, *m_fleet, coders, m_preview->sceneOf(path),
+                                 m_access->session()->refusal(Permission::SendAnyway))) {
         note(tr("%1 was not sent: the pre-flight check found problems.").arg(path));
         return;
     }
@@ -224,9 +239,15 @@ void KorvexMainWindow::on_editToolBtn_clicked()
 void KorvexMainWindow::updatePreview()
 {
     const QStringList selected = m_files->selectedNames();
-    ui->editToolBtn->setEnabled(!selected.isEmpty());
+    ui->editToolBtn->setEnabled(!selected.isEmpty() && m_access->permits(Permission::EditMessages));
     for (const QString &name : selected)
         m_preview->showFile(m_files->pathOf(name));
+}
+
+void KorvexMainWindow::updateEditButton()
+{
+    ui->editToolBtn->setEnabled(!m_files->selectedNames().isEmpty() &&
+                                m_access->permits(Permission::EditMessages));
 }
 
 void KorvexMainWindow::refreshFileList()

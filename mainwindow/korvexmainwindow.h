@@ -6,12 +6,14 @@
 #include <functional>
 #include <memory>
 
+class AccessControl;
 class ControlStatusBar;
 class DeviceButtonList;
 class EventLog;
 class Fleet;
 class GraphicsScene;
 class GraphicsView;
+class JournalDock;
 class MessageFileList;
 class MessagePreview;
 class MyDeviceToolBtn;
@@ -46,6 +48,8 @@ public:
     PrintParameterWidget *parameterPanel() const;
     EventLog *eventLog() const;
     ControlStatusBar *controlStatusBar() const { return m_statusBar; }
+    JournalDock *journal() const { return m_journal; }
+    AccessControl *access() const { return m_access; }
 
     // Opens the message editor on a file (mode 0) or on a new message
     // (mode 2, empty path) and returns when it is closed. The default runs
@@ -74,6 +78,8 @@ private:
     void refused(const QString &text);
     void refreshFileList();
     void updatePreview();
+    // With a message chosen, for a role that may edit messages.
+    void updateEditButton();
     void problem(const QString &text);
     void note(const QString &text);
 
@@ -85,5 +91,7 @@ private:
     MessagePreview *m_preview;
     MessageFileList *m_files;
     ControlStatusBar *m_statusBar;
+    JournalDock *m_journal;
+    AccessControl *m_access;
     EditorOpener m_openEditor;
 };

@@ -3,8 +3,9 @@
 # builds them (scripts/package.sh):
 #
 #   korvex-control         component "control": KorvexControl, korvexd and
-#                          its systemd unit, coder-sim, render-message, the
-#                          launcher korvex-control, the sample messages
+#                          its systemd unit, coder-sim, render-message,
+#                          korvex-journal, the launcher korvex-control, the
+#                          sample messages
 #   korvex-message-editor  component "editor": MessageEditor and its
 #                          launcher korvex-message-editor
 #
@@ -60,13 +61,13 @@ foreach(link korvex-control:KorvexControl:control korvex-message-editor:MessageE
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${component})
 endforeach()
 
-# The pages of coder-sim and korvexd come from their --help, so they never
+# The pages of coder-sim, korvexd and korvex-journal come from their --help, so they never
 # fall behind the options.  Each is run by name from its folder, so that the
 # page says "coder-sim" and not the build path; packaging/man/<name>.h2m adds
 # the sections --help lacks.
 find_program(HELP2MAN help2man)
 if(HELP2MAN)
-    foreach(tool coder-sim korvexd)
+    foreach(tool coder-sim korvexd korvex-journal)
         set(page ${korvex_packaging_out}/man/${tool}.1)
         set(include "")
         if(EXISTS ${korvex_packaging_dir}/man/${tool}.h2m)
@@ -176,8 +177,9 @@ holds a designer for print messages: text, dates, serial numbers, shift
 codes, barcodes and 2-D codes, pictures and fields fed from a data file.
 
 The package also holds coder-sim, which simulates coders for demonstrations
-and tests without hardware, and render-message, which draws a message file
-to a picture without a display.")
+and tests without hardware, render-message, which draws a message file
+to a picture without a display, and korvex-journal, which checks the
+journal of what was sent to which coder and writes it as CSV.")
 
 set(CPACK_DEBIAN_EDITOR_PACKAGE_NAME ${korvex_editor_package})
 set(CPACK_DEBIAN_EDITOR_PACKAGE_SUGGESTS "fonts-wqy-zenhei")

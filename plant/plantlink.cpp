@@ -9,6 +9,7 @@ PlantLink::PlantLink(Fleet *fleet, const PlantSettings &settings, QObject *paren
     : QObject(parent), m_client(new MqttClient(settings.broker, this)),
       m_node(new SparkplugNode(fleet, m_client, settings.group, settings.node, this))
 {
+    m_node->setAccount(settings.broker.user);
     m_client->start();
 }
 

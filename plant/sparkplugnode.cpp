@@ -300,6 +300,8 @@ void SparkplugNode::runCommand(const PendingCommand &pending)
     }
     for (const PlantCommand &command : decoded.commands) {
         const QList<int> target{descriptor};
+        // The journal names the account and the user the command claims.
+        m_fleet->setOrigin({QStringLiteral("mqtt"), m_account, command.user});
         CommandResult result;
         switch (command.kind) {
         case PlantCommand::Kind::ApplyMessage: {
@@ -325,6 +327,7 @@ void SparkplugNode::runCommand(const PendingCommand &pending)
             result.reached = m_fleet->coder(descriptor) ? target : QList<int>();
             break;
         }
+        m_fleet->setOrigin({});
         publishResult(pending.device, commandName(command.kind), outcomeOf(result, descriptor));
     }
 }

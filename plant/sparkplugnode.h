@@ -34,6 +34,9 @@ public:
 
     // Where "Command/Apply Message" finds messages by name.
     void setMessageFolder(const QString &folder) { m_messageFolder = folder; }
+    // The broker account this node is connected with: the commands it
+    // carries out came through that account's access list.
+    void setAccount(const QString &account) { m_account = account; }
     // Milliseconds since the epoch for the payloads' timestamps (tests).
     void setClock(std::function<quint64()> clock) { m_clock = std::move(clock); }
 
@@ -83,6 +86,7 @@ private:
     QString m_group;
     QString m_node;
     QString m_messageFolder = QStringLiteral("Spray");
+    QString m_account;
     std::function<quint64()> m_clock;
     QHash<int, Device> m_devices;
     QSet<QString> m_ids;

@@ -2,12 +2,16 @@
 // korvexd: the coders of a line without a window.  Listens for coders as
 // KorvexControl does, keeps "Spray/" and "devices/" in the folder it runs
 // in and, with an [mqtt] section in its settings, puts the coders on the
-// plant's broker.  Stops cleanly on SIGTERM and SIGINT.
+// plant's broker.  Journals every command in "journal/" beside them.  Stops
+// cleanly on SIGTERM and SIGINT.
+#include "commandjournal.h"
 #include "fleet.h"
+#include "journal.h"
 #include "openfilelimit.h"
 #include "plantlink.h"
 #include "plantlog.h"
 #include "plantsettings.h"
+#include "userstore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -68,7 +72,8 @@ int main(int argc, char *argv[])
         "The Korvex control service: coders connect to it as to KorvexControl, and with an "
         "[mqtt] section in its settings it publishes them to the plant's MQTT broker as "
         "Sparkplug B devices and takes commands from there. It works in the folder it is "
-        "started in (\"Spray/\", \"devices/\")."));
+        "started in (\"Spray/\", \"devices/\") and keeps the journal of every command in "
+        "\"journal/\" there (check it with korvex-journal verify)."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption config(
@@ -101,6 +106,18 @@ int main(int argc, char *argv[])
                      [](const QString &text) { qCInfo(lcPlant).noquote() << text; });
     QObject::connect(&fleet, &Fleet::problem, &app,
                      [](const QString &text) { qCWarning(lcPlant).noquote() << text; });
+    Journal journal;
+    CommandJournal commands(&fleet, &journal);
+    QObject::connect(&commands, &CommandJournal::problem, &app,
+                     [](const QString &text) { qCWarning(lcPlant).noquote() << text; });
+    commands.open();
+    // Where users sign in to the window, nothing is done without its line:
+    // a command whose line cannot be written is refused with the reason.
+    UserStore users;
+    const UserStore::Result usersRead = users.load();
+    if (!usersRead.ok)
+        qCWarning(lcPlant).noquote() << usersRead.error;
+    commands.setFailClosed(users.enabled());
     const CommandResult listening = fleet.listen(settings.port.value_or(Fleet::kDefaultPort));
     if (!listening.ok)
         return fail(1, listening.error);

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules both programs share, on their own: which names may be joined to
 // a folder, which files a save may take for its stale temporaries, how much
-// a bounded read takes, and how a load's pixel budget is spent.
+// a bounded read takes, how a load's pixel budget is spent, and the journal:
+// its chain, its check, and what it makes of a stop while writing.
+#include "../common/filesizelimit.h"
 #include "boundedread.h"
+#include "journal.h"
+#include "journalcheck.h"
+#include "journalline.h"
 #include "pixellimit.h"
 #include "safefilename.h"
 #include "savetemporaries.h"
@@ -10,8 +15,72 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QList<QByteArray> linesOf(const QString &path)
+{
+    QList<QByteArray> lines = readAll(path).split('\n');
+    lines.removeLast();
+    return lines;
+}
+
+void writeLines(const QString &path, const QList<QByteArray> &lines)
+{
+    QByteArray bytes;
+    for (const QByteArray &line : lines)
+        bytes += line + '\n';
+    writeAll(path, bytes);
+}
+
+// A journal on a clock the test moves: one hour east of UTC.
+struct TestJournal
+{
+    QDateTime now{QDate(2026, 10, 30), QTime(12, 0), Qt::OffsetFromUTC, 3600};
+    Journal journal;
+
+    explicit TestJournal(const QString &folder) : journal(folder)
+    {
+        journal.setClock([this] { return now; });
+        journal.setPc("PC-1");
+    }
+    JournalWrite add(const QString &action = "start")
+    {
+        now = now.addSecs(60);
+        return journal.append("anna", action,
+                              {{"coders", QJsonArray{QJsonObject{{"ip", "192.168.1.20"}}}}});
+    }
+};
+
+// Three lines in each of October, November and December 2026.
+void writeThreeMonths(const QString &folder)
+{
+    TestJournal j(folder);
+    for (const QDate month : {QDate(2026, 10, 1), QDate(2026, 11, 1), QDate(2026, 12, 1)}) {
+        j.now = QDateTime(month, QTime(10, 0), Qt::OffsetFromUTC, 3600);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(j.add().ok);
+    }
+}
+
+} // namespace
 
 class TestBase : public QObject
 {
@@ -135,6 +204,250 @@ private slots:
         }
         QVERIFY(!PixelLimit::grant(5, 10));
         QCOMPARE(outer.refused(), 1);
+    }
+
+    // Lines, their chain across months and the head; a second program
+    // writing between the lines of the first joins the same chain.
+    void journalChainsLinesAcrossMonths()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("journal");
+        writeThreeMonths(folder);
+        QCOMPARE(QDir(folder).entryList(QDir::Files),
+                 QStringList({"2026-10.jsonl", "2026-11.jsonl", "2026-12.jsonl", "HEAD", "LOCK"}));
+        const QList<QByteArray> november = linesOf(folder + "/2026-11.jsonl");
+        QCOMPARE(november.size(), 3);
+        const QList<QByteArray> october = linesOf(folder + "/2026-10.jsonl");
+        const JournalLine first = *JournalLine::parse(november.first());
+        QCOMPARE(first.number, 4);
+        QCOMPARE(first.prev, Journal::sha256Hex(october.last()));
+        QCOMPARE(first.prevFile, QString("2026-10.jsonl"));
+        QCOMPARE(first.object.value("time").toString(), QString("2026-11-01T09:01:00.000Z"));
+        QCOMPARE(first.object.value("offset").toString(), QString("+01:00"));
+        QCOMPARE(first.object.value("user").toString(), QString("anna"));
+        QCOMPARE(first.object.value("pc").toString(), QString("PC-1"));
+        QCOMPARE(first.object.value("coders").toArray().first().toObject().value("ip").toString(),
+                 QString("192.168.1.20"));
+        QVERIFY(JournalLine::parse(november.at(1))->prevFile.isEmpty());
+        QCOMPARE(JournalLine::parse(october.first())->prev, QByteArray());
+        const JournalHead head = JournalHead::read(folder + "/HEAD");
+        QCOMPARE(head.count, 9);
+        QCOMPARE(head.file, QString("2026-12.jsonl"));
+        QCOMPARE(head.id, first.id);
+        QCOMPARE(head.last, Journal::sha256Hex(linesOf(folder + "/2026-12.jsonl").last()));
+
+        TestJournal a(folder), b(folder);
+        a.now = b.now = QDateTime(QDate(2026, 12, 5), QTime(8, 0), Qt::OffsetFromUTC, -5 * 3600);
+        QVERIFY(a.add().ok);
+        QVERIFY(b.add().ok);
+        // A clock set back writes on in the month it is in.
+        a.now = QDateTime(QDate(2026, 11, 20), QTime(8, 0), Qt::UTC);
+        const JournalWrite third = a.add();
+        QVERIFY(third.ok);
+        QCOMPARE(third.number, 12);
+        QCOMPARE(a.journal.id(), first.id);
+        QVERIFY(third.line.contains("\"offset\":\"+00:00\""));
+        a.journal.waitForDisk();
+        b.journal.waitForDisk();
+        QCOMPARE(linesOf(folder + "/2026-12.jsonl").size(), 6);
+        QVERIFY(linesOf(folder + "/2026-12.jsonl").at(4).contains("\"offset\":\"-05:00\""));
+        const JournalCheck check = checkJournal(folder);
+        QVERIFY2(check.ok, qPrintable(check.text()));
+        QCOMPARE(check.lines, 12);
+        QVERIFY(check.warnings.isEmpty());
+    }
+
+    // Each way of breaking the chain is found and the first broken line named.
+    void journalCheckNamesTheFirstBrokenLine_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("whole") << "none" << true << "" << 0 << "";
+        QTest::newRow("a changed byte")
+            << "change" << false << "2026-11.jsonl" << 3 << "does not follow line 5";
+        QTest::newRow("the last line changed")
+            << "change last" << false << "2026-12.jsonl" << 3 << "was changed";
+        QTest::newRow("a removed line")
+            << "remove" << false << "2026-11.jsonl" << 2 << "line 6 where line 5 belongs";
+        QTest::newRow("two lines swapped")
+            << "swap" << false << "2026-11.jsonl" << 2 << "line 6 where line 5 belongs";
+        QTest::newRow("lines cut from the end")
+            << "cut end" << false << "2026-12.jsonl" << 2 << "cut from the end";
+        QTest::newRow("a month deleted") << "delete november" << false << "2026-12.jsonl" << 1
+                                         << "follows 2026-11.jsonl, which is missing";
+        QTest::newRow("the first month deleted") << "delete october" << false << "2026-11.jsonl"
+                                                 << 1 << "follows 2026-10.jsonl, which is missing";
+        QTest::newRow("the last month deleted")
+            << "delete december" << false << "2026-12.jsonl" << 0 << "Missing";
+        QTest::newRow("a line from another journal")
+            << "foreign" << false << "2026-11.jsonl" << 2 << "another journal";
+        QTest::newRow("not a journal line")
+            << "garbage" << false << "2026-11.jsonl" << 2 << "Not a journal line";
+        QTest::newRow("the head deleted") << "no head" << false << "HEAD" << 0 << "missing";
+        QTest::newRow("a line cut off at the end passes")
+            << "fragment" << true << "" << 0 << "cut off";
+        QTest::newRow("a head one line behind passes")
+            << "head behind" << true << "" << 0 << "one line behind";
+    }
+    void journalCheckNamesTheFirstBrokenLine()
+    {
+        QFETCH(QString, damage);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("journal");
+        writeThreeMonths(folder);
+        const QString nov = folder + "/2026-11.jsonl", dec = folder + "/2026-12.jsonl";
+        QList<QByteArray> lines = linesOf(nov);
+        if (damage == "change") {
+            lines[1].replace("anna", "anne");
+            writeLines(nov, lines);
+        } else if (damage == "change last") {
+            QList<QByteArray> last = linesOf(dec);
+            last[2].replace("anna", "anne");
+            writeLines(dec, last);
+        } else if (damage == "remove") {
+            lines.removeAt(1);
+            writeLines(nov, lines);
+        } else if (damage == "swap") {
+            lines.swapItemsAt(1, 2);
+            writeLines(nov, lines);
+        } else if (damage == "cut end") {
+            writeLines(dec, linesOf(dec).mid(0, 1));
+        } else if (damage.startsWith("delete ")) {
+            const QString month = damage.mid(7);
+            const QString name = month == "october"    ? "2026-10.jsonl"
+                                 : month == "november" ? "2026-11.jsonl"
+                                                       : "2026-12.jsonl";
+            QVERIFY(QFile::remove(folder + "/" + name));
+        } else if (damage == "foreign") {
+            // The same action, by the same user at the same time, in another journal.
+            QTemporaryDir other;
+            writeThreeMonths(other.filePath("journal"));
+            lines[1] = linesOf(other.filePath("journal/2026-11.jsonl")).at(1);
+            writeLines(nov, lines);
+        } else if (damage == "garbage") {
+            lines[1] = "{\"number\":5}";
+            writeLines(nov, lines);
+        } else if (damage == "no head") {
+            QVERIFY(QFile::remove(folder + "/HEAD"));
+        } else if (damage == "fragment") {
+            QFile file(dec);
+            QVERIFY(file.open(QIODevice::Append));
+            file.write("{\"number\":10,\"jour");
+        } else if (damage == "head behind") {
+            const QList<QByteArray> last = linesOf(dec);
+            writeAll(folder + "/HEAD",
+                     QJsonDocument(QJsonObject{{"journal", JournalLine::parse(last.at(0))->id},
+                                               {"count", 8},
+                                               {"last", QString(Journal::sha256Hex(last.at(1)))},
+                                               {"file", "2026-12.jsonl"}})
+                         .toJson());
+        }
+        const JournalCheck check = checkJournal(folder);
+        QFETCH(bool, ok);
+        QFETCH(QString, file);
+        QFETCH(int, line);
+        QFETCH(QString, problem);
+        QVERIFY2(check.ok == ok, qPrintable(check.text()));
+        QCOMPARE(check.file, file);
+        QCOMPARE(check.line, line);
+        if (ok)
+            QVERIFY2(problem.isEmpty() ? check.warnings.isEmpty()
+                                       : check.warnings.join(' ').contains(problem),
+                     qPrintable(check.warnings.join(' ')));
+        else
+            QVERIFY2(check.problem.contains(problem), qPrintable(check.problem));
+    }
+
+    // A line cut off by a stop is reported at the next start, once, and the
+    // chain goes on from the last whole line; lines missing at the end stay
+    // missing for the check to find; a missing head is written anew.
+    void journalTakesUpWhatAStopLeft()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("journal");
+        writeThreeMonths(folder);
+        const QString dec = folder + "/2026-12.jsonl";
+        {
+            QFile file(dec);
+            QVERIFY(file.open(QIODevice::Append));
+            file.write("{\"number\":10,\"jour");
+        }
+        TestJournal j(folder);
+        j.now = QDateTime(QDate(2026, 12, 10), QTime(8, 0), Qt::UTC);
+        QVERIFY(j.journal.open());
+        const QStringList notes = j.journal.takeNotes();
+        QCOMPARE(notes.size(), 1);
+        QVERIFY2(notes.first().contains("cut off after line 9"), qPrintable(notes.first()));
+        QVERIFY(j.journal.takeNotes().isEmpty());
+        QCOMPARE(j.journal.count(), 10); // the line recording the cut one
+        QVERIFY(j.add().ok);
+        const QList<QByteArray> lines = linesOf(dec);
+        QCOMPARE(lines.size(), 6);
+        QCOMPARE(lines.at(3), QByteArray("{\"number\":10,\"jour"));
+        QCOMPARE(JournalLine::parse(lines.at(4))->action, QString("journal recovered"));
+        j.journal.waitForDisk();
+        JournalCheck check = checkJournal(folder);
+        QVERIFY2(check.ok && check.warnings.isEmpty(), qPrintable(check.text()));
+        TestJournal again(folder);
+        QVERIFY(again.journal.open());
+        QVERIFY(again.journal.takeNotes().isEmpty());
+
+        // A recorded cut line changed afterwards is found.
+        QList<QByteArray> changed = lines;
+        changed[3] = "{\"number\":10,\"joux";
+        writeLines(dec, changed);
+        check = checkJournal(folder);
+        QCOMPARE(check.line, 4);
+        QVERIFY(check.problem.contains("Not a journal line"));
+        writeLines(dec, lines);
+
+        // Two lines cut from the end: the next lines leave the gap in sight.
+        writeLines(dec, lines.mid(0, 4));
+        TestJournal after(folder);
+        QVERIFY(after.journal.open());
+        QVERIFY(after.journal.takeNotes().join(' ').contains("lines are missing"));
+        QCOMPARE(after.journal.count(), 12);
+        QVERIFY(!checkJournal(folder).ok);
+
+        // A head deleted: written anew, and said so in the journal.
+        QTemporaryDir second;
+        writeThreeMonths(second.filePath("journal"));
+        QVERIFY(QFile::remove(second.filePath("journal/HEAD")));
+        TestJournal headless(second.filePath("journal"));
+        QVERIFY(headless.journal.open());
+        QVERIFY(headless.journal.takeNotes().join(' ').contains("head"));
+        check = checkJournal(second.filePath("journal"));
+        QVERIFY2(check.ok, qPrintable(check.text()));
+        QCOMPARE(check.lines, 10);
+    }
+
+    // A line that cannot be written whole is no line, and says why.
+    void journalWriteFailsAsAValue()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("journal");
+        TestJournal j(folder);
+        QVERIFY(j.add().ok);
+        const QByteArray before = readAll(folder + "/2026-10.jsonl");
+        {
+            const FileSizeLimit disk(before.size() + 10);
+            const JournalWrite failed = j.add();
+            QVERIFY(!failed.ok);
+            QVERIFY2(failed.error.contains(FileSizeLimit::reason()), qPrintable(failed.error));
+        }
+        QCOMPARE(readAll(folder + "/2026-10.jsonl"), before);
+        QVERIFY(j.add().ok);
+        QCOMPARE(j.journal.count(), 2);
+        QVERIFY(checkJournal(folder).ok);
+
+        writeAll(dir.filePath("file"), "not a folder");
+        TestJournal blocked(dir.filePath("file"));
+        const JournalWrite refused = blocked.add();
+        QVERIFY(!refused.ok);
+        QVERIFY(refused.error.contains("Cannot create the journal folder"));
     }
 };
 

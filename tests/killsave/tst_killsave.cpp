@@ -2,6 +2,8 @@
 // Kill during save, for each program's writer: killsave forks a child that
 // saves a 1000-item message and kills it at 100 random moments; the file is
 // always the old message or the new one, whole, and nothing stays beside it.
+// The journal likewise: 100 kills in the middle of its appends, and lines
+// left cut off as by power lost, always check whole up to the last whole line.
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -31,6 +33,19 @@ private slots:
                  output.constData());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
                  QStringList{"message.spr"});
+    }
+
+    void killedAppendsLeaveAWholeJournal()
+    {
+        QTemporaryDir dir;
+        QProcess run;
+        run.setProcessChannelMode(QProcess::MergedChannels);
+        run.start(KILL_SAVE, {"journal", dir.path(), "10", "100", "13"});
+        QVERIFY(run.waitForFinished(240000));
+        const QByteArray output = run.readAll();
+        qInfo("%s", output.trimmed().constData());
+        QVERIFY2(run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0,
+                 output.constData());
     }
 };
 

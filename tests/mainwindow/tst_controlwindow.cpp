@@ -2,27 +2,42 @@
 #include "../common/filesizelimit.h"
 #include "../common/rawcoder.h"
 #include "../common/recordingnotifier.h"
+#include "accesscontrol.h"
 #include "changemydevicebtnremarknamedialog.h"
+#include "commandjournal.h"
 #include "controlstatusbar.h"
 #include "devicebuttonlist.h"
 #include "devicestore.h"
+#include "editwidget.h"
 #include "eventlog.h"
 #include "filerecord.h"
 #include "fleet.h"
 #include "graphicsscene.h"
+#include "journal.h"
+#include "journalcheck.h"
+#include "journaldock.h"
+#include "journalline.h"
+#include "journalview.h"
 #include "korvexmainwindow.h"
 #include "messagefile.h"
 #include "messagepreview.h"
 #include "mydevicetoolbtn.h"
 #include "preflightdialog.h"
 #include "printparameterwidget.h"
+#include "session.h"
+#include "signindialog.h"
 #include "simulatedcoder.h"
 #include "tcpserver.h"
+#include "userstore.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCryptographicHash>
+#include <QDateEdit>
 #include <QDir>
 #include <QGraphicsItem>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -61,6 +76,34 @@ QByteArray twoLineMessage()
         "}]}", R"(},{"TextAtX":20,"TextAtY":60,"TextAtZ":0,"TextContent":"LINE 2",)"
                R"("TextFont":"DejaVu Sans,-1,120,5,75,0,0,0,0,0","TextRotate":0,"TextID":"Text1",)"
                R"("TextIsExtern":false,"TextFontSpace":0}]})");
+}
+
+QString sha256(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+QList<QJsonObject> journalLines()
+{
+    QList<QJsonObject> lines;
+    forEachJournalLine("journal", QString(), QString(),
+                       [&](const JournalLine &line, const QString &) {
+                           lines << line.object;
+                           return true;
+                       });
+    return lines;
+}
+
+// Three users, one of each role, quick to check (few rounds).
+void writeUsers()
+{
+    UserStore store;
+    store.setRounds(10);
+    store.setEnabled(true);
+    store.setUser("anna", Role::Administrator, "anna-pw");
+    store.setUser("sam", Role::Supervisor, "sam-pw");
+    store.setUser("olga", Role::Operator, "olga-pw");
+    QVERIFY(store.save().ok);
 }
 
 QByteArray currentFileRecord(const QByteArray &name, const QByteArray &content)
@@ -120,6 +163,9 @@ private slots:
         QDir("Spray").removeRecursively();
         QDir("devices").removeRecursively();
         QFile::remove("devices");
+        QDir("journal").removeRecursively();
+        QFile::remove("journal");
+        QFile::remove("users.json");
         QDir().mkdir("Spray");
         writeFile("Spray/label1.spr", kMessage);
         writeFile("Spray/a.b.spr", kMessage);
@@ -134,6 +180,7 @@ private slots:
         notifier.reset();
         MyDeviceToolBtn::setDialogRunner(nullptr);
         PreflightDialog::setRunner(nullptr);
+        AccessControl::setDialogRunner(nullptr);
     }
 
     // Connect, check, replies to the preview and the panel.
@@ -230,6 +277,7 @@ private slots:
         QTRY_COMPARE(readFile(dir.filePath("label1.spr")), kMessage);
         QTRY_COMPARE(readFile("devices/127.0.0.1/label1.spr"), kMessage);
         QCOMPARE(device->currentFile(), QString("label1.spr"));
+        QVERIFY(logHas("label1.spr sent to 127.0.0.1"));
 
         // Sent again after an edit: the local copy follows what the coder holds.
         const QByteArray edited = QByteArray(kMessage).replace("LINE 1", "LINE 2");
@@ -248,6 +296,11 @@ private slots:
         button("syncPrintParameterBtn")->click();
         QTRY_VERIFY(coder->parameters().splice);
         QCOMPARE(coder->parameters(), window->parameterPanel()->parameters());
+        // Old values from the coder's own block, as it reported it when checked.
+        QVERIFY2(
+            logHas("Print parameters of 127.0.0.1: head range 1, 2 → 1, 2, 3, splice off → on, "
+                   "heads 1 → 1, 3"),
+            qPrintable(window->eventLog()->lines().join('\n')));
 
         button("startBtn")->click();
         QTRY_VERIFY(coder->isPrinting());
@@ -256,6 +309,228 @@ private slots:
         button("StopBtn")->click();
         QTRY_VERIFY(!coder->isPrinting());
         QTRY_COMPARE(device->state(), int(MyDeviceToolBtn::Stopped));
+        QVERIFY(logHas("Start: 127.0.0.1"));
+        QVERIFY(logHas("Stop: 127.0.0.1"));
+        QVERIFY(window->controlStatusBar()->lastEventText().contains("Stop: 127.0.0.1"));
+    }
+
+    // What the window does lands in the journal and in its view, which
+    // filters by coder, user, action and date; the designer's saves too.
+    // Failing closed, nothing is done without its line.
+    void theJournalKeepsWhatTheWindowDid()
+    {
+        QTemporaryDir dir;
+        auto coder = simulatedCoder(dir.path());
+        QTRY_COMPARE(buttons().size(), 1);
+        buttons().first()->click();
+        QTRY_VERIFY(
+            !window->fleet()->coder(buttons().first()->descriptor())->parameterBlock.isEmpty());
+        selectFile("label1");
+        button("syncBtn")->click();
+        window->parameterPanel()->findChild<QCheckBox *>("spliceCheckBox")->click();
+        button("syncPrintParameterBtn")->click();
+        button("startBtn")->click();
+        button("StopBtn")->click();
+        {
+            EditWidget editor("Spray/label1.spr", EditWidget::ModeExisting, window.get());
+            editor.setSaveObserver(window->journal());
+            QVERIFY(editor.save());
+        }
+        QTRY_VERIFY(!coder->isPrinting());
+
+        const QList<QJsonObject> lines = journalLines();
+        QStringList actions;
+        for (const QJsonObject &line : lines)
+            actions << line.value("action").toString();
+        QCOMPARE(actions, QStringList({"message sent", "print parameters", "start", "stop",
+                                       "message saved"}));
+        QCOMPARE(lines.at(0).value("sha256").toString(), sha256(kMessage));
+        QCOMPARE(lines.at(4).value("file").toString(), QString("label1.spr"));
+        QCOMPARE(lines.at(4).value("sha256Before").toString(), sha256(kMessage));
+        QCOMPARE(lines.at(4).value("sha256After").toString(), sha256(readFile("Spray/label1.spr")));
+        QVERIFY(lines.at(4).value("sha256After") != lines.at(4).value("sha256Before"));
+        QCOMPARE(lines.at(2).value("user").toString(), Journal::systemUserName());
+        QVERIFY(checkJournal("journal").ok);
+
+        JournalView *view = window->journal()->view();
+        QAbstractItemModel *rows = view->model();
+        QTRY_COMPARE(rows->rowCount(), 5); // shown a moment after each line
+        QCOMPARE(rows->index(1, JournalView::Details).data().toString(),
+                 QString("127.0.0.1: head range 1, 2 → 1, splice off → on"));
+        auto *coderFilter = view->findChild<QLineEdit *>("journalCoderFilter");
+        auto *actionFilter = view->findChild<QComboBox *>("journalActionFilter");
+        auto *userFilter = view->findChild<QComboBox *>("journalUserFilter");
+        coderFilter->setText("127.0.0.1");
+        QCOMPARE(rows->rowCount(), 4); // not the designer's save
+        actionFilter->setCurrentIndex(actionFilter->findData("start"));
+        QCOMPARE(rows->rowCount(), 1);
+        QCOMPARE(rows->index(0, JournalView::Coders).data().toString(), QString("127.0.0.1"));
+        coderFilter->clear();
+        actionFilter->setCurrentIndex(0);
+        userFilter->setCurrentIndex(userFilter->findData(Journal::systemUserName()));
+        QCOMPARE(rows->rowCount(), 5);
+        userFilter->setCurrentIndex(0);
+        const QDate yesterday = QDate::currentDate().addDays(-1);
+        view->setDateRange(yesterday.addDays(-3), yesterday);
+        QCOMPARE(rows->rowCount(), 0);
+        view->setDateRange(yesterday, QDate::currentDate());
+        QCOMPARE(rows->rowCount(), 5);
+
+        // Failing closed with a journal that cannot be written.
+        window->journal()->commands()->setFailClosed(true);
+        window->journal()->journal()->waitForDisk(); // its head is written from a thread
+        QDir("journal").removeRecursively();
+        writeFile("journal", "a file where the folder belongs");
+        button("startBtn")->click();
+        QTest::qWait(100);
+        QVERIFY(!coder->isPrinting());
+        QVERIFY(logHas("Not done: its journal line cannot be written"));
+        MyDeviceToolBtn::setDialogRunner([](QDialog *dialog) {
+            dialog->findChild<QLineEdit *>()->setText("Line 9");
+            dialog->findChild<QPushButton *>()->click();
+            return int(dialog->result());
+        });
+        buttons().first()->remarkAction()->trigger();
+        QCOMPARE(buttons().first()->text(), QString("127.0.0.1"));
+        QVERIFY(DeviceStore::remarkName("127.0.0.1").isEmpty());
+        const QByteArray saved = readFile("Spray/label1.spr");
+        {
+            EditWidget editor("Spray/label1.spr", EditWidget::ModeExisting, window.get());
+            editor.setSaveObserver(window->journal());
+            QVERIFY(!editor.save());
+        }
+        QVERIFY(
+            notifier->texts().join('\n').contains("is not saved: the journal cannot be written"));
+        QCOMPARE(readFile("Spray/label1.spr"), saved);
+        QFile::remove("journal");
+    }
+
+    // Role × control: the button's state and tool tip, and the command itself
+    // allowed or refused by the session behind it.
+    void rolesGovernTheWindow_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("allowed");
+        const QStringList controls{"startBtn",   "StopBtn",     "syncBtn", "syncPrintParameterBtn",
+                                   "newFileBtn", "editToolBtn", "builtBtn"};
+        const QList<QPair<QString, int>> users{
+            {"", 0}, {"olga", 3}, {"sam", 6}, {"anna", 7}}; // how many controls each may use
+        for (const auto &user : users) {
+            for (int i = 0; i < controls.size(); ++i) {
+                const QString row =
+                    (user.first.isEmpty() ? QString("nobody") : user.first) + ": " + controls.at(i);
+                QTest::newRow(qPrintable(row)) << user.first << controls.at(i) << (i < user.second);
+            }
+        }
+    }
+    void rolesGovernTheWindow()
+    {
+        QFETCH(QString, user);
+        QFETCH(QString, control);
+        QFETCH(bool, allowed);
+        writeUsers();
+        Session *session = window->access()->session();
+        QVERIFY(session->load().isEmpty());
+        if (!user.isEmpty())
+            QVERIFY(session->signIn(user, user + "-pw").ok);
+        selectFile("label1");
+        RawCoder coder(port());
+        QTRY_COMPARE(buttons().size(), 1);
+        const QList<int> all = window->fleet()->descriptors();
+
+        auto *widget = window->findChild<QWidget *>(control);
+        QCOMPARE(widget->isEnabled(), allowed);
+        if (!allowed)
+            QVERIFY2(widget->toolTip().startsWith(user.isEmpty() ? "Sign in to " : "Only a "),
+                     qPrintable(widget->toolTip()));
+        CommandResult result;
+        if (control == "startBtn")
+            result = window->fleet()->start(all);
+        else if (control == "StopBtn")
+            result = window->fleet()->stop(all);
+        else if (control == "syncBtn")
+            result = window->fleet()->apply("Spray/label1.spr", all);
+        else if (control == "syncPrintParameterBtn")
+            result = window->fleet()->applyParameters(PrintParameters().toBytes(), all);
+        else if (control == "builtBtn")
+            result = window->fleet()->rebind(0);
+        else
+            return; // the designer: only its buttons
+        QCOMPARE(result.ok, allowed);
+        if (!allowed)
+            QCOMPARE(result.error.left(10), widget->toolTip().left(10));
+    }
+
+    // Users switched on from the window, a user added, signing out and in
+    // (a wrong password first), the sign-out after the idle time; all in the
+    // journal.  A damaged users file lets nobody in and says how to recover.
+    void usersAreSwitchedOnAndSignInFromTheWindow()
+    {
+        auto *status = window->findChild<QLabel *>("userStatus");
+        QVERIFY(window->findChild<QWidget *>("syncPrintParameterBtn")->isEnabled());
+        int runs = 0;
+        AccessControl::setDialogRunner([&](QDialog *dialog) {
+            ++runs;
+            const auto set = [dialog](const char *name, const QString &text) {
+                dialog->findChild<QLineEdit *>(name)->setText(text);
+            };
+            set("usersName", "anna");
+            set("usersPassword", "anna-pw");
+            set("usersRepeat", "anna-pw");
+            dialog->findChild<QPushButton *>("usersOnBtn")->click();
+            set("usersName", "olga");
+            dialog->findChild<QComboBox *>("usersRole")->setCurrentIndex(0);
+            set("usersPassword", "olga-pw");
+            set("usersRepeat", "olga-pw");
+            dialog->findChild<QPushButton *>("usersSetBtn")->click();
+            return int(QDialog::Rejected);
+        });
+        emit status->linkActivated("users");
+        QCOMPARE(runs, 1);
+        Session *session = window->access()->session();
+        QVERIFY(session->usersOn());
+        QCOMPARE(session->userName(), QString("anna"));
+        QCOMPARE(window->access()->store()->users().size(), 2);
+        QVERIFY(status->text().contains("anna (Administrator)"));
+
+        emit status->linkActivated("signout");
+        QVERIFY(!window->findChild<QWidget *>("startBtn")->isEnabled());
+        QCOMPARE(window->findChild<QWidget *>("startBtn")->toolTip(), QString("Sign in to start."));
+        QStringList messages;
+        AccessControl::setDialogRunner([&](QDialog *dialog) {
+            auto *signIn = qobject_cast<SignInDialog *>(dialog);
+            messages << signIn->message();
+            signIn->setName("olga");
+            signIn->setPassword(messages.size() == 1 ? "wrong" : "olga-pw");
+            return int(QDialog::Accepted);
+        });
+        window->access()->setIdleInterval(200);
+        emit status->linkActivated("signin");
+        QCOMPARE(messages, QStringList({"", "Wrong name or password."}));
+        QCOMPARE(session->userName(), QString("olga"));
+        QVERIFY(window->findChild<QWidget *>("startBtn")->isEnabled());
+        QVERIFY(!window->findChild<QWidget *>("builtBtn")->isEnabled());
+        QTRY_VERIFY(!session->signedIn());
+        QVERIFY(logHas("olga was signed out: no input for 15 minutes."));
+
+        QStringList actions;
+        for (const QJsonObject &line : journalLines())
+            actions << line.value("action").toString() + ":" + line.value("user").toString();
+        const QString me = Journal::systemUserName();
+        QCOMPARE(actions,
+                 QStringList({"users on:" + me, "sign-in:anna", "user set:anna", "sign-out:anna",
+                              "sign-in refused:" + me, "sign-in:olga", "sign-out:olga"}));
+
+        writeFile("users.json", "{\"format\":1,\"enabled\":true,\"users\":[{\"name\":1}]}");
+        QFile("users.json").setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(session->load().contains("KorvexControl --create-admin NAME"));
+        QVERIFY(status->text().contains("Nobody can sign in"));
+        QVERIFY(!window->findChild<QWidget *>("startBtn")->isEnabled());
+        KorvexMainWindow restarted(nullptr, 0);
+        QVERIFY(restarted.eventLog()->lines().join('\n').contains("is damaged. Nobody can sign in "
+                                                                  "until an administrator runs"));
+        QVERIFY(!restarted.access()->session()->signIn("anna", "anna-pw").ok);
     }
 
     // A message with findings against the checked coder's head mask lists
@@ -304,6 +579,25 @@ private slots:
         QTRY_VERIFY(coder.commands().contains(Command::FileTransfer));
         QTRY_VERIFY(QFile::exists("devices/127.0.0.1/low.spr"));
         QVERIFY(notifier->boxes.isEmpty());
+
+        // With users on, only a Supervisor may send anyway.
+        writeUsers();
+        Session *session = window->access()->session();
+        QVERIFY(session->load().isEmpty());
+        QVERIFY(session->signIn("olga", "olga-pw").ok);
+        bool mayProceed = true;
+        PreflightDialog::setRunner([&](PreflightDialog *dialog) {
+            mayProceed = dialog->proceedButton()->isEnabled();
+            proceed = dialog->proceedButton()->toolTip();
+            return int(QDialog::Accepted);
+        });
+        const int sent = coder.commands().count(Command::FileTransfer);
+        button("syncBtn")->click();
+        QVERIFY(!mayProceed);
+        QVERIFY2(proceed.startsWith("Only a Supervisor may send a message despite"),
+                 qPrintable(proceed));
+        QTest::qWait(100);
+        QCOMPARE(coder.commands().count(Command::FileTransfer), sent);
     }
 
     void statusReportsColourTheButton_data()
@@ -359,6 +653,7 @@ private slots:
             button(name)->click();
         QTest::qWait(100);
         QVERIFY(second.received.isEmpty());
+        QVERIFY(logHas("Start: no coder chosen; nothing was sent."));
     }
 
     void badPortIsRefusedAndTheServerKeepsRunning_data()
@@ -561,6 +856,7 @@ private slots:
         QVERIFY(device->toolTip().contains("Line 1"));
         QCOMPARE(window->fleet()->coder(device->descriptor())->remarkName, QString("Line 1"));
         QCOMPARE(DeviceStore::remarkName("127.0.0.1"), QString("Line 1"));
+        QVERIFY(logHas("127.0.0.1 named Line 1"));
 
         RawCoder again(port());
         QTRY_COMPARE(buttons().size(), 2);

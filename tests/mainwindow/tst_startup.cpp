@@ -5,6 +5,7 @@
 #include "korvexmainwindow.h"
 #include "startup.h"
 #include "tcpserver.h"
+#include "userstore.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -12,7 +13,10 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 class TestStartup : public QObject
 {
@@ -98,6 +102,83 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&again));
         QCOMPARE(again.size(), QSize(900, 650));
         QCOMPARE(again.findChild<QSplitter *>("mainSplitter")->sizes().last(), 150);
+    }
+
+    // KorvexControl --create-admin NAME, the way back when nobody can sign
+    // in: the password from standard input (twice), the other users of a
+    // file that can be read kept, a damaged one written anew, the owner's
+    // alone; without a display.
+    void createAdminRecoversTheUsersFile_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("users"); // after, in the file's order
+        QTest::newRow("no file") << "none" << QStringList{"--create-admin", "anna"}
+                                 << QByteArray("pw\npw\n") << 0 << QStringList{"anna"};
+        QTest::newRow("a file kept") << "olga" << QStringList{"--create-admin", "anna"}
+                                     << QByteArray("pw\npw\n") << 0 << QStringList{"olga", "anna"};
+        QTest::newRow("a damaged file written anew")
+            << "damaged" << QStringList{"--create-admin", "anna"} << QByteArray("pw\npw\n") << 0
+            << QStringList{"anna"};
+        QTest::newRow("passwords that differ")
+            << "olga" << QStringList{"--create-admin", "anna"} << QByteArray("pw\nwp\n") << 1
+            << QStringList{"olga"};
+        QTest::newRow("an empty password") << "none" << QStringList{"--create-admin", "anna"}
+                                           << QByteArray("\n\n") << 1 << QStringList();
+        QTest::newRow("a name with a slash") << "none" << QStringList{"--create-admin", "../x"}
+                                             << QByteArray("pw\npw\n") << 2 << QStringList();
+        QTest::newRow("no name") << "none" << QStringList{"--create-admin"}
+                                 << QByteArray("pw\npw\n") << 2 << QStringList();
+    }
+    void createAdminRecoversTheUsersFile()
+    {
+        QFETCH(QString, before);
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("users.json");
+        if (before == "olga") {
+            UserStore olga(path);
+            olga.setRounds(10);
+            QVERIFY(olga.setUser("olga", Role::Operator, "olga-pw").ok);
+            QVERIFY(olga.save().ok);
+        } else if (before == "damaged") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("{\"format\":1,\"users\":[");
+            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        }
+        QProcess control;
+        control.setWorkingDirectory(dir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        control.setProcessEnvironment(env);
+        control.start(KORVEX_CONTROL, args);
+        control.write(input);
+        control.closeWriteChannel();
+        QVERIFY(control.waitForFinished(30000));
+        QFETCH(int, exitCode);
+        QCOMPARE(control.exitCode(), exitCode);
+
+        QFETCH(QStringList, users);
+        UserStore after(path);
+        QVERIFY(after.load().ok);
+        QStringList names;
+        for (const UserStore::User &user : after.users())
+            names << user.name;
+        QCOMPARE(names, users);
+        if (exitCode != 0)
+            return;
+        QVERIFY(after.enabled());
+        QCOMPARE(after.users().last().rounds, UserStore::kDefaultRounds);
+        QVERIFY(after.signIn("anna", "pw").ok);
+        struct stat st = {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0600));
+        QVERIFY(QFileInfo(dir.filePath("journal/HEAD")).exists());
     }
 };
 

@@ -12,6 +12,7 @@ usage: test_korvexd.py KORVEXD CODER_SIM PROTO BROKER_DIR BROKER_SH
 """
 import hashlib
 import importlib
+import json
 import os
 import shutil
 import signal
@@ -141,6 +142,17 @@ class Client:
 BOOLEAN, STRING, INT32 = 11, 12, 3
 
 
+def journal_lines():
+    """The whole lines of the service's journal, oldest first."""
+    lines = []
+    folder = os.path.join(WORK, "journal")
+    for name in sorted(os.listdir(folder)) if os.path.isdir(folder) else []:
+        if name.endswith(".jsonl"):
+            with open(os.path.join(folder, name), encoding="utf-8") as f:
+                lines += [json.loads(line) for line in f if line.endswith("\n")]
+    return lines
+
+
 def start(name):
     return {"Command/" + name: (BOOLEAN, "boolean_value", True)}
 
@@ -206,7 +218,8 @@ def main():
 
     after = mes.count()
     mes.command(device.format("DCMD"), **{"Command/Apply Message": (STRING, "string_value",
-                                                                    "label2")})
+                                                                    "label2"),
+                                          "Command/User": (STRING, "string_value", "anna")})
     _, applied = result_after(mes, after, lambda o: o == "done")
     sent = os.path.join(sim_folder, "coder-1", "label2.spr")
     deadline = time.time() + 5
@@ -219,6 +232,17 @@ def main():
                             lambda p: metrics(p).get("Message/SHA-256")
                             == hashlib.sha256(expected).hexdigest(), after=after)
     check(named is not None, "DDATA names the message's SHA-256")
+    journal = journal_lines()
+    sent_lines = [line for line in journal if line.get("action") == "message sent"]
+    check(len(sent_lines) == 1 and sent_lines[0].get("file") == "label2.spr"
+          and sent_lines[0].get("sha256") == hashlib.sha256(expected).hexdigest()
+          and sent_lines[0].get("user") == "anna" and sent_lines[0].get("claimed") is True
+          and sent_lines[0].get("via") == "mqtt" and sent_lines[0].get("account") == "korvexd"
+          and sent_lines[0].get("coders") == [{"ip": DEVICE}],
+          "the journal names the message, its SHA-256, the broker account and the claimed user")
+    check([line.get("action") for line in journal][:1] == ["start"]
+          and journal[0].get("user") == "korvexd" and "claimed" not in journal[0],
+          "a command without a user is journaled under the broker account")
 
     for label, command, words in (
             ("an unsafe message name", {"Command/Apply Message": (STRING, "string_value",

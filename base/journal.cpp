@@ -1,0 +1,586 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "journal.h"
+
+#include "journalline.h"
+#include "savetemporaries.h"
+#include "writewhole.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSysInfo>
+#include <QThread>
+#include <QUuid>
+
+#include <cerrno>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#ifdef Q_OS_WIN
+#include <QLockFile>
+#include <io.h>
+#else
+#include <pwd.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+const QString kHead = QStringLiteral("HEAD");
+const QString kLock = QStringLiteral("LOCK");
+// How long a line waits for another program's line.
+constexpr int kLockWaitMs = 5000;
+
+// The lock every line is written under.  The system's own file lock goes
+// with the process that holds it, however it ends: a program killed while
+// taking it leaves nothing that keeps the next one out.
+class WriteLock
+{
+public:
+    explicit WriteLock(const QString &path)
+#ifdef Q_OS_WIN
+        : m_lock(path)
+#else
+        : m_file(path)
+#endif
+    {
+    }
+    bool lock()
+    {
+#ifdef Q_OS_WIN
+        return m_lock.tryLock(kLockWaitMs);
+#else
+        if (!m_file.open(QIODevice::ReadWrite))
+            return false;
+        QElapsedTimer waited;
+        waited.start();
+        while (::flock(m_file.handle(), LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR)
+                return false;
+            if (waited.elapsed() > kLockWaitMs)
+                return false;
+            QThread::msleep(5);
+        }
+        return true;
+#endif
+    }
+
+private:
+#ifdef Q_OS_WIN
+    QLockFile m_lock;
+#else
+    QFile m_file; // closing it lets go
+#endif
+};
+
+bool syncToDisk(QFile &file)
+{
+#ifdef Q_OS_WIN
+    return ::_commit(file.handle()) == 0;
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
+}
+
+QString offsetText(int seconds)
+{
+    const int minutes = qAbs(seconds) / 60;
+    return QStringLiteral("%1%2:%3")
+        .arg(seconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The lines at the end of one month file: whole lines (without their line
+// end) and, when the file does not end with one, the bytes after the last.
+struct Tail
+{
+    QList<QByteArray> lines;
+    QByteArray fragment;
+    bool hasFragment = false;
+    bool complete = false; // the tail is the whole file
+};
+
+bool readTail(const QString &path, Tail *tail, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    // The last whole line and what follows it fit twice the longest line.
+    const qint64 span = 2 * qint64(Journal::kMaxLineBytes) + 2;
+    const qint64 start = qMax<qint64>(0, file.size() - span);
+    tail->complete = start == 0;
+    if (!file.seek(start)) {
+        *error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = file.errorString();
+        return false;
+    }
+    QList<QByteArray> pieces = bytes.split('\n');
+    // split() gives one piece after the last line end: empty when the file
+    // ends with one.
+    tail->fragment = pieces.takeLast();
+    tail->hasFragment = !tail->fragment.isEmpty();
+    if (!tail->complete && !pieces.isEmpty())
+        pieces.removeFirst(); // begins inside a line
+    tail->lines = pieces;
+    return true;
+}
+
+QJsonObject cutRecord(const QString &file, const QByteArray &bytes)
+{
+    return QJsonObject{{QStringLiteral("file"), file},
+                       {QStringLiteral("bytes"), bytes.size()},
+                       {QStringLiteral("sha256"), QString::fromLatin1(Journal::sha256Hex(bytes))}};
+}
+
+// Replaces the head whole; false with the reason.
+bool saveHead(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile head(path);
+    QString reason;
+    if (!head.open(QIODevice::WriteOnly)) {
+        reason = head.errorString();
+    } else if (!writeWhole(head, bytes, &reason)) {
+        head.cancelWriting();
+    } else if (!head.commit()) {
+        reason = head.errorString();
+    }
+    if (!reason.isEmpty()) {
+        *error = Journal::tr("Cannot write the journal's head %1: %2").arg(path, reason);
+        return false;
+    }
+    // A stop between QSaveFile's temporary and its rename leaves the temporary.
+    removeStaleTemporaries(path);
+    return true;
+}
+
+} // namespace
+
+// Puts each line on disk and then the head after it, on a thread of its
+// own, so that the command the line is about never waits for the disk.
+// One job at a time: the next line waits for the last one's head, so that a
+// stop leaves the head at most one line behind.
+class JournalSyncer
+{
+public:
+    using Report = std::function<void(const QString &)>;
+
+    explicit JournalSyncer(Report report) : m_report(std::move(report)) {}
+    ~JournalSyncer()
+    {
+        {
+            std::lock_guard<std::mutex> hold(m_mutex);
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+    struct Job
+    {
+        QString linePath;
+        QString headPath;
+        QString lockPath;
+        QByteArray head;
+        QString id;
+        qint64 count;
+    };
+
+    // Syncs the line's file, then replaces the head, under the lock.  Never
+    // called while holding the lock: the job takes it.
+    void schedule(const Job &job)
+    {
+        wait();
+        {
+            std::lock_guard<std::mutex> hold(m_mutex);
+            m_job = job;
+            if (!m_thread.joinable())
+                m_thread = std::thread([this] { run(); });
+        }
+        m_changed.notify_all();
+    }
+    void wait()
+    {
+        std::unique_lock<std::mutex> hold(m_mutex);
+        m_changed.wait(hold, [this] { return !m_job; });
+    }
+
+private:
+    void run()
+    {
+        std::unique_lock<std::mutex> hold(m_mutex);
+        for (;;) {
+            m_changed.wait(hold, [this] { return m_job || m_stop; });
+            if (!m_job)
+                return;
+            const Job job = *m_job;
+            hold.unlock();
+            QString error;
+            // The head never names a line that is not on disk yet, nor goes
+            // back behind a line another program wrote since.
+            QFile line(job.linePath);
+            if (!line.open(QIODevice::ReadOnly) || !syncToDisk(line)) {
+                error = Journal::tr("Cannot put the journal file %1 on disk: %2")
+                            .arg(job.linePath, QString::fromLocal8Bit(std::strerror(errno)));
+            } else {
+                WriteLock lock(job.lockPath);
+                const JournalHead now = JournalHead::read(job.headPath);
+                if (!lock.lock())
+                    error = Journal::tr("The journal is locked by another program; its head "
+                                        "follows with the next line");
+                else if (!(now.present && !now.damaged && now.id == job.id &&
+                           now.count >= job.count))
+                    saveHead(job.headPath, job.head, &error);
+            }
+            if (!error.isEmpty())
+                m_report(error);
+            hold.lock();
+            m_job.reset();
+            m_changed.notify_all();
+        }
+    }
+
+    Report m_report;
+    std::thread m_thread;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::optional<Job> m_job;
+    bool m_stop = false;
+};
+
+Journal::Journal(const QString &folder, QObject *parent)
+    : QObject(parent), m_folder(folder), m_clock([] { return QDateTime::currentDateTime(); }),
+      m_pc(QSysInfo::machineHostName()),
+      m_syncer(std::make_unique<JournalSyncer>([this](const QString &error) {
+          QMetaObject::invokeMethod(
+              this, [this, error] { emit problem(error); }, Qt::QueuedConnection);
+      }))
+{
+}
+
+// The syncer finishes the last line's head before it goes.
+Journal::~Journal() = default;
+
+void Journal::waitForDisk()
+{
+    m_syncer->wait();
+}
+
+QString Journal::systemUserName()
+{
+#ifndef Q_OS_WIN
+    if (const passwd *entry = ::getpwuid(::getuid()))
+        return QString::fromLocal8Bit(entry->pw_name);
+#endif
+    const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+    return user.isEmpty() ? QStringLiteral("unknown") : user;
+}
+
+QByteArray Journal::sha256Hex(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+QString Journal::monthFileName(const QDateTime &utc)
+{
+    return utc.toUTC().toString(QStringLiteral("yyyy-MM")) + QStringLiteral(".jsonl");
+}
+
+bool Journal::isMonthFileName(const QString &name)
+{
+    static const QRegularExpression shape(QStringLiteral("^[0-9]{4}-(0[1-9]|1[0-2])\\.jsonl$"));
+    return shape.match(name).hasMatch();
+}
+
+QString Journal::path(const QString &name) const
+{
+    return m_folder + QLatin1Char('/') + name;
+}
+
+bool Journal::open(QString *error)
+{
+    m_syncer->wait(); // its job takes the lock
+    QString reason;
+    if (!QDir().mkpath(m_folder) || !QFileInfo(m_folder).isDir()) {
+        if (error)
+            *error = tr("Cannot create the journal folder %1").arg(m_folder);
+        return false;
+    }
+    WriteLock lock(path(kLock));
+    if (!lock.lock()) {
+        if (error)
+            *error = tr("The journal %1 is locked by another program").arg(m_folder);
+        return false;
+    }
+    if (!loadState(&reason)) {
+        if (error)
+            *error = reason;
+        return false;
+    }
+    m_open = true;
+    return true;
+}
+
+// Reads where the chain stands: the last whole line of the last month file
+// that has one, checked against the head.  What a crash or a hand left
+// behind is reported and recorded by a line of its own.
+bool Journal::loadState(QString *error)
+{
+    const JournalHead head = JournalHead::read(path(kHead));
+    QStringList months =
+        QDir(m_folder).entryList({QStringLiteral("*.jsonl")}, QDir::Files, QDir::Name);
+    months.erase(std::remove_if(months.begin(), months.end(),
+                                [](const QString &name) { return !isMonthFileName(name); }),
+                 months.end());
+
+    State found;
+    QJsonArray cut; // lines after the last whole one, oldest first
+    QStringList notes;
+    for (int i = months.size() - 1; i >= 0 && found.id.isEmpty(); --i) {
+        Tail tail;
+        if (!readTail(path(months.at(i)), &tail, error)) {
+            *error = tr("Cannot read the journal file %1: %2").arg(path(months.at(i)), *error);
+            return false;
+        }
+        QJsonArray cutHere;
+        if (tail.hasFragment) {
+            // Terminated so that the next line starts on a line of its own;
+            // a fragment that is in fact the whole next line just gets its end.
+            QFile file(path(months.at(i)));
+            QString reason;
+            if (!file.open(QIODevice::WriteOnly | QIODevice::Append) ||
+                !writeWhole(file, "\n", &reason)) {
+                *error = tr("Cannot write the journal file %1: %2")
+                             .arg(file.fileName(), reason.isEmpty() ? file.errorString() : reason);
+                return false;
+            }
+            tail.lines.append(tail.fragment);
+            tail.hasFragment = false;
+        }
+        for (int l = tail.lines.size() - 1; l >= 0; --l) {
+            const std::optional<JournalLine> line = JournalLine::parse(tail.lines.at(l));
+            if (line) {
+                found = {line->id, line->number, sha256Hex(tail.lines.at(l)), months.at(i)};
+                break;
+            }
+            cutHere.prepend(cutRecord(months.at(i), tail.lines.at(l)));
+        }
+        if (found.id.isEmpty() && !tail.complete) {
+            *error = tr("Cannot find the last line of the journal file %1").arg(months.at(i));
+            return false;
+        }
+        for (int c = cutHere.size() - 1; c >= 0; --c)
+            cut.prepend(cutHere.at(c));
+    }
+
+    // A cut line that is the next whole line after all (its line end lost)
+    // was taken as the last line above; anything else after it is reported.
+    QJsonObject recovered;
+    if (!cut.isEmpty()) {
+        recovered.insert(QStringLiteral("cut"), cut);
+        notes << tr("The journal held %1 line(s) cut off after line %2 (a stop while writing); "
+                    "the chain goes on from line %2.")
+                     .arg(cut.size())
+                     .arg(found.count);
+    }
+    State state = found;
+    if (!head.present && !found.id.isEmpty()) {
+        recovered.insert(QStringLiteral("head"), QStringLiteral("missing"));
+        notes << tr("The journal's head %1 was missing; it is written anew from line %2.")
+                     .arg(path(kHead))
+                     .arg(found.count);
+    } else if (head.present && head.damaged) {
+        recovered.insert(QStringLiteral("head"), QStringLiteral("damaged"));
+        notes << tr("The journal's head %1 was damaged; it is written anew from line %2.")
+                     .arg(path(kHead))
+                     .arg(found.count);
+    } else if (head.present && !found.id.isEmpty() && head.id != found.id) {
+        recovered.insert(QStringLiteral("head"), QStringLiteral("of another journal"));
+        notes << tr("The journal's head %1 belongs to another journal; it is written anew from "
+                    "line %2.")
+                     .arg(path(kHead))
+                     .arg(found.count);
+    } else if (head.present && head.count > found.count) {
+        // Lines the head names are gone: the chain goes on from the head, so
+        // that the gap stays in the journal for everyone to see.
+        recovered.insert(QStringLiteral("head"), QStringLiteral("ahead"));
+        recovered.insert(QStringLiteral("missing"), head.count - found.count);
+        notes << tr("The journal's head names %1 lines, its files hold %2: lines are missing. "
+                    "\"korvex-journal verify\" names them.")
+                     .arg(head.count)
+                     .arg(found.count);
+        state = {head.id, head.count, head.last, head.file};
+    } else if (head.present && head.count < found.count - 1) {
+        recovered.insert(QStringLiteral("head"), QStringLiteral("behind"));
+        notes << tr("The journal's head names %1 lines, its files hold %2; it is written anew.")
+                     .arg(head.count)
+                     .arg(found.count);
+    }
+    // A head one line behind is the mark of a stop between a line and its
+    // head: nothing to report.  It is put right before anything else is
+    // written, so that a stop during the next line leaves it one behind again.
+    const bool oneBehind =
+        head.present && !head.damaged && head.id == found.id && head.count == found.count - 1;
+
+    if (state.id.isEmpty())
+        state.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    m_id = state.id;
+    m_count = state.count;
+    m_last = state.last;
+    m_file = state.file;
+    m_fileSize = QFileInfo(path(m_file)).size();
+    if (oneBehind) {
+        QString error;
+        if (!saveHead(path(kHead), headBytes(), &error))
+            emit problem(error);
+    }
+    if (recovered.isEmpty())
+        return true;
+    m_notes += notes;
+    const JournalWrite written =
+        write(systemUserName(), QStringLiteral("journal recovered"), recovered);
+    if (!written.ok) {
+        *error = written.error;
+        return false;
+    }
+    // On disk with its head at once: the line that follows may be cut off.
+    QFile line(path(m_file));
+    QString headError;
+    if (!line.open(QIODevice::ReadOnly) || !syncToDisk(line) ||
+        !saveHead(path(kHead), headBytes(), &headError))
+        emit problem(headError.isEmpty()
+                         ? tr("Cannot put the journal file %1 on disk").arg(line.fileName())
+                         : headError);
+    m_pending = false;
+    return true;
+}
+
+// True when the last line of the journal is still this program's last
+// line: no other program wrote since.
+bool Journal::isCurrent() const
+{
+    QStringList months =
+        QDir(m_folder).entryList({QStringLiteral("*.jsonl")}, QDir::Files, QDir::Name);
+    while (!months.isEmpty() && !isMonthFileName(months.last()))
+        months.removeLast();
+    const QString latest = months.isEmpty() ? QString() : months.last();
+    if (latest.isEmpty())
+        return m_file.isEmpty() || !QFileInfo::exists(path(m_file));
+    return latest == m_file && QFileInfo(path(m_file)).size() == m_fileSize;
+}
+
+JournalWrite Journal::append(const QString &user, const QString &action, const QJsonObject &fields)
+{
+    // The last line's head first: a stop leaves it at most one line behind.
+    m_syncer->wait();
+    JournalWrite result;
+    if (!QDir().mkpath(m_folder) || !QFileInfo(m_folder).isDir()) {
+        result.error = tr("Cannot create the journal folder %1").arg(m_folder);
+        return result;
+    }
+    {
+        WriteLock lock(path(kLock));
+        if (!lock.lock()) {
+            result.error = tr("The journal %1 is locked by another program").arg(m_folder);
+            return result;
+        }
+        // Another program may have written since: take up its lines first.
+        if (!m_open || !isCurrent()) {
+            if (!loadState(&result.error))
+                return result;
+            m_open = true;
+        }
+        result = write(user, action, fields);
+    }
+    if (std::exchange(m_pending, false))
+        m_syncer->schedule({path(m_file), path(kHead), path(kLock), headBytes(), m_id, m_count});
+    if (result.ok)
+        emit appended(result.line);
+    return result;
+}
+
+JournalWrite Journal::write(const QString &user, const QString &action, QJsonObject fields)
+{
+    JournalWrite result;
+    const QDateTime now = m_clock();
+    const QDateTime utc = now.toUTC();
+    QString file = monthFileName(utc);
+    // A clock set back never sends a line to an earlier month.
+    if (!m_file.isEmpty() && file < m_file)
+        file = m_file;
+    fields.insert(QStringLiteral("number"), m_count + 1);
+    fields.insert(QStringLiteral("journal"), m_id);
+    fields.insert(QStringLiteral("prev"), QString::fromLatin1(m_last));
+    fields.remove(QStringLiteral("prevFile"));
+    if (m_count > 0 && file != m_file)
+        fields.insert(QStringLiteral("prevFile"), m_file);
+    fields.insert(QStringLiteral("time"), utc.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzzZ")));
+    fields.insert(QStringLiteral("offset"), offsetText(now.offsetFromUtc()));
+    fields.insert(QStringLiteral("user"), user);
+    fields.insert(QStringLiteral("pc"), m_pc);
+    fields.insert(QStringLiteral("action"), action);
+    const QByteArray line = QJsonDocument(fields).toJson(QJsonDocument::Compact);
+    if (line.size() > kMaxLineBytes) {
+        result.error =
+            tr("The journal line for %1 would be longer than %2 MiB; nothing was written")
+                .arg(action)
+                .arg(kMaxLineBytes / (1024 * 1024));
+        return result;
+    }
+
+    // Unbuffered: a line the disk cut short must not be finished by close().
+    QFile out(path(file));
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+        result.error =
+            tr("Cannot write the journal file %1: %2").arg(out.fileName(), out.errorString());
+        return result;
+    }
+    const qint64 before = out.size();
+    QString reason;
+    if (!writeWhole(out, line + '\n', &reason)) {
+        // A part of a line is no line: it goes, when it can; else the next
+        // start finds it and reports it.
+        out.resize(before);
+        result.error = tr("Cannot write the journal file %1: %2").arg(out.fileName(), reason);
+        return result;
+    }
+    m_fileSize = before + line.size() + 1;
+    out.close();
+    m_count += 1;
+    m_last = sha256Hex(line);
+    m_file = file;
+    result.ok = true;
+    result.number = m_count;
+    result.line = line;
+    // Written, so a full disk has refused it by now; on disk, and pinned by
+    // the head, a moment later.
+    m_pending = true;
+    return result;
+}
+
+QByteArray Journal::headBytes() const
+{
+    return QJsonDocument(QJsonObject{{QStringLiteral("journal"), m_id},
+                                     {QStringLiteral("count"), m_count},
+                                     {QStringLiteral("last"), QString::fromLatin1(m_last)},
+                                     {QStringLiteral("file"), m_file}})
+               .toJson(QJsonDocument::Compact) +
+           '\n';
+}

@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session.h"
+
+#include "commandjournal.h"
+#include "journal.h"
+
+#include <QJsonObject>
+
+namespace {
+
+Permission permissionFor(CommandResult::Action action)
+{
+    switch (action) {
+    case CommandResult::Action::Apply:
+        return Permission::Apply;
+    case CommandResult::Action::Parameters:
+        return Permission::Parameters;
+    case CommandResult::Action::Start:
+        return Permission::Start;
+    case CommandResult::Action::Stop:
+        return Permission::Stop;
+    case CommandResult::Action::Listen:
+        return Permission::Port;
+    case CommandResult::Action::RemarkName:
+        return Permission::RemarkNames;
+    }
+    return Permission::Users;
+}
+
+} // namespace
+
+Session::Session(UserStore *store, CommandJournal *journal, QObject *parent)
+    : QObject(parent), m_store(store), m_journal(journal)
+{
+    m_journal->setPolicy([this](const CommandRecord &command) {
+        return command.origin.isRemote() ? QString() : refusal(permissionFor(command.action));
+    });
+}
+
+Session::~Session()
+{
+    if (m_journal)
+        m_journal->setPolicy(nullptr);
+}
+
+QString Session::load()
+{
+    const UserStore::Result loaded = m_store->load();
+    m_user.clear();
+    follow();
+    return loaded.error;
+}
+
+void Session::follow()
+{
+    m_journal->setFailClosed(usersOn());
+    m_journal->setUser(signedIn() ? m_user : Journal::systemUserName());
+    emit changed();
+}
+
+QString Session::refusal(Permission permission) const
+{
+    if (!usersOn())
+        return QString();
+    if (m_store->damaged())
+        return UserStore::recoveryHint();
+    if (!signedIn())
+        return tr("Sign in to %1.").arg(Roles::permissionText(permission));
+    if (Roles::allows(m_role, permission))
+        return QString();
+    return tr("Only a %1 may %2; %3 is signed in as %4.")
+        .arg(Roles::name(Roles::needed(permission)), Roles::permissionText(permission), m_user,
+             Roles::name(m_role));
+}
+
+UserStore::SignIn Session::signIn(const QString &name, const QString &password)
+{
+    UserStore::SignIn result = m_store->signIn(name, password);
+    if (!result.ok) {
+        // Who tried is not known: the line is the PC's, naming the name given.
+        m_journal->record(QStringLiteral("sign-in refused"),
+                          {{QStringLiteral("name"), name.left(UserStore::kMaxNameChars)},
+                           {QStringLiteral("reason"), result.error}},
+                          Journal::systemUserName());
+        return result;
+    }
+    const QString refused = m_journal->record(
+        QStringLiteral("sign-in"), {{QStringLiteral("role"), Roles::name(result.role)}}, name);
+    if (!refused.isEmpty()) {
+        result.ok = false;
+        result.error = refused;
+        return result;
+    }
+    m_user = name;
+    m_role = result.role;
+    follow();
+    return result;
+}
+
+void Session::signOut(const QString &why)
+{
+    if (!signedIn())
+        return;
+    // Out in any case: a line that cannot be written keeps nobody signed in.
+    m_journal->record(QStringLiteral("sign-out"), {{QStringLiteral("reason"), why}});
+    m_user.clear();
+    follow();
+}
+
+UserStore::Result Session::change(const QString &action, const QJsonObject &fields,
+                                  const std::function<UserStore::Result()> &apply)
+{
+    if (usersOn()) {
+        const QString refused = refusal(Permission::Users);
+        if (!refused.isEmpty())
+            return {false, refused};
+    }
+    // Checked on a copy first, so that the line is written only for a change
+    // that can be made, and nothing changes without its line.
+    UserStore trial = *m_store;
+    const UserStore::Result tried = apply();
+    if (!tried.ok) {
+        *m_store = trial;
+        return tried;
+    }
+    const QString refused = m_journal->record(action, fields);
+    if (!refused.isEmpty()) {
+        *m_store = trial;
+        return {false, refused};
+    }
+    const UserStore::Result saved = m_store->save();
+    if (!saved.ok)
+        *m_store = trial;
+    follow();
+    return saved;
+}
+
+UserStore::Result Session::switchOn(const QString &admin, const QString &password)
+{
+    if (usersOn())
+        return {false, tr("Users are on already.")};
+    const UserStore::Result result =
+        change(QStringLiteral("users on"), {{QStringLiteral("administrator"), admin}}, [&] {
+            const UserStore::Result set = m_store->setUser(admin, Role::Administrator, password);
+            m_store->setEnabled(set.ok);
+            return set;
+        });
+    if (!result.ok)
+        return result;
+    // Signed in as the new administrator without a second password.
+    m_user = admin;
+    m_role = Role::Administrator;
+    m_journal->record(QStringLiteral("sign-in"),
+                      {{QStringLiteral("role"), Roles::name(Role::Administrator)}}, admin);
+    follow();
+    return result;
+}
+
+UserStore::Result Session::switchOff()
+{
+    const UserStore::Result result = change(QStringLiteral("users off"), {}, [&] {
+        m_store->setEnabled(false);
+        return UserStore::Result();
+    });
+    if (result.ok) {
+        m_user.clear();
+        follow();
+    }
+    return result;
+}
+
+UserStore::Result Session::setUser(const QString &name, Role role, const QString &password)
+{
+    return change(QStringLiteral("user set"),
+                  {{QStringLiteral("name"), name}, {QStringLiteral("role"), Roles::name(role)}},
+                  [&] { return m_store->setUser(name, role, password); });
+}
+
+UserStore::Result Session::removeUser(const QString &name)
+{
+    const UserStore::Result result =
+        change(QStringLiteral("user removed"), {{QStringLiteral("name"), name}},
+               [&] { return m_store->removeUser(name); });
+    if (result.ok && name == m_user)
+        signOut(QStringLiteral("removed"));
+    return result;
+}
+
+UserStore::Result Session::setIdleMinutes(int minutes)
+{
+    return change(QStringLiteral("idle time"), {{QStringLiteral("minutes"), minutes}}, [&] {
+        m_store->setIdleMinutes(minutes);
+        return UserStore::Result();
+    });
+}

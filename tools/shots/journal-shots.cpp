@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// journal-shots: pictures of the journal and of users and roles in the
+// control window, for reviews and documentation.  Run it under a display (or
+// xvfb-run) in a working folder holding "Spray/":
+//   journal-shots OUT_DIR MESSAGE.spr
+// Three simulated coders from 127.0.0.11 to 127.0.0.13 connect; the shots are
+// the event log after an apply, the journal dock filtered by a coder, the
+// sign-in dialog after a wrong password, and a button an operator may not
+// use with its tool tip (a grab of the screen, where tool tips live).
+#include "accesscontrol.h"
+#include "devicebuttonlist.h"
+#include "fleet.h"
+#include "journaldock.h"
+#include "korvexmainwindow.h"
+#include "mydevicetoolbtn.h"
+#include "printparameterwidget.h"
+#include "session.h"
+#include "signindialog.h"
+#include "simulatedcoder.h"
+#include "startup.h"
+#include "tcpserver.h"
+#include "userstore.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QToolTip>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+bool waitFor(const std::function<bool()> &done, int ms)
+{
+    QDeadlineTimer deadline(ms);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+void pause(int ms)
+{
+    waitFor([] { return false; }, ms);
+}
+
+void save(const QPixmap &picture, const QString &path)
+{
+    const bool ok = picture.save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "cannot write", qUtf8Printable(path));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    Q_INIT_RESOURCE(mainwindow);
+    QApplication app(argc, argv);
+    Startup::configure(app);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: journal-shots OUT_DIR MESSAGE.spr\n");
+        return 2;
+    }
+    const QDir out(args.at(1));
+    const QString message = QFileInfo(args.at(2)).completeBaseName();
+
+    KorvexMainWindow window(nullptr, 0);
+    window.resize(1180, 740);
+    window.move(20, 10);
+    window.show();
+    std::vector<std::unique_ptr<SimulatedCoder>> coders;
+    for (int i = 0; i < 3; ++i) {
+        CoderSettings settings;
+        settings.number = i + 1;
+        settings.port = window.server()->serverPort();
+        settings.sourceAddress = QStringLiteral("127.0.0.%1").arg(11 + i);
+        settings.folder =
+            QDir::current().filePath(QStringLiteral("shot-coders/coder-%1").arg(i + 1));
+        settings.messageSource = QFileInfo(args.at(2)).absoluteFilePath();
+        settings.statusPattern = {quint8(i == 2 ? 0 : 1)};
+        settings.statusIntervalMs = 200;
+        coders.push_back(std::make_unique<SimulatedCoder>(settings));
+        coders.back()->start();
+        pause(150); // one after the other, so the list order is fixed
+    }
+    DeviceButtonList *devices = window.deviceButtons();
+    if (!waitFor([&] { return devices->count() == 3; }, 5000))
+        return 1;
+    const auto button = [&](const char *name) {
+        return window.findChild<QToolButton *>(QLatin1String(name));
+    };
+
+    // Parameters for one coder, then the message to all three, then start.
+    MyDeviceToolBtn *last = devices->buttons().last();
+    last->click();
+    waitFor([&] { return !window.fleet()->coder(last->descriptor())->parameterBlock.isEmpty(); },
+            3000);
+    pause(200);
+    window.parameterPanel()->findChild<QCheckBox *>(QStringLiteral("beepCheckBox"))->click();
+    button("syncPrintParameterBtn")->click();
+    button("multiSelectbtnForParameter")->click();
+    for (MyDeviceToolBtn *device : devices->buttons()) {
+        if (!device->isChecked())
+            device->click();
+    }
+    auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+    tabs->setCurrentIndex(1);
+    button("multiSelectbtn")->click();
+    for (MyDeviceToolBtn *device : devices->buttons()) {
+        if (!device->isChecked())
+            device->click();
+    }
+    auto *files = window.findChild<QListWidget *>(QStringLiteral("fileListWidget"));
+    waitFor([&] { return !files->findItems(message, Qt::MatchExactly).isEmpty(); }, 3000);
+    files->clearSelection();
+    files->findItems(message, Qt::MatchExactly).first()->setSelected(true);
+    button("syncBtn")->click();
+    tabs->setCurrentIndex(0);
+    // The tab's own multi-select button may still show checked.
+    if (button("multiSelectbtnForParameter")->isChecked())
+        button("multiSelectbtnForParameter")->click();
+    button("multiSelectbtnForParameter")->click();
+    for (MyDeviceToolBtn *device : devices->buttons()) {
+        if (!device->isChecked())
+            device->click();
+    }
+    button("startBtn")->click();
+    // Room for the event log's lines.
+    window.findChild<QSplitter *>(QStringLiteral("mainSplitter"))->setSizes({480, 150});
+    pause(1200);
+    save(window.grab(), out.filePath(QStringLiteral("journal-event-log.png")));
+
+    // The journal dock, filtered by the second coder.
+    window.journal()->show();
+    pause(300);
+    window.journal()
+        ->findChild<QLineEdit *>(QStringLiteral("journalCoderFilter"))
+        ->setText(QStringLiteral("127.0.0.12"));
+    pause(300);
+    save(window.grab(), out.filePath(QStringLiteral("journal-view-filtered.png")));
+    window.journal()->hide();
+
+    // Users on: an administrator and an operator.
+    {
+        UserStore store;
+        store.setEnabled(true);
+        store.setUser(QStringLiteral("anna"), Role::Administrator, QStringLiteral("anna-pw"));
+        store.setUser(QStringLiteral("olga"), Role::Operator, QStringLiteral("olga-pw"));
+        if (!store.save().ok)
+            return 1;
+    }
+    window.access()->session()->load();
+    int tries = 0;
+    AccessControl::setDialogRunner([&](QDialog *dialog) {
+        auto *signIn = qobject_cast<SignInDialog *>(dialog);
+        signIn->setName(QStringLiteral("olga"));
+        if (tries++ == 1) {
+            signIn->show();
+            signIn->move(window.geometry().center() - signIn->rect().center());
+            pause(400);
+            save(signIn->grab(), out.filePath(QStringLiteral("journal-sign-in.png")));
+        }
+        signIn->setPassword(tries == 1 ? QStringLiteral("guess") : QStringLiteral("olga-pw"));
+        return int(QDialog::Accepted);
+    });
+    window.access()->signIn();
+    pause(300);
+
+    // An operator's view: print parameters are a supervisor's.
+    QToolButton *parameters = button("syncPrintParameterBtn");
+    const QPoint at = parameters->mapToGlobal(parameters->rect().center());
+    QCursor::setPos(at + QPoint(1, 1));
+    QCursor::setPos(at);
+    // The tool tip Qt shows by itself after hovering; shown by hand if not.
+    if (!waitFor([] { return QToolTip::isVisible(); }, 2500))
+        QToolTip::showText(at, parameters->toolTip(), parameters, parameters->rect(), 10000);
+    pause(500);
+    const QRect area = window.frameGeometry().adjusted(-10, -10, 10, 10);
+    save(QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(),
+                                                      qMin(area.height(), 420)),
+         out.filePath(QStringLiteral("journal-disabled-button.png")));
+
+    for (auto &coder : coders)
+        coder->stop();
+    pause(200);
+    return 0;
+}
