@@ -11,7 +11,7 @@
 // memory before and after the coders connected.
 //
 //   bench_controlload [COUNT] [--phase window|floor] [--source ADDRESS]
-#include "devicebuttonlist.h"
+#include "devicelistpanel.h"
 #include "fleet.h"
 #include "korvexmainwindow.h"
 #include "linkbench.h"
@@ -153,7 +153,7 @@ int windowPhase(const Options &options, const QString &workPath)
     window.show();
     run(1000);
     return measure(
-        options, window.server()->serverPort(), [&] { return window.deviceButtons()->count(); },
+        options, window.server()->serverPort(), [&] { return window.deviceList()->count(); },
         workPath);
 }
 

@@ -2,28 +2,31 @@
 #include "changemydevicebtnremarknamedialog.h"
 
 #include "devicestore.h"
-#include "mydevicetoolbtn.h"
 #include "ui_changemydevicebtnremarknamedialog.h"
 
 ChangeMyDeviceBtnRemarkNameDialog::ChangeMyDeviceBtnRemarkNameDialog(QWidget *parent,
-                                                                     MyDeviceToolBtn *button)
+                                                                     const QString &ipText,
+                                                                     const QString &remarkName)
     : QDialog(parent), ui(std::make_unique<Ui::ChangeMyDeviceBtnRemarkNameDialog>()),
-      m_button(button), m_ipText(button->ipText())
+      m_ipText(ipText)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    ui->remarkNameLineEdit->setText(button->remarkName());
+    ui->remarkNameLineEdit->setText(remarkName);
     connect(ui->changeNameBtn, &QPushButton::clicked, this,
             &ChangeMyDeviceBtnRemarkNameDialog::changeName);
 }
 
 ChangeMyDeviceBtnRemarkNameDialog::~ChangeMyDeviceBtnRemarkNameDialog() = default;
 
+QString ChangeMyDeviceBtnRemarkNameDialog::name() const
+{
+    return ui->remarkNameLineEdit->text();
+}
+
 void ChangeMyDeviceBtnRemarkNameDialog::changeName()
 {
-    const QString name = ui->remarkNameLineEdit->text();
-    if (m_button)
-        m_button->setRemarkName(name);
-    DeviceStore::setRemarkName(m_ipText, name);
+    // Stored even when the coder left meanwhile: the name belongs to the address.
+    DeviceStore::setRemarkName(m_ipText, name());
     accept();
 }

@@ -2,11 +2,8 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 
 #include <memory>
-
-class MyDeviceToolBtn;
 
 namespace Ui {
 class ChangeMyDeviceBtnRemarkNameDialog;
@@ -18,14 +15,16 @@ class ChangeMyDeviceBtnRemarkNameDialog : public QDialog
 {
     Q_OBJECT
 public:
-    ChangeMyDeviceBtnRemarkNameDialog(QWidget *parent, MyDeviceToolBtn *button);
+    ChangeMyDeviceBtnRemarkNameDialog(QWidget *parent, const QString &ipText,
+                                      const QString &remarkName);
     ~ChangeMyDeviceBtnRemarkNameDialog() override;
+
+    // The name entered; empty: none.
+    QString name() const;
 
 private:
     void changeName();
 
     std::unique_ptr<Ui::ChangeMyDeviceBtnRemarkNameDialog> ui;
-    // The coder may disconnect, and its button go, while the dialog is open.
-    QPointer<MyDeviceToolBtn> m_button;
     QString m_ipText;
 };
