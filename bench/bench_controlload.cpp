@@ -8,9 +8,13 @@
 //            no window.
 // Each measures, over 10 s: the event-loop lateness of the GUI thread (a
 // 10 ms timer probe; lateness of each tick), the CPU used, and the resident
-// memory before and after the coders connected.
+// memory before and after the coders connected.  The window phase then
+// times, with the coders still reporting, checking a coder by a click on
+// its row, scrolling the list by the wheel and typing into its filter:
+// each sample from the event until the list has been repainted.
 //
 //   bench_controlload [COUNT] [--phase window|floor] [--source ADDRESS]
+#include "coderlistmodel.h"
 #include "devicelistpanel.h"
 #include "fleet.h"
 #include "korvexmainwindow.h"
@@ -21,9 +25,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListView>
 #include <QLoggingCategory>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -74,10 +81,159 @@ Options parse(const QStringList &args)
     return options;
 }
 
+struct Probe
+{
+    bool ok = false;
+    double p50 = 0, p99 = 0, max = 0, cpu = 0;
+    int ticks = 0;
+};
+
+// The lateness of a 10 ms timer over ms, and the processor time meanwhile.
+Probe probe(int ms)
+{
+    QVector<double> lateness;
+    QElapsedTimer clock;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setInterval(kProbeIntervalMs);
+    qint64 last = 0;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        lateness << qMax(0.0, (now - last) / 1e6 - kProbeIntervalMs);
+        last = now;
+    });
+    const double cpuStart = cpuSeconds();
+    clock.start();
+    timer.start();
+    run(ms);
+    timer.stop();
+    Probe p;
+    const double wall = clock.nsecsElapsed() / 1e9;
+    p.cpu = (cpuSeconds() - cpuStart) / wall;
+    if (lateness.size() < 2) {
+        std::fprintf(stderr, "the probe ticked %d times in %.1f s\n", int(lateness.size()), wall);
+        return p;
+    }
+    lateness.removeFirst();
+    std::sort(lateness.begin(), lateness.end());
+    p.ok = true;
+    p.p50 = lateness.at(lateness.size() / 2);
+    p.p99 = lateness.at(int(lateness.size() * 0.99));
+    p.max = lateness.last();
+    p.ticks = lateness.size();
+    return p;
+}
+
+// Counts the paints of a widget.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+struct Percentiles
+{
+    double median = 0, p99 = 0, max = 0;
+    int missed = 0;
+};
+
+// Runs each action and times it until the viewport has painted.
+Percentiles timeRepaints(QWidget *viewport, int rounds, const std::function<void(int)> &action)
+{
+    PaintCounter counter;
+    viewport->installEventFilter(&counter);
+    QVector<double> samples;
+    Percentiles p;
+    for (int i = 0; i < rounds; ++i) {
+        const int before = counter.paints;
+        QElapsedTimer timer;
+        timer.start();
+        action(i);
+        while (counter.paints == before && timer.elapsed() < 500)
+            QCoreApplication::processEvents();
+        if (counter.paints == before)
+            ++p.missed;
+        else
+            samples << timer.nsecsElapsed() / 1e6;
+        run(5); // between samples, what the coders sent meanwhile
+    }
+    viewport->removeEventFilter(&counter);
+    std::sort(samples.begin(), samples.end());
+    if (!samples.isEmpty()) {
+        p.median = samples.at(samples.size() / 2);
+        p.p99 = samples.at(std::min<int>(samples.size() - 1, samples.size() * 99 / 100));
+        p.max = samples.last();
+    }
+    return p;
+}
+
+void printRepaints(const char *what, const Percentiles &p)
+{
+    std::printf("  %-36s median %6.2f  p99 %6.2f  max %6.2f ms  (%d without a repaint)\n", what,
+                p.median, p.p99, p.max, p.missed);
+}
+
+void wheel(QWidget *viewport, int delta)
+{
+    const QPoint at(viewport->width() / 2, viewport->height() / 2);
+    QWheelEvent event(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &event);
+}
+
+// Clicks, wheel steps and filter keys on the device list, timed to its repaint.
+void interact(KorvexMainWindow &window)
+{
+    DeviceListPanel *list = window.deviceList();
+    QListView *view = list->view();
+    QWidget *viewport = view->viewport();
+    const auto visibleRows = [&] {
+        const int rowHeight = view->visualRect(view->model()->index(0, 0)).height();
+        return qMax(1, viewport->height() / rowHeight - 1);
+    };
+    const int rowHeight = view->visualRect(view->model()->index(0, 0)).height();
+    const int rows = visibleRows();
+    printRepaints("check a coder (click)", timeRepaints(viewport, 200, [&](int i) {
+                      const QPoint at(viewport->width() / 2, (i * 7 % rows) * rowHeight + 10);
+                      QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+                  }));
+    printRepaints("scroll (wheel, 3 rows)", timeRepaints(viewport, 200, [&](int i) {
+                      wheel(viewport, i < 100 ? -120 : 120);
+                  }));
+    // Typed and taken back a key at a time: the IP texts of a few coders.
+    const QString typed = QStringLiteral("127.0.1.23");
+    printRepaints("filter (a key typed or erased)", timeRepaints(viewport, 40, [&](int i) {
+                      const int round = i % 20;
+                      if (round < 10)
+                          QTest::keyClick(list->filterEdit(), typed.at(round).toLatin1());
+                      else
+                          QTest::keyClick(list->filterEdit(), Qt::Key_Backspace);
+                  }));
+    // The list filtered by a state while coders move in and out of it.
+    list->setFilterText(CoderListModel::stateName(CoderState::Printing));
+    const Probe filtered = probe(kMeasureMs / 2);
+    std::printf("  %-36s p50 %6.2f  p99 %6.2f  max %6.2f ms  CPU %.3f\n",
+                "lateness, list filtered by a state", filtered.p50, filtered.p99, filtered.max,
+                filtered.cpu);
+    list->setFilterText(QString());
+    list->setCompact(true);
+    run(100);
+    printRepaints("scroll compact rows (wheel, 3 rows)", timeRepaints(viewport, 200, [&](int i) {
+                      wheel(viewport, i < 100 ? -120 : 120);
+                  }));
+}
+
 // Connects the coders to port, waits until count() says all are there,
-// settles, then probes.  Prints one line of figures.
+// settles, then probes.  Prints one line of figures, then runs afterwards()
+// while the coders still report.
 int measure(const Options &options, quint16 port, const std::function<int()> &count,
-            const QString &workPath)
+            const QString &workPath, const std::function<void()> &afterwards = {})
 {
     const qint64 rssBefore = LinkBench::residentKiB();
     QProcess coders;
@@ -112,38 +268,17 @@ int measure(const Options &options, quint16 port, const std::function<int()> &co
     }
     run(2000); // settle: every coder reporting
     const qint64 rssAfter = LinkBench::residentKiB();
-
-    QVector<double> lateness;
-    QElapsedTimer clock;
-    QTimer probe;
-    probe.setTimerType(Qt::PreciseTimer);
-    probe.setInterval(kProbeIntervalMs);
-    qint64 last = 0;
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        lateness << qMax(0.0, (now - last) / 1e6 - kProbeIntervalMs);
-        last = now;
-    });
-    const double cpuStart = cpuSeconds();
-    clock.start();
-    probe.start();
-    run(kMeasureMs);
-    probe.stop();
-    const double wall = clock.nsecsElapsed() / 1e9;
-    const double cpu = (cpuSeconds() - cpuStart) / wall;
+    const Probe p = probe(kMeasureMs);
+    if (!p.ok)
+        return 1;
+    std::printf("%-7s %6.2f %7.2f %7.2f %6.3f %8lld %8lld %8.1f %6d\n", qPrintable(options.phase),
+                p.p50, p.p99, p.max, p.cpu, rssBefore / 1024, rssAfter / 1024,
+                double(rssAfter - rssBefore) / options.coders, p.ticks);
+    std::fflush(stdout);
+    if (afterwards)
+        afterwards();
     coders.kill();
     coders.waitForFinished();
-    if (lateness.size() < 2) {
-        std::fprintf(stderr, "the probe ticked %d times in %.1f s\n", int(lateness.size()), wall);
-        return 1;
-    }
-    lateness.removeFirst();
-    std::sort(lateness.begin(), lateness.end());
-    std::printf("%-7s %6.2f %7.2f %7.2f %6.3f %8lld %8lld %8.1f %6d\n", qPrintable(options.phase),
-                lateness.at(lateness.size() / 2), lateness.at(int(lateness.size() * 0.99)),
-                lateness.last(), cpu, rssBefore / 1024, rssAfter / 1024,
-                double(rssAfter - rssBefore) / options.coders, int(lateness.size()));
-    std::fflush(stdout);
     return 0;
 }
 
@@ -154,7 +289,7 @@ int windowPhase(const Options &options, const QString &workPath)
     run(1000);
     return measure(
         options, window.server()->serverPort(), [&] { return window.deviceList()->count(); },
-        workPath);
+        workPath, [&] { interact(window); });
 }
 
 int floorPhase(const Options &options, const QString &workPath)

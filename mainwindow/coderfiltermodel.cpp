@@ -3,7 +3,10 @@
 
 #include "coderlistmodel.h"
 
-CoderFilterModel::CoderFilterModel(QObject *parent) : QSortFilterProxyModel(parent) {}
+CoderFilterModel::CoderFilterModel(QObject *parent) : QSortFilterProxyModel(parent)
+{
+    setDynamicSortFilter(false);
+}
 
 void CoderFilterModel::setFilterText(const QString &text)
 {
@@ -11,7 +14,13 @@ void CoderFilterModel::setFilterText(const QString &text)
     if (trimmed == m_text)
         return;
     m_text = trimmed;
-    invalidateFilter();
+    invalidate();
+}
+
+void CoderFilterModel::refilter()
+{
+    if (!m_text.isEmpty())
+        invalidate();
 }
 
 bool CoderFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const

@@ -80,6 +80,7 @@ DeviceListPanel::DeviceListPanel(QWidget *parent)
     countRow->addWidget(m_compact);
 
     m_filterModel->setSourceModel(m_model);
+    connect(m_model, &QAbstractItemModel::dataChanged, m_filterModel, &CoderFilterModel::refilter);
     m_view->setObjectName(QStringLiteral("deviceListView"));
     m_view->setModel(m_filterModel);
     m_view->setItemDelegate(m_delegate);
