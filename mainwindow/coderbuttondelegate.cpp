@@ -76,7 +76,8 @@ void CoderButtonDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
     gradient.setColorAt(1, withAlpha(c.bottom, alpha));
     painter->fillRect(rect, gradient);
 
-    const int border = checked ? 4 : hovered ? 2 : 0;
+    // A compact row keeps room for its name inside the checked frame.
+    const int border = checked ? (m_compact ? 3 : 4) : hovered ? 2 : 0;
     if (border > 0) {
         const QColor colour = checked ? kCheckedBorder : kHoverBorder;
         painter->fillRect(QRect(rect.left(), rect.top(), rect.width(), border), colour);
@@ -94,8 +95,8 @@ void CoderButtonDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
         const QRect groove(inner.right() - kCompactBarWidth + 1,
                            inner.center().y() - kBarHeight / 2 + 1, kCompactBarWidth, kBarHeight);
         paintBar(painter, groove, progress);
-        textRect.setRight(groove.left() - 4);
-        textRect.setLeft(textRect.left() + 2);
+        textRect = QRect(inner.left() + 2, rect.top(), groove.left() - 4 - inner.left() - 2,
+                         rect.height());
     } else {
         paintBar(
             painter,

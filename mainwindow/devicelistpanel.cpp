@@ -52,7 +52,10 @@ DeviceListPanel::DeviceListPanel(QWidget *parent)
     m_filter->setObjectName(QStringLiteral("deviceFilterEdit"));
     m_filter->setPlaceholderText(tr("Filter: name, IP, state"));
     m_filter->setClearButtonEnabled(true);
-    connect(m_filter, &QLineEdit::textChanged, m_filterModel, &CoderFilterModel::setFilterText);
+    connect(m_filter, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_filterModel->setFilterText(text);
+        showCounts();
+    });
 
     m_compact->setObjectName(QStringLiteral("compactListBtn"));
     m_compact->setIcon(compactIcon());
@@ -245,12 +248,18 @@ void DeviceListPanel::setDialogRunner(DialogRunner runner)
     dialogRunner() = std::move(runner);
 }
 
+// While a filter is on, a count reads "shown/all".
 void DeviceListPanel::showCounts()
 {
+    std::array<int, 3> shown{};
+    const bool filtered = !m_filterModel->filterText().isEmpty();
+    for (int row = 0; filtered && row < m_filterModel->rowCount(); ++row)
+        ++shown[m_filterModel->index(row, 0).data(CoderListModel::StateRole).toInt()];
     for (int i = 0; i < 3; ++i) {
         const CoderState state = kCountedStates[i];
         const int n = m_model->stateCount(state);
-        m_counts[i]->setText(QString::number(n));
+        m_counts[i]->setText(filtered ? QStringLiteral("%1/%2").arg(shown[int(state)]).arg(n)
+                                      : QString::number(n));
         m_counts[i]->setToolTip(
             tr("%1 %2: click to show only them").arg(n).arg(CoderListModel::stateName(state)));
     }

@@ -46,7 +46,7 @@ public:
     bool isChecked(int descriptor) const;
     // The row of a coder in the view; invalid when none or filtered out.
     QModelIndex indexOf(int descriptor) const;
-    // The count shown at the head for a state.
+    // The count shown at the head for a state: "shown/all" while filtered.
     QString countText(CoderState state) const;
 
     // As a click on the coder's row would, without the toggle of multi-select.

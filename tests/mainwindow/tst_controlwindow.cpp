@@ -726,6 +726,8 @@ private slots:
         list.findChild<QToolButton *>("readyCount")->click();
         QCOMPARE(list.filterEdit()->text(), QString("ready"));
         QCOMPARE(list.shownDescriptors(), (QList<int>{12, 11}));
+        QCOMPARE(list.countText(CoderState::Ready), QString("2/2"));
+        QCOMPARE(list.countText(CoderState::Printing), QString("0/2"));
 
         // A coder the filter hides is no longer checked.
         QSignalSpy checked(&list, &DeviceListPanel::coderChecked);
@@ -735,7 +737,9 @@ private slots:
         QCOMPARE(checked.count(), 2);
         list.setFilterText("Line 2");
         QCOMPARE(list.checkedDescriptors(), QList<int>{11});
+        QCOMPARE(list.countText(CoderState::Ready), QString("1/2"));
         list.setFilterText(QString());
+        QCOMPARE(list.countText(CoderState::Ready), QString("2"));
         QCOMPARE(list.checkedDescriptors(), QList<int>{11});
         list.setMultiSelect(false);
         QVERIFY(list.checkedDescriptors().isEmpty());
