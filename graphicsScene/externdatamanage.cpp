@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QGraphicsItem>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -173,15 +174,22 @@ int ExternDataManage::loadDataFile(const QString &path)
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
         return CannotOpen;
 
+    // Simplifying white space keeps every comma: a line has one field more
+    // than commas.  Only the records that will be kept are made room for, so
+    // that a file of empty lines cannot make the columns ask for more than
+    // four bytes a byte of the file.
+    const int columns = m_columns.size();
     const char *line = nullptr;
     int size = 0;
     int lineCount = 0;
+    int records = 0;
     QByteArray first;
     for (Lines lines(bytes); lines.next(&line, &size); ++lineCount) {
         if (size > kMaxLineBytes)
             return LineTooLong;
         if (lineCount == 0)
             first = QByteArray(line, size);
+        records += std::count(line, line + size, ',') + 1 >= columns ? 1 : 0;
     }
 
     // The first line checks the field count; it is also the first record
@@ -190,9 +198,8 @@ int ExternDataManage::loadDataFile(const QString &path)
     if (splitRecord(QString::fromLatin1(first)).size() != m_columns.size())
         return ColumnMismatch;
 
-    const int columns = m_columns.size();
     for (Column &c : m_columns)
-        c.values.reserve(lineCount, bytes.size() / qMax(1, columns));
+        c.values.reserve(records, bytes.size() / qMax(1, columns));
     QByteArray simplified;
     for (Lines lines(bytes); lines.next(&line, &size);) {
         if (!isAscii(line, size)) {
