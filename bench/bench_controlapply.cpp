@@ -6,14 +6,13 @@
 // TcpServer::sendMsgToSocket, in the same run: time until every coder has
 // every byte. The coders are sockets of this process on 127.0.0.1.
 #include "commandjournal.h"
-#include "devicebuttonlist.h"
 #include "devicefolder.h"
+#include "devicelistpanel.h"
 #include "filerecord.h"
 #include "fleet.h"
 #include "journaldock.h"
 #include "korvexmainwindow.h"
 #include "linkbench.h"
-#include "mydevicetoolbtn.h"
 #include "protocol.h"
 #include "tcpserver.h"
 
@@ -21,6 +20,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QListView>
 #include <QListWidget>
 #include <QLoggingCategory>
 #include <QTcpSocket>
@@ -115,12 +115,11 @@ int main(int argc, char *argv[])
     window.show();
     Coders coders;
     coders.connectAll(window.server()->serverPort());
-    DeviceButtonList *devices = window.deviceButtons();
+    DeviceListPanel *devices = window.deviceList();
     if (!waitFor([&] { return devices->count() == kCoders; }))
         return 1;
     window.findChild<QToolButton *>(QStringLiteral("multiSelectbtnForParameter"))->click();
-    for (MyDeviceToolBtn *button : devices->buttons())
-        button->click();
+    devices->view()->selectAll();
     auto *list = window.findChild<QListWidget *>(QStringLiteral("fileListWidget"));
     list->clearSelection();
     list->findItems(QStringLiteral("big"), Qt::MatchExactly).first()->setSelected(true);
@@ -135,9 +134,7 @@ int main(int argc, char *argv[])
         return 1;
     const QByteArray frame = packFrame(0x10, record);
     TcpServer *server = window.server();
-    QVector<int> descriptors;
-    for (MyDeviceToolBtn *button : devices->checkedButtons())
-        descriptors << button->descriptor();
+    const QList<int> descriptors = devices->checkedDescriptors();
     if (descriptors.size() != kCoders)
         return 1;
     auto *apply = window.findChild<QToolButton *>(QStringLiteral("syncBtn"));

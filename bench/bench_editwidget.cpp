@@ -6,6 +6,10 @@
 //    property panel painted with the item's values.
 // Each phase runs in a child process of its own, so that one-time costs (the
 // font database, the first paint) fall on every phase alike.
+//
+//   bench_editwidget            1000 items, the six kinds in turn
+//   bench_editwidget --plant    10,000 items as a long production message
+//                               has them (bench/plantmessage.h)
 #include "barcodeitem.h"
 #include "editwidget.h"
 #include "graphicsimageitem.h"
@@ -15,6 +19,7 @@
 #include "graphicstextitem.h"
 #include "graphicstimeitem.h"
 #include "messagefile.h"
+#include "plantmessage.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,7 +35,7 @@
 
 namespace {
 
-constexpr int kItemCount = 1000;
+int kItemCount = 1000;
 constexpr int kKinds = 6;
 // Rounds within one child process (the first is a warm-up and not counted),
 // and child processes per phase, run alternately so that the load of a shared
@@ -188,7 +193,11 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(silent);
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 4) {
+    const bool plant = args.contains(QStringLiteral("--plant"));
+    if (plant)
+        kItemCount = 10000;
+    if (args.size() == 5) {
+        kItemCount = args.at(4).toInt();
         QDir::setCurrent(args.at(3));
         if (args.at(1) == "open")
             return runOpen(args.at(2), false);
@@ -206,15 +215,20 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
     const QString path = dir.filePath("bench.spr");
-    writeMessage(path);
-    std::printf("message of %d items (6 kinds), %lld bytes; each figure the median of %d rounds "
+    if (plant) {
+        if (!PlantMessage::write(path, kItemCount))
+            return 1;
+    } else {
+        writeMessage(path);
+    }
+    std::printf("message of %d items (%s), %lld bytes; each figure the median of %d rounds "
                 "after a warm-up\n",
-                kItemCount, QFile(path).size(), kRounds - 1);
+                kItemCount, plant ? "production mix" : "6 kinds", QFile(path).size(), kRounds - 1);
 
     const auto child = [&](const QString &phase) {
         QProcess process;
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(args.at(0), {phase, path, dir.path()});
+        process.start(args.at(0), {phase, path, dir.path(), QString::number(kItemCount)});
         process.waitForFinished(-1);
         const QString out = QString::fromLatin1(process.readAllStandardOutput()).trimmed();
         if (process.exitCode() != 0 || out.isEmpty()) {

@@ -4,6 +4,10 @@
 // mouse move to the end of the repaint it causes.  Next to it, in the same
 // run, the same drag in a plain QGraphicsView on the same message, which has
 // neither rulers nor band overlay.
+//
+//   bench_viewdrag            1000 items of every kind
+//   bench_viewdrag --plant    10,000 items as a long production message has
+//                             them (bench/plantmessage.h)
 #include "barcodeitem.h"
 #include "graphicsimageitem.h"
 #include "graphicsscene.h"
@@ -13,11 +17,14 @@
 #include "graphicstimeitem.h"
 #include "graphicsview.h"
 #include "messagefile.h"
+#include "pixellimit.h"
+#include "plantmessage.h"
 #include "zintwrapper.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGraphicsPixmapItem>
 #include <QGraphicsView>
 #include <QImage>
 #include <QMouseEvent>
@@ -214,7 +221,8 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     if (!dir.isValid() || !QDir::setCurrent(dir.path()))
         return 1;
-    if (!writeMessage("bench.spr")) {
+    const bool plant = app.arguments().contains(QStringLiteral("--plant"));
+    if (!(plant ? PlantMessage::write("bench.spr", 10000) : writeMessage("bench.spr"))) {
         std::fprintf(stderr, "cannot write the message\n");
         return 1;
     }
@@ -246,6 +254,13 @@ int main(int argc, char *argv[])
         return 1;
 
     std::printf("message written and opened\n");
+    qint64 pictureArea = 0;
+    for (QGraphicsItem *item : designScene.items()) {
+        if (auto *picture = dynamic_cast<QGraphicsPixmapItem *>(item))
+            pictureArea += qint64(picture->pixmap().width()) * picture->pixmap().height();
+    }
+    std::printf("pictures of the items: %.1f million pixels, %.0f %% of the budget of a load\n",
+                pictureArea / 1e6, 100.0 * pictureArea / PixelLimit::kMaxLoadArea);
     std::printf("items %d, moves per drag %d, %d px a move\n", int(designScene.items().size()),
                 kMoves, kStridePx);
     std::printf("ms per move and repaint   wall: median p90 p99 max | thread cpu: median p90 "

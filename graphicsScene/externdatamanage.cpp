@@ -10,32 +10,48 @@
 #include <QFileInfo>
 #include <QGraphicsItem>
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
-// A line without its line end and without anything from its first NUL byte on.
-QByteArray cleanLine(QByteArray line)
+// The lines of the file as readLine() would return them, cut after each
+// "\n" and a last one without it when the file does not end in one, each
+// without its line end and without anything from its first NUL byte on.
+class Lines
 {
-    const int nul = line.indexOf('\0');
-    if (nul >= 0)
-        line.truncate(nul);
-    while (line.endsWith('\n') || line.endsWith('\r'))
-        line.chop(1);
-    return line;
-}
+public:
+    explicit Lines(const QByteArray &bytes) : m_data(bytes.constData()), m_size(bytes.size()) {}
 
-// The lines of the file as readLine() would return them: cut after each
-// "\n", and a last line without one when the file does not end in one.
-QList<QByteArray> splitLines(const QByteArray &bytes)
-{
-    QList<QByteArray> lines;
-    int from = 0;
-    while (from < bytes.size()) {
-        int to = bytes.indexOf('\n', from);
-        to = to < 0 ? bytes.size() : to + 1;
-        lines.append(cleanLine(bytes.mid(from, to - from)));
-        from = to;
+    // The next line; false after the last.
+    bool next(const char **line, int *size)
+    {
+        if (m_at >= m_size)
+            return false;
+        const char *begin = m_data + m_at;
+        const void *newline = std::memchr(begin, '\n', size_t(m_size - m_at));
+        const int length =
+            newline ? int(static_cast<const char *>(newline) - begin) : m_size - m_at;
+        m_at += length + (newline ? 1 : 0);
+        int kept = length;
+        if (const void *nul = std::memchr(begin, '\0', size_t(length)))
+            kept = int(static_cast<const char *>(nul) - begin);
+        while (kept > 0 && (begin[kept - 1] == '\r' || begin[kept - 1] == '\n'))
+            --kept;
+        *line = begin;
+        *size = kept;
+        return true;
     }
-    return lines;
+
+private:
+    const char *m_data;
+    int m_size;
+    int m_at = 0;
+};
+
+bool isAsciiSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
 // One record: white space simplified (ends trimmed, inner runs made one
@@ -44,6 +60,40 @@ QList<QByteArray> splitLines(const QByteArray &bytes)
 QStringList splitRecord(const QString &line)
 {
     return line.simplified().split(QLatin1Char(','));
+}
+
+// The same for a line of ASCII, without a string per field: the simplified
+// line into out, and the number of its fields.
+int simplifyAscii(const char *line, int size, QByteArray &out)
+{
+    out.resize(size);
+    char *to = out.data();
+    int length = 0;
+    int fields = 1;
+    bool space = false;
+    for (int i = 0; i < size; ++i) {
+        const char c = line[i];
+        if (isAsciiSpace(c)) {
+            space = length > 0;
+            continue;
+        }
+        if (space)
+            to[length++] = ' ';
+        space = false;
+        to[length++] = c;
+        fields += c == ',' ? 1 : 0;
+    }
+    out.resize(length);
+    return fields;
+}
+
+bool isAscii(const char *line, int size)
+{
+    for (int i = 0; i < size; ++i) {
+        if (static_cast<unsigned char>(line[i]) >= 0x80)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -130,27 +180,60 @@ int ExternDataManage::loadDataFile(const QString &path)
         return TooLarge;
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
         return CannotOpen;
-    const QList<QByteArray> records = splitLines(bytes);
-    for (const QByteArray &line : records) {
-        if (line.size() > kMaxLineBytes)
+
+    // Simplifying white space keeps every comma: a line has one field more
+    // than commas.  Only the records that will be kept are made room for, so
+    // that a file of empty lines cannot make the columns ask for more than
+    // four bytes a byte of the file.
+    const int columns = m_columns.size();
+    const char *line = nullptr;
+    int size = 0;
+    int lineCount = 0;
+    int records = 0;
+    QByteArray first;
+    for (Lines lines(bytes); lines.next(&line, &size); ++lineCount) {
+        if (size > kMaxLineBytes)
             return LineTooLong;
+        if (lineCount == 0)
+            first = QByteArray(line, size);
+        records += std::count(line, line + size, ',') + 1 >= columns ? 1 : 0;
     }
 
     // The first line checks the field count; it is also the first record
     // (the file has no header).  Its fields are only counted, so its
     // encoding does not matter here.
-    const QStringList first = splitRecord(QString::fromLatin1(records.value(0)));
-    if (first.size() != m_columns.size())
+    if (splitRecord(QString::fromLatin1(first)).size() != m_columns.size())
         return ColumnMismatch;
 
-    for (const QByteArray &line : records) {
-        const QStringList fields = splitRecord(QString::fromUtf8(line));
-        qCDebug(lcDocument) << "readed Stringlist:" << fields;
-        if (fields.size() >= m_columns.size())
-            appendRecord(fields);
+    for (Column &c : m_columns)
+        c.values.reserve(records, bytes.size() / qMax(1, columns));
+    QByteArray simplified;
+    for (Lines lines(bytes); lines.next(&line, &size);) {
+        if (!isAscii(line, size)) {
+            const QStringList fields = splitRecord(QString::fromUtf8(line, size));
+            qCDebug(lcDocument) << "readed Stringlist:" << fields;
+            if (fields.size() >= columns)
+                appendRecord(fields);
+            continue;
+        }
+        const int fields = simplifyAscii(line, size, simplified);
+        if (lcDocument().isDebugEnabled())
+            qCDebug(lcDocument) << "readed Stringlist:"
+                                << QString::fromLatin1(simplified).split(QLatin1Char(','));
+        if (fields < columns)
+            continue;
+        const char *field = simplified.constData();
+        const char *end = field + simplified.size();
+        for (Column &c : m_columns) {
+            const char *comma =
+                static_cast<const char *>(std::memchr(field, ',', size_t(end - field)));
+            const char *fieldEnd = comma ? comma : end;
+            c.values.append(field, int(fieldEnd - field));
+            field = comma ? comma + 1 : end;
+        }
     }
-    qCDebug(lcDocument) << "size:" << records.size();
-    m_lines = records.size();
+    qCDebug(lcDocument) << "size:" << lineCount;
+    m_lines = lineCount;
     m_fileName = path;
     return Loaded;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "externvalues.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QVector>
@@ -36,7 +38,7 @@ public:
     struct Column
     {
         QString id;
-        QStringList values;
+        ExternValues values;
     };
 
     explicit ExternDataManage(QObject *parent = nullptr);

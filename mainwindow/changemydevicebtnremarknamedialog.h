@@ -2,29 +2,27 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 
 #include <memory>
-
-class MyDeviceToolBtn;
 
 namespace Ui {
 class ChangeMyDeviceBtnRemarkNameDialog;
 }
 
-// Renames a coder: the name is stored per IP text in the device store and
-// shown on the coder's button. Deletes itself when closed.
+// Asks for a coder's remark name; the device list hands it to the Fleet,
+// which keeps it per IP text. Deletes itself when closed.
 class ChangeMyDeviceBtnRemarkNameDialog : public QDialog
 {
     Q_OBJECT
 public:
-    ChangeMyDeviceBtnRemarkNameDialog(QWidget *parent, MyDeviceToolBtn *button);
+    ChangeMyDeviceBtnRemarkNameDialog(QWidget *parent, const QString &remarkName);
     ~ChangeMyDeviceBtnRemarkNameDialog() override;
+
+    // The name entered; empty: none.
+    QString name() const;
 
 private:
     void changeName();
 
     std::unique_ptr<Ui::ChangeMyDeviceBtnRemarkNameDialog> ui;
-    // The coder may disconnect, and its button go, while the dialog is open.
-    QPointer<MyDeviceToolBtn> m_button;
 };

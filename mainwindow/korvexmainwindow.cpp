@@ -5,7 +5,7 @@
 #include "applypreflight.h"
 #include "controllog.h"
 #include "controlstatusbar.h"
-#include "devicebuttonlist.h"
+#include "devicelistpanel.h"
 #include "devicestore.h"
 #include "editwidget.h"
 #include "eventlog.h"
@@ -16,7 +16,6 @@
 #include "messagefile.h"
 #include "messagefilelist.h"
 #include "messagepreview.h"
-#include "mydevicetoolbtn.h"
 #include "printparameterwidget.h"
 #include "serverport.h"
 #include "session.h"
@@ -45,20 +44,13 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
     connect(m_access, &AccessControl::changed, this, &KorvexMainWindow::updateEditButton);
     if (const std::optional<int> stored = DeviceStore::serverPort())
         ui->portLineEdit->setText(QString::number(*stored));
-    m_devices = new DeviceButtonList(ui->scrollAreaWidgetContents, this);
+    m_devices = ui->deviceList;
     m_files = new MessageFileList(ui->fileListWidget, kMessageFolder, this);
     connectFleet();
-    connect(m_devices, &DeviceButtonList::buttonChecked, this, &KorvexMainWindow::deviceChecked);
-    connect(m_devices, &DeviceButtonList::countChanged, m_statusBar,
+    connect(m_devices, &DeviceListPanel::coderChecked, this, &KorvexMainWindow::deviceChecked);
+    connect(m_devices, &DeviceListPanel::countChanged, m_statusBar,
             &ControlStatusBar::setCoderCount);
-    connect(m_devices, &DeviceButtonList::remarkNameEdited, this, [this](int d, const QString &n) {
-        // A refused name (role, journal) goes back on the button.
-        MyDeviceToolBtn *b = m_devices->find(d);
-        if (!m_fleet->setRemarkName(d, n).ok && b && m_fleet->coder(d)) {
-            b->setRemarkName(m_fleet->coder(d)->remarkName);
-            b->refreshText();
-        }
-    });
+    connect(m_devices, &DeviceListPanel::remarkNameEdited, m_fleet, &Fleet::setRemarkName);
     connect(ui->printParameterWidget, &PrintParameterWidget::parametersRefused, this,
             [this](const QString &reason) {
                 problem(tr("Print parameters not loaded: %1").arg(reason));
@@ -91,27 +83,11 @@ void KorvexMainWindow::connectFleet()
     connect(m_fleet, &Fleet::note, this, &KorvexMainWindow::note);
     connect(m_fleet, &Fleet::problem, this, &KorvexMainWindow::problem);
     connect(m_fleet, &Fleet::listeningChanged, m_statusBar, &ControlStatusBar::setListeningPort);
-    connect(m_fleet, &Fleet::coderAdded, this, [this](int descriptor) {
-        if (const Coder *coder = m_fleet->coder(descriptor))
-            m_devices->add(*coder);
-    });
+    m_devices->follow(m_fleet);
     connect(m_fleet, &Fleet::coderRemoved, this, [this](int descriptor) {
-        m_devices->remove(descriptor);
         // The system hands the descriptor to the next connection.
         if (descriptor == m_currentDescriptor)
             m_currentDescriptor = -1;
-    });
-    connect(m_fleet, &Fleet::stateChanged, this, [this](int descriptor, CoderState state) {
-        if (MyDeviceToolBtn *button = m_devices->find(descriptor))
-            button->setState(MyDeviceToolBtn::stateFor(state));
-    });
-    connect(m_fleet, &Fleet::progressChanged, this, [this](int descriptor, int percent) {
-        if (MyDeviceToolBtn *button = m_devices->find(descriptor))
-            button->setProgress(percent);
-    });
-    connect(m_fleet, &Fleet::currentFileChanged, this, [this](int descriptor, const QString &name) {
-        if (MyDeviceToolBtn *button = m_devices->find(descriptor))
-            button->setCurrentFile(name);
     });
     connect(m_fleet, &Fleet::currentFileStored, this, &KorvexMainWindow::coderFileStored);
     connect(m_fleet, &Fleet::parametersReceived, this, &KorvexMainWindow::parametersReceived);
@@ -157,9 +133,9 @@ void KorvexMainWindow::setUpPreview()
     WindowPlaces::restore(this, {ui->mainSplitter, ui->previewSplitter});
 }
 
-void KorvexMainWindow::deviceChecked(MyDeviceToolBtn *button)
+void KorvexMainWindow::deviceChecked(int descriptor)
 {
-    m_currentDescriptor = button->descriptor();
+    m_currentDescriptor = descriptor;
     m_fleet->requestCurrentFile(m_currentDescriptor);
     m_fleet->requestParameters(m_currentDescriptor);
 }

@@ -8,7 +8,7 @@
 
 class AccessControl;
 class ControlStatusBar;
-class DeviceButtonList;
+class DeviceListPanel;
 class EventLog;
 class Fleet;
 class GraphicsScene;
@@ -16,7 +16,6 @@ class GraphicsView;
 class JournalDock;
 class MessageFileList;
 class MessagePreview;
-class MyDeviceToolBtn;
 class PrintParameterWidget;
 class TcpServer;
 
@@ -44,7 +43,7 @@ public:
     MessagePreview *preview() const { return m_preview; }
     Fleet *fleet() const { return m_fleet; }
     TcpServer *server() const;
-    DeviceButtonList *deviceButtons() const { return m_devices; }
+    DeviceListPanel *deviceList() const { return m_devices; }
     PrintParameterWidget *parameterPanel() const;
     EventLog *eventLog() const;
     ControlStatusBar *controlStatusBar() const { return m_statusBar; }
@@ -72,7 +71,7 @@ private slots:
 private:
     void setUpPreview();
     void connectFleet();
-    void deviceChecked(MyDeviceToolBtn *button);
+    void deviceChecked(int descriptor);
     void coderFileStored(int descriptor, const QString &path);
     void parametersReceived(int descriptor, const QByteArray &block);
     void refused(const QString &text);
@@ -85,7 +84,7 @@ private:
 
     std::unique_ptr<Ui::KorvexMainWindow> ui;
     Fleet *m_fleet;
-    DeviceButtonList *m_devices;
+    DeviceListPanel *m_devices;
     // The coder whose reply the preview and the parameter panel show; -1: none.
     int m_currentDescriptor = -1;
     MessagePreview *m_preview;

@@ -15,7 +15,7 @@ QList<QStringList> columnValues(const ExternDataManage &m)
 {
     QList<QStringList> all;
     for (int i = 0; i < m.columnCount(); ++i)
-        all << m.columnAt(i).values;
+        all << m.columnAt(i).values.toStringList();
     return all;
 }
 
@@ -84,6 +84,20 @@ private slots:
         QTest::newRow("a NUL byte ends the line")
             << 2 << QByteArray("a,b\0junk,more\nc,d\n", 18) << 1
             << QList<QStringList>{{"a", "c"}, {"b", "d"}} << 2;
+        QTest::newRow("white space of every kind in ASCII")
+            << 2 << QByteArray("\ta\v,\f b  c \r\nd\re,f\n") << 1
+            << QList<QStringList>{{"a ", "d e"}, {" b c", "f"}} << 2;
+        QTest::newRow("Unicode spaces are white space too")
+            << 2 << QByteArray("\xc2\xa0x\xe3\x80\x80y,\xe2\x80\x83z\xc2\xa0\n") << 1
+            << QList<QStringList>{{"x y"}, {" z"}} << 1;
+        QTest::newRow("invalid UTF-8 reads as the replacement character")
+            << 2 << QByteArray("\xff,b\nc,\xe6\n") << 1
+            << QList<QStringList>{{QString(QChar::ReplacementCharacter), "c"},
+                                  {"b", QString(QChar::ReplacementCharacter)}}
+            << 2;
+        QTest::newRow("ASCII and UTF-8 lines mixed")
+            << 2 << QByteArray("a,b\n\xe6\x89\xb9,c\nd,e") << 1
+            << QList<QStringList>{{"a", "批", "d"}, {"b", "c", "e"}} << 3;
         QTest::newRow("empty file, one item")
             << 1 << QByteArray() << 1 << QList<QStringList>{{}} << 0;
         QTest::newRow("no items never match")
@@ -103,6 +117,60 @@ private slots:
         QCOMPARE(columnValues(m), values);
         QCOMPARE(m.lineCount(), lineCount);
         QCOMPARE(m.dataFileName(), result == ExternDataManage::Loaded ? path : QString());
+    }
+
+    // Generated files, and the largest file of one-byte lines, read as the
+    // plain reading of the format does: each line decoded, white space
+    // simplified, split at commas.
+    void valuesAreWhatTheLinesSay_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<int>("columns");
+        QByteArray oneByteLines;
+        for (int i = 0; i < ExternDataManage::kMaxFileBytes / 2; ++i)
+            oneByteLines += char('a' + i % 26) + QByteArray("\n");
+        QTest::newRow("16 MiB of one-byte lines") << oneByteLines << 1;
+        // Lines of bytes picked from what matters to the reading.
+        const QByteArray pieces[] = {"a",        "Z9",       ",",    ",",        " ",
+                                     "\t",       "\r",       "\n",   "\n",       "\0",
+                                     "\xc3\xa9", "\xc2\xa0", "\xff", "\xe6\x89", "-"};
+        quint32 seed = 23;
+        for (int columns = 1; columns <= 3; ++columns) {
+            QByteArray data = "x" + QByteArray(columns - 1, ',') + "\n";
+            for (int i = 0; i < 20000; ++i) {
+                seed = seed * 1103515245 + 12345;
+                data += pieces[(seed >> 16) % std::size(pieces)];
+            }
+            QTest::newRow(qPrintable(QString("generated, %1 columns").arg(columns)))
+                << data << columns;
+        }
+    }
+    void valuesAreWhatTheLinesSay()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(int, columns);
+        QList<QStringList> expected;
+        for (int i = 0; i < columns; ++i)
+            expected << QStringList();
+        int lines = 0;
+        for (int from = 0; from < data.size(); ++lines) {
+            int to = data.indexOf('\n', from);
+            to = to < 0 ? data.size() : to + 1;
+            QByteArray line = data.mid(from, to - from);
+            from = to;
+            if (line.indexOf('\0') >= 0)
+                line.truncate(line.indexOf('\0'));
+            while (line.endsWith('\n') || line.endsWith('\r'))
+                line.chop(1);
+            const QStringList fields = QString::fromUtf8(line).simplified().split(',');
+            for (int i = 0; fields.size() >= columns && i < columns; ++i)
+                expected[i] << fields.at(i);
+        }
+        ExternDataManage m;
+        addColumns(m, columns);
+        QCOMPARE(m.loadDataFile(writeData("generated.csv", data)), 1);
+        QCOMPARE(m.lineCount(), lines);
+        QCOMPARE(columnValues(m), expected);
     }
 
     void failedLoadsKeepOrEmptyTheValues()
@@ -172,7 +240,7 @@ private slots:
             QCOMPARE(columnValues(m), (QList<QStringList>{{}, {}}));
             QCOMPARE(m.dataFileName(), m_dir.filePath("good.csv"));
         } else {
-            QCOMPARE(m.columnAt(1).values, QStringList({"b", "z"}));
+            QCOMPARE(m.columnAt(1).values.toStringList(), QStringList({"b", "z"}));
         }
     }
 

@@ -198,7 +198,8 @@ private slots:
         QCOMPARE(serials.last()->toPlainText(), QString("***0"));
         QCOMPARE(serials.first()->toPlainText(), QString(6, QChar(0)));
         QCOMPARE(reloaded.externData().externItemIds(), QStringList{"Text0"});
-        QCOMPARE(reloaded.externData().columnAt(0).values, QStringList({"L1", "L2"}));
+        QCOMPARE(reloaded.externData().columnAt(0).values.toStringList(),
+                 QStringList({"L1", "L2"}));
     }
 
     void timeItemWithAnEmptyFormatIsNotSaved()
@@ -392,7 +393,7 @@ private slots:
         QCOMPARE(result.error, QString());
         QCOMPARE(result.dataFileProblem, problem);
         QCOMPARE(appliedProblem, problem);
-        QCOMPARE(scene.externData().columnAt(0).values, values);
+        QCOMPARE(scene.externData().columnAt(0).values.toStringList(), values);
         QVERIFY(boxes.boxes.isEmpty());
         QCOMPARE(MessageFile::dataFileBoxTitle(), QString("t"));
     }

@@ -288,6 +288,83 @@ private slots:
         QVERIFY(darkPixels(withText, below) > 50);
     }
 
+    // Digits of 64 pixels and more are laid down from kept cells; they must
+    // look and sit as the font draws them, also when drawn a second time.
+    void largeTextIsDrawnAsTheFontDrawsIt_data()
+    {
+        QTest::addColumn<int>("symbology");
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<float>("scale");
+        QTest::newRow("EAN-13, 80 pixels") << int(QZint::Ean13) << "950110153000" << 2.0f;
+        QTest::newRow("Code 128 at scale 3") << int(QZint::Code128) << "Lot 7/g" << 3.0f;
+    }
+    void largeTextIsDrawnAsTheFontDrawsIt()
+    {
+        QFETCH(int, symbology);
+        QFETCH(QString, content);
+        QFETCH(float, scale);
+        QZint zint;
+        zint.setSymbology(symbology);
+        zint.setText(content);
+        zint.setScale(scale);
+        zint.setShowText(true);
+        const QImage first = zint.renderPixmap().toImage();
+        const QImage image = zint.renderPixmap().toImage();
+        QCOMPARE(image, first);
+
+        // The reference: Zint's bars and strings drawn through a painter
+        // scaled to the picture, the font filling every glyph.
+        zint_symbol *symbol = ZBarcode_Create();
+        symbol->symbology = symbology;
+        symbol->scale = scale;
+        symbol->show_hrt = 1;
+        symbol->input_mode = UNICODE_MODE;
+        const QByteArray data = content.toUtf8();
+        QVERIFY(ZBarcode_Encode_and_Buffer_Vector(
+                    symbol, reinterpret_cast<const unsigned char *>(data.constData()), data.size(),
+                    0) < ZINT_ERROR);
+        QImage expected(image.size(), QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        int top = expected.height();
+        {
+            QPainter painter(&expected);
+            painter.scale(scale, scale);
+            const qreal margin = 5 / scale;
+            for (const zint_vector_rect *r = symbol->vector->rectangles; r; r = r->next)
+                painter.fillRect(QRectF(r->x + margin, r->y + margin, r->width, r->height),
+                                 Qt::black);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(Qt::black);
+            for (const zint_vector_string *str = symbol->vector->strings; str; str = str->next) {
+                QFont font("Helvetica");
+                font.setPixelSize(qRound(str->fsize));
+                QVERIFY(font.pixelSize() * scale >= 64);
+                const QString text = QString::fromUtf8(reinterpret_cast<const char *>(str->text));
+                const qreal width = QFontMetricsF(font).horizontalAdvance(text);
+                const qreal x = str->x - (str->halign == 2   ? width
+                                          : str->halign == 1 ? 0
+                                                             : width / 2);
+                top = qMin(top, int(scale * (str->y - QFontMetricsF(font).ascent())));
+                painter.setFont(font);
+                painter.drawText(QPointF(x, str->y), text);
+            }
+        }
+        ZBarcode_Delete(symbol);
+        const QRect band(0, top, image.width(), image.height() - top);
+        const int ink = darkPixels(image, band);
+        const int expectedInk = darkPixels(expected, band);
+        QVERIFY2(
+            qAbs(ink - expectedInk) <= expectedInk / 50,
+            qPrintable(QString("%1 dark pixels, the font draws %2").arg(ink).arg(expectedInk)));
+        // Column by column, the ink starts and ends where the font's does.
+        for (const int y : {top + (image.height() - top) / 3, top + (image.height() - top) / 2}) {
+            int differing = 0;
+            for (int x = 0; x < image.width(); ++x)
+                differing += isDark(image.pixel(x, y)) != isDark(expected.pixel(x, y));
+            QVERIFY2(differing <= image.width() / 100, qPrintable(QString::number(differing)));
+        }
+    }
+
     void gs1DataMatrixTextBesideTheSymbol()
     {
         QZint zint;

@@ -4,9 +4,11 @@
 #include "../common/recordingnotifier.h"
 #include "accesscontrol.h"
 #include "changemydevicebtnremarknamedialog.h"
+#include "coderbuttondelegate.h"
+#include "coderlistmodel.h"
 #include "commandjournal.h"
 #include "controlstatusbar.h"
-#include "devicebuttonlist.h"
+#include "devicelistpanel.h"
 #include "devicestore.h"
 #include "editwidget.h"
 #include "eventlog.h"
@@ -21,7 +23,6 @@
 #include "korvexmainwindow.h"
 #include "messagefile.h"
 #include "messagepreview.h"
-#include "mydevicetoolbtn.h"
 #include "preflightdialog.h"
 #include "printparameterwidget.h"
 #include "session.h"
@@ -40,9 +41,9 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QLoggingCategory>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -78,6 +79,11 @@ QByteArray twoLineMessage()
                R"("TextIsExtern":false,"TextFontSpace":0}]})");
 }
 
+QByteArray currentFileRecord(const QByteArray &name, const QByteArray &content)
+{
+    return char(quint8(name.size())) + name + QByteArray(4, '\0') + content;
+}
+
 QString sha256(const QByteArray &bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
@@ -106,10 +112,65 @@ void writeUsers()
     QVERIFY(store.save().ok);
 }
 
-QByteArray currentFileRecord(const QByteArray &name, const QByteArray &content)
+QVariant rowData(const DeviceListPanel *list, int descriptor, int role)
 {
-    return char(quint8(name.size())) + name + QByteArray(4, '\0') + content;
+    return list->indexOf(descriptor).data(role);
 }
+
+// A coder's row as painted: the colour at 40 % of its height, where its
+// gradient has the middle stop, and how much of its bar is filled, in percent.
+struct PaintedRow
+{
+    QColor colour;
+    int bar = -1;
+};
+
+PaintedRow paintedRow(DeviceListPanel *list, int descriptor)
+{
+    QListView *view = list->view();
+    const QRect rect = view->visualRect(list->indexOf(descriptor));
+    const QImage image = view->viewport()->grab(rect).toImage();
+    PaintedRow row;
+    row.colour = image.pixelColor(8, rect.height() * 4 / 10);
+    // The bar's groove is 2 px in from the sides, its border 1 px.
+    const int y = rect.height() - 6;
+    int filled = 0;
+    for (int x = 0; x < image.width(); ++x)
+        filled += image.pixelColor(x, y) == QColor(48, 140, 198) ? 1 : 0;
+    row.bar = qRound(100.0 * filled / (rect.width() - 6));
+    return row;
+}
+
+bool near(const QColor &a, const QColor &b)
+{
+    return qAbs(a.red() - b.red()) <= 6 && qAbs(a.green() - b.green()) <= 6 &&
+           qAbs(a.blue() - b.blue()) <= 6;
+}
+
+// A device list fed by hand, without sockets: four coders, the newest on top.
+struct FedList
+{
+    DeviceListPanel list;
+    FedList()
+    {
+        add(10, "192.168.1.10", "Line 1", CoderState::Printing);
+        add(11, "192.168.1.11", "Line 2", CoderState::Ready);
+        add(12, "192.168.1.12", "", CoderState::Stopped);
+        add(13, "10.0.0.5", "Packing", CoderState::Printing);
+        list.model()->flush();
+        list.resize(180, 400);
+        list.show();
+    }
+    void add(int descriptor, const QString &ip, const QString &name, CoderState state)
+    {
+        Coder coder;
+        coder.descriptor = descriptor;
+        coder.ipText = ip;
+        coder.remarkName = name;
+        coder.state = state;
+        list.model()->addCoder(coder);
+    }
+};
 
 } // namespace
 
@@ -125,7 +186,22 @@ class TestControlWindow : public QObject
 
     quint16 port() const { return window->server()->serverPort(); }
     QToolButton *button(const char *name) const { return window->findChild<QToolButton *>(name); }
-    QList<MyDeviceToolBtn *> buttons() const { return window->deviceButtons()->buttons(); }
+    DeviceListPanel *devices() const { return window->deviceList(); }
+    // Descriptors in the order the coders connected: the oldest is at the bottom.
+    QList<int> coders() const
+    {
+        QList<int> descriptors = devices()->shownDescriptors();
+        std::reverse(descriptors.begin(), descriptors.end());
+        return descriptors;
+    }
+    QVariant data(int descriptor, int role) const { return rowData(devices(), descriptor, role); }
+    QString text(int descriptor) const { return data(descriptor, Qt::DisplayRole).toString(); }
+    void click(int descriptor)
+    {
+        QListView *view = devices()->view();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualRect(devices()->indexOf(descriptor)).center());
+    }
     bool logHas(const QString &part) const
     {
         return window->eventLog()->lines().join('\n').contains(part);
@@ -178,7 +254,7 @@ private slots:
     {
         window.reset();
         notifier.reset();
-        MyDeviceToolBtn::setDialogRunner(nullptr);
+        DeviceListPanel::setDialogRunner(nullptr);
         PreflightDialog::setRunner(nullptr);
         AccessControl::setDialogRunner(nullptr);
     }
@@ -187,13 +263,14 @@ private slots:
     void checkingACoderAsksForItsFileAndParametersAndShowsThem()
     {
         RawCoder coder(port());
-        QTRY_COMPARE(buttons().size(), 1);
-        MyDeviceToolBtn *device = buttons().first();
-        QCOMPARE(device->text(), QString("127.0.0.1"));
+        QTRY_COMPARE(coders().size(), 1);
+        const int device = coders().first();
+        QCOMPARE(text(device), QString("127.0.0.1"));
         QVERIFY(QDir("devices/127.0.0.1").exists());
         QVERIFY(window->controlStatusBar()->coderCountText().contains('1'));
 
-        device->click();
+        click(device);
+        QVERIFY(devices()->isChecked(device));
         QTRY_COMPARE(coder.received.size(), 2);
         QTest::qWait(50);
         QCOMPARE(coder.received, (QList<QByteArray>{"\x40\x01", "\x41\x01"}));
@@ -204,10 +281,10 @@ private slots:
         const QGraphicsItem *item = window->previewScene()->items().first();
         QVERIFY(
             !(item->flags() & (QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable)));
-        QCOMPARE(device->currentFile(), QString("current.spr"));
+        QCOMPARE(data(device, CoderListModel::CurrentFileRole).toString(), QString("current.spr"));
         QCOMPARE(window->preview()->caption(), QString("Current message of 127.0.0.1"));
-        QVERIFY(device->toolTip().contains("current.spr"));
-        QVERIFY(device->toolTip().contains("127.0.0.1"));
+        QVERIFY(data(device, Qt::ToolTipRole).toString().contains("current.spr"));
+        QVERIFY(data(device, Qt::ToolTipRole).toString().contains("127.0.0.1"));
 
         PrintParameters sent;
         sent.dpiCode = 2;
@@ -224,10 +301,10 @@ private slots:
     void onlyTheCheckedCodersRepliesAreShownWithoutBoxes()
     {
         RawCoder a(port());
-        QTRY_COMPARE(buttons().size(), 1);
+        QTRY_COMPARE(coders().size(), 1);
         RawCoder b(port());
-        QTRY_COMPARE(buttons().size(), 2);
-        buttons().first()->click(); // a's
+        QTRY_COMPARE(coders().size(), 2);
+        click(coders().first()); // a's
         QTRY_COMPARE(a.received.size(), 2);
         const int shownAtStart = window->previewScene()->items().size(); // Spray's first message
 
@@ -236,7 +313,8 @@ private slots:
         b.send(Command::Parameters, other.toBytes());
         b.send(Command::CurrentFile, currentFileRecord("b.spr", twoLineMessage()));
         QTRY_COMPARE(readFile("devices/127.0.0.1/b.spr"), twoLineMessage());
-        QCOMPARE(buttons().at(1)->currentFile(), QString("b.spr"));
+        QCOMPARE(data(coders().at(1), CoderListModel::CurrentFileRole).toString(),
+                 QString("b.spr"));
         QCOMPARE(window->previewScene()->items().size(), shownAtStart);
         QVERIFY(window->parameterPanel()->parameters().lineSpeed != 200);
 
@@ -261,12 +339,12 @@ private slots:
     {
         QTemporaryDir dir;
         auto coder = simulatedCoder(dir.path(), 30);
-        QTRY_COMPARE(buttons().size(), 1);
-        MyDeviceToolBtn *device = buttons().first();
-        device->click();
+        QTRY_COMPARE(coders().size(), 1);
+        const int device = coders().first();
+        click(device);
 
         // A clean message goes out without the pre-flight list.
-        QTRY_VERIFY(!window->fleet()->coder(device->descriptor())->parameterBlock.isEmpty());
+        QTRY_VERIFY(!window->fleet()->coder(device)->parameterBlock.isEmpty());
         int checks = 0;
         PreflightDialog::setRunner(
             [&](PreflightDialog *) { return ++checks, int(QDialog::Rejected); });
@@ -276,7 +354,7 @@ private slots:
         QTRY_COMPARE(coder->currentFile(), QString("label1.spr"));
         QTRY_COMPARE(readFile(dir.filePath("label1.spr")), kMessage);
         QTRY_COMPARE(readFile("devices/127.0.0.1/label1.spr"), kMessage);
-        QCOMPARE(device->currentFile(), QString("label1.spr"));
+        QCOMPARE(data(device, CoderListModel::CurrentFileRole).toString(), QString("label1.spr"));
         QVERIFY(logHas("label1.spr sent to 127.0.0.1"));
 
         // Sent again after an edit: the local copy follows what the coder holds.
@@ -304,11 +382,11 @@ private slots:
 
         button("startBtn")->click();
         QTRY_VERIFY(coder->isPrinting());
-        QTRY_COMPARE(device->state(), int(MyDeviceToolBtn::Printing));
-        QTRY_VERIFY(device->progress() > 0);
+        QTRY_COMPARE(data(device, CoderListModel::StateRole).toInt(), int(CoderState::Printing));
+        QTRY_VERIFY(data(device, CoderListModel::ProgressRole).toInt() > 0);
         button("StopBtn")->click();
         QTRY_VERIFY(!coder->isPrinting());
-        QTRY_COMPARE(device->state(), int(MyDeviceToolBtn::Stopped));
+        QTRY_COMPARE(data(device, CoderListModel::StateRole).toInt(), int(CoderState::Stopped));
         QVERIFY(logHas("Start: 127.0.0.1"));
         QVERIFY(logHas("Stop: 127.0.0.1"));
         QVERIFY(window->controlStatusBar()->lastEventText().contains("Stop: 127.0.0.1"));
@@ -321,10 +399,9 @@ private slots:
     {
         QTemporaryDir dir;
         auto coder = simulatedCoder(dir.path());
-        QTRY_COMPARE(buttons().size(), 1);
-        buttons().first()->click();
-        QTRY_VERIFY(
-            !window->fleet()->coder(buttons().first()->descriptor())->parameterBlock.isEmpty());
+        QTRY_COMPARE(coders().size(), 1);
+        click(coders().first());
+        QTRY_VERIFY(!window->fleet()->coder(coders().first())->parameterBlock.isEmpty());
         selectFile("label1");
         button("syncBtn")->click();
         window->parameterPanel()->findChild<QCheckBox *>("spliceCheckBox")->click();
@@ -385,13 +462,13 @@ private slots:
         QTest::qWait(100);
         QVERIFY(!coder->isPrinting());
         QVERIFY(logHas("Not done: its journal line cannot be written"));
-        MyDeviceToolBtn::setDialogRunner([](QDialog *dialog) {
+        DeviceListPanel::setDialogRunner([](QDialog *dialog) {
             dialog->findChild<QLineEdit *>()->setText("Line 9");
             dialog->findChild<QPushButton *>()->click();
             return int(dialog->result());
         });
-        buttons().first()->remarkAction()->trigger();
-        QCOMPARE(buttons().first()->text(), QString("127.0.0.1"));
+        devices()->editRemarkName(coders().first());
+        QCOMPARE(text(coders().first()), QString("127.0.0.1"));
         QVERIFY(DeviceStore::remarkName("127.0.0.1").isEmpty());
         const QByteArray saved = readFile("Spray/label1.spr");
         {
@@ -424,6 +501,7 @@ private slots:
             }
         }
     }
+
     void rolesGovernTheWindow()
     {
         QFETCH(QString, user);
@@ -436,7 +514,7 @@ private slots:
             QVERIFY(session->signIn(user, user + "-pw").ok);
         selectFile("label1");
         RawCoder coder(port());
-        QTRY_COMPARE(buttons().size(), 1);
+        QTRY_COMPARE(coders().size(), 1);
         const QList<int> all = window->fleet()->descriptors();
 
         auto *widget = window->findChild<QWidget *>(control);
@@ -538,14 +616,13 @@ private slots:
     void applyChecksTheMessageAgainstTheCodersHeads()
     {
         RawCoder coder(port());
-        QTRY_COMPARE(buttons().size(), 1);
-        buttons().first()->click();
+        QTRY_COMPARE(coders().size(), 1);
+        click(coders().first());
         QTRY_COMPARE(coder.received.size(), 2);
         PrintParameters parameters;
         parameters.headEnableMask = 0b0101; // heads 1 and 3
         coder.send(Command::Parameters, parameters.toBytes());
-        QTRY_VERIFY(
-            !window->fleet()->coder(buttons().first()->descriptor())->parameterBlock.isEmpty());
+        QTRY_VERIFY(!window->fleet()->coder(coders().first())->parameterBlock.isEmpty());
         writeFile("Spray/low.spr",
                   QByteArray(kMessage).replace(R"("TextAtY":10)", R"("TextAtY":400)"));
         QTRY_VERIFY(!window->findChild<QListWidget *>("fileListWidget")
@@ -606,11 +683,12 @@ private slots:
         QTest::addColumn<int>("progress");
         QTest::addColumn<int>("state");
         QTest::addColumn<int>("bar");
-        QTest::newRow("printing is green") << 1 << 40 << 2 << 40;
-        QTest::newRow("ready is yellow") << 2 << 50 << 1 << 50;
-        QTest::newRow("stopped is red") << 0 << 0 << 0 << 0;
-        QTest::newRow("unknown keeps the colour, moves the bar") << 3 << 70 << 2 << 70;
-        QTest::newRow("negative progress") << 1 << -5 << 2 << 0;
+        QTest::newRow("printing is green") << 1 << 40 << int(CoderState::Printing) << 40;
+        QTest::newRow("ready is yellow") << 2 << 50 << int(CoderState::Ready) << 50;
+        QTest::newRow("stopped is red") << 0 << 0 << int(CoderState::Stopped) << 0;
+        QTest::newRow("unknown keeps the colour, moves the bar")
+            << 3 << 70 << int(CoderState::Printing) << 70;
+        QTest::newRow("negative progress") << 1 << -5 << int(CoderState::Printing) << 0;
     }
 
     void statusReportsColourTheButton()
@@ -618,42 +696,46 @@ private slots:
         QFETCH(int, status);
         QFETCH(int, progress);
         RawCoder coder(port());
-        QTRY_COMPARE(buttons().size(), 1);
-        MyDeviceToolBtn *device = buttons().first();
-        device->setState(MyDeviceToolBtn::Printing);
+        QTRY_COMPARE(coders().size(), 1);
+        const int device = coders().first();
+        coder.send(Command::StatusReport, statusReportPayload({1, 10}));
+        QTRY_COMPARE(data(device, CoderListModel::ProgressRole).toInt(), 10);
         coder.send(Command::StatusReport, statusReportPayload({quint8(status), qint8(progress)}));
         QFETCH(int, bar);
-        QTRY_COMPARE(device->progress(), bar);
-        QTRY_COMPARE(device->findChild<QProgressBar *>()->value(), bar);
+        QTRY_COMPARE(data(device, CoderListModel::ProgressRole).toInt(), bar);
         QFETCH(int, state);
-        QCOMPARE(device->state(), state);
-        QTRY_COMPARE(device->styleSheet(), MyDeviceToolBtn::styleSheetForState(state));
+        QCOMPARE(data(device, CoderListModel::StateRole).toInt(), state);
+        QTRY_COMPARE(devices()->countText(CoderState(state)), QString("1"));
+        const PaintedRow painted = paintedRow(devices(), device);
+        QVERIFY2(near(painted.colour, CoderButtonDelegate::stateColour(CoderState(state))),
+                 qPrintable(painted.colour.name()));
+        QVERIFY2(qAbs(painted.bar - bar) <= 2, qPrintable(QString::number(painted.bar)));
     }
 
     // Two coders behind one address keep their own buttons; newest on top.
     void coderBehindTheSameAddressKeepsItsButton()
     {
         RawCoder first(port());
-        QTRY_COMPARE(buttons().size(), 1);
+        QTRY_COMPARE(coders().size(), 1);
+        const int older = coders().first();
         RawCoder second(port());
-        QTRY_COMPARE(buttons().size(), 2);
-        auto *layout = window->findChild<QWidget *>("scrollAreaWidgetContents")->layout();
-        QCOMPARE(layout->itemAt(0)->widget(), buttons().last());
+        QTRY_COMPARE(coders().size(), 2);
+        QCOMPARE(devices()->shownDescriptors().last(), older);
 
         first.socket.disconnectFromHost();
-        QTRY_COMPARE(buttons().size(), 1);
-        MyDeviceToolBtn *left = buttons().first();
-        left->click();
+        QTRY_COMPARE(coders().size(), 1);
+        const int left = coders().first();
+        QVERIFY(left != older);
+        click(left);
         QTRY_COMPARE(second.received.size(), 2);
 
         // No coder checked: nothing goes out.
-        window->deviceButtons()->setMultiSelect(false);
+        devices()->setMultiSelect(false);
         second.received.clear();
         for (const char *name : {"startBtn", "StopBtn", "syncPrintParameterBtn", "syncBtn"})
             button(name)->click();
         QTest::qWait(100);
         QVERIFY(second.received.isEmpty());
-        QVERIFY(logHas("Start: no coder chosen; nothing was sent."));
     }
 
     void badPortIsRefusedAndTheServerKeepsRunning_data()
@@ -677,7 +759,7 @@ private slots:
         QCOMPARE(port(), before);
         QVERIFY(!DeviceStore::serverPort().has_value());
         RawCoder coder(before);
-        QTRY_COMPARE(buttons().size(), 1);
+        QTRY_COMPARE(coders().size(), 1);
     }
 
     void failedListenIsReportedAndThePreviousPortComesBack()
@@ -719,8 +801,8 @@ private slots:
     void applyWithoutAReadableFileSendsNothing()
     {
         RawCoder coder(port());
-        QTRY_COMPARE(buttons().size(), 1);
-        buttons().first()->click();
+        QTRY_COMPARE(coders().size(), 1);
+        click(coders().first());
         QTRY_COMPARE(coder.received.size(), 2);
 
         window->findChild<QListWidget *>("fileListWidget")->clearSelection();
@@ -758,8 +840,8 @@ private slots:
     void aCoderDroppedDuringApplyIsNotRecordedAsHavingTheFile()
     {
         RawCoder coder(port());
-        QTRY_COMPARE(buttons().size(), 1);
-        buttons().first()->click();
+        QTRY_COMPARE(coders().size(), 1);
+        click(coders().first());
         QTRY_COMPARE(coder.received.size(), 2);
         const QByteArray big(int(MessageFile::kMaxFileBytes) - 64, 'x');
         for (int i = 0; i < 6; ++i)
@@ -771,7 +853,7 @@ private slots:
         for (int i = 0; i < 6 && dropped < 0; ++i) {
             selectFile(QString("big%1").arg(i));
             button("syncBtn")->click();
-            if (buttons().isEmpty())
+            if (coders().isEmpty())
                 dropped = i;
         }
         QCOMPARE(dropped, 4);
@@ -795,7 +877,7 @@ private slots:
     {
         QFETCH(QByteArray, name);
         RawCoder coder(port());
-        QTRY_COMPARE(buttons().size(), 1);
+        QTRY_COMPARE(coders().size(), 1);
         coder.send(Command::CurrentFile, currentFileRecord(name, kMessage));
         QTRY_VERIFY(logHas("not stored"));
         QCOMPARE(QDir("devices").entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
@@ -808,7 +890,7 @@ private slots:
     void aFailedWriteKeepsTheOldCopy()
     {
         RawCoder coder(port());
-        QTRY_COMPARE(buttons().size(), 1);
+        QTRY_COMPARE(coders().size(), 1);
         coder.send(Command::CurrentFile, currentFileRecord("current.spr", kMessage));
         QTRY_COMPARE(readFile("devices/127.0.0.1/current.spr"), kMessage);
         {
@@ -827,9 +909,9 @@ private slots:
         QDir("devices").removeRecursively();
         writeFile("devices", "not a folder");
         RawCoder coder(port());
-        QTRY_COMPARE(buttons().size(), 1);
+        QTRY_COMPARE(coders().size(), 1);
         QVERIFY(logHas("cannot create folder devices/127.0.0.1"));
-        buttons().first()->click();
+        click(coders().first());
         selectFile("label1");
         button("syncBtn")->click();
         QTRY_VERIFY(logHas("Copy for coder 127.0.0.1 failed"));
@@ -841,34 +923,34 @@ private slots:
     void remarkNameIsKeptPerAddress()
     {
         auto rename = [](const QString &name) {
-            MyDeviceToolBtn::setDialogRunner([name](QDialog *dialog) {
+            DeviceListPanel::setDialogRunner([name](QDialog *dialog) {
                 dialog->findChild<QLineEdit *>()->setText(name);
                 dialog->findChild<QPushButton *>()->click();
                 return int(dialog->result());
             });
         };
         RawCoder coder(port());
-        QTRY_COMPARE(buttons().size(), 1);
-        MyDeviceToolBtn *device = buttons().first();
+        QTRY_COMPARE(coders().size(), 1);
+        const int device = coders().first();
         rename("Line 1");
-        device->remarkAction()->trigger();
-        QCOMPARE(device->text(), QString("Line 1"));
-        QVERIFY(device->toolTip().contains("Line 1"));
-        QCOMPARE(window->fleet()->coder(device->descriptor())->remarkName, QString("Line 1"));
+        devices()->editRemarkName(device);
+        QCOMPARE(text(device), QString("Line 1"));
+        QVERIFY(data(device, Qt::ToolTipRole).toString().contains("Line 1"));
+        QCOMPARE(window->fleet()->coder(device)->remarkName, QString("Line 1"));
         QCOMPARE(DeviceStore::remarkName("127.0.0.1"), QString("Line 1"));
-        QVERIFY(logHas("127.0.0.1 named Line 1"));
 
         RawCoder again(port());
-        QTRY_COMPARE(buttons().size(), 2);
-        QCOMPARE(buttons().last()->text(), QString("Line 1"));
+        QTRY_COMPARE(coders().size(), 2);
+        QCOMPARE(text(coders().last()), QString("Line 1"));
 
+        // The name belongs to the address: every coder behind it shows it.
         rename(QString());
-        device->remarkAction()->trigger();
-        QCOMPARE(device->text(), QString("127.0.0.1"));
-        QCOMPARE(buttons().last()->text(), QString("Line 1")); // until it is created anew
+        devices()->editRemarkName(device);
+        QCOMPARE(text(device), QString("127.0.0.1"));
+        QCOMPARE(text(coders().last()), QString("127.0.0.1"));
         RawCoder third(port());
-        QTRY_COMPARE(buttons().size(), 3);
-        QCOMPARE(buttons().last()->text(), QString("127.0.0.1"));
+        QTRY_COMPARE(coders().size(), 3);
+        QCOMPARE(text(coders().last()), QString("127.0.0.1"));
         QVERIFY(QSettings(QSettings::NativeFormat, QSettings::UserScope, "KorvexSoftWare")
                     .contains("DeviceRemarkName/127.0.0.1"));
     }
@@ -876,25 +958,25 @@ private slots:
     void selectionFollowsTabsAndMultiSelect()
     {
         RawCoder a(port()), b(port());
-        QTRY_COMPARE(buttons().size(), 2);
-        buttons().at(0)->click();
-        buttons().at(1)->click();
-        QCOMPARE(window->deviceButtons()->checkedButtons().size(), 1);
+        QTRY_COMPARE(coders().size(), 2);
+        click(coders().at(0));
+        click(coders().at(1));
+        QCOMPARE(devices()->checkedDescriptors(), QList<int>{coders().at(1)});
 
         button("multiSelectbtnForParameter")->click();
-        buttons().at(0)->click();
-        QCOMPARE(window->deviceButtons()->checkedButtons().size(), 2);
+        click(coders().at(0));
+        QCOMPARE(devices()->checkedDescriptors().size(), 2);
 
         auto *tabs = window->findChild<QTabWidget *>("tabWidget");
         tabs->setCurrentIndex(1);
         QVERIFY(window->findChild<QWidget *>("containFileListWidget")->isVisible());
         QVERIFY(!window->parameterPanel()->isVisible());
         tabs->setCurrentIndex(0);
-        QCOMPARE(window->deviceButtons()->checkedButtons().size(), 0);
+        QCOMPARE(devices()->checkedDescriptors().size(), 0);
         QVERIFY(window->parameterPanel()->isVisible());
-        buttons().at(0)->click();
-        buttons().at(1)->click();
-        QCOMPARE(window->deviceButtons()->checkedButtons().size(), 1);
+        click(coders().at(0));
+        click(coders().at(1));
+        QCOMPARE(devices()->checkedDescriptors().size(), 1);
     }
 
     void fileListFollowsTheFolderAndOpensTheEditor()
@@ -938,6 +1020,93 @@ private slots:
         QCOMPARE(notifier->boxes.at(1).kind, UserNotifier::Kind::Information);
         QCOMPARE(notifier->boxes.at(1).title, QString("t"));
         QCOMPARE(notifier->boxes.at(1).text, QString("Can not find the extern data file!"));
+    }
+
+    void filterMatchesNameAddressAndState_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("shown");
+        QTest::newRow("empty: all, newest on top") << "" << QList<int>{13, 12, 11, 10};
+        QTest::newRow("remark name, any case") << "line" << QList<int>{11, 10};
+        QTest::newRow("IP text") << "192.168.1.1" << QList<int>{12, 11, 10};
+        QTest::newRow("one address") << "10.0.0" << QList<int>{13};
+        QTest::newRow("state") << "printing" << QList<int>{13, 10};
+        QTest::newRow("state, any case") << "READY" << QList<int>{11};
+        QTest::newRow("spaces around") << "  Packing " << QList<int>{13};
+        QTest::newRow("nothing matches") << "x-ray" << QList<int>{};
+    }
+
+    void filterMatchesNameAddressAndState()
+    {
+        QFETCH(QString, text);
+        FedList fed;
+        fed.list.setFilterText(text);
+        QTEST(fed.list.shownDescriptors(), "shown");
+        QCOMPARE(fed.list.count(), 4);
+    }
+
+    // The counts at the head, a state's change shown once with its last
+    // value, a count that filters, checks the filter hides, compact rows.
+    void countsChecksAndCompactRowsFollowTheList()
+    {
+        FedList fed;
+        DeviceListPanel &list = fed.list;
+        CoderListModel *model = list.model();
+        QCOMPARE(list.countText(CoderState::Printing), QString("2"));
+        QCOMPARE(list.countText(CoderState::Ready), QString("1"));
+        QCOMPARE(list.countText(CoderState::Stopped), QString("1"));
+
+        QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+        model->setState(12, CoderState::Printing);
+        model->setProgress(12, 30);
+        model->setState(12, CoderState::Ready);
+        model->setProgress(12, 35);
+        QCOMPARE(changed.count(), 0);
+        QTRY_COMPARE(changed.count(), 1);
+        QTest::qWait(2 * CoderListModel::kMinRefreshMs);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(rowData(&list, 12, CoderListModel::StateRole).toInt(), int(CoderState::Ready));
+        QCOMPARE(list.countText(CoderState::Ready), QString("2"));
+        QCOMPARE(list.countText(CoderState::Stopped), QString("0"));
+        const PaintedRow painted = paintedRow(&list, 12);
+        QVERIFY(near(painted.colour, CoderButtonDelegate::stateColour(CoderState::Ready)));
+        QCOMPARE(painted.bar, 35);
+
+        // A count filters by its state.
+        list.findChild<QToolButton *>("readyCount")->click();
+        QCOMPARE(list.filterEdit()->text(), QString("ready"));
+        QCOMPARE(list.shownDescriptors(), (QList<int>{12, 11}));
+        QCOMPARE(list.countText(CoderState::Ready), QString("2/2"));
+        QCOMPARE(list.countText(CoderState::Printing), QString("0/2"));
+
+        // A coder the filter hides is no longer checked.
+        QSignalSpy checked(&list, &DeviceListPanel::coderChecked);
+        list.setMultiSelect(true);
+        list.setChecked(12, true);
+        list.setChecked(11, true);
+        QCOMPARE(checked.count(), 2);
+        list.setFilterText("Line 2");
+        QCOMPARE(list.checkedDescriptors(), QList<int>{11});
+        QCOMPARE(list.countText(CoderState::Ready), QString("1/2"));
+        list.setFilterText(QString());
+        QCOMPARE(list.countText(CoderState::Ready), QString("2"));
+        QCOMPARE(list.checkedDescriptors(), QList<int>{11});
+        list.setMultiSelect(false);
+        QVERIFY(list.checkedDescriptors().isEmpty());
+
+        QListView *view = list.view();
+        QCOMPARE(view->visualRect(list.indexOf(10)).height(), CoderButtonDelegate::kRowHeight);
+        list.findChild<QToolButton *>("compactListBtn")->click();
+        QVERIFY(list.isCompact());
+        QCOMPARE(view->visualRect(list.indexOf(10)).height(),
+                 CoderButtonDelegate::kCompactRowHeight);
+        QCOMPARE(view->visualRect(list.indexOf(10)).top(),
+                 3 * CoderButtonDelegate::kCompactRowHeight);
+
+        QVERIFY(model->removeCoder(13));
+        QVERIFY(!model->removeCoder(13));
+        QTRY_COMPARE(list.countText(CoderState::Printing), QString("1"));
+        QCOMPARE(list.shownDescriptors(), (QList<int>{12, 11, 10}));
     }
 };
 

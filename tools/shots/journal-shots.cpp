@@ -8,11 +8,10 @@
 // sign-in dialog after a wrong password, and a button an operator may not
 // use with its tool tip (a grab of the screen, where tool tips live).
 #include "accesscontrol.h"
-#include "devicebuttonlist.h"
+#include "devicelistpanel.h"
 #include "fleet.h"
 #include "journaldock.h"
 #include "korvexmainwindow.h"
-#include "mydevicetoolbtn.h"
 #include "printparameterwidget.h"
 #include "session.h"
 #include "signindialog.h"
@@ -95,7 +94,7 @@ int main(int argc, char *argv[])
         coders.back()->start();
         pause(150); // one after the other, so the list order is fixed
     }
-    DeviceButtonList *devices = window.deviceButtons();
+    DeviceListPanel *devices = window.deviceList();
     if (!waitFor([&] { return devices->count() == 3; }, 5000))
         return 1;
     const auto button = [&](const char *name) {
@@ -103,25 +102,21 @@ int main(int argc, char *argv[])
     };
 
     // Parameters for one coder, then the message to all three, then start.
-    MyDeviceToolBtn *last = devices->buttons().last();
-    last->click();
-    waitFor([&] { return !window.fleet()->coder(last->descriptor())->parameterBlock.isEmpty(); },
-            3000);
+    // The first coder to connect is at the bottom.
+    const int last = devices->shownDescriptors().last();
+    devices->setChecked(last, true);
+    waitFor([&] { return !window.fleet()->coder(last)->parameterBlock.isEmpty(); }, 3000);
     pause(200);
     window.parameterPanel()->findChild<QCheckBox *>(QStringLiteral("beepCheckBox"))->click();
     button("syncPrintParameterBtn")->click();
     button("multiSelectbtnForParameter")->click();
-    for (MyDeviceToolBtn *device : devices->buttons()) {
-        if (!device->isChecked())
-            device->click();
-    }
+    for (const int device : devices->shownDescriptors())
+        devices->setChecked(device, true);
     auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
     tabs->setCurrentIndex(1);
     button("multiSelectbtn")->click();
-    for (MyDeviceToolBtn *device : devices->buttons()) {
-        if (!device->isChecked())
-            device->click();
-    }
+    for (const int device : devices->shownDescriptors())
+        devices->setChecked(device, true);
     auto *files = window.findChild<QListWidget *>(QStringLiteral("fileListWidget"));
     waitFor([&] { return !files->findItems(message, Qt::MatchExactly).isEmpty(); }, 3000);
     files->clearSelection();
@@ -132,10 +127,8 @@ int main(int argc, char *argv[])
     if (button("multiSelectbtnForParameter")->isChecked())
         button("multiSelectbtnForParameter")->click();
     button("multiSelectbtnForParameter")->click();
-    for (MyDeviceToolBtn *device : devices->buttons()) {
-        if (!device->isChecked())
-            device->click();
-    }
+    for (const int device : devices->shownDescriptors())
+        devices->setChecked(device, true);
     button("startBtn")->click();
     // Room for the event log's lines.
     window.findChild<QSplitter *>(QStringLiteral("mainSplitter"))->setSizes({480, 150});

@@ -4,10 +4,10 @@
 //   window-shots OUT_DIR MESSAGE.spr [MESSAGE.spr ...]
 // Three simulated coders (printing, ready, stopped) report the given messages
 // as their current files; the window runs on a port the system picks.
-#include "devicebuttonlist.h"
+#include "coderlistmodel.h"
+#include "devicelistpanel.h"
 #include "graphicsscene.h"
 #include "korvexmainwindow.h"
-#include "mydevicetoolbtn.h"
 #include "simulatedcoder.h"
 #include "startup.h"
 #include "tcpserver.h"
@@ -88,17 +88,20 @@ int main(int argc, char *argv[])
         coders.back()->start();
         pause(150); // one after the other, so the list order is fixed
     }
-    DeviceButtonList *devices = window.deviceButtons();
+    DeviceListPanel *devices = window.deviceList();
     if (!waitFor([&] { return devices->count() == 3; }, 5000))
         return 1;
     pause(1500); // a few status reports
     save(&window, out.filePath(QStringLiteral("control-parameter-tab.png")));
 
-    MyDeviceToolBtn *first = devices->buttons().first();
-    first->click();
+    // The first coder to connect is at the bottom.
+    const int first = devices->shownDescriptors().last();
+    devices->setChecked(first, true);
     waitFor(
         [&] {
-            return !first->currentFile().isEmpty() && !window.previewScene()->items().isEmpty();
+            const QModelIndex row = devices->indexOf(first);
+            return !row.data(CoderListModel::CurrentFileRole).toString().isEmpty() &&
+                   !window.previewScene()->items().isEmpty();
         },
         5000);
     pause(300);
@@ -114,7 +117,7 @@ int main(int argc, char *argv[])
     pause(300);
     save(&window, out.filePath(QStringLiteral("control-file-tab.png")));
 
-    MyDeviceToolBtn::setDialogRunner([&](QDialog *dialog) {
+    DeviceListPanel::setDialogRunner([&](QDialog *dialog) {
         dialog->findChild<QLineEdit *>()->setText(QStringLiteral("Line 2 filler"));
         dialog->show();
         pause(300);
@@ -122,7 +125,7 @@ int main(int argc, char *argv[])
         dialog->reject();
         return int(QDialog::Rejected);
     });
-    devices->buttons().at(1)->remarkAction()->trigger();
+    devices->editRemarkName(devices->shownDescriptors().at(1));
     for (auto &coder : coders)
         coder->stop();
     pause(200);

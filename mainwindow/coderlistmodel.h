@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "coder.h"
+
+#include <QAbstractListModel>
+#include <QHash>
+#include <QTimer>
+#include <QVector>
+
+#include <array>
+
+// The connected coders as the device list shows them, newest on top: name,
+// state, progress and current file of each.  Changes are kept at once but
+// told to views (dataChanged, countsChanged) at most every refresh interval,
+// the latest values last: a thousand coders reporting ten times a second
+// cost a few repaints a second, not ten thousand.
+class CoderListModel : public QAbstractListModel
+{
+    Q_OBJECT
+public:
+    enum Role {
+        DescriptorRole = Qt::UserRole + 1,
+        IpTextRole,
+        RemarkNameRole,
+        StateRole,    // int(CoderState)
+        ProgressRole, // 0 to 100; -1 before the first report
+        CurrentFileRole,
+    };
+    static constexpr int kMinRefreshMs = 250;
+
+    explicit CoderListModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+    void addCoder(const Coder &coder);
+    // False when no row has that descriptor.
+    bool removeCoder(int descriptor);
+    void setState(int descriptor, CoderState state);
+    void setProgress(int descriptor, int percent);
+    void setCurrentFile(int descriptor, const QString &name);
+    // Every coder behind that address takes the name.
+    void setRemarkName(const QString &ipText, const QString &name);
+
+    // -1 when no row has that descriptor.
+    int rowOf(int descriptor) const;
+    int descriptorAt(int row) const;
+    // Coders in that state.
+    int stateCount(CoderState state) const { return m_counts.at(int(state)); }
+    // The translated name of a state, as the tool tip and the filter use it.
+    static QString stateName(CoderState state);
+
+    void setRefreshInterval(int ms) { m_refresh.setInterval(ms); }
+    // Tells views what changed now rather than at the next refresh.
+    void flush();
+
+signals:
+    // The per-state counts moved; at most every refresh interval.
+    void countsChanged();
+
+private:
+    struct Entry
+    {
+        int descriptor;
+        QString ipText;
+        QString remarkName;
+        QString currentFile;
+        CoderState state;
+        int progress;
+        bool dirty;
+    };
+    // Rows are shown newest first; m_entries is in order of arrival.
+    int rowOfEntry(int entry) const { return m_entries.size() - 1 - entry; }
+    Entry *entryOf(int descriptor);
+    void markDirty(Entry &entry);
+    void reindexFrom(int entry);
+    QString toolTip(const Entry &entry) const;
+
+    QVector<Entry> m_entries;
+    QHash<int, int> m_entryOf; // descriptor to index in m_entries
+    std::array<int, 3> m_counts{};
+    bool m_countsDirty = false;
+    QTimer m_refresh;
+};
