@@ -117,7 +117,7 @@ QDateTime PrintPreviewDialog::moment() const
 
 void PrintPreviewDialog::setMoment(const QDateTime &moment)
 {
-    // The editor shows minutes; the moment keeps its time spec.
+    // The editor shows minutes; the moment keeps its kind of time (local, UTC, an offset).
     m_at->setTimeSpec(moment.timeSpec());
     m_at->setDateTime(moment);
     redraw();

@@ -20,7 +20,7 @@ enum DayPart {
     TodayCodes = 0x8,   // week and month codes of the day itself
 };
 
-// The moment on `day` at `time` in the time spec of `like`.
+// The moment on `day` at `time`, local, UTC or at an offset as `like` is.
 QDateTime momentOn(const QDateTime &like, const QDate &day, const QTime &time)
 {
     switch (like.timeSpec()) {

@@ -14,8 +14,8 @@ class QGraphicsItem;
 // The date and shift fields of a message and what they print at any moment:
 // the moments at which their text changes at a day, shift or month boundary,
 // and which fields change so often (every hour, minute or second) that they
-// are named as such instead.  Moments keep the time spec of the moment the
-// search starts from.
+// are named as such instead.  Moments are local, UTC or at an offset as the
+// moment the search starts from is.
 class PrintTimeline
 {
 public:
