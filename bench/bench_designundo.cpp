@@ -13,6 +13,7 @@
 #include "graphicstextitem.h"
 #include "graphicstimeitem.h"
 #include "graphicsview.h"
+#include "gridmessage.h"
 #include "messagefile.h"
 #include "preflightdialog.h"
 #include "zintwrapper.h"
@@ -35,73 +36,9 @@ constexpr int kItemCount = 1000;
 constexpr int kSelected = 200;
 constexpr int kRounds = 400;
 
-// 1000 items of all kinds on a grid of 40 columns, 300 dots apart.
 bool writeMessage(const QString &path)
 {
-    QImage logo(96, 48, QImage::Format_RGB32);
-    logo.fill(Qt::white);
-    for (int y = 8; y < 40; ++y)
-        for (int x = 8; x < 88; ++x)
-            if ((x / 8 + y / 8) % 2 == 0)
-                logo.setPixel(x, y, qRgb(0, 0, 0));
-    if (!logo.save("logo.png"))
-        return false;
-
-    GraphicsScene scene;
-    for (int i = 0; i < kItemCount; ++i) {
-        QGraphicsItem *item = nullptr;
-        switch (i % 6) {
-        case 0: {
-            auto *text = new GraphicsTextItem;
-            text->setPlainText(QString("Lot %1 line 3").arg(i));
-            text->setData(ItemData::kId, QString("Text%1").arg(i));
-            text->setData(ItemData::kIsExtern, false);
-            item = text;
-            break;
-        }
-        case 1: {
-            auto *time = new GraphicsTimeItem;
-            time->setTimeFormat("'EXP' dd.MM.yyyy");
-            time->setValidDays(180);
-            item = time;
-            break;
-        }
-        case 2:
-            item = new GraphicsSerialNumberItem;
-            break;
-        case 3: {
-            auto *shift = new GraphicsShiftCodeItem;
-            shift->addShift("A", QTime(6, 0));
-            shift->addShift("B", QTime(14, 0));
-            shift->refreshText();
-            item = shift;
-            break;
-        }
-        case 4: {
-            auto *code = new BarcodeItem;
-            code->setSymbology(i % 12 == 4 ? Zint::QZint::QrCode : Zint::QZint::Code128);
-            code->setContent(QString("LOT-%1").arg(i));
-            code->setData(ItemData::kId, QString("Barcode%1").arg(i));
-            code->setData(ItemData::kIsExtern, false);
-            item = code;
-            break;
-        }
-        default: {
-            auto *picture = new GraphicsImageItem;
-            if (!picture->addPicture("logo.png"))
-                return false;
-            picture->setImageWidth(96);
-            picture->setImageHeight(48);
-            picture->rescale();
-            item = picture;
-            break;
-        }
-        }
-        item->setPos((i % 40) * 300, (i / 40) * 48);
-        item->setZValue(i);
-        scene.addItem(item);
-    }
-    return MessageFile::save(scene, path).ok;
+    return writeGridMessage(path, kItemCount);
 }
 
 void send(QWidget *target, QEvent::Type type, const QPoint &pos, Qt::MouseButtons buttons)
