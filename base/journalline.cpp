@@ -95,3 +95,18 @@ void forEachJournalLine(const QString &folder, const QString &firstFile, const Q
         }
     }
 }
+
+QDateTime journalLocalTime(const QJsonObject &line)
+{
+    QDateTime utc =
+        QDateTime::fromString(line.value(QLatin1String("time")).toString(), Qt::ISODateWithMs);
+    utc.setTimeSpec(Qt::UTC);
+    const QString offset = line.value(QLatin1String("offset")).toString();
+    int seconds = 0;
+    if (offset.size() == 6) {
+        seconds = offset.midRef(1, 2).toInt() * 3600 + offset.midRef(4, 2).toInt() * 60;
+        if (offset.startsWith(QLatin1Char('-')))
+            seconds = -seconds;
+    }
+    return utc.toOffsetFromUtc(seconds);
+}

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDateTime>
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QString>
@@ -42,5 +44,9 @@ struct JournalHead
 // firstFile to lastFile (names "YYYY-MM.jsonl"; empty: no bound), oldest
 // first, until it returns false.  What is not a journal line is passed over:
 // checking is journalcheck.h's.
+// A line's time as it was on the PC that wrote it: its UTC "time" at its
+// "offset" ("+01:00").
+QDateTime journalLocalTime(const QJsonObject &line);
+
 void forEachJournalLine(const QString &folder, const QString &firstFile, const QString &lastFile,
                         const std::function<bool(const JournalLine &, const QString &file)> &visit);

@@ -17,22 +17,6 @@
 
 namespace {
 
-// The line's time as it was on the PC that wrote it.
-QDateTime localTime(const QJsonObject &line)
-{
-    QDateTime utc =
-        QDateTime::fromString(line.value(QLatin1String("time")).toString(), Qt::ISODateWithMs);
-    utc.setTimeSpec(Qt::UTC);
-    const QString offset = line.value(QLatin1String("offset")).toString();
-    int seconds = 0;
-    if (offset.size() == 6) {
-        seconds = offset.midRef(1, 2).toInt() * 3600 + offset.midRef(4, 2).toInt() * 60;
-        if (offset.startsWith(QLatin1Char('-')))
-            seconds = -seconds;
-    }
-    return utc.toOffsetFromUtc(seconds);
-}
-
 QString monthFile(const QDate &date)
 {
     return date.toString(QStringLiteral("yyyy-MM")) + QStringLiteral(".jsonl");
@@ -166,7 +150,7 @@ JournalModel::Entry entryOf(const JournalLine &line)
     if (o.value(QLatin1String("claimed")).toBool())
         user = JournalView::tr("%1 (claimed)").arg(user);
     return {line.number,
-            localTime(o),
+            journalLocalTime(o),
             user,
             o.value(QLatin1String("pc")).toString(),
             line.action,

@@ -55,21 +55,6 @@ QString csvField(const QString &text, bool guard)
     return field;
 }
 
-QDateTime localTime(const QJsonObject &line)
-{
-    QDateTime utc =
-        QDateTime::fromString(line.value(QLatin1String("time")).toString(), Qt::ISODateWithMs);
-    utc.setTimeSpec(Qt::UTC);
-    const QString offset = line.value(QLatin1String("offset")).toString();
-    int seconds = 0;
-    if (offset.size() == 6) {
-        seconds = offset.midRef(1, 2).toInt() * 3600 + offset.midRef(4, 2).toInt() * 60;
-        if (offset.startsWith(QLatin1Char('-')))
-            seconds = -seconds;
-    }
-    return utc.toOffsetFromUtc(seconds);
-}
-
 bool hasCoder(const QJsonObject &line, const QString &ip)
 {
     for (const QJsonValue &coder : line.value(QLatin1String("coders")).toArray()) {
@@ -93,7 +78,7 @@ int exportCsv(const QString &folder, const QDate &from, const QDate &to, const Q
     forEachJournalLine(
         folder, month(from, -1), month(to, 1), [&](const JournalLine &line, const QString &) {
             const QJsonObject &o = line.object;
-            const QDateTime local = localTime(o);
+            const QDateTime local = journalLocalTime(o);
             if ((from.isValid() && local.date() < from) || (to.isValid() && local.date() > to) ||
                 (!coder.isEmpty() && !hasCoder(o, coder)))
                 return true;
