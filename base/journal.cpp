@@ -240,14 +240,18 @@ private:
                 error = Journal::tr("Cannot put the journal file %1 on disk: %2")
                             .arg(job.linePath, QString::fromLocal8Bit(std::strerror(errno)));
             } else {
+                // The head on disk is read under the lock: another writer's
+                // head, read before it, could be replaced by an older one.
                 WriteLock lock(job.lockPath);
-                const JournalHead now = JournalHead::read(job.headPath);
-                if (!lock.lock())
+                if (!lock.lock()) {
                     error = Journal::tr("The journal is locked by another program; its head "
                                         "follows with the next line");
-                else if (!(now.present && !now.damaged && now.id == job.id &&
-                           now.count >= job.count))
-                    saveHead(job.headPath, job.head, &error);
+                } else {
+                    const JournalHead now = JournalHead::read(job.headPath);
+                    if (!(now.present && !now.damaged && now.id == job.id &&
+                          now.count >= job.count))
+                        saveHead(job.headPath, job.head, &error);
+                }
             }
             if (!error.isEmpty())
                 m_report(error);
