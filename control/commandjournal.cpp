@@ -102,7 +102,8 @@ CommandJournal::CommandJournal(Fleet *fleet, Journal *journal, QObject *parent)
 
 CommandJournal::~CommandJournal()
 {
-    m_fleet->setRecorder(nullptr);
+    if (m_fleet)
+        m_fleet->setRecorder(nullptr);
 }
 
 void CommandJournal::open()

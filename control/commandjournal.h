@@ -5,6 +5,7 @@
 
 #include <QJsonObject>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 #include <functional>
@@ -65,7 +66,8 @@ signals:
     void problem(const QString &text);
 
 private:
-    Fleet *m_fleet;
+    // A window's children go in the order they were made: the Fleet may go first.
+    QPointer<Fleet> m_fleet;
     Journal *m_journal;
     QString m_user;
     bool m_failClosed = false;

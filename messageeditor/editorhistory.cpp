@@ -65,7 +65,9 @@ editorHistory::editorHistory(diagramScene *scene, restorer restore, QObject *par
 
 editorHistory::~editorHistory()
 {
-    disconnect(m_stack, nullptr, this, nullptr);
+    // The window that follows the stack may be half destroyed by now: the
+    // steps go without telling anyone.
+    m_stack->blockSignals(true);
     m_stack->clear();
 }
 
