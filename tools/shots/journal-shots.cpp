@@ -20,6 +20,8 @@
 #include "tcpserver.h"
 #include "userstore.h"
 
+#include "shotsupport.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,18 +43,8 @@
 
 namespace {
 
-bool waitFor(const std::function<bool()> &done, int ms)
-{
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
-
-void pause(int ms)
-{
-    waitFor([] { return false; }, ms);
-}
+using Shots::pause;
+using Shots::waitFor;
 
 void save(const QPixmap &picture, const QString &path)
 {

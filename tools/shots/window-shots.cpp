@@ -12,7 +12,9 @@
 #include "startup.h"
 #include "tcpserver.h"
 
+#include "shotsupport.h"
 #include <QAction>
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
@@ -28,18 +30,8 @@
 
 namespace {
 
-bool waitFor(const std::function<bool()> &done, int ms)
-{
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
-
-void pause(int ms)
-{
-    waitFor([] { return false; }, ms);
-}
+using Shots::pause;
+using Shots::waitFor;
 
 void save(QWidget *widget, const QString &path)
 {
