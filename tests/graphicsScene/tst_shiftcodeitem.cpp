@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "../common/timelinelist.h"
 #include "clock.h"
 #include "graphicsshiftcodeitem.h"
 #include "printtimeline.h"
@@ -22,20 +23,6 @@ void fill(GraphicsShiftCodeItem &item, const QStringList &table)
 QDateTime onMay20(const QTime &time)
 {
     return QDateTime(QDate(2021, 5, 20), time);
-}
-
-// The changes as "yyyy-MM-ddTHH:mm|boundaries|before>after;before>after".
-QStringList listed(const PrintTimeline &timeline, const QDateTime &from, int count)
-{
-    QStringList lines;
-    for (const PrintTimeline::Change &change : timeline.nextChanges(from, count)) {
-        QStringList fields;
-        for (const PrintTimeline::FieldChange &f : change.fields)
-            fields << f.before + '>' + f.after;
-        lines << change.at.toString("yyyy-MM-ddTHH:mm") + '|' +
-                     PrintTimeline::boundaryText(change.boundaries) + '|' + fields.join(';');
-    }
-    return lines;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "../common/timelinelist.h"
 #include "clock.h"
 #include "graphicstimeitem.h"
 #include "printtimeline.h"
@@ -12,19 +13,6 @@ QDateTime at(int y, int m, int d, int hh = 10, int mm = 0)
     return QDateTime(QDate(y, m, d), QTime(hh, mm));
 }
 
-// The changes as "yyyy-MM-ddTHH:mm|boundaries|before>after;before>after".
-QStringList listed(const PrintTimeline &timeline, const QDateTime &from, int count)
-{
-    QStringList lines;
-    for (const PrintTimeline::Change &change : timeline.nextChanges(from, count)) {
-        QStringList fields;
-        for (const PrintTimeline::FieldChange &f : change.fields)
-            fields << f.before + '>' + f.after;
-        lines << change.at.toString("yyyy-MM-ddTHH:mm") + '|' +
-                     PrintTimeline::boundaryText(change.boundaries) + '|' + fields.join(';');
-    }
-    return lines;
-}
 } // namespace
 
 class TestTimeItem : public QObject
