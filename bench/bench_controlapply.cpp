@@ -11,9 +11,9 @@
 #include "filerecord.h"
 #include "fleet.h"
 #include "journaldock.h"
-#include "korvexmainwindow.h"
 #include "linkbench.h"
 #include "protocol.h"
+#include "stationwindow.h"
 #include "tcpserver.h"
 
 #include <QApplication>
@@ -111,7 +111,7 @@ int main(int argc, char *argv[])
             return 1;
     }
 
-    KorvexMainWindow window(nullptr, 0);
+    StationWindow window;
     window.show();
     Coders coders;
     coders.connectAll(window.server()->serverPort());

@@ -17,10 +17,10 @@
 #include "coderlistmodel.h"
 #include "devicelistpanel.h"
 #include "fleet.h"
-#include "korvexmainwindow.h"
 #include "linkbench.h"
 #include "openfilelimit.h"
 #include "startup.h"
+#include "stationwindow.h"
 #include "tcpserver.h"
 
 #include <QApplication>
@@ -284,7 +284,7 @@ int measure(const Options &options, quint16 port, const std::function<int()> &co
 
 int windowPhase(const Options &options, const QString &workPath)
 {
-    KorvexMainWindow window(nullptr, 0);
+    StationWindow window;
     window.show();
     run(1000);
     return measure(

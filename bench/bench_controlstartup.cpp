@@ -3,9 +3,9 @@
 // QMainWindow showing the same form. Each start is a fresh process of this
 // program; the parent times it from launch until the child reports its window
 // exposed and painted. Median of 11 starts each, alternating.
-#include "korvexmainwindow.h"
 #include "linkbench.h"
 #include "startup.h"
+#include "stationwindow.h"
 #include "ui_korvexmainwindow.h"
 
 #include <QApplication>
@@ -29,7 +29,7 @@ int child(QApplication &app, bool full)
     std::unique_ptr<QMainWindow> window;
     Ui::KorvexMainWindow ui;
     if (full) {
-        window = std::make_unique<KorvexMainWindow>(nullptr, 0);
+        window = std::make_unique<StationWindow>();
     } else {
         window = std::make_unique<QMainWindow>();
         ui.setupUi(window.get());

@@ -24,7 +24,11 @@ inline CoderState coderStateFor(quint8 status, CoderState current)
 struct Coder
 {
     int descriptor = -1;
-    QString ipText;     // names the coder in "devices/" and in the settings
+    QString ipText; // names the coder in "devices/" and in the settings
+    // Names this connection among those open: the IP text, and for a second
+    // coder behind the same address "<IP text>_2", and so on, as the plant
+    // bus names its devices.
+    QString connectionName;
     QString remarkName; // the operator's name for the address; empty when none
     CoderState state = CoderState::Stopped;
     bool stateReported = false; // a known state arrived since it connected

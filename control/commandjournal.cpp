@@ -5,8 +5,13 @@
 #include "journal.h"
 #include "parameterchanges.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
+#include <QTemporaryFile>
 
 namespace {
 
@@ -91,6 +96,16 @@ QString shortHash(const QString &hex)
     return hex.isEmpty() ? CommandJournal::tr("none") : hex.left(12) + QStringLiteral("…");
 }
 
+// Empty for a file that is not there or cannot be read.
+QString fileSha256(const QString &path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return QString();
+    return QString::fromLatin1(hash.result().toHex());
+}
+
 } // namespace
 
 CommandJournal::CommandJournal(Fleet *fleet, Journal *journal, QObject *parent)
@@ -102,8 +117,34 @@ CommandJournal::CommandJournal(Fleet *fleet, Journal *journal, QObject *parent)
 
 CommandJournal::~CommandJournal()
 {
-    if (m_fleet)
-        m_fleet->setRecorder(nullptr);
+    m_fleet->setRecorder(nullptr);
+}
+
+QString CommandJournal::messageSaving(const QString &path)
+{
+    m_beforeSave.insert(path, fileSha256(path));
+    if (!m_failClosed)
+        return QString();
+    // The line is written after the save, when the new SHA-256 is known:
+    // make sure first that it can be.
+    QTemporaryFile probe(m_journal->folder() + QStringLiteral("/probe-XXXXXX"));
+    if (!QDir().mkpath(m_journal->folder()) || !probe.open() || probe.write("x", 1) != 1 ||
+        !probe.flush())
+        return tr("%1 is not saved: the journal cannot be written (%2).")
+            .arg(QDir::toNativeSeparators(path), probe.errorString());
+    return QString();
+}
+
+void CommandJournal::messageSaved(const QString &path)
+{
+    const QString refused =
+        record(QStringLiteral("message saved"),
+               {{QStringLiteral("file"), QFileInfo(path).fileName()},
+                {QStringLiteral("path"), QDir::current().relativeFilePath(path)},
+                {QStringLiteral("sha256Before"), m_beforeSave.take(path)},
+                {QStringLiteral("sha256After"), fileSha256(path)}});
+    if (!refused.isEmpty())
+        emit problem(tr("%1 was saved, but: %2").arg(path, refused));
 }
 
 void CommandJournal::open()

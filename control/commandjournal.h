@@ -3,9 +3,9 @@
 
 #include "commandrecord.h"
 
+#include <QHash>
 #include <QJsonObject>
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 
 #include <functional>
@@ -52,6 +52,12 @@ public:
     QString record(const QString &action, const QJsonObject &fields = QJsonObject(),
                    const QString &user = QString());
 
+    // The designer's saves: "message saved" with the SHA-256 of the file
+    // before and after.  While failing closed, a save is refused (the
+    // reason is returned) when the journal cannot be written now.
+    QString messageSaving(const QString &path);
+    void messageSaved(const QString &path);
+
     QString before(const CommandRecord &command) override;
     void after(const CommandRecord &command, const CommandResult &result) override;
 
@@ -66,10 +72,11 @@ signals:
     void problem(const QString &text);
 
 private:
-    // A window's children go in the order they were made: the Fleet may go first.
-    QPointer<Fleet> m_fleet;
+    Fleet *m_fleet;
     Journal *m_journal;
     QString m_user;
     bool m_failClosed = false;
     std::function<QString(const CommandRecord &)> m_policy;
+    // SHA-256 of each file as it was before its save; empty: a new file.
+    QHash<QString, QString> m_beforeSave;
 };

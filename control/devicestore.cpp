@@ -6,8 +6,8 @@
 namespace {
 
 const QString kOrganization = QStringLiteral("KorvexSoftWare");
-const QString kPortKey = QStringLiteral("NetWork/ServerPort");
 const QString kRemarkGroup = QStringLiteral("DeviceRemarkName");
+const QString kCarriedOverKey = QStringLiteral("Station/remarkNamesCarriedOver");
 
 QString remarkKey(const QString &ipText)
 {
@@ -17,22 +17,6 @@ QString remarkKey(const QString &ipText)
 } // namespace
 
 namespace DeviceStore {
-
-std::optional<int> serverPort()
-{
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganization);
-    bool ok = false;
-    const int port = store.value(kPortKey).toInt(&ok);
-    if (!ok)
-        return std::nullopt;
-    return port;
-}
-
-void setServerPort(int port)
-{
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganization);
-    store.setValue(kPortKey, port);
-}
 
 QString remarkName(const QString &ipText)
 {
@@ -44,6 +28,28 @@ void setRemarkName(const QString &ipText, const QString &name)
 {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganization);
     store.setValue(remarkKey(ipText), name);
+}
+
+QMap<QString, QString> remarkNames()
+{
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganization);
+    store.beginGroup(kRemarkGroup);
+    QMap<QString, QString> names;
+    for (const QString &key : store.childKeys())
+        names.insert(key, store.value(key).toString());
+    return names;
+}
+
+bool remarkNamesCarriedOver()
+{
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganization);
+    return store.value(kCarriedOverKey).toBool();
+}
+
+void setRemarkNamesCarriedOver()
+{
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganization);
+    store.setValue(kCarriedOverKey, true);
 }
 
 } // namespace DeviceStore

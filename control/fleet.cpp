@@ -6,12 +6,12 @@
 #include "controllog.h"
 #include "devicecopyqueue.h"
 #include "devicefolder.h"
-#include "devicestore.h"
 #include "filerecord.h"
 #include "networklog.h"
 #include "printparameters.h"
 #include "protocol.h"
 #include "serverport.h"
+#include "stationsettings.h"
 #include "tcpserver.h"
 
 #include <QCryptographicHash>
@@ -29,7 +29,8 @@ QString sha256Hex(const QByteArray &bytes)
 } // namespace
 
 Fleet::Fleet(QObject *parent)
-    : QObject(parent), m_server(new TcpServer(this)), m_copies(new DeviceCopyQueue(this))
+    : QObject(parent), m_server(new TcpServer(this)), m_copies(new DeviceCopyQueue(this)),
+      m_ownSettings(std::make_unique<StationSettings>()), m_settings(m_ownSettings.get())
 {
     qRegisterMetaType<CoderState>();
     qRegisterMetaType<CommandResult>();
@@ -44,6 +45,11 @@ Fleet::Fleet(QObject *parent)
 }
 
 Fleet::~Fleet() = default;
+
+void Fleet::setSettings(StationSettings *settings)
+{
+    m_settings = settings ? settings : m_ownSettings.get();
+}
 
 quint16 Fleet::listeningPort() const
 {
@@ -88,7 +94,9 @@ CommandResult Fleet::rebind(quint16 port, const CommandOrigin &origin)
     m_server->close();
     QString reason;
     if (ServerPort::listen(*m_server, port, &reason)) {
-        DeviceStore::setServerPort(port);
+        const QString unkept = m_settings->setPort(port);
+        if (!unkept.isEmpty())
+            emit problem(unkept);
         emit listeningChanged(listeningPort());
         emit note(tr("Listening for coders on port %1").arg(port));
         CommandResult result;
@@ -224,7 +232,9 @@ CommandResult Fleet::setRemarkName(int descriptor, const QString &name, const Co
     if (const std::optional<CommandResult> refused = refusal(command))
         return *refused;
     const QString ipText = command.coders.first().ipText;
-    DeviceStore::setRemarkName(ipText, name);
+    const QString unkept = m_settings->setRemarkName(ipText, name);
+    if (!unkept.isEmpty())
+        emit problem(unkept);
     for (Coder &coder : m_coders) {
         if (coder.ipText == ipText)
             coder.remarkName = name;
@@ -325,23 +335,36 @@ void Fleet::coderConnected(int descriptor, const QString &ipText)
     Coder coder;
     coder.descriptor = descriptor;
     coder.ipText = ipText;
-    coder.remarkName = DeviceStore::remarkName(ipText);
+    coder.remarkName = m_settings->remarkName(ipText);
+    coder.connectionName = ipText;
+    for (int ordinal = 2; isConnectionName(coder.connectionName); ++ordinal)
+        coder.connectionName = QStringLiteral("%1_%2").arg(ipText).arg(ordinal);
     m_coders.insert(descriptor, coder);
     m_order.append(descriptor);
     emit coderAdded(descriptor);
-    emit note(tr("Coder %1 connected").arg(ipText));
+    emit note(tr("Coder %1 connected").arg(coder.connectionName));
+}
+
+bool Fleet::isConnectionName(const QString &name) const
+{
+    for (const Coder &coder : m_coders) {
+        if (coder.connectionName == name)
+            return true;
+    }
+    return false;
 }
 
 void Fleet::coderDisconnected(const QString &ipText, int descriptor)
 {
     // Only the connection that closed: another coder may share its address.
+    const QString name = m_coders.value(descriptor).connectionName;
     if (!m_coders.remove(descriptor))
         return;
     m_order.removeOne(descriptor);
     qCDebug(lcControl) << "descryption:" << ipText;
     qCDebug(lcControl) << "some device disconnect!";
     emit coderRemoved(descriptor, ipText);
-    emit note(tr("Coder %1 disconnected").arg(ipText));
+    emit note(tr("Coder %1 disconnected").arg(name));
 }
 
 void Fleet::handleFrame(int descriptor, const QByteArray &body)

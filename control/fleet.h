@@ -9,9 +9,11 @@
 #include <QList>
 #include <QObject>
 
+#include <memory>
 #include <optional>
 
 class DeviceCopyQueue;
+class StationSettings;
 class TcpServer;
 
 // The coders connected to this PC and the commands sent to them, with no
@@ -78,6 +80,10 @@ public:
     // Asked before every command and told its outcome; null: none.  The
     // caller keeps ownership.
     void setRecorder(CommandRecorder *recorder) { m_recorder = recorder; }
+    // Where the port the server moves to and the remark names are kept;
+    // null: in memory, for this Fleet's life.  The caller keeps ownership.
+    void setSettings(StationSettings *settings);
+    StationSettings *settings() const { return m_settings; }
 
 signals:
     void coderAdded(int descriptor);
@@ -101,6 +107,7 @@ signals:
 private:
     void coderConnected(int descriptor, const QString &ipText);
     void coderDisconnected(const QString &ipText, int descriptor);
+    bool isConnectionName(const QString &name) const;
     void handleFrame(int descriptor, const QByteArray &body);
     void currentFileReceived(Coder &coder, const QByteArray &payload);
     void statusReceived(Coder &coder, const QByteArray &payload);
@@ -121,4 +128,6 @@ private:
     QHash<int, Coder> m_coders;
     QList<int> m_order;
     CommandRecorder *m_recorder = nullptr;
+    std::unique_ptr<StationSettings> m_ownSettings;
+    StationSettings *m_settings;
 };

@@ -39,8 +39,7 @@ Session::Session(UserStore *store, CommandJournal *journal, QObject *parent)
 
 Session::~Session()
 {
-    if (m_journal)
-        m_journal->setPolicy(nullptr);
+    m_journal->setPolicy(nullptr);
 }
 
 QString Session::load()

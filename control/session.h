@@ -5,7 +5,8 @@
 #include "userstore.h"
 
 #include <QObject>
-#include <QPointer>
+
+#include <functional>
 
 class CommandJournal;
 
@@ -56,7 +57,7 @@ private:
     void follow();
 
     UserStore *m_store;
-    QPointer<CommandJournal> m_journal; // may go first when both are a window's
+    CommandJournal *m_journal;
     QString m_user;
     Role m_role = Role::Operator;
 };

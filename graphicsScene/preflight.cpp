@@ -6,6 +6,7 @@
 #include "graphicsimageitem.h"
 #include "graphicsscene.h"
 #include "graphicstextabstract.h"
+#include "messagefile.h"
 #include "picturefolder.h"
 
 #include <QCoreApplication>
@@ -246,6 +247,26 @@ QList<Finding> check(const GraphicsScene &scene, const Options &options)
         checkFiles(item, fontAvailable, findings);
     }
     return findings;
+}
+
+MessageCheckResult checkFile(const QString &path, quint8 headMask)
+{
+    MessageCheckResult result;
+    GraphicsScene scene;
+    const MessageFile::Result loaded = MessageFile::load(scene, path);
+    if (!loaded.ok) {
+        result.error = loaded.error;
+        return result;
+    }
+    result.loaded = true;
+    Options options;
+    options.headMask = headMask;
+    for (const Finding &finding : check(scene, options)) {
+        result.findings << (finding.itemName.isEmpty()
+                                ? finding.text
+                                : QStringLiteral("%1: %2").arg(finding.itemName, finding.text));
+    }
+    return result;
 }
 
 } // namespace Preflight

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "itemtypes.h"
+#include "messagecheck.h"
 
 #include <QList>
 #include <QString>
@@ -52,6 +53,11 @@ struct Options
 // The findings for the message in the scene, the message's own first, then
 // item by item in stacking order.
 QList<Finding> check(const GraphicsScene &scene, const Options &options = Options());
+
+// Loads the message file at path into a scene of its own and checks it for
+// coders printing with the heads of headMask: the control core's check of
+// every message on its way to a coder.  A finding reads "<item>: <text>".
+MessageCheckResult checkFile(const QString &path, quint8 headMask);
 
 // "Text "LOT 12"", "Barcode "590123412345"", "Picture logo.png" ...
 QString itemName(const QGraphicsItem *item);

@@ -39,9 +39,9 @@ AccessControl::DialogRunner &dialogRunner()
 
 } // namespace
 
-AccessControl::AccessControl(CommandJournal *journal, EventLog *log, QMainWindow *window)
-    : QObject(window), m_window(window), m_log(log), m_store(new UserStore),
-      m_session(new Session(m_store, journal, this)), m_status(new QLabel(window))
+AccessControl::AccessControl(Session *session, EventLog *log, QMainWindow *window)
+    : QObject(window), m_window(window), m_log(log), m_session(session),
+      m_status(new QLabel(window))
 {
     m_status->setObjectName(QStringLiteral("userStatus"));
     m_status->setTextFormat(Qt::RichText);
@@ -63,18 +63,17 @@ AccessControl::AccessControl(CommandJournal *journal, EventLog *log, QMainWindow
         m_session->signOut(QStringLiteral("idle"));
         m_log->add(
             EventLog::Level::Info,
-            tr("%1 was signed out: no input for %2 minutes.").arg(who).arg(m_store->idleMinutes()));
+            tr("%1 was signed out: no input for %2 minutes.").arg(who).arg(store()->idleMinutes()));
     });
     qApp->installEventFilter(this);
-    const QString error = m_session->load();
-    if (!error.isEmpty())
-        m_log->add(EventLog::Level::Problem, error);
+    refresh();
 }
 
-AccessControl::~AccessControl()
+AccessControl::~AccessControl() = default;
+
+UserStore *AccessControl::store() const
 {
-    delete m_session;
-    delete m_store;
+    return m_session->store();
 }
 
 void AccessControl::setDialogRunner(DialogRunner runner)
@@ -110,7 +109,7 @@ void AccessControl::refresh()
     QString text;
     if (!m_session->usersOn())
         text = tr("<a href=\"users\">Users</a>");
-    else if (m_store->damaged())
+    else if (store()->damaged())
         text = tr("Nobody can sign in: see the event log");
     else if (!m_session->signedIn())
         text = tr("Nobody signed in · <a href=\"signin\">Sign in</a>");
@@ -120,7 +119,7 @@ void AccessControl::refresh()
                (permits(Permission::Users) ? tr(" · <a href=\"users\">Users</a>") : QString());
     m_status->setText(text);
     if (m_session->signedIn())
-        m_idle.start(m_idleOverride > 0 ? m_idleOverride : m_store->idleMinutes() * 60 * 1000);
+        m_idle.start(m_idleOverride > 0 ? m_idleOverride : store()->idleMinutes() * 60 * 1000);
     else
         m_idle.stop();
     emit changed();

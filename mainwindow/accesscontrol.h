@@ -8,7 +8,6 @@
 
 #include <functional>
 
-class CommandJournal;
 class EventLog;
 class QDialog;
 class QLabel;
@@ -16,7 +15,7 @@ class QMainWindow;
 class Session;
 class UserStore;
 
-// Users and roles in the control window: reads "users.json" at start, shows
+// Users and roles in the control window, on the station's session: shows
 // who is signed in in the status bar with links to sign in and out and to
 // the users, disables the buttons the role may not use with a tool tip
 // saying why, and signs out after the idle time.  The Fleet's commands are
@@ -25,11 +24,11 @@ class AccessControl : public QObject
 {
     Q_OBJECT
 public:
-    AccessControl(CommandJournal *journal, EventLog *log, QMainWindow *window);
+    AccessControl(Session *session, EventLog *log, QMainWindow *window);
     ~AccessControl() override;
 
     Session *session() const { return m_session; }
-    UserStore *store() const { return m_store; }
+    UserStore *store() const;
     bool permits(Permission permission) const;
 
     void signIn();
@@ -55,7 +54,6 @@ private:
 
     QMainWindow *m_window;
     EventLog *m_log;
-    UserStore *m_store;
     Session *m_session;
     QLabel *m_status;
     QTimer m_idle;

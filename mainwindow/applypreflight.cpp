@@ -2,46 +2,41 @@
 #include "applypreflight.h"
 
 #include "fleet.h"
+
 #include "graphicsscene.h"
 #include "messagefile.h"
 #include "preflight.h"
 #include "preflightdialog.h"
-#include "printparameters.h"
 
 #include <QFileInfo>
 
 namespace ApplyPreflight {
 
-quint8 headMaskOf(const QByteArray &parameterBlock)
+std::optional<Station::Findings> confirm(QWidget *parent, const QString &path,
+                                         const Station &station, const QList<int> &descriptors,
+                                         const GraphicsScene *loaded, const QString &refusal)
 {
-    if (parameterBlock.isEmpty())
-        return PrintHead::kMaskFourHeads;
-    return quint8(PrintParameters::fromBytes(parameterBlock).headEnableMask) &
-           PrintHead::kMaskFourHeads;
-}
-
-bool confirm(QWidget *parent, const QString &path, const Fleet &fleet,
-             const QList<int> &descriptors, const GraphicsScene *loaded, const QString &refusal)
-{
-    Preflight::Options options;
     bool anyCoder = false;
-    for (int descriptor : descriptors) {
-        if (const Coder *coder = fleet.coder(descriptor)) {
-            options.headMask &= headMaskOf(coder->parameterBlock);
-            anyCoder = true;
-        }
-    }
+    for (int descriptor : descriptors)
+        anyCoder = anyCoder || station.fleet()->coder(descriptor);
+    // Without a coder the station says why nothing goes out.
     if (!anyCoder)
-        return true;
+        return Station::Findings::Refuse;
+    Preflight::Options options;
+    options.headMask = station.headMaskOf(descriptors);
     GraphicsScene scene;
     if (!loaded) {
-        if (!MessageFile::load(scene, path))
-            return true;
+        if (!MessageFile::load(scene, path).ok)
+            return Station::Findings::Refuse;
         loaded = &scene;
     }
-    return PreflightDialog::confirm(Preflight::check(*loaded, options),
-                                    PreflightDialog::Purpose::Send, QFileInfo(path).fileName(),
-                                    parent, {}, refusal);
+    const QList<Preflight::Finding> findings = Preflight::check(*loaded, options);
+    if (findings.isEmpty())
+        return Station::Findings::Refuse;
+    if (!PreflightDialog::confirm(findings, PreflightDialog::Purpose::Send,
+                                  QFileInfo(path).fileName(), parent, {}, refusal))
+        return std::nullopt;
+    return Station::Findings::SendAnyway;
 }
 
 } // namespace ApplyPreflight

@@ -6,7 +6,6 @@
 #include "controllog.h"
 #include "controlstatusbar.h"
 #include "devicelistpanel.h"
-#include "devicestore.h"
 #include "editwidget.h"
 #include "eventlog.h"
 #include "fleet.h"
@@ -19,6 +18,8 @@
 #include "printparameterwidget.h"
 #include "serverport.h"
 #include "session.h"
+#include "station.h"
+#include "stationsettings.h"
 #include "tcpserver.h"
 #include "ui_korvexmainwindow.h"
 #include "usernotifier.h"
@@ -26,23 +27,23 @@
 
 namespace {
 
-const QString kMessageFolder = QStringLiteral("Spray");
+const QString kMessageFolder = QString::fromLatin1(Station::kMessageFolder);
 
 } // namespace
 
-KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
-    : QMainWindow(parent), ui(std::make_unique<Ui::KorvexMainWindow>())
+KorvexMainWindow::KorvexMainWindow(Station *station, QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::KorvexMainWindow>()), m_station(station),
+      m_fleet(station->fleet())
 {
     ui->setupUi(this);
     m_statusBar = new ControlStatusBar(this);
     setStatusBar(m_statusBar);
     connect(ui->eventLog, &EventLog::eventAdded, m_statusBar, &ControlStatusBar::setLastEvent);
 
-    m_fleet = new Fleet(this);
-    m_journal = new JournalDock(m_fleet, ui->eventLog, this);
-    m_access = new AccessControl(m_journal->commands(), ui->eventLog, this);
+    m_journal = new JournalDock(station, this);
+    m_access = new AccessControl(station->session(), ui->eventLog, this);
     connect(m_access, &AccessControl::changed, this, &KorvexMainWindow::updateEditButton);
-    if (const std::optional<int> stored = DeviceStore::serverPort())
+    if (const std::optional<quint16> stored = station->settings()->port())
         ui->portLineEdit->setText(QString::number(*stored));
     m_devices = ui->deviceList;
     m_files = new MessageFileList(ui->fileListWidget, kMessageFolder, this);
@@ -50,7 +51,9 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
     connect(m_devices, &DeviceListPanel::coderChecked, this, &KorvexMainWindow::deviceChecked);
     connect(m_devices, &DeviceListPanel::countChanged, m_statusBar,
             &ControlStatusBar::setCoderCount);
-    connect(m_devices, &DeviceListPanel::remarkNameEdited, m_fleet, &Fleet::setRemarkName);
+    connect(
+        m_devices, &DeviceListPanel::remarkNameEdited, m_fleet,
+        [this](int descriptor, const QString &name) { m_fleet->setRemarkName(descriptor, name); });
     connect(ui->printParameterWidget, &PrintParameterWidget::parametersRefused, this,
             [this](const QString &reason) {
                 problem(tr("Print parameters not loaded: %1").arg(reason));
@@ -59,8 +62,6 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
     setUpPreview();
     ui->containFileListWidget->hide();
 
-    // Reports why it fails; the operator may choose another port.
-    m_fleet->listen(port);
     refreshFileList();
     // Something to look at from the start: the first message of the list.
     if (ui->fileListWidget->count() > 0)
@@ -80,9 +81,13 @@ KorvexMainWindow::~KorvexMainWindow()
 
 void KorvexMainWindow::connectFleet()
 {
-    connect(m_fleet, &Fleet::note, this, &KorvexMainWindow::note);
-    connect(m_fleet, &Fleet::problem, this, &KorvexMainWindow::problem);
+    connect(m_station, &Station::note, this, &KorvexMainWindow::note);
+    connect(m_station, &Station::problem, this, &KorvexMainWindow::problem);
     connect(m_fleet, &Fleet::listeningChanged, m_statusBar, &ControlStatusBar::setListeningPort);
+    // The port in use shows in the empty box; a stored port stands in it.
+    connect(m_fleet, &Fleet::listeningChanged, this, [this](quint16 port) {
+        ui->portLineEdit->setPlaceholderText(port ? QString::number(port) : QString());
+    });
     m_devices->follow(m_fleet);
     connect(m_fleet, &Fleet::coderRemoved, this, [this](int descriptor) {
         // The system hands the descriptor to the next connection.
@@ -186,12 +191,14 @@ void KorvexMainWindow::on_syncBtn_clicked()
     }
     const QString path = m_files->pathOf(selected.first());
     const QList<int> coders = m_devices->checkedDescriptors();
-    if (!ApplyPreflight::confirm(this, path, *m_fleet, coders, m_preview->sceneOf(path),
-                                 m_access->session()->refusal(Permission::SendAnyway))) {
+    const std::optional<Station::Findings> findings =
+        ApplyPreflight::confirm(this, path, *m_station, coders, m_preview->sceneOf(path),
+                                m_access->session()->refusal(Permission::SendAnyway));
+    if (!findings) {
         note(tr("%1 was not sent: the pre-flight check found problems.").arg(path));
         return;
     }
-    const CommandResult result = m_fleet->apply(path, coders);
+    const CommandResult result = m_station->apply(path, coders, {}, *findings);
     if (!result.ok)
         UserNotifier::warning(this, tr("Warn"), result.error);
 }

@@ -17,6 +17,7 @@ class JournalDock;
 class MessageFileList;
 class MessagePreview;
 class PrintParameterWidget;
+class Station;
 class TcpServer;
 
 namespace Ui {
@@ -25,19 +26,18 @@ class KorvexMainWindow;
 
 // The one window of the control application: one button per connected
 // coder, the message files of "Spray/" with a preview, and the commands sent
-// to the checked coders.  The coders and the commands themselves belong to
-// the Fleet; the window shows them and wires the operator's clicks to it.
+// to the checked coders.  The coders, the commands, the journal and the
+// users belong to the station; the window shows them and wires the
+// operator's clicks to it.
 class KorvexMainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    // The TCP port coders connect to.
-    static constexpr quint16 kDefaultServerPort = 64032; // Fleet::kDefaultPort
-
-    // port 0 lets the system pick one (tests).
-    explicit KorvexMainWindow(QWidget *parent = nullptr, quint16 port = kDefaultServerPort);
+    // Shows the station, which outlives the window; open it after this.
+    explicit KorvexMainWindow(Station *station, QWidget *parent = nullptr);
     ~KorvexMainWindow() override;
 
+    Station *station() const { return m_station; }
     GraphicsView *previewView() const;
     GraphicsScene *previewScene() const;
     MessagePreview *preview() const { return m_preview; }
@@ -83,6 +83,7 @@ private:
     void note(const QString &text);
 
     std::unique_ptr<Ui::KorvexMainWindow> ui;
+    Station *m_station;
     Fleet *m_fleet;
     DeviceListPanel *m_devices;
     // The coder whose reply the preview and the parameter panel show; -1: none.

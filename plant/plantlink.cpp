@@ -4,10 +4,11 @@
 #include "mqttclient.h"
 #include "plantsettings.h"
 #include "sparkplugnode.h"
+#include "station.h"
 
-PlantLink::PlantLink(Fleet *fleet, const PlantSettings &settings, QObject *parent)
+PlantLink::PlantLink(Station *station, const PlantSettings &settings, QObject *parent)
     : QObject(parent), m_client(new MqttClient(settings.broker, this)),
-      m_node(new SparkplugNode(fleet, m_client, settings.group, settings.node, this))
+      m_node(new SparkplugNode(station->fleet(), m_client, settings.group, settings.node, this))
 {
     m_node->setAccount(settings.broker.user);
     m_client->start();

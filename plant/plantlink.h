@@ -3,12 +3,12 @@
 
 #include <QObject>
 
-class Fleet;
+class Station;
 class MqttClient;
 class SparkplugNode;
 struct PlantSettings;
 
-// The coders of a Fleet on the plant's broker, for as long as it lives:
+// The coders of a station on the plant's broker, for as long as it lives:
 // connects with the settings' account, publishes the Sparkplug session and
 // carries out the commands that arrive.  Going away, it publishes the
 // node's death and disconnects cleanly.
@@ -16,7 +16,7 @@ class PlantLink : public QObject
 {
     Q_OBJECT
 public:
-    PlantLink(Fleet *fleet, const PlantSettings &settings, QObject *parent = nullptr);
+    PlantLink(Station *station, const PlantSettings &settings, QObject *parent = nullptr);
     ~PlantLink() override;
 
     MqttClient *client() const { return m_client; }

@@ -6,10 +6,14 @@
 #include "openfilelimit.h"
 #include "plantlink.h"
 #include "plantsettings.h"
+#include "preflight.h"
 #include "startup.h"
+#include "station.h"
+#include "stationsettings.h"
 #include "userstore.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QJsonObject>
 
 #include <cstdio>
@@ -48,14 +52,9 @@ QString readSecret(const char *prompt)
 // users file of the working folder and switches users on, keeping the other
 // users of a file that can still be read; a lost or damaged file is written
 // anew.  For the day nobody can sign in.
-int createAdmin(int argc, char *argv[], int at)
+int createAdmin(int argc, char *argv[], const QString &name)
 {
     QCoreApplication app(argc, argv);
-    if (at + 1 >= argc) {
-        std::fprintf(stderr, "usage: KorvexControl --create-admin NAME\n");
-        return 2;
-    }
-    const QString name = QString::fromLocal8Bit(argv[at + 1]);
     const QString problem = UserStore::nameProblem(name);
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "KorvexControl: %s\n", qPrintable(problem));
@@ -90,14 +89,80 @@ int createAdmin(int argc, char *argv[], int at)
     return 0;
 }
 
+// The options of the program itself, read before anything is opened, so
+// that --help and --version touch neither a display nor the working folder.
+// Qt's own options (-platform, -style, ...) are left to QApplication.
+struct CommandLine
+{
+    int exitCode = -1; // >= 0: end at once with it
+    QString createAdmin;
+};
+
+CommandLine readCommandLine(int argc, char *argv[])
+{
+    // The parser's help names the program from the application's arguments.
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Runs the Korvex inkjet coders of a production line and designs their messages. "
+        "Works in the folder it is started in (Spray/, devices/, journal/, korvex.conf)."));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Prints this help and ends."));
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Prints the version and ends."));
+    const QCommandLineOption admin(
+        QStringLiteral("create-admin"),
+        QStringLiteral("Makes NAME an administrator in users.json of the working folder and "
+                       "switches users on, then ends (the password is asked twice)."),
+        QStringLiteral("NAME"));
+    parser.addOptions({help, version, admin});
+    // Qt's options, so that they are not taken for unknown ones.
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "style",
+                             "stylesheet", "display", "geometry", "qwindowgeometry", "qwindowtitle",
+                             "qwindowicon", "session", "title"}) {
+        QCommandLineOption qt(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        qt.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qt);
+    }
+    for (const char *name : {"reverse", "nograb", "dograb", "sync", "widgetcount"}) {
+        QCommandLineOption qt(QString::fromLatin1(name));
+        qt.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qt);
+    }
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    CommandLine line;
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "KorvexControl: %s\n\n%s", qPrintable(parser.errorText()),
+                     qPrintable(parser.helpText()));
+        line.exitCode = 2;
+    } else if (parser.isSet(help)) {
+        std::printf("%s", qPrintable(parser.helpText()));
+        line.exitCode = 0;
+    } else if (parser.isSet(version)) {
+        std::printf("KorvexControl %s\n", KORVEX_VERSION);
+        line.exitCode = 0;
+    } else if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "KorvexControl: unexpected argument \"%s\"\n\n%s",
+                     qPrintable(parser.positionalArguments().first()),
+                     qPrintable(parser.helpText()));
+        line.exitCode = 2;
+    } else if (parser.isSet(admin)) {
+        line.createAdmin = parser.value(admin);
+    }
+    return line;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--create-admin") == 0)
-            return createAdmin(argc, argv, i);
-    }
+    QCoreApplication::setApplicationName(QStringLiteral("KorvexControl"));
+    const CommandLine line = readCommandLine(argc, argv);
+    if (line.exitCode >= 0)
+        return line.exitCode;
+    if (!line.createAdmin.isNull())
+        return createAdmin(argc, argv, line.createAdmin);
 
     // The resources live in a static library; register them explicitly.
     Q_INIT_RESOURCE(mainwindow);
@@ -109,21 +174,28 @@ int main(int argc, char *argv[])
     // Ties the windows to the menu entry, for the task bar under Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.korvex.KorvexControl"));
 
-    KorvexMainWindow window;
+    Station::Options options;
+    options.carryOverRemarkNames = true;
+    options.check = &Preflight::checkFile;
+    Station station(options);
+    KorvexMainWindow window(&station);
+    // A bad setting: the defaults, and the event log says which.
+    QStringList errors = station.settingsErrors();
+    station.open();
     // With an [mqtt] section in korvex.conf, this PC puts its coders on the
     // plant's broker too.
-    PlantSettings settings;
-    QStringList errors;
-    std::unique_ptr<PlantLink> plant;
-    if (!PlantSettings::load(QString::fromLatin1(PlantSettings::kFileName), false, &settings,
-                             &errors)) {
-        for (const QString &error : qAsConst(errors))
-            window.eventLog()->add(EventLog::Level::Problem, error);
-    } else if (settings.mqtt) {
-        plant = std::make_unique<PlantLink>(window.fleet(), settings);
-    }
+    PlantSettings plant;
+    if (errors.isEmpty())
+        PlantSettings::load(station.settings()->path(), false, &plant, &errors);
+    for (const QString &error : qAsConst(errors))
+        window.eventLog()->add(
+            EventLog::Level::Problem,
+            QCoreApplication::translate("main", "%1; the defaults are used.").arg(error));
+    std::unique_ptr<PlantLink> link;
+    if (errors.isEmpty() && plant.mqtt)
+        link = std::make_unique<PlantLink>(&station, plant);
     window.show();
     const int code = app.exec();
-    plant.reset();
+    link.reset();
     return code;
 }

@@ -12,6 +12,7 @@
 #include "journalline.h"
 #include "printparameters.h"
 #include "simulatedcoder.h"
+#include "stationsettings.h"
 #include "tcpserver.h"
 
 #include <QCryptographicHash>
@@ -180,9 +181,7 @@ private slots:
         const int descriptor = fleet->descriptors().first();
         fleet->setRemarkName(descriptor, "Line 3");
         QVERIFY(fleet->apply("Spray/label1.spr", {descriptor}).ok);
-        fleet->setOrigin({"mqtt", "korvexd", "anna"});
-        QVERIFY(fleet->start({descriptor}).ok);
-        fleet->setOrigin({});
+        QVERIFY(fleet->start({descriptor}, {"mqtt", "korvexd", "anna"}).ok);
         QCOMPARE(recorder.records.size(), 3);
         QCOMPARE(recorder.records.at(0).action, CommandResult::Action::RemarkName);
         QCOMPARE(recorder.records.at(0).remarkName, QString("Line 3"));
@@ -203,7 +202,7 @@ private slots:
         QCOMPARE(problems.size(), 1);
         QVERIFY(!fleet->setRemarkName(descriptor, "Line 4").ok);
         QCOMPARE(fleet->coder(descriptor)->remarkName, QString("Line 3"));
-        QCOMPARE(DeviceStore::remarkName("127.0.0.1"), QString("Line 3"));
+        QCOMPARE(fleet->settings()->remarkName("127.0.0.1"), QString("Line 3"));
         const quint16 before = port();
         QVERIFY(!fleet->rebind(0).ok);
         QCOMPARE(port(), before);
@@ -243,9 +242,7 @@ private slots:
         changed.lineSpeed = oldSpeed + 15;
         QVERIFY(fleet->applyParameters(changed.toBytes(), {descriptor}).ok);
         QVERIFY(fleet->start({descriptor}).ok);
-        fleet->setOrigin({"mqtt", "korvexd", "bob"});
-        QVERIFY(fleet->stop({descriptor}).ok);
-        fleet->setOrigin({});
+        QVERIFY(fleet->stop({descriptor}, {"mqtt", "korvexd", "bob"}).ok);
 
         const QList<QJsonObject> lines = journalLines("journal");
         QCOMPARE(lines.size(), 5);
@@ -373,13 +370,17 @@ private slots:
     // goes alone; a coder that resets at once leaves nothing behind.
     void connectionsComeAndGoOneByOne()
     {
+        QSignalSpy notes(fleet.get(), &Fleet::note);
         RawCoder first(port());
         RawCoder second(port());
         QTRY_COMPARE(fleet->count(), 2);
+        // Named in the event log as the plant bus names them.
+        QTRY_COMPARE(notes.size(), 2);
+        QCOMPARE(notes.at(1).at(0).toString(), QString("Coder 127.0.0.1_2 connected"));
         const QList<int> both = fleet->descriptors();
         fleet->setRemarkName(both.first(), "Line 3");
         QCOMPARE(fleet->coder(both.last())->displayName(), QString("Line 3"));
-        QCOMPARE(DeviceStore::remarkName("127.0.0.1"), QString("Line 3"));
+        QCOMPARE(fleet->settings()->remarkName("127.0.0.1"), QString("Line 3"));
 
         QVERIFY(fleet->apply("Spray/label1.spr", both).ok);
         QTRY_COMPARE(first.commands(), QList<quint8>{Command::FileTransfer});

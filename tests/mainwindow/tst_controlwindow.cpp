@@ -9,7 +9,6 @@
 #include "commandjournal.h"
 #include "controlstatusbar.h"
 #include "devicelistpanel.h"
-#include "devicestore.h"
 #include "editwidget.h"
 #include "eventlog.h"
 #include "filerecord.h"
@@ -20,7 +19,6 @@
 #include "journaldock.h"
 #include "journalline.h"
 #include "journalview.h"
-#include "korvexmainwindow.h"
 #include "messagefile.h"
 #include "messagepreview.h"
 #include "preflightdialog.h"
@@ -28,6 +26,8 @@
 #include "session.h"
 #include "signindialog.h"
 #include "simulatedcoder.h"
+#include "stationsettings.h"
+#include "stationwindow.h"
 #include "tcpserver.h"
 #include "userstore.h"
 
@@ -185,6 +185,19 @@ class TestControlWindow : public QObject
     std::unique_ptr<RecordingNotifier> notifier;
 
     quint16 port() const { return window->server()->serverPort(); }
+    // As korvex.conf holds it now, read afresh.
+    static QString storedRemarkName(const QString &ipText)
+    {
+        StationSettings stored("korvex.conf");
+        QStringList errors;
+        return stored.load(true, &errors) ? stored.remarkName(ipText) : QString();
+    }
+    static std::optional<quint16> storedPort()
+    {
+        StationSettings stored("korvex.conf");
+        QStringList errors;
+        return stored.load(true, &errors) ? stored.port() : std::nullopt;
+    }
     QToolButton *button(const char *name) const { return window->findChild<QToolButton *>(name); }
     DeviceListPanel *devices() const { return window->deviceList(); }
     // Descriptors in the order the coders connected: the oldest is at the bottom.
@@ -242,11 +255,12 @@ private slots:
         QDir("journal").removeRecursively();
         QFile::remove("journal");
         QFile::remove("users.json");
+        QFile::remove("korvex.conf");
         QDir().mkdir("Spray");
         writeFile("Spray/label1.spr", kMessage);
         writeFile("Spray/a.b.spr", kMessage);
         notifier = std::make_unique<RecordingNotifier>();
-        window = std::make_unique<KorvexMainWindow>(nullptr, 0);
+        window = std::make_unique<StationWindow>();
         window->show();
     }
 
@@ -469,7 +483,7 @@ private slots:
         });
         devices()->editRemarkName(coders().first());
         QCOMPARE(text(coders().first()), QString("127.0.0.1"));
-        QVERIFY(DeviceStore::remarkName("127.0.0.1").isEmpty());
+        QVERIFY(window->fleet()->settings()->remarkName("127.0.0.1").isEmpty());
         const QByteArray saved = readFile("Spray/label1.spr");
         {
             EditWidget editor("Spray/label1.spr", EditWidget::ModeExisting, window.get());
@@ -605,7 +619,7 @@ private slots:
         QVERIFY(session->load().contains("KorvexControl --create-admin NAME"));
         QVERIFY(status->text().contains("Nobody can sign in"));
         QVERIFY(!window->findChild<QWidget *>("startBtn")->isEnabled());
-        KorvexMainWindow restarted(nullptr, 0);
+        StationWindow restarted;
         QVERIFY(restarted.eventLog()->lines().join('\n').contains("is damaged. Nobody can sign in "
                                                                   "until an administrator runs"));
         QVERIFY(!restarted.access()->session()->signIn("anna", "anna-pw").ok);
@@ -757,7 +771,7 @@ private slots:
         QCOMPARE(notifier->boxes.size(), 1);
         QVERIFY(window->server()->isListening());
         QCOMPARE(port(), before);
-        QVERIFY(!DeviceStore::serverPort().has_value());
+        QVERIFY(!window->fleet()->settings()->port().has_value());
         RawCoder coder(before);
         QTRY_COMPARE(coders().size(), 1);
     }
@@ -775,10 +789,10 @@ private slots:
         QVERIFY(notifier->boxes.first().text.contains("in use"));
         QVERIFY(window->server()->isListening());
         QCOMPARE(port(), before);
-        QVERIFY(!DeviceStore::serverPort().has_value());
+        QVERIFY(!window->fleet()->settings()->port().has_value());
 
         // At start-up the window opens all the same, saying why.
-        KorvexMainWindow second(nullptr, taken);
+        StationWindow second(taken);
         QVERIFY(!second.server()->isListening());
         QVERIFY(second.eventLog()->lines().join('\n').contains(
             QString("Cannot listen on port %1").arg(taken)));
@@ -789,10 +803,10 @@ private slots:
         window->findChild<QLineEdit *>("portLineEdit")->setText(QString::number(taken));
         button("builtBtn")->click();
         QCOMPARE(port(), taken);
-        QCOMPARE(DeviceStore::serverPort().value_or(0), int(taken));
+        QCOMPARE(storedPort().value_or(0), taken);
 
         // The stored port fills the field; the server starts on the port it is given.
-        KorvexMainWindow restarted(nullptr, 0);
+        StationWindow restarted;
         QCOMPARE(restarted.findChild<QLineEdit *>("portLineEdit")->text(), QString::number(taken));
         QVERIFY(restarted.server()->isListening());
         QVERIFY(restarted.server()->serverPort() != taken);
@@ -843,7 +857,11 @@ private slots:
         QTRY_COMPARE(coders().size(), 1);
         click(coders().first());
         QTRY_COMPARE(coder.received.size(), 2);
-        const QByteArray big(int(MessageFile::kMaxFileBytes) - 64, 'x');
+        // A message all the same: nothing that does not load as one goes out.
+        QByteArray big = kMessage;
+        big.insert(1, "\"Padding\":\"" +
+                          QByteArray(int(MessageFile::kMaxFileBytes) - kMessage.size() - 64, 'x') +
+                          "\",");
         for (int i = 0; i < 6; ++i)
             writeFile(QString("Spray/big%1.spr").arg(i), big);
         QTRY_VERIFY(!window->findChild<QListWidget *>("fileListWidget")
@@ -937,7 +955,7 @@ private slots:
         QCOMPARE(text(device), QString("Line 1"));
         QVERIFY(data(device, Qt::ToolTipRole).toString().contains("Line 1"));
         QCOMPARE(window->fleet()->coder(device)->remarkName, QString("Line 1"));
-        QCOMPARE(DeviceStore::remarkName("127.0.0.1"), QString("Line 1"));
+        QCOMPARE(storedRemarkName("127.0.0.1"), QString("Line 1"));
 
         RawCoder again(port());
         QTRY_COMPARE(coders().size(), 2);
@@ -951,8 +969,7 @@ private slots:
         RawCoder third(port());
         QTRY_COMPARE(coders().size(), 3);
         QCOMPARE(text(coders().last()), QString("127.0.0.1"));
-        QVERIFY(QSettings(QSettings::NativeFormat, QSettings::UserScope, "KorvexSoftWare")
-                    .contains("DeviceRemarkName/127.0.0.1"));
+        QCOMPARE(storedRemarkName("127.0.0.1"), QString());
     }
 
     void selectionFollowsTabsAndMultiSelect()

@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "devicestore.h"
+#include "fleet.h"
 #include "graphicsscene.h"
 #include "graphicsview.h"
-#include "korvexmainwindow.h"
 #include "startup.h"
+#include "stationsettings.h"
+#include "stationwindow.h"
 #include "tcpserver.h"
 #include "userstore.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -56,25 +60,87 @@ private slots:
         }
     }
 
-    void deviceStoreKeepsPortAndRemarkNamesAcrossRestarts()
+    // Remark names given before they lived in korvex.conf come over at the
+    // first start, into the settings file with its comments kept; a name
+    // removed from the file later does not come back, and the port the file
+    // names is the one the server starts on.
+    void remarkNamesOfThePerUserStoreComeOverOnce()
     {
-        QVERIFY(!DeviceStore::serverPort().has_value());
-        DeviceStore::setServerPort(64100);
+        QTemporaryDir dir;
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(dir.path());
         DeviceStore::setRemarkName("192.168.1.20", "Line 1 coder");
-        DeviceStore::setRemarkName("192.168.1.21", "Line 2 coder");
         DeviceStore::setRemarkName("fe80::1", "v6 coder");
+        {
+            QFile conf("korvex.conf");
+            QVERIFY(conf.open(QIODevice::WriteOnly));
+            conf.write("; the coders of hall 2\n[remark_names]\nfe80::1 = Kept\n");
+        }
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+        const quint16 free = probe.serverPort();
+        probe.close();
+        {
+            QFile conf("korvex.conf");
+            QVERIFY(conf.open(QIODevice::Append));
+            conf.write(QByteArray("[server]\nport = ") + QByteArray::number(free) + "\n");
+        }
+        {
+            StationWindow window(std::nullopt);
+            QCOMPARE(window.server()->serverPort(), free);
+            QCOMPARE(window.findChild<QLineEdit *>("portLineEdit")->text(), QString::number(free));
+            QCOMPARE(window.fleet()->settings()->remarkName("192.168.1.20"),
+                     QString("Line 1 coder"));
+            QCOMPARE(window.fleet()->settings()->remarkName("fe80::1"), QString("Kept"));
+        }
+        QFile conf("korvex.conf");
+        QVERIFY(conf.open(QIODevice::ReadOnly));
+        const QByteArray text = conf.readAll();
+        QVERIFY(text.startsWith("; the coders of hall 2\n[remark_names]\nfe80::1 = Kept\n"));
+        QVERIFY(text.contains("192.168.1.20 = Line 1 coder\n"));
+        conf.close();
+        QVERIFY(conf.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        conf.close();
+        {
+            StationWindow again;
+            QCOMPARE(again.fleet()->settings()->remarkName("192.168.1.20"), QString());
+        }
+        QDir::setCurrent(before);
+    }
 
-        // The store is read afresh each time: a value written elsewhere is seen.
-        QSettings other(QSettings::NativeFormat, QSettings::UserScope, "KorvexSoftWare");
-        QCOMPARE(other.value("NetWork/ServerPort").toInt(), 64100);
-        other.setValue("DeviceRemarkName/192.168.1.20", "Renamed");
-        other.sync();
-
-        QCOMPARE(DeviceStore::serverPort().value_or(0), 64100);
-        QCOMPARE(DeviceStore::remarkName("192.168.1.20"), QString("Renamed"));
-        QCOMPARE(DeviceStore::remarkName("192.168.1.21"), QString("Line 2 coder"));
-        QCOMPARE(DeviceStore::remarkName("fe80::1"), QString("v6 coder"));
-        QCOMPARE(DeviceStore::remarkName("192.168.1.2"), QString());
+    // Options of the program itself are read before anything else: help
+    // and version open no window and touch nothing in the working folder.
+    void commandLineIsReadBeforeAnythingStarts_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "--create-admin <NAME>";
+        QTest::newRow("-h") << QStringList{"-h"} << 0 << "Usage:";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "KorvexControl 0.";
+        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << "Usage:";
+        QTest::newRow("an argument") << QStringList{"label.spr"} << 2 << "Usage:";
+    }
+    void commandLineIsReadBeforeAnythingStarts()
+    {
+        QFETCH(QStringList, args);
+        QTemporaryDir dir;
+        QProcess control;
+        control.setWorkingDirectory(dir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        control.setProcessEnvironment(env);
+        control.start(KORVEX_CONTROL, args);
+        QVERIFY(control.waitForFinished(30000));
+        QFETCH(int, exitCode);
+        QCOMPARE(control.exitCode(), exitCode);
+        QFETCH(QString, printed);
+        const QString output = QString::fromLocal8Bit(control.readAllStandardOutput() +
+                                                      control.readAllStandardError());
+        QVERIFY2(output.contains(printed), qPrintable(output));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList());
     }
 
     // The first start fits a 1280x800 screen with the whole parameter panel
@@ -83,7 +149,7 @@ private slots:
     {
         QSettings(QSettings::NativeFormat, QSettings::UserScope, "KorvexSoftWare").clear();
         {
-            KorvexMainWindow window(nullptr, 0);
+            StationWindow window;
             QVERIFY(window.server()->isListening());
             QCOMPARE(window.windowTitle(), QString("KorvexMainWindow"));
             QVERIFY(window.previewView());
@@ -97,7 +163,7 @@ private slots:
             window.resize(900, 650);
             window.findChild<QSplitter *>("mainSplitter")->setSizes({400, 150});
         }
-        KorvexMainWindow again(nullptr, 0);
+        StationWindow again;
         again.show();
         QVERIFY(QTest::qWaitForWindowExposed(&again));
         QCOMPARE(again.size(), QSize(900, 650));

@@ -11,12 +11,12 @@
 #include "devicelistpanel.h"
 #include "fleet.h"
 #include "journaldock.h"
-#include "korvexmainwindow.h"
 #include "printparameterwidget.h"
 #include "session.h"
 #include "signindialog.h"
 #include "simulatedcoder.h"
 #include "startup.h"
+#include "stationwindow.h"
 #include "tcpserver.h"
 #include "userstore.h"
 
@@ -67,7 +67,7 @@ int main(int argc, char *argv[])
     const QDir out(args.at(1));
     const QString message = QFileInfo(args.at(2)).completeBaseName();
 
-    KorvexMainWindow window(nullptr, 0);
+    StationWindow window;
     window.resize(1180, 740);
     window.move(20, 10);
     window.show();

@@ -7,9 +7,9 @@
 #include "coderlistmodel.h"
 #include "devicelistpanel.h"
 #include "graphicsscene.h"
-#include "korvexmainwindow.h"
 #include "simulatedcoder.h"
 #include "startup.h"
+#include "stationwindow.h"
 #include "tcpserver.h"
 
 #include "shotsupport.h"
@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
     const QDir out(args.at(1));
     const QStringList messages = args.mid(2);
 
-    KorvexMainWindow window(nullptr, 0);
+    StationWindow window;
     window.show();
 
     struct Kind
