@@ -3,6 +3,7 @@
 #include "ui_printparameterwidget.h"
 
 #include "controllog.h"
+#include "printparameterfields.h"
 
 #include <QButtonGroup>
 #include <QSignalBlocker>
@@ -77,6 +78,7 @@ PrintParameterWidget::PrintParameterWidget(QWidget *parent)
 {
     // setupUi connects the on_<object>_<signal> handlers by name.
     ui->setupUi(this);
+    applyRanges();
 
     // Run the splice and encoder handlers once with "unchecked", so that the
     // right direction panel and speed or encoder panel are shown.
@@ -91,6 +93,31 @@ PrintParameterWidget::PrintParameterWidget(QWidget *parent)
 }
 
 PrintParameterWidget::~PrintParameterWidget() = default;
+
+// The spin boxes take the ranges of the block's fields.
+void PrintParameterWidget::applyRanges()
+{
+    using P = PrintParameters;
+    const auto limit = [](QSpinBox *box, qint32 P::*member) {
+        const PrintParameterField *field = PrintParameterField::of(member);
+        box->setRange(int(field->minimum), int(field->maximum));
+    };
+    limit(ui->encoderPPRspinBox, &P::encoderPpr);
+    limit(ui->encoderDiameterSpinBox, &P::encoderDiameter);
+    limit(ui->productionLineSpeedSpinBox, &P::lineSpeed);
+    limit(ui->signalIntervalSpinBox, &P::signalInterval);
+    const std::pair<QDoubleSpinBox *, double P::*> offsets[] = {
+        {ui->head1DoubleSpinBox, &P::headOffset1},
+        {ui->head2DoubleSpinBox, &P::headOffset2},
+        {ui->head3DoubleSpinBox, &P::headOffset3},
+        {ui->head4DoubleSpinBox, &P::headOffset4}};
+    for (const auto &[box, member] : offsets) {
+        const PrintParameterField *field = PrintParameterField::of(member);
+        box->setDecimals(field->decimals);
+        box->setRange(field->minimum, field->maximum);
+        box->setSingleStep(std::pow(10.0, -field->decimals));
+    }
+}
 
 void PrintParameterWidget::fillLists()
 {
@@ -299,11 +326,14 @@ int PrintParameterWidget::firstEnabledHead() const
 // With no head enabled the mask keeps its value.
 void PrintParameterWidget::recomputeHeadRangeMask()
 {
+    quint8 checked = 0;
     for (int head = 1; head <= kHeadCount; ++head) {
         // A box still partially checked during a load counts as not checked.
         if (headCheckBoxes()[head - 1]->checkState() == Qt::Checked)
-            m_parameters.headRangeMask = qint8((1 << head) - 1);
+            checked |= headBit(head);
     }
+    if (const std::optional<qint8> range = PrintHeads::rangeMaskFor(checked))
+        m_parameters.headRangeMask = *range;
 }
 
 // The direction buttons show the direction of the head whose radio button

@@ -90,6 +90,7 @@ private:
     static constexpr qint8 kInverse = 2;
     static constexpr qint8 kRevInv = 3;
 
+    void applyRanges();
     void fillLists();
     void showBlock();
 

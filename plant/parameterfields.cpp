@@ -17,47 +17,14 @@ QString tr(const char *text)
     return QCoreApplication::translate("ParameterField", text);
 }
 
-ParameterField listed(const char *name, qint8 P::*member, QList<qint64> allowed)
+// The bus's type for a field of the block.
+DataType typeOf(const PrintParameterField::Member &member)
 {
-    return {QLatin1String("Parameters/") + QLatin1String(name),
-            DataType::Int32,
-            member,
-            true,
-            allowed,
-            0,
-            0,
-            0};
-}
-
-template <typename Member>
-ParameterField range(const char *name, DataType type, Member member, double minimum, double maximum,
-                     int decimals = 0)
-{
-    return {QLatin1String("Parameters/") + QLatin1String(name),
-            type,
-            member,
-            true,
-            {},
-            minimum,
-            maximum,
-            decimals};
-}
-
-ParameterField flag(const char *name, bool P::*member)
-{
-    return {QLatin1String("Parameters/") + QLatin1String(name),
-            DataType::Boolean,
-            member,
-            true,
-            {},
-            0,
-            1,
-            0};
-}
-
-template <typename Member> ParameterField readOnly(const char *name, DataType type, Member member)
-{
-    return {QLatin1String("Parameters/") + QLatin1String(name), type, member, false, {}, 0, 0, 0};
+    if (std::holds_alternative<bool P::*>(member))
+        return DataType::Boolean;
+    if (std::holds_alternative<double P::*>(member))
+        return DataType::Double;
+    return DataType::Int32;
 }
 
 // Integers may come in any integer type; a wider one is checked by value.
@@ -109,34 +76,14 @@ bool refuse(QString *reason, const QString &text)
 
 const QList<ParameterField> &ParameterField::all()
 {
-    // Block order; the ranges are the parameter panel's (list codes, spin
-    // box ranges, offsets of one decimal).
-    static const QList<ParameterField> fields{
-        listed("Spray Mode", &P::sprayMode, {1, 2, 4, 5}),
-        readOnly("Device Value 1", DataType::Double, &P::deviceValue1),
-        readOnly("Device Value 2", DataType::Double, &P::deviceValue2),
-        listed("DPI Code", &P::dpiCode, {1, 2, 3, 4}),
-        listed("Trigger Mode", &P::triggerMode, {2, 3}),
-        listed("Head Range Mask", &P::headRangeMask, {1, 3, 7, 15}),
-        flag("Splice", &P::splice),
-        range("Head Enable Mask", DataType::Int32, &P::headEnableMask, 0, 15),
-        range("Entire Direction", DataType::Int32, &P::entireDirection, 0, 3),
-        range("Head Offset 1", DataType::Double, &P::headOffset1, 0, 1000, 1),
-        range("Head Offset 2", DataType::Double, &P::headOffset2, 0, 1000, 1),
-        range("Head Offset 3", DataType::Double, &P::headOffset3, 0, 1000, 1),
-        range("Head Offset 4", DataType::Double, &P::headOffset4, 0, 1000, 1),
-        range("Head Direction 1", DataType::Int32, &P::headDirection1, 0, 3),
-        range("Head Direction 2", DataType::Int32, &P::headDirection2, 0, 3),
-        range("Head Direction 3", DataType::Int32, &P::headDirection3, 0, 3),
-        range("Head Direction 4", DataType::Int32, &P::headDirection4, 0, 3),
-        flag("Encoder Enabled", &P::encoderEnabled),
-        flag("Beep", &P::beepEnabled),
-        range("Encoder PPR", DataType::Int32, &P::encoderPpr, 0, 5000),
-        range("Encoder Diameter", DataType::Int32, &P::encoderDiameter, 0, 200),
-        range("Line Speed", DataType::Int32, &P::lineSpeed, 0, 300),
-        range("Signal Interval", DataType::Int32, &P::signalInterval, 0, 99),
-        readOnly("Device Value 3", DataType::Int32, &P::deviceValue3),
-    };
+    static const QList<ParameterField> fields = [] {
+        QList<ParameterField> metrics;
+        for (const PrintParameterField &f : PrintParameterField::all()) {
+            metrics.append({QLatin1String("Parameters/") + QLatin1String(f.name), typeOf(f.member),
+                            f.member, f.settable, f.codes, f.minimum, f.maximum, f.decimals, &f});
+        }
+        return metrics;
+    }();
     return fields;
 }
 
@@ -151,15 +98,7 @@ const ParameterField *ParameterField::find(const QString &metric)
 
 QVariant ParameterField::read(const PrintParameters &p) const
 {
-    return std::visit(
-        [&p](auto m) -> QVariant {
-            using T = std::decay_t<decltype(p.*m)>;
-            if constexpr (std::is_same_v<T, bool> || std::is_same_v<T, double>)
-                return p.*m;
-            else
-                return QVariant::fromValue(qint64(p.*m));
-        },
-        member);
+    return source->read(p);
 }
 
 bool ParameterField::write(const Sparkplug::Metric &metric, PrintParameters *p,

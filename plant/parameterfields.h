@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "printparameters.h"
+#include "printparameterfields.h"
 #include "sparkplugpayload.h"
 
 #include <QList>
@@ -9,13 +9,11 @@
 
 #include <variant>
 
-// The 24 fields of the print-parameter block as metrics on the plant bus,
-// in block order, with what an operator may set: the codes and ranges of
-// the control window's parameter panel.
+// The fields of the print-parameter block (PrintParameterField) as metrics
+// on the plant bus, in block order, with their bus types.
 struct ParameterField
 {
-    using Member = std::variant<qint8 PrintParameters::*, bool PrintParameters::*,
-                                qint32 PrintParameters::*, double PrintParameters::*>;
+    using Member = PrintParameterField::Member;
 
     QString metric; // "Parameters/Line Speed"
     Sparkplug::DataType type;
@@ -25,6 +23,7 @@ struct ParameterField
     double minimum;
     double maximum;
     int decimals; // Double fields: the panel's resolution, 1 for 0.1 mm
+    const PrintParameterField *source;
 
     // The field's value in the block, as the metric carries it.
     QVariant read(const PrintParameters &p) const;

@@ -4,6 +4,7 @@
 #include "codermetrics.h"
 #include "filerecord.h"
 #include "parameterfields.h"
+#include "printparameterfields.h"
 #include "sparkplugpayload.h"
 
 #include <QCoreApplication>
@@ -147,13 +148,8 @@ QString label(const Metric &m, int index)
 // sets the range mask; with no head enabled it stays.
 void rangeFollowsHeads(PrintParameters *p)
 {
-    const quint8 enabled = quint8(p->headEnableMask) & 0x0f;
-    for (int head = 4; head >= 1; --head) {
-        if (enabled & (1u << (head - 1))) {
-            p->headRangeMask = qint8((1 << head) - 1);
-            return;
-        }
-    }
+    if (const std::optional<qint8> range = PrintHeads::rangeMaskFor(quint8(p->headEnableMask)))
+        p->headRangeMask = *range;
 }
 
 PlantCommand command(PlantCommand::Kind kind)
