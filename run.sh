@@ -27,26 +27,26 @@ for f in /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
     fi
 done
 
-# The demo's settings (remark names, window places) stay in run/, away from
-# the user's own.
+# The demo's settings stay in run/, away from the user's own: the window
+# places in run/config/, the coders' remark names in run/korvex.conf.
 export XDG_CONFIG_HOME="$WORK_DIR/config"
 mkdir -p "$XDG_CONFIG_HOME"
-if [ ! -e "$XDG_CONFIG_HOME/KorvexSoftWare.conf" ]; then
-    printf '[DeviceRemarkName]\n127.0.0.11=Line 1\n127.0.0.12=Line 2\n127.0.0.13=Line 3\n' \
-        > "$XDG_CONFIG_HOME/KorvexSoftWare.conf"
+CONF="$WORK_DIR/korvex.conf"
+if [ ! -e "$CONF" ]; then
+    printf '; the demo settings, written by run.sh once; yours to change\n[remark_names]\n127.0.0.11 = Line 1\n127.0.0.12 = Line 2\n127.0.0.13 = Line 3\n' > "$CONF"
 fi
+# An [mqtt] section run.sh wrote for an earlier KORVEX_MQTT=1 goes; the rest stays.
+sed -i '/^; \[mqtt\] written by run.sh/,$d' "$CONF"
 
 # KORVEX_MQTT=1: a broker of the demo's own on 127.0.0.1 and an [mqtt]
 # section in korvex.conf, so that the window's PC publishes its coders.
 BROKER_DIR="$WORK_DIR/broker"
 if [ "${KORVEX_MQTT:-0}" = 1 ]; then
     "$ROOT/scripts/broker.sh" start "$BROKER_DIR"
-    printf '; written by run.sh for KORVEX_MQTT=1\n[mqtt]\nurl=mqtt://127.0.0.1:%s\ngroup=Plant\nnode=Line1\nuser=korvexd\npassword_file=%s\n' \
-        "$(cat "$BROKER_DIR/port")" "$BROKER_DIR/korvexd.password" > "$WORK_DIR/korvex.conf"
+    printf '; [mqtt] written by run.sh for KORVEX_MQTT=1 (to the end of the file)\n[mqtt]\nurl=mqtt://127.0.0.1:%s\ngroup=Plant\nnode=Line1\nuser=korvexd\npassword_file=%s\n' \
+        "$(cat "$BROKER_DIR/port")" "$BROKER_DIR/korvexd.password" >> "$CONF"
     echo "Broker on 127.0.0.1:$(cat "$BROKER_DIR/port"); watch the coders with:"
     echo "  mosquitto_sub -h 127.0.0.1 -p $(cat "$BROKER_DIR/port") -u viewer -P viewer-pw -t 'spBv1.0/#' -F '%t (%l bytes)'"
-elif grep -qs '^; written by run.sh' "$WORK_DIR/korvex.conf"; then
-    rm -f "$WORK_DIR/korvex.conf"
 fi
 
 PROGRAM="$BUILD_DIR/apps/korvexcontrol/KorvexControl"
