@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <QTimer>
 
 namespace {
 
@@ -33,6 +34,7 @@ Fleet::Fleet(QObject *parent)
       m_ownSettings(std::make_unique<StationSettings>()), m_settings(m_ownSettings.get())
 {
     qRegisterMetaType<CoderState>();
+    qRegisterMetaType<ReadBack>();
     qRegisterMetaType<CommandResult>();
     connect(m_server, &TcpServer::addNewClientSocketSig, this, &Fleet::coderConnected);
     connect(m_server, &TcpServer::reduceClientSocketSig, this, &Fleet::coderDisconnected);
@@ -179,8 +181,11 @@ CommandResult Fleet::apply(const QString &path, const QList<int> &descriptors,
             continue;
         }
         result.reached << descriptor;
-        m_coders[descriptor].currentFile = fileName;
-        m_coders[descriptor].currentFileSha256 = sha256;
+        Coder &sent = m_coders[descriptor];
+        sent.currentFile = fileName;
+        sent.currentFileSha256 = sha256;
+        sent.sentFile = fileName;
+        sent.sentSha256 = sha256;
         emit currentFileChanged(descriptor, fileName);
         // The copy holds exactly the bytes sent, replacing an older copy whole.
         if (!copied.contains(ipText)) {
@@ -188,7 +193,34 @@ CommandResult Fleet::apply(const QString &path, const QList<int> &descriptors,
             copied.insert(ipText);
         }
     }
-    return finish(command, result);
+    const CommandResult done = finish(command, result);
+    for (int descriptor : qAsConst(result.reached))
+        startReadBack(descriptor);
+    return done;
+}
+
+void Fleet::startReadBack(int descriptor)
+{
+    const auto found = m_coders.find(descriptor);
+    if (found == m_coders.end())
+        return;
+    const quint32 serial = ++found->sendSerial;
+    found->readBack = ReadBack::Pending;
+    found->readBackTime = QDateTime();
+    emit readBackChanged(descriptor, ReadBack::Pending);
+    requestCurrentFile(descriptor);
+    QTimer::singleShot(m_readBackTimeoutMs, this, [this, descriptor, serial] {
+        const auto waiting = m_coders.find(descriptor);
+        if (waiting == m_coders.end() || waiting->sendSerial != serial ||
+            waiting->readBack != ReadBack::Pending)
+            return;
+        waiting->readBack = ReadBack::NoAnswer;
+        waiting->readBackTime = QDateTime::currentDateTimeUtc();
+        const QString name = waiting->connectionName, file = waiting->sentFile;
+        emit readBackChanged(descriptor, ReadBack::NoAnswer);
+        emit problem(tr("Coder %1 did not report its message after %2 was sent: not verified.")
+                         .arg(name, file));
+    });
 }
 
 CommandResult Fleet::applyParameters(const QByteArray &block, const QList<int> &descriptors,
@@ -405,7 +437,26 @@ void Fleet::currentFileReceived(Coder &coder, const QByteArray &payload)
     }
     coder.currentFile = record.name;
     coder.currentFileSha256 = sha256Hex(record.content);
+    // Every report after a send tells whether the coder holds what was sent.
+    std::optional<ReadBack> readBack;
+    QString mismatch;
+    if (!coder.sentSha256.isEmpty()) {
+        const bool same =
+            record.name == coder.sentFile && coder.currentFileSha256 == coder.sentSha256;
+        readBack = same ? ReadBack::Verified : ReadBack::Mismatch;
+        if (!same)
+            mismatch = tr("Coder %1 holds another message than was sent: sent %2 (SHA-256 %3), "
+                          "holds %4 (SHA-256 %5).")
+                           .arg(coder.connectionName, coder.sentFile, coder.sentSha256, record.name,
+                                coder.currentFileSha256);
+        coder.readBack = *readBack;
+        coder.readBackTime = QDateTime::currentDateTimeUtc();
+    }
     emit currentFileChanged(descriptor, record.name);
+    if (readBack && m_coders.contains(descriptor))
+        emit readBackChanged(descriptor, *readBack);
+    if (!mismatch.isEmpty())
+        emit problem(mismatch);
     if (!DeviceFolder::writeFile(ipText, record.name, record.content, &error)) {
         emit problem(tr("Current file of coder %1 not stored: %2").arg(ipText, error));
         return;

@@ -33,6 +33,8 @@ public:
     static constexpr quint16 kDefaultPort = 64032;
     // Largest message file sent; the same bound as the designer's.
     static constexpr qint64 kMaxMessageBytes = 16 * 1024 * 1024;
+    // How long a coder has to report its current file after a send.
+    static constexpr int kReadBackTimeoutMs = 10000;
 
     // Not listening yet: connect to the signals, then listen().
     explicit Fleet(QObject *parent = nullptr);
@@ -73,6 +75,9 @@ public:
     void requestCurrentFile(int descriptor);
     void requestParameters(int descriptor);
 
+    // The read-back wait (tests make it short).
+    void setReadBackTimeout(int ms) { m_readBackTimeoutMs = ms; }
+
     // Names the coders behind the address of this connection, for good.
     CommandResult setRemarkName(int descriptor, const QString &name,
                                 const CommandOrigin &origin = {});
@@ -95,6 +100,8 @@ signals:
     // The coder's own report of its current file, stored at path.
     void currentFileStored(int descriptor, const QString &path);
     void parametersReceived(int descriptor, const QByteArray &block);
+    // The coder's read-back moved on (Coder::readBack says where to).
+    void readBackChanged(int descriptor, ReadBack readBack);
     void remarkNameChanged(const QString &ipText, const QString &name);
     void listeningChanged(quint16 port);
     void commandDone(const CommandResult &result);
@@ -111,6 +118,8 @@ private:
     void handleFrame(int descriptor, const QByteArray &body);
     void currentFileReceived(Coder &coder, const QByteArray &payload);
     void statusReceived(Coder &coder, const QByteArray &payload);
+    // Asks a coder that was just sent a message for its report of it.
+    void startReadBack(int descriptor);
     // The command to the coders of descriptors that are connected.
     CommandRecord recordFor(CommandResult::Action action, const QList<int> &descriptors,
                             const CommandOrigin &origin) const;
@@ -128,6 +137,7 @@ private:
     QHash<int, Coder> m_coders;
     QList<int> m_order;
     CommandRecorder *m_recorder = nullptr;
+    int m_readBackTimeoutMs = kReadBackTimeoutMs;
     std::unique_ptr<StationSettings> m_ownSettings;
     StationSettings *m_settings;
 };

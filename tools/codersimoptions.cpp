@@ -80,6 +80,9 @@ bool CoderSimOptions::parse(const QStringList &arguments, CoderSimOptions *optio
          "(0: never).",
          "seconds", "0"},
         {"autostart", "Start printing as soon as connected."},
+        {"keep-message",
+         "Store the messages sent but go on reporting the one it had, as a coder that does not "
+         "hold what it was sent."},
         {"reconnect-interval", "Milliseconds between connection attempts (default 1000).", "ms",
          "1000"},
     });
@@ -140,6 +143,7 @@ bool CoderSimOptions::parse(const QStringList &arguments, CoderSimOptions *optio
         s.statusIntervalMs = interval;
         s.progressStep = step;
         s.autostart = parser.isSet("autostart");
+        s.keepsItsMessage = parser.isSet("keep-message");
         s.reconnectIntervalMs = reconnect;
         options->coders << s;
     }

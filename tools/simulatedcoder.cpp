@@ -219,13 +219,18 @@ void SimulatedCoder::storeFile(const QByteArray &record)
         say(QStringLiteral("refused file: %1").arg(error));
         return;
     }
+    if (m_settings.keepsItsMessage && file.name == m_currentFile) {
+        say(QStringLiteral("kept its own %1").arg(file.name));
+        return;
+    }
     QSaveFile out(QDir(m_settings.folder).filePath(file.name));
     if (!out.open(QIODevice::WriteOnly) || out.write(file.content) != file.content.size() ||
         !out.commit()) {
         say(QStringLiteral("cannot store %1: %2").arg(file.name, out.errorString()));
         return;
     }
-    m_currentFile = file.name;
+    if (!m_settings.keepsItsMessage || m_currentFile.isEmpty())
+        m_currentFile = file.name;
     say(QStringLiteral("stored %1 (%2 bytes)").arg(file.name).arg(file.content.size()));
 }
 

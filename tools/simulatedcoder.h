@@ -21,6 +21,9 @@ struct CoderSettings
     int statusIntervalMs = 500;
     int progressStep = 5; // percent added to the progress per report
     bool autostart = false;
+    // Stores the messages it is sent but goes on reporting the one it had: a
+    // coder that does not hold what the PC believes it sent.
+    bool keepsItsMessage = false;
     int reconnectIntervalMs = 1000;
 };
 

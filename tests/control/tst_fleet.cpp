@@ -15,6 +15,8 @@
 #include "stationsettings.h"
 #include "tcpserver.h"
 
+#include <memory>
+
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -192,7 +194,8 @@ private slots:
         QCOMPARE(recorder.records.at(1).bytes, kMessage.size());
         QCOMPARE(recorder.records.at(2).origin.user, QString("anna"));
         QCOMPARE(recorder.results.size(), 3);
-        QTRY_COMPARE(coder.commands().size(), 2);
+        // The message, the read-back's request for it, the start.
+        QTRY_COMPARE(coder.commands().size(), 3);
 
         recorder.refusing = "The journal cannot be written";
         QSignalSpy problems(fleet.get(), &Fleet::problem);
@@ -207,7 +210,7 @@ private slots:
         QVERIFY(!fleet->rebind(0).ok);
         QCOMPARE(port(), before);
         QTest::qWait(50);
-        QCOMPARE(coder.commands().size(), 2);
+        QCOMPARE(coder.commands().size(), 3);
         QCOMPARE(recorder.results.size(), 3);
         fleet->setRecorder(nullptr);
     }
@@ -366,6 +369,65 @@ private slots:
                  QStringList{"Remark name of 192.168.1.20 removed (was Line 3)"});
     }
 
+    // Every send asks the coder for its message back: only the very bytes
+    // sent, under the same name, verify it; another file, other bytes, or
+    // no answer in time do not, and a later report that differs (a change
+    // at the coder's own panel) is caught as well.
+    void readBackVerifiesWhatTheCoderHolds_data()
+    {
+        QTest::addColumn<QString>("coder"); // "honest", "keeps its message", "silent"
+        QTest::addColumn<int>("readBack");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("holds what was sent") << "honest" << int(ReadBack::Verified) << QString();
+        QTest::newRow("keeps another message")
+            << "keeps its message" << int(ReadBack::Mismatch)
+            << "Coder 127.0.0.1 holds another message than was sent: sent label1.spr";
+        QTest::newRow("no answer") << "silent" << int(ReadBack::NoAnswer)
+                                   << "Coder 127.0.0.1 did not report its message after "
+                                      "label1.spr was sent: not verified.";
+    }
+    void readBackVerifiesWhatTheCoderHolds()
+    {
+        QFETCH(QString, coder);
+        QTemporaryDir dir;
+        writeFile(dir.filePath("own.spr"), "{\"own\":1}");
+        CoderSettings settings;
+        settings.port = port();
+        settings.folder = dir.path();
+        settings.messageSource = dir.filePath("own.spr");
+        settings.keepsItsMessage = coder == "keeps its message";
+        SimulatedCoder simulated(settings);
+        std::unique_ptr<RawCoder> silent;
+        if (coder == "silent")
+            silent = std::make_unique<RawCoder>(port());
+        else
+            simulated.start();
+        QTRY_COMPARE(fleet->count(), 1);
+        const int descriptor = fleet->descriptors().first();
+        fleet->setReadBackTimeout(200);
+        QSignalSpy readBacks(fleet.get(), &Fleet::readBackChanged);
+        QSignalSpy problems(fleet.get(), &Fleet::problem);
+        QVERIFY(fleet->apply("Spray/label1.spr", {descriptor}).ok);
+        QCOMPARE(fleet->coder(descriptor)->readBack, ReadBack::Pending);
+        QTRY_COMPARE(readBacks.size(), 2);
+        QFETCH(int, readBack);
+        QCOMPARE(int(fleet->coder(descriptor)->readBack), readBack);
+        QCOMPARE(readBacks.last().at(1).value<ReadBack>(), ReadBack(readBack));
+        QVERIFY(fleet->coder(descriptor)->readBackTime.isValid());
+        QFETCH(QString, problem);
+        QTest::qWait(250); // the wait of a verified coder ends without a word
+        QCOMPARE(problems.size(), problem.isEmpty() ? 0 : 1);
+        if (!problem.isEmpty())
+            QVERIFY2(problems.first().first().toString().startsWith(problem),
+                     qPrintable(problems.first().first().toString()));
+        if (coder != "honest")
+            return;
+        // Changed at the coder's panel: its next report no longer matches.
+        writeFile(dir.filePath("label1.spr"), "{\"changed\":1}");
+        fleet->requestCurrentFile(descriptor);
+        QTRY_COMPARE(fleet->coder(descriptor)->readBack, ReadBack::Mismatch);
+    }
+
     // Two coders behind one address are two records with one folder; each
     // goes alone; a coder that resets at once leaves nothing behind.
     void connectionsComeAndGoOneByOne()
@@ -383,8 +445,9 @@ private slots:
         QCOMPARE(fleet->settings()->remarkName("127.0.0.1"), QString("Line 3"));
 
         QVERIFY(fleet->apply("Spray/label1.spr", both).ok);
-        QTRY_COMPARE(first.commands(), QList<quint8>{Command::FileTransfer});
-        QTRY_COMPARE(second.commands(), QList<quint8>{Command::FileTransfer});
+        const QList<quint8> sentAndAsked{Command::FileTransfer, Command::CurrentFile};
+        QTRY_COMPARE(first.commands(), sentAndAsked);
+        QTRY_COMPARE(second.commands(), sentAndAsked);
         QTRY_COMPARE(readFile("devices/127.0.0.1/label1.spr"), kMessage);
 
         QSignalSpy removed(fleet.get(), &Fleet::coderRemoved);

@@ -234,7 +234,8 @@ private slots:
         QCOMPARE(result.error, refusal);
         QCOMPARE(result.ok, refusal.isEmpty());
         if (refusal.isEmpty()) {
-            QTRY_COMPARE(coder.commands(), QList<quint8>{Command::FileTransfer});
+            QTRY_COMPARE(coder.commands(),
+                         (QList<quint8>{Command::FileTransfer, Command::CurrentFile}));
             QCOMPARE(journalActions("journal"), QStringList{"message sent"});
             return;
         }
