@@ -55,16 +55,17 @@ for metainfo in "$ROOT"/packaging/*.metainfo.xml; do
 done
 
 # --- lintian -------------------------------------------------------------------
-# Errors fail; warnings are shown for whoever looks.
+# Errors fail; warnings are shown for whoever looks.  The hardening tags are
+# only informational in lintian, but the binaries must carry it
+# (cmake/KorvexHardening.cmake).
 lintian_status=0
-lintian --fail-on error --display-level '>=warning' "$control_deb" "$editor_deb" \
+lintian --fail-on error --display-level '>=info' "$control_deb" "$editor_deb" \
     >"$SCRATCH/lintian.log" 2>&1 || lintian_status=$?
 echo "lintian (errors and warnings):"
-grep -v 'running with root privileges' "$SCRATCH/lintian.log" | sed 's/^/  /' || echo "  none"
+grep '^[EW]: ' "$SCRATCH/lintian.log" | sed 's/^/  /' || echo "  none"
 [ "$lintian_status" -eq 0 ] || fail "lintian reports errors"
-# The build takes dpkg-buildflags' hardening (cmake/KorvexHardening.cmake).
-if grep -q 'hardening-' "$SCRATCH/lintian.log"; then
-    fail "binaries without Debian's hardening flags: $(grep -o 'hardening-[a-z-]*' "$SCRATCH/lintian.log" | sort -u | tr '\n' ' ')"
+if grep -q ' hardening-' "$SCRATCH/lintian.log"; then
+    fail "binaries without Debian's hardening flags: $(grep -o 'hardening-[a-z-]* \[[^]]*\]' "$SCRATCH/lintian.log" | sort -u | tr '\n' ' ')"
 fi
 for deb in "$control_deb" "$editor_deb"; do
     [ -n "$(dpkg-deb -f "$deb" Homepage)" ] || fail "$(basename "$deb") has no Homepage"
