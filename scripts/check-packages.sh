@@ -222,7 +222,7 @@ STATE="$SCRATCH/state"
 mkdir -p "$STATE"
 chmod 755 "$SCRATCH"
 chown "$SERVICE_UID:$SERVICE_UID" "$STATE"
-port="$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')"
+port="$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')"
 sed "s/^port=.*/port=$port/" "$CONF" >"$SCRATCH/korvex.conf"
 chmod 644 "$SCRATCH/korvex.conf"
 [ "$(diff "$CONF" "$SCRATCH/korvex.conf" | grep -c '^[<>]')" = 2 ] ||
@@ -230,14 +230,28 @@ chmod 644 "$SCRATCH/korvex.conf"
 
 # What of the unit's sandbox can be had without systemd: a user of its own
 # without capabilities or a way to gain them (DynamicUser,
-# CapabilityBoundingSet=, NoNewPrivileges), UMask, and where mount
-# namespaces are allowed a read-only system with only the state folder
-# writable and no home folders (ProtectSystem=strict, ProtectHome).  The
-# system call filter, MemoryDenyWriteExecute and the address families need
-# systemd itself.
+# CapabilityBoundingSet=, NoNewPrivileges), UMask, the unit's own system
+# call filter, address families and MemoryDenyWriteExecute put in place by
+# scripts/unit-sandbox.py (seccomp, prctl), and where mount namespaces are
+# allowed a read-only system with only the state folder writable and no
+# home folders (ProtectSystem=strict, ProtectHome).
 sandbox=(setpriv "--reuid=$SERVICE_UID" "--regid=$SERVICE_UID" --clear-groups
          --inh-caps=-all --bounding-set=-all --no-new-privs)
 "${sandbox[@]}" true || fail "setpriv cannot drop to a user of the service's own"
+sandbox_text="own user, no capabilities, no new privileges, UMask 0027"
+# A copy the service's user can read wherever the checkout is.
+install -m 644 "$ROOT/scripts/unit-sandbox.py" "$SCRATCH/unit-sandbox.py"
+kernel_status=0
+"${sandbox[@]}" /usr/bin/python3 "$SCRATCH/unit-sandbox.py" "$UNIT" true 2>"$SCRATCH/unit-sandbox.log" ||
+    kernel_status=$?
+if [ "$kernel_status" = 0 ]; then
+    sandbox+=(/usr/bin/python3 "$SCRATCH/unit-sandbox.py" "$UNIT")
+    sandbox_text+=", the unit's system call filter, address families and MemoryDenyWriteExecute"
+elif [ "$kernel_status" = 3 ]; then
+    sandbox_text+=" (not the system call filter: $(cat "$SCRATCH/unit-sandbox.log"))"
+else
+    fail "the unit's system call filter cannot be put in place: $(cat "$SCRATCH/unit-sandbox.log")"
+fi
 read_only=()
 if unshare -m --propagation private true 2>/dev/null; then
     read_only=(unshare -m --propagation private sh -c '
@@ -264,10 +278,12 @@ if unshare -m --propagation private true 2>/dev/null; then
         # The folder the service works in, on the writable mount.
         cd "$state" || exit 1
         exec "$@"' sh "$STATE")
-    echo "service sandbox: own user, no capabilities, no new privileges, UMask 0027, read-only system, no home"
+    sandbox_text+=", read-only system, no home"
 else
-    echo "service sandbox: own user, no capabilities, no new privileges, UMask 0027 (no mount namespace here)"
+    sandbox_text+=" (no mount namespace here: the system stays writable)"
 fi
+echo "service sandbox: $sandbox_text"
+
 # run_service SETTINGS LOG: korvexd in the sandbox; its PID in korvexd_pid,
 # and 0 once it listens for coders.
 run_service() {
