@@ -2,8 +2,9 @@
 # What the two Debian packages hold besides the programs, and how CPack
 # builds them (scripts/package.sh):
 #
-#   korvex-control         component "control": KorvexControl, korvexd and
-#                          its systemd unit, coder-sim, render-message,
+#   korvex-control         component "control": KorvexControl, korvexd with
+#                          its systemd unit and /etc/korvex/korvex.conf,
+#                          coder-sim, render-message,
 #                          korvex-journal, the launcher korvex-control, the
 #                          sample messages
 #   korvex-message-editor  component "editor": MessageEditor and its
@@ -124,25 +125,41 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/samples/Image
 
 # Services.  A unit file put into packaging/systemd/ (the headless server's,
 # for example) goes into the control package under /lib/systemd/system, not
-# enabled: the package has no maintainer scripts, and an administrator
-# enables it with systemctl.  The path is absolute because Debian keeps units
-# outside /usr.
+# enabled or started: an administrator sets up its settings and enables it
+# with systemctl.  The package's maintainer scripts (packaging/<package>.
+# postinst, prerm, postrm) stop it on removal and take the enablement away
+# on purge.  The path is absolute because Debian keeps units outside /usr.
 file(GLOB korvex_units ${korvex_packaging_dir}/systemd/*.service)
 if(korvex_units)
     install(FILES ${korvex_units} DESTINATION /lib/systemd/system COMPONENT control)
 endif()
 
+# The service's settings, with safe defaults (the coders' port, no broker)
+# and every other key as a commented example; a conffile, so that an
+# upgrade keeps the administrator's changes.
+install(FILES ${korvex_packaging_dir}/korvex.conf DESTINATION /etc/korvex COMPONENT control)
+
 # Files under /etc must be listed as conffiles, so that dpkg keeps a changed
 # one: install them with an absolute DESTINATION /etc/... and name each in
-# packaging/<package>.conffiles, which goes into the package's control
-# archive.
+# packaging/<package>.conffiles.  That list and the maintainer scripts go
+# into the package's control archive.
 foreach(component control editor)
-    set(conffiles ${korvex_packaging_dir}/${korvex_${component}_package}.conffiles)
-    if(EXISTS ${conffiles})
+    set(extra "")
+    foreach(part conffiles postinst prerm postrm)
+        set(file ${korvex_packaging_dir}/${korvex_${component}_package}.${part})
+        if(EXISTS ${file})
+            # The control archive takes each under its plain name.
+            configure_file(${file} ${korvex_packaging_out}/${component}/${part} COPYONLY)
+            list(APPEND extra ${korvex_packaging_out}/${component}/${part})
+        endif()
+    endforeach()
+    if(extra)
         string(TOUPPER ${component} upper)
-        set(CPACK_DEBIAN_${upper}_PACKAGE_CONTROL_EXTRA ${conffiles})
+        set(CPACK_DEBIAN_${upper}_PACKAGE_CONTROL_EXTRA ${extra})
     endif()
 endforeach()
+# 0755 for the scripts and 0644 for the lists, whatever the checkout made of them.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 
 # --- CPack ---------------------------------------------------------------------
 
@@ -164,6 +181,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SOURCE korvex)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://korvex.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 
@@ -176,10 +194,13 @@ message files, print parameters and start and stop orders from it. It also
 holds a designer for print messages: text, dates, serial numbers, shift
 codes, barcodes and 2-D codes, pictures and fields fed from a data file.
 
-The package also holds coder-sim, which simulates coders for demonstrations
-and tests without hardware, render-message, which draws a message file
-to a picture without a display, and korvex-journal, which checks the
-journal of what was sent to which coder and writes it as CSV.")
+The package also holds korvexd, the same control core as a service
+without a window that puts the coders on the plant's MQTT broker (its
+systemd unit is installed but not enabled), coder-sim, which simulates
+coders for demonstrations and tests without hardware, render-message,
+which draws a message file to a picture without a display, and
+korvex-journal, which checks the journal of what was sent to which coder
+and writes it as CSV.")
 
 set(CPACK_DEBIAN_EDITOR_PACKAGE_NAME ${korvex_editor_package})
 set(CPACK_DEBIAN_EDITOR_PACKAGE_SUGGESTS "fonts-wqy-zenhei")

@@ -17,7 +17,8 @@ PACKAGES=(
     clang libclang-rt-14-dev
     libprotobuf-dev protobuf-compiler
     libmosquitto-dev mosquitto mosquitto-clients openssl python3-paho-mqtt python3-protobuf
-    dpkg-dev file lintian desktop-file-utils appstream help2man
+    dpkg-dev file lintian desktop-file-utils appstream help2man systemd init-system-helpers
+    python3-seccomp
 )
 
 korvex_install_packages() {

@@ -11,6 +11,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("coder-sim"));
+    app.setApplicationVersion(QStringLiteral(KORVEX_VERSION));
 
     CoderSimOptions options;
     QString message;

@@ -2,6 +2,7 @@
 #include "codersimoptions.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QHostAddress>
 
@@ -59,6 +60,7 @@ bool CoderSimOptions::parse(const QStringList &arguments, CoderSimOptions *optio
         "parameter requests, store the message files they are sent, take print parameters "
         "and, while printing, report their status with a moving progress."));
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({
         {"host", "Address of KorvexControl (default 127.0.0.1).", "address", "127.0.0.1"},
         {"port", "Port of KorvexControl (default 64032).", "port", "64032"},
@@ -92,6 +94,12 @@ bool CoderSimOptions::parse(const QStringList &arguments, CoderSimOptions *optio
     }
     if (parser.isSet(help)) {
         *message = parser.helpText();
+        *exitCode = 0;
+        return false;
+    }
+    if (parser.isSet(version)) {
+        *message = QCoreApplication::applicationName() + QLatin1Char(' ') +
+                   QCoreApplication::applicationVersion();
         *exitCode = 0;
         return false;
     }

@@ -150,6 +150,31 @@ private slots:
         sim.waitForFinished(5000);
     }
 
+    // The options a person or help2man asks the program about: answered on
+    // standard output with exit code 0, never mistaken for an unknown option.
+    void answersWhatItIsAsked_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("version") << "--version"
+                                 << "coder-sim " + QString::fromLatin1(KORVEX_VERSION) + "\n";
+        QTest::newRow("help") << "--help"
+                              << "Usage: ";
+    }
+
+    void answersWhatItIsAsked()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, answer);
+        QProcess sim;
+        sim.start(CODER_SIM_PATH, {option});
+        QVERIFY(sim.waitForFinished(5000));
+        QCOMPARE(sim.exitCode(), 0);
+        QCOMPARE(sim.readAllStandardError(), QByteArray());
+        const QString out = QString::fromUtf8(sim.readAllStandardOutput());
+        QVERIFY2(out.startsWith(answer), qPrintable(out));
+    }
+
     // Coders started before the server keep trying, each from its own
     // address with --source, and --duration ends them with a clean disconnect.
     void reconnectsAndStopsAfterItsDuration()
