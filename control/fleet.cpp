@@ -75,14 +75,14 @@ CommandResult Fleet::listen(quint16 port)
             .arg(reason)));
 }
 
-CommandResult Fleet::rebind(quint16 port)
+CommandResult Fleet::rebind(quint16 port, const CommandOrigin &origin)
 {
     const quint16 previous = listeningPort();
     CommandRecord command;
     command.action = CommandResult::Action::Listen;
     command.previousPort = previous;
     command.port = port;
-    command.origin = m_origin;
+    command.origin = origin;
     if (const std::optional<CommandResult> refused = refusal(command))
         return *refused;
     m_server->close();
@@ -110,7 +110,8 @@ CommandResult Fleet::rebind(quint16 port)
     return finish(failed);
 }
 
-CommandResult Fleet::apply(const QString &path, const QList<int> &descriptors)
+CommandResult Fleet::apply(const QString &path, const QList<int> &descriptors,
+                           const CommandOrigin &origin)
 {
     const auto Apply = CommandResult::Action::Apply;
     const QString fileName = QFileInfo(path).fileName();
@@ -148,7 +149,7 @@ CommandResult Fleet::apply(const QString &path, const QList<int> &descriptors)
 
     const QByteArray frame = packFrame(Command::FileTransfer, record);
     const QString sha256 = sha256Hex(content);
-    CommandRecord command = recordFor(Apply, descriptors);
+    CommandRecord command = recordFor(Apply, descriptors, origin);
     command.fileName = fileName;
     command.sha256 = sha256;
     command.bytes = content.size();
@@ -182,22 +183,23 @@ CommandResult Fleet::apply(const QString &path, const QList<int> &descriptors)
     return finish(command, result);
 }
 
-CommandResult Fleet::applyParameters(const QByteArray &block, const QList<int> &descriptors)
+CommandResult Fleet::applyParameters(const QByteArray &block, const QList<int> &descriptors,
+                                     const CommandOrigin &origin)
 {
-    CommandRecord command = recordFor(CommandResult::Action::Parameters, descriptors);
+    CommandRecord command = recordFor(CommandResult::Action::Parameters, descriptors, origin);
     command.parameters = PrintParameters::fromBytes(block);
     return sendToAll(command, packFrame(Command::PrintParameters, block));
 }
 
-CommandResult Fleet::start(const QList<int> &descriptors)
+CommandResult Fleet::start(const QList<int> &descriptors, const CommandOrigin &origin)
 {
-    return sendToAll(recordFor(CommandResult::Action::Start, descriptors),
+    return sendToAll(recordFor(CommandResult::Action::Start, descriptors, origin),
                      packFrame(Command::RunControl, runControlPayload(true)));
 }
 
-CommandResult Fleet::stop(const QList<int> &descriptors)
+CommandResult Fleet::stop(const QList<int> &descriptors, const CommandOrigin &origin)
 {
-    return sendToAll(recordFor(CommandResult::Action::Stop, descriptors),
+    return sendToAll(recordFor(CommandResult::Action::Stop, descriptors, origin),
                      packFrame(Command::RunControl, runControlPayload(false)));
 }
 
@@ -211,9 +213,9 @@ void Fleet::requestParameters(int descriptor)
     sendTo(descriptor, packFrame(Command::Parameters, requestPayload()));
 }
 
-CommandResult Fleet::setRemarkName(int descriptor, const QString &name)
+CommandResult Fleet::setRemarkName(int descriptor, const QString &name, const CommandOrigin &origin)
 {
-    CommandRecord command = recordFor(CommandResult::Action::RemarkName, {descriptor});
+    CommandRecord command = recordFor(CommandResult::Action::RemarkName, {descriptor}, origin);
     CommandResult result;
     result.action = command.action;
     if (command.coders.isEmpty() || command.coders.first().remarkName == name)
@@ -232,11 +234,12 @@ CommandResult Fleet::setRemarkName(int descriptor, const QString &name)
     return finish(command, result);
 }
 
-CommandRecord Fleet::recordFor(CommandResult::Action action, const QList<int> &descriptors) const
+CommandRecord Fleet::recordFor(CommandResult::Action action, const QList<int> &descriptors,
+                               const CommandOrigin &origin) const
 {
     CommandRecord command;
     command.action = action;
-    command.origin = m_origin;
+    command.origin = origin;
     for (const int descriptor : descriptors) {
         if (const Coder *coder = this->coder(descriptor))
             command.coders << *coder;

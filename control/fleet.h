@@ -51,30 +51,33 @@ public:
     // Moves the server to port and keeps it there for the next start; when
     // the port cannot be had, goes back to the port it had and says so.
     // Connected coders stay connected either way.
-    CommandResult rebind(quint16 port);
+    CommandResult rebind(quint16 port, const CommandOrigin &origin = {});
 
     // Sends the message file at path to the coders, records it as their
     // current file and keeps a copy of the bytes sent in each coder's
     // folder.  Nothing goes out when the file is not a plain readable file
     // within kMaxMessageBytes or its name cannot be sent.
-    CommandResult apply(const QString &path, const QList<int> &descriptors);
+    // Each command names where it comes from (the default: this PC); the
+    // recorder journals it so.
+    CommandResult apply(const QString &path, const QList<int> &descriptors,
+                        const CommandOrigin &origin = {});
     // Sends an 81-byte print-parameter block.
-    CommandResult applyParameters(const QByteArray &block, const QList<int> &descriptors);
-    CommandResult start(const QList<int> &descriptors);
-    CommandResult stop(const QList<int> &descriptors);
+    CommandResult applyParameters(const QByteArray &block, const QList<int> &descriptors,
+                                  const CommandOrigin &origin = {});
+    CommandResult start(const QList<int> &descriptors, const CommandOrigin &origin = {});
+    CommandResult stop(const QList<int> &descriptors, const CommandOrigin &origin = {});
     // Ask a coder for its current message file and its print parameters;
     // the answers arrive as currentFileChanged and parametersReceived.
     void requestCurrentFile(int descriptor);
     void requestParameters(int descriptor);
 
     // Names the coders behind the address of this connection, for good.
-    CommandResult setRemarkName(int descriptor, const QString &name);
+    CommandResult setRemarkName(int descriptor, const QString &name,
+                                const CommandOrigin &origin = {});
 
     // Asked before every command and told its outcome; null: none.  The
     // caller keeps ownership.
     void setRecorder(CommandRecorder *recorder) { m_recorder = recorder; }
-    // Where the commands given from now on come from; the default, this PC.
-    void setOrigin(const CommandOrigin &origin) { m_origin = origin; }
 
 signals:
     void coderAdded(int descriptor);
@@ -102,7 +105,8 @@ private:
     void currentFileReceived(Coder &coder, const QByteArray &payload);
     void statusReceived(Coder &coder, const QByteArray &payload);
     // The command to the coders of descriptors that are connected.
-    CommandRecord recordFor(CommandResult::Action action, const QList<int> &descriptors) const;
+    CommandRecord recordFor(CommandResult::Action action, const QList<int> &descriptors,
+                            const CommandOrigin &origin) const;
     // Why the command may not go out (no coder, or the recorder refuses),
     // as the result to return; empty when it may.
     std::optional<CommandResult> refusal(const CommandRecord &command);
@@ -117,5 +121,4 @@ private:
     QHash<int, Coder> m_coders;
     QList<int> m_order;
     CommandRecorder *m_recorder = nullptr;
-    CommandOrigin m_origin;
 };

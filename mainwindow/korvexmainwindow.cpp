@@ -50,7 +50,9 @@ KorvexMainWindow::KorvexMainWindow(QWidget *parent, quint16 port)
     connect(m_devices, &DeviceListPanel::coderChecked, this, &KorvexMainWindow::deviceChecked);
     connect(m_devices, &DeviceListPanel::countChanged, m_statusBar,
             &ControlStatusBar::setCoderCount);
-    connect(m_devices, &DeviceListPanel::remarkNameEdited, m_fleet, &Fleet::setRemarkName);
+    connect(
+        m_devices, &DeviceListPanel::remarkNameEdited, m_fleet,
+        [this](int descriptor, const QString &name) { m_fleet->setRemarkName(descriptor, name); });
     connect(ui->printParameterWidget, &PrintParameterWidget::parametersRefused, this,
             [this](const QString &reason) {
                 problem(tr("Print parameters not loaded: %1").arg(reason));

@@ -301,24 +301,24 @@ void SparkplugNode::runCommand(const PendingCommand &pending)
     for (const PlantCommand &command : decoded.commands) {
         const QList<int> target{descriptor};
         // The journal names the account and the user the command claims.
-        m_fleet->setOrigin({QStringLiteral("mqtt"), m_account, command.user});
+        const CommandOrigin origin{QStringLiteral("mqtt"), m_account, command.user};
         CommandResult result;
         switch (command.kind) {
         case PlantCommand::Kind::ApplyMessage: {
             QString name = command.messageName;
             if (!name.endsWith(QLatin1String(".spr")))
                 name += QLatin1String(".spr");
-            result = m_fleet->apply(QDir(m_messageFolder).filePath(name), target);
+            result = m_fleet->apply(QDir(m_messageFolder).filePath(name), target, origin);
             break;
         }
         case PlantCommand::Kind::Start:
-            result = m_fleet->start(target);
+            result = m_fleet->start(target, origin);
             break;
         case PlantCommand::Kind::Stop:
-            result = m_fleet->stop(target);
+            result = m_fleet->stop(target, origin);
             break;
         case PlantCommand::Kind::SetParameters:
-            result = m_fleet->applyParameters(command.parameters.toBytes(), target);
+            result = m_fleet->applyParameters(command.parameters.toBytes(), target, origin);
             // The coder's own answer refreshes the parameters it is born with.
             m_fleet->requestParameters(descriptor);
             break;
@@ -327,7 +327,6 @@ void SparkplugNode::runCommand(const PendingCommand &pending)
             result.reached = m_fleet->coder(descriptor) ? target : QList<int>();
             break;
         }
-        m_fleet->setOrigin({});
         publishResult(pending.device, commandName(command.kind), outcomeOf(result, descriptor));
     }
 }

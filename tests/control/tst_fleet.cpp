@@ -180,9 +180,7 @@ private slots:
         const int descriptor = fleet->descriptors().first();
         fleet->setRemarkName(descriptor, "Line 3");
         QVERIFY(fleet->apply("Spray/label1.spr", {descriptor}).ok);
-        fleet->setOrigin({"mqtt", "korvexd", "anna"});
-        QVERIFY(fleet->start({descriptor}).ok);
-        fleet->setOrigin({});
+        QVERIFY(fleet->start({descriptor}, {"mqtt", "korvexd", "anna"}).ok);
         QCOMPARE(recorder.records.size(), 3);
         QCOMPARE(recorder.records.at(0).action, CommandResult::Action::RemarkName);
         QCOMPARE(recorder.records.at(0).remarkName, QString("Line 3"));
@@ -243,9 +241,7 @@ private slots:
         changed.lineSpeed = oldSpeed + 15;
         QVERIFY(fleet->applyParameters(changed.toBytes(), {descriptor}).ok);
         QVERIFY(fleet->start({descriptor}).ok);
-        fleet->setOrigin({"mqtt", "korvexd", "bob"});
-        QVERIFY(fleet->stop({descriptor}).ok);
-        fleet->setOrigin({});
+        QVERIFY(fleet->stop({descriptor}, {"mqtt", "korvexd", "bob"}).ok);
 
         const QList<QJsonObject> lines = journalLines("journal");
         QCOMPARE(lines.size(), 5);

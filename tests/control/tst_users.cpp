@@ -254,9 +254,8 @@ private slots:
                                            "is signed in as Operator. Nothing was sent."));
         QVERIFY(!session.setUser("olga", Role::Administrator, "pw").ok);
         // The plant bus answers to the broker's access list, not to roles.
-        fleet.setOrigin({"mqtt", "korvexd", "bob"});
-        QVERIFY(fleet.applyParameters(PrintParameters().toBytes(), all).ok);
-        fleet.setOrigin({});
+        QVERIFY(
+            fleet.applyParameters(PrintParameters().toBytes(), all, {"mqtt", "korvexd", "bob"}).ok);
         session.signOut("idle");
         QVERIFY(session.signIn("anna", "secret").ok);
         QVERIFY(session.switchOff().ok);
