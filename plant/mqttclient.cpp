@@ -30,7 +30,7 @@ const char *orNull(const QByteArray &text)
 } // namespace
 
 MqttClient::MqttClient(const BrokerSettings &settings, QObject *parent)
-    : QObject(parent), m_settings(settings)
+    : MqttBus(parent), m_settings(settings)
 {
     initLibrary();
     const QByteArray id = bytes(m_settings.clientId);
