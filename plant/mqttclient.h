@@ -3,6 +3,7 @@
 
 #include "mqttbus.h"
 
+#include <QStringList>
 #include <QTimer>
 
 class QSocketNotifier;
@@ -55,6 +56,11 @@ private:
     static void onConnect(struct mosquitto *, void *self, int result);
     static void onDisconnect(struct mosquitto *, void *self, int result);
     static void onMessage(struct mosquitto *, void *self, const struct mosquitto_message *message);
+    static void onLog(struct mosquitto *, void *self, int level, const char *text);
+
+    // The words for a failed call of libmosquitto; a TLS error says what
+    // was wrong with the certificates, as far as it was told.
+    QString errorText(int rc);
 
     void attempt();
     void watchSocket();
@@ -74,4 +80,6 @@ private:
     int m_backOffMs = 1000;
     bool m_connected = false;
     bool m_stopping = false;
+    // What the TLS layer said about the current attempt, for errorText().
+    QStringList m_tlsDetails;
 };
