@@ -81,10 +81,13 @@ QString listed(const QStringList &items, const QString &separator)
 QString commandsOf(const Sparkplug::Payload &payload, const QString &type)
 {
     QStringList names;
+    QSet<QString> seen;
     for (const Sparkplug::Metric &m : payload.metrics) {
         const QString name = shownName(m.name);
-        if (!m.name.isEmpty() && m.name != kUser && !names.contains(name))
+        if (!m.name.isEmpty() && m.name != kUser && !seen.contains(name)) {
+            seen.insert(name);
             names << name;
+        }
     }
     return names.isEmpty() ? type : listed(names, QStringLiteral(", "));
 }
