@@ -6,6 +6,8 @@
 #include <QSocketNotifier>
 
 #include <mosquitto.h>
+#include <openssl/ssl.h>
+#include <openssl/x509.h>
 #include <sys/ioctl.h>
 
 namespace {
@@ -30,7 +32,7 @@ const char *orNull(const QByteArray &text)
 } // namespace
 
 MqttClient::MqttClient(const BrokerSettings &settings, QObject *parent)
-    : QObject(parent), m_settings(settings)
+    : MqttBus(parent), m_settings(settings)
 {
     initLibrary();
     const QByteArray id = bytes(m_settings.clientId);
@@ -38,6 +40,7 @@ MqttClient::MqttClient(const BrokerSettings &settings, QObject *parent)
     mosquitto_connect_callback_set(m_mosq, &MqttClient::onConnect);
     mosquitto_disconnect_callback_set(m_mosq, &MqttClient::onDisconnect);
     mosquitto_message_callback_set(m_mosq, &MqttClient::onMessage);
+    mosquitto_log_callback_set(m_mosq, &MqttClient::onLog);
     if (!m_settings.user.isEmpty())
         mosquitto_username_pw_set(m_mosq, bytes(m_settings.user).constData(),
                                   orNull(bytes(m_settings.password)));
@@ -56,7 +59,7 @@ MqttClient::MqttClient(const BrokerSettings &settings, QObject *parent)
             return;
         const int rc = mosquitto_loop_misc(m_mosq);
         if (rc != MOSQ_ERR_SUCCESS && m_connected)
-            lost(QString::fromUtf8(mosquitto_strerror(rc)));
+            lost(errorText(rc));
         else
             updateWriteInterest();
     });
@@ -121,11 +124,12 @@ void MqttClient::attempt()
 {
     if (m_stopping)
         return;
+    m_tlsDetails.clear();
     emit connecting();
     const int rc = mosquitto_connect_async(m_mosq, bytes(m_settings.host).constData(),
                                            m_settings.port, m_settings.keepAliveSeconds);
     if (rc != MOSQ_ERR_SUCCESS) {
-        lost(QString::fromUtf8(rc == MOSQ_ERR_ERRNO ? strerror(errno) : mosquitto_strerror(rc)));
+        lost(errorText(rc));
         return;
     }
     watchSocket();
@@ -145,8 +149,7 @@ void MqttClient::watchSocket()
     connect(m_writeNotifier, &QSocketNotifier::activated, this, [this] {
         const int rc = mosquitto_loop_write(m_mosq, 1);
         if (rc != MOSQ_ERR_SUCCESS)
-            lost(
-                QString::fromUtf8(rc == MOSQ_ERR_ERRNO ? strerror(errno) : mosquitto_strerror(rc)));
+            lost(errorText(rc));
         else
             updateWriteInterest();
     });
@@ -175,8 +178,7 @@ void MqttClient::serviceSocket()
     for (int i = 0; i < kMaxPacketsPerTurn; ++i) {
         const int rc = mosquitto_loop_read(m_mosq, 1);
         if (rc != MOSQ_ERR_SUCCESS) {
-            lost(
-                QString::fromUtf8(rc == MOSQ_ERR_ERRNO ? strerror(errno) : mosquitto_strerror(rc)));
+            lost(errorText(rc));
             return;
         }
         int waiting = 0;
@@ -228,8 +230,7 @@ void MqttClient::onDisconnect(struct mosquitto *, void *self, int result)
 {
     auto *client = static_cast<MqttClient *>(self);
     if (!client->m_stopping)
-        client->lost(result == 0 ? QStringLiteral("disconnected")
-                                 : QString::fromUtf8(mosquitto_strerror(result)));
+        client->lost(result == 0 ? QStringLiteral("disconnected") : client->errorText(result));
 }
 
 void MqttClient::onMessage(struct mosquitto *, void *self, const struct mosquitto_message *message)
@@ -238,4 +239,49 @@ void MqttClient::onMessage(struct mosquitto *, void *self, const struct mosquitt
     emit client->messageReceived(
         QString::fromUtf8(message->topic),
         QByteArray(static_cast<const char *>(message->payload), message->payloadlen));
+}
+
+QString MqttClient::errorText(int rc)
+{
+    if (rc == MOSQ_ERR_ERRNO)
+        return QString::fromUtf8(strerror(errno));
+    QString text = QString::fromUtf8(mosquitto_strerror(rc));
+    if (rc == MOSQ_ERR_TLS && !m_tlsDetails.isEmpty()) {
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+        text += QStringLiteral(": ") + m_tlsDetails.join(QStringLiteral("; "));
+    }
+    m_tlsDetails.clear();
+    return text;
+}
+
+// libmosquitto tells what went wrong with TLS only in its log: the
+// handshake's errors, and its own check of the host name.  The reason a
+// certificate does not verify is asked of the connection while it is
+// still there.
+void MqttClient::onLog(struct mosquitto *mosq, void *self, int level, const char *text)
+{
+    if (level != MOSQ_LOG_ERR)
+        return;
+    auto *client = static_cast<MqttClient *>(self);
+    QStringList &details = client->m_tlsDetails;
+    const QString line = QString::fromUtf8(text);
+    QString detail;
+    if (line.contains(QLatin1String("host name verification failed"))) {
+        detail = QStringLiteral("the broker's certificate is not for host %1")
+                     .arg(client->m_settings.host);
+    } else if (line.startsWith(QLatin1String("OpenSSL Error"))) {
+        const auto *ssl = static_cast<const SSL *>(mosquitto_ssl_get(mosq));
+        const long verified = ssl ? SSL_get_verify_result(ssl) : X509_V_OK;
+        const bool hostFailed =
+            !details.isEmpty() && details.last().contains(QLatin1String("host"));
+        if (verified != X509_V_OK && !hostFailed)
+            detail = QStringLiteral("the broker's certificate does not verify against ca_file (%1)")
+                         .arg(QString::fromUtf8(X509_verify_cert_error_string(verified)));
+        else if (verified == X509_V_OK)
+            // "OpenSSL Error[0]: error:0A00010B:SSL routines::wrong version number"
+            detail = line.mid(line.lastIndexOf(QLatin1Char(':')) + 1).trimmed();
+    }
+    if (!detail.isEmpty() && !details.contains(detail) && details.size() < 4)
+        details << detail;
 }

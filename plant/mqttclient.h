@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
-#include <QObject>
+#include "mqttbus.h"
+
+#include <QStringList>
 #include <QTimer>
 
 class QSocketNotifier;
@@ -27,7 +28,7 @@ struct BrokerSettings
 // this thread (no thread of libmosquitto's own).  Connects on start(), keeps
 // the will registered for each connection, and when the broker is down or
 // goes away tries again after 1, 2, 4 ... up to kMaxBackOffMs milliseconds.
-class MqttClient : public QObject
+class MqttClient : public MqttBus
 {
     Q_OBJECT
 public:
@@ -38,33 +39,28 @@ public:
     explicit MqttClient(const BrokerSettings &settings, QObject *parent = nullptr);
     ~MqttClient() override;
 
-    // The will the broker publishes when this session ends without a
-    // disconnect; the next connection registers it anew (see connecting()).
-    void setWill(const QString &topic, const QByteArray &payload, int qos);
+    // The next connection registers the will anew (see connecting()).
+    void setWill(const QString &topic, const QByteArray &payload, int qos) override;
 
-    void start();
-    // Disconnects cleanly: the broker publishes no will.
-    void stop();
-    bool isConnected() const { return m_connected; }
+    void start() override;
+    void stop() override;
+    bool isConnected() const override { return m_connected; }
 
-    bool publish(const QString &topic, const QByteArray &payload, int qos = 0);
-    bool subscribe(const QString &pattern, int qos = 0);
+    bool publish(const QString &topic, const QByteArray &payload, int qos = 0) override;
+    bool subscribe(const QString &pattern, int qos = 0) override;
 
     // Shortens the waits between attempts (tests).
     void setFirstBackOffMs(int ms) { m_firstBackOffMs = ms; }
-
-signals:
-    // Just before each attempt to connect: the place to set the will.
-    void connecting();
-    void connected();
-    // The session ended; reconnecting follows unless stopped.
-    void disconnected(const QString &reason);
-    void messageReceived(const QString &topic, const QByteArray &payload);
 
 private:
     static void onConnect(struct mosquitto *, void *self, int result);
     static void onDisconnect(struct mosquitto *, void *self, int result);
     static void onMessage(struct mosquitto *, void *self, const struct mosquitto_message *message);
+    static void onLog(struct mosquitto *, void *self, int level, const char *text);
+
+    // The words for a failed call of libmosquitto; a TLS error says what
+    // was wrong with the certificates, as far as it was told.
+    QString errorText(int rc);
 
     void attempt();
     void watchSocket();
@@ -84,4 +80,6 @@ private:
     int m_backOffMs = 1000;
     bool m_connected = false;
     bool m_stopping = false;
+    // What the TLS layer said about the current attempt, for errorText().
+    QStringList m_tlsDetails;
 };

@@ -10,15 +10,43 @@
 
 namespace {
 
+// Why a file named in the settings cannot be read; empty when it can.
+QString unreadable(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("no such file");
+    if (!info.isFile())
+        return QStringLiteral("not a plain file");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    return QString();
+}
+
 QString readPassword(const QString &path, QString *error)
 {
+    QString why = unreadable(path);
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        *error =
-            QStringLiteral("cannot read the password file %1: %2").arg(path, file.errorString());
+    if (why.isEmpty() && !file.open(QIODevice::ReadOnly))
+        why = file.errorString();
+    if (!why.isEmpty()) {
+        *error = QStringLiteral("cannot read the password file %1: %2").arg(path, why);
         return QString();
     }
     return QString::fromUtf8(file.readLine(4096)).trimmed();
+}
+
+// A Sparkplug ID of the [mqtt] section, or why it is none.
+QString idProblem(const char *key, const char *what, const QString &id)
+{
+    if (id.isEmpty())
+        return QStringLiteral("[mqtt] %1 is missing: %2, a name without \"/\", \"+\" and \"#\"")
+            .arg(QLatin1String(key), QLatin1String(what));
+    if (!Sparkplug::isValidId(id))
+        return QStringLiteral("[mqtt] %1 \"%2\" must be a name without \"/\", \"+\" and \"#\"")
+            .arg(QLatin1String(key), id);
+    return QString();
 }
 
 } // namespace
@@ -65,12 +93,12 @@ bool PlantSettings::load(const QString &path, bool required, PlantSettings *sett
         b.port = quint16(url.port(b.tls ? 8883 : 1883));
         settings->group = ini.value(QStringLiteral("group")).toString();
         settings->node = ini.value(QStringLiteral("node")).toString();
-        if (!Sparkplug::isValidId(settings->group))
-            fail(QStringLiteral("[mqtt] group \"%1\" must be a name without \"/\", \"+\" and \"#\"")
-                     .arg(settings->group));
-        if (!Sparkplug::isValidId(settings->node))
-            fail(QStringLiteral("[mqtt] node \"%1\" must be a name without \"/\", \"+\" and \"#\"")
-                     .arg(settings->node));
+        for (const QString &problem :
+             {idProblem("group", "the Sparkplug group ID", settings->group),
+              idProblem("node", "the Sparkplug edge-node ID", settings->node)}) {
+            if (!problem.isEmpty())
+                fail(problem);
+        }
         b.user = ini.value(QStringLiteral("user")).toString();
         const QString passwordFile = ini.value(QStringLiteral("password_file")).toString();
         if (!passwordFile.isEmpty()) {
@@ -82,9 +110,13 @@ bool PlantSettings::load(const QString &path, bool required, PlantSettings *sett
         b.caFile = ini.value(QStringLiteral("ca_file")).toString();
         b.certFile = ini.value(QStringLiteral("cert_file")).toString();
         b.keyFile = ini.value(QStringLiteral("key_file")).toString();
-        for (const QString &file : {b.caFile, b.certFile, b.keyFile}) {
-            if (!file.isEmpty() && !QFileInfo(file).isReadable())
-                fail(QStringLiteral("[mqtt] cannot read %1").arg(file));
+        const QList<std::pair<const char *, QString>> tlsFiles{
+            {"ca_file", b.caFile}, {"cert_file", b.certFile}, {"key_file", b.keyFile}};
+        for (const auto &[key, file] : tlsFiles) {
+            const QString why = file.isEmpty() ? QString() : unreadable(file);
+            if (!why.isEmpty())
+                fail(QStringLiteral("[mqtt] cannot read the %1 %2: %3")
+                         .arg(QLatin1String(key), file, why));
         }
         if (b.tls && b.caFile.isEmpty())
             fail(QStringLiteral("[mqtt] mqtts needs ca_file, the authority of the broker's "

@@ -3,7 +3,7 @@
 
 #include "codermetrics.h"
 #include "fleet.h"
-#include "mqttclient.h"
+#include "mqttbus.h"
 #include "plantcommand.h"
 #include "plantlog.h"
 
@@ -32,9 +32,16 @@ Sparkplug::Metric bdSeqMetric(quint64 bdSeq)
     return metric(QStringLiteral("bdSeq"), Sparkplug::DataType::Int64, qint64(bdSeq));
 }
 
-QString commandName(PlantCommand::Kind kind)
+const QString kUser = QStringLiteral("Command/User");
+const QString kNoCommand = QStringLiteral("the payload holds no command");
+// How many names or reasons one outcome lists; a payload may hold thousands.
+constexpr int kMaxListed = 10;
+constexpr int kMaxNameShown = 60;
+
+// The metric that carries a command, as the outcome names it.
+QString commandName(const PlantCommand &command)
 {
-    switch (kind) {
+    switch (command.kind) {
     case PlantCommand::Kind::ApplyMessage:
         return QStringLiteral("Command/Apply Message");
     case PlantCommand::Kind::Start:
@@ -42,34 +49,75 @@ QString commandName(PlantCommand::Kind kind)
     case PlantCommand::Kind::Stop:
         return QStringLiteral("Command/Stop");
     case PlantCommand::Kind::SetParameters:
-        return QStringLiteral("Parameters");
+        return command.fields.join(QStringLiteral(", "));
     case PlantCommand::Kind::RequestCurrentFile:
         return QStringLiteral("Command/Request Current File");
     }
     return QString();
 }
 
-QString outcomeOf(const CommandResult &result, int descriptor)
+// A peer's name in an outcome: control characters as '?', cut short.
+QString shownName(const QString &name)
+{
+    QString out = name.left(kMaxNameShown);
+    for (QChar &c : out) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = QLatin1Char('?');
+    }
+    return name.size() > kMaxNameShown ? out + QStringLiteral("...") : out;
+}
+
+QString listed(const QStringList &items, const QString &separator)
+{
+    QString out = items.mid(0, kMaxListed).join(separator);
+    if (items.size() > kMaxListed)
+        out += QStringLiteral("%1and %2 more").arg(separator).arg(items.size() - kMaxListed);
+    return out;
+}
+
+// What a command message asks for: the names of its metrics in payload
+// order (the user it claims is no command), or the message type when it
+// names none.
+QString commandsOf(const Sparkplug::Payload &payload, const QString &type)
+{
+    QStringList names;
+    QSet<QString> seen;
+    for (const Sparkplug::Metric &m : payload.metrics) {
+        const QString name = shownName(m.name);
+        if (!m.name.isEmpty() && m.name != kUser && !seen.contains(name)) {
+            seen.insert(name);
+            names << name;
+        }
+    }
+    return names.isEmpty() ? type : listed(names, QStringLiteral(", "));
+}
+
+QString refused(const QString &reason)
+{
+    return QStringLiteral("refused: ") + reason;
+}
+
+// Empty when the command reached the coder, else why not.
+QString failureOf(const CommandResult &result, int descriptor)
 {
     if (!result.ok)
-        return QStringLiteral("refused: ") + result.error;
+        return result.error;
     if (!result.reached.contains(descriptor))
-        return result.problems.isEmpty()
-                   ? QStringLiteral("refused: the coder is no longer connected")
-                   : QStringLiteral("refused: ") + result.problems.join(QLatin1Char(' '));
-    return QStringLiteral("done");
+        return result.problems.isEmpty() ? QStringLiteral("the coder is no longer connected")
+                                         : result.problems.join(QLatin1Char(' '));
+    return QString();
 }
 
 } // namespace
 
-SparkplugNode::SparkplugNode(Fleet *fleet, MqttClient *client, const QString &group,
-                             const QString &node, QObject *parent)
-    : QObject(parent), m_fleet(fleet), m_client(client), m_group(group), m_node(node),
+SparkplugNode::SparkplugNode(Fleet *fleet, MqttBus *bus, const QString &group, const QString &node,
+                             QObject *parent)
+    : QObject(parent), m_fleet(fleet), m_bus(bus), m_group(group), m_node(node),
       m_clock([] { return quint64(QDateTime::currentMSecsSinceEpoch()); })
 {
-    connect(m_client, &MqttClient::connecting, this, &SparkplugNode::connecting);
-    connect(m_client, &MqttClient::connected, this, &SparkplugNode::connected);
-    connect(m_client, &MqttClient::messageReceived, this, &SparkplugNode::messageReceived);
+    connect(m_bus, &MqttBus::connecting, this, &SparkplugNode::connecting);
+    connect(m_bus, &MqttBus::connected, this, &SparkplugNode::connected);
+    connect(m_bus, &MqttBus::messageReceived, this, &SparkplugNode::messageReceived);
     connect(m_fleet, &Fleet::coderAdded, this, &SparkplugNode::coderAdded);
     connect(m_fleet, &Fleet::coderRemoved, this, &SparkplugNode::coderRemoved);
     connect(m_fleet, &Fleet::stateChanged, this, &SparkplugNode::markStatusDirty);
@@ -106,7 +154,7 @@ void SparkplugNode::connecting()
         m_bdSeq = (m_bdSeq + 1) % 256;
         m_willUsed = false;
     }
-    m_client->setWill(topic(QStringLiteral("NDEATH")), Sparkplug::encode(death()), 1);
+    m_bus->setWill(topic(QStringLiteral("NDEATH")), Sparkplug::encode(death()), 1);
 }
 
 Sparkplug::Payload SparkplugNode::death() const
@@ -119,15 +167,15 @@ Sparkplug::Payload SparkplugNode::death() const
 
 void SparkplugNode::publishDeath()
 {
-    if (m_client->isConnected())
-        m_client->publish(topic(QStringLiteral("NDEATH")), Sparkplug::encode(death()), 1);
+    if (m_bus->isConnected())
+        m_bus->publish(topic(QStringLiteral("NDEATH")), Sparkplug::encode(death()), 1);
 }
 
 void SparkplugNode::connected()
 {
     m_willUsed = true;
-    m_client->subscribe(topic(QStringLiteral("NCMD")));
-    m_client->subscribe(QStringLiteral("%1/%2/DCMD/%3/+").arg(kNamespace, m_group, m_node));
+    m_bus->subscribe(topic(QStringLiteral("NCMD")));
+    m_bus->subscribe(QStringLiteral("%1/%2/DCMD/%3/+").arg(kNamespace, m_group, m_node));
     birthAll();
 }
 
@@ -252,23 +300,47 @@ void SparkplugNode::messageReceived(const QString &topic, const QByteArray &payl
         parts.at(3) != m_node)
         return;
     if (parts.at(2) == QLatin1String("NCMD") && parts.size() == 4) {
-        QStringList refusals;
-        if (decodeNodeCommand(payload, &refusals))
-            birthAll();
-        for (const QString &refusal : qAsConst(refusals))
-            publishResult(QString(), QStringLiteral("NCMD"), QStringLiteral("refused: ") + refusal);
+        runNodeCommand(payload);
         return;
     }
     if (parts.at(2) != QLatin1String("DCMD") || parts.size() != 5)
         return;
     if (m_commands.size() >= kMaxQueuedCommands) {
+        Sparkplug::Payload decoded;
+        QString error;
+        const QString command = Sparkplug::decode(payload, &decoded, &error)
+                                    ? commandsOf(decoded, QStringLiteral("DCMD"))
+                                    : QStringLiteral("DCMD");
         publishResult(
-            parts.at(4), QStringLiteral("DCMD"),
-            QStringLiteral("refused: %1 commands are waiting already").arg(kMaxQueuedCommands));
+            parts.at(4), command,
+            refused(QStringLiteral("%1 commands are waiting already").arg(kMaxQueuedCommands)));
         return;
     }
     m_commands.enqueue({parts.at(4), payload});
     m_commandTimer.start();
+}
+
+// A rebirth changes nothing on the coders: it is done even beside metrics
+// that are refused, and the outcome says both.
+void SparkplugNode::runNodeCommand(const QByteArray &payload)
+{
+    Sparkplug::Payload decoded;
+    QString error;
+    if (!Sparkplug::decode(payload, &decoded, &error)) {
+        publishResult(m_node, QStringLiteral("NCMD"), refused(error));
+        return;
+    }
+    QStringList refusals;
+    const bool rebirth = decodeNodeCommand(payload, &refusals);
+    if (rebirth)
+        birthAll();
+    QString outcome = QStringLiteral("done");
+    if (!refusals.isEmpty())
+        outcome = refused(listed(refusals, QStringLiteral("; "))) +
+                  (rebirth ? QStringLiteral("; the rebirth was done") : QString());
+    else if (!rebirth)
+        outcome = refused(kNoCommand);
+    publishResult(m_node, commandsOf(decoded, QStringLiteral("NCMD")), outcome);
 }
 
 void SparkplugNode::runCommands()
@@ -279,8 +351,18 @@ void SparkplugNode::runCommands()
         m_commandTimer.stop();
 }
 
+// One outcome per message.  Its commands go out in payload order and stop
+// at the first that fails: a start after a message that was not sent
+// would start the old one.
 void SparkplugNode::runCommand(const PendingCommand &pending)
 {
+    Sparkplug::Payload payload;
+    QString error;
+    if (!Sparkplug::decode(pending.payload, &payload, &error)) {
+        publishResult(pending.device, QStringLiteral("DCMD"), refused(error));
+        return;
+    }
+    const QString asked = commandsOf(payload, QStringLiteral("DCMD"));
     int descriptor = -1;
     for (auto it = m_devices.cbegin(); it != m_devices.cend(); ++it) {
         if (it->id == pending.device)
@@ -288,47 +370,87 @@ void SparkplugNode::runCommand(const PendingCommand &pending)
     }
     const Coder *coder = m_fleet->coder(descriptor);
     if (!coder) {
-        publishResult(pending.device, QStringLiteral("DCMD"),
-                      QStringLiteral("refused: no coder %1 is connected").arg(pending.device));
+        publishResult(pending.device, asked,
+                      refused(QStringLiteral("no coder %1 is connected").arg(pending.device)));
         return;
     }
     const DecodedCommands decoded = decodeDeviceCommand(pending.payload, coder->parameterBlock);
-    for (const QString &refusal : decoded.refusals) {
-        const int colon = refusal.indexOf(QLatin1String(": "));
-        publishResult(pending.device, colon > 0 ? refusal.left(colon) : QStringLiteral("DCMD"),
-                      QStringLiteral("refused: ") + refusal.mid(colon > 0 ? colon + 2 : 0));
+    if (!decoded.refusals.isEmpty()) {
+        publishResult(pending.device, asked,
+                      refused(listed(decoded.refusals, QStringLiteral("; "))));
+        return;
     }
-    for (const PlantCommand &command : decoded.commands) {
-        const QList<int> target{descriptor};
+    if (decoded.commands.isEmpty()) {
+        publishResult(pending.device, asked, refused(kNoCommand));
+        return;
+    }
+    QStringList done;
+    for (int i = 0; i < decoded.commands.size(); ++i) {
+        const PlantCommand &command = decoded.commands.at(i);
         // The journal names the account and the user the command claims.
-        const CommandOrigin origin{QStringLiteral("mqtt"), m_account, command.user};
-        CommandResult result;
-        switch (command.kind) {
-        case PlantCommand::Kind::ApplyMessage: {
-            QString name = command.messageName;
-            if (!name.endsWith(QLatin1String(".spr")))
-                name += QLatin1String(".spr");
-            result = m_fleet->apply(QDir(m_messageFolder).filePath(name), target, origin);
-            break;
+        const QString failure =
+            carryOut(command, descriptor, {QStringLiteral("mqtt"), m_account, command.user});
+        if (failure.isEmpty()) {
+            done << commandName(command);
+            continue;
         }
-        case PlantCommand::Kind::Start:
-            result = m_fleet->start(target, origin);
-            break;
-        case PlantCommand::Kind::Stop:
-            result = m_fleet->stop(target, origin);
-            break;
-        case PlantCommand::Kind::SetParameters:
-            result = m_fleet->applyParameters(command.parameters.toBytes(), target, origin);
-            // The coder's own answer refreshes the parameters it is born with.
-            m_fleet->requestParameters(descriptor);
-            break;
-        case PlantCommand::Kind::RequestCurrentFile:
-            m_fleet->requestCurrentFile(descriptor);
-            result.reached = m_fleet->coder(descriptor) ? target : QList<int>();
-            break;
+        if (decoded.commands.size() == 1) {
+            publishResult(pending.device, asked, refused(failure));
+            return;
         }
-        publishResult(pending.device, commandName(command.kind), outcomeOf(result, descriptor));
+        QString outcome = refused(commandName(command) + QStringLiteral(": ") + failure);
+        if (!done.isEmpty())
+            outcome += QStringLiteral("; done before it: ") + done.join(QStringLiteral(", "));
+        QStringList skipped;
+        for (int j = i + 1; j < decoded.commands.size(); ++j)
+            skipped << commandName(decoded.commands.at(j));
+        if (!skipped.isEmpty())
+            outcome += QStringLiteral("; not carried out: ") + skipped.join(QStringLiteral(", "));
+        publishResult(pending.device, asked, outcome);
+        return;
     }
+    publishResult(pending.device, asked, QStringLiteral("done"));
+}
+
+QString SparkplugNode::carryOut(const PlantCommand &command, int descriptor,
+                                const CommandOrigin &origin)
+{
+    const QList<int> target{descriptor};
+    CommandResult result;
+    switch (command.kind) {
+    case PlantCommand::Kind::ApplyMessage:
+        result = applyMessage(command.messageName, descriptor, origin);
+        break;
+    case PlantCommand::Kind::Start:
+        result = m_fleet->start(target, origin);
+        break;
+    case PlantCommand::Kind::Stop:
+        result = m_fleet->stop(target, origin);
+        break;
+    case PlantCommand::Kind::SetParameters:
+        result = m_fleet->applyParameters(command.parameters.toBytes(), target, origin);
+        // The coder's own answer refreshes the parameters it is born with.
+        m_fleet->requestParameters(descriptor);
+        break;
+    case PlantCommand::Kind::RequestCurrentFile:
+        m_fleet->requestCurrentFile(descriptor);
+        result.reached = m_fleet->coder(descriptor) ? target : QList<int>();
+        break;
+    }
+    return failureOf(result, descriptor);
+}
+
+// A message of the message folder, by the name the command gave.
+CommandResult SparkplugNode::applyMessage(const QString &messageName, int descriptor,
+                                          const CommandOrigin &origin)
+{
+    QString name = messageName;
+    if (!name.endsWith(QLatin1String(".spr")))
+        name += QLatin1String(".spr");
+    const QString path = QDir(m_messageFolder).filePath(name);
+    if (m_sendMessage)
+        return m_sendMessage(path, {descriptor}, origin);
+    return m_fleet->apply(path, {descriptor}, origin);
 }
 
 void SparkplugNode::publishResult(const QString &device, const QString &command,
@@ -345,12 +467,12 @@ void SparkplugNode::publishResult(const QString &device, const QString &command,
 void SparkplugNode::publish(const QString &type, const QString &device,
                             QList<Sparkplug::Metric> metrics)
 {
-    if (!m_client->isConnected())
+    if (!m_bus->isConnected())
         return;
     Sparkplug::Payload payload;
     payload.timestamp = m_clock();
     payload.seq = m_seq;
     payload.metrics = std::move(metrics);
     m_seq = quint8(m_seq + 1); // 255 is followed by 0
-    m_client->publish(topic(type, device), Sparkplug::encode(payload), 0);
+    m_bus->publish(topic(type, device), Sparkplug::encode(payload), 0);
 }

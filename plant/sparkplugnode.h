@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "commandrecord.h"
 #include "sparkplugpayload.h"
 
 #include <QHash>
@@ -10,12 +11,15 @@
 #include <QTimer>
 
 class Fleet;
-class MqttClient;
+class MqttBus;
+struct PlantCommand;
 
 // This PC as a Sparkplug B edge node and every connected coder as one of
 // its devices: births, data and deaths follow the Fleet; commands that
 // arrive as DCMD and NCMD are checked, carried out through the Fleet, and
-// their outcome is published as the node's "Command Result" metrics.
+// their outcome is published as the node's "Command Result" metrics: one
+// outcome for each command message, naming the device (the node's own ID
+// for an NCMD) and the metrics the message holds.
 // Topics: spBv1.0/<group>/<type>/<node>[/<device>], where the device ID is
 // the coder's IP text (dots kept), with "_2", "_3" ... for further coders
 // behind one address, stable while each stays connected.
@@ -29,11 +33,16 @@ public:
     // own traffic is never starved by a flood.
     static constexpr int kCommandsPerTurn = 8;
 
-    SparkplugNode(Fleet *fleet, MqttClient *client, const QString &group, const QString &node,
+    SparkplugNode(Fleet *fleet, MqttBus *bus, const QString &group, const QString &node,
                   QObject *parent = nullptr);
 
     // Where "Command/Apply Message" finds messages by name.
     void setMessageFolder(const QString &folder) { m_messageFolder = folder; }
+    // Sends a message to coders after loading and checking it (the
+    // station's apply); without one, the Fleet sends it as it is.
+    using MessageSender = std::function<CommandResult(const QString &path, const QList<int> &coders,
+                                                      const CommandOrigin &origin)>;
+    void setMessageSender(MessageSender sender) { m_sendMessage = std::move(sender); }
     // The broker account this node is connected with: the commands it
     // carries out came through that account's access list.
     void setAccount(const QString &account) { m_account = account; }
@@ -76,13 +85,19 @@ private:
     void birthDevice(int descriptor);
     void runCommands();
     void runCommand(const PendingCommand &command);
+    void runNodeCommand(const QByteArray &payload);
+    // Carries out one command of a device command message for descriptor;
+    // empty when it was done, else why not.
+    QString carryOut(const PlantCommand &command, int descriptor, const CommandOrigin &origin);
+    CommandResult applyMessage(const QString &messageName, int descriptor,
+                               const CommandOrigin &origin);
     void publishResult(const QString &device, const QString &command, const QString &outcome);
     void publish(const QString &type, const QString &device, QList<Sparkplug::Metric> metrics);
     QList<Sparkplug::Metric> deviceMetrics(int descriptor) const;
     QString topic(const QString &type, const QString &device = QString()) const;
 
     Fleet *m_fleet;
-    MqttClient *m_client;
+    MqttBus *m_bus;
     QString m_group;
     QString m_node;
     QString m_messageFolder = QStringLiteral("Spray");
@@ -97,4 +112,5 @@ private:
     quint64 m_bdSeq = 0;
     bool m_willUsed = false; // a connection was made with the will of m_bdSeq
     quint8 m_seq = 0;
+    MessageSender m_sendMessage;
 };

@@ -16,7 +16,8 @@ PACKAGES=(
     fonts-font-awesome fonts-wqy-zenhei fonts-dejavu-core fonts-liberation
     clang libclang-rt-14-dev
     libprotobuf-dev protobuf-compiler
-    libmosquitto-dev mosquitto mosquitto-clients openssl python3-paho-mqtt python3-protobuf
+    libmosquitto-dev libssl-dev mosquitto mosquitto-clients openssl python3-paho-mqtt
+    python3-protobuf
     dpkg-dev file lintian desktop-file-utils appstream help2man systemd init-system-helpers
     python3-seccomp
 )

@@ -163,6 +163,31 @@ def result_after(client, after, outcome_test, timeout=10):
                            timeout, after)
 
 
+def tls_refusal():
+    """What korvexd says when the broker's certificate does not verify: a
+    CA of its own that did not sign it."""
+    work = tempfile.mkdtemp(prefix="tls-", dir=WORK)
+    ca = os.path.join(work, "other.crt")
+    subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1",
+                    "-subj", "/CN=other", "-keyout", os.path.join(work, "other.key"), "-out", ca],
+                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    with open(os.path.join(work, "korvex.conf"), "w") as f:
+        f.write("[server]\nport={}\n[mqtt]\nurl=mqtts://127.0.0.1:{}\ngroup=Plant\nnode=Line1\n"
+                "user=korvexd\npassword_file={}\nca_file={}\n".format(
+                    free_port(), TLS_PORT, os.path.join(BROKER_DIR, "korvexd.password"), ca))
+    service = subprocess.Popen([KORVEXD], cwd=work, stderr=subprocess.PIPE, text=True)
+    lines = []
+    reader = threading.Thread(target=lambda: lines.extend(service.stderr), daemon=True)
+    reader.start()
+    deadline = time.time() + 10
+    while time.time() < deadline and not any("TLS" in line for line in list(lines)):
+        time.sleep(0.1)
+    service.terminate()
+    service.wait(10)
+    reader.join(5)
+    return next((line.strip() for line in lines if "TLS" in line), "")
+
+
 def main():
     coder_port = free_port()
     os.makedirs(os.path.join(WORK, "Spray"))
@@ -283,6 +308,12 @@ def main():
     _, redevice = mes.wait_for(device.format("DBIRTH"), after=after)
     check(reborn is not None and reborn.seq == 0 and metrics(reborn)["bdSeq"] == 0
           and redevice is not None, "NCMD rebirth: NBIRTH with seq 0 and the same bdSeq, DBIRTH")
+    _, reborn_result = result_after(mes, after, lambda o: True)
+    check(reborn_result is not None
+          and metrics(reborn_result).get("Command Result/Device") == "Line1"
+          and metrics(reborn_result).get("Command Result/Command") == "Node Control/Rebirth"
+          and metrics(reborn_result).get("Command Result/Outcome") == "done",
+          "and its outcome names the node and the rebirth")
 
     # The broker decides who may command: the viewer's DCMD never arrives.
     viewer = Client("viewer", "viewer-pw")
@@ -323,6 +354,11 @@ def main():
     _, ndeath = mes.wait_for(NODE.format("NDEATH"), after=after)
     check(code == 0 and ndeath is not None and metrics(ndeath)["bdSeq"] == 1
           and not ndeath.HasField("seq"), "SIGTERM: exit 0 and NDEATH with bdSeq, without seq")
+
+    refusal = tls_refusal()
+    check("A TLS error occurred: the broker's certificate does not verify against ca_file "
+          "(self-signed certificate)" in refusal,
+          "a broker certificate that does not verify is named: " + refusal)
     mes.stop()
 
 

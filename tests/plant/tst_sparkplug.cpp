@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The plant bus without a connection: payloads on the wire, topics, a
-// coder's metrics and the commands read from the bus.
+// coder's metrics, the commands read from the bus and the settings.
 #include "codermetrics.h"
 #include "plantcommand.h"
+#include "plantsettings.h"
 #include "sparkplugpayload.h"
 
 #include <QtTest>
@@ -477,6 +478,59 @@ private slots:
         const QList<Metric> bare = CoderMetrics::birth(coder, QString());
         QVERIFY(CoderMetrics::needsRebirth(bare, after));
         QCOMPARE(CoderMetrics::changed(bare, after).size(), 1); // only the hash
+    }
+
+    // Each bad setting is named with what is wrong with it.
+    void settingsNameWhatIsWrong_data()
+    {
+        QTest::addColumn<QString>("mqtt"); // the [mqtt] section after its url
+        QTest::addColumn<QStringList>("errors");
+        const QString ids = "group=Plant\nnode=Line1\n";
+        QTest::newRow("good") << ids + "user=korvexd\npassword_file=password\n" << QStringList();
+        QTest::newRow("no node")
+            << "group=Plant\n"
+            << QStringList{"[mqtt] node is missing: the Sparkplug edge-node ID, a name without "
+                           "\"/\", \"+\" and \"#\""};
+        QTest::newRow("no group, a bad node")
+            << "node=Line/1\n"
+            << QStringList{"[mqtt] group is missing: the Sparkplug group ID, a name without "
+                           "\"/\", \"+\" and \"#\"",
+                           "[mqtt] node \"Line/1\" must be a name without \"/\", \"+\" and \"#\""};
+        QTest::newRow("no password file")
+            << ids + "password_file=missing\n"
+            << QStringList{"[mqtt] cannot read the password file missing: no such file"};
+        QTest::newRow("password file is a folder")
+            << ids + "password_file=folder\n"
+            << QStringList{"[mqtt] cannot read the password file folder: not a plain file"};
+        QTest::newRow("no ca file") << ids + "ca_file=missing.crt\n"
+                                    << QStringList{"[mqtt] cannot read the ca_file missing.crt: "
+                                                   "no such file"};
+    }
+    void settingsNameWhatIsWrong()
+    {
+        QFETCH(QString, mqtt);
+        QFETCH(QStringList, errors);
+        QTemporaryDir dir;
+        const QString home = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        QDir().mkdir("folder");
+        QFile password("password");
+        QVERIFY(password.open(QIODevice::WriteOnly) && password.write("secret\n") == 7);
+        password.close();
+        QFile conf("korvex.conf");
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("[mqtt]\nurl=mqtt://127.0.0.1:1883\n" + mqtt.toUtf8());
+        conf.close();
+        PlantSettings settings;
+        QStringList found;
+        const bool loaded = PlantSettings::load("korvex.conf", true, &settings, &found);
+        QVERIFY(QDir::setCurrent(home));
+        for (QString &error : found)
+            error.remove("korvex.conf: ");
+        QCOMPARE(found, errors);
+        QCOMPARE(loaded, errors.isEmpty());
+        if (loaded)
+            QCOMPARE(settings.broker.password, QString("secret"));
     }
 };
 

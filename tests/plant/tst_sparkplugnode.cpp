@@ -1,0 +1,466 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Sparkplug session of this PC without a broker: a bus of the test's
+// own stands in for the broker connection, raw coders on 127.0.0.1 drive a
+// Fleet listening on a port the system picks.
+#include "../common/rawcoder.h"
+#include "commandjournal.h"
+#include "fleet.h"
+#include "journal.h"
+#include "journalline.h"
+#include "mqttbus.h"
+#include "printparameters.h"
+#include "sparkplugnode.h"
+#include "sparkplugpayload.h"
+
+#include <QLoggingCategory>
+#include <QSettings>
+#include <QtTest>
+
+using Sparkplug::DataType;
+using Sparkplug::Metric;
+
+namespace {
+
+const QString kNode = QStringLiteral("spBv1.0/Plant/%1/Line1");
+const QByteArray kMessage = R"({"ExternDataInfo":{"ExternMode":0},"TextItemInfo":[]})";
+
+Metric metric(const QString &name, DataType type, const QVariant &value)
+{
+    Metric m;
+    m.name = name;
+    m.type = type;
+    m.value = value;
+    return m;
+}
+
+Metric yes(const char *name)
+{
+    return metric(QString::fromUtf8(name), DataType::Boolean, true);
+}
+
+Metric text(const char *name, const QString &value)
+{
+    return metric(QString::fromUtf8(name), DataType::String, value);
+}
+
+Metric int32(const char *name, qint64 value)
+{
+    return metric(QString::fromUtf8(name), DataType::Int32, QVariant::fromValue(value));
+}
+
+QByteArray payloadOf(const QList<Metric> &metrics)
+{
+    Sparkplug::Payload payload;
+    payload.timestamp = 1700000000000;
+    payload.metrics = metrics;
+    return Sparkplug::encode(payload);
+}
+
+QVariantMap valuesOf(const Sparkplug::Payload &payload)
+{
+    QVariantMap values;
+    for (const Metric &m : payload.metrics)
+        values.insert(m.name, m.value);
+    return values;
+}
+
+// The broker session as the node sees it: keeps the will, the
+// subscriptions and every message published, decoded.
+class FakeBus : public MqttBus
+{
+public:
+    struct Message
+    {
+        QString topic;
+        Sparkplug::Payload payload;
+    };
+    QList<Message> published;
+    QStringList subscriptions;
+    QString willTopic;
+    Sparkplug::Payload will;
+    bool up = false;
+
+    void setWill(const QString &topic, const QByteArray &payload, int) override
+    {
+        willTopic = topic;
+        QString error;
+        QVERIFY2(Sparkplug::decode(payload, &will, &error), qPrintable(error));
+    }
+    void start() override {}
+    void stop() override { up = false; }
+    bool isConnected() const override { return up; }
+    bool publish(const QString &topic, const QByteArray &payload, int) override
+    {
+        if (!up)
+            return false;
+        Message message{topic, {}};
+        QString error;
+        if (!Sparkplug::decode(payload, &message.payload, &error))
+            qFatal("the node published what does not decode on %s", qPrintable(topic));
+        published << message;
+        return true;
+    }
+    bool subscribe(const QString &pattern, int) override
+    {
+        subscriptions << pattern;
+        return true;
+    }
+
+    // An attempt that reaches the broker, or one that does not.
+    void attempt(bool succeeds)
+    {
+        emit connecting();
+        if (succeeds) {
+            up = true;
+            emit connected();
+        }
+    }
+    void lose()
+    {
+        up = false;
+        emit disconnected(QStringLiteral("gone"));
+    }
+    void deliver(const QString &type, const QString &device, const QByteArray &payload)
+    {
+        emit messageReceived(kNode.arg(type) + (device.isEmpty() ? QString() : "/" + device),
+                             payload);
+    }
+    // The messages published on topics of this type, oldest first.
+    QList<Message> of(const QString &type, const QString &device = QString()) const
+    {
+        const QString topic = kNode.arg(type) + (device.isEmpty() ? QString() : "/" + device);
+        QList<Message> out;
+        for (const Message &m : published) {
+            if (m.topic == topic)
+                out << m;
+        }
+        return out;
+    }
+};
+
+QStringList namesOf(const Sparkplug::Payload &payload)
+{
+    QStringList names;
+    for (const Metric &m : payload.metrics)
+        names << m.name;
+    return names;
+}
+
+} // namespace
+
+class TestSparkplugNode : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Fleet> fleet;
+    std::unique_ptr<Journal> journal;
+    std::unique_ptr<CommandJournal> commands;
+    std::unique_ptr<FakeBus> bus;
+    std::unique_ptr<SparkplugNode> node;
+
+    quint16 port() const { return fleet->listeningPort(); }
+
+    // A raw coder, connected and born; its parameter block reported when given.
+    std::unique_ptr<RawCoder> connectCoder(const QByteArray &block = QByteArray())
+    {
+        const int before = fleet->count();
+        auto coder = std::make_unique<RawCoder>(port());
+        [&] { QTRY_COMPARE(fleet->count(), before + 1); }();
+        if (!block.isEmpty()) {
+            const int descriptor = fleet->descriptors().last();
+            coder->send(Command::Parameters, block);
+            [&] { QTRY_COMPARE(fleet->coder(descriptor)->parameterBlock, block); }();
+            QCoreApplication::processEvents();
+        }
+        return coder;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QLoggingCategory::setFilterRules("korvex.*.debug=false\nkorvex.*.info=false");
+    }
+
+    void init()
+    {
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "KorvexSoftWare").clear();
+        QDir("devices").removeRecursively();
+        QDir("journal").removeRecursively();
+        QDir().mkpath("Spray");
+        QFile file("Spray/label1.spr");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(kMessage) == kMessage.size());
+        file.close();
+        fleet = std::make_unique<Fleet>();
+        QVERIFY(fleet->listen(0).ok);
+        journal = std::make_unique<Journal>("journal");
+        commands = std::make_unique<CommandJournal>(fleet.get(), journal.get());
+        commands->open();
+        bus = std::make_unique<FakeBus>();
+        node = std::make_unique<SparkplugNode>(fleet.get(), bus.get(), "Plant", "Line1");
+        node->setAccount("korvexd");
+        node->setClock([] { return quint64(1700000000000); });
+    }
+
+    void cleanup()
+    {
+        node.reset();
+        bus.reset();
+        commands.reset();
+        journal.reset();
+        fleet.reset();
+    }
+
+    // Births on each connection with the next bdSeq; seq runs over every
+    // sequenced message, 255 followed by 0, and starts again at each birth.
+    void sessionNumbersFollowTheConnections()
+    {
+        auto first = connectCoder();
+        QVERIFY(bus->published.isEmpty()); // nothing goes out before a connection
+        bus->attempt(true);
+        QCOMPARE(bus->willTopic, kNode.arg("NDEATH"));
+        QCOMPARE(valuesOf(bus->will).value("bdSeq").toLongLong(), 0);
+        QVERIFY(!bus->will.seq);
+        QCOMPARE(bus->subscriptions,
+                 QStringList({kNode.arg("NCMD"), "spBv1.0/Plant/DCMD/Line1/+"}));
+        QCOMPARE(bus->published.size(), 2);
+        const Sparkplug::Payload birth = bus->published.first().payload;
+        QCOMPARE(bus->published.first().topic, kNode.arg("NBIRTH"));
+        QCOMPARE(birth.seq, std::optional<quint64>(0));
+        QCOMPARE(valuesOf(birth).value("bdSeq").toLongLong(), 0);
+        QCOMPARE(valuesOf(birth).value("Node Control/Rebirth"), QVariant(false));
+        QCOMPARE(bus->published.at(1).topic, kNode.arg("DBIRTH") + "/127.0.0.1");
+        QCOMPARE(bus->published.at(1).payload.seq, std::optional<quint64>(1));
+
+        // A second coder behind one address; then many outcomes carry seq past 255.
+        auto second = connectCoder();
+        QCOMPARE(bus->of("DBIRTH", "127.0.0.1_2").size(), 1);
+        for (int i = 0; i < 300; ++i)
+            bus->deliver("NCMD", QString(), payloadOf({yes("Node Control/Reboot")}));
+        QList<quint64> seqs;
+        for (const FakeBus::Message &m : qAsConst(bus->published))
+            seqs << *m.payload.seq;
+        QCOMPARE(seqs.size(), 303);
+        for (int i = 1; i < seqs.size(); ++i)
+            QCOMPARE(seqs.at(i), quint64(i % 256));
+
+        // A lost session: the next attempt registers the next bdSeq, an
+        // attempt that never connected leaves it for the one after.
+        bus->lose();
+        bus->attempt(false);
+        QCOMPARE(valuesOf(bus->will).value("bdSeq").toLongLong(), 1);
+        bus->attempt(false);
+        QCOMPARE(valuesOf(bus->will).value("bdSeq").toLongLong(), 1);
+        bus->published.clear();
+        bus->attempt(true);
+        QCOMPARE(bus->published.size(), 3);
+        QCOMPARE(valuesOf(bus->of("NBIRTH").first().payload).value("bdSeq").toLongLong(), 1);
+        QCOMPARE(bus->of("NBIRTH").first().payload.seq, std::optional<quint64>(0));
+        QCOMPARE(node->bdSeq(), quint64(1));
+
+        // Rebirth: the same bdSeq, seq from 0, every coder again, then its outcome.
+        bus->published.clear();
+        bus->deliver("NCMD", QString(), payloadOf({yes("Node Control/Rebirth")}));
+        QCOMPARE(bus->published.size(), 4);
+        QCOMPARE(valuesOf(bus->of("NBIRTH").first().payload).value("bdSeq").toLongLong(), 1);
+        QCOMPARE(bus->of("NBIRTH").first().payload.seq, std::optional<quint64>(0));
+        QCOMPARE(bus->of("DBIRTH", "127.0.0.1").size(), 1);
+        QCOMPARE(bus->of("DBIRTH", "127.0.0.1_2").size(), 1);
+        QCOMPARE(bus->published.last().topic, kNode.arg("NDATA"));
+
+        // A coder that goes: DDEATH with seq; the node's own death has none.
+        second->socket.disconnectFromHost();
+        QTRY_COMPARE(bus->of("DDEATH", "127.0.0.1_2").size(), 1);
+        QCOMPARE(bus->of("DDEATH", "127.0.0.1_2").first().payload.seq, std::optional<quint64>(4));
+        node->publishDeath();
+        QCOMPARE(bus->published.last().topic, kNode.arg("NDEATH"));
+        QVERIFY(!bus->published.last().payload.seq);
+        QCOMPARE(valuesOf(bus->published.last().payload).value("bdSeq").toLongLong(), 1);
+    }
+
+    // DDATA holds only what changed since it was last published; the first
+    // parameter block is new metrics, so the device is born again.
+    void dataCarriesOnlyWhatChanged()
+    {
+        bus->attempt(true);
+        auto coder = connectCoder();
+        const int descriptor = fleet->descriptors().first();
+        const auto data = [&] { return bus->of("DDATA", "127.0.0.1"); };
+
+        coder->send(Command::StatusReport, statusReportPayload({1, 10}));
+        QTRY_COMPARE(data().size(), 1);
+        QCOMPARE(namesOf(data().last().payload), QStringList({"Status/State", "Status/Progress"}));
+        QCOMPARE(valuesOf(data().last().payload).value("Status/State").toString(),
+                 QString("Printing"));
+        coder->send(Command::StatusReport, statusReportPayload({1, 20}));
+        QTRY_COMPARE(data().size(), 2);
+        QCOMPARE(namesOf(data().last().payload), QStringList{"Status/Progress"});
+        coder->send(Command::StatusReport, statusReportPayload({1, 20}));
+        fleet->setRemarkName(descriptor, "Line 3");
+        QTRY_COMPARE(data().size(), 3);
+        QCOMPARE(namesOf(data().last().payload), QStringList{"Properties/Remark Name"});
+
+        PrintParameters parameters;
+        parameters.lineSpeed = 30;
+        coder->send(Command::Parameters, parameters.toBytes());
+        QTRY_COMPARE(bus->of("DBIRTH", "127.0.0.1").size(), 2);
+        QVERIFY(namesOf(bus->of("DBIRTH", "127.0.0.1").last().payload)
+                    .contains("Parameters/Line Speed"));
+        parameters.lineSpeed = 45;
+        coder->send(Command::Parameters, parameters.toBytes());
+        QTRY_COMPARE(data().size(), 4);
+        QCOMPARE(namesOf(data().last().payload), QStringList{"Parameters/Line Speed"});
+        QCOMPARE(valuesOf(data().last().payload).value("Parameters/Line Speed").toLongLong(), 45);
+        QTest::qWait(20);
+        QCOMPARE(data().size(), 4);
+    }
+
+    // Each command message gets exactly one outcome, naming the device (the
+    // node for an NCMD) and the metrics it holds, done or refused alike.
+    void everyCommandMessageGetsOneOutcome_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<int>("framesSent"); // to the coder
+        const QString coder = "127.0.0.1";
+        const QByteArray undecodable("\xff\xff\xff", 3);
+        const QString missing = "Cannot read Spray/nowhere.spr: No such file or directory. "
+                                "Nothing was sent.";
+        const auto row = [](const char *name, const QString &type, const QString &device,
+                            const QByteArray &payload, const QString &command,
+                            const QString &outcome, int frames = 0) {
+            QTest::newRow(name) << type << device << payload << command << outcome << frames;
+        };
+        row("start", "DCMD", coder, payloadOf({yes("Command/Start"), text("Command/User", "anna")}),
+            "Command/Start", "done", 1);
+        row("parameters", "DCMD", coder, payloadOf({int32("Parameters/Line Speed", 45)}),
+            "Parameters/Line Speed", "done", 2); // the block, then the request for it
+        row("parameters out of range", "DCMD", coder,
+            payloadOf({int32("Parameters/Line Speed", 400)}), "Parameters/Line Speed",
+            "refused: Parameters/Line Speed: 400 is out of range 0 to 300");
+        row("two refusals", "DCMD", coder,
+            payloadOf({int32("Parameters/Line Speed", 400), yes("Command/Explode")}),
+            "Parameters/Line Speed, Command/Explode",
+            "refused: Parameters/Line Speed: 400 is out of range 0 to 300; Command/Explode: "
+            "unknown metric");
+        row("no such message", "DCMD", coder, payloadOf({text("Command/Apply Message", "nowhere")}),
+            "Command/Apply Message", "refused: " + missing);
+        row("no start after a message not sent", "DCMD", coder,
+            payloadOf({text("Command/Apply Message", "nowhere"), yes("Command/Start")}),
+            "Command/Apply Message, Command/Start",
+            "refused: Command/Apply Message: " + missing + "; not carried out: Command/Start");
+        row("stop after a message sent", "DCMD", coder,
+            payloadOf({text("Command/Apply Message", "label1"), yes("Command/Stop")}),
+            "Command/Apply Message, Command/Stop", "done", 2);
+        row("a coder that has left", "DCMD", "127.0.0.99", payloadOf({yes("Command/Start")}),
+            "Command/Start", "refused: no coder 127.0.0.99 is connected");
+        row("undecodable", "DCMD", coder, undecodable, "DCMD",
+            "refused: not a Sparkplug B payload");
+        row("empty payload", "DCMD", coder, QByteArray(), "DCMD",
+            "refused: the payload holds no command");
+        row("no metrics", "DCMD", coder, payloadOf({}), "DCMD",
+            "refused: the payload holds no command");
+        row("only the user", "DCMD", coder, payloadOf({text("Command/User", "anna")}), "DCMD",
+            "refused: the payload holds no command");
+        row("rebirth", "NCMD", "Line1", payloadOf({yes("Node Control/Rebirth")}),
+            "Node Control/Rebirth", "done");
+        row("rebirth beside an unknown metric", "NCMD", "Line1",
+            payloadOf({yes("Node Control/Rebirth"), yes("Node Control/Reboot")}),
+            "Node Control/Rebirth, Node Control/Reboot",
+            "refused: Node Control/Reboot: unknown metric; the rebirth was done");
+        row("node: unknown", "NCMD", "Line1", payloadOf({yes("Node Control/Reboot")}),
+            "Node Control/Reboot", "refused: Node Control/Reboot: unknown metric");
+        row("node: undecodable", "NCMD", "Line1", undecodable, "NCMD",
+            "refused: not a Sparkplug B payload");
+        row("node: empty payload", "NCMD", "Line1", QByteArray(), "NCMD",
+            "refused: the payload holds no command");
+    }
+    void everyCommandMessageGetsOneOutcome()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, device);
+        QFETCH(QByteArray, payload);
+        QFETCH(QString, command);
+        QFETCH(QString, outcome);
+        QFETCH(int, framesSent);
+        bus->attempt(true);
+        auto coder = connectCoder(PrintParameters().toBytes());
+        const int framesBefore = coder->received.size();
+        QSignalSpy results(node.get(), &SparkplugNode::commandResult);
+        bus->published.clear();
+        bus->deliver(type, type == "NCMD" ? QString() : device, payload);
+        QTRY_COMPARE(results.size(), 1);
+        QTest::qWait(20);
+        QCOMPARE(results.size(), 1);
+        const QList<FakeBus::Message> outcomes = bus->of("NDATA");
+        QCOMPARE(outcomes.size(), 1);
+        const QVariantMap values = valuesOf(outcomes.first().payload);
+        QCOMPARE(values.value("Command Result/Device").toString(), device);
+        QCOMPARE(values.value("Command Result/Command").toString(), command);
+        QCOMPARE(values.value("Command Result/Outcome").toString(), outcome);
+        QTRY_COMPARE(coder->received.size() - framesBefore, framesSent);
+    }
+
+    // At most 256 commands wait; more are refused at once, and each turn
+    // of the event loop carries out at most 8, so the coders keep reporting.
+    void theQueueIsBoundedAndRunsAFewPerTurn()
+    {
+        bus->attempt(true);
+        auto coder = connectCoder();
+        QSignalSpy results(node.get(), &SparkplugNode::commandResult);
+        for (int i = 0; i < 300; ++i)
+            bus->deliver("DCMD", "127.0.0.1", payloadOf({yes("Command/Start")}));
+        QCOMPARE(results.size(), 300 - SparkplugNode::kMaxQueuedCommands);
+        for (const QList<QVariant> &result : qAsConst(results)) {
+            QCOMPARE(result.at(1).toString(), QString("Command/Start"));
+            QCOMPARE(result.at(2).toString(), QString("refused: 256 commands are waiting already"));
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(results.size(),
+                 300 - SparkplugNode::kMaxQueuedCommands + SparkplugNode::kCommandsPerTurn);
+        QTRY_COMPARE(results.size(), 300);
+        for (int i = 44; i < 300; ++i)
+            QCOMPARE(results.at(i).at(2).toString(), QString("done"));
+        QTRY_COMPARE(coder->received.size(), SparkplugNode::kMaxQueuedCommands);
+    }
+
+    // The journal names the broker account and, marked as claimed, the user
+    // a command gives; a command without one stands under the account.
+    void theJournalNamesWhereACommandCameFrom()
+    {
+        bus->attempt(true);
+        auto coder = connectCoder();
+        QSignalSpy results(node.get(), &SparkplugNode::commandResult);
+        bus->deliver("DCMD", "127.0.0.1",
+                     payloadOf({text("Command/Apply Message", "label1"), yes("Command/Start"),
+                                text("Command/User", "anna")}));
+        bus->deliver("DCMD", "127.0.0.1", payloadOf({yes("Command/Stop")}));
+        QTRY_COMPARE(results.size(), 2);
+        QVERIFY(fleet->start(fleet->descriptors()).ok); // from this PC
+
+        QList<QJsonObject> lines;
+        forEachJournalLine("journal", QString(), QString(),
+                           [&](const JournalLine &line, const QString &) {
+                               lines << line.object;
+                               return true;
+                           });
+        QCOMPARE(lines.size(), 4);
+        const QStringList actions{"message sent", "start", "stop", "start"};
+        const QStringList users{"anna", "anna", "korvexd", Journal::systemUserName()};
+        for (int i = 0; i < lines.size(); ++i) {
+            QCOMPARE(lines.at(i).value("action").toString(), actions.at(i));
+            QCOMPARE(lines.at(i).value("user").toString(), users.at(i));
+            QCOMPARE(lines.at(i).value("via").toString(), QString(i < 3 ? "mqtt" : ""));
+            QCOMPARE(lines.at(i).value("account").toString(), QString(i < 3 ? "korvexd" : ""));
+            QCOMPARE(lines.at(i).value("claimed").toBool(), i < 2);
+        }
+        QCOMPARE(CommandJournal::details(lines.at(1)),
+                 QString("over MQTT, broker account korvexd, user as claimed"));
+        QTRY_COMPARE(coder->received.size(), 4);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSparkplugNode)
+#include "tst_sparkplugnode.moc"
