@@ -191,9 +191,13 @@ def tls_refusal():
 def main():
     coder_port = free_port()
     os.makedirs(os.path.join(WORK, "Spray"))
-    for name in ("label1", "label2"):
+    # label1 and label2 print as drawn; pre-flight finds the font of "findings" missing.
+    for name, font in (("label1", "DejaVu Sans"), ("label2", "DejaVu Sans"),
+                       ("findings", "No Such Font")):
         with open(os.path.join(WORK, "Spray", name + ".spr"), "wb") as f:
-            f.write(MESSAGE.replace(b"[]", b'[{"TextContent":"%s"}]' % name.encode()))
+            f.write(MESSAGE.replace(b"[]", b'[{"TextContent":"%s","TextAtX":20,"TextAtY":10,'
+                                    b'"TextFont":"%s,-1,120,5,50,0,0,0,0,0"}]'
+                                    % (name.encode(), font.encode())))
     with open(os.path.join(WORK, "korvex.conf"), "w") as f:
         f.write("[server]\nport={}\n[mqtt]\nurl=mqtt://127.0.0.1:{}\ngroup=Plant\nnode=Line1\n"
                 "user=korvexd\npassword_file={}\n".format(
@@ -274,6 +278,9 @@ def main():
                                                                   "../../etc/passwd")}, ""),
             ("a message that does not exist", {"Command/Apply Message": (STRING, "string_value",
                                                                          "nowhere")}, "nowhere"),
+            ("a message with pre-flight findings",
+             {"Command/Apply Message": (STRING, "string_value", "findings")},
+             "findings.spr was not sent: the pre-flight check found: "),
             ("a line speed out of range", {"Parameters/Line Speed": (INT32, "int_value", 400)},
              "400"),
             ("a value of the wrong type", {"Command/Start": (STRING, "string_value", "yes")}, ""),
@@ -283,6 +290,11 @@ def main():
         _, refused = result_after(mes, after, lambda o: o.startswith("refused"))
         check(refused is not None and words in metrics(refused)["Command Result/Outcome"],
               "refused: " + label)
+    check(not os.path.exists(os.path.join(sim_folder, "coder-1", "findings.spr"))
+          and any(line.get("action") == "command failed" and line.get("via") == "mqtt"
+                  and "pre-flight" in " ".join(line.get("problems", []))
+                  for line in journal_lines()),
+          "the message with findings was not sent, and its refusal is journaled")
     check(not os.path.exists("/etc/passwd.spr") and not os.path.exists(
         os.path.join(WORK, "..", "etc")), "nothing written outside the working folder")
 

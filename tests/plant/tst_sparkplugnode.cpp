@@ -353,7 +353,7 @@ private slots:
             "refused: Command/Apply Message: " + missing + "; not carried out: Command/Start");
         row("stop after a message sent", "DCMD", coder,
             payloadOf({text("Command/Apply Message", "label1"), yes("Command/Stop")}),
-            "Command/Apply Message, Command/Stop", "done", 2);
+            "Command/Apply Message, Command/Stop", "done", 3); // the read-back's request too
         row("a coder that has left", "DCMD", "127.0.0.99", payloadOf({yes("Command/Start")}),
             "Command/Start", "refused: no coder 127.0.0.99 is connected");
         row("undecodable", "DCMD", coder, undecodable, "DCMD",
@@ -458,7 +458,7 @@ private slots:
         }
         QCOMPARE(CommandJournal::details(lines.at(1)),
                  QString("over MQTT, broker account korvexd, user as claimed"));
-        QTRY_COMPARE(coder->received.size(), 4);
+        QTRY_COMPARE(coder->received.size(), 5); // the message's read-back asks for it
     }
 };
 
