@@ -219,6 +219,9 @@ CommandResult Fleet::setRemarkName(int descriptor, const QString &name)
     if (command.coders.isEmpty() || command.coders.first().remarkName == name)
         return result;
     command.remarkName = name;
+    const QString problem = DeviceStore::remarkNameProblem(name);
+    if (!problem.isEmpty())
+        return finish(CommandResult::failed(command.action, problem));
     if (const std::optional<CommandResult> refused = refusal(command))
         return *refused;
     const QString ipText = command.coders.first().ipText;

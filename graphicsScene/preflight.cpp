@@ -7,6 +7,7 @@
 #include "graphicsscene.h"
 #include "graphicstextabstract.h"
 #include "picturefolder.h"
+#include "safefilename.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -152,7 +153,7 @@ void checkBarcode(BarcodeItem *item, QList<Finding> &findings)
 bool pictureExists(const QString &stored)
 {
     const QString name = stored.section(QLatin1Char('/'), -1);
-    if (name.isEmpty() || !PictureFolder::isSafeName(name))
+    if (name.isEmpty() || !isSafeStoredFileName(name))
         return false;
     return QFileInfo(stored).isFile() ||
            QFileInfo(QDir(PictureFolder::folderPath()).filePath(name)).isFile();

@@ -108,6 +108,13 @@ private slots:
         QTest::newRow("DEL") << "a\x7f"
                                 "b.spr"
                              << false;
+        QTest::newRow("C1, first") << QString("a") + QChar(0x80) + "b.spr" << false;
+        QTest::newRow("C1 next line") << QString("lab") + QChar(0x85) + "el.spr" << false;
+        QTest::newRow("C1 escape sequence") << QString("label") + QChar(0x9b) + "2J.spr" << false;
+        QTest::newRow("C1, last") << QString("a") + QChar(0x9f) + "b.spr" << false;
+        QTest::newRow("just past C1") << QString("a") + QChar(0xa0) + "b.spr" << true;
+        QTest::newRow("line separator") << QString("a") + QChar(0x2028) + "b.spr" << false;
+        QTest::newRow("paragraph separator") << QString("a") + QChar(0x2029) + "b.spr" << false;
         QTest::newRow("trailing dot") << "a.spr." << false;
         QTest::newRow("trailing space") << "a.spr " << false;
         QTest::newRow("device") << "CON" << false;
@@ -123,6 +130,13 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, safe);
         QCOMPARE(isSafeFileName(name), safe);
+        // A name a stored file holds passes as it did before C1 and the
+        // separators were refused.
+        const bool before =
+            std::none_of(name.cbegin(), name.cend(),
+                         [](QChar c) { return c.unicode() >= 0x80 && c.unicode() <= 0x9f; }) &&
+            !name.contains(QChar(0x2028)) && !name.contains(QChar(0x2029));
+        QCOMPARE(isSafeStoredFileName(name), safe || !before);
     }
 
     void saveTemporarySuffixes_data()

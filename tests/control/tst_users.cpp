@@ -5,6 +5,7 @@
 // Fleet's commands.
 #include "../common/rawcoder.h"
 #include "commandjournal.h"
+#include "devicestore.h"
 #include "fleet.h"
 #include "journal.h"
 #include "journalline.h"
@@ -176,19 +177,28 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("plain") << "anna" << true;
-        QTest::newRow("with a space and an umlaut") << QString::fromUtf8("Anna Müller") << true;
-        QTest::newRow("64 characters") << QString(64, 'a') << true;
-        QTest::newRow("65 characters") << QString(65, 'a') << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("a space before") << " anna" << false;
-        QTest::newRow("a tab") << "an\tna" << false;
-        QTest::newRow("a line end") << "anna\n" << false;
-        QTest::newRow("an escape") << "anna\x1b[2J" << false;
-        QTest::newRow("a right-to-left mark") << QString("anna") + QChar(0x202e) << false;
-        QTest::newRow("a slash") << "../anna" << false;
-        QTest::newRow("a backslash") << "DOMAIN\\anna" << false;
+        QTest::addColumn<bool>("remark"); // as a coder's remark name
+        QTest::newRow("plain") << "anna" << true << true;
+        QTest::newRow("with a space and an umlaut")
+            << QString::fromUtf8("Anna Müller") << true << true;
+        QTest::newRow("64 characters") << QString(64, 'a') << true << true;
+        QTest::newRow("65 characters") << QString(65, 'a') << false << true;
+        QTest::newRow("empty") << "" << false << true;
+        QTest::newRow("a space before") << " anna" << false << true;
+        QTest::newRow("a tab") << "an\tna" << false << false;
+        QTest::newRow("a line end") << "anna\n" << false << false;
+        QTest::newRow("an escape") << "anna\x1b[2J" << false << false;
+        QTest::newRow("a right-to-left mark") << QString("anna") + QChar(0x202e) << false << true;
+        QTest::newRow("a slash") << "../anna" << false << true;
+        QTest::newRow("a backslash") << "DOMAIN\\anna" << false << true;
+        QTest::newRow("DEL") << "an\x7fna" << false << false;
+        QTest::newRow("C1 next line") << QString("an") + QChar(0x85) + "na" << false << false;
+        QTest::newRow("C1 escape sequence")
+            << QString("op") + QChar(0x9b) + "31m" << false << false;
+        QTest::newRow("a line separator") << QString("an") + QChar(0x2028) + "na" << false << false;
+        QTest::newRow("a paragraph separator") << QString("anna") + QChar(0x2029) << false << false;
     }
+    // User names and remark names follow one rule for control characters.
     void userNamesAreChecked()
     {
         QFETCH(QString, name);
@@ -197,6 +207,8 @@ private slots:
         store.setRounds(10);
         QCOMPARE(store.setUser(name, Role::Operator, "pw").ok, accepted);
         QCOMPARE(UserStore::nameProblem(name).isEmpty(), accepted);
+        QFETCH(bool, remark);
+        QCOMPARE(DeviceStore::remarkNameProblem(name).isEmpty(), remark);
     }
 
     // Five wrong passwords lock the name for a minute, whichever password
