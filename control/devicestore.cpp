@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "devicestore.h"
 
-#include "controlcharacter.h"
-
-#include <QCoreApplication>
-
 #include <QSettings>
 
 namespace {
@@ -48,15 +44,6 @@ void setRemarkName(const QString &ipText, const QString &name)
 {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganization);
     store.setValue(remarkKey(ipText), name);
-}
-
-QString remarkNameProblem(const QString &name)
-{
-    if (hasControlCharacter(name))
-        return QCoreApplication::translate(
-            "DeviceStore",
-            "A remark name cannot hold control characters. The name stays as it was.");
-    return QString();
 }
 
 } // namespace DeviceStore

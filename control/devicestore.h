@@ -18,8 +18,5 @@ void setServerPort(int port);
 // button; empty when the coder has none.
 QString remarkName(const QString &ipText);
 void setRemarkName(const QString &ipText, const QString &name);
-// Why a new remark name may not be given (it holds a control character,
-// controlcharacter.h), or empty.  Names stored before are read as they are.
-QString remarkNameProblem(const QString &name);
 
 } // namespace DeviceStore

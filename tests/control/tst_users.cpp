@@ -5,7 +5,6 @@
 // Fleet's commands.
 #include "../common/rawcoder.h"
 #include "commandjournal.h"
-#include "devicestore.h"
 #include "fleet.h"
 #include "journal.h"
 #include "journalline.h"
@@ -177,28 +176,24 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("accepted");
-        QTest::addColumn<bool>("remark"); // as a coder's remark name
-        QTest::newRow("plain") << "anna" << true << true;
-        QTest::newRow("with a space and an umlaut")
-            << QString::fromUtf8("Anna Müller") << true << true;
-        QTest::newRow("64 characters") << QString(64, 'a') << true << true;
-        QTest::newRow("65 characters") << QString(65, 'a') << false << true;
-        QTest::newRow("empty") << "" << false << true;
-        QTest::newRow("a space before") << " anna" << false << true;
-        QTest::newRow("a tab") << "an\tna" << false << false;
-        QTest::newRow("a line end") << "anna\n" << false << false;
-        QTest::newRow("an escape") << "anna\x1b[2J" << false << false;
-        QTest::newRow("a right-to-left mark") << QString("anna") + QChar(0x202e) << false << true;
-        QTest::newRow("a slash") << "../anna" << false << true;
-        QTest::newRow("a backslash") << "DOMAIN\\anna" << false << true;
-        QTest::newRow("DEL") << "an\x7fna" << false << false;
-        QTest::newRow("C1 next line") << QString("an") + QChar(0x85) + "na" << false << false;
-        QTest::newRow("C1 escape sequence")
-            << QString("op") + QChar(0x9b) + "31m" << false << false;
-        QTest::newRow("a line separator") << QString("an") + QChar(0x2028) + "na" << false << false;
-        QTest::newRow("a paragraph separator") << QString("anna") + QChar(0x2029) << false << false;
+        QTest::newRow("plain") << "anna" << true;
+        QTest::newRow("with a space and an umlaut") << QString::fromUtf8("Anna Müller") << true;
+        QTest::newRow("64 characters") << QString(64, 'a') << true;
+        QTest::newRow("65 characters") << QString(65, 'a') << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("a space before") << " anna" << false;
+        QTest::newRow("a tab") << "an\tna" << false;
+        QTest::newRow("a line end") << "anna\n" << false;
+        QTest::newRow("an escape") << "anna\x1b[2J" << false;
+        QTest::newRow("a right-to-left mark") << QString("anna") + QChar(0x202e) << false;
+        QTest::newRow("a slash") << "../anna" << false;
+        QTest::newRow("a backslash") << "DOMAIN\\anna" << false;
+        QTest::newRow("DEL") << "an\x7fna" << false;
+        QTest::newRow("C1 next line") << QString("an") + QChar(0x85) + "na" << false;
+        QTest::newRow("C1 escape sequence") << QString("op") + QChar(0x9b) + "31m" << false;
+        QTest::newRow("a line separator") << QString("an") + QChar(0x2028) + "na" << false;
+        QTest::newRow("a paragraph separator") << QString("anna") + QChar(0x2029) << false;
     }
-    // User names and remark names follow one rule for control characters.
     void userNamesAreChecked()
     {
         QFETCH(QString, name);
@@ -207,8 +202,27 @@ private slots:
         store.setRounds(10);
         QCOMPARE(store.setUser(name, Role::Operator, "pw").ok, accepted);
         QCOMPARE(UserStore::nameProblem(name).isEmpty(), accepted);
-        QFETCH(bool, remark);
-        QCOMPARE(DeviceStore::remarkNameProblem(name).isEmpty(), remark);
+    }
+
+    // A new remark name holds no control character either: C0, DEL, C1 and
+    // the line and paragraph separators.
+    void aRemarkNameWithAControlCharacterIsRefused()
+    {
+        Fleet fleet;
+        QVERIFY(fleet.listen(0).ok);
+        RawCoder coder(fleet.listeningPort());
+        QTRY_COMPARE(fleet.count(), 1);
+        const int descriptor = fleet.descriptors().first();
+        QVERIFY(fleet.setRemarkName(descriptor, "Line 3").ok);
+        for (const ushort c : {0x1b, 0x7f, 0x85, 0x9b, 0x2028, 0x2029}) {
+            const CommandResult refused =
+                fleet.setRemarkName(descriptor, "Line" + QString(QChar(c)) + "4");
+            QVERIFY(!refused.ok);
+            QVERIFY2(refused.error.contains("cannot hold control characters"),
+                     qPrintable(refused.error));
+        }
+        QCOMPARE(fleet.coder(descriptor)->remarkName, QString("Line 3"));
+        QVERIFY(fleet.setRemarkName(descriptor, "Line" + QString(QChar(0xa0)) + "4").ok);
     }
 
     // Five wrong passwords lock the name for a minute, whichever password
