@@ -79,6 +79,8 @@ int createAdmin(int argc, char *argv[], int at)
     const JournalWrite line =
         journal.append(Journal::systemUserName(), QStringLiteral("administrator created"),
                        {{QStringLiteral("name"), name}, {QStringLiteral("usersFileAnew"), anew}});
+    for (const QString &found : journal.takeNotes())
+        std::fprintf(stderr, "KorvexControl: %s\n", qPrintable(found));
     if (!line.ok)
         std::fprintf(stderr, "KorvexControl: not in the journal: %s\n", qPrintable(line.error));
     std::printf("%s: %s is an administrator%s; users are on.\n", qPrintable(path), qPrintable(name),
