@@ -457,6 +457,10 @@ private slots:
             << "change last"
             << "line 9 is not the line its head names"
             << "2026-12.jsonl" << 3 << "Journal line 9 is not the line the head named";
+        QTest::newRow("the line a head one behind names changed, the last chained onto it")
+            << "change before last"
+            << "line 8 is not the line its head names"
+            << "2026-12.jsonl" << 4 << "Journal line 8 is not the line the head named";
         QTest::newRow("lines past the head")
             << "past head"
             << "lines 10 to 12, which its head never named"
@@ -477,6 +481,19 @@ private slots:
             QList<QByteArray> last = linesOf(dec);
             last[2].replace("anna", "anne");
             writeLines(dec, last);
+        } else if (damage == "change before last") {
+            // The head names line 8; line 8 changed and line 9 chained anew onto it.
+            QList<QByteArray> last = linesOf(dec);
+            const QByteArray named = Journal::sha256Hex(last[1]);
+            last[1].replace("anna", "anne");
+            QJsonObject nine = JournalLine::parse(last[2])->object;
+            nine.insert("prev", QString(Journal::sha256Hex(last[1])));
+            last[2] = QJsonDocument(nine).toJson(QJsonDocument::Compact);
+            writeLines(dec, last);
+            QJsonObject head = QJsonDocument::fromJson(readAll(folder + "/HEAD")).object();
+            head.insert("count", 8);
+            head.insert("last", QString(named));
+            writeAll(folder + "/HEAD", QJsonDocument(head).toJson());
         } else if (damage == "past head") {
             // Three lines that chain well, and the head as it was before them.
             const QByteArray head = readAll(folder + "/HEAD");
