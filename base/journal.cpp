@@ -29,6 +29,7 @@
 #include <QLockFile>
 #include <io.h>
 #else
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -41,6 +42,47 @@ const QString kLock = QStringLiteral("LOCK");
 // How long a line waits for another program's line.
 constexpr int kLockWaitMs = 5000;
 
+QString linkRefused()
+{
+    return Journal::tr("it is a link, which is not followed");
+}
+
+// Opens a file of the journal, creating it when there is none, without
+// following a link lying at its place: a journal file or lock that is a
+// link is refused, never written through.  False with the reason.
+bool openOwn(QFile &file, const QString &path, QIODevice::OpenMode mode, QString *reason)
+{
+#ifdef Q_OS_WIN
+    file.setFileName(path);
+    if (QFileInfo(path).isSymLink()) {
+        *reason = linkRefused();
+        return false;
+    }
+    if (!file.open(mode)) {
+        *reason = file.errorString();
+        return false;
+    }
+    return true;
+#else
+    int flags = O_CREAT | O_NOFOLLOW | O_CLOEXEC;
+    flags |= (mode & QIODevice::ReadOnly) ? O_RDWR : O_WRONLY;
+    if (mode & QIODevice::Append)
+        flags |= O_APPEND;
+    const int fd = ::open(QFile::encodeName(path).constData(), flags, 0666);
+    if (fd < 0) {
+        *reason = errno == ELOOP ? linkRefused() : QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    file.setFileName(path);
+    if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        *reason = file.errorString();
+        return false;
+    }
+    return true;
+#endif
+}
+
 // The lock every line is written under.  The system's own file lock goes
 // with the process that holds it, however it ends: a program killed while
 // taking it leaves nothing that keeps the next one out.
@@ -48,27 +90,43 @@ class WriteLock
 {
 public:
     explicit WriteLock(const QString &path)
+        : m_path(path)
 #ifdef Q_OS_WIN
-        : m_lock(path)
-#else
-        : m_file(path)
+          ,
+          m_lock(path)
 #endif
     {
     }
-    bool lock()
+    // False with the reason: the lock file cannot be opened, or another
+    // program holds the lock for longer than a line takes.
+    bool lock(QString *error)
     {
 #ifdef Q_OS_WIN
-        return m_lock.tryLock(kLockWaitMs);
+        if (m_lock.tryLock(kLockWaitMs))
+            return true;
+        *error = m_lock.error() == QLockFile::LockFailedError
+                     ? Journal::tr("The journal's lock %1 is held by another program").arg(m_path)
+                     : Journal::tr("Cannot open the journal's lock file %1").arg(m_path);
+        return false;
 #else
-        if (!m_file.open(QIODevice::ReadWrite))
+        QString reason;
+        if (!openOwn(m_file, m_path, QIODevice::ReadWrite, &reason)) {
+            *error = Journal::tr("Cannot open the journal's lock file %1: %2").arg(m_path, reason);
             return false;
+        }
         QElapsedTimer waited;
         waited.start();
         while (::flock(m_file.handle(), LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EWOULDBLOCK && errno != EINTR)
+            if (errno != EWOULDBLOCK && errno != EINTR) {
+                *error = Journal::tr("Cannot lock the journal's lock file %1: %2")
+                             .arg(m_path, QString::fromLocal8Bit(std::strerror(errno)));
                 return false;
-            if (waited.elapsed() > kLockWaitMs)
+            }
+            if (waited.elapsed() > kLockWaitMs) {
+                *error =
+                    Journal::tr("The journal's lock %1 is held by another program").arg(m_path);
                 return false;
+            }
             QThread::msleep(5);
         }
         return true;
@@ -76,6 +134,7 @@ public:
     }
 
 private:
+    QString m_path;
 #ifdef Q_OS_WIN
     QLockFile m_lock;
 #else
@@ -149,12 +208,15 @@ QJsonObject cutRecord(const QString &file, const QByteArray &bytes)
                        {QStringLiteral("sha256"), QString::fromLatin1(Journal::sha256Hex(bytes))}};
 }
 
-// Replaces the head whole; false with the reason.
+// Replaces the head whole; false with the reason.  A head that is a link
+// is not written through (QSaveFile would replace what it points to).
 bool saveHead(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile head(path);
     QString reason;
-    if (!head.open(QIODevice::WriteOnly)) {
+    if (QFileInfo(path).isSymLink()) {
+        reason = linkRefused();
+    } else if (!head.open(QIODevice::WriteOnly)) {
         reason = head.errorString();
     } else if (!writeWhole(head, bytes, &reason)) {
         head.cancelWriting();
@@ -162,11 +224,70 @@ bool saveHead(const QString &path, const QByteArray &bytes, QString *error)
         reason = head.errorString();
     }
     if (!reason.isEmpty()) {
-        *error = Journal::tr("Cannot write the journal's head %1: %2").arg(path, reason);
+        *error = Journal::tr("The journal is failing: its head %1 cannot be written (%2). No "
+                             "line is written until it can.")
+                     .arg(path, reason);
         return false;
     }
     // A stop between QSaveFile's temporary and its rename leaves the temporary.
     removeStaleTemporaries(path);
+    return true;
+}
+
+// The month files of folder, oldest first.
+QStringList monthFiles(const QString &folder)
+{
+    QStringList months =
+        QDir(folder).entryList({QStringLiteral("*.jsonl")}, QDir::Files, QDir::Name);
+    months.erase(
+        std::remove_if(months.begin(), months.end(),
+                       [](const QString &name) { return !Journal::isMonthFileName(name); }),
+        months.end());
+    return months;
+}
+
+// What the files hold from the line a head names on: that line's hash and
+// the lines after it, which the head never named.
+struct PastHead
+{
+    QByteArray namedHash; // of the line the head names, as the files hold it
+    QJsonArray unnamed;   // {"number", "file", "sha256"}, at most kMaxListed
+    qint64 unnamedLines = 0;
+};
+
+// A list in a line stays far below the longest line.
+constexpr int kMaxListed = 10000;
+
+bool readPastHead(const QString &folder, const QStringList &months, const JournalHead &head,
+                  PastHead *past, QString *error)
+{
+    for (const QString &name : months) {
+        if (head.count > 0 && name < head.file)
+            continue;
+        QFile file(folder + QLatin1Char('/') + name);
+        if (!file.open(QIODevice::ReadOnly)) {
+            *error = Journal::tr("Cannot read the journal file %1: %2")
+                         .arg(file.fileName(), file.errorString());
+            return false;
+        }
+        while (!file.atEnd()) {
+            QByteArray raw = file.readLine(Journal::kMaxLineBytes + 2);
+            if (raw.endsWith('\n'))
+                raw.chop(1);
+            const std::optional<JournalLine> line = JournalLine::parse(raw);
+            if (!line || line->id != head.id || line->number < head.count)
+                continue;
+            if (line->number == head.count) {
+                past->namedHash = Journal::sha256Hex(raw);
+                continue;
+            }
+            if (++past->unnamedLines <= kMaxListed)
+                past->unnamed.append(QJsonObject{
+                    {QStringLiteral("number"), line->number},
+                    {QStringLiteral("file"), name},
+                    {QStringLiteral("sha256"), QString::fromLatin1(Journal::sha256Hex(raw))}});
+        }
+    }
     return true;
 }
 
@@ -221,6 +342,14 @@ public:
         std::unique_lock<std::mutex> hold(m_mutex);
         m_changed.wait(hold, [this] { return !m_job; });
     }
+    // True once when the last job could not put its line on disk or write
+    // its head.
+    bool takeFailed()
+    {
+        wait();
+        std::lock_guard<std::mutex> hold(m_mutex);
+        return std::exchange(m_failed, false);
+    }
 
 private:
     void run()
@@ -243,9 +372,10 @@ private:
                 // The head on disk is read under the lock: another writer's
                 // head, read before it, could be replaced by an older one.
                 WriteLock lock(job.lockPath);
-                if (!lock.lock()) {
-                    error = Journal::tr("The journal is locked by another program; its head "
-                                        "follows with the next line");
+                QString locked;
+                if (!lock.lock(&locked)) {
+                    error = Journal::tr("%1; the journal's head follows with the next line")
+                                .arg(locked);
                 } else {
                     const JournalHead now = JournalHead::read(job.headPath);
                     if (!(now.present && !now.damaged && now.id == job.id &&
@@ -256,6 +386,7 @@ private:
             if (!error.isEmpty())
                 m_report(error);
             hold.lock();
+            m_failed = m_failed || !error.isEmpty();
             m_job.reset();
             m_changed.notify_all();
         }
@@ -267,6 +398,7 @@ private:
     std::condition_variable m_changed;
     std::optional<Job> m_job;
     bool m_stop = false;
+    bool m_failed = false;
 };
 
 Journal::Journal(const QString &folder, QObject *parent)
@@ -328,9 +460,9 @@ bool Journal::open(QString *error)
         return false;
     }
     WriteLock lock(path(kLock));
-    if (!lock.lock()) {
+    if (!lock.lock(&reason)) {
         if (error)
-            *error = tr("The journal %1 is locked by another program").arg(m_folder);
+            *error = reason;
         return false;
     }
     if (!loadState(&reason)) {
@@ -344,58 +476,58 @@ bool Journal::open(QString *error)
 
 // Reads where the chain stands: the last whole line of the last month file
 // that has one, checked against the head.  What a crash or a hand left
-// behind is reported and recorded by a line of its own.
+// behind is reported and recorded by a line of its own.  What a stop cannot
+// leave (a last line other than the head names, lines past the head, whole
+// lines that are no journal lines) is recorded so that the check names it
+// at every start to come.
 bool Journal::loadState(QString *error)
 {
     const JournalHead head = JournalHead::read(path(kHead));
-    QStringList months =
-        QDir(m_folder).entryList({QStringLiteral("*.jsonl")}, QDir::Files, QDir::Name);
-    months.erase(std::remove_if(months.begin(), months.end(),
-                                [](const QString &name) { return !isMonthFileName(name); }),
-                 months.end());
+    const QStringList months = monthFiles(m_folder);
+    m_unterminated.clear();
+    m_headBehind = false;
 
     State found;
-    QJsonArray cut; // lines after the last whole one, oldest first
+    QByteArray foundPrev; // "prev" of the last whole line
+    QJsonArray cut;       // the piece after the last line end of the last month
+    QJsonArray junk;      // what is no journal line after the last whole one
     QStringList notes;
     for (int i = months.size() - 1; i >= 0 && found.id.isEmpty(); --i) {
+        const QString &name = months.at(i);
         Tail tail;
-        if (!readTail(path(months.at(i)), &tail, error)) {
-            *error = tr("Cannot read the journal file %1: %2").arg(path(months.at(i)), *error);
+        if (!readTail(path(name), &tail, error)) {
+            *error = tr("Cannot read the journal file %1: %2").arg(path(name), *error);
             return false;
         }
-        QJsonArray cutHere;
+        QJsonArray junkHere;
         if (tail.hasFragment) {
-            // Terminated so that the next line starts on a line of its own;
-            // a fragment that is in fact the whole next line just gets its end.
-            QFile file(path(months.at(i)));
-            QString reason;
-            if (!file.open(QIODevice::WriteOnly | QIODevice::Append) ||
-                !writeWhole(file, "\n", &reason)) {
-                *error = tr("Cannot write the journal file %1: %2")
-                             .arg(file.fileName(), reason.isEmpty() ? file.errorString() : reason);
-                return false;
-            }
-            tail.lines.append(tail.fragment);
-            tail.hasFragment = false;
+            // The next line starts on a line of its own.
+            m_unterminated << name;
+            if (JournalLine::parse(tail.fragment))
+                tail.lines.append(tail.fragment); // a whole line that lost its end
+            else if (i == months.size() - 1)
+                cut.append(cutRecord(name, tail.fragment));
+            else
+                junkHere.append(cutRecord(name, tail.fragment));
         }
         for (int l = tail.lines.size() - 1; l >= 0; --l) {
             const std::optional<JournalLine> line = JournalLine::parse(tail.lines.at(l));
             if (line) {
-                found = {line->id, line->number, sha256Hex(tail.lines.at(l)), months.at(i)};
+                found = {line->id, line->number, sha256Hex(tail.lines.at(l)), name};
+                foundPrev = line->prev;
                 break;
             }
-            cutHere.prepend(cutRecord(months.at(i), tail.lines.at(l)));
+            junkHere.prepend(cutRecord(name, tail.lines.at(l)));
         }
         if (found.id.isEmpty() && !tail.complete) {
-            *error = tr("Cannot find the last line of the journal file %1").arg(months.at(i));
+            *error = tr("Cannot find the last line of the journal file %1").arg(name);
             return false;
         }
-        for (int c = cutHere.size() - 1; c >= 0; --c)
-            cut.prepend(cutHere.at(c));
+        for (int c = junkHere.size() - 1; c >= 0; --c)
+            junk.prepend(junkHere.at(c));
     }
 
-    // A cut line that is the next whole line after all (its line end lost)
-    // was taken as the last line above; anything else after it is reported.
+    // One stop leaves at most one line cut off, without its line end.
     QJsonObject recovered;
     if (!cut.isEmpty()) {
         recovered.insert(QStringLiteral("cut"), cut);
@@ -404,7 +536,32 @@ bool Journal::loadState(QString *error)
                      .arg(cut.size())
                      .arg(found.count);
     }
+    if (!junk.isEmpty()) {
+        recovered.insert(QStringLiteral("notJournalLines"), junk);
+        notes << tr("The journal held %1 line(s) after line %2 that are no journal lines, which "
+                    "no stop leaves. They are recorded in the journal, and \"korvex-journal "
+                    "verify\" names them.")
+                     .arg(junk.size())
+                     .arg(found.count);
+    }
+    QJsonArray changed;
+    const auto changedLine = [&](qint64 number, const QString &file, const QByteArray &named,
+                                 const QByteArray &now) {
+        changed.append(QJsonObject{{QStringLiteral("number"), number},
+                                   {QStringLiteral("file"), file},
+                                   {QStringLiteral("sha256Named"), QString::fromLatin1(named)},
+                                   {QStringLiteral("sha256Found"), QString::fromLatin1(now)}});
+        notes << tr("The journal's line %1 is not the line its head names (SHA-256 %2 named, %3 "
+                    "found): it was changed. This is recorded in the journal, and "
+                    "\"korvex-journal verify\" names it.")
+                     .arg(number)
+                     .arg(QString::fromLatin1(named.left(12)),
+                          now.isEmpty() ? tr("none") : QString::fromLatin1(now.left(12)));
+    };
     State state = found;
+    // The head is put right before anything else is written, so that a stop
+    // during the next line leaves it one behind again.
+    bool rewriteHead = false;
     if (!head.present && !found.id.isEmpty()) {
         recovered.insert(QStringLiteral("head"), QStringLiteral("missing"));
         notes << tr("The journal's head %1 was missing; it is written anew from line %2.")
@@ -431,17 +588,39 @@ bool Journal::loadState(QString *error)
                      .arg(head.count)
                      .arg(found.count);
         state = {head.id, head.count, head.last, head.file};
-    } else if (head.present && head.count < found.count - 1) {
-        recovered.insert(QStringLiteral("head"), QStringLiteral("behind"));
-        notes << tr("The journal's head names %1 lines, its files hold %2; it is written anew.")
-                     .arg(head.count)
-                     .arg(found.count);
+    } else if (head.present && head.count == found.count) {
+        if (head.last != found.last) {
+            recovered.insert(QStringLiteral("head"), QStringLiteral("changed"));
+            changedLine(found.count, found.file, head.last, found.last);
+        }
+    } else if (head.present && head.count == found.count - 1 && foundPrev == head.last) {
+        // The mark of a stop between a line and its head: nothing to report.
+        rewriteHead = true;
+    } else if (head.present) {
+        PastHead past;
+        if (!readPastHead(m_folder, months, head, &past, error))
+            return false;
+        if (head.count > 0 && past.namedHash != head.last)
+            changedLine(head.count, head.file, head.last, past.namedHash);
+        // One line past the head is what a stop leaves.
+        if (head.count < found.count - 1) {
+            recovered.insert(QStringLiteral("unnamed"), past.unnamed);
+            if (past.unnamedLines > past.unnamed.size())
+                recovered.insert(QStringLiteral("unnamedLines"), past.unnamedLines);
+            notes << tr("The journal holds lines %1 to %2, which its head never named (it names "
+                        "%3): more than a stop leaves. They are recorded in the journal, and "
+                        "\"korvex-journal verify\" names them.")
+                         .arg(head.count + 1)
+                         .arg(found.count)
+                         .arg(head.count);
+        }
+        if (!changed.isEmpty() || head.count < found.count - 1)
+            recovered.insert(QStringLiteral("head"), QStringLiteral("behind"));
+        else
+            rewriteHead = true; // the chain itself shows what does not follow
     }
-    // A head one line behind is the mark of a stop between a line and its
-    // head: nothing to report.  It is put right before anything else is
-    // written, so that a stop during the next line leaves it one behind again.
-    const bool oneBehind =
-        head.present && !head.damaged && head.id == found.id && head.count == found.count - 1;
+    if (!changed.isEmpty())
+        recovered.insert(QStringLiteral("changed"), changed);
 
     if (state.id.isEmpty())
         state.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
@@ -449,29 +628,31 @@ bool Journal::loadState(QString *error)
     m_count = state.count;
     m_last = state.last;
     m_file = state.file;
+    m_floor = months.isEmpty() ? QString() : months.last();
     m_fileSize = QFileInfo(path(m_file)).size();
-    if (oneBehind) {
-        QString error;
-        if (!saveHead(path(kHead), headBytes(), &error))
-            emit problem(error);
+    if (rewriteHead && !saveHead(path(kHead), headBytes(), error)) {
+        m_headBehind = true;
+        return false;
     }
     if (recovered.isEmpty())
         return true;
-    m_notes += notes;
     const JournalWrite written =
         write(systemUserName(), QStringLiteral("journal recovered"), recovered);
     if (!written.ok) {
         *error = written.error;
         return false;
     }
+    m_notes += notes;
     // On disk with its head at once: the line that follows may be cut off.
     QFile line(path(m_file));
     QString headError;
     if (!line.open(QIODevice::ReadOnly) || !syncToDisk(line) ||
-        !saveHead(path(kHead), headBytes(), &headError))
+        !saveHead(path(kHead), headBytes(), &headError)) {
+        m_headBehind = true;
         emit problem(headError.isEmpty()
                          ? tr("Cannot put the journal file %1 on disk").arg(line.fileName())
                          : headError);
+    }
     m_pending = false;
     return true;
 }
@@ -480,39 +661,62 @@ bool Journal::loadState(QString *error)
 // line: no other program wrote since.
 bool Journal::isCurrent() const
 {
-    QStringList months =
-        QDir(m_folder).entryList({QStringLiteral("*.jsonl")}, QDir::Files, QDir::Name);
-    while (!months.isEmpty() && !isMonthFileName(months.last()))
-        months.removeLast();
+    const QStringList months = monthFiles(m_folder);
     const QString latest = months.isEmpty() ? QString() : months.last();
     if (latest.isEmpty())
         return m_file.isEmpty() || !QFileInfo::exists(path(m_file));
     return latest == m_file && QFileInfo(path(m_file)).size() == m_fileSize;
 }
 
+// The head that a disk refused is written before any further line, so
+// that it is never more than one line behind.
+bool Journal::catchUpHead(QString *error, QString *said)
+{
+    QFile line(path(m_file));
+    if (!line.open(QIODevice::ReadOnly) || !syncToDisk(line)) {
+        *error = tr("The journal is failing: the journal file %1 cannot be put on disk. No line "
+                    "is written until it can.")
+                     .arg(line.fileName());
+        return false;
+    }
+    if (!saveHead(path(kHead), headBytes(), error))
+        return false;
+    m_headBehind = false;
+    *said = tr("The journal's head %1 is written again and names line %2: the journal works "
+               "again.")
+                .arg(path(kHead))
+                .arg(m_count);
+    return true;
+}
+
 JournalWrite Journal::append(const QString &user, const QString &action, const QJsonObject &fields)
 {
     // The last line's head first: a stop leaves it at most one line behind.
-    m_syncer->wait();
+    if (m_syncer->takeFailed())
+        m_headBehind = true;
     JournalWrite result;
     if (!QDir().mkpath(m_folder) || !QFileInfo(m_folder).isDir()) {
         result.error = tr("Cannot create the journal folder %1").arg(m_folder);
         return result;
     }
+    QString caughtUp;
     {
         WriteLock lock(path(kLock));
-        if (!lock.lock()) {
-            result.error = tr("The journal %1 is locked by another program").arg(m_folder);
+        if (!lock.lock(&result.error))
             return result;
-        }
         // Another program may have written since: take up its lines first.
         if (!m_open || !isCurrent()) {
+            m_open = false;
             if (!loadState(&result.error))
                 return result;
             m_open = true;
         }
+        if (m_headBehind && !catchUpHead(&result.error, &caughtUp))
+            return result;
         result = write(user, action, fields);
     }
+    if (!caughtUp.isEmpty())
+        emit note(caughtUp);
     if (std::exchange(m_pending, false))
         m_syncer->schedule({path(m_file), path(kHead), path(kLock), headBytes(), m_id, m_count});
     if (result.ok)
@@ -526,9 +730,12 @@ JournalWrite Journal::write(const QString &user, const QString &action, QJsonObj
     const QDateTime now = m_clock();
     const QDateTime utc = now.toUTC();
     QString file = monthFileName(utc);
-    // A clock set back never sends a line to an earlier month.
+    // A clock set back never sends a line to an earlier month, nor before
+    // what a later month holds.
     if (!m_file.isEmpty() && file < m_file)
         file = m_file;
+    if (!m_floor.isEmpty() && file < m_floor)
+        file = m_floor;
     fields.insert(QStringLiteral("number"), m_count + 1);
     fields.insert(QStringLiteral("journal"), m_id);
     fields.insert(QStringLiteral("prev"), QString::fromLatin1(m_last));
@@ -549,23 +756,42 @@ JournalWrite Journal::write(const QString &user, const QString &action, QJsonObj
         return result;
     }
 
+    QString reason;
+    QByteArray bytes = line + '\n';
+    // A piece a stop cut off ends before the line: in the same write when
+    // it is in the same file.
+    for (int i = m_unterminated.size() - 1; i >= 0; --i) {
+        if (m_unterminated.at(i) == file) {
+            bytes.prepend('\n');
+            continue;
+        }
+        QFile other;
+        if (!openOwn(other, path(m_unterminated.at(i)), QIODevice::WriteOnly | QIODevice::Append,
+                     &reason) ||
+            !writeWhole(other, "\n", &reason)) {
+            result.error =
+                tr("Cannot write the journal file %1: %2").arg(path(m_unterminated.at(i)), reason);
+            return result;
+        }
+        m_unterminated.removeAt(i);
+    }
     // Unbuffered: a line the disk cut short must not be finished by close().
-    QFile out(path(file));
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        result.error =
-            tr("Cannot write the journal file %1: %2").arg(out.fileName(), out.errorString());
+    QFile out;
+    if (!openOwn(out, path(file), QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered,
+                 &reason)) {
+        result.error = tr("Cannot write the journal file %1: %2").arg(path(file), reason);
         return result;
     }
     const qint64 before = out.size();
-    QString reason;
-    if (!writeWhole(out, line + '\n', &reason)) {
+    if (!writeWhole(out, bytes, &reason)) {
         // A part of a line is no line: it goes, when it can; else the next
         // start finds it and reports it.
         out.resize(before);
-        result.error = tr("Cannot write the journal file %1: %2").arg(out.fileName(), reason);
+        result.error = tr("Cannot write the journal file %1: %2").arg(path(file), reason);
         return result;
     }
-    m_fileSize = before + line.size() + 1;
+    m_unterminated.clear();
+    m_fileSize = before + bytes.size();
     out.close();
     m_count += 1;
     m_last = sha256Hex(line);

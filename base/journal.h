@@ -38,7 +38,10 @@ struct JournalWrite
 // once the line is written (a full disk has refused it by then); a thread
 // of the journal's own then syncs it to disk and replaces the head, and the
 // next line waits for that, so that a stop leaves the head at most one line
-// behind.
+// behind.  A head the disk refuses fails every further line until it can be
+// written (problem() says so; note() when it is), so that a full disk never
+// leaves more lines than the head names.  No file of the journal that is a
+// link is written through.
 class Journal : public QObject
 {
     Q_OBJECT
@@ -62,8 +65,13 @@ public:
     // lines is reported here, once, in notes(), and recorded by a line
     // "journal recovered"; the chain goes on from the last whole line (or
     // from the head when it names more lines than there are, so that the gap
-    // stays visible).  False with the reason when the folder or its files
-    // cannot be used; append() tries again.
+    // stays visible).  What no stop leaves is recorded the same way, for
+    // checkJournal() to name at every start to come: a last line other than
+    // the one the head names (both SHA-256s), lines past the head (their
+    // numbers and SHA-256s), whole lines that are no journal lines.  False
+    // with the reason when the folder or its files cannot be used (the lock
+    // file cannot be opened, another program holds the lock, the head cannot
+    // be put right); append() tries again.
     bool open(QString *error = nullptr);
     bool isOpen() const { return m_open; }
     // What open() found that the operator should know; taken once.
@@ -93,6 +101,8 @@ signals:
     // A line written that could not be put on disk, or a head that could
     // not be written, told from the journal's own thread.
     void problem(const QString &text);
+    // The journal works again: a head that could not be written is.
+    void note(const QString &text);
 
 private:
     struct State
@@ -105,6 +115,7 @@ private:
 
     bool loadState(QString *error);
     bool isCurrent() const;
+    bool catchUpHead(QString *error, QString *said);
     QByteArray headBytes() const;
     JournalWrite write(const QString &user, const QString &action, QJsonObject fields);
     QString path(const QString &name) const;
@@ -120,6 +131,14 @@ private:
     // The size of m_file after this program's last line: another program's
     // line changes it.
     qint64 m_fileSize = 0;
+    // The latest month file when the journal was taken up: no line goes
+    // before what it holds.
+    QString m_floor;
+    // Month files whose last piece has no line end: the next line ends it.
+    QStringList m_unterminated;
+    // The head names the line before the last: a disk refused it.  No line
+    // is written until it is written.
+    bool m_headBehind = false;
     QStringList m_notes;
     std::unique_ptr<JournalSyncer> m_syncer;
     // The last line is yet to be put on disk and in the head, once the lock

@@ -21,22 +21,37 @@ struct CutLine
     QString file;
     int line;
     QByteArray bytes;
+    bool terminated; // by a line end
 };
 
-// True when the recovery line lists exactly the cut lines before it.
-bool recordsCut(const JournalLine &line, const QList<CutLine> &cut)
+bool listsLines(const QJsonArray &listed, const QList<CutLine> &cut, int from)
 {
-    const QJsonArray listed = line.object.value(QLatin1String("cut")).toArray();
-    if (line.action != QLatin1String("journal recovered") || listed.size() != cut.size())
-        return false;
-    for (int i = 0; i < cut.size(); ++i) {
+    for (int i = 0; i < listed.size(); ++i) {
         const QJsonObject entry = listed.at(i).toObject();
+        const CutLine &line = cut.at(from + i);
         if (entry.value(QLatin1String("sha256")).toString().toLatin1() !=
-                Journal::sha256Hex(cut.at(i).bytes) ||
-            entry.value(QLatin1String("bytes")).toInt(-1) != cut.at(i).bytes.size())
+                Journal::sha256Hex(line.bytes) ||
+            entry.value(QLatin1String("bytes")).toInt(-1) != line.bytes.size())
             return false;
     }
     return true;
+}
+
+enum class Recorded { No, AsCut, AsNoJournalLines };
+
+// Whether the recovery line lists exactly the lines before it that are no
+// journal lines: those that are no line at all first ("notJournalLines",
+// which no stop leaves), then the one a stop cut off ("cut").
+Recorded recordsCut(const JournalLine &line, const QList<CutLine> &cut)
+{
+    if (line.action != QLatin1String("journal recovered"))
+        return Recorded::No;
+    const QJsonArray junk = line.object.value(QLatin1String("notJournalLines")).toArray();
+    const QJsonArray listed = line.object.value(QLatin1String("cut")).toArray();
+    if (junk.size() + listed.size() != cut.size() || !listsLines(junk, cut, 0) ||
+        !listsLines(listed, cut, junk.size()))
+        return Recorded::No;
+    return junk.isEmpty() ? Recorded::AsCut : Recorded::AsNoJournalLines;
 }
 
 class Checker
@@ -62,7 +77,14 @@ public:
                      months.end());
         for (int i = 0; i < months.size(); ++i) {
             if (!checkFile(months.at(i), i == months.size() - 1))
-                return m_result;
+                return finish();
+        }
+        // A stop leaves at most one piece of a line, without its line end.
+        if (!m_cut.isEmpty() && m_cut.first().terminated) {
+            fail(m_cut.first().file, m_cut.first().line,
+                 tr("Not a journal line: changed, or added (a stop leaves at most one line cut "
+                    "off, without its line end)."));
+            return finish();
         }
         if (!m_cut.isEmpty())
             m_result.warnings << tr("%1, line %2: %3 line(s) at the end are cut off (a stop while "
@@ -71,10 +93,68 @@ public:
                                      .arg(m_cut.first().line)
                                      .arg(m_cut.size());
         checkHead();
-        return m_result;
+        return finish();
     }
 
 private:
+    // A break that a start found and recorded stays a break: the check goes
+    // on past it, so that what was done later is checked too, and names it
+    // first.
+    void recordedBreak(const QString &file, int line, const QString &problem)
+    {
+        if (m_recorded.ok) {
+            m_recorded.ok = false;
+            m_recorded.file = file;
+            m_recorded.line = line;
+            m_recorded.problem = problem;
+        }
+    }
+    JournalCheck finish()
+    {
+        if (m_recorded.ok)
+            return m_result;
+        JournalCheck result = m_result;
+        result.ok = false;
+        result.file = m_recorded.file;
+        result.line = m_recorded.line;
+        result.problem = m_recorded.problem;
+        if (!m_result.ok)
+            result.problem += QLatin1Char(' ') + tr("Further on: %1").arg(m_result.text());
+        return result;
+    }
+    // What the recovery line records that no stop leaves.
+    void noteRecorded(const JournalLine &line, const QString &name, int lineNo)
+    {
+        if (line.action != QLatin1String("journal recovered"))
+            return;
+        for (const QJsonValue &value : line.object.value(QLatin1String("changed")).toArray()) {
+            const QJsonObject entry = value.toObject();
+            const qint64 number = qint64(entry.value(QLatin1String("number")).toDouble());
+            const bool before = number == m_number;
+            recordedBreak(before ? m_file : name, before ? m_lineNo : lineNo,
+                          tr("Journal line %1 is not the line the head named (SHA-256 %2 named, "
+                             "%3 found): it was changed; found at a start and recorded by "
+                             "journal line %4.")
+                              .arg(number)
+                              .arg(entry.value(QLatin1String("sha256Named")).toString().left(12),
+                                   entry.value(QLatin1String("sha256Found")).toString().left(12))
+                              .arg(line.number));
+        }
+        const QJsonArray unnamed = line.object.value(QLatin1String("unnamed")).toArray();
+        if (!unnamed.isEmpty()) {
+            const qint64 last = line.number - 1;
+            recordedBreak(
+                name, lineNo,
+                tr("Journal lines %1 to %2 were never named by the head: written past "
+                   "it, not by a stop; found at a start and recorded by journal line "
+                   "%3.")
+                    .arg(qint64(
+                        unnamed.first().toObject().value(QLatin1String("number")).toDouble()))
+                    .arg(last)
+                    .arg(line.number));
+        }
+    }
+
     JournalCheck fail(const QString &file, int line, const QString &problem)
     {
         m_result.ok = false;
@@ -107,17 +187,18 @@ private:
                     fail(name, lineNo, tr("Cut off, in a month that is not the last."));
                     return false;
                 }
-                m_cut.append({name, lineNo, raw});
+                m_cut.append({name, lineNo, raw, false});
                 break;
             }
             raw.chop(1);
             const std::optional<JournalLine> line = JournalLine::parse(raw);
             if (!line) {
-                m_cut.append({name, lineNo, raw});
+                m_cut.append({name, lineNo, raw, true});
                 continue;
             }
             if (!checkLine(*line, name, lineNo, first))
                 return false;
+            noteRecorded(*line, name, lineNo);
             first = false;
             m_beforeLast = m_lastHash;
             m_lastHash = Journal::sha256Hex(raw);
@@ -142,10 +223,18 @@ private:
                  tr("A line of another journal (%1; this journal is %2).").arg(line.id, m_id));
             return false;
         }
-        if (!m_cut.isEmpty() && !recordsCut(line, m_cut)) {
+        if (!m_cut.isEmpty()) {
             const CutLine &cut = m_cut.first();
-            fail(cut.file, cut.line, tr("Not a journal line: changed, or cut off."));
-            return false;
+            const Recorded recorded = recordsCut(line, m_cut);
+            if (recorded == Recorded::No) {
+                fail(cut.file, cut.line, tr("Not a journal line: changed, or cut off."));
+                return false;
+            }
+            if (recorded == Recorded::AsNoJournalLines)
+                recordedBreak(cut.file, cut.line,
+                              tr("Not a journal line, and not what a stop leaves; found at a "
+                                 "start and recorded by journal line %1.")
+                                  .arg(line.number));
         }
         m_cut.clear();
         // The first line of a month names the file of the line before: a
@@ -244,8 +333,9 @@ private:
     JournalHead m_head;
     QString m_id;
     JournalCheck m_result;
-    QList<CutLine> m_cut; // not journal lines, since the last that was
-    qint64 m_number = 0;  // of the last whole line
+    JournalCheck m_recorded; // the first break a start recorded
+    QList<CutLine> m_cut;    // not journal lines, since the last that was
+    qint64 m_number = 0;     // of the last whole line
     QByteArray m_lastHash;
     QByteArray m_beforeLast;
     QString m_file; // of the last whole line

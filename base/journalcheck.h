@@ -25,7 +25,11 @@ struct JournalCheck
 // Checks every month file of folder and its head: each line whole and of
 // this journal, numbered one after the other, chained by the hash of the line
 // before, the first line of each month naming the month before, and the head
-// naming the last line and the number of lines.  Lines cut off by a stop
-// while writing pass when the line after them records them ("journal
-// recovered") or when they are the last.  Stops at the first broken line.
+// naming the last line and the number of lines.  The one line a stop cuts
+// off (no line end) passes when the line after it records it ("journal
+// recovered") or when it is the last piece of the journal.  Stops at the
+// first broken line; a break that a start found and recorded (a last line
+// other than the head named, lines past the head, lines that are no journal
+// lines) is named first at every check, and the lines after it are checked
+// on.
 JournalCheck checkJournal(const QString &folder);

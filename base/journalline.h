@@ -40,13 +40,14 @@ struct JournalHead
     static JournalHead read(const QString &path, QByteArray *bytes = nullptr);
 };
 
-// Calls visit for every whole journal line of the month files of folder from
-// firstFile to lastFile (names "YYYY-MM.jsonl"; empty: no bound), oldest
-// first, until it returns false.  What is not a journal line is passed over:
-// checking is journalcheck.h's.
 // A line's time as it was on the PC that wrote it: its UTC "time" at its
 // "offset" ("+01:00").
 QDateTime journalLocalTime(const QJsonObject &line);
 
+// Calls visit for every whole journal line of the month files of folder from
+// firstFile to lastFile (names "YYYY-MM.jsonl"; empty: no bound), oldest
+// first, until it returns false.  What is not a journal line is passed over:
+// checking is journalcheck.h's.  A line written after the clock was set back
+// is in a later month than its time.
 void forEachJournalLine(const QString &folder, const QString &firstFile, const QString &lastFile,
                         const std::function<bool(const JournalLine &, const QString &file)> &visit);

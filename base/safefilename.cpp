@@ -1,9 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "safefilename.h"
 
+#include "controlcharacter.h"
+
 #include <QStringList>
 
-bool isSafeFileName(const QString &name)
+namespace {
+
+// The characters of the rule before C1 and the separators were added: C0
+// and DEL.
+bool isOldControlCharacter(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7f;
+}
+
+bool isSafeName(const QString &name, bool (*isControl)(QChar))
 {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
         name.toUtf8().size() > kMaxFileNameBytes)
@@ -12,7 +23,7 @@ bool isSafeFileName(const QString &name)
         // Folder and drive separators, and control characters, which no
         // file name of ours has and which Windows refuses or misreads.
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
-            c.unicode() < 0x20 || c.unicode() == 0x7f)
+            isControl(c))
             return false;
     }
     // Windows drops a trailing dot or space, so "a.spr." would replace
@@ -31,4 +42,16 @@ bool isSafeFileName(const QString &name)
         QStringLiteral("LPT7"), QStringLiteral("LPT8"),   QStringLiteral("LPT9")};
     const QString stem = name.section(QLatin1Char('.'), 0, 0).trimmed();
     return !reserved.contains(stem, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+bool isSafeFileName(const QString &name)
+{
+    return isSafeName(name, isControlCharacter);
+}
+
+bool isSafeStoredFileName(const QString &name)
+{
+    return isSafeName(name, isOldControlCharacter);
 }

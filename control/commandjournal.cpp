@@ -113,6 +113,8 @@ CommandJournal::CommandJournal(Fleet *fleet, Journal *journal, QObject *parent)
 {
     m_fleet->setRecorder(this);
     connect(m_journal, &Journal::problem, this, &CommandJournal::problem);
+    // The journal working again is news like a command done.
+    connect(m_journal, &Journal::note, fleet, &Fleet::note);
 }
 
 CommandJournal::~CommandJournal()
@@ -301,6 +303,18 @@ QString CommandJournal::details(const QJsonObject &line)
         const int cut = line.value(QLatin1String("cut")).toArray().size();
         if (cut > 0)
             parts << tr("%1 cut-off line(s) recorded").arg(cut);
+        const int junk = line.value(QLatin1String("notJournalLines")).toArray().size();
+        if (junk > 0)
+            parts << tr("%1 line(s) that are no journal lines recorded").arg(junk);
+        for (const QJsonValue &changed : line.value(QLatin1String("changed")).toArray())
+            parts << tr("line %1 changed after its head named it")
+                         .arg(qint64(changed.toObject().value(QLatin1String("number")).toDouble()));
+        const QJsonArray unnamed = line.value(QLatin1String("unnamed")).toArray();
+        if (!unnamed.isEmpty())
+            parts << tr("lines %1 to %2 never named by the head")
+                         .arg(qint64(
+                             unnamed.first().toObject().value(QLatin1String("number")).toDouble()))
+                         .arg(qint64(line.value(QLatin1String("number")).toDouble()) - 1);
         if (line.contains(QLatin1String("head")))
             parts << tr("head %1").arg(text(line, "head"));
     } else if (action == QLatin1String("sign-in") || action == QLatin1String("user set")) {

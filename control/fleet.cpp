@@ -3,6 +3,7 @@
 
 #include "boundedread.h"
 #include "commandtext.h"
+#include "controlcharacter.h"
 #include "controllog.h"
 #include "devicecopyqueue.h"
 #include "devicefolder.h"
@@ -261,6 +262,12 @@ CommandResult Fleet::setRemarkName(int descriptor, const QString &name, const Co
     if (command.coders.isEmpty() || command.coders.first().remarkName == name)
         return result;
     command.remarkName = name;
+    // Shown in every list and journal line: a new name holds no control
+    // character; one stored before stays as it is.
+    if (hasControlCharacter(name))
+        return finish(CommandResult::failed(
+            command.action,
+            tr("A remark name cannot hold control characters. The name stays as it was.")));
     if (const std::optional<CommandResult> refused = refusal(command))
         return *refused;
     const QString ipText = command.coders.first().ipText;

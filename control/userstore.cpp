@@ -2,6 +2,7 @@
 #include "userstore.h"
 
 #include "boundedread.h"
+#include "controlcharacter.h"
 #include "writewhole.h"
 
 #include <QCoreApplication>
@@ -94,10 +95,20 @@ UserStore::Result UserStore::load()
     const QByteArray bytes = readAtMost(file, kMaxFileBytes);
     if (bytes.size() > kMaxFileBytes)
         return refuse(tr("is too large"));
+    if (!parse(bytes))
+        return refuse(tr("is damaged"));
+    if (m_enabled && administrators() == 0)
+        return refuse(tr("names no administrator"));
+    m_damaged = false;
+    return {};
+}
+
+bool UserStore::parse(const QByteArray &bytes)
+{
     QJsonParseError parse;
     const QJsonObject root = QJsonDocument::fromJson(bytes, &parse).object();
     if (parse.error != QJsonParseError::NoError || root.value(QLatin1String("format")).toInt() != 1)
-        return refuse(tr("is damaged"));
+        return false;
     QList<User> users;
     for (const QJsonValue &value : root.value(QLatin1String("users")).toArray()) {
         const QJsonObject o = value.toObject();
@@ -109,17 +120,14 @@ UserStore::Result UserStore::load()
         user.hash = QByteArray::fromBase64(o.value(QLatin1String("hash")).toString().toLatin1());
         if (!nameProblem(user.name).isEmpty() || !role || user.salt.size() < 16 ||
             user.rounds < 1 || user.hash.size() != 32)
-            return refuse(tr("is damaged"));
+            return false;
         user.role = *role;
         users << user;
     }
     m_users = users;
     m_enabled = root.value(QLatin1String("enabled")).toBool();
     setIdleMinutes(root.value(QLatin1String("idleMinutes")).toInt(kDefaultIdleMinutes));
-    if (m_enabled && administrators() == 0)
-        return refuse(tr("names no administrator"));
-    m_damaged = false;
-    return {};
+    return true;
 }
 
 UserStore::Result UserStore::save() const
@@ -138,6 +146,9 @@ UserStore::Result UserStore::save() const
                                   {QStringLiteral("idleMinutes"), m_idleMinutes},
                                   {QStringLiteral("users"), users}})
             .toJson(QJsonDocument::Indented);
+    // QSaveFile would replace what a link points to, and leave the link.
+    if (QFileInfo(m_path).isSymLink())
+        return failed(tr("Cannot write %1: it is a link, which is not followed").arg(m_path));
     QSaveFile file(m_path);
     // The old file's permissions would be taken over: the new one is the
     // owner's alone before a byte is in it.
@@ -168,8 +179,9 @@ QString UserStore::nameProblem(const QString &name)
     if (name.trimmed() != name)
         return tr("A user name cannot begin or end with a space.");
     for (const QChar c : name) {
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
-            c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+        // Format characters too: a right-to-left mark would show the name
+        // reversed in the journal.
+        if (isControlCharacter(c) || c.category() == QChar::Other_Format)
             return tr("A user name cannot hold control characters.");
         if (c == QLatin1Char('/') || c == QLatin1Char('\\'))
             return tr("A user name cannot hold / or \\.");
@@ -259,4 +271,78 @@ UserStore::SignIn UserStore::signIn(const QString &name, const QString &password
         result.error = tr("Wrong name or password.");
     }
     return result;
+}
+
+UserStore::Repair UserStore::createAdministrator(const QString &path, const QString &name,
+                                                 const QString &password)
+{
+    Repair repair;
+    const auto stop = [&](const QString &error) {
+        repair.error = error;
+        return repair;
+    };
+    UserStore store(path);
+    const QFileInfo info(path);
+    bool keep = false;
+    if (info.isSymLink()) {
+        // Never followed: the link itself goes, what it points to stays.
+        const QString target = info.symLinkTarget();
+        if (!QFile::remove(path))
+            return stop(tr("%1 is a link to %2 that cannot be removed; nothing changed.")
+                            .arg(path, target));
+        repair.said << tr("%1 was a link to %2: the link is removed and %1 written anew; %2 is "
+                          "left as it was.")
+                           .arg(path, target);
+    } else if (info.exists() && !info.isFile()) {
+        return stop(tr("%1 is not a plain file; nothing changed.").arg(path));
+    } else if (info.exists()) {
+        bool ownedHere = true, othersWrite = false, othersRead = false;
+#ifndef Q_OS_WIN
+        struct stat st = {};
+        if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+            return stop(tr("%1 cannot be read; nothing changed.").arg(path));
+        ownedHere = st.st_uid == ::getuid();
+        othersWrite = st.st_mode & (S_IWGRP | S_IWOTH);
+        othersRead = st.st_mode & (S_IRGRP | S_IROTH);
+#endif
+        QFile file(path);
+        QByteArray bytes;
+        if (file.open(QIODevice::ReadOnly))
+            bytes = readAtMost(file, kMaxFileBytes);
+        if (!ownedHere)
+            repair.said << tr("%1 belonged to another account, who could have put any user "
+                              "there: it is written anew without its users.")
+                               .arg(path);
+        else if (othersWrite)
+            repair.said << tr("%1 could be written by other accounts, who could have put any "
+                              "user there: it is written anew without its users.")
+                               .arg(path);
+        else if (bytes.size() > kMaxFileBytes || !store.parse(bytes))
+            repair.said << tr("%1 was damaged: it is written anew without its users.").arg(path);
+        else
+            keep = true;
+        if (keep && othersRead)
+            repair.said << tr("%1 could be read by other accounts: it is now readable by its "
+                              "owner only. The users kept should change their passwords, whose "
+                              "hashes could be read.")
+                               .arg(path);
+    }
+    if (!keep)
+        store = UserStore(path);
+    repair.anew = !keep && (info.exists() || info.isSymLink());
+    for (const User &user : store.m_users) {
+        if (user.name != name)
+            repair.kept << user.name;
+    }
+    if (!repair.kept.isEmpty())
+        repair.said
+            << tr("The other users are kept: %1.").arg(repair.kept.join(QStringLiteral(", ")));
+    Result result = store.setUser(name, Role::Administrator, password);
+    store.setEnabled(true);
+    if (result.ok)
+        result = store.save();
+    if (!result.ok)
+        return stop(result.error);
+    repair.ok = true;
+    return repair;
 }

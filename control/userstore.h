@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -84,7 +85,28 @@ public:
     // The words that name the way back from a damaged users file.
     static QString recoveryHint();
 
+    // What the repair did to the users file.
+    struct Repair
+    {
+        bool ok = false;
+        QString error;
+        bool anew = false; // a file was there, and its users are not kept
+        QStringList kept;  // the other users, kept
+        QStringList said;  // what was done beyond adding the administrator
+    };
+    // "KorvexControl --create-admin NAME": makes name an administrator of
+    // the users file at path and switches users on.  The other users stay
+    // when the file is this account's, no other account could write it and
+    // it reads (one readable by others is made the owner's alone, and said
+    // so, since the hashes could be read); a damaged file, another
+    // account's, one that others could write is written anew without its
+    // users.  A link is removed, never followed: what it points to stays.
+    static Repair createAdministrator(const QString &path, const QString &name,
+                                      const QString &password);
+
 private:
+    // Takes the users and settings from bytes; false when they are no users file.
+    bool parse(const QByteArray &bytes);
     QByteArray derive(const QString &password, const QByteArray &salt, int rounds) const;
 
     QString m_path;

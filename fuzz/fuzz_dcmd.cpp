@@ -3,7 +3,8 @@
 // a parameter block, and as a node command.  A refused payload sends
 // nothing, an accepted message name is a plain ".spr" name, every field set
 // is within the panel's range, and a payload that decodes settles after
-// one encode.
+// one encode.  No accepted name or claimed user holds a control character.
+#include "controlcharacter.h"
 #include "filerecord.h"
 #include "parameterfields.h"
 #include "plantcommand.h"
@@ -29,6 +30,8 @@ void checkDeviceCommand(const QByteArray &payload, const QByteArray &lastBlock)
     if (!decoded.refusals.isEmpty() && !decoded.commands.isEmpty())
         abort();
     for (const PlantCommand &c : decoded.commands) {
+        if (hasControlCharacter(c.user) || hasControlCharacter(c.messageName))
+            abort();
         if (c.kind == PlantCommand::Kind::ApplyMessage &&
             (!FileRecord::isSafeFileName(c.messageName) ||
              !c.messageName.endsWith(QLatin1String(".spr"))))

@@ -126,7 +126,7 @@ QPixmap readStored(const QString &path)
     // Message files also come from coders: only the coders' picture folder
     // and our own are read, never a place the file chose.
     const QString name = path.section(QLatin1Char('/'), -1);
-    if (!isSafeName(name))
+    if (!isSafeStoredFileName(name))
         return QPixmap();
     if (path == storedPath(name)) {
         const QPixmap picture = readLimited(path);

@@ -8,6 +8,7 @@
 #include "graphicstextabstract.h"
 #include "messagefile.h"
 #include "picturefolder.h"
+#include "safefilename.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -153,7 +154,7 @@ void checkBarcode(BarcodeItem *item, QList<Finding> &findings)
 bool pictureExists(const QString &stored)
 {
     const QString name = stored.section(QLatin1Char('/'), -1);
-    if (name.isEmpty() || !PictureFolder::isSafeName(name))
+    if (name.isEmpty() || !isSafeStoredFileName(name))
         return false;
     return QFileInfo(stored).isFile() ||
            QFileInfo(QDir(PictureFolder::folderPath()).filePath(name)).isFile();

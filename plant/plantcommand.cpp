@@ -2,6 +2,7 @@
 #include "plantcommand.h"
 
 #include "codermetrics.h"
+#include "controlcharacter.h"
 #include "filerecord.h"
 #include "parameterfields.h"
 #include "printparameterfields.h"
@@ -38,7 +39,7 @@ QString shown(const QString &text)
 {
     QString out = text.left(kMaxQuoted);
     for (QChar &c : out) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+        if (isControlCharacter(c))
             c = QLatin1Char('?');
     }
     if (text.size() > kMaxQuoted)
@@ -75,15 +76,6 @@ bool isTrue(const Metric &m, QString *reason)
     if (!m.value.toBool())
         return refuse(reason, tr("false asks for nothing; write true"));
     return true;
-}
-
-bool hasControlCharacter(const QString &text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return true;
-    }
-    return false;
 }
 
 // The file in "Spray/" that a message name stands for.

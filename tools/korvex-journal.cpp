@@ -69,33 +69,32 @@ int exportCsv(const QString &folder, const QDate &from, const QDate &to, const Q
 {
     QByteArray csv = "number,time_utc,local_time,user,user_claimed,pc,action,coders,details\r\n";
     int lines = 0;
-    // A line's month is its UTC month: a day either side of the local dates.
-    const auto month = [](const QDate &date, int days) {
-        return date.isValid() ? date.addDays(days).toString(QStringLiteral("yyyy-MM")) +
-                                    QStringLiteral(".jsonl")
-                              : QString();
-    };
-    forEachJournalLine(
-        folder, month(from, -1), month(to, 1), [&](const JournalLine &line, const QString &) {
-            const QJsonObject &o = line.object;
-            const QDateTime local = journalLocalTime(o);
-            if ((from.isValid() && local.date() < from) || (to.isValid() && local.date() > to) ||
-                (!coder.isEmpty() && !hasCoder(o, coder)))
-                return true;
-            const QStringList fields{
-                QString::number(line.number),
-                csvField(o.value(QLatin1String("time")).toString(), false),
-                local.toString(Qt::ISODate),
-                csvField(o.value(QLatin1String("user")).toString(), true),
-                o.value(QLatin1String("claimed")).toBool() ? QStringLiteral("yes") : QString(),
-                csvField(o.value(QLatin1String("pc")).toString(), true),
-                csvField(line.action, true),
-                csvField(CommandJournal::coderNames(o).join(QLatin1String("; ")), true),
-                csvField(CommandJournal::details(o), true)};
-            csv += fields.join(QLatin1Char(',')).toUtf8() + "\r\n";
-            ++lines;
+    // A line is in the file of its UTC month (a day before the local date
+    // at most) or, written after the clock was set back, in any later one:
+    // every file from the first date's month on is read.
+    const QString first = from.isValid() ? from.addDays(-1).toString(QStringLiteral("yyyy-MM")) +
+                                               QStringLiteral(".jsonl")
+                                         : QString();
+    forEachJournalLine(folder, first, QString(), [&](const JournalLine &line, const QString &) {
+        const QJsonObject &o = line.object;
+        const QDateTime local = journalLocalTime(o);
+        if ((from.isValid() && local.date() < from) || (to.isValid() && local.date() > to) ||
+            (!coder.isEmpty() && !hasCoder(o, coder)))
             return true;
-        });
+        const QStringList fields{
+            QString::number(line.number),
+            csvField(o.value(QLatin1String("time")).toString(), false),
+            local.toString(Qt::ISODate),
+            csvField(o.value(QLatin1String("user")).toString(), true),
+            o.value(QLatin1String("claimed")).toBool() ? QStringLiteral("yes") : QString(),
+            csvField(o.value(QLatin1String("pc")).toString(), true),
+            csvField(line.action, true),
+            csvField(CommandJournal::coderNames(o).join(QLatin1String("; ")), true),
+            csvField(CommandJournal::details(o), true)};
+        csv += fields.join(QLatin1Char(',')).toUtf8() + "\r\n";
+        ++lines;
+        return true;
+    });
     if (output.isEmpty()) {
         std::fwrite(csv.constData(), 1, size_t(csv.size()), stdout);
         return std::fflush(stdout) == 0 ? 0 : fail(1, QStringLiteral("cannot write the CSV"));

@@ -65,27 +65,25 @@ int createAdmin(int argc, char *argv[], const QString &name)
         std::fprintf(stderr, "KorvexControl: the passwords are empty or differ; nothing changed\n");
         return 1;
     }
-    UserStore store;
-    const UserStore::Result loaded = store.load();
-    const bool anew = !loaded.ok;
-    if (anew)
-        store = UserStore();
-    UserStore::Result result = store.setUser(name, Role::Administrator, password);
-    store.setEnabled(true);
-    if (result.ok)
-        result = store.save();
-    if (!result.ok) {
-        std::fprintf(stderr, "KorvexControl: %s\n", qPrintable(result.error));
+    const QString path = UserStore().path();
+    const UserStore::Repair repaired = UserStore::createAdministrator(path, name, password);
+    if (!repaired.ok) {
+        std::fprintf(stderr, "KorvexControl: %s\n", qPrintable(repaired.error));
         return 1;
     }
+    const bool anew = repaired.anew;
+    for (const QString &done : repaired.said)
+        std::printf("%s\n", qPrintable(done));
     Journal journal;
     const JournalWrite line =
         journal.append(Journal::systemUserName(), QStringLiteral("administrator created"),
                        {{QStringLiteral("name"), name}, {QStringLiteral("usersFileAnew"), anew}});
+    for (const QString &found : journal.takeNotes())
+        std::fprintf(stderr, "KorvexControl: %s\n", qPrintable(found));
     if (!line.ok)
         std::fprintf(stderr, "KorvexControl: not in the journal: %s\n", qPrintable(line.error));
-    std::printf("%s: %s is an administrator%s; users are on.\n", qPrintable(store.path()),
-                qPrintable(name), anew ? " (the file was written anew)" : "");
+    std::printf("%s: %s is an administrator%s; users are on.\n", qPrintable(path), qPrintable(name),
+                anew ? " (the file was written anew)" : "");
     return 0;
 }
 

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -108,6 +109,13 @@ private slots:
         QTest::newRow("DEL") << "a\x7f"
                                 "b.spr"
                              << false;
+        QTest::newRow("C1, first") << QString("a") + QChar(0x80) + "b.spr" << false;
+        QTest::newRow("C1 next line") << QString("lab") + QChar(0x85) + "el.spr" << false;
+        QTest::newRow("C1 escape sequence") << QString("label") + QChar(0x9b) + "2J.spr" << false;
+        QTest::newRow("C1, last") << QString("a") + QChar(0x9f) + "b.spr" << false;
+        QTest::newRow("just past C1") << QString("a") + QChar(0xa0) + "b.spr" << true;
+        QTest::newRow("line separator") << QString("a") + QChar(0x2028) + "b.spr" << false;
+        QTest::newRow("paragraph separator") << QString("a") + QChar(0x2029) + "b.spr" << false;
         QTest::newRow("trailing dot") << "a.spr." << false;
         QTest::newRow("trailing space") << "a.spr " << false;
         QTest::newRow("device") << "CON" << false;
@@ -123,6 +131,13 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, safe);
         QCOMPARE(isSafeFileName(name), safe);
+        // A name a stored file holds passes as it did before C1 and the
+        // separators were refused.
+        const bool before =
+            std::none_of(name.cbegin(), name.cend(),
+                         [](QChar c) { return c.unicode() >= 0x80 && c.unicode() <= 0x9f; }) &&
+            !name.contains(QChar(0x2028)) && !name.contains(QChar(0x2029));
+        QCOMPARE(isSafeStoredFileName(name), safe || !before);
     }
 
     void saveTemporarySuffixes_data()
@@ -291,6 +306,8 @@ private slots:
             << "fragment" << true << "" << 0 << "cut off";
         QTest::newRow("a head one line behind passes")
             << "head behind" << true << "" << 0 << "one line behind";
+        QTest::newRow("whole lines at the end that are no journal lines")
+            << "junk end" << false << "2026-12.jsonl" << 4 << "a stop leaves at most one line";
     }
     void journalCheckNamesTheFirstBrokenLine()
     {
@@ -336,6 +353,8 @@ private slots:
             QFile file(dec);
             QVERIFY(file.open(QIODevice::Append));
             file.write("{\"number\":10,\"jour");
+        } else if (damage == "junk end") {
+            writeLines(dec, linesOf(dec) + QList<QByteArray>{"x", "{\"number\":10}", "y"});
         } else if (damage == "head behind") {
             const QList<QByteArray> last = linesOf(dec);
             writeAll(folder + "/HEAD",
@@ -422,6 +441,191 @@ private slots:
         check = checkJournal(second.filePath("journal"));
         QVERIFY2(check.ok, qPrintable(check.text()));
         QCOMPARE(check.lines, 10);
+    }
+
+    // What no stop leaves is recorded at the next start, said once, and
+    // named by the check after any number of starts; the lines written
+    // since are checked as well.
+    void journalRestartsKeepTheEvidence_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("the last line changed")
+            << "change last"
+            << "line 9 is not the line its head names"
+            << "2026-12.jsonl" << 3 << "Journal line 9 is not the line the head named";
+        QTest::newRow("the line a head one behind names changed, the last chained onto it")
+            << "change before last"
+            << "line 8 is not the line its head names"
+            << "2026-12.jsonl" << 4 << "Journal line 8 is not the line the head named";
+        QTest::newRow("lines past the head")
+            << "past head"
+            << "lines 10 to 12, which its head never named"
+            << "2026-12.jsonl" << 7 << "Journal lines 10 to 12 were never named by the head";
+        QTest::newRow("whole lines at the end that are no journal lines")
+            << "junk end"
+            << "3 line(s) after line 9 that are no journal lines"
+            << "2026-12.jsonl" << 4 << "not what a stop leaves";
+    }
+    void journalRestartsKeepTheEvidence()
+    {
+        QFETCH(QString, damage);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("journal");
+        writeThreeMonths(folder);
+        const QString dec = folder + "/2026-12.jsonl";
+        if (damage == "change last") {
+            QList<QByteArray> last = linesOf(dec);
+            last[2].replace("anna", "anne");
+            writeLines(dec, last);
+        } else if (damage == "change before last") {
+            // The head names line 8; line 8 changed and line 9 chained anew onto it.
+            QList<QByteArray> last = linesOf(dec);
+            const QByteArray named = Journal::sha256Hex(last[1]);
+            last[1].replace("anna", "anne");
+            QJsonObject nine = JournalLine::parse(last[2])->object;
+            nine.insert("prev", QString(Journal::sha256Hex(last[1])));
+            last[2] = QJsonDocument(nine).toJson(QJsonDocument::Compact);
+            writeLines(dec, last);
+            QJsonObject head = QJsonDocument::fromJson(readAll(folder + "/HEAD")).object();
+            head.insert("count", 8);
+            head.insert("last", QString(named));
+            writeAll(folder + "/HEAD", QJsonDocument(head).toJson());
+        } else if (damage == "past head") {
+            // Three lines that chain well, and the head as it was before them.
+            const QByteArray head = readAll(folder + "/HEAD");
+            TestJournal more(folder);
+            more.now = QDateTime(QDate(2026, 12, 5), QTime(8, 0), Qt::UTC);
+            for (int i = 0; i < 3; ++i)
+                QVERIFY(more.add().ok);
+            more.journal.waitForDisk();
+            writeAll(folder + "/HEAD", head);
+        } else {
+            writeLines(dec, linesOf(dec) + QList<QByteArray>{"x", "{\"number\":10}", "y"});
+        }
+        QVERIFY(!checkJournal(folder).ok);
+        QFETCH(QString, note);
+        for (int start = 0; start < 3; ++start) {
+            TestJournal j(folder);
+            j.now = QDateTime(QDate(2026, 12, 20), QTime(8, start), Qt::UTC);
+            QVERIFY(j.journal.open());
+            const QString notes = j.journal.takeNotes().join(' ');
+            QVERIFY2(start == 0 ? notes.contains(note) : notes.isEmpty(), qPrintable(notes));
+            QVERIFY(j.add().ok);
+            j.journal.waitForDisk();
+        }
+        JournalCheck check = checkJournal(folder);
+        QFETCH(QString, file);
+        QFETCH(int, line);
+        QFETCH(QString, problem);
+        QVERIFY2(!check.ok && check.problem.contains(problem), qPrintable(check.text()));
+        QCOMPARE(check.file, file);
+        QCOMPARE(check.line, line);
+        QVERIFY(!check.problem.contains("Further on"));
+
+        // A line changed after the recorded one is found too.
+        QList<QByteArray> lines = linesOf(dec);
+        lines.last().replace("anna", "anne");
+        writeLines(dec, lines);
+        check = checkJournal(folder);
+        QVERIFY2(check.problem.contains(problem) && check.problem.contains("Further on"),
+                 qPrintable(check.text()));
+    }
+
+    // A head the disk refuses: no line is written until it is, so that the
+    // journal never holds more than a stop leaves; then it catches up.
+    void journalFailsWhileItsHeadCannotBeWritten()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("journal");
+        TestJournal j(folder);
+        QSignalSpy problems(&j.journal, &Journal::problem);
+        QSignalSpy notes(&j.journal, &Journal::note);
+        QVERIFY(j.add().ok);
+        j.journal.waitForDisk();
+        const QByteArray head = readAll(folder + "/HEAD");
+        // A folder where the head was cannot be replaced, as on a full disk.
+        QVERIFY(QFile::remove(folder + "/HEAD"));
+        QVERIFY(QDir().mkpath(folder + "/HEAD/x"));
+        QVERIFY(j.add().ok);
+        QTRY_COMPARE(problems.size(), 1);
+        QVERIFY2(problems.first().first().toString().contains("The journal is failing"),
+                 qPrintable(problems.first().first().toString()));
+        for (int i = 0; i < 3; ++i) {
+            const JournalWrite refused = j.add();
+            QVERIFY(!refused.ok);
+            QVERIFY2(refused.error.contains("No line is written until it can"),
+                     qPrintable(refused.error));
+        }
+        QCOMPARE(linesOf(folder + "/2026-10.jsonl").size(), 2);
+
+        // Space again: the head one line behind, as a stop leaves it.
+        QVERIFY(QDir(folder + "/HEAD").removeRecursively());
+        writeAll(folder + "/HEAD", head);
+        QVERIFY(checkJournal(folder).ok);
+        QVERIFY(j.add().ok);
+        QCOMPARE(notes.size(), 1);
+        QVERIFY(notes.first().first().toString().contains("written again"));
+        j.journal.waitForDisk();
+        const JournalCheck check = checkJournal(folder);
+        QVERIFY2(check.ok && check.warnings.isEmpty(), qPrintable(check.text()));
+        QCOMPARE(check.lines, 3);
+    }
+
+    // No file of the journal that is a link is written through, and a lock
+    // file that cannot be opened is not taken for another program's lock.
+    void journalWritesThroughNoLinkAndSaysWhy_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("a month file that is a link")
+            << "2026-10.jsonl"
+            << "Cannot write the journal file %1/2026-10.jsonl: it is a link, which is not "
+               "followed";
+        QTest::newRow("a head that is a link")
+            << "HEAD"
+            << "its head %1/HEAD cannot be written (it is a link, which is not followed)";
+        QTest::newRow("a lock that is a link")
+            << "LOCK"
+            << "Cannot open the journal's lock file %1/LOCK: it is a link";
+        QTest::newRow("a lock file that cannot be opened")
+            << "LOCK folder"
+            << "Cannot open the journal's lock file %1/LOCK: ";
+    }
+    void journalWritesThroughNoLinkAndSaysWhy()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("journal");
+        {
+            TestJournal first(folder);
+            QVERIFY(first.add().ok);
+        }
+        QFETCH(QString, place);
+        const QString at = folder + "/" + place.section(' ', 0, 0);
+        const QString target = dir.filePath("target");
+        if (place.endsWith(" folder")) {
+            QVERIFY(QFile::remove(at) && QDir().mkpath(at + "/x"));
+        } else {
+            QVERIFY(QFile::rename(at, target));
+            QVERIFY(QFile::link(target, at));
+        }
+        const QByteArray before = readAll(target);
+        TestJournal j(folder);
+        QString opening;
+        j.journal.open(&opening);
+        const JournalWrite line = j.add();
+        j.journal.waitForDisk();
+        const JournalWrite next = j.add();
+        QVERIFY(!next.ok);
+        const QString said = opening + line.error + next.error;
+        QFETCH(QString, error);
+        QVERIFY2(said.contains(error.arg(folder)), qPrintable(said));
+        QVERIFY(!said.contains("another program"));
+        QCOMPARE(readAll(target), before);
+        QVERIFY(QFileInfo(at).isSymLink() || QFileInfo(at).isDir());
     }
 
     // A line that cannot be written whole is no line, and says why.

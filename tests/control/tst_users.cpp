@@ -14,6 +14,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLoggingCategory>
+#include <QProcess>
 #include <QSettings>
 #include <QtTest>
 
@@ -191,6 +192,11 @@ private slots:
         QTest::newRow("a right-to-left mark") << QString("anna") + QChar(0x202e) << false;
         QTest::newRow("a slash") << "../anna" << false;
         QTest::newRow("a backslash") << "DOMAIN\\anna" << false;
+        QTest::newRow("DEL") << "an\x7fna" << false;
+        QTest::newRow("C1 next line") << QString("an") + QChar(0x85) + "na" << false;
+        QTest::newRow("C1 escape sequence") << QString("op") + QChar(0x9b) + "31m" << false;
+        QTest::newRow("a line separator") << QString("an") + QChar(0x2028) + "na" << false;
+        QTest::newRow("a paragraph separator") << QString("anna") + QChar(0x2029) << false;
     }
     void userNamesAreChecked()
     {
@@ -200,6 +206,27 @@ private slots:
         store.setRounds(10);
         QCOMPARE(store.setUser(name, Role::Operator, "pw").ok, accepted);
         QCOMPARE(UserStore::nameProblem(name).isEmpty(), accepted);
+    }
+
+    // A new remark name holds no control character either: C0, DEL, C1 and
+    // the line and paragraph separators.
+    void aRemarkNameWithAControlCharacterIsRefused()
+    {
+        Fleet fleet;
+        QVERIFY(fleet.listen(0).ok);
+        RawCoder coder(fleet.listeningPort());
+        QTRY_COMPARE(fleet.count(), 1);
+        const int descriptor = fleet.descriptors().first();
+        QVERIFY(fleet.setRemarkName(descriptor, "Line 3").ok);
+        for (const ushort c : {0x1b, 0x7f, 0x85, 0x9b, 0x2028, 0x2029}) {
+            const CommandResult refused =
+                fleet.setRemarkName(descriptor, "Line" + QString(QChar(c)) + "4");
+            QVERIFY(!refused.ok);
+            QVERIFY2(refused.error.contains("cannot hold control characters"),
+                     qPrintable(refused.error));
+        }
+        QCOMPARE(fleet.coder(descriptor)->remarkName, QString("Line 3"));
+        QVERIFY(fleet.setRemarkName(descriptor, "Line" + QString(QChar(0xa0)) + "4").ok);
     }
 
     // Five wrong passwords lock the name for a minute, whichever password
@@ -271,6 +298,89 @@ private slots:
                               "sign-in refused:" + me, "sign-in:olga", "start:olga",
                               "print parameters:bob", "sign-out:olga", "sign-in:anna",
                               "users off:anna", "stop:" + me}));
+    }
+
+    // "KorvexControl --create-admin NAME" keeps the users of a file it can
+    // trust (one readable by others is made the owner's alone), writes any
+    // other anew, and replaces a link itself, never what it points to; it
+    // says what it did.
+    void theRepairKeepsWhatItCanTrust_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QStringList>("users"); // after the repair
+        QTest::addColumn<QString>("said");
+        const QStringList kept{"anna", "olga", "root"}, anew{"root"};
+        QTest::newRow("no file") << "none" << anew << "";
+        QTest::newRow("readable by others")
+            << "0644" << kept << "could be read by other accounts: it is now readable by its owner";
+        QTest::newRow("readable by the group")
+            << "0640" << kept << "The other users are kept: anna, olga.";
+        QTest::newRow("writable by the group")
+            << "0660" << anew << "could be written by other accounts";
+        QTest::newRow("another account's") << "chown" << anew << "belonged to another account";
+        QTest::newRow("damaged") << "garbage" << anew << "was damaged";
+        QTest::newRow("a link") << "link" << anew
+                                << "users.json was a link to " +
+                                       QDir::current().filePath("elsewhere.json") +
+                                       ": the link is removed";
+    }
+    void theRepairKeepsWhatItCanTrust()
+    {
+        QFETCH(QString, damage);
+        if (damage != "none")
+            writeFile("users.json", damage == "garbage" ? QByteArray("{") : validFile(),
+                      damage.startsWith('0') ? damage.toInt(nullptr, 8) : 0600);
+        if (damage == "chown")
+            QCOMPARE(::chown("users.json", ::getuid() + 1, gid_t(-1)), 0);
+        if (damage == "link") {
+            QVERIFY(QFile::rename("users.json", "elsewhere.json"));
+            QVERIFY(QFile::link("elsewhere.json", "users.json"));
+        }
+        const QByteArray elsewhere = readFile("elsewhere.json");
+        QProcess admin;
+        admin.start(KORVEX_CONTROL, {"--create-admin", "root"});
+        admin.write("pw\npw\n");
+        admin.closeWriteChannel();
+        QVERIFY(admin.waitForFinished(30000));
+        const QString out = QString::fromLocal8Bit(admin.readAllStandardOutput());
+        QCOMPARE(admin.exitCode(), 0);
+        QFETCH(QString, said);
+        QVERIFY2(out.contains(said) && out.contains("root is an administrator"), qPrintable(out));
+
+        const QFileInfo info("users.json");
+        QVERIFY(info.isFile() && !info.isSymLink());
+        struct stat st = {};
+        QCOMPARE(::stat("users.json", &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0600));
+        QCOMPARE(st.st_uid, ::getuid());
+        QCOMPARE(readFile("elsewhere.json"), elsewhere);
+        UserStore store;
+        QVERIFY(store.load().ok);
+        QStringList names;
+        for (const UserStore::User &user : store.users())
+            names << user.name;
+        QFETCH(QStringList, users);
+        QCOMPARE(names, users);
+        QVERIFY(store.signIn("root", "pw").ok);
+        QCOMPARE(store.signIn("olga", "pw").ok, users.contains("olga"));
+        QFile::remove("elsewhere.json");
+    }
+
+    // A users file that is a link is never written through.
+    void noUsersFileIsWrittenThroughALink()
+    {
+        writeFile("elsewhere.json", "precious");
+        QVERIFY(QFile::link("elsewhere.json", "users.json"));
+        UserStore store;
+        store.setRounds(10);
+        QVERIFY(store.setUser("anna", Role::Administrator, "secret").ok);
+        const UserStore::Result saved = store.save();
+        QVERIFY(!saved.ok);
+        QVERIFY2(saved.error.contains("it is a link, which is not followed"),
+                 qPrintable(saved.error));
+        QCOMPARE(readFile("elsewhere.json"), QByteArray("precious"));
+        QVERIFY(QFileInfo("users.json").isSymLink());
+        QFile::remove("elsewhere.json");
     }
 
     // Users on and a journal that cannot be written: nobody signs in.

@@ -326,6 +326,28 @@ private slots:
         refused("256 bytes with .spr", str("Command/Apply Message", QString(252, 'a')),
                 "longer than 255 bytes", block);
         refused("user with newline", str("Command/User", "anna\nroot"), "not a user name", block);
+        // C1 and the line and paragraph separators are control characters as C0 and DEL are.
+        refused("name with DEL",
+                str("Command/Apply Message", QString("lab\x7f"
+                                                     "el")),
+                "plain", block);
+        refused("name with NEL (C1)",
+                str("Command/Apply Message", "lab" + QString(QChar(0x85)) + "el"),
+                "not a plain message name", block);
+        refused("name with CSI (C1)",
+                str("Command/Apply Message", "label" + QString(QChar(0x9b)) + "2J"), "plain",
+                block);
+        refused("name with a line separator",
+                str("Command/Apply Message", "lab" + QString(QChar(0x2028)) + "el"), "plain",
+                block);
+        refused("user with CSI (C1)", str("Command/User", "op" + QString(QChar(0x9b)) + "31m"),
+                "not a user name", block);
+        refused("user with a paragraph separator",
+                str("Command/User", "op" + QString(QChar(0x2029))), "not a user name", block);
+        QTest::newRow("user just past C1")
+            << QList<Metric>{yes("Command/Start"),
+                             str("Command/User", "op" + QString(QChar(0xa0)) + "1")}
+            << block << QString("Start [op" + QString(QChar(0xa0)) + "1]") << "";
         Metric byAlias = yes("Command/Start");
         byAlias.name.clear();
         byAlias.alias = 3;

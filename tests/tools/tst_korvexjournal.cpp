@@ -124,6 +124,33 @@ private slots:
         }
     }
 
+    // Lines written after the clock was set back stay in the later month's
+    // file; a day's export finds them there.
+    void exportFindsADaysLinesInAnyMonthFile()
+    {
+        QTemporaryDir other;
+        const QString journalFolder = other.filePath("journal");
+        QDateTime now(QDate(2026, 4, 2), QTime(9, 0), Qt::UTC);
+        Journal journal(journalFolder);
+        journal.setClock([&] { return now; });
+        QVERIFY(journal.append("anna", "start", coders({"192.168.1.20"})).ok);
+        now = QDateTime(QDate(2026, 3, 10), QTime(9, 0), Qt::UTC);
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(journal.append("anna", "stop", coders({"192.168.1.20"})).ok);
+        now = QDateTime(QDate(2026, 3, 11), QTime(9, 0), Qt::UTC);
+        QVERIFY(journal.append("anna", "start", coders({"192.168.1.20"})).ok);
+        journal.waitForDisk();
+        QCOMPARE(QDir(journalFolder).entryList({"*.jsonl"}), QStringList{"2026-04.jsonl"});
+        const Run day =
+            run({"export", "--from", "2026-03-10", "--to", "2026-03-10", journalFolder});
+        QCOMPARE(day.code, 0);
+        QStringList numbers;
+        for (const QString &line : day.out.split("\r\n").mid(1, 5))
+            numbers << line.section(',', 0, 0);
+        QCOMPARE(numbers, QStringList({"2", "3", "4", "5", "6"}));
+        QCOMPARE(day.out.count("\r\n"), 6);
+    }
+
     void exportRefusesWhatItCannotRead()
     {
         QCOMPARE(run({"export", "--from", "2026-13-01", folder()}).code, 2);
