@@ -198,20 +198,9 @@ void MainWindow::setUpHistory()
 void MainWindow::restoreDocument(const QJsonObject &document)
 {
     discardItems(m_scene->items());
-    // The writer lists each kind topmost first, and the reader stacks each
-    // new item on top: read bottom first, the stacking comes back as it was.
-    QJsonObject bottomFirst = document;
-    for (auto it = bottomFirst.begin(); it != bottomFirst.end(); ++it) {
-        if (!it.value().isArray())
-            continue;
-        QJsonArray reversed;
-        const QJsonArray records = it.value().toArray();
-        for (int i = records.size() - 1; i >= 0; --i)
-            reversed.append(records.at(i));
-        it.value() = reversed;
-    }
-    messageReader::read(QJsonDocument(bottomFirst).toJson(QJsonDocument::Compact), m_scene);
-    restoreExactly(bottomFirst);
+    // The reader puts back the stacking, the exact positions and the
+    // barcodes' shown heights the document holds.
+    messageReader::read(QJsonDocument(document).toJson(QJsonDocument::Compact), m_scene);
     for (QGraphicsItem *item : m_scene->items()) {
         if (item->type() != diagramType::kImage)
             continue;
@@ -229,42 +218,6 @@ void MainWindow::restoreDocument(const QJsonObject &document)
     }
     showNothing();
     refreshTitle();
-}
-
-// What the reader rounds or leaves out, put back from the records: the
-// exact position (a drag leaves fractions of a dot) and a barcode's shown
-// height.  The items of a kind stand in the order of their records.
-void MainWindow::restoreExactly(const QJsonObject &bottomFirst)
-{
-    const struct
-    {
-        const char *array;
-        const char *prefix;
-        int type;
-    } kinds[] = {
-        {"TextItemInfo", "Text", diagramType::kText},
-        {"TimeItemInfo", "Time", diagramType::kTime},
-        {"CntItemInfo", "Cnt", diagramType::kCnt},
-        {"BarcodeItemInfo", "Bar", diagramType::kBar},
-        {"QrcodeItemInfo", "QRcode", diagramType::kQrCode},
-        {"ImgItemInfo", "Image", diagramType::kImage},
-    };
-    const QList<QGraphicsItem *> all = m_scene->items(Qt::AscendingOrder);
-    for (const auto &kind : kinds) {
-        const QJsonArray records = bottomFirst.value(QLatin1String(kind.array)).toArray();
-        int i = 0;
-        for (QGraphicsItem *item : all) {
-            if (item->type() != kind.type || i >= records.size())
-                continue;
-            const QJsonObject r = records.at(i++).toObject();
-            const QString prefix = QLatin1String(kind.prefix);
-            item->setPos(r.value(prefix + "AtX").toDouble(), r.value(prefix + "AtY").toDouble());
-            if (kind.type == diagramType::kBar) {
-                auto *bar = static_cast<diagramBarItem *>(item);
-                bar->showScaled(QSize(bar->pixmap().width(), r.value("BarHeight").toInt()));
-            }
-        }
-    }
 }
 
 void MainWindow::updatePanelRanges()

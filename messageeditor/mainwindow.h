@@ -85,7 +85,6 @@ private:
     void setUpHistory();
     // Puts the items of a document in place of the message's (undo, redo).
     void restoreDocument(const QJsonObject &document);
-    void restoreExactly(const QJsonObject &bottomFirst);
     // Index 0 to 3: canvas height, zoom, guide lines, model action.
     void switchResolution(int index);
     // A percentage such as "180%".
