@@ -6,19 +6,18 @@
 #include "designhistory.h"
 #include "editorlog.h"
 #include "editorresources.h"
-#include "filedialogs.h"
 #include "generalsetwidget.h"
 #include "graphicsscene.h"
 #include "imagesetwidget.h"
 #include "messagefile.h"
 #include "preflightdialog.h"
 #include "printpreviewdialog.h"
+#include "prompts.h"
 #include "saveobserver.h"
 #include "serialnumsetwidget.h"
 #include "shiftcodeset.h"
 #include "textsetwidget.h"
 #include "timesetwidget.h"
-#include "usernotifier.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -52,9 +51,9 @@ void configureScrollArea(QScrollArea *area, bool touchScrolling)
 void showResult(QWidget *parent, const MessageFile::Result &result)
 {
     if (!result.error.isEmpty())
-        UserNotifier::warning(parent, MessageFile::boxTitle(), result.error);
+        Prompts::warning(parent, MessageFile::boxTitle(), result.error);
     if (!result.dataFileProblem.isEmpty())
-        UserNotifier::information(parent, MessageFile::dataFileBoxTitle(), result.dataFileProblem);
+        Prompts::information(parent, MessageFile::dataFileBoxTitle(), result.dataFileProblem);
 }
 
 } // namespace
@@ -343,8 +342,8 @@ bool EditWidget::save()
     QString path = m_filePath;
     if (path.isEmpty()) {
         QDir().mkpath(kMessageFolder);
-        path = FileDialogs::current().getSaveFileName(this, tr("Save file"), kMessageFolder,
-                                                      tr("Spray Files (*.spr)"), kMessageSuffix);
+        path = Prompts::fileToSave(this, tr("Save file"), kMessageFolder, tr("Spray Files (*.spr)"),
+                                   kMessageSuffix);
         if (path.isEmpty())
             return false;
         // The control window lists "*.spr" files only: a message saved under
@@ -355,7 +354,7 @@ bool EditWidget::save()
     if (m_saveObserver) {
         const QString refused = m_saveObserver->aboutToSave(path);
         if (!refused.isEmpty()) {
-            UserNotifier::warning(this, MessageFile::boxTitle(), refused);
+            Prompts::warning(this, MessageFile::boxTitle(), refused);
             return false;
         }
     }
@@ -427,16 +426,16 @@ void EditWidget::on_buttonBox_accepted()
 void EditWidget::reject()
 {
     if (isModified()) {
-        switch (UserNotifier::askToSave(
+        switch (Prompts::askToSave(
             this, tr("Editor"),
             tr("The message has been changed.\nDo you want to save your changes?"))) {
-        case UserNotifier::Answer::Save:
+        case Prompts::Answer::Save:
             if (save())
                 accept();
             return;
-        case UserNotifier::Answer::Discard:
+        case Prompts::Answer::Discard:
             break;
-        case UserNotifier::Answer::Cancel:
+        case Prompts::Answer::Cancel:
             return;
         }
     }

@@ -10,6 +10,7 @@
 #include "diagramtextitem.h"
 #include "editorhistory.h"
 #include "editoritemtypes.h"
+#include "editorprompts.h"
 #include "editorwindowstate.h"
 #include "filecommands.h"
 #include "fontawesome.h"
@@ -389,7 +390,8 @@ void MainWindow::on_editPushButton_clicked()
 
 void MainWindow::QRCodeSetDynamicStyle()
 {
-    const std::optional<qrDynamicContent> composed = QRCodeDynamicStyleDialog::ask(this);
+    const std::optional<qrDynamicContent> composed =
+        editorPrompts::current().composeDynamicQr(this);
     if (!composed)
         return;
     diagramQRCodeItem *item = m_items->qrCode();

@@ -4,6 +4,7 @@
 #include "editorresources.h"
 #include "messagereader.h"
 #include "messagewriter.h"
+#include "promptslayer.h"
 #include "qrcodedynamicstyledialog.h"
 #include "settimemodedialog.h"
 #include "slotnaming.h"
@@ -41,12 +42,7 @@ class TestEditorDialogs : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { SlotNaming::install(); }
-    void cleanup()
-    {
-        setTimeModeDialog::installChooser({});
-        QRCodeDynamicStyleDialog::installAsker({});
-        QCOMPARE(SlotNaming::take(), QStringList());
-    }
+    void cleanup() { QCOMPARE(SlotNaming::take(), QStringList()); }
     void formatFromParts_data();
     void formatFromParts();
     void quickSettings_data();
@@ -268,6 +264,7 @@ void TestEditorDialogs::dynamicContent()
     QFETCH(bool, insertCounter);
     QFETCH(bool, insertTime);
 
+    dialogScript script;
     QRCodeDynamicStyleDialog dialog;
     auto *line = child<QLineEdit>(&dialog, "contentLineEdit");
     auto *counter = child<QComboBox>(&dialog, "counterTypeCombo");
@@ -279,13 +276,12 @@ void TestEditorDialogs::dynamicContent()
             counter->setCurrentIndex(arg.toInt());
             QVERIFY(QMetaObject::invokeMethod(counter, "activated", Q_ARG(int, arg.toInt())));
         } else if (step.startsWith("time:")) {
-            setTimeModeDialog::installChooser(
-                [&](QWidget *, const QString &initial) -> std::optional<QString> {
-                    timeDialogStarts << initial;
-                    if (arg.isEmpty())
-                        return std::nullopt;
-                    return arg;
-                });
+            script.timeFormat = [&](const QString &initial) -> std::optional<QString> {
+                timeDialogStarts << initial;
+                if (arg.isEmpty())
+                    return std::nullopt;
+                return arg;
+            };
             click(&dialog, "timeSetPushButton");
         } else if (step.startsWith("type:")) {
             line->selectAll();
@@ -326,7 +322,8 @@ void TestEditorDialogs::dynamicContent()
 // counter and time inserted through the dialog vanished at the next save.
 void TestEditorDialogs::dynamicFieldsSurviveTheNextSave()
 {
-    QRCodeDynamicStyleDialog::installAsker([](QWidget *) {
+    dialogScript script;
+    script.dynamicQr = [] {
         qrDynamicContent c;
         c.content = "LOT000yyyy";
         c.counterMode = 3;
@@ -336,8 +333,9 @@ void TestEditorDialogs::dynamicFieldsSurviveTheNextSave()
         c.insertCounter = true;
         c.insertTime = true;
         return std::optional<qrDynamicContent>(c);
-    });
-    const std::optional<qrDynamicContent> answer = QRCodeDynamicStyleDialog::ask(nullptr);
+    };
+    const std::optional<qrDynamicContent> answer =
+        editorPrompts::current().composeDynamicQr(nullptr);
     QVERIFY(answer);
     diagramScene scene;
     auto *item = new diagramQRCodeItem;

@@ -853,9 +853,11 @@ void TestEditorMainWindow::dynamicQRContent()
     composed.insertCounter = counterMode != 0;
     composed.timeFormat = timeFormat;
     composed.insertTime = !timeFormat.isEmpty();
-    QRCodeDynamicStyleDialog::installAsker([&](QWidget *) { return composed; });
-    w.findChild<QPushButton *>("pushButton_QRCodeItemDyna")->click();
-    QRCodeDynamicStyleDialog::installAsker({});
+    {
+        dialogScript script;
+        script.dynamicQr = [&] { return std::optional<qrDynamicContent>(composed); };
+        w.findChild<QPushButton *>("pushButton_QRCodeItemDyna")->click();
+    }
 
     const qrCodeParams p = w.items()->qrCode()->params();
     QCOMPARE(p.content, shown);
