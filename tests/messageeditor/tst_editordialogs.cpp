@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "boxrecorder.h"
 #include "diagramqrcodeitem.h"
 #include "diagramscene.h"
 #include "editorresources.h"
+#include "filedialogstub.h"
 #include "messagereader.h"
 #include "messagewriter.h"
 #include "promptslayer.h"
@@ -53,6 +55,7 @@ private slots:
     void dynamicContent_data();
     void dynamicContent();
     void dynamicFieldsSurviveTheNextSave();
+    void everyPromptGoesToTheInstalledOne();
 };
 
 void TestEditorDialogs::formatFromParts_data()
@@ -364,6 +367,87 @@ void TestEditorDialogs::dynamicFieldsSurviveTheNextSave()
     QCOMPARE(reread.cntPos, 3);
     QCOMPARE(reread.timeFormat, QString("yyyy"));
     QCOMPARE(reread.timePos, 6);
+}
+
+namespace {
+
+// Answers everything and writes down what it was asked.
+class promptRecorder : public editorPrompts
+{
+public:
+    QStringList seen;
+    void warning(const QString &title, const QString &text, const QString &button) override
+    {
+        seen << "warning|" + title + '|' + text + '|' + button;
+    }
+    void information(const QString &title, const QString &) override
+    {
+        seen << "information|" + title;
+    }
+    int question(const QString &title, const QString &, const QStringList &answers) override
+    {
+        seen << "question|" + title;
+        return answers.size() - 1;
+    }
+    QString chooseFile(QWidget *, const QString &title, const QString &, const QString &) override
+    {
+        seen << "file|" + title;
+        return "a.spr";
+    }
+    QString chooseSaveName(QWidget *, const QString &caption, const QString &,
+                           const QString &) override
+    {
+        seen << "save|" + caption;
+        return "b.spr";
+    }
+    std::optional<QString> chooseTimeFormat(QWidget *, const QString &initial) override
+    {
+        seen << "time|" + initial;
+        return QString("yy");
+    }
+    std::optional<qrDynamicContent> composeDynamicQr(QWidget *) override
+    {
+        seen << "qr";
+        return std::nullopt;
+    }
+};
+
+} // namespace
+
+// One seam for the editor's boxes, file dialogs and own dialogs; a test's
+// layers answer what they script and pass the rest to the one below, and
+// each undoes only its own replacement.
+void TestEditorDialogs::everyPromptGoesToTheInstalledOne()
+{
+    promptRecorder bottom;
+    QCOMPARE(editorPrompts::install(&bottom), nullptr);
+    editorPrompts &p = editorPrompts::current();
+    editorPrompts::warn("w");
+    p.information("i", "text");
+    QCOMPARE(p.question("q", "text", {"yes", "no"}), 1);
+    QCOMPARE(p.chooseFile(nullptr, "open", ".", "*"), QString("a.spr"));
+    QCOMPARE(p.chooseSaveName(nullptr, "save", ".", "*"), QString("b.spr"));
+    QCOMPARE(p.chooseTimeFormat(nullptr, "hh"), std::optional<QString>("yy"));
+    QVERIFY(!p.composeDynamicQr(nullptr));
+    QCOMPARE(bottom.seen, (QStringList{"warning|警告|w|确认", "information|i", "question|q",
+                                       "file|open", "save|save", "time|hh", "qr"}));
+    bottom.seen.clear();
+    {
+        boxRecorder boxes;
+        fileDialogStub files;
+        files.file = "c.spr";
+        dialogScript script;
+        script.timeFormat = [](const QString &) { return std::optional<QString>("dd"); };
+        editorPrompts::warn("kept");
+        QCOMPARE(editorPrompts::current().chooseFile(nullptr, "open", ".", "*"), QString("c.spr"));
+        QCOMPARE(editorPrompts::current().chooseTimeFormat(nullptr, QString()),
+                 std::optional<QString>("dd"));
+        QVERIFY(!editorPrompts::current().composeDynamicQr(nullptr));
+        QCOMPARE(boxes.seen, QStringList{"警告|kept|确认"});
+    }
+    QCOMPARE(&editorPrompts::current(), &bottom);
+    QCOMPARE(bottom.seen, QStringList{"qr"});
+    QCOMPARE(editorPrompts::install(nullptr), &bottom);
 }
 
 QTEST_MAIN(TestEditorDialogs)
