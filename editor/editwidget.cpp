@@ -2,30 +2,21 @@
 #include "editwidget.h"
 #include "ui_editwidget.h"
 
-#include "barcodesetwidget.h"
 #include "designhistory.h"
+#include "designpanels.h"
 #include "editorlog.h"
 #include "editorresources.h"
-#include "filedialogs.h"
-#include "generalsetwidget.h"
 #include "graphicsscene.h"
-#include "imagesetwidget.h"
 #include "messagefile.h"
 #include "preflightdialog.h"
 #include "printpreviewdialog.h"
+#include "prompts.h"
 #include "saveobserver.h"
-#include "serialnumsetwidget.h"
-#include "shiftcodeset.h"
-#include "textsetwidget.h"
-#include "timesetwidget.h"
-#include "usernotifier.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QKeyEvent>
-#include <QScrollArea>
-#include <QScroller>
 #include <QShortcut>
 #include <QStyle>
 #include <QUndoStack>
@@ -34,27 +25,16 @@ namespace {
 
 const QString kMessageFolder = QStringLiteral("Spray");
 const QString kMessageSuffix = QStringLiteral("spr");
-constexpr int kPanelWidth = 274;
 // The message area: 3000 dots along, four heads of 300 dots across.
 const QRectF kInitialSceneRect(0, 0, 3000, 1200);
-
-void configureScrollArea(QScrollArea *area, bool touchScrolling)
-{
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    area->setWidgetResizable(true);
-    area->setFrameShape(QFrame::NoFrame);
-    if (touchScrolling)
-        QScroller::grabGesture(area->viewport(), QScroller::TouchGesture);
-}
 
 // The designer's boxes for what a load or a save of the message came to.
 void showResult(QWidget *parent, const MessageFile::Result &result)
 {
     if (!result.error.isEmpty())
-        UserNotifier::warning(parent, MessageFile::boxTitle(), result.error);
+        Prompts::warning(parent, MessageFile::boxTitle(), result.error);
     if (!result.dataFileProblem.isEmpty())
-        UserNotifier::information(parent, MessageFile::dataFileBoxTitle(), result.dataFileProblem);
+        Prompts::information(parent, MessageFile::dataFileBoxTitle(), result.dataFileProblem);
 }
 
 } // namespace
@@ -77,17 +57,11 @@ EditWidget::EditWidget(const QString &filePath, int mode, QWidget *parent)
     // After the scene has placed and selected it: a new item goes to the
     // right end of the message, often beyond what the view shows.
     connect(this, &EditWidget::addItems, this, &EditWidget::revealSelection);
-    connect(m_scene.get(), &GraphicsScene::curSelectItem, this, &EditWidget::showPanelFor);
 
     setupView();
     setupSideTabs();
-
-    m_emptyPage = new QWidget(ui->stackedWidget);
-    m_emptyPage->setObjectName(QStringLiteral("emptyPage"));
-    ui->stackedWidget->addWidget(m_emptyPage);
-    ui->stackedWidget->setCurrentWidget(m_emptyPage);
-
-    setupGeneralPanel();
+    m_panels = new DesignPanels(m_scene.get(), m_history, ui->scrollArea, ui->stackedWidget, this);
+    connect(m_scene.get(), &GraphicsScene::curSelectItem, m_panels, &DesignPanels::show);
     setupShortcuts();
     setupUndo();
 
@@ -103,6 +77,7 @@ EditWidget::~EditWidget()
     // The panels hold plain pointers to items: drop them before the scene
     // deletes its items.
     disconnect(m_scene.get(), nullptr, this, nullptr);
+    disconnect(m_scene.get(), nullptr, m_panels, nullptr);
     delete m_history;
     ui->graphicsView->setScene(nullptr);
 }
@@ -138,23 +113,12 @@ void EditWidget::revealSelection()
         ui->graphicsView->revealItem(selected.first());
 }
 
-void EditWidget::setupGeneralPanel()
-{
-    m_generalPanel = new GeneralSetWidget;
-    m_generalPanel->setMaximumWidth(kPanelWidth);
-    configureScrollArea(ui->scrollArea, true);
-    ui->scrollArea->setWidget(m_generalPanel);
-    connect(m_scene.get(), &GraphicsScene::itemPositionChanged, m_generalPanel,
-            &GeneralSetWidget::refresh);
-    m_history->watch(m_generalPanel);
-}
-
 void EditWidget::setupUndo()
 {
     QUndoStack *stack = m_history->stack();
     connect(stack, &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
-    connect(m_history, &DesignHistory::itemsRestored, this, &EditWidget::refreshPanels);
+    connect(m_history, &DesignHistory::itemsRestored, m_panels, &DesignPanels::refresh);
     ui->undoBtn->setIcon(
         QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)));
     ui->redoBtn->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"),
@@ -183,15 +147,6 @@ void EditWidget::setupUndo()
     }
 }
 
-void EditWidget::refreshPanels()
-{
-    m_generalPanel->refresh();
-    for (ItemPanel *panel : m_panels) {
-        if (panel && panel->item())
-            panel->refresh();
-    }
-}
-
 QUndoStack *EditWidget::undoStack() const
 {
     return m_history->stack();
@@ -216,77 +171,6 @@ void EditWidget::setupShortcuts()
     connect(remove, &QShortcut::activated, this, &EditWidget::on_deleteBtn_clicked);
     auto *saveKey = new QShortcut(QKeySequence::Save, this);
     connect(saveKey, &QShortcut::activated, this, &EditWidget::save);
-}
-
-ItemPanel *EditWidget::createPanel(ItemType kind)
-{
-    ItemPanel *panel = nullptr;
-    switch (kind) {
-    case TypeText: {
-        auto *text = new TextSetWidget;
-        connect(text, &TextSetWidget::needExternData, m_scene.get(), &GraphicsScene::setItemExtern);
-        panel = text;
-        break;
-    }
-    case TypeTime:
-        panel = new TimeSetWidget;
-        break;
-    case TypeSerialNumber:
-        panel = new SerialNumSetWidget;
-        break;
-    case TypeImage:
-        panel = new ImageSetWidget;
-        break;
-    case TypeBarcode: {
-        auto *barcode = new BarcodeSetWidget;
-        connect(barcode, &BarcodeSetWidget::needExternData, m_scene.get(),
-                &GraphicsScene::setItemExtern);
-        panel = barcode;
-        break;
-    }
-    case TypeShiftCode:
-        panel = new ShiftCodeSet;
-        break;
-    default:
-        return nullptr;
-    }
-    panel->setMaximumWidth(kPanelWidth);
-    m_history->watch(panel);
-    auto *area = new QScrollArea;
-    configureScrollArea(area, kind != TypeText && kind != TypeTime && kind != TypeImage);
-    area->setWidget(panel);
-    ui->stackedWidget->addWidget(area);
-    return panel;
-}
-
-void EditWidget::showPanelFor(QGraphicsItem *item, ItemType kind)
-{
-    if (kind == TypeReserved5 || kind == TypeReserved6 || kind > TypeNone)
-        return;
-    // A panel out of sight lets go of its item: the item may be deleted next,
-    // and a panel could still be reached (its content editor left open).
-    const ItemPanel *shown = kind == TypeNone ? nullptr : m_panels[kind];
-    for (ItemPanel *other : m_panels) {
-        if (other && other != shown && other->item())
-            other->setItem(nullptr);
-    }
-    if (kind == TypeNone) {
-        ui->stackedWidget->setCurrentWidget(m_emptyPage);
-    } else {
-        ItemPanel *&panel = m_panels[kind];
-        if (!panel)
-            panel = createPanel(kind);
-        panel->setItem(item);
-        // The panel sits in a scroll area's viewport: show that page.
-        for (QWidget *page = panel; page; page = page->parentWidget()) {
-            if (page->parentWidget() == ui->stackedWidget) {
-                ui->stackedWidget->setCurrentWidget(page);
-                break;
-            }
-        }
-    }
-    m_generalPanel->setItem(item);
-    m_history->showing(item);
 }
 
 void EditWidget::keyPressEvent(QKeyEvent *event)
@@ -343,8 +227,8 @@ bool EditWidget::save()
     QString path = m_filePath;
     if (path.isEmpty()) {
         QDir().mkpath(kMessageFolder);
-        path = FileDialogs::current().getSaveFileName(this, tr("Save file"), kMessageFolder,
-                                                      tr("Spray Files (*.spr)"), kMessageSuffix);
+        path = Prompts::fileToSave(this, tr("Save file"), kMessageFolder, tr("Spray Files (*.spr)"),
+                                   kMessageSuffix);
         if (path.isEmpty())
             return false;
         // The control window lists "*.spr" files only: a message saved under
@@ -355,7 +239,7 @@ bool EditWidget::save()
     if (m_saveObserver) {
         const QString refused = m_saveObserver->aboutToSave(path);
         if (!refused.isEmpty()) {
-            UserNotifier::warning(this, MessageFile::boxTitle(), refused);
+            Prompts::warning(this, MessageFile::boxTitle(), refused);
             return false;
         }
     }
@@ -427,16 +311,16 @@ void EditWidget::on_buttonBox_accepted()
 void EditWidget::reject()
 {
     if (isModified()) {
-        switch (UserNotifier::askToSave(
+        switch (Prompts::askToSave(
             this, tr("Editor"),
             tr("The message has been changed.\nDo you want to save your changes?"))) {
-        case UserNotifier::Answer::Save:
+        case Prompts::Answer::Save:
             if (save())
                 accept();
             return;
-        case UserNotifier::Answer::Discard:
+        case Prompts::Answer::Discard:
             break;
-        case UserNotifier::Answer::Cancel:
+        case Prompts::Answer::Cancel:
             return;
         }
     }

@@ -7,17 +7,15 @@
 #include <QJsonObject>
 #include <QPointer>
 
-#include <array>
 #include <memory>
 
 namespace Ui {
 class EditWidget;
 }
 
-class GeneralSetWidget;
+class DesignPanels;
 class GraphicsScene;
 class DesignHistory;
-class ItemPanel;
 class PrintPreviewDialog;
 class QUndoStack;
 class QGraphicsItem;
@@ -81,18 +79,12 @@ private slots:
 private:
     void setupView();
     void setupSideTabs();
-    void setupGeneralPanel();
     void setupShortcuts();
     void setupUndo();
     // Adds an item of the kind as one undo step.
     void addItem(ItemType kind);
-    // After an undo or a redo: the panels show the items as they are now.
-    void refreshPanels();
-    // Shows the panel of the selected item's kind, creating it the first time.
-    void showPanelFor(QGraphicsItem *item, ItemType kind);
     // Scrolls the view to the selected item.
     void revealSelection();
-    ItemPanel *createPanel(ItemType kind);
     // The parts of the message a save writes, to tell whether it changed.
     QJsonObject snapshot() const;
     // Runs the pre-flight check; false when the operator went back to fix it.
@@ -105,10 +97,7 @@ private:
     int m_mode;
     QString m_filePath;
     std::unique_ptr<GraphicsScene> m_scene;
-    GeneralSetWidget *m_generalPanel = nullptr;
-    QWidget *m_emptyPage = nullptr;
-    // Panels by ItemType, created on first use; owned by the stacked widget.
-    std::array<ItemPanel *, TypeNone> m_panels{};
+    DesignPanels *m_panels = nullptr;
     QJsonObject m_savedState;
     QPointer<PrintPreviewDialog> m_printPreview;
     DesignHistory *m_history = nullptr;

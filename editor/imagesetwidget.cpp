@@ -3,9 +3,8 @@
 #include "ui_imagesetwidget.h"
 
 #include "editorlog.h"
-#include "filedialogs.h"
 #include "graphicsimageitem.h"
-#include "usernotifier.h"
+#include "prompts.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -54,8 +53,8 @@ void ImageSetWidget::on_selectImageToolButton_clicked()
     GraphicsImageItem *image = imageItem();
     if (!image)
         return;
-    const QString file = FileDialogs::current().getOpenFileName(this, tr("Select Image"),
-                                                                QDir::homePath(), pictureFilter());
+    const QString file =
+        Prompts::fileToOpen(this, tr("Select Image"), QDir::homePath(), pictureFilter());
     if (file.isEmpty())
         return;
     // The picture is copied into the working folder's "Image" folder, where
@@ -63,7 +62,7 @@ void ImageSetWidget::on_selectImageToolButton_clicked()
     QString error;
     if (!image->addPicture(file, &error)) {
         qCDebug(lcEditor) << "picture refused:" << file << error;
-        UserNotifier::warning(this, tr("Select Image"), error);
+        Prompts::warning(this, tr("Select Image"), error);
         return;
     }
     refresh();

@@ -1,22 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preflightdialog.h"
 
+#include "prompts.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-PreflightDialog::Runner &runner()
-{
-    static PreflightDialog::Runner installed;
-    return installed;
-}
-
-} // namespace
 
 PreflightDialog::PreflightDialog(const QList<Preflight::Finding> &findings, Purpose purpose,
                                  const QString &messageName, QWidget *parent)
@@ -89,11 +81,6 @@ bool PreflightDialog::confirm(const QList<Preflight::Finding> &findings, Purpose
         dialog.proceedButton()->setEnabled(false);
         dialog.proceedButton()->setToolTip(refusal);
     }
-    const int result = runner() ? runner()(&dialog) : dialog.exec();
+    const int result = Prompts::exec(&dialog);
     return result == QDialog::Accepted && refusal.isEmpty();
-}
-
-void PreflightDialog::setRunner(Runner runner)
-{
-    ::runner() = std::move(runner);
 }

@@ -26,16 +26,12 @@ public:
     // True when there is nothing to show, or when the operator went ahead
     // anyway; choose gets the item of each row chosen meanwhile.
     // refusal, when not empty, says why the operator may not go ahead
-    // anyway: the button is disabled with it as its tool tip.
+    // anyway: the button is disabled with it as its tool tip.  The dialog
+    // runs through the prompts in use.
     static bool confirm(const QList<Preflight::Finding> &findings, Purpose purpose,
                         const QString &messageName, QWidget *parent,
                         const std::function<void(QGraphicsItem *)> &choose = {},
                         const QString &refusal = QString());
-
-    // Runs each dialog confirm() shows instead of exec() (tests); empty:
-    // exec().  The result is the dialog's: QDialog::Accepted goes ahead.
-    using Runner = std::function<int(PreflightDialog *)>;
-    static void setRunner(Runner runner);
 
     QTreeWidget *findingList() const { return m_list; }
     QPushButton *proceedButton() const { return m_proceed; }

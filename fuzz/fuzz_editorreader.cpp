@@ -2,7 +2,7 @@
 // The standalone editor's message reader: a whole ".spr" of its schema into
 // a scene, then written back out as the save does.
 #include "diagramscene.h"
-#include "editormessagebox.h"
+#include "editorprompts.h"
 #include "fuzzqt.h"
 #include "messagereader.h"
 #include "messagewriter.h"
@@ -13,7 +13,7 @@ namespace {
 
 // A barcode whose content its symbology refuses shows a warning while the
 // file is read; here nobody could close it.
-struct SilentBox : editorMessageBox
+struct SilentBox : editorPrompts
 {
     void warning(const QString &, const QString &, const QString &) override {}
     void information(const QString &, const QString &) override {}
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     startFuzzApplication();
     static SilentBox silent;
-    editorMessageBox::install(&silent);
+    editorPrompts::install(&silent);
     return 0;
 }
 

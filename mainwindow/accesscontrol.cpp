@@ -2,6 +2,7 @@
 #include "accesscontrol.h"
 
 #include "eventlog.h"
+#include "prompts.h"
 #include "session.h"
 #include "signindialog.h"
 #include "usersdialog.h"
@@ -30,12 +31,6 @@ const Governed kGoverned[] = {
     {"builtBtn", Permission::Port},
     {"portLineEdit", Permission::Port},
 };
-
-AccessControl::DialogRunner &dialogRunner()
-{
-    static AccessControl::DialogRunner runner;
-    return runner;
-}
 
 } // namespace
 
@@ -76,14 +71,9 @@ UserStore *AccessControl::store() const
     return m_session->store();
 }
 
-void AccessControl::setDialogRunner(DialogRunner runner)
-{
-    dialogRunner() = std::move(runner);
-}
-
 int AccessControl::run(QDialog *dialog)
 {
-    return dialogRunner() ? dialogRunner()(dialog) : dialog->exec();
+    return Prompts::exec(dialog);
 }
 
 bool AccessControl::permits(Permission permission) const

@@ -36,11 +36,6 @@ public:
     // The idle time in milliseconds (tests); the users file's minutes else.
     void setIdleInterval(int ms) { m_idleOverride = ms; }
 
-    // Runs a dialog and returns its result; the default runs it modally.
-    // Tests replace it, so that no test waits on a dialog.
-    using DialogRunner = std::function<int(QDialog *)>;
-    static void setDialogRunner(DialogRunner runner);
-
 signals:
     // Who is signed in, or whether users are on, changed.
     void changed();

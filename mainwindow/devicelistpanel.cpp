@@ -7,6 +7,7 @@
 #include "coderlistmodel.h"
 #include "controllog.h"
 #include "fleet.h"
+#include "prompts.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -19,12 +20,6 @@
 #include <algorithm>
 
 namespace {
-
-DeviceListPanel::DialogRunner &dialogRunner()
-{
-    static DeviceListPanel::DialogRunner runner;
-    return runner;
-}
 
 // In the order of the counts at the head.
 constexpr CoderState kCountedStates[] = {CoderState::Printing, CoderState::Ready,
@@ -236,15 +231,7 @@ void DeviceListPanel::editRemarkName(int descriptor)
         this, index.data(CoderListModel::RemarkNameRole).toString());
     connect(dialog, &QDialog::accepted, this,
             [this, dialog, descriptor] { emit remarkNameEdited(descriptor, dialog->name()); });
-    if (dialogRunner())
-        dialogRunner()(dialog);
-    else
-        dialog->exec();
-}
-
-void DeviceListPanel::setDialogRunner(DialogRunner runner)
-{
-    dialogRunner() = std::move(runner);
+    Prompts::exec(dialog);
 }
 
 // While a filter is on, a count reads "shown/all".

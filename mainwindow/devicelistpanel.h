@@ -60,10 +60,6 @@ public:
 
     // Asks the operator for the coder's remark name (empty: none).
     void editRemarkName(int descriptor);
-    // Runs the remark-name dialog; the default runs it modally. Tests
-    // replace it so that nothing ever waits for an operator.
-    using DialogRunner = std::function<int(QDialog *)>;
-    static void setDialogRunner(DialogRunner runner);
 
 signals:
     void coderChecked(int descriptor);

@@ -16,13 +16,13 @@
 #include "messagefilelist.h"
 #include "messagepreview.h"
 #include "printparameterwidget.h"
+#include "prompts.h"
 #include "serverport.h"
 #include "session.h"
 #include "station.h"
 #include "stationsettings.h"
 #include "tcpserver.h"
 #include "ui_korvexmainwindow.h"
-#include "usernotifier.h"
 #include "windowplaces.h"
 
 namespace {
@@ -70,7 +70,7 @@ KorvexMainWindow::KorvexMainWindow(Station *station, QWidget *parent)
     m_openEditor = [this](const QString &filePath, int mode) {
         auto *editor = new EditWidget(filePath, mode, this); // deletes itself when closed
         editor->setSaveObserver(m_journal);
-        editor->exec();
+        Prompts::exec(editor);
     };
 }
 
@@ -186,7 +186,7 @@ void KorvexMainWindow::on_syncBtn_clicked()
 {
     const QStringList selected = m_files->selectedNames();
     if (selected.isEmpty()) {
-        UserNotifier::warning(this, tr("Warn"), tr("You must select a file! "));
+        Prompts::warning(this, tr("Warn"), tr("You must select a file! "));
         return;
     }
     const QString path = m_files->pathOf(selected.first());
@@ -200,7 +200,7 @@ void KorvexMainWindow::on_syncBtn_clicked()
     }
     const CommandResult result = m_station->apply(path, coders, {}, *findings);
     if (!result.ok)
-        UserNotifier::warning(this, tr("Warn"), result.error);
+        Prompts::warning(this, tr("Warn"), result.error);
 }
 
 void KorvexMainWindow::on_newFileBtn_clicked()
@@ -275,14 +275,14 @@ void KorvexMainWindow::on_builtBtn_clicked()
     }
     const CommandResult result = m_fleet->rebind(*port);
     if (!result.ok)
-        UserNotifier::warning(this, tr("Warn"), result.error);
+        Prompts::warning(this, tr("Warn"), result.error);
 }
 
 // A refusal of the window's own: in the log and in a box.
 void KorvexMainWindow::refused(const QString &text)
 {
     problem(text);
-    UserNotifier::warning(this, tr("Warn"), text);
+    Prompts::warning(this, tr("Warn"), text);
 }
 
 void KorvexMainWindow::problem(const QString &text)

@@ -6,7 +6,7 @@
 #include "graphicsscene.h"
 #include "graphicsview.h"
 #include "messagefile.h"
-#include "usernotifier.h"
+#include "prompts.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -41,10 +41,10 @@ void MessagePreview::showFile(const QString &path)
     m_filePath = result.ok && !before.isEmpty() ? path : QString();
     m_fileFingerprint = before;
     if (!result.error.isEmpty())
-        UserNotifier::warning(m_view->window(), MessageFile::boxTitle(), result.error);
+        Prompts::warning(m_view->window(), MessageFile::boxTitle(), result.error);
     if (!result.dataFileProblem.isEmpty())
-        UserNotifier::information(m_view->window(), MessageFile::dataFileBoxTitle(),
-                                  result.dataFileProblem);
+        Prompts::information(m_view->window(), MessageFile::dataFileBoxTitle(),
+                             result.dataFileProblem);
 }
 
 void MessagePreview::showCoderFile(const QString &path, const Coder &coder)

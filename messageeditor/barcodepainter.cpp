@@ -3,7 +3,7 @@
 
 #include "diagrambaritem.h"
 #include "eanpainter.h"
-#include "editormessagebox.h"
+#include "editorprompts.h"
 #include "linearcodepainter.h"
 #include "refusedbarcodes.h"
 
@@ -76,7 +76,7 @@ QString errorText(int code)
 
 void showError(int code)
 {
-    editorMessageBox::warn(errorText(code));
+    editorPrompts::warn(errorText(code));
 }
 
 } // namespace barcodePainter

@@ -8,7 +8,7 @@
 #include "diagramqrcodeitem.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
-#include "editorfiledialog.h"
+#include "editorprompts.h"
 #include "fontfamilies.h"
 #include "messageeditorlog.h"
 
@@ -337,7 +337,7 @@ void currentItemEditor::imageRotateChange(int degrees)
 
 void currentItemEditor::imageSelectChange()
 {
-    const QString path = editorFileDialog::current().chooseFile(
+    const QString path = editorPrompts::current().chooseFile(
         m_dialogParent, QCoreApplication::translate("MainWindow", "打开图片"), QStringLiteral("."),
         QCoreApplication::translate("MainWindow", "Image Files(*.jpg *.bmp)"));
     if (path.isEmpty())

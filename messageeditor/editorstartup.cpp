@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editorstartup.h"
 
-#include "editormessagebox.h"
+#include "editorprompts.h"
 #include "editorresources.h"
 #include "messageeditorlog.h"
 
@@ -32,7 +32,7 @@ QString translationPath(const QString &languageFile)
     QFile file(languageFile);
     if (!file.exists()) {
         file.open(QIODevice::ReadOnly); // fails, and so names the reason
-        editorMessageBox::current().information(
+        editorPrompts::current().information(
             QStringLiteral("languageSettings"),
             QStringLiteral("%1 error:%2").arg(languageFile, file.errorString()));
         return QString::fromLatin1(kFallbackTranslation);

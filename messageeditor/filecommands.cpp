@@ -2,9 +2,8 @@
 #include "filecommands.h"
 
 #include "diagramscene.h"
-#include "editorfiledialog.h"
 #include "editoritemtypes.h"
-#include "editormessagebox.h"
+#include "editorprompts.h"
 #include "messageeditorlog.h"
 #include "messagereader.h"
 #include "messagewriter.h"
@@ -56,7 +55,7 @@ void fileCommands::newFile()
 
 bool fileCommands::open()
 {
-    const QString path = editorFileDialog::current().chooseFile(
+    const QString path = editorPrompts::current().chooseFile(
         m_dialogParent, QCoreApplication::translate("MainWindow", "打开文件"), QStringLiteral("."),
         sprFilter());
     return !path.isEmpty() && openFile(path);
@@ -81,7 +80,7 @@ bool fileCommands::openFile(const QString &path)
         else
             text =
                 QCoreApplication::translate("MainWindow", "文件不是有效的信息文件：%1").arg(path);
-        editorMessageBox::warn(text);
+        editorPrompts::warn(text);
         return false;
     }
     m_discard(messageItems(*m_scene));
@@ -105,7 +104,7 @@ bool fileCommands::save()
 
 bool fileCommands::saveAs()
 {
-    const QString path = editorFileDialog::current().chooseSaveName(
+    const QString path = editorPrompts::current().chooseSaveName(
         m_dialogParent, QCoreApplication::translate("MainWindow", "保存文件"), QStringLiteral("."),
         QCoreApplication::translate("MainWindow", "*.spr"));
     if (path.isEmpty())
@@ -121,7 +120,7 @@ bool fileCommands::saveAs()
 
 bool fileCommands::deleteFile()
 {
-    const QString path = editorFileDialog::current().chooseFile(
+    const QString path = editorPrompts::current().chooseFile(
         m_dialogParent, QCoreApplication::translate("MainWindow", "删除文件"), QStringLiteral("."),
         sprFilter());
     if (path.isEmpty())
@@ -129,8 +128,8 @@ bool fileCommands::deleteFile()
     QFile file(path);
     if (file.remove())
         return true;
-    editorMessageBox::warn(QCoreApplication::translate("MainWindow", "无法删除文件：%1\n%2")
-                               .arg(path, file.errorString()));
+    editorPrompts::warn(QCoreApplication::translate("MainWindow", "无法删除文件：%1\n%2")
+                            .arg(path, file.errorString()));
     return false;
 }
 
@@ -141,7 +140,7 @@ bool fileCommands::maySetAside()
     const QStringList answers{QCoreApplication::translate("MainWindow", "保存"),
                               QCoreApplication::translate("MainWindow", "不保存"),
                               QCoreApplication::translate("MainWindow", "取消")};
-    const int answer = editorMessageBox::current().question(
+    const int answer = editorPrompts::current().question(
         QCoreApplication::translate("MainWindow", "编辑软件"),
         QCoreApplication::translate("MainWindow", "%1 有未保存的修改，是否保存？").arg(m_fileName),
         answers);

@@ -10,11 +10,12 @@
 #include "diagramtextitem.h"
 #include "editorhistory.h"
 #include "editoritemtypes.h"
+#include "editorprompts.h"
 #include "editorwindowstate.h"
 #include "filecommands.h"
-#include "fontawesome.h"
 #include "messageeditorlog.h"
 #include "messagereader.h"
+#include "printercanvas.h"
 #include "qrcodedynamicstyledialog.h"
 #include "qrcodesetting.h"
 #include "settingpanels.h"
@@ -25,38 +26,10 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QGraphicsLineItem>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QTimer>
-#include <QUndoStack>
 
 namespace {
-
-const QPen &guidePen()
-{
-    static const QPen pen(Qt::darkBlue, 10, Qt::DashLine);
-    return pen;
-}
-
-// Per printer model: the zoom that shows the whole print height, and the
-// head boundaries that get a guide line.
-struct printerModel
-{
-    const char *zoom;
-    QList<int> guides;
-};
-
-const printerModel &model(int index)
-{
-    static const printerModel models[4] = {
-        {"180%", {}},
-        {"88%", {0, 300}},
-        {"47%", {0, 300, 600}},
-        {"23%", {0, 300, 600, 900, 1200}},
-    };
-    return models[index];
-}
 
 bool editsContent(int kind)
 {
@@ -72,22 +45,11 @@ MainWindow::MainWindow(QWidget *parent)
       m_titleTimer(new QTimer(this))
 {
     ui->setupUi(this);
-    m_modelActions[0] = ui->typeAAction;
-    m_modelActions[1] = ui->typeBAction;
-    m_modelActions[2] = ui->typeCAction;
-    m_modelActions[3] = ui->typeDAction;
-
-    m_scene->setSceneRect(0, 0, editorResolution::kMaxWidth, 300);
-    m_scene->setBackgroundBrush(Qt::white);
-    addGuideLine(0);
-    addGuideLine(300);
-    ui->graphicsView->setScene(m_scene);
-    setZoom(QStringLiteral("88%"));
-    ui->graphicsView->centerOn(0, 0);
-    ui->graphicsView->setDragMode(QGraphicsView::RubberBandDrag);
+    m_canvas =
+        std::make_unique<printerCanvas>(m_scene, ui->graphicsView,
+                                        std::array<QAction *, 4>{ui->typeAAction, ui->typeBAction,
+                                                                 ui->typeCAction, ui->typeDAction});
     connect(m_scene, &diagramScene::itemSelected, this, &MainWindow::itemSelected);
-    m_line144 = new QGraphicsLineItem(0, 144, editorResolution::kMaxWidth, 144);
-    m_line144->setPen(guidePen());
 
     m_files = new fileCommands(
         m_scene, this, [this](const QList<QGraphicsItem *> &items) { discardItems(items); });
@@ -108,11 +70,7 @@ MainWindow::MainWindow(QWidget *parent)
     editorWindowState::restore(this);
 }
 
-MainWindow::~MainWindow()
-{
-    if (!m_line144->scene())
-        delete m_line144;
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::connectCommands()
 {
@@ -165,53 +123,18 @@ void MainWindow::setUpHistory()
     // Released after a drag: the items moved.
     connect(m_scene, &diagramScene::itemSelected, this, [this] { m_history->done(tr("移动")); });
     connect(m_files, &fileCommands::messageReplaced, m_history, &editorHistory::reset);
-
-    QUndoStack *stack = m_history->stack();
-    m_undo = new QAction(QString(QChar(fontAwesome::kUndo)), this);
-    m_redo = new QAction(QString(QChar(fontAwesome::kRedo)), this);
-    m_undo->setObjectName(QStringLiteral("undoAction"));
-    m_redo->setObjectName(QStringLiteral("redoAction"));
-    for (QAction *action : {m_undo, m_redo})
-        action->setFont(fontAwesome::font(20));
-    m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    m_redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    connect(m_undo, &QAction::triggered, stack, &QUndoStack::undo);
-    connect(m_redo, &QAction::triggered, stack, &QUndoStack::redo);
-    ui->toolBar->insertActions(ui->typeAAction, {m_undo, m_redo});
-    addActions({m_undo, m_redo});
-    const auto showSteps = [this, stack] {
-        m_undo->setEnabled(stack->canUndo());
-        m_redo->setEnabled(stack->canRedo());
-        const QString undo = stack->canUndo() ? tr("撤销：%1").arg(stack->undoText()) : tr("撤销");
-        const QString redo = stack->canRedo() ? tr("重做：%1").arg(stack->redoText()) : tr("重做");
-        m_undo->setToolTip(undo);
-        m_undo->setStatusTip(undo);
-        m_redo->setToolTip(redo);
-        m_redo->setStatusTip(redo);
-    };
-    connect(stack, &QUndoStack::indexChanged, this, showSteps);
-    connect(stack, &QUndoStack::cleanChanged, this, showSteps);
-    showSteps();
+    const windowChrome::undoActions actions =
+        windowChrome::setUpUndo(*ui, m_history->stack(), this);
+    m_undo = actions.undo;
+    m_redo = actions.redo;
 }
 
 void MainWindow::restoreDocument(const QJsonObject &document)
 {
     discardItems(m_scene->items());
-    // The writer lists each kind topmost first, and the reader stacks each
-    // new item on top: read bottom first, the stacking comes back as it was.
-    QJsonObject bottomFirst = document;
-    for (auto it = bottomFirst.begin(); it != bottomFirst.end(); ++it) {
-        if (!it.value().isArray())
-            continue;
-        QJsonArray reversed;
-        const QJsonArray records = it.value().toArray();
-        for (int i = records.size() - 1; i >= 0; --i)
-            reversed.append(records.at(i));
-        it.value() = reversed;
-    }
-    messageReader::read(QJsonDocument(bottomFirst).toJson(QJsonDocument::Compact), m_scene);
-    restoreExactly(bottomFirst);
+    // The reader puts back the stacking, the exact positions and the
+    // barcodes' shown heights the document holds.
+    messageReader::read(QJsonDocument(document).toJson(QJsonDocument::Compact), m_scene);
     for (QGraphicsItem *item : m_scene->items()) {
         if (item->type() != diagramType::kImage)
             continue;
@@ -231,94 +154,27 @@ void MainWindow::restoreDocument(const QJsonObject &document)
     refreshTitle();
 }
 
-// What the reader rounds or leaves out, put back from the records: the
-// exact position (a drag leaves fractions of a dot) and a barcode's shown
-// height.  The items of a kind stand in the order of their records.
-void MainWindow::restoreExactly(const QJsonObject &bottomFirst)
-{
-    const struct
-    {
-        const char *array;
-        const char *prefix;
-        int type;
-    } kinds[] = {
-        {"TextItemInfo", "Text", diagramType::kText},
-        {"TimeItemInfo", "Time", diagramType::kTime},
-        {"CntItemInfo", "Cnt", diagramType::kCnt},
-        {"BarcodeItemInfo", "Bar", diagramType::kBar},
-        {"QrcodeItemInfo", "QRcode", diagramType::kQrCode},
-        {"ImgItemInfo", "Image", diagramType::kImage},
-    };
-    const QList<QGraphicsItem *> all = m_scene->items(Qt::AscendingOrder);
-    for (const auto &kind : kinds) {
-        const QJsonArray records = bottomFirst.value(QLatin1String(kind.array)).toArray();
-        int i = 0;
-        for (QGraphicsItem *item : all) {
-            if (item->type() != kind.type || i >= records.size())
-                continue;
-            const QJsonObject r = records.at(i++).toObject();
-            const QString prefix = QLatin1String(kind.prefix);
-            item->setPos(r.value(prefix + "AtX").toDouble(), r.value(prefix + "AtY").toDouble());
-            if (kind.type == diagramType::kBar) {
-                auto *bar = static_cast<diagramBarItem *>(item);
-                bar->showScaled(QSize(bar->pixmap().width(), r.value("BarHeight").toInt()));
-            }
-        }
-    }
-}
-
 void MainWindow::updatePanelRanges()
 {
     panelControls::canvas canvas;
-    canvas.printHeight = editorResolution::kHeights[m_resolution];
+    canvas.printHeight = editorResolution::kHeights[m_canvas->resolution()];
     canvas.width = int(m_scene->sceneRect().width());
     m_panels->setCanvas(canvas);
 }
 
+int MainWindow::resolution() const
+{
+    return m_canvas->resolution();
+}
+
 qreal MainWindow::zoom() const
 {
-    return ui->graphicsView->transform().m11();
-}
-
-void MainWindow::setZoom(const QString &percent)
-{
-    const qreal scale = percent.left(percent.indexOf(QLatin1Char('%'))).toDouble() / 100;
-    QGraphicsView *view = ui->graphicsView;
-    const QTransform old = view->transform();
-    view->resetTransform();
-    view->translate(old.dx(), old.dy());
-    view->scale(scale, scale);
-}
-
-void MainWindow::addGuideLine(int y)
-{
-    if (m_guideLines.contains(y))
-        return; // lines of earlier models stay; one per boundary is enough
-    m_guideLines.insert(y, m_scene->addLine(0, y, editorResolution::kMaxWidth, y, guidePen()));
+    return m_canvas->zoom();
 }
 
 void MainWindow::switchResolution(int index)
 {
-    const printerModel &m = model(index);
-    m_scene->setSceneRect(0, 0, editorResolution::kMaxWidth, editorResolution::kHeights[index]);
-    m_scene->setBackgroundBrush(Qt::white);
-    setZoom(QString::fromLatin1(m.zoom));
-    for (int y : m.guides)
-        addGuideLine(y);
-    if (index == 0 && !m_line144->scene())
-        m_scene->addItem(m_line144);
-    else if (index != 0 && m_line144->scene())
-        m_scene->removeItem(m_line144);
-    for (int i = 0; i < 4; ++i) {
-        QFont font = m_modelActions[i]->font();
-        font.setWeight(i == index ? 75 : 50);
-        font.setItalic(i == index);
-        m_modelActions[i]->setFont(font);
-    }
-    ui->graphicsView->setScene(m_scene);
-    ui->graphicsView->centerOn(0, 0);
-    ui->graphicsView->setDragMode(QGraphicsView::RubberBandDrag);
-    m_resolution = index;
+    m_canvas->switchTo(index);
     updatePanelRanges();
 }
 
@@ -341,7 +197,7 @@ void MainWindow::scene1200()
 
 void MainWindow::buttonItemsClicked(int id)
 {
-    placeItem(diagramItemFactory::create(id, m_resolution));
+    placeItem(diagramItemFactory::create(id, m_canvas->resolution()));
 }
 
 // The menu builds items with their constructor defaults, whatever the model
@@ -436,7 +292,8 @@ void MainWindow::on_editPushButton_clicked()
 
 void MainWindow::QRCodeSetDynamicStyle()
 {
-    const std::optional<qrDynamicContent> composed = QRCodeDynamicStyleDialog::ask(this);
+    const std::optional<qrDynamicContent> composed =
+        editorPrompts::current().composeDynamicQr(this);
     if (!composed)
         return;
     diagramQRCodeItem *item = m_items->qrCode();

@@ -4,18 +4,17 @@
 #include <QJsonObject>
 #include <QList>
 #include <QMainWindow>
-#include <QMap>
 #include <memory>
 
 class QAction;
 class QButtonGroup;
 class QGraphicsItem;
-class QGraphicsLineItem;
 class QTimer;
 class currentItemEditor;
 class diagramScene;
 class editorHistory;
 class fileCommands;
+class printerCanvas;
 class settingPanels;
 
 namespace Ui {
@@ -40,7 +39,7 @@ public:
     QAction *undoAction() const { return m_undo; }
     QAction *redoAction() const { return m_redo; }
     // 0 to 3 for the 144, 300, 600 and 1200-dot models.
-    int resolution() const { return m_resolution; }
+    int resolution() const;
     // The kind code of the last selected or created item (-1 before any,
     // and once it is deleted).
     int kind() const { return m_kind; }
@@ -85,12 +84,8 @@ private:
     void setUpHistory();
     // Puts the items of a document in place of the message's (undo, redo).
     void restoreDocument(const QJsonObject &document);
-    void restoreExactly(const QJsonObject &bottomFirst);
-    // Index 0 to 3: canvas height, zoom, guide lines, model action.
+    // Index 0 to 3: the canvas of the model, then the panels' ranges.
     void switchResolution(int index);
-    // A percentage such as "180%".
-    void setZoom(const QString &percent);
-    void addGuideLine(int y);
     // Places a new item at the right edge and shows its panel.
     void placeItem(QGraphicsItem *item);
     // Takes the items out of the scene and deletes them.
@@ -110,10 +105,7 @@ private:
     settingPanels *m_panels = nullptr;
     QButtonGroup *m_buttons;
     QTimer *m_titleTimer;
-    QAction *m_modelActions[4];
-    QMap<int, QGraphicsLineItem *> m_guideLines; // by y, in the scene for good
-    QGraphicsLineItem *m_line144;                // in the scene only in Type A
-    int m_resolution = 0;
+    std::unique_ptr<printerCanvas> m_canvas;
     int m_kind = -1;
     editorHistory *m_history = nullptr;
     QAction *m_undo = nullptr;

@@ -23,6 +23,7 @@
 
 using recordFields::readBool;
 using recordFields::readInt;
+using recordFields::readReal;
 using recordFields::readString;
 
 namespace {
@@ -35,12 +36,14 @@ QByteArray key(const QString &prefix, const char *name)
     return (prefix + QLatin1String(name)).toLatin1();
 }
 
-// Position and rotation, with the record kind's prefix ("TextAtX", ...).
+// Position and rotation, with the record kind's prefix ("TextAtX", ...),
+// exactly as stored: a drag leaves fractions of a dot, and the next save
+// writes them back.
 void readPlacement(const QJsonObject &r, QGraphicsItem *item, const QString &prefix)
 {
-    item->setPos(readInt(r, key(prefix, "AtX").constData()),
-                 readInt(r, key(prefix, "AtY").constData()));
-    item->setRotation(readInt(r, key(prefix, "Rotate").constData()));
+    item->setPos(readReal(r, key(prefix, "AtX").constData()),
+                 readReal(r, key(prefix, "AtY").constData()));
+    item->setRotation(readReal(r, key(prefix, "Rotate").constData()));
 }
 
 // The font, then its letter spacing (absolute).
@@ -116,7 +119,12 @@ QGraphicsItem *readBar(const QJsonObject &r)
     const int mode = readInt(r, "BarMode");
     s.symbology = mode >= 0 && mode <= 6 ? mode : 0;
     item->setExternal(recordFields::readExternal(r, recordFields::kBarKeys));
-    item->setSettings(s); // natural size: "BarHeight" is not read
+    item->setSettings(s);
+    // "BarHeight" is the height as shown, after any scaling; a record
+    // without it (or with none that fits) keeps the natural height.
+    const int shown = readInt(r, "BarHeight");
+    if (shown > 0 && !item->pixmap().isNull() && shown != item->pixmap().height())
+        item->showScaled(QSize(item->pixmap().width(), shown));
     return item;
 }
 
@@ -153,7 +161,7 @@ struct recordKind
     QGraphicsItem *(*read)(const QJsonObject &);
 };
 
-// In the order the arrays are read; later records lie on top.
+// In the order the arrays are read; the kinds read later lie on top.
 const recordKind kKinds[] = {
     {"TextItemInfo", "Text", readText},  {"TimeItemInfo", "Time", readTime},
     {"CntItemInfo", "Cnt", readCnt},     {"ImgItemInfo", "Image", readImage},
@@ -168,6 +176,9 @@ void readItems(const QJsonObject &doc, diagramScene *scene)
         const QJsonValue array = doc.value(QLatin1String(kind.arrayKey));
         if (!array.isArray())
             continue;
+        // Each kind lists its items topmost first: every record goes under
+        // the one before it, so the stacking comes back as it was saved.
+        QGraphicsItem *above = nullptr;
         const QJsonArray records = array.toArray();
         for (const QJsonValue &value : records) {
             if (!value.isObject())
@@ -175,6 +186,9 @@ void readItems(const QJsonObject &doc, diagramScene *scene)
             const QJsonObject record = value.toObject();
             QGraphicsItem *item = kind.read(record);
             scene->addItem(item);
+            if (above)
+                item->stackBefore(above);
+            above = item;
             readPlacement(record, item, kind.prefix);
         }
     }

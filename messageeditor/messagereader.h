@@ -23,7 +23,10 @@ constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
 
 // Adds the file's items to the scene (which the caller has emptied of
 // message items) and may widen or narrow the canvas to the stored width.
-// Missing or mistyped values read as 0, false or the empty string.
+// Missing or mistyped values read as 0, false or the empty string.  Each
+// kind's records stand topmost first, as the writer lists them, and
+// positions keep their fractions: saving what was opened writes the same
+// document.
 Result load(const QString &path, diagramScene *scene);
 // The same for the bytes of a file already read.
 Result read(const QByteArray &bytes, diagramScene *scene);

@@ -8,7 +8,7 @@
 #include "diagramscene.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
-#include "editormessagebox.h"
+#include "editorprompts.h"
 #include "recordfields.h"
 #include "savetemporaries.h"
 #include "writewhole.h"
@@ -181,8 +181,8 @@ bool save(const diagramScene &scene, const QString &path)
             return true;
         }
     }
-    editorMessageBox::warn(QCoreApplication::translate("QObject", "文件保存失败：%1\n%2")
-                               .arg(path, reason.isEmpty() ? file.errorString() : reason));
+    editorPrompts::warn(QCoreApplication::translate("QObject", "文件保存失败：%1\n%2")
+                            .arg(path, reason.isEmpty() ? file.errorString() : reason));
     return false;
 }
 

@@ -1,21 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qrcodedynamicstyledialog.h"
 
+#include "editorprompts.h"
 #include "qrcodeparams.h"
 #include "settimemodedialog.h"
 #include "ui_qrcodedynamicstyledialog.h"
 
 #include <QStyle>
-
-namespace {
-
-QRCodeDynamicStyleDialog::Asker &installedAsker()
-{
-    static QRCodeDynamicStyleDialog::Asker asker;
-    return asker;
-}
-
-} // namespace
 
 QString qrDynamicContent::itemContent() const
 {
@@ -46,21 +37,6 @@ QRCodeDynamicStyleDialog::QRCodeDynamicStyleDialog(QWidget *parent)
 }
 
 QRCodeDynamicStyleDialog::~QRCodeDynamicStyleDialog() = default;
-
-std::optional<qrDynamicContent> QRCodeDynamicStyleDialog::ask(QWidget *parent)
-{
-    if (installedAsker())
-        return installedAsker()(parent);
-    QRCodeDynamicStyleDialog dialog(parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return dialog.composition();
-}
-
-void QRCodeDynamicStyleDialog::installAsker(Asker asker)
-{
-    installedAsker() = std::move(asker);
-}
 
 int QRCodeDynamicStyleDialog::place(const QString &previous, int previousPosition,
                                     const QString &text, int &otherPosition)
@@ -94,7 +70,8 @@ void QRCodeDynamicStyleDialog::on_counterTypeCombo_activated(int index)
 
 void QRCodeDynamicStyleDialog::on_timeSetPushButton_clicked()
 {
-    const std::optional<QString> format = setTimeModeDialog::choose(this, m_state.timeFormat);
+    const std::optional<QString> format =
+        editorPrompts::current().chooseTimeFormat(this, m_state.timeFormat);
     if (!format)
         return;
     m_state.timePosition =

@@ -2,9 +2,7 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 #include <memory>
-#include <optional>
 
 namespace Ui {
 class QRCodeDynamicStyleDialog;
@@ -38,9 +36,6 @@ class QRCodeDynamicStyleDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // The composition when accepted, nothing when cancelled.
-    using Asker = std::function<std::optional<qrDynamicContent>(QWidget *parent)>;
-
     explicit QRCodeDynamicStyleDialog(QWidget *parent = nullptr);
     ~QRCodeDynamicStyleDialog() override;
 
@@ -49,12 +44,6 @@ public:
     qrDynamicContent composition() const { return m_state; }
     bool insertCounter() const { return m_state.insertCounter; }
     bool insertTime() const { return m_state.insertTime; }
-
-    // Runs the dialog modally.
-    static std::optional<qrDynamicContent> ask(QWidget *parent);
-    // Replaces what ask() runs, so that tests never block on the dialog; an
-    // empty asker restores the dialog.
-    static void installAsker(Asker asker);
 
 private slots:
     void on_counterTypeCombo_activated(int index);

@@ -19,14 +19,21 @@ int readInt(const QJsonObject &record, const char *key)
     const QJsonValue value = record.value(QLatin1String(key));
     if (!value.isDouble())
         return 0;
-    // Positions dragged with the mouse are stored with fractions: keep the
-    // whole part rather than dropping the value.
     const double d = std::trunc(value.toDouble());
     if (d >= double(std::numeric_limits<int>::max()))
         return std::numeric_limits<int>::max();
     if (d <= double(std::numeric_limits<int>::min()))
         return std::numeric_limits<int>::min();
     return int(d);
+}
+
+double readReal(const QJsonObject &record, const char *key)
+{
+    const QJsonValue value = record.value(QLatin1String(key));
+    if (!value.isDouble())
+        return 0;
+    return qBound(double(std::numeric_limits<int>::min()), value.toDouble(),
+                  double(std::numeric_limits<int>::max()));
 }
 
 bool readBool(const QJsonObject &record, const char *key)

@@ -12,6 +12,9 @@ namespace recordFields {
 // A JSON number truncated toward zero (clamped to the int range); anything
 // else, or a missing key, reads as 0.
 int readInt(const QJsonObject &record, const char *key);
+// A JSON number as it is, fractions kept (clamped to the int range);
+// anything else, or a missing key, reads as 0.
+double readReal(const QJsonObject &record, const char *key);
 // A JSON boolean; anything else reads as false.
 bool readBool(const QJsonObject &record, const char *key);
 // A JSON string; anything else reads as the empty string.

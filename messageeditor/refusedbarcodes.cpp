@@ -2,7 +2,7 @@
 #include "refusedbarcodes.h"
 
 #include "barcodepainter.h"
-#include "editormessagebox.h"
+#include "editorprompts.h"
 
 #include <QCoreApplication>
 
@@ -57,5 +57,5 @@ void refusedBarcodes::report() const
     if (m_count > m_lines.size())
         text
             << QCoreApplication::translate("QObject", "……另有 %1 个").arg(m_count - m_lines.size());
-    editorMessageBox::warn(text.join(QLatin1Char('\n')));
+    editorPrompts::warn(text.join(QLatin1Char('\n')));
 }

@@ -59,12 +59,6 @@ const std::array<partTable, 6> &partTables()
     return kTables;
 }
 
-setTimeModeDialog::Chooser &installedChooser()
-{
-    static setTimeModeDialog::Chooser chooser;
-    return chooser;
-}
-
 } // namespace
 
 setTimeModeDialog::setTimeModeDialog(QWidget *parent)
@@ -99,23 +93,6 @@ void setTimeModeDialog::setFormat(const QString &format)
 {
     m_format = format;
     showPreview();
-}
-
-std::optional<QString> setTimeModeDialog::choose(QWidget *parent, const QString &initial)
-{
-    if (installedChooser())
-        return installedChooser()(parent, initial);
-    setTimeModeDialog dialog(parent);
-    if (!initial.isEmpty())
-        dialog.setFormat(initial);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return dialog.format();
-}
-
-void setTimeModeDialog::installChooser(Chooser chooser)
-{
-    installedChooser() = std::move(chooser);
 }
 
 void setTimeModeDialog::on_quickSettingCombo_activated(int index)

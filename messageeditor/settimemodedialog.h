@@ -3,9 +3,7 @@
 
 #include <QDateTime>
 #include <QDialog>
-#include <functional>
 #include <memory>
-#include <optional>
 
 namespace Ui {
 class setTimeModeDialog;
@@ -18,9 +16,6 @@ class setTimeModeDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // The chosen format when accepted, nothing when cancelled.
-    using Chooser = std::function<std::optional<QString>(QWidget *parent, const QString &initial)>;
-
     explicit setTimeModeDialog(QWidget *parent = nullptr);
     ~setTimeModeDialog() override;
 
@@ -31,12 +26,6 @@ public:
 
     // The moment every preview shows.
     static QDateTime previewMoment();
-
-    // Runs the dialog modally, starting from initial unless it is empty.
-    static std::optional<QString> choose(QWidget *parent, const QString &initial);
-    // Replaces what choose() runs, so that tests never block on the dialog;
-    // an empty chooser restores the dialog.
-    static void installChooser(Chooser chooser);
 
 private slots:
     void on_quickSettingCombo_activated(int index);

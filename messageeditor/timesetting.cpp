@@ -2,9 +2,9 @@
 #include "timesetting.h"
 
 #include "diagramtimeitem.h"
+#include "editorprompts.h"
 #include "fontfamilies.h"
 #include "panelcontrols.h"
-#include "settimemodedialog.h"
 #include "ui_timesetting.h"
 
 timeSetting::timeSetting(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::timeSetting>())
@@ -69,7 +69,7 @@ void timeSetting::on_timeSpacingSpin_valueChanged(int value)
 
 void timeSetting::on_changePushButton_clicked()
 {
-    const std::optional<QString> format = setTimeModeDialog::choose(this, m_format);
+    const std::optional<QString> format = editorPrompts::current().chooseTimeFormat(this, m_format);
     if (!format)
         return;
     m_format = *format;

@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QMenu>
+#include <QUndoStack>
 
 namespace {
 
@@ -86,6 +87,43 @@ void setUpShortcuts(Ui::MainWindow &ui)
     ui.saveAction->setShortcut(QKeySequence::Save);
     // Line edits and spin boxes keep Delete for their own text.
     ui.deleteToolButton->setShortcut(QKeySequence::Delete);
+}
+
+undoActions setUpUndo(Ui::MainWindow &ui, QUndoStack *stack, QWidget *owner)
+{
+    const undoActions actions{new QAction(QString(QChar(fontAwesome::kUndo)), owner),
+                              new QAction(QString(QChar(fontAwesome::kRedo)), owner)};
+    actions.undo->setObjectName(QStringLiteral("undoAction"));
+    actions.redo->setObjectName(QStringLiteral("redoAction"));
+    for (QAction *action : {actions.undo, actions.redo})
+        action->setFont(fontAwesome::font(20));
+    actions.undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    actions.redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QObject::connect(actions.undo, &QAction::triggered, stack, &QUndoStack::undo);
+    QObject::connect(actions.redo, &QAction::triggered, stack, &QUndoStack::redo);
+    ui.toolBar->insertActions(ui.typeAAction, {actions.undo, actions.redo});
+    owner->addActions({actions.undo, actions.redo});
+    const auto showSteps = [actions, stack] {
+        actions.undo->setEnabled(stack->canUndo());
+        actions.redo->setEnabled(stack->canRedo());
+        const QString undo =
+            stack->canUndo()
+                ? QCoreApplication::translate("MainWindow", "撤销：%1").arg(stack->undoText())
+                : QCoreApplication::translate("MainWindow", "撤销");
+        const QString redo =
+            stack->canRedo()
+                ? QCoreApplication::translate("MainWindow", "重做：%1").arg(stack->redoText())
+                : QCoreApplication::translate("MainWindow", "重做");
+        actions.undo->setToolTip(undo);
+        actions.undo->setStatusTip(undo);
+        actions.redo->setToolTip(redo);
+        actions.redo->setStatusTip(redo);
+    };
+    QObject::connect(stack, &QUndoStack::indexChanged, owner, showSteps);
+    QObject::connect(stack, &QUndoStack::cleanChanged, owner, showSteps);
+    showSteps();
+    return actions;
 }
 
 } // namespace windowChrome

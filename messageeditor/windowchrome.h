@@ -3,6 +3,7 @@
 
 class QAction;
 class QButtonGroup;
+class QUndoStack;
 class QWidget;
 
 namespace Ui {
@@ -28,5 +29,15 @@ void setUpToolButtons(Ui::MainWindow &ui, QButtonGroup *group);
 toolBarActions setUpToolBar(Ui::MainWindow &ui, QWidget *owner);
 // Ctrl+N, Ctrl+O, Ctrl+S and Delete.
 void setUpShortcuts(Ui::MainWindow &ui);
+
+struct undoActions
+{
+    QAction *undo;
+    QAction *redo;
+};
+// Undo and redo of the stack as glyphs before the printer models, on
+// Ctrl+Z and Ctrl+Shift+Z or Ctrl+Y, enabled and named by the step they
+// would take.
+undoActions setUpUndo(Ui::MainWindow &ui, QUndoStack *stack, QWidget *owner);
 
 } // namespace windowChrome

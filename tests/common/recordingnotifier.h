@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "usernotifier.h"
+#include "promptslayer.h"
 
 #include <QStringList>
 
 // Captures the boxes that would be shown, for the lifetime of the object.
-struct RecordingNotifier : UserNotifier
+struct RecordingNotifier : PromptsLayer
 {
     struct Box
     {
@@ -16,12 +16,9 @@ struct RecordingNotifier : UserNotifier
     };
     QList<Box> boxes;
     // Questions asked (their texts), and the answers to give, in order; when
-    // the script runs out the answer is Cancel.
+    // the script runs out the answer is Cancel, which loses nothing.
     QStringList questions;
     QList<Answer> answers;
-
-    RecordingNotifier() { UserNotifier::install(this); }
-    ~RecordingNotifier() override { UserNotifier::install(nullptr); }
 
     void notify(Kind kind, QWidget *, const QString &title, const QString &text) override
     {

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "filedialogs.h"
+#include "promptslayer.h"
 
 #include <QStringList>
 
 // Answers file dialogs from a script for the lifetime of the object; when
 // the script runs out the dialog counts as cancelled.
-struct ScriptedFileDialogs : FileDialogs
+struct ScriptedFileDialogs : PromptsLayer
 {
     QStringList openAnswers;
     QStringList saveAnswers;
@@ -15,11 +15,8 @@ struct ScriptedFileDialogs : FileDialogs
     int saveAsked = 0;
     QString lastCaption, lastDir, lastFilter, lastSuffix;
 
-    ScriptedFileDialogs() { FileDialogs::install(this); }
-    ~ScriptedFileDialogs() override { FileDialogs::install(nullptr); }
-
-    QString getOpenFileName(QWidget *, const QString &caption, const QString &dir,
-                            const QString &filter) override
+    QString openFileName(QWidget *, const QString &caption, const QString &dir,
+                         const QString &filter) override
     {
         ++openAsked;
         lastCaption = caption;
@@ -27,8 +24,8 @@ struct ScriptedFileDialogs : FileDialogs
         lastFilter = filter;
         return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
     }
-    QString getSaveFileName(QWidget *, const QString &caption, const QString &dir,
-                            const QString &filter, const QString &defaultSuffix) override
+    QString saveFileName(QWidget *, const QString &caption, const QString &dir,
+                         const QString &filter, const QString &defaultSuffix) override
     {
         ++saveAsked;
         lastCaption = caption;

@@ -35,7 +35,7 @@
 #include <functional>
 
 using namespace PanelHarness;
-using Answer = UserNotifier::Answer;
+using Answer = Prompts::Answer;
 
 namespace {
 
@@ -78,6 +78,7 @@ class TestEditWidget : public QObject
     Q_OBJECT
 private:
     std::unique_ptr<QTemporaryDir> m_work;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
     QString m_previousDir;
 
     // A message of one text item saved under Spray/, for the flows on an
@@ -106,11 +107,13 @@ private slots:
         QDir::setCurrent(m_work->path());
         // A finding (the default font may be missing here) must not block a
         // save: the pre-flight list is answered "save anyway".
-        PreflightDialog::setRunner([](PreflightDialog *) { return int(QDialog::Accepted); });
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_dialogs->answer<PreflightDialog>(
+            [](PreflightDialog *) { return int(QDialog::Accepted); });
     }
     void cleanup()
     {
-        PreflightDialog::setRunner(nullptr);
+        m_dialogs.reset();
         QDir::setCurrent(m_previousDir);
         m_work.reset();
         QCOMPARE(SlotNaming::take(), QStringList());
@@ -168,7 +171,7 @@ private slots:
 
         QStringList listed;
         int answer = QDialog::Rejected;
-        PreflightDialog::setRunner([&](PreflightDialog *dialog) {
+        m_dialogs->answer<PreflightDialog>([&](PreflightDialog *dialog) {
             for (int row = 0; row < dialog->findingList()->topLevelItemCount(); ++row)
                 listed << dialog->findingList()->topLevelItem(row)->text(1);
             for (int row = 0; row < dialog->findings().size(); ++row) {
@@ -471,7 +474,7 @@ private slots:
             QVERIFY(notifier.boxes.isEmpty());
         } else {
             QCOMPARE(notifier.boxes.size(), 1);
-            QCOMPARE(notifier.boxes.first().kind, UserNotifier::Kind::Warning);
+            QCOMPARE(notifier.boxes.first().kind, Prompts::Kind::Warning);
             QCOMPARE(notifier.boxes.first().title, QString("Qt Drawing"));
             QVERIFY(notifier.boxes.first().text.startsWith(box));
         }
@@ -552,7 +555,7 @@ private slots:
         if (title.isEmpty())
             return;
         QCOMPARE(notifier.boxes.first().kind,
-                 title == "t" ? UserNotifier::Kind::Information : UserNotifier::Kind::Warning);
+                 title == "t" ? Prompts::Kind::Information : Prompts::Kind::Warning);
         QCOMPARE(notifier.boxes.first().title, title);
         QCOMPARE(notifier.boxes.first().text, text);
     }

@@ -24,7 +24,7 @@
 #include "journalcheck.h"
 #include "messagefile.h"
 #include "messagewriter.h"
-#include "usernotifier.h"
+#include "prompts.h"
 
 #include <QApplication>
 #include <QDir>

@@ -29,6 +29,7 @@
 #include "stationsettings.h"
 #include "stationwindow.h"
 #include "tcpserver.h"
+#include "usersdialog.h"
 #include "userstore.h"
 
 #include <QAction>
@@ -183,6 +184,7 @@ class TestControlWindow : public QObject
 
     std::unique_ptr<KorvexMainWindow> window;
     std::unique_ptr<RecordingNotifier> notifier;
+    std::unique_ptr<ScriptedDialogs> dialogs;
 
     quint16 port() const { return window->server()->serverPort(); }
     // As korvex.conf holds it now, read afresh.
@@ -260,6 +262,7 @@ private slots:
         writeFile("Spray/label1.spr", kMessage);
         writeFile("Spray/a.b.spr", kMessage);
         notifier = std::make_unique<RecordingNotifier>();
+        dialogs = std::make_unique<ScriptedDialogs>();
         window = std::make_unique<StationWindow>();
         window->show();
     }
@@ -267,10 +270,8 @@ private slots:
     void cleanup()
     {
         window.reset();
+        dialogs.reset();
         notifier.reset();
-        DeviceListPanel::setDialogRunner(nullptr);
-        PreflightDialog::setRunner(nullptr);
-        AccessControl::setDialogRunner(nullptr);
     }
 
     // Connect, check, replies to the preview and the panel.
@@ -360,7 +361,7 @@ private slots:
         // A clean message goes out without the pre-flight list.
         QTRY_VERIFY(!window->fleet()->coder(device)->parameterBlock.isEmpty());
         int checks = 0;
-        PreflightDialog::setRunner(
+        dialogs->answer<PreflightDialog>(
             [&](PreflightDialog *) { return ++checks, int(QDialog::Rejected); });
         selectFile("label1");
         button("syncBtn")->click();
@@ -476,7 +477,7 @@ private slots:
         QTest::qWait(100);
         QVERIFY(!coder->isPrinting());
         QVERIFY(logHas("Not done: its journal line cannot be written"));
-        DeviceListPanel::setDialogRunner([](QDialog *dialog) {
+        dialogs->answer<ChangeMyDeviceBtnRemarkNameDialog>([](QDialog *dialog) {
             dialog->findChild<QLineEdit *>()->setText("Line 9");
             dialog->findChild<QPushButton *>()->click();
             return int(dialog->result());
@@ -562,7 +563,7 @@ private slots:
         auto *status = window->findChild<QLabel *>("userStatus");
         QVERIFY(window->findChild<QWidget *>("syncPrintParameterBtn")->isEnabled());
         int runs = 0;
-        AccessControl::setDialogRunner([&](QDialog *dialog) {
+        dialogs->answer<UsersDialog>([&](QDialog *dialog) {
             ++runs;
             const auto set = [dialog](const char *name, const QString &text) {
                 dialog->findChild<QLineEdit *>(name)->setText(text);
@@ -590,7 +591,7 @@ private slots:
         QVERIFY(!window->findChild<QWidget *>("startBtn")->isEnabled());
         QCOMPARE(window->findChild<QWidget *>("startBtn")->toolTip(), QString("Sign in to start."));
         QStringList messages;
-        AccessControl::setDialogRunner([&](QDialog *dialog) {
+        dialogs->answer<SignInDialog>([&](QDialog *dialog) {
             auto *signIn = qobject_cast<SignInDialog *>(dialog);
             messages << signIn->message();
             signIn->setName("olga");
@@ -647,7 +648,7 @@ private slots:
         QStringList listed;
         QString proceed;
         int answer = QDialog::Rejected;
-        PreflightDialog::setRunner([&](PreflightDialog *dialog) {
+        dialogs->answer<PreflightDialog>([&](PreflightDialog *dialog) {
             listed.clear();
             for (int row = 0; row < dialog->findingList()->topLevelItemCount(); ++row)
                 listed << dialog->findingList()->topLevelItem(row)->text(0) + ": " +
@@ -677,7 +678,7 @@ private slots:
         QVERIFY(session->load().isEmpty());
         QVERIFY(session->signIn("olga", "olga-pw").ok);
         bool mayProceed = true;
-        PreflightDialog::setRunner([&](PreflightDialog *dialog) {
+        dialogs->answer<PreflightDialog>([&](PreflightDialog *dialog) {
             mayProceed = dialog->proceedButton()->isEnabled();
             proceed = dialog->proceedButton()->toolTip();
             return int(QDialog::Accepted);
@@ -940,8 +941,8 @@ private slots:
 
     void remarkNameIsKeptPerAddress()
     {
-        auto rename = [](const QString &name) {
-            DeviceListPanel::setDialogRunner([name](QDialog *dialog) {
+        auto rename = [this](const QString &name) {
+            dialogs->answer<ChangeMyDeviceBtnRemarkNameDialog>([name](QDialog *dialog) {
                 dialog->findChild<QLineEdit *>()->setText(name);
                 dialog->findChild<QPushButton *>()->click();
                 return int(dialog->result());
@@ -1031,10 +1032,10 @@ private slots:
         selectFile("damaged");
         selectFile("data");
         QCOMPARE(notifier->boxes.size(), 2);
-        QCOMPARE(notifier->boxes.at(0).kind, UserNotifier::Kind::Warning);
+        QCOMPARE(notifier->boxes.at(0).kind, Prompts::Kind::Warning);
         QCOMPARE(notifier->boxes.at(0).title, QString("Qt Drawing"));
         QCOMPARE(notifier->boxes.at(0).text, QString("File Spray/damaged.spr is empty."));
-        QCOMPARE(notifier->boxes.at(1).kind, UserNotifier::Kind::Information);
+        QCOMPARE(notifier->boxes.at(1).kind, Prompts::Kind::Information);
         QCOMPARE(notifier->boxes.at(1).title, QString("t"));
         QCOMPARE(notifier->boxes.at(1).text, QString("Can not find the extern data file!"));
     }

@@ -1,18 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "editormessagebox.h"
+#include "promptslayer.h"
 
 #include <QStringList>
 
 // Records the editor's boxes instead of showing them, for as long as it
 // lives.  Questions get the answer at index `answer`.
-class boxRecorder : public editorMessageBox
+class boxRecorder : public promptsLayer
 {
 public:
-    boxRecorder() { install(this); }
-    ~boxRecorder() override { install(nullptr); }
-
     // "title|text|button" per box shown.
     QStringList seen;
 

@@ -1,18 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "editorfiledialog.h"
+#include "promptslayer.h"
 
 #include <QStringList>
 
 // Answers the editor's file dialogs instead of showing them, for as long as
 // it lives.  An empty answer is a cancelled dialog.
-class fileDialogStub : public editorFileDialog
+class fileDialogStub : public promptsLayer
 {
 public:
-    fileDialogStub() { install(this); }
-    ~fileDialogStub() override { install(nullptr); }
-
     QString file;     // what chooseFile answers
     QString saveName; // what chooseSaveName answers
     // "open|title|folder|filter" or "save|caption|folder|filter" per dialog.

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "boxrecorder.h"
 #include "diagramqrcodeitem.h"
 #include "diagramscene.h"
 #include "editorresources.h"
+#include "filedialogstub.h"
 #include "messagereader.h"
 #include "messagewriter.h"
+#include "promptslayer.h"
 #include "qrcodedynamicstyledialog.h"
 #include "settimemodedialog.h"
 #include "slotnaming.h"
@@ -41,12 +44,7 @@ class TestEditorDialogs : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { SlotNaming::install(); }
-    void cleanup()
-    {
-        setTimeModeDialog::installChooser({});
-        QRCodeDynamicStyleDialog::installAsker({});
-        QCOMPARE(SlotNaming::take(), QStringList());
-    }
+    void cleanup() { QCOMPARE(SlotNaming::take(), QStringList()); }
     void formatFromParts_data();
     void formatFromParts();
     void quickSettings_data();
@@ -57,6 +55,7 @@ private slots:
     void dynamicContent_data();
     void dynamicContent();
     void dynamicFieldsSurviveTheNextSave();
+    void everyPromptGoesToTheInstalledOne();
 };
 
 void TestEditorDialogs::formatFromParts_data()
@@ -268,6 +267,7 @@ void TestEditorDialogs::dynamicContent()
     QFETCH(bool, insertCounter);
     QFETCH(bool, insertTime);
 
+    dialogScript script;
     QRCodeDynamicStyleDialog dialog;
     auto *line = child<QLineEdit>(&dialog, "contentLineEdit");
     auto *counter = child<QComboBox>(&dialog, "counterTypeCombo");
@@ -279,13 +279,12 @@ void TestEditorDialogs::dynamicContent()
             counter->setCurrentIndex(arg.toInt());
             QVERIFY(QMetaObject::invokeMethod(counter, "activated", Q_ARG(int, arg.toInt())));
         } else if (step.startsWith("time:")) {
-            setTimeModeDialog::installChooser(
-                [&](QWidget *, const QString &initial) -> std::optional<QString> {
-                    timeDialogStarts << initial;
-                    if (arg.isEmpty())
-                        return std::nullopt;
-                    return arg;
-                });
+            script.timeFormat = [&](const QString &initial) -> std::optional<QString> {
+                timeDialogStarts << initial;
+                if (arg.isEmpty())
+                    return std::nullopt;
+                return arg;
+            };
             click(&dialog, "timeSetPushButton");
         } else if (step.startsWith("type:")) {
             line->selectAll();
@@ -326,7 +325,8 @@ void TestEditorDialogs::dynamicContent()
 // counter and time inserted through the dialog vanished at the next save.
 void TestEditorDialogs::dynamicFieldsSurviveTheNextSave()
 {
-    QRCodeDynamicStyleDialog::installAsker([](QWidget *) {
+    dialogScript script;
+    script.dynamicQr = [] {
         qrDynamicContent c;
         c.content = "LOT000yyyy";
         c.counterMode = 3;
@@ -336,8 +336,9 @@ void TestEditorDialogs::dynamicFieldsSurviveTheNextSave()
         c.insertCounter = true;
         c.insertTime = true;
         return std::optional<qrDynamicContent>(c);
-    });
-    const std::optional<qrDynamicContent> answer = QRCodeDynamicStyleDialog::ask(nullptr);
+    };
+    const std::optional<qrDynamicContent> answer =
+        editorPrompts::current().composeDynamicQr(nullptr);
     QVERIFY(answer);
     diagramScene scene;
     auto *item = new diagramQRCodeItem;
@@ -366,6 +367,87 @@ void TestEditorDialogs::dynamicFieldsSurviveTheNextSave()
     QCOMPARE(reread.cntPos, 3);
     QCOMPARE(reread.timeFormat, QString("yyyy"));
     QCOMPARE(reread.timePos, 6);
+}
+
+namespace {
+
+// Answers everything and writes down what it was asked.
+class promptRecorder : public editorPrompts
+{
+public:
+    QStringList seen;
+    void warning(const QString &title, const QString &text, const QString &button) override
+    {
+        seen << "warning|" + title + '|' + text + '|' + button;
+    }
+    void information(const QString &title, const QString &) override
+    {
+        seen << "information|" + title;
+    }
+    int question(const QString &title, const QString &, const QStringList &answers) override
+    {
+        seen << "question|" + title;
+        return answers.size() - 1;
+    }
+    QString chooseFile(QWidget *, const QString &title, const QString &, const QString &) override
+    {
+        seen << "file|" + title;
+        return "a.spr";
+    }
+    QString chooseSaveName(QWidget *, const QString &caption, const QString &,
+                           const QString &) override
+    {
+        seen << "save|" + caption;
+        return "b.spr";
+    }
+    std::optional<QString> chooseTimeFormat(QWidget *, const QString &initial) override
+    {
+        seen << "time|" + initial;
+        return QString("yy");
+    }
+    std::optional<qrDynamicContent> composeDynamicQr(QWidget *) override
+    {
+        seen << "qr";
+        return std::nullopt;
+    }
+};
+
+} // namespace
+
+// One seam for the editor's boxes, file dialogs and own dialogs; a test's
+// layers answer what they script and pass the rest to the one below, and
+// each undoes only its own replacement.
+void TestEditorDialogs::everyPromptGoesToTheInstalledOne()
+{
+    promptRecorder bottom;
+    QCOMPARE(editorPrompts::install(&bottom), nullptr);
+    editorPrompts &p = editorPrompts::current();
+    editorPrompts::warn("w");
+    p.information("i", "text");
+    QCOMPARE(p.question("q", "text", {"yes", "no"}), 1);
+    QCOMPARE(p.chooseFile(nullptr, "open", ".", "*"), QString("a.spr"));
+    QCOMPARE(p.chooseSaveName(nullptr, "save", ".", "*"), QString("b.spr"));
+    QCOMPARE(p.chooseTimeFormat(nullptr, "hh"), std::optional<QString>("yy"));
+    QVERIFY(!p.composeDynamicQr(nullptr));
+    QCOMPARE(bottom.seen, (QStringList{"warning|警告|w|确认", "information|i", "question|q",
+                                       "file|open", "save|save", "time|hh", "qr"}));
+    bottom.seen.clear();
+    {
+        boxRecorder boxes;
+        fileDialogStub files;
+        files.file = "c.spr";
+        dialogScript script;
+        script.timeFormat = [](const QString &) { return std::optional<QString>("dd"); };
+        editorPrompts::warn("kept");
+        QCOMPARE(editorPrompts::current().chooseFile(nullptr, "open", ".", "*"), QString("c.spr"));
+        QCOMPARE(editorPrompts::current().chooseTimeFormat(nullptr, QString()),
+                 std::optional<QString>("dd"));
+        QVERIFY(!editorPrompts::current().composeDynamicQr(nullptr));
+        QCOMPARE(boxes.seen, QStringList{"警告|kept|确认"});
+    }
+    QCOMPARE(&editorPrompts::current(), &bottom);
+    QCOMPARE(bottom.seen, QStringList{"qr"});
+    QCOMPARE(editorPrompts::install(nullptr), &bottom);
 }
 
 QTEST_MAIN(TestEditorDialogs)

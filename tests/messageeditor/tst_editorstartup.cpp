@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "boxrecorder.h"
+#include "editorcommandline.h"
 #include "editorstartup.h"
 #include "mainwindow.h"
 
@@ -7,6 +8,7 @@
 #include <QMenu>
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QTranslator>
@@ -22,6 +24,9 @@ private slots:
     void localeCodecIsUtf8();
     void prepareInstallsTheChosenLanguage_data();
     void prepareInstallsTheChosenLanguage();
+    void commandLine_data();
+    void commandLine();
+    void helpAndVersionLeaveTheFolderAlone();
 };
 
 void TestEditorStartup::translationPath_data()
@@ -137,6 +142,82 @@ void TestEditorStartup::prepareInstallsTheChosenLanguage()
     }
     QCOMPARE(recorder.seen.size(), boxes);
     QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
+}
+
+void TestEditorStartup::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // after the program's name
+    QTest::addColumn<bool>("exits");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("printed"); // a part of the text
+
+    QTest::newRow("nothing: the window") << QStringList() << false << 0 << QString();
+    QTest::newRow("--help") << QStringList{"--help"} << true << 0 << "Usage: MessageEditor";
+    QTest::newRow("-h") << QStringList{"-h"} << true << 0 << "--version";
+    QTest::newRow("--version") << QStringList{"--version"} << true << 0
+                               << "MessageEditor " KORVEX_VERSION "\n";
+    QTest::newRow("-v") << QStringList{"-v"} << true << 0 << "MessageEditor ";
+    QTest::newRow("help wins over Qt's options")
+        << QStringList{"-platform", "offscreen", "--help"} << true << 0 << "Usage:";
+    QTest::newRow("Qt's options pass")
+        << QStringList{"-platform", "offscreen", "-style=fusion", "-reverse"} << false << 0
+        << QString();
+    QTest::newRow("unknown option: usage, 2")
+        << QStringList{"--frobnicate"} << true << 2
+        << "MessageEditor: Unknown option 'frobnicate'.\n\nUsage: MessageEditor";
+    QTest::newRow("unknown among known ones")
+        << QStringList{"-platform", "offscreen", "-x"} << true << 2 << "Unknown option 'x'";
+    QTest::newRow("Qt option without its value")
+        << QStringList{"-platform"} << true << 2 << "Usage:";
+}
+
+void TestEditorStartup::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, exits);
+    QFETCH(int, code);
+    QFETCH(QString, printed);
+
+    const editorCommandLine::outcome got =
+        editorCommandLine::read(QStringList{"MessageEditor"} + arguments);
+    QCOMPARE(got.exits, exits);
+    QCOMPARE(got.code, code);
+    if (printed.isEmpty())
+        QCOMPARE(got.text, QString());
+    else
+        QVERIFY2(got.text.contains(printed), qPrintable(got.text));
+}
+
+// The program itself, without a display: it prints, ends, and makes or
+// reads nothing in the folder it was started in (no language box either).
+void TestEditorStartup::helpAndVersionLeaveTheFolderAlone()
+{
+    const struct
+    {
+        const char *argument;
+        int code;
+        bool toStdout;
+    } runs[] = {{"--help", 0, true}, {"--version", 0, true}, {"--bogus", 2, false}};
+    for (const auto &run : runs) {
+        QTemporaryDir dir;
+        QProcess program;
+        program.setWorkingDirectory(dir.path());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("QT_QPA_PLATFORM");
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        program.setProcessEnvironment(environment);
+        program.start(KORVEX_MESSAGEEDITOR, {run.argument});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), run.code);
+        const QByteArray out = program.readAllStandardOutput();
+        const QByteArray err = program.readAllStandardError();
+        QVERIFY2(!(run.toStdout ? out : err).isEmpty(), run.argument);
+        QVERIFY2((run.toStdout ? err : out).isEmpty(), run.argument);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList());
+    }
 }
 
 QTEST_MAIN(TestEditorStartup)

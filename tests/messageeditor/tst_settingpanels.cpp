@@ -12,6 +12,7 @@
 #include "fontfamilies.h"
 #include "imagesetting.h"
 #include "panelcontrols.h"
+#include "promptslayer.h"
 #include "qrcodesetting.h"
 #include "settimemodedialog.h"
 #include "signallog.h"
@@ -70,11 +71,7 @@ class TestSettingPanels : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { SlotNaming::install(); }
-    void cleanup()
-    {
-        setTimeModeDialog::installChooser({});
-        QCOMPARE(SlotNaming::take(), QStringList());
-    }
+    void cleanup() { QCOMPARE(SlotNaming::take(), QStringList()); }
     void controlsEmitTheirValues_data();
     void controlsEmitTheirValues();
     void fontListsMatchTheFamilies_data();
@@ -278,10 +275,11 @@ void TestSettingPanels::timeChangeAsksForAFormat()
     panel.fill(&item);
     QStringList asked;
     std::optional<QString> answer = QString("yy/MM/dd");
-    setTimeModeDialog::installChooser([&](QWidget *, const QString &initial) {
+    dialogScript script;
+    script.timeFormat = [&](const QString &initial) {
         asked << initial;
         return answer;
-    });
+    };
     signalLog log(&panel);
     auto *change = panel.findChild<QPushButton *>("changePushButton");
     QVERIFY(change);

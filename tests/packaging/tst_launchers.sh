@@ -126,5 +126,14 @@ check "a language.ini there is kept" \
     [ "$(cat "$home/Korvex/MessageEditor/language.ini")" = "language=:/translate/arabic.qm" ]
 check "Spray/ is made for new messages" [ -d "$home/Korvex/MessageEditor/Spray" ]
 
+# Asked only for its usage or version, the editor starts with no folder made.
+for option in --help -h --version; do
+    home="$TMP/editor-ask$option"
+    mkdir -p "$home"
+    check "$option reaches the editor" run_launcher "$home" "$PREFIX/bin/korvex-message-editor" "$option"
+    check "$option passes through" [ "$(sed -n 2p "$RAN")" = "$option" ]
+    check "$option makes no working folder" [ ! -e "$home/Korvex" ]
+done
+
 echo "$PASSED passed, $FAILED failed"
 [ "$FAILED" -eq 0 ]

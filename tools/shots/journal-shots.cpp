@@ -12,6 +12,7 @@
 #include "fleet.h"
 #include "journaldock.h"
 #include "printparameterwidget.h"
+#include "prompts.h"
 #include "session.h"
 #include "signindialog.h"
 #include "simulatedcoder.h"
@@ -42,6 +43,21 @@
 #include <vector>
 
 namespace {
+
+// Runs the window's modal dialogs through a script that draws them,
+// instead of waiting for an operator, while it lives.
+struct ScriptedPrompts : Prompts
+{
+    explicit ScriptedPrompts(std::function<int(QDialog *)> script)
+        : script(std::move(script)), replaced(Prompts::install(this))
+    {
+    }
+    ~ScriptedPrompts() override { Prompts::install(replaced); }
+    int run(QDialog *dialog) override { return script(dialog); }
+
+    std::function<int(QDialog *)> script;
+    Prompts *replaced;
+};
 
 using Shots::pause;
 using Shots::waitFor;
@@ -148,7 +164,7 @@ int main(int argc, char *argv[])
     }
     window.access()->session()->load();
     int tries = 0;
-    AccessControl::setDialogRunner([&](QDialog *dialog) {
+    const ScriptedPrompts prompts([&](QDialog *dialog) {
         auto *signIn = qobject_cast<SignInDialog *>(dialog);
         signIn->setName(QStringLiteral("olga"));
         if (tries++ == 1) {

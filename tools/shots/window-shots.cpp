@@ -7,6 +7,7 @@
 #include "coderlistmodel.h"
 #include "devicelistpanel.h"
 #include "graphicsscene.h"
+#include "prompts.h"
 #include "simulatedcoder.h"
 #include "startup.h"
 #include "stationwindow.h"
@@ -29,6 +30,21 @@
 #include <vector>
 
 namespace {
+
+// Runs the window's modal dialogs through a script that draws them,
+// instead of waiting for an operator, while it lives.
+struct ScriptedPrompts : Prompts
+{
+    explicit ScriptedPrompts(std::function<int(QDialog *)> script)
+        : script(std::move(script)), replaced(Prompts::install(this))
+    {
+    }
+    ~ScriptedPrompts() override { Prompts::install(replaced); }
+    int run(QDialog *dialog) override { return script(dialog); }
+
+    std::function<int(QDialog *)> script;
+    Prompts *replaced;
+};
 
 using Shots::pause;
 using Shots::waitFor;
@@ -109,7 +125,7 @@ int main(int argc, char *argv[])
     pause(300);
     save(&window, out.filePath(QStringLiteral("control-file-tab.png")));
 
-    DeviceListPanel::setDialogRunner([&](QDialog *dialog) {
+    const ScriptedPrompts prompts([&](QDialog *dialog) {
         dialog->findChild<QLineEdit *>()->setText(QStringLiteral("Line 2 filler"));
         dialog->show();
         pause(300);
