@@ -68,16 +68,6 @@ bool PlantSettings::load(const QString &path, bool required, PlantSettings *sett
     }
     const auto fail = [&](const QString &text) { *errors << path + QStringLiteral(": ") + text; };
 
-    if (ini.contains(QStringLiteral("server/port"))) {
-        bool ok = false;
-        const uint port = ini.value(QStringLiteral("server/port")).toString().toUInt(&ok);
-        if (!ok || port == 0 || port > 65535)
-            fail(QStringLiteral("[server] port must be a number from 1 to 65535, not \"%1\"")
-                     .arg(ini.value(QStringLiteral("server/port")).toString()));
-        else
-            settings->port = quint16(port);
-    }
-
     ini.beginGroup(QStringLiteral("mqtt"));
     settings->mqtt = !ini.childKeys().isEmpty();
     if (settings->mqtt) {

@@ -7,9 +7,8 @@
 
 #include <optional>
 
-// The control side's settings file, "korvex.conf" in the working folder (an
-// INI file):
-//   [server]  port             the port coders connect to (korvexd)
+// The plant bus's section of the station's settings file, "korvex.conf"
+// (StationSettings reads the rest):
 //   [mqtt]    url              mqtt://host[:port] or mqtts://host[:port]
 //             group, node      the Sparkplug group and edge-node IDs
 //             user             the broker account
@@ -18,7 +17,6 @@
 // Without an [mqtt] section nothing is published.
 struct PlantSettings
 {
-    std::optional<quint16> port;
     bool mqtt = false;
     BrokerSettings broker;
     QString group;

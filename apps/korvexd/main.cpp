@@ -51,7 +51,20 @@ int main(int argc, char *argv[])
         QStringLiteral("The settings file (default: korvex.conf in the working folder)."),
         QStringLiteral("file"));
     parser.addOption(config);
-    parser.process(app);
+    // An unknown option or argument is a mistake in the unit or the script
+    // that starts the service: the usage, and 2, as for any bad setting.
+    if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
+        const QString error = parser.positionalArguments().isEmpty()
+                                  ? parser.errorText()
+                                  : QStringLiteral("unexpected argument \"%1\"")
+                                        .arg(parser.positionalArguments().first());
+        std::fprintf(stderr, "korvexd: %s\n\n%s", qPrintable(error), qPrintable(parser.helpText()));
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
 
     Station::Options options;
     options.settingsPath = parser.value(config);

@@ -203,6 +203,23 @@ def main():
                 "user=korvexd\npassword_file={}\n".format(
                     coder_port, PORT, os.path.join(BROKER_DIR, "korvexd.password")))
 
+    # A mistake in how the service is started or set up: the reason, and 2.
+    bad_folder = os.path.join(WORK, "bad")
+    os.makedirs(bad_folder)
+    with open(os.path.join(bad_folder, "korvex.conf"), "w") as f:
+        f.write("[server]\nport=70000\n")
+    for label, args, words in (
+            ("an unknown option", ["--frobnicate"], "Unknown option 'frobnicate'"),
+            ("an argument", ["label1"], 'unexpected argument "label1"'),
+            ("a settings file that is not there", ["--config", "nowhere.conf"],
+             "nowhere.conf: no such settings file"),
+            ("a bad port", [], "[server] port must be a number from 1 to 65535")):
+        run = subprocess.run([KORVEXD] + args, cwd=bad_folder, capture_output=True, text=True,
+                             timeout=30)
+        check(run.returncode == 2 and words in run.stderr, "korvexd exits 2 for " + label)
+    check(sorted(os.listdir(bad_folder)) == ["korvex.conf"],
+          "a service that does not start leaves its folder as it was")
+
     mes = Client("mes", "mes-pw")
     check(mes.wait_connected() == 0, "the MES account connects")
     service = subprocess.Popen([KORVEXD], cwd=WORK)
