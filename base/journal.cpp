@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal.h"
 
+#include "journalactions.h"
 #include "journalline.h"
 #include "savetemporaries.h"
 #include "writewhole.h"
@@ -637,7 +638,7 @@ bool Journal::loadState(QString *error)
     if (recovered.isEmpty())
         return true;
     const JournalWrite written =
-        write(systemUserName(), QStringLiteral("journal recovered"), recovered);
+        write(systemUserName(), JournalAction::kJournalRecovered, recovered);
     if (!written.ok) {
         *error = written.error;
         return false;

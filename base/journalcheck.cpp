@@ -2,6 +2,7 @@
 #include "journalcheck.h"
 
 #include "journal.h"
+#include "journalactions.h"
 #include "journalline.h"
 
 #include <QCoreApplication>
@@ -44,7 +45,7 @@ enum class Recorded { No, AsCut, AsNoJournalLines };
 // which no stop leaves), then the one a stop cut off ("cut").
 Recorded recordsCut(const JournalLine &line, const QList<CutLine> &cut)
 {
-    if (line.action != QLatin1String("journal recovered"))
+    if (line.action != JournalAction::kJournalRecovered)
         return Recorded::No;
     const QJsonArray junk = line.object.value(QLatin1String("notJournalLines")).toArray();
     const QJsonArray listed = line.object.value(QLatin1String("cut")).toArray();
@@ -125,7 +126,7 @@ private:
     // What the recovery line records that no stop leaves.
     void noteRecorded(const JournalLine &line, const QString &name, int lineNo)
     {
-        if (line.action != QLatin1String("journal recovered"))
+        if (line.action != JournalAction::kJournalRecovered)
             return;
         for (const QJsonValue &value : line.object.value(QLatin1String("changed")).toArray()) {
             const QJsonObject entry = value.toObject();

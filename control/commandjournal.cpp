@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandjournal.h"
 
+#include "commandkind.h"
 #include "fleet.h"
 #include "journal.h"
+#include "journalactions.h"
 #include "parameterchanges.h"
 
 #include <QCryptographicHash>
@@ -140,7 +142,7 @@ QString CommandJournal::messageSaving(const QString &path)
 void CommandJournal::messageSaved(const QString &path)
 {
     const QString refused =
-        record(QStringLiteral("message saved"),
+        record(JournalAction::kMessageSaved,
                {{QStringLiteral("file"), QFileInfo(path).fileName()},
                 {QStringLiteral("path"), QDir::current().relativeFilePath(path)},
                 {QStringLiteral("sha256Before"), m_beforeSave.take(path)},
@@ -174,21 +176,7 @@ QString CommandJournal::record(const QString &action, const QJsonObject &fields,
 
 QString CommandJournal::actionKey(CommandResult::Action action)
 {
-    switch (action) {
-    case CommandResult::Action::Apply:
-        return QStringLiteral("message sent");
-    case CommandResult::Action::Parameters:
-        return QStringLiteral("print parameters");
-    case CommandResult::Action::Start:
-        return QStringLiteral("start");
-    case CommandResult::Action::Stop:
-        return QStringLiteral("stop");
-    case CommandResult::Action::Listen:
-        return QStringLiteral("port");
-    case CommandResult::Action::RemarkName:
-        return QStringLiteral("remark name");
-    }
-    return QString();
+    return CommandKind::of(action).journalAction;
 }
 
 QString CommandJournal::before(const CommandRecord &command)
@@ -243,7 +231,7 @@ void CommandJournal::after(const CommandRecord &command, const CommandResult &re
         fields.insert(QStringLiteral("coders"), codersJson(missed));
     const QString user = addOrigin(command.origin, &fields);
     // The command is done by now: a refusal here would change nothing.
-    const QString refused = record(QStringLiteral("command failed"), fields, user);
+    const QString refused = record(JournalAction::kCommandFailed, fields, user);
     if (!refused.isEmpty())
         emit problem(refused);
 }
@@ -263,12 +251,12 @@ QString CommandJournal::details(const QJsonObject &line)
 {
     const QString action = text(line, "action");
     QStringList parts;
-    if (action == QLatin1String("message sent")) {
+    if (action == JournalAction::kMessageSent) {
         parts << tr("%1, %2 bytes, SHA-256 %3")
                      .arg(text(line, "file"))
                      .arg(qint64(line.value(QLatin1String("bytes")).toDouble()))
                      .arg(shortHash(text(line, "sha256")));
-    } else if (action == QLatin1String("print parameters")) {
+    } else if (action == JournalAction::kPrintParameters) {
         for (const QJsonValue &value : line.value(QLatin1String("changes")).toArray()) {
             const QJsonObject group = value.toObject();
             QStringList fields;
@@ -285,21 +273,21 @@ QString CommandJournal::details(const QJsonObject &line)
                 ips.join(QLatin1String(", ")),
                 fields.isEmpty() ? tr("unchanged") : fields.join(QLatin1String(", ")));
         }
-    } else if (action == QLatin1String("remark name") || action == QLatin1String("port")) {
+    } else if (action == JournalAction::kRemarkName || action == JournalAction::kPort) {
         const QString was = line.value(QLatin1String("old")).toVariant().toString();
         const QString now = line.value(QLatin1String("new")).toVariant().toString();
         parts << QStringLiteral("%1 → %2").arg(was.isEmpty() ? tr("none") : was,
                                                now.isEmpty() ? tr("none") : now);
-    } else if (action == QLatin1String("message saved")) {
+    } else if (action == JournalAction::kMessageSaved) {
         parts << tr("%1, SHA-256 %2 → %3")
                      .arg(text(line, "file"), shortHash(text(line, "sha256Before")),
                           shortHash(text(line, "sha256After")));
-    } else if (action == QLatin1String("command failed")) {
+    } else if (action == JournalAction::kCommandFailed) {
         QStringList problems;
         for (const QJsonValue &p : line.value(QLatin1String("problems")).toArray())
             problems << p.toString();
         parts << text(line, "command") + QStringLiteral(": ") + problems.join(QLatin1Char(' '));
-    } else if (action == QLatin1String("journal recovered")) {
+    } else if (action == JournalAction::kJournalRecovered) {
         const int cut = line.value(QLatin1String("cut")).toArray().size();
         if (cut > 0)
             parts << tr("%1 cut-off line(s) recorded").arg(cut);
@@ -317,15 +305,14 @@ QString CommandJournal::details(const QJsonObject &line)
                          .arg(qint64(line.value(QLatin1String("number")).toDouble()) - 1);
         if (line.contains(QLatin1String("head")))
             parts << tr("head %1").arg(text(line, "head"));
-    } else if (action == QLatin1String("sign-in") || action == QLatin1String("user set")) {
+    } else if (action == JournalAction::kSignIn || action == JournalAction::kUserSet) {
         parts << QStringLiteral("%1 %2").arg(text(line, "name"), text(line, "role")).trimmed();
-    } else if (action == QLatin1String("sign-in refused") ||
-               action == QLatin1String("user removed") ||
-               action == QLatin1String("administrator created")) {
+    } else if (action == JournalAction::kSignInRefused || action == JournalAction::kUserRemoved ||
+               action == JournalAction::kAdministratorCreated) {
         parts << text(line, "name");
-    } else if (action == QLatin1String("users on")) {
+    } else if (action == JournalAction::kUsersOn) {
         parts << tr("first administrator %1").arg(text(line, "administrator"));
-    } else if (action == QLatin1String("idle time")) {
+    } else if (action == JournalAction::kIdleTime) {
         parts << tr("%1 minutes").arg(line.value(QLatin1String("minutes")).toInt());
     }
     if (line.contains(QLatin1String("reason")))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandtext.h"
 
+#include "commandkind.h"
 #include "parameterchanges.h"
 
 #include <QCoreApplication>
@@ -63,21 +64,7 @@ QString coders(const QList<Coder> &list)
 
 QString actionName(CommandResult::Action action)
 {
-    switch (action) {
-    case CommandResult::Action::Apply:
-        return tr("Apply");
-    case CommandResult::Action::Parameters:
-        return tr("Print parameters");
-    case CommandResult::Action::Start:
-        return tr("Start");
-    case CommandResult::Action::Stop:
-        return tr("Stop");
-    case CommandResult::Action::Listen:
-        return tr("Port");
-    case CommandResult::Action::RemarkName:
-        return tr("Remark name");
-    }
-    return QString();
+    return tr(CommandKind::of(action).name);
 }
 
 QStringList done(const CommandRecord &record, const CommandResult &result)

@@ -2,38 +2,18 @@
 #include "session.h"
 
 #include "commandjournal.h"
+#include "commandkind.h"
 #include "journal.h"
+#include "journalactions.h"
 
 #include <QJsonObject>
-
-namespace {
-
-Permission permissionFor(CommandResult::Action action)
-{
-    switch (action) {
-    case CommandResult::Action::Apply:
-        return Permission::Apply;
-    case CommandResult::Action::Parameters:
-        return Permission::Parameters;
-    case CommandResult::Action::Start:
-        return Permission::Start;
-    case CommandResult::Action::Stop:
-        return Permission::Stop;
-    case CommandResult::Action::Listen:
-        return Permission::Port;
-    case CommandResult::Action::RemarkName:
-        return Permission::RemarkNames;
-    }
-    return Permission::Users;
-}
-
-} // namespace
 
 Session::Session(UserStore *store, CommandJournal *journal, QObject *parent)
     : QObject(parent), m_store(store), m_journal(journal)
 {
     m_journal->setPolicy([this](const CommandRecord &command) {
-        return command.origin.isRemote() ? QString() : refusal(permissionFor(command.action));
+        return command.origin.isRemote() ? QString()
+                                         : refusal(CommandKind::of(command.action).permission);
     });
 }
 
@@ -77,14 +57,14 @@ UserStore::SignIn Session::signIn(const QString &name, const QString &password)
     UserStore::SignIn result = m_store->signIn(name, password);
     if (!result.ok) {
         // Who tried is not known: the line is the PC's, naming the name given.
-        m_journal->record(QStringLiteral("sign-in refused"),
+        m_journal->record(JournalAction::kSignInRefused,
                           {{QStringLiteral("name"), name.left(UserStore::kMaxNameChars)},
                            {QStringLiteral("reason"), result.error}},
                           Journal::systemUserName());
         return result;
     }
     const QString refused = m_journal->record(
-        QStringLiteral("sign-in"), {{QStringLiteral("role"), Roles::name(result.role)}}, name);
+        JournalAction::kSignIn, {{QStringLiteral("role"), Roles::name(result.role)}}, name);
     if (!refused.isEmpty()) {
         result.ok = false;
         result.error = refused;
@@ -101,7 +81,7 @@ void Session::signOut(const QString &why)
     if (!signedIn())
         return;
     // Out in any case: a line that cannot be written keeps nobody signed in.
-    m_journal->record(QStringLiteral("sign-out"), {{QStringLiteral("reason"), why}});
+    m_journal->record(JournalAction::kSignOut, {{QStringLiteral("reason"), why}});
     m_user.clear();
     follow();
 }
@@ -139,7 +119,7 @@ UserStore::Result Session::switchOn(const QString &admin, const QString &passwor
     if (usersOn())
         return {false, tr("Users are on already.")};
     const UserStore::Result result =
-        change(QStringLiteral("users on"), {{QStringLiteral("administrator"), admin}}, [&] {
+        change(JournalAction::kUsersOn, {{QStringLiteral("administrator"), admin}}, [&] {
             const UserStore::Result set = m_store->setUser(admin, Role::Administrator, password);
             m_store->setEnabled(set.ok);
             return set;
@@ -149,7 +129,7 @@ UserStore::Result Session::switchOn(const QString &admin, const QString &passwor
     // Signed in as the new administrator without a second password.
     m_user = admin;
     m_role = Role::Administrator;
-    m_journal->record(QStringLiteral("sign-in"),
+    m_journal->record(JournalAction::kSignIn,
                       {{QStringLiteral("role"), Roles::name(Role::Administrator)}}, admin);
     follow();
     return result;
@@ -157,7 +137,7 @@ UserStore::Result Session::switchOn(const QString &admin, const QString &passwor
 
 UserStore::Result Session::switchOff()
 {
-    const UserStore::Result result = change(QStringLiteral("users off"), {}, [&] {
+    const UserStore::Result result = change(JournalAction::kUsersOff, {}, [&] {
         m_store->setEnabled(false);
         return UserStore::Result();
     });
@@ -170,7 +150,7 @@ UserStore::Result Session::switchOff()
 
 UserStore::Result Session::setUser(const QString &name, Role role, const QString &password)
 {
-    return change(QStringLiteral("user set"),
+    return change(JournalAction::kUserSet,
                   {{QStringLiteral("name"), name}, {QStringLiteral("role"), Roles::name(role)}},
                   [&] { return m_store->setUser(name, role, password); });
 }
@@ -178,7 +158,7 @@ UserStore::Result Session::setUser(const QString &name, Role role, const QString
 UserStore::Result Session::removeUser(const QString &name)
 {
     const UserStore::Result result =
-        change(QStringLiteral("user removed"), {{QStringLiteral("name"), name}},
+        change(JournalAction::kUserRemoved, {{QStringLiteral("name"), name}},
                [&] { return m_store->removeUser(name); });
     if (result.ok && name == m_user)
         signOut(QStringLiteral("removed"));
@@ -187,7 +167,7 @@ UserStore::Result Session::removeUser(const QString &name)
 
 UserStore::Result Session::setIdleMinutes(int minutes)
 {
-    return change(QStringLiteral("idle time"), {{QStringLiteral("minutes"), minutes}}, [&] {
+    return change(JournalAction::kIdleTime, {{QStringLiteral("minutes"), minutes}}, [&] {
         m_store->setIdleMinutes(minutes);
         return UserStore::Result();
     });

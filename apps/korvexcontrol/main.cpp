@@ -2,6 +2,7 @@
 #include "appicon.h"
 #include "eventlog.h"
 #include "journal.h"
+#include "journalactions.h"
 #include "korvexmainwindow.h"
 #include "openfilelimit.h"
 #include "plantlink.h"
@@ -76,7 +77,7 @@ int createAdmin(int argc, char *argv[], const QString &name)
         std::printf("%s\n", qPrintable(done));
     Journal journal;
     const JournalWrite line =
-        journal.append(Journal::systemUserName(), QStringLiteral("administrator created"),
+        journal.append(Journal::systemUserName(), JournalAction::kAdministratorCreated,
                        {{QStringLiteral("name"), name}, {QStringLiteral("usersFileAnew"), anew}});
     for (const QString &found : journal.takeNotes())
         std::fprintf(stderr, "KorvexControl: %s\n", qPrintable(found));
