@@ -126,34 +126,33 @@ CommandResult Fleet::apply(const QString &path, const QList<int> &descriptors,
 {
     const auto Apply = CommandResult::Action::Apply;
     const QString fileName = QFileInfo(path).fileName();
-    QFile file(path);
     const auto refuse = [&](const QString &reason) {
         return finish(CommandResult::failed(
-            Apply, tr("Cannot read %1: %2. Nothing was sent.").arg(file.fileName(), reason)));
+            Apply, tr("Cannot read %1: %2. Nothing was sent.").arg(path, reason)));
     };
-    // A link in the folder may lead to a FIFO (open() would block) or to a
-    // file no message is: neither goes out.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
+    // A link in the folder may lead to a FIFO or to a file no message is:
+    // neither goes out.  An unreadable file must not go out as an empty one
+    // either: the coder would lose the message it holds.
+    const PlainFile read = PlainFile::read(path, kMaxMessageBytes);
+    switch (read.problem) {
+    case PlainFile::Problem::None:
+        break;
+    case PlainFile::Problem::NotPlain:
         return refuse(tr("Not a plain file"));
-    const QString tooLarge =
-        tr("The file is larger than %1 MiB").arg(kMaxMessageBytes / (1024 * 1024));
-    if (info.size() > kMaxMessageBytes)
-        return refuse(tooLarge);
-    // An unreadable file must not go out as an empty one: the coder would
-    // lose the message it holds.
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(file.errorString());
-    const QByteArray content = readAtMost(file, kMaxMessageBytes);
-    if (content.size() > kMaxMessageBytes)
-        return refuse(tooLarge);
+    case PlainFile::Problem::TooLarge:
+        return refuse(tr("The file is larger than %1 MiB").arg(kMaxMessageBytes / (1024 * 1024)));
+    case PlainFile::Problem::CannotOpen:
+        return refuse(read.error);
+    case PlainFile::Problem::ReadFailed:
+        return finish(CommandResult::failed(
+            Apply, tr("Cannot send %1: %2. Nothing was sent.").arg(fileName, read.error)));
+    }
+    const QByteArray &content = read.bytes;
     QByteArray record;
     QString error;
-    if (file.error() != QFileDevice::NoError ||
-        !FileRecord::encode(fileName, content, &record, &error))
+    if (!FileRecord::encode(fileName, content, &record, &error))
         return finish(CommandResult::failed(
-            Apply, tr("Cannot send %1: %2. Nothing was sent.")
-                       .arg(fileName, error.isEmpty() ? file.errorString() : error)));
+            Apply, tr("Cannot send %1: %2. Nothing was sent.").arg(fileName, error)));
     qCDebug(lcControl) << "filename size:" << fileName.toUtf8().size() << "filename :" << fileName
                        << "file size:" << content.size();
     qCDebug(lcControl) << "data ex 20:" << hexPreview(record, 30);

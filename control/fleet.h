@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "boundedread.h"
 #include "coder.h"
 #include "commandrecord.h"
 #include "commandresult.h"
@@ -32,7 +33,7 @@ public:
     // The TCP port coders connect to.
     static constexpr quint16 kDefaultPort = 64032;
     // Largest message file sent; the same bound as the designer's.
-    static constexpr qint64 kMaxMessageBytes = 16 * 1024 * 1024;
+    static constexpr qint64 kMaxMessageBytes = kMaxPlainFileBytes;
     // How long a coder has to report its current file after a send.
     static constexpr int kReadBackTimeoutMs = 10000;
 

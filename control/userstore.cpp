@@ -89,13 +89,12 @@ UserStore::Result UserStore::load()
     if (st.st_mode & (S_IRWXG | S_IRWXO))
         return refuse(tr("may be read or written by other accounts"));
 #endif
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(tr("cannot be read (%1)").arg(file.errorString()));
-    const QByteArray bytes = readAtMost(file, kMaxFileBytes);
-    if (bytes.size() > kMaxFileBytes)
+    const PlainFile file = PlainFile::read(m_path, kMaxFileBytes);
+    if (file.problem == PlainFile::Problem::TooLarge)
         return refuse(tr("is too large"));
-    if (!parse(bytes))
+    if (!file.ok())
+        return refuse(tr("cannot be read (%1)").arg(file.error));
+    if (!parse(file.bytes))
         return refuse(tr("is damaged"));
     if (m_enabled && administrators() == 0)
         return refuse(tr("names no administrator"));
@@ -305,10 +304,7 @@ UserStore::Repair UserStore::createAdministrator(const QString &path, const QStr
         othersWrite = st.st_mode & (S_IWGRP | S_IWOTH);
         othersRead = st.st_mode & (S_IRGRP | S_IROTH);
 #endif
-        QFile file(path);
-        QByteArray bytes;
-        if (file.open(QIODevice::ReadOnly))
-            bytes = readAtMost(file, kMaxFileBytes);
+        const PlainFile file = PlainFile::read(path, kMaxFileBytes);
         if (!ownedHere)
             repair.said << tr("%1 belonged to another account, who could have put any user "
                               "there: it is written anew without its users.")
@@ -317,7 +313,7 @@ UserStore::Repair UserStore::createAdministrator(const QString &path, const QStr
             repair.said << tr("%1 could be written by other accounts, who could have put any "
                               "user there: it is written anew without its users.")
                                .arg(path);
-        else if (bytes.size() > kMaxFileBytes || !store.parse(bytes))
+        else if (!file.ok() || !store.parse(file.bytes))
             repair.said << tr("%1 was damaged: it is written anew without its users.").arg(path);
         else
             keep = true;

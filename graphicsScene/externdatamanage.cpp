@@ -169,17 +169,19 @@ int ExternDataManage::loadDataFile(const QString &path)
         return CannotOpen;
     if (!info.isFile())
         return NotAFile;
-    if (info.size() > kMaxFileBytes)
+    const PlainFile read = PlainFile::read(path, kMaxFileBytes);
+    switch (read.problem) {
+    case PlainFile::Problem::None:
+        break;
+    case PlainFile::Problem::NotPlain:
+        return NotAFile;
+    case PlainFile::Problem::TooLarge:
         return TooLarge;
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    case PlainFile::Problem::CannotOpen:
+    case PlainFile::Problem::ReadFailed:
         return CannotOpen;
-    const QByteArray bytes = readAtMost(file, kMaxFileBytes);
-    if (bytes.size() > kMaxFileBytes)
-        return TooLarge;
-    if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
-        return CannotOpen;
+    }
+    const QByteArray &bytes = read.bytes;
 
     // Simplifying white space keeps every comma: a line has one field more
     // than commas.  Only the records that will be kept are made room for, so

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "boundedread.h"
+
 #include "externvalues.h"
 
 #include <QObject>
@@ -31,7 +33,7 @@ public:
 
     // A data file feeds a few columns of short print texts; a file larger
     // than this is not a data file, and it would all be held in memory.
-    static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+    static constexpr qint64 kMaxFileBytes = kMaxPlainFileBytes;
     // Longest line, in bytes without its line end.
     static constexpr int kMaxLineBytes = 64 * 1024;
 

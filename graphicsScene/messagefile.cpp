@@ -316,20 +316,27 @@ Result load(GraphicsScene &scene, const QString &path)
     };
     // Coders send message files too: a FIFO or a device under that name would
     // block open() or never end, and a huge file would be held whole.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile() && !info.isDir())
+    const QString tooLarge =
+        QCoreApplication::translate("MessageFile", "The file is larger than %1 MiB")
+            .arg(kMaxFileBytes / (1024 * 1024));
+    if (QFileInfo(path).isDir()) {
+        QFile folder(path);
+        folder.open(QIODevice::ReadOnly | QIODevice::Text);
+        return refuse(folder.errorString());
+    }
+    const PlainFile read = PlainFile::read(path, kMaxFileBytes, true);
+    switch (read.problem) {
+    case PlainFile::Problem::None:
+        break;
+    case PlainFile::Problem::NotPlain:
         return refuse(QCoreApplication::translate("MessageFile", "Not a plain file"));
-    if (info.size() > kMaxFileBytes)
-        return refuse(QCoreApplication::translate("MessageFile", "The file is larger than %1 MiB")
-                          .arg(kMaxFileBytes / (1024 * 1024)));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return refuse(file.errorString());
-    const QByteArray bytes = readAtMost(file, kMaxFileBytes);
-    file.close();
-    if (bytes.size() > kMaxFileBytes)
-        return refuse(QCoreApplication::translate("MessageFile", "The file is larger than %1 MiB")
-                          .arg(kMaxFileBytes / (1024 * 1024)));
+    case PlainFile::Problem::TooLarge:
+        return refuse(tooLarge);
+    case PlainFile::Problem::CannotOpen:
+    case PlainFile::Problem::ReadFailed:
+        return refuse(read.error);
+    }
+    const QByteArray &bytes = read.bytes;
     const QJsonDocument document = QJsonDocument::fromJson(bytes);
     // A document that is not an object (an array, say) holds no message either.
     if (document.isNull() || document.isEmpty() || !document.isObject())

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "boundedread.h"
+
 #include <QJsonObject>
 #include <QString>
 
@@ -33,7 +35,7 @@ QString dataFileBoxTitle();
 
 // Largest message file read.  A message of a thousand items takes well under
 // 1 MiB; pictures are files of their own.
-constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+constexpr qint64 kMaxFileBytes = kMaxPlainFileBytes;
 
 // Written through QSaveFile: a failed save leaves the old file as it was.
 Result save(GraphicsScene &scene, const QString &path);

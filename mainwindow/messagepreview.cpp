@@ -71,13 +71,9 @@ const GraphicsScene *MessagePreview::sceneOf(const QString &path) const
 // The SHA-256 of the file's bytes; empty when it cannot be read whole.
 QByteArray MessagePreview::fingerprint(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    const QByteArray bytes = readAtMost(file, MessageFile::kMaxFileBytes);
-    if (bytes.size() > MessageFile::kMaxFileBytes)
-        return QByteArray();
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    const PlainFile file = PlainFile::read(path);
+    return file.ok() ? QCryptographicHash::hash(file.bytes, QCryptographicHash::Sha256)
+                     : QByteArray();
 }
 
 MessageFile::Result MessagePreview::load(const QString &path)

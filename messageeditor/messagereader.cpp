@@ -217,19 +217,18 @@ Result load(const QString &path, diagramScene *scene)
 {
     // Only plain files: a FIFO would block open() until a writer comes, and a
     // device such as /dev/zero never ends.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return Result::CannotOpen;
-    if (info.size() > kMaxFileBytes)
+    const PlainFile file = PlainFile::read(path, kMaxFileBytes, true);
+    switch (file.problem) {
+    case PlainFile::Problem::None:
+        return read(file.bytes, scene);
+    case PlainFile::Problem::TooLarge:
         return Result::TooLarge;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return Result::CannotOpen;
-    const QByteArray bytes = readAtMost(file, kMaxFileBytes);
-    file.close();
-    if (bytes.size() > kMaxFileBytes)
-        return Result::TooLarge;
-    return read(bytes, scene);
+    case PlainFile::Problem::NotPlain:
+    case PlainFile::Problem::CannotOpen:
+    case PlainFile::Problem::ReadFailed:
+        break;
+    }
+    return Result::CannotOpen;
 }
 
 Result read(const QByteArray &bytes, diagramScene *scene)

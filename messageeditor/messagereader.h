@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "boundedread.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -19,7 +21,7 @@ enum class Result {
 
 // Largest message file read.  A thousand items take well under 1 MiB;
 // pictures are files of their own.
-constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+constexpr qint64 kMaxFileBytes = kMaxPlainFileBytes;
 
 // Adds the file's items to the scene (which the caller has emptied of
 // message items) and may widen or narrow the canvas to the stored width.
