@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QIODevice>
+#include <QTextCodec>
 
 namespace {
 
@@ -109,7 +110,11 @@ bool CsvReader::endField(QStringList *fields)
                         .arg(uchar(m_field.at(bad)), 2, 16, QLatin1Char('0')));
     if (fields->size() >= kMaxFields)
         return fail(tr("Line %1 has over %2 fields.").arg(m_recordLine).arg(kMaxFields));
-    fields->append(QString::fromUtf8(m_field));
+    // Not QString::fromUtf8, which drops a byte order mark at the start of
+    // each field: the file's own was skipped, and any other is data.
+    static QTextCodec *const utf8 = QTextCodec::codecForMib(106);
+    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+    fields->append(utf8->toUnicode(m_field.constData(), m_field.size(), &state));
     m_field.clear();
     return true;
 }
