@@ -156,6 +156,8 @@ bool bench(const QString &label, const DatabaseSettings &settings, int rounds)
         row("by code", byCodeFigures);
         row("floor: bare SELECT id by GTIN", floorGtin);
         row("floor: bare SELECT id by code", floorCode);
+        byGtin = QSqlQuery();
+        byCode = QSqlQuery();
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
