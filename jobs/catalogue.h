@@ -26,6 +26,9 @@ class QSqlQuery;
 // and the next call connects again, so a server that went away and came
 // back is used again without reopening.
 //
+// A Catalogue belongs to the thread that opened it (Qt SQL connections are
+// per thread); a job engine on another thread opens one of its own.
+//
 // Times are kept in UTC with milliseconds; a record's own time is the
 // caller's when valid, else the catalogue's clock.  The user who makes a
 // change is an argument (the signed-in user, or the system login with users

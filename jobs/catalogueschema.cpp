@@ -25,7 +25,6 @@ QStringList migration(int version, bool sqlite)
                                      " changed_by TEXT NOT NULL,"
                                      " changed_at TEXT NOT NULL)")
                           .arg(id)
-                   << QStringLiteral("CREATE INDEX products_name ON products (name)")
                    << QStringLiteral("CREATE TABLE template_saves ("
                                      " id %1,"
                                      " template TEXT NOT NULL,"

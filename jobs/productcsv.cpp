@@ -267,7 +267,9 @@ ProductCsv::Report ProductCsv::importFile(Catalogue &catalogue, const QString &p
 
 CatalogueStatus ProductCsv::exportTo(Catalogue &catalogue, QIODevice &out)
 {
-    QByteArray chunk = CsvWriter::line(header());
+    // With a byte order mark: spreadsheets take a file without one for the
+    // PC's legacy code page and garble every name that is not ASCII.
+    QByteArray chunk = "\xef\xbb\xbf" + CsvWriter::line(header());
     QString last;
     for (;;) {
         QList<Product> page;

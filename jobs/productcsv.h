@@ -74,7 +74,8 @@ public:
                          Mode mode = Mode::GoodRows);
     static Report importFile(Catalogue &catalogue, const QString &path, const QString &by,
                              Mode mode = Mode::GoodRows);
-    // Every product, in code order, with the header row.
+    // Every product, in code order, with the header row (UTF-8 with a byte
+    // order mark).
     static CatalogueStatus exportTo(Catalogue &catalogue, QIODevice &out);
     // Written whole or not at all: an existing file stays as it was on failure.
     static CatalogueStatus exportFile(Catalogue &catalogue, const QString &path);

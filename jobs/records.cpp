@@ -43,7 +43,7 @@ QByteArray JobRecord::toCsv() const
                                    time(startedAt),
                                    endedBy,
                                    time(endedAt)};
-    QByteArray out = CsvWriter::line(jobColumns + coderColumns);
+    QByteArray out = "\xef\xbb\xbf" + CsvWriter::line(jobColumns + coderColumns);
     if (coders.isEmpty())
         out += CsvWriter::line(jobValues);
     for (const JobCoderRecord &c : coders) {

@@ -71,7 +71,7 @@ struct JobRecord
     QDateTime endedAt;
     QList<JobCoderRecord> coders;
 
-    // The record as CSV (UTF-8, with a header row): one row per coder, each
+    // The record as CSV (UTF-8 with a byte order mark, a header row): one row per coder, each
     // carrying the job's own columns, or one row without coder columns for a
     // job without coders.  Field values are one column "fields" of
     // name=value pairs separated by "; ".

@@ -251,6 +251,153 @@ private slots:
         }
     }
 
+    void jobFields_data()
+    {
+        QTest::addColumn<QString>("json");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("problem"); // of the definition, or of the value
+        const QString lot = QStringLiteral("[{\"name\":\"lot\",\"label\":\"Lot\",\"pattern\":\"[A-"
+                                           "Z]-[0-9]{4}\",\"required\":true}]");
+        QTest::newRow("text fits") << lot << "A-2041"
+                                   << "";
+        QTest::newRow("text outside pattern") << lot << "A-20411"
+                                              << "does not have the form";
+        QTest::newRow("required") << lot << ""
+                                  << "Lot is required";
+        const QString line =
+            QStringLiteral("[{\"name\":\"line\",\"kind\":\"integer\",\"min\":1,\"max\":12}]");
+        QTest::newRow("integer in range") << line << "12"
+                                          << "";
+        QTest::newRow("integer outside") << line << "13"
+                                         << "from 1 to 12";
+        QTest::newRow("not an integer") << line << "1.5"
+                                        << "whole number";
+        QTest::newRow("optional empty") << line << ""
+                                        << "";
+        const QString shift =
+            QStringLiteral("[{\"name\":\"shift\",\"kind\":\"list\",\"choices\":[\"A\",\"B\"]}]");
+        QTest::newRow("pick list") << shift << "B"
+                                   << "";
+        QTest::newRow("not in list") << shift << "C"
+                                     << "one of A, B";
+        const QString made = QStringLiteral("[{\"name\":\"made\",\"kind\":\"date\"}]");
+        QTest::newRow("date") << made << "2026-12-09"
+                              << "";
+        QTest::newRow("no date") << made << "2026-02-30"
+                                 << "YYYY-MM-DD";
+        QTest::newRow("unknown kind") << "[{\"name\":\"x\",\"kind\":\"colour\"}]"
+                                      << ""
+                                      << "unknown kind";
+        QTest::newRow("bad pattern") << "[{\"name\":\"x\",\"pattern\":\"[A-\"}]"
+                                     << ""
+                                     << "does not parse";
+        QTest::newRow("empty range")
+            << "[{\"name\":\"x\",\"kind\":\"integer\",\"min\":5,\"max\":1}]"
+            << ""
+            << "is empty";
+        QTest::newRow("default outside")
+            << "[{\"name\":\"x\",\"kind\":\"integer\",\"min\":1,\"max\":2,\"default\":\"3\"}]"
+            << ""
+            << "default";
+        QTest::newRow("list without choices") << "[{\"name\":\"x\",\"kind\":\"list\"}]"
+                                              << ""
+                                              << "choice";
+        QTest::newRow("twice") << "[{\"name\":\"x\"},{\"name\":\"x\"}]"
+                               << ""
+                               << "defined twice";
+        QTest::newRow("bad name") << "[{\"name\":\"1st\"}]"
+                                  << ""
+                                  << "field name";
+        QTest::newRow("unknown key") << "[{\"name\":\"x\",\"colour\":\"red\"}]"
+                                     << ""
+                                     << "unknown key";
+        QTest::newRow("not JSON") << "lot:text"
+                                  << ""
+                                  << "do not parse";
+    }
+    void jobFields()
+    {
+        QFETCH(QString, json);
+        QFETCH(QString, value);
+        QFETCH(QString, problem);
+        QList<JobField> fields;
+        QString error;
+        if (!JobField::listFromJson(json, &fields, &error)) {
+            QVERIFY2(!problem.isEmpty() && error.contains(problem), qPrintable(error));
+            return;
+        }
+        QCOMPARE(fields.size(), 1);
+        const QString why = fields.first().check(value);
+        QVERIFY2(problem.isEmpty() ? why.isEmpty() : why.contains(problem), qPrintable(why));
+        QList<JobField> again; // stored and read back the same
+        QVERIFY(JobField::listFromJson(JobField::listToJson(fields), &again, &error));
+        QVERIFY(again == fields);
+    }
+
+    void settingsFromConf_data()
+    {
+        QTest::addColumn<QByteArray>("conf");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("no section: SQLite") << QByteArray("[server]\nport = 64032\n") << "";
+        QTest::newRow("no host") << QByteArray("[database]\ndatabase = k\nuser = u\n")
+                                 << "\"host\"";
+        QTest::newRow("bad port") << QByteArray(
+                                         "[database]\nhost = h\ndatabase = k\nuser = u\nport = 0\n")
+                                  << "not a port number";
+        QTest::newRow("bad sslmode")
+            << QByteArray("[database]\nhost = h\ndatabase = k\nuser = u\nsslmode = maybe\n")
+            << "sslmode \"maybe\"";
+        QTest::newRow("no password file")
+            << QByteArray("[database]\nhost = h\ndatabase = k\nuser = u\npassword_file = gone\n")
+            << "no such file";
+    }
+    void settingsFromConf()
+    {
+        QFETCH(QByteArray, conf);
+        QFETCH(QString, error);
+        QFile file(m_dir->filePath(QStringLiteral("korvex.conf")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(conf);
+        file.close();
+        DatabaseSettings s;
+        QString why;
+        QCOMPARE(DatabaseSettings::fromWorkDir(m_dir->path(), &s, &why), error.isEmpty());
+        QVERIFY2(why.contains(error), qPrintable(why));
+        if (error.isEmpty()) {
+            QCOMPARE(s.driver, DatabaseSettings::Driver::Sqlite);
+            QCOMPARE(s.sqlitePath, m_dir->filePath(QStringLiteral("korvex.db")));
+        }
+    }
+
+    // korvex.conf naming the server, as a plant writes it, opens the catalogue.
+    void openFromConf()
+    {
+        if (!m_postgres)
+            QSKIP("the SQLite default is settingsFromConf's first row");
+        const DatabaseSettings fixture = settings();
+        QFile password(m_dir->filePath(QStringLiteral("db.password")));
+        QVERIFY(password.open(QIODevice::WriteOnly));
+        password.write(fixture.password.toUtf8() + "\r\n");
+        password.close();
+        QFile conf(m_dir->filePath(QStringLiteral("korvex.conf")));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(QStringLiteral("[database]\nhost = 127.0.0.1\nport = %1\ndatabase = %2\n"
+                                  "user = %3\npassword_file = db.password\nsslmode = disable\n")
+                       .arg(fixture.port)
+                       .arg(fixture.database, fixture.user)
+                       .toUtf8());
+        conf.close();
+        DatabaseSettings s;
+        QString why;
+        QVERIFY2(DatabaseSettings::fromWorkDir(m_dir->path(), &s, &why), qPrintable(why));
+        Catalogue c(m_clock);
+        const CatalogueStatus status = c.open(s);
+        QVERIFY2(status.ok(), qPrintable(status.reason));
+        s.password = QStringLiteral("wrong");
+        Catalogue refused(m_clock);
+        QCOMPARE(refused.open(s).kind, Kind::Unavailable);
+    }
+
     void productsCrud()
     {
         Catalogue c(m_clock);
