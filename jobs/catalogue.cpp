@@ -52,9 +52,12 @@ QString databaseText(const QSqlError &e)
 bool isUniqueViolation(const QSqlError &e)
 {
     const QString code = e.nativeErrorCode();
-    // PostgreSQL's SQLSTATE, SQLite's (extended) result code.
-    return code == QLatin1String("23505") || code == QLatin1String("2067") ||
-           code == QLatin1String("1555") || code == QLatin1String("19");
+    if (code == QLatin1String("23505")) // PostgreSQL's SQLSTATE
+        return true;
+    // SQLite's result code tells only "a constraint"; its text says which.
+    return (code == QLatin1String("19") || code == QLatin1String("2067") ||
+            code == QLatin1String("1555")) &&
+           e.databaseText().contains(QLatin1String("UNIQUE"));
 }
 
 bool isBusy(const QSqlError &e)
