@@ -112,9 +112,9 @@ bool CsvReader::endField(QStringList *fields)
         return fail(tr("Line %1 has over %2 fields.").arg(m_recordLine).arg(kMaxFields));
     // Not QString::fromUtf8, which drops a byte order mark at the start of
     // each field: the file's own was skipped, and any other is data.
-    static QTextCodec *const utf8 = QTextCodec::codecForMib(106);
+    static QTextCodec *const kUtf8 = QTextCodec::codecForMib(106);
     QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
-    fields->append(utf8->toUnicode(m_field.constData(), m_field.size(), &state));
+    fields->append(kUtf8->toUnicode(m_field.constData(), m_field.size(), &state));
     m_field.clear();
     return true;
 }

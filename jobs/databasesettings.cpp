@@ -62,12 +62,12 @@ bool DatabaseSettings::fromIni(const IniFile &conf, const QString &workDir, Data
     }
     const QString mode = conf.value(kSection, QStringLiteral("sslmode")).trimmed();
     if (!mode.isEmpty()) {
-        static const QStringList modes = {
+        static const QStringList kModes = {
             QStringLiteral("disable"), QStringLiteral("allow"),     QStringLiteral("prefer"),
             QStringLiteral("require"), QStringLiteral("verify-ca"), QStringLiteral("verify-full")};
-        if (!modes.contains(mode)) {
+        if (!kModes.contains(mode)) {
             *error = tr("The sslmode \"%1\" in [database] of korvex.conf is none of %2.")
-                         .arg(mode, modes.join(QLatin1String(", ")));
+                         .arg(mode, kModes.join(QLatin1String(", ")));
             return false;
         }
         s.sslMode = mode;

@@ -81,9 +81,9 @@ bool ShelfLifeRule::parse(const QString &text, ShelfLifeRule *rule, QString *err
     *rule = ShelfLifeRule();
     if (t.isEmpty() || t == QLatin1String("none"))
         return true;
-    static const QRegularExpression re(
+    static const QRegularExpression kRuleForm(
         QStringLiteral("^(\\d{1,4}) ?(d|day|days|m|month|months)(?:,? ?(end of month|eom))?$"));
-    const QRegularExpressionMatch m = re.match(t);
+    const QRegularExpressionMatch m = kRuleForm.match(t);
     if (!m.hasMatch()) {
         *error = tr("\"%1\" is no shelf-life rule; write for example \"30 days\", "
                     "\"18 months\" or \"18 months, end of month\".")
@@ -119,8 +119,8 @@ bool JobField::operator==(const JobField &o) const
 
 QString JobField::problem() const
 {
-    static const QRegularExpression nameRe(QStringLiteral("^[A-Za-z][A-Za-z0-9_]{0,31}$"));
-    if (!nameRe.match(name).hasMatch())
+    static const QRegularExpression kFieldName(QStringLiteral("^[A-Za-z][A-Za-z0-9_]{0,31}$"));
+    if (!kFieldName.match(name).hasMatch())
         return tr("The field name \"%1\" must be a letter followed by at most 31 letters, "
                   "digits or \"_\".")
             .arg(name);
@@ -260,7 +260,7 @@ bool JobField::listFromJson(const QString &json, QList<JobField> *fields, QStrin
             tr("A product has at most %1 fields; these are %2.").arg(kMaxFields).arg(array.size());
         return false;
     }
-    static const QStringList known = {
+    static const QStringList kKnownKeys = {
         QStringLiteral("name"),    QStringLiteral("label"),    QStringLiteral("kind"),
         QStringLiteral("pattern"), QStringLiteral("min"),      QStringLiteral("max"),
         QStringLiteral("choices"), QStringLiteral("required"), QStringLiteral("default")};
@@ -272,7 +272,7 @@ bool JobField::listFromJson(const QString &json, QList<JobField> *fields, QStrin
         }
         const QJsonObject o = array.at(i).toObject();
         for (auto it = o.begin(); it != o.end(); ++it) {
-            if (!known.contains(it.key())) {
+            if (!kKnownKeys.contains(it.key())) {
                 *error =
                     tr("Field definition %1 has the unknown key \"%2\".").arg(i + 1).arg(it.key());
                 return false;

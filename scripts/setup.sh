@@ -62,7 +62,7 @@ korvex_install_packages() {
         pg_lsclusters -h 2>/dev/null | awk '$4 == "online" {print $1, $2}' |
             while read -r version cluster; do
                 $sudo pg_ctlcluster "$version" "$cluster" stop || true
-            done
+            done || true
     fi
 }
 
