@@ -636,6 +636,23 @@ private slots:
         QCOMPARE(count, rows);
     }
 
+    void csvTooLarge()
+    {
+        const QString path = m_dir->filePath(QStringLiteral("huge.csv"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("code,name,template\n");
+        QVERIFY(f.resize(ProductCsv::kMaxImportBytes + 1)); // sparse: no disk taken
+        f.close();
+        Catalogue c(m_clock);
+        openCatalogue(&c);
+        const ProductCsv::Report r = ProductCsv::importFile(c, path, QStringLiteral("erp"));
+        QCOMPARE(r.status.kind, Kind::Invalid);
+        QVERIFY2(r.status.reason.contains(QLatin1String("over 128 MiB")),
+                 qPrintable(r.status.reason));
+        QCOMPARE(r.imported, 0);
+    }
+
     void approvals()
     {
         Catalogue c(m_clock);
