@@ -15,7 +15,8 @@ SECONDS_PER_TARGET="${1:-20}"
 shift || true
 FUZZ_DIR="${FUZZ_DIR:-$ROOT/build-fuzz}"
 ALL_TARGETS=(fuzz_framedecoder fuzz_filerecord fuzz_printparameters
-             fuzz_messagefile fuzz_editorreader fuzz_externdata fuzz_dcmd)
+             fuzz_messagefile fuzz_editorreader fuzz_externdata fuzz_dcmd
+             fuzz_productcsv)
 TARGETS=("$@")
 [ ${#TARGETS[@]} -eq 0 ] && TARGETS=("${ALL_TARGETS[@]}")
 

@@ -20,6 +20,7 @@ PACKAGES=(
     python3-protobuf
     dpkg-dev file lintian desktop-file-utils appstream help2man systemd init-system-helpers
     python3-seccomp
+    libqt5sql5-sqlite libqt5sql5-psql postgresql
 )
 
 korvex_install_packages() {
@@ -52,6 +53,18 @@ korvex_install_packages() {
     [ "$own_policy" = 1 ] && $sudo rm -f "$policy"
     if [ -d /run/systemd/system ] && systemctl is-enabled --quiet mosquitto 2>/dev/null; then
         $sudo systemctl disable --now mosquitto >/dev/null 2>&1 || true
+    fi
+    # Likewise the cluster Debian makes when it installs PostgreSQL: the tests
+    # run a server of their own (scripts/postgres.sh).  Only one installed just
+    # now: a server the PC already ran may be a plant's catalogue.
+    if [[ " ${missing[*]} " == *" postgresql "* ]]; then
+        if [ -d /run/systemd/system ]; then
+            $sudo systemctl disable --now postgresql >/dev/null 2>&1 || true
+        fi
+        pg_lsclusters -h 2>/dev/null | awk '$4 == "online" {print $1, $2}' |
+            while read -r version cluster; do
+                $sudo pg_ctlcluster "$version" "$cluster" stop || true
+            done || true
     fi
 }
 
