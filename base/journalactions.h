@@ -16,6 +16,9 @@ constexpr QLatin1String kStop("stop");
 constexpr QLatin1String kPort("port");
 constexpr QLatin1String kRemarkName("remark name");
 constexpr QLatin1String kCommandFailed("command failed");
+// Jobs.
+constexpr QLatin1String kJobStarted("job started");
+constexpr QLatin1String kJobEnded("job ended");
 // The designer.
 constexpr QLatin1String kMessageSaved("message saved");
 // Users and roles.

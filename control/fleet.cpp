@@ -305,6 +305,21 @@ std::optional<CommandResult> Fleet::refusal(const CommandRecord &command)
         emit commandDone(result);
         return result;
     }
+    if (command.action == CommandResult::Action::Start && m_startGate) {
+        QStringList gated;
+        for (const Coder &coder : command.coders) {
+            const QString why = m_startGate(coder);
+            if (!why.isEmpty())
+                gated << why;
+        }
+        if (!gated.isEmpty()) {
+            const CommandResult refused = CommandResult::failed(
+                command.action, tr("Not started: %1 Nothing was sent.").arg(gated.join(' ')));
+            if (m_recorder)
+                m_recorder->after(command, refused);
+            return finish(refused);
+        }
+    }
     QString reason = m_recorder ? m_recorder->before(command) : QString();
     if (reason.isEmpty())
         return std::nullopt;

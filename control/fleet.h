@@ -10,6 +10,7 @@
 #include <QList>
 #include <QObject>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -76,6 +77,12 @@ public:
     void requestCurrentFile(int descriptor);
     void requestParameters(int descriptor);
 
+    // Asked about each coder a start goes to: why it may not print now (it
+    // does not hold the message its job needs, say), or empty.  A start with
+    // any such coder sends nothing.  Null: every coder may.
+    using StartGate = std::function<QString(const Coder &coder)>;
+    void setStartGate(StartGate gate) { m_startGate = std::move(gate); }
+
     // The read-back wait (tests make it short).
     void setReadBackTimeout(int ms) { m_readBackTimeoutMs = ms; }
 
@@ -139,6 +146,7 @@ private:
     QList<int> m_order;
     CommandRecorder *m_recorder = nullptr;
     int m_readBackTimeoutMs = kReadBackTimeoutMs;
+    StartGate m_startGate;
     std::unique_ptr<StationSettings> m_ownSettings;
     StationSettings *m_settings;
 };
