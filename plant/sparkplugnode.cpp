@@ -225,8 +225,9 @@ void SparkplugNode::stateReceived(const QByteArray &payload)
     if (!problem.isEmpty()) {
         ++m_refusedStates;
         qCWarning(lcPlant).noquote()
-            << "STATE of the primary host" << m_primaryHost << "refused:" << problem << "("
-            << m_refusedStates << "refused so far)";
+            << QStringLiteral("STATE of the primary host %1 refused: %2 (%3 refused so far)")
+                   .arg(m_primaryHost, problem)
+                   .arg(m_refusedStates);
         return;
     }
     const quint64 timestamp = quint64(state.value(QLatin1String("timestamp")).toDouble());
