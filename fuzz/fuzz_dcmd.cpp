@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Commands from the plant bus, of any bytes, for a coder with and without
-// a parameter block, and as a node command.  A refused payload sends
+// a parameter block, by name and by the aliases of a birth, and as a node
+// command.  A refused payload sends
 // nothing, an accepted message name is a plain ".spr" name, every field set
 // is within the panel's range, and a payload that decodes settles after
 // one encode.  No accepted name or claimed user holds a control character.
+#include "codermetrics.h"
 #include "controlcharacter.h"
 #include "filerecord.h"
 #include "parameterfields.h"
@@ -24,9 +26,10 @@ bool withinRange(const ParameterField &field, const QVariant &value)
     return std::isfinite(v) && v >= field.minimum && v <= field.maximum;
 }
 
-void checkDeviceCommand(const QByteArray &payload, const QByteArray &lastBlock)
+void checkDeviceCommand(const QByteArray &payload, const QByteArray &lastBlock,
+                        const AliasNames &aliases = {})
 {
-    const DecodedCommands decoded = decodeDeviceCommand(payload, lastBlock);
+    const DecodedCommands decoded = decodeDeviceCommand(payload, lastBlock, aliases);
     if (!decoded.refusals.isEmpty() && !decoded.commands.isEmpty())
         abort();
     for (const PlantCommand &c : decoded.commands) {
@@ -56,8 +59,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const QByteArray block = PrintParameters().toBytes();
     checkDeviceCommand(payload, QByteArray());
     checkDeviceCommand(payload, block);
+    // Aliases 1, 2, ... as a device is born with them.
+    static const AliasNames aliases = [] {
+        AliasNames out;
+        for (const Sparkplug::Metric &m :
+             CoderMetrics::birth(Coder(), QString()) + CoderMetrics::commandBirth())
+            out.insert(quint64(out.size() + 1), m.name);
+        for (const ParameterField &field : ParameterField::all())
+            out.insert(quint64(out.size() + 1), field.metric);
+        return out;
+    }();
+    checkDeviceCommand(payload, block, aliases);
     QStringList refusals;
     decodeNodeCommand(payload, &refusals);
+    decodeNodeCommand(payload, &refusals, {{1, QStringLiteral("Node Control/Rebirth")}});
 
     Sparkplug::Payload decoded;
     QString error;

@@ -144,6 +144,22 @@ void rangeFollowsHeads(PrintParameters *p)
         p->headRangeMask = *range;
 }
 
+// Gives m the name its alias stands for; false, with the reason, for an
+// alias that was never given or one that does not go with the name.
+// Without aliases the metric is left as it came.
+bool resolveAlias(Metric *m, const AliasNames &aliases, QString *reason)
+{
+    if (!m->alias || aliases.isEmpty())
+        return true;
+    const QString name = aliases.value(*m->alias);
+    if (name.isNull())
+        return refuse(reason, tr("unknown alias"));
+    if (!m->name.isEmpty() && m->name != name)
+        return refuse(reason, tr("alias %1 stands for %2").arg(QString::number(*m->alias), name));
+    m->name = name;
+    return true;
+}
+
 PlantCommand command(PlantCommand::Kind kind)
 {
     PlantCommand c;
@@ -153,7 +169,8 @@ PlantCommand command(PlantCommand::Kind kind)
 
 } // namespace
 
-DecodedCommands decodeDeviceCommand(const QByteArray &payload, const QByteArray &lastParameterBlock)
+DecodedCommands decodeDeviceCommand(const QByteArray &payload, const QByteArray &lastParameterBlock,
+                                    const AliasNames &aliases)
 {
     DecodedCommands out;
     Sparkplug::Payload decoded;
@@ -171,11 +188,15 @@ DecodedCommands decodeDeviceCommand(const QByteArray &payload, const QByteArray 
     QString user;
     QSet<QString> seen;
     for (int i = 0; i < decoded.metrics.size(); ++i) {
-        const Metric &m = decoded.metrics.at(i);
+        Metric m = decoded.metrics.at(i);
         QString reason;
         const auto refused = [&](const QString &why) {
             out.refusals << label(m, i) + QStringLiteral(": ") + why;
         };
+        if (!resolveAlias(&m, aliases, &reason)) {
+            refused(reason);
+            continue;
+        }
         if (m.name.isEmpty()) {
             refused(m.alias ? tr("commands are taken by name, not by alias") : tr("no name"));
             continue;
@@ -242,7 +263,7 @@ DecodedCommands decodeDeviceCommand(const QByteArray &payload, const QByteArray 
     return out;
 }
 
-bool decodeNodeCommand(const QByteArray &payload, QStringList *refusals)
+bool decodeNodeCommand(const QByteArray &payload, QStringList *refusals, const AliasNames &aliases)
 {
     QStringList refused;
     Sparkplug::Payload decoded;
@@ -252,14 +273,16 @@ bool decodeNodeCommand(const QByteArray &payload, QStringList *refusals)
         refused << tr("command payload refused: %1").arg(error);
     } else {
         for (int i = 0; i < decoded.metrics.size(); ++i) {
-            const Metric &m = decoded.metrics.at(i);
+            Metric m = decoded.metrics.at(i);
             QString reason;
-            if (m.name != kRebirth)
-                reason = m.name.isEmpty() && m.alias
-                             ? tr("commands are taken by name, not by alias")
-                             : tr("unknown metric");
-            else if (isTrue(m, &reason))
-                rebirth = true;
+            if (resolveAlias(&m, aliases, &reason)) {
+                if (m.name != kRebirth)
+                    reason = m.name.isEmpty() && m.alias
+                                 ? tr("commands are taken by name, not by alias")
+                                 : tr("unknown metric");
+                else if (isTrue(m, &reason))
+                    rebirth = true;
+            }
             if (!reason.isEmpty())
                 refused << label(m, i) + QStringLiteral(": ") + reason;
         }

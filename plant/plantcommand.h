@@ -4,6 +4,7 @@
 #include "printparameters.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -37,7 +38,13 @@ struct DecodedCommands
     QStringList refusals;
 };
 
-// Reads a device command (DCMD).  Metrics, by name (aliases are not taken):
+// The names of the metrics a device (or the node) was born with, by the
+// alias each was given at birth.  Empty when no aliases were given.
+using AliasNames = QHash<quint64, QString>;
+
+// Reads a device command (DCMD).  Metrics, by name, or by alias when aliases
+// is not empty (an alias it lacks is refused as an unknown name is; a metric
+// with both must give the name its alias stands for):
 //   "Command/Apply Message" String: a plain message name of "Spray/", with
 //       or without ".spr", at most 255 bytes of UTF-8 with ".spr"
 //   "Command/Start", "Command/Stop", "Command/Request Current File": Boolean
@@ -52,10 +59,11 @@ struct DecodedCommands
 // Refused: an unknown or read-only name, a name given twice, the wrong
 // datatype, a null, a value out of range, an unsafe message name, parameters
 // before the coder reported its block, and a payload that does not decode.
-DecodedCommands decodeDeviceCommand(const QByteArray &payload,
-                                    const QByteArray &lastParameterBlock);
+DecodedCommands decodeDeviceCommand(const QByteArray &payload, const QByteArray &lastParameterBlock,
+                                    const AliasNames &aliases = {});
 
 // Reads a node command (NCMD): only "Node Control/Rebirth" Boolean true is
-// known.  True when a rebirth is asked, even beside refused metrics (a
-// rebirth changes nothing); the reasons of the others go to *refusals.
-bool decodeNodeCommand(const QByteArray &payload, QStringList *refusals);
+// known, by name or by one of aliases.  True when a rebirth is asked, even beside refused metrics
+// (a rebirth changes nothing); the reasons of the others go to *refusals.
+bool decodeNodeCommand(const QByteArray &payload, QStringList *refusals,
+                       const AliasNames &aliases = {});

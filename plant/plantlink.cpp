@@ -11,6 +11,7 @@ PlantLink::PlantLink(Station *station, const PlantSettings &settings, QObject *p
       m_node(new SparkplugNode(station->fleet(), m_client, settings.group, settings.node, this))
 {
     m_node->setAccount(settings.broker.user);
+    m_node->setPrimaryHost(settings.primaryHost);
     // Messages from the bus are loaded and checked as the window's are.
     m_node->setMessageSender(
         [station](const QString &path, const QList<int> &coders, const CommandOrigin &origin) {

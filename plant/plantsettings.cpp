@@ -89,6 +89,11 @@ bool PlantSettings::load(const QString &path, bool required, PlantSettings *sett
             if (!problem.isEmpty())
                 fail(problem);
         }
+        settings->primaryHost = ini.value(QStringLiteral("primary_host")).toString();
+        if (!settings->primaryHost.isEmpty() && !Sparkplug::isValidId(settings->primaryHost))
+            fail(QStringLiteral("[mqtt] primary_host \"%1\" must be a host ID without \"/\", "
+                                "\"+\" and \"#\"")
+                     .arg(settings->primaryHost));
         b.user = ini.value(QStringLiteral("user")).toString();
         const QString passwordFile = ini.value(QStringLiteral("password_file")).toString();
         if (!passwordFile.isEmpty()) {

@@ -14,6 +14,8 @@
 //             user             the broker account
 //             password_file    a file whose first line is its password
 //             ca_file, cert_file, key_file   TLS files (mqtts)
+//             primary_host     the host ID of the primary host application:
+//                              births only while its STATE says online
 // Without an [mqtt] section nothing is published.
 struct PlantSettings
 {
@@ -21,6 +23,8 @@ struct PlantSettings
     BrokerSettings broker;
     QString group;
     QString node;
+    // Empty: births on every connection, metrics by name only.
+    QString primaryHost;
 
     static constexpr const char *kFileName = "korvex.conf";
 

@@ -9,6 +9,8 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace {
 
@@ -92,6 +94,19 @@ QString commandsOf(const Sparkplug::Payload &payload, const QString &type)
     return names.isEmpty() ? type : listed(names, QStringLiteral(", "));
 }
 
+// The payload with the names that its metrics' aliases stand for.
+Sparkplug::Payload named(Sparkplug::Payload payload, const AliasNames &names)
+{
+    for (Sparkplug::Metric &m : payload.metrics) {
+        if (m.name.isEmpty() && m.alias && names.contains(*m.alias))
+            m.name = names.value(*m.alias);
+    }
+    return payload;
+}
+
+// The largest timestamp a JSON number holds exactly.
+constexpr double kMaxStateTimestamp = 9007199254740991.0;
+
 QString refused(const QString &reason)
 {
     return QStringLiteral("refused: ") + reason;
@@ -117,6 +132,7 @@ SparkplugNode::SparkplugNode(Fleet *fleet, MqttBus *bus, const QString &group, c
 {
     connect(m_bus, &MqttBus::connecting, this, &SparkplugNode::connecting);
     connect(m_bus, &MqttBus::connected, this, &SparkplugNode::connected);
+    connect(m_bus, &MqttBus::disconnected, this, [this] { m_born = false; });
     connect(m_bus, &MqttBus::messageReceived, this, &SparkplugNode::messageReceived);
     connect(m_fleet, &Fleet::coderAdded, this, &SparkplugNode::coderAdded);
     connect(m_fleet, &Fleet::coderRemoved, this, &SparkplugNode::coderRemoved);
@@ -154,6 +170,8 @@ void SparkplugNode::connecting()
         m_bdSeq = (m_bdSeq + 1) % 256;
         m_willUsed = false;
     }
+    m_born = false;
+    m_leaving = false;
     m_bus->setWill(topic(QStringLiteral("NDEATH")), Sparkplug::encode(death()), 1);
 }
 
@@ -176,18 +194,90 @@ void SparkplugNode::connected()
     m_willUsed = true;
     m_bus->subscribe(topic(QStringLiteral("NCMD")));
     m_bus->subscribe(QStringLiteral("%1/%2/DCMD/%3/+").arg(kNamespace, m_group, m_node));
-    birthAll();
+    if (m_primaryHost.isEmpty()) {
+        birthAll();
+        return;
+    }
+    // The host's STATE is retained: its last word arrives at once.
+    qCInfo(lcPlant).noquote() << "waiting for the primary host" << m_primaryHost << "to be online";
+    m_bus->subscribe(QStringLiteral("%1/STATE/%2").arg(kNamespace, m_primaryHost), 1);
+}
+
+void SparkplugNode::stateReceived(const QByteArray &payload)
+{
+    QString problem;
+    QJsonObject state;
+    if (payload.size() > kMaxStateBytes) {
+        problem =
+            QStringLiteral("%1 bytes, at most %2 are read").arg(payload.size()).arg(kMaxStateBytes);
+    } else {
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(payload, &error);
+        state = document.object();
+        const QJsonValue timestamp = state.value(QLatin1String("timestamp"));
+        if (error.error != QJsonParseError::NoError || !document.isObject())
+            problem = QStringLiteral("not valid JSON");
+        else if (!state.value(QLatin1String("online")).isBool() || !timestamp.isDouble() ||
+                 timestamp.toDouble() < 0 || timestamp.toDouble() > kMaxStateTimestamp)
+            problem = QStringLiteral("no Boolean \"online\" and \"timestamp\" in ms since the "
+                                     "epoch");
+    }
+    if (!problem.isEmpty()) {
+        ++m_refusedStates;
+        qCWarning(lcPlant).noquote()
+            << QStringLiteral("STATE of the primary host %1 refused: %2 (%3 refused so far)")
+                   .arg(m_primaryHost, problem)
+                   .arg(m_refusedStates);
+        return;
+    }
+    const quint64 timestamp = quint64(state.value(QLatin1String("timestamp")).toDouble());
+    const bool online = state.value(QLatin1String("online")).toBool();
+    if (m_stateSeen && timestamp < m_stateTimestamp) {
+        qCInfo(lcPlant).noquote() << "STATE of the primary host" << m_primaryHost
+                                  << "ignored: older than the last one";
+        return;
+    }
+    m_stateSeen = true;
+    m_stateTimestamp = timestamp;
+    if (online && !m_born && !m_leaving) {
+        qCInfo(lcPlant).noquote() << "the primary host" << m_primaryHost << "is online";
+        birthAll();
+    } else if (!online && m_born) {
+        leaveForHost();
+    }
+}
+
+void SparkplugNode::leaveForHost()
+{
+    qCInfo(lcPlant).noquote() << "the primary host" << m_primaryHost
+                              << "is offline: the node dies and waits for it";
+    publishDeath();
+    m_born = false;
+    m_leaving = true;
+    if (!m_commands.isEmpty()) {
+        qCInfo(lcPlant) << m_commands.size() << "waiting commands dropped";
+        m_commands.clear();
+        m_commandTimer.stop();
+    }
+    // Not from inside the bus's own delivery of the STATE.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_leaving)
+            return;
+        m_bus->stop();
+        m_bus->start();
+    });
 }
 
 void SparkplugNode::birthAll()
 {
+    m_born = true;
     m_seq = 0;
     QList<Sparkplug::Metric> metrics;
     metrics << bdSeqMetric(m_bdSeq);
     metrics << metric(kRebirth, Sparkplug::DataType::Boolean, false);
     for (const QString &name : {kResultDevice, kResultCommand, kResultOutcome})
         metrics << metric(name, Sparkplug::DataType::String, QString());
-    publish(QStringLiteral("NBIRTH"), QString(), metrics);
+    publish(QStringLiteral("NBIRTH"), QString(), metrics, &m_nodeAliases);
     for (const int descriptor : m_fleet->descriptors())
         birthDevice(descriptor);
 }
@@ -200,7 +290,7 @@ void SparkplugNode::birthDevice(int descriptor)
     found->last = deviceMetrics(descriptor);
     found->statusOnly = true;
     m_dirty.remove(descriptor);
-    publish(QStringLiteral("DBIRTH"), found->id, found->last);
+    publish(QStringLiteral("DBIRTH"), found->id, found->last, &found->aliases);
 }
 
 QList<Sparkplug::Metric> SparkplugNode::deviceMetrics(int descriptor) const
@@ -222,7 +312,7 @@ void SparkplugNode::coderAdded(int descriptor)
     for (int ordinal = 2; m_ids.contains(id) || !Sparkplug::isValidId(id); ++ordinal)
         id = QStringLiteral("%1_%2").arg(coder->ipText).arg(ordinal);
     m_ids.insert(id);
-    m_devices.insert(descriptor, Device{id, {}, true});
+    m_devices.insert(descriptor, Device{id, {}, true, {}});
     birthDevice(descriptor);
 }
 
@@ -274,7 +364,7 @@ void SparkplugNode::flush()
                 }
             }
             if (!changed.isEmpty())
-                publish(QStringLiteral("DDATA"), found->id, changed);
+                publish(QStringLiteral("DDATA"), found->id, changed, &found->aliases);
             continue;
         }
         found->statusOnly = true;
@@ -289,16 +379,26 @@ void SparkplugNode::flush()
         if (changed.isEmpty())
             continue;
         found->last = now;
-        publish(QStringLiteral("DDATA"), found->id, changed);
+        publish(QStringLiteral("DDATA"), found->id, changed, &found->aliases);
     }
 }
 
 void SparkplugNode::messageReceived(const QString &topic, const QByteArray &payload)
 {
+    if (!m_primaryHost.isEmpty() &&
+        topic == kNamespace + QStringLiteral("/STATE/") + m_primaryHost) {
+        stateReceived(payload);
+        return;
+    }
     const QStringList parts = topic.split(QLatin1Char('/'));
     if (parts.size() < 4 || parts.at(0) != kNamespace || parts.at(1) != m_group ||
         parts.at(3) != m_node)
         return;
+    // Unborn, the node has no outcome to publish and no host to obey.
+    if (!m_primaryHost.isEmpty() && !m_born) {
+        qCInfo(lcPlant).noquote() << parts.at(2) << "ignored: the node is not born";
+        return;
+    }
     if (parts.at(2) == QLatin1String("NCMD") && parts.size() == 4) {
         runNodeCommand(payload);
         return;
@@ -331,7 +431,7 @@ void SparkplugNode::runNodeCommand(const QByteArray &payload)
         return;
     }
     QStringList refusals;
-    const bool rebirth = decodeNodeCommand(payload, &refusals);
+    const bool rebirth = decodeNodeCommand(payload, &refusals, m_nodeAliases.names);
     if (rebirth)
         birthAll();
     QString outcome = QStringLiteral("done");
@@ -340,7 +440,8 @@ void SparkplugNode::runNodeCommand(const QByteArray &payload)
                   (rebirth ? QStringLiteral("; the rebirth was done") : QString());
     else if (!rebirth)
         outcome = refused(kNoCommand);
-    publishResult(m_node, commandsOf(decoded, QStringLiteral("NCMD")), outcome);
+    publishResult(m_node, commandsOf(named(decoded, m_nodeAliases.names), QStringLiteral("NCMD")),
+                  outcome);
 }
 
 void SparkplugNode::runCommands()
@@ -362,19 +463,21 @@ void SparkplugNode::runCommand(const PendingCommand &pending)
         publishResult(pending.device, QStringLiteral("DCMD"), refused(error));
         return;
     }
-    const QString asked = commandsOf(payload, QStringLiteral("DCMD"));
     int descriptor = -1;
     for (auto it = m_devices.cbegin(); it != m_devices.cend(); ++it) {
         if (it->id == pending.device)
             descriptor = it.key();
     }
+    const AliasNames aliases = m_devices.value(descriptor).aliases.names;
+    const QString asked = commandsOf(named(payload, aliases), QStringLiteral("DCMD"));
     const Coder *coder = m_fleet->coder(descriptor);
     if (!coder) {
         publishResult(pending.device, asked,
                       refused(QStringLiteral("no coder %1 is connected").arg(pending.device)));
         return;
     }
-    const DecodedCommands decoded = decodeDeviceCommand(pending.payload, coder->parameterBlock);
+    const DecodedCommands decoded =
+        decodeDeviceCommand(pending.payload, coder->parameterBlock, aliases);
     if (!decoded.refusals.isEmpty()) {
         publishResult(pending.device, asked,
                       refused(listed(decoded.refusals, QStringLiteral("; "))));
@@ -461,14 +564,33 @@ void SparkplugNode::publishResult(const QString &device, const QString &command,
     publish(QStringLiteral("NDATA"), QString(),
             {metric(kResultDevice, Sparkplug::DataType::String, device),
              metric(kResultCommand, Sparkplug::DataType::String, command),
-             metric(kResultOutcome, Sparkplug::DataType::String, outcome)});
+             metric(kResultOutcome, Sparkplug::DataType::String, outcome)},
+            &m_nodeAliases);
+}
+
+void SparkplugNode::useAliases(QList<Sparkplug::Metric> *metrics, Aliases *aliases, bool birth)
+{
+    if (m_primaryHost.isEmpty() || !aliases)
+        return;
+    for (Sparkplug::Metric &m : *metrics) {
+        auto found = aliases->byName.find(m.name);
+        if (found == aliases->byName.end()) {
+            found = aliases->byName.insert(m.name, m_nextAlias);
+            aliases->names.insert(m_nextAlias++, m.name);
+        }
+        m.alias = *found;
+        if (!birth)
+            m.name = QString();
+    }
 }
 
 void SparkplugNode::publish(const QString &type, const QString &device,
-                            QList<Sparkplug::Metric> metrics)
+                            QList<Sparkplug::Metric> metrics, Aliases *aliases)
 {
-    if (!m_bus->isConnected())
+    // With a primary host, nothing goes out before NBIRTH.
+    if (!m_bus->isConnected() || (!m_primaryHost.isEmpty() && !m_born))
         return;
+    useAliases(&metrics, aliases, type.endsWith(QLatin1String("BIRTH")));
     Sparkplug::Payload payload;
     payload.timestamp = m_clock();
     payload.seq = m_seq;

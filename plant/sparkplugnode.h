@@ -23,6 +23,12 @@ struct PlantCommand;
 // Topics: spBv1.0/<group>/<type>/<node>[/<device>], where the device ID is
 // the coder's IP text (dots kept), with "_2", "_3" ... for further coders
 // behind one address, stable while each stays connected.
+// With a primary host (Sparkplug 3.0) the node follows that host's STATE
+// (spBv1.0/STATE/<host>, JSON): it is born only while the host's last STATE
+// says online, and when the host goes offline it publishes its death,
+// disconnects and connects again to wait for it.  Then every metric gets
+// an alias at birth, data messages carry the alias alone, and commands are
+// taken by alias or by name.
 class SparkplugNode : public QObject
 {
     Q_OBJECT
@@ -49,6 +55,17 @@ public:
     // Milliseconds since the epoch for the payloads' timestamps (tests).
     void setClock(std::function<quint64()> clock) { m_clock = std::move(clock); }
 
+    // The host ID whose STATE the node waits for; empty (the default) for
+    // births on every connection and metrics by name only.  Set before
+    // the first connection.
+    void setPrimaryHost(const QString &hostId) { m_primaryHost = hostId; }
+    // Whether NBIRTH went out on the current connection.
+    bool isBorn() const { return m_born; }
+    // STATE messages refused as unreadable since the start.
+    int refusedStates() const { return m_refusedStates; }
+    // Largest STATE payload read; the host's JSON is a few dozen bytes.
+    static constexpr int kMaxStateBytes = 4096;
+
     quint64 bdSeq() const { return m_bdSeq; }
     // The node's death, published by the node itself before a clean
     // disconnect (the broker drops the will then).
@@ -60,11 +77,18 @@ signals:
     void commandResult(const QString &device, const QString &command, const QString &outcome);
 
 private:
+    // The alias of each metric given one, and back.
+    struct Aliases
+    {
+        QHash<QString, quint64> byName;
+        QHash<quint64, QString> names;
+    };
     struct Device
     {
         QString id;
         QList<Sparkplug::Metric> last; // as last published
         bool statusOnly = true;        // since then only state and progress changed
+        Aliases aliases;
     };
     struct PendingCommand
     {
@@ -75,6 +99,12 @@ private:
     Sparkplug::Payload death() const;
     void connecting();
     void connected();
+    void stateReceived(const QByteArray &payload);
+    // The primary host went offline: death, and a new connection to wait on.
+    void leaveForHost();
+    // Gives each metric its alias (a new one when it has none yet); data
+    // messages then carry the alias without the name.
+    void useAliases(QList<Sparkplug::Metric> *metrics, Aliases *aliases, bool birth);
     void messageReceived(const QString &topic, const QByteArray &payload);
     void coderAdded(int descriptor);
     void coderRemoved(int descriptor);
@@ -92,7 +122,9 @@ private:
     CommandResult applyMessage(const QString &messageName, int descriptor,
                                const CommandOrigin &origin);
     void publishResult(const QString &device, const QString &command, const QString &outcome);
-    void publish(const QString &type, const QString &device, QList<Sparkplug::Metric> metrics);
+    // aliases: those of the device (or the node) the metrics belong to.
+    void publish(const QString &type, const QString &device, QList<Sparkplug::Metric> metrics,
+                 Aliases *aliases = nullptr);
     QList<Sparkplug::Metric> deviceMetrics(int descriptor) const;
     QString topic(const QString &type, const QString &device = QString()) const;
 
@@ -112,5 +144,13 @@ private:
     quint64 m_bdSeq = 0;
     bool m_willUsed = false; // a connection was made with the will of m_bdSeq
     quint8 m_seq = 0;
+    QString m_primaryHost;
+    bool m_born = false;    // NBIRTH went out on this connection
+    bool m_leaving = false; // dead for the primary host, reconnecting
+    bool m_stateSeen = false;
+    quint64 m_stateTimestamp = 0; // of the last STATE taken
+    int m_refusedStates = 0;
+    Aliases m_nodeAliases;
+    quint64 m_nextAlias = 1; // never reused while the node lives
     MessageSender m_sendMessage;
 };

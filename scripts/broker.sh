@@ -88,11 +88,13 @@ start)
 user korvexd
 topic readwrite spBv1.0/Plant/+/Line1
 topic readwrite spBv1.0/Plant/+/Line1/#
+topic read spBv1.0/STATE/+
 
 user mes
 topic read spBv1.0/#
 topic write spBv1.0/Plant/NCMD/Line1
 topic write spBv1.0/Plant/DCMD/Line1/+
+topic write spBv1.0/STATE/scada
 
 user viewer
 topic read spBv1.0/#

@@ -6,7 +6,10 @@ Starts korvexd and a simulated coder on 127.0.0.1 and watches the Sparkplug
 session with Debian's paho-mqtt and protobuf, commanding it as a plant
 system would: births and deaths, seq across its wrap-around, DDATA on a
 status change, DCMD start, apply and refusals, rebirth, the accounts the
-broker enforces, TLS, a broker restart and a clean stop.
+broker enforces, TLS, a broker restart and a clean stop; then a service with
+a primary host, whose STATE the test publishes: births held until it is
+online, aliases, commands by alias, death and a new session when it goes
+offline.  Every message the services publish is held to the session rules.
 
 usage: test_korvexd.py KORVEXD CODER_SIM PROTO BROKER_DIR BROKER_SH
 """
@@ -94,10 +97,14 @@ class Client:
             self.lock.notify_all()
         if rc == 0:
             client.subscribe("spBv1.0/Plant/#")
+            client.subscribe("spBv1.0/STATE/+")
 
     def on_message(self, client, userdata, message):
-        payload = pb.Payload()
-        payload.ParseFromString(message.payload)
+        if message.topic.startswith("spBv1.0/STATE/"):
+            payload = message.payload  # JSON, the host's own
+        else:
+            payload = pb.Payload()
+            payload.ParseFromString(message.payload)
         with self.lock:
             self.messages.append((message.topic, payload))
             self.lock.notify_all()
@@ -125,14 +132,26 @@ class Client:
             return len(self.messages)
 
     def command(self, topic, **named):
+        self.command_by_alias(topic, {name: (None, *v) for name, v in named.items()})
+
+    def command_by_alias(self, topic, metrics):
+        """metrics: {name or None: (alias or None, datatype, field, value)}."""
         payload = pb.Payload()
         payload.timestamp = int(time.time() * 1000)
-        for name, (datatype, field, v) in named.items():
+        for name, (alias, datatype, field, v) in metrics.items():
             m = payload.metrics.add()
-            m.name = name
+            if name is not None:
+                m.name = name
+            if alias is not None:
+                m.alias = alias
             m.datatype = datatype
             setattr(m, field, v)
         self.client.publish(topic, payload.SerializeToString(), qos=0)
+
+    def state(self, online, timestamp, retain=True):
+        self.client.publish("spBv1.0/STATE/scada",
+                            json.dumps({"online": online, "timestamp": timestamp}), qos=1,
+                            retain=retain).wait_for_publish(5)
 
     def stop(self):
         self.client.loop_stop()
@@ -140,6 +159,85 @@ class Client:
 
 
 BOOLEAN, STRING, INT32 = 11, 12, 3
+SEQUENCED = ("NBIRTH", "NDATA", "DBIRTH", "DDATA", "DDEATH")
+
+
+def session_rule_breaches(messages, node="Line1"):
+    """What breaks the rules of the facts sheet in the messages of one edge
+    node, as a subscriber saw them in order: seq from 0 at each NBIRTH, up
+    by one over the sequenced messages, 255 followed by 0; NDEATH without
+    seq and with the bdSeq of the NBIRTH before it; bdSeq up by one for
+    each new session; data only from a node and device that are born; with
+    aliases, every born metric has its name and an alias unique in the
+    node, and data carries the alias alone, one that was born."""
+    breaches = []
+    seq = None       # the last seq of the session, None before NBIRTH
+    bd_seq = None    # of the current session
+    born = set()     # devices born in this session
+    aliases = {}     # alias -> (device, name) of this session
+    uses_aliases = False
+    for i, (topic, p) in enumerate(messages):
+        parts = topic.split("/")
+        if parts[0] != "spBv1.0" or len(parts) < 4 or parts[3] != node:
+            continue
+        kind, device = parts[2], (parts[4] if len(parts) > 4 else "")
+        where = "message {} ({})".format(i, "/".join(parts[2:]))
+        if kind in ("NCMD", "DCMD"):
+            continue
+        if kind == "NDEATH":
+            value = metrics(p).get("bdSeq")
+            if p.HasField("seq"):
+                breaches.append(where + ": NDEATH with seq")
+            if bd_seq is not None and value != bd_seq:
+                breaches.append(where + ": bdSeq {} after a birth with {}".format(value, bd_seq))
+            seq, born, aliases = None, set(), {}
+            continue
+        if kind not in SEQUENCED:
+            continue
+        if kind == "NBIRTH":
+            value = metrics(p).get("bdSeq")
+            if bd_seq is not None and seq is None and value != (bd_seq + 1) % 256:
+                breaches.append(where + ": bdSeq {} after {}".format(value, bd_seq))
+            if p.seq != 0:
+                breaches.append(where + ": NBIRTH with seq {}".format(p.seq))
+            bd_seq, seq, born = value, 0, set()
+            aliases = {a: k for a, k in aliases.items() if k[0] == ""}
+            uses_aliases = any(m.HasField("alias") for m in p.metrics)
+        elif seq is None:
+            breaches.append(where + ": before NBIRTH")
+            continue
+        else:
+            if p.seq != (seq + 1) % 256:
+                breaches.append(where + ": seq {} after {}".format(p.seq, seq))
+            seq = p.seq
+        if kind == "DBIRTH":
+            born.add(device)
+            aliases = {a: k for a, k in aliases.items() if k[0] != device}
+        if kind in ("DDATA", "DDEATH") and device not in born:
+            breaches.append(where + ": the device is not born")
+        if kind == "DDEATH":
+            born.discard(device)
+        for m in p.metrics:
+            if not uses_aliases:
+                if not m.name:
+                    breaches.append(where + ": a metric without a name")
+                continue
+            if kind.endswith("BIRTH"):
+                if not m.name or not m.HasField("alias"):
+                    breaches.append(where + ": {} born without name and alias".format(m.name))
+                elif aliases.get(m.alias, (device, m.name)) != (device, m.name):
+                    breaches.append(where + ": alias {} given twice".format(m.alias))
+                else:
+                    aliases[m.alias] = (device, m.name)
+            elif m.name or aliases.get(m.alias, ("?",))[0] != device:
+                breaches.append(where + ": data by name or by an alias not born ({} {})".format(
+                    m.name, m.alias))
+    return breaches
+
+
+def by_alias(payload, aliases):
+    """The values of a payload whose metrics carry aliases, by name."""
+    return {aliases.get(m.alias, m.name): value(m) for m in payload.metrics}
 
 
 def journal_lines():
@@ -186,6 +284,113 @@ def tls_refusal():
     service.wait(10)
     reader.join(5)
     return next((line.strip() for line in lines if "TLS" in line), "")
+
+
+def primary_host(host):
+    """korvexd with primary_host=scada; the test's client is that host."""
+    work = tempfile.mkdtemp(prefix="primary-", dir=WORK)
+    coder_port = free_port()
+    device = NODE.format("{}") + "/127.0.0.32"
+    with open(os.path.join(work, "korvex.conf"), "w") as f:
+        f.write("[server]\nport={}\n[mqtt]\nurl=mqtt://127.0.0.1:{}\ngroup=Plant\nnode=Line1\n"
+                "user=korvexd\npassword_file={}\nprimary_host=scada\n".format(
+                    coder_port, PORT, os.path.join(BROKER_DIR, "korvexd.password")))
+    now = int(time.time() * 1000)
+    host.state(False, now - 10000)  # the host was offline: retained
+    start_at = host.count()
+    service = subprocess.Popen([KORVEXD], cwd=work, stderr=subprocess.PIPE, text=True)
+    log = []
+    reader = threading.Thread(target=lambda: log.extend(service.stderr), daemon=True)
+    reader.start()
+    coder = subprocess.Popen([CODER_SIM, "--port", str(coder_port), "--source", "127.0.0.32",
+                              "--folder", os.path.join(work, "sim"), "--status", "1",
+                              "--status-interval", "50", "--progress-step", "1", "--autostart",
+                              "--reconnect-interval", "100"], stdout=subprocess.DEVNULL)
+    deadline = time.time() + 10
+    while time.time() < deadline and not any("waiting for the primary host" in line
+                                             for line in list(log)):
+        time.sleep(0.05)
+    time.sleep(0.5)  # its subscription reaches the broker
+    host.client.publish("spBv1.0/STATE/scada", b"ONLINE", qos=1).wait_for_publish(5)
+    _, early = host.wait_for(NODE.format("NBIRTH"), timeout=3, after=start_at)
+    check(early is None and service.poll() is None
+          and any("refused: not valid JSON" in line for line in list(log)),
+          "primary host: no births while its STATE says offline; a STATE that is not JSON "
+          "is refused and said so")
+
+    after = host.count()
+    host.state(True, now)
+    _, nbirth = host.wait_for(NODE.format("NBIRTH"), after=after)
+    _, dbirth = host.wait_for(device.format("DBIRTH"), after=after)
+    aliases = {m.alias: m.name for p in (nbirth, dbirth) if p for m in p.metrics}
+    check(nbirth is not None and dbirth is not None and metrics(nbirth).get("bdSeq") == 0
+          and all(m.HasField("alias") and m.name for p in (nbirth, dbirth) for m in p.metrics)
+          and len(aliases) == len(nbirth.metrics) + len(dbirth.metrics),
+          "STATE online: NBIRTH (bdSeq 0) and DBIRTH, every metric with a name and its own alias")
+    if nbirth is None or dbirth is None:
+        service.terminate()
+        coder.terminate()
+        return
+    alias_of = {name: alias for alias, name in aliases.items()}
+
+    after = host.count()
+    host.state(False, now - 1, retain=False)  # older than the last: ignored
+    _, data = host.wait_for(device.format("DDATA"), after=after)
+    _, death = host.wait_for(NODE.format("NDEATH"), timeout=1, after=after)
+    check(data is not None and death is None
+          and all(m.HasField("alias") and not m.name for m in data.metrics),
+          "an older STATE is ignored; DDATA carries aliases only")
+    if data is not None:
+        named = pb.Payload()
+        named.CopyFrom(data)
+        for m in named.metrics:
+            m.name = aliases[m.alias]
+            m.ClearField("alias")
+        print("      a DDATA of one report: {} bytes with aliases, {} with names".format(
+            data.ByteSize(), named.ByteSize()), flush=True)
+
+    after = host.count()
+    host.command_by_alias(device.format("DCMD"),
+                          {None: (alias_of["Command/Start"], BOOLEAN, "boolean_value", True)})
+    _, started = host.wait_for(NODE.format("NDATA"), after=after)
+    outcome = by_alias(started, aliases) if started else {}
+    check(outcome.get("Command Result/Command") == "Command/Start"
+          and outcome.get("Command Result/Outcome") == "done",
+          "a DCMD by alias is carried out; its outcome by alias: {}".format(outcome))
+    after = host.count()
+    host.command_by_alias(device.format("DCMD"), {None: (99999, BOOLEAN, "boolean_value", True)})
+    _, unknown = host.wait_for(NODE.format("NDATA"), after=after)
+    outcome = by_alias(unknown, aliases) if unknown else {}
+    check(outcome.get("Command Result/Outcome") == "refused: metric 1 (alias 99999): unknown alias",
+          "an unknown alias is refused with the reason: {}".format(outcome))
+
+    after = host.count()
+    host.state(False, now + 1000)
+    _, death = host.wait_for(NODE.format("NDEATH"), after=after)
+    _, held = host.wait_for(NODE.format("NBIRTH"), timeout=2, after=after)
+    check(death is not None and metrics(death).get("bdSeq") == 0 and held is None,
+          "STATE offline: NDEATH with bdSeq 0, then no birth while the host is away")
+    after = host.count()
+    host.state(True, now + 2000)
+    _, again = host.wait_for(NODE.format("NBIRTH"), after=after)
+    _, dagain = host.wait_for(device.format("DBIRTH"), after=after)
+    check(again is not None and metrics(again).get("bdSeq") == 1 and again.seq == 0
+          and dagain is not None,
+          "online again: a new session, NBIRTH with bdSeq 1 and the coder born again")
+
+    after = host.count()
+    service.send_signal(signal.SIGTERM)
+    code = service.wait(10)
+    _, last = host.wait_for(NODE.format("NDEATH"), after=after)
+    check(code == 0 and last is not None and metrics(last).get("bdSeq") == 1,
+          "SIGTERM: NDEATH with bdSeq 1")
+    coder.terminate()
+    coder.wait(5)
+    reader.join(5)
+    breaches = session_rule_breaches(list(host.messages)[start_at:])
+    check(not breaches, "with a primary host too, every message keeps the rules ({}{})".format(
+        host.count() - start_at, ": " + "; ".join(breaches[:5]) if breaches else ""))
+    host.client.publish("spBv1.0/STATE/scada", b"", qos=1, retain=True).wait_for_publish(5)
 
 
 def main():
@@ -383,6 +588,11 @@ def main():
     _, ndeath = mes.wait_for(NODE.format("NDEATH"), after=after)
     check(code == 0 and ndeath is not None and metrics(ndeath)["bdSeq"] == 1
           and not ndeath.HasField("seq"), "SIGTERM: exit 0 and NDEATH with bdSeq, without seq")
+
+    breaches = session_rule_breaches(list(mes.messages))
+    check(not breaches, "every message of the session keeps the rules ({} messages{})".format(
+        len(mes.messages), ": " + "; ".join(breaches[:5]) if breaches else ""))
+    primary_host(mes)
 
     refusal = tls_refusal()
     check("A TLS error occurred: the broker's certificate does not verify against ca_file "

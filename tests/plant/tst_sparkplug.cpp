@@ -432,6 +432,60 @@ private slots:
         QCOMPARE(reasons.size(), refusals);
     }
 
+    // With the aliases of a birth, a command may name its metric by alias
+    // alone; an alias never given, or one that names another metric, is
+    // refused with the reason, as an unknown name is.
+    void commandsByAlias_data()
+    {
+        QTest::addColumn<QList<Metric>>("metrics");
+        QTest::addColumn<QString>("commands");
+        QTest::addColumn<QString>("refusal");
+        const auto aliased = [](const char *name, quint64 alias) {
+            Metric m = metric(QString::fromUtf8(name), DataType::Boolean, true);
+            m.alias = alias;
+            return m;
+        };
+        const auto alone = [&](quint64 alias) {
+            Metric m = aliased("", alias);
+            m.name = QString();
+            return m;
+        };
+        QTest::newRow("start by alias") << QList<Metric>{alone(7)} << "Start"
+                                        << "";
+        QTest::newRow("name and its alias") << QList<Metric>{aliased("Command/Stop", 8)} << "Stop"
+                                            << "";
+        QTest::newRow("unknown alias")
+            << QList<Metric>{alone(99), aliased("Command/Start", 7)} << ""
+            << "metric 1 (alias 99): unknown alias";
+        QTest::newRow("alias of another metric")
+            << QList<Metric>{aliased("Command/Start", 8)} << ""
+            << "Command/Start: alias 8 stands for Command/Stop";
+        QTest::newRow("the same metric by name and by alias")
+            << QList<Metric>{aliased("Command/Start", 7), alone(7)} << ""
+            << "Command/Start: given more than once";
+    }
+    void commandsByAlias()
+    {
+        QFETCH(QList<Metric>, metrics);
+        QFETCH(QString, commands);
+        QFETCH(QString, refusal);
+        const AliasNames aliases{{7, "Command/Start"}, {8, "Command/Stop"}, {9, "Status/State"}};
+        const DecodedCommands decoded =
+            decodeDeviceCommand(commandPayload(metrics), QByteArray(), aliases);
+        QCOMPARE(describe(decoded.commands), commands);
+        QCOMPARE(decoded.refusals.join('|'), refusal);
+
+        // The node's own: the rebirth by its alias, an unknown alias refused.
+        Metric rebirth = metric(QString(), DataType::Boolean, true);
+        rebirth.alias = 2;
+        QStringList reasons;
+        QVERIFY(
+            decodeNodeCommand(commandPayload({rebirth}), &reasons, {{2, "Node Control/Rebirth"}}));
+        QVERIFY(reasons.isEmpty());
+        QVERIFY(!decodeNodeCommand(commandPayload({rebirth}), &reasons, {{3, "bdSeq"}}));
+        QCOMPARE(reasons, QStringList{"metric 1 (alias 2): unknown alias"});
+    }
+
     void birthMetrics()
     {
         const QString sha = QStringLiteral("ab").repeated(32);
@@ -524,6 +578,12 @@ private slots:
         QTest::newRow("password file is a folder")
             << ids + "password_file=folder\n"
             << QStringList{"[mqtt] cannot read the password file folder: not a plain file"};
+        QTest::newRow("primary host") << ids + "password_file=password\nprimary_host=scada-1\n"
+                                      << QStringList();
+        QTest::newRow("bad primary host")
+            << ids + "primary_host=scada/1\n"
+            << QStringList{"[mqtt] primary_host \"scada/1\" must be a host ID without \"/\", "
+                           "\"+\" and \"#\""};
         QTest::newRow("no ca file") << ids + "ca_file=missing.crt\n"
                                     << QStringList{"[mqtt] cannot read the ca_file missing.crt: "
                                                    "no such file"};
@@ -551,8 +611,10 @@ private slots:
             error.remove("korvex.conf: ");
         QCOMPARE(found, errors);
         QCOMPARE(loaded, errors.isEmpty());
-        if (loaded)
+        if (loaded) {
             QCOMPARE(settings.broker.password, QString("secret"));
+            QCOMPARE(settings.primaryHost, QString(mqtt.contains("primary") ? "scada-1" : ""));
+        }
     }
 };
 

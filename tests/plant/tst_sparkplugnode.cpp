@@ -79,6 +79,8 @@ public:
     QString willTopic;
     Sparkplug::Payload will;
     bool up = false;
+    int stops = 0;
+    int starts = 0;
 
     void setWill(const QString &topic, const QByteArray &payload, int) override
     {
@@ -86,8 +88,12 @@ public:
         QString error;
         QVERIFY2(Sparkplug::decode(payload, &will, &error), qPrintable(error));
     }
-    void start() override {}
-    void stop() override { up = false; }
+    void start() override { ++starts; }
+    void stop() override
+    {
+        up = false;
+        ++stops;
+    }
     bool isConnected() const override { return up; }
     bool publish(const QString &topic, const QByteArray &payload, int) override
     {
@@ -125,6 +131,10 @@ public:
         emit messageReceived(kNode.arg(type) + (device.isEmpty() ? QString() : "/" + device),
                              payload);
     }
+    void deliverState(const QByteArray &json)
+    {
+        emit messageReceived(QStringLiteral("spBv1.0/STATE/scada"), json);
+    }
     // The messages published on topics of this type, oldest first.
     QList<Message> of(const QString &type, const QString &device = QString()) const
     {
@@ -144,6 +154,14 @@ QStringList namesOf(const Sparkplug::Payload &payload)
     for (const Metric &m : payload.metrics)
         names << m.name;
     return names;
+}
+
+QByteArray state(bool online, quint64 timestamp)
+{
+    return QStringLiteral(R"({"online": %1, "timestamp": %2})")
+        .arg(online ? "true" : "false")
+        .arg(timestamp)
+        .toUtf8();
 }
 
 } // namespace
@@ -424,6 +442,97 @@ private slots:
         for (int i = 44; i < 300; ++i)
             QCOMPARE(results.at(i).at(2).toString(), QString("done"));
         QTRY_COMPARE(coder->received.size(), SparkplugNode::kMaxQueuedCommands);
+    }
+
+    // With a primary host: births held until its STATE says online, older
+    // and unreadable STATEs ignored; every metric born with an alias unique
+    // in the node, data and outcomes by alias alone, commands by alias; the
+    // host offline gives NDEATH and a new connection that waits again.
+    void aPrimaryHostGovernsTheSession()
+    {
+        node->setPrimaryHost("scada");
+        auto coder = connectCoder();
+        QSignalSpy results(node.get(), &SparkplugNode::commandResult);
+        bus->attempt(true);
+        QVERIFY(bus->subscriptions.contains("spBv1.0/STATE/scada"));
+        coder->send(Command::StatusReport, statusReportPayload({1, 10}));
+        bus->deliver("DCMD", "127.0.0.1", payloadOf({yes("Command/Start")}));
+        bus->deliverState("ONLINE"); // the 2.2 text, not JSON
+        bus->deliverState(R"({"online": true})");
+        bus->deliverState(state(false, 900));
+        QTest::qWait(30);
+        QVERIFY(bus->published.isEmpty());
+        QVERIFY(results.isEmpty());
+        QCOMPARE(node->refusedStates(), 2);
+
+        bus->deliverState(state(true, 1000));
+        QCOMPARE(bus->published.size(), 2);
+        QMap<quint64, QString> names; // every alias of the births
+        for (const FakeBus::Message &m : qAsConst(bus->published)) {
+            for (const Metric &metric : m.payload.metrics) {
+                QVERIFY2(metric.alias && !metric.name.isEmpty(), qPrintable(metric.name));
+                QVERIFY2(!names.contains(*metric.alias), qPrintable(metric.name));
+                names.insert(*metric.alias, metric.name);
+            }
+        }
+        const quint64 start = names.key("Command/Start");
+        const auto byAlias = [&](const Sparkplug::Payload &payload) {
+            QVariantMap values;
+            for (const Metric &m : payload.metrics)
+                values.insert(m.name.isNull() && m.alias ? names.value(*m.alias) : "?", m.value);
+            return values;
+        };
+        bus->deliverState(state(false, 999)); // older than the last: ignored
+        QCOMPARE(bus->stops, 0);
+
+        coder->send(Command::StatusReport, statusReportPayload({1, 20}));
+        QTRY_COMPARE(bus->of("DDATA", "127.0.0.1").size(), 1);
+        const Sparkplug::Payload data = bus->of("DDATA", "127.0.0.1").first().payload;
+        QCOMPARE(byAlias(data).value("Status/Progress").toLongLong(), 20);
+        // One report's bytes, by alias against by name.
+        Sparkplug::Payload byName = data;
+        for (Metric &m : byName.metrics) {
+            m.name = names.value(*m.alias);
+            m.alias.reset();
+        }
+        qInfo("a DDATA of one report: %d bytes with aliases, %d with names",
+              int(Sparkplug::encode(data).size()), int(Sparkplug::encode(byName).size()));
+        QVERIFY(Sparkplug::encode(data).size() < Sparkplug::encode(byName).size());
+
+        Metric startByAlias = yes("Command/Start");
+        startByAlias.name = QString();
+        startByAlias.alias = start;
+        Metric unknown = startByAlias;
+        unknown.alias = 9999;
+        bus->deliver("DCMD", "127.0.0.1", payloadOf({startByAlias}));
+        bus->deliver("DCMD", "127.0.0.1", payloadOf({unknown}));
+        QTRY_COMPARE(results.size(), 2);
+        QCOMPARE(results.at(0).mid(1), (QVariantList{"Command/Start", "done"}));
+        QCOMPARE(results.at(1).mid(1),
+                 (QVariantList{"DCMD", "refused: metric 1 (alias 9999): unknown alias"}));
+        QTRY_COMPARE(coder->received.size(), 1);
+        QCOMPARE(byAlias(bus->of("NDATA").first().payload).value("Command Result/Outcome"),
+                 QVariant("done"));
+
+        // The host goes: death with this connection's bdSeq, a new
+        // connection, and births again only once the host is back.
+        bus->deliverState(state(false, 2000));
+        QCOMPARE(bus->published.last().topic, kNode.arg("NDEATH"));
+        QCOMPARE(valuesOf(bus->published.last().payload).value("bdSeq").toLongLong(), 0);
+        QTRY_COMPARE(bus->stops, 1);
+        QCOMPARE(bus->starts, 1);
+        QVERIFY(!node->isBorn());
+        bus->published.clear();
+        bus->attempt(true);
+        QCOMPARE(valuesOf(bus->will).value("bdSeq").toLongLong(), 1);
+        bus->deliverState(state(false, 2000)); // retained
+        QVERIFY(bus->published.isEmpty());
+        bus->deliverState(state(true, 3000));
+        QCOMPARE(bus->of("NBIRTH").size(), 1);
+        QCOMPARE(valuesOf(bus->of("NBIRTH").first().payload).value("bdSeq").toLongLong(), 1);
+        const Sparkplug::Payload reborn = bus->of("DBIRTH", "127.0.0.1").first().payload;
+        for (const Metric &m : reborn.metrics)
+            QCOMPARE(names.value(*m.alias), m.name); // the same aliases as before
     }
 
     // The journal names the broker account and, marked as claimed, the user
