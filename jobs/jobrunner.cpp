@@ -83,6 +83,8 @@ JobRunner::~JobRunner()
 QString JobRunner::check(const Request &request, Product *product, QByteArray *templateBytes,
                          QString *templateSha, qint64 *approvalId, QMap<QString, QString> *values)
 {
+    if (!m_catalogue->isOpen())
+        return tr("the catalogue is not open; coders keep what they run.");
     CatalogueStatus found = m_catalogue->productByCode(request.product, product);
     if (found.kind == CatalogueStatus::Kind::NotFound)
         found = m_catalogue->productByGtin(request.product, product);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appicon.h"
 #include "eventlog.h"
+#include "jobservice.h"
 #include "journal.h"
 #include "journalactions.h"
 #include "korvexmainwindow.h"
@@ -190,6 +191,11 @@ int main(int argc, char *argv[])
         window.eventLog()->add(
             EventLog::Level::Problem,
             QCoreApplication::translate("main", "%1; the defaults are used.").arg(error));
+    JobService jobs(&station);
+    QObject::connect(
+        &jobs, &JobService::problem, window.eventLog(),
+        [&window](const QString &text) { window.eventLog()->add(EventLog::Level::Problem, text); });
+    jobs.open();
     std::unique_ptr<PlantLink> link;
     if (errors.isEmpty() && plant.mqtt)
         link = std::make_unique<PlantLink>(&station, plant);

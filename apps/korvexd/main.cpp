@@ -2,8 +2,10 @@
 // korvexd: the coders of a line without a window.  The same control station
 // as KorvexControl's: it listens for coders, keeps "Spray/", "devices/" and
 // the journal in the folder it runs in, checks every message before it goes
-// out and, with an [mqtt] section in its settings, puts the coders on the
-// plant's broker.  Stops cleanly on SIGTERM and SIGINT.
+// out, runs the jobs of its catalogue and, with an [mqtt] section in its
+// settings, puts the coders on the plant's broker.  Stops cleanly on
+// SIGTERM and SIGINT.
+#include "jobservice.h"
 #include "openfilelimit.h"
 #include "plantlink.h"
 #include "plantlog.h"
@@ -88,6 +90,12 @@ int main(int argc, char *argv[])
     const CommandResult opened = station.open();
     if (!opened.ok)
         return fail(1, {opened.error});
+    JobService jobs(&station);
+    QObject::connect(&jobs, &JobService::note, &app,
+                     [](const QString &text) { qCInfo(lcPlant).noquote() << text; });
+    QObject::connect(&jobs, &JobService::problem, &app,
+                     [](const QString &text) { qCWarning(lcPlant).noquote() << text; });
+    jobs.open();
     std::unique_ptr<PlantLink> link;
     if (plant.mqtt)
         link = std::make_unique<PlantLink>(&station, plant);
