@@ -377,25 +377,32 @@ CatalogueStatus Catalogue::readProducts(QSqlQuery &q, QList<Product> *out)
     return {};
 }
 
-CatalogueStatus Catalogue::productByCode(const QString &code, Product *out)
+CatalogueStatus Catalogue::productWhere(const char *column, const QString &value,
+                                        const QString &doing, const QString &missing, Product *out)
 {
     CatalogueStatus status = ready();
     if (!status.ok())
         return status;
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT %1 FROM products WHERE code = ?").arg(kProductColumns));
-    q.addBindValue(code.trimmed());
+    q.prepare(QStringLiteral("SELECT %1 FROM products WHERE %2 = ?")
+                  .arg(kProductColumns, QLatin1String(column)));
+    q.addBindValue(value);
     if (!q.exec())
-        return failed(q, tr("look up product %1").arg(code));
+        return failed(q, doing);
     QList<Product> found;
     status = readProducts(q, &found);
     if (!status.ok())
         return status;
     if (found.isEmpty())
-        return CatalogueStatus::failure(Kind::NotFound,
-                                        tr("There is no product with the code %1.").arg(code));
+        return CatalogueStatus::failure(Kind::NotFound, missing);
     *out = found.first();
     return {};
+}
+
+CatalogueStatus Catalogue::productByCode(const QString &code, Product *out)
+{
+    return productWhere("code", code.trimmed(), tr("look up product %1").arg(code),
+                        tr("There is no product with the code %1.").arg(code), out);
 }
 
 CatalogueStatus Catalogue::productByGtin(const QString &gtin, Product *out)
@@ -403,23 +410,8 @@ CatalogueStatus Catalogue::productByGtin(const QString &gtin, Product *out)
     const Gtin::Result g = Gtin::normalise(gtin);
     if (!g.ok())
         return CatalogueStatus::failure(Kind::Invalid, tr("GTIN \"%1\": %2").arg(gtin, g.error));
-    CatalogueStatus status = ready();
-    if (!status.ok())
-        return status;
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT %1 FROM products WHERE gtin = ?").arg(kProductColumns));
-    q.addBindValue(g.gtin14);
-    if (!q.exec())
-        return failed(q, tr("look up GTIN %1").arg(gtin));
-    QList<Product> found;
-    status = readProducts(q, &found);
-    if (!status.ok())
-        return status;
-    if (found.isEmpty())
-        return CatalogueStatus::failure(Kind::NotFound,
-                                        tr("There is no product with the GTIN %1.").arg(gtin));
-    *out = found.first();
-    return {};
+    return productWhere("gtin", g.gtin14, tr("look up GTIN %1").arg(gtin),
+                        tr("There is no product with the GTIN %1.").arg(gtin), out);
 }
 
 CatalogueStatus Catalogue::searchProducts(const QString &text, int offset, int limit,

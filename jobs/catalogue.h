@@ -113,6 +113,9 @@ private:
     CatalogueStatus conflictOf(qint64 id, const QString &code, const QString &doing);
     CatalogueStatus insertProduct(Product *product, const QString &by, QSqlQuery *insert);
     CatalogueStatus readProducts(QSqlQuery &query, QList<Product> *out);
+    // The one product whose column holds value.
+    CatalogueStatus productWhere(const char *column, const QString &value, const QString &doing,
+                                 const QString &missing, Product *out);
     CatalogueStatus readCoders(JobRecord *job);
     CatalogueStatus readApproval(QSqlQuery &query, Approval *out);
 

@@ -25,6 +25,18 @@
 class TestStartup : public QObject
 {
     Q_OBJECT
+
+    // KorvexControl in folder, with no display to open a window on.
+    static void startWithoutDisplay(QProcess *control, const QString &folder,
+                                    const QStringList &args)
+    {
+        control->setWorkingDirectory(folder);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        control->setProcessEnvironment(env);
+        control->start(KORVEX_CONTROL, args);
+    }
 private slots:
     void initTestCase()
     {
@@ -126,12 +138,7 @@ private slots:
         QFETCH(QStringList, args);
         QTemporaryDir dir;
         QProcess control;
-        control.setWorkingDirectory(dir.path());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove("DISPLAY");
-        env.remove("QT_QPA_PLATFORM");
-        control.setProcessEnvironment(env);
-        control.start(KORVEX_CONTROL, args);
+        startWithoutDisplay(&control, dir.path(), args);
         QVERIFY(control.waitForFinished(30000));
         QFETCH(int, exitCode);
         QCOMPARE(control.exitCode(), exitCode);
@@ -217,12 +224,7 @@ private slots:
             file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
         }
         QProcess control;
-        control.setWorkingDirectory(dir.path());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove("DISPLAY");
-        env.remove("QT_QPA_PLATFORM");
-        control.setProcessEnvironment(env);
-        control.start(KORVEX_CONTROL, args);
+        startWithoutDisplay(&control, dir.path(), args);
         control.write(input);
         control.closeWriteChannel();
         QVERIFY(control.waitForFinished(30000));
