@@ -30,15 +30,16 @@ int fail(int code, const QStringList &lines)
     return code;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// The settings file named with --config, or empty for korvex.conf of the
+// working folder; an exit code when the program is to end at once.
+struct CommandLine
 {
-    // The pre-flight check lays messages out as they print; no display needed.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("korvexd"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(KORVEX_VERSION));
+    int exitCode = -1;
+    QString config;
+};
+
+CommandLine readCommandLine()
+{
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "The Korvex control service: coders connect to it as to KorvexControl, and with an "
@@ -53,6 +54,7 @@ int main(int argc, char *argv[])
         QStringLiteral("The settings file (default: korvex.conf in the working folder)."),
         QStringLiteral("file"));
     parser.addOption(config);
+    CommandLine line;
     // An unknown option or argument is a mistake in the unit or the script
     // that starts the service: the usage, and 2, as for any bad setting.
     if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
@@ -61,16 +63,42 @@ int main(int argc, char *argv[])
                                   : QStringLiteral("unexpected argument \"%1\"")
                                         .arg(parser.positionalArguments().first());
         std::fprintf(stderr, "korvexd: %s\n\n%s", qPrintable(error), qPrintable(parser.helpText()));
-        return 2;
+        line.exitCode = 2;
+        return line;
     }
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(0);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
+    line.config = parser.value(config);
+    return line;
+}
+
+// What an object says goes to the service's log.
+template <typename Sender> void logWhatItSays(Sender *sender)
+{
+    QObject::connect(sender, &Sender::note, qApp,
+                     [](const QString &text) { qCInfo(lcPlant).noquote() << text; });
+    QObject::connect(sender, &Sender::problem, qApp,
+                     [](const QString &text) { qCWarning(lcPlant).noquote() << text; });
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The pre-flight check lays messages out as they print; no display needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("korvexd"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KORVEX_VERSION));
+    const CommandLine line = readCommandLine();
+    if (line.exitCode >= 0)
+        return line.exitCode;
 
     Station::Options options;
-    options.settingsPath = parser.value(config);
-    options.settingsRequired = parser.isSet(config);
+    options.settingsPath = line.config;
+    options.settingsRequired = !line.config.isEmpty();
     options.check = &Preflight::checkFile;
     Station station(options);
     PlantSettings plant;
@@ -83,18 +111,12 @@ int main(int argc, char *argv[])
     qCInfo(lcPlant) << "open files allowed:" << raiseOpenFileLimit();
     if (!quitOnStopSignals(app))
         return fail(1, {QStringLiteral("cannot watch for SIGTERM")});
-    QObject::connect(&station, &Station::note, &app,
-                     [](const QString &text) { qCInfo(lcPlant).noquote() << text; });
-    QObject::connect(&station, &Station::problem, &app,
-                     [](const QString &text) { qCWarning(lcPlant).noquote() << text; });
+    logWhatItSays(&station);
     const CommandResult opened = station.open();
     if (!opened.ok)
         return fail(1, {opened.error});
     JobService jobs(&station);
-    QObject::connect(&jobs, &JobService::note, &app,
-                     [](const QString &text) { qCInfo(lcPlant).noquote() << text; });
-    QObject::connect(&jobs, &JobService::problem, &app,
-                     [](const QString &text) { qCWarning(lcPlant).noquote() << text; });
+    logWhatItSays(&jobs);
     jobs.open();
     std::unique_ptr<PlantLink> link;
     if (plant.mqtt)
