@@ -16,6 +16,8 @@ namespace {
 const QString kServer = QStringLiteral("server");
 const QString kPort = QStringLiteral("port");
 const QString kRemarkNames = QStringLiteral("remark_names");
+const QString kWindow = QStringLiteral("window");
+const QString kLanguage = QStringLiteral("language");
 
 QString tr(const char *text)
 {
@@ -55,6 +57,7 @@ bool StationSettings::load(bool required, QStringList *errors)
 {
     m_port.reset();
     m_remarkNames.clear();
+    m_language.clear();
     if (m_path.isEmpty())
         return true;
     const auto fail = [&](const QString &text) {
@@ -78,6 +81,7 @@ bool StationSettings::load(bool required, QStringList *errors)
         else
             m_port = quint16(port);
     }
+    m_language = ini.value(kWindow, kLanguage).trimmed();
     for (const QString &ipText : ini.keys(kRemarkNames))
         m_remarkNames.insert(ipText, ini.value(kRemarkNames, ipText));
     return ok;
