@@ -33,7 +33,7 @@ bool readText(const QString &path, QByteArray *text, QString *error)
         return true;
     }
     if (!info.isFile()) {
-        *error = tr("not a plain file");
+        *error = QCoreApplication::translate("StationSettings", "not a plain file");
         return false;
     }
     QFile file(path);
@@ -43,7 +43,8 @@ bool readText(const QString &path, QByteArray *text, QString *error)
     }
     *text = readAtMost(file, StationSettings::kMaxFileBytes);
     if (text->size() > StationSettings::kMaxFileBytes) {
-        *error = tr("larger than %1 KiB").arg(StationSettings::kMaxFileBytes / 1024);
+        *error = QCoreApplication::translate("StationSettings", "larger than %1 KiB")
+                     .arg(StationSettings::kMaxFileBytes / 1024);
         return false;
     }
     return true;

@@ -36,6 +36,109 @@
     </message>
 </context>
 <context>
+    <name>BarcodeSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>المحتوى</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Edit the content line by line</source>
+        <translation>تحرير المحتوى سطرًا بسطر</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>الارتفاع</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>المقياس</translation>
+    </message>
+    <message>
+        <source>Tenths: 20 is scale 2.0</source>
+        <translation>أعشار: 20 تعني المقياس 2.0</translation>
+    </message>
+    <message>
+        <source>Show Text</source>
+        <translation>إظهار النص</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>Data Mode</source>
+        <translation>وضع البيانات</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>قياسي</translation>
+    </message>
+    <message>
+        <source>GS1</source>
+        <translation>GS1</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>بيانات خارجية</translation>
+    </message>
+    <message>
+        <source>EAN14</source>
+        <translation>EAN14</translation>
+    </message>
+    <message>
+        <source>EAN13</source>
+        <translation>EAN13</translation>
+    </message>
+    <message>
+        <source>QR Code (ISO 18004)</source>
+        <translation>رمز QR (ISO 18004)</translation>
+    </message>
+    <message>
+        <source>Data Matrix (ISO 16022)</source>
+        <translation>Data Matrix (ISO 16022)</translation>
+    </message>
+    <message>
+        <source>Code_39</source>
+        <translation>Code_39</translation>
+    </message>
+    <message>
+        <source>Code_93</source>
+        <translation>Code_93</translation>
+    </message>
+    <message>
+        <source>UPC-A</source>
+        <translation>UPC-A</translation>
+    </message>
+    <message>
+        <source>UPC-E</source>
+        <translation>UPC-E</translation>
+    </message>
+    <message>
+        <source>Code_128</source>
+        <translation>Code_128</translation>
+    </message>
+    <message>
+        <source>ITF14</source>
+        <translation>ITF14</translation>
+    </message>
+    <message>
+        <source>PDF417</source>
+        <translation>PDF417</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMyDeviceBtnRemarkNameDialog</name>
     <message>
         <source>Remark Name</source>
@@ -82,6 +185,81 @@
     </message>
 </context>
 <context>
+    <name>CommandText</name>
+    <message>
+        <source>over MQTT</source>
+        <translation>عبر MQTT</translation>
+    </message>
+    <message>
+        <source>claimed user %1</source>
+        <translation>المستخدم المُدّعى %1</translation>
+    </message>
+    <message>
+        <source>sent unchanged</source>
+        <translation>أُرسلت دون تغيير</translation>
+    </message>
+    <message>
+        <source>no coder</source>
+        <translation>لا طابعة</translation>
+    </message>
+    <message>
+        <source>%1 coders</source>
+        <translation>%1 طابعات</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>تطبيق</translation>
+    </message>
+    <message>
+        <source>Print parameters</source>
+        <translation>إعدادات الطباعة</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>المنفذ</translation>
+    </message>
+    <message>
+        <source>Remark name</source>
+        <translation>الاسم المستعار</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2</source>
+        <translation>أُرسل %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>Print parameters sent to %1 (its own were not reported before)</source>
+        <translation>أُرسلت إعدادات الطباعة إلى %1 (لم تُبلَّغ إعداداتها من قبل)</translation>
+    </message>
+    <message>
+        <source>Print parameters of %1: %2</source>
+        <translation>إعدادات طباعة %1: %2</translation>
+    </message>
+    <message>
+        <source>Port changed from %1 to %2</source>
+        <translation>تغيّر المنفذ من %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>Remark name of %1 removed (was %2)</source>
+        <translation>أُزيل الاسم المستعار لـ %1 (كان %2)</translation>
+    </message>
+    <message>
+        <source>%1 named %2</source>
+        <translation>سُمّي %1 باسم %2</translation>
+    </message>
+    <message>
+        <source>%1 renamed from %2 to %3</source>
+        <translation>أُعيدت تسمية %1 من %2 إلى %3</translation>
+    </message>
+</context>
+<context>
     <name>ControlStatusBar</name>
     <message>
         <source>Listening on port %1</source>
@@ -104,6 +282,165 @@
     </message>
 </context>
 <context>
+    <name>DesignHistory</name>
+    <message>
+        <source>content</source>
+        <translation>المحتوى</translation>
+    </message>
+    <message>
+        <source>external data</source>
+        <translation>البيانات الخارجية</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>rotation</source>
+        <translation>التدوير</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>الخط</translation>
+    </message>
+    <message>
+        <source>font size</source>
+        <translation>حجم الخط</translation>
+    </message>
+    <message>
+        <source>letter spacing</source>
+        <translation>تباعد الأحرف</translation>
+    </message>
+    <message>
+        <source>bold</source>
+        <translation>غامق</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>مائل</translation>
+    </message>
+    <message>
+        <source>underline</source>
+        <translation>تسطير</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>التنسيق</translation>
+    </message>
+    <message>
+        <source>valid days</source>
+        <translation>أيام الصلاحية</translation>
+    </message>
+    <message>
+        <source>counter</source>
+        <translation>العداد</translation>
+    </message>
+    <message>
+        <source>base</source>
+        <translation>الأساس</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <translation>الخانات</translation>
+    </message>
+    <message>
+        <source>fill character</source>
+        <translation>محرف الحشو</translation>
+    </message>
+    <message>
+        <source>symbology</source>
+        <translation>نوع الرمز</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>الارتفاع</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>المقياس</translation>
+    </message>
+    <message>
+        <source>text line</source>
+        <translation>سطر النص</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>data mode</source>
+        <translation>وضع البيانات</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>الصورة</translation>
+    </message>
+    <message>
+        <source>shift table</source>
+        <translation>جدول الورديات</translation>
+    </message>
+    <message>
+        <source>properties</source>
+        <translation>الخصائص</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo</name>
+    <message>
+        <source>Text</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>رقم تسلسلي</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>صورة</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>باركود</translation>
+    </message>
+    <message>
+        <source>Shift code</source>
+        <translation>رمز الوردية</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>العنصر</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::AddItems</name>
+    <message>
+        <source>Add %1</source>
+        <translation>إضافة %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::ChangeItem</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::MoveItems</name>
+    <message>
+        <source>Move %1</source>
+        <translation>نقل %1</translation>
+    </message>
+</context>
+<context>
     <name>DeviceListPanel</name>
     <message>
         <source>Filter: name, IP, state</source>
@@ -120,6 +457,296 @@
     <message>
         <source>Remark Name</source>
         <translation>الاسم المستعار</translation>
+    </message>
+</context>
+<context>
+    <name>EditWidget</name>
+    <message>
+        <source>Editor</source>
+        <translation>المحرر</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>الرئيسية</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>SN</source>
+        <translation>رقم تسلسلي</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>صورة</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>باركود</translation>
+    </message>
+    <message>
+        <source>Shiftcode</source>
+        <translation>رمز الوردية</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>إعادة</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>عرض</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>تكبير</translation>
+    </message>
+    <message>
+        <source>Zoom in (Ctrl+wheel up)</source>
+        <translation>تكبير (Ctrl + العجلة لأعلى)</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>Zoom out (Ctrl+wheel down)</source>
+        <translation>تصغير (Ctrl + العجلة لأسفل)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>ملاءمة</translation>
+    </message>
+    <message>
+        <source>Fit the message to the window</source>
+        <translation>ملاءمة الرسالة للنافذة</translation>
+    </message>
+    <message>
+        <source>1:1</source>
+        <translation>1:1</translation>
+    </message>
+    <message>
+        <source>One screen pixel per dot</source>
+        <translation>بكسل شاشة واحد لكل نقطة</translation>
+    </message>
+    <message>
+        <source>Preview at</source>
+        <translation>معاينة في</translation>
+    </message>
+    <message>
+        <source>What the message prints at a chosen date, time and shift</source>
+        <translation>ما تطبعه الرسالة في التاريخ والوقت والوردية المختارة</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>متقدم</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>تراجع: %1</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>لا شيء للتراجع عنه</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>إعادة: %1</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>لا شيء لإعادته</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>حفظ الملف</translation>
+    </message>
+    <message>
+        <source>Spray Files (*.spr)</source>
+        <translation>ملفات Spray (*.spr)</translation>
+    </message>
+    <message>
+        <source>the new message</source>
+        <translation>الرسالة الجديدة</translation>
+    </message>
+    <message>
+        <source>The message has been changed.
+Do you want to save your changes?</source>
+        <translation>تغيّرت الرسالة.
+هل تريد حفظ التغييرات؟</translation>
+    </message>
+</context>
+<context>
+    <name>Fleet</name>
+    <message>
+        <source>Copy for coder %1 failed: %2</source>
+        <translation>فشل حفظ النسخة للطابعة %1: %2</translation>
+    </message>
+    <message>
+        <source>Listening for coders on port %1</source>
+        <translation>بانتظار الطابعات على المنفذ %1</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2. No coder can connect; choose another port and press "Built".</source>
+        <translation>تعذّر الاستماع على المنفذ %1: %2. لا يمكن لأي طابعة الاتصال؛ اختر منفذًا آخر واضغط "فتح المنفذ".</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2.</source>
+        <translation>تعذّر الاستماع على المنفذ %1: %2.</translation>
+    </message>
+    <message>
+        <source>Back to port %1.</source>
+        <translation>العودة إلى المنفذ %1.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2. Nothing was sent.</source>
+        <translation>تعذّرت قراءة %1: %2. لم يُرسَل شيء.</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>الملف أكبر من %1 MiB</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2. Nothing was sent.</source>
+        <translation>تعذّر إرسال %1: %2. لم يُرسَل شيء.</translation>
+    </message>
+    <message>
+        <source>Coder %1 was dropped before it took %2.</source>
+        <translation>انقطعت الطابعة %1 قبل أن تستلم %2.</translation>
+    </message>
+    <message>
+        <source>Coder %1 did not report its message after %2 was sent: not verified.</source>
+        <translation>لم تُبلغ الطابعة %1 عن رسالتها بعد إرسال %2: لم يُتحقَّق.</translation>
+    </message>
+    <message>
+        <source>A remark name cannot hold control characters. The name stays as it was.</source>
+        <translation>لا يمكن أن يحتوي الاسم المستعار على محارف تحكم. يبقى الاسم كما كان.</translation>
+    </message>
+    <message>
+        <source>%1: no coder chosen; nothing was sent.</source>
+        <translation>%1: لم تُختر طابعة؛ لم يُرسَل شيء.</translation>
+    </message>
+    <message>
+        <source>%1. The port stays as it was.</source>
+        <translation>%1. يبقى المنفذ كما كان.</translation>
+    </message>
+    <message>
+        <source>%1. The name stays as it was.</source>
+        <translation>%1. يبقى الاسم كما كان.</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was sent.</source>
+        <translation>%1. لم يُرسَل شيء.</translation>
+    </message>
+    <message>
+        <source>Coder %1 was dropped before it took the command.</source>
+        <translation>انقطعت الطابعة %1 قبل أن تستلم الأمر.</translation>
+    </message>
+    <message>
+        <source>Coder %1 connected</source>
+        <translation>اتصلت الطابعة %1</translation>
+    </message>
+    <message>
+        <source>Coder %1 disconnected</source>
+        <translation>انقطع اتصال الطابعة %1</translation>
+    </message>
+    <message>
+        <source>Current file of coder %1 not stored: %2</source>
+        <translation>لم يُحفظ الملف الحالي للطابعة %1: %2</translation>
+    </message>
+    <message>
+        <source>Coder %1 holds another message than was sent: sent %2 (SHA-256 %3), holds %4 (SHA-256 %5).</source>
+        <translation>تحمل الطابعة %1 رسالة غير التي أُرسلت: أُرسلت %2 (SHA-256 %3)، وتحمل %4 (SHA-256 %5).</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>تدوير</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>الخط</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>حجم الخط</translation>
+    </message>
+    <message>
+        <source>Text Space</source>
+        <translation>التباعد</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>_</source>
+        <translation>_</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Select Image</source>
+        <translation>اختيار صورة</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>العرض</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>الارتفاع</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>الصور (%1)</translation>
     </message>
 </context>
 <context>
@@ -259,6 +886,159 @@
     <message>
         <source>Current message of coder %1: %2</source>
         <translation>الرسالة الحالية للطابعة %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MyTextEditor</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>Preflight</name>
+    <message>
+        <source>left</source>
+        <translation>اليسرى</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>العليا</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation>السفلى</translation>
+    </message>
+    <message>
+        <source>Reaches past the %1 edge of the print area: that part is not printed.</source>
+        <translation>يتجاوز الحافة %1 لمنطقة الطباعة: ذلك الجزء لا يُطبع.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> و</translation>
+    </message>
+    <message>
+        <source>Lies on the band of head %1, which the head mask leaves out: that part is not printed.</source>
+        <translation>يقع على شريط الرأس %1 الذي يستبعده قناع الرؤوس: ذلك الجزء لا يُطبع.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>، </translation>
+    </message>
+    <message>
+        <source>The content is more than the symbol holds at its size: %1</source>
+        <translation>المحتوى أكبر مما يسعه الرمز بحجمه: %1</translation>
+    </message>
+    <message>
+        <source>The GS1 data is refused: %1</source>
+        <translation>رُفضت بيانات GS1: %1</translation>
+    </message>
+    <message>
+        <source>The content cannot be encoded: %1</source>
+        <translation>يتعذّر ترميز المحتوى: %1</translation>
+    </message>
+    <message>
+        <source>A module is %1 dots wide, not a whole number of dots: the coder prints bars of uneven width. Choose a scale whose module is whole dots.</source>
+        <translation>عرض الوحدة %1 نقطة، وهو ليس عددًا صحيحًا: تطبع الطابعة أشرطة غير متساوية العرض. اختر مقياسًا تكون وحدته نقاطًا كاملة.</translation>
+    </message>
+    <message>
+        <source>The font "%1" is neither installed nor in the fonts folder.</source>
+        <translation>الخط "%1" غير مثبّت وليس في مجلد الخطوط.</translation>
+    </message>
+    <message>
+        <source>No picture was chosen: the placeholder would print.</source>
+        <translation>لم تُختر صورة: سيُطبع العنصر النائب.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is not in the picture folder.</source>
+        <translation>الصورة %1 ليست في مجلد الصور.</translation>
+    </message>
+    <message>
+        <source>Text "%1"</source>
+        <translation>النص "%1"</translation>
+    </message>
+    <message>
+        <source>Date "%1"</source>
+        <translation>التاريخ "%1"</translation>
+    </message>
+    <message>
+        <source>Serial number "%1"</source>
+        <translation>الرقم التسلسلي "%1"</translation>
+    </message>
+    <message>
+        <source>Shift code "%1"</source>
+        <translation>رمز الوردية "%1"</translation>
+    </message>
+    <message>
+        <source>Barcode "%1"</source>
+        <translation>الباركود "%1"</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>صورة</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>الصورة %1</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>الرسالة</translation>
+    </message>
+    <message>
+        <source>Data file</source>
+        <translation>ملف البيانات</translation>
+    </message>
+    <message>
+        <source>The data file "%1" is not there: the data fields print nothing.</source>
+        <translation>ملف البيانات "%1" غير موجود: حقول البيانات لا تطبع شيئًا.</translation>
+    </message>
+</context>
+<context>
+    <name>PreflightDialog</name>
+    <message>
+        <source>Pre-flight check</source>
+        <translation>الفحص المسبق</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>مشكلة واحدة</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>%1 مشكلات</translation>
+    </message>
+    <message>
+        <source>The pre-flight check found %1 in %2 before it is sent:</source>
+        <translation>وجد الفحص المسبق %1 في %2 قبل إرساله:</translation>
+    </message>
+    <message>
+        <source>The pre-flight check found %1 in %2 before it is saved:</source>
+        <translation>وجد الفحص المسبق %1 في %2 قبل حفظه:</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>العنصر</translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation>الملاحظة</translation>
+    </message>
+    <message>
+        <source>Send anyway</source>
+        <translation>إرسال على أي حال</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>حفظ على أي حال</translation>
     </message>
 </context>
 <context>
@@ -409,6 +1189,119 @@
     </message>
 </context>
 <context>
+    <name>PrintPreviewDialog</name>
+    <message>
+        <source>Preview at</source>
+        <translation>معاينة في</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>الوردية</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>العدد</translation>
+    </message>
+    <message>
+        <source>as now</source>
+        <translation>كالآن</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>الآن</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Copy the designer's message again</source>
+        <translation>نسخ رسالة المصمم مجددًا</translation>
+    </message>
+    <message>
+        <source>Next changes of the printed text</source>
+        <translation>التغييرات التالية في النص المطبوع</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>متى</translation>
+    </message>
+    <message>
+        <source>Boundary</source>
+        <translation>الحد</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>الحقل</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>قبل</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>بعد</translation>
+    </message>
+    <message>
+        <source>(by the time)</source>
+        <translation>(حسب الوقت)</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 من %2</translation>
+    </message>
+    <message>
+        <source>Changes every hour: %1</source>
+        <translation>يتغير كل ساعة: %1</translation>
+    </message>
+    <message>
+        <source>Changes every minute: %1</source>
+        <translation>يتغير كل دقيقة: %1</translation>
+    </message>
+    <message>
+        <source>Changes every second: %1</source>
+        <translation>يتغير كل ثانية: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing in the message changes with the date within %n year(s).</source>
+        <translation>
+            <numerusform>لا شيء في الرسالة يتغير مع التاريخ خلال أقل من سنة (%n).</numerusform>
+            <numerusform>لا شيء في الرسالة يتغير مع التاريخ خلال سنة واحدة.</numerusform>
+            <numerusform>لا شيء في الرسالة يتغير مع التاريخ خلال سنتين.</numerusform>
+            <numerusform>لا شيء في الرسالة يتغير مع التاريخ خلال %n سنوات.</numerusform>
+            <numerusform>لا شيء في الرسالة يتغير مع التاريخ خلال %n سنة.</numerusform>
+            <numerusform>لا شيء في الرسالة يتغير مع التاريخ خلال %n سنة.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrintTimeline</name>
+    <message>
+        <source>Date %1 (%2)</source>
+        <translation>التاريخ %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Shift code %1</source>
+        <translation>رمز الوردية %1</translation>
+    </message>
+    <message>
+        <source>midnight</source>
+        <translation>منتصف الليل</translation>
+    </message>
+    <message>
+        <source>month end</source>
+        <translation>نهاية الشهر</translation>
+    </message>
+    <message>
+        <source>29 February</source>
+        <translation>29 فبراير</translation>
+    </message>
+    <message>
+        <source>shift change</source>
+        <translation>تغيير الوردية</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -464,6 +1357,45 @@
     </message>
 </context>
 <context>
+    <name>SerialNumSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Counter ID</source>
+        <translation>رقم العداد</translation>
+    </message>
+    <message>
+        <source>System Base</source>
+        <translation>أساس العد</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>34</source>
+        <translation>34</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation>الخانات</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>البادئة</translation>
+    </message>
+    <message>
+        <source>Counter%1</source>
+        <translation>العداد %1</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>Sign in to %1.</source>
@@ -476,6 +1408,49 @@
     <message>
         <source>Users are on already.</source>
         <translation>المستخدمون مفعّلون بالفعل.</translation>
+    </message>
+</context>
+<context>
+    <name>ShiftCodeSet</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Shift code</source>
+        <translation>رمز الوردية</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>المحتوى</translation>
+    </message>
+    <message>
+        <source>Time (24 hours)</source>
+        <translation>الوقت (24 ساعة)</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>الرمز</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>الوقت</translation>
     </message>
 </context>
 <context>
@@ -495,6 +1470,162 @@
     <message>
         <source>Users are on: sign in to work with the coders.</source>
         <translation>المستخدمون مفعّلون: سجّل الدخول للعمل مع الطابعات.</translation>
+    </message>
+</context>
+<context>
+    <name>Station</name>
+    <message>
+        <source>Cannot create the folder %1 in %2.</source>
+        <translation>تعذّر إنشاء المجلد %1 في %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: it does not load as a message (%2).</source>
+        <translation>لم يُرسَل %1: لا يُفتح كرسالة (%2).</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found: %2</source>
+        <translation>لم يُرسَل %1: وجد الفحص المسبق: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not sent despite its findings: %2</source>
+        <translation>لم يُرسَل %1 رغم قبول نتائج الفحص: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StationSettings</name>
+    <message>
+        <source>not a plain file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB</source>
+        <translation>أكبر من %1 KiB</translation>
+    </message>
+    <message>
+        <source>no such settings file</source>
+        <translation>لا يوجد ملف إعدادات كهذا</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>تتعذّر قراءته (%1)</translation>
+    </message>
+    <message>
+        <source>[server] port must be a number from 1 to 65535, not "%1"</source>
+        <translation>[server] port يجب أن يكون رقمًا من 1 إلى 65535، لا "%1"</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>تتعذّر قراءة %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is a link; change the file it names</source>
+        <translation>%1 رابط؛ غيّر الملف الذي يشير إليه</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>تتعذّر الكتابة في %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The port holds until the program ends: %1.</source>
+        <translation>يسري المنفذ حتى إغلاق البرنامج: %1.</translation>
+    </message>
+    <message>
+        <source>The name holds until the program ends: %1.</source>
+        <translation>يسري الاسم حتى إغلاق البرنامج: %1.</translation>
+    </message>
+    <message>
+        <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
+        <translation>تُستخدم الأسماء المستعارة لهذا الحساب، لكنها لم تُحفظ في الإعدادات بعد: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TextSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>المحتوى</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>بيانات خارجية</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>تنسيق التاريخ</translation>
+    </message>
+    <message>
+        <source>"yyyy" means year ,"MM" means month,"dd" means days.
+e.g. "yyyy/MM/dd"  -&gt; "2021/05/20"
+
+"hh" means hours ,"mm" means minutes,"ss" measn seconds.
+e.g. ''hh:mm:ss" -&gt; "08:08:08"
+
+Coustom date and other date format please see the instructions.</source>
+        <translation>"yyyy" تعني السنة، و"MM" الشهر، و"dd" اليوم.
+مثلًا "yyyy/MM/dd" -&gt; "2021/05/20"
+
+"hh" تعني الساعات، و"mm" الدقائق، و"ss" الثواني.
+مثلًا "hh:mm:ss" -&gt; "08:08:08"
+
+لتنسيقات التاريخ الأخرى راجع التعليمات.</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>yyyy</source>
+        <translation>yyyy</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>dd</source>
+        <translation>dd</translation>
+    </message>
+    <message>
+        <source>hh</source>
+        <translation>hh</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>ss</source>
+        <translation>ss</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>/</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <translation>مسح</translation>
+    </message>
+    <message>
+        <source>Vaild Days</source>
+        <translation>أيام الصلاحية</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,109 @@
     </message>
 </context>
 <context>
+    <name>BarcodeSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Edit the content line by line</source>
+        <translation>逐行编辑内容</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>缩放</translation>
+    </message>
+    <message>
+        <source>Tenths: 20 is scale 2.0</source>
+        <translation>十分之一：20 表示 2.0 倍</translation>
+    </message>
+    <message>
+        <source>Show Text</source>
+        <translation>显示文本</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>尺寸</translation>
+    </message>
+    <message>
+        <source>Data Mode</source>
+        <translation>数据模式</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>GS1</source>
+        <translation>GS1</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>外部数据</translation>
+    </message>
+    <message>
+        <source>EAN14</source>
+        <translation>EAN14</translation>
+    </message>
+    <message>
+        <source>EAN13</source>
+        <translation>EAN13</translation>
+    </message>
+    <message>
+        <source>QR Code (ISO 18004)</source>
+        <translation>二维码 (ISO 18004)</translation>
+    </message>
+    <message>
+        <source>Data Matrix (ISO 16022)</source>
+        <translation>Data Matrix (ISO 16022)</translation>
+    </message>
+    <message>
+        <source>Code_39</source>
+        <translation>Code_39</translation>
+    </message>
+    <message>
+        <source>Code_93</source>
+        <translation>Code_93</translation>
+    </message>
+    <message>
+        <source>UPC-A</source>
+        <translation>UPC-A</translation>
+    </message>
+    <message>
+        <source>UPC-E</source>
+        <translation>UPC-E</translation>
+    </message>
+    <message>
+        <source>Code_128</source>
+        <translation>Code_128</translation>
+    </message>
+    <message>
+        <source>ITF14</source>
+        <translation>ITF14</translation>
+    </message>
+    <message>
+        <source>PDF417</source>
+        <translation>PDF417</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMyDeviceBtnRemarkNameDialog</name>
     <message>
         <source>Remark Name</source>
@@ -75,6 +178,81 @@
     </message>
 </context>
 <context>
+    <name>CommandText</name>
+    <message>
+        <source>over MQTT</source>
+        <translation>经 MQTT</translation>
+    </message>
+    <message>
+        <source>claimed user %1</source>
+        <translation>自称用户 %1</translation>
+    </message>
+    <message>
+        <source>sent unchanged</source>
+        <translation>未更改即发送</translation>
+    </message>
+    <message>
+        <source>no coder</source>
+        <translation>无喷码机</translation>
+    </message>
+    <message>
+        <source>%1 coders</source>
+        <translation>%1 台喷码机</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Print parameters</source>
+        <translation>打印参数</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Remark name</source>
+        <translation>备注名</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2</source>
+        <translation>%1 已发送到 %2</translation>
+    </message>
+    <message>
+        <source>Print parameters sent to %1 (its own were not reported before)</source>
+        <translation>打印参数已发送到 %1（之前未报告其参数）</translation>
+    </message>
+    <message>
+        <source>Print parameters of %1: %2</source>
+        <translation>%1 的打印参数：%2</translation>
+    </message>
+    <message>
+        <source>Port changed from %1 to %2</source>
+        <translation>端口已从 %1 改为 %2</translation>
+    </message>
+    <message>
+        <source>Remark name of %1 removed (was %2)</source>
+        <translation>已删除 %1 的备注名（原为 %2）</translation>
+    </message>
+    <message>
+        <source>%1 named %2</source>
+        <translation>%1 已命名为 %2</translation>
+    </message>
+    <message>
+        <source>%1 renamed from %2 to %3</source>
+        <translation>%1 已从 %2 改名为 %3</translation>
+    </message>
+</context>
+<context>
     <name>ControlStatusBar</name>
     <message>
         <source>Listening on port %1</source>
@@ -89,6 +267,165 @@
         <translation>
             <numerusform>已连接 %n 台喷码机</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>DesignHistory</name>
+    <message>
+        <source>content</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>external data</source>
+        <translation>外部数据</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>rotation</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>字体</translation>
+    </message>
+    <message>
+        <source>font size</source>
+        <translation>字号</translation>
+    </message>
+    <message>
+        <source>letter spacing</source>
+        <translation>字间距</translation>
+    </message>
+    <message>
+        <source>bold</source>
+        <translation>粗体</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>斜体</translation>
+    </message>
+    <message>
+        <source>underline</source>
+        <translation>下划线</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>valid days</source>
+        <translation>有效天数</translation>
+    </message>
+    <message>
+        <source>counter</source>
+        <translation>计数器</translation>
+    </message>
+    <message>
+        <source>base</source>
+        <translation>进制</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <translation>位数</translation>
+    </message>
+    <message>
+        <source>fill character</source>
+        <translation>填充字符</translation>
+    </message>
+    <message>
+        <source>symbology</source>
+        <translation>码制</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>缩放</translation>
+    </message>
+    <message>
+        <source>text line</source>
+        <translation>文本行</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>尺寸</translation>
+    </message>
+    <message>
+        <source>data mode</source>
+        <translation>数据模式</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>shift table</source>
+        <translation>班次表</translation>
+    </message>
+    <message>
+        <source>properties</source>
+        <translation>属性</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo</name>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>条码</translation>
+    </message>
+    <message>
+        <source>Shift code</source>
+        <translation>班次码</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>项目</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::AddItems</name>
+    <message>
+        <source>Add %1</source>
+        <translation>添加%1</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::ChangeItem</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::MoveItems</name>
+    <message>
+        <source>Move %1</source>
+        <translation>移动%1</translation>
     </message>
 </context>
 <context>
@@ -108,6 +445,296 @@
     <message>
         <source>Remark Name</source>
         <translation>备注名</translation>
+    </message>
+</context>
+<context>
+    <name>EditWidget</name>
+    <message>
+        <source>Editor</source>
+        <translation>编辑器</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>主页</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>SN</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>条码</translation>
+    </message>
+    <message>
+        <source>Shiftcode</source>
+        <translation>班次码</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>视图</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom in (Ctrl+wheel up)</source>
+        <translation>放大（Ctrl+滚轮向上）</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Zoom out (Ctrl+wheel down)</source>
+        <translation>缩小（Ctrl+滚轮向下）</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>适应窗口</translation>
+    </message>
+    <message>
+        <source>Fit the message to the window</source>
+        <translation>使信息适应窗口</translation>
+    </message>
+    <message>
+        <source>1:1</source>
+        <translation>1:1</translation>
+    </message>
+    <message>
+        <source>One screen pixel per dot</source>
+        <translation>每个点一个屏幕像素</translation>
+    </message>
+    <message>
+        <source>Preview at</source>
+        <translation>预览时间</translation>
+    </message>
+    <message>
+        <source>What the message prints at a chosen date, time and shift</source>
+        <translation>信息在所选日期、时间和班次打印的内容</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>高级</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>撤销：%1</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>没有可撤销的操作</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>重做：%1</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>没有可重做的操作</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>保存文件</translation>
+    </message>
+    <message>
+        <source>Spray Files (*.spr)</source>
+        <translation>Spray 文件 (*.spr)</translation>
+    </message>
+    <message>
+        <source>the new message</source>
+        <translation>新信息</translation>
+    </message>
+    <message>
+        <source>The message has been changed.
+Do you want to save your changes?</source>
+        <translation>信息已更改。
+是否保存更改？</translation>
+    </message>
+</context>
+<context>
+    <name>Fleet</name>
+    <message>
+        <source>Copy for coder %1 failed: %2</source>
+        <translation>喷码机 %1 的副本保存失败：%2</translation>
+    </message>
+    <message>
+        <source>Listening for coders on port %1</source>
+        <translation>正在端口 %1 上等待喷码机连接</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2. No coder can connect; choose another port and press "Built".</source>
+        <translation>无法监听端口 %1：%2。喷码机无法连接；请选择其他端口并点击"启用端口"。</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2.</source>
+        <translation>无法监听端口 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Back to port %1.</source>
+        <translation>已恢复端口 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2. Nothing was sent.</source>
+        <translation>无法读取 %1：%2。未发送任何内容。</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>文件大于 %1 MiB</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2. Nothing was sent.</source>
+        <translation>无法发送 %1：%2。未发送任何内容。</translation>
+    </message>
+    <message>
+        <source>Coder %1 was dropped before it took %2.</source>
+        <translation>喷码机 %1 在接收 %2 之前断开。</translation>
+    </message>
+    <message>
+        <source>Coder %1 did not report its message after %2 was sent: not verified.</source>
+        <translation>发送 %2 后喷码机 %1 未报告其信息：未核实。</translation>
+    </message>
+    <message>
+        <source>A remark name cannot hold control characters. The name stays as it was.</source>
+        <translation>备注名不能包含控制字符。名称保持不变。</translation>
+    </message>
+    <message>
+        <source>%1: no coder chosen; nothing was sent.</source>
+        <translation>%1：未选择喷码机；未发送任何内容。</translation>
+    </message>
+    <message>
+        <source>%1. The port stays as it was.</source>
+        <translation>%1。端口保持不变。</translation>
+    </message>
+    <message>
+        <source>%1. The name stays as it was.</source>
+        <translation>%1。名称保持不变。</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was sent.</source>
+        <translation>%1。未发送任何内容。</translation>
+    </message>
+    <message>
+        <source>Coder %1 was dropped before it took the command.</source>
+        <translation>喷码机 %1 在接收命令之前断开。</translation>
+    </message>
+    <message>
+        <source>Coder %1 connected</source>
+        <translation>喷码机 %1 已连接</translation>
+    </message>
+    <message>
+        <source>Coder %1 disconnected</source>
+        <translation>喷码机 %1 已断开</translation>
+    </message>
+    <message>
+        <source>Current file of coder %1 not stored: %2</source>
+        <translation>喷码机 %1 的当前文件未保存：%2</translation>
+    </message>
+    <message>
+        <source>Coder %1 holds another message than was sent: sent %2 (SHA-256 %3), holds %4 (SHA-256 %5).</source>
+        <translation>喷码机 %1 中的信息与发送的不同：发送 %2（SHA-256 %3），实际 %4（SHA-256 %5）。</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>字体</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>字号</translation>
+    </message>
+    <message>
+        <source>Text Space</source>
+        <translation>字间距</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>_</source>
+        <translation>_</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Select Image</source>
+        <translation>选择图片</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>宽度</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>图片 (%1)</translation>
     </message>
 </context>
 <context>
@@ -247,6 +874,159 @@
     <message>
         <source>Current message of coder %1: %2</source>
         <translation>喷码机 %1 的当前信息：%2</translation>
+    </message>
+</context>
+<context>
+    <name>MyTextEditor</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>Preflight</name>
+    <message>
+        <source>left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Reaches past the %1 edge of the print area: that part is not printed.</source>
+        <translation>超出打印区域的%1边缘：该部分不会打印。</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation>和</translation>
+    </message>
+    <message>
+        <source>Lies on the band of head %1, which the head mask leaves out: that part is not printed.</source>
+        <translation>位于喷头 %1 的区域，而喷头掩码未启用该喷头：该部分不会打印。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>The content is more than the symbol holds at its size: %1</source>
+        <translation>内容超出该尺寸码的容量：%1</translation>
+    </message>
+    <message>
+        <source>The GS1 data is refused: %1</source>
+        <translation>GS1 数据被拒绝：%1</translation>
+    </message>
+    <message>
+        <source>The content cannot be encoded: %1</source>
+        <translation>内容无法编码：%1</translation>
+    </message>
+    <message>
+        <source>A module is %1 dots wide, not a whole number of dots: the coder prints bars of uneven width. Choose a scale whose module is whole dots.</source>
+        <translation>模块宽 %1 点，不是整数点：喷码机会打印宽度不均的条。请选择模块为整数点的缩放。</translation>
+    </message>
+    <message>
+        <source>The font "%1" is neither installed nor in the fonts folder.</source>
+        <translation>字体"%1"未安装，也不在字体文件夹中。</translation>
+    </message>
+    <message>
+        <source>No picture was chosen: the placeholder would print.</source>
+        <translation>未选择图片：将打印占位图。</translation>
+    </message>
+    <message>
+        <source>The picture %1 is not in the picture folder.</source>
+        <translation>图片 %1 不在图片文件夹中。</translation>
+    </message>
+    <message>
+        <source>Text "%1"</source>
+        <translation>文本"%1"</translation>
+    </message>
+    <message>
+        <source>Date "%1"</source>
+        <translation>日期"%1"</translation>
+    </message>
+    <message>
+        <source>Serial number "%1"</source>
+        <translation>序列号"%1"</translation>
+    </message>
+    <message>
+        <source>Shift code "%1"</source>
+        <translation>班次码"%1"</translation>
+    </message>
+    <message>
+        <source>Barcode "%1"</source>
+        <translation>条码"%1"</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>图片 %1</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>Data file</source>
+        <translation>数据文件</translation>
+    </message>
+    <message>
+        <source>The data file "%1" is not there: the data fields print nothing.</source>
+        <translation>数据文件"%1"不存在：数据字段不会打印任何内容。</translation>
+    </message>
+</context>
+<context>
+    <name>PreflightDialog</name>
+    <message>
+        <source>Pre-flight check</source>
+        <translation>预检</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 个问题</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>%1 个问题</translation>
+    </message>
+    <message>
+        <source>The pre-flight check found %1 in %2 before it is sent:</source>
+        <translation>预检在发送前发现 %2 中有 %1：</translation>
+    </message>
+    <message>
+        <source>The pre-flight check found %1 in %2 before it is saved:</source>
+        <translation>预检在保存前发现 %2 中有 %1：</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>Send anyway</source>
+        <translation>仍然发送</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>仍然保存</translation>
     </message>
 </context>
 <context>
@@ -397,6 +1177,114 @@
     </message>
 </context>
 <context>
+    <name>PrintPreviewDialog</name>
+    <message>
+        <source>Preview at</source>
+        <translation>预览时间</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>班次</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>计数</translation>
+    </message>
+    <message>
+        <source>as now</source>
+        <translation>同当前</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>现在</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Copy the designer's message again</source>
+        <translation>重新复制设计器中的信息</translation>
+    </message>
+    <message>
+        <source>Next changes of the printed text</source>
+        <translation>打印文本的下一次变化</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Boundary</source>
+        <translation>边界</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>字段</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>之前</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>之后</translation>
+    </message>
+    <message>
+        <source>(by the time)</source>
+        <translation>（按时间）</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1，自 %2 起</translation>
+    </message>
+    <message>
+        <source>Changes every hour: %1</source>
+        <translation>每小时变化：%1</translation>
+    </message>
+    <message>
+        <source>Changes every minute: %1</source>
+        <translation>每分钟变化：%1</translation>
+    </message>
+    <message>
+        <source>Changes every second: %1</source>
+        <translation>每秒变化：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing in the message changes with the date within %n year(s).</source>
+        <translation>
+            <numerusform>%n 年内信息中没有随日期变化的内容。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrintTimeline</name>
+    <message>
+        <source>Date %1 (%2)</source>
+        <translation>日期 %1（%2）</translation>
+    </message>
+    <message>
+        <source>Shift code %1</source>
+        <translation>班次码 %1</translation>
+    </message>
+    <message>
+        <source>midnight</source>
+        <translation>午夜</translation>
+    </message>
+    <message>
+        <source>month end</source>
+        <translation>月末</translation>
+    </message>
+    <message>
+        <source>29 February</source>
+        <translation>2月29日</translation>
+    </message>
+    <message>
+        <source>shift change</source>
+        <translation>换班</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -452,6 +1340,45 @@
     </message>
 </context>
 <context>
+    <name>SerialNumSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Counter ID</source>
+        <translation>计数器编号</translation>
+    </message>
+    <message>
+        <source>System Base</source>
+        <translation>进制</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>34</source>
+        <translation>34</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation>位数</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>前缀</translation>
+    </message>
+    <message>
+        <source>Counter%1</source>
+        <translation>计数器%1</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>Sign in to %1.</source>
@@ -464,6 +1391,49 @@
     <message>
         <source>Users are on already.</source>
         <translation>用户已启用。</translation>
+    </message>
+</context>
+<context>
+    <name>ShiftCodeSet</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Shift code</source>
+        <translation>班次码</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>Time (24 hours)</source>
+        <translation>时间（24 小时制）</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>代码</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
     </message>
 </context>
 <context>
@@ -483,6 +1453,162 @@
     <message>
         <source>Users are on: sign in to work with the coders.</source>
         <translation>已启用用户：请登录后操作喷码机。</translation>
+    </message>
+</context>
+<context>
+    <name>Station</name>
+    <message>
+        <source>Cannot create the folder %1 in %2.</source>
+        <translation>无法在 %2 中创建文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: it does not load as a message (%2).</source>
+        <translation>%1 未发送：无法作为信息加载（%2）。</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found: %2</source>
+        <translation>%1 未发送：预检发现：%2</translation>
+    </message>
+    <message>
+        <source>%1 was not sent despite its findings: %2</source>
+        <translation>%1 在忽略预检问题后仍未发送：%2</translation>
+    </message>
+</context>
+<context>
+    <name>StationSettings</name>
+    <message>
+        <source>not a plain file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB</source>
+        <translation>大于 %1 KiB</translation>
+    </message>
+    <message>
+        <source>no such settings file</source>
+        <translation>没有此设置文件</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>无法读取（%1）</translation>
+    </message>
+    <message>
+        <source>[server] port must be a number from 1 to 65535, not "%1"</source>
+        <translation>[server] port 必须是 1 到 65535 之间的数字，而不是"%1"</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>无法读取 %1（%2）</translation>
+    </message>
+    <message>
+        <source>%1 is a link; change the file it names</source>
+        <translation>%1 是链接；请修改其指向的文件</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>无法写入 %1（%2）</translation>
+    </message>
+    <message>
+        <source>The port holds until the program ends: %1.</source>
+        <translation>端口设置仅在程序关闭前有效：%1。</translation>
+    </message>
+    <message>
+        <source>The name holds until the program ends: %1.</source>
+        <translation>名称仅在程序关闭前有效：%1。</translation>
+    </message>
+    <message>
+        <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
+        <translation>正在使用此账户的备注名，但尚未保存到设置中：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>TextSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>外部数据</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>时间格式</translation>
+    </message>
+    <message>
+        <source>"yyyy" means year ,"MM" means month,"dd" means days.
+e.g. "yyyy/MM/dd"  -&gt; "2021/05/20"
+
+"hh" means hours ,"mm" means minutes,"ss" measn seconds.
+e.g. ''hh:mm:ss" -&gt; "08:08:08"
+
+Coustom date and other date format please see the instructions.</source>
+        <translation>"yyyy" 表示年，"MM" 表示月，"dd" 表示日。
+例如 "yyyy/MM/dd" -&gt; "2021/05/20"
+
+"hh" 表示时，"mm" 表示分，"ss" 表示秒。
+例如 "hh:mm:ss" -&gt; "08:08:08"
+
+其他日期格式请参阅说明书。</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>yyyy</source>
+        <translation>yyyy</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>dd</source>
+        <translation>dd</translation>
+    </message>
+    <message>
+        <source>hh</source>
+        <translation>hh</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>ss</source>
+        <translation>ss</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>/</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Vaild Days</source>
+        <translation>有效天数</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,109 @@
     </message>
 </context>
 <context>
+    <name>BarcodeSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Content</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Edit the content line by line</source>
+        <translation>Edit the content line by line</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>Tenths: 20 is scale 2.0</source>
+        <translation>Tenths: 20 is scale 2.0</translation>
+    </message>
+    <message>
+        <source>Show Text</source>
+        <translation>Show Text</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Data Mode</source>
+        <translation>Data Mode</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>GS1</source>
+        <translation>GS1</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>External Data</translation>
+    </message>
+    <message>
+        <source>EAN14</source>
+        <translation>EAN14</translation>
+    </message>
+    <message>
+        <source>EAN13</source>
+        <translation>EAN13</translation>
+    </message>
+    <message>
+        <source>QR Code (ISO 18004)</source>
+        <translation>QR Code (ISO 18004)</translation>
+    </message>
+    <message>
+        <source>Data Matrix (ISO 16022)</source>
+        <translation>Data Matrix (ISO 16022)</translation>
+    </message>
+    <message>
+        <source>Code_39</source>
+        <translation>Code_39</translation>
+    </message>
+    <message>
+        <source>Code_93</source>
+        <translation>Code_93</translation>
+    </message>
+    <message>
+        <source>UPC-A</source>
+        <translation>UPC-A</translation>
+    </message>
+    <message>
+        <source>UPC-E</source>
+        <translation>UPC-E</translation>
+    </message>
+    <message>
+        <source>Code_128</source>
+        <translation>Code_128</translation>
+    </message>
+    <message>
+        <source>ITF14</source>
+        <translation>ITF14</translation>
+    </message>
+    <message>
+        <source>PDF417</source>
+        <translation>PDF417</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMyDeviceBtnRemarkNameDialog</name>
     <message>
         <source>Remark Name</source>
@@ -75,6 +178,81 @@
     </message>
 </context>
 <context>
+    <name>CommandText</name>
+    <message>
+        <source>over MQTT</source>
+        <translation>over MQTT</translation>
+    </message>
+    <message>
+        <source>claimed user %1</source>
+        <translation>claimed user %1</translation>
+    </message>
+    <message>
+        <source>sent unchanged</source>
+        <translation>sent unchanged</translation>
+    </message>
+    <message>
+        <source>no coder</source>
+        <translation>no coder</translation>
+    </message>
+    <message>
+        <source>%1 coders</source>
+        <translation>%1 coders</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Print parameters</source>
+        <translation>Print parameters</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Remark name</source>
+        <translation>Remark name</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2</source>
+        <translation>%1 sent to %2</translation>
+    </message>
+    <message>
+        <source>Print parameters sent to %1 (its own were not reported before)</source>
+        <translation>Print parameters sent to %1 (its own were not reported before)</translation>
+    </message>
+    <message>
+        <source>Print parameters of %1: %2</source>
+        <translation>Print parameters of %1: %2</translation>
+    </message>
+    <message>
+        <source>Port changed from %1 to %2</source>
+        <translation>Port changed from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Remark name of %1 removed (was %2)</source>
+        <translation>Remark name of %1 removed (was %2)</translation>
+    </message>
+    <message>
+        <source>%1 named %2</source>
+        <translation>%1 named %2</translation>
+    </message>
+    <message>
+        <source>%1 renamed from %2 to %3</source>
+        <translation>%1 renamed from %2 to %3</translation>
+    </message>
+</context>
+<context>
     <name>ControlStatusBar</name>
     <message>
         <source>Listening on port %1</source>
@@ -90,6 +268,165 @@
             <numerusform>%n coder connected</numerusform>
             <numerusform>%n coders connected</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>DesignHistory</name>
+    <message>
+        <source>content</source>
+        <translation>content</translation>
+    </message>
+    <message>
+        <source>external data</source>
+        <translation>external data</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>rotation</source>
+        <translation>rotation</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>font</translation>
+    </message>
+    <message>
+        <source>font size</source>
+        <translation>font size</translation>
+    </message>
+    <message>
+        <source>letter spacing</source>
+        <translation>letter spacing</translation>
+    </message>
+    <message>
+        <source>bold</source>
+        <translation>bold</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>italic</translation>
+    </message>
+    <message>
+        <source>underline</source>
+        <translation>underline</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>valid days</source>
+        <translation>valid days</translation>
+    </message>
+    <message>
+        <source>counter</source>
+        <translation>counter</translation>
+    </message>
+    <message>
+        <source>base</source>
+        <translation>base</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <translation>digits</translation>
+    </message>
+    <message>
+        <source>fill character</source>
+        <translation>fill character</translation>
+    </message>
+    <message>
+        <source>symbology</source>
+        <translation>symbology</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>height</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>scale</translation>
+    </message>
+    <message>
+        <source>text line</source>
+        <translation>text line</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>size</translation>
+    </message>
+    <message>
+        <source>data mode</source>
+        <translation>data mode</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>picture</translation>
+    </message>
+    <message>
+        <source>shift table</source>
+        <translation>shift table</translation>
+    </message>
+    <message>
+        <source>properties</source>
+        <translation>properties</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo</name>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>Barcode</translation>
+    </message>
+    <message>
+        <source>Shift code</source>
+        <translation>Shift code</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::AddItems</name>
+    <message>
+        <source>Add %1</source>
+        <translation>Add %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::ChangeItem</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::MoveItems</name>
+    <message>
+        <source>Move %1</source>
+        <translation>Move %1</translation>
     </message>
 </context>
 <context>
@@ -109,6 +446,296 @@
     <message>
         <source>Remark Name</source>
         <translation>Remark Name</translation>
+    </message>
+</context>
+<context>
+    <name>EditWidget</name>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>Main</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>SN</source>
+        <translation>Serial No.</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>Barcode</translation>
+    </message>
+    <message>
+        <source>Shiftcode</source>
+        <translation>Shift Code</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Zoom in (Ctrl+wheel up)</source>
+        <translation>Zoom in (Ctrl+wheel up)</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Zoom out (Ctrl+wheel down)</source>
+        <translation>Zoom out (Ctrl+wheel down)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Fit the message to the window</source>
+        <translation>Fit the message to the window</translation>
+    </message>
+    <message>
+        <source>1:1</source>
+        <translation>1:1</translation>
+    </message>
+    <message>
+        <source>One screen pixel per dot</source>
+        <translation>One screen pixel per dot</translation>
+    </message>
+    <message>
+        <source>Preview at</source>
+        <translation>Preview at</translation>
+    </message>
+    <message>
+        <source>What the message prints at a chosen date, time and shift</source>
+        <translation>What the message prints at a chosen date, time and shift</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Undo %1</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Nothing to undo</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Redo %1</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>Nothing to redo</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>Spray Files (*.spr)</source>
+        <translation>Spray Files (*.spr)</translation>
+    </message>
+    <message>
+        <source>the new message</source>
+        <translation>the new message</translation>
+    </message>
+    <message>
+        <source>The message has been changed.
+Do you want to save your changes?</source>
+        <translation>The message has been changed.
+Do you want to save your changes?</translation>
+    </message>
+</context>
+<context>
+    <name>Fleet</name>
+    <message>
+        <source>Copy for coder %1 failed: %2</source>
+        <translation>Copy for coder %1 failed: %2</translation>
+    </message>
+    <message>
+        <source>Listening for coders on port %1</source>
+        <translation>Listening for coders on port %1</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2. No coder can connect; choose another port and press "Built".</source>
+        <translation>Cannot listen on port %1: %2. No coder can connect; choose another port and press "Open Port".</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2.</source>
+        <translation>Cannot listen on port %1: %2.</translation>
+    </message>
+    <message>
+        <source>Back to port %1.</source>
+        <translation>Back to port %1.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2. Nothing was sent.</source>
+        <translation>Cannot read %1: %2. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>Not a plain file</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>The file is larger than %1 MiB</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2. Nothing was sent.</source>
+        <translation>Cannot send %1: %2. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Coder %1 was dropped before it took %2.</source>
+        <translation>Coder %1 was dropped before it took %2.</translation>
+    </message>
+    <message>
+        <source>Coder %1 did not report its message after %2 was sent: not verified.</source>
+        <translation>Coder %1 did not report its message after %2 was sent: not verified.</translation>
+    </message>
+    <message>
+        <source>A remark name cannot hold control characters. The name stays as it was.</source>
+        <translation>A remark name cannot hold control characters. The name stays as it was.</translation>
+    </message>
+    <message>
+        <source>%1: no coder chosen; nothing was sent.</source>
+        <translation>%1: no coder chosen; nothing was sent.</translation>
+    </message>
+    <message>
+        <source>%1. The port stays as it was.</source>
+        <translation>%1. The port stays as it was.</translation>
+    </message>
+    <message>
+        <source>%1. The name stays as it was.</source>
+        <translation>%1. The name stays as it was.</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was sent.</source>
+        <translation>%1. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Coder %1 was dropped before it took the command.</source>
+        <translation>Coder %1 was dropped before it took the command.</translation>
+    </message>
+    <message>
+        <source>Coder %1 connected</source>
+        <translation>Coder %1 connected</translation>
+    </message>
+    <message>
+        <source>Coder %1 disconnected</source>
+        <translation>Coder %1 disconnected</translation>
+    </message>
+    <message>
+        <source>Current file of coder %1 not stored: %2</source>
+        <translation>Current file of coder %1 not stored: %2</translation>
+    </message>
+    <message>
+        <source>Coder %1 holds another message than was sent: sent %2 (SHA-256 %3), holds %4 (SHA-256 %5).</source>
+        <translation>Coder %1 holds another message than was sent: sent %2 (SHA-256 %3), holds %4 (SHA-256 %5).</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotate</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Font Size</translation>
+    </message>
+    <message>
+        <source>Text Space</source>
+        <translation>Letter Spacing</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>_</source>
+        <translation>_</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Select Image</source>
+        <translation>Select Image</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Images (%1)</translation>
     </message>
 </context>
 <context>
@@ -248,6 +875,159 @@
     <message>
         <source>Current message of coder %1: %2</source>
         <translation>Current message of coder %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MyTextEditor</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Preflight</name>
+    <message>
+        <source>left</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation>bottom</translation>
+    </message>
+    <message>
+        <source>Reaches past the %1 edge of the print area: that part is not printed.</source>
+        <translation>Reaches past the %1 edge of the print area: that part is not printed.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>Lies on the band of head %1, which the head mask leaves out: that part is not printed.</source>
+        <translation>Lies on the band of head %1, which the head mask leaves out: that part is not printed.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>The content is more than the symbol holds at its size: %1</source>
+        <translation>The content is more than the symbol holds at its size: %1</translation>
+    </message>
+    <message>
+        <source>The GS1 data is refused: %1</source>
+        <translation>The GS1 data is refused: %1</translation>
+    </message>
+    <message>
+        <source>The content cannot be encoded: %1</source>
+        <translation>The content cannot be encoded: %1</translation>
+    </message>
+    <message>
+        <source>A module is %1 dots wide, not a whole number of dots: the coder prints bars of uneven width. Choose a scale whose module is whole dots.</source>
+        <translation>A module is %1 dots wide, not a whole number of dots: the coder prints bars of uneven width. Choose a scale whose module is whole dots.</translation>
+    </message>
+    <message>
+        <source>The font "%1" is neither installed nor in the fonts folder.</source>
+        <translation>The font "%1" is neither installed nor in the fonts folder.</translation>
+    </message>
+    <message>
+        <source>No picture was chosen: the placeholder would print.</source>
+        <translation>No picture was chosen: the placeholder would print.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is not in the picture folder.</source>
+        <translation>The picture %1 is not in the picture folder.</translation>
+    </message>
+    <message>
+        <source>Text "%1"</source>
+        <translation>Text "%1"</translation>
+    </message>
+    <message>
+        <source>Date "%1"</source>
+        <translation>Date "%1"</translation>
+    </message>
+    <message>
+        <source>Serial number "%1"</source>
+        <translation>Serial number "%1"</translation>
+    </message>
+    <message>
+        <source>Shift code "%1"</source>
+        <translation>Shift code "%1"</translation>
+    </message>
+    <message>
+        <source>Barcode "%1"</source>
+        <translation>Barcode "%1"</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Picture %1</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Data file</source>
+        <translation>Data file</translation>
+    </message>
+    <message>
+        <source>The data file "%1" is not there: the data fields print nothing.</source>
+        <translation>The data file "%1" is not there: the data fields print nothing.</translation>
+    </message>
+</context>
+<context>
+    <name>PreflightDialog</name>
+    <message>
+        <source>Pre-flight check</source>
+        <translation>Pre-flight check</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 problem</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>%1 problems</translation>
+    </message>
+    <message>
+        <source>The pre-flight check found %1 in %2 before it is sent:</source>
+        <translation>The pre-flight check found %1 in %2 before it is sent:</translation>
+    </message>
+    <message>
+        <source>The pre-flight check found %1 in %2 before it is saved:</source>
+        <translation>The pre-flight check found %1 in %2 before it is saved:</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation>Finding</translation>
+    </message>
+    <message>
+        <source>Send anyway</source>
+        <translation>Send anyway</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Save anyway</translation>
     </message>
 </context>
 <context>
@@ -398,6 +1178,115 @@
     </message>
 </context>
 <context>
+    <name>PrintPreviewDialog</name>
+    <message>
+        <source>Preview at</source>
+        <translation>Preview at</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>as now</source>
+        <translation>as now</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Copy the designer's message again</source>
+        <translation>Copy the designer's message again</translation>
+    </message>
+    <message>
+        <source>Next changes of the printed text</source>
+        <translation>Next changes of the printed text</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>When</translation>
+    </message>
+    <message>
+        <source>Boundary</source>
+        <translation>Boundary</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>(by the time)</source>
+        <translation>(by the time)</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 from %2</translation>
+    </message>
+    <message>
+        <source>Changes every hour: %1</source>
+        <translation>Changes every hour: %1</translation>
+    </message>
+    <message>
+        <source>Changes every minute: %1</source>
+        <translation>Changes every minute: %1</translation>
+    </message>
+    <message>
+        <source>Changes every second: %1</source>
+        <translation>Changes every second: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing in the message changes with the date within %n year(s).</source>
+        <translation>
+            <numerusform>Nothing in the message changes with the date within %n year.</numerusform>
+            <numerusform>Nothing in the message changes with the date within %n years.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrintTimeline</name>
+    <message>
+        <source>Date %1 (%2)</source>
+        <translation>Date %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Shift code %1</source>
+        <translation>Shift code %1</translation>
+    </message>
+    <message>
+        <source>midnight</source>
+        <translation>midnight</translation>
+    </message>
+    <message>
+        <source>month end</source>
+        <translation>month end</translation>
+    </message>
+    <message>
+        <source>29 February</source>
+        <translation>29 February</translation>
+    </message>
+    <message>
+        <source>shift change</source>
+        <translation>shift change</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -453,6 +1342,45 @@
     </message>
 </context>
 <context>
+    <name>SerialNumSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Counter ID</source>
+        <translation>Counter ID</translation>
+    </message>
+    <message>
+        <source>System Base</source>
+        <translation>Number Base</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>34</source>
+        <translation>34</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation>Digits</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Prefix</translation>
+    </message>
+    <message>
+        <source>Counter%1</source>
+        <translation>Counter %1</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>Sign in to %1.</source>
@@ -465,6 +1393,49 @@
     <message>
         <source>Users are on already.</source>
         <translation>Users are on already.</translation>
+    </message>
+</context>
+<context>
+    <name>ShiftCodeSet</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Shift code</source>
+        <translation>Shift code</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Content</translation>
+    </message>
+    <message>
+        <source>Time (24 hours)</source>
+        <translation>Time (24 hours)</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
     </message>
 </context>
 <context>
@@ -484,6 +1455,162 @@
     <message>
         <source>Users are on: sign in to work with the coders.</source>
         <translation>Users are on: sign in to work with the coders.</translation>
+    </message>
+</context>
+<context>
+    <name>Station</name>
+    <message>
+        <source>Cannot create the folder %1 in %2.</source>
+        <translation>Cannot create the folder %1 in %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: it does not load as a message (%2).</source>
+        <translation>%1 was not sent: it does not load as a message (%2).</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found: %2</source>
+        <translation>%1 was not sent: the pre-flight check found: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not sent despite its findings: %2</source>
+        <translation>%1 was not sent despite its findings: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StationSettings</name>
+    <message>
+        <source>not a plain file</source>
+        <translation>not a plain file</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB</source>
+        <translation>larger than %1 KiB</translation>
+    </message>
+    <message>
+        <source>no such settings file</source>
+        <translation>no such settings file</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>[server] port must be a number from 1 to 65535, not "%1"</source>
+        <translation>[server] port must be a number from 1 to 65535, not "%1"</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 cannot be read (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is a link; change the file it names</source>
+        <translation>%1 is a link; change the file it names</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 cannot be written (%2)</translation>
+    </message>
+    <message>
+        <source>The port holds until the program ends: %1.</source>
+        <translation>The port holds until the program ends: %1.</translation>
+    </message>
+    <message>
+        <source>The name holds until the program ends: %1.</source>
+        <translation>The name holds until the program ends: %1.</translation>
+    </message>
+    <message>
+        <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
+        <translation>The remark names of this account are used, but not yet kept in the settings: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TextSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Content</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>External Data</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>Date Format</translation>
+    </message>
+    <message>
+        <source>"yyyy" means year ,"MM" means month,"dd" means days.
+e.g. "yyyy/MM/dd"  -&gt; "2021/05/20"
+
+"hh" means hours ,"mm" means minutes,"ss" measn seconds.
+e.g. ''hh:mm:ss" -&gt; "08:08:08"
+
+Coustom date and other date format please see the instructions.</source>
+        <translation>"yyyy" means year, "MM" means month, "dd" means day.
+e.g. "yyyy/MM/dd" -&gt; "2021/05/20"
+
+"hh" means hours, "mm" means minutes, "ss" means seconds.
+e.g. "hh:mm:ss" -&gt; "08:08:08"
+
+For custom and other date formats, see the instructions.</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>yyyy</source>
+        <translation>yyyy</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>dd</source>
+        <translation>dd</translation>
+    </message>
+    <message>
+        <source>hh</source>
+        <translation>hh</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>ss</source>
+        <translation>ss</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>/</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Vaild Days</source>
+        <translation>Valid Days</translation>
     </message>
 </context>
 <context>

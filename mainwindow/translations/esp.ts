@@ -29,6 +29,109 @@
     </message>
 </context>
 <context>
+    <name>BarcodeSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Edit the content line by line</source>
+        <translation>Editar el contenido línea a línea</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Escala</translation>
+    </message>
+    <message>
+        <source>Tenths: 20 is scale 2.0</source>
+        <translation>Décimas: 20 es escala 2.0</translation>
+    </message>
+    <message>
+        <source>Show Text</source>
+        <translation>Mostrar texto</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Data Mode</source>
+        <translation>Modo de datos</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>GS1</source>
+        <translation>GS1</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>Datos externos</translation>
+    </message>
+    <message>
+        <source>EAN14</source>
+        <translation>EAN14</translation>
+    </message>
+    <message>
+        <source>EAN13</source>
+        <translation>EAN13</translation>
+    </message>
+    <message>
+        <source>QR Code (ISO 18004)</source>
+        <translation>Código QR (ISO 18004)</translation>
+    </message>
+    <message>
+        <source>Data Matrix (ISO 16022)</source>
+        <translation>Data Matrix (ISO 16022)</translation>
+    </message>
+    <message>
+        <source>Code_39</source>
+        <translation>Code_39</translation>
+    </message>
+    <message>
+        <source>Code_93</source>
+        <translation>Code_93</translation>
+    </message>
+    <message>
+        <source>UPC-A</source>
+        <translation>UPC-A</translation>
+    </message>
+    <message>
+        <source>UPC-E</source>
+        <translation>UPC-E</translation>
+    </message>
+    <message>
+        <source>Code_128</source>
+        <translation>Code_128</translation>
+    </message>
+    <message>
+        <source>ITF14</source>
+        <translation>ITF14</translation>
+    </message>
+    <message>
+        <source>PDF417</source>
+        <translation>PDF417</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMyDeviceBtnRemarkNameDialog</name>
     <message>
         <source>Remark Name</source>
@@ -75,6 +178,81 @@
     </message>
 </context>
 <context>
+    <name>CommandText</name>
+    <message>
+        <source>over MQTT</source>
+        <translation>por MQTT</translation>
+    </message>
+    <message>
+        <source>claimed user %1</source>
+        <translation>usuario declarado %1</translation>
+    </message>
+    <message>
+        <source>sent unchanged</source>
+        <translation>enviados sin cambios</translation>
+    </message>
+    <message>
+        <source>no coder</source>
+        <translation>ningún codificador</translation>
+    </message>
+    <message>
+        <source>%1 coders</source>
+        <translation>%1 codificadores</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Print parameters</source>
+        <translation>Parámetros de impresión</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Remark name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2</source>
+        <translation>%1 enviado a %2</translation>
+    </message>
+    <message>
+        <source>Print parameters sent to %1 (its own were not reported before)</source>
+        <translation>Parámetros de impresión enviados a %1 (no había informado los suyos)</translation>
+    </message>
+    <message>
+        <source>Print parameters of %1: %2</source>
+        <translation>Parámetros de impresión de %1: %2</translation>
+    </message>
+    <message>
+        <source>Port changed from %1 to %2</source>
+        <translation>Puerto cambiado de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Remark name of %1 removed (was %2)</source>
+        <translation>Nombre de %1 eliminado (era %2)</translation>
+    </message>
+    <message>
+        <source>%1 named %2</source>
+        <translation>%1 se llama ahora %2</translation>
+    </message>
+    <message>
+        <source>%1 renamed from %2 to %3</source>
+        <translation>%1 renombrado de %2 a %3</translation>
+    </message>
+</context>
+<context>
     <name>ControlStatusBar</name>
     <message>
         <source>Listening on port %1</source>
@@ -90,6 +268,165 @@
             <numerusform>%n codificador conectado</numerusform>
             <numerusform>%n codificadores conectados</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>DesignHistory</name>
+    <message>
+        <source>content</source>
+        <translation>contenido</translation>
+    </message>
+    <message>
+        <source>external data</source>
+        <translation>datos externos</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>rotation</source>
+        <translation>rotación</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>fuente</translation>
+    </message>
+    <message>
+        <source>font size</source>
+        <translation>tamaño de fuente</translation>
+    </message>
+    <message>
+        <source>letter spacing</source>
+        <translation>espaciado</translation>
+    </message>
+    <message>
+        <source>bold</source>
+        <translation>negrita</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>cursiva</translation>
+    </message>
+    <message>
+        <source>underline</source>
+        <translation>subrayado</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>formato</translation>
+    </message>
+    <message>
+        <source>valid days</source>
+        <translation>días de validez</translation>
+    </message>
+    <message>
+        <source>counter</source>
+        <translation>contador</translation>
+    </message>
+    <message>
+        <source>base</source>
+        <translation>base</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <translation>dígitos</translation>
+    </message>
+    <message>
+        <source>fill character</source>
+        <translation>carácter de relleno</translation>
+    </message>
+    <message>
+        <source>symbology</source>
+        <translation>simbología</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>alto</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>escala</translation>
+    </message>
+    <message>
+        <source>text line</source>
+        <translation>línea de texto</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>tamaño</translation>
+    </message>
+    <message>
+        <source>data mode</source>
+        <translation>modo de datos</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>imagen</translation>
+    </message>
+    <message>
+        <source>shift table</source>
+        <translation>tabla de turnos</translation>
+    </message>
+    <message>
+        <source>properties</source>
+        <translation>propiedades</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo</name>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>Código de barras</translation>
+    </message>
+    <message>
+        <source>Shift code</source>
+        <translation>Código de turno</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Elemento</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::AddItems</name>
+    <message>
+        <source>Add %1</source>
+        <translation>Añadir %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::ChangeItem</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::MoveItems</name>
+    <message>
+        <source>Move %1</source>
+        <translation>Mover %1</translation>
     </message>
 </context>
 <context>
@@ -109,6 +446,296 @@
     <message>
         <source>Remark Name</source>
         <translation>Nombre</translation>
+    </message>
+</context>
+<context>
+    <name>EditWidget</name>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>SN</source>
+        <translation>Contador</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>Código de barras</translation>
+    </message>
+    <message>
+        <source>Shiftcode</source>
+        <translation>Código de turno</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom in (Ctrl+wheel up)</source>
+        <translation>Ampliar (Ctrl + rueda arriba)</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reducir</translation>
+    </message>
+    <message>
+        <source>Zoom out (Ctrl+wheel down)</source>
+        <translation>Reducir (Ctrl + rueda abajo)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Fit the message to the window</source>
+        <translation>Ajustar el mensaje a la ventana</translation>
+    </message>
+    <message>
+        <source>1:1</source>
+        <translation>1:1</translation>
+    </message>
+    <message>
+        <source>One screen pixel per dot</source>
+        <translation>Un píxel de pantalla por punto</translation>
+    </message>
+    <message>
+        <source>Preview at</source>
+        <translation>Vista previa en</translation>
+    </message>
+    <message>
+        <source>What the message prints at a chosen date, time and shift</source>
+        <translation>Lo que imprime el mensaje en la fecha, hora y turno elegidos</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avanzado</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer %1</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Nada que deshacer</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer %1</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>Nada que rehacer</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Guardar archivo</translation>
+    </message>
+    <message>
+        <source>Spray Files (*.spr)</source>
+        <translation>Archivos Spray (*.spr)</translation>
+    </message>
+    <message>
+        <source>the new message</source>
+        <translation>el mensaje nuevo</translation>
+    </message>
+    <message>
+        <source>The message has been changed.
+Do you want to save your changes?</source>
+        <translation>El mensaje ha cambiado.
+¿Desea guardar los cambios?</translation>
+    </message>
+</context>
+<context>
+    <name>Fleet</name>
+    <message>
+        <source>Copy for coder %1 failed: %2</source>
+        <translation>Falló la copia para el codificador %1: %2</translation>
+    </message>
+    <message>
+        <source>Listening for coders on port %1</source>
+        <translation>Esperando codificadores en el puerto %1</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2. No coder can connect; choose another port and press "Built".</source>
+        <translation>No se puede escuchar en el puerto %1: %2. Ningún codificador puede conectarse; elija otro puerto y pulse "Abrir puerto".</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2.</source>
+        <translation>No se puede escuchar en el puerto %1: %2.</translation>
+    </message>
+    <message>
+        <source>Back to port %1.</source>
+        <translation>Se vuelve al puerto %1.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2. Nothing was sent.</source>
+        <translation>No se puede leer %1: %2. No se envió nada.</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>El archivo supera los %1 MiB</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2. Nothing was sent.</source>
+        <translation>No se puede enviar %1: %2. No se envió nada.</translation>
+    </message>
+    <message>
+        <source>Coder %1 was dropped before it took %2.</source>
+        <translation>El codificador %1 se desconectó antes de recibir %2.</translation>
+    </message>
+    <message>
+        <source>Coder %1 did not report its message after %2 was sent: not verified.</source>
+        <translation>El codificador %1 no informó su mensaje tras enviar %2: sin verificar.</translation>
+    </message>
+    <message>
+        <source>A remark name cannot hold control characters. The name stays as it was.</source>
+        <translation>Un nombre no puede contener caracteres de control. El nombre no cambia.</translation>
+    </message>
+    <message>
+        <source>%1: no coder chosen; nothing was sent.</source>
+        <translation>%1: no se eligió ningún codificador; no se envió nada.</translation>
+    </message>
+    <message>
+        <source>%1. The port stays as it was.</source>
+        <translation>%1. El puerto no cambia.</translation>
+    </message>
+    <message>
+        <source>%1. The name stays as it was.</source>
+        <translation>%1. El nombre no cambia.</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was sent.</source>
+        <translation>%1. No se envió nada.</translation>
+    </message>
+    <message>
+        <source>Coder %1 was dropped before it took the command.</source>
+        <translation>El codificador %1 se desconectó antes de recibir la orden.</translation>
+    </message>
+    <message>
+        <source>Coder %1 connected</source>
+        <translation>Codificador %1 conectado</translation>
+    </message>
+    <message>
+        <source>Coder %1 disconnected</source>
+        <translation>Codificador %1 desconectado</translation>
+    </message>
+    <message>
+        <source>Current file of coder %1 not stored: %2</source>
+        <translation>Archivo actual del codificador %1 no guardado: %2</translation>
+    </message>
+    <message>
+        <source>Coder %1 holds another message than was sent: sent %2 (SHA-256 %3), holds %4 (SHA-256 %5).</source>
+        <translation>El codificador %1 tiene otro mensaje que el enviado: enviado %2 (SHA-256 %3), tiene %4 (SHA-256 %5).</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Text Space</source>
+        <translation>Espaciado</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>_</source>
+        <translation>_</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Select Image</source>
+        <translation>Elegir imagen</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Imágenes (%1)</translation>
     </message>
 </context>
 <context>
@@ -248,6 +875,159 @@
     <message>
         <source>Current message of coder %1: %2</source>
         <translation>Mensaje actual del codificador %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MyTextEditor</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Preflight</name>
+    <message>
+        <source>left</source>
+        <translation>izquierdo</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>superior</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation>inferior</translation>
+    </message>
+    <message>
+        <source>Reaches past the %1 edge of the print area: that part is not printed.</source>
+        <translation>Sobrepasa el borde %1 del área de impresión: esa parte no se imprime.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>Lies on the band of head %1, which the head mask leaves out: that part is not printed.</source>
+        <translation>Cae en la franja del cabezal %1, que la máscara de cabezales excluye: esa parte no se imprime.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>The content is more than the symbol holds at its size: %1</source>
+        <translation>El contenido supera lo que cabe en el símbolo a su tamaño: %1</translation>
+    </message>
+    <message>
+        <source>The GS1 data is refused: %1</source>
+        <translation>Los datos GS1 se rechazan: %1</translation>
+    </message>
+    <message>
+        <source>The content cannot be encoded: %1</source>
+        <translation>El contenido no se puede codificar: %1</translation>
+    </message>
+    <message>
+        <source>A module is %1 dots wide, not a whole number of dots: the coder prints bars of uneven width. Choose a scale whose module is whole dots.</source>
+        <translation>Un módulo mide %1 puntos, no un número entero: el codificador imprime barras de ancho desigual. Elija una escala cuyo módulo sea de puntos enteros.</translation>
+    </message>
+    <message>
+        <source>The font "%1" is neither installed nor in the fonts folder.</source>
+        <translation>La fuente "%1" no está instalada ni en la carpeta de fuentes.</translation>
+    </message>
+    <message>
+        <source>No picture was chosen: the placeholder would print.</source>
+        <translation>No se eligió ninguna imagen: se imprimiría el marcador.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is not in the picture folder.</source>
+        <translation>La imagen %1 no está en la carpeta de imágenes.</translation>
+    </message>
+    <message>
+        <source>Text "%1"</source>
+        <translation>Texto "%1"</translation>
+    </message>
+    <message>
+        <source>Date "%1"</source>
+        <translation>Fecha "%1"</translation>
+    </message>
+    <message>
+        <source>Serial number "%1"</source>
+        <translation>Número de serie "%1"</translation>
+    </message>
+    <message>
+        <source>Shift code "%1"</source>
+        <translation>Código de turno "%1"</translation>
+    </message>
+    <message>
+        <source>Barcode "%1"</source>
+        <translation>Código de barras "%1"</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Imagen %1</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>Data file</source>
+        <translation>Archivo de datos</translation>
+    </message>
+    <message>
+        <source>The data file "%1" is not there: the data fields print nothing.</source>
+        <translation>El archivo de datos "%1" no está: los campos de datos no imprimen nada.</translation>
+    </message>
+</context>
+<context>
+    <name>PreflightDialog</name>
+    <message>
+        <source>Pre-flight check</source>
+        <translation>Comprobación previa</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 problema</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>%1 problemas</translation>
+    </message>
+    <message>
+        <source>The pre-flight check found %1 in %2 before it is sent:</source>
+        <translation>La comprobación previa encontró %1 en %2 antes de enviarlo:</translation>
+    </message>
+    <message>
+        <source>The pre-flight check found %1 in %2 before it is saved:</source>
+        <translation>La comprobación previa encontró %1 en %2 antes de guardarlo:</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Elemento</translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation>Hallazgo</translation>
+    </message>
+    <message>
+        <source>Send anyway</source>
+        <translation>Enviar igualmente</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Guardar igualmente</translation>
     </message>
 </context>
 <context>
@@ -398,6 +1178,115 @@
     </message>
 </context>
 <context>
+    <name>PrintPreviewDialog</name>
+    <message>
+        <source>Preview at</source>
+        <translation>Vista previa en</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Turno</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>as now</source>
+        <translation>como ahora</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Copy the designer's message again</source>
+        <translation>Copiar de nuevo el mensaje del diseñador</translation>
+    </message>
+    <message>
+        <source>Next changes of the printed text</source>
+        <translation>Próximos cambios del texto impreso</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <source>Boundary</source>
+        <translation>Límite</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Después</translation>
+    </message>
+    <message>
+        <source>(by the time)</source>
+        <translation>(por la hora)</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 desde %2</translation>
+    </message>
+    <message>
+        <source>Changes every hour: %1</source>
+        <translation>Cambia cada hora: %1</translation>
+    </message>
+    <message>
+        <source>Changes every minute: %1</source>
+        <translation>Cambia cada minuto: %1</translation>
+    </message>
+    <message>
+        <source>Changes every second: %1</source>
+        <translation>Cambia cada segundo: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing in the message changes with the date within %n year(s).</source>
+        <translation>
+            <numerusform>Nada del mensaje cambia con la fecha en %n año.</numerusform>
+            <numerusform>Nada del mensaje cambia con la fecha en %n años.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrintTimeline</name>
+    <message>
+        <source>Date %1 (%2)</source>
+        <translation>Fecha %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Shift code %1</source>
+        <translation>Código de turno %1</translation>
+    </message>
+    <message>
+        <source>midnight</source>
+        <translation>medianoche</translation>
+    </message>
+    <message>
+        <source>month end</source>
+        <translation>fin de mes</translation>
+    </message>
+    <message>
+        <source>29 February</source>
+        <translation>29 de febrero</translation>
+    </message>
+    <message>
+        <source>shift change</source>
+        <translation>cambio de turno</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -453,6 +1342,45 @@
     </message>
 </context>
 <context>
+    <name>SerialNumSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Counter ID</source>
+        <translation>N.º de contador</translation>
+    </message>
+    <message>
+        <source>System Base</source>
+        <translation>Base numérica</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>34</source>
+        <translation>34</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation>Dígitos</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Prefijo</translation>
+    </message>
+    <message>
+        <source>Counter%1</source>
+        <translation>Contador %1</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>Sign in to %1.</source>
@@ -465,6 +1393,49 @@
     <message>
         <source>Users are on already.</source>
         <translation>Los usuarios ya están activados.</translation>
+    </message>
+</context>
+<context>
+    <name>ShiftCodeSet</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Shift code</source>
+        <translation>Código de turno</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>Time (24 hours)</source>
+        <translation>Hora (24 horas)</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
     </message>
 </context>
 <context>
@@ -484,6 +1455,162 @@
     <message>
         <source>Users are on: sign in to work with the coders.</source>
         <translation>Usuarios activados: inicie sesión para trabajar con los codificadores.</translation>
+    </message>
+</context>
+<context>
+    <name>Station</name>
+    <message>
+        <source>Cannot create the folder %1 in %2.</source>
+        <translation>No se puede crear la carpeta %1 en %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: it does not load as a message (%2).</source>
+        <translation>%1 no se envió: no se abre como mensaje (%2).</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found: %2</source>
+        <translation>%1 no se envió: la comprobación previa encontró: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not sent despite its findings: %2</source>
+        <translation>%1 no se envió pese a aceptar los avisos: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StationSettings</name>
+    <message>
+        <source>not a plain file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB</source>
+        <translation>mayor de %1 KiB</translation>
+    </message>
+    <message>
+        <source>no such settings file</source>
+        <translation>no existe ese archivo de configuración</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>no se puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>[server] port must be a number from 1 to 65535, not "%1"</source>
+        <translation>[server] port debe ser un número de 1 a 65535, no "%1"</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 no se puede leer (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is a link; change the file it names</source>
+        <translation>%1 es un enlace; cambie el archivo al que apunta</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 no se puede escribir (%2)</translation>
+    </message>
+    <message>
+        <source>The port holds until the program ends: %1.</source>
+        <translation>El puerto vale hasta que se cierre el programa: %1.</translation>
+    </message>
+    <message>
+        <source>The name holds until the program ends: %1.</source>
+        <translation>El nombre vale hasta que se cierre el programa: %1.</translation>
+    </message>
+    <message>
+        <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
+        <translation>Se usan los nombres de esta cuenta, pero aún no se guardan en la configuración: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TextSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>Datos externos</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>Formato de fecha</translation>
+    </message>
+    <message>
+        <source>"yyyy" means year ,"MM" means month,"dd" means days.
+e.g. "yyyy/MM/dd"  -&gt; "2021/05/20"
+
+"hh" means hours ,"mm" means minutes,"ss" measn seconds.
+e.g. ''hh:mm:ss" -&gt; "08:08:08"
+
+Coustom date and other date format please see the instructions.</source>
+        <translation>"yyyy" es el año, "MM" el mes, "dd" el día.
+p. ej. "yyyy/MM/dd" -&gt; "2021/05/20"
+
+"hh" son las horas, "mm" los minutos, "ss" los segundos.
+p. ej. "hh:mm:ss" -&gt; "08:08:08"
+
+Para otros formatos de fecha, vea las instrucciones.</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>yyyy</source>
+        <translation>yyyy</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>dd</source>
+        <translation>dd</translation>
+    </message>
+    <message>
+        <source>hh</source>
+        <translation>hh</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>ss</source>
+        <translation>ss</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>/</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Vaild Days</source>
+        <translation>Días de validez</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,109 @@
     </message>
 </context>
 <context>
+    <name>BarcodeSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Contenuto</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Edit the content line by line</source>
+        <translation>Modifica il contenuto riga per riga</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Scala</translation>
+    </message>
+    <message>
+        <source>Tenths: 20 is scale 2.0</source>
+        <translation>Decimi: 20 è scala 2.0</translation>
+    </message>
+    <message>
+        <source>Show Text</source>
+        <translation>Mostra testo</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Data Mode</source>
+        <translation>Modalità dati</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>GS1</source>
+        <translation>GS1</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>Dati esterni</translation>
+    </message>
+    <message>
+        <source>EAN14</source>
+        <translation>EAN14</translation>
+    </message>
+    <message>
+        <source>EAN13</source>
+        <translation>EAN13</translation>
+    </message>
+    <message>
+        <source>QR Code (ISO 18004)</source>
+        <translation>Codice QR (ISO 18004)</translation>
+    </message>
+    <message>
+        <source>Data Matrix (ISO 16022)</source>
+        <translation>Data Matrix (ISO 16022)</translation>
+    </message>
+    <message>
+        <source>Code_39</source>
+        <translation>Code_39</translation>
+    </message>
+    <message>
+        <source>Code_93</source>
+        <translation>Code_93</translation>
+    </message>
+    <message>
+        <source>UPC-A</source>
+        <translation>UPC-A</translation>
+    </message>
+    <message>
+        <source>UPC-E</source>
+        <translation>UPC-E</translation>
+    </message>
+    <message>
+        <source>Code_128</source>
+        <translation>Code_128</translation>
+    </message>
+    <message>
+        <source>ITF14</source>
+        <translation>ITF14</translation>
+    </message>
+    <message>
+        <source>PDF417</source>
+        <translation>PDF417</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMyDeviceBtnRemarkNameDialog</name>
     <message>
         <source>Remark Name</source>
@@ -75,6 +178,81 @@
     </message>
 </context>
 <context>
+    <name>CommandText</name>
+    <message>
+        <source>over MQTT</source>
+        <translation>via MQTT</translation>
+    </message>
+    <message>
+        <source>claimed user %1</source>
+        <translation>utente dichiarato %1</translation>
+    </message>
+    <message>
+        <source>sent unchanged</source>
+        <translation>inviati senza modifiche</translation>
+    </message>
+    <message>
+        <source>no coder</source>
+        <translation>nessun codificatore</translation>
+    </message>
+    <message>
+        <source>%1 coders</source>
+        <translation>%1 codificatori</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Print parameters</source>
+        <translation>Parametri di stampa</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arresta</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Remark name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2</source>
+        <translation>%1 inviato a %2</translation>
+    </message>
+    <message>
+        <source>Print parameters sent to %1 (its own were not reported before)</source>
+        <translation>Parametri di stampa inviati a %1 (i suoi non erano noti)</translation>
+    </message>
+    <message>
+        <source>Print parameters of %1: %2</source>
+        <translation>Parametri di stampa di %1: %2</translation>
+    </message>
+    <message>
+        <source>Port changed from %1 to %2</source>
+        <translation>Porta cambiata da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Remark name of %1 removed (was %2)</source>
+        <translation>Nome di %1 rimosso (era %2)</translation>
+    </message>
+    <message>
+        <source>%1 named %2</source>
+        <translation>%1 ora si chiama %2</translation>
+    </message>
+    <message>
+        <source>%1 renamed from %2 to %3</source>
+        <translation>%1 rinominato da %2 a %3</translation>
+    </message>
+</context>
+<context>
     <name>ControlStatusBar</name>
     <message>
         <source>Listening on port %1</source>
@@ -90,6 +268,165 @@
             <numerusform>%n codificatore connesso</numerusform>
             <numerusform>%n codificatori connessi</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>DesignHistory</name>
+    <message>
+        <source>content</source>
+        <translation>contenuto</translation>
+    </message>
+    <message>
+        <source>external data</source>
+        <translation>dati esterni</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>rotation</source>
+        <translation>rotazione</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>carattere</translation>
+    </message>
+    <message>
+        <source>font size</source>
+        <translation>dimensione carattere</translation>
+    </message>
+    <message>
+        <source>letter spacing</source>
+        <translation>spaziatura</translation>
+    </message>
+    <message>
+        <source>bold</source>
+        <translation>grassetto</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>corsivo</translation>
+    </message>
+    <message>
+        <source>underline</source>
+        <translation>sottolineato</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>formato</translation>
+    </message>
+    <message>
+        <source>valid days</source>
+        <translation>giorni di validità</translation>
+    </message>
+    <message>
+        <source>counter</source>
+        <translation>contatore</translation>
+    </message>
+    <message>
+        <source>base</source>
+        <translation>base</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <translation>cifre</translation>
+    </message>
+    <message>
+        <source>fill character</source>
+        <translation>carattere di riempimento</translation>
+    </message>
+    <message>
+        <source>symbology</source>
+        <translation>simbologia</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>altezza</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>scala</translation>
+    </message>
+    <message>
+        <source>text line</source>
+        <translation>riga di testo</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>dimensione</translation>
+    </message>
+    <message>
+        <source>data mode</source>
+        <translation>modalità dati</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>immagine</translation>
+    </message>
+    <message>
+        <source>shift table</source>
+        <translation>tabella turni</translation>
+    </message>
+    <message>
+        <source>properties</source>
+        <translation>proprietà</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo</name>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>Codice a barre</translation>
+    </message>
+    <message>
+        <source>Shift code</source>
+        <translation>Codice turno</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Elemento</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::AddItems</name>
+    <message>
+        <source>Add %1</source>
+        <translation>Aggiungi %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::ChangeItem</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::MoveItems</name>
+    <message>
+        <source>Move %1</source>
+        <translation>Sposta %1</translation>
     </message>
 </context>
 <context>
@@ -109,6 +446,296 @@
     <message>
         <source>Remark Name</source>
         <translation>Nome</translation>
+    </message>
+</context>
+<context>
+    <name>EditWidget</name>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>Principale</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>SN</source>
+        <translation>Contatore</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>Codice a barre</translation>
+    </message>
+    <message>
+        <source>Shiftcode</source>
+        <translation>Codice turno</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom in (Ctrl+wheel up)</source>
+        <translation>Ingrandisci (Ctrl + rotellina su)</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Zoom out (Ctrl+wheel down)</source>
+        <translation>Riduci (Ctrl + rotellina giù)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
+        <source>Fit the message to the window</source>
+        <translation>Adatta il messaggio alla finestra</translation>
+    </message>
+    <message>
+        <source>1:1</source>
+        <translation>1:1</translation>
+    </message>
+    <message>
+        <source>One screen pixel per dot</source>
+        <translation>Un pixel dello schermo per punto</translation>
+    </message>
+    <message>
+        <source>Preview at</source>
+        <translation>Anteprima al</translation>
+    </message>
+    <message>
+        <source>What the message prints at a chosen date, time and shift</source>
+        <translation>Cosa stampa il messaggio alla data, ora e turno scelti</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avanzate</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annulla %1</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Niente da annullare</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Ripeti %1</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>Niente da ripetere</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Salva file</translation>
+    </message>
+    <message>
+        <source>Spray Files (*.spr)</source>
+        <translation>File Spray (*.spr)</translation>
+    </message>
+    <message>
+        <source>the new message</source>
+        <translation>il nuovo messaggio</translation>
+    </message>
+    <message>
+        <source>The message has been changed.
+Do you want to save your changes?</source>
+        <translation>Il messaggio è stato modificato.
+Salvare le modifiche?</translation>
+    </message>
+</context>
+<context>
+    <name>Fleet</name>
+    <message>
+        <source>Copy for coder %1 failed: %2</source>
+        <translation>Copia per il codificatore %1 non riuscita: %2</translation>
+    </message>
+    <message>
+        <source>Listening for coders on port %1</source>
+        <translation>In attesa dei codificatori sulla porta %1</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2. No coder can connect; choose another port and press "Built".</source>
+        <translation>Impossibile ascoltare sulla porta %1: %2. Nessun codificatore può collegarsi; scegliere un'altra porta e premere "Apri porta".</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2.</source>
+        <translation>Impossibile ascoltare sulla porta %1: %2.</translation>
+    </message>
+    <message>
+        <source>Back to port %1.</source>
+        <translation>Si torna alla porta %1.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2. Nothing was sent.</source>
+        <translation>Impossibile leggere %1: %2. Non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>Non è un file normale</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>Il file supera %1 MiB</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2. Nothing was sent.</source>
+        <translation>Impossibile inviare %1: %2. Non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>Coder %1 was dropped before it took %2.</source>
+        <translation>Il codificatore %1 si è scollegato prima di ricevere %2.</translation>
+    </message>
+    <message>
+        <source>Coder %1 did not report its message after %2 was sent: not verified.</source>
+        <translation>Il codificatore %1 non ha riportato il suo messaggio dopo l'invio di %2: non verificato.</translation>
+    </message>
+    <message>
+        <source>A remark name cannot hold control characters. The name stays as it was.</source>
+        <translation>Un nome non può contenere caratteri di controllo. Il nome resta com'era.</translation>
+    </message>
+    <message>
+        <source>%1: no coder chosen; nothing was sent.</source>
+        <translation>%1: nessun codificatore scelto; non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>%1. The port stays as it was.</source>
+        <translation>%1. La porta resta com'era.</translation>
+    </message>
+    <message>
+        <source>%1. The name stays as it was.</source>
+        <translation>%1. Il nome resta com'era.</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was sent.</source>
+        <translation>%1. Non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>Coder %1 was dropped before it took the command.</source>
+        <translation>Il codificatore %1 si è scollegato prima di ricevere il comando.</translation>
+    </message>
+    <message>
+        <source>Coder %1 connected</source>
+        <translation>Codificatore %1 connesso</translation>
+    </message>
+    <message>
+        <source>Coder %1 disconnected</source>
+        <translation>Codificatore %1 scollegato</translation>
+    </message>
+    <message>
+        <source>Current file of coder %1 not stored: %2</source>
+        <translation>File corrente del codificatore %1 non salvato: %2</translation>
+    </message>
+    <message>
+        <source>Coder %1 holds another message than was sent: sent %2 (SHA-256 %3), holds %4 (SHA-256 %5).</source>
+        <translation>Il codificatore %1 ha un messaggio diverso da quello inviato: inviato %2 (SHA-256 %3), contiene %4 (SHA-256 %5).</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Text Space</source>
+        <translation>Spaziatura</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>_</source>
+        <translation>_</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Select Image</source>
+        <translation>Scegli immagine</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Immagini (%1)</translation>
     </message>
 </context>
 <context>
@@ -248,6 +875,159 @@
     <message>
         <source>Current message of coder %1: %2</source>
         <translation>Messaggio corrente del codificatore %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MyTextEditor</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>Preflight</name>
+    <message>
+        <source>left</source>
+        <translation>sinistro</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>superiore</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation>inferiore</translation>
+    </message>
+    <message>
+        <source>Reaches past the %1 edge of the print area: that part is not printed.</source>
+        <translation>Supera il bordo %1 dell'area di stampa: quella parte non viene stampata.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
+    </message>
+    <message>
+        <source>Lies on the band of head %1, which the head mask leaves out: that part is not printed.</source>
+        <translation>Cade nella fascia della testina %1, esclusa dalla maschera delle testine: quella parte non viene stampata.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>The content is more than the symbol holds at its size: %1</source>
+        <translation>Il contenuto supera quanto il simbolo contiene a questa dimensione: %1</translation>
+    </message>
+    <message>
+        <source>The GS1 data is refused: %1</source>
+        <translation>I dati GS1 sono rifiutati: %1</translation>
+    </message>
+    <message>
+        <source>The content cannot be encoded: %1</source>
+        <translation>Il contenuto non può essere codificato: %1</translation>
+    </message>
+    <message>
+        <source>A module is %1 dots wide, not a whole number of dots: the coder prints bars of uneven width. Choose a scale whose module is whole dots.</source>
+        <translation>Un modulo è largo %1 punti, non un numero intero: il codificatore stampa barre di larghezza irregolare. Scegliere una scala con modulo di punti interi.</translation>
+    </message>
+    <message>
+        <source>The font "%1" is neither installed nor in the fonts folder.</source>
+        <translation>Il carattere "%1" non è installato né nella cartella dei caratteri.</translation>
+    </message>
+    <message>
+        <source>No picture was chosen: the placeholder would print.</source>
+        <translation>Nessuna immagine scelta: verrebbe stampato il segnaposto.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is not in the picture folder.</source>
+        <translation>L'immagine %1 non è nella cartella delle immagini.</translation>
+    </message>
+    <message>
+        <source>Text "%1"</source>
+        <translation>Testo "%1"</translation>
+    </message>
+    <message>
+        <source>Date "%1"</source>
+        <translation>Data "%1"</translation>
+    </message>
+    <message>
+        <source>Serial number "%1"</source>
+        <translation>Numero di serie "%1"</translation>
+    </message>
+    <message>
+        <source>Shift code "%1"</source>
+        <translation>Codice turno "%1"</translation>
+    </message>
+    <message>
+        <source>Barcode "%1"</source>
+        <translation>Codice a barre "%1"</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Immagine %1</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Messaggio</translation>
+    </message>
+    <message>
+        <source>Data file</source>
+        <translation>File dati</translation>
+    </message>
+    <message>
+        <source>The data file "%1" is not there: the data fields print nothing.</source>
+        <translation>Il file dati "%1" non c'è: i campi dati non stampano nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>PreflightDialog</name>
+    <message>
+        <source>Pre-flight check</source>
+        <translation>Controllo preliminare</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 problema</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>%1 problemi</translation>
+    </message>
+    <message>
+        <source>The pre-flight check found %1 in %2 before it is sent:</source>
+        <translation>Il controllo preliminare ha trovato %1 in %2 prima dell'invio:</translation>
+    </message>
+    <message>
+        <source>The pre-flight check found %1 in %2 before it is saved:</source>
+        <translation>Il controllo preliminare ha trovato %1 in %2 prima del salvataggio:</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Elemento</translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <source>Send anyway</source>
+        <translation>Invia comunque</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Salva comunque</translation>
     </message>
 </context>
 <context>
@@ -398,6 +1178,115 @@
     </message>
 </context>
 <context>
+    <name>PrintPreviewDialog</name>
+    <message>
+        <source>Preview at</source>
+        <translation>Anteprima al</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Turno</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Conteggio</translation>
+    </message>
+    <message>
+        <source>as now</source>
+        <translation>come ora</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Adesso</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Copy the designer's message again</source>
+        <translation>Copia di nuovo il messaggio dell'editor</translation>
+    </message>
+    <message>
+        <source>Next changes of the printed text</source>
+        <translation>Prossime modifiche del testo stampato</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quando</translation>
+    </message>
+    <message>
+        <source>Boundary</source>
+        <translation>Limite</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Prima</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Dopo</translation>
+    </message>
+    <message>
+        <source>(by the time)</source>
+        <translation>(in base all'ora)</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 da %2</translation>
+    </message>
+    <message>
+        <source>Changes every hour: %1</source>
+        <translation>Cambia ogni ora: %1</translation>
+    </message>
+    <message>
+        <source>Changes every minute: %1</source>
+        <translation>Cambia ogni minuto: %1</translation>
+    </message>
+    <message>
+        <source>Changes every second: %1</source>
+        <translation>Cambia ogni secondo: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing in the message changes with the date within %n year(s).</source>
+        <translation>
+            <numerusform>Nulla nel messaggio cambia con la data entro %n anno.</numerusform>
+            <numerusform>Nulla nel messaggio cambia con la data entro %n anni.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrintTimeline</name>
+    <message>
+        <source>Date %1 (%2)</source>
+        <translation>Data %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Shift code %1</source>
+        <translation>Codice turno %1</translation>
+    </message>
+    <message>
+        <source>midnight</source>
+        <translation>mezzanotte</translation>
+    </message>
+    <message>
+        <source>month end</source>
+        <translation>fine mese</translation>
+    </message>
+    <message>
+        <source>29 February</source>
+        <translation>29 febbraio</translation>
+    </message>
+    <message>
+        <source>shift change</source>
+        <translation>cambio turno</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -453,6 +1342,45 @@
     </message>
 </context>
 <context>
+    <name>SerialNumSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Counter ID</source>
+        <translation>N. contatore</translation>
+    </message>
+    <message>
+        <source>System Base</source>
+        <translation>Base numerica</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>34</source>
+        <translation>34</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation>Cifre</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Prefisso</translation>
+    </message>
+    <message>
+        <source>Counter%1</source>
+        <translation>Contatore %1</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>Sign in to %1.</source>
@@ -465,6 +1393,49 @@
     <message>
         <source>Users are on already.</source>
         <translation>Gli utenti sono già attivi.</translation>
+    </message>
+</context>
+<context>
+    <name>ShiftCodeSet</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Shift code</source>
+        <translation>Codice turno</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Contenuto</translation>
+    </message>
+    <message>
+        <source>Time (24 hours)</source>
+        <translation>Ora (24 ore)</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Codice</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
     </message>
 </context>
 <context>
@@ -484,6 +1455,162 @@
     <message>
         <source>Users are on: sign in to work with the coders.</source>
         <translation>Utenti attivi: accedere per lavorare con i codificatori.</translation>
+    </message>
+</context>
+<context>
+    <name>Station</name>
+    <message>
+        <source>Cannot create the folder %1 in %2.</source>
+        <translation>Impossibile creare la cartella %1 in %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: it does not load as a message (%2).</source>
+        <translation>%1 non inviato: non si apre come messaggio (%2).</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found: %2</source>
+        <translation>%1 non inviato: il controllo preliminare ha trovato: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not sent despite its findings: %2</source>
+        <translation>%1 non inviato nonostante i problemi accettati: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StationSettings</name>
+    <message>
+        <source>not a plain file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB</source>
+        <translation>più grande di %1 KiB</translation>
+    </message>
+    <message>
+        <source>no such settings file</source>
+        <translation>file di impostazioni inesistente</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>non leggibile (%1)</translation>
+    </message>
+    <message>
+        <source>[server] port must be a number from 1 to 65535, not "%1"</source>
+        <translation>[server] port deve essere un numero da 1 a 65535, non "%1"</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 non leggibile (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is a link; change the file it names</source>
+        <translation>%1 è un collegamento; modificare il file a cui punta</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 non scrivibile (%2)</translation>
+    </message>
+    <message>
+        <source>The port holds until the program ends: %1.</source>
+        <translation>La porta vale fino alla chiusura del programma: %1.</translation>
+    </message>
+    <message>
+        <source>The name holds until the program ends: %1.</source>
+        <translation>Il nome vale fino alla chiusura del programma: %1.</translation>
+    </message>
+    <message>
+        <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
+        <translation>Si usano i nomi di questo account, ma non sono ancora salvati nelle impostazioni: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TextSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Contenuto</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>Dati esterni</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>Formato data</translation>
+    </message>
+    <message>
+        <source>"yyyy" means year ,"MM" means month,"dd" means days.
+e.g. "yyyy/MM/dd"  -&gt; "2021/05/20"
+
+"hh" means hours ,"mm" means minutes,"ss" measn seconds.
+e.g. ''hh:mm:ss" -&gt; "08:08:08"
+
+Coustom date and other date format please see the instructions.</source>
+        <translation>"yyyy" è l'anno, "MM" il mese, "dd" il giorno.
+ad es. "yyyy/MM/dd" -&gt; "2021/05/20"
+
+"hh" sono le ore, "mm" i minuti, "ss" i secondi.
+ad es. "hh:mm:ss" -&gt; "08:08:08"
+
+Per altri formati di data vedere le istruzioni.</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>yyyy</source>
+        <translation>yyyy</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>dd</source>
+        <translation>dd</translation>
+    </message>
+    <message>
+        <source>hh</source>
+        <translation>hh</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>ss</source>
+        <translation>ss</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>/</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Vaild Days</source>
+        <translation>Giorni di validità</translation>
     </message>
 </context>
 <context>

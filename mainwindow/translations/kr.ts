@@ -29,6 +29,109 @@
     </message>
 </context>
 <context>
+    <name>BarcodeSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>내용</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Edit the content line by line</source>
+        <translation>내용을 줄 단위로 편집</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>유형</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>높이</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>배율</translation>
+    </message>
+    <message>
+        <source>Tenths: 20 is scale 2.0</source>
+        <translation>10분의 1 단위: 20은 배율 2.0</translation>
+    </message>
+    <message>
+        <source>Show Text</source>
+        <translation>텍스트 표시</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>Data Mode</source>
+        <translation>데이터 모드</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>표준</translation>
+    </message>
+    <message>
+        <source>GS1</source>
+        <translation>GS1</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>외부 데이터</translation>
+    </message>
+    <message>
+        <source>EAN14</source>
+        <translation>EAN14</translation>
+    </message>
+    <message>
+        <source>EAN13</source>
+        <translation>EAN13</translation>
+    </message>
+    <message>
+        <source>QR Code (ISO 18004)</source>
+        <translation>QR 코드 (ISO 18004)</translation>
+    </message>
+    <message>
+        <source>Data Matrix (ISO 16022)</source>
+        <translation>Data Matrix (ISO 16022)</translation>
+    </message>
+    <message>
+        <source>Code_39</source>
+        <translation>Code_39</translation>
+    </message>
+    <message>
+        <source>Code_93</source>
+        <translation>Code_93</translation>
+    </message>
+    <message>
+        <source>UPC-A</source>
+        <translation>UPC-A</translation>
+    </message>
+    <message>
+        <source>UPC-E</source>
+        <translation>UPC-E</translation>
+    </message>
+    <message>
+        <source>Code_128</source>
+        <translation>Code_128</translation>
+    </message>
+    <message>
+        <source>ITF14</source>
+        <translation>ITF14</translation>
+    </message>
+    <message>
+        <source>PDF417</source>
+        <translation>PDF417</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMyDeviceBtnRemarkNameDialog</name>
     <message>
         <source>Remark Name</source>
@@ -75,6 +178,81 @@
     </message>
 </context>
 <context>
+    <name>CommandText</name>
+    <message>
+        <source>over MQTT</source>
+        <translation>MQTT 경유</translation>
+    </message>
+    <message>
+        <source>claimed user %1</source>
+        <translation>자칭 사용자 %1</translation>
+    </message>
+    <message>
+        <source>sent unchanged</source>
+        <translation>변경 없이 전송됨</translation>
+    </message>
+    <message>
+        <source>no coder</source>
+        <translation>프린터 없음</translation>
+    </message>
+    <message>
+        <source>%1 coders</source>
+        <translation>프린터 %1대</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Print parameters</source>
+        <translation>인쇄 설정</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>정지</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <source>Remark name</source>
+        <translation>별칭</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2</source>
+        <translation>%1 → %2 전송됨</translation>
+    </message>
+    <message>
+        <source>Print parameters sent to %1 (its own were not reported before)</source>
+        <translation>%1에 인쇄 설정 전송됨(이전 설정은 보고되지 않음)</translation>
+    </message>
+    <message>
+        <source>Print parameters of %1: %2</source>
+        <translation>%1 인쇄 설정: %2</translation>
+    </message>
+    <message>
+        <source>Port changed from %1 to %2</source>
+        <translation>포트 변경: %1 → %2</translation>
+    </message>
+    <message>
+        <source>Remark name of %1 removed (was %2)</source>
+        <translation>%1의 별칭 삭제됨(이전: %2)</translation>
+    </message>
+    <message>
+        <source>%1 named %2</source>
+        <translation>%1의 이름: %2</translation>
+    </message>
+    <message>
+        <source>%1 renamed from %2 to %3</source>
+        <translation>%1 이름 변경: %2 → %3</translation>
+    </message>
+</context>
+<context>
     <name>ControlStatusBar</name>
     <message>
         <source>Listening on port %1</source>
@@ -89,6 +267,165 @@
         <translation>
             <numerusform>프린터 %n대 연결됨</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>DesignHistory</name>
+    <message>
+        <source>content</source>
+        <translation>내용</translation>
+    </message>
+    <message>
+        <source>external data</source>
+        <translation>외부 데이터</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>rotation</source>
+        <translation>회전</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>글꼴</translation>
+    </message>
+    <message>
+        <source>font size</source>
+        <translation>글꼴 크기</translation>
+    </message>
+    <message>
+        <source>letter spacing</source>
+        <translation>자간</translation>
+    </message>
+    <message>
+        <source>bold</source>
+        <translation>굵게</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>기울임꼴</translation>
+    </message>
+    <message>
+        <source>underline</source>
+        <translation>밑줄</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>형식</translation>
+    </message>
+    <message>
+        <source>valid days</source>
+        <translation>유효 일수</translation>
+    </message>
+    <message>
+        <source>counter</source>
+        <translation>카운터</translation>
+    </message>
+    <message>
+        <source>base</source>
+        <translation>진법</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <translation>자릿수</translation>
+    </message>
+    <message>
+        <source>fill character</source>
+        <translation>채움 문자</translation>
+    </message>
+    <message>
+        <source>symbology</source>
+        <translation>코드 종류</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>높이</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>배율</translation>
+    </message>
+    <message>
+        <source>text line</source>
+        <translation>텍스트 줄</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>data mode</source>
+        <translation>데이터 모드</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>그림</translation>
+    </message>
+    <message>
+        <source>shift table</source>
+        <translation>교대표</translation>
+    </message>
+    <message>
+        <source>properties</source>
+        <translation>속성</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo</name>
+    <message>
+        <source>Text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>날짜</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>일련번호</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>그림</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>바코드</translation>
+    </message>
+    <message>
+        <source>Shift code</source>
+        <translation>교대 코드</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>항목</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::AddItems</name>
+    <message>
+        <source>Add %1</source>
+        <translation>%1 추가</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::ChangeItem</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::MoveItems</name>
+    <message>
+        <source>Move %1</source>
+        <translation>%1 이동</translation>
     </message>
 </context>
 <context>
@@ -108,6 +445,296 @@
     <message>
         <source>Remark Name</source>
         <translation>별칭</translation>
+    </message>
+</context>
+<context>
+    <name>EditWidget</name>
+    <message>
+        <source>Editor</source>
+        <translation>편집기</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>기본</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>날짜</translation>
+    </message>
+    <message>
+        <source>SN</source>
+        <translation>일련번호</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>이미지</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>바코드</translation>
+    </message>
+    <message>
+        <source>Shiftcode</source>
+        <translation>교대 코드</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>다시 실행</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>보기</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>확대</translation>
+    </message>
+    <message>
+        <source>Zoom in (Ctrl+wheel up)</source>
+        <translation>확대(Ctrl+휠 위로)</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>축소</translation>
+    </message>
+    <message>
+        <source>Zoom out (Ctrl+wheel down)</source>
+        <translation>축소(Ctrl+휠 아래로)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>맞춤</translation>
+    </message>
+    <message>
+        <source>Fit the message to the window</source>
+        <translation>메시지를 창에 맞춤</translation>
+    </message>
+    <message>
+        <source>1:1</source>
+        <translation>1:1</translation>
+    </message>
+    <message>
+        <source>One screen pixel per dot</source>
+        <translation>점 하나당 화면 픽셀 하나</translation>
+    </message>
+    <message>
+        <source>Preview at</source>
+        <translation>미리 보기 시점</translation>
+    </message>
+    <message>
+        <source>What the message prints at a chosen date, time and shift</source>
+        <translation>선택한 날짜, 시간, 교대에 인쇄될 내용</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>고급</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>실행 취소: %1</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>취소할 작업 없음</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>다시 실행: %1</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>다시 실행할 작업 없음</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>파일 저장</translation>
+    </message>
+    <message>
+        <source>Spray Files (*.spr)</source>
+        <translation>Spray 파일 (*.spr)</translation>
+    </message>
+    <message>
+        <source>the new message</source>
+        <translation>새 메시지</translation>
+    </message>
+    <message>
+        <source>The message has been changed.
+Do you want to save your changes?</source>
+        <translation>메시지가 변경되었습니다.
+변경 내용을 저장하시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>Fleet</name>
+    <message>
+        <source>Copy for coder %1 failed: %2</source>
+        <translation>프린터 %1용 사본 저장 실패: %2</translation>
+    </message>
+    <message>
+        <source>Listening for coders on port %1</source>
+        <translation>포트 %1에서 프린터 연결 대기 중</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2. No coder can connect; choose another port and press "Built".</source>
+        <translation>포트 %1을(를) 열 수 없음: %2. 프린터가 연결할 수 없습니다. 다른 포트를 고르고 "포트 열기"를 누르십시오.</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2.</source>
+        <translation>포트 %1을(를) 열 수 없음: %2.</translation>
+    </message>
+    <message>
+        <source>Back to port %1.</source>
+        <translation>포트 %1(으)로 돌아감.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2. Nothing was sent.</source>
+        <translation>%1을(를) 읽을 수 없음: %2. 아무것도 보내지 않음.</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>일반 파일이 아님</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>파일이 %1 MiB보다 큼</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2. Nothing was sent.</source>
+        <translation>%1을(를) 보낼 수 없음: %2. 아무것도 보내지 않음.</translation>
+    </message>
+    <message>
+        <source>Coder %1 was dropped before it took %2.</source>
+        <translation>프린터 %1이(가) %2을(를) 받기 전에 끊어짐.</translation>
+    </message>
+    <message>
+        <source>Coder %1 did not report its message after %2 was sent: not verified.</source>
+        <translation>%2 전송 후 프린터 %1이(가) 메시지를 보고하지 않음: 확인되지 않음.</translation>
+    </message>
+    <message>
+        <source>A remark name cannot hold control characters. The name stays as it was.</source>
+        <translation>별칭에는 제어 문자를 쓸 수 없습니다. 이름은 그대로입니다.</translation>
+    </message>
+    <message>
+        <source>%1: no coder chosen; nothing was sent.</source>
+        <translation>%1: 선택한 프린터가 없어 아무것도 보내지 않음.</translation>
+    </message>
+    <message>
+        <source>%1. The port stays as it was.</source>
+        <translation>%1. 포트는 그대로입니다.</translation>
+    </message>
+    <message>
+        <source>%1. The name stays as it was.</source>
+        <translation>%1. 이름은 그대로입니다.</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was sent.</source>
+        <translation>%1. 아무것도 보내지 않음.</translation>
+    </message>
+    <message>
+        <source>Coder %1 was dropped before it took the command.</source>
+        <translation>프린터 %1이(가) 명령을 받기 전에 끊어짐.</translation>
+    </message>
+    <message>
+        <source>Coder %1 connected</source>
+        <translation>프린터 %1 연결됨</translation>
+    </message>
+    <message>
+        <source>Coder %1 disconnected</source>
+        <translation>프린터 %1 연결 끊김</translation>
+    </message>
+    <message>
+        <source>Current file of coder %1 not stored: %2</source>
+        <translation>프린터 %1의 현재 파일을 저장하지 못함: %2</translation>
+    </message>
+    <message>
+        <source>Coder %1 holds another message than was sent: sent %2 (SHA-256 %3), holds %4 (SHA-256 %5).</source>
+        <translation>프린터 %1의 메시지가 보낸 것과 다름: 보냄 %2(SHA-256 %3), 보유 %4(SHA-256 %5).</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>회전</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>글꼴</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>글꼴 크기</translation>
+    </message>
+    <message>
+        <source>Text Space</source>
+        <translation>자간</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>_</source>
+        <translation>_</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Select Image</source>
+        <translation>이미지 선택</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>너비</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>높이</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>이미지 (%1)</translation>
     </message>
 </context>
 <context>
@@ -247,6 +874,159 @@
     <message>
         <source>Current message of coder %1: %2</source>
         <translation>프린터 %1의 현재 메시지: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MyTextEditor</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>Preflight</name>
+    <message>
+        <source>left</source>
+        <translation>왼쪽</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>위쪽</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation>아래쪽</translation>
+    </message>
+    <message>
+        <source>Reaches past the %1 edge of the print area: that part is not printed.</source>
+        <translation>인쇄 영역의 %1 가장자리를 벗어남: 그 부분은 인쇄되지 않음.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> 및 </translation>
+    </message>
+    <message>
+        <source>Lies on the band of head %1, which the head mask leaves out: that part is not printed.</source>
+        <translation>헤드 마스크에서 제외된 헤드 %1의 영역에 있음: 그 부분은 인쇄되지 않음.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>The content is more than the symbol holds at its size: %1</source>
+        <translation>내용이 이 크기의 코드에 담을 수 있는 양보다 많음: %1</translation>
+    </message>
+    <message>
+        <source>The GS1 data is refused: %1</source>
+        <translation>GS1 데이터 거부됨: %1</translation>
+    </message>
+    <message>
+        <source>The content cannot be encoded: %1</source>
+        <translation>내용을 인코딩할 수 없음: %1</translation>
+    </message>
+    <message>
+        <source>A module is %1 dots wide, not a whole number of dots: the coder prints bars of uneven width. Choose a scale whose module is whole dots.</source>
+        <translation>모듈 너비가 %1점으로 정수가 아님: 프린터가 너비가 고르지 않은 막대를 인쇄합니다. 모듈이 정수 점이 되는 배율을 고르십시오.</translation>
+    </message>
+    <message>
+        <source>The font "%1" is neither installed nor in the fonts folder.</source>
+        <translation>글꼴 "%1"이(가) 설치되지 않았고 글꼴 폴더에도 없음.</translation>
+    </message>
+    <message>
+        <source>No picture was chosen: the placeholder would print.</source>
+        <translation>그림을 선택하지 않음: 자리 표시자가 인쇄됩니다.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is not in the picture folder.</source>
+        <translation>그림 %1이(가) 그림 폴더에 없음.</translation>
+    </message>
+    <message>
+        <source>Text "%1"</source>
+        <translation>텍스트 "%1"</translation>
+    </message>
+    <message>
+        <source>Date "%1"</source>
+        <translation>날짜 "%1"</translation>
+    </message>
+    <message>
+        <source>Serial number "%1"</source>
+        <translation>일련번호 "%1"</translation>
+    </message>
+    <message>
+        <source>Shift code "%1"</source>
+        <translation>교대 코드 "%1"</translation>
+    </message>
+    <message>
+        <source>Barcode "%1"</source>
+        <translation>바코드 "%1"</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>그림</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>그림 %1</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>메시지</translation>
+    </message>
+    <message>
+        <source>Data file</source>
+        <translation>데이터 파일</translation>
+    </message>
+    <message>
+        <source>The data file "%1" is not there: the data fields print nothing.</source>
+        <translation>데이터 파일 "%1"이(가) 없음: 데이터 필드는 아무것도 인쇄하지 않습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>PreflightDialog</name>
+    <message>
+        <source>Pre-flight check</source>
+        <translation>사전 점검</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>문제 1건</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>문제 %1건</translation>
+    </message>
+    <message>
+        <source>The pre-flight check found %1 in %2 before it is sent:</source>
+        <translation>전송 전 사전 점검에서 %2에 %1이(가) 발견됨:</translation>
+    </message>
+    <message>
+        <source>The pre-flight check found %1 in %2 before it is saved:</source>
+        <translation>저장 전 사전 점검에서 %2에 %1이(가) 발견됨:</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>항목</translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation>점검 결과</translation>
+    </message>
+    <message>
+        <source>Send anyway</source>
+        <translation>그래도 보내기</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>그래도 저장</translation>
     </message>
 </context>
 <context>
@@ -397,6 +1177,114 @@
     </message>
 </context>
 <context>
+    <name>PrintPreviewDialog</name>
+    <message>
+        <source>Preview at</source>
+        <translation>미리 보기 시점</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>교대</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>개수</translation>
+    </message>
+    <message>
+        <source>as now</source>
+        <translation>현재대로</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>지금</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>새로 고침</translation>
+    </message>
+    <message>
+        <source>Copy the designer's message again</source>
+        <translation>디자이너의 메시지를 다시 가져오기</translation>
+    </message>
+    <message>
+        <source>Next changes of the printed text</source>
+        <translation>인쇄 텍스트의 다음 변경</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>시점</translation>
+    </message>
+    <message>
+        <source>Boundary</source>
+        <translation>경계</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>필드</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>이전</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>이후</translation>
+    </message>
+    <message>
+        <source>(by the time)</source>
+        <translation>(시간 기준)</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%2부터 %1</translation>
+    </message>
+    <message>
+        <source>Changes every hour: %1</source>
+        <translation>매시간 바뀜: %1</translation>
+    </message>
+    <message>
+        <source>Changes every minute: %1</source>
+        <translation>매분 바뀜: %1</translation>
+    </message>
+    <message>
+        <source>Changes every second: %1</source>
+        <translation>매초 바뀜: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing in the message changes with the date within %n year(s).</source>
+        <translation>
+            <numerusform>%n년 안에는 날짜에 따라 바뀌는 내용이 없습니다.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrintTimeline</name>
+    <message>
+        <source>Date %1 (%2)</source>
+        <translation>날짜 %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Shift code %1</source>
+        <translation>교대 코드 %1</translation>
+    </message>
+    <message>
+        <source>midnight</source>
+        <translation>자정</translation>
+    </message>
+    <message>
+        <source>month end</source>
+        <translation>월말</translation>
+    </message>
+    <message>
+        <source>29 February</source>
+        <translation>2월 29일</translation>
+    </message>
+    <message>
+        <source>shift change</source>
+        <translation>교대 변경</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -452,6 +1340,45 @@
     </message>
 </context>
 <context>
+    <name>SerialNumSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Counter ID</source>
+        <translation>카운터 번호</translation>
+    </message>
+    <message>
+        <source>System Base</source>
+        <translation>진법</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>34</source>
+        <translation>34</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation>자릿수</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>접두사</translation>
+    </message>
+    <message>
+        <source>Counter%1</source>
+        <translation>카운터 %1</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>Sign in to %1.</source>
@@ -464,6 +1391,49 @@
     <message>
         <source>Users are on already.</source>
         <translation>사용자 기능이 이미 켜져 있습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>ShiftCodeSet</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Shift code</source>
+        <translation>교대 코드</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>새로 고침</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>내용</translation>
+    </message>
+    <message>
+        <source>Time (24 hours)</source>
+        <translation>시간(24시간제)</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>코드</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>시간</translation>
     </message>
 </context>
 <context>
@@ -483,6 +1453,162 @@
     <message>
         <source>Users are on: sign in to work with the coders.</source>
         <translation>사용자 기능 켜짐: 프린터를 사용하려면 로그인하십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>Station</name>
+    <message>
+        <source>Cannot create the folder %1 in %2.</source>
+        <translation>%2에 폴더 %1을(를) 만들 수 없음.</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: it does not load as a message (%2).</source>
+        <translation>%1을(를) 보내지 않음: 메시지로 열 수 없음(%2).</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found: %2</source>
+        <translation>%1을(를) 보내지 않음: 사전 점검 결과: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not sent despite its findings: %2</source>
+        <translation>점검 결과를 무시했지만 %1을(를) 보내지 못함: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StationSettings</name>
+    <message>
+        <source>not a plain file</source>
+        <translation>일반 파일이 아님</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB</source>
+        <translation>%1 KiB보다 큼</translation>
+    </message>
+    <message>
+        <source>no such settings file</source>
+        <translation>설정 파일이 없음</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>읽을 수 없음(%1)</translation>
+    </message>
+    <message>
+        <source>[server] port must be a number from 1 to 65535, not "%1"</source>
+        <translation>[server] port는 "%1"이(가) 아니라 1~65535 사이의 숫자여야 합니다</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1을(를) 읽을 수 없음(%2)</translation>
+    </message>
+    <message>
+        <source>%1 is a link; change the file it names</source>
+        <translation>%1은(는) 링크입니다. 링크가 가리키는 파일을 바꾸십시오</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1에 쓸 수 없음(%2)</translation>
+    </message>
+    <message>
+        <source>The port holds until the program ends: %1.</source>
+        <translation>포트는 프로그램을 닫을 때까지만 유지됩니다: %1.</translation>
+    </message>
+    <message>
+        <source>The name holds until the program ends: %1.</source>
+        <translation>이름은 프로그램을 닫을 때까지만 유지됩니다: %1.</translation>
+    </message>
+    <message>
+        <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
+        <translation>이 계정의 별칭을 사용하지만 아직 설정에 저장되지 않았습니다: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TextSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>내용</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>외부 데이터</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>날짜 형식</translation>
+    </message>
+    <message>
+        <source>"yyyy" means year ,"MM" means month,"dd" means days.
+e.g. "yyyy/MM/dd"  -&gt; "2021/05/20"
+
+"hh" means hours ,"mm" means minutes,"ss" measn seconds.
+e.g. ''hh:mm:ss" -&gt; "08:08:08"
+
+Coustom date and other date format please see the instructions.</source>
+        <translation>"yyyy"는 연도, "MM"은 월, "dd"는 일입니다.
+예: "yyyy/MM/dd" -&gt; "2021/05/20"
+
+"hh"는 시, "mm"은 분, "ss"는 초입니다.
+예: "hh:mm:ss" -&gt; "08:08:08"
+
+다른 날짜 형식은 설명서를 참조하십시오.</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>yyyy</source>
+        <translation>yyyy</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>dd</source>
+        <translation>dd</translation>
+    </message>
+    <message>
+        <source>hh</source>
+        <translation>hh</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>ss</source>
+        <translation>ss</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>/</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <translation>지우기</translation>
+    </message>
+    <message>
+        <source>Vaild Days</source>
+        <translation>유효 일수</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,109 @@
     </message>
 </context>
 <context>
+    <name>BarcodeSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Conteúdo</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Edit the content line by line</source>
+        <translation>Editar o conteúdo linha por linha</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Escala</translation>
+    </message>
+    <message>
+        <source>Tenths: 20 is scale 2.0</source>
+        <translation>Décimos: 20 é escala 2.0</translation>
+    </message>
+    <message>
+        <source>Show Text</source>
+        <translation>Mostrar texto</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Data Mode</source>
+        <translation>Modo de dados</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>GS1</source>
+        <translation>GS1</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>Dados externos</translation>
+    </message>
+    <message>
+        <source>EAN14</source>
+        <translation>EAN14</translation>
+    </message>
+    <message>
+        <source>EAN13</source>
+        <translation>EAN13</translation>
+    </message>
+    <message>
+        <source>QR Code (ISO 18004)</source>
+        <translation>Código QR (ISO 18004)</translation>
+    </message>
+    <message>
+        <source>Data Matrix (ISO 16022)</source>
+        <translation>Data Matrix (ISO 16022)</translation>
+    </message>
+    <message>
+        <source>Code_39</source>
+        <translation>Code_39</translation>
+    </message>
+    <message>
+        <source>Code_93</source>
+        <translation>Code_93</translation>
+    </message>
+    <message>
+        <source>UPC-A</source>
+        <translation>UPC-A</translation>
+    </message>
+    <message>
+        <source>UPC-E</source>
+        <translation>UPC-E</translation>
+    </message>
+    <message>
+        <source>Code_128</source>
+        <translation>Code_128</translation>
+    </message>
+    <message>
+        <source>ITF14</source>
+        <translation>ITF14</translation>
+    </message>
+    <message>
+        <source>PDF417</source>
+        <translation>PDF417</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMyDeviceBtnRemarkNameDialog</name>
     <message>
         <source>Remark Name</source>
@@ -75,6 +178,81 @@
     </message>
 </context>
 <context>
+    <name>CommandText</name>
+    <message>
+        <source>over MQTT</source>
+        <translation>via MQTT</translation>
+    </message>
+    <message>
+        <source>claimed user %1</source>
+        <translation>usuário declarado %1</translation>
+    </message>
+    <message>
+        <source>sent unchanged</source>
+        <translation>enviados sem alterações</translation>
+    </message>
+    <message>
+        <source>no coder</source>
+        <translation>nenhum codificador</translation>
+    </message>
+    <message>
+        <source>%1 coders</source>
+        <translation>%1 codificadores</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Print parameters</source>
+        <translation>Parâmetros de impressão</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Remark name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2</source>
+        <translation>%1 enviado para %2</translation>
+    </message>
+    <message>
+        <source>Print parameters sent to %1 (its own were not reported before)</source>
+        <translation>Parâmetros de impressão enviados para %1 (os dele não tinham sido informados)</translation>
+    </message>
+    <message>
+        <source>Print parameters of %1: %2</source>
+        <translation>Parâmetros de impressão de %1: %2</translation>
+    </message>
+    <message>
+        <source>Port changed from %1 to %2</source>
+        <translation>Porta alterada de %1 para %2</translation>
+    </message>
+    <message>
+        <source>Remark name of %1 removed (was %2)</source>
+        <translation>Nome de %1 removido (era %2)</translation>
+    </message>
+    <message>
+        <source>%1 named %2</source>
+        <translation>%1 agora se chama %2</translation>
+    </message>
+    <message>
+        <source>%1 renamed from %2 to %3</source>
+        <translation>%1 renomeado de %2 para %3</translation>
+    </message>
+</context>
+<context>
     <name>ControlStatusBar</name>
     <message>
         <source>Listening on port %1</source>
@@ -90,6 +268,165 @@
             <numerusform>%n codificador conectado</numerusform>
             <numerusform>%n codificadores conectados</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>DesignHistory</name>
+    <message>
+        <source>content</source>
+        <translation>conteúdo</translation>
+    </message>
+    <message>
+        <source>external data</source>
+        <translation>dados externos</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>rotation</source>
+        <translation>rotação</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>fonte</translation>
+    </message>
+    <message>
+        <source>font size</source>
+        <translation>tamanho da fonte</translation>
+    </message>
+    <message>
+        <source>letter spacing</source>
+        <translation>espaçamento</translation>
+    </message>
+    <message>
+        <source>bold</source>
+        <translation>negrito</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>itálico</translation>
+    </message>
+    <message>
+        <source>underline</source>
+        <translation>sublinhado</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>formato</translation>
+    </message>
+    <message>
+        <source>valid days</source>
+        <translation>dias de validade</translation>
+    </message>
+    <message>
+        <source>counter</source>
+        <translation>contador</translation>
+    </message>
+    <message>
+        <source>base</source>
+        <translation>base</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <translation>dígitos</translation>
+    </message>
+    <message>
+        <source>fill character</source>
+        <translation>caractere de preenchimento</translation>
+    </message>
+    <message>
+        <source>symbology</source>
+        <translation>simbologia</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>altura</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>escala</translation>
+    </message>
+    <message>
+        <source>text line</source>
+        <translation>linha de texto</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>tamanho</translation>
+    </message>
+    <message>
+        <source>data mode</source>
+        <translation>modo de dados</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>imagem</translation>
+    </message>
+    <message>
+        <source>shift table</source>
+        <translation>tabela de turnos</translation>
+    </message>
+    <message>
+        <source>properties</source>
+        <translation>propriedades</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo</name>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Número de série</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>Código de barras</translation>
+    </message>
+    <message>
+        <source>Shift code</source>
+        <translation>Código de turno</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::AddItems</name>
+    <message>
+        <source>Add %1</source>
+        <translation>Adicionar %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::ChangeItem</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::MoveItems</name>
+    <message>
+        <source>Move %1</source>
+        <translation>Mover %1</translation>
     </message>
 </context>
 <context>
@@ -109,6 +446,296 @@
     <message>
         <source>Remark Name</source>
         <translation>Nome</translation>
+    </message>
+</context>
+<context>
+    <name>EditWidget</name>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>SN</source>
+        <translation>Contador</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>Código de barras</translation>
+    </message>
+    <message>
+        <source>Shiftcode</source>
+        <translation>Código de turno</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Exibir</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom in (Ctrl+wheel up)</source>
+        <translation>Ampliar (Ctrl + roda para cima)</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>Zoom out (Ctrl+wheel down)</source>
+        <translation>Reduzir (Ctrl + roda para baixo)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Fit the message to the window</source>
+        <translation>Ajustar a mensagem à janela</translation>
+    </message>
+    <message>
+        <source>1:1</source>
+        <translation>1:1</translation>
+    </message>
+    <message>
+        <source>One screen pixel per dot</source>
+        <translation>Um pixel de tela por ponto</translation>
+    </message>
+    <message>
+        <source>Preview at</source>
+        <translation>Visualizar em</translation>
+    </message>
+    <message>
+        <source>What the message prints at a chosen date, time and shift</source>
+        <translation>O que a mensagem imprime na data, hora e turno escolhidos</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avançado</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Desfazer %1</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Nada para desfazer</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Refazer %1</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>Nada para refazer</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Salvar arquivo</translation>
+    </message>
+    <message>
+        <source>Spray Files (*.spr)</source>
+        <translation>Arquivos Spray (*.spr)</translation>
+    </message>
+    <message>
+        <source>the new message</source>
+        <translation>a nova mensagem</translation>
+    </message>
+    <message>
+        <source>The message has been changed.
+Do you want to save your changes?</source>
+        <translation>A mensagem foi alterada.
+Deseja salvar as alterações?</translation>
+    </message>
+</context>
+<context>
+    <name>Fleet</name>
+    <message>
+        <source>Copy for coder %1 failed: %2</source>
+        <translation>Falha na cópia para o codificador %1: %2</translation>
+    </message>
+    <message>
+        <source>Listening for coders on port %1</source>
+        <translation>Aguardando codificadores na porta %1</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2. No coder can connect; choose another port and press "Built".</source>
+        <translation>Não é possível escutar na porta %1: %2. Nenhum codificador pode se conectar; escolha outra porta e clique em "Abrir porta".</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2.</source>
+        <translation>Não é possível escutar na porta %1: %2.</translation>
+    </message>
+    <message>
+        <source>Back to port %1.</source>
+        <translation>De volta à porta %1.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2. Nothing was sent.</source>
+        <translation>Não é possível ler %1: %2. Nada foi enviado.</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>Não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>O arquivo tem mais de %1 MiB</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2. Nothing was sent.</source>
+        <translation>Não é possível enviar %1: %2. Nada foi enviado.</translation>
+    </message>
+    <message>
+        <source>Coder %1 was dropped before it took %2.</source>
+        <translation>O codificador %1 caiu antes de receber %2.</translation>
+    </message>
+    <message>
+        <source>Coder %1 did not report its message after %2 was sent: not verified.</source>
+        <translation>O codificador %1 não informou sua mensagem após o envio de %2: não verificado.</translation>
+    </message>
+    <message>
+        <source>A remark name cannot hold control characters. The name stays as it was.</source>
+        <translation>Um nome não pode conter caracteres de controle. O nome continua como estava.</translation>
+    </message>
+    <message>
+        <source>%1: no coder chosen; nothing was sent.</source>
+        <translation>%1: nenhum codificador escolhido; nada foi enviado.</translation>
+    </message>
+    <message>
+        <source>%1. The port stays as it was.</source>
+        <translation>%1. A porta continua como estava.</translation>
+    </message>
+    <message>
+        <source>%1. The name stays as it was.</source>
+        <translation>%1. O nome continua como estava.</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was sent.</source>
+        <translation>%1. Nada foi enviado.</translation>
+    </message>
+    <message>
+        <source>Coder %1 was dropped before it took the command.</source>
+        <translation>O codificador %1 caiu antes de receber o comando.</translation>
+    </message>
+    <message>
+        <source>Coder %1 connected</source>
+        <translation>Codificador %1 conectado</translation>
+    </message>
+    <message>
+        <source>Coder %1 disconnected</source>
+        <translation>Codificador %1 desconectado</translation>
+    </message>
+    <message>
+        <source>Current file of coder %1 not stored: %2</source>
+        <translation>Arquivo atual do codificador %1 não salvo: %2</translation>
+    </message>
+    <message>
+        <source>Coder %1 holds another message than was sent: sent %2 (SHA-256 %3), holds %4 (SHA-256 %5).</source>
+        <translation>O codificador %1 tem outra mensagem que a enviada: enviada %2 (SHA-256 %3), tem %4 (SHA-256 %5).</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Text Space</source>
+        <translation>Espaçamento</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>_</source>
+        <translation>_</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Select Image</source>
+        <translation>Escolher imagem</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largura</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Imagens (%1)</translation>
     </message>
 </context>
 <context>
@@ -248,6 +875,159 @@
     <message>
         <source>Current message of coder %1: %2</source>
         <translation>Mensagem atual do codificador %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MyTextEditor</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Preflight</name>
+    <message>
+        <source>left</source>
+        <translation>esquerda</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>superior</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation>inferior</translation>
+    </message>
+    <message>
+        <source>Reaches past the %1 edge of the print area: that part is not printed.</source>
+        <translation>Ultrapassa a borda %1 da área de impressão: essa parte não é impressa.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
+    </message>
+    <message>
+        <source>Lies on the band of head %1, which the head mask leaves out: that part is not printed.</source>
+        <translation>Fica na faixa da cabeça %1, que a máscara de cabeças exclui: essa parte não é impressa.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>The content is more than the symbol holds at its size: %1</source>
+        <translation>O conteúdo é maior do que o símbolo comporta nesse tamanho: %1</translation>
+    </message>
+    <message>
+        <source>The GS1 data is refused: %1</source>
+        <translation>Os dados GS1 foram recusados: %1</translation>
+    </message>
+    <message>
+        <source>The content cannot be encoded: %1</source>
+        <translation>O conteúdo não pode ser codificado: %1</translation>
+    </message>
+    <message>
+        <source>A module is %1 dots wide, not a whole number of dots: the coder prints bars of uneven width. Choose a scale whose module is whole dots.</source>
+        <translation>Um módulo tem %1 pontos de largura, não um número inteiro: o codificador imprime barras de larguras desiguais. Escolha uma escala cujo módulo tenha pontos inteiros.</translation>
+    </message>
+    <message>
+        <source>The font "%1" is neither installed nor in the fonts folder.</source>
+        <translation>A fonte "%1" não está instalada nem na pasta de fontes.</translation>
+    </message>
+    <message>
+        <source>No picture was chosen: the placeholder would print.</source>
+        <translation>Nenhuma imagem escolhida: o espaço reservado seria impresso.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is not in the picture folder.</source>
+        <translation>A imagem %1 não está na pasta de imagens.</translation>
+    </message>
+    <message>
+        <source>Text "%1"</source>
+        <translation>Texto "%1"</translation>
+    </message>
+    <message>
+        <source>Date "%1"</source>
+        <translation>Data "%1"</translation>
+    </message>
+    <message>
+        <source>Serial number "%1"</source>
+        <translation>Número de série "%1"</translation>
+    </message>
+    <message>
+        <source>Shift code "%1"</source>
+        <translation>Código de turno "%1"</translation>
+    </message>
+    <message>
+        <source>Barcode "%1"</source>
+        <translation>Código de barras "%1"</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Imagem %1</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensagem</translation>
+    </message>
+    <message>
+        <source>Data file</source>
+        <translation>Arquivo de dados</translation>
+    </message>
+    <message>
+        <source>The data file "%1" is not there: the data fields print nothing.</source>
+        <translation>O arquivo de dados "%1" não existe: os campos de dados não imprimem nada.</translation>
+    </message>
+</context>
+<context>
+    <name>PreflightDialog</name>
+    <message>
+        <source>Pre-flight check</source>
+        <translation>Verificação prévia</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 problema</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>%1 problemas</translation>
+    </message>
+    <message>
+        <source>The pre-flight check found %1 in %2 before it is sent:</source>
+        <translation>A verificação prévia encontrou %1 em %2 antes do envio:</translation>
+    </message>
+    <message>
+        <source>The pre-flight check found %1 in %2 before it is saved:</source>
+        <translation>A verificação prévia encontrou %1 em %2 antes de salvar:</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <source>Send anyway</source>
+        <translation>Enviar mesmo assim</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Salvar mesmo assim</translation>
     </message>
 </context>
 <context>
@@ -398,6 +1178,115 @@
     </message>
 </context>
 <context>
+    <name>PrintPreviewDialog</name>
+    <message>
+        <source>Preview at</source>
+        <translation>Visualizar em</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Turno</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Contagem</translation>
+    </message>
+    <message>
+        <source>as now</source>
+        <translation>como agora</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Agora</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Copy the designer's message again</source>
+        <translation>Copiar de novo a mensagem do editor</translation>
+    </message>
+    <message>
+        <source>Next changes of the printed text</source>
+        <translation>Próximas mudanças do texto impresso</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quando</translation>
+    </message>
+    <message>
+        <source>Boundary</source>
+        <translation>Limite</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Depois</translation>
+    </message>
+    <message>
+        <source>(by the time)</source>
+        <translation>(pela hora)</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 a partir de %2</translation>
+    </message>
+    <message>
+        <source>Changes every hour: %1</source>
+        <translation>Muda a cada hora: %1</translation>
+    </message>
+    <message>
+        <source>Changes every minute: %1</source>
+        <translation>Muda a cada minuto: %1</translation>
+    </message>
+    <message>
+        <source>Changes every second: %1</source>
+        <translation>Muda a cada segundo: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing in the message changes with the date within %n year(s).</source>
+        <translation>
+            <numerusform>Nada na mensagem muda com a data em %n ano.</numerusform>
+            <numerusform>Nada na mensagem muda com a data em %n anos.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrintTimeline</name>
+    <message>
+        <source>Date %1 (%2)</source>
+        <translation>Data %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Shift code %1</source>
+        <translation>Código de turno %1</translation>
+    </message>
+    <message>
+        <source>midnight</source>
+        <translation>meia-noite</translation>
+    </message>
+    <message>
+        <source>month end</source>
+        <translation>fim do mês</translation>
+    </message>
+    <message>
+        <source>29 February</source>
+        <translation>29 de fevereiro</translation>
+    </message>
+    <message>
+        <source>shift change</source>
+        <translation>troca de turno</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -453,6 +1342,45 @@
     </message>
 </context>
 <context>
+    <name>SerialNumSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Counter ID</source>
+        <translation>Nº do contador</translation>
+    </message>
+    <message>
+        <source>System Base</source>
+        <translation>Base numérica</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>34</source>
+        <translation>34</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation>Dígitos</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Prefixo</translation>
+    </message>
+    <message>
+        <source>Counter%1</source>
+        <translation>Contador %1</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>Sign in to %1.</source>
@@ -465,6 +1393,49 @@
     <message>
         <source>Users are on already.</source>
         <translation>Os usuários já estão ativados.</translation>
+    </message>
+</context>
+<context>
+    <name>ShiftCodeSet</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Shift code</source>
+        <translation>Código de turno</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Conteúdo</translation>
+    </message>
+    <message>
+        <source>Time (24 hours)</source>
+        <translation>Hora (24 horas)</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
     </message>
 </context>
 <context>
@@ -484,6 +1455,162 @@
     <message>
         <source>Users are on: sign in to work with the coders.</source>
         <translation>Usuários ativados: entre para trabalhar com os codificadores.</translation>
+    </message>
+</context>
+<context>
+    <name>Station</name>
+    <message>
+        <source>Cannot create the folder %1 in %2.</source>
+        <translation>Não é possível criar a pasta %1 em %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: it does not load as a message (%2).</source>
+        <translation>%1 não foi enviado: não abre como mensagem (%2).</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found: %2</source>
+        <translation>%1 não foi enviado: a verificação prévia encontrou: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not sent despite its findings: %2</source>
+        <translation>%1 não foi enviado apesar de aceitar os avisos: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StationSettings</name>
+    <message>
+        <source>not a plain file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB</source>
+        <translation>maior que %1 KiB</translation>
+    </message>
+    <message>
+        <source>no such settings file</source>
+        <translation>arquivo de configurações inexistente</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>não pode ser lido (%1)</translation>
+    </message>
+    <message>
+        <source>[server] port must be a number from 1 to 65535, not "%1"</source>
+        <translation>[server] port deve ser um número de 1 a 65535, não "%1"</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 não pode ser lido (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is a link; change the file it names</source>
+        <translation>%1 é um link; altere o arquivo para o qual ele aponta</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 não pode ser gravado (%2)</translation>
+    </message>
+    <message>
+        <source>The port holds until the program ends: %1.</source>
+        <translation>A porta vale até o programa ser fechado: %1.</translation>
+    </message>
+    <message>
+        <source>The name holds until the program ends: %1.</source>
+        <translation>O nome vale até o programa ser fechado: %1.</translation>
+    </message>
+    <message>
+        <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
+        <translation>Os nomes desta conta são usados, mas ainda não foram salvos nas configurações: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TextSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Conteúdo</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>Dados externos</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>Formato de data</translation>
+    </message>
+    <message>
+        <source>"yyyy" means year ,"MM" means month,"dd" means days.
+e.g. "yyyy/MM/dd"  -&gt; "2021/05/20"
+
+"hh" means hours ,"mm" means minutes,"ss" measn seconds.
+e.g. ''hh:mm:ss" -&gt; "08:08:08"
+
+Coustom date and other date format please see the instructions.</source>
+        <translation>"yyyy" é o ano, "MM" o mês, "dd" o dia.
+ex.: "yyyy/MM/dd" -&gt; "2021/05/20"
+
+"hh" são as horas, "mm" os minutos, "ss" os segundos.
+ex.: "hh:mm:ss" -&gt; "08:08:08"
+
+Para outros formatos de data, veja as instruções.</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>yyyy</source>
+        <translation>yyyy</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>dd</source>
+        <translation>dd</translation>
+    </message>
+    <message>
+        <source>hh</source>
+        <translation>hh</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>ss</source>
+        <translation>ss</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>/</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Vaild Days</source>
+        <translation>Dias de validade</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,109 @@
     </message>
 </context>
 <context>
+    <name>BarcodeSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Содержимое</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Edit the content line by line</source>
+        <translation>Изменить содержимое построчно</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Высота</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Масштаб</translation>
+    </message>
+    <message>
+        <source>Tenths: 20 is scale 2.0</source>
+        <translation>Десятые доли: 20 — масштаб 2.0</translation>
+    </message>
+    <message>
+        <source>Show Text</source>
+        <translation>Показать текст</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Data Mode</source>
+        <translation>Режим данных</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Обычный</translation>
+    </message>
+    <message>
+        <source>GS1</source>
+        <translation>GS1</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>Внешние данные</translation>
+    </message>
+    <message>
+        <source>EAN14</source>
+        <translation>EAN14</translation>
+    </message>
+    <message>
+        <source>EAN13</source>
+        <translation>EAN13</translation>
+    </message>
+    <message>
+        <source>QR Code (ISO 18004)</source>
+        <translation>QR-код (ISO 18004)</translation>
+    </message>
+    <message>
+        <source>Data Matrix (ISO 16022)</source>
+        <translation>Data Matrix (ISO 16022)</translation>
+    </message>
+    <message>
+        <source>Code_39</source>
+        <translation>Code_39</translation>
+    </message>
+    <message>
+        <source>Code_93</source>
+        <translation>Code_93</translation>
+    </message>
+    <message>
+        <source>UPC-A</source>
+        <translation>UPC-A</translation>
+    </message>
+    <message>
+        <source>UPC-E</source>
+        <translation>UPC-E</translation>
+    </message>
+    <message>
+        <source>Code_128</source>
+        <translation>Code_128</translation>
+    </message>
+    <message>
+        <source>ITF14</source>
+        <translation>ITF14</translation>
+    </message>
+    <message>
+        <source>PDF417</source>
+        <translation>PDF417</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMyDeviceBtnRemarkNameDialog</name>
     <message>
         <source>Remark Name</source>
@@ -75,6 +178,81 @@
     </message>
 </context>
 <context>
+    <name>CommandText</name>
+    <message>
+        <source>over MQTT</source>
+        <translation>через MQTT</translation>
+    </message>
+    <message>
+        <source>claimed user %1</source>
+        <translation>со слов: пользователь %1</translation>
+    </message>
+    <message>
+        <source>sent unchanged</source>
+        <translation>отправлены без изменений</translation>
+    </message>
+    <message>
+        <source>no coder</source>
+        <translation>ни одного маркиратора</translation>
+    </message>
+    <message>
+        <source>%1 coders</source>
+        <translation>маркираторов: %1</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Print parameters</source>
+        <translation>Параметры печати</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Пуск</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Remark name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2</source>
+        <translation>%1 отправлен: %2</translation>
+    </message>
+    <message>
+        <source>Print parameters sent to %1 (its own were not reported before)</source>
+        <translation>Параметры печати отправлены: %1 (прежние не были известны)</translation>
+    </message>
+    <message>
+        <source>Print parameters of %1: %2</source>
+        <translation>Параметры печати %1: %2</translation>
+    </message>
+    <message>
+        <source>Port changed from %1 to %2</source>
+        <translation>Порт изменён с %1 на %2</translation>
+    </message>
+    <message>
+        <source>Remark name of %1 removed (was %2)</source>
+        <translation>Имя %1 удалено (было %2)</translation>
+    </message>
+    <message>
+        <source>%1 named %2</source>
+        <translation>%1 назван %2</translation>
+    </message>
+    <message>
+        <source>%1 renamed from %2 to %3</source>
+        <translation>%1 переименован: %2 → %3</translation>
+    </message>
+</context>
+<context>
     <name>ControlStatusBar</name>
     <message>
         <source>Listening on port %1</source>
@@ -94,6 +272,165 @@
     </message>
 </context>
 <context>
+    <name>DesignHistory</name>
+    <message>
+        <source>content</source>
+        <translation>содержимое</translation>
+    </message>
+    <message>
+        <source>external data</source>
+        <translation>внешние данные</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>rotation</source>
+        <translation>поворот</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>шрифт</translation>
+    </message>
+    <message>
+        <source>font size</source>
+        <translation>размер шрифта</translation>
+    </message>
+    <message>
+        <source>letter spacing</source>
+        <translation>интервал</translation>
+    </message>
+    <message>
+        <source>bold</source>
+        <translation>жирный</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>курсив</translation>
+    </message>
+    <message>
+        <source>underline</source>
+        <translation>подчёркивание</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>формат</translation>
+    </message>
+    <message>
+        <source>valid days</source>
+        <translation>срок годности</translation>
+    </message>
+    <message>
+        <source>counter</source>
+        <translation>счётчик</translation>
+    </message>
+    <message>
+        <source>base</source>
+        <translation>система счисления</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <translation>разряды</translation>
+    </message>
+    <message>
+        <source>fill character</source>
+        <translation>символ заполнения</translation>
+    </message>
+    <message>
+        <source>symbology</source>
+        <translation>тип кода</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>высота</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>масштаб</translation>
+    </message>
+    <message>
+        <source>text line</source>
+        <translation>строка текста</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>размер</translation>
+    </message>
+    <message>
+        <source>data mode</source>
+        <translation>режим данных</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>картинка</translation>
+    </message>
+    <message>
+        <source>shift table</source>
+        <translation>таблица смен</translation>
+    </message>
+    <message>
+        <source>properties</source>
+        <translation>свойства</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo</name>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Счётчик</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Картинка</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>Штрихкод</translation>
+    </message>
+    <message>
+        <source>Shift code</source>
+        <translation>Код смены</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Элемент</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::AddItems</name>
+    <message>
+        <source>Add %1</source>
+        <translation>Добавить: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::ChangeItem</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::MoveItems</name>
+    <message>
+        <source>Move %1</source>
+        <translation>Переместить: %1</translation>
+    </message>
+</context>
+<context>
     <name>DeviceListPanel</name>
     <message>
         <source>Filter: name, IP, state</source>
@@ -110,6 +447,296 @@
     <message>
         <source>Remark Name</source>
         <translation>Имя</translation>
+    </message>
+</context>
+<context>
+    <name>EditWidget</name>
+    <message>
+        <source>Editor</source>
+        <translation>Редактор</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>Главная</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>SN</source>
+        <translation>Счётчик</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Картинка</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>Штрихкод</translation>
+    </message>
+    <message>
+        <source>Shiftcode</source>
+        <translation>Код смены</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Крупнее</translation>
+    </message>
+    <message>
+        <source>Zoom in (Ctrl+wheel up)</source>
+        <translation>Крупнее (Ctrl + колесо вверх)</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Мельче</translation>
+    </message>
+    <message>
+        <source>Zoom out (Ctrl+wheel down)</source>
+        <translation>Мельче (Ctrl + колесо вниз)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>По размеру</translation>
+    </message>
+    <message>
+        <source>Fit the message to the window</source>
+        <translation>Вписать сообщение в окно</translation>
+    </message>
+    <message>
+        <source>1:1</source>
+        <translation>1:1</translation>
+    </message>
+    <message>
+        <source>One screen pixel per dot</source>
+        <translation>Одна точка — один пиксель экрана</translation>
+    </message>
+    <message>
+        <source>Preview at</source>
+        <translation>Просмотр на</translation>
+    </message>
+    <message>
+        <source>What the message prints at a chosen date, time and shift</source>
+        <translation>Что напечатается в выбранные дату, время и смену</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Основное</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Дополнительно</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Отменить: %1</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Нечего отменять</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Повторить: %1</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>Нечего повторять</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Сохранить файл</translation>
+    </message>
+    <message>
+        <source>Spray Files (*.spr)</source>
+        <translation>Файлы Spray (*.spr)</translation>
+    </message>
+    <message>
+        <source>the new message</source>
+        <translation>новое сообщение</translation>
+    </message>
+    <message>
+        <source>The message has been changed.
+Do you want to save your changes?</source>
+        <translation>Сообщение изменено.
+Сохранить изменения?</translation>
+    </message>
+</context>
+<context>
+    <name>Fleet</name>
+    <message>
+        <source>Copy for coder %1 failed: %2</source>
+        <translation>Копия для маркиратора %1 не сохранена: %2</translation>
+    </message>
+    <message>
+        <source>Listening for coders on port %1</source>
+        <translation>Ожидание маркираторов на порту %1</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2. No coder can connect; choose another port and press "Built".</source>
+        <translation>Порт %1 не открыть: %2. Маркираторы не могут подключиться; выберите другой порт и нажмите «Открыть порт».</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2.</source>
+        <translation>Порт %1 не открыть: %2.</translation>
+    </message>
+    <message>
+        <source>Back to port %1.</source>
+        <translation>Снова порт %1.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2. Nothing was sent.</source>
+        <translation>Не удаётся прочитать %1: %2. Ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>Это не обычный файл</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>Файл больше %1 MiB</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2. Nothing was sent.</source>
+        <translation>Не удаётся отправить %1: %2. Ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>Coder %1 was dropped before it took %2.</source>
+        <translation>Маркиратор %1 отключился, не приняв %2.</translation>
+    </message>
+    <message>
+        <source>Coder %1 did not report its message after %2 was sent: not verified.</source>
+        <translation>Маркиратор %1 не сообщил своё сообщение после отправки %2: не проверено.</translation>
+    </message>
+    <message>
+        <source>A remark name cannot hold control characters. The name stays as it was.</source>
+        <translation>Имя не может содержать управляющие символы. Имя не изменено.</translation>
+    </message>
+    <message>
+        <source>%1: no coder chosen; nothing was sent.</source>
+        <translation>%1: маркиратор не выбран; ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>%1. The port stays as it was.</source>
+        <translation>%1. Порт не изменён.</translation>
+    </message>
+    <message>
+        <source>%1. The name stays as it was.</source>
+        <translation>%1. Имя не изменено.</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was sent.</source>
+        <translation>%1. Ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>Coder %1 was dropped before it took the command.</source>
+        <translation>Маркиратор %1 отключился, не приняв команду.</translation>
+    </message>
+    <message>
+        <source>Coder %1 connected</source>
+        <translation>Маркиратор %1 подключён</translation>
+    </message>
+    <message>
+        <source>Coder %1 disconnected</source>
+        <translation>Маркиратор %1 отключён</translation>
+    </message>
+    <message>
+        <source>Current file of coder %1 not stored: %2</source>
+        <translation>Текущий файл маркиратора %1 не сохранён: %2</translation>
+    </message>
+    <message>
+        <source>Coder %1 holds another message than was sent: sent %2 (SHA-256 %3), holds %4 (SHA-256 %5).</source>
+        <translation>В маркираторе %1 другое сообщение: отправлено %2 (SHA-256 %3), в нём %4 (SHA-256 %5).</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Поворот</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Шрифт</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Text Space</source>
+        <translation>Интервал</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>_</source>
+        <translation>_</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Select Image</source>
+        <translation>Выбрать картинку</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Высота</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Изображения (%1)</translation>
     </message>
 </context>
 <context>
@@ -249,6 +876,159 @@
     <message>
         <source>Current message of coder %1: %2</source>
         <translation>Текущее сообщение маркиратора %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MyTextEditor</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>Preflight</name>
+    <message>
+        <source>left</source>
+        <translation>левый</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>верхний</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation>нижний</translation>
+    </message>
+    <message>
+        <source>Reaches past the %1 edge of the print area: that part is not printed.</source>
+        <translation>Выходит за %1 край области печати: эта часть не печатается.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> и </translation>
+    </message>
+    <message>
+        <source>Lies on the band of head %1, which the head mask leaves out: that part is not printed.</source>
+        <translation>Попадает на полосу головки %1, отключённой в маске головок: эта часть не печатается.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>The content is more than the symbol holds at its size: %1</source>
+        <translation>Содержимое не помещается в код этого размера: %1</translation>
+    </message>
+    <message>
+        <source>The GS1 data is refused: %1</source>
+        <translation>Данные GS1 отклонены: %1</translation>
+    </message>
+    <message>
+        <source>The content cannot be encoded: %1</source>
+        <translation>Содержимое нельзя закодировать: %1</translation>
+    </message>
+    <message>
+        <source>A module is %1 dots wide, not a whole number of dots: the coder prints bars of uneven width. Choose a scale whose module is whole dots.</source>
+        <translation>Модуль шириной %1 точки — не целое число точек: маркиратор напечатает штрихи разной ширины. Выберите масштаб с целым числом точек в модуле.</translation>
+    </message>
+    <message>
+        <source>The font "%1" is neither installed nor in the fonts folder.</source>
+        <translation>Шрифт «%1» не установлен и не лежит в папке шрифтов.</translation>
+    </message>
+    <message>
+        <source>No picture was chosen: the placeholder would print.</source>
+        <translation>Картинка не выбрана: напечатается заглушка.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is not in the picture folder.</source>
+        <translation>Картинки %1 нет в папке изображений.</translation>
+    </message>
+    <message>
+        <source>Text "%1"</source>
+        <translation>Текст «%1»</translation>
+    </message>
+    <message>
+        <source>Date "%1"</source>
+        <translation>Дата «%1»</translation>
+    </message>
+    <message>
+        <source>Serial number "%1"</source>
+        <translation>Счётчик «%1»</translation>
+    </message>
+    <message>
+        <source>Shift code "%1"</source>
+        <translation>Код смены «%1»</translation>
+    </message>
+    <message>
+        <source>Barcode "%1"</source>
+        <translation>Штрихкод «%1»</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Картинка</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Картинка %1</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Сообщение</translation>
+    </message>
+    <message>
+        <source>Data file</source>
+        <translation>Файл данных</translation>
+    </message>
+    <message>
+        <source>The data file "%1" is not there: the data fields print nothing.</source>
+        <translation>Файла данных «%1» нет: поля данных ничего не напечатают.</translation>
+    </message>
+</context>
+<context>
+    <name>PreflightDialog</name>
+    <message>
+        <source>Pre-flight check</source>
+        <translation>Предварительная проверка</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 ошибку</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>несколько ошибок (%1)</translation>
+    </message>
+    <message>
+        <source>The pre-flight check found %1 in %2 before it is sent:</source>
+        <translation>Проверка перед отправкой %2 нашла %1:</translation>
+    </message>
+    <message>
+        <source>The pre-flight check found %1 in %2 before it is saved:</source>
+        <translation>Проверка перед сохранением %2 нашла %1:</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Элемент</translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation>Замечание</translation>
+    </message>
+    <message>
+        <source>Send anyway</source>
+        <translation>Всё равно отправить</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Всё равно сохранить</translation>
     </message>
 </context>
 <context>
@@ -399,6 +1179,116 @@
     </message>
 </context>
 <context>
+    <name>PrintPreviewDialog</name>
+    <message>
+        <source>Preview at</source>
+        <translation>Просмотр на</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Смена</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Счёт</translation>
+    </message>
+    <message>
+        <source>as now</source>
+        <translation>как сейчас</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Сейчас</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Copy the designer's message again</source>
+        <translation>Снова взять сообщение из редактора</translation>
+    </message>
+    <message>
+        <source>Next changes of the printed text</source>
+        <translation>Ближайшие изменения печатаемого текста</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Когда</translation>
+    </message>
+    <message>
+        <source>Boundary</source>
+        <translation>Граница</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>До</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>После</translation>
+    </message>
+    <message>
+        <source>(by the time)</source>
+        <translation>(по времени)</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 с %2</translation>
+    </message>
+    <message>
+        <source>Changes every hour: %1</source>
+        <translation>Меняется каждый час: %1</translation>
+    </message>
+    <message>
+        <source>Changes every minute: %1</source>
+        <translation>Меняется каждую минуту: %1</translation>
+    </message>
+    <message>
+        <source>Changes every second: %1</source>
+        <translation>Меняется каждую секунду: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing in the message changes with the date within %n year(s).</source>
+        <translation>
+            <numerusform>Ничто в сообщении не меняется с датой в течение %n года.</numerusform>
+            <numerusform>Ничто в сообщении не меняется с датой в течение %n лет.</numerusform>
+            <numerusform>Ничто в сообщении не меняется с датой в течение %n лет.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrintTimeline</name>
+    <message>
+        <source>Date %1 (%2)</source>
+        <translation>Дата %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Shift code %1</source>
+        <translation>Код смены %1</translation>
+    </message>
+    <message>
+        <source>midnight</source>
+        <translation>полночь</translation>
+    </message>
+    <message>
+        <source>month end</source>
+        <translation>конец месяца</translation>
+    </message>
+    <message>
+        <source>29 February</source>
+        <translation>29 февраля</translation>
+    </message>
+    <message>
+        <source>shift change</source>
+        <translation>пересменка</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -454,6 +1344,45 @@
     </message>
 </context>
 <context>
+    <name>SerialNumSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Counter ID</source>
+        <translation>Номер счётчика</translation>
+    </message>
+    <message>
+        <source>System Base</source>
+        <translation>Система счисления</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>34</source>
+        <translation>34</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation>Разрядов</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Префикс</translation>
+    </message>
+    <message>
+        <source>Counter%1</source>
+        <translation>Счётчик %1</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>Sign in to %1.</source>
@@ -466,6 +1395,49 @@
     <message>
         <source>Users are on already.</source>
         <translation>Пользователи уже включены.</translation>
+    </message>
+</context>
+<context>
+    <name>ShiftCodeSet</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Shift code</source>
+        <translation>Код смены</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Содержимое</translation>
+    </message>
+    <message>
+        <source>Time (24 hours)</source>
+        <translation>Время (24 часа)</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Код</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
     </message>
 </context>
 <context>
@@ -485,6 +1457,162 @@
     <message>
         <source>Users are on: sign in to work with the coders.</source>
         <translation>Пользователи включены: войдите, чтобы работать с маркираторами.</translation>
+    </message>
+</context>
+<context>
+    <name>Station</name>
+    <message>
+        <source>Cannot create the folder %1 in %2.</source>
+        <translation>Не удаётся создать папку %1 в %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: it does not load as a message (%2).</source>
+        <translation>%1 не отправлен: файл не открывается как сообщение (%2).</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found: %2</source>
+        <translation>%1 не отправлен: предварительная проверка нашла: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not sent despite its findings: %2</source>
+        <translation>%1 не отправлен, несмотря на разрешение: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StationSettings</name>
+    <message>
+        <source>not a plain file</source>
+        <translation>не обычный файл</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB</source>
+        <translation>больше %1 KiB</translation>
+    </message>
+    <message>
+        <source>no such settings file</source>
+        <translation>нет такого файла настроек</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>не читается (%1)</translation>
+    </message>
+    <message>
+        <source>[server] port must be a number from 1 to 65535, not "%1"</source>
+        <translation>[server] port должен быть числом от 1 до 65535, а не «%1»</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 не читается (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is a link; change the file it names</source>
+        <translation>%1 — ссылка; измените файл, на который она указывает</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 не записывается (%2)</translation>
+    </message>
+    <message>
+        <source>The port holds until the program ends: %1.</source>
+        <translation>Порт действует до закрытия программы: %1.</translation>
+    </message>
+    <message>
+        <source>The name holds until the program ends: %1.</source>
+        <translation>Имя действует до закрытия программы: %1.</translation>
+    </message>
+    <message>
+        <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
+        <translation>Используются имена этой учётной записи, но в настройках они ещё не сохранены: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TextSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Содержимое</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>Внешние данные</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>Формат даты</translation>
+    </message>
+    <message>
+        <source>"yyyy" means year ,"MM" means month,"dd" means days.
+e.g. "yyyy/MM/dd"  -&gt; "2021/05/20"
+
+"hh" means hours ,"mm" means minutes,"ss" measn seconds.
+e.g. ''hh:mm:ss" -&gt; "08:08:08"
+
+Coustom date and other date format please see the instructions.</source>
+        <translation>"yyyy" — год, "MM" — месяц, "dd" — день.
+Например, "yyyy/MM/dd" -&gt; "2021/05/20"
+
+"hh" — часы, "mm" — минуты, "ss" — секунды.
+Например, "hh:mm:ss" -&gt; "08:08:08"
+
+Другие форматы даты см. в инструкции.</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>yyyy</source>
+        <translation>yyyy</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>dd</source>
+        <translation>dd</translation>
+    </message>
+    <message>
+        <source>hh</source>
+        <translation>hh</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>ss</source>
+        <translation>ss</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>/</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Vaild Days</source>
+        <translation>Срок годности (дни)</translation>
     </message>
 </context>
 <context>

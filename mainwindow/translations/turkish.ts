@@ -29,6 +29,109 @@
     </message>
 </context>
 <context>
+    <name>BarcodeSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>İçerik</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Edit the content line by line</source>
+        <translation>İçeriği satır satır düzenle</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tür</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Yükseklik</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Ölçek</translation>
+    </message>
+    <message>
+        <source>Tenths: 20 is scale 2.0</source>
+        <translation>Onda bir: 20, 2.0 ölçektir</translation>
+    </message>
+    <message>
+        <source>Show Text</source>
+        <translation>Metni göster</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>Data Mode</source>
+        <translation>Veri modu</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standart</translation>
+    </message>
+    <message>
+        <source>GS1</source>
+        <translation>GS1</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>Harici veri</translation>
+    </message>
+    <message>
+        <source>EAN14</source>
+        <translation>EAN14</translation>
+    </message>
+    <message>
+        <source>EAN13</source>
+        <translation>EAN13</translation>
+    </message>
+    <message>
+        <source>QR Code (ISO 18004)</source>
+        <translation>QR kod (ISO 18004)</translation>
+    </message>
+    <message>
+        <source>Data Matrix (ISO 16022)</source>
+        <translation>Data Matrix (ISO 16022)</translation>
+    </message>
+    <message>
+        <source>Code_39</source>
+        <translation>Code_39</translation>
+    </message>
+    <message>
+        <source>Code_93</source>
+        <translation>Code_93</translation>
+    </message>
+    <message>
+        <source>UPC-A</source>
+        <translation>UPC-A</translation>
+    </message>
+    <message>
+        <source>UPC-E</source>
+        <translation>UPC-E</translation>
+    </message>
+    <message>
+        <source>Code_128</source>
+        <translation>Code_128</translation>
+    </message>
+    <message>
+        <source>ITF14</source>
+        <translation>ITF14</translation>
+    </message>
+    <message>
+        <source>PDF417</source>
+        <translation>PDF417</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMyDeviceBtnRemarkNameDialog</name>
     <message>
         <source>Remark Name</source>
@@ -75,6 +178,81 @@
     </message>
 </context>
 <context>
+    <name>CommandText</name>
+    <message>
+        <source>over MQTT</source>
+        <translation>MQTT üzerinden</translation>
+    </message>
+    <message>
+        <source>claimed user %1</source>
+        <translation>beyan edilen kullanıcı %1</translation>
+    </message>
+    <message>
+        <source>sent unchanged</source>
+        <translation>değişmeden gönderildi</translation>
+    </message>
+    <message>
+        <source>no coder</source>
+        <translation>kodlayıcı yok</translation>
+    </message>
+    <message>
+        <source>%1 coders</source>
+        <translation>%1 kodlayıcı</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Uygula</translation>
+    </message>
+    <message>
+        <source>Print parameters</source>
+        <translation>Baskı ayarları</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Başlat</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Durdur</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Remark name</source>
+        <translation>Takma ad</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2</source>
+        <translation>%1, %2 hedefine gönderildi</translation>
+    </message>
+    <message>
+        <source>Print parameters sent to %1 (its own were not reported before)</source>
+        <translation>Baskı ayarları %1 hedefine gönderildi (öncekiler bildirilmemişti)</translation>
+    </message>
+    <message>
+        <source>Print parameters of %1: %2</source>
+        <translation>%1 baskı ayarları: %2</translation>
+    </message>
+    <message>
+        <source>Port changed from %1 to %2</source>
+        <translation>Port %1 yerine %2 oldu</translation>
+    </message>
+    <message>
+        <source>Remark name of %1 removed (was %2)</source>
+        <translation>%1 takma adı kaldırıldı (eskisi %2)</translation>
+    </message>
+    <message>
+        <source>%1 named %2</source>
+        <translation>%1 adı %2 oldu</translation>
+    </message>
+    <message>
+        <source>%1 renamed from %2 to %3</source>
+        <translation>%1 adı %2 yerine %3 oldu</translation>
+    </message>
+</context>
+<context>
     <name>ControlStatusBar</name>
     <message>
         <source>Listening on port %1</source>
@@ -90,6 +268,165 @@
             <numerusform>%n kodlayıcı bağlı</numerusform>
             <numerusform>%n kodlayıcı bağlı</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>DesignHistory</name>
+    <message>
+        <source>content</source>
+        <translation>içerik</translation>
+    </message>
+    <message>
+        <source>external data</source>
+        <translation>harici veri</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>rotation</source>
+        <translation>döndürme</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>yazı tipi</translation>
+    </message>
+    <message>
+        <source>font size</source>
+        <translation>yazı boyutu</translation>
+    </message>
+    <message>
+        <source>letter spacing</source>
+        <translation>harf aralığı</translation>
+    </message>
+    <message>
+        <source>bold</source>
+        <translation>kalın</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>italik</translation>
+    </message>
+    <message>
+        <source>underline</source>
+        <translation>altı çizili</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>biçim</translation>
+    </message>
+    <message>
+        <source>valid days</source>
+        <translation>geçerlilik günü</translation>
+    </message>
+    <message>
+        <source>counter</source>
+        <translation>sayaç</translation>
+    </message>
+    <message>
+        <source>base</source>
+        <translation>taban</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <translation>basamak</translation>
+    </message>
+    <message>
+        <source>fill character</source>
+        <translation>dolgu karakteri</translation>
+    </message>
+    <message>
+        <source>symbology</source>
+        <translation>kod türü</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>yükseklik</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>ölçek</translation>
+    </message>
+    <message>
+        <source>text line</source>
+        <translation>metin satırı</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>boyut</translation>
+    </message>
+    <message>
+        <source>data mode</source>
+        <translation>veri modu</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>resim</translation>
+    </message>
+    <message>
+        <source>shift table</source>
+        <translation>vardiya tablosu</translation>
+    </message>
+    <message>
+        <source>properties</source>
+        <translation>özellikler</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo</name>
+    <message>
+        <source>Text</source>
+        <translation>Metin</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarih</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seri numarası</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Resim</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>Barkod</translation>
+    </message>
+    <message>
+        <source>Shift code</source>
+        <translation>Vardiya kodu</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Öğe</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::AddItems</name>
+    <message>
+        <source>Add %1</source>
+        <translation>%1 ekle</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::ChangeItem</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesignUndo::MoveItems</name>
+    <message>
+        <source>Move %1</source>
+        <translation>%1 taşı</translation>
     </message>
 </context>
 <context>
@@ -109,6 +446,296 @@
     <message>
         <source>Remark Name</source>
         <translation>Takma ad</translation>
+    </message>
+</context>
+<context>
+    <name>EditWidget</name>
+    <message>
+        <source>Editor</source>
+        <translation>Düzenleyici</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>Ana</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Metin</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tarih</translation>
+    </message>
+    <message>
+        <source>SN</source>
+        <translation>Seri no</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Resim</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>Barkod</translation>
+    </message>
+    <message>
+        <source>Shiftcode</source>
+        <translation>Vardiya kodu</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Geri al</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Yinele</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Görünüm</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Yakınlaştır</translation>
+    </message>
+    <message>
+        <source>Zoom in (Ctrl+wheel up)</source>
+        <translation>Yakınlaştır (Ctrl + tekerlek yukarı)</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Uzaklaştır</translation>
+    </message>
+    <message>
+        <source>Zoom out (Ctrl+wheel down)</source>
+        <translation>Uzaklaştır (Ctrl + tekerlek aşağı)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Sığdır</translation>
+    </message>
+    <message>
+        <source>Fit the message to the window</source>
+        <translation>Mesajı pencereye sığdır</translation>
+    </message>
+    <message>
+        <source>1:1</source>
+        <translation>1:1</translation>
+    </message>
+    <message>
+        <source>One screen pixel per dot</source>
+        <translation>Nokta başına bir ekran pikseli</translation>
+    </message>
+    <message>
+        <source>Preview at</source>
+        <translation>Önizleme zamanı</translation>
+    </message>
+    <message>
+        <source>What the message prints at a chosen date, time and shift</source>
+        <translation>Mesajın seçilen tarih, saat ve vardiyada ne basacağı</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Genel</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Gelişmiş</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Geri al: %1</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Geri alınacak işlem yok</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Yinele: %1</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>Yinelenecek işlem yok</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Dosyayı kaydet</translation>
+    </message>
+    <message>
+        <source>Spray Files (*.spr)</source>
+        <translation>Spray dosyaları (*.spr)</translation>
+    </message>
+    <message>
+        <source>the new message</source>
+        <translation>yeni mesaj</translation>
+    </message>
+    <message>
+        <source>The message has been changed.
+Do you want to save your changes?</source>
+        <translation>Mesaj değişti.
+Değişiklikler kaydedilsin mi?</translation>
+    </message>
+</context>
+<context>
+    <name>Fleet</name>
+    <message>
+        <source>Copy for coder %1 failed: %2</source>
+        <translation>%1 kodlayıcısı için kopya başarısız: %2</translation>
+    </message>
+    <message>
+        <source>Listening for coders on port %1</source>
+        <translation>Kodlayıcılar %1 portunda bekleniyor</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2. No coder can connect; choose another port and press "Built".</source>
+        <translation>%1 portu dinlenemiyor: %2. Hiçbir kodlayıcı bağlanamaz; başka bir port seçip "Portu aç" düğmesine basın.</translation>
+    </message>
+    <message>
+        <source>Cannot listen on port %1: %2.</source>
+        <translation>%1 portu dinlenemiyor: %2.</translation>
+    </message>
+    <message>
+        <source>Back to port %1.</source>
+        <translation>%1 portuna dönüldü.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2. Nothing was sent.</source>
+        <translation>%1 okunamıyor: %2. Hiçbir şey gönderilmedi.</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>Normal bir dosya değil</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>Dosya %1 MiB'den büyük</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: %2. Nothing was sent.</source>
+        <translation>%1 gönderilemiyor: %2. Hiçbir şey gönderilmedi.</translation>
+    </message>
+    <message>
+        <source>Coder %1 was dropped before it took %2.</source>
+        <translation>%1 kodlayıcısı %2 dosyasını almadan bağlantısı koptu.</translation>
+    </message>
+    <message>
+        <source>Coder %1 did not report its message after %2 was sent: not verified.</source>
+        <translation>%2 gönderildikten sonra %1 kodlayıcısı mesajını bildirmedi: doğrulanmadı.</translation>
+    </message>
+    <message>
+        <source>A remark name cannot hold control characters. The name stays as it was.</source>
+        <translation>Takma ad kontrol karakteri içeremez. Ad olduğu gibi kalır.</translation>
+    </message>
+    <message>
+        <source>%1: no coder chosen; nothing was sent.</source>
+        <translation>%1: kodlayıcı seçilmedi; hiçbir şey gönderilmedi.</translation>
+    </message>
+    <message>
+        <source>%1. The port stays as it was.</source>
+        <translation>%1. Port olduğu gibi kalır.</translation>
+    </message>
+    <message>
+        <source>%1. The name stays as it was.</source>
+        <translation>%1. Ad olduğu gibi kalır.</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was sent.</source>
+        <translation>%1. Hiçbir şey gönderilmedi.</translation>
+    </message>
+    <message>
+        <source>Coder %1 was dropped before it took the command.</source>
+        <translation>%1 kodlayıcısı komutu almadan bağlantısı koptu.</translation>
+    </message>
+    <message>
+        <source>Coder %1 connected</source>
+        <translation>%1 kodlayıcısı bağlandı</translation>
+    </message>
+    <message>
+        <source>Coder %1 disconnected</source>
+        <translation>%1 kodlayıcısının bağlantısı kesildi</translation>
+    </message>
+    <message>
+        <source>Current file of coder %1 not stored: %2</source>
+        <translation>%1 kodlayıcısının geçerli dosyası saklanmadı: %2</translation>
+    </message>
+    <message>
+        <source>Coder %1 holds another message than was sent: sent %2 (SHA-256 %3), holds %4 (SHA-256 %5).</source>
+        <translation>%1 kodlayıcısında gönderilenden farklı bir mesaj var: gönderilen %2 (SHA-256 %3), içindeki %4 (SHA-256 %5).</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Döndür</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Yazı tipi</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>Text Space</source>
+        <translation>Aralık</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>_</source>
+        <translation>_</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Select Image</source>
+        <translation>Resim seç</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Genişlik</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Yükseklik</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Resimler (%1)</translation>
     </message>
 </context>
 <context>
@@ -248,6 +875,159 @@
     <message>
         <source>Current message of coder %1: %2</source>
         <translation>%1 kodlayıcısının geçerli mesajı: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MyTextEditor</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>Preflight</name>
+    <message>
+        <source>left</source>
+        <translation>sol</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>üst</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>Reaches past the %1 edge of the print area: that part is not printed.</source>
+        <translation>Baskı alanının %1 kenarını aşıyor: o kısım basılmaz.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> ve </translation>
+    </message>
+    <message>
+        <source>Lies on the band of head %1, which the head mask leaves out: that part is not printed.</source>
+        <translation>Kafa maskesinin dışarıda bıraktığı %1. kafanın bandında: o kısım basılmaz.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>The content is more than the symbol holds at its size: %1</source>
+        <translation>İçerik, bu boyuttaki kodun alabileceğinden fazla: %1</translation>
+    </message>
+    <message>
+        <source>The GS1 data is refused: %1</source>
+        <translation>GS1 verisi reddedildi: %1</translation>
+    </message>
+    <message>
+        <source>The content cannot be encoded: %1</source>
+        <translation>İçerik kodlanamıyor: %1</translation>
+    </message>
+    <message>
+        <source>A module is %1 dots wide, not a whole number of dots: the coder prints bars of uneven width. Choose a scale whose module is whole dots.</source>
+        <translation>Bir modül %1 nokta genişliğinde, tam sayı değil: kodlayıcı eşit olmayan genişlikte çubuklar basar. Modülü tam nokta olan bir ölçek seçin.</translation>
+    </message>
+    <message>
+        <source>The font "%1" is neither installed nor in the fonts folder.</source>
+        <translation>"%1" yazı tipi ne yüklü ne de yazı tipleri klasöründe.</translation>
+    </message>
+    <message>
+        <source>No picture was chosen: the placeholder would print.</source>
+        <translation>Resim seçilmedi: yer tutucu basılır.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is not in the picture folder.</source>
+        <translation>%1 resmi resim klasöründe yok.</translation>
+    </message>
+    <message>
+        <source>Text "%1"</source>
+        <translation>Metin "%1"</translation>
+    </message>
+    <message>
+        <source>Date "%1"</source>
+        <translation>Tarih "%1"</translation>
+    </message>
+    <message>
+        <source>Serial number "%1"</source>
+        <translation>Seri numarası "%1"</translation>
+    </message>
+    <message>
+        <source>Shift code "%1"</source>
+        <translation>Vardiya kodu "%1"</translation>
+    </message>
+    <message>
+        <source>Barcode "%1"</source>
+        <translation>Barkod "%1"</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Resim</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Resim %1</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mesaj</translation>
+    </message>
+    <message>
+        <source>Data file</source>
+        <translation>Veri dosyası</translation>
+    </message>
+    <message>
+        <source>The data file "%1" is not there: the data fields print nothing.</source>
+        <translation>"%1" veri dosyası yok: veri alanları hiçbir şey basmaz.</translation>
+    </message>
+</context>
+<context>
+    <name>PreflightDialog</name>
+    <message>
+        <source>Pre-flight check</source>
+        <translation>Ön kontrol</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 sorun</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>%1 sorun</translation>
+    </message>
+    <message>
+        <source>The pre-flight check found %1 in %2 before it is sent:</source>
+        <translation>Ön kontrol, gönderilmeden önce %2 içinde %1 buldu:</translation>
+    </message>
+    <message>
+        <source>The pre-flight check found %1 in %2 before it is saved:</source>
+        <translation>Ön kontrol, kaydedilmeden önce %2 içinde %1 buldu:</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Öğe</translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation>Bulgu</translation>
+    </message>
+    <message>
+        <source>Send anyway</source>
+        <translation>Yine de gönder</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Yine de kaydet</translation>
     </message>
 </context>
 <context>
@@ -398,6 +1178,115 @@
     </message>
 </context>
 <context>
+    <name>PrintPreviewDialog</name>
+    <message>
+        <source>Preview at</source>
+        <translation>Önizleme zamanı</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Vardiya</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Sayım</translation>
+    </message>
+    <message>
+        <source>as now</source>
+        <translation>şimdiki gibi</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Şimdi</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Yenile</translation>
+    </message>
+    <message>
+        <source>Copy the designer's message again</source>
+        <translation>Tasarımcıdaki mesajı yeniden kopyala</translation>
+    </message>
+    <message>
+        <source>Next changes of the printed text</source>
+        <translation>Basılan metnin sonraki değişiklikleri</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Ne zaman</translation>
+    </message>
+    <message>
+        <source>Boundary</source>
+        <translation>Sınır</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Alan</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Önce</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Sonra</translation>
+    </message>
+    <message>
+        <source>(by the time)</source>
+        <translation>(saate göre)</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%2 itibarıyla %1</translation>
+    </message>
+    <message>
+        <source>Changes every hour: %1</source>
+        <translation>Her saat değişir: %1</translation>
+    </message>
+    <message>
+        <source>Changes every minute: %1</source>
+        <translation>Her dakika değişir: %1</translation>
+    </message>
+    <message>
+        <source>Changes every second: %1</source>
+        <translation>Her saniye değişir: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing in the message changes with the date within %n year(s).</source>
+        <translation>
+            <numerusform>Mesajda %n yıl içinde tarihle değişen bir şey yok.</numerusform>
+            <numerusform>Mesajda %n yıl içinde tarihle değişen bir şey yok.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PrintTimeline</name>
+    <message>
+        <source>Date %1 (%2)</source>
+        <translation>Tarih %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Shift code %1</source>
+        <translation>Vardiya kodu %1</translation>
+    </message>
+    <message>
+        <source>midnight</source>
+        <translation>gece yarısı</translation>
+    </message>
+    <message>
+        <source>month end</source>
+        <translation>ay sonu</translation>
+    </message>
+    <message>
+        <source>29 February</source>
+        <translation>29 Şubat</translation>
+    </message>
+    <message>
+        <source>shift change</source>
+        <translation>vardiya değişimi</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -453,6 +1342,45 @@
     </message>
 </context>
 <context>
+    <name>SerialNumSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Counter ID</source>
+        <translation>Sayaç no</translation>
+    </message>
+    <message>
+        <source>System Base</source>
+        <translation>Sayı tabanı</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>34</source>
+        <translation>34</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation>Basamak</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Önek</translation>
+    </message>
+    <message>
+        <source>Counter%1</source>
+        <translation>Sayaç %1</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>Sign in to %1.</source>
@@ -465,6 +1393,49 @@
     <message>
         <source>Users are on already.</source>
         <translation>Kullanıcılar zaten açık.</translation>
+    </message>
+</context>
+<context>
+    <name>ShiftCodeSet</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Shift code</source>
+        <translation>Vardiya kodu</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ekle</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Yenile</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>İçerik</translation>
+    </message>
+    <message>
+        <source>Time (24 hours)</source>
+        <translation>Saat (24 saat)</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Kod</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Saat</translation>
     </message>
 </context>
 <context>
@@ -484,6 +1455,162 @@
     <message>
         <source>Users are on: sign in to work with the coders.</source>
         <translation>Kullanıcılar açık: kodlayıcılarla çalışmak için oturum açın.</translation>
+    </message>
+</context>
+<context>
+    <name>Station</name>
+    <message>
+        <source>Cannot create the folder %1 in %2.</source>
+        <translation>%2 içinde %1 klasörü oluşturulamıyor.</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: it does not load as a message (%2).</source>
+        <translation>%1 gönderilmedi: mesaj olarak açılmıyor (%2).</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found: %2</source>
+        <translation>%1 gönderilmedi: ön kontrol şunu buldu: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not sent despite its findings: %2</source>
+        <translation>%1, bulgulara rağmen gönderilemedi: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StationSettings</name>
+    <message>
+        <source>not a plain file</source>
+        <translation>normal bir dosya değil</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB</source>
+        <translation>%1 KiB'den büyük</translation>
+    </message>
+    <message>
+        <source>no such settings file</source>
+        <translation>böyle bir ayar dosyası yok</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>okunamıyor (%1)</translation>
+    </message>
+    <message>
+        <source>[server] port must be a number from 1 to 65535, not "%1"</source>
+        <translation>[server] port 1 ile 65535 arasında bir sayı olmalı, "%1" değil</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 okunamıyor (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is a link; change the file it names</source>
+        <translation>%1 bir bağlantı; gösterdiği dosyayı değiştirin</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 yazılamıyor (%2)</translation>
+    </message>
+    <message>
+        <source>The port holds until the program ends: %1.</source>
+        <translation>Port program kapanana kadar geçerli: %1.</translation>
+    </message>
+    <message>
+        <source>The name holds until the program ends: %1.</source>
+        <translation>Ad program kapanana kadar geçerli: %1.</translation>
+    </message>
+    <message>
+        <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
+        <translation>Bu hesabın takma adları kullanılıyor, ancak henüz ayarlara kaydedilmedi: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TextSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>İçerik</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>Harici veri</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSetWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>Tarih biçimi</translation>
+    </message>
+    <message>
+        <source>"yyyy" means year ,"MM" means month,"dd" means days.
+e.g. "yyyy/MM/dd"  -&gt; "2021/05/20"
+
+"hh" means hours ,"mm" means minutes,"ss" measn seconds.
+e.g. ''hh:mm:ss" -&gt; "08:08:08"
+
+Coustom date and other date format please see the instructions.</source>
+        <translation>"yyyy" yıl, "MM" ay, "dd" gün demektir.
+ör. "yyyy/MM/dd" -&gt; "2021/05/20"
+
+"hh" saat, "mm" dakika, "ss" saniye demektir.
+ör. "hh:mm:ss" -&gt; "08:08:08"
+
+Diğer tarih biçimleri için talimatlara bakın.</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>yyyy</source>
+        <translation>yyyy</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>dd</source>
+        <translation>dd</translation>
+    </message>
+    <message>
+        <source>hh</source>
+        <translation>hh</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>ss</source>
+        <translation>ss</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>/</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <translation>Temizle</translation>
+    </message>
+    <message>
+        <source>Vaild Days</source>
+        <translation>Geçerlilik günü</translation>
     </message>
 </context>
 <context>
