@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "editwidget.h"
 #include "interfacelanguage.h"
 #include "stationsettings.h"
 #include "stationwindow.h"
@@ -8,6 +9,7 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QFile>
+#include <QFontComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,7 +52,9 @@ QStringList textsOf(QWidget *widget)
         texts << line->placeholderText();
     if (auto *dock = qobject_cast<QDockWidget *>(widget))
         texts << dock->windowTitle();
-    if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+    // Font names are names.
+    if (qobject_cast<QComboBox *>(widget) && !qobject_cast<QFontComboBox *>(widget)) {
+        auto *combo = qobject_cast<QComboBox *>(widget);
         for (int i = 0; i < combo->count(); ++i)
             texts << combo->itemText(i);
     }
@@ -214,6 +218,18 @@ void TestWindowLanguage::window()
             }
         }
         left << english(&window);
+        // The designer, as "New" opens it.
+        EditWidget designer(QString(), EditWidget::ModeNew, &window);
+        designer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&designer));
+        QCOMPARE(designer.layoutDirection(), direction);
+        for (QTabWidget *tabs : designer.findChildren<QTabWidget *>()) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                tabs->setCurrentIndex(i);
+                QCoreApplication::processEvents();
+                left << english(&designer);
+            }
+        }
         left.removeDuplicates();
         QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral("\n"))));
     }

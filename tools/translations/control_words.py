@@ -1188,3 +1188,25 @@ CHECKS = {"PrintPreviewDialog", "PrintTimeline", "Preflight"}
 TRANSLATED |= CHECKS
 for name in CHECKS:
     PENDING.remove(name)
+
+# Qt's own buttons of the dialogs and boxes (OK, Cancel ...): not in the
+# sources, so lupdate does not list them; the catalogues add them.
+QT_TEXTS = {"QPlatformTheme": ["OK", "Save", "Open", "Cancel", "Close", "Discard", "Apply", "Reset", "&Yes",
+                               "&No", "Help", "Abort", "Retry", "Ignore"]}
+WORDS.update({
+    "Open": row("Открыть", "Abrir", "Abrir", "Open", "열기", "Apri", "Aç", "打开", "فتح"),
+    "Close": row("Закрыть", "Cerrar", "Fechar", "Close", "닫기", "Chiudi", "Kapat", "关闭", "إغلاق"),
+    "Discard": row("Не сохранять", "Descartar", "Descartar", "Discard", "저장 안 함", "Scarta", "Kaydetme",
+                   "不保存", "تجاهل"),
+    "Reset": row("Сбросить", "Restablecer", "Redefinir", "Reset", "초기화", "Reimposta", "Sıfırla", "重置",
+                 "إعادة تعيين"),
+    "&Yes": row("&Да", "&Sí", "&Sim", "&Yes", "예(&Y)", "&Sì", "&Evet", "是(&Y)", "&نعم"),
+    "&No": row("&Нет", "&No", "&Não", "&No", "아니요(&N)", "&No", "&Hayır", "否(&N)", "&لا"),
+    "Help": row("Справка", "Ayuda", "Ajuda", "Help", "도움말", "Guida", "Yardım", "帮助", "مساعدة"),
+    "Abort": row("Прервать", "Abortar", "Abortar", "Abort", "중단", "Interrompi", "Durdur", "中止", "إجهاض"),
+    "Retry": row("Повторить", "Reintentar", "Repetir", "Retry", "다시 시도", "Riprova", "Yeniden dene", "重试",
+                 "إعادة المحاولة"),
+    "Ignore": row("Пропустить", "Ignorar", "Ignorar", "Ignore", "무시", "Ignora", "Yok say", "忽略", "تجاهل"),
+    "Save": row("Сохранить", "Guardar", "Salvar", "Save", "저장", "Salva", "Kaydet", "保存", "حفظ"),
+})
+TRANSLATED |= set(QT_TEXTS)

@@ -58,7 +58,10 @@ def covered(entries):
     listed as pending is an error, so that no new window goes unnoticed."""
     unknown = sorted({c for c, _, _, _ in entries} - control_words.translated_contexts()
                      - set(control_words.PENDING))
-    return [e for e in entries if e[0] not in control_words.PENDING], unknown
+    kept = [e for e in entries if e[0] not in control_words.PENDING]
+    for cname, sources in control_words.QT_TEXTS.items():
+        kept += [(cname, source, "", False) for source in sources]
+    return kept, unknown
 
 
 def catalogue(lang_index, entries, problems):
