@@ -185,6 +185,81 @@
     </message>
 </context>
 <context>
+    <name>CommandJournal</name>
+    <message>
+        <source>none</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>%1 is not saved: the journal cannot be written (%2).</source>
+        <translation>لم يُحفظ %1: تتعذّر الكتابة في السجل (%2).</translation>
+    </message>
+    <message>
+        <source>%1 was saved, but: %2</source>
+        <translation>حُفظ %1، لكن: %2</translation>
+    </message>
+    <message>
+        <source>The journal cannot be used: %1</source>
+        <translation>لا يمكن استخدام السجل: %1</translation>
+    </message>
+    <message>
+        <source>Not done: its journal line cannot be written (%1)</source>
+        <translation>لم يُنفَّذ: تتعذّر كتابة سطره في السجل (%1)</translation>
+    </message>
+    <message>
+        <source>Not in the journal (%1): %2</source>
+        <translation>ليس في السجل (%1): %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 bytes, SHA-256 %3</source>
+        <translation>%1، %2 بايت، SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>دون تغيير</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2 → %3</source>
+        <translation>%1، SHA-256 %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1 cut-off line(s) recorded</source>
+        <translation>سُجّل %1 سطر مقطوع</translation>
+    </message>
+    <message>
+        <source>%1 line(s) that are no journal lines recorded</source>
+        <translation>سُجّل %1 سطر ليس من أسطر السجل</translation>
+    </message>
+    <message>
+        <source>line %1 changed after its head named it</source>
+        <translation>تغيّر السطر %1 بعد أن سمّاه الرأس</translation>
+    </message>
+    <message>
+        <source>lines %1 to %2 never named by the head</source>
+        <translation>الأسطر من %1 إلى %2 لم يسمّها الرأس قط</translation>
+    </message>
+    <message>
+        <source>head %1</source>
+        <translation>الرأس %1</translation>
+    </message>
+    <message>
+        <source>first administrator %1</source>
+        <translation>أول مسؤول %1</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 دقيقة</translation>
+    </message>
+    <message>
+        <source>over %1, broker account %2, user as claimed</source>
+        <translation>عبر %1، حساب الوسيط %2، المستخدم كما ادُّعي</translation>
+    </message>
+    <message>
+        <source>over %1, broker account %2</source>
+        <translation>عبر %1، حساب الوسيط %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandText</name>
     <message>
         <source>over MQTT</source>
@@ -438,6 +513,37 @@
     <message>
         <source>Move %1</source>
         <translation>نقل %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolder</name>
+    <message>
+        <source>no folder for a coder named "%1"</source>
+        <translation>لا مجلد لطابعة باسم "%1"</translation>
+    </message>
+    <message>
+        <source>%1 leads through a link; no folder is made</source>
+        <translation>%1 يمر عبر رابط؛ لا يُنشأ مجلد</translation>
+    </message>
+    <message>
+        <source>cannot create folder %1</source>
+        <translation>تعذّر إنشاء المجلد %1</translation>
+    </message>
+    <message>
+        <source>unsafe file name "%1" refused</source>
+        <translation>رُفض اسم الملف غير الآمن "%1"</translation>
+    </message>
+    <message>
+        <source>file name of %1 bytes refused, at most %2</source>
+        <translation>رُفض اسم ملف من %1 بايت، الحد %2</translation>
+    </message>
+    <message>
+        <source>%1 leads through a link; nothing is written</source>
+        <translation>%1 يمر عبر رابط؛ لا يُكتب شيء</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>تتعذّر كتابة %1: %2</translation>
     </message>
 </context>
 <context>
@@ -871,6 +977,65 @@ Do you want to save your changes?</source>
     <message>
         <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
         <translation>"%1" ليس منفذًا: أدخل رقمًا من 1 إلى 65535. يبقى الخادم يعمل كما كان.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFile</name>
+    <message>
+        <source>Can not find the extern data file!</source>
+        <translation>تعذّر العثور على ملف البيانات الخارجية!</translation>
+    </message>
+    <message>
+        <source>The columns in the file don't match the extern items you create!</source>
+        <translation>أعمدة الملف لا تطابق حقول البيانات الخارجية التي أنشأتها!</translation>
+    </message>
+    <message>
+        <source>Unknown Error!</source>
+        <translation>خطأ غير معروف!</translation>
+    </message>
+    <message>
+        <source>The extern data file is a device or a pipe, not a plain file!</source>
+        <translation>ملف البيانات الخارجية جهاز أو أنبوب، لا ملف عادي!</translation>
+    </message>
+    <message>
+        <source>The extern data file is larger than %1 MiB!</source>
+        <translation>ملف البيانات الخارجية أكبر من %1 MiB!</translation>
+    </message>
+    <message>
+        <source>The extern data file has a line longer than %1 bytes!</source>
+        <translation>في ملف البيانات الخارجية سطر أطول من %1 بايت!</translation>
+    </message>
+    <message>
+        <source>Qt Drawing</source>
+        <translation>ملف الرسالة</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>ملف البيانات</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>تتعذّر كتابة الملف %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot read print file %1:
+%2.</source>
+        <translation>تتعذّر قراءة ملف الطباعة %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>الملف أكبر من %1 MiB</translation>
+    </message>
+    <message>
+        <source>File %1 is empty.</source>
+        <translation>الملف %1 فارغ.</translation>
     </message>
 </context>
 <context>
@@ -1626,6 +1791,141 @@ Coustom date and other date format please see the instructions.</source>
     <message>
         <source>Vaild Days</source>
         <translation>أيام الصلاحية</translation>
+    </message>
+</context>
+<context>
+    <name>UserStore</name>
+    <message>
+        <source>Nobody can sign in until an administrator runs "KorvexControl --create-admin NAME" in this folder.</source>
+        <translation>لا يمكن لأحد تسجيل الدخول حتى يشغّل مسؤول "KorvexControl --create-admin NAME" في هذا المجلد.</translation>
+    </message>
+    <message>
+        <source>The users file %1 %2. %3</source>
+        <translation>ملف المستخدمين %1 %2. %3</translation>
+    </message>
+    <message>
+        <source>is not a plain file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>تتعذّر قراءته</translation>
+    </message>
+    <message>
+        <source>belongs to another account</source>
+        <translation>يخص حسابًا آخر</translation>
+    </message>
+    <message>
+        <source>may be read or written by other accounts</source>
+        <translation>يمكن لحسابات أخرى قراءته أو الكتابة فيه</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>تتعذّر قراءته (%1)</translation>
+    </message>
+    <message>
+        <source>is too large</source>
+        <translation>كبير جدًا</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>تالف</translation>
+    </message>
+    <message>
+        <source>names no administrator</source>
+        <translation>لا يسمّي أي مسؤول</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a link, which is not followed</source>
+        <translation>تتعذّر كتابة %1: إنه رابط، ولا يُتبَع</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>تتعذّر كتابة %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: its permissions cannot be set</source>
+        <translation>تتعذّر كتابة %1: لا يمكن ضبط أذوناته</translation>
+    </message>
+    <message>
+        <source>A user name cannot be empty.</source>
+        <translation>لا يمكن أن يكون اسم المستخدم فارغًا.</translation>
+    </message>
+    <message>
+        <source>A user name has at most %1 characters.</source>
+        <translation>اسم المستخدم %1 محرفًا على الأكثر.</translation>
+    </message>
+    <message>
+        <source>A user name cannot begin or end with a space.</source>
+        <translation>لا يمكن أن يبدأ اسم المستخدم أو ينتهي بمسافة.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold control characters.</source>
+        <translation>لا يمكن أن يحتوي اسم المستخدم على محارف تحكم.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold / or \.</source>
+        <translation>لا يمكن أن يحتوي اسم المستخدم على / أو \.</translation>
+    </message>
+    <message>
+        <source>A password cannot be empty.</source>
+        <translation>لا يمكن أن تكون كلمة المرور فارغة.</translation>
+    </message>
+    <message>
+        <source>%1 is the last administrator.</source>
+        <translation>%1 هو آخر مسؤول.</translation>
+    </message>
+    <message>
+        <source>There is no user %1.</source>
+        <translation>لا يوجد مستخدم %1.</translation>
+    </message>
+    <message>
+        <source>%1 is locked for %2 more seconds after %3 wrong passwords.</source>
+        <translation>%1 مقفل لمدة %2 ثانية أخرى بعد %3 كلمات مرور خاطئة.</translation>
+    </message>
+    <message>
+        <source>Wrong name or password. %1 is locked for a minute.</source>
+        <translation>الاسم أو كلمة المرور خاطئة. %1 مقفل لمدة دقيقة.</translation>
+    </message>
+    <message>
+        <source>Wrong name or password.</source>
+        <translation>الاسم أو كلمة المرور خاطئة.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2 that cannot be removed; nothing changed.</source>
+        <translation>%1 رابط إلى %2 لا يمكن إزالته؛ لم يتغيّر شيء.</translation>
+    </message>
+    <message>
+        <source>%1 was a link to %2: the link is removed and %1 written anew; %2 is left as it was.</source>
+        <translation>كان %1 رابطًا إلى %2: أُزيل الرابط وكُتب %1 من جديد؛ وبقي %2 كما كان.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file; nothing changed.</source>
+        <translation>%1 ليس ملفًا عاديًا؛ لم يتغيّر شيء.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; nothing changed.</source>
+        <translation>تتعذّر قراءة %1؛ لم يتغيّر شيء.</translation>
+    </message>
+    <message>
+        <source>%1 belonged to another account, who could have put any user there: it is written anew without its users.</source>
+        <translation>كان %1 يخص حسابًا آخر كان بوسعه إضافة أي مستخدم: كُتب من جديد بلا مستخدميه.</translation>
+    </message>
+    <message>
+        <source>%1 could be written by other accounts, who could have put any user there: it is written anew without its users.</source>
+        <translation>كان بوسع حسابات أخرى الكتابة في %1 وإضافة أي مستخدم: كُتب من جديد بلا مستخدميه.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged: it is written anew without its users.</source>
+        <translation>كان %1 تالفًا: كُتب من جديد بلا مستخدميه.</translation>
+    </message>
+    <message>
+        <source>%1 could be read by other accounts: it is now readable by its owner only. The users kept should change their passwords, whose hashes could be read.</source>
+        <translation>كان بوسع حسابات أخرى قراءة %1: صار الآن لمالكه وحده. على المستخدمين الباقين تغيير كلمات مرورهم، إذ ربما قُرئت بصماتها.</translation>
+    </message>
+    <message>
+        <source>The other users are kept: %1.</source>
+        <translation>بقي المستخدمون الآخرون: %1.</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,81 @@
     </message>
 </context>
 <context>
+    <name>CommandJournal</name>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>%1 is not saved: the journal cannot be written (%2).</source>
+        <translation>%1 未保存：无法写入日志（%2）。</translation>
+    </message>
+    <message>
+        <source>%1 was saved, but: %2</source>
+        <translation>%1 已保存，但：%2</translation>
+    </message>
+    <message>
+        <source>The journal cannot be used: %1</source>
+        <translation>无法使用日志：%1</translation>
+    </message>
+    <message>
+        <source>Not done: its journal line cannot be written (%1)</source>
+        <translation>未执行：无法写入其日志行（%1）</translation>
+    </message>
+    <message>
+        <source>Not in the journal (%1): %2</source>
+        <translation>未记入日志（%1）：%2</translation>
+    </message>
+    <message>
+        <source>%1, %2 bytes, SHA-256 %3</source>
+        <translation>%1，%2 字节，SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>未更改</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2 → %3</source>
+        <translation>%1，SHA-256 %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1 cut-off line(s) recorded</source>
+        <translation>已记录 %1 行截断行</translation>
+    </message>
+    <message>
+        <source>%1 line(s) that are no journal lines recorded</source>
+        <translation>已记录 %1 行非日志行</translation>
+    </message>
+    <message>
+        <source>line %1 changed after its head named it</source>
+        <translation>第 %1 行在头部记录后被更改</translation>
+    </message>
+    <message>
+        <source>lines %1 to %2 never named by the head</source>
+        <translation>第 %1 至 %2 行从未被头部记录</translation>
+    </message>
+    <message>
+        <source>head %1</source>
+        <translation>头部 %1</translation>
+    </message>
+    <message>
+        <source>first administrator %1</source>
+        <translation>第一个管理员 %1</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 分钟</translation>
+    </message>
+    <message>
+        <source>over %1, broker account %2, user as claimed</source>
+        <translation>经 %1，代理账户 %2，自称用户</translation>
+    </message>
+    <message>
+        <source>over %1, broker account %2</source>
+        <translation>经 %1，代理账户 %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandText</name>
     <message>
         <source>over MQTT</source>
@@ -426,6 +501,37 @@
     <message>
         <source>Move %1</source>
         <translation>移动%1</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolder</name>
+    <message>
+        <source>no folder for a coder named "%1"</source>
+        <translation>没有名为"%1"的喷码机的文件夹</translation>
+    </message>
+    <message>
+        <source>%1 leads through a link; no folder is made</source>
+        <translation>%1 经过链接；不创建文件夹</translation>
+    </message>
+    <message>
+        <source>cannot create folder %1</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
+    <message>
+        <source>unsafe file name "%1" refused</source>
+        <translation>已拒绝不安全的文件名"%1"</translation>
+    </message>
+    <message>
+        <source>file name of %1 bytes refused, at most %2</source>
+        <translation>已拒绝 %1 字节的文件名，最多 %2</translation>
+    </message>
+    <message>
+        <source>%1 leads through a link; nothing is written</source>
+        <translation>%1 经过链接；未写入任何内容</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -859,6 +965,65 @@ Do you want to save your changes?</source>
     <message>
         <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
         <translation>"%1" 不是端口：请输入 1 到 65535 之间的数字。服务器照常运行。</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFile</name>
+    <message>
+        <source>Can not find the extern data file!</source>
+        <translation>找不到外部数据文件！</translation>
+    </message>
+    <message>
+        <source>The columns in the file don't match the extern items you create!</source>
+        <translation>文件中的列与所建的外部数据项不匹配！</translation>
+    </message>
+    <message>
+        <source>Unknown Error!</source>
+        <translation>未知错误！</translation>
+    </message>
+    <message>
+        <source>The extern data file is a device or a pipe, not a plain file!</source>
+        <translation>外部数据文件是设备或管道，不是普通文件！</translation>
+    </message>
+    <message>
+        <source>The extern data file is larger than %1 MiB!</source>
+        <translation>外部数据文件大于 %1 MiB！</translation>
+    </message>
+    <message>
+        <source>The extern data file has a line longer than %1 bytes!</source>
+        <translation>外部数据文件中有超过 %1 字节的行！</translation>
+    </message>
+    <message>
+        <source>Qt Drawing</source>
+        <translation>信息文件</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>数据文件</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>无法写入文件 %1：
+%2。</translation>
+    </message>
+    <message>
+        <source>Cannot read print file %1:
+%2.</source>
+        <translation>无法读取打印文件 %1：
+%2。</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>文件大于 %1 MiB</translation>
+    </message>
+    <message>
+        <source>File %1 is empty.</source>
+        <translation>文件 %1 为空。</translation>
     </message>
 </context>
 <context>
@@ -1609,6 +1774,141 @@ Coustom date and other date format please see the instructions.</source>
     <message>
         <source>Vaild Days</source>
         <translation>有效天数</translation>
+    </message>
+</context>
+<context>
+    <name>UserStore</name>
+    <message>
+        <source>Nobody can sign in until an administrator runs "KorvexControl --create-admin NAME" in this folder.</source>
+        <translation>在管理员于此文件夹中运行 "KorvexControl --create-admin NAME" 之前，任何人都无法登录。</translation>
+    </message>
+    <message>
+        <source>The users file %1 %2. %3</source>
+        <translation>用户文件 %1 %2。%3</translation>
+    </message>
+    <message>
+        <source>is not a plain file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>无法读取</translation>
+    </message>
+    <message>
+        <source>belongs to another account</source>
+        <translation>属于其他账户</translation>
+    </message>
+    <message>
+        <source>may be read or written by other accounts</source>
+        <translation>可被其他账户读取或写入</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>无法读取（%1）</translation>
+    </message>
+    <message>
+        <source>is too large</source>
+        <translation>过大</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>已损坏</translation>
+    </message>
+    <message>
+        <source>names no administrator</source>
+        <translation>没有管理员</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a link, which is not followed</source>
+        <translation>无法写入 %1：它是链接，不会跟随</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: its permissions cannot be set</source>
+        <translation>无法写入 %1：无法设置其权限</translation>
+    </message>
+    <message>
+        <source>A user name cannot be empty.</source>
+        <translation>用户名不能为空。</translation>
+    </message>
+    <message>
+        <source>A user name has at most %1 characters.</source>
+        <translation>用户名最多 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>A user name cannot begin or end with a space.</source>
+        <translation>用户名不能以空格开头或结尾。</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold control characters.</source>
+        <translation>用户名不能包含控制字符。</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold / or \.</source>
+        <translation>用户名不能包含 / 或 \。</translation>
+    </message>
+    <message>
+        <source>A password cannot be empty.</source>
+        <translation>密码不能为空。</translation>
+    </message>
+    <message>
+        <source>%1 is the last administrator.</source>
+        <translation>%1 是最后一个管理员。</translation>
+    </message>
+    <message>
+        <source>There is no user %1.</source>
+        <translation>没有用户 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is locked for %2 more seconds after %3 wrong passwords.</source>
+        <translation>%1 因 %3 次密码错误，还将锁定 %2 秒。</translation>
+    </message>
+    <message>
+        <source>Wrong name or password. %1 is locked for a minute.</source>
+        <translation>用户名或密码错误。%1 已锁定一分钟。</translation>
+    </message>
+    <message>
+        <source>Wrong name or password.</source>
+        <translation>用户名或密码错误。</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2 that cannot be removed; nothing changed.</source>
+        <translation>%1 是指向 %2 的链接，无法删除；未做任何更改。</translation>
+    </message>
+    <message>
+        <source>%1 was a link to %2: the link is removed and %1 written anew; %2 is left as it was.</source>
+        <translation>%1 曾是指向 %2 的链接：已删除链接并重新写入 %1；%2 保持不变。</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file; nothing changed.</source>
+        <translation>%1 不是普通文件；未做任何更改。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; nothing changed.</source>
+        <translation>无法读取 %1；未做任何更改。</translation>
+    </message>
+    <message>
+        <source>%1 belonged to another account, who could have put any user there: it is written anew without its users.</source>
+        <translation>%1 属于其他账户，可能被放入任意用户：已重新写入，不含其用户。</translation>
+    </message>
+    <message>
+        <source>%1 could be written by other accounts, who could have put any user there: it is written anew without its users.</source>
+        <translation>%1 可被其他账户写入，可能被放入任意用户：已重新写入，不含其用户。</translation>
+    </message>
+    <message>
+        <source>%1 was damaged: it is written anew without its users.</source>
+        <translation>%1 已损坏：已重新写入，不含其用户。</translation>
+    </message>
+    <message>
+        <source>%1 could be read by other accounts: it is now readable by its owner only. The users kept should change their passwords, whose hashes could be read.</source>
+        <translation>%1 可被其他账户读取：现在仅所有者可读。保留的用户应更改密码，因为其哈希可能已被读取。</translation>
+    </message>
+    <message>
+        <source>The other users are kept: %1.</source>
+        <translation>其他用户已保留：%1。</translation>
     </message>
 </context>
 <context>

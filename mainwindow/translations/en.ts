@@ -178,6 +178,81 @@
     </message>
 </context>
 <context>
+    <name>CommandJournal</name>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1 is not saved: the journal cannot be written (%2).</source>
+        <translation>%1 is not saved: the journal cannot be written (%2).</translation>
+    </message>
+    <message>
+        <source>%1 was saved, but: %2</source>
+        <translation>%1 was saved, but: %2</translation>
+    </message>
+    <message>
+        <source>The journal cannot be used: %1</source>
+        <translation>The journal cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>Not done: its journal line cannot be written (%1)</source>
+        <translation>Not done: its journal line cannot be written (%1)</translation>
+    </message>
+    <message>
+        <source>Not in the journal (%1): %2</source>
+        <translation>Not in the journal (%1): %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 bytes, SHA-256 %3</source>
+        <translation>%1, %2 bytes, SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unchanged</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2 → %3</source>
+        <translation>%1, SHA-256 %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1 cut-off line(s) recorded</source>
+        <translation>%1 cut-off line(s) recorded</translation>
+    </message>
+    <message>
+        <source>%1 line(s) that are no journal lines recorded</source>
+        <translation>%1 line(s) that are no journal lines recorded</translation>
+    </message>
+    <message>
+        <source>line %1 changed after its head named it</source>
+        <translation>line %1 changed after its head named it</translation>
+    </message>
+    <message>
+        <source>lines %1 to %2 never named by the head</source>
+        <translation>lines %1 to %2 never named by the head</translation>
+    </message>
+    <message>
+        <source>head %1</source>
+        <translation>head %1</translation>
+    </message>
+    <message>
+        <source>first administrator %1</source>
+        <translation>first administrator %1</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>over %1, broker account %2, user as claimed</source>
+        <translation>over %1, broker account %2, user as claimed</translation>
+    </message>
+    <message>
+        <source>over %1, broker account %2</source>
+        <translation>over %1, broker account %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandText</name>
     <message>
         <source>over MQTT</source>
@@ -427,6 +502,37 @@
     <message>
         <source>Move %1</source>
         <translation>Move %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolder</name>
+    <message>
+        <source>no folder for a coder named "%1"</source>
+        <translation>no folder for a coder named "%1"</translation>
+    </message>
+    <message>
+        <source>%1 leads through a link; no folder is made</source>
+        <translation>%1 leads through a link; no folder is made</translation>
+    </message>
+    <message>
+        <source>cannot create folder %1</source>
+        <translation>cannot create folder %1</translation>
+    </message>
+    <message>
+        <source>unsafe file name "%1" refused</source>
+        <translation>unsafe file name "%1" refused</translation>
+    </message>
+    <message>
+        <source>file name of %1 bytes refused, at most %2</source>
+        <translation>file name of %1 bytes refused, at most %2</translation>
+    </message>
+    <message>
+        <source>%1 leads through a link; nothing is written</source>
+        <translation>%1 leads through a link; nothing is written</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
     </message>
 </context>
 <context>
@@ -860,6 +966,65 @@ Do you want to save your changes?</translation>
     <message>
         <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
         <translation>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFile</name>
+    <message>
+        <source>Can not find the extern data file!</source>
+        <translation>Cannot find the external data file!</translation>
+    </message>
+    <message>
+        <source>The columns in the file don't match the extern items you create!</source>
+        <translation>The columns in the file don't match the external fields you made!</translation>
+    </message>
+    <message>
+        <source>Unknown Error!</source>
+        <translation>Unknown error!</translation>
+    </message>
+    <message>
+        <source>The extern data file is a device or a pipe, not a plain file!</source>
+        <translation>The external data file is a device or a pipe, not a plain file!</translation>
+    </message>
+    <message>
+        <source>The extern data file is larger than %1 MiB!</source>
+        <translation>The external data file is larger than %1 MiB!</translation>
+    </message>
+    <message>
+        <source>The extern data file has a line longer than %1 bytes!</source>
+        <translation>The external data file has a line longer than %1 bytes!</translation>
+    </message>
+    <message>
+        <source>Qt Drawing</source>
+        <translation>Message file</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>Data file</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Cannot write file %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot read print file %1:
+%2.</source>
+        <translation>Cannot read print file %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>Not a plain file</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>The file is larger than %1 MiB</translation>
+    </message>
+    <message>
+        <source>File %1 is empty.</source>
+        <translation>File %1 is empty.</translation>
     </message>
 </context>
 <context>
@@ -1611,6 +1776,141 @@ For custom and other date formats, see the instructions.</translation>
     <message>
         <source>Vaild Days</source>
         <translation>Valid Days</translation>
+    </message>
+</context>
+<context>
+    <name>UserStore</name>
+    <message>
+        <source>Nobody can sign in until an administrator runs "KorvexControl --create-admin NAME" in this folder.</source>
+        <translation>Nobody can sign in until an administrator runs "KorvexControl --create-admin NAME" in this folder.</translation>
+    </message>
+    <message>
+        <source>The users file %1 %2. %3</source>
+        <translation>The users file %1 %2. %3</translation>
+    </message>
+    <message>
+        <source>is not a plain file</source>
+        <translation>is not a plain file</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>cannot be read</translation>
+    </message>
+    <message>
+        <source>belongs to another account</source>
+        <translation>belongs to another account</translation>
+    </message>
+    <message>
+        <source>may be read or written by other accounts</source>
+        <translation>may be read or written by other accounts</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>is too large</source>
+        <translation>is too large</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>is damaged</translation>
+    </message>
+    <message>
+        <source>names no administrator</source>
+        <translation>names no administrator</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a link, which is not followed</source>
+        <translation>Cannot write %1: it is a link, which is not followed</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: its permissions cannot be set</source>
+        <translation>Cannot write %1: its permissions cannot be set</translation>
+    </message>
+    <message>
+        <source>A user name cannot be empty.</source>
+        <translation>A user name cannot be empty.</translation>
+    </message>
+    <message>
+        <source>A user name has at most %1 characters.</source>
+        <translation>A user name has at most %1 characters.</translation>
+    </message>
+    <message>
+        <source>A user name cannot begin or end with a space.</source>
+        <translation>A user name cannot begin or end with a space.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold control characters.</source>
+        <translation>A user name cannot hold control characters.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold / or \.</source>
+        <translation>A user name cannot hold / or \.</translation>
+    </message>
+    <message>
+        <source>A password cannot be empty.</source>
+        <translation>A password cannot be empty.</translation>
+    </message>
+    <message>
+        <source>%1 is the last administrator.</source>
+        <translation>%1 is the last administrator.</translation>
+    </message>
+    <message>
+        <source>There is no user %1.</source>
+        <translation>There is no user %1.</translation>
+    </message>
+    <message>
+        <source>%1 is locked for %2 more seconds after %3 wrong passwords.</source>
+        <translation>%1 is locked for %2 more seconds after %3 wrong passwords.</translation>
+    </message>
+    <message>
+        <source>Wrong name or password. %1 is locked for a minute.</source>
+        <translation>Wrong name or password. %1 is locked for a minute.</translation>
+    </message>
+    <message>
+        <source>Wrong name or password.</source>
+        <translation>Wrong name or password.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2 that cannot be removed; nothing changed.</source>
+        <translation>%1 is a link to %2 that cannot be removed; nothing changed.</translation>
+    </message>
+    <message>
+        <source>%1 was a link to %2: the link is removed and %1 written anew; %2 is left as it was.</source>
+        <translation>%1 was a link to %2: the link is removed and %1 written anew; %2 is left as it was.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file; nothing changed.</source>
+        <translation>%1 is not a plain file; nothing changed.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; nothing changed.</source>
+        <translation>%1 cannot be read; nothing changed.</translation>
+    </message>
+    <message>
+        <source>%1 belonged to another account, who could have put any user there: it is written anew without its users.</source>
+        <translation>%1 belonged to another account, who could have put any user there: it is written anew without its users.</translation>
+    </message>
+    <message>
+        <source>%1 could be written by other accounts, who could have put any user there: it is written anew without its users.</source>
+        <translation>%1 could be written by other accounts, who could have put any user there: it is written anew without its users.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged: it is written anew without its users.</source>
+        <translation>%1 was damaged: it is written anew without its users.</translation>
+    </message>
+    <message>
+        <source>%1 could be read by other accounts: it is now readable by its owner only. The users kept should change their passwords, whose hashes could be read.</source>
+        <translation>%1 could be read by other accounts: it is now readable by its owner only. The users kept should change their passwords, whose hashes could be read.</translation>
+    </message>
+    <message>
+        <source>The other users are kept: %1.</source>
+        <translation>The other users are kept: %1.</translation>
     </message>
 </context>
 <context>

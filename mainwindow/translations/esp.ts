@@ -178,6 +178,81 @@
     </message>
 </context>
 <context>
+    <name>CommandJournal</name>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>%1 is not saved: the journal cannot be written (%2).</source>
+        <translation>%1 no se guardó: no se puede escribir el registro (%2).</translation>
+    </message>
+    <message>
+        <source>%1 was saved, but: %2</source>
+        <translation>%1 se guardó, pero: %2</translation>
+    </message>
+    <message>
+        <source>The journal cannot be used: %1</source>
+        <translation>No se puede usar el registro: %1</translation>
+    </message>
+    <message>
+        <source>Not done: its journal line cannot be written (%1)</source>
+        <translation>No se hizo: no se puede escribir su línea del registro (%1)</translation>
+    </message>
+    <message>
+        <source>Not in the journal (%1): %2</source>
+        <translation>No está en el registro (%1): %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 bytes, SHA-256 %3</source>
+        <translation>%1, %2 bytes, SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>sin cambios</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2 → %3</source>
+        <translation>%1, SHA-256 %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1 cut-off line(s) recorded</source>
+        <translation>%1 línea(s) cortada(s) registrada(s)</translation>
+    </message>
+    <message>
+        <source>%1 line(s) that are no journal lines recorded</source>
+        <translation>%1 línea(s) que no son del registro registrada(s)</translation>
+    </message>
+    <message>
+        <source>line %1 changed after its head named it</source>
+        <translation>línea %1 cambiada después de que la cabecera la nombrara</translation>
+    </message>
+    <message>
+        <source>lines %1 to %2 never named by the head</source>
+        <translation>líneas %1 a %2 nunca nombradas por la cabecera</translation>
+    </message>
+    <message>
+        <source>head %1</source>
+        <translation>cabecera %1</translation>
+    </message>
+    <message>
+        <source>first administrator %1</source>
+        <translation>primer administrador %1</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>over %1, broker account %2, user as claimed</source>
+        <translation>por %1, cuenta del bróker %2, usuario declarado</translation>
+    </message>
+    <message>
+        <source>over %1, broker account %2</source>
+        <translation>por %1, cuenta del bróker %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandText</name>
     <message>
         <source>over MQTT</source>
@@ -427,6 +502,37 @@
     <message>
         <source>Move %1</source>
         <translation>Mover %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolder</name>
+    <message>
+        <source>no folder for a coder named "%1"</source>
+        <translation>no hay carpeta para un codificador llamado "%1"</translation>
+    </message>
+    <message>
+        <source>%1 leads through a link; no folder is made</source>
+        <translation>%1 pasa por un enlace; no se crea la carpeta</translation>
+    </message>
+    <message>
+        <source>cannot create folder %1</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>unsafe file name "%1" refused</source>
+        <translation>nombre de archivo inseguro "%1" rechazado</translation>
+    </message>
+    <message>
+        <source>file name of %1 bytes refused, at most %2</source>
+        <translation>nombre de archivo de %1 bytes rechazado, como máximo %2</translation>
+    </message>
+    <message>
+        <source>%1 leads through a link; nothing is written</source>
+        <translation>%1 pasa por un enlace; no se escribe nada</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
     </message>
 </context>
 <context>
@@ -860,6 +966,65 @@ Do you want to save your changes?</source>
     <message>
         <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
         <translation>"%1" no es un puerto: introduzca un número de 1 a 65535. El servidor sigue como estaba.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFile</name>
+    <message>
+        <source>Can not find the extern data file!</source>
+        <translation>¡No se encuentra el archivo de datos externos!</translation>
+    </message>
+    <message>
+        <source>The columns in the file don't match the extern items you create!</source>
+        <translation>¡Las columnas del archivo no coinciden con los campos externos creados!</translation>
+    </message>
+    <message>
+        <source>Unknown Error!</source>
+        <translation>¡Error desconocido!</translation>
+    </message>
+    <message>
+        <source>The extern data file is a device or a pipe, not a plain file!</source>
+        <translation>¡El archivo de datos externos es un dispositivo o una tubería, no un archivo normal!</translation>
+    </message>
+    <message>
+        <source>The extern data file is larger than %1 MiB!</source>
+        <translation>¡El archivo de datos externos supera los %1 MiB!</translation>
+    </message>
+    <message>
+        <source>The extern data file has a line longer than %1 bytes!</source>
+        <translation>¡El archivo de datos externos tiene una línea de más de %1 bytes!</translation>
+    </message>
+    <message>
+        <source>Qt Drawing</source>
+        <translation>Archivo de mensaje</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>Archivo de datos</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>No se puede escribir el archivo %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot read print file %1:
+%2.</source>
+        <translation>No se puede leer el archivo de impresión %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>El archivo supera los %1 MiB</translation>
+    </message>
+    <message>
+        <source>File %1 is empty.</source>
+        <translation>El archivo %1 está vacío.</translation>
     </message>
 </context>
 <context>
@@ -1611,6 +1776,141 @@ Para otros formatos de fecha, vea las instrucciones.</translation>
     <message>
         <source>Vaild Days</source>
         <translation>Días de validez</translation>
+    </message>
+</context>
+<context>
+    <name>UserStore</name>
+    <message>
+        <source>Nobody can sign in until an administrator runs "KorvexControl --create-admin NAME" in this folder.</source>
+        <translation>Nadie puede iniciar sesión hasta que un administrador ejecute "KorvexControl --create-admin NAME" en esta carpeta.</translation>
+    </message>
+    <message>
+        <source>The users file %1 %2. %3</source>
+        <translation>El archivo de usuarios %1 %2. %3</translation>
+    </message>
+    <message>
+        <source>is not a plain file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>belongs to another account</source>
+        <translation>pertenece a otra cuenta</translation>
+    </message>
+    <message>
+        <source>may be read or written by other accounts</source>
+        <translation>puede ser leído o escrito por otras cuentas</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>no se puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>is too large</source>
+        <translation>es demasiado grande</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>está dañado</translation>
+    </message>
+    <message>
+        <source>names no administrator</source>
+        <translation>no nombra a ningún administrador</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a link, which is not followed</source>
+        <translation>No se puede escribir %1: es un enlace, que no se sigue</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: its permissions cannot be set</source>
+        <translation>No se puede escribir %1: no se pueden fijar sus permisos</translation>
+    </message>
+    <message>
+        <source>A user name cannot be empty.</source>
+        <translation>El nombre de usuario no puede estar vacío.</translation>
+    </message>
+    <message>
+        <source>A user name has at most %1 characters.</source>
+        <translation>El nombre de usuario tiene como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>A user name cannot begin or end with a space.</source>
+        <translation>El nombre de usuario no puede empezar ni terminar con un espacio.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold control characters.</source>
+        <translation>El nombre de usuario no puede contener caracteres de control.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold / or \.</source>
+        <translation>El nombre de usuario no puede contener / ni \.</translation>
+    </message>
+    <message>
+        <source>A password cannot be empty.</source>
+        <translation>La contraseña no puede estar vacía.</translation>
+    </message>
+    <message>
+        <source>%1 is the last administrator.</source>
+        <translation>%1 es el último administrador.</translation>
+    </message>
+    <message>
+        <source>There is no user %1.</source>
+        <translation>No existe el usuario %1.</translation>
+    </message>
+    <message>
+        <source>%1 is locked for %2 more seconds after %3 wrong passwords.</source>
+        <translation>%1 está bloqueado %2 segundos más tras %3 contraseñas erróneas.</translation>
+    </message>
+    <message>
+        <source>Wrong name or password. %1 is locked for a minute.</source>
+        <translation>Nombre o contraseña incorrectos. %1 queda bloqueado un minuto.</translation>
+    </message>
+    <message>
+        <source>Wrong name or password.</source>
+        <translation>Nombre o contraseña incorrectos.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2 that cannot be removed; nothing changed.</source>
+        <translation>%1 es un enlace a %2 que no se puede quitar; no cambió nada.</translation>
+    </message>
+    <message>
+        <source>%1 was a link to %2: the link is removed and %1 written anew; %2 is left as it was.</source>
+        <translation>%1 era un enlace a %2: se quitó el enlace y %1 se escribió de nuevo; %2 queda como estaba.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file; nothing changed.</source>
+        <translation>%1 no es un archivo normal; no cambió nada.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; nothing changed.</source>
+        <translation>%1 no se puede leer; no cambió nada.</translation>
+    </message>
+    <message>
+        <source>%1 belonged to another account, who could have put any user there: it is written anew without its users.</source>
+        <translation>%1 pertenecía a otra cuenta, que pudo poner cualquier usuario: se escribió de nuevo sin sus usuarios.</translation>
+    </message>
+    <message>
+        <source>%1 could be written by other accounts, who could have put any user there: it is written anew without its users.</source>
+        <translation>%1 podía ser escrito por otras cuentas, que pudieron poner cualquier usuario: se escribió de nuevo sin sus usuarios.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged: it is written anew without its users.</source>
+        <translation>%1 estaba dañado: se escribió de nuevo sin sus usuarios.</translation>
+    </message>
+    <message>
+        <source>%1 could be read by other accounts: it is now readable by its owner only. The users kept should change their passwords, whose hashes could be read.</source>
+        <translation>%1 podía ser leído por otras cuentas: ahora solo lo lee su dueño. Los usuarios conservados deben cambiar sus contraseñas, cuyos hashes pudieron leerse.</translation>
+    </message>
+    <message>
+        <source>The other users are kept: %1.</source>
+        <translation>Se conservan los demás usuarios: %1.</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,81 @@
     </message>
 </context>
 <context>
+    <name>CommandJournal</name>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>%1 is not saved: the journal cannot be written (%2).</source>
+        <translation>%1 non salvato: il registro non è scrivibile (%2).</translation>
+    </message>
+    <message>
+        <source>%1 was saved, but: %2</source>
+        <translation>%1 è stato salvato, ma: %2</translation>
+    </message>
+    <message>
+        <source>The journal cannot be used: %1</source>
+        <translation>Il registro non è utilizzabile: %1</translation>
+    </message>
+    <message>
+        <source>Not done: its journal line cannot be written (%1)</source>
+        <translation>Non eseguito: la sua riga del registro non è scrivibile (%1)</translation>
+    </message>
+    <message>
+        <source>Not in the journal (%1): %2</source>
+        <translation>Non nel registro (%1): %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 bytes, SHA-256 %3</source>
+        <translation>%1, %2 byte, SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>invariato</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2 → %3</source>
+        <translation>%1, SHA-256 %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1 cut-off line(s) recorded</source>
+        <translation>%1 riga/e troncata/e registrata/e</translation>
+    </message>
+    <message>
+        <source>%1 line(s) that are no journal lines recorded</source>
+        <translation>%1 riga/e che non sono del registro registrata/e</translation>
+    </message>
+    <message>
+        <source>line %1 changed after its head named it</source>
+        <translation>riga %1 modificata dopo che l'intestazione l'ha indicata</translation>
+    </message>
+    <message>
+        <source>lines %1 to %2 never named by the head</source>
+        <translation>righe da %1 a %2 mai indicate dall'intestazione</translation>
+    </message>
+    <message>
+        <source>head %1</source>
+        <translation>intestazione %1</translation>
+    </message>
+    <message>
+        <source>first administrator %1</source>
+        <translation>primo amministratore %1</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minuti</translation>
+    </message>
+    <message>
+        <source>over %1, broker account %2, user as claimed</source>
+        <translation>via %1, account del broker %2, utente dichiarato</translation>
+    </message>
+    <message>
+        <source>over %1, broker account %2</source>
+        <translation>via %1, account del broker %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandText</name>
     <message>
         <source>over MQTT</source>
@@ -427,6 +502,37 @@
     <message>
         <source>Move %1</source>
         <translation>Sposta %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolder</name>
+    <message>
+        <source>no folder for a coder named "%1"</source>
+        <translation>nessuna cartella per un codificatore chiamato "%1"</translation>
+    </message>
+    <message>
+        <source>%1 leads through a link; no folder is made</source>
+        <translation>%1 passa per un collegamento; la cartella non viene creata</translation>
+    </message>
+    <message>
+        <source>cannot create folder %1</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>unsafe file name "%1" refused</source>
+        <translation>nome file non sicuro "%1" rifiutato</translation>
+    </message>
+    <message>
+        <source>file name of %1 bytes refused, at most %2</source>
+        <translation>nome file di %1 byte rifiutato, al massimo %2</translation>
+    </message>
+    <message>
+        <source>%1 leads through a link; nothing is written</source>
+        <translation>%1 passa per un collegamento; non viene scritto nulla</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
     </message>
 </context>
 <context>
@@ -860,6 +966,65 @@ Salvare le modifiche?</translation>
     <message>
         <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
         <translation>"%1" non è una porta: inserire un numero da 1 a 65535. Il server continua come prima.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFile</name>
+    <message>
+        <source>Can not find the extern data file!</source>
+        <translation>Impossibile trovare il file dei dati esterni!</translation>
+    </message>
+    <message>
+        <source>The columns in the file don't match the extern items you create!</source>
+        <translation>Le colonne del file non corrispondono ai campi esterni creati!</translation>
+    </message>
+    <message>
+        <source>Unknown Error!</source>
+        <translation>Errore sconosciuto!</translation>
+    </message>
+    <message>
+        <source>The extern data file is a device or a pipe, not a plain file!</source>
+        <translation>Il file dei dati esterni è un dispositivo o una pipe, non un file normale!</translation>
+    </message>
+    <message>
+        <source>The extern data file is larger than %1 MiB!</source>
+        <translation>Il file dei dati esterni supera %1 MiB!</translation>
+    </message>
+    <message>
+        <source>The extern data file has a line longer than %1 bytes!</source>
+        <translation>Il file dei dati esterni ha una riga più lunga di %1 byte!</translation>
+    </message>
+    <message>
+        <source>Qt Drawing</source>
+        <translation>File messaggio</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>File dati</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Impossibile scrivere il file %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot read print file %1:
+%2.</source>
+        <translation>Impossibile leggere il file di stampa %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>Non è un file normale</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>Il file supera %1 MiB</translation>
+    </message>
+    <message>
+        <source>File %1 is empty.</source>
+        <translation>Il file %1 è vuoto.</translation>
     </message>
 </context>
 <context>
@@ -1611,6 +1776,141 @@ Per altri formati di data vedere le istruzioni.</translation>
     <message>
         <source>Vaild Days</source>
         <translation>Giorni di validità</translation>
+    </message>
+</context>
+<context>
+    <name>UserStore</name>
+    <message>
+        <source>Nobody can sign in until an administrator runs "KorvexControl --create-admin NAME" in this folder.</source>
+        <translation>Nessuno può accedere finché un amministratore non esegue "KorvexControl --create-admin NAME" in questa cartella.</translation>
+    </message>
+    <message>
+        <source>The users file %1 %2. %3</source>
+        <translation>Il file utenti %1 %2. %3</translation>
+    </message>
+    <message>
+        <source>is not a plain file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>non è leggibile</translation>
+    </message>
+    <message>
+        <source>belongs to another account</source>
+        <translation>appartiene a un altro account</translation>
+    </message>
+    <message>
+        <source>may be read or written by other accounts</source>
+        <translation>può essere letto o scritto da altri account</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>non leggibile (%1)</translation>
+    </message>
+    <message>
+        <source>is too large</source>
+        <translation>è troppo grande</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>è danneggiato</translation>
+    </message>
+    <message>
+        <source>names no administrator</source>
+        <translation>non indica alcun amministratore</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a link, which is not followed</source>
+        <translation>Impossibile scrivere %1: è un collegamento, che non viene seguito</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: its permissions cannot be set</source>
+        <translation>Impossibile scrivere %1: non se ne possono impostare i permessi</translation>
+    </message>
+    <message>
+        <source>A user name cannot be empty.</source>
+        <translation>Il nome utente non può essere vuoto.</translation>
+    </message>
+    <message>
+        <source>A user name has at most %1 characters.</source>
+        <translation>Il nome utente ha al massimo %1 caratteri.</translation>
+    </message>
+    <message>
+        <source>A user name cannot begin or end with a space.</source>
+        <translation>Il nome utente non può iniziare o finire con uno spazio.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold control characters.</source>
+        <translation>Il nome utente non può contenere caratteri di controllo.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold / or \.</source>
+        <translation>Il nome utente non può contenere / o \.</translation>
+    </message>
+    <message>
+        <source>A password cannot be empty.</source>
+        <translation>La password non può essere vuota.</translation>
+    </message>
+    <message>
+        <source>%1 is the last administrator.</source>
+        <translation>%1 è l'ultimo amministratore.</translation>
+    </message>
+    <message>
+        <source>There is no user %1.</source>
+        <translation>L'utente %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 is locked for %2 more seconds after %3 wrong passwords.</source>
+        <translation>%1 è bloccato per altri %2 secondi dopo %3 password errate.</translation>
+    </message>
+    <message>
+        <source>Wrong name or password. %1 is locked for a minute.</source>
+        <translation>Nome o password errati. %1 è bloccato per un minuto.</translation>
+    </message>
+    <message>
+        <source>Wrong name or password.</source>
+        <translation>Nome o password errati.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2 that cannot be removed; nothing changed.</source>
+        <translation>%1 è un collegamento a %2 che non si può rimuovere; non è cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 was a link to %2: the link is removed and %1 written anew; %2 is left as it was.</source>
+        <translation>%1 era un collegamento a %2: il collegamento è stato rimosso e %1 riscritto; %2 resta com'era.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file; nothing changed.</source>
+        <translation>%1 non è un file normale; non è cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; nothing changed.</source>
+        <translation>%1 non è leggibile; non è cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 belonged to another account, who could have put any user there: it is written anew without its users.</source>
+        <translation>%1 apparteneva a un altro account, che poteva inserire qualsiasi utente: è stato riscritto senza i suoi utenti.</translation>
+    </message>
+    <message>
+        <source>%1 could be written by other accounts, who could have put any user there: it is written anew without its users.</source>
+        <translation>%1 era scrivibile da altri account, che potevano inserire qualsiasi utente: è stato riscritto senza i suoi utenti.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged: it is written anew without its users.</source>
+        <translation>%1 era danneggiato: è stato riscritto senza i suoi utenti.</translation>
+    </message>
+    <message>
+        <source>%1 could be read by other accounts: it is now readable by its owner only. The users kept should change their passwords, whose hashes could be read.</source>
+        <translation>%1 era leggibile da altri account: ora è leggibile solo dal proprietario. Gli utenti mantenuti devono cambiare la password, i cui hash potevano essere letti.</translation>
+    </message>
+    <message>
+        <source>The other users are kept: %1.</source>
+        <translation>Gli altri utenti sono mantenuti: %1.</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,81 @@
     </message>
 </context>
 <context>
+    <name>CommandJournal</name>
+    <message>
+        <source>none</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>%1 is not saved: the journal cannot be written (%2).</source>
+        <translation>%1을(를) 저장하지 않음: 작업 기록을 쓸 수 없음(%2).</translation>
+    </message>
+    <message>
+        <source>%1 was saved, but: %2</source>
+        <translation>%1을(를) 저장했지만: %2</translation>
+    </message>
+    <message>
+        <source>The journal cannot be used: %1</source>
+        <translation>작업 기록을 사용할 수 없음: %1</translation>
+    </message>
+    <message>
+        <source>Not done: its journal line cannot be written (%1)</source>
+        <translation>수행하지 않음: 작업 기록을 쓸 수 없음(%1)</translation>
+    </message>
+    <message>
+        <source>Not in the journal (%1): %2</source>
+        <translation>작업 기록에 없음(%1): %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 bytes, SHA-256 %3</source>
+        <translation>%1, %2바이트, SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>변경 없음</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2 → %3</source>
+        <translation>%1, SHA-256 %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1 cut-off line(s) recorded</source>
+        <translation>잘린 줄 %1개 기록됨</translation>
+    </message>
+    <message>
+        <source>%1 line(s) that are no journal lines recorded</source>
+        <translation>작업 기록 줄이 아닌 줄 %1개 기록됨</translation>
+    </message>
+    <message>
+        <source>line %1 changed after its head named it</source>
+        <translation>헤드가 가리킨 뒤 %1번 줄이 변경됨</translation>
+    </message>
+    <message>
+        <source>lines %1 to %2 never named by the head</source>
+        <translation>%1~%2번 줄은 헤드에 기록된 적 없음</translation>
+    </message>
+    <message>
+        <source>head %1</source>
+        <translation>헤드 %1</translation>
+    </message>
+    <message>
+        <source>first administrator %1</source>
+        <translation>첫 관리자 %1</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1분</translation>
+    </message>
+    <message>
+        <source>over %1, broker account %2, user as claimed</source>
+        <translation>%1 경유, 브로커 계정 %2, 자칭 사용자</translation>
+    </message>
+    <message>
+        <source>over %1, broker account %2</source>
+        <translation>%1 경유, 브로커 계정 %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandText</name>
     <message>
         <source>over MQTT</source>
@@ -426,6 +501,37 @@
     <message>
         <source>Move %1</source>
         <translation>%1 이동</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolder</name>
+    <message>
+        <source>no folder for a coder named "%1"</source>
+        <translation>"%1"(이)라는 프린터의 폴더 없음</translation>
+    </message>
+    <message>
+        <source>%1 leads through a link; no folder is made</source>
+        <translation>%1은(는) 링크를 거칩니다. 폴더를 만들지 않음</translation>
+    </message>
+    <message>
+        <source>cannot create folder %1</source>
+        <translation>폴더 %1을(를) 만들 수 없음</translation>
+    </message>
+    <message>
+        <source>unsafe file name "%1" refused</source>
+        <translation>안전하지 않은 파일 이름 "%1" 거부됨</translation>
+    </message>
+    <message>
+        <source>file name of %1 bytes refused, at most %2</source>
+        <translation>%1바이트 파일 이름 거부됨, 최대 %2</translation>
+    </message>
+    <message>
+        <source>%1 leads through a link; nothing is written</source>
+        <translation>%1은(는) 링크를 거칩니다. 아무것도 쓰지 않음</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1에 쓸 수 없음: %2</translation>
     </message>
 </context>
 <context>
@@ -859,6 +965,65 @@ Do you want to save your changes?</source>
     <message>
         <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
         <translation>"%1"은(는) 포트가 아닙니다. 1~65535 사이의 숫자를 입력하십시오. 서버는 그대로 동작합니다.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFile</name>
+    <message>
+        <source>Can not find the extern data file!</source>
+        <translation>외부 데이터 파일을 찾을 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>The columns in the file don't match the extern items you create!</source>
+        <translation>파일의 열이 만든 외부 데이터 항목과 맞지 않습니다!</translation>
+    </message>
+    <message>
+        <source>Unknown Error!</source>
+        <translation>알 수 없는 오류!</translation>
+    </message>
+    <message>
+        <source>The extern data file is a device or a pipe, not a plain file!</source>
+        <translation>외부 데이터 파일이 일반 파일이 아니라 장치나 파이프입니다!</translation>
+    </message>
+    <message>
+        <source>The extern data file is larger than %1 MiB!</source>
+        <translation>외부 데이터 파일이 %1 MiB보다 큽니다!</translation>
+    </message>
+    <message>
+        <source>The extern data file has a line longer than %1 bytes!</source>
+        <translation>외부 데이터 파일에 %1바이트보다 긴 줄이 있습니다!</translation>
+    </message>
+    <message>
+        <source>Qt Drawing</source>
+        <translation>메시지 파일</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>데이터 파일</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>파일 %1에 쓸 수 없음:
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot read print file %1:
+%2.</source>
+        <translation>인쇄 파일 %1을(를) 읽을 수 없음:
+%2.</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>일반 파일이 아님</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>파일이 %1 MiB보다 큼</translation>
+    </message>
+    <message>
+        <source>File %1 is empty.</source>
+        <translation>파일 %1이(가) 비어 있습니다.</translation>
     </message>
 </context>
 <context>
@@ -1609,6 +1774,141 @@ Coustom date and other date format please see the instructions.</source>
     <message>
         <source>Vaild Days</source>
         <translation>유효 일수</translation>
+    </message>
+</context>
+<context>
+    <name>UserStore</name>
+    <message>
+        <source>Nobody can sign in until an administrator runs "KorvexControl --create-admin NAME" in this folder.</source>
+        <translation>관리자가 이 폴더에서 "KorvexControl --create-admin NAME"을 실행할 때까지 아무도 로그인할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The users file %1 %2. %3</source>
+        <translation>사용자 파일 %1: %2. %3</translation>
+    </message>
+    <message>
+        <source>is not a plain file</source>
+        <translation>일반 파일이 아님</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>읽을 수 없음</translation>
+    </message>
+    <message>
+        <source>belongs to another account</source>
+        <translation>다른 계정 소유</translation>
+    </message>
+    <message>
+        <source>may be read or written by other accounts</source>
+        <translation>다른 계정이 읽거나 쓸 수 있음</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>읽을 수 없음(%1)</translation>
+    </message>
+    <message>
+        <source>is too large</source>
+        <translation>너무 큼</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>손상됨</translation>
+    </message>
+    <message>
+        <source>names no administrator</source>
+        <translation>관리자가 없음</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a link, which is not followed</source>
+        <translation>%1에 쓸 수 없음: 링크이며 따라가지 않습니다</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1에 쓸 수 없음: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: its permissions cannot be set</source>
+        <translation>%1에 쓸 수 없음: 권한을 설정할 수 없음</translation>
+    </message>
+    <message>
+        <source>A user name cannot be empty.</source>
+        <translation>사용자 이름은 비워 둘 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>A user name has at most %1 characters.</source>
+        <translation>사용자 이름은 최대 %1자입니다.</translation>
+    </message>
+    <message>
+        <source>A user name cannot begin or end with a space.</source>
+        <translation>사용자 이름은 공백으로 시작하거나 끝날 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold control characters.</source>
+        <translation>사용자 이름에는 제어 문자를 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold / or \.</source>
+        <translation>사용자 이름에는 / 또는 \를 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>A password cannot be empty.</source>
+        <translation>비밀번호는 비워 둘 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is the last administrator.</source>
+        <translation>%1 님은 마지막 관리자입니다.</translation>
+    </message>
+    <message>
+        <source>There is no user %1.</source>
+        <translation>사용자 %1이(가) 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is locked for %2 more seconds after %3 wrong passwords.</source>
+        <translation>비밀번호를 %3번 틀려 %1 님은 %2초 동안 더 잠깁니다.</translation>
+    </message>
+    <message>
+        <source>Wrong name or password. %1 is locked for a minute.</source>
+        <translation>이름 또는 비밀번호가 틀렸습니다. %1 님은 1분 동안 잠깁니다.</translation>
+    </message>
+    <message>
+        <source>Wrong name or password.</source>
+        <translation>이름 또는 비밀번호가 틀렸습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2 that cannot be removed; nothing changed.</source>
+        <translation>%1은(는) %2을(를) 가리키는 링크이며 제거할 수 없습니다. 아무것도 바뀌지 않음.</translation>
+    </message>
+    <message>
+        <source>%1 was a link to %2: the link is removed and %1 written anew; %2 is left as it was.</source>
+        <translation>%1은(는) %2을(를) 가리키는 링크였습니다. 링크를 제거하고 %1을(를) 새로 썼으며 %2은(는) 그대로입니다.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file; nothing changed.</source>
+        <translation>%1은(는) 일반 파일이 아닙니다. 아무것도 바뀌지 않음.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; nothing changed.</source>
+        <translation>%1을(를) 읽을 수 없습니다. 아무것도 바뀌지 않음.</translation>
+    </message>
+    <message>
+        <source>%1 belonged to another account, who could have put any user there: it is written anew without its users.</source>
+        <translation>%1은(는) 다른 계정의 것이어서 아무 사용자나 넣었을 수 있습니다. 사용자 없이 새로 썼습니다.</translation>
+    </message>
+    <message>
+        <source>%1 could be written by other accounts, who could have put any user there: it is written anew without its users.</source>
+        <translation>%1은(는) 다른 계정이 쓸 수 있어 아무 사용자나 넣었을 수 있습니다. 사용자 없이 새로 썼습니다.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged: it is written anew without its users.</source>
+        <translation>%1이(가) 손상되어 사용자 없이 새로 썼습니다.</translation>
+    </message>
+    <message>
+        <source>%1 could be read by other accounts: it is now readable by its owner only. The users kept should change their passwords, whose hashes could be read.</source>
+        <translation>%1은(는) 다른 계정이 읽을 수 있었습니다. 이제 소유자만 읽을 수 있습니다. 남은 사용자는 해시가 읽혔을 수 있으니 비밀번호를 바꾸십시오.</translation>
+    </message>
+    <message>
+        <source>The other users are kept: %1.</source>
+        <translation>다른 사용자는 유지됩니다: %1.</translation>
     </message>
 </context>
 <context>

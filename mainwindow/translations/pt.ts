@@ -178,6 +178,81 @@
     </message>
 </context>
 <context>
+    <name>CommandJournal</name>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>%1 is not saved: the journal cannot be written (%2).</source>
+        <translation>%1 não foi salvo: o registro não pode ser gravado (%2).</translation>
+    </message>
+    <message>
+        <source>%1 was saved, but: %2</source>
+        <translation>%1 foi salvo, mas: %2</translation>
+    </message>
+    <message>
+        <source>The journal cannot be used: %1</source>
+        <translation>O registro não pode ser usado: %1</translation>
+    </message>
+    <message>
+        <source>Not done: its journal line cannot be written (%1)</source>
+        <translation>Não feito: sua linha do registro não pode ser gravada (%1)</translation>
+    </message>
+    <message>
+        <source>Not in the journal (%1): %2</source>
+        <translation>Fora do registro (%1): %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 bytes, SHA-256 %3</source>
+        <translation>%1, %2 bytes, SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>sem alterações</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2 → %3</source>
+        <translation>%1, SHA-256 %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1 cut-off line(s) recorded</source>
+        <translation>%1 linha(s) cortada(s) registrada(s)</translation>
+    </message>
+    <message>
+        <source>%1 line(s) that are no journal lines recorded</source>
+        <translation>%1 linha(s) que não são do registro registrada(s)</translation>
+    </message>
+    <message>
+        <source>line %1 changed after its head named it</source>
+        <translation>linha %1 alterada depois que o cabeçalho a nomeou</translation>
+    </message>
+    <message>
+        <source>lines %1 to %2 never named by the head</source>
+        <translation>linhas %1 a %2 nunca nomeadas pelo cabeçalho</translation>
+    </message>
+    <message>
+        <source>head %1</source>
+        <translation>cabeçalho %1</translation>
+    </message>
+    <message>
+        <source>first administrator %1</source>
+        <translation>primeiro administrador %1</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>over %1, broker account %2, user as claimed</source>
+        <translation>via %1, conta do broker %2, usuário declarado</translation>
+    </message>
+    <message>
+        <source>over %1, broker account %2</source>
+        <translation>via %1, conta do broker %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandText</name>
     <message>
         <source>over MQTT</source>
@@ -427,6 +502,37 @@
     <message>
         <source>Move %1</source>
         <translation>Mover %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolder</name>
+    <message>
+        <source>no folder for a coder named "%1"</source>
+        <translation>não há pasta para um codificador chamado "%1"</translation>
+    </message>
+    <message>
+        <source>%1 leads through a link; no folder is made</source>
+        <translation>%1 passa por um link; a pasta não é criada</translation>
+    </message>
+    <message>
+        <source>cannot create folder %1</source>
+        <translation>não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>unsafe file name "%1" refused</source>
+        <translation>nome de arquivo inseguro "%1" recusado</translation>
+    </message>
+    <message>
+        <source>file name of %1 bytes refused, at most %2</source>
+        <translation>nome de arquivo de %1 bytes recusado, no máximo %2</translation>
+    </message>
+    <message>
+        <source>%1 leads through a link; nothing is written</source>
+        <translation>%1 passa por um link; nada é gravado</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>não é possível gravar %1: %2</translation>
     </message>
 </context>
 <context>
@@ -860,6 +966,65 @@ Deseja salvar as alterações?</translation>
     <message>
         <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
         <translation>"%1" não é uma porta: digite um número de 1 a 65535. O servidor continua como estava.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFile</name>
+    <message>
+        <source>Can not find the extern data file!</source>
+        <translation>O arquivo de dados externos não foi encontrado!</translation>
+    </message>
+    <message>
+        <source>The columns in the file don't match the extern items you create!</source>
+        <translation>As colunas do arquivo não correspondem aos campos externos criados!</translation>
+    </message>
+    <message>
+        <source>Unknown Error!</source>
+        <translation>Erro desconhecido!</translation>
+    </message>
+    <message>
+        <source>The extern data file is a device or a pipe, not a plain file!</source>
+        <translation>O arquivo de dados externos é um dispositivo ou pipe, não um arquivo comum!</translation>
+    </message>
+    <message>
+        <source>The extern data file is larger than %1 MiB!</source>
+        <translation>O arquivo de dados externos tem mais de %1 MiB!</translation>
+    </message>
+    <message>
+        <source>The extern data file has a line longer than %1 bytes!</source>
+        <translation>O arquivo de dados externos tem uma linha com mais de %1 bytes!</translation>
+    </message>
+    <message>
+        <source>Qt Drawing</source>
+        <translation>Arquivo de mensagem</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>Arquivo de dados</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Não é possível gravar o arquivo %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot read print file %1:
+%2.</source>
+        <translation>Não é possível ler o arquivo de impressão %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>Não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>O arquivo tem mais de %1 MiB</translation>
+    </message>
+    <message>
+        <source>File %1 is empty.</source>
+        <translation>O arquivo %1 está vazio.</translation>
     </message>
 </context>
 <context>
@@ -1611,6 +1776,141 @@ Para outros formatos de data, veja as instruções.</translation>
     <message>
         <source>Vaild Days</source>
         <translation>Dias de validade</translation>
+    </message>
+</context>
+<context>
+    <name>UserStore</name>
+    <message>
+        <source>Nobody can sign in until an administrator runs "KorvexControl --create-admin NAME" in this folder.</source>
+        <translation>Ninguém pode entrar até que um administrador execute "KorvexControl --create-admin NAME" nesta pasta.</translation>
+    </message>
+    <message>
+        <source>The users file %1 %2. %3</source>
+        <translation>O arquivo de usuários %1 %2. %3</translation>
+    </message>
+    <message>
+        <source>is not a plain file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>não pode ser lido</translation>
+    </message>
+    <message>
+        <source>belongs to another account</source>
+        <translation>pertence a outra conta</translation>
+    </message>
+    <message>
+        <source>may be read or written by other accounts</source>
+        <translation>pode ser lido ou gravado por outras contas</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>não pode ser lido (%1)</translation>
+    </message>
+    <message>
+        <source>is too large</source>
+        <translation>é grande demais</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>está danificado</translation>
+    </message>
+    <message>
+        <source>names no administrator</source>
+        <translation>não tem nenhum administrador</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a link, which is not followed</source>
+        <translation>Não é possível gravar %1: é um link, que não é seguido</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: its permissions cannot be set</source>
+        <translation>Não é possível gravar %1: suas permissões não podem ser definidas</translation>
+    </message>
+    <message>
+        <source>A user name cannot be empty.</source>
+        <translation>O nome de usuário não pode ficar vazio.</translation>
+    </message>
+    <message>
+        <source>A user name has at most %1 characters.</source>
+        <translation>O nome de usuário tem no máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>A user name cannot begin or end with a space.</source>
+        <translation>O nome de usuário não pode começar nem terminar com espaço.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold control characters.</source>
+        <translation>O nome de usuário não pode conter caracteres de controle.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold / or \.</source>
+        <translation>O nome de usuário não pode conter / nem \.</translation>
+    </message>
+    <message>
+        <source>A password cannot be empty.</source>
+        <translation>A senha não pode ficar vazia.</translation>
+    </message>
+    <message>
+        <source>%1 is the last administrator.</source>
+        <translation>%1 é o último administrador.</translation>
+    </message>
+    <message>
+        <source>There is no user %1.</source>
+        <translation>Não existe o usuário %1.</translation>
+    </message>
+    <message>
+        <source>%1 is locked for %2 more seconds after %3 wrong passwords.</source>
+        <translation>%1 está bloqueado por mais %2 segundos após %3 senhas erradas.</translation>
+    </message>
+    <message>
+        <source>Wrong name or password. %1 is locked for a minute.</source>
+        <translation>Nome ou senha incorretos. %1 fica bloqueado por um minuto.</translation>
+    </message>
+    <message>
+        <source>Wrong name or password.</source>
+        <translation>Nome ou senha incorretos.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2 that cannot be removed; nothing changed.</source>
+        <translation>%1 é um link para %2 que não pode ser removido; nada mudou.</translation>
+    </message>
+    <message>
+        <source>%1 was a link to %2: the link is removed and %1 written anew; %2 is left as it was.</source>
+        <translation>%1 era um link para %2: o link foi removido e %1 gravado de novo; %2 ficou como estava.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file; nothing changed.</source>
+        <translation>%1 não é um arquivo comum; nada mudou.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; nothing changed.</source>
+        <translation>%1 não pode ser lido; nada mudou.</translation>
+    </message>
+    <message>
+        <source>%1 belonged to another account, who could have put any user there: it is written anew without its users.</source>
+        <translation>%1 pertencia a outra conta, que poderia ter posto qualquer usuário: foi gravado de novo sem seus usuários.</translation>
+    </message>
+    <message>
+        <source>%1 could be written by other accounts, who could have put any user there: it is written anew without its users.</source>
+        <translation>%1 podia ser gravado por outras contas, que poderiam ter posto qualquer usuário: foi gravado de novo sem seus usuários.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged: it is written anew without its users.</source>
+        <translation>%1 estava danificado: foi gravado de novo sem seus usuários.</translation>
+    </message>
+    <message>
+        <source>%1 could be read by other accounts: it is now readable by its owner only. The users kept should change their passwords, whose hashes could be read.</source>
+        <translation>%1 podia ser lido por outras contas: agora só o dono pode lê-lo. Os usuários mantidos devem trocar suas senhas, cujos hashes podem ter sido lidos.</translation>
+    </message>
+    <message>
+        <source>The other users are kept: %1.</source>
+        <translation>Os outros usuários foram mantidos: %1.</translation>
     </message>
 </context>
 <context>

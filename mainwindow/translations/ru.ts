@@ -178,6 +178,81 @@
     </message>
 </context>
 <context>
+    <name>CommandJournal</name>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>%1 is not saved: the journal cannot be written (%2).</source>
+        <translation>%1 не сохранён: журнал не записывается (%2).</translation>
+    </message>
+    <message>
+        <source>%1 was saved, but: %2</source>
+        <translation>%1 сохранён, но: %2</translation>
+    </message>
+    <message>
+        <source>The journal cannot be used: %1</source>
+        <translation>Журнал недоступен: %1</translation>
+    </message>
+    <message>
+        <source>Not done: its journal line cannot be written (%1)</source>
+        <translation>Не выполнено: запись в журнал невозможна (%1)</translation>
+    </message>
+    <message>
+        <source>Not in the journal (%1): %2</source>
+        <translation>Нет в журнале (%1): %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 bytes, SHA-256 %3</source>
+        <translation>%1, %2 байт, SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>без изменений</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2 → %3</source>
+        <translation>%1, SHA-256 %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1 cut-off line(s) recorded</source>
+        <translation>записано обрезанных строк: %1</translation>
+    </message>
+    <message>
+        <source>%1 line(s) that are no journal lines recorded</source>
+        <translation>записано строк, которые не являются строками журнала: %1</translation>
+    </message>
+    <message>
+        <source>line %1 changed after its head named it</source>
+        <translation>строка %1 изменена после того, как её назвал заголовок</translation>
+    </message>
+    <message>
+        <source>lines %1 to %2 never named by the head</source>
+        <translation>строки с %1 по %2 не названы заголовком</translation>
+    </message>
+    <message>
+        <source>head %1</source>
+        <translation>заголовок %1</translation>
+    </message>
+    <message>
+        <source>first administrator %1</source>
+        <translation>первый администратор %1</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 мин</translation>
+    </message>
+    <message>
+        <source>over %1, broker account %2, user as claimed</source>
+        <translation>через %1, учётная запись брокера %2, пользователь со слов</translation>
+    </message>
+    <message>
+        <source>over %1, broker account %2</source>
+        <translation>через %1, учётная запись брокера %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandText</name>
     <message>
         <source>over MQTT</source>
@@ -428,6 +503,37 @@
     <message>
         <source>Move %1</source>
         <translation>Переместить: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolder</name>
+    <message>
+        <source>no folder for a coder named "%1"</source>
+        <translation>нет папки для маркиратора с именем «%1»</translation>
+    </message>
+    <message>
+        <source>%1 leads through a link; no folder is made</source>
+        <translation>%1 ведёт через ссылку; папка не создаётся</translation>
+    </message>
+    <message>
+        <source>cannot create folder %1</source>
+        <translation>не удаётся создать папку %1</translation>
+    </message>
+    <message>
+        <source>unsafe file name "%1" refused</source>
+        <translation>небезопасное имя файла «%1» отклонено</translation>
+    </message>
+    <message>
+        <source>file name of %1 bytes refused, at most %2</source>
+        <translation>имя файла длиной %1 байт отклонено, не более %2</translation>
+    </message>
+    <message>
+        <source>%1 leads through a link; nothing is written</source>
+        <translation>%1 ведёт через ссылку; ничего не записано</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>не удаётся записать %1: %2</translation>
     </message>
 </context>
 <context>
@@ -861,6 +967,65 @@ Do you want to save your changes?</source>
     <message>
         <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
         <translation>«%1» — не порт: введите число от 1 до 65535. Сервер работает как прежде.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFile</name>
+    <message>
+        <source>Can not find the extern data file!</source>
+        <translation>Файл внешних данных не найден!</translation>
+    </message>
+    <message>
+        <source>The columns in the file don't match the extern items you create!</source>
+        <translation>Столбцы файла не совпадают с созданными полями внешних данных!</translation>
+    </message>
+    <message>
+        <source>Unknown Error!</source>
+        <translation>Неизвестная ошибка!</translation>
+    </message>
+    <message>
+        <source>The extern data file is a device or a pipe, not a plain file!</source>
+        <translation>Файл внешних данных — устройство или канал, а не обычный файл!</translation>
+    </message>
+    <message>
+        <source>The extern data file is larger than %1 MiB!</source>
+        <translation>Файл внешних данных больше %1 MiB!</translation>
+    </message>
+    <message>
+        <source>The extern data file has a line longer than %1 bytes!</source>
+        <translation>В файле внешних данных есть строка длиннее %1 байт!</translation>
+    </message>
+    <message>
+        <source>Qt Drawing</source>
+        <translation>Файл сообщения</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>Файл данных</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Не удаётся записать файл %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot read print file %1:
+%2.</source>
+        <translation>Не удаётся прочитать файл печати %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>Это не обычный файл</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>Файл больше %1 MiB</translation>
+    </message>
+    <message>
+        <source>File %1 is empty.</source>
+        <translation>Файл %1 пуст.</translation>
     </message>
 </context>
 <context>
@@ -1613,6 +1778,141 @@ Coustom date and other date format please see the instructions.</source>
     <message>
         <source>Vaild Days</source>
         <translation>Срок годности (дни)</translation>
+    </message>
+</context>
+<context>
+    <name>UserStore</name>
+    <message>
+        <source>Nobody can sign in until an administrator runs "KorvexControl --create-admin NAME" in this folder.</source>
+        <translation>Никто не сможет войти, пока администратор не выполнит в этой папке "KorvexControl --create-admin NAME".</translation>
+    </message>
+    <message>
+        <source>The users file %1 %2. %3</source>
+        <translation>Файл пользователей %1 %2. %3</translation>
+    </message>
+    <message>
+        <source>is not a plain file</source>
+        <translation>не является обычным файлом</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>не читается</translation>
+    </message>
+    <message>
+        <source>belongs to another account</source>
+        <translation>принадлежит другой учётной записи</translation>
+    </message>
+    <message>
+        <source>may be read or written by other accounts</source>
+        <translation>доступен другим учётным записям для чтения или записи</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>не читается (%1)</translation>
+    </message>
+    <message>
+        <source>is too large</source>
+        <translation>слишком велик</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>повреждён</translation>
+    </message>
+    <message>
+        <source>names no administrator</source>
+        <translation>не называет ни одного администратора</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a link, which is not followed</source>
+        <translation>Не удаётся записать %1: это ссылка, по ссылкам запись не идёт</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Не удаётся записать %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: its permissions cannot be set</source>
+        <translation>Не удаётся записать %1: нельзя задать права доступа</translation>
+    </message>
+    <message>
+        <source>A user name cannot be empty.</source>
+        <translation>Имя пользователя не может быть пустым.</translation>
+    </message>
+    <message>
+        <source>A user name has at most %1 characters.</source>
+        <translation>Имя пользователя — не более %1 символов.</translation>
+    </message>
+    <message>
+        <source>A user name cannot begin or end with a space.</source>
+        <translation>Имя пользователя не может начинаться или заканчиваться пробелом.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold control characters.</source>
+        <translation>Имя пользователя не может содержать управляющие символы.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold / or \.</source>
+        <translation>Имя пользователя не может содержать / или \.</translation>
+    </message>
+    <message>
+        <source>A password cannot be empty.</source>
+        <translation>Пароль не может быть пустым.</translation>
+    </message>
+    <message>
+        <source>%1 is the last administrator.</source>
+        <translation>%1 — последний администратор.</translation>
+    </message>
+    <message>
+        <source>There is no user %1.</source>
+        <translation>Пользователя %1 нет.</translation>
+    </message>
+    <message>
+        <source>%1 is locked for %2 more seconds after %3 wrong passwords.</source>
+        <translation>%1 заблокирован ещё на %2 с после %3 неверных паролей.</translation>
+    </message>
+    <message>
+        <source>Wrong name or password. %1 is locked for a minute.</source>
+        <translation>Неверное имя или пароль. %1 заблокирован на минуту.</translation>
+    </message>
+    <message>
+        <source>Wrong name or password.</source>
+        <translation>Неверное имя или пароль.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2 that cannot be removed; nothing changed.</source>
+        <translation>%1 — ссылка на %2, её нельзя удалить; ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>%1 was a link to %2: the link is removed and %1 written anew; %2 is left as it was.</source>
+        <translation>%1 был ссылкой на %2: ссылка удалена, %1 записан заново; %2 не тронут.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file; nothing changed.</source>
+        <translation>%1 — не обычный файл; ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; nothing changed.</source>
+        <translation>%1 не читается; ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>%1 belonged to another account, who could have put any user there: it is written anew without its users.</source>
+        <translation>%1 принадлежал другой учётной записи, которая могла внести любого пользователя: он записан заново без пользователей.</translation>
+    </message>
+    <message>
+        <source>%1 could be written by other accounts, who could have put any user there: it is written anew without its users.</source>
+        <translation>%1 могли изменять другие учётные записи и внести любого пользователя: он записан заново без пользователей.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged: it is written anew without its users.</source>
+        <translation>%1 был повреждён: он записан заново без пользователей.</translation>
+    </message>
+    <message>
+        <source>%1 could be read by other accounts: it is now readable by its owner only. The users kept should change their passwords, whose hashes could be read.</source>
+        <translation>%1 могли читать другие учётные записи: теперь его читает только владелец. Оставшимся пользователям следует сменить пароли: их хэши могли быть прочитаны.</translation>
+    </message>
+    <message>
+        <source>The other users are kept: %1.</source>
+        <translation>Остальные пользователи сохранены: %1.</translation>
     </message>
 </context>
 <context>

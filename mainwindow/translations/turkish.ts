@@ -178,6 +178,81 @@
     </message>
 </context>
 <context>
+    <name>CommandJournal</name>
+    <message>
+        <source>none</source>
+        <translation>yok</translation>
+    </message>
+    <message>
+        <source>%1 is not saved: the journal cannot be written (%2).</source>
+        <translation>%1 kaydedilmedi: kayıt defteri yazılamıyor (%2).</translation>
+    </message>
+    <message>
+        <source>%1 was saved, but: %2</source>
+        <translation>%1 kaydedildi, ancak: %2</translation>
+    </message>
+    <message>
+        <source>The journal cannot be used: %1</source>
+        <translation>Kayıt defteri kullanılamıyor: %1</translation>
+    </message>
+    <message>
+        <source>Not done: its journal line cannot be written (%1)</source>
+        <translation>Yapılmadı: kayıt defteri satırı yazılamıyor (%1)</translation>
+    </message>
+    <message>
+        <source>Not in the journal (%1): %2</source>
+        <translation>Kayıt defterinde yok (%1): %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 bytes, SHA-256 %3</source>
+        <translation>%1, %2 bayt, SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>değişmedi</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2 → %3</source>
+        <translation>%1, SHA-256 %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1 cut-off line(s) recorded</source>
+        <translation>%1 kesik satır kaydedildi</translation>
+    </message>
+    <message>
+        <source>%1 line(s) that are no journal lines recorded</source>
+        <translation>kayıt defteri satırı olmayan %1 satır kaydedildi</translation>
+    </message>
+    <message>
+        <source>line %1 changed after its head named it</source>
+        <translation>%1. satır, başlık onu belirttikten sonra değişti</translation>
+    </message>
+    <message>
+        <source>lines %1 to %2 never named by the head</source>
+        <translation>%1-%2. satırlar başlıkta hiç belirtilmedi</translation>
+    </message>
+    <message>
+        <source>head %1</source>
+        <translation>başlık %1</translation>
+    </message>
+    <message>
+        <source>first administrator %1</source>
+        <translation>ilk yönetici %1</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 dakika</translation>
+    </message>
+    <message>
+        <source>over %1, broker account %2, user as claimed</source>
+        <translation>%1 üzerinden, aracı hesabı %2, beyan edilen kullanıcı</translation>
+    </message>
+    <message>
+        <source>over %1, broker account %2</source>
+        <translation>%1 üzerinden, aracı hesabı %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandText</name>
     <message>
         <source>over MQTT</source>
@@ -265,7 +340,6 @@
     <message numerus="yes">
         <source>%n coder(s) connected</source>
         <translation>
-            <numerusform>%n kodlayıcı bağlı</numerusform>
             <numerusform>%n kodlayıcı bağlı</numerusform>
         </translation>
     </message>
@@ -427,6 +501,37 @@
     <message>
         <source>Move %1</source>
         <translation>%1 taşı</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFolder</name>
+    <message>
+        <source>no folder for a coder named "%1"</source>
+        <translation>"%1" adlı kodlayıcı için klasör yok</translation>
+    </message>
+    <message>
+        <source>%1 leads through a link; no folder is made</source>
+        <translation>%1 bir bağlantıdan geçiyor; klasör oluşturulmadı</translation>
+    </message>
+    <message>
+        <source>cannot create folder %1</source>
+        <translation>%1 klasörü oluşturulamıyor</translation>
+    </message>
+    <message>
+        <source>unsafe file name "%1" refused</source>
+        <translation>güvenli olmayan dosya adı "%1" reddedildi</translation>
+    </message>
+    <message>
+        <source>file name of %1 bytes refused, at most %2</source>
+        <translation>%1 baytlık dosya adı reddedildi, en fazla %2</translation>
+    </message>
+    <message>
+        <source>%1 leads through a link; nothing is written</source>
+        <translation>%1 bir bağlantıdan geçiyor; hiçbir şey yazılmadı</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 yazılamıyor: %2</translation>
     </message>
 </context>
 <context>
@@ -863,6 +968,65 @@ Değişiklikler kaydedilsin mi?</translation>
     </message>
 </context>
 <context>
+    <name>MessageFile</name>
+    <message>
+        <source>Can not find the extern data file!</source>
+        <translation>Harici veri dosyası bulunamadı!</translation>
+    </message>
+    <message>
+        <source>The columns in the file don't match the extern items you create!</source>
+        <translation>Dosyadaki sütunlar oluşturduğunuz harici alanlarla eşleşmiyor!</translation>
+    </message>
+    <message>
+        <source>Unknown Error!</source>
+        <translation>Bilinmeyen hata!</translation>
+    </message>
+    <message>
+        <source>The extern data file is a device or a pipe, not a plain file!</source>
+        <translation>Harici veri dosyası normal bir dosya değil, bir aygıt veya boru!</translation>
+    </message>
+    <message>
+        <source>The extern data file is larger than %1 MiB!</source>
+        <translation>Harici veri dosyası %1 MiB'den büyük!</translation>
+    </message>
+    <message>
+        <source>The extern data file has a line longer than %1 bytes!</source>
+        <translation>Harici veri dosyasında %1 bayttan uzun bir satır var!</translation>
+    </message>
+    <message>
+        <source>Qt Drawing</source>
+        <translation>Mesaj dosyası</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>Veri dosyası</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>%1 dosyası yazılamıyor:
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot read print file %1:
+%2.</source>
+        <translation>%1 baskı dosyası okunamıyor:
+%2.</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>Normal bir dosya değil</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>Dosya %1 MiB'den büyük</translation>
+    </message>
+    <message>
+        <source>File %1 is empty.</source>
+        <translation>%1 dosyası boş.</translation>
+    </message>
+</context>
+<context>
     <name>MessagePreview</name>
     <message>
         <source>Current message of %1</source>
@@ -1255,7 +1419,6 @@ Değişiklikler kaydedilsin mi?</translation>
         <source>Nothing in the message changes with the date within %n year(s).</source>
         <translation>
             <numerusform>Mesajda %n yıl içinde tarihle değişen bir şey yok.</numerusform>
-            <numerusform>Mesajda %n yıl içinde tarihle değişen bir şey yok.</numerusform>
         </translation>
     </message>
 </context>
@@ -1611,6 +1774,141 @@ Diğer tarih biçimleri için talimatlara bakın.</translation>
     <message>
         <source>Vaild Days</source>
         <translation>Geçerlilik günü</translation>
+    </message>
+</context>
+<context>
+    <name>UserStore</name>
+    <message>
+        <source>Nobody can sign in until an administrator runs "KorvexControl --create-admin NAME" in this folder.</source>
+        <translation>Bir yönetici bu klasörde "KorvexControl --create-admin NAME" çalıştırana kadar kimse oturum açamaz.</translation>
+    </message>
+    <message>
+        <source>The users file %1 %2. %3</source>
+        <translation>Kullanıcı dosyası %1: %2. %3</translation>
+    </message>
+    <message>
+        <source>is not a plain file</source>
+        <translation>normal bir dosya değil</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>okunamıyor</translation>
+    </message>
+    <message>
+        <source>belongs to another account</source>
+        <translation>başka bir hesaba ait</translation>
+    </message>
+    <message>
+        <source>may be read or written by other accounts</source>
+        <translation>başka hesaplarca okunabilir veya yazılabilir</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>okunamıyor (%1)</translation>
+    </message>
+    <message>
+        <source>is too large</source>
+        <translation>çok büyük</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>bozuk</translation>
+    </message>
+    <message>
+        <source>names no administrator</source>
+        <translation>hiçbir yönetici içermiyor</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a link, which is not followed</source>
+        <translation>%1 yazılamıyor: bu bir bağlantı ve izlenmez</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 yazılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: its permissions cannot be set</source>
+        <translation>%1 yazılamıyor: izinleri ayarlanamıyor</translation>
+    </message>
+    <message>
+        <source>A user name cannot be empty.</source>
+        <translation>Kullanıcı adı boş olamaz.</translation>
+    </message>
+    <message>
+        <source>A user name has at most %1 characters.</source>
+        <translation>Kullanıcı adı en fazla %1 karakterdir.</translation>
+    </message>
+    <message>
+        <source>A user name cannot begin or end with a space.</source>
+        <translation>Kullanıcı adı boşlukla başlayamaz veya bitemez.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold control characters.</source>
+        <translation>Kullanıcı adı kontrol karakteri içeremez.</translation>
+    </message>
+    <message>
+        <source>A user name cannot hold / or \.</source>
+        <translation>Kullanıcı adı / veya \ içeremez.</translation>
+    </message>
+    <message>
+        <source>A password cannot be empty.</source>
+        <translation>Parola boş olamaz.</translation>
+    </message>
+    <message>
+        <source>%1 is the last administrator.</source>
+        <translation>%1 son yönetici.</translation>
+    </message>
+    <message>
+        <source>There is no user %1.</source>
+        <translation>%1 adlı kullanıcı yok.</translation>
+    </message>
+    <message>
+        <source>%1 is locked for %2 more seconds after %3 wrong passwords.</source>
+        <translation>%1, %3 yanlış paroladan sonra %2 saniye daha kilitli.</translation>
+    </message>
+    <message>
+        <source>Wrong name or password. %1 is locked for a minute.</source>
+        <translation>Ad veya parola yanlış. %1 bir dakika kilitlendi.</translation>
+    </message>
+    <message>
+        <source>Wrong name or password.</source>
+        <translation>Ad veya parola yanlış.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2 that cannot be removed; nothing changed.</source>
+        <translation>%1, %2 hedefine kaldırılamayan bir bağlantı; hiçbir şey değişmedi.</translation>
+    </message>
+    <message>
+        <source>%1 was a link to %2: the link is removed and %1 written anew; %2 is left as it was.</source>
+        <translation>%1, %2 hedefine bir bağlantıydı: bağlantı kaldırıldı ve %1 yeniden yazıldı; %2 olduğu gibi kaldı.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file; nothing changed.</source>
+        <translation>%1 normal bir dosya değil; hiçbir şey değişmedi.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; nothing changed.</source>
+        <translation>%1 okunamıyor; hiçbir şey değişmedi.</translation>
+    </message>
+    <message>
+        <source>%1 belonged to another account, who could have put any user there: it is written anew without its users.</source>
+        <translation>%1 başka bir hesaba aitti ve oraya herhangi bir kullanıcı eklenmiş olabilir: kullanıcıları olmadan yeniden yazıldı.</translation>
+    </message>
+    <message>
+        <source>%1 could be written by other accounts, who could have put any user there: it is written anew without its users.</source>
+        <translation>%1 başka hesaplarca yazılabiliyordu ve oraya herhangi bir kullanıcı eklenmiş olabilir: kullanıcıları olmadan yeniden yazıldı.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged: it is written anew without its users.</source>
+        <translation>%1 bozuktu: kullanıcıları olmadan yeniden yazıldı.</translation>
+    </message>
+    <message>
+        <source>%1 could be read by other accounts: it is now readable by its owner only. The users kept should change their passwords, whose hashes could be read.</source>
+        <translation>%1 başka hesaplarca okunabiliyordu: artık yalnızca sahibi okuyabilir. Kalan kullanıcılar, karmaları okunmuş olabileceğinden parolalarını değiştirmeli.</translation>
+    </message>
+    <message>
+        <source>The other users are kept: %1.</source>
+        <translation>Diğer kullanıcılar korundu: %1.</translation>
     </message>
 </context>
 <context>

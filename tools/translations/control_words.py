@@ -5,7 +5,8 @@ Each row: ru, esp, pt, en, kr, ita, turkish, cn, arabic.  The English
 catalogue words the frozen source texts ("Left Spary", "Built", ...) as they
 should read; the source texts themselves stay as they are, for they are the
 keys.  A plural text (%n) has a list of forms per language: three for
-Russian, six for Arabic, one for Korean and Chinese, two for the others.
+Russian, six for Arabic, one for Korean, Turkish and Chinese (as Qt counts
+them), two for the others.
 Placeholders (%1, %n), HTML and links stay as they are; product names,
 units (mm, m/min, dpi, PPR) and file names are not translated.
 """
@@ -205,7 +206,7 @@ WORDS = {
         ["%n coder connected", "%n coders connected"],
         ["프린터 %n대 연결됨"],
         ["%n codificatore connesso", "%n codificatori connessi"],
-        ["%n kodlayıcı bağlı", "%n kodlayıcı bağlı"],
+        ["%n kodlayıcı bağlı"],
         ["已连接 %n 台喷码机"],
         ["لا طابعات متصلة (%n)", "طابعة واحدة متصلة", "طابعتان متصلتان", "%n طابعات متصلة", "%n طابعة متصلة",
          "%n طابعة متصلة"]),
@@ -447,14 +448,10 @@ TRANSLATED = {
     "AccessControl", "Roles", "Session", "UsersDialog", "InterfaceLanguage", "main",
 }
 
-# Contexts whose texts are not translated yet: they show their source texts
-# in every language.
+# Contexts whose texts are not translated yet: they would show their source
+# texts in every language.  Empty: a new window's texts are translated before
+# it is built.
 PENDING = [
-    "BarcodeSetWidget", "CommandJournal", "CommandText", "DesignHistory", "DesignUndo", "DesignUndo::AddItems",
-    "DesignUndo::ChangeItem", "DesignUndo::MoveItems", "DeviceFolder", "EditWidget", "Fleet", "GeneralSetWidget",
-    "ImageSetWidget", "MessageFile", "MyTextEditor", "Preflight", "PreflightDialog", "PrintPreviewDialog",
-    "PrintTimeline", "SerialNumSetWidget", "ShiftCodeSet", "Station", "StationSettings", "TextSetWidget",
-    "TimeSetWidget", "UserStore",
 ]
 
 
@@ -736,8 +733,6 @@ WORDS.update({
                               "أكبر من %1 KiB"),
 })
 TRANSLATED |= {"Fleet", "CommandText", "Station", "StationSettings"}
-for name in ("Fleet", "CommandText", "Station", "StationSettings"):
-    PENDING.remove(name)
 
 # --- the designer ----------------------------------------------------------------
 WORDS.update({
@@ -1002,8 +997,6 @@ DESIGNER = {"EditWidget", "GeneralSetWidget", "TextSetWidget", "TimeSetWidget", 
             "ImageSetWidget", "BarcodeSetWidget", "ShiftCodeSet", "MyTextEditor", "PreflightDialog", "DesignUndo",
             "DesignUndo::AddItems", "DesignUndo::ChangeItem", "DesignUndo::MoveItems", "DesignHistory"}
 TRANSLATED |= DESIGNER
-for name in DESIGNER:
-    PENDING.remove(name)
 
 # --- "Preview at" and the pre-flight check ------------------------------------------
 WORDS.update({
@@ -1053,7 +1046,7 @@ WORDS.update({
         ["%n년 안에는 날짜에 따라 바뀌는 내용이 없습니다."],
         ["Nulla nel messaggio cambia con la data entro %n anno.",
          "Nulla nel messaggio cambia con la data entro %n anni."],
-        ["Mesajda %n yıl içinde tarihle değişen bir şey yok.", "Mesajda %n yıl içinde tarihle değişen bir şey yok."],
+        ["Mesajda %n yıl içinde tarihle değişen bir şey yok."],
         ["%n 年内信息中没有随日期变化的内容。"],
         ["لا شيء في الرسالة يتغير مع التاريخ خلال أقل من سنة (%n).",
          "لا شيء في الرسالة يتغير مع التاريخ خلال سنة واحدة.",
@@ -1186,8 +1179,6 @@ WORDS.update({
 })
 CHECKS = {"PrintPreviewDialog", "PrintTimeline", "Preflight"}
 TRANSLATED |= CHECKS
-for name in CHECKS:
-    PENDING.remove(name)
 
 # Qt's own buttons of the dialogs and boxes (OK, Cancel ...): not in the
 # sources, so lupdate does not list them; the catalogues add them.
@@ -1210,3 +1201,403 @@ WORDS.update({
     "Save": row("Сохранить", "Guardar", "Salvar", "Save", "저장", "Salva", "Kaydet", "保存", "حفظ"),
 })
 TRANSLATED |= set(QT_TEXTS)
+
+# --- the journal's words in its view, the coders' folders, message files, users ---
+WORDS.update({
+    "none": row("нет", "ninguno", "nenhum", "none", "없음", "nessuno", "yok", "无", "لا شيء"),
+    "%1 is not saved: the journal cannot be written (%2).": row(
+        "%1 не сохранён: журнал не записывается (%2).", "%1 no se guardó: no se puede escribir el registro (%2).",
+        "%1 não foi salvo: o registro não pode ser gravado (%2).",
+        "%1 is not saved: the journal cannot be written (%2).", "%1을(를) 저장하지 않음: 작업 기록을 쓸 수 없음(%2).",
+        "%1 non salvato: il registro non è scrivibile (%2).", "%1 kaydedilmedi: kayıt defteri yazılamıyor (%2).",
+        "%1 未保存：无法写入日志（%2）。", "لم يُحفظ %1: تتعذّر الكتابة في السجل (%2)."),
+    "%1 was saved, but: %2": row("%1 сохранён, но: %2", "%1 se guardó, pero: %2", "%1 foi salvo, mas: %2",
+                                 "%1 was saved, but: %2", "%1을(를) 저장했지만: %2", "%1 è stato salvato, ma: %2",
+                                 "%1 kaydedildi, ancak: %2", "%1 已保存，但：%2", "حُفظ %1، لكن: %2"),
+    "The journal cannot be used: %1": row("Журнал недоступен: %1", "No se puede usar el registro: %1",
+                                          "O registro não pode ser usado: %1", "The journal cannot be used: %1",
+                                          "작업 기록을 사용할 수 없음: %1", "Il registro non è utilizzabile: %1",
+                                          "Kayıt defteri kullanılamıyor: %1", "无法使用日志：%1",
+                                          "لا يمكن استخدام السجل: %1"),
+    "Not done: its journal line cannot be written (%1)": row(
+        "Не выполнено: запись в журнал невозможна (%1)", "No se hizo: no se puede escribir su línea del registro (%1)",
+        "Não feito: sua linha do registro não pode ser gravada (%1)",
+        "Not done: its journal line cannot be written (%1)", "수행하지 않음: 작업 기록을 쓸 수 없음(%1)",
+        "Non eseguito: la sua riga del registro non è scrivibile (%1)",
+        "Yapılmadı: kayıt defteri satırı yazılamıyor (%1)", "未执行：无法写入其日志行（%1）",
+        "لم يُنفَّذ: تتعذّر كتابة سطره في السجل (%1)"),
+    "Not in the journal (%1): %2": row("Нет в журнале (%1): %2", "No está en el registro (%1): %2",
+                                       "Fora do registro (%1): %2", "Not in the journal (%1): %2",
+                                       "작업 기록에 없음(%1): %2", "Non nel registro (%1): %2",
+                                       "Kayıt defterinde yok (%1): %2", "未记入日志（%1）：%2",
+                                       "ليس في السجل (%1): %2"),
+    "%1, %2 bytes, SHA-256 %3": row("%1, %2 байт, SHA-256 %3", "%1, %2 bytes, SHA-256 %3",
+                                    "%1, %2 bytes, SHA-256 %3", "%1, %2 bytes, SHA-256 %3",
+                                    "%1, %2바이트, SHA-256 %3", "%1, %2 byte, SHA-256 %3",
+                                    "%1, %2 bayt, SHA-256 %3", "%1，%2 字节，SHA-256 %3",
+                                    "%1، %2 بايت، SHA-256 %3"),
+    "unchanged": row("без изменений", "sin cambios", "sem alterações", "unchanged", "변경 없음", "invariato",
+                     "değişmedi", "未更改", "دون تغيير"),
+    "%1, SHA-256 %2 → %3": row("%1, SHA-256 %2 → %3", "%1, SHA-256 %2 → %3", "%1, SHA-256 %2 → %3",
+                               "%1, SHA-256 %2 → %3", "%1, SHA-256 %2 → %3", "%1, SHA-256 %2 → %3",
+                               "%1, SHA-256 %2 → %3", "%1，SHA-256 %2 → %3", "%1، SHA-256 %2 → %3"),
+    "%1 cut-off line(s) recorded": row(
+        "записано обрезанных строк: %1", "%1 línea(s) cortada(s) registrada(s)", "%1 linha(s) cortada(s) registrada(s)",
+        "%1 cut-off line(s) recorded", "잘린 줄 %1개 기록됨", "%1 riga/e troncata/e registrata/e",
+        "%1 kesik satır kaydedildi", "已记录 %1 行截断行", "سُجّل %1 سطر مقطوع"),
+    "%1 line(s) that are no journal lines recorded": row(
+        "записано строк, которые не являются строками журнала: %1",
+        "%1 línea(s) que no son del registro registrada(s)", "%1 linha(s) que não são do registro registrada(s)",
+        "%1 line(s) that are no journal lines recorded", "작업 기록 줄이 아닌 줄 %1개 기록됨",
+        "%1 riga/e che non sono del registro registrata/e", "kayıt defteri satırı olmayan %1 satır kaydedildi",
+        "已记录 %1 行非日志行", "سُجّل %1 سطر ليس من أسطر السجل"),
+    "line %1 changed after its head named it": row(
+        "строка %1 изменена после того, как её назвал заголовок", "línea %1 cambiada después de que la cabecera la nombrara",
+        "linha %1 alterada depois que o cabeçalho a nomeou", "line %1 changed after its head named it",
+        "헤드가 가리킨 뒤 %1번 줄이 변경됨", "riga %1 modificata dopo che l'intestazione l'ha indicata",
+        "%1. satır, başlık onu belirttikten sonra değişti", "第 %1 行在头部记录后被更改",
+        "تغيّر السطر %1 بعد أن سمّاه الرأس"),
+    "lines %1 to %2 never named by the head": row(
+        "строки с %1 по %2 не названы заголовком", "líneas %1 a %2 nunca nombradas por la cabecera",
+        "linhas %1 a %2 nunca nomeadas pelo cabeçalho", "lines %1 to %2 never named by the head",
+        "%1~%2번 줄은 헤드에 기록된 적 없음", "righe da %1 a %2 mai indicate dall'intestazione",
+        "%1-%2. satırlar başlıkta hiç belirtilmedi", "第 %1 至 %2 行从未被头部记录",
+        "الأسطر من %1 إلى %2 لم يسمّها الرأس قط"),
+    "head %1": row("заголовок %1", "cabecera %1", "cabeçalho %1", "head %1", "헤드 %1", "intestazione %1",
+                   "başlık %1", "头部 %1", "الرأس %1"),
+    "first administrator %1": row("первый администратор %1", "primer administrador %1", "primeiro administrador %1",
+                                  "first administrator %1", "첫 관리자 %1", "primo amministratore %1",
+                                  "ilk yönetici %1", "第一个管理员 %1", "أول مسؤول %1"),
+    "%1 minutes": row("%1 мин", "%1 minutos", "%1 minutos", "%1 minutes", "%1분", "%1 minuti", "%1 dakika",
+                      "%1 分钟", "%1 دقيقة"),
+    "over %1, broker account %2, user as claimed": row(
+        "через %1, учётная запись брокера %2, пользователь со слов",
+        "por %1, cuenta del bróker %2, usuario declarado", "via %1, conta do broker %2, usuário declarado",
+        "over %1, broker account %2, user as claimed", "%1 경유, 브로커 계정 %2, 자칭 사용자",
+        "via %1, account del broker %2, utente dichiarato", "%1 üzerinden, aracı hesabı %2, beyan edilen kullanıcı",
+        "经 %1，代理账户 %2，自称用户", "عبر %1، حساب الوسيط %2، المستخدم كما ادُّعي"),
+    "over %1, broker account %2": row(
+        "через %1, учётная запись брокера %2", "por %1, cuenta del bróker %2", "via %1, conta do broker %2",
+        "over %1, broker account %2", "%1 경유, 브로커 계정 %2", "via %1, account del broker %2",
+        "%1 üzerinden, aracı hesabı %2", "经 %1，代理账户 %2", "عبر %1، حساب الوسيط %2"),
+    'no folder for a coder named "%1"': row(
+        "нет папки для маркиратора с именем «%1»", 'no hay carpeta para un codificador llamado "%1"',
+        'não há pasta para um codificador chamado "%1"', 'no folder for a coder named "%1"',
+        '"%1"(이)라는 프린터의 폴더 없음', 'nessuna cartella per un codificatore chiamato "%1"',
+        '"%1" adlı kodlayıcı için klasör yok', '没有名为"%1"的喷码机的文件夹', 'لا مجلد لطابعة باسم "%1"'),
+    "%1 leads through a link; no folder is made": row(
+        "%1 ведёт через ссылку; папка не создаётся", "%1 pasa por un enlace; no se crea la carpeta",
+        "%1 passa por um link; a pasta não é criada", "%1 leads through a link; no folder is made",
+        "%1은(는) 링크를 거칩니다. 폴더를 만들지 않음", "%1 passa per un collegamento; la cartella non viene creata",
+        "%1 bir bağlantıdan geçiyor; klasör oluşturulmadı", "%1 经过链接；不创建文件夹",
+        "%1 يمر عبر رابط؛ لا يُنشأ مجلد"),
+    "cannot create folder %1": row("не удаётся создать папку %1", "no se puede crear la carpeta %1",
+                                   "não é possível criar a pasta %1", "cannot create folder %1",
+                                   "폴더 %1을(를) 만들 수 없음", "impossibile creare la cartella %1",
+                                   "%1 klasörü oluşturulamıyor", "无法创建文件夹 %1", "تعذّر إنشاء المجلد %1"),
+    'unsafe file name "%1" refused': row(
+        "небезопасное имя файла «%1» отклонено", 'nombre de archivo inseguro "%1" rechazado',
+        'nome de arquivo inseguro "%1" recusado', 'unsafe file name "%1" refused',
+        '안전하지 않은 파일 이름 "%1" 거부됨', 'nome file non sicuro "%1" rifiutato',
+        'güvenli olmayan dosya adı "%1" reddedildi', '已拒绝不安全的文件名"%1"', 'رُفض اسم الملف غير الآمن "%1"'),
+    "file name of %1 bytes refused, at most %2": row(
+        "имя файла длиной %1 байт отклонено, не более %2", "nombre de archivo de %1 bytes rechazado, como máximo %2",
+        "nome de arquivo de %1 bytes recusado, no máximo %2", "file name of %1 bytes refused, at most %2",
+        "%1바이트 파일 이름 거부됨, 최대 %2", "nome file di %1 byte rifiutato, al massimo %2",
+        "%1 baytlık dosya adı reddedildi, en fazla %2", "已拒绝 %1 字节的文件名，最多 %2",
+        "رُفض اسم ملف من %1 بايت، الحد %2"),
+    "%1 leads through a link; nothing is written": row(
+        "%1 ведёт через ссылку; ничего не записано", "%1 pasa por un enlace; no se escribe nada",
+        "%1 passa por um link; nada é gravado", "%1 leads through a link; nothing is written",
+        "%1은(는) 링크를 거칩니다. 아무것도 쓰지 않음", "%1 passa per un collegamento; non viene scritto nulla",
+        "%1 bir bağlantıdan geçiyor; hiçbir şey yazılmadı", "%1 经过链接；未写入任何内容",
+        "%1 يمر عبر رابط؛ لا يُكتب شيء"),
+    "cannot write %1: %2": row("не удаётся записать %1: %2", "no se puede escribir %1: %2",
+                               "não é possível gravar %1: %2", "cannot write %1: %2", "%1에 쓸 수 없음: %2",
+                               "impossibile scrivere %1: %2", "%1 yazılamıyor: %2", "无法写入 %1：%2",
+                               "تتعذّر كتابة %1: %2"),
+    # Message file boxes: the titles and texts stay as written in the sources.
+    "Qt Drawing": row("Файл сообщения", "Archivo de mensaje", "Arquivo de mensagem", "Message file",
+                      "메시지 파일", "File messaggio", "Mesaj dosyası", "信息文件", "ملف الرسالة"),
+    "t": row("Файл данных", "Archivo de datos", "Arquivo de dados", "Data file", "데이터 파일", "File dati",
+             "Veri dosyası", "数据文件", "ملف البيانات"),
+    "Can not find the extern data file!": row(
+        "Файл внешних данных не найден!", "¡No se encuentra el archivo de datos externos!",
+        "O arquivo de dados externos não foi encontrado!", "Cannot find the external data file!",
+        "외부 데이터 파일을 찾을 수 없습니다!", "Impossibile trovare il file dei dati esterni!",
+        "Harici veri dosyası bulunamadı!", "找不到外部数据文件！", "تعذّر العثور على ملف البيانات الخارجية!"),
+    "The columns in the file don't match the extern items you create!": row(
+        "Столбцы файла не совпадают с созданными полями внешних данных!",
+        "¡Las columnas del archivo no coinciden con los campos externos creados!",
+        "As colunas do arquivo não correspondem aos campos externos criados!",
+        "The columns in the file don't match the external fields you made!",
+        "파일의 열이 만든 외부 데이터 항목과 맞지 않습니다!",
+        "Le colonne del file non corrispondono ai campi esterni creati!",
+        "Dosyadaki sütunlar oluşturduğunuz harici alanlarla eşleşmiyor!", "文件中的列与所建的外部数据项不匹配！",
+        "أعمدة الملف لا تطابق حقول البيانات الخارجية التي أنشأتها!"),
+    "Unknown Error!": row("Неизвестная ошибка!", "¡Error desconocido!", "Erro desconhecido!", "Unknown error!",
+                          "알 수 없는 오류!", "Errore sconosciuto!", "Bilinmeyen hata!", "未知错误！", "خطأ غير معروف!"),
+    "The extern data file is a device or a pipe, not a plain file!": row(
+        "Файл внешних данных — устройство или канал, а не обычный файл!",
+        "¡El archivo de datos externos es un dispositivo o una tubería, no un archivo normal!",
+        "O arquivo de dados externos é um dispositivo ou pipe, não um arquivo comum!",
+        "The external data file is a device or a pipe, not a plain file!",
+        "외부 데이터 파일이 일반 파일이 아니라 장치나 파이프입니다!",
+        "Il file dei dati esterni è un dispositivo o una pipe, non un file normale!",
+        "Harici veri dosyası normal bir dosya değil, bir aygıt veya boru!", "外部数据文件是设备或管道，不是普通文件！",
+        "ملف البيانات الخارجية جهاز أو أنبوب، لا ملف عادي!"),
+    "The extern data file is larger than %1 MiB!": row(
+        "Файл внешних данных больше %1 MiB!", "¡El archivo de datos externos supera los %1 MiB!",
+        "O arquivo de dados externos tem mais de %1 MiB!", "The external data file is larger than %1 MiB!",
+        "외부 데이터 파일이 %1 MiB보다 큽니다!", "Il file dei dati esterni supera %1 MiB!",
+        "Harici veri dosyası %1 MiB'den büyük!", "外部数据文件大于 %1 MiB！", "ملف البيانات الخارجية أكبر من %1 MiB!"),
+    "The extern data file has a line longer than %1 bytes!": row(
+        "В файле внешних данных есть строка длиннее %1 байт!",
+        "¡El archivo de datos externos tiene una línea de más de %1 bytes!",
+        "O arquivo de dados externos tem uma linha com mais de %1 bytes!",
+        "The external data file has a line longer than %1 bytes!",
+        "외부 데이터 파일에 %1바이트보다 긴 줄이 있습니다!",
+        "Il file dei dati esterni ha una riga più lunga di %1 byte!",
+        "Harici veri dosyasında %1 bayttan uzun bir satır var!", "外部数据文件中有超过 %1 字节的行！",
+        "في ملف البيانات الخارجية سطر أطول من %1 بايت!"),
+    "Cannot write file %1:\n%2.": row("Не удаётся записать файл %1:\n%2.", "No se puede escribir el archivo %1:\n%2.",
+                                      "Não é possível gravar o arquivo %1:\n%2.", "Cannot write file %1:\n%2.",
+                                      "파일 %1에 쓸 수 없음:\n%2.", "Impossibile scrivere il file %1:\n%2.",
+                                      "%1 dosyası yazılamıyor:\n%2.", "无法写入文件 %1：\n%2。",
+                                      "تتعذّر كتابة الملف %1:\n%2."),
+    "Cannot read print file %1:\n%2.": row(
+        "Не удаётся прочитать файл печати %1:\n%2.", "No se puede leer el archivo de impresión %1:\n%2.",
+        "Não é possível ler o arquivo de impressão %1:\n%2.", "Cannot read print file %1:\n%2.",
+        "인쇄 파일 %1을(를) 읽을 수 없음:\n%2.", "Impossibile leggere il file di stampa %1:\n%2.",
+        "%1 baskı dosyası okunamıyor:\n%2.", "无法读取打印文件 %1：\n%2。", "تتعذّر قراءة ملف الطباعة %1:\n%2."),
+    "File %1 is empty.": row("Файл %1 пуст.", "El archivo %1 está vacío.", "O arquivo %1 está vazio.",
+                             "File %1 is empty.", "파일 %1이(가) 비어 있습니다.", "Il file %1 è vuoto.",
+                             "%1 dosyası boş.", "文件 %1 为空。", "الملف %1 فارغ."),
+})
+MORE = {"CommandJournal", "DeviceFolder", "MessageFile"}
+TRANSLATED |= MORE
+
+WORDS.update({
+    'Nobody can sign in until an administrator runs "KorvexControl --create-admin NAME" in this folder.': row(
+        'Никто не сможет войти, пока администратор не выполнит в этой папке "KorvexControl --create-admin NAME".',
+        'Nadie puede iniciar sesión hasta que un administrador ejecute "KorvexControl --create-admin NAME" en '
+        'esta carpeta.',
+        'Ninguém pode entrar até que um administrador execute "KorvexControl --create-admin NAME" nesta pasta.',
+        'Nobody can sign in until an administrator runs "KorvexControl --create-admin NAME" in this folder.',
+        '관리자가 이 폴더에서 "KorvexControl --create-admin NAME"을 실행할 때까지 아무도 로그인할 수 없습니다.',
+        'Nessuno può accedere finché un amministratore non esegue "KorvexControl --create-admin NAME" in questa '
+        'cartella.',
+        'Bir yönetici bu klasörde "KorvexControl --create-admin NAME" çalıştırana kadar kimse oturum açamaz.',
+        '在管理员于此文件夹中运行 "KorvexControl --create-admin NAME" 之前，任何人都无法登录。',
+        'لا يمكن لأحد تسجيل الدخول حتى يشغّل مسؤول "KorvexControl --create-admin NAME" في هذا المجلد.'),
+    "The users file %1 %2. %3": row("Файл пользователей %1 %2. %3", "El archivo de usuarios %1 %2. %3",
+                                    "O arquivo de usuários %1 %2. %3", "The users file %1 %2. %3",
+                                    "사용자 파일 %1: %2. %3", "Il file utenti %1 %2. %3",
+                                    "Kullanıcı dosyası %1: %2. %3", "用户文件 %1 %2。%3",
+                                    "ملف المستخدمين %1 %2. %3"),
+    "is not a plain file": row("не является обычным файлом", "no es un archivo normal", "não é um arquivo comum",
+                               "is not a plain file", "일반 파일이 아님", "non è un file normale",
+                               "normal bir dosya değil", "不是普通文件", "ليس ملفًا عاديًا"),
+    "cannot be read": row("не читается", "no se puede leer", "não pode ser lido", "cannot be read", "읽을 수 없음",
+                          "non è leggibile", "okunamıyor", "无法读取", "تتعذّر قراءته"),
+    "belongs to another account": row("принадлежит другой учётной записи", "pertenece a otra cuenta",
+                                      "pertence a outra conta", "belongs to another account", "다른 계정 소유",
+                                      "appartiene a un altro account", "başka bir hesaba ait", "属于其他账户",
+                                      "يخص حسابًا آخر"),
+    "may be read or written by other accounts": row(
+        "доступен другим учётным записям для чтения или записи", "puede ser leído o escrito por otras cuentas",
+        "pode ser lido ou gravado por outras contas", "may be read or written by other accounts",
+        "다른 계정이 읽거나 쓸 수 있음", "può essere letto o scritto da altri account",
+        "başka hesaplarca okunabilir veya yazılabilir", "可被其他账户读取或写入",
+        "يمكن لحسابات أخرى قراءته أو الكتابة فيه"),
+    "is too large": row("слишком велик", "es demasiado grande", "é grande demais", "is too large", "너무 큼",
+                        "è troppo grande", "çok büyük", "过大", "كبير جدًا"),
+    "is damaged": row("повреждён", "está dañado", "está danificado", "is damaged", "손상됨", "è danneggiato",
+                      "bozuk", "已损坏", "تالف"),
+    "names no administrator": row("не называет ни одного администратора", "no nombra a ningún administrador",
+                                  "não tem nenhum administrador", "names no administrator", "관리자가 없음",
+                                  "non indica alcun amministratore", "hiçbir yönetici içermiyor", "没有管理员",
+                                  "لا يسمّي أي مسؤول"),
+    "Cannot write %1: it is a link, which is not followed": row(
+        "Не удаётся записать %1: это ссылка, по ссылкам запись не идёт",
+        "No se puede escribir %1: es un enlace, que no se sigue",
+        "Não é possível gravar %1: é um link, que não é seguido",
+        "Cannot write %1: it is a link, which is not followed", "%1에 쓸 수 없음: 링크이며 따라가지 않습니다",
+        "Impossibile scrivere %1: è un collegamento, che non viene seguito",
+        "%1 yazılamıyor: bu bir bağlantı ve izlenmez", "无法写入 %1：它是链接，不会跟随",
+        "تتعذّر كتابة %1: إنه رابط، ولا يُتبَع"),
+    "Cannot write %1: %2": row("Не удаётся записать %1: %2", "No se puede escribir %1: %2",
+                               "Não é possível gravar %1: %2", "Cannot write %1: %2", "%1에 쓸 수 없음: %2",
+                               "Impossibile scrivere %1: %2", "%1 yazılamıyor: %2", "无法写入 %1：%2",
+                               "تتعذّر كتابة %1: %2"),
+    "Cannot write %1: its permissions cannot be set": row(
+        "Не удаётся записать %1: нельзя задать права доступа",
+        "No se puede escribir %1: no se pueden fijar sus permisos",
+        "Não é possível gravar %1: suas permissões não podem ser definidas",
+        "Cannot write %1: its permissions cannot be set", "%1에 쓸 수 없음: 권한을 설정할 수 없음",
+        "Impossibile scrivere %1: non se ne possono impostare i permessi",
+        "%1 yazılamıyor: izinleri ayarlanamıyor", "无法写入 %1：无法设置其权限",
+        "تتعذّر كتابة %1: لا يمكن ضبط أذوناته"),
+    "A user name cannot be empty.": row("Имя пользователя не может быть пустым.",
+                                        "El nombre de usuario no puede estar vacío.",
+                                        "O nome de usuário não pode ficar vazio.", "A user name cannot be empty.",
+                                        "사용자 이름은 비워 둘 수 없습니다.", "Il nome utente non può essere vuoto.",
+                                        "Kullanıcı adı boş olamaz.", "用户名不能为空。",
+                                        "لا يمكن أن يكون اسم المستخدم فارغًا."),
+    "A user name has at most %1 characters.": row(
+        "Имя пользователя — не более %1 символов.", "El nombre de usuario tiene como máximo %1 caracteres.",
+        "O nome de usuário tem no máximo %1 caracteres.", "A user name has at most %1 characters.",
+        "사용자 이름은 최대 %1자입니다.", "Il nome utente ha al massimo %1 caratteri.",
+        "Kullanıcı adı en fazla %1 karakterdir.", "用户名最多 %1 个字符。",
+        "اسم المستخدم %1 محرفًا على الأكثر."),
+    "A user name cannot begin or end with a space.": row(
+        "Имя пользователя не может начинаться или заканчиваться пробелом.",
+        "El nombre de usuario no puede empezar ni terminar con un espacio.",
+        "O nome de usuário não pode começar nem terminar com espaço.",
+        "A user name cannot begin or end with a space.", "사용자 이름은 공백으로 시작하거나 끝날 수 없습니다.",
+        "Il nome utente non può iniziare o finire con uno spazio.",
+        "Kullanıcı adı boşlukla başlayamaz veya bitemez.", "用户名不能以空格开头或结尾。",
+        "لا يمكن أن يبدأ اسم المستخدم أو ينتهي بمسافة."),
+    "A user name cannot hold control characters.": row(
+        "Имя пользователя не может содержать управляющие символы.",
+        "El nombre de usuario no puede contener caracteres de control.",
+        "O nome de usuário não pode conter caracteres de controle.",
+        "A user name cannot hold control characters.", "사용자 이름에는 제어 문자를 쓸 수 없습니다.",
+        "Il nome utente non può contenere caratteri di controllo.",
+        "Kullanıcı adı kontrol karakteri içeremez.", "用户名不能包含控制字符。",
+        "لا يمكن أن يحتوي اسم المستخدم على محارف تحكم."),
+    "A user name cannot hold / or \\.": row(
+        "Имя пользователя не может содержать / или \\.", "El nombre de usuario no puede contener / ni \\.",
+        "O nome de usuário não pode conter / nem \\.", "A user name cannot hold / or \\.",
+        "사용자 이름에는 / 또는 \\를 쓸 수 없습니다.", "Il nome utente non può contenere / o \\.",
+        "Kullanıcı adı / veya \\ içeremez.", "用户名不能包含 / 或 \\。", "لا يمكن أن يحتوي اسم المستخدم على / أو \\."),
+    "A password cannot be empty.": row("Пароль не может быть пустым.", "La contraseña no puede estar vacía.",
+                                       "A senha não pode ficar vazia.", "A password cannot be empty.",
+                                       "비밀번호는 비워 둘 수 없습니다.", "La password non può essere vuota.",
+                                       "Parola boş olamaz.", "密码不能为空。", "لا يمكن أن تكون كلمة المرور فارغة."),
+    "%1 is the last administrator.": row("%1 — последний администратор.", "%1 es el último administrador.",
+                                         "%1 é o último administrador.", "%1 is the last administrator.",
+                                         "%1 님은 마지막 관리자입니다.", "%1 è l'ultimo amministratore.",
+                                         "%1 son yönetici.", "%1 是最后一个管理员。", "%1 هو آخر مسؤول."),
+    "There is no user %1.": row("Пользователя %1 нет.", "No existe el usuario %1.", "Não existe o usuário %1.",
+                                "There is no user %1.", "사용자 %1이(가) 없습니다.", "L'utente %1 non esiste.",
+                                "%1 adlı kullanıcı yok.", "没有用户 %1。", "لا يوجد مستخدم %1."),
+    "%1 is locked for %2 more seconds after %3 wrong passwords.": row(
+        "%1 заблокирован ещё на %2 с после %3 неверных паролей.",
+        "%1 está bloqueado %2 segundos más tras %3 contraseñas erróneas.",
+        "%1 está bloqueado por mais %2 segundos após %3 senhas erradas.",
+        "%1 is locked for %2 more seconds after %3 wrong passwords.",
+        "비밀번호를 %3번 틀려 %1 님은 %2초 동안 더 잠깁니다.",
+        "%1 è bloccato per altri %2 secondi dopo %3 password errate.",
+        "%1, %3 yanlış paroladan sonra %2 saniye daha kilitli.", "%1 因 %3 次密码错误，还将锁定 %2 秒。",
+        "%1 مقفل لمدة %2 ثانية أخرى بعد %3 كلمات مرور خاطئة."),
+    "Wrong name or password. %1 is locked for a minute.": row(
+        "Неверное имя или пароль. %1 заблокирован на минуту.",
+        "Nombre o contraseña incorrectos. %1 queda bloqueado un minuto.",
+        "Nome ou senha incorretos. %1 fica bloqueado por um minuto.",
+        "Wrong name or password. %1 is locked for a minute.",
+        "이름 또는 비밀번호가 틀렸습니다. %1 님은 1분 동안 잠깁니다.",
+        "Nome o password errati. %1 è bloccato per un minuto.",
+        "Ad veya parola yanlış. %1 bir dakika kilitlendi.", "用户名或密码错误。%1 已锁定一分钟。",
+        "الاسم أو كلمة المرور خاطئة. %1 مقفل لمدة دقيقة."),
+    "Wrong name or password.": row("Неверное имя или пароль.", "Nombre o contraseña incorrectos.",
+                                   "Nome ou senha incorretos.", "Wrong name or password.",
+                                   "이름 또는 비밀번호가 틀렸습니다.", "Nome o password errati.",
+                                   "Ad veya parola yanlış.", "用户名或密码错误。", "الاسم أو كلمة المرور خاطئة."),
+    "%1 is a link to %2 that cannot be removed; nothing changed.": row(
+        "%1 — ссылка на %2, её нельзя удалить; ничего не изменено.",
+        "%1 es un enlace a %2 que no se puede quitar; no cambió nada.",
+        "%1 é um link para %2 que não pode ser removido; nada mudou.",
+        "%1 is a link to %2 that cannot be removed; nothing changed.",
+        "%1은(는) %2을(를) 가리키는 링크이며 제거할 수 없습니다. 아무것도 바뀌지 않음.",
+        "%1 è un collegamento a %2 che non si può rimuovere; non è cambiato nulla.",
+        "%1, %2 hedefine kaldırılamayan bir bağlantı; hiçbir şey değişmedi.",
+        "%1 是指向 %2 的链接，无法删除；未做任何更改。",
+        "%1 رابط إلى %2 لا يمكن إزالته؛ لم يتغيّر شيء."),
+    "%1 was a link to %2: the link is removed and %1 written anew; %2 is left as it was.": row(
+        "%1 был ссылкой на %2: ссылка удалена, %1 записан заново; %2 не тронут.",
+        "%1 era un enlace a %2: se quitó el enlace y %1 se escribió de nuevo; %2 queda como estaba.",
+        "%1 era um link para %2: o link foi removido e %1 gravado de novo; %2 ficou como estava.",
+        "%1 was a link to %2: the link is removed and %1 written anew; %2 is left as it was.",
+        "%1은(는) %2을(를) 가리키는 링크였습니다. 링크를 제거하고 %1을(를) 새로 썼으며 %2은(는) 그대로입니다.",
+        "%1 era un collegamento a %2: il collegamento è stato rimosso e %1 riscritto; %2 resta com'era.",
+        "%1, %2 hedefine bir bağlantıydı: bağlantı kaldırıldı ve %1 yeniden yazıldı; %2 olduğu gibi kaldı.",
+        "%1 曾是指向 %2 的链接：已删除链接并重新写入 %1；%2 保持不变。",
+        "كان %1 رابطًا إلى %2: أُزيل الرابط وكُتب %1 من جديد؛ وبقي %2 كما كان."),
+    "%1 is not a plain file; nothing changed.": row(
+        "%1 — не обычный файл; ничего не изменено.", "%1 no es un archivo normal; no cambió nada.",
+        "%1 não é um arquivo comum; nada mudou.", "%1 is not a plain file; nothing changed.",
+        "%1은(는) 일반 파일이 아닙니다. 아무것도 바뀌지 않음.", "%1 non è un file normale; non è cambiato nulla.",
+        "%1 normal bir dosya değil; hiçbir şey değişmedi.", "%1 不是普通文件；未做任何更改。",
+        "%1 ليس ملفًا عاديًا؛ لم يتغيّر شيء."),
+    "%1 cannot be read; nothing changed.": row(
+        "%1 не читается; ничего не изменено.", "%1 no se puede leer; no cambió nada.",
+        "%1 não pode ser lido; nada mudou.", "%1 cannot be read; nothing changed.",
+        "%1을(를) 읽을 수 없습니다. 아무것도 바뀌지 않음.", "%1 non è leggibile; non è cambiato nulla.",
+        "%1 okunamıyor; hiçbir şey değişmedi.", "无法读取 %1；未做任何更改。", "تتعذّر قراءة %1؛ لم يتغيّر شيء."),
+    "%1 belonged to another account, who could have put any user there: it is written anew without its users.":
+    row("%1 принадлежал другой учётной записи, которая могла внести любого пользователя: он записан заново без "
+        "пользователей.",
+        "%1 pertenecía a otra cuenta, que pudo poner cualquier usuario: se escribió de nuevo sin sus usuarios.",
+        "%1 pertencia a outra conta, que poderia ter posto qualquer usuário: foi gravado de novo sem seus "
+        "usuários.",
+        "%1 belonged to another account, who could have put any user there: it is written anew without its "
+        "users.",
+        "%1은(는) 다른 계정의 것이어서 아무 사용자나 넣었을 수 있습니다. 사용자 없이 새로 썼습니다.",
+        "%1 apparteneva a un altro account, che poteva inserire qualsiasi utente: è stato riscritto senza i suoi "
+        "utenti.",
+        "%1 başka bir hesaba aitti ve oraya herhangi bir kullanıcı eklenmiş olabilir: kullanıcıları olmadan "
+        "yeniden yazıldı.",
+        "%1 属于其他账户，可能被放入任意用户：已重新写入，不含其用户。",
+        "كان %1 يخص حسابًا آخر كان بوسعه إضافة أي مستخدم: كُتب من جديد بلا مستخدميه."),
+    "%1 could be written by other accounts, who could have put any user there: it is written anew without its "
+    "users.": row(
+        "%1 могли изменять другие учётные записи и внести любого пользователя: он записан заново без "
+        "пользователей.",
+        "%1 podía ser escrito por otras cuentas, que pudieron poner cualquier usuario: se escribió de nuevo sin "
+        "sus usuarios.",
+        "%1 podia ser gravado por outras contas, que poderiam ter posto qualquer usuário: foi gravado de novo sem "
+        "seus usuários.",
+        "%1 could be written by other accounts, who could have put any user there: it is written anew without "
+        "its users.",
+        "%1은(는) 다른 계정이 쓸 수 있어 아무 사용자나 넣었을 수 있습니다. 사용자 없이 새로 썼습니다.",
+        "%1 era scrivibile da altri account, che potevano inserire qualsiasi utente: è stato riscritto senza i "
+        "suoi utenti.",
+        "%1 başka hesaplarca yazılabiliyordu ve oraya herhangi bir kullanıcı eklenmiş olabilir: kullanıcıları "
+        "olmadan yeniden yazıldı.",
+        "%1 可被其他账户写入，可能被放入任意用户：已重新写入，不含其用户。",
+        "كان بوسع حسابات أخرى الكتابة في %1 وإضافة أي مستخدم: كُتب من جديد بلا مستخدميه."),
+    "%1 was damaged: it is written anew without its users.": row(
+        "%1 был повреждён: он записан заново без пользователей.",
+        "%1 estaba dañado: se escribió de nuevo sin sus usuarios.",
+        "%1 estava danificado: foi gravado de novo sem seus usuários.",
+        "%1 was damaged: it is written anew without its users.", "%1이(가) 손상되어 사용자 없이 새로 썼습니다.",
+        "%1 era danneggiato: è stato riscritto senza i suoi utenti.",
+        "%1 bozuktu: kullanıcıları olmadan yeniden yazıldı.", "%1 已损坏：已重新写入，不含其用户。",
+        "كان %1 تالفًا: كُتب من جديد بلا مستخدميه."),
+    "%1 could be read by other accounts: it is now readable by its owner only. The users kept should change "
+    "their passwords, whose hashes could be read.": row(
+        "%1 могли читать другие учётные записи: теперь его читает только владелец. Оставшимся пользователям "
+        "следует сменить пароли: их хэши могли быть прочитаны.",
+        "%1 podía ser leído por otras cuentas: ahora solo lo lee su dueño. Los usuarios conservados deben cambiar "
+        "sus contraseñas, cuyos hashes pudieron leerse.",
+        "%1 podia ser lido por outras contas: agora só o dono pode lê-lo. Os usuários mantidos devem trocar suas "
+        "senhas, cujos hashes podem ter sido lidos.",
+        "%1 could be read by other accounts: it is now readable by its owner only. The users kept should change "
+        "their passwords, whose hashes could be read.",
+        "%1은(는) 다른 계정이 읽을 수 있었습니다. 이제 소유자만 읽을 수 있습니다. 남은 사용자는 해시가 읽혔을 수 "
+        "있으니 비밀번호를 바꾸십시오.",
+        "%1 era leggibile da altri account: ora è leggibile solo dal proprietario. Gli utenti mantenuti devono "
+        "cambiare la password, i cui hash potevano essere letti.",
+        "%1 başka hesaplarca okunabiliyordu: artık yalnızca sahibi okuyabilir. Kalan kullanıcılar, karmaları "
+        "okunmuş olabileceğinden parolalarını değiştirmeli.",
+        "%1 可被其他账户读取：现在仅所有者可读。保留的用户应更改密码，因为其哈希可能已被读取。",
+        "كان بوسع حسابات أخرى قراءة %1: صار الآن لمالكه وحده. على المستخدمين الباقين تغيير كلمات مرورهم، إذ "
+        "ربما قُرئت بصماتها."),
+    "The other users are kept: %1.": row("Остальные пользователи сохранены: %1.",
+                                         "Se conservan los demás usuarios: %1.", "Os outros usuários foram mantidos: %1.",
+                                         "The other users are kept: %1.", "다른 사용자는 유지됩니다: %1.",
+                                         "Gli altri utenti sono mantenuti: %1.", "Diğer kullanıcılar korundu: %1.",
+                                         "其他用户已保留：%1。", "بقي المستخدمون الآخرون: %1."),
+})
+TRANSLATED.add("UserStore")
