@@ -540,7 +540,7 @@
     <name>DeviceListPanel</name>
     <message>
         <source>Filter: name, IP, state</source>
-        <translation>Фильтр: имя, IP, состояние</translation>
+        <translation>Поиск: имя, IP, статус</translation>
     </message>
     <message>
         <source>Compact rows</source>

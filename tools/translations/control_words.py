@@ -165,7 +165,8 @@ WORDS = {
         "تم تجاهل رد الإعدادات: استُلم %1 بايت، وكتلة الإعدادات %2 بايت."),
 
     # --- device list, status bar, preview -----------------------------------------
-    "Filter: name, IP, state": row("Фильтр: имя, IP, состояние", "Filtro: nombre, IP, estado",
+    # The filter box has the width of the list.
+    "Filter: name, IP, state": row("Поиск: имя, IP, статус", "Filtro: nombre, IP, estado",
                                    "Filtro: nome, IP, estado", "Filter: name, IP, state", "필터: 이름, IP, 상태",
                                    "Filtro: nome, IP, stato", "Filtre: ad, IP, durum", "筛选：名称、IP、状态",
                                    "تصفية: الاسم، IP، الحالة"),
