@@ -76,8 +76,10 @@ std::unique_ptr<QTranslator> install(const QString &name, QString *problem)
     registerCatalogues();
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(cataloguePath(name))) {
-        *problem = QStringLiteral("The %1 catalogue cannot be loaded; the texts stay as written.")
-                       .arg(name);
+        if (problem)
+            *problem =
+                QStringLiteral("The %1 catalogue cannot be loaded; the texts stay as written.")
+                    .arg(name);
         return nullptr;
     }
     QCoreApplication::installTranslator(translator.get());

@@ -876,6 +876,102 @@ Do you want to save your changes?</source>
 <context>
     <name>JournalView</name>
     <message>
+        <source>message sent</source>
+        <translation>أُرسلت رسالة</translation>
+    </message>
+    <message>
+        <source>print parameters</source>
+        <translation>إعدادات الطباعة</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>المنفذ</translation>
+    </message>
+    <message>
+        <source>remark name</source>
+        <translation>الاسم المستعار</translation>
+    </message>
+    <message>
+        <source>message saved</source>
+        <translation>حُفظت رسالة</translation>
+    </message>
+    <message>
+        <source>command failed</source>
+        <translation>فشل الأمر</translation>
+    </message>
+    <message>
+        <source>journal recovered</source>
+        <translation>استُعيد السجل</translation>
+    </message>
+    <message>
+        <source>sign-in</source>
+        <translation>تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>sign-in refused</source>
+        <translation>رُفض تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>sign-out</source>
+        <translation>تسجيل الخروج</translation>
+    </message>
+    <message>
+        <source>users on</source>
+        <translation>تفعيل المستخدمين</translation>
+    </message>
+    <message>
+        <source>users off</source>
+        <translation>إيقاف المستخدمين</translation>
+    </message>
+    <message>
+        <source>user set</source>
+        <translation>تعيين مستخدم</translation>
+    </message>
+    <message>
+        <source>user removed</source>
+        <translation>إزالة مستخدم</translation>
+    </message>
+    <message>
+        <source>idle time</source>
+        <translation>مدة الخمول</translation>
+    </message>
+    <message>
+        <source>administrator created</source>
+        <translation>أُنشئ مسؤول</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>الوقت</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>المستخدم</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>الحاسوب</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>الإجراء</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>الطابعات</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>التفاصيل</translation>
+    </message>
+    <message>
         <source>%1 (claimed)</source>
         <translation>%1 (مُدّعى)</translation>
     </message>

@@ -864,6 +864,102 @@ Do you want to save your changes?</source>
 <context>
     <name>JournalView</name>
     <message>
+        <source>message sent</source>
+        <translation>信息已发送</translation>
+    </message>
+    <message>
+        <source>print parameters</source>
+        <translation>打印参数</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>启动</translation>
+    </message>
+    <message>
+        <source>stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>remark name</source>
+        <translation>备注名</translation>
+    </message>
+    <message>
+        <source>message saved</source>
+        <translation>信息已保存</translation>
+    </message>
+    <message>
+        <source>command failed</source>
+        <translation>命令失败</translation>
+    </message>
+    <message>
+        <source>journal recovered</source>
+        <translation>日志已恢复</translation>
+    </message>
+    <message>
+        <source>sign-in</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>sign-in refused</source>
+        <translation>登录被拒绝</translation>
+    </message>
+    <message>
+        <source>sign-out</source>
+        <translation>注销</translation>
+    </message>
+    <message>
+        <source>users on</source>
+        <translation>启用用户</translation>
+    </message>
+    <message>
+        <source>users off</source>
+        <translation>停用用户</translation>
+    </message>
+    <message>
+        <source>user set</source>
+        <translation>设置用户</translation>
+    </message>
+    <message>
+        <source>user removed</source>
+        <translation>删除用户</translation>
+    </message>
+    <message>
+        <source>idle time</source>
+        <translation>空闲时间</translation>
+    </message>
+    <message>
+        <source>administrator created</source>
+        <translation>已创建管理员</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>用户</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>电脑</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>喷码机</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>详情</translation>
+    </message>
+    <message>
         <source>%1 (claimed)</source>
         <translation>%1（自称）</translation>
     </message>

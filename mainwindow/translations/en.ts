@@ -865,6 +865,102 @@ Do you want to save your changes?</translation>
 <context>
     <name>JournalView</name>
     <message>
+        <source>message sent</source>
+        <translation>message sent</translation>
+    </message>
+    <message>
+        <source>print parameters</source>
+        <translation>print parameters</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>stop</source>
+        <translation>stop</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>remark name</source>
+        <translation>remark name</translation>
+    </message>
+    <message>
+        <source>message saved</source>
+        <translation>message saved</translation>
+    </message>
+    <message>
+        <source>command failed</source>
+        <translation>command failed</translation>
+    </message>
+    <message>
+        <source>journal recovered</source>
+        <translation>journal recovered</translation>
+    </message>
+    <message>
+        <source>sign-in</source>
+        <translation>sign-in</translation>
+    </message>
+    <message>
+        <source>sign-in refused</source>
+        <translation>sign-in refused</translation>
+    </message>
+    <message>
+        <source>sign-out</source>
+        <translation>sign-out</translation>
+    </message>
+    <message>
+        <source>users on</source>
+        <translation>users on</translation>
+    </message>
+    <message>
+        <source>users off</source>
+        <translation>users off</translation>
+    </message>
+    <message>
+        <source>user set</source>
+        <translation>user set</translation>
+    </message>
+    <message>
+        <source>user removed</source>
+        <translation>user removed</translation>
+    </message>
+    <message>
+        <source>idle time</source>
+        <translation>idle time</translation>
+    </message>
+    <message>
+        <source>administrator created</source>
+        <translation>administrator created</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>Coders</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
         <source>%1 (claimed)</source>
         <translation>%1 (claimed)</translation>
     </message>

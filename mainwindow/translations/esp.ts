@@ -865,6 +865,102 @@ Do you want to save your changes?</source>
 <context>
     <name>JournalView</name>
     <message>
+        <source>message sent</source>
+        <translation>mensaje enviado</translation>
+    </message>
+    <message>
+        <source>print parameters</source>
+        <translation>parámetros de impresión</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>inicio</translation>
+    </message>
+    <message>
+        <source>stop</source>
+        <translation>parada</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>puerto</translation>
+    </message>
+    <message>
+        <source>remark name</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>message saved</source>
+        <translation>mensaje guardado</translation>
+    </message>
+    <message>
+        <source>command failed</source>
+        <translation>orden fallida</translation>
+    </message>
+    <message>
+        <source>journal recovered</source>
+        <translation>registro recuperado</translation>
+    </message>
+    <message>
+        <source>sign-in</source>
+        <translation>inicio de sesión</translation>
+    </message>
+    <message>
+        <source>sign-in refused</source>
+        <translation>inicio de sesión rechazado</translation>
+    </message>
+    <message>
+        <source>sign-out</source>
+        <translation>cierre de sesión</translation>
+    </message>
+    <message>
+        <source>users on</source>
+        <translation>usuarios activados</translation>
+    </message>
+    <message>
+        <source>users off</source>
+        <translation>usuarios desactivados</translation>
+    </message>
+    <message>
+        <source>user set</source>
+        <translation>usuario guardado</translation>
+    </message>
+    <message>
+        <source>user removed</source>
+        <translation>usuario quitado</translation>
+    </message>
+    <message>
+        <source>idle time</source>
+        <translation>tiempo de inactividad</translation>
+    </message>
+    <message>
+        <source>administrator created</source>
+        <translation>administrador creado</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>Codificadores</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
         <source>%1 (claimed)</source>
         <translation>%1 (declarado)</translation>
     </message>

@@ -865,6 +865,102 @@ Salvare le modifiche?</translation>
 <context>
     <name>JournalView</name>
     <message>
+        <source>message sent</source>
+        <translation>messaggio inviato</translation>
+    </message>
+    <message>
+        <source>print parameters</source>
+        <translation>parametri di stampa</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>avvio</translation>
+    </message>
+    <message>
+        <source>stop</source>
+        <translation>arresto</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>porta</translation>
+    </message>
+    <message>
+        <source>remark name</source>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>message saved</source>
+        <translation>messaggio salvato</translation>
+    </message>
+    <message>
+        <source>command failed</source>
+        <translation>comando non riuscito</translation>
+    </message>
+    <message>
+        <source>journal recovered</source>
+        <translation>registro ripristinato</translation>
+    </message>
+    <message>
+        <source>sign-in</source>
+        <translation>accesso</translation>
+    </message>
+    <message>
+        <source>sign-in refused</source>
+        <translation>accesso rifiutato</translation>
+    </message>
+    <message>
+        <source>sign-out</source>
+        <translation>disconnessione</translation>
+    </message>
+    <message>
+        <source>users on</source>
+        <translation>utenti attivati</translation>
+    </message>
+    <message>
+        <source>users off</source>
+        <translation>utenti disattivati</translation>
+    </message>
+    <message>
+        <source>user set</source>
+        <translation>utente impostato</translation>
+    </message>
+    <message>
+        <source>user removed</source>
+        <translation>utente rimosso</translation>
+    </message>
+    <message>
+        <source>idle time</source>
+        <translation>tempo di inattività</translation>
+    </message>
+    <message>
+        <source>administrator created</source>
+        <translation>amministratore creato</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Utente</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>Codificatori</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
         <source>%1 (claimed)</source>
         <translation>%1 (dichiarato)</translation>
     </message>

@@ -864,6 +864,102 @@ Do you want to save your changes?</source>
 <context>
     <name>JournalView</name>
     <message>
+        <source>message sent</source>
+        <translation>메시지 전송</translation>
+    </message>
+    <message>
+        <source>print parameters</source>
+        <translation>인쇄 설정</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>stop</source>
+        <translation>정지</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <source>remark name</source>
+        <translation>별칭</translation>
+    </message>
+    <message>
+        <source>message saved</source>
+        <translation>메시지 저장</translation>
+    </message>
+    <message>
+        <source>command failed</source>
+        <translation>명령 실패</translation>
+    </message>
+    <message>
+        <source>journal recovered</source>
+        <translation>작업 기록 복구</translation>
+    </message>
+    <message>
+        <source>sign-in</source>
+        <translation>로그인</translation>
+    </message>
+    <message>
+        <source>sign-in refused</source>
+        <translation>로그인 거부</translation>
+    </message>
+    <message>
+        <source>sign-out</source>
+        <translation>로그아웃</translation>
+    </message>
+    <message>
+        <source>users on</source>
+        <translation>사용자 기능 켜짐</translation>
+    </message>
+    <message>
+        <source>users off</source>
+        <translation>사용자 기능 꺼짐</translation>
+    </message>
+    <message>
+        <source>user set</source>
+        <translation>사용자 설정</translation>
+    </message>
+    <message>
+        <source>user removed</source>
+        <translation>사용자 제거</translation>
+    </message>
+    <message>
+        <source>idle time</source>
+        <translation>유휴 시간</translation>
+    </message>
+    <message>
+        <source>administrator created</source>
+        <translation>관리자 생성</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>시간</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>사용자</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>작업</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>프린터</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>세부 정보</translation>
+    </message>
+    <message>
         <source>%1 (claimed)</source>
         <translation>%1 (자칭)</translation>
     </message>

@@ -865,6 +865,102 @@ Deseja salvar as alterações?</translation>
 <context>
     <name>JournalView</name>
     <message>
+        <source>message sent</source>
+        <translation>mensagem enviada</translation>
+    </message>
+    <message>
+        <source>print parameters</source>
+        <translation>parâmetros de impressão</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>início</translation>
+    </message>
+    <message>
+        <source>stop</source>
+        <translation>parada</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>porta</translation>
+    </message>
+    <message>
+        <source>remark name</source>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>message saved</source>
+        <translation>mensagem salva</translation>
+    </message>
+    <message>
+        <source>command failed</source>
+        <translation>comando falhou</translation>
+    </message>
+    <message>
+        <source>journal recovered</source>
+        <translation>registro recuperado</translation>
+    </message>
+    <message>
+        <source>sign-in</source>
+        <translation>entrada</translation>
+    </message>
+    <message>
+        <source>sign-in refused</source>
+        <translation>entrada recusada</translation>
+    </message>
+    <message>
+        <source>sign-out</source>
+        <translation>saída</translation>
+    </message>
+    <message>
+        <source>users on</source>
+        <translation>usuários ativados</translation>
+    </message>
+    <message>
+        <source>users off</source>
+        <translation>usuários desativados</translation>
+    </message>
+    <message>
+        <source>user set</source>
+        <translation>usuário definido</translation>
+    </message>
+    <message>
+        <source>user removed</source>
+        <translation>usuário removido</translation>
+    </message>
+    <message>
+        <source>idle time</source>
+        <translation>tempo de inatividade</translation>
+    </message>
+    <message>
+        <source>administrator created</source>
+        <translation>administrador criado</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Usuário</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Ação</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>Codificadores</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalhes</translation>
+    </message>
+    <message>
         <source>%1 (claimed)</source>
         <translation>%1 (declarado)</translation>
     </message>

@@ -866,6 +866,102 @@ Do you want to save your changes?</source>
 <context>
     <name>JournalView</name>
     <message>
+        <source>message sent</source>
+        <translation>сообщение отправлено</translation>
+    </message>
+    <message>
+        <source>print parameters</source>
+        <translation>параметры печати</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>пуск</translation>
+    </message>
+    <message>
+        <source>stop</source>
+        <translation>стоп</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>порт</translation>
+    </message>
+    <message>
+        <source>remark name</source>
+        <translation>имя</translation>
+    </message>
+    <message>
+        <source>message saved</source>
+        <translation>сообщение сохранено</translation>
+    </message>
+    <message>
+        <source>command failed</source>
+        <translation>команда не выполнена</translation>
+    </message>
+    <message>
+        <source>journal recovered</source>
+        <translation>журнал восстановлен</translation>
+    </message>
+    <message>
+        <source>sign-in</source>
+        <translation>вход</translation>
+    </message>
+    <message>
+        <source>sign-in refused</source>
+        <translation>вход отклонён</translation>
+    </message>
+    <message>
+        <source>sign-out</source>
+        <translation>выход</translation>
+    </message>
+    <message>
+        <source>users on</source>
+        <translation>пользователи включены</translation>
+    </message>
+    <message>
+        <source>users off</source>
+        <translation>пользователи выключены</translation>
+    </message>
+    <message>
+        <source>user set</source>
+        <translation>пользователь задан</translation>
+    </message>
+    <message>
+        <source>user removed</source>
+        <translation>пользователь удалён</translation>
+    </message>
+    <message>
+        <source>idle time</source>
+        <translation>время простоя</translation>
+    </message>
+    <message>
+        <source>administrator created</source>
+        <translation>создан администратор</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>ПК</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Действие</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>Маркираторы</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Подробности</translation>
+    </message>
+    <message>
         <source>%1 (claimed)</source>
         <translation>%1 (со слов)</translation>
     </message>

@@ -864,6 +864,102 @@ Değişiklikler kaydedilsin mi?</translation>
 <context>
     <name>JournalView</name>
     <message>
+        <source>message sent</source>
+        <translation>mesaj gönderildi</translation>
+    </message>
+    <message>
+        <source>print parameters</source>
+        <translation>baskı ayarları</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>başlatma</translation>
+    </message>
+    <message>
+        <source>stop</source>
+        <translation>durdurma</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>remark name</source>
+        <translation>takma ad</translation>
+    </message>
+    <message>
+        <source>message saved</source>
+        <translation>mesaj kaydedildi</translation>
+    </message>
+    <message>
+        <source>command failed</source>
+        <translation>komut başarısız</translation>
+    </message>
+    <message>
+        <source>journal recovered</source>
+        <translation>kayıt defteri kurtarıldı</translation>
+    </message>
+    <message>
+        <source>sign-in</source>
+        <translation>oturum açma</translation>
+    </message>
+    <message>
+        <source>sign-in refused</source>
+        <translation>oturum açma reddedildi</translation>
+    </message>
+    <message>
+        <source>sign-out</source>
+        <translation>oturum kapatma</translation>
+    </message>
+    <message>
+        <source>users on</source>
+        <translation>kullanıcılar açıldı</translation>
+    </message>
+    <message>
+        <source>users off</source>
+        <translation>kullanıcılar kapatıldı</translation>
+    </message>
+    <message>
+        <source>user set</source>
+        <translation>kullanıcı ayarlandı</translation>
+    </message>
+    <message>
+        <source>user removed</source>
+        <translation>kullanıcı kaldırıldı</translation>
+    </message>
+    <message>
+        <source>idle time</source>
+        <translation>boşta kalma süresi</translation>
+    </message>
+    <message>
+        <source>administrator created</source>
+        <translation>yönetici oluşturuldu</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zaman</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Kullanıcı</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>İşlem</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>Kodlayıcılar</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Ayrıntılar</translation>
+    </message>
+    <message>
         <source>%1 (claimed)</source>
         <translation>%1 (beyan edilen)</translation>
     </message>
