@@ -2119,6 +2119,177 @@ Coustom date and other date format please see the instructions.</source>
     </message>
 </context>
 <context>
+    <name>ParameterChange</name>
+    <message>
+        <source>spray mode</source>
+        <translation>وضع الرش</translation>
+    </message>
+    <message>
+        <source>device value 1</source>
+        <translation>قيمة الجهاز 1</translation>
+    </message>
+    <message>
+        <source>device value 2</source>
+        <translation>قيمة الجهاز 2</translation>
+    </message>
+    <message>
+        <source>resolution</source>
+        <translation>الدقة</translation>
+    </message>
+    <message>
+        <source>trigger</source>
+        <translation>التشغيل</translation>
+    </message>
+    <message>
+        <source>head range</source>
+        <translation>نطاق الرؤوس</translation>
+    </message>
+    <message>
+        <source>splice</source>
+        <translation>الوصل</translation>
+    </message>
+    <message>
+        <source>heads</source>
+        <translation>الرؤوس</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>الاتجاه</translation>
+    </message>
+    <message>
+        <source>head 1 offset</source>
+        <translation>إزاحة الرأس 1</translation>
+    </message>
+    <message>
+        <source>head 2 offset</source>
+        <translation>إزاحة الرأس 2</translation>
+    </message>
+    <message>
+        <source>head 3 offset</source>
+        <translation>إزاحة الرأس 3</translation>
+    </message>
+    <message>
+        <source>head 4 offset</source>
+        <translation>إزاحة الرأس 4</translation>
+    </message>
+    <message>
+        <source>head 1 direction</source>
+        <translation>اتجاه الرأس 1</translation>
+    </message>
+    <message>
+        <source>head 2 direction</source>
+        <translation>اتجاه الرأس 2</translation>
+    </message>
+    <message>
+        <source>head 3 direction</source>
+        <translation>اتجاه الرأس 3</translation>
+    </message>
+    <message>
+        <source>head 4 direction</source>
+        <translation>اتجاه الرأس 4</translation>
+    </message>
+    <message>
+        <source>encoder</source>
+        <translation>المشفّر</translation>
+    </message>
+    <message>
+        <source>beep</source>
+        <translation>الصفير</translation>
+    </message>
+    <message>
+        <source>encoder pulses</source>
+        <translation>نبضات المشفّر</translation>
+    </message>
+    <message>
+        <source>encoder diameter</source>
+        <translation>قطر المشفّر</translation>
+    </message>
+    <message>
+        <source>line speed</source>
+        <translation>سرعة الخط</translation>
+    </message>
+    <message>
+        <source>signal interval</source>
+        <translation>فاصل الإشارة</translation>
+    </message>
+    <message>
+        <source>device value 3</source>
+        <translation>قيمة الجهاز 3</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>per revolution</source>
+        <translation>لكل دورة</translation>
+    </message>
+    <message>
+        <source>m/min</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>dpi</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>أمامي</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>عكسي</translation>
+    </message>
+    <message>
+        <source>inverse</source>
+        <translation>مقلوب</translation>
+    </message>
+    <message>
+        <source>rev/inv</source>
+        <translation>عكسي/مقلوب</translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <translation>الرمز %1</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>يسار</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>يمين</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>جودة عالية</translation>
+    </message>
+    <message>
+        <source>high speed</source>
+        <translation>سرعة عالية</translation>
+    </message>
+    <message>
+        <source>external signal</source>
+        <translation>إشارة خارجية</translation>
+    </message>
+    <message>
+        <source>internal signal</source>
+        <translation>إشارة داخلية</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>إيقاف</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>

@@ -2102,6 +2102,177 @@ Coustom date and other date format please see the instructions.</source>
     </message>
 </context>
 <context>
+    <name>ParameterChange</name>
+    <message>
+        <source>spray mode</source>
+        <translation>喷印模式</translation>
+    </message>
+    <message>
+        <source>device value 1</source>
+        <translation>设备值 1</translation>
+    </message>
+    <message>
+        <source>device value 2</source>
+        <translation>设备值 2</translation>
+    </message>
+    <message>
+        <source>resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>trigger</source>
+        <translation>触发</translation>
+    </message>
+    <message>
+        <source>head range</source>
+        <translation>喷头范围</translation>
+    </message>
+    <message>
+        <source>splice</source>
+        <translation>拼接</translation>
+    </message>
+    <message>
+        <source>heads</source>
+        <translation>喷头</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>head 1 offset</source>
+        <translation>喷头 1 偏移</translation>
+    </message>
+    <message>
+        <source>head 2 offset</source>
+        <translation>喷头 2 偏移</translation>
+    </message>
+    <message>
+        <source>head 3 offset</source>
+        <translation>喷头 3 偏移</translation>
+    </message>
+    <message>
+        <source>head 4 offset</source>
+        <translation>喷头 4 偏移</translation>
+    </message>
+    <message>
+        <source>head 1 direction</source>
+        <translation>喷头 1 方向</translation>
+    </message>
+    <message>
+        <source>head 2 direction</source>
+        <translation>喷头 2 方向</translation>
+    </message>
+    <message>
+        <source>head 3 direction</source>
+        <translation>喷头 3 方向</translation>
+    </message>
+    <message>
+        <source>head 4 direction</source>
+        <translation>喷头 4 方向</translation>
+    </message>
+    <message>
+        <source>encoder</source>
+        <translation>编码器</translation>
+    </message>
+    <message>
+        <source>beep</source>
+        <translation>蜂鸣</translation>
+    </message>
+    <message>
+        <source>encoder pulses</source>
+        <translation>编码器脉冲</translation>
+    </message>
+    <message>
+        <source>encoder diameter</source>
+        <translation>编码器直径</translation>
+    </message>
+    <message>
+        <source>line speed</source>
+        <translation>生产线速度</translation>
+    </message>
+    <message>
+        <source>signal interval</source>
+        <translation>信号间隔</translation>
+    </message>
+    <message>
+        <source>device value 3</source>
+        <translation>设备值 3</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>per revolution</source>
+        <translation>每转</translation>
+    </message>
+    <message>
+        <source>m/min</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>dpi</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>正向</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>反向</translation>
+    </message>
+    <message>
+        <source>inverse</source>
+        <translation>倒置</translation>
+    </message>
+    <message>
+        <source>rev/inv</source>
+        <translation>反向/倒置</translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <translation>代码 %1</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>高质量</translation>
+    </message>
+    <message>
+        <source>high speed</source>
+        <translation>高速</translation>
+    </message>
+    <message>
+        <source>external signal</source>
+        <translation>外部信号</translation>
+    </message>
+    <message>
+        <source>internal signal</source>
+        <translation>内部信号</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>关</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>

@@ -2104,6 +2104,177 @@ For custom and other date formats, see the instructions.</translation>
     </message>
 </context>
 <context>
+    <name>ParameterChange</name>
+    <message>
+        <source>spray mode</source>
+        <translation>spray mode</translation>
+    </message>
+    <message>
+        <source>device value 1</source>
+        <translation>device value 1</translation>
+    </message>
+    <message>
+        <source>device value 2</source>
+        <translation>device value 2</translation>
+    </message>
+    <message>
+        <source>resolution</source>
+        <translation>resolution</translation>
+    </message>
+    <message>
+        <source>trigger</source>
+        <translation>trigger</translation>
+    </message>
+    <message>
+        <source>head range</source>
+        <translation>head range</translation>
+    </message>
+    <message>
+        <source>splice</source>
+        <translation>splice</translation>
+    </message>
+    <message>
+        <source>heads</source>
+        <translation>heads</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>direction</translation>
+    </message>
+    <message>
+        <source>head 1 offset</source>
+        <translation>head 1 offset</translation>
+    </message>
+    <message>
+        <source>head 2 offset</source>
+        <translation>head 2 offset</translation>
+    </message>
+    <message>
+        <source>head 3 offset</source>
+        <translation>head 3 offset</translation>
+    </message>
+    <message>
+        <source>head 4 offset</source>
+        <translation>head 4 offset</translation>
+    </message>
+    <message>
+        <source>head 1 direction</source>
+        <translation>head 1 direction</translation>
+    </message>
+    <message>
+        <source>head 2 direction</source>
+        <translation>head 2 direction</translation>
+    </message>
+    <message>
+        <source>head 3 direction</source>
+        <translation>head 3 direction</translation>
+    </message>
+    <message>
+        <source>head 4 direction</source>
+        <translation>head 4 direction</translation>
+    </message>
+    <message>
+        <source>encoder</source>
+        <translation>encoder</translation>
+    </message>
+    <message>
+        <source>beep</source>
+        <translation>beep</translation>
+    </message>
+    <message>
+        <source>encoder pulses</source>
+        <translation>encoder pulses</translation>
+    </message>
+    <message>
+        <source>encoder diameter</source>
+        <translation>encoder diameter</translation>
+    </message>
+    <message>
+        <source>line speed</source>
+        <translation>line speed</translation>
+    </message>
+    <message>
+        <source>signal interval</source>
+        <translation>signal interval</translation>
+    </message>
+    <message>
+        <source>device value 3</source>
+        <translation>device value 3</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>per revolution</source>
+        <translation>per revolution</translation>
+    </message>
+    <message>
+        <source>m/min</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>dpi</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>forward</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>reverse</translation>
+    </message>
+    <message>
+        <source>inverse</source>
+        <translation>inverse</translation>
+    </message>
+    <message>
+        <source>rev/inv</source>
+        <translation>rev/inv</translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <translation>code %1</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>high quality</translation>
+    </message>
+    <message>
+        <source>high speed</source>
+        <translation>high speed</translation>
+    </message>
+    <message>
+        <source>external signal</source>
+        <translation>external signal</translation>
+    </message>
+    <message>
+        <source>internal signal</source>
+        <translation>internal signal</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>off</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>

@@ -2104,6 +2104,177 @@ Para otros formatos de fecha, vea las instrucciones.</translation>
     </message>
 </context>
 <context>
+    <name>ParameterChange</name>
+    <message>
+        <source>spray mode</source>
+        <translation>modo de impresión</translation>
+    </message>
+    <message>
+        <source>device value 1</source>
+        <translation>valor del equipo 1</translation>
+    </message>
+    <message>
+        <source>device value 2</source>
+        <translation>valor del equipo 2</translation>
+    </message>
+    <message>
+        <source>resolution</source>
+        <translation>resolución</translation>
+    </message>
+    <message>
+        <source>trigger</source>
+        <translation>disparo</translation>
+    </message>
+    <message>
+        <source>head range</source>
+        <translation>rango de cabezales</translation>
+    </message>
+    <message>
+        <source>splice</source>
+        <translation>empalme</translation>
+    </message>
+    <message>
+        <source>heads</source>
+        <translation>cabezales</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>dirección</translation>
+    </message>
+    <message>
+        <source>head 1 offset</source>
+        <translation>desplazamiento del cabezal 1</translation>
+    </message>
+    <message>
+        <source>head 2 offset</source>
+        <translation>desplazamiento del cabezal 2</translation>
+    </message>
+    <message>
+        <source>head 3 offset</source>
+        <translation>desplazamiento del cabezal 3</translation>
+    </message>
+    <message>
+        <source>head 4 offset</source>
+        <translation>desplazamiento del cabezal 4</translation>
+    </message>
+    <message>
+        <source>head 1 direction</source>
+        <translation>dirección del cabezal 1</translation>
+    </message>
+    <message>
+        <source>head 2 direction</source>
+        <translation>dirección del cabezal 2</translation>
+    </message>
+    <message>
+        <source>head 3 direction</source>
+        <translation>dirección del cabezal 3</translation>
+    </message>
+    <message>
+        <source>head 4 direction</source>
+        <translation>dirección del cabezal 4</translation>
+    </message>
+    <message>
+        <source>encoder</source>
+        <translation>encoder</translation>
+    </message>
+    <message>
+        <source>beep</source>
+        <translation>pitido</translation>
+    </message>
+    <message>
+        <source>encoder pulses</source>
+        <translation>pulsos del encoder</translation>
+    </message>
+    <message>
+        <source>encoder diameter</source>
+        <translation>diámetro del encoder</translation>
+    </message>
+    <message>
+        <source>line speed</source>
+        <translation>velocidad de la línea</translation>
+    </message>
+    <message>
+        <source>signal interval</source>
+        <translation>intervalo de señal</translation>
+    </message>
+    <message>
+        <source>device value 3</source>
+        <translation>valor del equipo 3</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>per revolution</source>
+        <translation>por vuelta</translation>
+    </message>
+    <message>
+        <source>m/min</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>dpi</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>invertido</translation>
+    </message>
+    <message>
+        <source>inverse</source>
+        <translation>volteado</translation>
+    </message>
+    <message>
+        <source>rev/inv</source>
+        <translation>inv./volt.</translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <translation>código %1</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>izquierda</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>derecha</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>alta calidad</translation>
+    </message>
+    <message>
+        <source>high speed</source>
+        <translation>alta velocidad</translation>
+    </message>
+    <message>
+        <source>external signal</source>
+        <translation>señal externa</translation>
+    </message>
+    <message>
+        <source>internal signal</source>
+        <translation>señal interna</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>no</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>

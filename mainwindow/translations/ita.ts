@@ -2104,6 +2104,177 @@ Per altri formati di data vedere le istruzioni.</translation>
     </message>
 </context>
 <context>
+    <name>ParameterChange</name>
+    <message>
+        <source>spray mode</source>
+        <translation>modalità di stampa</translation>
+    </message>
+    <message>
+        <source>device value 1</source>
+        <translation>valore dispositivo 1</translation>
+    </message>
+    <message>
+        <source>device value 2</source>
+        <translation>valore dispositivo 2</translation>
+    </message>
+    <message>
+        <source>resolution</source>
+        <translation>risoluzione</translation>
+    </message>
+    <message>
+        <source>trigger</source>
+        <translation>trigger</translation>
+    </message>
+    <message>
+        <source>head range</source>
+        <translation>intervallo testine</translation>
+    </message>
+    <message>
+        <source>splice</source>
+        <translation>giunzione</translation>
+    </message>
+    <message>
+        <source>heads</source>
+        <translation>testine</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>direzione</translation>
+    </message>
+    <message>
+        <source>head 1 offset</source>
+        <translation>offset testina 1</translation>
+    </message>
+    <message>
+        <source>head 2 offset</source>
+        <translation>offset testina 2</translation>
+    </message>
+    <message>
+        <source>head 3 offset</source>
+        <translation>offset testina 3</translation>
+    </message>
+    <message>
+        <source>head 4 offset</source>
+        <translation>offset testina 4</translation>
+    </message>
+    <message>
+        <source>head 1 direction</source>
+        <translation>direzione testina 1</translation>
+    </message>
+    <message>
+        <source>head 2 direction</source>
+        <translation>direzione testina 2</translation>
+    </message>
+    <message>
+        <source>head 3 direction</source>
+        <translation>direzione testina 3</translation>
+    </message>
+    <message>
+        <source>head 4 direction</source>
+        <translation>direzione testina 4</translation>
+    </message>
+    <message>
+        <source>encoder</source>
+        <translation>encoder</translation>
+    </message>
+    <message>
+        <source>beep</source>
+        <translation>segnale acustico</translation>
+    </message>
+    <message>
+        <source>encoder pulses</source>
+        <translation>impulsi encoder</translation>
+    </message>
+    <message>
+        <source>encoder diameter</source>
+        <translation>diametro encoder</translation>
+    </message>
+    <message>
+        <source>line speed</source>
+        <translation>velocità linea</translation>
+    </message>
+    <message>
+        <source>signal interval</source>
+        <translation>intervallo segnale</translation>
+    </message>
+    <message>
+        <source>device value 3</source>
+        <translation>valore dispositivo 3</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>per revolution</source>
+        <translation>per giro</translation>
+    </message>
+    <message>
+        <source>m/min</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>dpi</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>avanti</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>indietro</translation>
+    </message>
+    <message>
+        <source>inverse</source>
+        <translation>capovolto</translation>
+    </message>
+    <message>
+        <source>rev/inv</source>
+        <translation>ind./capov.</translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <translation>codice %1</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>sinistra</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>destra</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>alta qualità</translation>
+    </message>
+    <message>
+        <source>high speed</source>
+        <translation>alta velocità</translation>
+    </message>
+    <message>
+        <source>external signal</source>
+        <translation>segnale esterno</translation>
+    </message>
+    <message>
+        <source>internal signal</source>
+        <translation>segnale interno</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>no</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>

@@ -2102,6 +2102,177 @@ Coustom date and other date format please see the instructions.</source>
     </message>
 </context>
 <context>
+    <name>ParameterChange</name>
+    <message>
+        <source>spray mode</source>
+        <translation>분사 모드</translation>
+    </message>
+    <message>
+        <source>device value 1</source>
+        <translation>장치 값 1</translation>
+    </message>
+    <message>
+        <source>device value 2</source>
+        <translation>장치 값 2</translation>
+    </message>
+    <message>
+        <source>resolution</source>
+        <translation>해상도</translation>
+    </message>
+    <message>
+        <source>trigger</source>
+        <translation>트리거</translation>
+    </message>
+    <message>
+        <source>head range</source>
+        <translation>헤드 범위</translation>
+    </message>
+    <message>
+        <source>splice</source>
+        <translation>이어 붙이기</translation>
+    </message>
+    <message>
+        <source>heads</source>
+        <translation>헤드</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>방향</translation>
+    </message>
+    <message>
+        <source>head 1 offset</source>
+        <translation>헤드 1 오프셋</translation>
+    </message>
+    <message>
+        <source>head 2 offset</source>
+        <translation>헤드 2 오프셋</translation>
+    </message>
+    <message>
+        <source>head 3 offset</source>
+        <translation>헤드 3 오프셋</translation>
+    </message>
+    <message>
+        <source>head 4 offset</source>
+        <translation>헤드 4 오프셋</translation>
+    </message>
+    <message>
+        <source>head 1 direction</source>
+        <translation>헤드 1 방향</translation>
+    </message>
+    <message>
+        <source>head 2 direction</source>
+        <translation>헤드 2 방향</translation>
+    </message>
+    <message>
+        <source>head 3 direction</source>
+        <translation>헤드 3 방향</translation>
+    </message>
+    <message>
+        <source>head 4 direction</source>
+        <translation>헤드 4 방향</translation>
+    </message>
+    <message>
+        <source>encoder</source>
+        <translation>인코더</translation>
+    </message>
+    <message>
+        <source>beep</source>
+        <translation>신호음</translation>
+    </message>
+    <message>
+        <source>encoder pulses</source>
+        <translation>인코더 펄스</translation>
+    </message>
+    <message>
+        <source>encoder diameter</source>
+        <translation>인코더 직경</translation>
+    </message>
+    <message>
+        <source>line speed</source>
+        <translation>라인 속도</translation>
+    </message>
+    <message>
+        <source>signal interval</source>
+        <translation>신호 간격</translation>
+    </message>
+    <message>
+        <source>device value 3</source>
+        <translation>장치 값 3</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>per revolution</source>
+        <translation>회전당</translation>
+    </message>
+    <message>
+        <source>m/min</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>dpi</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>정방향</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>역방향</translation>
+    </message>
+    <message>
+        <source>inverse</source>
+        <translation>반전</translation>
+    </message>
+    <message>
+        <source>rev/inv</source>
+        <translation>역방향/반전</translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <translation>코드 %1</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>왼쪽</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>오른쪽</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>고품질</translation>
+    </message>
+    <message>
+        <source>high speed</source>
+        <translation>고속</translation>
+    </message>
+    <message>
+        <source>external signal</source>
+        <translation>외부 신호</translation>
+    </message>
+    <message>
+        <source>internal signal</source>
+        <translation>내부 신호</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>켜짐</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>꺼짐</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>

@@ -2104,6 +2104,177 @@ Para outros formatos de data, veja as instruções.</translation>
     </message>
 </context>
 <context>
+    <name>ParameterChange</name>
+    <message>
+        <source>spray mode</source>
+        <translation>modo de impressão</translation>
+    </message>
+    <message>
+        <source>device value 1</source>
+        <translation>valor do equipamento 1</translation>
+    </message>
+    <message>
+        <source>device value 2</source>
+        <translation>valor do equipamento 2</translation>
+    </message>
+    <message>
+        <source>resolution</source>
+        <translation>resolução</translation>
+    </message>
+    <message>
+        <source>trigger</source>
+        <translation>disparo</translation>
+    </message>
+    <message>
+        <source>head range</source>
+        <translation>faixa de cabeças</translation>
+    </message>
+    <message>
+        <source>splice</source>
+        <translation>emenda</translation>
+    </message>
+    <message>
+        <source>heads</source>
+        <translation>cabeças</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>direção</translation>
+    </message>
+    <message>
+        <source>head 1 offset</source>
+        <translation>deslocamento da cabeça 1</translation>
+    </message>
+    <message>
+        <source>head 2 offset</source>
+        <translation>deslocamento da cabeça 2</translation>
+    </message>
+    <message>
+        <source>head 3 offset</source>
+        <translation>deslocamento da cabeça 3</translation>
+    </message>
+    <message>
+        <source>head 4 offset</source>
+        <translation>deslocamento da cabeça 4</translation>
+    </message>
+    <message>
+        <source>head 1 direction</source>
+        <translation>direção da cabeça 1</translation>
+    </message>
+    <message>
+        <source>head 2 direction</source>
+        <translation>direção da cabeça 2</translation>
+    </message>
+    <message>
+        <source>head 3 direction</source>
+        <translation>direção da cabeça 3</translation>
+    </message>
+    <message>
+        <source>head 4 direction</source>
+        <translation>direção da cabeça 4</translation>
+    </message>
+    <message>
+        <source>encoder</source>
+        <translation>encoder</translation>
+    </message>
+    <message>
+        <source>beep</source>
+        <translation>bipe</translation>
+    </message>
+    <message>
+        <source>encoder pulses</source>
+        <translation>pulsos do encoder</translation>
+    </message>
+    <message>
+        <source>encoder diameter</source>
+        <translation>diâmetro do encoder</translation>
+    </message>
+    <message>
+        <source>line speed</source>
+        <translation>velocidade da linha</translation>
+    </message>
+    <message>
+        <source>signal interval</source>
+        <translation>intervalo do sinal</translation>
+    </message>
+    <message>
+        <source>device value 3</source>
+        <translation>valor do equipamento 3</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>per revolution</source>
+        <translation>por volta</translation>
+    </message>
+    <message>
+        <source>m/min</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>dpi</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>reverso</translation>
+    </message>
+    <message>
+        <source>inverse</source>
+        <translation>invertido</translation>
+    </message>
+    <message>
+        <source>rev/inv</source>
+        <translation>rev./inv.</translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <translation>código %1</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>à esquerda</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>à direita</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>alta qualidade</translation>
+    </message>
+    <message>
+        <source>high speed</source>
+        <translation>alta velocidade</translation>
+    </message>
+    <message>
+        <source>external signal</source>
+        <translation>sinal externo</translation>
+    </message>
+    <message>
+        <source>internal signal</source>
+        <translation>sinal interno</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ligado</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desligado</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>

@@ -2106,6 +2106,177 @@ Coustom date and other date format please see the instructions.</source>
     </message>
 </context>
 <context>
+    <name>ParameterChange</name>
+    <message>
+        <source>spray mode</source>
+        <translation>режим печати</translation>
+    </message>
+    <message>
+        <source>device value 1</source>
+        <translation>значение устройства 1</translation>
+    </message>
+    <message>
+        <source>device value 2</source>
+        <translation>значение устройства 2</translation>
+    </message>
+    <message>
+        <source>resolution</source>
+        <translation>разрешение</translation>
+    </message>
+    <message>
+        <source>trigger</source>
+        <translation>запуск</translation>
+    </message>
+    <message>
+        <source>head range</source>
+        <translation>диапазон головок</translation>
+    </message>
+    <message>
+        <source>splice</source>
+        <translation>стык</translation>
+    </message>
+    <message>
+        <source>heads</source>
+        <translation>головки</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>направление</translation>
+    </message>
+    <message>
+        <source>head 1 offset</source>
+        <translation>смещение головки 1</translation>
+    </message>
+    <message>
+        <source>head 2 offset</source>
+        <translation>смещение головки 2</translation>
+    </message>
+    <message>
+        <source>head 3 offset</source>
+        <translation>смещение головки 3</translation>
+    </message>
+    <message>
+        <source>head 4 offset</source>
+        <translation>смещение головки 4</translation>
+    </message>
+    <message>
+        <source>head 1 direction</source>
+        <translation>направление головки 1</translation>
+    </message>
+    <message>
+        <source>head 2 direction</source>
+        <translation>направление головки 2</translation>
+    </message>
+    <message>
+        <source>head 3 direction</source>
+        <translation>направление головки 3</translation>
+    </message>
+    <message>
+        <source>head 4 direction</source>
+        <translation>направление головки 4</translation>
+    </message>
+    <message>
+        <source>encoder</source>
+        <translation>энкодер</translation>
+    </message>
+    <message>
+        <source>beep</source>
+        <translation>звук</translation>
+    </message>
+    <message>
+        <source>encoder pulses</source>
+        <translation>импульсы энкодера</translation>
+    </message>
+    <message>
+        <source>encoder diameter</source>
+        <translation>диаметр энкодера</translation>
+    </message>
+    <message>
+        <source>line speed</source>
+        <translation>скорость линии</translation>
+    </message>
+    <message>
+        <source>signal interval</source>
+        <translation>интервал сигнала</translation>
+    </message>
+    <message>
+        <source>device value 3</source>
+        <translation>значение устройства 3</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>per revolution</source>
+        <translation>на оборот</translation>
+    </message>
+    <message>
+        <source>m/min</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>dpi</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>прямое</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>обратное</translation>
+    </message>
+    <message>
+        <source>inverse</source>
+        <translation>перевёрнутое</translation>
+    </message>
+    <message>
+        <source>rev/inv</source>
+        <translation>обр./перев.</translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <translation>код %1</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>слева</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>справа</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>высокое качество</translation>
+    </message>
+    <message>
+        <source>high speed</source>
+        <translation>высокая скорость</translation>
+    </message>
+    <message>
+        <source>external signal</source>
+        <translation>внешний сигнал</translation>
+    </message>
+    <message>
+        <source>internal signal</source>
+        <translation>внутренний сигнал</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>вкл.</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>выкл.</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>

@@ -2102,6 +2102,177 @@ Diğer tarih biçimleri için talimatlara bakın.</translation>
     </message>
 </context>
 <context>
+    <name>ParameterChange</name>
+    <message>
+        <source>spray mode</source>
+        <translation>püskürtme modu</translation>
+    </message>
+    <message>
+        <source>device value 1</source>
+        <translation>cihaz değeri 1</translation>
+    </message>
+    <message>
+        <source>device value 2</source>
+        <translation>cihaz değeri 2</translation>
+    </message>
+    <message>
+        <source>resolution</source>
+        <translation>çözünürlük</translation>
+    </message>
+    <message>
+        <source>trigger</source>
+        <translation>tetik</translation>
+    </message>
+    <message>
+        <source>head range</source>
+        <translation>kafa aralığı</translation>
+    </message>
+    <message>
+        <source>splice</source>
+        <translation>birleştirme</translation>
+    </message>
+    <message>
+        <source>heads</source>
+        <translation>kafalar</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>yön</translation>
+    </message>
+    <message>
+        <source>head 1 offset</source>
+        <translation>kafa 1 kaydırma</translation>
+    </message>
+    <message>
+        <source>head 2 offset</source>
+        <translation>kafa 2 kaydırma</translation>
+    </message>
+    <message>
+        <source>head 3 offset</source>
+        <translation>kafa 3 kaydırma</translation>
+    </message>
+    <message>
+        <source>head 4 offset</source>
+        <translation>kafa 4 kaydırma</translation>
+    </message>
+    <message>
+        <source>head 1 direction</source>
+        <translation>kafa 1 yönü</translation>
+    </message>
+    <message>
+        <source>head 2 direction</source>
+        <translation>kafa 2 yönü</translation>
+    </message>
+    <message>
+        <source>head 3 direction</source>
+        <translation>kafa 3 yönü</translation>
+    </message>
+    <message>
+        <source>head 4 direction</source>
+        <translation>kafa 4 yönü</translation>
+    </message>
+    <message>
+        <source>encoder</source>
+        <translation>enkoder</translation>
+    </message>
+    <message>
+        <source>beep</source>
+        <translation>bip</translation>
+    </message>
+    <message>
+        <source>encoder pulses</source>
+        <translation>enkoder darbeleri</translation>
+    </message>
+    <message>
+        <source>encoder diameter</source>
+        <translation>enkoder çapı</translation>
+    </message>
+    <message>
+        <source>line speed</source>
+        <translation>hat hızı</translation>
+    </message>
+    <message>
+        <source>signal interval</source>
+        <translation>sinyal aralığı</translation>
+    </message>
+    <message>
+        <source>device value 3</source>
+        <translation>cihaz değeri 3</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>per revolution</source>
+        <translation>tur başına</translation>
+    </message>
+    <message>
+        <source>m/min</source>
+        <translation>m/min</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>dpi</translation>
+    </message>
+    <message>
+        <source>forward</source>
+        <translation>ileri</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>geri</translation>
+    </message>
+    <message>
+        <source>inverse</source>
+        <translation>ters</translation>
+    </message>
+    <message>
+        <source>rev/inv</source>
+        <translation>geri/ters</translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <translation>kod %1</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>sol</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>sağ</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>yüksek kalite</translation>
+    </message>
+    <message>
+        <source>high speed</source>
+        <translation>yüksek hız</translation>
+    </message>
+    <message>
+        <source>external signal</source>
+        <translation>harici sinyal</translation>
+    </message>
+    <message>
+        <source>internal signal</source>
+        <translation>dahili sinyal</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>yok</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>açık</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>kapalı</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editwidget.h"
 #include "interfacelanguage.h"
+#include "parameterchanges.h"
 #include "stationsettings.h"
 #include "stationwindow.h"
 
@@ -106,6 +107,7 @@ private slots:
     void languageFromSettings();
     void window_data();
     void window();
+    void parameterWordsStayOutOfTheJournal();
 };
 
 void TestWindowLanguage::choice_data()
@@ -233,6 +235,31 @@ void TestWindowLanguage::window()
         left.removeDuplicates();
         QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral("\n"))));
     }
+    QCoreApplication::removeTranslator(translator.get());
+}
+
+// The journal keeps the field table's words whatever the interface
+// language; the event log's and the journal view's text is translated.
+void TestWindowLanguage::parameterWordsStayOutOfTheJournal()
+{
+    QString problem;
+    std::unique_ptr<QTranslator> translator =
+        InterfaceLanguage::install(QStringLiteral("ru"), &problem);
+    QVERIFY2(translator, qPrintable(problem));
+    PrintParameters before;
+    PrintParameters after;
+    after.lineSpeed = 45;
+    after.sprayMode = 2;
+    const QList<ParameterChange> changes = parameterChanges(before, after);
+    QCoreApplication::removeTranslator(translator.get());
+    QCOMPARE(changes.size(), 2);
+    QCOMPARE(changes.at(0).field, QStringLiteral("spray mode"));
+    QCOMPARE(changes.at(0).after, QStringLiteral("right"));
+    QCOMPARE(changes.at(1).field, QStringLiteral("line speed"));
+    QCOMPARE(changes.at(1).unit, QStringLiteral("m/min"));
+    QCoreApplication::installTranslator(translator.get());
+    QCOMPARE(changes.at(0).text(), QStringLiteral("режим печати слева → справа"));
+    QCOMPARE(changes.at(1).text(), QStringLiteral("скорость линии 0 → 45 m/min"));
     QCoreApplication::removeTranslator(translator.get());
 }
 

@@ -1655,3 +1655,80 @@ CONTEXT_WORDS.update({
     ("JournalView", "start"): row("пуск", "inicio", "início", "start", "시작", "avvio", "başlatma", "启动", "تشغيل"),
     ("JournalView", "stop"): row("стоп", "parada", "parada", "stop", "정지", "arresto", "durdurma", "停止", "إيقاف"),
 })
+
+# The print-parameter words of the field table (network/printparameterfields.cpp):
+# the journal keeps them as written; the event log and the journal view show
+# these.
+def head_words(template, ru, esp, pt, kr, ita, turkish, cn, arabic):
+    for n in range(1, 5):
+        WORDS[template % n] = row(ru % n, esp % n, pt % n, template % n, kr % n, ita % n, turkish % n, cn % n,
+                                  arabic % n)
+
+
+WORDS.update({
+    "spray mode": row("режим печати", "modo de impresión", "modo de impressão", "spray mode", "분사 모드",
+                      "modalità di stampa", "püskürtme modu", "喷印模式", "وضع الرش"),
+    "device value 1": row("значение устройства 1", "valor del equipo 1", "valor do equipamento 1",
+                          "device value 1", "장치 값 1", "valore dispositivo 1", "cihaz değeri 1", "设备值 1",
+                          "قيمة الجهاز 1"),
+    "device value 2": row("значение устройства 2", "valor del equipo 2", "valor do equipamento 2",
+                          "device value 2", "장치 값 2", "valore dispositivo 2", "cihaz değeri 2", "设备值 2",
+                          "قيمة الجهاز 2"),
+    "device value 3": row("значение устройства 3", "valor del equipo 3", "valor do equipamento 3",
+                          "device value 3", "장치 값 3", "valore dispositivo 3", "cihaz değeri 3", "设备值 3",
+                          "قيمة الجهاز 3"),
+    "resolution": row("разрешение", "resolución", "resolução", "resolution", "해상도", "risoluzione",
+                      "çözünürlük", "分辨率", "الدقة"),
+    "trigger": row("запуск", "disparo", "disparo", "trigger", "트리거", "trigger", "tetik", "触发", "التشغيل"),
+    "head range": row("диапазон головок", "rango de cabezales", "faixa de cabeças", "head range", "헤드 범위",
+                      "intervallo testine", "kafa aralığı", "喷头范围", "نطاق الرؤوس"),
+    "splice": row("стык", "empalme", "emenda", "splice", "이어 붙이기", "giunzione", "birleştirme", "拼接",
+                  "الوصل"),
+    "heads": row("головки", "cabezales", "cabeças", "heads", "헤드", "testine", "kafalar", "喷头", "الرؤوس"),
+    "direction": row("направление", "dirección", "direção", "direction", "방향", "direzione", "yön", "方向",
+                     "الاتجاه"),
+    "encoder": row("энкодер", "encoder", "encoder", "encoder", "인코더", "encoder", "enkoder", "编码器", "المشفّر"),
+    "beep": row("звук", "pitido", "bipe", "beep", "신호음", "segnale acustico", "bip", "蜂鸣", "الصفير"),
+    "encoder pulses": row("импульсы энкодера", "pulsos del encoder", "pulsos do encoder", "encoder pulses",
+                          "인코더 펄스", "impulsi encoder", "enkoder darbeleri", "编码器脉冲", "نبضات المشفّر"),
+    "encoder diameter": row("диаметр энкодера", "diámetro del encoder", "diâmetro do encoder",
+                            "encoder diameter", "인코더 직경", "diametro encoder", "enkoder çapı", "编码器直径",
+                            "قطر المشفّر"),
+    "line speed": row("скорость линии", "velocidad de la línea", "velocidade da linha", "line speed",
+                      "라인 속도", "velocità linea", "hat hızı", "生产线速度", "سرعة الخط"),
+    "signal interval": row("интервал сигнала", "intervalo de señal", "intervalo do sinal", "signal interval",
+                           "신호 간격", "intervallo segnale", "sinyal aralığı", "信号间隔", "فاصل الإشارة"),
+    "mm": same("mm"),
+    "m/min": same("m/min"),
+    "dpi": same("dpi"),
+    "per revolution": row("на оборот", "por vuelta", "por volta", "per revolution", "회전당", "per giro",
+                          "tur başına", "每转", "لكل دورة"),
+    "forward": row("прямое", "normal", "normal", "forward", "정방향", "avanti", "ileri", "正向", "أمامي"),
+    "reverse": row("обратное", "invertido", "reverso", "reverse", "역방향", "indietro", "geri", "反向", "عكسي"),
+    "inverse": row("перевёрнутое", "volteado", "invertido", "inverse", "반전", "capovolto", "ters", "倒置", "مقلوب"),
+    "rev/inv": row("обр./перев.", "inv./volt.", "rev./inv.", "rev/inv", "역방향/반전", "ind./capov.", "geri/ters",
+                   "反向/倒置", "عكسي/مقلوب"),
+    "code %1": row("код %1", "código %1", "código %1", "code %1", "코드 %1", "codice %1", "kod %1", "代码 %1",
+                   "الرمز %1"),
+    "right": row("справа", "derecha", "à direita", "right", "오른쪽", "destra", "sağ", "右", "يمين"),
+    "high quality": row("высокое качество", "alta calidad", "alta qualidade", "high quality", "고품질",
+                        "alta qualità", "yüksek kalite", "高质量", "جودة عالية"),
+    "high speed": row("высокая скорость", "alta velocidad", "alta velocidade", "high speed", "고속",
+                      "alta velocità", "yüksek hız", "高速", "سرعة عالية"),
+    "external signal": row("внешний сигнал", "señal externa", "sinal externo", "external signal", "외부 신호",
+                           "segnale esterno", "harici sinyal", "外部信号", "إشارة خارجية"),
+    "internal signal": row("внутренний сигнал", "señal interna", "sinal interno", "internal signal", "내부 신호",
+                           "segnale interno", "dahili sinyal", "内部信号", "إشارة داخلية"),
+    "on": row("вкл.", "sí", "ligado", "on", "켜짐", "sì", "açık", "开", "تشغيل"),
+    "off": row("выкл.", "no", "desligado", "off", "꺼짐", "no", "kapalı", "关", "إيقاف"),
+})
+head_words("head %d offset", "смещение головки %d", "desplazamiento del cabezal %d", "deslocamento da cabeça %d",
+           "헤드 %d 오프셋", "offset testina %d", "kafa %d kaydırma", "喷头 %d 偏移", "إزاحة الرأس %d")
+head_words("head %d direction", "направление головки %d", "dirección del cabezal %d", "direção da cabeça %d",
+           "헤드 %d 방향", "direzione testina %d", "kafa %d yönü", "喷头 %d 方向", "اتجاه الرأس %d")
+CONTEXT_WORDS.update({
+    # The spray mode, not an edge.
+    ("ParameterChange", "left"): row("слева", "izquierda", "à esquerda", "left", "왼쪽", "sinistra", "sol", "左",
+                                     "يسار"),
+})
+TRANSLATED.add("ParameterChange")

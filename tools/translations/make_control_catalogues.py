@@ -17,6 +17,7 @@ Language order of every row: ru, esp, pt, en, kr, ita, turkish, cn, arabic.
 """
 import argparse
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -53,12 +54,34 @@ def run_lupdate():
     return path
 
 
+PARAMETER_FIELDS = os.path.join(ROOT, "network", "printparameterfields.cpp")
+
+
+def parameter_words():
+    """The print-parameter words of the field table, which the journal keeps
+    as written and the event log and journal view show translated (context
+    ParameterChange): the second argument of each row, the units and the
+    value words.  lupdate cannot see them: they are data, not tr() calls."""
+    with open(PARAMETER_FIELDS, encoding="utf-8") as f:
+        code = f.read()
+    rows = code[code.index("PrintParameterField::all()"):]
+    words = re.findall(r'\b(?:listed|range|flag|carried)\(\s*"[^"]*",\s*"([^"]*)"', rows)
+    words += re.findall(r'\brange\(\s*"[^"]*",\s*"[^"]*",\s*"([^"]+)"', rows)
+    words += re.findall(r'\blisted\([^;]*?\},\s*"([^"]+)"\)', rows)
+    words += re.findall(r'\btr\("([^"]*)"\)', code)
+    seen = []
+    for word in words:
+        if word not in seen:
+            seen.append(word)
+    return [("ParameterChange", w, "", False) for w in seen]
+
+
 def covered(entries):
     """The entries the catalogues hold; a context neither translated nor
     listed as pending is an error, so that no new window goes unnoticed."""
     unknown = sorted({c for c, _, _, _ in entries} - control_words.translated_contexts()
                      - set(control_words.PENDING))
-    kept = [e for e in entries if e[0] not in control_words.PENDING]
+    kept = [e for e in entries if e[0] not in control_words.PENDING] + parameter_words()
     for cname, sources in control_words.QT_TEXTS.items():
         kept += [(cname, source, "", False) for source in sources]
     return kept, unknown
