@@ -493,26 +493,50 @@
         <source>Item</source>
         <translation>العنصر</translation>
     </message>
-</context>
-<context>
-    <name>DesignUndo::AddItems</name>
     <message>
         <source>Add %1</source>
         <translation>إضافة %1</translation>
     </message>
-</context>
-<context>
-    <name>DesignUndo::ChangeItem</name>
-    <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
+    <message numerus="yes">
+        <source>Add %n item(s)</source>
+        <translation>
+            <numerusform>إضافة %n عنصر</numerusform>
+            <numerusform>إضافة عنصر واحد</numerusform>
+            <numerusform>إضافة عنصرين</numerusform>
+            <numerusform>إضافة %n عناصر</numerusform>
+            <numerusform>إضافة %n عنصرًا</numerusform>
+            <numerusform>إضافة %n عنصر</numerusform>
+        </translation>
     </message>
-</context>
-<context>
-    <name>DesignUndo::MoveItems</name>
+    <message numerus="yes">
+        <source>Delete %n item(s)</source>
+        <translation>
+            <numerusform>حذف %n عنصر</numerusform>
+            <numerusform>حذف عنصر واحد</numerusform>
+            <numerusform>حذف عنصرين</numerusform>
+            <numerusform>حذف %n عناصر</numerusform>
+            <numerusform>حذف %n عنصرًا</numerusform>
+            <numerusform>حذف %n عنصر</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Move %1</source>
         <translation>نقل %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n item(s)</source>
+        <translation>
+            <numerusform>نقل %n عنصر</numerusform>
+            <numerusform>نقل عنصر واحد</numerusform>
+            <numerusform>نقل عنصرين</numerusform>
+            <numerusform>نقل %n عناصر</numerusform>
+            <numerusform>نقل %n عنصرًا</numerusform>
+            <numerusform>نقل %n عنصر</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

@@ -481,26 +481,35 @@
         <source>Item</source>
         <translation>项目</translation>
     </message>
-</context>
-<context>
-    <name>DesignUndo::AddItems</name>
     <message>
         <source>Add %1</source>
         <translation>添加%1</translation>
     </message>
-</context>
-<context>
-    <name>DesignUndo::ChangeItem</name>
-    <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
+    <message numerus="yes">
+        <source>Add %n item(s)</source>
+        <translation>
+            <numerusform>添加 %n 个项目</numerusform>
+        </translation>
     </message>
-</context>
-<context>
-    <name>DesignUndo::MoveItems</name>
+    <message numerus="yes">
+        <source>Delete %n item(s)</source>
+        <translation>
+            <numerusform>删除 %n 个项目</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Move %1</source>
         <translation>移动%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n item(s)</source>
+        <translation>
+            <numerusform>移动 %n 个项目</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

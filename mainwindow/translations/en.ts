@@ -482,26 +482,38 @@
         <source>Item</source>
         <translation>Item</translation>
     </message>
-</context>
-<context>
-    <name>DesignUndo::AddItems</name>
     <message>
         <source>Add %1</source>
         <translation>Add %1</translation>
     </message>
-</context>
-<context>
-    <name>DesignUndo::ChangeItem</name>
-    <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
+    <message numerus="yes">
+        <source>Add %n item(s)</source>
+        <translation>
+            <numerusform>Add %n item</numerusform>
+            <numerusform>Add %n items</numerusform>
+        </translation>
     </message>
-</context>
-<context>
-    <name>DesignUndo::MoveItems</name>
+    <message numerus="yes">
+        <source>Delete %n item(s)</source>
+        <translation>
+            <numerusform>Delete %n item</numerusform>
+            <numerusform>Delete %n items</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Move %1</source>
         <translation>Move %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n item(s)</source>
+        <translation>
+            <numerusform>Move %n item</numerusform>
+            <numerusform>Move %n items</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

@@ -482,26 +482,38 @@
         <source>Item</source>
         <translation>Elemento</translation>
     </message>
-</context>
-<context>
-    <name>DesignUndo::AddItems</name>
     <message>
         <source>Add %1</source>
         <translation>Añadir %1</translation>
     </message>
-</context>
-<context>
-    <name>DesignUndo::ChangeItem</name>
-    <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
+    <message numerus="yes">
+        <source>Add %n item(s)</source>
+        <translation>
+            <numerusform>Añadir %n elemento</numerusform>
+            <numerusform>Añadir %n elementos</numerusform>
+        </translation>
     </message>
-</context>
-<context>
-    <name>DesignUndo::MoveItems</name>
+    <message numerus="yes">
+        <source>Delete %n item(s)</source>
+        <translation>
+            <numerusform>Eliminar %n elemento</numerusform>
+            <numerusform>Eliminar %n elementos</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Move %1</source>
         <translation>Mover %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n item(s)</source>
+        <translation>
+            <numerusform>Mover %n elemento</numerusform>
+            <numerusform>Mover %n elementos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

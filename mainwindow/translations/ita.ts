@@ -482,26 +482,38 @@
         <source>Item</source>
         <translation>Elemento</translation>
     </message>
-</context>
-<context>
-    <name>DesignUndo::AddItems</name>
     <message>
         <source>Add %1</source>
         <translation>Aggiungi %1</translation>
     </message>
-</context>
-<context>
-    <name>DesignUndo::ChangeItem</name>
-    <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
+    <message numerus="yes">
+        <source>Add %n item(s)</source>
+        <translation>
+            <numerusform>Aggiungi %n elemento</numerusform>
+            <numerusform>Aggiungi %n elementi</numerusform>
+        </translation>
     </message>
-</context>
-<context>
-    <name>DesignUndo::MoveItems</name>
+    <message numerus="yes">
+        <source>Delete %n item(s)</source>
+        <translation>
+            <numerusform>Elimina %n elemento</numerusform>
+            <numerusform>Elimina %n elementi</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Move %1</source>
         <translation>Sposta %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n item(s)</source>
+        <translation>
+            <numerusform>Sposta %n elemento</numerusform>
+            <numerusform>Sposta %n elementi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

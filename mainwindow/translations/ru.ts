@@ -483,26 +483,41 @@
         <source>Item</source>
         <translation>Элемент</translation>
     </message>
-</context>
-<context>
-    <name>DesignUndo::AddItems</name>
     <message>
         <source>Add %1</source>
         <translation>Добавить: %1</translation>
     </message>
-</context>
-<context>
-    <name>DesignUndo::ChangeItem</name>
-    <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
+    <message numerus="yes">
+        <source>Add %n item(s)</source>
+        <translation>
+            <numerusform>Добавить: %n элемент</numerusform>
+            <numerusform>Добавить: %n элемента</numerusform>
+            <numerusform>Добавить: %n элементов</numerusform>
+        </translation>
     </message>
-</context>
-<context>
-    <name>DesignUndo::MoveItems</name>
+    <message numerus="yes">
+        <source>Delete %n item(s)</source>
+        <translation>
+            <numerusform>Удалить: %n элемент</numerusform>
+            <numerusform>Удалить: %n элемента</numerusform>
+            <numerusform>Удалить: %n элементов</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Move %1</source>
         <translation>Переместить: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n item(s)</source>
+        <translation>
+            <numerusform>Переместить: %n элемент</numerusform>
+            <numerusform>Переместить: %n элемента</numerusform>
+            <numerusform>Переместить: %n элементов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

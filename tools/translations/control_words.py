@@ -1732,3 +1732,21 @@ CONTEXT_WORDS.update({
                                      "يسار"),
 })
 TRANSLATED.add("ParameterChange")
+
+
+def items_row(ru_verb, esp, pt, en, kr, ita, turkish, cn, arabic):
+    """'Add %n item(s)' and its kin: the designer's undo entries."""
+    return row([ru_verb + ": %n элемент", ru_verb + ": %n элемента", ru_verb + ": %n элементов"],
+               [esp + " %n elemento", esp + " %n elementos"], [pt + " %n item", pt + " %n itens"],
+               [en + " %n item", en + " %n items"], ["항목 %n개 " + kr], [ita + " %n elemento", ita + " %n elementi"],
+               ["%n öğe " + turkish], [cn + " %n 个项目"],
+               [arabic + " %n عنصر", arabic + " عنصر واحد", arabic + " عنصرين", arabic + " %n عناصر",
+                arabic + " %n عنصرًا", arabic + " %n عنصر"])
+
+
+WORDS.update({
+    "Add %n item(s)": items_row("Добавить", "Añadir", "Adicionar", "Add", "추가", "Aggiungi", "ekle", "添加", "إضافة"),
+    "Delete %n item(s)": items_row("Удалить", "Eliminar", "Excluir", "Delete", "삭제", "Elimina", "sil", "删除",
+                                   "حذف"),
+    "Move %n item(s)": items_row("Переместить", "Mover", "Mover", "Move", "이동", "Sposta", "taşı", "移动", "نقل"),
+})
