@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "commandtext.h"
 #include "editwidget.h"
 #include "interfacelanguage.h"
 #include "parameterchanges.h"
+#include "roles.h"
 #include "stationsettings.h"
 #include "stationwindow.h"
+#include "userstore.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -108,6 +111,7 @@ private slots:
     void window_data();
     void window();
     void parameterWordsStayOutOfTheJournal();
+    void textsOutsideWidgets();
 };
 
 void TestWindowLanguage::choice_data()
@@ -261,6 +265,28 @@ void TestWindowLanguage::parameterWordsStayOutOfTheJournal()
     QCOMPARE(changes.at(0).text(), QStringLiteral("режим печати слева → справа"));
     QCOMPARE(changes.at(1).text(), QStringLiteral("скорость линии 0 → 45 m/min"));
     QCoreApplication::removeTranslator(translator.get());
+}
+
+// Texts worded outside a widget look their catalogue up under a context of
+// their own; each must be the one the catalogue lists them under.
+void TestWindowLanguage::textsOutsideWidgets()
+{
+    QString problem;
+    std::unique_ptr<QTranslator> translator =
+        InterfaceLanguage::install(QStringLiteral("ru"), &problem);
+    QVERIFY2(translator, qPrintable(problem));
+    const QList<QPair<QString, QString>> worded = {
+        {CommandText::coders({}), QStringLiteral("ни одного маркиратора")},
+        {Roles::displayName(Role::Supervisor), QStringLiteral("Мастер")},
+        {Roles::permissionText(Permission::Start), QStringLiteral("запускать")},
+        {UserStore::nameProblem(QString()),
+         QStringLiteral("Имя пользователя не может быть пустым.")},
+        {InterfaceLanguage::choose(QStringLiteral("xx"), QLocale(QLocale::C)).problem.left(30),
+         QStringLiteral("[window] language «xx» не из с")},
+    };
+    QCoreApplication::removeTranslator(translator.get());
+    for (const auto &pair : worded)
+        QCOMPARE(pair.first, pair.second);
 }
 
 QTEST_MAIN(TestWindowLanguage)
