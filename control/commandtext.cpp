@@ -18,10 +18,13 @@ QString originText(const CommandOrigin &origin)
 {
     if (!origin.isRemote())
         return QString();
-    const QString via = origin.via == QLatin1String("mqtt") ? tr("over MQTT") : origin.via;
+    const QString via = origin.via == QLatin1String("mqtt")
+                            ? QCoreApplication::translate("CommandText", "over MQTT")
+                            : origin.via;
     if (origin.user.isEmpty())
         return QStringLiteral(" (%1)").arg(via);
-    return QStringLiteral(" (%1, %2)").arg(via, tr("claimed user %1").arg(origin.user));
+    return QStringLiteral(" (%1, %2)")
+        .arg(via, QCoreApplication::translate("CommandText", "claimed user %1").arg(origin.user));
 }
 
 // Empty when the coder never reported its own block.
@@ -32,7 +35,7 @@ QString parameterText(const Coder &coder, const PrintParameters &sent)
     const QList<ParameterChange> changes =
         parameterChanges(PrintParameters::fromBytes(coder.parameterBlock), sent);
     if (changes.isEmpty())
-        return tr("sent unchanged");
+        return QCoreApplication::translate("CommandText", "sent unchanged");
     QStringList texts;
     for (const ParameterChange &change : changes)
         texts << change.text();

@@ -7,19 +7,28 @@
 
 namespace {
 
+// The words of the field table as the journal keeps them.
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("ParameterChange", text);
+    return QString::fromUtf8(text);
+}
+
+// A journal word in the operator's language; numbers and words the
+// catalogue does not hold stay as they are.
+QString shown(const QString &word)
+{
+    return QCoreApplication::translate("ParameterChange", word.toUtf8().constData());
 }
 
 } // namespace
 
 QString ParameterChange::text() const
 {
-    const QString tail = unit.isEmpty() ? QString() : QLatin1Char(' ') + unit;
+    const QString tail = unit.isEmpty() ? QString() : QLatin1Char(' ') + shown(unit);
     if (before.isEmpty())
-        return field + QLatin1Char(' ') + after + tail;
-    return field + QLatin1Char(' ') + before + QStringLiteral(" → ") + after + tail;
+        return shown(field) + QLatin1Char(' ') + shown(after) + tail;
+    return shown(field) + QLatin1Char(' ') + shown(before) + QStringLiteral(" → ") + shown(after) +
+           tail;
 }
 
 QList<ParameterChange> parameterChanges(const PrintParameters &before, const PrintParameters &after)

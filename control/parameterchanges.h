@@ -15,7 +15,8 @@ struct ParameterChange
     QString after;
     QString unit; // empty for words and plain numbers
 
-    // "line speed 30 → 45 m/min", "splice off → on", "line speed 45 m/min".
+    // "line speed 30 → 45 m/min", "splice off → on", "line speed 45 m/min",
+    // in the interface language; the fields keep the journal's words.
     QString text() const;
 };
 

@@ -36,6 +36,19 @@ std::optional<Role> fromName(const QString &text)
     return std::nullopt;
 }
 
+QString displayName(Role role)
+{
+    switch (role) {
+    case Role::Operator:
+        return tr("Operator");
+    case Role::Supervisor:
+        return tr("Supervisor");
+    case Role::Administrator:
+        return tr("Administrator");
+    }
+    return QString();
+}
+
 Role needed(Permission permission)
 {
     switch (permission) {

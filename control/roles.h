@@ -27,6 +27,9 @@ namespace Roles {
 // "Operator", "Supervisor", "Administrator": the names in the users file.
 QString name(Role role);
 std::optional<Role> fromName(const QString &name);
+// The role's name in the interface language, for the operator; the users
+// file and the journal keep name().
+QString displayName(Role role);
 // The least role that may.
 Role needed(Permission permission);
 inline bool allows(Role role, Permission permission)

@@ -48,8 +48,8 @@ QString Session::refusal(Permission permission) const
     if (Roles::allows(m_role, permission))
         return QString();
     return tr("Only a %1 may %2; %3 is signed in as %4.")
-        .arg(Roles::name(Roles::needed(permission)), Roles::permissionText(permission), m_user,
-             Roles::name(m_role));
+        .arg(Roles::displayName(Roles::needed(permission)), Roles::permissionText(permission),
+             m_user, Roles::displayName(m_role));
 }
 
 UserStore::SignIn Session::signIn(const QString &name, const QString &password)

@@ -16,6 +16,8 @@ namespace {
 const QString kServer = QStringLiteral("server");
 const QString kPort = QStringLiteral("port");
 const QString kRemarkNames = QStringLiteral("remark_names");
+const QString kWindow = QStringLiteral("window");
+const QString kLanguage = QStringLiteral("language");
 
 QString tr(const char *text)
 {
@@ -31,7 +33,7 @@ bool readText(const QString &path, QByteArray *text, QString *error)
         return true;
     }
     if (!info.isFile()) {
-        *error = tr("not a plain file");
+        *error = QCoreApplication::translate("StationSettings", "not a plain file");
         return false;
     }
     QFile file(path);
@@ -41,7 +43,8 @@ bool readText(const QString &path, QByteArray *text, QString *error)
     }
     *text = readAtMost(file, StationSettings::kMaxFileBytes);
     if (text->size() > StationSettings::kMaxFileBytes) {
-        *error = tr("larger than %1 KiB").arg(StationSettings::kMaxFileBytes / 1024);
+        *error = QCoreApplication::translate("StationSettings", "larger than %1 KiB")
+                     .arg(StationSettings::kMaxFileBytes / 1024);
         return false;
     }
     return true;
@@ -55,6 +58,7 @@ bool StationSettings::load(bool required, QStringList *errors)
 {
     m_port.reset();
     m_remarkNames.clear();
+    m_language.clear();
     if (m_path.isEmpty())
         return true;
     const auto fail = [&](const QString &text) {
@@ -78,6 +82,7 @@ bool StationSettings::load(bool required, QStringList *errors)
         else
             m_port = quint16(port);
     }
+    m_language = ini.value(kWindow, kLanguage).trimmed();
     for (const QString &ipText : ini.keys(kRemarkNames))
         m_remarkNames.insert(ipText, ini.value(kRemarkNames, ipText));
     return ok;

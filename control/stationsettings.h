@@ -11,6 +11,7 @@
 // folder (an INI file; the service may be given another):
 //   [server]        port           the port coders connect to
 //   [remark_names]  <IP text> = <name>   the coders' names, for good
+//   [window]        language       the interface language of the window
 //   [mqtt]          ...            the plant bus (read by the plant library)
 // What belongs to one person's desk (window places, compact rows) stays in
 // the per-user store.  Values the program changes (the port the operator
@@ -38,6 +39,10 @@ public:
     // Empty when stored; else why it holds for this run only.
     QString setPort(quint16 port);
 
+    // One of ru, esp, pt, en, kr, ita, turkish, cn, arabic, as written; empty
+    // when not set (the desktop's language is used then).
+    QString language() const { return m_language; }
+
     QString remarkName(const QString &ipText) const { return m_remarkNames.value(ipText); }
     QMap<QString, QString> remarkNames() const { return m_remarkNames; }
     // An empty name removes the coder's.  Empty when stored; else why not.
@@ -56,5 +61,6 @@ private:
 
     QString m_path;
     std::optional<quint16> m_port;
+    QString m_language;
     QMap<QString, QString> m_remarkNames;
 };

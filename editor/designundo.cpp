@@ -173,8 +173,9 @@ QString kindName(const QGraphicsItem *item)
 AddItems::AddItems(GraphicsScene *scene, const QList<QGraphicsItem *> &items)
     : m_scene(scene), m_items(items)
 {
-    setText(items.size() == 1 ? tr("Add %1").arg(kindName(items.first()).toLower())
-                              : countedText("Add %n item(s)", items.size()));
+    setText(items.size() == 1
+                ? DesignUndo::tr("Add %1").arg(kindName(items.first()).toLower())
+                : countedText(QT_TRANSLATE_N_NOOP("DesignUndo", "Add %n item(s)"), items.size()));
 }
 
 AddItems::~AddItems()
@@ -209,7 +210,7 @@ void AddItems::redo()
 RemoveItems::RemoveItems(GraphicsScene *scene, const QList<QGraphicsItem *> &items)
     : m_scene(scene), m_items(items)
 {
-    setText(countedText("Delete %n item(s)", items.size()));
+    setText(countedText(QT_TRANSLATE_N_NOOP("DesignUndo", "Delete %n item(s)"), items.size()));
 }
 
 RemoveItems::~RemoveItems()
@@ -264,8 +265,9 @@ MoveItems::MoveItems(GraphicsScene *scene, const QList<QGraphicsItem *> &items,
 {
     for (const QGraphicsItem *item : items)
         m_to << item->pos();
-    setText(items.size() == 1 ? tr("Move %1").arg(kindName(items.first()).toLower())
-                              : countedText("Move %n item(s)", items.size()));
+    setText(items.size() == 1
+                ? DesignUndo::tr("Move %1").arg(kindName(items.first()).toLower())
+                : countedText(QT_TRANSLATE_N_NOOP("DesignUndo", "Move %n item(s)"), items.size()));
 }
 
 void MoveItems::place(const QVector<QPointF> &positions)
@@ -304,7 +306,7 @@ ChangeItem::ChangeItem(GraphicsScene *scene, QGraphicsItem *item, const QString 
     : m_scene(scene), m_item(item), m_field(field), m_session(session), m_before(before),
       m_after(after)
 {
-    setText(tr("%1 %2").arg(kindName(item), field));
+    setText(DesignUndo::tr("%1 %2").arg(kindName(item), field));
 }
 
 void ChangeItem::undo()

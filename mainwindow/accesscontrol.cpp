@@ -104,9 +104,10 @@ void AccessControl::refresh()
     else if (!m_session->signedIn())
         text = tr("Nobody signed in · <a href=\"signin\">Sign in</a>");
     else
-        text = tr("%1 (%2) · <a href=\"signout\">Sign out</a>")
-                   .arg(m_session->userName().toHtmlEscaped(), Roles::name(m_session->role())) +
-               (permits(Permission::Users) ? tr(" · <a href=\"users\">Users</a>") : QString());
+        text =
+            tr("%1 (%2) · <a href=\"signout\">Sign out</a>")
+                .arg(m_session->userName().toHtmlEscaped(), Roles::displayName(m_session->role())) +
+            (permits(Permission::Users) ? tr(" · <a href=\"users\">Users</a>") : QString());
     m_status->setText(text);
     if (m_session->signedIn())
         m_idle.start(m_idleOverride > 0 ? m_idleOverride : store()->idleMinutes() * 60 * 1000);

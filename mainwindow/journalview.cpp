@@ -17,6 +17,42 @@
 
 namespace {
 
+// The journal keeps its own keys ("message sent"); the view shows them in the
+// operator's words.  A key not listed here is shown as it stands.
+const char *const kActionWords[] = {
+    QT_TRANSLATE_NOOP("JournalView", "message sent"),
+    QT_TRANSLATE_NOOP("JournalView", "print parameters"),
+    QT_TRANSLATE_NOOP("JournalView", "start"),
+    QT_TRANSLATE_NOOP("JournalView", "stop"),
+    QT_TRANSLATE_NOOP("JournalView", "port"),
+    QT_TRANSLATE_NOOP("JournalView", "remark name"),
+    QT_TRANSLATE_NOOP("JournalView", "message saved"),
+    QT_TRANSLATE_NOOP("JournalView", "command failed"),
+    QT_TRANSLATE_NOOP("JournalView", "journal recovered"),
+    QT_TRANSLATE_NOOP("JournalView", "sign-in"),
+    QT_TRANSLATE_NOOP("JournalView", "sign-in refused"),
+    QT_TRANSLATE_NOOP("JournalView", "sign-out"),
+    QT_TRANSLATE_NOOP("JournalView", "users on"),
+    QT_TRANSLATE_NOOP("JournalView", "users off"),
+    QT_TRANSLATE_NOOP("JournalView", "user set"),
+    QT_TRANSLATE_NOOP("JournalView", "user removed"),
+    QT_TRANSLATE_NOOP("JournalView", "idle time"),
+    QT_TRANSLATE_NOOP("JournalView", "administrator created"),
+};
+
+QString actionText(const QString &key)
+{
+    for (const char *words : kActionWords) {
+        if (key == QLatin1String(words))
+            return JournalView::tr(words);
+    }
+    return key;
+}
+
+} // namespace
+
+namespace {
+
 QString monthFile(const QDate &date)
 {
     return date.toString(QStringLiteral("yyyy-MM")) + QStringLiteral(".jsonl");
@@ -107,7 +143,7 @@ public:
         case JournalView::Pc:
             return e.pc;
         case JournalView::Action:
-            return e.action;
+            return actionText(e.action);
         case JournalView::Coders:
             return e.coders.join(QLatin1String(", "));
         case JournalView::Details:
@@ -119,8 +155,13 @@ public:
     {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return QVariant();
-        static const char *const names[] = {"#",      "Time",   "User",   "PC",
-                                            "Action", "Coders", "Details"};
+        static const char *const names[] = {"#",
+                                            QT_TRANSLATE_NOOP("JournalView", "Time"),
+                                            QT_TRANSLATE_NOOP("JournalView", "User"),
+                                            QT_TRANSLATE_NOOP("JournalView", "PC"),
+                                            QT_TRANSLATE_NOOP("JournalView", "Action"),
+                                            QT_TRANSLATE_NOOP("JournalView", "Coders"),
+                                            QT_TRANSLATE_NOOP("JournalView", "Details")};
         return JournalView::tr(names[section]);
     }
 
@@ -274,7 +315,7 @@ void JournalView::noteChoices(const QString &user, const QString &action)
     if (m_user->findData(user) < 0)
         m_user->addItem(user, user);
     if (m_action->findData(action) < 0)
-        m_action->addItem(action, action);
+        m_action->addItem(actionText(action), action);
 }
 
 void JournalView::applyFilter()

@@ -33,7 +33,7 @@ UsersDialog::UsersDialog(Session *session, QWidget *parent)
     for (const auto &named : names)
         named.first->setObjectName(QLatin1String(named.second));
     for (const Role role : {Role::Operator, Role::Supervisor, Role::Administrator})
-        m_role->addItem(Roles::name(role), int(role));
+        m_role->addItem(Roles::displayName(role), int(role));
     m_password->setEchoMode(QLineEdit::Password);
     m_repeat->setEchoMode(QLineEdit::Password);
     m_idle->setRange(1, 24 * 60);
@@ -105,7 +105,7 @@ void UsersDialog::refresh()
                              "creates the first administrator, who is signed in at once."));
     m_list->clear();
     for (const UserStore::User &user : m_session->store()->users())
-        m_list->addItem(QStringLiteral("%1 — %2").arg(user.name, Roles::name(user.role)));
+        m_list->addItem(QStringLiteral("%1 — %2").arg(user.name, Roles::displayName(user.role)));
     m_idle->setValue(m_session->store()->idleMinutes());
     for (QWidget *widget : {static_cast<QWidget *>(m_list), static_cast<QWidget *>(m_set),
                             static_cast<QWidget *>(m_remove), static_cast<QWidget *>(m_idle),

@@ -11,10 +11,12 @@ namespace {
 using P = PrintParameters;
 using Words = PrintParameterField::Words;
 
-// The journal's words live in the context they always had.
+// The journal's words, stored as written: the journal never holds the
+// operator's language.  ParameterChange::text() translates them for the
+// event log and the journal view, in the context they always had.
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("ParameterChange", text);
+    return QString::fromUtf8(text);
 }
 
 PrintParameterField listed(const char *name, const char *words, qint8 P::*member, Words kind,

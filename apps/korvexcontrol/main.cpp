@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appicon.h"
 #include "eventlog.h"
+#include "interfacelanguage.h"
 #include "jobservice.h"
 #include "journal.h"
 #include "journalactions.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QJsonObject>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstring>
@@ -174,6 +176,17 @@ int main(int argc, char *argv[])
     // Ties the windows to the menu entry, for the task bar under Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.korvex.KorvexControl"));
 
+    // The interface language, before anything is worded: [window] language of
+    // korvex.conf, else the desktop's.  The station reads the file again.
+    StationSettings chosen(QString::fromLatin1(StationSettings::kFileName));
+    QStringList unread;
+    chosen.load(false, &unread);
+    const InterfaceLanguage::Choice language =
+        InterfaceLanguage::choose(chosen.language(), QLocale::system());
+    QString languageProblem = language.problem;
+    const std::unique_ptr<QTranslator> translator =
+        InterfaceLanguage::install(language.name, &languageProblem);
+
     Station::Options options;
     options.carryOverRemarkNames = true;
     options.check = &Preflight::checkFile;
@@ -181,6 +194,8 @@ int main(int argc, char *argv[])
     KorvexMainWindow window(&station);
     // A bad setting: the defaults, and the event log says which.
     QStringList errors = station.settingsErrors();
+    if (!languageProblem.isEmpty())
+        window.eventLog()->add(EventLog::Level::Problem, languageProblem);
     station.open();
     // With an [mqtt] section in korvex.conf, this PC puts its coders on the
     // plant's broker too.
