@@ -9,29 +9,29 @@
 namespace JournalAction {
 
 // Commands to coders.
-constexpr QLatin1String kMessageSent("message sent");
-constexpr QLatin1String kPrintParameters("print parameters");
-constexpr QLatin1String kStart("start");
-constexpr QLatin1String kStop("stop");
-constexpr QLatin1String kPort("port");
-constexpr QLatin1String kRemarkName("remark name");
-constexpr QLatin1String kCommandFailed("command failed");
+const QLatin1String kMessageSent("message sent");
+const QLatin1String kPrintParameters("print parameters");
+const QLatin1String kStart("start");
+const QLatin1String kStop("stop");
+const QLatin1String kPort("port");
+const QLatin1String kRemarkName("remark name");
+const QLatin1String kCommandFailed("command failed");
 // Jobs.
-constexpr QLatin1String kJobStarted("job started");
-constexpr QLatin1String kJobEnded("job ended");
+const QLatin1String kJobStarted("job started");
+const QLatin1String kJobEnded("job ended");
 // The designer.
-constexpr QLatin1String kMessageSaved("message saved");
+const QLatin1String kMessageSaved("message saved");
 // Users and roles.
-constexpr QLatin1String kSignIn("sign-in");
-constexpr QLatin1String kSignInRefused("sign-in refused");
-constexpr QLatin1String kSignOut("sign-out");
-constexpr QLatin1String kUsersOn("users on");
-constexpr QLatin1String kUsersOff("users off");
-constexpr QLatin1String kUserSet("user set");
-constexpr QLatin1String kUserRemoved("user removed");
-constexpr QLatin1String kIdleTime("idle time");
-constexpr QLatin1String kAdministratorCreated("administrator created");
+const QLatin1String kSignIn("sign-in");
+const QLatin1String kSignInRefused("sign-in refused");
+const QLatin1String kSignOut("sign-out");
+const QLatin1String kUsersOn("users on");
+const QLatin1String kUsersOff("users off");
+const QLatin1String kUserSet("user set");
+const QLatin1String kUserRemoved("user removed");
+const QLatin1String kIdleTime("idle time");
+const QLatin1String kAdministratorCreated("administrator created");
 // The journal itself, after a start found damage or a stop's traces.
-constexpr QLatin1String kJournalRecovered("journal recovered");
+const QLatin1String kJournalRecovered("journal recovered");
 
 } // namespace JournalAction

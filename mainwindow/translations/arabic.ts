@@ -262,26 +262,6 @@
 <context>
     <name>CommandText</name>
     <message>
-        <source>over MQTT</source>
-        <translation>عبر MQTT</translation>
-    </message>
-    <message>
-        <source>claimed user %1</source>
-        <translation>المستخدم المُدّعى %1</translation>
-    </message>
-    <message>
-        <source>sent unchanged</source>
-        <translation>أُرسلت دون تغيير</translation>
-    </message>
-    <message>
-        <source>no coder</source>
-        <translation>لا طابعة</translation>
-    </message>
-    <message>
-        <source>%1 coders</source>
-        <translation>%1 طابعات</translation>
-    </message>
-    <message>
         <source>Apply</source>
         <translation>تطبيق</translation>
     </message>
@@ -304,6 +284,26 @@
     <message>
         <source>Remark name</source>
         <translation>الاسم المستعار</translation>
+    </message>
+    <message>
+        <source>over MQTT</source>
+        <translation>عبر MQTT</translation>
+    </message>
+    <message>
+        <source>claimed user %1</source>
+        <translation>المستخدم المُدّعى %1</translation>
+    </message>
+    <message>
+        <source>sent unchanged</source>
+        <translation>أُرسلت دون تغيير</translation>
+    </message>
+    <message>
+        <source>no coder</source>
+        <translation>لا طابعة</translation>
+    </message>
+    <message>
+        <source>%1 coders</source>
+        <translation>%1 طابعات</translation>
     </message>
     <message>
         <source>%1 sent to %2</source>
@@ -781,6 +781,10 @@ Do you want to save your changes?</source>
         <translation>%1: لم تُختر طابعة؛ لم يُرسَل شيء.</translation>
     </message>
     <message>
+        <source>Not started: %1 Nothing was sent.</source>
+        <translation>لم يبدأ: %1 لم يُرسَل شيء.</translation>
+    </message>
+    <message>
         <source>%1. The port stays as it was.</source>
         <translation>%1. يبقى المنفذ كما كان.</translation>
     </message>
@@ -1146,12 +1150,12 @@ Do you want to save your changes?</source>
 %2.</translation>
     </message>
     <message>
-        <source>Not a plain file</source>
-        <translation>ليس ملفًا عاديًا</translation>
-    </message>
-    <message>
         <source>The file is larger than %1 MiB</source>
         <translation>الملف أكبر من %1 MiB</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>ليس ملفًا عاديًا</translation>
     </message>
     <message>
         <source>File %1 is empty.</source>
@@ -1940,12 +1944,12 @@ Coustom date and other date format please see the instructions.</source>
         <translation>يمكن لحسابات أخرى قراءته أو الكتابة فيه</translation>
     </message>
     <message>
-        <source>cannot be read (%1)</source>
-        <translation>تتعذّر قراءته (%1)</translation>
-    </message>
-    <message>
         <source>is too large</source>
         <translation>كبير جدًا</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>تتعذّر قراءته (%1)</translation>
     </message>
     <message>
         <source>is damaged</source>

@@ -255,26 +255,6 @@
 <context>
     <name>CommandText</name>
     <message>
-        <source>over MQTT</source>
-        <translation>经 MQTT</translation>
-    </message>
-    <message>
-        <source>claimed user %1</source>
-        <translation>自称用户 %1</translation>
-    </message>
-    <message>
-        <source>sent unchanged</source>
-        <translation>未更改即发送</translation>
-    </message>
-    <message>
-        <source>no coder</source>
-        <translation>无喷码机</translation>
-    </message>
-    <message>
-        <source>%1 coders</source>
-        <translation>%1 台喷码机</translation>
-    </message>
-    <message>
         <source>Apply</source>
         <translation>应用</translation>
     </message>
@@ -297,6 +277,26 @@
     <message>
         <source>Remark name</source>
         <translation>备注名</translation>
+    </message>
+    <message>
+        <source>over MQTT</source>
+        <translation>经 MQTT</translation>
+    </message>
+    <message>
+        <source>claimed user %1</source>
+        <translation>自称用户 %1</translation>
+    </message>
+    <message>
+        <source>sent unchanged</source>
+        <translation>未更改即发送</translation>
+    </message>
+    <message>
+        <source>no coder</source>
+        <translation>无喷码机</translation>
+    </message>
+    <message>
+        <source>%1 coders</source>
+        <translation>%1 台喷码机</translation>
     </message>
     <message>
         <source>%1 sent to %2</source>
@@ -754,6 +754,10 @@ Do you want to save your changes?</source>
         <translation>%1：未选择喷码机；未发送任何内容。</translation>
     </message>
     <message>
+        <source>Not started: %1 Nothing was sent.</source>
+        <translation>未启动：%1 未发送任何内容。</translation>
+    </message>
+    <message>
         <source>%1. The port stays as it was.</source>
         <translation>%1。端口保持不变。</translation>
     </message>
@@ -1119,12 +1123,12 @@ Do you want to save your changes?</source>
 %2。</translation>
     </message>
     <message>
-        <source>Not a plain file</source>
-        <translation>不是普通文件</translation>
-    </message>
-    <message>
         <source>The file is larger than %1 MiB</source>
         <translation>文件大于 %1 MiB</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>不是普通文件</translation>
     </message>
     <message>
         <source>File %1 is empty.</source>
@@ -1908,12 +1912,12 @@ Coustom date and other date format please see the instructions.</source>
         <translation>可被其他账户读取或写入</translation>
     </message>
     <message>
-        <source>cannot be read (%1)</source>
-        <translation>无法读取（%1）</translation>
-    </message>
-    <message>
         <source>is too large</source>
         <translation>过大</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>无法读取（%1）</translation>
     </message>
     <message>
         <source>is damaged</source>

@@ -255,26 +255,6 @@
 <context>
     <name>CommandText</name>
     <message>
-        <source>over MQTT</source>
-        <translation>over MQTT</translation>
-    </message>
-    <message>
-        <source>claimed user %1</source>
-        <translation>claimed user %1</translation>
-    </message>
-    <message>
-        <source>sent unchanged</source>
-        <translation>sent unchanged</translation>
-    </message>
-    <message>
-        <source>no coder</source>
-        <translation>no coder</translation>
-    </message>
-    <message>
-        <source>%1 coders</source>
-        <translation>%1 coders</translation>
-    </message>
-    <message>
         <source>Apply</source>
         <translation>Apply</translation>
     </message>
@@ -297,6 +277,26 @@
     <message>
         <source>Remark name</source>
         <translation>Remark name</translation>
+    </message>
+    <message>
+        <source>over MQTT</source>
+        <translation>over MQTT</translation>
+    </message>
+    <message>
+        <source>claimed user %1</source>
+        <translation>claimed user %1</translation>
+    </message>
+    <message>
+        <source>sent unchanged</source>
+        <translation>sent unchanged</translation>
+    </message>
+    <message>
+        <source>no coder</source>
+        <translation>no coder</translation>
+    </message>
+    <message>
+        <source>%1 coders</source>
+        <translation>%1 coders</translation>
     </message>
     <message>
         <source>%1 sent to %2</source>
@@ -758,6 +758,10 @@ Do you want to save your changes?</translation>
         <translation>%1: no coder chosen; nothing was sent.</translation>
     </message>
     <message>
+        <source>Not started: %1 Nothing was sent.</source>
+        <translation>Not started: %1 Nothing was sent.</translation>
+    </message>
+    <message>
         <source>%1. The port stays as it was.</source>
         <translation>%1. The port stays as it was.</translation>
     </message>
@@ -1123,12 +1127,12 @@ Do you want to save your changes?</translation>
 %2.</translation>
     </message>
     <message>
-        <source>Not a plain file</source>
-        <translation>Not a plain file</translation>
-    </message>
-    <message>
         <source>The file is larger than %1 MiB</source>
         <translation>The file is larger than %1 MiB</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>Not a plain file</translation>
     </message>
     <message>
         <source>File %1 is empty.</source>
@@ -1913,12 +1917,12 @@ For custom and other date formats, see the instructions.</translation>
         <translation>may be read or written by other accounts</translation>
     </message>
     <message>
-        <source>cannot be read (%1)</source>
-        <translation>cannot be read (%1)</translation>
-    </message>
-    <message>
         <source>is too large</source>
         <translation>is too large</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>cannot be read (%1)</translation>
     </message>
     <message>
         <source>is damaged</source>

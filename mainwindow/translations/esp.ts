@@ -255,26 +255,6 @@
 <context>
     <name>CommandText</name>
     <message>
-        <source>over MQTT</source>
-        <translation>por MQTT</translation>
-    </message>
-    <message>
-        <source>claimed user %1</source>
-        <translation>usuario declarado %1</translation>
-    </message>
-    <message>
-        <source>sent unchanged</source>
-        <translation>enviados sin cambios</translation>
-    </message>
-    <message>
-        <source>no coder</source>
-        <translation>ningún codificador</translation>
-    </message>
-    <message>
-        <source>%1 coders</source>
-        <translation>%1 codificadores</translation>
-    </message>
-    <message>
         <source>Apply</source>
         <translation>Aplicar</translation>
     </message>
@@ -297,6 +277,26 @@
     <message>
         <source>Remark name</source>
         <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>over MQTT</source>
+        <translation>por MQTT</translation>
+    </message>
+    <message>
+        <source>claimed user %1</source>
+        <translation>usuario declarado %1</translation>
+    </message>
+    <message>
+        <source>sent unchanged</source>
+        <translation>enviados sin cambios</translation>
+    </message>
+    <message>
+        <source>no coder</source>
+        <translation>ningún codificador</translation>
+    </message>
+    <message>
+        <source>%1 coders</source>
+        <translation>%1 codificadores</translation>
     </message>
     <message>
         <source>%1 sent to %2</source>
@@ -758,6 +758,10 @@ Do you want to save your changes?</source>
         <translation>%1: no se eligió ningún codificador; no se envió nada.</translation>
     </message>
     <message>
+        <source>Not started: %1 Nothing was sent.</source>
+        <translation>No iniciado: %1 No se envió nada.</translation>
+    </message>
+    <message>
         <source>%1. The port stays as it was.</source>
         <translation>%1. El puerto no cambia.</translation>
     </message>
@@ -1123,12 +1127,12 @@ Do you want to save your changes?</source>
 %2.</translation>
     </message>
     <message>
-        <source>Not a plain file</source>
-        <translation>No es un archivo normal</translation>
-    </message>
-    <message>
         <source>The file is larger than %1 MiB</source>
         <translation>El archivo supera los %1 MiB</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>No es un archivo normal</translation>
     </message>
     <message>
         <source>File %1 is empty.</source>
@@ -1913,12 +1917,12 @@ Para otros formatos de fecha, vea las instrucciones.</translation>
         <translation>puede ser leído o escrito por otras cuentas</translation>
     </message>
     <message>
-        <source>cannot be read (%1)</source>
-        <translation>no se puede leer (%1)</translation>
-    </message>
-    <message>
         <source>is too large</source>
         <translation>es demasiado grande</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>no se puede leer (%1)</translation>
     </message>
     <message>
         <source>is damaged</source>

@@ -255,26 +255,6 @@
 <context>
     <name>CommandText</name>
     <message>
-        <source>over MQTT</source>
-        <translation>via MQTT</translation>
-    </message>
-    <message>
-        <source>claimed user %1</source>
-        <translation>utente dichiarato %1</translation>
-    </message>
-    <message>
-        <source>sent unchanged</source>
-        <translation>inviati senza modifiche</translation>
-    </message>
-    <message>
-        <source>no coder</source>
-        <translation>nessun codificatore</translation>
-    </message>
-    <message>
-        <source>%1 coders</source>
-        <translation>%1 codificatori</translation>
-    </message>
-    <message>
         <source>Apply</source>
         <translation>Applica</translation>
     </message>
@@ -297,6 +277,26 @@
     <message>
         <source>Remark name</source>
         <translation>Nome</translation>
+    </message>
+    <message>
+        <source>over MQTT</source>
+        <translation>via MQTT</translation>
+    </message>
+    <message>
+        <source>claimed user %1</source>
+        <translation>utente dichiarato %1</translation>
+    </message>
+    <message>
+        <source>sent unchanged</source>
+        <translation>inviati senza modifiche</translation>
+    </message>
+    <message>
+        <source>no coder</source>
+        <translation>nessun codificatore</translation>
+    </message>
+    <message>
+        <source>%1 coders</source>
+        <translation>%1 codificatori</translation>
     </message>
     <message>
         <source>%1 sent to %2</source>
@@ -758,6 +758,10 @@ Salvare le modifiche?</translation>
         <translation>%1: nessun codificatore scelto; non è stato inviato nulla.</translation>
     </message>
     <message>
+        <source>Not started: %1 Nothing was sent.</source>
+        <translation>Non avviato: %1 Non è stato inviato nulla.</translation>
+    </message>
+    <message>
         <source>%1. The port stays as it was.</source>
         <translation>%1. La porta resta com'era.</translation>
     </message>
@@ -1123,12 +1127,12 @@ Salvare le modifiche?</translation>
 %2.</translation>
     </message>
     <message>
-        <source>Not a plain file</source>
-        <translation>Non è un file normale</translation>
-    </message>
-    <message>
         <source>The file is larger than %1 MiB</source>
         <translation>Il file supera %1 MiB</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>Non è un file normale</translation>
     </message>
     <message>
         <source>File %1 is empty.</source>
@@ -1913,12 +1917,12 @@ Per altri formati di data vedere le istruzioni.</translation>
         <translation>può essere letto o scritto da altri account</translation>
     </message>
     <message>
-        <source>cannot be read (%1)</source>
-        <translation>non leggibile (%1)</translation>
-    </message>
-    <message>
         <source>is too large</source>
         <translation>è troppo grande</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>non leggibile (%1)</translation>
     </message>
     <message>
         <source>is damaged</source>

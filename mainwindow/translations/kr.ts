@@ -255,26 +255,6 @@
 <context>
     <name>CommandText</name>
     <message>
-        <source>over MQTT</source>
-        <translation>MQTT 경유</translation>
-    </message>
-    <message>
-        <source>claimed user %1</source>
-        <translation>자칭 사용자 %1</translation>
-    </message>
-    <message>
-        <source>sent unchanged</source>
-        <translation>변경 없이 전송됨</translation>
-    </message>
-    <message>
-        <source>no coder</source>
-        <translation>프린터 없음</translation>
-    </message>
-    <message>
-        <source>%1 coders</source>
-        <translation>프린터 %1대</translation>
-    </message>
-    <message>
         <source>Apply</source>
         <translation>적용</translation>
     </message>
@@ -297,6 +277,26 @@
     <message>
         <source>Remark name</source>
         <translation>별칭</translation>
+    </message>
+    <message>
+        <source>over MQTT</source>
+        <translation>MQTT 경유</translation>
+    </message>
+    <message>
+        <source>claimed user %1</source>
+        <translation>자칭 사용자 %1</translation>
+    </message>
+    <message>
+        <source>sent unchanged</source>
+        <translation>변경 없이 전송됨</translation>
+    </message>
+    <message>
+        <source>no coder</source>
+        <translation>프린터 없음</translation>
+    </message>
+    <message>
+        <source>%1 coders</source>
+        <translation>프린터 %1대</translation>
     </message>
     <message>
         <source>%1 sent to %2</source>
@@ -754,6 +754,10 @@ Do you want to save your changes?</source>
         <translation>%1: 선택한 프린터가 없어 아무것도 보내지 않음.</translation>
     </message>
     <message>
+        <source>Not started: %1 Nothing was sent.</source>
+        <translation>시작하지 않음: %1 아무것도 보내지 않음.</translation>
+    </message>
+    <message>
         <source>%1. The port stays as it was.</source>
         <translation>%1. 포트는 그대로입니다.</translation>
     </message>
@@ -1119,12 +1123,12 @@ Do you want to save your changes?</source>
 %2.</translation>
     </message>
     <message>
-        <source>Not a plain file</source>
-        <translation>일반 파일이 아님</translation>
-    </message>
-    <message>
         <source>The file is larger than %1 MiB</source>
         <translation>파일이 %1 MiB보다 큼</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>일반 파일이 아님</translation>
     </message>
     <message>
         <source>File %1 is empty.</source>
@@ -1908,12 +1912,12 @@ Coustom date and other date format please see the instructions.</source>
         <translation>다른 계정이 읽거나 쓸 수 있음</translation>
     </message>
     <message>
-        <source>cannot be read (%1)</source>
-        <translation>읽을 수 없음(%1)</translation>
-    </message>
-    <message>
         <source>is too large</source>
         <translation>너무 큼</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>읽을 수 없음(%1)</translation>
     </message>
     <message>
         <source>is damaged</source>

@@ -255,26 +255,6 @@
 <context>
     <name>CommandText</name>
     <message>
-        <source>over MQTT</source>
-        <translation>via MQTT</translation>
-    </message>
-    <message>
-        <source>claimed user %1</source>
-        <translation>usuário declarado %1</translation>
-    </message>
-    <message>
-        <source>sent unchanged</source>
-        <translation>enviados sem alterações</translation>
-    </message>
-    <message>
-        <source>no coder</source>
-        <translation>nenhum codificador</translation>
-    </message>
-    <message>
-        <source>%1 coders</source>
-        <translation>%1 codificadores</translation>
-    </message>
-    <message>
         <source>Apply</source>
         <translation>Aplicar</translation>
     </message>
@@ -297,6 +277,26 @@
     <message>
         <source>Remark name</source>
         <translation>Nome</translation>
+    </message>
+    <message>
+        <source>over MQTT</source>
+        <translation>via MQTT</translation>
+    </message>
+    <message>
+        <source>claimed user %1</source>
+        <translation>usuário declarado %1</translation>
+    </message>
+    <message>
+        <source>sent unchanged</source>
+        <translation>enviados sem alterações</translation>
+    </message>
+    <message>
+        <source>no coder</source>
+        <translation>nenhum codificador</translation>
+    </message>
+    <message>
+        <source>%1 coders</source>
+        <translation>%1 codificadores</translation>
     </message>
     <message>
         <source>%1 sent to %2</source>
@@ -758,6 +758,10 @@ Deseja salvar as alterações?</translation>
         <translation>%1: nenhum codificador escolhido; nada foi enviado.</translation>
     </message>
     <message>
+        <source>Not started: %1 Nothing was sent.</source>
+        <translation>Não iniciado: %1 Nada foi enviado.</translation>
+    </message>
+    <message>
         <source>%1. The port stays as it was.</source>
         <translation>%1. A porta continua como estava.</translation>
     </message>
@@ -1123,12 +1127,12 @@ Deseja salvar as alterações?</translation>
 %2.</translation>
     </message>
     <message>
-        <source>Not a plain file</source>
-        <translation>Não é um arquivo comum</translation>
-    </message>
-    <message>
         <source>The file is larger than %1 MiB</source>
         <translation>O arquivo tem mais de %1 MiB</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>Não é um arquivo comum</translation>
     </message>
     <message>
         <source>File %1 is empty.</source>
@@ -1913,12 +1917,12 @@ Para outros formatos de data, veja as instruções.</translation>
         <translation>pode ser lido ou gravado por outras contas</translation>
     </message>
     <message>
-        <source>cannot be read (%1)</source>
-        <translation>não pode ser lido (%1)</translation>
-    </message>
-    <message>
         <source>is too large</source>
         <translation>é grande demais</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>não pode ser lido (%1)</translation>
     </message>
     <message>
         <source>is damaged</source>

@@ -255,26 +255,6 @@
 <context>
     <name>CommandText</name>
     <message>
-        <source>over MQTT</source>
-        <translation>через MQTT</translation>
-    </message>
-    <message>
-        <source>claimed user %1</source>
-        <translation>со слов: пользователь %1</translation>
-    </message>
-    <message>
-        <source>sent unchanged</source>
-        <translation>отправлены без изменений</translation>
-    </message>
-    <message>
-        <source>no coder</source>
-        <translation>ни одного маркиратора</translation>
-    </message>
-    <message>
-        <source>%1 coders</source>
-        <translation>маркираторов: %1</translation>
-    </message>
-    <message>
         <source>Apply</source>
         <translation>Применить</translation>
     </message>
@@ -297,6 +277,26 @@
     <message>
         <source>Remark name</source>
         <translation>Имя</translation>
+    </message>
+    <message>
+        <source>over MQTT</source>
+        <translation>через MQTT</translation>
+    </message>
+    <message>
+        <source>claimed user %1</source>
+        <translation>со слов: пользователь %1</translation>
+    </message>
+    <message>
+        <source>sent unchanged</source>
+        <translation>отправлены без изменений</translation>
+    </message>
+    <message>
+        <source>no coder</source>
+        <translation>ни одного маркиратора</translation>
+    </message>
+    <message>
+        <source>%1 coders</source>
+        <translation>маркираторов: %1</translation>
     </message>
     <message>
         <source>%1 sent to %2</source>
@@ -762,6 +762,10 @@ Do you want to save your changes?</source>
         <translation>%1: маркиратор не выбран; ничего не отправлено.</translation>
     </message>
     <message>
+        <source>Not started: %1 Nothing was sent.</source>
+        <translation>Не запущено: %1 Ничего не отправлено.</translation>
+    </message>
+    <message>
         <source>%1. The port stays as it was.</source>
         <translation>%1. Порт не изменён.</translation>
     </message>
@@ -1127,12 +1131,12 @@ Do you want to save your changes?</source>
 %2.</translation>
     </message>
     <message>
-        <source>Not a plain file</source>
-        <translation>Это не обычный файл</translation>
-    </message>
-    <message>
         <source>The file is larger than %1 MiB</source>
         <translation>Файл больше %1 MiB</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>Это не обычный файл</translation>
     </message>
     <message>
         <source>File %1 is empty.</source>
@@ -1918,12 +1922,12 @@ Coustom date and other date format please see the instructions.</source>
         <translation>доступен другим учётным записям для чтения или записи</translation>
     </message>
     <message>
-        <source>cannot be read (%1)</source>
-        <translation>не читается (%1)</translation>
-    </message>
-    <message>
         <source>is too large</source>
         <translation>слишком велик</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>не читается (%1)</translation>
     </message>
     <message>
         <source>is damaged</source>

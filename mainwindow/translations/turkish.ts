@@ -255,26 +255,6 @@
 <context>
     <name>CommandText</name>
     <message>
-        <source>over MQTT</source>
-        <translation>MQTT üzerinden</translation>
-    </message>
-    <message>
-        <source>claimed user %1</source>
-        <translation>beyan edilen kullanıcı %1</translation>
-    </message>
-    <message>
-        <source>sent unchanged</source>
-        <translation>değişmeden gönderildi</translation>
-    </message>
-    <message>
-        <source>no coder</source>
-        <translation>kodlayıcı yok</translation>
-    </message>
-    <message>
-        <source>%1 coders</source>
-        <translation>%1 kodlayıcı</translation>
-    </message>
-    <message>
         <source>Apply</source>
         <translation>Uygula</translation>
     </message>
@@ -297,6 +277,26 @@
     <message>
         <source>Remark name</source>
         <translation>Takma ad</translation>
+    </message>
+    <message>
+        <source>over MQTT</source>
+        <translation>MQTT üzerinden</translation>
+    </message>
+    <message>
+        <source>claimed user %1</source>
+        <translation>beyan edilen kullanıcı %1</translation>
+    </message>
+    <message>
+        <source>sent unchanged</source>
+        <translation>değişmeden gönderildi</translation>
+    </message>
+    <message>
+        <source>no coder</source>
+        <translation>kodlayıcı yok</translation>
+    </message>
+    <message>
+        <source>%1 coders</source>
+        <translation>%1 kodlayıcı</translation>
     </message>
     <message>
         <source>%1 sent to %2</source>
@@ -754,6 +754,10 @@ Değişiklikler kaydedilsin mi?</translation>
         <translation>%1: kodlayıcı seçilmedi; hiçbir şey gönderilmedi.</translation>
     </message>
     <message>
+        <source>Not started: %1 Nothing was sent.</source>
+        <translation>Başlatılmadı: %1 Hiçbir şey gönderilmedi.</translation>
+    </message>
+    <message>
         <source>%1. The port stays as it was.</source>
         <translation>%1. Port olduğu gibi kalır.</translation>
     </message>
@@ -1119,12 +1123,12 @@ Değişiklikler kaydedilsin mi?</translation>
 %2.</translation>
     </message>
     <message>
-        <source>Not a plain file</source>
-        <translation>Normal bir dosya değil</translation>
-    </message>
-    <message>
         <source>The file is larger than %1 MiB</source>
         <translation>Dosya %1 MiB'den büyük</translation>
+    </message>
+    <message>
+        <source>Not a plain file</source>
+        <translation>Normal bir dosya değil</translation>
     </message>
     <message>
         <source>File %1 is empty.</source>
@@ -1908,12 +1912,12 @@ Diğer tarih biçimleri için talimatlara bakın.</translation>
         <translation>başka hesaplarca okunabilir veya yazılabilir</translation>
     </message>
     <message>
-        <source>cannot be read (%1)</source>
-        <translation>okunamıyor (%1)</translation>
-    </message>
-    <message>
         <source>is too large</source>
         <translation>çok büyük</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>okunamıyor (%1)</translation>
     </message>
     <message>
         <source>is damaged</source>
