@@ -25,7 +25,7 @@ enum class Charset {
 
 enum class Meaning { None, CheckDigit, Date, DateDay00 };
 
-struct AiSpec
+struct AiRule
 {
     const char *ai;
     int minLength;
@@ -36,7 +36,7 @@ struct AiSpec
 
 // The AIs a coding line meets, with their lengths and characters.  Any
 // other AI of a group GS1 assigns is kept as it is.
-const AiSpec kKnown[] = {
+const AiRule kKnown[] = {
     {"00", 18, 18, Charset::Digits, Meaning::CheckDigit},  // SSCC
     {"01", 14, 14, Charset::Digits, Meaning::CheckDigit},  // GTIN
     {"02", 14, 14, Charset::Digits, Meaning::CheckDigit},  // GTIN of the contents
@@ -63,11 +63,11 @@ const AiSpec kKnown[] = {
     {"90", 1, 30, Charset::Cset82, Meaning::None},         // agreed between partners
 };
 
-const AiSpec *known(const QString &ai)
+const AiRule *known(const QString &ai)
 {
-    for (const AiSpec &spec : kKnown) {
-        if (ai == QLatin1String(spec.ai))
-            return &spec;
+    for (const AiRule &rule : kKnown) {
+        if (ai == QLatin1String(rule.ai))
+            return &rule;
     }
     return nullptr;
 }
@@ -234,7 +234,7 @@ public:
                                        .arg(ai)
                                        .arg(start + 1)
                                        .arg(aiLen));
-            const AiSpec *spec = known(ai);
+            const AiRule *rule = known(ai);
             const int fixed = predefinedLength(prefix);
             const int dataStart = p;
             int end = p; // one past the data
@@ -258,7 +258,7 @@ public:
                     ++end;
                 p = end < n ? end + 1 : end;
             }
-            if (!field(ai, start, dataStart, end, spec, fixed))
+            if (!field(ai, start, dataStart, end, rule, fixed))
                 return false;
         }
         return true;
@@ -272,11 +272,11 @@ public:
     }
 
 private:
-    bool field(const QString &ai, int start, int from, int end, const AiSpec *spec, int fixed)
+    bool field(const QString &ai, int start, int from, int end, const AiRule *rule, int fixed)
     {
-        const int minLength = spec ? spec->minLength : (fixed > 0 ? fixed : 1);
-        const int maxLength = spec ? spec->maxLength : (fixed > 0 ? fixed : kMaxUnknownData);
-        const Charset charset = spec ? spec->charset : Charset::Cset82;
+        const int minLength = rule ? rule->minLength : (fixed > 0 ? fixed : 1);
+        const int maxLength = rule ? rule->maxLength : (fixed > 0 ? fixed : kMaxUnknownData);
+        const Charset charset = rule ? rule->charset : Charset::Cset82;
         const int length = end - from;
         if (length == 0)
             return fail(from, tr("The application identifier (%1) at character %2 has no "
@@ -317,7 +317,7 @@ private:
         }
         const QString data = m_s.mid(from, length);
         QDate date;
-        if (spec && spec->meaning == Meaning::CheckDigit) {
+        if (rule && rule->meaning == Meaning::CheckDigit) {
             const int expected = Gtin::checkDigit(data.left(length - 1));
             const int given = digitAt(data, length - 1);
             if (expected != given)
@@ -327,7 +327,7 @@ private:
                                          .arg(end)
                                          .arg(given)
                                          .arg(expected));
-        } else if (spec && spec->meaning != Meaning::None) {
+        } else if (rule && rule->meaning != Meaning::None) {
             const int month = data.midRef(2, 2).toInt();
             const int day = data.midRef(4, 2).toInt();
             if (month < 1 || month > 12)
@@ -338,7 +338,7 @@ private:
                                           .arg(from + 3));
             const int year = fullYear(data.leftRef(2).toInt(), m_today);
             const QDate first(year, month, 1);
-            if (day == 0 && spec->meaning == Meaning::DateDay00) {
+            if (day == 0 && rule->meaning == Meaning::DateDay00) {
                 date = first.addDays(first.daysInMonth() - 1);
             } else if (day < 1 || day > first.daysInMonth()) {
                 return fail(from + 4, tr("(%1) is a date YYMMDD; day %2 (character %3) "
