@@ -21,11 +21,12 @@ declare -A FILES=(
     [fuzz_editorreader]="messageeditor/messagereader.cpp messageeditor/messagewriter.cpp"
     [fuzz_externdata]="graphicsScene/externdatamanage.cpp"
     [fuzz_dcmd]="plant/sparkplugpayload.cpp plant/plantcommand.cpp plant/parameterfields.cpp"
+    [fuzz_gs1scan]="jobs/gs1scan.cpp"
 )
 TARGETS=("$@")
 [ ${#TARGETS[@]} -eq 0 ] && TARGETS=(fuzz_framedecoder fuzz_filerecord fuzz_printparameters
                                      fuzz_messagefile fuzz_editorreader fuzz_externdata
-                                     fuzz_dcmd)
+                                     fuzz_dcmd fuzz_gs1scan)
 
 CXX_BIN="$(command -v clang++ || command -v clang++-14)"
 PROFDATA="$(command -v llvm-profdata || command -v llvm-profdata-14)"
