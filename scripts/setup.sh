@@ -20,6 +20,7 @@ PACKAGES=(
     python3-protobuf
     dpkg-dev file lintian desktop-file-utils appstream help2man systemd init-system-helpers
     python3-seccomp
+    python3-markdown
 )
 
 korvex_install_packages() {

@@ -45,6 +45,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QLoggingCategory>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -1030,6 +1031,30 @@ private slots:
         click(coders().at(0));
         click(coders().at(1));
         QCOMPARE(devices()->checkedDescriptors().size(), 1);
+    }
+
+    // F1 and the Help button's menu open the manual of the build, in
+    // English while the interface language has none of its own; without a
+    // manual, the log and a box say so.
+    void helpOpensTheManual()
+    {
+        auto *manual = window->findChild<QAction *>("manualAction");
+        QVERIFY(manual);
+        QCOMPARE(manual->shortcut(), QKeySequence(Qt::Key_F1));
+        QVERIFY(window->actions().contains(manual));
+        QVERIFY(button("helpButton")->menu()->actions().contains(manual));
+        manual->trigger();
+#ifdef KORVEX_MANUAL_BUILT
+        QCOMPARE(notifier->opened.size(), 1);
+        const QString page = notifier->opened.first().toLocalFile();
+        QVERIFY2(page.endsWith("/manual/en/index.html") && QFileInfo(page).isFile(),
+                 qPrintable(page));
+        QVERIFY(notifier->boxes.isEmpty());
+#else
+        QVERIFY(notifier->opened.isEmpty());
+        QCOMPARE(notifier->boxes.size(), 1);
+        QVERIFY(logHas("The operator's manual is not installed"));
+#endif
     }
 
     void fileListFollowsTheFolderAndOpensTheEditor()
