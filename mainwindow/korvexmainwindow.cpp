@@ -53,7 +53,9 @@ KorvexMainWindow::KorvexMainWindow(Station *station, QWidget *parent)
     if (const std::optional<quint16> stored = station->settings()->port())
         ui->portLineEdit->setText(QString::number(*stored));
     m_devices = ui->deviceList;
+    // Kept as soon as it changes, however the program ends.
     m_devices->setCompact(WindowPlaces::compactRows());
+    connect(m_devices, &DeviceListPanel::compactChanged, this, &WindowPlaces::saveCompactRows);
     m_files = new MessageFileList(ui->fileListWidget, kMessageFolder, this);
     connectFleet();
     connect(m_devices, &DeviceListPanel::coderChecked, this, &KorvexMainWindow::deviceChecked);
@@ -86,7 +88,6 @@ KorvexMainWindow::KorvexMainWindow(Station *station, QWidget *parent)
 KorvexMainWindow::~KorvexMainWindow()
 {
     WindowPlaces::save(this, {ui->mainSplitter, ui->previewSplitter});
-    WindowPlaces::saveCompactRows(m_devices->isCompact());
 }
 
 void KorvexMainWindow::connectFleet()

@@ -193,8 +193,12 @@ int main(int argc, char *argv[])
     }
     window.access()->session()->load();
     int tries = 0;
+    // A wrong password, then the right one; a third ask means signing in
+    // fails, and the dialog would come back for ever: give up instead.
     const ScriptedPrompts prompts([&](QDialog *dialog) {
         auto *signIn = qobject_cast<SignInDialog *>(dialog);
+        if (!signIn || tries == 2)
+            return int(QDialog::Rejected);
         signIn->setName(QStringLiteral("olga"));
         if (tries++ == 1) {
             signIn->show();
@@ -206,6 +210,10 @@ int main(int argc, char *argv[])
         return int(QDialog::Accepted);
     });
     window.access()->signIn();
+    if (!window.access()->session()->signedIn()) {
+        std::fprintf(stderr, "journal-shots: olga could not sign in\n");
+        return 1;
+    }
     pause(300);
 
     // An operator's view: print parameters are a supervisor's.

@@ -2,12 +2,13 @@
 // window-shots: pictures of the control window at work, for reviews and
 // documentation. Run it in a working folder holding "Spray/" (and "Image/"):
 //   window-shots OUT_DIR MESSAGE.spr [MESSAGE.spr ...]
-// Three simulated coders (printing, ready, stopped) report the given messages
-// as their current files; the window runs on a port the system picks.  The
-// designer is shown on the first message, and the last one is applied to
-// the checked coder: when it has pre-flight findings, their list is drawn
-// (and cancelled, so nothing is sent).  Fails when a picture cannot be
-// written; offscreen (QT_QPA_PLATFORM=offscreen) it needs no display.
+// Three simulated coders (printing, ready, stopped), from 127.0.0.11 to
+// 127.0.0.13, report the given messages as their current files; the window
+// runs on a port the system picks.  The designer is shown on the first
+// message, and the last one is applied to the checked coder: when it has
+// pre-flight findings, their list is drawn (and cancelled, so nothing is
+// sent).  Fails when a picture cannot be written; offscreen
+// (QT_QPA_PLATFORM=offscreen) it needs no display.
 #include "coderlistmodel.h"
 #include "devicelistpanel.h"
 #include "editwidget.h"
@@ -106,6 +107,7 @@ int main(int argc, char *argv[])
         CoderSettings settings;
         settings.number = i + 1;
         settings.port = window.server()->serverPort();
+        settings.sourceAddress = QStringLiteral("127.0.0.%1").arg(11 + i);
         settings.folder =
             QDir::current().filePath(QStringLiteral("shot-coders/coder-%1").arg(i + 1));
         settings.messageSource = QFileInfo(messages.at(i % messages.size())).absoluteFilePath();
