@@ -13,8 +13,9 @@
 GraphicsImageItem::GraphicsImageItem(QGraphicsItem *parent) : QGraphicsPixmapItem(parent)
 {
     loadImage(m_pixPath);
+    // Not selected: a loaded message comes up with nothing selected, and a
+    // new item is selected by the scene that adds it.
     setFlags(ItemIsMovable | ItemIsSelectable);
-    setSelected(true);
 }
 
 void GraphicsImageItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option,

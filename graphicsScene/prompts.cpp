@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "prompts.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -55,6 +56,11 @@ QString Prompts::saveFileName(QWidget *parent, const QString &caption, const QSt
 int Prompts::run(QDialog *dialog)
 {
     return dialog->exec();
+}
+
+bool Prompts::openUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
 }
 
 Prompts &Prompts::current()

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QDialog;
+class QUrl;
 class QWidget;
 
 // The one way the control program's windows ask the operator anything:
@@ -33,6 +34,9 @@ public:
     // Runs the dialog modally and gives its result (QDialog::Accepted goes
     // ahead), as QDialog::exec() does.
     virtual int run(QDialog *dialog);
+    // Opens the page in the desktop's browser (the manual); false when it
+    // could not be handed on.
+    virtual bool openUrl(const QUrl &url);
 
     // The prompts in use.  Never null.
     static Prompts &current();
@@ -64,4 +68,5 @@ public:
         return current().saveFileName(parent, caption, dir, filter, defaultSuffix);
     }
     static int exec(QDialog *dialog) { return current().run(dialog); }
+    static bool open(const QUrl &url) { return current().openUrl(url); }
 };

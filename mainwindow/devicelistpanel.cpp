@@ -219,6 +219,7 @@ void DeviceListPanel::setCompact(bool compact)
     // Row sizes come from the delegate: lay the rows out anew.
     emit m_delegate->sizeHintChanged(m_filterModel->index(0, 0));
     m_view->doItemsLayout();
+    emit compactChanged(compact);
 }
 
 void DeviceListPanel::editRemarkName(int descriptor)

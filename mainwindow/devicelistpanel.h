@@ -65,6 +65,8 @@ signals:
     void coderChecked(int descriptor);
     void countChanged(int count);
     void remarkNameEdited(int descriptor, const QString &name);
+    // Compact rows switched on or off.
+    void compactChanged(bool compact);
 
 private:
     void showCounts();

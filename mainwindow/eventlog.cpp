@@ -30,6 +30,12 @@ void EventLog::add(Level level, const QString &text)
     emit eventAdded(line);
 }
 
+QSize EventLog::sizeHint() const
+{
+    const int row = fontMetrics().height();
+    return {QListWidget::sizeHint().width(), kOpeningLines * row + 2 * frameWidth()};
+}
+
 QStringList EventLog::lines() const
 {
     QStringList all;

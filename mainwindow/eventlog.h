@@ -12,11 +12,15 @@ class EventLog : public QListWidget
 public:
     enum class Level { Info, Problem };
     static constexpr int kMaxLines = 500;
+    // Lines in view when the window first opens.
+    static constexpr int kOpeningLines = 4;
 
     explicit EventLog(QWidget *parent = nullptr);
 
     void add(Level level, const QString &text);
     QStringList lines() const;
+    // Room for kOpeningLines lines: the window opens with the log that high.
+    QSize sizeHint() const override;
 
 signals:
     void eventAdded(const QString &line);

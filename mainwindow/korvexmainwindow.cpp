@@ -12,6 +12,7 @@
 #include "graphicsscene.h"
 #include "graphicsview.h"
 #include "journaldock.h"
+#include "manualpage.h"
 #include "messagefile.h"
 #include "messagefilelist.h"
 #include "messagepreview.h"
@@ -24,6 +25,12 @@
 #include "tcpserver.h"
 #include "ui_korvexmainwindow.h"
 #include "windowplaces.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QMenu>
+#include <QToolButton>
+#include <QUrl>
 
 namespace {
 
@@ -46,6 +53,9 @@ KorvexMainWindow::KorvexMainWindow(Station *station, QWidget *parent)
     if (const std::optional<quint16> stored = station->settings()->port())
         ui->portLineEdit->setText(QString::number(*stored));
     m_devices = ui->deviceList;
+    // Kept as soon as it changes, however the program ends.
+    m_devices->setCompact(WindowPlaces::compactRows());
+    connect(m_devices, &DeviceListPanel::compactChanged, this, &WindowPlaces::saveCompactRows);
     m_files = new MessageFileList(ui->fileListWidget, kMessageFolder, this);
     connectFleet();
     connect(m_devices, &DeviceListPanel::coderChecked, this, &KorvexMainWindow::deviceChecked);
@@ -60,6 +70,7 @@ KorvexMainWindow::KorvexMainWindow(Station *station, QWidget *parent)
             });
     connect(m_files, &MessageFileList::selectionChanged, this, &KorvexMainWindow::updatePreview);
     setUpPreview();
+    setUpHelp();
     ui->containFileListWidget->hide();
 
     refreshFileList();
@@ -131,11 +142,50 @@ void KorvexMainWindow::setUpPreview()
     // the ruler), the whole parameter panel below it.
     ui->previewSplitter->setStretchFactor(0, 0);
     ui->previewSplitter->setStretchFactor(2, 1);
-    ui->previewSplitter->setSizes({ui->previewCaption->sizeHint().height() + 286, 1,
-                                   ui->printParameterWidget->sizeHint().height()});
+    ui->previewSplitter->setSizes(
+        {ui->previewCaption->sizeHint().height() + MessagePreview::kViewHeight, 1,
+         ui->printParameterWidget->sizeHint().height()});
+    // The event log opens as high as it asks to be; the rest is the top's.
     ui->mainSplitter->setStretchFactor(0, 1);
-    ui->mainSplitter->setSizes({1000, 40});
+    ui->mainSplitter->setStretchFactor(1, 0);
     WindowPlaces::restore(this, {ui->mainSplitter, ui->previewSplitter});
+}
+
+// A Help button with its menu in the corner of the tabs, where a menu bar
+// would take a row from the event log; its manual item is on F1 anywhere in
+// the window.
+void KorvexMainWindow::setUpHelp()
+{
+    auto *help = new QToolButton(ui->tabWidget);
+    help->setObjectName(QStringLiteral("helpButton"));
+    help->setText(tr("Help"));
+    help->setPopupMode(QToolButton::InstantPopup);
+    help->setAutoRaise(true);
+    auto *menu = new QMenu(help);
+    QAction *manual = menu->addAction(tr("Operator's Manual"), this, &KorvexMainWindow::openManual);
+    manual->setObjectName(QStringLiteral("manualAction"));
+    manual->setShortcut(QKeySequence::HelpContents);
+    manual->setShortcutContext(Qt::WindowShortcut);
+    addAction(manual);
+    help->setMenu(menu);
+    ui->tabWidget->setCornerWidget(help, Qt::TopRightCorner);
+    // The row of tool buttons keeps its height; the rest is the message's
+    // and the event log's.
+    ui->tabWidget->setMaximumHeight(ui->tabWidget->minimumHeight());
+}
+
+// The manual in the interface language where it is translated, else in
+// English: the build tree's when run from the build, else the installed one.
+void KorvexMainWindow::openManual()
+{
+    const QStringList folders = ManualPage::folders(QCoreApplication::applicationDirPath(),
+                                                    QStringLiteral("korvex-control"));
+    const QString page = ManualPage::indexFor(QLocale().name(), folders);
+    if (page.isEmpty())
+        refused(tr("The operator's manual is not installed (looked in %1).")
+                    .arg(folders.join(QStringLiteral(", "))));
+    else if (!Prompts::open(QUrl::fromLocalFile(page)))
+        refused(tr("The operator's manual could not be opened: no browser took %1.").arg(page));
 }
 
 void KorvexMainWindow::deviceChecked(int descriptor)
@@ -244,9 +294,13 @@ void KorvexMainWindow::on_tabWidget_currentChanged(int index)
         ui->containFileListWidget->show();
         ui->parameterScrollArea->hide();
         refreshFileList();
+        // The checked coders stay; the tab's Multi Select shows the list's mode.
+        ui->multiSelectbtn->setChecked(ui->multiSelectbtnForParameter->isChecked());
     } else if (index == 0) {
+        // Back to single-select, both Multi Select buttons showing so.
         m_devices->setMultiSelect(false);
         ui->multiSelectbtn->setChecked(false);
+        ui->multiSelectbtnForParameter->setChecked(false);
         ui->containFileListWidget->hide();
         ui->parameterScrollArea->show();
     } else {

@@ -19,9 +19,11 @@ MessagePreview::MessagePreview(GraphicsView *view, QLabel *caption, QObject *par
     m_scene->setSceneRect(0, 0, 3000, 1200);
     m_scene->autoFitSceneRect = true;
     m_view->setScene(m_scene);
-    // Top-left, scale 0.22416666666666665, head mask 15, millimetre rulers
-    // over the scene only, rubber band.
+    // Top-left, head mask 15, millimetre rulers over the scene only, rubber
+    // band; at the preview's own scale.
     m_view->setupMessageView();
+    m_view->setTransform(QTransform::fromScale(kScale, kScale));
+    m_view->updateRulers();
     // 300 pixels show all four heads; the operator may give the preview
     // more or less room against what is below it.
     m_view->setMinimumHeight(120);

@@ -17,6 +17,13 @@ class MessagePreview : public QObject
 {
     Q_OBJECT
 public:
+    // The view's height at the first start, and the scale that shows the
+    // 1200 dots of all four heads in it below the ruler and above the
+    // scroll bar: a little smaller than the designer's, so that the window
+    // also leaves the event log its lines.
+    static constexpr int kViewHeight = 238;
+    static constexpr qreal kScale = (kViewHeight - 31) / 1200.0;
+
     MessagePreview(GraphicsView *view, QLabel *caption, QObject *parent = nullptr);
 
     GraphicsScene *scene() const { return m_scene; }

@@ -9,6 +9,7 @@ namespace {
 
 const QString kOrganization = QStringLiteral("KorvexSoftWare");
 const QString kGeometryKey = QStringLiteral("Window/geometry");
+const QString kCompactKey = QStringLiteral("Window/compactRows");
 
 QString splitterKey(const QSplitter *splitter)
 {
@@ -35,6 +36,18 @@ void save(const QWidget *window, const QList<QSplitter *> &splitters)
     store.setValue(kGeometryKey, window->saveGeometry());
     for (const QSplitter *splitter : splitters)
         store.setValue(splitterKey(splitter), splitter->saveState());
+}
+
+bool compactRows()
+{
+    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganization);
+    return store.value(kCompactKey, false).toBool();
+}
+
+void saveCompactRows(bool compact)
+{
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganization);
+    store.setValue(kCompactKey, compact);
 }
 
 } // namespace WindowPlaces

@@ -16,4 +16,8 @@ namespace WindowPlaces {
 bool restore(QWidget *window, const QList<QSplitter *> &splitters);
 void save(const QWidget *window, const QList<QSplitter *> &splitters);
 
+// The device list's compact rows, kept in the same store (false until saved).
+bool compactRows();
+void saveCompactRows(bool compact);
+
 } // namespace WindowPlaces

@@ -5,6 +5,7 @@
 #include "settimemodedialog.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -84,6 +85,11 @@ std::optional<qrDynamicContent> editorPrompts::composeDynamicQr(QWidget *parent)
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.composition();
+}
+
+bool editorPrompts::openUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
 }
 
 editorPrompts &editorPrompts::current()

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <optional>
 
+class QUrl;
 class QWidget;
 struct qrDynamicContent;
 
@@ -42,6 +43,9 @@ public:
     // The dynamic QR content dialog: the composition when accepted,
     // nothing when cancelled.
     virtual std::optional<qrDynamicContent> composeDynamicQr(QWidget *parent);
+    // Opens the page in the desktop's browser (the manual); false when it
+    // could not be handed on.
+    virtual bool openUrl(const QUrl &url);
 
     // The prompts in use.  Never null.
     static editorPrompts &current();

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextCodec>
 #include <QTextStream>
 #include <QTranslator>
@@ -44,8 +45,20 @@ QString translationPath(const QString &languageFile)
     return equals < 0 ? QString() : line.mid(equals + 1);
 }
 
+namespace {
+
+QString installedLanguage;
+
+} // namespace
+
+QString languageName()
+{
+    return installedLanguage;
+}
+
 std::unique_ptr<QTranslator> installTranslation(const QString &path)
 {
+    installedLanguage = QFileInfo(path).completeBaseName();
     auto translator = std::make_unique<QTranslator>();
     const bool loaded = translator->load(path);
     qCDebug(lcMessageEditor) << "translation" << path << (loaded ? "loaded" : "not loaded");

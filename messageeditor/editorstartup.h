@@ -33,6 +33,10 @@ QString translationPath(const QString &languageFile = QString::fromLatin1(kLangu
 // it loaded (an empty or unknown path leaves the source texts).
 std::unique_ptr<QTranslator> installTranslation(const QString &path);
 
+// The name of the catalogue installed last ("en" for ":/translate/en.qm"),
+// which also names the manual's language; empty before any.
+QString languageName();
+
 // All of the above, in order; the returned translator must outlive the
 // window.
 std::unique_ptr<QTranslator> prepare();

@@ -58,6 +58,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(bar.open, &QAction::triggered, this, &MainWindow::openActionSlot);
     connect(bar.save, &QAction::triggered, this, &MainWindow::saveActionSlot);
     windowChrome::setUpShortcuts(*ui);
+    windowChrome::setUpHelp(*ui);
     connectCommands();
     connectPanels();
     setUpHistory();

@@ -2,13 +2,17 @@
 #include "windowchrome.h"
 
 #include "diagramitemfactory.h"
+#include "editorprompts.h"
+#include "editorstartup.h"
 #include "fontawesome.h"
+#include "manualpage.h"
 #include "ui_mainwindow.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QUndoStack>
+#include <QUrl>
 
 namespace {
 
@@ -124,6 +128,29 @@ undoActions setUpUndo(Ui::MainWindow &ui, QUndoStack *stack, QWidget *owner)
     QObject::connect(stack, &QUndoStack::cleanChanged, owner, showSteps);
     showSteps();
     return actions;
+}
+
+void setUpHelp(Ui::MainWindow &ui)
+{
+    QMenu *help = ui.menuBar->addMenu(QCoreApplication::translate("MainWindow", "帮助"));
+    help->setObjectName(QStringLiteral("help"));
+    QAction *manual = help->addAction(QCoreApplication::translate("MainWindow", "操作手册"));
+    manual->setObjectName(QStringLiteral("manualAction"));
+    manual->setShortcut(QKeySequence::HelpContents);
+    QObject::connect(manual, &QAction::triggered, manual, [] { openManual(); });
+}
+
+void openManual()
+{
+    const QString page =
+        ManualPage::indexFor(editorStartup::languageName(),
+                             ManualPage::folders(QCoreApplication::applicationDirPath(),
+                                                 QStringLiteral("korvex-message-editor")));
+    if (page.isEmpty())
+        editorPrompts::warn(QCoreApplication::translate("MainWindow", "找不到操作手册。"));
+    else if (!editorPrompts::current().openUrl(QUrl::fromLocalFile(page)))
+        editorPrompts::warn(
+            QCoreApplication::translate("MainWindow", "无法打开操作手册：%1").arg(page));
 }
 
 } // namespace windowChrome

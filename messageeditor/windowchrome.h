@@ -40,4 +40,10 @@ struct undoActions
 // would take.
 undoActions setUpUndo(Ui::MainWindow &ui, QUndoStack *stack, QWidget *owner);
 
+// A help menu whose one item, also on F1, opens the operator's manual in
+// the interface language (English where it has no translation).
+void setUpHelp(Ui::MainWindow &ui);
+// Opens the manual through the editor's prompts; says so when it is missing.
+void openManual();
+
 } // namespace windowChrome

@@ -117,6 +117,11 @@ check_contents "$ROOTFS" korvex-control org.korvex.KorvexControl korvex-control 
     KorvexControl korvex-control coder-sim render-message korvexd korvex-journal -- \
     KorvexControl korvex-control coder-sim render-message korvexd korvex-journal
 [ -f "$ROOTFS/lib/systemd/system/korvexd.service" ] || fail "korvex-control holds no korvexd.service"
+# The operator's manual, where F1 opens it, with each package.
+for package in korvex-control korvex-message-editor; do
+    [ -f "$ROOTFS/usr/share/doc/$package/manual/en/index.html" ] ||
+        fail "$package holds no operator's manual"
+done
 check_contents "$ROOTFS" korvex-message-editor org.korvex.MessageEditor korvex-message-editor \
     MessageEditor korvex-message-editor -- MessageEditor korvex-message-editor
 for f in "$ROOTFS"/usr/share/korvex/samples/*.spr; do

@@ -15,6 +15,11 @@
 SimulatedCoder::SimulatedCoder(const CoderSettings &settings, QObject *parent)
     : QObject(parent), m_settings(settings)
 {
+    // All four heads, as the sample messages need: with head 1 alone every
+    // sample but the smallest would fail the pre-flight check on its first
+    // Apply.
+    m_parameters.headRangeMask = 15;
+    m_parameters.headEnableMask = 15;
     m_statusTimer.setInterval(qMax(1, m_settings.statusIntervalMs));
     m_reconnectTimer.setInterval(qMax(1, m_settings.reconnectIntervalMs));
     m_reconnectTimer.setSingleShot(true);

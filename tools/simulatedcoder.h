@@ -29,8 +29,9 @@ struct CoderSettings
 
 // A coder as the control application sees it: connects as a client, answers
 // the current-file and parameter requests, stores the message files it is
-// sent, takes parameter blocks, and while printing reports its status with a
-// moving progress. Reconnects after losing the server until stopped.
+// sent, takes parameter blocks (it starts with all four heads enabled), and
+// while printing reports its status with a moving progress. Reconnects after
+// losing the server until stopped.
 class SimulatedCoder : public QObject
 {
     Q_OBJECT

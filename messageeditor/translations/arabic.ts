@@ -221,6 +221,22 @@
         <source>修改属性</source>
         <translation>تغيير الخصائص</translation>
     </message>
+    <message>
+        <source>帮助</source>
+        <translation>مساعدة</translation>
+    </message>
+    <message>
+        <source>操作手册</source>
+        <translation>دليل المشغل</translation>
+    </message>
+    <message>
+        <source>找不到操作手册。</source>
+        <translation>دليل المشغل غير مثبت.</translation>
+    </message>
+    <message>
+        <source>无法打开操作手册：%1</source>
+        <translation>تعذر فتح دليل المشغل: %1</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -205,6 +205,22 @@
         <source>修改属性</source>
         <translation>修改属性</translation>
     </message>
+    <message>
+        <source>帮助</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>操作手册</source>
+        <translation>操作手册</translation>
+    </message>
+    <message>
+        <source>找不到操作手册。</source>
+        <translation>找不到操作手册。</translation>
+    </message>
+    <message>
+        <source>无法打开操作手册：%1</source>
+        <translation>无法打开操作手册：%1</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

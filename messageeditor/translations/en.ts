@@ -205,6 +205,22 @@
         <source>修改属性</source>
         <translation>Change properties</translation>
     </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>操作手册</source>
+        <translation>Operator's Manual</translation>
+    </message>
+    <message>
+        <source>找不到操作手册。</source>
+        <translation>The operator's manual is not installed.</translation>
+    </message>
+    <message>
+        <source>无法打开操作手册：%1</source>
+        <translation>Cannot open the operator's manual: %1</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

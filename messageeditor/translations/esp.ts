@@ -205,6 +205,22 @@
         <source>修改属性</source>
         <translation>Cambiar propiedades</translation>
     </message>
+    <message>
+        <source>帮助</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>操作手册</source>
+        <translation>Manual del operador</translation>
+    </message>
+    <message>
+        <source>找不到操作手册。</source>
+        <translation>El manual del operador no está instalado.</translation>
+    </message>
+    <message>
+        <source>无法打开操作手册：%1</source>
+        <translation>No se puede abrir el manual del operador: %1</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -205,6 +205,22 @@
         <source>修改属性</source>
         <translation>Modifica proprietà</translation>
     </message>
+    <message>
+        <source>帮助</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>操作手册</source>
+        <translation>Manuale dell'operatore</translation>
+    </message>
+    <message>
+        <source>找不到操作手册。</source>
+        <translation>Il manuale dell'operatore non è installato.</translation>
+    </message>
+    <message>
+        <source>无法打开操作手册：%1</source>
+        <translation>Impossibile aprire il manuale dell'operatore: %1</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -205,6 +205,22 @@
         <source>修改属性</source>
         <translation>속성 변경</translation>
     </message>
+    <message>
+        <source>帮助</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>操作手册</source>
+        <translation>운영자 설명서</translation>
+    </message>
+    <message>
+        <source>找不到操作手册。</source>
+        <translation>운영자 설명서가 설치되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>无法打开操作手册：%1</source>
+        <translation>운영자 설명서를 열 수 없습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -205,6 +205,22 @@
         <source>修改属性</source>
         <translation>Alterar propriedades</translation>
     </message>
+    <message>
+        <source>帮助</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>操作手册</source>
+        <translation>Manual do operador</translation>
+    </message>
+    <message>
+        <source>找不到操作手册。</source>
+        <translation>O manual do operador não está instalado.</translation>
+    </message>
+    <message>
+        <source>无法打开操作手册：%1</source>
+        <translation>Não é possível abrir o manual do operador: %1</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -205,6 +205,22 @@
         <source>修改属性</source>
         <translation>Изменить свойства</translation>
     </message>
+    <message>
+        <source>帮助</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>操作手册</source>
+        <translation>Руководство оператора</translation>
+    </message>
+    <message>
+        <source>找不到操作手册。</source>
+        <translation>Руководство оператора не установлено.</translation>
+    </message>
+    <message>
+        <source>无法打开操作手册：%1</source>
+        <translation>Не удалось открыть руководство оператора: %1</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

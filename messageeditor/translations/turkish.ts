@@ -205,6 +205,22 @@
         <source>修改属性</source>
         <translation>Özellikleri değiştir</translation>
     </message>
+    <message>
+        <source>帮助</source>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>操作手册</source>
+        <translation>Operatör kılavuzu</translation>
+    </message>
+    <message>
+        <source>找不到操作手册。</source>
+        <translation>Operatör kılavuzu kurulu değil.</translation>
+    </message>
+    <message>
+        <source>无法打开操作手册：%1</source>
+        <translation>Operatör kılavuzu açılamıyor: %1</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

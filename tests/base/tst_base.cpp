@@ -8,6 +8,7 @@
 #include "journal.h"
 #include "journalcheck.h"
 #include "journalline.h"
+#include "manualpage.h"
 #include "pixellimit.h"
 #include "safefilename.h"
 #include "savetemporaries.h"
@@ -652,6 +653,47 @@ private slots:
         const JournalWrite refused = blocked.add();
         QVERIFY(!refused.ok);
         QVERIFY(refused.error.contains("Cannot create the journal folder"));
+    }
+
+    // The manual in the interface language where that page exists, else in
+    // English; the build tree's before the installed one.
+    void manualOpensInTheLanguageItHas_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("page"); // relative to the nearest folder; empty: none
+        QTest::newRow("translated") << "ru_RU"
+                                    << "ru/index.html";
+        QTest::newRow("the editor's own name") << "arabic"
+                                               << "arabic/index.html";
+        QTest::newRow("locale named otherwise") << "ar_EG"
+                                                << "arabic/index.html";
+        QTest::newRow("not translated") << "tr_TR"
+                                        << "en/index.html";
+        QTest::newRow("no language") << ""
+                                     << "en/index.html";
+        QTest::newRow("a path is no language") << "../../etc"
+                                               << "en/index.html";
+    }
+    void manualOpensInTheLanguageItHas()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, page);
+        QTemporaryDir dir;
+        const QString build = dir.filePath("build/apps/KorvexControl");
+        const QString installed = dir.filePath("usr/bin");
+        const QStringList folders = ManualPage::folders(build, "korvex-control");
+        QCOMPARE(folders.at(0), dir.filePath("build/manual"));
+        QCOMPARE(folders.at(1), dir.filePath("build/apps/share/doc/korvex-control/manual"));
+        QCOMPARE(ManualPage::folders(installed, "korvex-control").at(1),
+                 dir.filePath("usr/share/doc/korvex-control/manual"));
+        const QString manual = dir.filePath("build/manual");
+        for (const char *name : {"en", "ru", "arabic"}) {
+            QVERIFY(QDir().mkpath(manual + "/" + name));
+            writeAll(manual + "/" + name + "/index.html", "<html></html>");
+        }
+        QCOMPARE(ManualPage::indexFor(language, folders), manual + "/" + page);
+        // Nothing where the build has no manual and none is installed.
+        QCOMPARE(ManualPage::indexFor(language, {dir.filePath("nowhere")}), QString());
     }
 };
 

@@ -40,6 +40,7 @@ struct PromptsLayer : Prompts
         return below->saveFileName(parent, caption, dir, filter, defaultSuffix);
     }
     int run(QDialog *dialog) override { return below->run(dialog); }
+    bool openUrl(const QUrl &url) override { return below->openUrl(url); }
 
 private:
     Prompts *const below;

@@ -4,6 +4,7 @@
 #include "promptslayer.h"
 
 #include <QStringList>
+#include <QUrl>
 
 // Captures the boxes that would be shown, for the lifetime of the object.
 struct RecordingNotifier : PromptsLayer
@@ -19,6 +20,8 @@ struct RecordingNotifier : PromptsLayer
     // the script runs out the answer is Cancel, which loses nothing.
     QStringList questions;
     QList<Answer> answers;
+    // Pages handed to the browser; none is opened.
+    QList<QUrl> opened;
 
     void notify(Kind kind, QWidget *, const QString &title, const QString &text) override
     {
@@ -28,6 +31,11 @@ struct RecordingNotifier : PromptsLayer
     {
         questions.append(text);
         return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
+    }
+    bool openUrl(const QUrl &url) override
+    {
+        opened.append(url);
+        return true;
     }
     QStringList texts() const
     {

@@ -528,6 +528,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("readable") << QByteArray(R"({"TextItemInfo":[{}]})") << 1 << ""
                                   << "";
+        QTest::newRow("pictures") << QByteArray(R"({"TextItemInfo":[{}],"ImgItemInfo":[)"
+                                                R"({"ImageAtX":300},{"ImageAtX":600}]})")
+                                  << 3 << ""
+                                  << "";
         QTest::newRow("damaged") << QByteArray("x") << 0 << "Qt Drawing"
                                  << "File Spray/label1.spr is empty.";
         QTest::newRow("data file missing")
@@ -551,6 +555,8 @@ private slots:
         EditWidget editor(file.fileName(), EditWidget::ModeExisting);
         editor.setAttribute(Qt::WA_DeleteOnClose, false);
         QCOMPARE(editor.scene()->items().size(), items);
+        // Nothing comes up selected: a stray key would change the message.
+        QCOMPARE(editor.scene()->selectedItems().size(), 0);
         QCOMPARE(notifier.boxes.size(), title.isEmpty() ? 0 : 1);
         if (title.isEmpty())
             return;

@@ -45,6 +45,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QLoggingCategory>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -385,15 +386,15 @@ private slots:
         QTRY_COMPARE(coder->currentFile(), QString("a.b.spr"));
 
         window->parameterPanel()->findChild<QCheckBox *>("spliceCheckBox")->click();
-        window->parameterPanel()->findChild<QCheckBox *>("head3CheckBox")->click();
+        window->parameterPanel()->findChild<QCheckBox *>("head4CheckBox")->click();
         button("syncPrintParameterBtn")->click();
         QTRY_VERIFY(coder->parameters().splice);
         QCOMPARE(coder->parameters(), window->parameterPanel()->parameters());
-        // Old values from the coder's own block, as it reported it when checked.
-        QVERIFY2(
-            logHas("Print parameters of 127.0.0.1: head range 1, 2 → 1, 2, 3, splice off → on, "
-                   "heads 1 → 1, 3"),
-            qPrintable(window->eventLog()->lines().join('\n')));
+        // Old values from the coder's own block (all four heads), as it
+        // reported it when checked.
+        QVERIFY2(logHas("Print parameters of 127.0.0.1: head range 1, 2, 3, 4 → 1, 2, 3, splice "
+                        "off → on, heads 1, 2, 3, 4 → 1, 2, 3"),
+                 qPrintable(window->eventLog()->lines().join('\n')));
 
         button("startBtn")->click();
         QTRY_VERIFY(coder->isPrinting());
@@ -448,7 +449,7 @@ private slots:
         QAbstractItemModel *rows = view->model();
         QTRY_COMPARE(rows->rowCount(), 5); // shown a moment after each line
         QCOMPARE(rows->index(1, JournalView::Details).data().toString(),
-                 QString("127.0.0.1: head range 1, 2 → 1, splice off → on"));
+                 QString("127.0.0.1: splice off → on"));
         auto *coderFilter = view->findChild<QLineEdit *>("journalCoderFilter");
         auto *actionFilter = view->findChild<QComboBox *>("journalActionFilter");
         auto *userFilter = view->findChild<QComboBox *>("journalUserFilter");
@@ -690,6 +691,36 @@ private slots:
                  qPrintable(proceed));
         QTest::qWait(100);
         QCOMPARE(coder.commands().count(Command::FileTransfer), sent);
+    }
+
+    // The demo's coders take every sample message on its first Apply: each
+    // one fits the heads they report, and nothing else is found.
+    void everySampleFitsTheDemoCoders()
+    {
+        const QDir samples(KORVEX_SAMPLES);
+        QDir().mkpath("Image");
+        for (const QString &picture : QDir(samples.filePath("Image")).entryList(QDir::Files))
+            QFile::copy(samples.filePath("Image/" + picture), "Image/" + picture);
+        QTemporaryDir dir;
+        std::vector<std::unique_ptr<SimulatedCoder>> demo;
+        for (int i = 0; i < 3; ++i)
+            demo.push_back(simulatedCoder(dir.filePath(QString::number(i))));
+        QTRY_COMPARE(coders().size(), 3);
+        for (const int coder : coders())
+            window->fleet()->requestParameters(coder);
+        QTRY_VERIFY(std::all_of(coders().cbegin(), coders().cend(), [this](int coder) {
+            return !window->fleet()->coder(coder)->parameterBlock.isEmpty();
+        }));
+        const QStringList names = samples.entryList({"*.spr"}, QDir::Files);
+        QVERIFY(names.size() >= 3);
+        for (const QString &name : names) {
+            for (const int coder : coders()) {
+                const MessageCheckResult result =
+                    window->station()->check(samples.filePath(name), {coder});
+                QVERIFY2(result.clean(),
+                         qPrintable(name + ": " + result.error + result.findings.join("; ")));
+            }
+        }
     }
 
     void statusReportsColourTheButton_data()
@@ -989,12 +1020,41 @@ private slots:
         tabs->setCurrentIndex(1);
         QVERIFY(window->findChild<QWidget *>("containFileListWidget")->isVisible());
         QVERIFY(!window->parameterPanel()->isVisible());
+        // The checks come along to the file tab, its button showing multi-select.
+        QCOMPARE(devices()->checkedDescriptors().size(), 2);
+        QVERIFY(button("multiSelectbtn")->isChecked());
         tabs->setCurrentIndex(0);
         QCOMPARE(devices()->checkedDescriptors().size(), 0);
+        QVERIFY(!button("multiSelectbtnForParameter")->isChecked());
+        QVERIFY(!button("multiSelectbtn")->isChecked());
         QVERIFY(window->parameterPanel()->isVisible());
         click(coders().at(0));
         click(coders().at(1));
         QCOMPARE(devices()->checkedDescriptors().size(), 1);
+    }
+
+    // F1 and the Help button's menu open the manual of the build, in
+    // English while the interface language has none of its own; without a
+    // manual, the log and a box say so.
+    void helpOpensTheManual()
+    {
+        auto *manual = window->findChild<QAction *>("manualAction");
+        QVERIFY(manual);
+        QCOMPARE(manual->shortcut(), QKeySequence(Qt::Key_F1));
+        QVERIFY(window->actions().contains(manual));
+        QVERIFY(button("helpButton")->menu()->actions().contains(manual));
+        manual->trigger();
+#ifdef KORVEX_MANUAL_BUILT
+        QCOMPARE(notifier->opened.size(), 1);
+        const QString page = notifier->opened.first().toLocalFile();
+        QVERIFY2(page.endsWith("/manual/en/index.html") && QFileInfo(page).isFile(),
+                 qPrintable(page));
+        QVERIFY(notifier->boxes.isEmpty());
+#else
+        QVERIFY(notifier->opened.isEmpty());
+        QCOMPARE(notifier->boxes.size(), 1);
+        QVERIFY(logHas("The operator's manual is not installed"));
+#endif
     }
 
     void fileListFollowsTheFolderAndOpensTheEditor()

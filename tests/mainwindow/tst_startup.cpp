@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "devicelistpanel.h"
 #include "devicestore.h"
+#include "eventlog.h"
 #include "fleet.h"
 #include "graphicsscene.h"
 #include "graphicsview.h"
@@ -18,6 +20,7 @@
 #include <QSplitter>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -167,14 +170,26 @@ private slots:
             auto *panel = window.findChild<QScrollArea *>("parameterScrollArea");
             QVERIFY(!panel->verticalScrollBar()->isVisible());
             QVERIFY(!panel->horizontalScrollBar()->isVisible());
+            // All four heads in the preview.
+            QGraphicsView *preview = window.previewView();
+            QVERIFY(preview->mapToScene(preview->viewport()->rect()).boundingRect().bottom() >=
+                    1200);
+            // The event log opens with room for several lines.
+            EventLog *log = window.eventLog();
+            QVERIFY2(log->height() >= EventLog::kOpeningLines * log->fontMetrics().height(),
+                     qPrintable(QString::number(log->height())));
             window.resize(900, 650);
             window.findChild<QSplitter *>("mainSplitter")->setSizes({400, 150});
+            QVERIFY(!window.deviceList()->isCompact());
+            window.deviceList()->findChild<QToolButton *>("compactListBtn")->click();
         }
         StationWindow again;
         again.show();
         QVERIFY(QTest::qWaitForWindowExposed(&again));
         QCOMPARE(again.size(), QSize(900, 650));
         QCOMPARE(again.findChild<QSplitter *>("mainSplitter")->sizes().last(), 150);
+        QVERIFY(again.deviceList()->isCompact());
+        QVERIFY(again.deviceList()->findChild<QToolButton *>("compactListBtn")->isChecked());
     }
 
     // KorvexControl --create-admin NAME, the way back when nobody can sign

@@ -4,6 +4,7 @@
 #include "promptslayer.h"
 
 #include <QStringList>
+#include <QUrl>
 
 // Records the editor's boxes instead of showing them, for as long as it
 // lives.  Questions get the answer at index `answer`.
@@ -19,6 +20,14 @@ public:
     }
 
     int answer = 0;
+    // Pages handed to the browser; none is opened.
+    QList<QUrl> opened;
+
+    bool openUrl(const QUrl &url) override
+    {
+        opened << url;
+        return true;
+    }
 
     void information(const QString &title, const QString &text) override
     {

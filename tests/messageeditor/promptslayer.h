@@ -47,6 +47,7 @@ public:
     {
         return m_below->composeDynamicQr(parent);
     }
+    bool openUrl(const QUrl &url) override { return m_below->openUrl(url); }
 
 private:
     editorPrompts *const m_below;

@@ -30,6 +30,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -138,6 +139,7 @@ private slots:
     void undoAndRedoGiveTheSameFile();
     void openThenSaveGivesTheSameFile_data();
     void openThenSaveGivesTheSameFile();
+    void helpOpensTheManual();
 
 private:
     std::optional<editorClock::Pin> m_clock;
@@ -1077,6 +1079,26 @@ void TestEditorMainWindow::openThenSaveGivesTheSameFile()
     QCOMPARE(readFile(path), original);
     QCOMPARE(m_boxes->seen, QStringList());
     QCOMPARE(m_dialogs->asked, QStringList{"open|打开文件|.|Spr Files(*.spr )"});
+}
+
+// F1 and the help menu open the manual of the build, in English while the
+// interface language has none of its own; without a manual, a box says so.
+void TestEditorMainWindow::helpOpensTheManual()
+{
+    auto *manual = m_window->findChild<QAction *>("manualAction");
+    QVERIFY(manual);
+    QCOMPARE(manual->shortcut(), QKeySequence(Qt::Key_F1));
+    QVERIFY(m_window->findChild<QMenu *>("help")->actions().contains(manual));
+    manual->trigger();
+#ifdef KORVEX_MANUAL_BUILT
+    QCOMPARE(m_boxes->opened.size(), 1);
+    const QString page = m_boxes->opened.first().toLocalFile();
+    QVERIFY2(page.endsWith("/manual/en/index.html") && QFileInfo(page).isFile(), qPrintable(page));
+    QCOMPARE(m_boxes->seen, QStringList());
+#else
+    QVERIFY(m_boxes->opened.isEmpty());
+    QCOMPARE(m_boxes->seen.size(), 1);
+#endif
 }
 
 QTEST_MAIN(TestEditorMainWindow)

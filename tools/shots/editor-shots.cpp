@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // editor-shots: screenshots of the standalone editor for a look at its
-// layout in one language.  Run under a virtual display:
-//   xvfb-run -a -s "-screen 0 1280x1024x24" editor-shots <out-dir> <name> <catalogue>
+// layout in one language.  Run under a display, a virtual one or offscreen:
+//   QT_QPA_PLATFORM=offscreen editor-shots <out-dir> <name> <catalogue>
 // e.g. editor-shots shots en :/translate/en.qm (an empty catalogue keeps
 // the Chinese source texts).  Writes <name>-typeA-time.png (Type A with the
 // time format dialog open) and <name>-typeC-qr.png (Type C with the
@@ -15,7 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QScreen>
+#include <QPainter>
 #include <QTimer>
 #include <QTranslator>
 #include <cstdio>
@@ -29,11 +29,18 @@ void settle()
     loop.exec();
 }
 
-bool shoot(const QString &path)
+// The window with the dialog over it, drawn from the widgets themselves: a
+// grab of the screen gives nothing on a platform without one (offscreen).
+bool shoot(QWidget *window, QWidget *dialog, const QString &path)
 {
     settle();
-    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
-    return screen.copy(0, 0, 1220, 800).save(path);
+    QPixmap picture = window->grab();
+    QPainter painter(&picture);
+    painter.drawPixmap(window->mapFromGlobal(dialog->mapToGlobal(QPoint(0, 0))), dialog->grab());
+    painter.end();
+    const bool ok = !picture.isNull() && picture.save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "cannot write", qUtf8Printable(path));
+    return ok;
 }
 
 // One item of each kind the tool buttons offer; the last one added (the
@@ -72,7 +79,7 @@ int main(int argc, char *argv[])
         setTimeModeDialog dialog(&window);
         dialog.move(380, 150);
         dialog.show();
-        ok &= shoot(out.filePath(name + "-typeA-time.png"));
+        ok &= shoot(&window, &dialog, out.filePath(name + "-typeA-time.png"));
     }
     {
         MainWindow window;
@@ -83,7 +90,7 @@ int main(int argc, char *argv[])
         QRCodeDynamicStyleDialog dialog(&window);
         dialog.move(380, 150);
         dialog.show();
-        ok &= shoot(out.filePath(name + "-typeC-qr.png"));
+        ok &= shoot(&window, &dialog, out.filePath(name + "-typeC-qr.png"));
     }
     return ok ? 0 : 1;
 }

@@ -6,7 +6,9 @@
 // Three simulated coders from 127.0.0.11 to 127.0.0.13 connect; the shots are
 // the event log after an apply, the journal dock filtered by a coder, the
 // sign-in dialog after a wrong password, and a button an operator may not
-// use with its tool tip (a grab of the screen, where tool tips live).
+// use with its tool tip.  It writes users.json into the folder, and so
+// refuses a folder that has one; it fails when a picture cannot be written.
+// Offscreen (QT_QPA_PLATFORM=offscreen) it needs no display.
 #include "accesscontrol.h"
 #include "devicelistpanel.h"
 #include "fleet.h"
@@ -31,7 +33,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScreen>
+#include <QPainter>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolButton>
@@ -62,10 +64,31 @@ struct ScriptedPrompts : Prompts
 using Shots::pause;
 using Shots::waitFor;
 
+// False, when the picture could not be written, makes the tool fail.
+bool saved = true;
+
 void save(const QPixmap &picture, const QString &path)
 {
-    const bool ok = picture.save(path);
+    const bool ok = !picture.isNull() && picture.save(path);
+    saved &= ok;
     std::printf("%s %s\n", ok ? "wrote" : "cannot write", qUtf8Printable(path));
+}
+
+// The window with the tool tip over it, drawn from the widgets themselves:
+// a grab of the screen gives nothing on a platform without one (offscreen).
+QPixmap withToolTip(QWidget *window, int height)
+{
+    QPixmap picture = window->grab(QRect(0, 0, window->width(), qMin(window->height(), height)));
+    QPainter painter(&picture);
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (!top->inherits("QTipLabel") || !top->isVisible())
+            continue;
+        // Kept on a screen smaller than the window, the tip may start left of it.
+        QPoint at = window->mapFromGlobal(top->mapToGlobal(QPoint(0, 0)));
+        at.setX(qBound(0, at.x(), qMax(0, picture.width() - top->width())));
+        painter.drawPixmap(at, top->grab());
+    }
+    return picture;
 }
 
 } // namespace
@@ -82,6 +105,13 @@ int main(int argc, char *argv[])
     }
     const QDir out(args.at(1));
     const QString message = QFileInfo(args.at(2)).completeBaseName();
+    // The users it makes would be taken for the folder's own, and a users
+    // file of the folder's own must not be overwritten.
+    if (QFileInfo::exists(QStringLiteral("users.json"))) {
+        std::fprintf(stderr, "journal-shots: users.json is already here: run it in a folder "
+                             "of its own\n");
+        return 2;
+    }
 
     StationWindow window;
     window.resize(1180, 740);
@@ -122,7 +152,9 @@ int main(int argc, char *argv[])
         devices->setChecked(device, true);
     auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
     tabs->setCurrentIndex(1);
-    button("multiSelectbtn")->click();
+    // The file tab's Multi Select shows the list's mode, on from the first tab.
+    if (!button("multiSelectbtn")->isChecked())
+        button("multiSelectbtn")->click();
     for (const int device : devices->shownDescriptors())
         devices->setChecked(device, true);
     auto *files = window.findChild<QListWidget *>(QStringLiteral("fileListWidget"));
@@ -130,10 +162,7 @@ int main(int argc, char *argv[])
     files->clearSelection();
     files->findItems(message, Qt::MatchExactly).first()->setSelected(true);
     button("syncBtn")->click();
-    tabs->setCurrentIndex(0);
-    // The tab's own multi-select button may still show checked.
-    if (button("multiSelectbtnForParameter")->isChecked())
-        button("multiSelectbtnForParameter")->click();
+    tabs->setCurrentIndex(0); // single-select again
     button("multiSelectbtnForParameter")->click();
     for (const int device : devices->shownDescriptors())
         devices->setChecked(device, true);
@@ -164,8 +193,12 @@ int main(int argc, char *argv[])
     }
     window.access()->session()->load();
     int tries = 0;
+    // A wrong password, then the right one; a third ask means signing in
+    // fails, and the dialog would come back for ever: give up instead.
     const ScriptedPrompts prompts([&](QDialog *dialog) {
         auto *signIn = qobject_cast<SignInDialog *>(dialog);
+        if (!signIn || tries == 2)
+            return int(QDialog::Rejected);
         signIn->setName(QStringLiteral("olga"));
         if (tries++ == 1) {
             signIn->show();
@@ -177,6 +210,10 @@ int main(int argc, char *argv[])
         return int(QDialog::Accepted);
     });
     window.access()->signIn();
+    if (!window.access()->session()->signedIn()) {
+        std::fprintf(stderr, "journal-shots: olga could not sign in\n");
+        return 1;
+    }
     pause(300);
 
     // An operator's view: print parameters are a supervisor's.
@@ -188,13 +225,10 @@ int main(int argc, char *argv[])
     if (!waitFor([] { return QToolTip::isVisible(); }, 2500))
         QToolTip::showText(at, parameters->toolTip(), parameters, parameters->rect(), 10000);
     pause(500);
-    const QRect area = window.frameGeometry().adjusted(-10, -10, 10, 10);
-    save(QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(),
-                                                      qMin(area.height(), 420)),
-         out.filePath(QStringLiteral("journal-disabled-button.png")));
+    save(withToolTip(&window, 420), out.filePath(QStringLiteral("journal-disabled-button.png")));
 
     for (auto &coder : coders)
         coder->stop();
     pause(200);
-    return 0;
+    return saved ? 0 : 1;
 }
