@@ -1079,6 +1079,22 @@ Salvare le modifiche?</translation>
         <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
         <translation>"%1" non è una porta: inserire un numero da 1 a 65535. Il server continua come prima.</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Operator's Manual</source>
+        <translation>Manuale dell'operatore</translation>
+    </message>
+    <message>
+        <source>The operator's manual is not installed (looked in %1).</source>
+        <translation>Il manuale dell'operatore non è installato (cercato in %1).</translation>
+    </message>
+    <message>
+        <source>The operator's manual could not be opened: no browser took %1.</source>
+        <translation>Impossibile aprire il manuale dell'operatore: nessun browser ha aperto %1.</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>
