@@ -708,9 +708,13 @@ private slots:
         QTRY_COMPARE(coders().size(), 3);
         for (const int coder : coders())
             window->fleet()->requestParameters(coder);
-        QTRY_VERIFY(std::all_of(coders().cbegin(), coders().cend(), [this](int coder) {
-            return !window->fleet()->coder(coder)->parameterBlock.isEmpty();
-        }));
+        QTRY_VERIFY([this] {
+            const QList<int> all = coders();
+            return std::all_of(all.cbegin(), all.cend(), [this](int coder) {
+                const Coder *record = window->fleet()->coder(coder);
+                return record && !record->parameterBlock.isEmpty();
+            });
+        }());
         const QStringList names = samples.entryList({"*.spr"}, QDir::Files);
         QVERIFY(names.size() >= 3);
         for (const QString &name : names) {
