@@ -12,6 +12,8 @@
 //   [server]        port           the port coders connect to
 //   [remark_names]  <IP text> = <name>   the coders' names, for good
 //   [mqtt]          ...            the plant bus (read by the plant library)
+//   [jobs]          enabled        true: messages go out in jobs; sending one
+//                                  outside a job is a Supervisor's
 // What belongs to one person's desk (window places, compact rows) stays in
 // the per-user store.  Values the program changes (the port the operator
 // moves the server to, remark names) are written back into the same file
@@ -38,6 +40,9 @@ public:
     // Empty when stored; else why it holds for this run only.
     QString setPort(quint16 port);
 
+    // [jobs] enabled; false without it (and when it is no true or false).
+    bool jobsEnabled() const { return m_jobsEnabled; }
+
     QString remarkName(const QString &ipText) const { return m_remarkNames.value(ipText); }
     QMap<QString, QString> remarkNames() const { return m_remarkNames; }
     // An empty name removes the coder's.  Empty when stored; else why not.
@@ -57,4 +62,5 @@ private:
     QString m_path;
     std::optional<quint16> m_port;
     QMap<QString, QString> m_remarkNames;
+    bool m_jobsEnabled = false;
 };
