@@ -23,6 +23,14 @@ namespace {
 constexpr int kListedProducts = 50;
 const QString kRefusedStyle = QStringLiteral("color: rgb(200, 0, 0);");
 
+// Two coders behind one address differ by their connection names.
+QString nameOf(const Coder &coder)
+{
+    return coder.remarkName.isEmpty()
+               ? coder.connectionName
+               : QStringLiteral("%1 (%2)").arg(coder.remarkName, coder.connectionName);
+}
+
 } // namespace
 
 JobsPanel::JobsPanel(Station *station, DeviceListPanel *devices, QWidget *parent)
@@ -211,9 +219,9 @@ void JobsPanel::updateCoders()
         const Coder *coder = m_station->fleet()->coder(descriptor);
         if (!coder)
             continue;
-        names << coder->displayName();
+        names << nameOf(*coder);
         if (m_product.id && !m_product.mayRunOn(coder->ipText, coder->remarkName))
-            barred << coder->displayName();
+            barred << nameOf(*coder);
     }
     QString text = names.isEmpty() ? tr("Coders: none checked in the device list")
                                    : tr("Coders: %1").arg(names.join(QStringLiteral(", ")));
@@ -353,7 +361,7 @@ void JobsPanel::showStages()
         const JobRunner::Stage stage = m_service->runner()->stateOf(descriptor);
         const bool inJob = m_service->runner()->jobOf(descriptor) == m_jobId;
         auto *item =
-            new QListWidgetItem(tr("%1: %2").arg(coder ? coder->displayName() : tr("a coder gone"),
+            new QListWidgetItem(tr("%1: %2").arg(coder ? nameOf(*coder) : tr("a coder gone"),
                                                  inJob ? stageText(stage) : tr("not in the job")));
         if (!inJob || stage == JobRunner::Stage::Mismatch || stage == JobRunner::Stage::NotVerified)
             item->setForeground(QColor(200, 0, 0));
