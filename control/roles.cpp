@@ -55,8 +55,11 @@ Role needed(Permission permission)
     case Permission::Start:
     case Permission::Stop:
     case Permission::Apply:
+    case Permission::RunJobs:
         return Role::Operator;
     case Permission::SendAnyway:
+    case Permission::EditProducts:
+    case Permission::SignTemplates:
     case Permission::EditMessages:
     case Permission::Parameters:
     case Permission::RemarkNames:
@@ -92,6 +95,12 @@ QString permissionText(Permission permission)
         return tr("manage users");
     case Permission::JournalSettings:
         return tr("change the journal's settings");
+    case Permission::RunJobs:
+        return tr("run jobs");
+    case Permission::EditProducts:
+        return tr("edit products");
+    case Permission::SignTemplates:
+        return tr("sign templates");
     }
     return QString();
 }

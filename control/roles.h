@@ -18,8 +18,11 @@ enum class Permission {
     Parameters,   // print parameters
     RemarkNames,
     Port,
-    Users,          // users and roles, switching them on and off
-    JournalSettings // what the journal keeps and where
+    Users,           // users and roles, switching them on and off
+    JournalSettings, // what the journal keeps and where
+    RunJobs,         // start and end jobs of approved products
+    EditProducts,    // the catalogue's products
+    SignTemplates    // release a template version for production
 };
 
 namespace Roles {

@@ -12,6 +12,8 @@ Session::Session(UserStore *store, CommandJournal *journal, QObject *parent)
     : QObject(parent), m_store(store), m_journal(journal)
 {
     m_journal->setPolicy([this](const CommandRecord &command) {
+        if (command.origin.via == QLatin1String(kJobVia))
+            return refusal(Permission::RunJobs);
         return command.origin.isRemote() ? QString()
                                          : refusal(CommandKind::of(command.action).permission);
     });
@@ -45,11 +47,22 @@ QString Session::refusal(Permission permission) const
         return UserStore::recoveryHint();
     if (!signedIn())
         return tr("Sign in to %1.").arg(Roles::permissionText(permission));
-    if (Roles::allows(m_role, permission))
+    const bool outsideAJob = m_jobsEnabled && permission == Permission::Apply;
+    const Role needed = outsideAJob ? Role::Supervisor : Roles::needed(permission);
+    if (int(m_role) >= int(needed))
         return QString();
     return tr("Only a %1 may %2; %3 is signed in as %4.")
-        .arg(Roles::displayName(Roles::needed(permission)), Roles::permissionText(permission),
+        .arg(Roles::displayName(needed),
+             outsideAJob ? tr("send messages outside a job") : Roles::permissionText(permission),
              m_user, Roles::displayName(m_role));
+}
+
+void Session::setJobsEnabled(bool on)
+{
+    if (m_jobsEnabled == on)
+        return;
+    m_jobsEnabled = on;
+    emit changed();
 }
 
 UserStore::SignIn Session::signIn(const QString &name, const QString &password)

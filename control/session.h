@@ -33,8 +33,16 @@ public:
     bool signedIn() const { return !m_user.isEmpty(); }
     QString userName() const { return m_user; }
     Role role() const { return m_role; }
+    // The origin (via) of a message the window sends in a job: checked as
+    // running jobs, not as sending a message.
+    static constexpr const char *kJobVia = "jobs view";
+
     // Empty when the permission is had now, else why not, in words.
     QString refusal(Permission permission) const;
+    // With jobs on ([jobs] enabled), sending a message outside a job is a
+    // Supervisor's.
+    void setJobsEnabled(bool on);
+    bool jobsEnabled() const { return m_jobsEnabled; }
 
     UserStore::SignIn signIn(const QString &name, const QString &password);
     // why: "idle", "signed out" ...
@@ -60,4 +68,5 @@ private:
     CommandJournal *m_journal;
     QString m_user;
     Role m_role = Role::Operator;
+    bool m_jobsEnabled = false;
 };

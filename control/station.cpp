@@ -29,6 +29,7 @@ Station::Station(Options options, QObject *parent)
       m_session(std::make_unique<Session>(m_users.get(), m_commands.get()))
 {
     m_settings->load(m_options.settingsRequired, &m_settingsErrors);
+    m_session->setJobsEnabled(m_settings->jobsEnabled());
     m_fleet->setSettings(m_settings.get());
     connect(m_fleet.get(), &Fleet::note, this, &Station::note);
     connect(m_fleet.get(), &Fleet::problem, this, &Station::problem);

@@ -18,6 +18,8 @@ const QString kPort = QStringLiteral("port");
 const QString kRemarkNames = QStringLiteral("remark_names");
 const QString kWindow = QStringLiteral("window");
 const QString kLanguage = QStringLiteral("language");
+const QString kJobs = QStringLiteral("jobs");
+const QString kEnabled = QStringLiteral("enabled");
 
 QString tr(const char *text)
 {
@@ -59,6 +61,7 @@ bool StationSettings::load(bool required, QStringList *errors)
     m_port.reset();
     m_remarkNames.clear();
     m_language.clear();
+    m_jobsEnabled = false;
     if (m_path.isEmpty())
         return true;
     const auto fail = [&](const QString &text) {
@@ -85,6 +88,16 @@ bool StationSettings::load(bool required, QStringList *errors)
     m_language = ini.value(kWindow, kLanguage).trimmed();
     for (const QString &ipText : ini.keys(kRemarkNames))
         m_remarkNames.insert(ipText, ini.value(kRemarkNames, ipText));
+    if (ini.contains(kJobs, kEnabled)) {
+        const QString value = ini.value(kJobs, kEnabled).trimmed().toLower();
+        if (value == QLatin1String("true") || value == QLatin1String("yes") ||
+            value == QLatin1String("on") || value == QLatin1String("1"))
+            m_jobsEnabled = true;
+        else if (value != QLatin1String("false") && value != QLatin1String("no") &&
+                 value != QLatin1String("off") && value != QLatin1String("0"))
+            ok = fail(tr("[jobs] enabled must be true or false, not \"%1\"")
+                          .arg(ini.value(kJobs, kEnabled)));
+    }
     return ok;
 }
 

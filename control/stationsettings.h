@@ -13,6 +13,8 @@
 //   [remark_names]  <IP text> = <name>   the coders' names, for good
 //   [window]        language       the interface language of the window
 //   [mqtt]          ...            the plant bus (read by the plant library)
+//   [jobs]          enabled        true: messages go out in jobs; sending one
+//                                  outside a job is a Supervisor's
 // What belongs to one person's desk (window places, compact rows) stays in
 // the per-user store.  Values the program changes (the port the operator
 // moves the server to, remark names) are written back into the same file
@@ -42,6 +44,8 @@ public:
     // One of ru, esp, pt, en, kr, ita, turkish, cn, arabic, as written; empty
     // when not set (the desktop's language is used then).
     QString language() const { return m_language; }
+    // [jobs] enabled; false without it (and when it is no true or false).
+    bool jobsEnabled() const { return m_jobsEnabled; }
 
     QString remarkName(const QString &ipText) const { return m_remarkNames.value(ipText); }
     QMap<QString, QString> remarkNames() const { return m_remarkNames; }
@@ -63,4 +67,5 @@ private:
     std::optional<quint16> m_port;
     QString m_language;
     QMap<QString, QString> m_remarkNames;
+    bool m_jobsEnabled = false;
 };

@@ -35,6 +35,7 @@ const QColor kHoverBorder(164, 206, 249);
 const QColor kCheckedBorder(20, 40, 110);
 const QColor kBarBorder(170, 170, 170);
 const QColor kBarChunk(48, 140, 198);
+const QColor kMismatch(200, 0, 0);
 constexpr int kBarHeight = 8;
 constexpr int kCompactBarWidth = 36;
 
@@ -77,9 +78,11 @@ void CoderButtonDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
     painter->fillRect(rect, gradient);
 
     // A compact row keeps room for its name inside the checked frame.
-    const int border = checked ? (m_compact ? 3 : 4) : hovered ? 2 : 0;
+    // A coder that does not hold its job's message is framed in red, checked or not.
+    const bool mismatch = index.data(CoderListModel::JobMismatchRole).toBool();
+    const int border = checked ? (m_compact ? 3 : 4) : hovered || mismatch ? 2 : 0;
     if (border > 0) {
-        const QColor colour = checked ? kCheckedBorder : kHoverBorder;
+        const QColor colour = mismatch ? kMismatch : checked ? kCheckedBorder : kHoverBorder;
         painter->fillRect(QRect(rect.left(), rect.top(), rect.width(), border), colour);
         painter->fillRect(QRect(rect.left(), rect.bottom() - border + 1, rect.width(), border),
                           colour);
@@ -108,6 +111,25 @@ void CoderButtonDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
     font.setBold(checked);
     painter->setFont(font);
     painter->setPen(option.palette.color(QPalette::ButtonText));
+    const QString lot = index.data(CoderListModel::LotRole).toString();
+    const QString stage = index.data(CoderListModel::JobStageRole).toString();
+    if (!m_compact && !stage.isEmpty()) {
+        // The job's lot and stage on a light strip under the name.
+        const QFontMetrics metrics(option.font);
+        const QRect strip(inner.left() + 2, rect.bottom() - 3 - kBarHeight - metrics.height(),
+                          inner.width() - 4, metrics.height());
+        painter->fillRect(strip, QColor(255, 255, 255, 200));
+        QFont small = option.font;
+        small.setBold(mismatch);
+        painter->setFont(small);
+        painter->setPen(mismatch ? kMismatch : option.palette.color(QPalette::ButtonText));
+        painter->drawText(
+            strip, Qt::AlignCenter,
+            metrics.elidedText(lot + QStringLiteral(" · ") + stage, Qt::ElideRight, strip.width()));
+        textRect.setBottom(strip.top() - 1);
+        painter->setFont(font);
+        painter->setPen(option.palette.color(QPalette::ButtonText));
+    }
     const QString text = painter->fontMetrics().elidedText(index.data(Qt::DisplayRole).toString(),
                                                            Qt::ElideRight, textRect.width());
     painter->drawText(textRect, (m_compact ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter,

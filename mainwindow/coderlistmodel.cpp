@@ -35,6 +35,14 @@ QVariant CoderListModel::data(const QModelIndex &index, int role) const
         return e.progress;
     case CurrentFileRole:
         return e.currentFile;
+    case JobRole:
+        return e.job;
+    case LotRole:
+        return e.lot;
+    case JobStageRole:
+        return e.stage;
+    case JobMismatchRole:
+        return e.mismatch;
     default:
         return {};
     }
@@ -104,6 +112,19 @@ void CoderListModel::setCurrentFile(int descriptor, const QString &name)
         e->currentFile = name;
         markDirty(*e);
     }
+}
+
+void CoderListModel::setJob(int descriptor, const QString &job, const QString &lot,
+                            const QString &stage, bool mismatch)
+{
+    Entry *e = entryOf(descriptor);
+    if (!e)
+        return;
+    e->job = job;
+    e->lot = job.isEmpty() ? QString() : lot;
+    e->stage = job.isEmpty() ? QString() : stage;
+    e->mismatch = !job.isEmpty() && mismatch;
+    markDirty(*e);
 }
 
 void CoderListModel::setRemarkName(const QString &ipText, const QString &name)
@@ -192,5 +213,10 @@ QString CoderListModel::toolTip(const Entry &e) const
         lines << tr("Remark name: %1").arg(e.remarkName);
     lines << tr("State: %1").arg(stateName(e.state));
     lines << tr("Current file: %1").arg(e.currentFile.isEmpty() ? tr("unknown") : e.currentFile);
+    if (!e.job.isEmpty()) {
+        lines << tr("Job: %1").arg(e.job);
+        lines << tr("Lot: %1").arg(e.lot);
+        lines << tr("Job state: %1").arg(e.stage);
+    }
     return lines.join(QLatin1Char('\n'));
 }

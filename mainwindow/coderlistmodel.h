@@ -26,6 +26,10 @@ public:
         StateRole,    // int(CoderState)
         ProgressRole, // 0 to 100; -1 before the first report
         CurrentFileRole,
+        JobRole,         // "PO-77 (OJ-1L)": the order and product of its job; empty: none
+        LotRole,         // the job's lot
+        JobStageRole,    // "sending", "verified", "running", "mismatch" ... translated
+        JobMismatchRole, // bool: it does not hold its job's message
     };
     static constexpr int kMinRefreshMs = 250;
 
@@ -40,6 +44,9 @@ public:
     void setState(int descriptor, CoderState state);
     void setProgress(int descriptor, int percent);
     void setCurrentFile(int descriptor, const QString &name);
+    // The coder's job, lot and stage in it; an empty job: none.
+    void setJob(int descriptor, const QString &job, const QString &lot, const QString &stage,
+                bool mismatch);
     // Every coder behind that address takes the name.
     void setRemarkName(const QString &ipText, const QString &name);
 
@@ -69,6 +76,10 @@ private:
         CoderState state;
         int progress;
         bool dirty;
+        QString job = QString();
+        QString lot = QString();
+        QString stage = QString();
+        bool mismatch = false;
     };
     // Rows are shown newest first; m_entries is in order of arrival.
     int rowOfEntry(int entry) const { return m_entries.size() - 1 - entry; }

@@ -11,6 +11,8 @@
 #include "fleet.h"
 #include "graphicsscene.h"
 #include "graphicsview.h"
+#include "jobservice.h"
+#include "jobspanel.h"
 #include "journaldock.h"
 #include "manualpage.h"
 #include "messagefile.h"
@@ -27,6 +29,7 @@
 #include "windowplaces.h"
 
 #include <QCoreApplication>
+#include <QDockWidget>
 #include <QLocale>
 #include <QMenu>
 #include <QToolButton>
@@ -106,7 +109,26 @@ void KorvexMainWindow::connectFleet()
             m_currentDescriptor = -1;
     });
     connect(m_fleet, &Fleet::currentFileStored, this, &KorvexMainWindow::coderFileStored);
+    connect(m_fleet, &Fleet::readBackChanged, this, [this](int descriptor) {
+        if (const Coder *coder = m_fleet->coder(descriptor))
+            m_preview->showReadBack(*coder);
+    });
     connect(m_fleet, &Fleet::parametersReceived, this, &KorvexMainWindow::parametersReceived);
+}
+
+void KorvexMainWindow::setJobService(JobService *service)
+{
+    if (!m_jobs && service) {
+        m_jobs = new JobsPanel(m_station, m_devices, this);
+        connect(m_jobs, &JobsPanel::problem, this, &KorvexMainWindow::problem);
+        connect(m_jobs, &JobsPanel::note, this, &KorvexMainWindow::note);
+        auto *dock = new QDockWidget(tr("Jobs"), this);
+        dock->setObjectName(QStringLiteral("jobsDock"));
+        dock->setWidget(m_jobs);
+        addDockWidget(Qt::RightDockWidgetArea, dock);
+    }
+    if (m_jobs)
+        m_jobs->setJobService(service);
 }
 
 TcpServer *KorvexMainWindow::server() const

@@ -13,6 +13,8 @@ class EventLog;
 class Fleet;
 class GraphicsScene;
 class GraphicsView;
+class JobService;
+class JobsPanel;
 class JournalDock;
 class MessageFileList;
 class MessagePreview;
@@ -49,6 +51,10 @@ public:
     ControlStatusBar *controlStatusBar() const { return m_statusBar; }
     JournalDock *journal() const { return m_journal; }
     AccessControl *access() const { return m_access; }
+    // The "Jobs" view, on the station's jobs: made with the first service
+    // given (none: the window runs no jobs, as without a catalogue).
+    void setJobService(JobService *service);
+    JobsPanel *jobsPanel() const { return m_jobs; }
 
     // Opens the message editor on a file (mode 0) or on a new message
     // (mode 2, empty path) and returns when it is closed. The default runs
@@ -96,5 +102,6 @@ private:
     ControlStatusBar *m_statusBar;
     JournalDock *m_journal;
     AccessControl *m_access;
+    JobsPanel *m_jobs = nullptr;
     EditorOpener m_openEditor;
 };

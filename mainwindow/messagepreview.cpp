@@ -37,6 +37,9 @@ QString MessagePreview::caption() const
 
 void MessagePreview::showFile(const QString &path)
 {
+    m_coderDescriptor = -1;
+    m_mismatch = false;
+    m_caption->setStyleSheet(QString());
     m_caption->setText(path);
     const QByteArray before = fingerprint(path);
     const MessageFile::Result result = load(path);
@@ -51,9 +54,8 @@ void MessagePreview::showFile(const QString &path)
 
 void MessagePreview::showCoderFile(const QString &path, const Coder &coder)
 {
-    m_caption->setText(coder.remarkName.isEmpty()
-                           ? tr("Current message of %1").arg(coder.ipText)
-                           : tr("Current message of %1 (%2)").arg(coder.ipText, coder.remarkName));
+    m_coderDescriptor = coder.descriptor;
+    setCoderCaption(coder);
     const QString ipText = coder.ipText;
     m_filePath.clear();
     const MessageFile::Result result = load(path);
@@ -61,6 +63,45 @@ void MessagePreview::showCoderFile(const QString &path, const Coder &coder)
         if (!text.isEmpty())
             emit problem(tr("Current message of coder %1: %2").arg(ipText, text));
     }
+}
+
+void MessagePreview::showReadBack(const Coder &coder)
+{
+    if (coder.descriptor == m_coderDescriptor)
+        setCoderCaption(coder);
+}
+
+void MessagePreview::setCoderCaption(const Coder &coder)
+{
+    QString text = coder.remarkName.isEmpty()
+                       ? tr("Current message of %1").arg(coder.ipText)
+                       : tr("Current message of %1 (%2)").arg(coder.ipText, coder.remarkName);
+    const QString at = coder.readBackTime.toLocalTime().toString(QStringLiteral("HH:mm:ss"));
+    m_mismatch = false;
+    switch (coder.readBack) {
+    case ReadBack::Verified:
+        text = tr("%1, read back %2").arg(text, at);
+        break;
+    case ReadBack::Mismatch:
+        m_mismatch = true;
+        text =
+            tr("%1, read back %2: not the message sent\nsent SHA-256 %3\nheld SHA-256 %4")
+                .arg(text, at, coder.sentSha256,
+                     coder.currentFileSha256.isEmpty() ? tr("unknown") : coder.currentFileSha256);
+        break;
+    case ReadBack::NoAnswer:
+        m_mismatch = true;
+        text = tr("%1: no read-back since %2 (sent SHA-256 %3)").arg(text, at, coder.sentSha256);
+        break;
+    case ReadBack::Pending:
+        text = tr("%1, waiting for the read-back").arg(text);
+        break;
+    case ReadBack::None:
+        break;
+    }
+    m_caption->setStyleSheet(
+        m_mismatch ? QStringLiteral("color: rgb(200, 0, 0); font-weight: bold;") : QString());
+    m_caption->setText(text);
 }
 
 const GraphicsScene *MessagePreview::sceneOf(const QString &path) const

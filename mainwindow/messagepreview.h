@@ -34,7 +34,13 @@ public:
     void showFile(const QString &path);
     // A coder's current message: any connection may send one, so its
     // problems go to the event log, never into a box nobody at the PC asked for.
+    // The caption says when the coder reported it after the last send, and,
+    // in red with both SHA-256s, when that is not the message sent.
     void showCoderFile(const QString &path, const Coder &coder);
+    // The coder's read-back moved on: the caption follows while its message shows.
+    void showReadBack(const Coder &coder);
+    // Whether the caption shows a read-back that is not the message sent.
+    bool showsMismatch() const { return m_mismatch; }
 
     // The scene while it shows the file at path as the file is on disk now
     // (chosen by the operator, and the same bytes still); null otherwise.
@@ -45,6 +51,7 @@ signals:
 
 private:
     MessageFile::Result load(const QString &path);
+    void setCoderCaption(const Coder &coder);
 
     GraphicsView *m_view;
     QLabel *m_caption;
@@ -54,4 +61,7 @@ private:
     // The operator's file shown, and the fingerprint of the bytes read.
     QString m_filePath;
     QByteArray m_fileFingerprint;
+    // The coder whose message shows; -1: a file of the PC.
+    int m_coderDescriptor = -1;
+    bool m_mismatch = false;
 };

@@ -211,11 +211,13 @@ int main(int argc, char *argv[])
         &jobs, &JobService::problem, window.eventLog(),
         [&window](const QString &text) { window.eventLog()->add(EventLog::Level::Problem, text); });
     jobs.open();
+    window.setJobService(&jobs);
     std::unique_ptr<PlantLink> link;
     if (errors.isEmpty() && plant.mqtt)
         link = std::make_unique<PlantLink>(&station, plant);
     window.show();
     const int code = app.exec();
+    window.setJobService(nullptr); // the jobs go before the window
     link.reset();
     return code;
 }
