@@ -198,7 +198,7 @@ int main(int argc, char *argv[])
     jobs.open();
     std::unique_ptr<PlantLink> link;
     if (errors.isEmpty() && plant.mqtt)
-        link = std::make_unique<PlantLink>(&station, plant);
+        link = std::make_unique<PlantLink>(&station, plant, jobs.runner());
     window.show();
     const int code = app.exec();
     link.reset();
