@@ -570,6 +570,19 @@ QString SparkplugNode::carryOut(const PlantCommand &command, int descriptor,
     return failureOf(result, descriptor);
 }
 
+namespace {
+
+// Who a job command stands under, as the journal names it: the user it
+// claims, else the broker account, else the way it came.
+QString actorOf(const CommandOrigin &origin)
+{
+    if (!origin.user.isEmpty())
+        return origin.user;
+    return origin.account.isEmpty() ? origin.via : origin.account;
+}
+
+} // namespace
+
 // A job on this one coder; the job engine checks everything before it
 // sends, and the read-back's outcome follows in "Job/State".
 QString SparkplugNode::startJob(const PlantCommand &command, int descriptor,
@@ -583,7 +596,7 @@ QString SparkplugNode::startJob(const PlantCommand &command, int descriptor,
     request.lot = command.lot;
     request.values = command.fieldValues;
     request.coders = {descriptor};
-    request.user = command.user;
+    request.user = actorOf(origin);
     request.origin = origin;
     const JobRunner::Started started = m_jobs->start(request);
     // The stage of a job refused before anything was sent never changed.
@@ -598,7 +611,7 @@ QString SparkplugNode::endJob(int descriptor, const CommandOrigin &origin)
     const qint64 jobId = m_jobs->jobOf(descriptor);
     if (!jobId)
         return QStringLiteral("no job runs on %1").arg(m_devices.value(descriptor).id);
-    return m_jobs->end(jobId, origin.user, origin);
+    return m_jobs->end(jobId, actorOf(origin), origin);
 }
 
 // A message of the message folder, by the name the command gave.
