@@ -393,9 +393,6 @@ private slots:
         jobRefused("lot with a line feed",
                    {yes("Job/Start"), product, order, str("Job/Lot", "L1\nL2")},
                    "Job/Lot: \"L1?L2\" holds a control character");
-        jobRefused("order with NEL (C1)",
-                   {yes("Job/Start"), product, str("Job/Order", "PO" + QString(QChar(0x85))), lot},
-                   "holds a control character");
         jobRefused("256 bytes of product",
                    {yes("Job/Start"), str("Job/Product", QString(128, QChar(0xe9))), order, lot},
                    "Job/Product: \"");
@@ -405,15 +402,10 @@ private slots:
         jobRefused("field name with a digit first",
                    {yes("Job/Start"), product, order, lot, str("Job/Field/1st", "x")},
                    "is not a field name");
-        jobRefused("field with no name",
-                   {yes("Job/Start"), product, order, lot, str("Job/Field/", "x")},
-                   "is not a field name");
         jobRefused("false job start", {metric("Job/Start", DataType::Boolean, false)},
                    "Job/Start: false asks for nothing");
         jobRefused("job state is published only", {str("Job/State", "verified")},
                    "Job/State: read only");
-        jobRefused("job verified is published only",
-                   {metric("Job/Verified", DataType::Boolean, true)}, "Job/Verified: read only");
 
         QTest::newRow("given twice") << QList<Metric>{speed, speed} << block << ""
                                      << "Parameters/Line Speed: given more than once";
