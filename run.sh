@@ -53,6 +53,20 @@ PROGRAM="$BUILD_DIR/apps/korvexcontrol/KorvexControl"
 SIMULATOR="$BUILD_DIR/tools/coder-sim"
 cd "$WORK_DIR"
 
+# The demo's catalogue, made on the first run: the products of
+# samples/products.csv and the job template orange-juice-job.spr approved
+# (unsigned while users are off), so that a job is ready to start with the
+# lot the user types.
+if [ ! -e "$WORK_DIR/korvex.db" ]; then
+    CATALOGUE="$BUILD_DIR/tools/korvex-catalogue"
+    if "$CATALOGUE" import "$ROOT/samples/products.csv" &&
+        "$CATALOGUE" approve orange-juice-job.spr --signer "Demo Supervisor" < /dev/null; then
+        echo "The demo's catalogue is in $WORK_DIR/korvex.db: products OJ-1L and OJ-330."
+    else
+        echo "The demo's catalogue could not be prepared (see above); the demo runs without it."
+    fi
+fi
+
 # Three simulated coders connect to the program as real ones would (they keep
 # retrying until it listens) and stop when it ends: "Line 1" from 127.0.0.11
 # printing (green), "Line 2" from .12 ready (yellow), "Line 3" from .13

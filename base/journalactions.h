@@ -19,6 +19,7 @@ const QLatin1String kCommandFailed("command failed");
 // Jobs.
 const QLatin1String kJobStarted("job started");
 const QLatin1String kJobEnded("job ended");
+const QLatin1String kTemplateApproved("template approved");
 // The designer.
 const QLatin1String kMessageSaved("message saved");
 // Users and roles.

@@ -5,9 +5,12 @@
 // nothing, an accepted message name is a plain ".spr" name, every field set
 // is within the panel's range, and a payload that decodes settles after
 // one encode.  No accepted name or claimed user holds a control character.
+// A job started holds a product, an order and a lot, none empty, and no job
+// value or field name holds a control character or runs past its length.
 #include "codermetrics.h"
 #include "controlcharacter.h"
 #include "filerecord.h"
+#include "jobmetrics.h"
 #include "parameterfields.h"
 #include "plantcommand.h"
 #include "sparkplugpayload.h"
@@ -26,6 +29,24 @@ bool withinRange(const ParameterField &field, const QVariant &value)
     return std::isfinite(v) && v >= field.minimum && v <= field.maximum;
 }
 
+bool isJobValue(const QString &value)
+{
+    return !hasControlCharacter(value) && value.toUtf8().size() <= 255;
+}
+
+void checkJob(const PlantCommand &c)
+{
+    for (const QString &value : {c.product, c.order, c.lot}) {
+        if (value.trimmed().isEmpty() || !isJobValue(value))
+            abort();
+    }
+    for (auto it = c.fieldValues.cbegin(); it != c.fieldValues.cend(); ++it) {
+        if (it.key().isEmpty() || it.key().size() > 32 || it.key().contains(QLatin1Char('/')) ||
+            hasControlCharacter(it.key()) || !isJobValue(it.value()))
+            abort();
+    }
+}
+
 void checkDeviceCommand(const QByteArray &payload, const QByteArray &lastBlock,
                         const AliasNames &aliases = {})
 {
@@ -39,6 +60,8 @@ void checkDeviceCommand(const QByteArray &payload, const QByteArray &lastBlock,
             (!FileRecord::isSafeFileName(c.messageName) ||
              !c.messageName.endsWith(QLatin1String(".spr"))))
             abort();
+        if (c.kind == PlantCommand::Kind::StartJob)
+            checkJob(c);
         if (c.kind != PlantCommand::Kind::SetParameters)
             continue;
         if (!ParameterField::isWholeBlock(lastBlock) || c.fields.isEmpty())
@@ -63,7 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const AliasNames aliases = [] {
         AliasNames out;
         for (const Sparkplug::Metric &m :
-             CoderMetrics::birth(Coder(), QString()) + CoderMetrics::commandBirth())
+             CoderMetrics::birth(Coder(), QString()) + CoderMetrics::commandBirth() +
+                 JobMetrics::of(nullptr, 0) + JobMetrics::commandBirth())
             out.insert(quint64(out.size() + 1), m.name);
         for (const ParameterField &field : ParameterField::all())
             out.insert(quint64(out.size() + 1), field.metric);

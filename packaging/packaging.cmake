@@ -5,7 +5,7 @@
 #   korvex-control         component "control": KorvexControl, korvexd with
 #                          its systemd unit and /etc/korvex/korvex.conf,
 #                          coder-sim, render-message,
-#                          korvex-journal, the launcher korvex-control, the
+#                          korvex-journal, korvex-catalogue, the launcher korvex-control, the
 #                          sample messages
 #   korvex-message-editor  component "editor": MessageEditor and its
 #                          launcher korvex-message-editor
@@ -62,13 +62,13 @@ foreach(link korvex-control:KorvexControl:control korvex-message-editor:MessageE
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${component})
 endforeach()
 
-# The pages of coder-sim, korvexd and korvex-journal come from their --help, so they never
+# The pages of coder-sim, korvexd, korvex-journal and korvex-catalogue come from their --help, so they never
 # fall behind the options.  Each is run by name from its folder, so that the
 # page says "coder-sim" and not the build path; packaging/man/<name>.h2m adds
 # the sections --help lacks.
 find_program(HELP2MAN help2man)
 if(HELP2MAN)
-    foreach(tool coder-sim korvexd korvex-journal)
+    foreach(tool coder-sim korvexd korvex-journal korvex-catalogue)
         set(page ${korvex_packaging_out}/man/${tool}.1)
         set(include "")
         if(EXISTS ${korvex_packaging_dir}/man/${tool}.h2m)
@@ -117,7 +117,7 @@ foreach(component control editor)
 endforeach()
 
 # The launcher copies these into ~/Korvex on the first start.
-file(GLOB korvex_samples ${PROJECT_SOURCE_DIR}/samples/*.spr)
+file(GLOB korvex_samples ${PROJECT_SOURCE_DIR}/samples/*.spr ${PROJECT_SOURCE_DIR}/samples/*.csv)
 install(FILES ${korvex_samples}
     DESTINATION ${CMAKE_INSTALL_DATADIR}/korvex/samples COMPONENT control)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/samples/Image
@@ -200,7 +200,8 @@ systemd unit is installed but not enabled), coder-sim, which simulates
 coders for demonstrations and tests without hardware, render-message,
 which draws a message file to a picture without a display, and
 korvex-journal, which checks the journal of what was sent to which coder
-and writes it as CSV.")
+and writes it as CSV, and korvex-catalogue, which imports products,
+approves job templates and writes batch records from a shell.")
 
 set(CPACK_DEBIAN_EDITOR_PACKAGE_NAME ${korvex_editor_package})
 set(CPACK_DEBIAN_EDITOR_PACKAGE_SUGGESTS "fonts-wqy-zenhei")

@@ -26,6 +26,16 @@ const QLatin1String kStart("Command/Start");
 const QLatin1String kStop("Command/Stop");
 const QLatin1String kRequestCurrentFile("Command/Request Current File");
 const QLatin1String kUser("Command/User");
+const QLatin1String kJobStart("Job/Start");
+const QLatin1String kJobEnd("Job/End");
+const QLatin1String kJobProduct("Job/Product");
+const QLatin1String kJobOrder("Job/Order");
+const QLatin1String kJobLot("Job/Lot");
+const QLatin1String kJobFieldPrefix("Job/Field/");
+const QLatin1String kJobState("Job/State");
+const QLatin1String kJobVerified("Job/Verified");
+constexpr int kMaxJobValueBytes = 255;
+constexpr int kMaxFieldNameChars = 32;
 const QLatin1String kRebirth("Node Control/Rebirth");
 const QLatin1String kHeadEnableMask("Parameters/Head Enable Mask");
 const QLatin1String kHeadRangeMask("Parameters/Head Range Mask");
@@ -110,11 +120,41 @@ bool userName(const Metric &m, QString *user, QString *reason)
     return true;
 }
 
+// A job value: a String a batch record and a message can hold.
+bool jobValue(const Metric &m, QString *value, QString *reason)
+{
+    if (!isType(m, DataType::String, reason))
+        return false;
+    const QString text = m.value.toString();
+    if (text.toUtf8().size() > kMaxJobValueBytes)
+        return refuse(
+            reason,
+            tr("%1 is longer than %2 bytes of UTF-8").arg(quoted(text)).arg(kMaxJobValueBytes));
+    if (hasControlCharacter(text))
+        return refuse(reason, tr("%1 holds a control character").arg(quoted(text)));
+    *value = text;
+    return true;
+}
+
+// A product's field name: letters, digits and "_", a letter first.
+bool isFieldName(const QString &name)
+{
+    if (name.isEmpty() || name.size() > kMaxFieldNameChars)
+        return false;
+    for (int i = 0; i < name.size(); ++i) {
+        const ushort c = name.at(i).unicode();
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!letter && !(i > 0 && ((c >= '0' && c <= '9') || c == '_')))
+            return false;
+    }
+    return true;
+}
+
 // The metrics the gateway publishes but takes no command for.
 bool isReadOnly(const QString &name)
 {
     static const QSet<QString> names = [] {
-        QSet<QString> out;
+        QSet<QString> out{kJobState, kJobVerified};
         for (const Metric &m : CoderMetrics::birth(Coder(), QString()))
             out.insert(m.name);
         for (const ParameterField &field : ParameterField::all()) {
@@ -186,6 +226,9 @@ DecodedCommands decodeDeviceCommand(const QByteArray &payload, const QByteArray 
     QStringList fields;
     int parametersAt = -1;
     QString user;
+    PlantCommand job = command(PlantCommand::Kind::StartJob);
+    int jobAt = -1;
+    bool jobValues = false;
     QSet<QString> seen;
     for (int i = 0; i < decoded.metrics.size(); ++i) {
         Metric m = decoded.metrics.at(i);
@@ -225,6 +268,39 @@ DecodedCommands decodeDeviceCommand(const QByteArray &payload, const QByteArray 
             commands << command(m.name == kStart  ? PlantCommand::Kind::Start
                                 : m.name == kStop ? PlantCommand::Kind::Stop
                                                   : PlantCommand::Kind::RequestCurrentFile);
+        } else if (m.name == kJobStart || m.name == kJobEnd) {
+            if (!isTrue(m, &reason)) {
+                refused(reason);
+                continue;
+            }
+            if (m.name == kJobEnd) {
+                commands << command(PlantCommand::Kind::EndJob);
+            } else {
+                jobAt = commands.size();
+                commands << job;
+            }
+        } else if (m.name == kJobProduct || m.name == kJobOrder || m.name == kJobLot) {
+            QString *into = m.name == kJobProduct ? &job.product
+                            : m.name == kJobOrder ? &job.order
+                                                  : &job.lot;
+            if (!jobValue(m, into, &reason))
+                refused(reason);
+            else if (into->trimmed().isEmpty())
+                refused(tr("empty"));
+            jobValues = true;
+        } else if (m.name.startsWith(kJobFieldPrefix)) {
+            const QString field = m.name.mid(kJobFieldPrefix.size());
+            QString value;
+            if (!isFieldName(field))
+                refused(tr("%1 is not a field name (letters, digits and \"_\", a letter first, "
+                           "at most %2)")
+                            .arg(quoted(field))
+                            .arg(kMaxFieldNameChars));
+            else if (!jobValue(m, &value, &reason))
+                refused(reason);
+            else
+                job.fieldValues.insert(field, value);
+            jobValues = true;
         } else if (m.name == kUser) {
             if (!userName(m, &user, &reason))
                 refused(reason);
@@ -247,6 +323,22 @@ DecodedCommands decodeDeviceCommand(const QByteArray &payload, const QByteArray 
         } else {
             refused(tr("unknown metric"));
         }
+    }
+    if (jobAt < 0 && jobValues) {
+        out.refusals << tr("Job/Product, Job/Order, Job/Lot and Job/Field/... start a job only "
+                           "with Job/Start true");
+    } else if (jobAt >= 0) {
+        QStringList missing;
+        if (job.product.isEmpty() && !seen.contains(kJobProduct))
+            missing << kJobProduct;
+        if (job.order.isEmpty() && !seen.contains(kJobOrder))
+            missing << kJobOrder;
+        if (job.lot.isEmpty() && !seen.contains(kJobLot))
+            missing << kJobLot;
+        if (!missing.isEmpty())
+            out.refusals << tr("Job/Start: a job needs %1").arg(missing.join(QStringLiteral(", ")));
+        else
+            commands[jobAt] = job;
     }
     if (!out.refusals.isEmpty())
         return out;

@@ -6,13 +6,22 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
 // One order for a coder, read from a device command on the plant bus.
 struct PlantCommand
 {
-    enum class Kind { ApplyMessage, Start, Stop, SetParameters, RequestCurrentFile };
+    enum class Kind {
+        ApplyMessage,
+        Start,
+        Stop,
+        SetParameters,
+        RequestCurrentFile,
+        StartJob,
+        EndJob
+    };
 
     Kind kind = Kind::Start;
     // ApplyMessage: the file name in "Spray/", always ending in ".spr"
@@ -22,6 +31,12 @@ struct PlantCommand
     PrintParameters parameters;
     // SetParameters: the metric names of the fields set, in payload order.
     QStringList fields;
+    // StartJob: the product (its code or a GTIN), the order, the lot and
+    // the values of the product's fields by field name.
+    QString product;
+    QString order;
+    QString lot;
+    QMap<QString, QString> fieldValues;
     // The user name the payload claims ("Command/User"); "" when none.
     QString user;
 };
@@ -50,15 +65,22 @@ using AliasNames = QHash<quint64, QString>;
 //   "Command/Start", "Command/Stop", "Command/Request Current File": Boolean
 //       true
 //   "Command/User" String: at most 255 bytes, no control characters
+//   "Job/Start" Boolean true, with "Job/Product" (a product code or a GTIN),
+//       "Job/Order", "Job/Lot" and any "Job/Field/<name>" (name: letters,
+//       digits and "_", a letter first, at most 32) String values of at most
+//       255 bytes of UTF-8 without control characters; product, order and
+//       lot must not be empty.  A StartJob where "Job/Start" stands.
+//   "Job/End" Boolean true: ends the coder's job.
 //   "Parameters/<Field>" (ParameterField::all()) that the operator may set:
 //       an integer of any integer type, a Double or Float (offsets, in steps
 //       of 0.1 mm) or a Boolean, within the panel's codes and ranges; they
 //       are written into lastParameterBlock, which must be a whole block.
 //       When "Head Enable Mask" is set without "Head Range Mask", the range
 //       mask follows the heads as on the panel.
-// Refused: an unknown or read-only name, a name given twice, the wrong
-// datatype, a null, a value out of range, an unsafe message name, parameters
-// before the coder reported its block, and a payload that does not decode.
+// Refused: an unknown or read-only name ("Job/State", "Job/Verified"), job
+// values without "Job/Start" and "Job/Start" without product, order or lot, a name given twice, the
+// wrong datatype, a null, a value out of range, an unsafe message name, parameters before the coder
+// reported its block, and a payload that does not decode.
 DecodedCommands decodeDeviceCommand(const QByteArray &payload, const QByteArray &lastParameterBlock,
                                     const AliasNames &aliases = {});
 

@@ -6,7 +6,8 @@
 #include "sparkplugnode.h"
 #include "station.h"
 
-PlantLink::PlantLink(Station *station, const PlantSettings &settings, QObject *parent)
+PlantLink::PlantLink(Station *station, const PlantSettings &settings, JobRunner *jobs,
+                     QObject *parent)
     : QObject(parent), m_client(new MqttClient(settings.broker, this)),
       m_node(new SparkplugNode(station->fleet(), m_client, settings.group, settings.node, this))
 {
@@ -17,6 +18,8 @@ PlantLink::PlantLink(Station *station, const PlantSettings &settings, QObject *p
         [station](const QString &path, const QList<int> &coders, const CommandOrigin &origin) {
             return station->apply(path, coders, origin);
         });
+    if (jobs)
+        m_node->setJobs(jobs);
     m_client->start();
 }
 

@@ -3,6 +3,8 @@
 
 #include "codermetrics.h"
 #include "fleet.h"
+#include "jobmetrics.h"
+#include "jobrunner.h"
 #include "mqttbus.h"
 #include "plantcommand.h"
 #include "plantlog.h"
@@ -54,6 +56,10 @@ QString commandName(const PlantCommand &command)
         return command.fields.join(QStringLiteral(", "));
     case PlantCommand::Kind::RequestCurrentFile:
         return QStringLiteral("Command/Request Current File");
+    case PlantCommand::Kind::StartJob:
+        return QStringLiteral("Job/Start");
+    case PlantCommand::Kind::EndJob:
+        return QStringLiteral("Job/End");
     }
     return QString();
 }
@@ -155,6 +161,19 @@ SparkplugNode::SparkplugNode(Fleet *fleet, MqttBus *bus, const QString &group, c
     connect(&m_commandTimer, &QTimer::timeout, this, &SparkplugNode::runCommands);
     for (const int descriptor : m_fleet->descriptors())
         coderAdded(descriptor);
+}
+
+void SparkplugNode::setJobs(JobRunner *runner)
+{
+    m_jobs = runner;
+    connect(runner, &JobRunner::stageChanged, this,
+            [this](int descriptor) { markDirty(descriptor); });
+    // An ended job has no stage left to announce: its coders go back to
+    // the neutral values, found by comparing with what was published.
+    connect(runner, &JobRunner::jobEnded, this, [this] {
+        for (auto it = m_devices.cbegin(); it != m_devices.cend(); ++it)
+            markDirty(it.key());
+    });
 }
 
 QString SparkplugNode::topic(const QString &type, const QString &device) const
@@ -299,7 +318,11 @@ QList<Sparkplug::Metric> SparkplugNode::deviceMetrics(int descriptor) const
     if (!coder)
         return {};
     // The command metrics are born too: some hosts write only what they saw born.
-    return CoderMetrics::birth(*coder, coder->currentFileSha256) + CoderMetrics::commandBirth();
+    QList<Sparkplug::Metric> metrics =
+        CoderMetrics::birth(*coder, coder->currentFileSha256) + CoderMetrics::commandBirth();
+    if (m_jobs)
+        metrics += JobMetrics::of(m_jobs, descriptor) + JobMetrics::commandBirth();
+    return metrics;
 }
 
 void SparkplugNode::coderAdded(int descriptor)
@@ -539,8 +562,56 @@ QString SparkplugNode::carryOut(const PlantCommand &command, int descriptor,
         m_fleet->requestCurrentFile(descriptor);
         result.reached = m_fleet->coder(descriptor) ? target : QList<int>();
         break;
+    case PlantCommand::Kind::StartJob:
+        return startJob(command, descriptor, origin);
+    case PlantCommand::Kind::EndJob:
+        return endJob(descriptor, origin);
     }
     return failureOf(result, descriptor);
+}
+
+namespace {
+
+// Who a job command stands under, as the journal names it: the user it
+// claims, else the broker account, else the way it came.
+QString actorOf(const CommandOrigin &origin)
+{
+    if (!origin.user.isEmpty())
+        return origin.user;
+    return origin.account.isEmpty() ? origin.via : origin.account;
+}
+
+} // namespace
+
+// A job on this one coder; the job engine checks everything before it
+// sends, and the read-back's outcome follows in "Job/State".
+QString SparkplugNode::startJob(const PlantCommand &command, int descriptor,
+                                const CommandOrigin &origin)
+{
+    if (!m_jobs)
+        return QStringLiteral("jobs are not run on this station");
+    JobRunner::Request request;
+    request.product = command.product;
+    request.order = command.order;
+    request.lot = command.lot;
+    request.values = command.fieldValues;
+    request.coders = {descriptor};
+    request.user = actorOf(origin);
+    request.origin = origin;
+    const JobRunner::Started started = m_jobs->start(request);
+    // The stage of a job refused before anything was sent never changed.
+    markDirty(descriptor);
+    return started.ok ? QString() : started.error;
+}
+
+QString SparkplugNode::endJob(int descriptor, const CommandOrigin &origin)
+{
+    if (!m_jobs)
+        return QStringLiteral("jobs are not run on this station");
+    const qint64 jobId = m_jobs->jobOf(descriptor);
+    if (!jobId)
+        return QStringLiteral("no job runs on %1").arg(m_devices.value(descriptor).id);
+    return m_jobs->end(jobId, actorOf(origin), origin);
 }
 
 // A message of the message folder, by the name the command gave.

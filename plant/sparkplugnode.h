@@ -11,6 +11,7 @@
 #include <QTimer>
 
 class Fleet;
+class JobRunner;
 class MqttBus;
 struct PlantCommand;
 
@@ -49,6 +50,10 @@ public:
     using MessageSender = std::function<CommandResult(const QString &path, const QList<int> &coders,
                                                       const CommandOrigin &origin)>;
     void setMessageSender(MessageSender sender) { m_sendMessage = std::move(sender); }
+    // The station's jobs: each device then has the job metrics
+    // (JobMetrics) and takes "Job/Start" and "Job/End".  Set before the
+    // first connection; without it job commands are refused.
+    void setJobs(JobRunner *runner);
     // The broker account this node is connected with: the commands it
     // carries out came through that account's access list.
     void setAccount(const QString &account) { m_account = account; }
@@ -119,6 +124,8 @@ private:
     // Carries out one command of a device command message for descriptor;
     // empty when it was done, else why not.
     QString carryOut(const PlantCommand &command, int descriptor, const CommandOrigin &origin);
+    QString startJob(const PlantCommand &command, int descriptor, const CommandOrigin &origin);
+    QString endJob(int descriptor, const CommandOrigin &origin);
     CommandResult applyMessage(const QString &messageName, int descriptor,
                                const CommandOrigin &origin);
     void publishResult(const QString &device, const QString &command, const QString &outcome);
@@ -153,4 +160,5 @@ private:
     Aliases m_nodeAliases;
     quint64 m_nextAlias = 1; // never reused while the node lives
     MessageSender m_sendMessage;
+    JobRunner *m_jobs = nullptr;
 };

@@ -214,7 +214,7 @@ int main(int argc, char *argv[])
     window.setJobService(&jobs);
     std::unique_ptr<PlantLink> link;
     if (errors.isEmpty() && plant.mqtt)
-        link = std::make_unique<PlantLink>(&station, plant);
+        link = std::make_unique<PlantLink>(&station, plant, jobs.runner());
     window.show();
     const int code = app.exec();
     window.setJobService(nullptr); // the jobs go before the window

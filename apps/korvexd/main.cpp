@@ -120,7 +120,7 @@ int main(int argc, char *argv[])
     jobs.open();
     std::unique_ptr<PlantLink> link;
     if (plant.mqtt)
-        link = std::make_unique<PlantLink>(&station, plant);
+        link = std::make_unique<PlantLink>(&station, plant, jobs.runner());
     const int code = app.exec();
     link.reset();
     return code;

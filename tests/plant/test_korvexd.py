@@ -28,7 +28,7 @@ import time
 
 import paho.mqtt.client as mqtt
 
-KORVEXD, CODER_SIM, PROTO, BROKER_DIR, BROKER_SH = sys.argv[1:6]
+KORVEXD, CODER_SIM, PROTO, BROKER_DIR, BROKER_SH, CATALOGUE = sys.argv[1:7]
 PORT = int(open(os.path.join(BROKER_DIR, "port")).read())
 TLS_PORT = int(open(os.path.join(BROKER_DIR, "tls-port")).read())
 WORK = tempfile.mkdtemp(prefix="korvexd-test-")
@@ -393,6 +393,91 @@ def primary_host(host):
     host.client.publish("spBv1.0/STATE/scada", b"", qos=1, retain=True).wait_for_publish(5)
 
 
+def job(product="OJ-1L", lot="A2041"):
+    return {"Job/Product": (STRING, "string_value", product),
+            "Job/Order": (STRING, "string_value", "PO-77"),
+            "Job/Lot": (STRING, "string_value", lot),
+            "Job/Start": (BOOLEAN, "boolean_value", True),
+            "Command/User": (STRING, "string_value", "anna")}
+
+
+def jobs_over_mqtt(mes, device, coder_port):
+    """A job started by DCMD is sent, read back and verified; a coder that
+    keeps its own message never is, and the bus may not start it."""
+    after = mes.count()
+    mes.command(device.format("DCMD"), **start("Stop"))
+    result_after(mes, after, lambda o: o == "done")
+    after = mes.count()
+    mes.command(device.format("DCMD"), **job(product="NOPE"))
+    _, refused = result_after(mes, after, lambda o: o.startswith("refused"))
+    check(refused is not None and 'No product "NOPE"' in metrics(refused)["Command Result/Outcome"],
+          "a job of an unknown product is refused")
+    after = mes.count()
+    mes.command(device.format("DCMD"), **job())
+    _, done = result_after(mes, after, lambda o: True)
+    check(done is not None and metrics(done)["Command Result/Outcome"] == "done"
+          and metrics(done)["Command Result/Command"].startswith("Job/"),
+          "DCMD Job/Start: done ({})".format(done and metrics(done)["Command Result/Outcome"]))
+    _, verified = mes.wait_for(device.format("DDATA"),
+                               lambda p: metrics(p).get("Job/State") == "verified", after=after)
+    check(verified is not None and metrics(verified).get("Job/Verified") is True,
+          "the coder's read-back matches: Job/State verified, Job/Verified true")
+    _, named = mes.wait_for(device.format("DDATA"), lambda p: metrics(p).get("Job/Lot") == "A2041",
+                            after=after)
+    check(named is not None and metrics(named).get("Job/Product") == "OJ-1L"
+          and metrics(named).get("Job/Order") == "PO-77", "DDATA names the job's product, order and lot")
+    started = [line for line in journal_lines() if line.get("action") == "job started"]
+    check(len(started) == 1 and started[0].get("user") == "anna" and started[0].get("lot") == "A2041",
+          "the job's start is journaled under its claimed user")
+    after = mes.count()
+    mes.command(device.format("DCMD"), **start("Start"))
+    _, running = result_after(mes, after, lambda o: True)
+    check(running is not None and metrics(running)["Command Result/Outcome"] == "done",
+          "a verified coder starts")
+
+    liar_device = "127.0.0.32"
+    liar = subprocess.Popen([CODER_SIM, "--port", str(coder_port), "--source", liar_device,
+                             "--folder", os.path.join(WORK, "liar"), "--keep-message",
+                             "--status-interval", "50", "--reconnect-interval", "100",
+                             "--message", os.path.join(WORK, "Spray", "label1.spr")],
+                            stdout=subprocess.DEVNULL)
+    other = NODE.format("{}") + "/" + liar_device
+    try:
+        mes.wait_for(other.format("DBIRTH"))
+        after = mes.count()
+        mes.command(other.format("DCMD"), **job(lot="A2042"))
+        result_after(mes, after, lambda o: True)
+        _, mismatch = mes.wait_for(other.format("DDATA"),
+                                   lambda p: metrics(p).get("Job/State") in ("mismatch",
+                                                                             "not verified"),
+                                   after=after)
+        check(mismatch is not None and mismatch and not any(
+            metrics(p).get("Job/Verified") is True for t, p in list(mes.messages)[after:]
+            if t == other.format("DDATA")),
+              "a coder that keeps its own message is never verified")
+        after = mes.count()
+        mes.command(other.format("DCMD"), **start("Start"))
+        _, refused = result_after(mes, after, lambda o: True)
+        check(refused is not None and "not verified" in metrics(refused)["Command Result/Outcome"],
+              "Command/Start on it is refused: {}".format(
+                  refused and metrics(refused)["Command Result/Outcome"]))
+    finally:
+        liar.terminate()
+        liar.wait(5)
+
+    after = mes.count()
+    mes.command(device.format("DCMD"), **{"Job/End": (BOOLEAN, "boolean_value", True)})
+    _, ended = result_after(mes, after, lambda o: True)
+    _, neutral = mes.wait_for(device.format("DDATA"), lambda p: metrics(p).get("Job/State") == "",
+                              after=after)
+    check(ended is not None and metrics(ended)["Command Result/Outcome"] == "done"
+          and neutral is not None, "DCMD Job/End ends the job; Job/State is empty again")
+    record = subprocess.run([CATALOGUE, "jobs", "--lot", "A2041"], cwd=WORK, capture_output=True,
+                            text=True, timeout=30)
+    check(record.returncode == 0 and "\tOJ-1L\tPO-77\tA2041\tanna\t" in record.stdout
+          and "running" not in record.stdout, "korvex-catalogue lists the ended job's record")
+
+
 def main():
     coder_port = free_port()
     os.makedirs(os.path.join(WORK, "Spray"))
@@ -407,6 +492,20 @@ def main():
         f.write("[server]\nport={}\n[mqtt]\nurl=mqtt://127.0.0.1:{}\ngroup=Plant\nnode=Line1\n"
                 "user=korvexd\npassword_file={}\n".format(
                     coder_port, PORT, os.path.join(BROKER_DIR, "korvexd.password")))
+
+    # The catalogue, prepared in the service's folder as a plant would: a
+    # product and its job template, approved (unsigned: users are off).
+    with open(os.path.join(WORK, "Spray", "juice.spr"), "wb") as f:
+        f.write(MESSAGE.replace(b"[]", b'[{"TextContent":"LOT {{lot}}","TextAtX":20,'
+                                b'"TextAtY":10,"TextFont":"DejaVu Sans,-1,120,5,50,0,0,0,0,0"}]'))
+    with open(os.path.join(WORK, "products.csv"), "w") as f:
+        f.write("code,gtin,name,template,coders\nOJ-1L,5901234123457,Orange juice,juice.spr,"
+                "127.0.0.*\n")
+    for args in (["import", "products.csv"], ["approve", "juice.spr", "--signer", "Olga"]):
+        prepared = subprocess.run([CATALOGUE] + args, cwd=WORK, capture_output=True, text=True,
+                                  stdin=subprocess.DEVNULL, timeout=30)
+        check(prepared.returncode == 0, "korvex-catalogue " + " ".join(args) + ": "
+              + prepared.stdout.strip() + prepared.stderr.strip())
 
     # A mistake in how the service is started or set up: the reason, and 2.
     bad_folder = os.path.join(WORK, "bad")
@@ -491,6 +590,10 @@ def main():
           and sent_lines[0].get("via") == "mqtt" and sent_lines[0].get("account") == "korvexd"
           and sent_lines[0].get("coders") == [{"ip": DEVICE}],
           "the journal names the message, its SHA-256, the broker account and the claimed user")
+    check([line.get("action") for line in journal][:1] == ["template approved"]
+          and journal[0].get("template") == "juice.spr" and journal[0].get("method") == "unsigned",
+          "the catalogue's approval is in the service's journal")
+    journal = journal[1:]
     check([line.get("action") for line in journal][:1] == ["start"]
           and journal[0].get("user") == "korvexd" and "claimed" not in journal[0],
           "a command without a user is journaled under the broker account")
@@ -519,6 +622,8 @@ def main():
           "the message with findings was not sent, and its refusal is journaled")
     check(not os.path.exists("/etc/passwd.spr") and not os.path.exists(
         os.path.join(WORK, "..", "etc")), "nothing written outside the working folder")
+
+    jobs_over_mqtt(mes, device, coder_port)
 
     # A flood: every command gets an outcome, none is lost, the coder still reports.
     after = mes.count()

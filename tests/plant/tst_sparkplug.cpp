@@ -67,10 +67,17 @@ QByteArray wireMetric(const QByteArray &fields)
 // The commands in one line: "Apply label1.spr [anna]; Start [anna]".
 QString describe(const QList<PlantCommand> &commands)
 {
-    static const char *const kinds[] = {"Apply ", "Start", "Stop", "Set ", "Request"};
+    static const char *const kinds[] = {"Apply ",  "Start", "Stop",   "Set ",
+                                        "Request", "Job ",  "End job"};
     QStringList out;
     for (const PlantCommand &c : commands) {
-        out << kinds[int(c.kind)] + c.messageName + c.fields.join(',') +
+        QString job;
+        if (c.kind == PlantCommand::Kind::StartJob) {
+            job = c.product + '/' + c.order + '/' + c.lot;
+            for (auto it = c.fieldValues.cbegin(); it != c.fieldValues.cend(); ++it)
+                job += ' ' + it.key() + '=' + it.value();
+        }
+        out << kinds[int(c.kind)] + c.messageName + c.fields.join(',') + job +
                    (c.user.isEmpty() ? QString() : " [" + c.user + "]");
     }
     return out.join("; ");
@@ -352,6 +359,53 @@ private slots:
         byAlias.name.clear();
         byAlias.alias = 3;
         refused("alias", byAlias, "metric 1 (alias 3): commands are taken by name", block);
+
+        // Jobs: every value is checked before the job engine sees any.
+        const Metric product = str("Job/Product", "4006381333931");
+        const Metric order = str("Job/Order", "PO-77");
+        const Metric lot = str("Job/Lot", "L2041");
+        QTest::newRow("job with fields, by its user")
+            << QList<Metric>{yes("Job/Start"),
+                             product,
+                             order,
+                             lot,
+                             str("Job/Field/shift", "B"),
+                             str("Command/User", "anna")}
+            << QByteArray() << "Job 4006381333931/PO-77/L2041 shift=B [anna]"
+            << "";
+        QTest::newRow("end, then a new job")
+            << QList<Metric>{yes("Job/End"), product, order, lot, yes("Job/Start")} << block
+            << "End job; Job 4006381333931/PO-77/L2041"
+            << "";
+        const auto jobRefused = [&](const char *row, const QList<Metric> &metrics,
+                                    const char *reason) {
+            QTest::newRow(row) << metrics << block << "" << reason;
+        };
+        jobRefused("job values without a start", {product, order, lot},
+                   "start a job only with Job/Start true");
+        jobRefused("job start without a lot", {yes("Job/Start"), product, order},
+                   "Job/Start: a job needs Job/Lot");
+        jobRefused("empty lot", {yes("Job/Start"), product, order, str("Job/Lot", " ")},
+                   "Job/Lot: empty");
+        jobRefused("lot of the wrong type",
+                   {yes("Job/Start"), product, order, i32("Job/Lot", 2041)},
+                   "Job/Lot: datatype Int32, expected String");
+        jobRefused("lot with a line feed",
+                   {yes("Job/Start"), product, order, str("Job/Lot", "L1\nL2")},
+                   "Job/Lot: \"L1?L2\" holds a control character");
+        jobRefused("256 bytes of product",
+                   {yes("Job/Start"), str("Job/Product", QString(128, QChar(0xe9))), order, lot},
+                   "Job/Product: \"");
+        jobRefused("field name with a slash",
+                   {yes("Job/Start"), product, order, lot, str("Job/Field/a/b", "x")},
+                   "is not a field name");
+        jobRefused("field name with a digit first",
+                   {yes("Job/Start"), product, order, lot, str("Job/Field/1st", "x")},
+                   "is not a field name");
+        jobRefused("false job start", {metric("Job/Start", DataType::Boolean, false)},
+                   "Job/Start: false asks for nothing");
+        jobRefused("job state is published only", {str("Job/State", "verified")},
+                   "Job/State: read only");
 
         QTest::newRow("given twice") << QList<Metric>{speed, speed} << block << ""
                                      << "Parameters/Line Speed: given more than once";

@@ -3,17 +3,23 @@
 // own stands in for the broker connection, raw coders on 127.0.0.1 drive a
 // Fleet listening on a port the system picks.
 #include "../common/rawcoder.h"
+#include "catalogue.h"
 #include "commandjournal.h"
 #include "fleet.h"
+#include "jobrunner.h"
 #include "journal.h"
 #include "journalline.h"
 #include "mqttbus.h"
 #include "printparameters.h"
+#include "simulatedcoder.h"
 #include "sparkplugnode.h"
 #include "sparkplugpayload.h"
+#include "station.h"
 
+#include <QCryptographicHash>
 #include <QLoggingCategory>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using Sparkplug::DataType;
@@ -533,6 +539,141 @@ private slots:
         const Sparkplug::Payload reborn = bus->of("DBIRTH", "127.0.0.1").first().payload;
         for (const Metric &m : reborn.metrics)
             QCOMPARE(names.value(*m.alias), m.name); // the same aliases as before
+    }
+
+    // A job started by DCMD against a catalogue: refused with the job
+    // engine's reason, or sent, read back and shown verified in DDATA; a
+    // coder that keeps its own message is never verified and the bus may
+    // not start it.  Job/End puts the neutral values back.
+    void jobsRunFromTheBus()
+    {
+        QTemporaryDir dir;
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const auto back = qScopeGuard([&] { QDir::setCurrent(before); });
+        const QByteArray juice = R"({"ExternDataInfo":{"ExternMode":0},"TextItemInfo":[)"
+                                 R"({"TextAtX":20,"TextAtY":10,"TextContent":"LOT {{lot}}"}]})";
+        QDir().mkpath("Spray");
+        QDir().mkpath("own");
+        QFile file("Spray/juice.spr");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(juice) == juice.size());
+        file.close();
+        QFile own("own/own.spr");
+        QVERIFY(own.open(QIODevice::WriteOnly) && own.write("{\"own\":1}") > 0);
+        own.close();
+
+        Station::Options options;
+        options.port = 0;
+        Station station(options);
+        QVERIFY(station.open().ok);
+        station.fleet()->setReadBackTimeout(500);
+        Catalogue catalogue;
+        QVERIFY(catalogue.open(DatabaseSettings::sqlite("korvex.db")).ok());
+        Product p;
+        p.code = "OJ-1L";
+        p.gtin = "09501101020917";
+        p.name = "Orange juice 1 l";
+        p.templateName = "juice.spr";
+        p.coders = QStringList{"127.0.0.*"};
+        QVERIFY(catalogue.addProduct(&p, "olga").ok());
+        Approval approval;
+        approval.templateName = "juice.spr";
+        approval.sha256 = QCryptographicHash::hash(juice, QCryptographicHash::Sha256).toHex();
+        approval.signerName = "Olga";
+        approval.account = "olga";
+        approval.meaning = "Approved for production";
+        QVERIFY(catalogue.approve(&approval, true).ok());
+        JobRunner jobs(&station, &catalogue);
+
+        FakeBus jobBus;
+        SparkplugNode jobNode(station.fleet(), &jobBus, "Plant", "Line1");
+        jobNode.setJobs(&jobs);
+        jobBus.attempt(true);
+        QSignalSpy results(&jobNode, &SparkplugNode::commandResult);
+
+        const auto coderSettings = [&](bool keeps) {
+            CoderSettings settings;
+            settings.port = station.fleet()->listeningPort();
+            settings.folder = keeps ? "own" : ".";
+            settings.keepsItsMessage = keeps;
+            settings.statusIntervalMs = 20;
+            if (keeps)
+                settings.messageSource = "own/own.spr";
+            return settings;
+        };
+        QDir().mkpath("good");
+        CoderSettings goodSettings = coderSettings(false);
+        goodSettings.folder = "good";
+        SimulatedCoder good(goodSettings);
+        good.start();
+        QTRY_COMPARE(station.fleet()->count(), 1);
+        SimulatedCoder liar(coderSettings(true));
+        liar.start();
+        QTRY_COMPARE(station.fleet()->count(), 2);
+        QTRY_COMPARE(jobBus.of("DBIRTH", "127.0.0.1_2").size(), 1);
+        const QVariantMap born = valuesOf(jobBus.of("DBIRTH", "127.0.0.1").last().payload);
+        QCOMPARE(born.value("Job/State"), QVariant(QString()));
+        QCOMPARE(born.value("Job/Lot"), QVariant(QString()));
+        QCOMPARE(born.value("Job/Verified"), QVariant(false));
+        QVERIFY(born.contains("Job/Start") && born.contains("Job/End"));
+
+        // The latest value of a job metric in the device's births and data.
+        const auto latest = [&](const QString &device, const QString &name) {
+            QVariant value;
+            for (const FakeBus::Message &m : jobBus.published) {
+                if (m.topic.endsWith("/" + device) &&
+                    (m.topic.contains("/DBIRTH/") || m.topic.contains("/DDATA/")) &&
+                    valuesOf(m.payload).contains(name))
+                    value = valuesOf(m.payload).value(name);
+            }
+            return value;
+        };
+        const auto outcome = [&](const QString &device, const QList<Metric> &metrics) {
+            results.clear();
+            jobBus.deliver("DCMD", device, payloadOf(metrics));
+            [&] { QTRY_COMPARE(results.size(), 1); }();
+            return results.value(0).value(2).toString();
+        };
+        const QList<Metric> job{yes("Job/Start"), text("Job/Product", "9501101020917"),
+                                text("Job/Order", "PO-77"), text("Job/Lot", "A2041"),
+                                text("Command/User", "anna")};
+
+        QList<Metric> unknown = job;
+        unknown[1] = text("Job/Product", "NOPE");
+        QVERIFY2(outcome("127.0.0.1", unknown)
+                     .startsWith("refused: The job was not started: No product \"NOPE\""),
+                 qPrintable(results.value(0).value(2).toString()));
+        QCOMPARE(jobs.jobOf(station.fleet()->descriptors().first()), 0);
+        QCOMPARE(outcome("127.0.0.1", {yes("Job/End")}),
+                 QString("refused: no job runs on 127.0.0.1"));
+
+        QCOMPARE(outcome("127.0.0.1", job), QString("done"));
+        QTRY_COMPARE(latest("127.0.0.1", "Job/State"), QVariant("verified"));
+        QCOMPARE(latest("127.0.0.1", "Job/Verified"), QVariant(true));
+        QCOMPARE(latest("127.0.0.1", "Job/Lot"), QVariant("A2041"));
+        QCOMPARE(latest("127.0.0.1", "Job/Product"), QVariant("OJ-1L"));
+        QCOMPARE(latest("127.0.0.1", "Job/Order"), QVariant("PO-77"));
+        const qint64 jobId = jobs.jobOf(station.fleet()->descriptors().first());
+        QCOMPARE(jobs.job(jobId)->startedBy, QString("anna"));
+        QCOMPARE(outcome("127.0.0.1", {yes("Command/Start")}), QString("done"));
+
+        QList<Metric> second = job;
+        second[3] = text("Job/Lot", "A2042");
+        QCOMPARE(outcome("127.0.0.1_2", second), QString("done"));
+        QTRY_COMPARE(latest("127.0.0.1_2", "Job/State"), QVariant("mismatch"));
+        QCOMPARE(latest("127.0.0.1_2", "Job/Verified"), QVariant(false));
+        QVERIFY2(outcome("127.0.0.1_2", {yes("Command/Start")}).contains("not verified"),
+                 qPrintable(results.value(0).value(2).toString()));
+
+        QCOMPARE(outcome("127.0.0.1", {yes("Job/End")}), QString("done"));
+        QTRY_COMPARE(latest("127.0.0.1", "Job/State"), QVariant(QString()));
+        QCOMPARE(latest("127.0.0.1", "Job/Lot"), QVariant(QString()));
+        QCOMPARE(latest("127.0.0.1_2", "Job/Lot"), QVariant("A2042"));
+        JobRecord record;
+        QVERIFY(catalogue.job(jobId, &record).ok());
+        QVERIFY(record.endedAt.isValid());
+        liar.stop();
+        good.stop();
     }
 
     // The journal names the broker account and, marked as claimed, the user
