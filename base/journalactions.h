@@ -19,6 +19,7 @@ constexpr QLatin1String kCommandFailed("command failed");
 // Jobs.
 constexpr QLatin1String kJobStarted("job started");
 constexpr QLatin1String kJobEnded("job ended");
+constexpr QLatin1String kTemplateApproved("template approved");
 // The designer.
 constexpr QLatin1String kMessageSaved("message saved");
 // Users and roles.

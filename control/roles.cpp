@@ -47,6 +47,7 @@ Role needed(Permission permission)
     case Permission::EditMessages:
     case Permission::Parameters:
     case Permission::RemarkNames:
+    case Permission::EditProducts:
         return Role::Supervisor;
     case Permission::Port:
     case Permission::Users:
@@ -79,6 +80,8 @@ QString permissionText(Permission permission)
         return tr("manage users");
     case Permission::JournalSettings:
         return tr("change the journal's settings");
+    case Permission::EditProducts:
+        return tr("edit products");
     }
     return QString();
 }

@@ -18,8 +18,9 @@ enum class Permission {
     Parameters,   // print parameters
     RemarkNames,
     Port,
-    Users,          // users and roles, switching them on and off
-    JournalSettings // what the journal keeps and where
+    Users,           // users and roles, switching them on and off
+    JournalSettings, // what the journal keeps and where
+    EditProducts     // the catalogue's products and the approval of templates
 };
 
 namespace Roles {
