@@ -9,6 +9,7 @@
 #include "plantlink.h"
 #include "plantsettings.h"
 #include "preflight.h"
+#include "productslink.h"
 #include "startup.h"
 #include "station.h"
 #include "stationsettings.h"
@@ -196,6 +197,7 @@ int main(int argc, char *argv[])
         &jobs, &JobService::problem, window.eventLog(),
         [&window](const QString &text) { window.eventLog()->add(EventLog::Level::Problem, text); });
     jobs.open();
+    ProductsLink products(&window, &jobs);
     std::unique_ptr<PlantLink> link;
     if (errors.isEmpty() && plant.mqtt)
         link = std::make_unique<PlantLink>(&station, plant);
