@@ -21,6 +21,7 @@ PACKAGES=(
     dpkg-dev file lintian desktop-file-utils appstream help2man systemd init-system-helpers
     python3-seccomp
     libqt5sql5-sqlite libqt5sql5-psql postgresql
+    poppler-utils
 )
 
 korvex_install_packages() {
