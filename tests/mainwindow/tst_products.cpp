@@ -304,6 +304,13 @@ private slots:
         job.templateName = "juice.spr";
         job.templateSha256 = TemplateSigning::fileSha256("Spray/juice.spr");
         job.messageSha256 = TemplateSigning::fileSha256("Jobs/job-4711-L-7731.spr");
+        Approval approval;
+        approval.templateName = job.templateName;
+        approval.sha256 = job.templateSha256;
+        approval.signerName = approval.account = "olga";
+        approval.meaning = "Approved for production";
+        QVERIFY(catalogue()->approve(&approval, true).ok());
+        job.approvalId = approval.id;
         job.startedBy = "otto";
         job.startedAt = QDateTime::currentDateTimeUtc();
         JobCoderRecord coder;
@@ -339,6 +346,7 @@ private slots:
             QString::fromUtf8(text.readAllStandardOutput()).remove(QRegExp("\\s"));
         QVERIFY2(words.contains("L-7731"), qPrintable(words));
         QVERIFY2(words.contains(job.messageSha256), qPrintable(words));
+        QVERIFY2(words.contains("Approvedforproduction,signedbyolga"), qPrintable(words));
     }
 };
 
