@@ -43,4 +43,5 @@ QString JournalDock::aboutToSave(const QString &path)
 void JournalDock::saved(const QString &path)
 {
     m_commands->messageSaved(path);
+    emit messageSaved(path);
 }

@@ -30,6 +30,10 @@ public:
     QString aboutToSave(const QString &path) override;
     void saved(const QString &path) override;
 
+signals:
+    // A save of the designer, after it is journaled.
+    void messageSaved(const QString &path);
+
 private:
     Journal *m_journal;
     CommandJournal *m_commands;

@@ -22,6 +22,7 @@ PACKAGES=(
     python3-seccomp
     libqt5sql5-sqlite libqt5sql5-psql postgresql
     python3-markdown
+    poppler-utils
 )
 
 korvex_install_packages() {

@@ -10,6 +10,7 @@
 #include "plantlink.h"
 #include "plantsettings.h"
 #include "preflight.h"
+#include "productslink.h"
 #include "startup.h"
 #include "station.h"
 #include "stationsettings.h"
@@ -212,6 +213,7 @@ int main(int argc, char *argv[])
         [&window](const QString &text) { window.eventLog()->add(EventLog::Level::Problem, text); });
     jobs.open();
     window.setJobService(&jobs);
+    ProductsLink products(&window, &jobs);
     std::unique_ptr<PlantLink> link;
     if (errors.isEmpty() && plant.mqtt)
         link = std::make_unique<PlantLink>(&station, plant, jobs.runner());
