@@ -1783,3 +1783,12 @@ WORDS.update({
                                    "حذف"),
     "Move %n item(s)": items_row("Переместить", "Mover", "Mover", "Move", "이동", "Sposta", "taşı", "移动", "نقل"),
 })
+
+
+# The windows of the jobs layer have tables of their own.
+from control_words_jobs import JOB_CONTEXTS, JOB_WORDS  # noqa: E402
+from control_words_products import PRODUCT_CONTEXTS, PRODUCT_WORDS  # noqa: E402
+
+WORDS.update(JOB_WORDS)
+WORDS.update(PRODUCT_WORDS)
+TRANSLATED |= JOB_CONTEXTS | PRODUCT_CONTEXTS
