@@ -5,6 +5,7 @@
 #include "catalogue.h"
 #include "commandjournal.h"
 #include "fleet.h"
+#include "journal.h"
 #include "journalactions.h"
 #include "product.h"
 #include "station.h"
@@ -275,17 +276,27 @@ QString JobRunner::end(qint64 jobId, const QString &user, const CommandOrigin &o
         if (it->jobId == jobId)
             coders << it.key();
     }
-    if (!coders.isEmpty())
-        m_station->fleet()->stop(coders, origin.isRemote() ? origin : jobOrigin(jobId));
+    // A job whose coders could not be stopped goes on: they still print it.
+    if (!coders.isEmpty()) {
+        const CommandResult stopped =
+            m_station->fleet()->stop(coders, origin.isRemote() ? origin : jobOrigin(jobId));
+        if (!stopped.ok) {
+            const QString text = tr("Job %1 goes on: %2").arg(jobId).arg(stopped.error);
+            emit problem(text);
+            return text;
+        }
+    }
     for (int descriptor : qAsConst(coders))
         m_members.remove(descriptor);
     const Running running = m_jobs.take(jobId);
-    const CatalogueStatus ended = m_catalogue->endJob(jobId, user);
+    // The batch record names who ended it, the PC's login when nobody is named.
+    const QString who = user.isEmpty() ? Journal::systemUserName() : user;
+    const CatalogueStatus ended = m_catalogue->endJob(jobId, who);
     m_station->commands()->record(JournalAction::kJobEnded,
                                   {{QStringLiteral("job"), jobId},
                                    {QStringLiteral("lot"), running.record.lot},
                                    {QStringLiteral("order"), running.record.orderNumber}},
-                                  user);
+                                  who);
     if (m_jobs.isEmpty())
         m_readBack.stop();
     emit jobEnded(jobId);

@@ -285,6 +285,15 @@ private slots:
         QTRY_COMPARE(jobs->stateOf(verified), JobRunner::Stage::Mismatch);
         QTRY_VERIFY(!honest->isPrinting());
 
+        // A job whose coders cannot be stopped goes on (here the journal
+        // refuses the stop).
+        station->commands()->setPolicy([](const CommandRecord &command) {
+            return command.action == CommandResult::Action::Stop ? QString("Held") : QString();
+        });
+        const QString goesOn = jobs->end(started.jobId, "anna");
+        station->commands()->setPolicy(nullptr);
+        QVERIFY2(goesOn.startsWith("Job "), qPrintable(goesOn));
+        QCOMPARE(jobs->jobOf(verified), started.jobId);
         QVERIFY(jobs->end(started.jobId, "anna").isEmpty());
         QCOMPARE(jobs->jobOf(verified), 0);
         JobRecord record;
