@@ -29,10 +29,22 @@ bool JobService::open()
 {
     const QString path = m_station->settings()->path();
     const PlainFile conf = PlainFile::read(path, StationSettings::kMaxFileBytes);
+    const IniFile ini = IniFile::parse(conf.bytes);
+    // How often each job's coders are asked for their message again.
+    bool minutesGiven = false;
+    const int minutes =
+        ini.value(QStringLiteral("jobs"), QStringLiteral("readback_minutes")).toInt(&minutesGiven);
+    if (minutesGiven && minutes >= 1 && minutes <= 24 * 60)
+        m_runner->setReadBackInterval(minutes * 60 * 1000);
+    else if (ini.contains(QStringLiteral("jobs"), QStringLiteral("readback_minutes")))
+        emit problem(tr("%1: [jobs] readback_minutes must be a number of minutes from 1 to 1440; "
+                        "%2 are used.")
+                         .arg(path)
+                         .arg(JobRunner::kDefaultReadBackMs / 60000));
     DatabaseSettings settings;
     QString error;
     const QString workDir = QDir::currentPath();
-    if (!DatabaseSettings::fromIni(IniFile::parse(conf.bytes), workDir, &settings, &error)) {
+    if (!DatabaseSettings::fromIni(ini, workDir, &settings, &error)) {
         emit problem(tr("The catalogue is not used: %1: %2").arg(path, error));
         return false;
     }
