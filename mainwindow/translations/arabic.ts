@@ -139,6 +139,201 @@
     </message>
 </context>
 <context>
+    <name>BatchRecordPdf</name>
+    <message>
+        <source>the message is too large to draw</source>
+        <translation>الرسالة أكبر من أن تُرسم</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>تتعذّر الكتابة في %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Batch record of job %1</source>
+        <translation>سجل دفعة المهمة %1</translation>
+    </message>
+    <message>
+        <source>Batch record: job %1</source>
+        <translation>سجل الدفعة: المهمة %1</translation>
+    </message>
+    <message>
+        <source>Product: %1 %2</source>
+        <translation>المنتج: %1 %2</translation>
+    </message>
+    <message>
+        <source>Order: %1    Lot: %2</source>
+        <translation>الطلب: %1    التشغيلة: %2</translation>
+    </message>
+    <message>
+        <source>Started: %1 by %2</source>
+        <translation>البدء: %1 بواسطة %2</translation>
+    </message>
+    <message>
+        <source>Ended: not yet</source>
+        <translation>الانتهاء: ليس بعد</translation>
+    </message>
+    <message>
+        <source>Ended: %1 by %2</source>
+        <translation>الانتهاء: %1 بواسطة %2</translation>
+    </message>
+    <message>
+        <source>Field values</source>
+        <translation>قيم الحقول</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>القالب</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2</source>
+        <translation>%1، SHA-256 %2</translation>
+    </message>
+    <message>
+        <source>Signature: %1</source>
+        <translation>التوقيع: %1</translation>
+    </message>
+    <message>
+        <source>Message sent</source>
+        <translation>الرسالة المرسلة</translation>
+    </message>
+    <message>
+        <source>SHA-256 %1</source>
+        <translation>SHA-256 %1</translation>
+    </message>
+    <message>
+        <source>(no picture: the message sent is no longer in the folder of jobs)</source>
+        <translation>(لا صورة: الرسالة المرسلة لم تعد في مجلد المهام)</translation>
+    </message>
+    <message>
+        <source>(no picture: %1)</source>
+        <translation>(لا صورة: %1)</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>الطابعات</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 at %4; read back %5</source>
+        <translation>%1 %2: %3 في %4؛ المقروء %5</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>    started %1, stopped %2</source>
+        <translation>    بدأ %1، توقّف %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>تتعذّر كتابة %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRecordsDialog</name>
+    <message>
+        <source>Batch records</source>
+        <translation>سجلات الدفعات</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>من</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>إلى</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>التشغيلة</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>المهمة</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>البدء</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>المنتج</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>الطلب</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>الانتهاء</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>تصدير CSV...</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>تصدير PDF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n jobs</source>
+        <translation>
+            <numerusform>لا مهام (%n)</numerusform>
+            <numerusform>مهمة واحدة</numerusform>
+            <numerusform>مهمتان</numerusform>
+            <numerusform>%n مهام</numerusform>
+            <numerusform>%n مهمة</numerusform>
+            <numerusform>%n مهمة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The batch records cannot be read: %1</source>
+        <translation>تتعذّر قراءة سجلات الدفعات: %1</translation>
+    </message>
+    <message>
+        <source>Template %1: %2
+Message sent: SHA-256 %3</source>
+        <translation>القالب %1: %2
+الرسالة المرسلة: SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>run without an approval</source>
+        <translation>شُغّل بلا اعتماد</translation>
+    </message>
+    <message>
+        <source>Export the batch record</source>
+        <translation>تصدير سجل الدفعة</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>ملفات CSV (*.csv);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>تتعذّر الكتابة في %1 (%2)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>ملفات PDF (*.pdf);;كل الملفات (*)</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMyDeviceBtnRemarkNameDialog</name>
     <message>
         <source>Remark Name</source>
@@ -182,6 +377,18 @@
     <message>
         <source>unknown</source>
         <translation>غير معروف</translation>
+    </message>
+    <message>
+        <source>Job: %1</source>
+        <translation>المهمة: %1</translation>
+    </message>
+    <message>
+        <source>Lot: %1</source>
+        <translation>الدفعة: %1</translation>
+    </message>
+    <message>
+        <source>Job state: %1</source>
+        <translation>حالة المهمة: %1</translation>
     </message>
 </context>
 <context>
@@ -891,6 +1098,153 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>JobsPanel</name>
+    <message>
+        <source>Jobs</source>
+        <translation>المهام</translation>
+    </message>
+    <message>
+        <source>Search products by code, GTIN or name</source>
+        <translation>ابحث عن المنتجات بالرمز أو GTIN أو الاسم</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Type or scan the GTIN, then Enter</source>
+        <translation>اكتب GTIN أو امسحه ثم اضغط Enter</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>المنتج</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>الطلب</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>التشغيلة</translation>
+    </message>
+    <message>
+        <source>Start job</source>
+        <translation>بدء المهمة</translation>
+    </message>
+    <message>
+        <source>Start printing</source>
+        <translation>بدء الطباعة</translation>
+    </message>
+    <message>
+        <source>End job</source>
+        <translation>إنهاء المهمة</translation>
+    </message>
+    <message>
+        <source>This window runs no jobs: it has no catalogue.</source>
+        <translation>لا تشغّل هذه النافذة مهامًا: لا يوجد كتالوج.</translation>
+    </message>
+    <message>
+        <source>The catalogue (%1) is not open; no job starts until it is.</source>
+        <translation>الكتالوج (%1) غير مفتوح؛ لا تبدأ أي مهمة حتى يُفتح.</translation>
+    </message>
+    <message>
+        <source>Products cannot be listed: %1</source>
+        <translation>تعذّر عرض المنتجات: %1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>لا يوجد منتج بالرقم GTIN %1.</translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation>لم يُختر</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Coders: none checked in the device list</source>
+        <translation>الطابعات: لم يُحدَّد أي منها في قائمة الأجهزة</translation>
+    </message>
+    <message>
+        <source>Coders: %1</source>
+        <translation>الطابعات: %1</translation>
+    </message>
+    <message>
+        <source>Not allowed for this product: %1</source>
+        <translation>غير مسموح بها لهذا المنتج: %1</translation>
+    </message>
+    <message>
+        <source>Choose a product first.</source>
+        <translation>اختر منتجًا أولًا.</translation>
+    </message>
+    <message>
+        <source>Check the coders of the job in the device list first.</source>
+        <translation>حدّد أولًا طابعات المهمة في قائمة الأجهزة.</translation>
+    </message>
+    <message>
+        <source>The job was not started: %1</source>
+        <translation>لم تبدأ المهمة: %1</translation>
+    </message>
+    <message>
+        <source>Job %1 started: %2, order %3, lot %4.</source>
+        <translation>بدأت المهمة %1: %2، الطلب %3، الدفعة %4.</translation>
+    </message>
+    <message>
+        <source>No job is running in this view.</source>
+        <translation>لا توجد مهمة جارية في هذا العرض.</translation>
+    </message>
+    <message>
+        <source>Not started: no coder of job %1 is verified.</source>
+        <translation>لم يبدأ: لم يُتحقَّق من أي طابعة في المهمة %1.</translation>
+    </message>
+    <message>
+        <source>Job %1 was not ended: %2</source>
+        <translation>لم تنتهِ المهمة %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Job %1 ended.</source>
+        <translation>انتهت المهمة %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>طابعة منقطعة</translation>
+    </message>
+    <message>
+        <source>not in the job</source>
+        <translation>ليست في المهمة</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>جارٍ الإرسال</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>تم التحقق</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>قيد التشغيل</translation>
+    </message>
+    <message>
+        <source>mismatch</source>
+        <translation>غير مطابق</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>لم يُتحقَّق</translation>
+    </message>
+</context>
+<context>
     <name>JournalDock</name>
     <message>
         <source>Journal</source>
@@ -1118,6 +1472,10 @@ Do you want to save your changes?</source>
         <source>The operator's manual could not be opened: no browser took %1.</source>
         <translation>تعذّر فتح دليل المشغل: لم يفتح أي متصفح %1.</translation>
     </message>
+    <message>
+        <source>Jobs</source>
+        <translation>المهام</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>
@@ -1191,6 +1549,30 @@ Do you want to save your changes?</source>
     <message>
         <source>Current message of coder %1: %2</source>
         <translation>الرسالة الحالية للطابعة %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, read back %2</source>
+        <translation>%1، قُرئ مجددًا في %2</translation>
+    </message>
+    <message>
+        <source>%1, read back %2: not the message sent
+sent SHA-256 %3
+held SHA-256 %4</source>
+        <translation>%1، قُرئ مجددًا في %2: ليست الرسالة المرسلة
+المرسلة SHA-256 %3
+في الطابعة SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>غير معروف</translation>
+    </message>
+    <message>
+        <source>%1: no read-back since %2 (sent SHA-256 %3)</source>
+        <translation>%1: لا قراءة مجددة منذ %2 (المرسلة SHA-256 %3)</translation>
+    </message>
+    <message>
+        <source>%1, waiting for the read-back</source>
+        <translation>%1، في انتظار القراءة المجددة</translation>
     </message>
 </context>
 <context>
@@ -1607,6 +1989,196 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>ProductsDialog</name>
+    <message>
+        <source>Products</source>
+        <translation>المنتجات</translation>
+    </message>
+    <message>
+        <source>Search code, GTIN or name</source>
+        <translation>البحث بالرمز أو GTIN أو الاسم</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>الرمز</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>السابق</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>التالي</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>القالب</translation>
+    </message>
+    <message>
+        <source>Approve...</source>
+        <translation>اعتماد...</translation>
+    </message>
+    <message>
+        <source>Shelf life</source>
+        <translation>مدة الصلاحية</translation>
+    </message>
+    <message>
+        <source>30 days, 18 months, 18 months, end of month</source>
+        <translation>30 days, 18 months, 18 months, end of month</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>الطابعات</translation>
+    </message>
+    <message>
+        <source>Line *; 127.0.0.*</source>
+        <translation>Line *; 127.0.0.*</translation>
+    </message>
+    <message>
+        <source>Job fields</source>
+        <translation>حقول المهمة</translation>
+    </message>
+    <message>
+        <source>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</source>
+        <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>استيراد CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>تصدير CSV...</translation>
+    </message>
+    <message>
+        <source>Batch records...</source>
+        <translation>سجلات الدفعات...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>ملفات CSV (*.csv);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>The products cannot be read: %1</source>
+        <translation>تتعذّر قراءة المنتجات: %1</translation>
+    </message>
+    <message>
+        <source>no products</source>
+        <translation>لا منتجات</translation>
+    </message>
+    <message>
+        <source>%1-%2 of %3</source>
+        <translation>%1-%2 من %3</translation>
+    </message>
+    <message>
+        <source>new product</source>
+        <translation>منتج جديد</translation>
+    </message>
+    <message>
+        <source>saved by %1, %2 (revision %3)</source>
+        <translation>حفظه %1، %2 (المراجعة %3)</translation>
+    </message>
+    <message>
+        <source>check digit good: %1</source>
+        <translation>رقم التحقق صحيح: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not saved: %2</source>
+        <translation>لم يُحفظ %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 saved.</source>
+        <translation>حُفظ %1.</translation>
+    </message>
+    <message>
+        <source>Approve a template</source>
+        <translation>اعتماد قالب</translation>
+    </message>
+    <message>
+        <source>%1 approved.</source>
+        <translation>اعتُمد %1.</translation>
+    </message>
+    <message>
+        <source>Import products</source>
+        <translation>استيراد المنتجات</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>لم يُستورد شيء: %1</translation>
+    </message>
+    <message>
+        <source>%1 products imported, %2 rows refused.</source>
+        <translation>استُورد %1 منتج، ورُفض %2 صف.</translation>
+    </message>
+    <message>
+        <source>line %1 (%2): %3</source>
+        <translation>السطر %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>و%1 أخرى</translation>
+    </message>
+    <message>
+        <source>Columns ignored: %1</source>
+        <translation>أعمدة متجاهلة: %1</translation>
+    </message>
+    <message>
+        <source>Export products</source>
+        <translation>تصدير المنتجات</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>لم يُصدَّر: %1</translation>
+    </message>
+    <message>
+        <source>Products exported to %1.</source>
+        <translation>صُدّرت المنتجات إلى %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProductsLink</name>
+    <message>
+        <source>Products</source>
+        <translation>المنتجات</translation>
+    </message>
+    <message>
+        <source>Products, template approvals and batch records</source>
+        <translation>المنتجات واعتماد القوالب وسجلات الدفعات</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open (%1); it is tried again.</source>
+        <translation>الكتالوج غير مفتوح (%1)؛ ستُعاد المحاولة.</translation>
+    </message>
+    <message>
+        <source>the catalogue is not open</source>
+        <translation>الكتالوج غير مفتوح</translation>
+    </message>
+    <message>
+        <source>The save of %1 is not in the catalogue (%2): anyone may sign this version.</source>
+        <translation>حفظ %1 غير مسجّل في الكتالوج (%2): يمكن لأي شخص توقيع هذه النسخة.</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -1659,6 +2231,18 @@ Do you want to save your changes?</source>
     <message>
         <source>change the journal's settings</source>
         <translation>تغيير إعدادات السجل</translation>
+    </message>
+    <message>
+        <source>run jobs</source>
+        <translation>تشغيل المهام</translation>
+    </message>
+    <message>
+        <source>edit products</source>
+        <translation>تحرير المنتجات</translation>
+    </message>
+    <message>
+        <source>sign templates</source>
+        <translation>توقيع القوالب</translation>
     </message>
 </context>
 <context>
@@ -1713,6 +2297,10 @@ Do you want to save your changes?</source>
     <message>
         <source>Users are on already.</source>
         <translation>المستخدمون مفعّلون بالفعل.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>إرسال الرسائل خارج مهمة</translation>
     </message>
 </context>
 <context>
@@ -1775,6 +2363,33 @@ Do you want to save your changes?</source>
     <message>
         <source>Users are on: sign in to work with the coders.</source>
         <translation>المستخدمون مفعّلون: سجّل الدخول للعمل مع الطابعات.</translation>
+    </message>
+</context>
+<context>
+    <name>SignatureDialog</name>
+    <message>
+        <source>Approve a template</source>
+        <translation>اعتماد قالب</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>المستخدم</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>كلمة المرور</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>معنى التوقيع</translation>
+    </message>
+    <message>
+        <source>You sign %1, SHA-256 %2: give your name and password again.</source>
+        <translation>أنت توقّع %1، SHA-256 %2: أدخل اسمك وكلمة المرور مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>Users are off: the approval of %1, SHA-256 %2, is recorded under the system login and marked unsigned.</source>
+        <translation>المستخدمون معطّلون: يُسجَّل اعتماد %1، SHA-256 %2، باسم دخول النظام ويُعلَّم بأنه غير موقّع.</translation>
     </message>
 </context>
 <context>
@@ -1841,6 +2456,65 @@ Do you want to save your changes?</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>تُستخدم الأسماء المستعارة لهذا الحساب، لكنها لم تُحفظ في الإعدادات بعد: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled يجب أن تكون true أو false، لا "%1"</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateSigning</name>
+    <message>
+        <source>Approved for production</source>
+        <translation>معتمد للإنتاج</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>تتعذّر قراءة %1 (%2)</translation>
+    </message>
+    <message>
+        <source>A signature needs its meaning.</source>
+        <translation>يحتاج التوقيع إلى معناه.</translation>
+    </message>
+    <message>
+        <source>Only the user signed in (%1) may sign here.</source>
+        <translation>لا يوقّع هنا إلا المستخدم المسجّل الدخول (%1).</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>لا أحد</translation>
+    </message>
+    <message>
+        <source>Not signed: %1</source>
+        <translation>لم يُوقَّع: %1</translation>
+    </message>
+    <message>
+        <source>Not signed: only a Supervisor or an Administrator may approve templates.</source>
+        <translation>لم يُوقَّع: لا يعتمد القوالب إلا مشرف أو مسؤول.</translation>
+    </message>
+    <message>
+        <source>The approval is stored, but not in the journal: %1</source>
+        <translation>حُفظ الاعتماد، لكن ليس في السجل: %1</translation>
+    </message>
+    <message>
+        <source>%1 by %2 (unsigned: users are off), %3, SHA-256 %4</source>
+        <translation>%1 بواسطة %2 (غير موقّع: المستخدمون معطّلون)، %3، SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>%1, signed by %2, %3, SHA-256 %4</source>
+        <translation>%1، وقّعه %2، %3، SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>not approved: %1</source>
+        <translation>غير معتمد: %1</translation>
+    </message>
+    <message>
+        <source>not approved (SHA-256 %1)</source>
+        <translation>غير معتمد (SHA-256 %1)</translation>
+    </message>
+    <message>
+        <source>approval unknown: %1</source>
+        <translation>الاعتماد غير معروف: %1</translation>
     </message>
 </context>
 <context>

@@ -132,6 +132,196 @@
     </message>
 </context>
 <context>
+    <name>BatchRecordPdf</name>
+    <message>
+        <source>the message is too large to draw</source>
+        <translation>信息太大，无法绘制</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>无法写入 %1（%2）</translation>
+    </message>
+    <message>
+        <source>Batch record of job %1</source>
+        <translation>作业 %1 的批记录</translation>
+    </message>
+    <message>
+        <source>Batch record: job %1</source>
+        <translation>批记录：作业 %1</translation>
+    </message>
+    <message>
+        <source>Product: %1 %2</source>
+        <translation>产品：%1 %2</translation>
+    </message>
+    <message>
+        <source>Order: %1    Lot: %2</source>
+        <translation>订单：%1    批号：%2</translation>
+    </message>
+    <message>
+        <source>Started: %1 by %2</source>
+        <translation>开始：%1，操作人 %2</translation>
+    </message>
+    <message>
+        <source>Ended: not yet</source>
+        <translation>结束：尚未结束</translation>
+    </message>
+    <message>
+        <source>Ended: %1 by %2</source>
+        <translation>结束：%1，操作人 %2</translation>
+    </message>
+    <message>
+        <source>Field values</source>
+        <translation>字段值</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>模板</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2</source>
+        <translation>%1，SHA-256 %2</translation>
+    </message>
+    <message>
+        <source>Signature: %1</source>
+        <translation>签名：%1</translation>
+    </message>
+    <message>
+        <source>Message sent</source>
+        <translation>已发送信息</translation>
+    </message>
+    <message>
+        <source>SHA-256 %1</source>
+        <translation>SHA-256 %1</translation>
+    </message>
+    <message>
+        <source>(no picture: the message sent is no longer in the folder of jobs)</source>
+        <translation>（无图片：已发送信息已不在作业文件夹中）</translation>
+    </message>
+    <message>
+        <source>(no picture: %1)</source>
+        <translation>（无图片：%1）</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>喷码机</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 at %4; read back %5</source>
+        <translation>%1 %2：%3，时间 %4；读回 %5</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>    started %1, stopped %2</source>
+        <translation>    开始 %1，停止 %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>无法写入 %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRecordsDialog</name>
+    <message>
+        <source>Batch records</source>
+        <translation>批记录</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>从</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>到</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>批号</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>作业</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>产品</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>订单</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>结束</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>导出 CSV...</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>导出 PDF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n jobs</source>
+        <translation>
+            <numerusform>%n 个作业</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The batch records cannot be read: %1</source>
+        <translation>无法读取批记录：%1</translation>
+    </message>
+    <message>
+        <source>Template %1: %2
+Message sent: SHA-256 %3</source>
+        <translation>模板 %1：%2
+已发送信息：SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>run without an approval</source>
+        <translation>未经审批运行</translation>
+    </message>
+    <message>
+        <source>Export the batch record</source>
+        <translation>导出批记录</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>无法写入 %1（%2）</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>PDF 文件 (*.pdf);;所有文件 (*)</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMyDeviceBtnRemarkNameDialog</name>
     <message>
         <source>Remark Name</source>
@@ -175,6 +365,18 @@
     <message>
         <source>unknown</source>
         <translation>未知</translation>
+    </message>
+    <message>
+        <source>Job: %1</source>
+        <translation>任务：%1</translation>
+    </message>
+    <message>
+        <source>Lot: %1</source>
+        <translation>批号：%1</translation>
+    </message>
+    <message>
+        <source>Job state: %1</source>
+        <translation>任务状态：%1</translation>
     </message>
 </context>
 <context>
@@ -864,6 +1066,153 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>JobsPanel</name>
+    <message>
+        <source>Jobs</source>
+        <translation>任务</translation>
+    </message>
+    <message>
+        <source>Search products by code, GTIN or name</source>
+        <translation>按代码、GTIN 或名称搜索产品</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Type or scan the GTIN, then Enter</source>
+        <translation>输入或扫描 GTIN，然后按 Enter</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>产品</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>订单</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>批号</translation>
+    </message>
+    <message>
+        <source>Start job</source>
+        <translation>开始任务</translation>
+    </message>
+    <message>
+        <source>Start printing</source>
+        <translation>开始打印</translation>
+    </message>
+    <message>
+        <source>End job</source>
+        <translation>结束任务</translation>
+    </message>
+    <message>
+        <source>This window runs no jobs: it has no catalogue.</source>
+        <translation>此窗口不运行任务：没有产品目录。</translation>
+    </message>
+    <message>
+        <source>The catalogue (%1) is not open; no job starts until it is.</source>
+        <translation>产品目录（%1）未打开；打开前无法开始任务。</translation>
+    </message>
+    <message>
+        <source>Products cannot be listed: %1</source>
+        <translation>无法列出产品：%1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>没有 GTIN 为 %1 的产品。</translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation>未选择</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Coders: none checked in the device list</source>
+        <translation>喷码机：设备列表中未勾选</translation>
+    </message>
+    <message>
+        <source>Coders: %1</source>
+        <translation>喷码机：%1</translation>
+    </message>
+    <message>
+        <source>Not allowed for this product: %1</source>
+        <translation>不允许用于此产品：%1</translation>
+    </message>
+    <message>
+        <source>Choose a product first.</source>
+        <translation>请先选择产品。</translation>
+    </message>
+    <message>
+        <source>Check the coders of the job in the device list first.</source>
+        <translation>请先在设备列表中勾选任务的喷码机。</translation>
+    </message>
+    <message>
+        <source>The job was not started: %1</source>
+        <translation>任务未开始：%1</translation>
+    </message>
+    <message>
+        <source>Job %1 started: %2, order %3, lot %4.</source>
+        <translation>任务 %1 已开始：%2，订单 %3，批号 %4。</translation>
+    </message>
+    <message>
+        <source>No job is running in this view.</source>
+        <translation>此视图中没有正在运行的任务。</translation>
+    </message>
+    <message>
+        <source>Not started: no coder of job %1 is verified.</source>
+        <translation>未开始：任务 %1 没有已核实的喷码机。</translation>
+    </message>
+    <message>
+        <source>Job %1 was not ended: %2</source>
+        <translation>任务 %1 未结束：%2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>Job %1 ended.</source>
+        <translation>任务 %1 已结束。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>已断开的喷码机</translation>
+    </message>
+    <message>
+        <source>not in the job</source>
+        <translation>不在任务中</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>发送中</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>已核实</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>运行中</translation>
+    </message>
+    <message>
+        <source>mismatch</source>
+        <translation>不一致</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>未核实</translation>
+    </message>
+</context>
+<context>
     <name>JournalDock</name>
     <message>
         <source>Journal</source>
@@ -1091,6 +1440,10 @@ Do you want to save your changes?</source>
         <source>The operator's manual could not be opened: no browser took %1.</source>
         <translation>无法打开操作员手册：没有浏览器打开 %1。</translation>
     </message>
+    <message>
+        <source>Jobs</source>
+        <translation>任务</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>
@@ -1164,6 +1517,30 @@ Do you want to save your changes?</source>
     <message>
         <source>Current message of coder %1: %2</source>
         <translation>喷码机 %1 的当前信息：%2</translation>
+    </message>
+    <message>
+        <source>%1, read back %2</source>
+        <translation>%1，%2 已回读</translation>
+    </message>
+    <message>
+        <source>%1, read back %2: not the message sent
+sent SHA-256 %3
+held SHA-256 %4</source>
+        <translation>%1，%2 已回读：不是所发送的信息
+发送的 SHA-256 %3
+喷码机中的 SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>%1: no read-back since %2 (sent SHA-256 %3)</source>
+        <translation>%1：自 %2 起未回读（发送的 SHA-256 %3）</translation>
+    </message>
+    <message>
+        <source>%1, waiting for the read-back</source>
+        <translation>%1，等待回读</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1952,196 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>ProductsDialog</name>
+    <message>
+        <source>Products</source>
+        <translation>产品</translation>
+    </message>
+    <message>
+        <source>Search code, GTIN or name</source>
+        <translation>搜索代码、GTIN 或名称</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>代码</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>上一页</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一页</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>模板</translation>
+    </message>
+    <message>
+        <source>Approve...</source>
+        <translation>审批...</translation>
+    </message>
+    <message>
+        <source>Shelf life</source>
+        <translation>保质期</translation>
+    </message>
+    <message>
+        <source>30 days, 18 months, 18 months, end of month</source>
+        <translation>30 days, 18 months, 18 months, end of month</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>喷码机</translation>
+    </message>
+    <message>
+        <source>Line *; 127.0.0.*</source>
+        <translation>Line *; 127.0.0.*</translation>
+    </message>
+    <message>
+        <source>Job fields</source>
+        <translation>作业字段</translation>
+    </message>
+    <message>
+        <source>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</source>
+        <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>导入 CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>导出 CSV...</translation>
+    </message>
+    <message>
+        <source>Batch records...</source>
+        <translation>批记录...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The products cannot be read: %1</source>
+        <translation>无法读取产品：%1</translation>
+    </message>
+    <message>
+        <source>no products</source>
+        <translation>无产品</translation>
+    </message>
+    <message>
+        <source>%1-%2 of %3</source>
+        <translation>%1-%2，共 %3</translation>
+    </message>
+    <message>
+        <source>new product</source>
+        <translation>新产品</translation>
+    </message>
+    <message>
+        <source>saved by %1, %2 (revision %3)</source>
+        <translation>由 %1 保存，%2（修订 %3）</translation>
+    </message>
+    <message>
+        <source>check digit good: %1</source>
+        <translation>校验位正确：%1</translation>
+    </message>
+    <message>
+        <source>%1 is not saved: %2</source>
+        <translation>%1 未保存：%2</translation>
+    </message>
+    <message>
+        <source>%1 saved.</source>
+        <translation>%1 已保存。</translation>
+    </message>
+    <message>
+        <source>Approve a template</source>
+        <translation>审批模板</translation>
+    </message>
+    <message>
+        <source>%1 approved.</source>
+        <translation>%1 已审批。</translation>
+    </message>
+    <message>
+        <source>Import products</source>
+        <translation>导入产品</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>未导入任何内容：%1</translation>
+    </message>
+    <message>
+        <source>%1 products imported, %2 rows refused.</source>
+        <translation>已导入 %1 个产品，拒绝 %2 行。</translation>
+    </message>
+    <message>
+        <source>line %1 (%2): %3</source>
+        <translation>第 %1 行（%2）：%3</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>另有 %1 项</translation>
+    </message>
+    <message>
+        <source>Columns ignored: %1</source>
+        <translation>已忽略的列：%1</translation>
+    </message>
+    <message>
+        <source>Export products</source>
+        <translation>导出产品</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>未导出：%1</translation>
+    </message>
+    <message>
+        <source>Products exported to %1.</source>
+        <translation>产品已导出到 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>ProductsLink</name>
+    <message>
+        <source>Products</source>
+        <translation>产品</translation>
+    </message>
+    <message>
+        <source>Products, template approvals and batch records</source>
+        <translation>产品、模板审批和批记录</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open (%1); it is tried again.</source>
+        <translation>目录未打开（%1）；将重试。</translation>
+    </message>
+    <message>
+        <source>the catalogue is not open</source>
+        <translation>目录未打开</translation>
+    </message>
+    <message>
+        <source>The save of %1 is not in the catalogue (%2): anyone may sign this version.</source>
+        <translation>%1 的保存未记入目录（%2）：任何人都可签署此版本。</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -1627,6 +2194,18 @@ Do you want to save your changes?</source>
     <message>
         <source>change the journal's settings</source>
         <translation>修改日志设置</translation>
+    </message>
+    <message>
+        <source>run jobs</source>
+        <translation>运行任务</translation>
+    </message>
+    <message>
+        <source>edit products</source>
+        <translation>编辑产品</translation>
+    </message>
+    <message>
+        <source>sign templates</source>
+        <translation>签署模板</translation>
     </message>
 </context>
 <context>
@@ -1681,6 +2260,10 @@ Do you want to save your changes?</source>
     <message>
         <source>Users are on already.</source>
         <translation>用户已启用。</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>在任务之外发送信息</translation>
     </message>
 </context>
 <context>
@@ -1743,6 +2326,33 @@ Do you want to save your changes?</source>
     <message>
         <source>Users are on: sign in to work with the coders.</source>
         <translation>已启用用户：请登录后操作喷码机。</translation>
+    </message>
+</context>
+<context>
+    <name>SignatureDialog</name>
+    <message>
+        <source>Approve a template</source>
+        <translation>审批模板</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>用户</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>签名含义</translation>
+    </message>
+    <message>
+        <source>You sign %1, SHA-256 %2: give your name and password again.</source>
+        <translation>您正在签署 %1，SHA-256 %2：请再次输入用户名和密码。</translation>
+    </message>
+    <message>
+        <source>Users are off: the approval of %1, SHA-256 %2, is recorded under the system login and marked unsigned.</source>
+        <translation>已停用用户：%1（SHA-256 %2）的审批以系统登录名记录，并标记为未签名。</translation>
     </message>
 </context>
 <context>
@@ -1809,6 +2419,65 @@ Do you want to save your changes?</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>正在使用此账户的备注名，但尚未保存到设置中：%1。</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled 必须为 true 或 false，而不是 "%1"</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateSigning</name>
+    <message>
+        <source>Approved for production</source>
+        <translation>批准用于生产</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>无法读取 %1（%2）</translation>
+    </message>
+    <message>
+        <source>A signature needs its meaning.</source>
+        <translation>签名需要填写含义。</translation>
+    </message>
+    <message>
+        <source>Only the user signed in (%1) may sign here.</source>
+        <translation>只有已登录的用户（%1）可以在此签名。</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>无人</translation>
+    </message>
+    <message>
+        <source>Not signed: %1</source>
+        <translation>未签名：%1</translation>
+    </message>
+    <message>
+        <source>Not signed: only a Supervisor or an Administrator may approve templates.</source>
+        <translation>未签名：只有主管或管理员可以审批模板。</translation>
+    </message>
+    <message>
+        <source>The approval is stored, but not in the journal: %1</source>
+        <translation>审批已保存，但未记入日志：%1</translation>
+    </message>
+    <message>
+        <source>%1 by %2 (unsigned: users are off), %3, SHA-256 %4</source>
+        <translation>%1，%2（未签名：已停用用户），%3，SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>%1, signed by %2, %3, SHA-256 %4</source>
+        <translation>%1，签名人 %2，%3，SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>not approved: %1</source>
+        <translation>未审批：%1</translation>
+    </message>
+    <message>
+        <source>not approved (SHA-256 %1)</source>
+        <translation>未审批（SHA-256 %1）</translation>
+    </message>
+    <message>
+        <source>approval unknown: %1</source>
+        <translation>审批状态未知：%1</translation>
     </message>
 </context>
 <context>

@@ -132,6 +132,197 @@
     </message>
 </context>
 <context>
+    <name>BatchRecordPdf</name>
+    <message>
+        <source>the message is too large to draw</source>
+        <translation>the message is too large to draw</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 cannot be written (%2)</translation>
+    </message>
+    <message>
+        <source>Batch record of job %1</source>
+        <translation>Batch record of job %1</translation>
+    </message>
+    <message>
+        <source>Batch record: job %1</source>
+        <translation>Batch record: job %1</translation>
+    </message>
+    <message>
+        <source>Product: %1 %2</source>
+        <translation>Product: %1 %2</translation>
+    </message>
+    <message>
+        <source>Order: %1    Lot: %2</source>
+        <translation>Order: %1    Lot: %2</translation>
+    </message>
+    <message>
+        <source>Started: %1 by %2</source>
+        <translation>Started: %1 by %2</translation>
+    </message>
+    <message>
+        <source>Ended: not yet</source>
+        <translation>Ended: not yet</translation>
+    </message>
+    <message>
+        <source>Ended: %1 by %2</source>
+        <translation>Ended: %1 by %2</translation>
+    </message>
+    <message>
+        <source>Field values</source>
+        <translation>Field values</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Template</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2</source>
+        <translation>%1, SHA-256 %2</translation>
+    </message>
+    <message>
+        <source>Signature: %1</source>
+        <translation>Signature: %1</translation>
+    </message>
+    <message>
+        <source>Message sent</source>
+        <translation>Message sent</translation>
+    </message>
+    <message>
+        <source>SHA-256 %1</source>
+        <translation>SHA-256 %1</translation>
+    </message>
+    <message>
+        <source>(no picture: the message sent is no longer in the folder of jobs)</source>
+        <translation>(no picture: the message sent is no longer in the folder of jobs)</translation>
+    </message>
+    <message>
+        <source>(no picture: %1)</source>
+        <translation>(no picture: %1)</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>Coders</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 at %4; read back %5</source>
+        <translation>%1 %2: %3 at %4; read back %5</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nothing</translation>
+    </message>
+    <message>
+        <source>    started %1, stopped %2</source>
+        <translation>    started %1, stopped %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 cannot be written</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRecordsDialog</name>
+    <message>
+        <source>Batch records</source>
+        <translation>Batch records</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Job</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Started</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Order</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Ended</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>Export PDF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n jobs</source>
+        <translation>
+            <numerusform>%n job</numerusform>
+            <numerusform>%n jobs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The batch records cannot be read: %1</source>
+        <translation>The batch records cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Template %1: %2
+Message sent: SHA-256 %3</source>
+        <translation>Template %1: %2
+Message sent: SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>run without an approval</source>
+        <translation>run without an approval</translation>
+    </message>
+    <message>
+        <source>Export the batch record</source>
+        <translation>Export the batch record</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 cannot be written (%2)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>PDF files (*.pdf);;All files (*)</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMyDeviceBtnRemarkNameDialog</name>
     <message>
         <source>Remark Name</source>
@@ -175,6 +366,18 @@
     <message>
         <source>unknown</source>
         <translation>unknown</translation>
+    </message>
+    <message>
+        <source>Job: %1</source>
+        <translation>Job: %1</translation>
+    </message>
+    <message>
+        <source>Lot: %1</source>
+        <translation>Lot: %1</translation>
+    </message>
+    <message>
+        <source>Job state: %1</source>
+        <translation>Job state: %1</translation>
     </message>
 </context>
 <context>
@@ -868,6 +1071,153 @@ Do you want to save your changes?</translation>
     </message>
 </context>
 <context>
+    <name>JobsPanel</name>
+    <message>
+        <source>Jobs</source>
+        <translation>Jobs</translation>
+    </message>
+    <message>
+        <source>Search products by code, GTIN or name</source>
+        <translation>Search products by code, GTIN or name</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Type or scan the GTIN, then Enter</source>
+        <translation>Type or scan the GTIN, then Enter</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Order</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>Start job</source>
+        <translation>Start job</translation>
+    </message>
+    <message>
+        <source>Start printing</source>
+        <translation>Start printing</translation>
+    </message>
+    <message>
+        <source>End job</source>
+        <translation>End job</translation>
+    </message>
+    <message>
+        <source>This window runs no jobs: it has no catalogue.</source>
+        <translation>This window runs no jobs: it has no catalogue.</translation>
+    </message>
+    <message>
+        <source>The catalogue (%1) is not open; no job starts until it is.</source>
+        <translation>The catalogue (%1) is not open; no job starts until it is.</translation>
+    </message>
+    <message>
+        <source>Products cannot be listed: %1</source>
+        <translation>Products cannot be listed: %1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>No product has the GTIN %1.</translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation>none chosen</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Coders: none checked in the device list</source>
+        <translation>Coders: none checked in the device list</translation>
+    </message>
+    <message>
+        <source>Coders: %1</source>
+        <translation>Coders: %1</translation>
+    </message>
+    <message>
+        <source>Not allowed for this product: %1</source>
+        <translation>Not allowed for this product: %1</translation>
+    </message>
+    <message>
+        <source>Choose a product first.</source>
+        <translation>Choose a product first.</translation>
+    </message>
+    <message>
+        <source>Check the coders of the job in the device list first.</source>
+        <translation>Check the coders of the job in the device list first.</translation>
+    </message>
+    <message>
+        <source>The job was not started: %1</source>
+        <translation>The job was not started: %1</translation>
+    </message>
+    <message>
+        <source>Job %1 started: %2, order %3, lot %4.</source>
+        <translation>Job %1 started: %2, order %3, lot %4.</translation>
+    </message>
+    <message>
+        <source>No job is running in this view.</source>
+        <translation>No job is running in this view.</translation>
+    </message>
+    <message>
+        <source>Not started: no coder of job %1 is verified.</source>
+        <translation>Not started: no coder of job %1 is verified.</translation>
+    </message>
+    <message>
+        <source>Job %1 was not ended: %2</source>
+        <translation>Job %1 was not ended: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Job %1 ended.</source>
+        <translation>Job %1 ended.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>a coder gone</translation>
+    </message>
+    <message>
+        <source>not in the job</source>
+        <translation>not in the job</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>sending</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verified</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>running</translation>
+    </message>
+    <message>
+        <source>mismatch</source>
+        <translation>mismatch</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>not verified</translation>
+    </message>
+</context>
+<context>
     <name>JournalDock</name>
     <message>
         <source>Journal</source>
@@ -1095,6 +1445,10 @@ Do you want to save your changes?</translation>
         <source>The operator's manual could not be opened: no browser took %1.</source>
         <translation>The operator's manual could not be opened: no browser took %1.</translation>
     </message>
+    <message>
+        <source>Jobs</source>
+        <translation>Jobs</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>
@@ -1168,6 +1522,30 @@ Do you want to save your changes?</translation>
     <message>
         <source>Current message of coder %1: %2</source>
         <translation>Current message of coder %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, read back %2</source>
+        <translation>%1, read back %2</translation>
+    </message>
+    <message>
+        <source>%1, read back %2: not the message sent
+sent SHA-256 %3
+held SHA-256 %4</source>
+        <translation>%1, read back %2: not the message sent
+sent SHA-256 %3
+held SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>%1: no read-back since %2 (sent SHA-256 %3)</source>
+        <translation>%1: no read-back since %2 (sent SHA-256 %3)</translation>
+    </message>
+    <message>
+        <source>%1, waiting for the read-back</source>
+        <translation>%1, waiting for the read-back</translation>
     </message>
 </context>
 <context>
@@ -1580,6 +1958,196 @@ Do you want to save your changes?</translation>
     </message>
 </context>
 <context>
+    <name>ProductsDialog</name>
+    <message>
+        <source>Products</source>
+        <translation>Products</translation>
+    </message>
+    <message>
+        <source>Search code, GTIN or name</source>
+        <translation>Search code, GTIN or name</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Template</translation>
+    </message>
+    <message>
+        <source>Approve...</source>
+        <translation>Approve...</translation>
+    </message>
+    <message>
+        <source>Shelf life</source>
+        <translation>Shelf life</translation>
+    </message>
+    <message>
+        <source>30 days, 18 months, 18 months, end of month</source>
+        <translation>30 days, 18 months, 18 months, end of month</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>Coders</translation>
+    </message>
+    <message>
+        <source>Line *; 127.0.0.*</source>
+        <translation>Line *; 127.0.0.*</translation>
+    </message>
+    <message>
+        <source>Job fields</source>
+        <translation>Job fields</translation>
+    </message>
+    <message>
+        <source>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</source>
+        <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Import CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>Batch records...</source>
+        <translation>Batch records...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>The products cannot be read: %1</source>
+        <translation>The products cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>no products</source>
+        <translation>no products</translation>
+    </message>
+    <message>
+        <source>%1-%2 of %3</source>
+        <translation>%1-%2 of %3</translation>
+    </message>
+    <message>
+        <source>new product</source>
+        <translation>new product</translation>
+    </message>
+    <message>
+        <source>saved by %1, %2 (revision %3)</source>
+        <translation>saved by %1, %2 (revision %3)</translation>
+    </message>
+    <message>
+        <source>check digit good: %1</source>
+        <translation>check digit good: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not saved: %2</source>
+        <translation>%1 is not saved: %2</translation>
+    </message>
+    <message>
+        <source>%1 saved.</source>
+        <translation>%1 saved.</translation>
+    </message>
+    <message>
+        <source>Approve a template</source>
+        <translation>Approve a template</translation>
+    </message>
+    <message>
+        <source>%1 approved.</source>
+        <translation>%1 approved.</translation>
+    </message>
+    <message>
+        <source>Import products</source>
+        <translation>Import products</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>Nothing imported: %1</translation>
+    </message>
+    <message>
+        <source>%1 products imported, %2 rows refused.</source>
+        <translation>%1 products imported, %2 rows refused.</translation>
+    </message>
+    <message>
+        <source>line %1 (%2): %3</source>
+        <translation>line %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>Columns ignored: %1</source>
+        <translation>Columns ignored: %1</translation>
+    </message>
+    <message>
+        <source>Export products</source>
+        <translation>Export products</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>Not exported: %1</translation>
+    </message>
+    <message>
+        <source>Products exported to %1.</source>
+        <translation>Products exported to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProductsLink</name>
+    <message>
+        <source>Products</source>
+        <translation>Products</translation>
+    </message>
+    <message>
+        <source>Products, template approvals and batch records</source>
+        <translation>Products, template approvals and batch records</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open (%1); it is tried again.</source>
+        <translation>The catalogue is not open (%1); it is tried again.</translation>
+    </message>
+    <message>
+        <source>the catalogue is not open</source>
+        <translation>the catalogue is not open</translation>
+    </message>
+    <message>
+        <source>The save of %1 is not in the catalogue (%2): anyone may sign this version.</source>
+        <translation>The save of %1 is not in the catalogue (%2): anyone may sign this version.</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -1632,6 +2200,18 @@ Do you want to save your changes?</translation>
     <message>
         <source>change the journal's settings</source>
         <translation>change the journal's settings</translation>
+    </message>
+    <message>
+        <source>run jobs</source>
+        <translation>run jobs</translation>
+    </message>
+    <message>
+        <source>edit products</source>
+        <translation>edit products</translation>
+    </message>
+    <message>
+        <source>sign templates</source>
+        <translation>sign templates</translation>
     </message>
 </context>
 <context>
@@ -1686,6 +2266,10 @@ Do you want to save your changes?</translation>
     <message>
         <source>Users are on already.</source>
         <translation>Users are on already.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>send messages outside a job</translation>
     </message>
 </context>
 <context>
@@ -1748,6 +2332,33 @@ Do you want to save your changes?</translation>
     <message>
         <source>Users are on: sign in to work with the coders.</source>
         <translation>Users are on: sign in to work with the coders.</translation>
+    </message>
+</context>
+<context>
+    <name>SignatureDialog</name>
+    <message>
+        <source>Approve a template</source>
+        <translation>Approve a template</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Meaning</translation>
+    </message>
+    <message>
+        <source>You sign %1, SHA-256 %2: give your name and password again.</source>
+        <translation>You sign %1, SHA-256 %2: give your name and password again.</translation>
+    </message>
+    <message>
+        <source>Users are off: the approval of %1, SHA-256 %2, is recorded under the system login and marked unsigned.</source>
+        <translation>Users are off: the approval of %1, SHA-256 %2, is recorded under the system login and marked unsigned.</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +2425,65 @@ Do you want to save your changes?</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>The remark names of this account are used, but not yet kept in the settings: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled must be true or false, not "%1"</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateSigning</name>
+    <message>
+        <source>Approved for production</source>
+        <translation>Approved for production</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 cannot be read (%2)</translation>
+    </message>
+    <message>
+        <source>A signature needs its meaning.</source>
+        <translation>A signature needs its meaning.</translation>
+    </message>
+    <message>
+        <source>Only the user signed in (%1) may sign here.</source>
+        <translation>Only the user signed in (%1) may sign here.</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>nobody</translation>
+    </message>
+    <message>
+        <source>Not signed: %1</source>
+        <translation>Not signed: %1</translation>
+    </message>
+    <message>
+        <source>Not signed: only a Supervisor or an Administrator may approve templates.</source>
+        <translation>Not signed: only a Supervisor or an Administrator may approve templates.</translation>
+    </message>
+    <message>
+        <source>The approval is stored, but not in the journal: %1</source>
+        <translation>The approval is stored, but not in the journal: %1</translation>
+    </message>
+    <message>
+        <source>%1 by %2 (unsigned: users are off), %3, SHA-256 %4</source>
+        <translation>%1 by %2 (unsigned: users are off), %3, SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>%1, signed by %2, %3, SHA-256 %4</source>
+        <translation>%1, signed by %2, %3, SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>not approved: %1</source>
+        <translation>not approved: %1</translation>
+    </message>
+    <message>
+        <source>not approved (SHA-256 %1)</source>
+        <translation>not approved (SHA-256 %1)</translation>
+    </message>
+    <message>
+        <source>approval unknown: %1</source>
+        <translation>approval unknown: %1</translation>
     </message>
 </context>
 <context>

@@ -132,6 +132,197 @@
     </message>
 </context>
 <context>
+    <name>BatchRecordPdf</name>
+    <message>
+        <source>the message is too large to draw</source>
+        <translation>el mensaje es demasiado grande para dibujarlo</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 no se puede escribir (%2)</translation>
+    </message>
+    <message>
+        <source>Batch record of job %1</source>
+        <translation>Registro de lote del trabajo %1</translation>
+    </message>
+    <message>
+        <source>Batch record: job %1</source>
+        <translation>Registro de lote: trabajo %1</translation>
+    </message>
+    <message>
+        <source>Product: %1 %2</source>
+        <translation>Producto: %1 %2</translation>
+    </message>
+    <message>
+        <source>Order: %1    Lot: %2</source>
+        <translation>Pedido: %1    Lote: %2</translation>
+    </message>
+    <message>
+        <source>Started: %1 by %2</source>
+        <translation>Inicio: %1 por %2</translation>
+    </message>
+    <message>
+        <source>Ended: not yet</source>
+        <translation>Fin: todavía no</translation>
+    </message>
+    <message>
+        <source>Ended: %1 by %2</source>
+        <translation>Fin: %1 por %2</translation>
+    </message>
+    <message>
+        <source>Field values</source>
+        <translation>Valores de los campos</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Plantilla</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2</source>
+        <translation>%1, SHA-256 %2</translation>
+    </message>
+    <message>
+        <source>Signature: %1</source>
+        <translation>Firma: %1</translation>
+    </message>
+    <message>
+        <source>Message sent</source>
+        <translation>Mensaje enviado</translation>
+    </message>
+    <message>
+        <source>SHA-256 %1</source>
+        <translation>SHA-256 %1</translation>
+    </message>
+    <message>
+        <source>(no picture: the message sent is no longer in the folder of jobs)</source>
+        <translation>(sin imagen: el mensaje enviado ya no está en la carpeta de trabajos)</translation>
+    </message>
+    <message>
+        <source>(no picture: %1)</source>
+        <translation>(sin imagen: %1)</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>Codificadores</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 at %4; read back %5</source>
+        <translation>%1 %2: %3 a las %4; leído %5</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>    started %1, stopped %2</source>
+        <translation>    iniciado %1, detenido %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>No se puede escribir %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRecordsDialog</name>
+    <message>
+        <source>Batch records</source>
+        <translation>Registros de lote</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Trabajo</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Producto</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Pedido</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>Exportar PDF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n jobs</source>
+        <translation>
+            <numerusform>%n trabajo</numerusform>
+            <numerusform>%n trabajos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The batch records cannot be read: %1</source>
+        <translation>No se pueden leer los registros de lote: %1</translation>
+    </message>
+    <message>
+        <source>Template %1: %2
+Message sent: SHA-256 %3</source>
+        <translation>Plantilla %1: %2
+Mensaje enviado: SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>run without an approval</source>
+        <translation>ejecutado sin aprobación</translation>
+    </message>
+    <message>
+        <source>Export the batch record</source>
+        <translation>Exportar el registro de lote</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 no se puede escribir (%2)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>Archivos PDF (*.pdf);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMyDeviceBtnRemarkNameDialog</name>
     <message>
         <source>Remark Name</source>
@@ -175,6 +366,18 @@
     <message>
         <source>unknown</source>
         <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>Job: %1</source>
+        <translation>Trabajo: %1</translation>
+    </message>
+    <message>
+        <source>Lot: %1</source>
+        <translation>Lote: %1</translation>
+    </message>
+    <message>
+        <source>Job state: %1</source>
+        <translation>Estado del trabajo: %1</translation>
     </message>
 </context>
 <context>
@@ -868,6 +1071,153 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>JobsPanel</name>
+    <message>
+        <source>Jobs</source>
+        <translation>Trabajos</translation>
+    </message>
+    <message>
+        <source>Search products by code, GTIN or name</source>
+        <translation>Buscar productos por código, GTIN o nombre</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Type or scan the GTIN, then Enter</source>
+        <translation>Escriba o escanee el GTIN y pulse Enter</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Producto</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Pedido</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>Start job</source>
+        <translation>Iniciar trabajo</translation>
+    </message>
+    <message>
+        <source>Start printing</source>
+        <translation>Iniciar impresión</translation>
+    </message>
+    <message>
+        <source>End job</source>
+        <translation>Terminar trabajo</translation>
+    </message>
+    <message>
+        <source>This window runs no jobs: it has no catalogue.</source>
+        <translation>Esta ventana no ejecuta trabajos: no tiene catálogo.</translation>
+    </message>
+    <message>
+        <source>The catalogue (%1) is not open; no job starts until it is.</source>
+        <translation>El catálogo (%1) no está abierto; ningún trabajo se inicia hasta que lo esté.</translation>
+    </message>
+    <message>
+        <source>Products cannot be listed: %1</source>
+        <translation>No se pueden listar los productos: %1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>Ningún producto tiene el GTIN %1.</translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation>ninguno elegido</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>AAAA-MM-DD</translation>
+    </message>
+    <message>
+        <source>Coders: none checked in the device list</source>
+        <translation>Codificadores: ninguno marcado en la lista de equipos</translation>
+    </message>
+    <message>
+        <source>Coders: %1</source>
+        <translation>Codificadores: %1</translation>
+    </message>
+    <message>
+        <source>Not allowed for this product: %1</source>
+        <translation>No permitidos para este producto: %1</translation>
+    </message>
+    <message>
+        <source>Choose a product first.</source>
+        <translation>Elija primero un producto.</translation>
+    </message>
+    <message>
+        <source>Check the coders of the job in the device list first.</source>
+        <translation>Marque primero los codificadores del trabajo en la lista de equipos.</translation>
+    </message>
+    <message>
+        <source>The job was not started: %1</source>
+        <translation>El trabajo no se inició: %1</translation>
+    </message>
+    <message>
+        <source>Job %1 started: %2, order %3, lot %4.</source>
+        <translation>Trabajo %1 iniciado: %2, pedido %3, lote %4.</translation>
+    </message>
+    <message>
+        <source>No job is running in this view.</source>
+        <translation>No hay ningún trabajo en curso en esta vista.</translation>
+    </message>
+    <message>
+        <source>Not started: no coder of job %1 is verified.</source>
+        <translation>No iniciado: ningún codificador del trabajo %1 está verificado.</translation>
+    </message>
+    <message>
+        <source>Job %1 was not ended: %2</source>
+        <translation>El trabajo %1 no se terminó: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Job %1 ended.</source>
+        <translation>Trabajo %1 terminado.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>codificador desconectado</translation>
+    </message>
+    <message>
+        <source>not in the job</source>
+        <translation>fuera del trabajo</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>enviando</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificado</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>en marcha</translation>
+    </message>
+    <message>
+        <source>mismatch</source>
+        <translation>no coincide</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>sin verificar</translation>
+    </message>
+</context>
+<context>
     <name>JournalDock</name>
     <message>
         <source>Journal</source>
@@ -1095,6 +1445,10 @@ Do you want to save your changes?</source>
         <source>The operator's manual could not be opened: no browser took %1.</source>
         <translation>No se pudo abrir el manual del operador: ningún navegador abrió %1.</translation>
     </message>
+    <message>
+        <source>Jobs</source>
+        <translation>Trabajos</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>
@@ -1168,6 +1522,30 @@ Do you want to save your changes?</source>
     <message>
         <source>Current message of coder %1: %2</source>
         <translation>Mensaje actual del codificador %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, read back %2</source>
+        <translation>%1, releído a las %2</translation>
+    </message>
+    <message>
+        <source>%1, read back %2: not the message sent
+sent SHA-256 %3
+held SHA-256 %4</source>
+        <translation>%1, releído a las %2: no es el mensaje enviado
+enviado SHA-256 %3
+en el equipo SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>%1: no read-back since %2 (sent SHA-256 %3)</source>
+        <translation>%1: sin relectura desde las %2 (enviado SHA-256 %3)</translation>
+    </message>
+    <message>
+        <source>%1, waiting for the read-back</source>
+        <translation>%1, esperando la relectura</translation>
     </message>
 </context>
 <context>
@@ -1580,6 +1958,196 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>ProductsDialog</name>
+    <message>
+        <source>Products</source>
+        <translation>Productos</translation>
+    </message>
+    <message>
+        <source>Search code, GTIN or name</source>
+        <translation>Buscar código, GTIN o nombre</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Plantilla</translation>
+    </message>
+    <message>
+        <source>Approve...</source>
+        <translation>Aprobar...</translation>
+    </message>
+    <message>
+        <source>Shelf life</source>
+        <translation>Vida útil</translation>
+    </message>
+    <message>
+        <source>30 days, 18 months, 18 months, end of month</source>
+        <translation>30 days, 18 months, 18 months, end of month</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>Codificadores</translation>
+    </message>
+    <message>
+        <source>Line *; 127.0.0.*</source>
+        <translation>Line *; 127.0.0.*</translation>
+    </message>
+    <message>
+        <source>Job fields</source>
+        <translation>Campos del trabajo</translation>
+    </message>
+    <message>
+        <source>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</source>
+        <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importar CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Batch records...</source>
+        <translation>Registros de lote...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The products cannot be read: %1</source>
+        <translation>No se pueden leer los productos: %1</translation>
+    </message>
+    <message>
+        <source>no products</source>
+        <translation>ningún producto</translation>
+    </message>
+    <message>
+        <source>%1-%2 of %3</source>
+        <translation>%1-%2 de %3</translation>
+    </message>
+    <message>
+        <source>new product</source>
+        <translation>producto nuevo</translation>
+    </message>
+    <message>
+        <source>saved by %1, %2 (revision %3)</source>
+        <translation>guardado por %1, %2 (revisión %3)</translation>
+    </message>
+    <message>
+        <source>check digit good: %1</source>
+        <translation>dígito de control correcto: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not saved: %2</source>
+        <translation>%1 no se guardó: %2</translation>
+    </message>
+    <message>
+        <source>%1 saved.</source>
+        <translation>%1 guardado.</translation>
+    </message>
+    <message>
+        <source>Approve a template</source>
+        <translation>Aprobar una plantilla</translation>
+    </message>
+    <message>
+        <source>%1 approved.</source>
+        <translation>%1 aprobada.</translation>
+    </message>
+    <message>
+        <source>Import products</source>
+        <translation>Importar productos</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>No se importó nada: %1</translation>
+    </message>
+    <message>
+        <source>%1 products imported, %2 rows refused.</source>
+        <translation>%1 productos importados, %2 filas rechazadas.</translation>
+    </message>
+    <message>
+        <source>line %1 (%2): %3</source>
+        <translation>línea %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>Columns ignored: %1</source>
+        <translation>Columnas ignoradas: %1</translation>
+    </message>
+    <message>
+        <source>Export products</source>
+        <translation>Exportar productos</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>No se exportó: %1</translation>
+    </message>
+    <message>
+        <source>Products exported to %1.</source>
+        <translation>Productos exportados a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProductsLink</name>
+    <message>
+        <source>Products</source>
+        <translation>Productos</translation>
+    </message>
+    <message>
+        <source>Products, template approvals and batch records</source>
+        <translation>Productos, aprobación de plantillas y registros de lote</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open (%1); it is tried again.</source>
+        <translation>El catálogo no está abierto (%1); se vuelve a intentar.</translation>
+    </message>
+    <message>
+        <source>the catalogue is not open</source>
+        <translation>el catálogo no está abierto</translation>
+    </message>
+    <message>
+        <source>The save of %1 is not in the catalogue (%2): anyone may sign this version.</source>
+        <translation>El guardado de %1 no consta en el catálogo (%2): cualquiera puede firmar esta versión.</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -1632,6 +2200,18 @@ Do you want to save your changes?</source>
     <message>
         <source>change the journal's settings</source>
         <translation>cambiar la configuración del registro</translation>
+    </message>
+    <message>
+        <source>run jobs</source>
+        <translation>ejecutar trabajos</translation>
+    </message>
+    <message>
+        <source>edit products</source>
+        <translation>editar productos</translation>
+    </message>
+    <message>
+        <source>sign templates</source>
+        <translation>firmar plantillas</translation>
     </message>
 </context>
 <context>
@@ -1686,6 +2266,10 @@ Do you want to save your changes?</source>
     <message>
         <source>Users are on already.</source>
         <translation>Los usuarios ya están activados.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>enviar mensajes fuera de un trabajo</translation>
     </message>
 </context>
 <context>
@@ -1748,6 +2332,33 @@ Do you want to save your changes?</source>
     <message>
         <source>Users are on: sign in to work with the coders.</source>
         <translation>Usuarios activados: inicie sesión para trabajar con los codificadores.</translation>
+    </message>
+</context>
+<context>
+    <name>SignatureDialog</name>
+    <message>
+        <source>Approve a template</source>
+        <translation>Aprobar una plantilla</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Significado</translation>
+    </message>
+    <message>
+        <source>You sign %1, SHA-256 %2: give your name and password again.</source>
+        <translation>Firma %1, SHA-256 %2: introduzca de nuevo su nombre y contraseña.</translation>
+    </message>
+    <message>
+        <source>Users are off: the approval of %1, SHA-256 %2, is recorded under the system login and marked unsigned.</source>
+        <translation>Usuarios desactivados: la aprobación de %1, SHA-256 %2, se registra con el usuario del sistema y se marca sin firma.</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +2425,65 @@ Do you want to save your changes?</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Se usan los nombres de esta cuenta, pero aún no se guardan en la configuración: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled debe ser true o false, no "%1"</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateSigning</name>
+    <message>
+        <source>Approved for production</source>
+        <translation>Aprobado para producción</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 no se puede leer (%2)</translation>
+    </message>
+    <message>
+        <source>A signature needs its meaning.</source>
+        <translation>La firma necesita su significado.</translation>
+    </message>
+    <message>
+        <source>Only the user signed in (%1) may sign here.</source>
+        <translation>Solo el usuario con sesión iniciada (%1) puede firmar aquí.</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>nadie</translation>
+    </message>
+    <message>
+        <source>Not signed: %1</source>
+        <translation>No firmado: %1</translation>
+    </message>
+    <message>
+        <source>Not signed: only a Supervisor or an Administrator may approve templates.</source>
+        <translation>No firmado: solo un Supervisor o un Administrador puede aprobar plantillas.</translation>
+    </message>
+    <message>
+        <source>The approval is stored, but not in the journal: %1</source>
+        <translation>La aprobación se guardó, pero no en el registro: %1</translation>
+    </message>
+    <message>
+        <source>%1 by %2 (unsigned: users are off), %3, SHA-256 %4</source>
+        <translation>%1 por %2 (sin firma: usuarios desactivados), %3, SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>%1, signed by %2, %3, SHA-256 %4</source>
+        <translation>%1, firmado por %2, %3, SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>not approved: %1</source>
+        <translation>no aprobada: %1</translation>
+    </message>
+    <message>
+        <source>not approved (SHA-256 %1)</source>
+        <translation>no aprobada (SHA-256 %1)</translation>
+    </message>
+    <message>
+        <source>approval unknown: %1</source>
+        <translation>aprobación desconocida: %1</translation>
     </message>
 </context>
 <context>

@@ -132,6 +132,197 @@
     </message>
 </context>
 <context>
+    <name>BatchRecordPdf</name>
+    <message>
+        <source>the message is too large to draw</source>
+        <translation>il messaggio è troppo grande da disegnare</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 non scrivibile (%2)</translation>
+    </message>
+    <message>
+        <source>Batch record of job %1</source>
+        <translation>Registro di lotto del lavoro %1</translation>
+    </message>
+    <message>
+        <source>Batch record: job %1</source>
+        <translation>Registro di lotto: lavoro %1</translation>
+    </message>
+    <message>
+        <source>Product: %1 %2</source>
+        <translation>Prodotto: %1 %2</translation>
+    </message>
+    <message>
+        <source>Order: %1    Lot: %2</source>
+        <translation>Ordine: %1    Lotto: %2</translation>
+    </message>
+    <message>
+        <source>Started: %1 by %2</source>
+        <translation>Inizio: %1 da %2</translation>
+    </message>
+    <message>
+        <source>Ended: not yet</source>
+        <translation>Fine: non ancora</translation>
+    </message>
+    <message>
+        <source>Ended: %1 by %2</source>
+        <translation>Fine: %1 da %2</translation>
+    </message>
+    <message>
+        <source>Field values</source>
+        <translation>Valori dei campi</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2</source>
+        <translation>%1, SHA-256 %2</translation>
+    </message>
+    <message>
+        <source>Signature: %1</source>
+        <translation>Firma: %1</translation>
+    </message>
+    <message>
+        <source>Message sent</source>
+        <translation>Messaggio inviato</translation>
+    </message>
+    <message>
+        <source>SHA-256 %1</source>
+        <translation>SHA-256 %1</translation>
+    </message>
+    <message>
+        <source>(no picture: the message sent is no longer in the folder of jobs)</source>
+        <translation>(nessuna immagine: il messaggio inviato non è più nella cartella dei lavori)</translation>
+    </message>
+    <message>
+        <source>(no picture: %1)</source>
+        <translation>(nessuna immagine: %1)</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>Codificatori</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 at %4; read back %5</source>
+        <translation>%1 %2: %3 alle %4; riletto %5</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>niente</translation>
+    </message>
+    <message>
+        <source>    started %1, stopped %2</source>
+        <translation>    avviato %1, arrestato %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 non è scrivibile</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRecordsDialog</name>
+    <message>
+        <source>Batch records</source>
+        <translation>Registri di lotto</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>Lotto</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Lavoro</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Prodotto</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Ordine</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Esporta CSV...</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>Esporta PDF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n jobs</source>
+        <translation>
+            <numerusform>%n lavoro</numerusform>
+            <numerusform>%n lavori</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The batch records cannot be read: %1</source>
+        <translation>Impossibile leggere i registri di lotto: %1</translation>
+    </message>
+    <message>
+        <source>Template %1: %2
+Message sent: SHA-256 %3</source>
+        <translation>Modello %1: %2
+Messaggio inviato: SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>run without an approval</source>
+        <translation>eseguito senza approvazione</translation>
+    </message>
+    <message>
+        <source>Export the batch record</source>
+        <translation>Esporta il registro di lotto</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 non scrivibile (%2)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>File PDF (*.pdf);;Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMyDeviceBtnRemarkNameDialog</name>
     <message>
         <source>Remark Name</source>
@@ -175,6 +366,18 @@
     <message>
         <source>unknown</source>
         <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <source>Job: %1</source>
+        <translation>Lavoro: %1</translation>
+    </message>
+    <message>
+        <source>Lot: %1</source>
+        <translation>Lotto: %1</translation>
+    </message>
+    <message>
+        <source>Job state: %1</source>
+        <translation>Stato del lavoro: %1</translation>
     </message>
 </context>
 <context>
@@ -868,6 +1071,153 @@ Salvare le modifiche?</translation>
     </message>
 </context>
 <context>
+    <name>JobsPanel</name>
+    <message>
+        <source>Jobs</source>
+        <translation>Lavori</translation>
+    </message>
+    <message>
+        <source>Search products by code, GTIN or name</source>
+        <translation>Cerca prodotti per codice, GTIN o nome</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Type or scan the GTIN, then Enter</source>
+        <translation>Digitare o scansionare il GTIN, poi Invio</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Prodotto</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Ordine</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>Lotto</translation>
+    </message>
+    <message>
+        <source>Start job</source>
+        <translation>Avvia lavoro</translation>
+    </message>
+    <message>
+        <source>Start printing</source>
+        <translation>Avvia stampa</translation>
+    </message>
+    <message>
+        <source>End job</source>
+        <translation>Termina lavoro</translation>
+    </message>
+    <message>
+        <source>This window runs no jobs: it has no catalogue.</source>
+        <translation>Questa finestra non esegue lavori: non ha un catalogo.</translation>
+    </message>
+    <message>
+        <source>The catalogue (%1) is not open; no job starts until it is.</source>
+        <translation>Il catalogo (%1) non è aperto; nessun lavoro parte finché non lo è.</translation>
+    </message>
+    <message>
+        <source>Products cannot be listed: %1</source>
+        <translation>Impossibile elencare i prodotti: %1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>Nessun prodotto ha il GTIN %1.</translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation>nessuno scelto</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>AAAA-MM-GG</translation>
+    </message>
+    <message>
+        <source>Coders: none checked in the device list</source>
+        <translation>Codificatori: nessuno selezionato nell'elenco dispositivi</translation>
+    </message>
+    <message>
+        <source>Coders: %1</source>
+        <translation>Codificatori: %1</translation>
+    </message>
+    <message>
+        <source>Not allowed for this product: %1</source>
+        <translation>Non ammessi per questo prodotto: %1</translation>
+    </message>
+    <message>
+        <source>Choose a product first.</source>
+        <translation>Scegliere prima un prodotto.</translation>
+    </message>
+    <message>
+        <source>Check the coders of the job in the device list first.</source>
+        <translation>Selezionare prima i codificatori del lavoro nell'elenco dispositivi.</translation>
+    </message>
+    <message>
+        <source>The job was not started: %1</source>
+        <translation>Il lavoro non è stato avviato: %1</translation>
+    </message>
+    <message>
+        <source>Job %1 started: %2, order %3, lot %4.</source>
+        <translation>Lavoro %1 avviato: %2, ordine %3, lotto %4.</translation>
+    </message>
+    <message>
+        <source>No job is running in this view.</source>
+        <translation>Nessun lavoro in corso in questa vista.</translation>
+    </message>
+    <message>
+        <source>Not started: no coder of job %1 is verified.</source>
+        <translation>Non avviato: nessun codificatore del lavoro %1 è verificato.</translation>
+    </message>
+    <message>
+        <source>Job %1 was not ended: %2</source>
+        <translation>Il lavoro %1 non è stato terminato: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Job %1 ended.</source>
+        <translation>Lavoro %1 terminato.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>codificatore scollegato</translation>
+    </message>
+    <message>
+        <source>not in the job</source>
+        <translation>non nel lavoro</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>invio</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificato</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>in corso</translation>
+    </message>
+    <message>
+        <source>mismatch</source>
+        <translation>non corrisponde</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>non verificato</translation>
+    </message>
+</context>
+<context>
     <name>JournalDock</name>
     <message>
         <source>Journal</source>
@@ -1095,6 +1445,10 @@ Salvare le modifiche?</translation>
         <source>The operator's manual could not be opened: no browser took %1.</source>
         <translation>Impossibile aprire il manuale dell'operatore: nessun browser ha aperto %1.</translation>
     </message>
+    <message>
+        <source>Jobs</source>
+        <translation>Lavori</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>
@@ -1168,6 +1522,30 @@ Salvare le modifiche?</translation>
     <message>
         <source>Current message of coder %1: %2</source>
         <translation>Messaggio corrente del codificatore %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, read back %2</source>
+        <translation>%1, riletto alle %2</translation>
+    </message>
+    <message>
+        <source>%1, read back %2: not the message sent
+sent SHA-256 %3
+held SHA-256 %4</source>
+        <translation>%1, riletto alle %2: non è il messaggio inviato
+inviato SHA-256 %3
+nel codificatore SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <source>%1: no read-back since %2 (sent SHA-256 %3)</source>
+        <translation>%1: nessuna rilettura dalle %2 (inviato SHA-256 %3)</translation>
+    </message>
+    <message>
+        <source>%1, waiting for the read-back</source>
+        <translation>%1, in attesa della rilettura</translation>
     </message>
 </context>
 <context>
@@ -1580,6 +1958,196 @@ Salvare le modifiche?</translation>
     </message>
 </context>
 <context>
+    <name>ProductsDialog</name>
+    <message>
+        <source>Products</source>
+        <translation>Prodotti</translation>
+    </message>
+    <message>
+        <source>Search code, GTIN or name</source>
+        <translation>Cerca codice, GTIN o nome</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Codice</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Precedente</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Successivo</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Approve...</source>
+        <translation>Approva...</translation>
+    </message>
+    <message>
+        <source>Shelf life</source>
+        <translation>Durata di conservazione</translation>
+    </message>
+    <message>
+        <source>30 days, 18 months, 18 months, end of month</source>
+        <translation>30 days, 18 months, 18 months, end of month</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>Codificatori</translation>
+    </message>
+    <message>
+        <source>Line *; 127.0.0.*</source>
+        <translation>Line *; 127.0.0.*</translation>
+    </message>
+    <message>
+        <source>Job fields</source>
+        <translation>Campi del lavoro</translation>
+    </message>
+    <message>
+        <source>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</source>
+        <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importa CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Esporta CSV...</translation>
+    </message>
+    <message>
+        <source>Batch records...</source>
+        <translation>Registri di lotto...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>The products cannot be read: %1</source>
+        <translation>Impossibile leggere i prodotti: %1</translation>
+    </message>
+    <message>
+        <source>no products</source>
+        <translation>nessun prodotto</translation>
+    </message>
+    <message>
+        <source>%1-%2 of %3</source>
+        <translation>%1-%2 di %3</translation>
+    </message>
+    <message>
+        <source>new product</source>
+        <translation>nuovo prodotto</translation>
+    </message>
+    <message>
+        <source>saved by %1, %2 (revision %3)</source>
+        <translation>salvato da %1, %2 (revisione %3)</translation>
+    </message>
+    <message>
+        <source>check digit good: %1</source>
+        <translation>cifra di controllo corretta: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not saved: %2</source>
+        <translation>%1 non salvato: %2</translation>
+    </message>
+    <message>
+        <source>%1 saved.</source>
+        <translation>%1 salvato.</translation>
+    </message>
+    <message>
+        <source>Approve a template</source>
+        <translation>Approva un modello</translation>
+    </message>
+    <message>
+        <source>%1 approved.</source>
+        <translation>%1 approvato.</translation>
+    </message>
+    <message>
+        <source>Import products</source>
+        <translation>Importa prodotti</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>Nulla importato: %1</translation>
+    </message>
+    <message>
+        <source>%1 products imported, %2 rows refused.</source>
+        <translation>%1 prodotti importati, %2 righe rifiutate.</translation>
+    </message>
+    <message>
+        <source>line %1 (%2): %3</source>
+        <translation>riga %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e altri %1</translation>
+    </message>
+    <message>
+        <source>Columns ignored: %1</source>
+        <translation>Colonne ignorate: %1</translation>
+    </message>
+    <message>
+        <source>Export products</source>
+        <translation>Esporta prodotti</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>Non esportato: %1</translation>
+    </message>
+    <message>
+        <source>Products exported to %1.</source>
+        <translation>Prodotti esportati in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProductsLink</name>
+    <message>
+        <source>Products</source>
+        <translation>Prodotti</translation>
+    </message>
+    <message>
+        <source>Products, template approvals and batch records</source>
+        <translation>Prodotti, approvazione dei modelli e registri di lotto</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open (%1); it is tried again.</source>
+        <translation>Il catalogo non è aperto (%1); si riprova.</translation>
+    </message>
+    <message>
+        <source>the catalogue is not open</source>
+        <translation>il catalogo non è aperto</translation>
+    </message>
+    <message>
+        <source>The save of %1 is not in the catalogue (%2): anyone may sign this version.</source>
+        <translation>Il salvataggio di %1 non è nel catalogo (%2): chiunque può firmare questa versione.</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -1632,6 +2200,18 @@ Salvare le modifiche?</translation>
     <message>
         <source>change the journal's settings</source>
         <translation>modificare le impostazioni del registro</translation>
+    </message>
+    <message>
+        <source>run jobs</source>
+        <translation>eseguire lavori</translation>
+    </message>
+    <message>
+        <source>edit products</source>
+        <translation>modificare i prodotti</translation>
+    </message>
+    <message>
+        <source>sign templates</source>
+        <translation>firmare i modelli</translation>
     </message>
 </context>
 <context>
@@ -1686,6 +2266,10 @@ Salvare le modifiche?</translation>
     <message>
         <source>Users are on already.</source>
         <translation>Gli utenti sono già attivi.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>inviare messaggi fuori da un lavoro</translation>
     </message>
 </context>
 <context>
@@ -1748,6 +2332,33 @@ Salvare le modifiche?</translation>
     <message>
         <source>Users are on: sign in to work with the coders.</source>
         <translation>Utenti attivi: accedere per lavorare con i codificatori.</translation>
+    </message>
+</context>
+<context>
+    <name>SignatureDialog</name>
+    <message>
+        <source>Approve a template</source>
+        <translation>Approva un modello</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Utente</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Significato</translation>
+    </message>
+    <message>
+        <source>You sign %1, SHA-256 %2: give your name and password again.</source>
+        <translation>Si firma %1, SHA-256 %2: inserire di nuovo nome e password.</translation>
+    </message>
+    <message>
+        <source>Users are off: the approval of %1, SHA-256 %2, is recorded under the system login and marked unsigned.</source>
+        <translation>Utenti disattivati: l'approvazione di %1, SHA-256 %2, è registrata con l'utente di sistema e segnata come non firmata.</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +2425,65 @@ Salvare le modifiche?</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Si usano i nomi di questo account, ma non sono ancora salvati nelle impostazioni: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled deve essere true o false, non "%1"</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateSigning</name>
+    <message>
+        <source>Approved for production</source>
+        <translation>Approvato per la produzione</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 non leggibile (%2)</translation>
+    </message>
+    <message>
+        <source>A signature needs its meaning.</source>
+        <translation>La firma richiede il suo significato.</translation>
+    </message>
+    <message>
+        <source>Only the user signed in (%1) may sign here.</source>
+        <translation>Solo l'utente che ha eseguito l'accesso (%1) può firmare qui.</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Not signed: %1</source>
+        <translation>Non firmato: %1</translation>
+    </message>
+    <message>
+        <source>Not signed: only a Supervisor or an Administrator may approve templates.</source>
+        <translation>Non firmato: solo un Supervisore o un Amministratore può approvare i modelli.</translation>
+    </message>
+    <message>
+        <source>The approval is stored, but not in the journal: %1</source>
+        <translation>L'approvazione è salvata, ma non nel registro: %1</translation>
+    </message>
+    <message>
+        <source>%1 by %2 (unsigned: users are off), %3, SHA-256 %4</source>
+        <translation>%1 da %2 (non firmato: utenti disattivati), %3, SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>%1, signed by %2, %3, SHA-256 %4</source>
+        <translation>%1, firmato da %2, %3, SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>not approved: %1</source>
+        <translation>non approvato: %1</translation>
+    </message>
+    <message>
+        <source>not approved (SHA-256 %1)</source>
+        <translation>non approvato (SHA-256 %1)</translation>
+    </message>
+    <message>
+        <source>approval unknown: %1</source>
+        <translation>approvazione sconosciuta: %1</translation>
     </message>
 </context>
 <context>

@@ -132,6 +132,196 @@
     </message>
 </context>
 <context>
+    <name>BatchRecordPdf</name>
+    <message>
+        <source>the message is too large to draw</source>
+        <translation>메시지가 너무 커서 그릴 수 없음</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1에 쓸 수 없음(%2)</translation>
+    </message>
+    <message>
+        <source>Batch record of job %1</source>
+        <translation>작업 %1의 배치 기록</translation>
+    </message>
+    <message>
+        <source>Batch record: job %1</source>
+        <translation>배치 기록: 작업 %1</translation>
+    </message>
+    <message>
+        <source>Product: %1 %2</source>
+        <translation>제품: %1 %2</translation>
+    </message>
+    <message>
+        <source>Order: %1    Lot: %2</source>
+        <translation>주문: %1    로트: %2</translation>
+    </message>
+    <message>
+        <source>Started: %1 by %2</source>
+        <translation>시작: %1, %2</translation>
+    </message>
+    <message>
+        <source>Ended: not yet</source>
+        <translation>종료: 아직 안 됨</translation>
+    </message>
+    <message>
+        <source>Ended: %1 by %2</source>
+        <translation>종료: %1, %2</translation>
+    </message>
+    <message>
+        <source>Field values</source>
+        <translation>항목 값</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>템플릿</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2</source>
+        <translation>%1, SHA-256 %2</translation>
+    </message>
+    <message>
+        <source>Signature: %1</source>
+        <translation>서명: %1</translation>
+    </message>
+    <message>
+        <source>Message sent</source>
+        <translation>보낸 메시지</translation>
+    </message>
+    <message>
+        <source>SHA-256 %1</source>
+        <translation>SHA-256 %1</translation>
+    </message>
+    <message>
+        <source>(no picture: the message sent is no longer in the folder of jobs)</source>
+        <translation>(그림 없음: 보낸 메시지가 작업 폴더에 더 이상 없음)</translation>
+    </message>
+    <message>
+        <source>(no picture: %1)</source>
+        <translation>(그림 없음: %1)</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>프린터</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 at %4; read back %5</source>
+        <translation>%1 %2: %3 (%4), 읽은 값 %5</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>    started %1, stopped %2</source>
+        <translation>    시작 %1, 정지 %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1을(를) 쓸 수 없음</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRecordsDialog</name>
+    <message>
+        <source>Batch records</source>
+        <translation>배치 기록</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>~</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>로트</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>찾기</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>작업</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>제품</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>주문</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV 내보내기...</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>PDF 내보내기...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n jobs</source>
+        <translation>
+            <numerusform>작업 %n개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The batch records cannot be read: %1</source>
+        <translation>배치 기록을 읽을 수 없음: %1</translation>
+    </message>
+    <message>
+        <source>Template %1: %2
+Message sent: SHA-256 %3</source>
+        <translation>템플릿 %1: %2
+보낸 메시지: SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>run without an approval</source>
+        <translation>승인 없이 실행됨</translation>
+    </message>
+    <message>
+        <source>Export the batch record</source>
+        <translation>배치 기록 내보내기</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 파일 (*.csv);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1에 쓸 수 없음(%2)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>PDF 파일 (*.pdf);;모든 파일 (*)</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMyDeviceBtnRemarkNameDialog</name>
     <message>
         <source>Remark Name</source>
@@ -175,6 +365,18 @@
     <message>
         <source>unknown</source>
         <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>Job: %1</source>
+        <translation>작업: %1</translation>
+    </message>
+    <message>
+        <source>Lot: %1</source>
+        <translation>로트: %1</translation>
+    </message>
+    <message>
+        <source>Job state: %1</source>
+        <translation>작업 상태: %1</translation>
     </message>
 </context>
 <context>
@@ -864,6 +1066,153 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>JobsPanel</name>
+    <message>
+        <source>Jobs</source>
+        <translation>작업</translation>
+    </message>
+    <message>
+        <source>Search products by code, GTIN or name</source>
+        <translation>코드, GTIN 또는 이름으로 제품 검색</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Type or scan the GTIN, then Enter</source>
+        <translation>GTIN을 입력하거나 스캔한 후 Enter</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>제품</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>주문</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>로트</translation>
+    </message>
+    <message>
+        <source>Start job</source>
+        <translation>작업 시작</translation>
+    </message>
+    <message>
+        <source>Start printing</source>
+        <translation>인쇄 시작</translation>
+    </message>
+    <message>
+        <source>End job</source>
+        <translation>작업 종료</translation>
+    </message>
+    <message>
+        <source>This window runs no jobs: it has no catalogue.</source>
+        <translation>이 창에서는 작업을 실행할 수 없습니다: 카탈로그가 없습니다.</translation>
+    </message>
+    <message>
+        <source>The catalogue (%1) is not open; no job starts until it is.</source>
+        <translation>카탈로그(%1)가 열려 있지 않습니다. 열릴 때까지 작업을 시작할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Products cannot be listed: %1</source>
+        <translation>제품 목록을 표시할 수 없음: %1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>GTIN %1인 제품이 없습니다.</translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation>선택 안 됨</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Coders: none checked in the device list</source>
+        <translation>프린터: 장치 목록에서 선택되지 않음</translation>
+    </message>
+    <message>
+        <source>Coders: %1</source>
+        <translation>프린터: %1</translation>
+    </message>
+    <message>
+        <source>Not allowed for this product: %1</source>
+        <translation>이 제품에 허용되지 않음: %1</translation>
+    </message>
+    <message>
+        <source>Choose a product first.</source>
+        <translation>먼저 제품을 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Check the coders of the job in the device list first.</source>
+        <translation>먼저 장치 목록에서 작업할 프린터를 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>The job was not started: %1</source>
+        <translation>작업을 시작하지 못함: %1</translation>
+    </message>
+    <message>
+        <source>Job %1 started: %2, order %3, lot %4.</source>
+        <translation>작업 %1 시작: %2, 주문 %3, 로트 %4.</translation>
+    </message>
+    <message>
+        <source>No job is running in this view.</source>
+        <translation>이 화면에서 실행 중인 작업이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Not started: no coder of job %1 is verified.</source>
+        <translation>시작하지 않음: 작업 %1의 프린터 중 확인된 것이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Job %1 was not ended: %2</source>
+        <translation>작업 %1을(를) 종료하지 못함: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1(%2)</translation>
+    </message>
+    <message>
+        <source>Job %1 ended.</source>
+        <translation>작업 %1 종료.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>연결 끊긴 프린터</translation>
+    </message>
+    <message>
+        <source>not in the job</source>
+        <translation>작업에 없음</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>전송 중</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>확인됨</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>실행 중</translation>
+    </message>
+    <message>
+        <source>mismatch</source>
+        <translation>불일치</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>확인되지 않음</translation>
+    </message>
+</context>
+<context>
     <name>JournalDock</name>
     <message>
         <source>Journal</source>
@@ -1091,6 +1440,10 @@ Do you want to save your changes?</source>
         <source>The operator's manual could not be opened: no browser took %1.</source>
         <translation>운영자 설명서를 열 수 없습니다: %1을(를) 연 브라우저가 없습니다.</translation>
     </message>
+    <message>
+        <source>Jobs</source>
+        <translation>작업</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>
@@ -1164,6 +1517,30 @@ Do you want to save your changes?</source>
     <message>
         <source>Current message of coder %1: %2</source>
         <translation>프린터 %1의 현재 메시지: %2</translation>
+    </message>
+    <message>
+        <source>%1, read back %2</source>
+        <translation>%1, %2에 확인됨</translation>
+    </message>
+    <message>
+        <source>%1, read back %2: not the message sent
+sent SHA-256 %3
+held SHA-256 %4</source>
+        <translation>%1, %2에 확인됨: 보낸 메시지가 아님
+보낸 SHA-256 %3
+프린터의 SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>%1: no read-back since %2 (sent SHA-256 %3)</source>
+        <translation>%1: %2 이후 확인 응답 없음(보낸 SHA-256 %3)</translation>
+    </message>
+    <message>
+        <source>%1, waiting for the read-back</source>
+        <translation>%1, 확인 응답 대기 중</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1952,196 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>ProductsDialog</name>
+    <message>
+        <source>Products</source>
+        <translation>제품</translation>
+    </message>
+    <message>
+        <source>Search code, GTIN or name</source>
+        <translation>코드, GTIN 또는 이름 검색</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>코드</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>이전</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>다음</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>템플릿</translation>
+    </message>
+    <message>
+        <source>Approve...</source>
+        <translation>승인...</translation>
+    </message>
+    <message>
+        <source>Shelf life</source>
+        <translation>유통기한</translation>
+    </message>
+    <message>
+        <source>30 days, 18 months, 18 months, end of month</source>
+        <translation>30 days, 18 months, 18 months, end of month</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>프린터</translation>
+    </message>
+    <message>
+        <source>Line *; 127.0.0.*</source>
+        <translation>Line *; 127.0.0.*</translation>
+    </message>
+    <message>
+        <source>Job fields</source>
+        <translation>작업 항목</translation>
+    </message>
+    <message>
+        <source>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</source>
+        <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>새로 만들기</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>CSV 가져오기...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV 내보내기...</translation>
+    </message>
+    <message>
+        <source>Batch records...</source>
+        <translation>배치 기록...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 파일 (*.csv);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>The products cannot be read: %1</source>
+        <translation>제품을 읽을 수 없음: %1</translation>
+    </message>
+    <message>
+        <source>no products</source>
+        <translation>제품 없음</translation>
+    </message>
+    <message>
+        <source>%1-%2 of %3</source>
+        <translation>%1-%2 / %3</translation>
+    </message>
+    <message>
+        <source>new product</source>
+        <translation>새 제품</translation>
+    </message>
+    <message>
+        <source>saved by %1, %2 (revision %3)</source>
+        <translation>%1 님이 저장, %2 (개정 %3)</translation>
+    </message>
+    <message>
+        <source>check digit good: %1</source>
+        <translation>검사 숫자 정상: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not saved: %2</source>
+        <translation>%1을(를) 저장하지 않음: %2</translation>
+    </message>
+    <message>
+        <source>%1 saved.</source>
+        <translation>%1 저장됨.</translation>
+    </message>
+    <message>
+        <source>Approve a template</source>
+        <translation>템플릿 승인</translation>
+    </message>
+    <message>
+        <source>%1 approved.</source>
+        <translation>%1 승인됨.</translation>
+    </message>
+    <message>
+        <source>Import products</source>
+        <translation>제품 가져오기</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>가져온 항목 없음: %1</translation>
+    </message>
+    <message>
+        <source>%1 products imported, %2 rows refused.</source>
+        <translation>제품 %1개 가져옴, %2행 거부됨.</translation>
+    </message>
+    <message>
+        <source>line %1 (%2): %3</source>
+        <translation>%1행 (%2): %3</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>외 %1개</translation>
+    </message>
+    <message>
+        <source>Columns ignored: %1</source>
+        <translation>무시된 열: %1</translation>
+    </message>
+    <message>
+        <source>Export products</source>
+        <translation>제품 내보내기</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>내보내지 않음: %1</translation>
+    </message>
+    <message>
+        <source>Products exported to %1.</source>
+        <translation>제품을 %1(으)로 내보냄.</translation>
+    </message>
+</context>
+<context>
+    <name>ProductsLink</name>
+    <message>
+        <source>Products</source>
+        <translation>제품</translation>
+    </message>
+    <message>
+        <source>Products, template approvals and batch records</source>
+        <translation>제품, 템플릿 승인, 배치 기록</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open (%1); it is tried again.</source>
+        <translation>카탈로그가 열려 있지 않음(%1). 다시 시도합니다.</translation>
+    </message>
+    <message>
+        <source>the catalogue is not open</source>
+        <translation>카탈로그가 열려 있지 않음</translation>
+    </message>
+    <message>
+        <source>The save of %1 is not in the catalogue (%2): anyone may sign this version.</source>
+        <translation>%1의 저장이 카탈로그에 기록되지 않음(%2): 누구나 이 버전에 서명할 수 있습니다.</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -1627,6 +2194,18 @@ Do you want to save your changes?</source>
     <message>
         <source>change the journal's settings</source>
         <translation>작업 기록 설정 변경</translation>
+    </message>
+    <message>
+        <source>run jobs</source>
+        <translation>작업 실행</translation>
+    </message>
+    <message>
+        <source>edit products</source>
+        <translation>제품 편집</translation>
+    </message>
+    <message>
+        <source>sign templates</source>
+        <translation>템플릿 서명</translation>
     </message>
 </context>
 <context>
@@ -1681,6 +2260,10 @@ Do you want to save your changes?</source>
     <message>
         <source>Users are on already.</source>
         <translation>사용자 기능이 이미 켜져 있습니다.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>작업 외 메시지 전송</translation>
     </message>
 </context>
 <context>
@@ -1743,6 +2326,33 @@ Do you want to save your changes?</source>
     <message>
         <source>Users are on: sign in to work with the coders.</source>
         <translation>사용자 기능 켜짐: 프린터를 사용하려면 로그인하십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>SignatureDialog</name>
+    <message>
+        <source>Approve a template</source>
+        <translation>템플릿 승인</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>사용자</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>비밀번호</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>서명 의미</translation>
+    </message>
+    <message>
+        <source>You sign %1, SHA-256 %2: give your name and password again.</source>
+        <translation>%1, SHA-256 %2에 서명합니다. 이름과 비밀번호를 다시 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Users are off: the approval of %1, SHA-256 %2, is recorded under the system login and marked unsigned.</source>
+        <translation>사용자 기능 꺼짐: %1, SHA-256 %2의 승인은 시스템 로그인으로 기록되고 서명 없음으로 표시됩니다.</translation>
     </message>
 </context>
 <context>
@@ -1809,6 +2419,65 @@ Do you want to save your changes?</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>이 계정의 별칭을 사용하지만 아직 설정에 저장되지 않았습니다: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled는 true 또는 false여야 합니다("%1" 아님)</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateSigning</name>
+    <message>
+        <source>Approved for production</source>
+        <translation>생산 승인</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1을(를) 읽을 수 없음(%2)</translation>
+    </message>
+    <message>
+        <source>A signature needs its meaning.</source>
+        <translation>서명 의미를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Only the user signed in (%1) may sign here.</source>
+        <translation>로그인한 사용자(%1)만 여기에 서명할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Not signed: %1</source>
+        <translation>서명하지 않음: %1</translation>
+    </message>
+    <message>
+        <source>Not signed: only a Supervisor or an Administrator may approve templates.</source>
+        <translation>서명하지 않음: 템플릿은 감독자 또는 관리자만 승인할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The approval is stored, but not in the journal: %1</source>
+        <translation>승인은 저장되었지만 작업 기록에는 없음: %1</translation>
+    </message>
+    <message>
+        <source>%1 by %2 (unsigned: users are off), %3, SHA-256 %4</source>
+        <translation>%1, %2 (서명 없음: 사용자 기능 꺼짐), %3, SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>%1, signed by %2, %3, SHA-256 %4</source>
+        <translation>%1, 서명자 %2, %3, SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>not approved: %1</source>
+        <translation>승인되지 않음: %1</translation>
+    </message>
+    <message>
+        <source>not approved (SHA-256 %1)</source>
+        <translation>승인되지 않음(SHA-256 %1)</translation>
+    </message>
+    <message>
+        <source>approval unknown: %1</source>
+        <translation>승인 여부 알 수 없음: %1</translation>
     </message>
 </context>
 <context>

@@ -132,6 +132,197 @@
     </message>
 </context>
 <context>
+    <name>BatchRecordPdf</name>
+    <message>
+        <source>the message is too large to draw</source>
+        <translation>a mensagem é grande demais para desenhar</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 não pode ser gravado (%2)</translation>
+    </message>
+    <message>
+        <source>Batch record of job %1</source>
+        <translation>Registro de lote do trabalho %1</translation>
+    </message>
+    <message>
+        <source>Batch record: job %1</source>
+        <translation>Registro de lote: trabalho %1</translation>
+    </message>
+    <message>
+        <source>Product: %1 %2</source>
+        <translation>Produto: %1 %2</translation>
+    </message>
+    <message>
+        <source>Order: %1    Lot: %2</source>
+        <translation>Pedido: %1    Lote: %2</translation>
+    </message>
+    <message>
+        <source>Started: %1 by %2</source>
+        <translation>Início: %1 por %2</translation>
+    </message>
+    <message>
+        <source>Ended: not yet</source>
+        <translation>Fim: ainda não</translation>
+    </message>
+    <message>
+        <source>Ended: %1 by %2</source>
+        <translation>Fim: %1 por %2</translation>
+    </message>
+    <message>
+        <source>Field values</source>
+        <translation>Valores dos campos</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2</source>
+        <translation>%1, SHA-256 %2</translation>
+    </message>
+    <message>
+        <source>Signature: %1</source>
+        <translation>Assinatura: %1</translation>
+    </message>
+    <message>
+        <source>Message sent</source>
+        <translation>Mensagem enviada</translation>
+    </message>
+    <message>
+        <source>SHA-256 %1</source>
+        <translation>SHA-256 %1</translation>
+    </message>
+    <message>
+        <source>(no picture: the message sent is no longer in the folder of jobs)</source>
+        <translation>(sem imagem: a mensagem enviada não está mais na pasta de trabalhos)</translation>
+    </message>
+    <message>
+        <source>(no picture: %1)</source>
+        <translation>(sem imagem: %1)</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>Codificadores</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 at %4; read back %5</source>
+        <translation>%1 %2: %3 às %4; lido %5</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>    started %1, stopped %2</source>
+        <translation>    iniciado %1, parado %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 não pode ser gravado</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRecordsDialog</name>
+    <message>
+        <source>Batch records</source>
+        <translation>Registros de lote</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Até</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Trabalho</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produto</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Pedido</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>Exportar PDF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n jobs</source>
+        <translation>
+            <numerusform>%n trabalho</numerusform>
+            <numerusform>%n trabalhos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The batch records cannot be read: %1</source>
+        <translation>Os registros de lote não podem ser lidos: %1</translation>
+    </message>
+    <message>
+        <source>Template %1: %2
+Message sent: SHA-256 %3</source>
+        <translation>Modelo %1: %2
+Mensagem enviada: SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>run without an approval</source>
+        <translation>executado sem aprovação</translation>
+    </message>
+    <message>
+        <source>Export the batch record</source>
+        <translation>Exportar o registro de lote</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Arquivos CSV (*.csv);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 não pode ser gravado (%2)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>Arquivos PDF (*.pdf);;Todos os arquivos (*)</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMyDeviceBtnRemarkNameDialog</name>
     <message>
         <source>Remark Name</source>
@@ -175,6 +366,18 @@
     <message>
         <source>unknown</source>
         <translation>desconhecido</translation>
+    </message>
+    <message>
+        <source>Job: %1</source>
+        <translation>Trabalho: %1</translation>
+    </message>
+    <message>
+        <source>Lot: %1</source>
+        <translation>Lote: %1</translation>
+    </message>
+    <message>
+        <source>Job state: %1</source>
+        <translation>Estado do trabalho: %1</translation>
     </message>
 </context>
 <context>
@@ -868,6 +1071,153 @@ Deseja salvar as alterações?</translation>
     </message>
 </context>
 <context>
+    <name>JobsPanel</name>
+    <message>
+        <source>Jobs</source>
+        <translation>Trabalhos</translation>
+    </message>
+    <message>
+        <source>Search products by code, GTIN or name</source>
+        <translation>Buscar produtos por código, GTIN ou nome</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Type or scan the GTIN, then Enter</source>
+        <translation>Digite ou leia o GTIN e tecle Enter</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produto</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Pedido</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>Start job</source>
+        <translation>Iniciar trabalho</translation>
+    </message>
+    <message>
+        <source>Start printing</source>
+        <translation>Iniciar impressão</translation>
+    </message>
+    <message>
+        <source>End job</source>
+        <translation>Encerrar trabalho</translation>
+    </message>
+    <message>
+        <source>This window runs no jobs: it has no catalogue.</source>
+        <translation>Esta janela não executa trabalhos: não tem catálogo.</translation>
+    </message>
+    <message>
+        <source>The catalogue (%1) is not open; no job starts until it is.</source>
+        <translation>O catálogo (%1) não está aberto; nenhum trabalho inicia até que esteja.</translation>
+    </message>
+    <message>
+        <source>Products cannot be listed: %1</source>
+        <translation>Não é possível listar os produtos: %1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>Nenhum produto tem o GTIN %1.</translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation>nenhum escolhido</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>AAAA-MM-DD</translation>
+    </message>
+    <message>
+        <source>Coders: none checked in the device list</source>
+        <translation>Codificadores: nenhum marcado na lista de máquinas</translation>
+    </message>
+    <message>
+        <source>Coders: %1</source>
+        <translation>Codificadores: %1</translation>
+    </message>
+    <message>
+        <source>Not allowed for this product: %1</source>
+        <translation>Não permitidos para este produto: %1</translation>
+    </message>
+    <message>
+        <source>Choose a product first.</source>
+        <translation>Escolha um produto primeiro.</translation>
+    </message>
+    <message>
+        <source>Check the coders of the job in the device list first.</source>
+        <translation>Marque primeiro os codificadores do trabalho na lista de máquinas.</translation>
+    </message>
+    <message>
+        <source>The job was not started: %1</source>
+        <translation>O trabalho não foi iniciado: %1</translation>
+    </message>
+    <message>
+        <source>Job %1 started: %2, order %3, lot %4.</source>
+        <translation>Trabalho %1 iniciado: %2, pedido %3, lote %4.</translation>
+    </message>
+    <message>
+        <source>No job is running in this view.</source>
+        <translation>Nenhum trabalho em andamento nesta tela.</translation>
+    </message>
+    <message>
+        <source>Not started: no coder of job %1 is verified.</source>
+        <translation>Não iniciado: nenhum codificador do trabalho %1 está verificado.</translation>
+    </message>
+    <message>
+        <source>Job %1 was not ended: %2</source>
+        <translation>O trabalho %1 não foi encerrado: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Job %1 ended.</source>
+        <translation>Trabalho %1 encerrado.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>codificador desconectado</translation>
+    </message>
+    <message>
+        <source>not in the job</source>
+        <translation>fora do trabalho</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>enviando</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificado</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>em execução</translation>
+    </message>
+    <message>
+        <source>mismatch</source>
+        <translation>não confere</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>não verificado</translation>
+    </message>
+</context>
+<context>
     <name>JournalDock</name>
     <message>
         <source>Journal</source>
@@ -1095,6 +1445,10 @@ Deseja salvar as alterações?</translation>
         <source>The operator's manual could not be opened: no browser took %1.</source>
         <translation>Não foi possível abrir o manual do operador: nenhum navegador abriu %1.</translation>
     </message>
+    <message>
+        <source>Jobs</source>
+        <translation>Trabalhos</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>
@@ -1168,6 +1522,30 @@ Deseja salvar as alterações?</translation>
     <message>
         <source>Current message of coder %1: %2</source>
         <translation>Mensagem atual do codificador %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, read back %2</source>
+        <translation>%1, relido às %2</translation>
+    </message>
+    <message>
+        <source>%1, read back %2: not the message sent
+sent SHA-256 %3
+held SHA-256 %4</source>
+        <translation>%1, relido às %2: não é a mensagem enviada
+enviada SHA-256 %3
+na máquina SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconhecido</translation>
+    </message>
+    <message>
+        <source>%1: no read-back since %2 (sent SHA-256 %3)</source>
+        <translation>%1: sem releitura desde %2 (enviada SHA-256 %3)</translation>
+    </message>
+    <message>
+        <source>%1, waiting for the read-back</source>
+        <translation>%1, aguardando a releitura</translation>
     </message>
 </context>
 <context>
@@ -1580,6 +1958,196 @@ Deseja salvar as alterações?</translation>
     </message>
 </context>
 <context>
+    <name>ProductsDialog</name>
+    <message>
+        <source>Products</source>
+        <translation>Produtos</translation>
+    </message>
+    <message>
+        <source>Search code, GTIN or name</source>
+        <translation>Buscar código, GTIN ou nome</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próximo</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Approve...</source>
+        <translation>Aprovar...</translation>
+    </message>
+    <message>
+        <source>Shelf life</source>
+        <translation>Validade</translation>
+    </message>
+    <message>
+        <source>30 days, 18 months, 18 months, end of month</source>
+        <translation>30 days, 18 months, 18 months, end of month</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>Codificadores</translation>
+    </message>
+    <message>
+        <source>Line *; 127.0.0.*</source>
+        <translation>Line *; 127.0.0.*</translation>
+    </message>
+    <message>
+        <source>Job fields</source>
+        <translation>Campos do trabalho</translation>
+    </message>
+    <message>
+        <source>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</source>
+        <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importar CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Batch records...</source>
+        <translation>Registros de lote...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Arquivos CSV (*.csv);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>The products cannot be read: %1</source>
+        <translation>Os produtos não podem ser lidos: %1</translation>
+    </message>
+    <message>
+        <source>no products</source>
+        <translation>nenhum produto</translation>
+    </message>
+    <message>
+        <source>%1-%2 of %3</source>
+        <translation>%1-%2 de %3</translation>
+    </message>
+    <message>
+        <source>new product</source>
+        <translation>produto novo</translation>
+    </message>
+    <message>
+        <source>saved by %1, %2 (revision %3)</source>
+        <translation>salvo por %1, %2 (revisão %3)</translation>
+    </message>
+    <message>
+        <source>check digit good: %1</source>
+        <translation>dígito verificador correto: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not saved: %2</source>
+        <translation>%1 não foi salvo: %2</translation>
+    </message>
+    <message>
+        <source>%1 saved.</source>
+        <translation>%1 salvo.</translation>
+    </message>
+    <message>
+        <source>Approve a template</source>
+        <translation>Aprovar um modelo</translation>
+    </message>
+    <message>
+        <source>%1 approved.</source>
+        <translation>%1 aprovado.</translation>
+    </message>
+    <message>
+        <source>Import products</source>
+        <translation>Importar produtos</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>Nada foi importado: %1</translation>
+    </message>
+    <message>
+        <source>%1 products imported, %2 rows refused.</source>
+        <translation>%1 produtos importados, %2 linhas recusadas.</translation>
+    </message>
+    <message>
+        <source>line %1 (%2): %3</source>
+        <translation>linha %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e mais %1</translation>
+    </message>
+    <message>
+        <source>Columns ignored: %1</source>
+        <translation>Colunas ignoradas: %1</translation>
+    </message>
+    <message>
+        <source>Export products</source>
+        <translation>Exportar produtos</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>Não exportado: %1</translation>
+    </message>
+    <message>
+        <source>Products exported to %1.</source>
+        <translation>Produtos exportados para %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProductsLink</name>
+    <message>
+        <source>Products</source>
+        <translation>Produtos</translation>
+    </message>
+    <message>
+        <source>Products, template approvals and batch records</source>
+        <translation>Produtos, aprovação de modelos e registros de lote</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open (%1); it is tried again.</source>
+        <translation>O catálogo não está aberto (%1); será tentado de novo.</translation>
+    </message>
+    <message>
+        <source>the catalogue is not open</source>
+        <translation>o catálogo não está aberto</translation>
+    </message>
+    <message>
+        <source>The save of %1 is not in the catalogue (%2): anyone may sign this version.</source>
+        <translation>O salvamento de %1 não está no catálogo (%2): qualquer um pode assinar esta versão.</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -1632,6 +2200,18 @@ Deseja salvar as alterações?</translation>
     <message>
         <source>change the journal's settings</source>
         <translation>alterar as configurações do registro</translation>
+    </message>
+    <message>
+        <source>run jobs</source>
+        <translation>executar trabalhos</translation>
+    </message>
+    <message>
+        <source>edit products</source>
+        <translation>editar produtos</translation>
+    </message>
+    <message>
+        <source>sign templates</source>
+        <translation>assinar modelos</translation>
     </message>
 </context>
 <context>
@@ -1686,6 +2266,10 @@ Deseja salvar as alterações?</translation>
     <message>
         <source>Users are on already.</source>
         <translation>Os usuários já estão ativados.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>enviar mensagens fora de um trabalho</translation>
     </message>
 </context>
 <context>
@@ -1748,6 +2332,33 @@ Deseja salvar as alterações?</translation>
     <message>
         <source>Users are on: sign in to work with the coders.</source>
         <translation>Usuários ativados: entre para trabalhar com os codificadores.</translation>
+    </message>
+</context>
+<context>
+    <name>SignatureDialog</name>
+    <message>
+        <source>Approve a template</source>
+        <translation>Aprovar um modelo</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Usuário</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Significado</translation>
+    </message>
+    <message>
+        <source>You sign %1, SHA-256 %2: give your name and password again.</source>
+        <translation>Você assina %1, SHA-256 %2: digite seu nome e senha de novo.</translation>
+    </message>
+    <message>
+        <source>Users are off: the approval of %1, SHA-256 %2, is recorded under the system login and marked unsigned.</source>
+        <translation>Usuários desativados: a aprovação de %1, SHA-256 %2, é registrada com o login do sistema e marcada sem assinatura.</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +2425,65 @@ Deseja salvar as alterações?</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Os nomes desta conta são usados, mas ainda não foram salvos nas configurações: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled deve ser true ou false, não "%1"</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateSigning</name>
+    <message>
+        <source>Approved for production</source>
+        <translation>Aprovado para produção</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 não pode ser lido (%2)</translation>
+    </message>
+    <message>
+        <source>A signature needs its meaning.</source>
+        <translation>A assinatura precisa do significado.</translation>
+    </message>
+    <message>
+        <source>Only the user signed in (%1) may sign here.</source>
+        <translation>Somente o usuário conectado (%1) pode assinar aqui.</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>ninguém</translation>
+    </message>
+    <message>
+        <source>Not signed: %1</source>
+        <translation>Não assinado: %1</translation>
+    </message>
+    <message>
+        <source>Not signed: only a Supervisor or an Administrator may approve templates.</source>
+        <translation>Não assinado: somente um Supervisor ou um Administrador pode aprovar modelos.</translation>
+    </message>
+    <message>
+        <source>The approval is stored, but not in the journal: %1</source>
+        <translation>A aprovação foi salva, mas não no registro: %1</translation>
+    </message>
+    <message>
+        <source>%1 by %2 (unsigned: users are off), %3, SHA-256 %4</source>
+        <translation>%1 por %2 (sem assinatura: usuários desativados), %3, SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>%1, signed by %2, %3, SHA-256 %4</source>
+        <translation>%1, assinado por %2, %3, SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>not approved: %1</source>
+        <translation>não aprovado: %1</translation>
+    </message>
+    <message>
+        <source>not approved (SHA-256 %1)</source>
+        <translation>não aprovado (SHA-256 %1)</translation>
+    </message>
+    <message>
+        <source>approval unknown: %1</source>
+        <translation>aprovação desconhecida: %1</translation>
     </message>
 </context>
 <context>

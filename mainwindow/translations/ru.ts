@@ -132,6 +132,198 @@
     </message>
 </context>
 <context>
+    <name>BatchRecordPdf</name>
+    <message>
+        <source>the message is too large to draw</source>
+        <translation>сообщение слишком велико для рисунка</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 не записывается (%2)</translation>
+    </message>
+    <message>
+        <source>Batch record of job %1</source>
+        <translation>Протокол партии задания %1</translation>
+    </message>
+    <message>
+        <source>Batch record: job %1</source>
+        <translation>Протокол партии: задание %1</translation>
+    </message>
+    <message>
+        <source>Product: %1 %2</source>
+        <translation>Продукт: %1 %2</translation>
+    </message>
+    <message>
+        <source>Order: %1    Lot: %2</source>
+        <translation>Заказ: %1    Партия: %2</translation>
+    </message>
+    <message>
+        <source>Started: %1 by %2</source>
+        <translation>Начато: %1, %2</translation>
+    </message>
+    <message>
+        <source>Ended: not yet</source>
+        <translation>Завершено: ещё нет</translation>
+    </message>
+    <message>
+        <source>Ended: %1 by %2</source>
+        <translation>Завершено: %1, %2</translation>
+    </message>
+    <message>
+        <source>Field values</source>
+        <translation>Значения полей</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Шаблон</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2</source>
+        <translation>%1, SHA-256 %2</translation>
+    </message>
+    <message>
+        <source>Signature: %1</source>
+        <translation>Подпись: %1</translation>
+    </message>
+    <message>
+        <source>Message sent</source>
+        <translation>Отправленное сообщение</translation>
+    </message>
+    <message>
+        <source>SHA-256 %1</source>
+        <translation>SHA-256 %1</translation>
+    </message>
+    <message>
+        <source>(no picture: the message sent is no longer in the folder of jobs)</source>
+        <translation>(нет картинки: отправленного сообщения уже нет в папке заданий)</translation>
+    </message>
+    <message>
+        <source>(no picture: %1)</source>
+        <translation>(нет картинки: %1)</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>Маркираторы</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 at %4; read back %5</source>
+        <translation>%1 %2: %3 в %4; считано %5</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>ничего</translation>
+    </message>
+    <message>
+        <source>    started %1, stopped %2</source>
+        <translation>    пуск %1, стоп %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 не записывается</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRecordsDialog</name>
+    <message>
+        <source>Batch records</source>
+        <translation>Протоколы партий</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>По</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>Партия</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Задание</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Начато</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Продукт</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Заказ</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Завершено</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Экспорт CSV...</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>Экспорт PDF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n jobs</source>
+        <translation>
+            <numerusform>%n задание</numerusform>
+            <numerusform>%n задания</numerusform>
+            <numerusform>%n заданий</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The batch records cannot be read: %1</source>
+        <translation>Протоколы партий не читаются: %1</translation>
+    </message>
+    <message>
+        <source>Template %1: %2
+Message sent: SHA-256 %3</source>
+        <translation>Шаблон %1: %2
+Отправленное сообщение: SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>run without an approval</source>
+        <translation>запущено без утверждения</translation>
+    </message>
+    <message>
+        <source>Export the batch record</source>
+        <translation>Экспорт протокола партии</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Файлы CSV (*.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 не записывается (%2)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>Файлы PDF (*.pdf);;Все файлы (*)</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMyDeviceBtnRemarkNameDialog</name>
     <message>
         <source>Remark Name</source>
@@ -175,6 +367,18 @@
     <message>
         <source>unknown</source>
         <translation>неизвестно</translation>
+    </message>
+    <message>
+        <source>Job: %1</source>
+        <translation>Задание: %1</translation>
+    </message>
+    <message>
+        <source>Lot: %1</source>
+        <translation>Партия: %1</translation>
+    </message>
+    <message>
+        <source>Job state: %1</source>
+        <translation>Этап задания: %1</translation>
     </message>
 </context>
 <context>
@@ -872,6 +1076,153 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>JobsPanel</name>
+    <message>
+        <source>Jobs</source>
+        <translation>Задания</translation>
+    </message>
+    <message>
+        <source>Search products by code, GTIN or name</source>
+        <translation>Поиск продукта: код, GTIN или название</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Type or scan the GTIN, then Enter</source>
+        <translation>Введите или отсканируйте GTIN, затем Enter</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Продукт</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Заказ</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>Партия</translation>
+    </message>
+    <message>
+        <source>Start job</source>
+        <translation>Начать задание</translation>
+    </message>
+    <message>
+        <source>Start printing</source>
+        <translation>Начать печать</translation>
+    </message>
+    <message>
+        <source>End job</source>
+        <translation>Завершить задание</translation>
+    </message>
+    <message>
+        <source>This window runs no jobs: it has no catalogue.</source>
+        <translation>В этом окне нет заданий: нет каталога.</translation>
+    </message>
+    <message>
+        <source>The catalogue (%1) is not open; no job starts until it is.</source>
+        <translation>Каталог (%1) не открыт; задания не начнутся, пока он закрыт.</translation>
+    </message>
+    <message>
+        <source>Products cannot be listed: %1</source>
+        <translation>Не удалось показать продукты: %1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>Нет продукта с GTIN %1.</translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation>не выбран</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>ГГГГ-ММ-ДД</translation>
+    </message>
+    <message>
+        <source>Coders: none checked in the device list</source>
+        <translation>Маркираторы: в списке устройств не отмечены</translation>
+    </message>
+    <message>
+        <source>Coders: %1</source>
+        <translation>Маркираторы: %1</translation>
+    </message>
+    <message>
+        <source>Not allowed for this product: %1</source>
+        <translation>Не разрешены для этого продукта: %1</translation>
+    </message>
+    <message>
+        <source>Choose a product first.</source>
+        <translation>Сначала выберите продукт.</translation>
+    </message>
+    <message>
+        <source>Check the coders of the job in the device list first.</source>
+        <translation>Сначала отметьте маркираторы задания в списке устройств.</translation>
+    </message>
+    <message>
+        <source>The job was not started: %1</source>
+        <translation>Задание не начато: %1</translation>
+    </message>
+    <message>
+        <source>Job %1 started: %2, order %3, lot %4.</source>
+        <translation>Задание %1 начато: %2, заказ %3, партия %4.</translation>
+    </message>
+    <message>
+        <source>No job is running in this view.</source>
+        <translation>В этом окне нет текущего задания.</translation>
+    </message>
+    <message>
+        <source>Not started: no coder of job %1 is verified.</source>
+        <translation>Не запущено: ни один маркиратор задания %1 не проверен.</translation>
+    </message>
+    <message>
+        <source>Job %1 was not ended: %2</source>
+        <translation>Задание %1 не завершено: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Job %1 ended.</source>
+        <translation>Задание %1 завершено.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>маркиратор отключён</translation>
+    </message>
+    <message>
+        <source>not in the job</source>
+        <translation>не в задании</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>отправка</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>проверено</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>работает</translation>
+    </message>
+    <message>
+        <source>mismatch</source>
+        <translation>не совпадает</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>не проверено</translation>
+    </message>
+</context>
+<context>
     <name>JournalDock</name>
     <message>
         <source>Journal</source>
@@ -1099,6 +1450,10 @@ Do you want to save your changes?</source>
         <source>The operator's manual could not be opened: no browser took %1.</source>
         <translation>Не удалось открыть руководство оператора: ни один браузер не открыл %1.</translation>
     </message>
+    <message>
+        <source>Jobs</source>
+        <translation>Задания</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>
@@ -1172,6 +1527,30 @@ Do you want to save your changes?</source>
     <message>
         <source>Current message of coder %1: %2</source>
         <translation>Текущее сообщение маркиратора %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, read back %2</source>
+        <translation>%1, проверено в %2</translation>
+    </message>
+    <message>
+        <source>%1, read back %2: not the message sent
+sent SHA-256 %3
+held SHA-256 %4</source>
+        <translation>%1, проверено в %2: не то сообщение, что отправлено
+отправлено SHA-256 %3
+в маркираторе SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>неизвестно</translation>
+    </message>
+    <message>
+        <source>%1: no read-back since %2 (sent SHA-256 %3)</source>
+        <translation>%1: нет ответа для проверки с %2 (отправлено SHA-256 %3)</translation>
+    </message>
+    <message>
+        <source>%1, waiting for the read-back</source>
+        <translation>%1, ожидание проверки</translation>
     </message>
 </context>
 <context>
@@ -1585,6 +1964,196 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>ProductsDialog</name>
+    <message>
+        <source>Products</source>
+        <translation>Продукты</translation>
+    </message>
+    <message>
+        <source>Search code, GTIN or name</source>
+        <translation>Поиск по коду, GTIN или названию</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Код</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Далее</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Шаблон</translation>
+    </message>
+    <message>
+        <source>Approve...</source>
+        <translation>Утвердить...</translation>
+    </message>
+    <message>
+        <source>Shelf life</source>
+        <translation>Срок годности</translation>
+    </message>
+    <message>
+        <source>30 days, 18 months, 18 months, end of month</source>
+        <translation>30 days, 18 months, 18 months, end of month</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>Маркираторы</translation>
+    </message>
+    <message>
+        <source>Line *; 127.0.0.*</source>
+        <translation>Line *; 127.0.0.*</translation>
+    </message>
+    <message>
+        <source>Job fields</source>
+        <translation>Поля задания</translation>
+    </message>
+    <message>
+        <source>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</source>
+        <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Импорт CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Экспорт CSV...</translation>
+    </message>
+    <message>
+        <source>Batch records...</source>
+        <translation>Протоколы партий...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Файлы CSV (*.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>The products cannot be read: %1</source>
+        <translation>Продукты не читаются: %1</translation>
+    </message>
+    <message>
+        <source>no products</source>
+        <translation>нет продуктов</translation>
+    </message>
+    <message>
+        <source>%1-%2 of %3</source>
+        <translation>%1-%2 из %3</translation>
+    </message>
+    <message>
+        <source>new product</source>
+        <translation>новый продукт</translation>
+    </message>
+    <message>
+        <source>saved by %1, %2 (revision %3)</source>
+        <translation>сохранил %1, %2 (версия %3)</translation>
+    </message>
+    <message>
+        <source>check digit good: %1</source>
+        <translation>контрольная цифра верна: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not saved: %2</source>
+        <translation>%1 не сохранён: %2</translation>
+    </message>
+    <message>
+        <source>%1 saved.</source>
+        <translation>%1 сохранён.</translation>
+    </message>
+    <message>
+        <source>Approve a template</source>
+        <translation>Утвердить шаблон</translation>
+    </message>
+    <message>
+        <source>%1 approved.</source>
+        <translation>%1 утверждён.</translation>
+    </message>
+    <message>
+        <source>Import products</source>
+        <translation>Импорт продуктов</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>Ничего не импортировано: %1</translation>
+    </message>
+    <message>
+        <source>%1 products imported, %2 rows refused.</source>
+        <translation>Импортировано продуктов: %1, отклонено строк: %2.</translation>
+    </message>
+    <message>
+        <source>line %1 (%2): %3</source>
+        <translation>строка %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>и ещё %1</translation>
+    </message>
+    <message>
+        <source>Columns ignored: %1</source>
+        <translation>Пропущены столбцы: %1</translation>
+    </message>
+    <message>
+        <source>Export products</source>
+        <translation>Экспорт продуктов</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>Не экспортировано: %1</translation>
+    </message>
+    <message>
+        <source>Products exported to %1.</source>
+        <translation>Продукты экспортированы в %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProductsLink</name>
+    <message>
+        <source>Products</source>
+        <translation>Продукты</translation>
+    </message>
+    <message>
+        <source>Products, template approvals and batch records</source>
+        <translation>Продукты, утверждение шаблонов и протоколы партий</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open (%1); it is tried again.</source>
+        <translation>Каталог не открыт (%1); будет новая попытка.</translation>
+    </message>
+    <message>
+        <source>the catalogue is not open</source>
+        <translation>каталог не открыт</translation>
+    </message>
+    <message>
+        <source>The save of %1 is not in the catalogue (%2): anyone may sign this version.</source>
+        <translation>Сохранение %1 не записано в каталог (%2): эту версию может подписать любой.</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -1637,6 +2206,18 @@ Do you want to save your changes?</source>
     <message>
         <source>change the journal's settings</source>
         <translation>менять настройки журнала</translation>
+    </message>
+    <message>
+        <source>run jobs</source>
+        <translation>выполнять задания</translation>
+    </message>
+    <message>
+        <source>edit products</source>
+        <translation>изменять продукты</translation>
+    </message>
+    <message>
+        <source>sign templates</source>
+        <translation>подписывать шаблоны</translation>
     </message>
 </context>
 <context>
@@ -1691,6 +2272,10 @@ Do you want to save your changes?</source>
     <message>
         <source>Users are on already.</source>
         <translation>Пользователи уже включены.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>отправлять сообщения вне задания</translation>
     </message>
 </context>
 <context>
@@ -1753,6 +2338,33 @@ Do you want to save your changes?</source>
     <message>
         <source>Users are on: sign in to work with the coders.</source>
         <translation>Пользователи включены: войдите, чтобы работать с маркираторами.</translation>
+    </message>
+</context>
+<context>
+    <name>SignatureDialog</name>
+    <message>
+        <source>Approve a template</source>
+        <translation>Утвердить шаблон</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Значение подписи</translation>
+    </message>
+    <message>
+        <source>You sign %1, SHA-256 %2: give your name and password again.</source>
+        <translation>Вы подписываете %1, SHA-256 %2: введите имя и пароль ещё раз.</translation>
+    </message>
+    <message>
+        <source>Users are off: the approval of %1, SHA-256 %2, is recorded under the system login and marked unsigned.</source>
+        <translation>Пользователи выключены: утверждение %1, SHA-256 %2, записывается под системной учётной записью и помечается как неподписанное.</translation>
     </message>
 </context>
 <context>
@@ -1819,6 +2431,65 @@ Do you want to save your changes?</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Используются имена этой учётной записи, но в настройках они ещё не сохранены: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled должно быть true или false, а не «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateSigning</name>
+    <message>
+        <source>Approved for production</source>
+        <translation>Утверждено для производства</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 не читается (%2)</translation>
+    </message>
+    <message>
+        <source>A signature needs its meaning.</source>
+        <translation>Укажите значение подписи.</translation>
+    </message>
+    <message>
+        <source>Only the user signed in (%1) may sign here.</source>
+        <translation>Здесь может подписать только вошедший пользователь (%1).</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>никто</translation>
+    </message>
+    <message>
+        <source>Not signed: %1</source>
+        <translation>Не подписано: %1</translation>
+    </message>
+    <message>
+        <source>Not signed: only a Supervisor or an Administrator may approve templates.</source>
+        <translation>Не подписано: утверждать шаблоны может только мастер или администратор.</translation>
+    </message>
+    <message>
+        <source>The approval is stored, but not in the journal: %1</source>
+        <translation>Утверждение сохранено, но не записано в журнал: %1</translation>
+    </message>
+    <message>
+        <source>%1 by %2 (unsigned: users are off), %3, SHA-256 %4</source>
+        <translation>%1: %2 (без подписи: пользователи выключены), %3, SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>%1, signed by %2, %3, SHA-256 %4</source>
+        <translation>%1, подписал %2, %3, SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>not approved: %1</source>
+        <translation>не утверждён: %1</translation>
+    </message>
+    <message>
+        <source>not approved (SHA-256 %1)</source>
+        <translation>не утверждён (SHA-256 %1)</translation>
+    </message>
+    <message>
+        <source>approval unknown: %1</source>
+        <translation>утверждение неизвестно: %1</translation>
     </message>
 </context>
 <context>

@@ -132,6 +132,196 @@
     </message>
 </context>
 <context>
+    <name>BatchRecordPdf</name>
+    <message>
+        <source>the message is too large to draw</source>
+        <translation>mesaj çizilemeyecek kadar büyük</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 yazılamıyor (%2)</translation>
+    </message>
+    <message>
+        <source>Batch record of job %1</source>
+        <translation>%1 işinin parti kaydı</translation>
+    </message>
+    <message>
+        <source>Batch record: job %1</source>
+        <translation>Parti kaydı: iş %1</translation>
+    </message>
+    <message>
+        <source>Product: %1 %2</source>
+        <translation>Ürün: %1 %2</translation>
+    </message>
+    <message>
+        <source>Order: %1    Lot: %2</source>
+        <translation>Sipariş: %1    Lot: %2</translation>
+    </message>
+    <message>
+        <source>Started: %1 by %2</source>
+        <translation>Başladı: %1, %2</translation>
+    </message>
+    <message>
+        <source>Ended: not yet</source>
+        <translation>Bitti: henüz değil</translation>
+    </message>
+    <message>
+        <source>Ended: %1 by %2</source>
+        <translation>Bitti: %1, %2</translation>
+    </message>
+    <message>
+        <source>Field values</source>
+        <translation>Alan değerleri</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>yok</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Şablon</translation>
+    </message>
+    <message>
+        <source>%1, SHA-256 %2</source>
+        <translation>%1, SHA-256 %2</translation>
+    </message>
+    <message>
+        <source>Signature: %1</source>
+        <translation>İmza: %1</translation>
+    </message>
+    <message>
+        <source>Message sent</source>
+        <translation>Gönderilen mesaj</translation>
+    </message>
+    <message>
+        <source>SHA-256 %1</source>
+        <translation>SHA-256 %1</translation>
+    </message>
+    <message>
+        <source>(no picture: the message sent is no longer in the folder of jobs)</source>
+        <translation>(resim yok: gönderilen mesaj artık iş klasöründe değil)</translation>
+    </message>
+    <message>
+        <source>(no picture: %1)</source>
+        <translation>(resim yok: %1)</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>Kodlayıcılar</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 at %4; read back %5</source>
+        <translation>%1 %2: %3, %4; geri okunan %5</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>hiçbir şey</translation>
+    </message>
+    <message>
+        <source>    started %1, stopped %2</source>
+        <translation>    başladı %1, durdu %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 yazılamıyor</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRecordsDialog</name>
+    <message>
+        <source>Batch records</source>
+        <translation>Parti kayıtları</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Başlangıç</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bitiş</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Bul</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>İş</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Başladı</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Ürün</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Sipariş</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Bitti</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV dışa aktar...</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>PDF dışa aktar...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n jobs</source>
+        <translation>
+            <numerusform>%n iş</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The batch records cannot be read: %1</source>
+        <translation>Parti kayıtları okunamıyor: %1</translation>
+    </message>
+    <message>
+        <source>Template %1: %2
+Message sent: SHA-256 %3</source>
+        <translation>Şablon %1: %2
+Gönderilen mesaj: SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>run without an approval</source>
+        <translation>onaysız çalıştırıldı</translation>
+    </message>
+    <message>
+        <source>Export the batch record</source>
+        <translation>Parti kaydını dışa aktar</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV dosyaları (*.csv);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 yazılamıyor (%2)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>PDF dosyaları (*.pdf);;Tüm dosyalar (*)</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMyDeviceBtnRemarkNameDialog</name>
     <message>
         <source>Remark Name</source>
@@ -175,6 +365,18 @@
     <message>
         <source>unknown</source>
         <translation>bilinmiyor</translation>
+    </message>
+    <message>
+        <source>Job: %1</source>
+        <translation>İş: %1</translation>
+    </message>
+    <message>
+        <source>Lot: %1</source>
+        <translation>Parti: %1</translation>
+    </message>
+    <message>
+        <source>Job state: %1</source>
+        <translation>İş durumu: %1</translation>
     </message>
 </context>
 <context>
@@ -864,6 +1066,153 @@ Değişiklikler kaydedilsin mi?</translation>
     </message>
 </context>
 <context>
+    <name>JobsPanel</name>
+    <message>
+        <source>Jobs</source>
+        <translation>İşler</translation>
+    </message>
+    <message>
+        <source>Search products by code, GTIN or name</source>
+        <translation>Ürün ara: kod, GTIN veya ad</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Type or scan the GTIN, then Enter</source>
+        <translation>GTIN'i yazın veya okutun, sonra Enter</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Ürün</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Sipariş</translation>
+    </message>
+    <message>
+        <source>Lot</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>Start job</source>
+        <translation>İşi başlat</translation>
+    </message>
+    <message>
+        <source>Start printing</source>
+        <translation>Baskıyı başlat</translation>
+    </message>
+    <message>
+        <source>End job</source>
+        <translation>İşi bitir</translation>
+    </message>
+    <message>
+        <source>This window runs no jobs: it has no catalogue.</source>
+        <translation>Bu pencere iş çalıştırmaz: kataloğu yok.</translation>
+    </message>
+    <message>
+        <source>The catalogue (%1) is not open; no job starts until it is.</source>
+        <translation>Katalog (%1) açık değil; açılana kadar hiçbir iş başlamaz.</translation>
+    </message>
+    <message>
+        <source>Products cannot be listed: %1</source>
+        <translation>Ürünler listelenemiyor: %1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>GTIN %1 olan ürün yok.</translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation>seçilmedi</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>YYYY-AA-GG</translation>
+    </message>
+    <message>
+        <source>Coders: none checked in the device list</source>
+        <translation>Kodlayıcılar: cihaz listesinde işaretli yok</translation>
+    </message>
+    <message>
+        <source>Coders: %1</source>
+        <translation>Kodlayıcılar: %1</translation>
+    </message>
+    <message>
+        <source>Not allowed for this product: %1</source>
+        <translation>Bu ürün için izin verilmiyor: %1</translation>
+    </message>
+    <message>
+        <source>Choose a product first.</source>
+        <translation>Önce bir ürün seçin.</translation>
+    </message>
+    <message>
+        <source>Check the coders of the job in the device list first.</source>
+        <translation>Önce cihaz listesinde işin kodlayıcılarını işaretleyin.</translation>
+    </message>
+    <message>
+        <source>The job was not started: %1</source>
+        <translation>İş başlatılmadı: %1</translation>
+    </message>
+    <message>
+        <source>Job %1 started: %2, order %3, lot %4.</source>
+        <translation>%1 işi başladı: %2, sipariş %3, parti %4.</translation>
+    </message>
+    <message>
+        <source>No job is running in this view.</source>
+        <translation>Bu görünümde çalışan iş yok.</translation>
+    </message>
+    <message>
+        <source>Not started: no coder of job %1 is verified.</source>
+        <translation>Başlatılmadı: %1 işinin hiçbir kodlayıcısı doğrulanmadı.</translation>
+    </message>
+    <message>
+        <source>Job %1 was not ended: %2</source>
+        <translation>%1 işi bitirilmedi: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Job %1 ended.</source>
+        <translation>%1 işi bitti.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>bağlantısı kopan kodlayıcı</translation>
+    </message>
+    <message>
+        <source>not in the job</source>
+        <translation>işte değil</translation>
+    </message>
+    <message>
+        <source>sending</source>
+        <translation>gönderiliyor</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>doğrulandı</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>çalışıyor</translation>
+    </message>
+    <message>
+        <source>mismatch</source>
+        <translation>uyuşmuyor</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>doğrulanmadı</translation>
+    </message>
+</context>
+<context>
     <name>JournalDock</name>
     <message>
         <source>Journal</source>
@@ -1091,6 +1440,10 @@ Değişiklikler kaydedilsin mi?</translation>
         <source>The operator's manual could not be opened: no browser took %1.</source>
         <translation>Operatör kılavuzu açılamadı: %1 adresini açan tarayıcı yok.</translation>
     </message>
+    <message>
+        <source>Jobs</source>
+        <translation>İşler</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>
@@ -1164,6 +1517,30 @@ Değişiklikler kaydedilsin mi?</translation>
     <message>
         <source>Current message of coder %1: %2</source>
         <translation>%1 kodlayıcısının geçerli mesajı: %2</translation>
+    </message>
+    <message>
+        <source>%1, read back %2</source>
+        <translation>%1, %2 saatinde geri okundu</translation>
+    </message>
+    <message>
+        <source>%1, read back %2: not the message sent
+sent SHA-256 %3
+held SHA-256 %4</source>
+        <translation>%1, %2 saatinde geri okundu: gönderilen mesaj değil
+gönderilen SHA-256 %3
+kodlayıcıdaki SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>bilinmiyor</translation>
+    </message>
+    <message>
+        <source>%1: no read-back since %2 (sent SHA-256 %3)</source>
+        <translation>%1: %2 saatinden beri geri okuma yok (gönderilen SHA-256 %3)</translation>
+    </message>
+    <message>
+        <source>%1, waiting for the read-back</source>
+        <translation>%1, geri okuma bekleniyor</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1952,196 @@ Değişiklikler kaydedilsin mi?</translation>
     </message>
 </context>
 <context>
+    <name>ProductsDialog</name>
+    <message>
+        <source>Products</source>
+        <translation>Ürünler</translation>
+    </message>
+    <message>
+        <source>Search code, GTIN or name</source>
+        <translation>Kod, GTIN veya ad ara</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Kod</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Önceki</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Sonraki</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Şablon</translation>
+    </message>
+    <message>
+        <source>Approve...</source>
+        <translation>Onayla...</translation>
+    </message>
+    <message>
+        <source>Shelf life</source>
+        <translation>Raf ömrü</translation>
+    </message>
+    <message>
+        <source>30 days, 18 months, 18 months, end of month</source>
+        <translation>30 days, 18 months, 18 months, end of month</translation>
+    </message>
+    <message>
+        <source>Coders</source>
+        <translation>Kodlayıcılar</translation>
+    </message>
+    <message>
+        <source>Line *; 127.0.0.*</source>
+        <translation>Line *; 127.0.0.*</translation>
+    </message>
+    <message>
+        <source>Job fields</source>
+        <translation>İş alanları</translation>
+    </message>
+    <message>
+        <source>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</source>
+        <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Yeni</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>CSV içe aktar...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV dışa aktar...</translation>
+    </message>
+    <message>
+        <source>Batch records...</source>
+        <translation>Parti kayıtları...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV dosyaları (*.csv);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>The products cannot be read: %1</source>
+        <translation>Ürünler okunamıyor: %1</translation>
+    </message>
+    <message>
+        <source>no products</source>
+        <translation>ürün yok</translation>
+    </message>
+    <message>
+        <source>%1-%2 of %3</source>
+        <translation>%1-%2 / %3</translation>
+    </message>
+    <message>
+        <source>new product</source>
+        <translation>yeni ürün</translation>
+    </message>
+    <message>
+        <source>saved by %1, %2 (revision %3)</source>
+        <translation>%1 kaydetti, %2 (revizyon %3)</translation>
+    </message>
+    <message>
+        <source>check digit good: %1</source>
+        <translation>kontrol basamağı doğru: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not saved: %2</source>
+        <translation>%1 kaydedilmedi: %2</translation>
+    </message>
+    <message>
+        <source>%1 saved.</source>
+        <translation>%1 kaydedildi.</translation>
+    </message>
+    <message>
+        <source>Approve a template</source>
+        <translation>Şablon onayla</translation>
+    </message>
+    <message>
+        <source>%1 approved.</source>
+        <translation>%1 onaylandı.</translation>
+    </message>
+    <message>
+        <source>Import products</source>
+        <translation>Ürünleri içe aktar</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>Hiçbir şey içe aktarılmadı: %1</translation>
+    </message>
+    <message>
+        <source>%1 products imported, %2 rows refused.</source>
+        <translation>%1 ürün içe aktarıldı, %2 satır reddedildi.</translation>
+    </message>
+    <message>
+        <source>line %1 (%2): %3</source>
+        <translation>satır %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ve %1 tane daha</translation>
+    </message>
+    <message>
+        <source>Columns ignored: %1</source>
+        <translation>Yok sayılan sütunlar: %1</translation>
+    </message>
+    <message>
+        <source>Export products</source>
+        <translation>Ürünleri dışa aktar</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>Dışa aktarılmadı: %1</translation>
+    </message>
+    <message>
+        <source>Products exported to %1.</source>
+        <translation>Ürünler %1 dosyasına aktarıldı.</translation>
+    </message>
+</context>
+<context>
+    <name>ProductsLink</name>
+    <message>
+        <source>Products</source>
+        <translation>Ürünler</translation>
+    </message>
+    <message>
+        <source>Products, template approvals and batch records</source>
+        <translation>Ürünler, şablon onayları ve parti kayıtları</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open (%1); it is tried again.</source>
+        <translation>Katalog açık değil (%1); yeniden denenecek.</translation>
+    </message>
+    <message>
+        <source>the catalogue is not open</source>
+        <translation>katalog açık değil</translation>
+    </message>
+    <message>
+        <source>The save of %1 is not in the catalogue (%2): anyone may sign this version.</source>
+        <translation>%1 kaydı katalogda yok (%2): bu sürümü herkes imzalayabilir.</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -1627,6 +2194,18 @@ Değişiklikler kaydedilsin mi?</translation>
     <message>
         <source>change the journal's settings</source>
         <translation>kayıt defteri ayarlarını değiştirme</translation>
+    </message>
+    <message>
+        <source>run jobs</source>
+        <translation>iş çalıştırma</translation>
+    </message>
+    <message>
+        <source>edit products</source>
+        <translation>ürün düzenleme</translation>
+    </message>
+    <message>
+        <source>sign templates</source>
+        <translation>şablon imzalama</translation>
     </message>
 </context>
 <context>
@@ -1681,6 +2260,10 @@ Değişiklikler kaydedilsin mi?</translation>
     <message>
         <source>Users are on already.</source>
         <translation>Kullanıcılar zaten açık.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>iş dışında mesaj gönderme</translation>
     </message>
 </context>
 <context>
@@ -1743,6 +2326,33 @@ Değişiklikler kaydedilsin mi?</translation>
     <message>
         <source>Users are on: sign in to work with the coders.</source>
         <translation>Kullanıcılar açık: kodlayıcılarla çalışmak için oturum açın.</translation>
+    </message>
+</context>
+<context>
+    <name>SignatureDialog</name>
+    <message>
+        <source>Approve a template</source>
+        <translation>Şablon onayla</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Kullanıcı</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Parola</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Anlamı</translation>
+    </message>
+    <message>
+        <source>You sign %1, SHA-256 %2: give your name and password again.</source>
+        <translation>%1, SHA-256 %2 imzalıyorsunuz: adınızı ve parolanızı yeniden girin.</translation>
+    </message>
+    <message>
+        <source>Users are off: the approval of %1, SHA-256 %2, is recorded under the system login and marked unsigned.</source>
+        <translation>Kullanıcılar kapalı: %1, SHA-256 %2 onayı sistem oturumuyla kaydedilir ve imzasız olarak işaretlenir.</translation>
     </message>
 </context>
 <context>
@@ -1809,6 +2419,65 @@ Değişiklikler kaydedilsin mi?</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Bu hesabın takma adları kullanılıyor, ancak henüz ayarlara kaydedilmedi: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled true veya false olmalı, "%1" değil</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateSigning</name>
+    <message>
+        <source>Approved for production</source>
+        <translation>Üretim için onaylandı</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 okunamıyor (%2)</translation>
+    </message>
+    <message>
+        <source>A signature needs its meaning.</source>
+        <translation>İmzanın anlamı girilmeli.</translation>
+    </message>
+    <message>
+        <source>Only the user signed in (%1) may sign here.</source>
+        <translation>Burada yalnızca oturum açan kullanıcı (%1) imzalayabilir.</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>kimse</translation>
+    </message>
+    <message>
+        <source>Not signed: %1</source>
+        <translation>İmzalanmadı: %1</translation>
+    </message>
+    <message>
+        <source>Not signed: only a Supervisor or an Administrator may approve templates.</source>
+        <translation>İmzalanmadı: şablonları yalnızca Sorumlu veya Yönetici onaylayabilir.</translation>
+    </message>
+    <message>
+        <source>The approval is stored, but not in the journal: %1</source>
+        <translation>Onay kaydedildi, ancak kayıt defterine yazılmadı: %1</translation>
+    </message>
+    <message>
+        <source>%1 by %2 (unsigned: users are off), %3, SHA-256 %4</source>
+        <translation>%1, %2 (imzasız: kullanıcılar kapalı), %3, SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>%1, signed by %2, %3, SHA-256 %4</source>
+        <translation>%1, imzalayan %2, %3, SHA-256 %4</translation>
+    </message>
+    <message>
+        <source>not approved: %1</source>
+        <translation>onaylanmadı: %1</translation>
+    </message>
+    <message>
+        <source>not approved (SHA-256 %1)</source>
+        <translation>onaylanmadı (SHA-256 %1)</translation>
+    </message>
+    <message>
+        <source>approval unknown: %1</source>
+        <translation>onay bilinmiyor: %1</translation>
     </message>
 </context>
 <context>
