@@ -21,6 +21,9 @@ QString originText(const CommandOrigin &origin)
     const QString via = origin.via == QLatin1String("mqtt")
                             ? QCoreApplication::translate("CommandText", "over MQTT")
                             : origin.via;
+    // A job's own commands name the job ("job 12").
+    if (origin.user.isEmpty() && !origin.account.isEmpty() && origin.via != QLatin1String("mqtt"))
+        return QStringLiteral(" (%1)").arg(origin.account);
     if (origin.user.isEmpty())
         return QStringLiteral(" (%1)").arg(via);
     return QStringLiteral(" (%1, %2)")

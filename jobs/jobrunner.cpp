@@ -47,7 +47,7 @@ QString messageNameFor(const QString &order, const QString &lot)
 // The job's own origin, for the stops it gives by itself.
 CommandOrigin jobOrigin(qint64 jobId)
 {
-    return {QStringLiteral("job"), QString(), QStringLiteral("job %1").arg(jobId)};
+    return {QStringLiteral("job"), QStringLiteral("job %1").arg(jobId), QString()};
 }
 
 } // namespace

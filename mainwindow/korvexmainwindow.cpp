@@ -30,8 +30,10 @@
 
 #include <QCoreApplication>
 #include <QDockWidget>
+#include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QUrl>
 
@@ -126,6 +128,15 @@ void KorvexMainWindow::setJobService(JobService *service)
         dock->setObjectName(QStringLiteral("jobsDock"));
         dock->setWidget(m_jobs);
         addDockWidget(Qt::RightDockWidgetArea, dock);
+        // Where jobs are the way to send, the view is open from the start;
+        // else it gives the coders' panel its room until it is asked for.
+        dock->setVisible(m_station->settings()->jobsEnabled());
+        auto *link = new QLabel(QStringLiteral("<a href=\"jobs\">%1</a>").arg(tr("Jobs")), this);
+        link->setObjectName(QStringLiteral("jobsLink"));
+        link->setToolTip(tr("Show or hide the jobs view"));
+        connect(link, &QLabel::linkActivated, dock,
+                [dock] { dock->setVisible(!dock->isVisible()); });
+        statusBar()->addPermanentWidget(link);
     }
     if (m_jobs)
         m_jobs->setJobService(service);

@@ -1476,6 +1476,10 @@ Do you want to save your changes?</source>
         <source>Jobs</source>
         <translation>المهام</translation>
     </message>
+    <message>
+        <source>Show or hide the jobs view</source>
+        <translation>إظهار عرض المهام أو إخفاؤه</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>

@@ -1444,6 +1444,10 @@ Do you want to save your changes?</source>
         <source>Jobs</source>
         <translation>任务</translation>
     </message>
+    <message>
+        <source>Show or hide the jobs view</source>
+        <translation>显示或隐藏任务视图</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>

@@ -1449,6 +1449,10 @@ Do you want to save your changes?</translation>
         <source>Jobs</source>
         <translation>Jobs</translation>
     </message>
+    <message>
+        <source>Show or hide the jobs view</source>
+        <translation>Show or hide the jobs view</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>

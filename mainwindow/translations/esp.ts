@@ -1449,6 +1449,10 @@ Do you want to save your changes?</source>
         <source>Jobs</source>
         <translation>Trabajos</translation>
     </message>
+    <message>
+        <source>Show or hide the jobs view</source>
+        <translation>Mostrar u ocultar los trabajos</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>

@@ -1449,6 +1449,10 @@ Salvare le modifiche?</translation>
         <source>Jobs</source>
         <translation>Lavori</translation>
     </message>
+    <message>
+        <source>Show or hide the jobs view</source>
+        <translation>Mostra o nascondi i lavori</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>

@@ -1444,6 +1444,10 @@ Do you want to save your changes?</source>
         <source>Jobs</source>
         <translation>작업</translation>
     </message>
+    <message>
+        <source>Show or hide the jobs view</source>
+        <translation>작업 보기 표시 또는 숨기기</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>

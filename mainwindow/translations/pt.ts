@@ -1449,6 +1449,10 @@ Deseja salvar as alterações?</translation>
         <source>Jobs</source>
         <translation>Trabalhos</translation>
     </message>
+    <message>
+        <source>Show or hide the jobs view</source>
+        <translation>Mostrar ou ocultar os trabalhos</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>

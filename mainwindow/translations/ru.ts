@@ -1454,6 +1454,10 @@ Do you want to save your changes?</source>
         <source>Jobs</source>
         <translation>Задания</translation>
     </message>
+    <message>
+        <source>Show or hide the jobs view</source>
+        <translation>Показать или скрыть задания</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>

@@ -1444,6 +1444,10 @@ Değişiklikler kaydedilsin mi?</translation>
         <source>Jobs</source>
         <translation>İşler</translation>
     </message>
+    <message>
+        <source>Show or hide the jobs view</source>
+        <translation>İşleri göster veya gizle</translation>
+    </message>
 </context>
 <context>
     <name>MessageFile</name>

@@ -8,6 +8,11 @@ from control_words import row, same  # noqa: F401
 JOB_CONTEXTS = {"JobsPanel"}
 
 JOB_WORDS = {
+    "Show or hide the jobs view": row("Показать или скрыть задания", "Mostrar u ocultar los trabajos",
+                                      "Mostrar ou ocultar os trabalhos", "Show or hide the jobs view",
+                                      "작업 보기 표시 또는 숨기기", "Mostra o nascondi i lavori",
+                                      "İşleri göster veya gizle", "显示或隐藏任务视图",
+                                      "إظهار عرض المهام أو إخفاؤه"),
     # --- the Jobs view ------------------------------------------------------------
     # The tab of the control window and the title of the view.
     "Jobs": row("Задания", "Trabajos", "Trabalhos", "Jobs", "작업", "Lavori", "İşler", "任务", "المهام"),
