@@ -16,15 +16,7 @@ namespace {
 
 using Sparkplug::DataType;
 using Sparkplug::Metric;
-
-Metric metric(const QString &name, DataType type, const QVariant &value)
-{
-    Metric m;
-    m.name = name;
-    m.type = type;
-    m.value = value;
-    return m;
-}
+using Sparkplug::metric;
 
 QString stateText(CoderState state)
 {

@@ -5,14 +5,7 @@
 
 namespace {
 
-Sparkplug::Metric metric(const QString &name, Sparkplug::DataType type, const QVariant &value)
-{
-    Sparkplug::Metric m;
-    m.name = name;
-    m.type = type;
-    m.value = value;
-    return m;
-}
+using Sparkplug::metric;
 
 } // namespace
 

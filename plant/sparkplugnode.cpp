@@ -16,20 +16,13 @@
 
 namespace {
 
+using Sparkplug::metric;
+
 const QString kNamespace = QStringLiteral("spBv1.0");
 const QString kRebirth = QStringLiteral("Node Control/Rebirth");
 const QString kResultDevice = QStringLiteral("Command Result/Device");
 const QString kResultCommand = QStringLiteral("Command Result/Command");
 const QString kResultOutcome = QStringLiteral("Command Result/Outcome");
-
-Sparkplug::Metric metric(const QString &name, Sparkplug::DataType type, const QVariant &value)
-{
-    Sparkplug::Metric m;
-    m.name = name;
-    m.type = type;
-    m.value = value;
-    return m;
-}
 
 Sparkplug::Metric bdSeqMetric(quint64 bdSeq)
 {

@@ -61,6 +61,16 @@ struct Metric
     QVariant value;
 };
 
+// A metric by name, as the births and DATA messages carry them.
+inline Metric metric(const QString &name, DataType type, const QVariant &value)
+{
+    Metric m;
+    m.name = name;
+    m.type = type;
+    m.value = value;
+    return m;
+}
+
 struct Payload
 {
     quint64 timestamp = 0;      // ms since the epoch, UTC

@@ -12,20 +12,12 @@
 
 using Sparkplug::DataType;
 using Sparkplug::Metric;
+using Sparkplug::metric;
 
 Q_DECLARE_METATYPE(Sparkplug::DataType)
 Q_DECLARE_METATYPE(QList<Metric>)
 
 namespace {
-
-Metric metric(const QString &name, DataType type, const QVariant &value)
-{
-    Metric m;
-    m.name = name;
-    m.type = type;
-    m.value = value;
-    return m;
-}
 
 QVariant i64(qint64 v)
 {

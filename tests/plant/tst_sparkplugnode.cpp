@@ -24,20 +24,12 @@
 
 using Sparkplug::DataType;
 using Sparkplug::Metric;
+using Sparkplug::metric;
 
 namespace {
 
 const QString kNode = QStringLiteral("spBv1.0/Plant/%1/Line1");
 const QByteArray kMessage = R"({"ExternDataInfo":{"ExternMode":0},"TextItemInfo":[]})";
-
-Metric metric(const QString &name, DataType type, const QVariant &value)
-{
-    Metric m;
-    m.name = name;
-    m.type = type;
-    m.value = value;
-    return m;
-}
 
 Metric yes(const char *name)
 {

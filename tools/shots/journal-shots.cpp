@@ -23,6 +23,7 @@
 #include "tcpserver.h"
 #include "userstore.h"
 
+#include "scriptedprompts.h"
 #include "shotsupport.h"
 
 #include <QApplication>
@@ -45,21 +46,6 @@
 #include <vector>
 
 namespace {
-
-// Runs the window's modal dialogs through a script that draws them,
-// instead of waiting for an operator, while it lives.
-struct ScriptedPrompts : Prompts
-{
-    explicit ScriptedPrompts(std::function<int(QDialog *)> script)
-        : script(std::move(script)), replaced(Prompts::install(this))
-    {
-    }
-    ~ScriptedPrompts() override { Prompts::install(replaced); }
-    int run(QDialog *dialog) override { return script(dialog); }
-
-    std::function<int(QDialog *)> script;
-    Prompts *replaced;
-};
 
 using Shots::pause;
 using Shots::waitFor;
@@ -195,7 +181,7 @@ int main(int argc, char *argv[])
     int tries = 0;
     // A wrong password, then the right one; a third ask means signing in
     // fails, and the dialog would come back for ever: give up instead.
-    const ScriptedPrompts prompts([&](QDialog *dialog) {
+    const Shots::ScriptedPrompts prompts([&](QDialog *dialog) {
         auto *signIn = qobject_cast<SignInDialog *>(dialog);
         if (!signIn || tries == 2)
             return int(QDialog::Rejected);

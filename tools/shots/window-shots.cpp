@@ -20,6 +20,7 @@
 #include "stationwindow.h"
 #include "tcpserver.h"
 
+#include "scriptedprompts.h"
 #include "shotsupport.h"
 #include <QAction>
 
@@ -39,21 +40,6 @@
 #include <vector>
 
 namespace {
-
-// Runs the window's modal dialogs through a script that draws them,
-// instead of waiting for an operator, while it lives.
-struct ScriptedPrompts : Prompts
-{
-    explicit ScriptedPrompts(std::function<int(QDialog *)> script)
-        : script(std::move(script)), replaced(Prompts::install(this))
-    {
-    }
-    ~ScriptedPrompts() override { Prompts::install(replaced); }
-    int run(QDialog *dialog) override { return script(dialog); }
-
-    std::function<int(QDialog *)> script;
-    Prompts *replaced;
-};
 
 using Shots::pause;
 using Shots::waitFor;
@@ -151,7 +137,7 @@ int main(int argc, char *argv[])
     save(&window, out.filePath(QStringLiteral("control-file-tab.png")));
 
     // Each dialog drawn, then closed without a change.
-    const ScriptedPrompts prompts([&](QDialog *dialog) {
+    const Shots::ScriptedPrompts prompts([&](QDialog *dialog) {
         QString name = QStringLiteral("control-remark-dialog.png");
         if (qobject_cast<EditWidget *>(dialog)) {
             name = QStringLiteral("control-designer.png");
