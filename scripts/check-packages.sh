@@ -348,8 +348,12 @@ if ! "$ROOT/scripts/broker.sh" start "$BROKER" >"$SCRATCH/broker.log" 2>&1; then
 else
     echo korvexd-pw >"$SCRATCH/mqtt-password"
     chmod 644 "$SCRATCH/mqtt-password"
-    sed -e 's/^;\[mqtt\]/[mqtt]/' -e "s|^;url=.*|url=mqtt://127.0.0.1:$(cat "$BROKER/port")|" \
-        -e 's/^;\(group\|node\|user\)=/\1=/' -e "s|^;password_file=.*|password_file=$SCRATCH/mqtt-password|" \
+    # Only the [mqtt] example, up to the blank line that ends it: the
+    # examples of other sections have keys of the same names.
+    sed -e '/^;\[mqtt\]/,/^$/{' -e 's/^;\[mqtt\]/[mqtt]/' \
+        -e "s|^;url=.*|url=mqtt://127.0.0.1:$(cat "$BROKER/port")|" \
+        -e 's/^;\(group\|node\|user\)=/\1=/' \
+        -e "s|^;password_file=.*|password_file=$SCRATCH/mqtt-password|" -e '}' \
         "$SCRATCH/korvex.conf" >"$SCRATCH/korvex-mqtt.conf"
     chmod 644 "$SCRATCH/korvex-mqtt.conf"
     mosquitto_sub -h 127.0.0.1 -p "$(cat "$BROKER/port")" -u viewer -P viewer-pw -W 15 -C 2 \
