@@ -2,6 +2,7 @@
 // The coders and their commands without any window: simulated and raw
 // coders on 127.0.0.1 drive a Fleet listening on a port the system picks.
 #include "../common/rawcoder.h"
+#include "../common/testfiles.h"
 #include "commandjournal.h"
 #include "commandtext.h"
 #include "devicestore.h"
@@ -30,19 +31,6 @@
 namespace {
 
 const QByteArray kMessage = R"({"ExternDataInfo":{"ExternMode":0},"TextItemInfo":[]})";
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 // Keeps what it is told and refuses while refusing is set.
 struct ScriptedRecorder : CommandRecorder

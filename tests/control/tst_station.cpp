@@ -3,6 +3,7 @@
 // message goes to a coder (loaded and checked first), with raw coders on
 // 127.0.0.1 and a check that answers from a script.
 #include "../common/rawcoder.h"
+#include "../common/testfiles.h"
 #include "commandjournal.h"
 #include "fleet.h"
 #include "inifile.h"
@@ -21,19 +22,6 @@
 #include <unistd.h>
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 QStringList journalActions(const QString &folder)
 {

@@ -4,6 +4,7 @@
 // reports the very message sent may print, and a coder that lies or whose
 // message changes at its panel is stopped.
 #include "../common/rawcoder.h"
+#include "../common/testfiles.h"
 #include "catalogue.h"
 #include "commandjournal.h"
 #include "fleet.h"
@@ -27,13 +28,6 @@ namespace {
 const QByteArray kTemplate =
     R"({"ExternDataInfo":{"ExternMode":0},"TextItemInfo":[{"TextAtX":20,"TextAtY":10,)"
     R"("TextContent":"LOT {{lot}} BB {{best_before:dd.MM.yy}} L{{line}}"}]})";
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QString sha256Of(const QByteArray &bytes)
 {

@@ -4,6 +4,7 @@
 // stage on its button, the read-back in the preview's caption, and who may
 // run jobs and send messages outside them.
 #include "../common/recordingnotifier.h"
+#include "../common/testfiles.h"
 #include "accesscontrol.h"
 #include "catalogue.h"
 #include "coderlistmodel.h"
@@ -38,13 +39,6 @@ const QByteArray kTemplate =
     R"({"ExternDataInfo":{"ExternMode":0},"TextItemInfo":[{"TextAtX":20,"TextAtY":10,)"
     R"("TextAtZ":0,"TextContent":"LOT {{lot}} L{{line}}","TextFont":"DejaVu Sans,-1,120,5,75,0,0,0,0,0",)"
     R"("TextRotate":0,"TextID":"Text0","TextIsExtern":false,"TextFontSpace":0}]})";
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 Product juice()
 {

@@ -3,6 +3,7 @@
 // window, on a catalogue in SQLite in the test's own folder.
 #include "../common/promptslayer.h"
 #include "../common/recordingnotifier.h"
+#include "../common/testfiles.h"
 #include "batchrecordsdialog.h"
 #include "catalogue.h"
 #include "commandjournal.h"
@@ -34,13 +35,6 @@ const QByteArray kTemplate =
     R"({"ExternDataInfo":{"ExternMode":0},"TextItemInfo":[{"TextAtX":20,"TextAtY":10,)"
     R"("TextAtZ":0,"TextContent":"LOT {{lot}}","TextFont":"DejaVu Sans,-1,120,5,75,0,0,0,0,0",)"
     R"("TextRotate":0,"TextID":"Text0","TextIsExtern":false,"TextFontSpace":0}]})";
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // File dialogs answered with the names given.
 struct FileAnswers : PromptsLayer
