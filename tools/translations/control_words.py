@@ -1788,7 +1788,14 @@ WORDS.update({
 # The windows of the jobs layer have tables of their own.
 from control_words_jobs import JOB_CONTEXTS, JOB_WORDS  # noqa: E402
 from control_words_products import PRODUCT_CONTEXTS, PRODUCT_WORDS  # noqa: E402
+from control_words_templates import TEMPLATES_CONTEXTS, TEMPLATES_WORDS  # noqa: E402
+from control_words_readers import READERS_CONTEXTS, READERS_WORDS  # noqa: E402
+from control_words_scan import SCAN_CONTEXTS, SCAN_WORDS  # noqa: E402
+from control_words_planthost import PLANTHOST_CONTEXTS, PLANTHOST_WORDS  # noqa: E402
 
 WORDS.update(JOB_WORDS)
 WORDS.update(PRODUCT_WORDS)
-TRANSLATED |= JOB_CONTEXTS | PRODUCT_CONTEXTS
+for _words in (TEMPLATES_WORDS, READERS_WORDS, SCAN_WORDS, PLANTHOST_WORDS):
+    WORDS.update(_words)
+TRANSLATED |= JOB_CONTEXTS | PRODUCT_CONTEXTS | TEMPLATES_CONTEXTS | READERS_CONTEXTS | SCAN_CONTEXTS
+TRANSLATED |= PLANTHOST_CONTEXTS

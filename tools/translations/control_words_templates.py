@@ -1,0 +1,11 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""KorvexControl's texts of the templates windows and their translations, read
+through control_words.py: the same rules as there (row order ru, esp, pt,
+en, kr, ita, turkish, cn, arabic; placeholders, HTML and units kept)."""
+
+from control_words import row, same  # noqa: F401
+
+TEMPLATES_CONTEXTS = set()
+
+TEMPLATES_WORDS = {
+}
