@@ -30,7 +30,8 @@ if [ "${KORVEX_SANITIZE:-1}" != "0" ]; then
 fi
 
 if [ "${KORVEX_FUZZ:-1}" != "0" ]; then
-    scripts/fuzz.sh "${KORVEX_FUZZ_SECONDS:-20}"
+    # One target per core.
+    FUZZ_JOBS="${FUZZ_JOBS:-$(nproc)}" scripts/fuzz.sh "${KORVEX_FUZZ_SECONDS:-20}"
 fi
 
 if [ "${KORVEX_PACKAGE:-1}" != "0" ]; then
