@@ -4,6 +4,7 @@
 #include "clock.h"
 #include "messagefile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
@@ -63,7 +64,14 @@ void DesignTemplate::refreshMark()
         return;
     }
     const QString name = QFileInfo(m_path).fileName();
-    const TemplateFields::Signature s = m_fields->signatureOf(name, MessageFile::toBytes(*m_scene));
+    QByteArray bytes;
+    QFile file(m_path);
+    if (m_modified && !m_modified() && file.size() <= MessageFile::kMaxFileBytes &&
+        file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    else
+        bytes = MessageFile::toBytes(*m_scene);
+    const TemplateFields::Signature s = m_fields->signatureOf(name, bytes);
     QString text;
     switch (s.state) {
     case TemplateFields::Signature::State::Approved: {

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class GraphicsScene;
 class QLabel;
 class QTimer;
@@ -16,7 +18,9 @@ class QTimer;
 // products' fields), the samples the pre-flight check fills them with, and
 // the mark beside the message name that says whether the bytes a save
 // would write now are approved for production.  The mark follows every
-// change, a moment after the last one.
+// change, a moment after the last one.  While the message is as it was
+// loaded or saved, the mark is that of the file itself: a template written
+// elsewhere need not be laid out byte for byte as the designer writes it.
 class DesignTemplate : public QObject
 {
     Q_OBJECT
@@ -27,6 +31,8 @@ public:
     void setFields(TemplateFields *fields);
     // The message's file; empty for a new message.
     void setFilePath(const QString &path);
+    // Whether the message differs from its file; unset: always.
+    void setModifiedTest(std::function<bool()> modified) { m_modified = std::move(modified); }
 
     const TemplateProducts &products() const { return m_products; }
     const TemplateSamples &samples() const { return m_samples; }
@@ -49,4 +55,5 @@ private:
     QString m_path;
     TemplateProducts m_products;
     TemplateSamples m_samples;
+    std::function<bool()> m_modified;
 };

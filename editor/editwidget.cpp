@@ -71,6 +71,7 @@ EditWidget::EditWidget(const QString &filePath, int mode, QWidget *parent)
     auto *mark = new QLabel(this);
     ui->verticalLayout->insertWidget(0, mark);
     m_template = new DesignTemplate(m_scene.get(), mark, this);
+    m_template->setModifiedTest([this] { return isModified(); });
     connect(m_template, &DesignTemplate::samplesChanged, m_panels, &DesignPanels::setSamples);
     connect(m_history->stack(), &QUndoStack::indexChanged, m_template, &DesignTemplate::changed);
 
