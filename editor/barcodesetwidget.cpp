@@ -4,6 +4,7 @@
 
 #include "barcodeitem.h"
 #include "editorlog.h"
+#include "fieldmenu.h"
 #include "mytexteditor.h"
 
 #include <QHideEvent>
@@ -34,6 +35,10 @@ BarcodeSetWidget::BarcodeSetWidget(QWidget *parent)
     : ItemPanel(parent), ui(std::make_unique<Ui::BarcodeSetWidget>())
 {
     ui->setupUi(this);
+    m_fieldMenu = new FieldMenu(ui->insertFieldBtn, [this](const QString &placeholder) {
+        ui->contentLineEdit->insert(placeholder);
+        ui->contentLineEdit->setFocus();
+    });
     const SignalBlockers blockers = blockControls({ui->typeComboBox, ui->qrcodeSizecomboBox});
     ui->typeComboBox->setView(new QListView(ui->typeComboBox));
     for (const Symbology &s : kSymbologies)
@@ -42,6 +47,11 @@ BarcodeSetWidget::BarcodeSetWidget(QWidget *parent)
     const char *const sizes[] = {"21x21", "25x25", "29x29"};
     for (int i = 0; i < 3; ++i)
         ui->qrcodeSizecomboBox->addItem(QLatin1String(sizes[i]), i);
+}
+
+void BarcodeSetWidget::setSamples(const TemplateSamples &samples)
+{
+    m_fieldMenu->setSamples(samples);
 }
 
 BarcodeSetWidget::~BarcodeSetWidget() = default;

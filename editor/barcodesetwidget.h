@@ -7,6 +7,9 @@
 
 #include <memory>
 
+class FieldMenu;
+class TemplateSamples;
+
 namespace Ui {
 class BarcodeSetWidget;
 }
@@ -23,6 +26,8 @@ public:
     ~BarcodeSetWidget() override;
 
     void refresh() override;
+    // The placeholders the "Insert field" menu offers.
+    void setSamples(const TemplateSamples &samples);
 
     // The symbologies offered: visible name and Zint symbology number.
     struct Symbology
@@ -59,6 +64,7 @@ private:
     void closeContentEditor();
 
     std::unique_ptr<Ui::BarcodeSetWidget> ui;
+    FieldMenu *m_fieldMenu;
     // The content editor while it is open, laid over the window rather than
     // inside the panel, and the item it was opened for.
     QPointer<MyTextEditor> m_contentEditor;

@@ -50,6 +50,7 @@ QString DesignHistory::fieldName(const QWidget *control)
         {"ItalicBtn", QT_TR_NOOP("italic")},
         {"underLineBtn", QT_TR_NOOP("underline")},
         {"timeTypeLineEdit", QT_TR_NOOP("format")},
+        {"bestBeforeCheckBox", QT_TR_NOOP("best before of the product")},
         {"yearBtn", QT_TR_NOOP("format")},
         {"monthBtn", QT_TR_NOOP("format")},
         {"daysBtn", QT_TR_NOOP("format")},

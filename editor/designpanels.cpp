@@ -56,12 +56,22 @@ void DesignPanels::refresh()
     }
 }
 
+void DesignPanels::setSamples(const TemplateSamples &samples)
+{
+    m_samples = samples;
+    if (auto *text = static_cast<TextSetWidget *>(m_panels[TypeText]))
+        text->setSamples(samples);
+    if (auto *barcode = static_cast<BarcodeSetWidget *>(m_panels[TypeBarcode]))
+        barcode->setSamples(samples);
+}
+
 ItemPanel *DesignPanels::create(ItemType kind)
 {
     ItemPanel *panel = nullptr;
     switch (kind) {
     case TypeText: {
         auto *text = new TextSetWidget;
+        text->setSamples(m_samples);
         connect(text, &TextSetWidget::needExternData, m_scene, &GraphicsScene::setItemExtern);
         panel = text;
         break;
@@ -77,6 +87,7 @@ ItemPanel *DesignPanels::create(ItemType kind)
         break;
     case TypeBarcode: {
         auto *barcode = new BarcodeSetWidget;
+        barcode->setSamples(m_samples);
         connect(barcode, &BarcodeSetWidget::needExternData, m_scene, &GraphicsScene::setItemExtern);
         panel = barcode;
         break;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "itemtypes.h"
+#include "templatesamples.h"
 
 #include <QObject>
 
@@ -31,6 +32,8 @@ public:
     void show(QGraphicsItem *item, ItemType kind);
     // After an undo or a redo: the panels show the items as they are now.
     void refresh();
+    // The placeholders the text and barcode panels offer to insert.
+    void setSamples(const TemplateSamples &samples);
 
 private:
     ItemPanel *create(ItemType kind);
@@ -42,4 +45,5 @@ private:
     QWidget *m_emptyPage;
     // By ItemType, made on first use; owned by the stacked widget.
     std::array<ItemPanel *, TypeNone> m_panels{};
+    TemplateSamples m_samples;
 };

@@ -4,6 +4,7 @@
 
 #include "designhistory.h"
 #include "designpanels.h"
+#include "designtemplate.h"
 #include "editorlog.h"
 #include "editorresources.h"
 #include "graphicsscene.h"
@@ -17,6 +18,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QShortcut>
 #include <QStyle>
 #include <QUndoStack>
@@ -64,12 +66,26 @@ EditWidget::EditWidget(const QString &filePath, int mode, QWidget *parent)
     connect(m_scene.get(), &GraphicsScene::curSelectItem, m_panels, &DesignPanels::show);
     setupShortcuts();
     setupUndo();
+    // Above the tools: whether the message is a product's template, and
+    // whether what a save writes now is approved.
+    auto *mark = new QLabel(this);
+    ui->verticalLayout->insertWidget(0, mark);
+    m_template = new DesignTemplate(m_scene.get(), mark, this);
+    m_template->setModifiedTest([this] { return isModified(); });
+    connect(m_template, &DesignTemplate::samplesChanged, m_panels, &DesignPanels::setSamples);
+    connect(m_history->stack(), &QUndoStack::indexChanged, m_template, &DesignTemplate::changed);
 
     // A new message may come with the name it is to be saved under.
     if (!filePath.isEmpty() && (mode != ModeNew || QFileInfo::exists(filePath)))
         showResult(this, ui->graphicsView->loadFile(filePath));
     m_filePath = filePath;
+    m_template->setFilePath(filePath);
     markSaved();
+}
+
+void EditWidget::setTemplateFields(TemplateFields *fields)
+{
+    m_template->setFields(fields);
 }
 
 EditWidget::~EditWidget()
@@ -253,6 +269,8 @@ bool EditWidget::save()
         m_saveObserver->saved(path);
     qCDebug(lcEditor) << "saved" << path;
     m_filePath = path;
+    m_template->setFilePath(path);
+    m_template->refreshMark();
     markSaved();
     return true;
 }
@@ -262,8 +280,11 @@ bool EditWidget::preflightAllows()
 {
     const QString name =
         m_filePath.isEmpty() ? tr("the new message") : QFileInfo(m_filePath).fileName();
-    return PreflightDialog::confirm(Preflight::check(*m_scene), PreflightDialog::Purpose::Save,
-                                    name, this, [this](QGraphicsItem *item) { selectItem(item); });
+    Preflight::Options options;
+    options.samples = &m_template->samples();
+    return PreflightDialog::confirm(Preflight::check(*m_scene, options),
+                                    PreflightDialog::Purpose::Save, name, this,
+                                    [this](QGraphicsItem *item) { selectItem(item); });
 }
 
 void EditWidget::selectItem(QGraphicsItem *item)

@@ -14,6 +14,8 @@ class EditWidget;
 }
 
 class DesignPanels;
+class DesignTemplate;
+class TemplateFields;
 class GraphicsScene;
 class DesignHistory;
 class PrintPreviewDialog;
@@ -52,6 +54,10 @@ public:
     QUndoStack *undoStack() const;
     // Told of every save, and may refuse one; null: none.  Not owned.
     void setSaveObserver(SaveObserver *observer) { m_saveObserver = observer; }
+    // What the catalogue says of the message as a template; null: nothing.
+    // Not owned.
+    void setTemplateFields(TemplateFields *fields);
+    DesignTemplate *designTemplate() const { return m_template; }
 
 public slots:
     // Cancel, Escape and closing the window: asks first when the message
@@ -102,4 +108,5 @@ private:
     QPointer<PrintPreviewDialog> m_printPreview;
     DesignHistory *m_history = nullptr;
     SaveObserver *m_saveObserver = nullptr;
+    DesignTemplate *m_template = nullptr;
 };

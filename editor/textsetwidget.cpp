@@ -2,12 +2,23 @@
 #include "textsetwidget.h"
 #include "ui_textsetwidget.h"
 
+#include "fieldmenu.h"
 #include "graphicstextitem.h"
 
 TextSetWidget::TextSetWidget(QWidget *parent)
     : ItemPanel(parent), ui(std::make_unique<Ui::TextSetWidget>())
 {
     ui->setupUi(this);
+    // At the cursor; the text's change reaches the item as typing does.
+    m_fieldMenu = new FieldMenu(ui->insertFieldBtn, [this](const QString &placeholder) {
+        ui->textEdit->insertPlainText(placeholder);
+        ui->textEdit->setFocus();
+    });
+}
+
+void TextSetWidget::setSamples(const TemplateSamples &samples)
+{
+    m_fieldMenu->setSamples(samples);
 }
 
 TextSetWidget::~TextSetWidget() = default;

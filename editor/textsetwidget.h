@@ -5,6 +5,9 @@
 
 #include <memory>
 
+class FieldMenu;
+class TemplateSamples;
+
 namespace Ui {
 class TextSetWidget;
 }
@@ -18,6 +21,8 @@ public:
     ~TextSetWidget() override;
 
     void refresh() override;
+    // The placeholders the "Insert field" menu offers.
+    void setSamples(const TemplateSamples &samples);
 
 signals:
     // The item is to take its content from the external data file (on) or
@@ -33,4 +38,5 @@ private slots:
 
 private:
     std::unique_ptr<Ui::TextSetWidget> ui;
+    FieldMenu *m_fieldMenu;
 };

@@ -29,11 +29,13 @@ GraphicsTimeItem *TimeSetWidget::timeItem() const
 
 void TimeSetWidget::refresh()
 {
-    const SignalBlockers blockers = blockControls({ui->timeTypeLineEdit, ui->vaildDaysSpinBox});
+    const SignalBlockers blockers =
+        blockControls({ui->timeTypeLineEdit, ui->vaildDaysSpinBox, ui->bestBeforeCheckBox});
     setEnabled(item());
     if (GraphicsTimeItem *time = timeItem()) {
         ui->timeTypeLineEdit->setText(time->timeFormat());
         ui->vaildDaysSpinBox->setValue(time->validDayCount());
+        ui->bestBeforeCheckBox->setChecked(time->followsShelfLife());
     }
 }
 
@@ -47,6 +49,12 @@ void TimeSetWidget::on_vaildDaysSpinBox_valueChanged(int value)
 {
     if (GraphicsTimeItem *time = timeItem())
         time->setValidDays(value);
+}
+
+void TimeSetWidget::on_bestBeforeCheckBox_toggled(bool checked)
+{
+    if (GraphicsTimeItem *time = timeItem())
+        time->setFollowsShelfLife(checked);
 }
 
 void TimeSetWidget::insertToken(const QString &token)

@@ -28,6 +28,7 @@ protected:
 private slots:
     void on_timeTypeLineEdit_textChanged(const QString &text);
     void on_vaildDaysSpinBox_valueChanged(int value);
+    void on_bestBeforeCheckBox_toggled(bool checked);
     void on_yearBtn_clicked();
     void on_monthBtn_clicked();
     void on_daysBtn_clicked();

@@ -98,6 +98,8 @@ bool GraphicsTimeItem::saveRecord(QJsonObject &record)
     record.insert("TimeRotate", rotation());
     record.insert("TimeValidDays", m_validDays);
     record.insert("TimeFontSpace", font().letterSpacing());
+    if (m_followsShelfLife)
+        record.insert("TimeBestBefore", true);
     return true;
 }
 
@@ -111,6 +113,7 @@ bool GraphicsTimeItem::loadRecord(const QJsonObject &record)
     readRotation(record, "TimeRotate");
     if (record.contains("TimeValidDays"))
         m_validDays = jsonToInt(record.value("TimeValidDays"));
+    m_followsShelfLife = record.value("TimeBestBefore").toBool();
     refreshText();
     return true;
 }

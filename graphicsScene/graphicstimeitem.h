@@ -23,6 +23,11 @@ public:
     QString timeFormat() const { return m_format; }
     void setValidDays(int days);
     int validDayCount() const { return m_validDays; }
+    // In a template: the job gives the item the offset of the product's
+    // shelf life; the days set here are what the designer shows meanwhile.
+    // Stored as "TimeBestBefore" only when set, a key the coders ignore.
+    void setFollowsShelfLife(bool follows) { m_followsShelfLife = follows; }
+    bool followsShelfLife() const { return m_followsShelfLife; }
 
     // The format expanded for now + validDays; the week and month codes
     // always describe today.
@@ -40,5 +45,6 @@ public:
 
 private:
     int m_validDays = 0;
+    bool m_followsShelfLife = false;
     QString m_format;
 };

@@ -192,6 +192,33 @@ QJsonObject toDocument(GraphicsScene &scene)
     return document;
 }
 
+QByteArray toBytes(GraphicsScene &scene)
+{
+    const ExternDataManage &m = scene.externData();
+    QJsonObject document;
+    if (!m.isEmpty() && m.externMode() != 0) {
+        document = toDocument(scene);
+    } else {
+        // As toDocument() writes it once it has cleared the flags.
+        document.insert("ExternDataInfo", QJsonObject{{"ExternMode", 0}});
+        writeItems(scene, document);
+        for (const auto &[array, flag] :
+             {std::pair<const char *, const char *>{"TextItemInfo", "TextIsExtern"},
+              {"BarcodeItemInfo", "BarIsExtern"}}) {
+            QJsonArray records = document.value(QLatin1String(array)).toArray();
+            for (int i = 0; i < records.size(); ++i) {
+                QJsonObject record = records.at(i).toObject();
+                if (record.contains(QLatin1String(flag)))
+                    record.insert(QLatin1String(flag), false);
+                records.replace(i, record);
+            }
+            if (!records.isEmpty())
+                document.insert(QLatin1String(array), records);
+        }
+    }
+    return QJsonDocument(document).toJson(QJsonDocument::Indented);
+}
+
 Result save(GraphicsScene &scene, const QString &path)
 {
     const auto refuse = [&](const QString &reason) {
@@ -203,7 +230,7 @@ Result save(GraphicsScene &scene, const QString &path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return refuse(file.errorString());
-    const QByteArray bytes = QJsonDocument(toDocument(scene)).toJson(QJsonDocument::Indented);
+    const QByteArray bytes = toBytes(scene);
     // The reason is taken before cancelWriting(), which replaces it with
     // "Writing canceled by the application".
     QString reason;

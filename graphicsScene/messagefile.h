@@ -45,6 +45,9 @@ Result load(GraphicsScene &scene, const QString &path);
 // The document for the scene, as save() writes it.  Clears the external
 // flags of all items when the message uses no external data.
 QJsonObject toDocument(GraphicsScene &scene);
+// The bytes save() writes for the scene, found without changing it (a save
+// clears the external flags of a message that uses no external data).
+QByteArray toBytes(GraphicsScene &scene);
 // Adds the item arrays to the document; false, with nothing added, when the
 // scene has no items.
 bool writeItems(GraphicsScene &scene, QJsonObject &document);

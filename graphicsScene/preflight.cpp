@@ -6,14 +6,18 @@
 #include "graphicsimageitem.h"
 #include "graphicsscene.h"
 #include "graphicstextabstract.h"
+#include "graphicstextitem.h"
 #include "messagefile.h"
 #include "picturefolder.h"
 #include "safefilename.h"
+#include "templatesamples.h"
+#include "templatetext.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QJsonObject>
 
 #include <zint.h>
 
@@ -190,6 +194,88 @@ void checkFiles(QGraphicsItem *item, const std::function<bool(const QString &)> 
     }
 }
 
+// The placeholders of the item's content; none for items that hold none or
+// take their content from the data file.
+QStringList placeholdersOf(QGraphicsItem *item)
+{
+    if (item->data(ItemData::kIsExtern).toBool())
+        return {};
+    if (item->type() == ItemTypeCode::kText)
+        return TemplateText::names(static_cast<GraphicsTextItem *>(item)->toPlainText());
+    if (item->type() == ItemTypeCode::kBarcode)
+        return TemplateText::names(static_cast<BarcodeItem *>(item)->encoder().text());
+    return {};
+}
+
+// A copy of the item, outside any scene, with its placeholders filled.
+std::unique_ptr<QGraphicsItem> filledCopy(QGraphicsItem *item, const QMap<QString, QString> &values)
+{
+    QJsonObject record;
+    std::unique_ptr<QGraphicsItem> copy;
+    if (item->type() == ItemTypeCode::kText) {
+        static_cast<GraphicsTextItem *>(item)->saveRecord(record);
+        copy = std::make_unique<GraphicsTextItem>();
+    } else {
+        static_cast<BarcodeItem *>(item)->saveRecord(record);
+        copy = std::make_unique<BarcodeItem>();
+    }
+    QJsonValue filled = record;
+    QString error;
+    if (!TemplateText::fill(&filled, values, &error))
+        return nullptr;
+    if (item->type() == ItemTypeCode::kText)
+        static_cast<GraphicsTextItem *>(copy.get())->loadRecord(filled.toObject());
+    else
+        static_cast<BarcodeItem *>(copy.get())->loadRecord(filled.toObject());
+    return copy;
+}
+
+// The findings of a template's item: its placeholders, then the checks of
+// its copy filled with the samples, said of the item itself.
+void checkTemplated(QGraphicsItem *item, const QStringList &names, const TemplateSamples &samples,
+                    const Options &options, QList<Finding> &findings)
+{
+    const QString name = itemName(item);
+    QMap<QString, QString> values = samples.values();
+    QStringList used;
+    for (const QString &placeholder : names) {
+        const TemplateSamples::Sample *sample = samples.find(placeholder);
+        if (!sample) {
+            values.insert(placeholder, TemplateSamples::unknownValue());
+            used << QStringLiteral("{{%1}} = \"%2\"")
+                        .arg(placeholder, TemplateSamples::unknownValue());
+            findings.append(
+                {Kind::UnknownPlaceholder, item, name,
+                 samples.productKnown()
+                     ? tr("{{%1}} is neither a standard placeholder nor a field of the product: "
+                          "a job of it cannot fill it.")
+                           .arg(placeholder)
+                     : tr("{{%1}} is no standard placeholder: only a product with a field of "
+                          "that name can fill it.")
+                           .arg(placeholder)});
+            continue;
+        }
+        used << QStringLiteral("{{%1}} = \"%2\"").arg(placeholder, sample->value);
+        if (!sample->problem.isEmpty())
+            findings.append({Kind::SampleValue, item, name,
+                             tr("The field %1 ({{%2}}): %3.")
+                                 .arg(sample->label, placeholder, sample->problem)});
+    }
+    const std::unique_ptr<QGraphicsItem> copy = filledCopy(item, values);
+    if (!copy)
+        return;
+    QList<Finding> filled;
+    checkPlacement(copy.get(), options, filled);
+    if (copy->type() == ItemTypeCode::kBarcode)
+        checkBarcode(static_cast<BarcodeItem *>(copy.get()), filled);
+    for (Finding &f : filled) {
+        f.item = item;
+        f.itemName = name;
+        f.text = tr("Filled with %1: %2").arg(used.join(tr(", ")), f.text);
+        findings.append(f);
+    }
+}
+
 } // namespace
 
 QString itemName(const QGraphicsItem *item)
@@ -239,12 +325,19 @@ QList<Finding> check(const GraphicsScene &scene, const Options &options)
         return found.value();
     };
 
+    const TemplateSamples genericSamples;
     for (QGraphicsItem *item : scene.items(Qt::AscendingOrder)) {
         if (GraphicsScene::kindOf(item) == TypeNone || item->parentItem())
             continue;
-        checkPlacement(item, options, findings);
-        if (item->type() == ItemTypeCode::kBarcode)
-            checkBarcode(static_cast<BarcodeItem *>(item), findings);
+        const QStringList names = options.fillTemplates ? placeholdersOf(item) : QStringList();
+        if (!names.isEmpty()) {
+            checkTemplated(item, names, options.samples ? *options.samples : genericSamples,
+                           options, findings);
+        } else {
+            checkPlacement(item, options, findings);
+            if (item->type() == ItemTypeCode::kBarcode)
+                checkBarcode(static_cast<BarcodeItem *>(item), findings);
+        }
         checkFiles(item, fontAvailable, findings);
     }
     return findings;
@@ -262,6 +355,8 @@ MessageCheckResult checkFile(const QString &path, quint8 headMask)
     result.loaded = true;
     Options options;
     options.headMask = headMask;
+    // The coder prints a template's placeholders as they are written.
+    options.fillTemplates = false;
     for (const Finding &finding : check(scene, options)) {
         result.findings << (finding.itemName.isEmpty()
                                 ? finding.text

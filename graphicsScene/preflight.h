@@ -10,6 +10,7 @@
 #include <functional>
 
 class GraphicsScene;
+class TemplateSamples;
 class QGraphicsItem;
 
 // What stands between a message and a good print, found before it is sent
@@ -28,6 +29,10 @@ enum class Kind {
     MissingFont,
     MissingPicture,
     MissingDataFile,
+    // A template's placeholder of no known name: a job cannot fill it.
+    UnknownPlaceholder,
+    // A field whose sample may not stand for what a job gives.
+    SampleValue,
 };
 
 struct Finding
@@ -48,6 +53,14 @@ struct Options
     // Whether a font family can be drawn; empty: installed on this computer
     // or in the working folder's "fonts" folder.
     std::function<bool(const QString &family)> fontAvailable;
+    // A template (a message with {{placeholders}} in its texts and barcode
+    // contents) is judged as a job would print it: each item that names a
+    // placeholder is checked filled with these samples, and its findings say
+    // with which.  Null: the standard placeholders' generic samples.
+    const TemplateSamples *samples = nullptr;
+    // False: placeholders are checked as written, as a coder given the
+    // template itself would print them.
+    bool fillTemplates = true;
 };
 
 // The findings for the message in the scene, the message's own first, then

@@ -179,7 +179,8 @@ JobRunner::Started JobRunner::start(const Request &request)
         check(request, &product, &templateBytes, &templateSha, &approvalId, &values);
     if (!wrong.isEmpty())
         return refuse(wrong);
-    const TemplateFill::Result filled = TemplateFill::fill(templateBytes, values);
+    const TemplateFill::Result filled =
+        TemplateFill::fill(templateBytes, values, &product.shelfLife);
     if (!filled.ok)
         return refuse(filled.error);
 

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "templatefill.h"
 
+#include "templatetext.h"
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 namespace {
 
@@ -14,75 +15,28 @@ QString tr(const char *text)
     return QCoreApplication::translate("TemplateFill", text);
 }
 
-const QRegularExpression &placeholderPattern()
+// Gives every date item that follows the shelf life the rule's day offset.
+bool applyShelfLife(QJsonObject *document, const ShelfLifeRule &rule, const QDate &production,
+                    QString *error)
 {
-    // {{name}} or {{name:format}}; a name as the job fields have them.
-    static const QRegularExpression pattern(
-        QStringLiteral("\\{\\{([A-Za-z][A-Za-z0-9_]{0,31})(?::([^{}]{1,32}))?\\}\\}"));
-    return pattern;
-}
-
-// Replaces the placeholders of one string; false with the reason.
-bool fillText(QString *text, const QMap<QString, QString> &values, QString *error)
-{
-    QString out;
-    int from = 0;
-    auto it = placeholderPattern().globalMatch(*text);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch match = it.next();
-        const QString name = match.captured(1);
-        const QString format = match.captured(2);
-        const auto value = values.constFind(name);
-        if (value == values.constEnd()) {
-            *error = tr("the template names {{%1}}, which this job has no value for").arg(name);
-            return false;
-        }
-        QString shown = *value;
-        if (!format.isEmpty()) {
-            const QDate date = QDate::fromString(*value, Qt::ISODate);
-            if (!date.isValid()) {
-                *error = tr("{{%1:%2}} takes a date, and \"%3\" is none").arg(name, format, *value);
-                return false;
-            }
-            shown = date.toString(format);
-        }
-        out += text->midRef(from, match.capturedStart() - from);
-        out += shown;
-        from = match.capturedEnd();
-    }
-    if (from == 0)
+    const QString key = QStringLiteral("TimeItemInfo");
+    if (!document->value(key).isArray())
         return true;
-    out += text->midRef(from);
-    *text = out;
-    return true;
-}
-
-bool fillValue(QJsonValue *value, const QMap<QString, QString> &values, QString *error)
-{
-    if (value->isString()) {
-        QString text = value->toString();
-        if (!fillText(&text, values, error))
+    QJsonArray items = document->value(key).toArray();
+    for (int i = 0; i < items.size(); ++i) {
+        QJsonObject record = items.at(i).toObject();
+        if (!record.value(QLatin1String(TemplateFill::bestBeforeKey())).toBool())
+            continue;
+        const QDate bestBefore = rule.bestBefore(production);
+        if (!bestBefore.isValid()) {
+            *error = tr("the template has a best-before date of the product, and the product "
+                        "has no shelf life");
             return false;
-        *value = text;
-    } else if (value->isArray()) {
-        QJsonArray array = value->toArray();
-        for (int i = 0; i < array.size(); ++i) {
-            QJsonValue item = array.at(i);
-            if (!fillValue(&item, values, error))
-                return false;
-            array.replace(i, item);
         }
-        *value = array;
-    } else if (value->isObject()) {
-        QJsonObject object = value->toObject();
-        for (auto it = object.begin(); it != object.end(); ++it) {
-            QJsonValue item = it.value();
-            if (!fillValue(&item, values, error))
-                return false;
-            it.value() = item;
-        }
-        *value = object;
+        record.insert(QStringLiteral("TimeValidDays"), int(production.daysTo(bestBefore)));
+        items.replace(i, record);
     }
+    document->insert(key, items);
     return true;
 }
 
@@ -92,17 +46,11 @@ namespace TemplateFill {
 
 QStringList placeholders(const QByteArray &message)
 {
-    QStringList names;
-    auto it = placeholderPattern().globalMatch(QString::fromUtf8(message));
-    while (it.hasNext()) {
-        const QString name = it.next().captured(1);
-        if (!names.contains(name))
-            names << name;
-    }
-    return names;
+    return TemplateText::names(QString::fromUtf8(message));
 }
 
-Result fill(const QByteArray &message, const QMap<QString, QString> &values)
+Result fill(const QByteArray &message, const QMap<QString, QString> &values,
+            const ShelfLifeRule *shelfLife)
 {
     Result result;
     QJsonParseError parse;
@@ -112,9 +60,18 @@ Result fill(const QByteArray &message, const QMap<QString, QString> &values)
         return result;
     }
     QJsonValue root = document.object();
-    if (!fillValue(&root, values, &result.error))
+    if (!TemplateText::fill(&root, values, &result.error))
         return result;
-    result.filled = QJsonDocument(root.toObject()).toJson(QJsonDocument::Compact);
+    QJsonObject filled = root.toObject();
+    if (shelfLife) {
+        QDate production =
+            QDate::fromString(values.value(QStringLiteral("production")), Qt::ISODate);
+        if (!production.isValid())
+            production = QDate::currentDate();
+        if (!applyShelfLife(&filled, *shelfLife, production, &result.error))
+            return result;
+    }
+    result.filled = QJsonDocument(filled).toJson(QJsonDocument::Compact);
     result.ok = true;
     return result;
 }

@@ -24,6 +24,8 @@ std::optional<Station::Findings> confirm(QWidget *parent, const QString &path,
         return Station::Findings::Refuse;
     Preflight::Options options;
     options.headMask = station.headMaskOf(descriptors);
+    // What goes out is printed as written: a template's placeholders too.
+    options.fillTemplates = false;
     GraphicsScene scene;
     if (!loaded) {
         if (!MessageFile::load(scene, path).ok)

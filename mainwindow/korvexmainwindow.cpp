@@ -3,6 +3,7 @@
 
 #include "accesscontrol.h"
 #include "applypreflight.h"
+#include "cataloguetemplatefields.h"
 #include "controllog.h"
 #include "controlstatusbar.h"
 #include "devicelistpanel.h"
@@ -86,6 +87,7 @@ KorvexMainWindow::KorvexMainWindow(Station *station, QWidget *parent)
     m_openEditor = [this](const QString &filePath, int mode) {
         auto *editor = new EditWidget(filePath, mode, this); // deletes itself when closed
         editor->setSaveObserver(m_journal);
+        editor->setTemplateFields(m_templateFields.get());
         Prompts::exec(editor);
     };
 }
@@ -140,6 +142,7 @@ void KorvexMainWindow::setJobService(JobService *service)
     }
     if (m_jobs)
         m_jobs->setJobService(service);
+    m_templateFields.reset(service ? new CatalogueTemplateFields(service->catalogue()) : nullptr);
 }
 
 TcpServer *KorvexMainWindow::server() const

@@ -7,6 +7,7 @@
 #include <memory>
 
 class AccessControl;
+class CatalogueTemplateFields;
 class ControlStatusBar;
 class DeviceListPanel;
 class EventLog;
@@ -104,4 +105,6 @@ private:
     AccessControl *m_access;
     JobsPanel *m_jobs = nullptr;
     EditorOpener m_openEditor;
+    // The designer's view of the catalogue; none without a job service.
+    std::unique_ptr<CatalogueTemplateFields> m_templateFields;
 };

@@ -94,6 +94,10 @@
         <translation>بيانات خارجية</translation>
     </message>
     <message>
+        <source>Insert field</source>
+        <translation>إدراج حقل</translation>
+    </message>
+    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -614,6 +618,10 @@ Message sent: SHA-256 %3</source>
         <translation>التنسيق</translation>
     </message>
     <message>
+        <source>best before of the product</source>
+        <translation>تاريخ صلاحية المنتج</translation>
+    </message>
+    <message>
         <source>valid days</source>
         <translation>أيام الصلاحية</translation>
     </message>
@@ -668,6 +676,33 @@ Message sent: SHA-256 %3</source>
     <message>
         <source>properties</source>
         <translation>الخصائص</translation>
+    </message>
+</context>
+<context>
+    <name>DesignTemplate</name>
+    <message>
+        <source>the catalogue is not open</source>
+        <translation>الكتالوج غير مفتوح</translation>
+    </message>
+    <message>
+        <source>%1: %2 by %3 (unsigned: users are off), %4</source>
+        <translation>%1: %2 بواسطة %3 (غير موقّع: المستخدمون معطّلون)، %4</translation>
+    </message>
+    <message>
+        <source>%1: %2, signed by %3, %4</source>
+        <translation>%1: %2، وقّعه %3، %4</translation>
+    </message>
+    <message>
+        <source>%1: not approved</source>
+        <translation>%1: غير معتمد</translation>
+    </message>
+    <message>
+        <source>%1: approval unknown (%2)</source>
+        <translation>%1: الاعتماد غير معروف (%2)</translation>
+    </message>
+    <message>
+        <source>The template of %1. The version a save writes must be signed before a job may run it.</source>
+        <translation>قالب %1. يجب توقيع النسخة التي يكتبها الحفظ قبل أن تستخدمها مهمة.</translation>
     </message>
 </context>
 <context>
@@ -931,6 +966,17 @@ Message sent: SHA-256 %3</source>
 Do you want to save your changes?</source>
         <translation>تغيّرت الرسالة.
 هل تريد حفظ التغييرات؟</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMenu</name>
+    <message>
+        <source>Insert field</source>
+        <translation>إدراج حقل</translation>
+    </message>
+    <message>
+        <source>Insert a placeholder that a job fills</source>
+        <translation>إدراج عنصر نائب تملؤه المهمة</translation>
     </message>
 </context>
 <context>
@@ -1441,20 +1487,12 @@ Do you want to save your changes?</source>
         <translation>لم تُحمَّل إعدادات الطباعة: %1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>تحذير</translation>
+        <source>Jobs</source>
+        <translation>المهام</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>يجب اختيار ملف!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>لم يُرسَل %1: وجد الفحص المسبق مشكلات.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" ليس منفذًا: أدخل رقمًا من 1 إلى 65535. يبقى الخادم يعمل كما كان.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>إظهار عرض المهام أو إخفاؤه</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1473,12 +1511,20 @@ Do you want to save your changes?</source>
         <translation>تعذّر فتح دليل المشغل: لم يفتح أي متصفح %1.</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>المهام</translation>
+        <source>Warn</source>
+        <translation>تحذير</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>إظهار عرض المهام أو إخفاؤه</translation>
+        <source>You must select a file! </source>
+        <translation>يجب اختيار ملف!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>لم يُرسَل %1: وجد الفحص المسبق مشكلات.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" ليس منفذًا: أدخل رقمًا من 1 إلى 65535. يبقى الخادم يعمل كما كان.</translation>
     </message>
 </context>
 <context>
@@ -1543,16 +1589,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>الرسالة الحالية للطابعة %1: %2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>الرسالة الحالية لـ %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>الرسالة الحالية لـ %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>الرسالة الحالية للطابعة %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -1651,6 +1697,22 @@ held SHA-256 %4</source>
     <message>
         <source>The picture %1 is not in the picture folder.</source>
         <translation>الصورة %1 ليست في مجلد الصور.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} ليس عنصرًا نائبًا قياسيًا ولا حقلًا للمنتج: لا تستطيع المهمة ملأه.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} ليس عنصرًا نائبًا قياسيًا: لا يملؤه إلا منتج له حقل بهذا الاسم.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>الحقل %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>عند الملء بـ %1: %2</translation>
     </message>
     <message>
         <source>Text "%1"</source>
@@ -2299,12 +2361,12 @@ held SHA-256 %4</source>
         <translation>لا يحق %2 إلا لـ %1؛ %3 مسجّل الدخول بصفة %4.</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>المستخدمون مفعّلون بالفعل.</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>إرسال الرسائل خارج مهمة</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>المستخدمون مفعّلون بالفعل.</translation>
     </message>
 </context>
 <context>
@@ -2438,6 +2500,10 @@ held SHA-256 %4</source>
         <translation>[server] port يجب أن يكون رقمًا من 1 إلى 65535، لا "%1"</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled يجب أن تكون true أو false، لا "%1"</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>تتعذّر قراءة %1 (%2)</translation>
     </message>
@@ -2461,9 +2527,36 @@ held SHA-256 %4</source>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>تُستخدم الأسماء المستعارة لهذا الحساب، لكنها لم تُحفظ في الإعدادات بعد: %1.</translation>
     </message>
+</context>
+<context>
+    <name>TemplateSamples</name>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled يجب أن تكون true أو false، لا "%1"</translation>
+        <source>Lot</source>
+        <translation>التشغيلة</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>الطلب</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>المنتج</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Production date</source>
+        <translation>تاريخ الإنتاج</translation>
+    </message>
+    <message>
+        <source>Best before</source>
+        <translation>يفضل استخدامه قبل</translation>
+    </message>
+    <message>
+        <source>no sample could be made that matches its pattern %1, so it is checked with "A1"</source>
+        <translation>تعذّر إنشاء عينة تطابق نمطه %1، لذا يُفحص بالقيمة "A1"</translation>
     </message>
 </context>
 <context>
@@ -2530,6 +2623,10 @@ held SHA-256 %4</source>
     <message>
         <source>Content</source>
         <translation>المحتوى</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>إدراج حقل</translation>
     </message>
     <message>
         <source>External Data</source>
@@ -2609,6 +2706,14 @@ Coustom date and other date format please see the instructions.</source>
     <message>
         <source>Vaild Days</source>
         <translation>أيام الصلاحية</translation>
+    </message>
+    <message>
+        <source>Best before of the product</source>
+        <translation>تاريخ صلاحية المنتج</translation>
+    </message>
+    <message>
+        <source>In a product's template: a job gives this date the product's shelf life; the days above are what the designer shows meanwhile.</source>
+        <translation>في قالب منتج: تمنح المهمة هذا التاريخ مدة صلاحية المنتج؛ والأيام أعلاه هي ما يعرضه المصمم في هذه الأثناء.</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,10 @@
         <translation>外部数据</translation>
     </message>
     <message>
+        <source>Insert field</source>
+        <translation>插入字段</translation>
+    </message>
+    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -597,6 +601,10 @@ Message sent: SHA-256 %3</source>
         <translation>格式</translation>
     </message>
     <message>
+        <source>best before of the product</source>
+        <translation>产品的保质期</translation>
+    </message>
+    <message>
         <source>valid days</source>
         <translation>有效天数</translation>
     </message>
@@ -651,6 +659,33 @@ Message sent: SHA-256 %3</source>
     <message>
         <source>properties</source>
         <translation>属性</translation>
+    </message>
+</context>
+<context>
+    <name>DesignTemplate</name>
+    <message>
+        <source>the catalogue is not open</source>
+        <translation>目录未打开</translation>
+    </message>
+    <message>
+        <source>%1: %2 by %3 (unsigned: users are off), %4</source>
+        <translation>%1：%2，%3（未签名：用户功能关闭），%4</translation>
+    </message>
+    <message>
+        <source>%1: %2, signed by %3, %4</source>
+        <translation>%1：%2，签名人 %3，%4</translation>
+    </message>
+    <message>
+        <source>%1: not approved</source>
+        <translation>%1：未批准</translation>
+    </message>
+    <message>
+        <source>%1: approval unknown (%2)</source>
+        <translation>%1：批准状态未知（%2）</translation>
+    </message>
+    <message>
+        <source>The template of %1. The version a save writes must be signed before a job may run it.</source>
+        <translation>%1 的模板。保存写入的版本须经签名后任务才能使用。</translation>
     </message>
 </context>
 <context>
@@ -899,6 +934,17 @@ Message sent: SHA-256 %3</source>
 Do you want to save your changes?</source>
         <translation>信息已更改。
 是否保存更改？</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMenu</name>
+    <message>
+        <source>Insert field</source>
+        <translation>插入字段</translation>
+    </message>
+    <message>
+        <source>Insert a placeholder that a job fills</source>
+        <translation>插入由任务填写的占位符</translation>
     </message>
 </context>
 <context>
@@ -1409,20 +1455,12 @@ Do you want to save your changes?</source>
         <translation>未加载打印参数：%1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>警告</translation>
+        <source>Jobs</source>
+        <translation>任务</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>请选择一个文件！</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 未发送：预检发现问题。</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" 不是端口：请输入 1 到 65535 之间的数字。服务器照常运行。</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>显示或隐藏任务视图</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1441,12 +1479,20 @@ Do you want to save your changes?</source>
         <translation>无法打开操作员手册：没有浏览器打开 %1。</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>任务</translation>
+        <source>Warn</source>
+        <translation>警告</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>显示或隐藏任务视图</translation>
+        <source>You must select a file! </source>
+        <translation>请选择一个文件！</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 未发送：预检发现问题。</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" 不是端口：请输入 1 到 65535 之间的数字。服务器照常运行。</translation>
     </message>
 </context>
 <context>
@@ -1511,16 +1557,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>喷码机 %1 的当前信息：%2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>%1 的当前信息</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>%1（%2）的当前信息</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>喷码机 %1 的当前信息：%2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -1619,6 +1665,22 @@ held SHA-256 %4</source>
     <message>
         <source>The picture %1 is not in the picture folder.</source>
         <translation>图片 %1 不在图片文件夹中。</translation>
+    </message>
+    <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} 既不是标准占位符，也不是该产品的字段：任务无法填写它。</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} 不是标准占位符：只有带此名称字段的产品才能填写它。</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>字段 %1（{{%2}}）：%3。</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>以 %1 填写后：%2</translation>
     </message>
     <message>
         <source>Text "%1"</source>
@@ -2262,12 +2324,12 @@ held SHA-256 %4</source>
         <translation>只有%1可以%2；%3 以%4身份登录。</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>用户已启用。</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>在任务之外发送信息</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>用户已启用。</translation>
     </message>
 </context>
 <context>
@@ -2401,6 +2463,10 @@ held SHA-256 %4</source>
         <translation>[server] port 必须是 1 到 65535 之间的数字，而不是"%1"</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled 必须为 true 或 false，而不是 "%1"</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>无法读取 %1（%2）</translation>
     </message>
@@ -2424,9 +2490,36 @@ held SHA-256 %4</source>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>正在使用此账户的备注名，但尚未保存到设置中：%1。</translation>
     </message>
+</context>
+<context>
+    <name>TemplateSamples</name>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled 必须为 true 或 false，而不是 "%1"</translation>
+        <source>Lot</source>
+        <translation>批号</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>订单</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>产品</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Production date</source>
+        <translation>生产日期</translation>
+    </message>
+    <message>
+        <source>Best before</source>
+        <translation>保质期至</translation>
+    </message>
+    <message>
+        <source>no sample could be made that matches its pattern %1, so it is checked with "A1"</source>
+        <translation>无法生成符合其模式 %1 的样例，因此用 "A1" 检查</translation>
     </message>
 </context>
 <context>
@@ -2493,6 +2586,10 @@ held SHA-256 %4</source>
     <message>
         <source>Content</source>
         <translation>内容</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>插入字段</translation>
     </message>
     <message>
         <source>External Data</source>
@@ -2572,6 +2669,14 @@ Coustom date and other date format please see the instructions.</source>
     <message>
         <source>Vaild Days</source>
         <translation>有效天数</translation>
+    </message>
+    <message>
+        <source>Best before of the product</source>
+        <translation>产品的保质期</translation>
+    </message>
+    <message>
+        <source>In a product's template: a job gives this date the product's shelf life; the days above are what the designer shows meanwhile.</source>
+        <translation>在产品模板中：任务会按产品的保质期设置此日期；上面的天数是设计器在此之前显示的值。</translation>
     </message>
 </context>
 <context>

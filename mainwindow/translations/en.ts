@@ -87,6 +87,10 @@
         <translation>External Data</translation>
     </message>
     <message>
+        <source>Insert field</source>
+        <translation>Insert field</translation>
+    </message>
+    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -599,6 +603,10 @@ Message sent: SHA-256 %3</translation>
         <translation>format</translation>
     </message>
     <message>
+        <source>best before of the product</source>
+        <translation>best before of the product</translation>
+    </message>
+    <message>
         <source>valid days</source>
         <translation>valid days</translation>
     </message>
@@ -653,6 +661,33 @@ Message sent: SHA-256 %3</translation>
     <message>
         <source>properties</source>
         <translation>properties</translation>
+    </message>
+</context>
+<context>
+    <name>DesignTemplate</name>
+    <message>
+        <source>the catalogue is not open</source>
+        <translation>the catalogue is not open</translation>
+    </message>
+    <message>
+        <source>%1: %2 by %3 (unsigned: users are off), %4</source>
+        <translation>%1: %2 by %3 (unsigned: users are off), %4</translation>
+    </message>
+    <message>
+        <source>%1: %2, signed by %3, %4</source>
+        <translation>%1: %2, signed by %3, %4</translation>
+    </message>
+    <message>
+        <source>%1: not approved</source>
+        <translation>%1: not approved</translation>
+    </message>
+    <message>
+        <source>%1: approval unknown (%2)</source>
+        <translation>%1: approval unknown (%2)</translation>
+    </message>
+    <message>
+        <source>The template of %1. The version a save writes must be signed before a job may run it.</source>
+        <translation>The template of %1. The version a save writes must be signed before a job may run it.</translation>
     </message>
 </context>
 <context>
@@ -904,6 +939,17 @@ Message sent: SHA-256 %3</translation>
 Do you want to save your changes?</source>
         <translation>The message has been changed.
 Do you want to save your changes?</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMenu</name>
+    <message>
+        <source>Insert field</source>
+        <translation>Insert field</translation>
+    </message>
+    <message>
+        <source>Insert a placeholder that a job fills</source>
+        <translation>Insert a placeholder that a job fills</translation>
     </message>
 </context>
 <context>
@@ -1414,20 +1460,12 @@ Do you want to save your changes?</translation>
         <translation>Print parameters not loaded: %1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Warning</translation>
+        <source>Jobs</source>
+        <translation>Jobs</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>You must select a file!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 was not sent: the pre-flight check found problems.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Show or hide the jobs view</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1446,12 +1484,20 @@ Do you want to save your changes?</translation>
         <translation>The operator's manual could not be opened: no browser took %1.</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Jobs</translation>
+        <source>Warn</source>
+        <translation>Warning</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Show or hide the jobs view</translation>
+        <source>You must select a file! </source>
+        <translation>You must select a file!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 was not sent: the pre-flight check found problems.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</translation>
     </message>
 </context>
 <context>
@@ -1516,16 +1562,16 @@ Do you want to save your changes?</translation>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Current message of coder %1: %2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>Current message of %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Current message of %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Current message of coder %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -1624,6 +1670,22 @@ held SHA-256 %4</translation>
     <message>
         <source>The picture %1 is not in the picture folder.</source>
         <translation>The picture %1 is not in the picture folder.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>The field %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>Filled with %1: %2</translation>
     </message>
     <message>
         <source>Text "%1"</source>
@@ -2268,12 +2330,12 @@ held SHA-256 %4</translation>
         <translation>Only a %1 may %2; %3 is signed in as %4.</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>Users are on already.</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>send messages outside a job</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>Users are on already.</translation>
     </message>
 </context>
 <context>
@@ -2407,6 +2469,10 @@ held SHA-256 %4</translation>
         <translation>[server] port must be a number from 1 to 65535, not "%1"</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled must be true or false, not "%1"</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 cannot be read (%2)</translation>
     </message>
@@ -2430,9 +2496,36 @@ held SHA-256 %4</translation>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>The remark names of this account are used, but not yet kept in the settings: %1.</translation>
     </message>
+</context>
+<context>
+    <name>TemplateSamples</name>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled must be true or false, not "%1"</translation>
+        <source>Lot</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Order</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Production date</source>
+        <translation>Production date</translation>
+    </message>
+    <message>
+        <source>Best before</source>
+        <translation>Best before</translation>
+    </message>
+    <message>
+        <source>no sample could be made that matches its pattern %1, so it is checked with "A1"</source>
+        <translation>no sample could be made that matches its pattern %1, so it is checked with "A1"</translation>
     </message>
 </context>
 <context>
@@ -2499,6 +2592,10 @@ held SHA-256 %4</translation>
     <message>
         <source>Content</source>
         <translation>Content</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Insert field</translation>
     </message>
     <message>
         <source>External Data</source>
@@ -2578,6 +2675,14 @@ For custom and other date formats, see the instructions.</translation>
     <message>
         <source>Vaild Days</source>
         <translation>Valid Days</translation>
+    </message>
+    <message>
+        <source>Best before of the product</source>
+        <translation>Best before of the product</translation>
+    </message>
+    <message>
+        <source>In a product's template: a job gives this date the product's shelf life; the days above are what the designer shows meanwhile.</source>
+        <translation>In a product's template: a job gives this date the product's shelf life; the days above are what the designer shows meanwhile.</translation>
     </message>
 </context>
 <context>

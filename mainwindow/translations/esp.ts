@@ -87,6 +87,10 @@
         <translation>Datos externos</translation>
     </message>
     <message>
+        <source>Insert field</source>
+        <translation>Insertar campo</translation>
+    </message>
+    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -599,6 +603,10 @@ Mensaje enviado: SHA-256 %3</translation>
         <translation>formato</translation>
     </message>
     <message>
+        <source>best before of the product</source>
+        <translation>fecha de consumo preferente del producto</translation>
+    </message>
+    <message>
         <source>valid days</source>
         <translation>días de validez</translation>
     </message>
@@ -653,6 +661,33 @@ Mensaje enviado: SHA-256 %3</translation>
     <message>
         <source>properties</source>
         <translation>propiedades</translation>
+    </message>
+</context>
+<context>
+    <name>DesignTemplate</name>
+    <message>
+        <source>the catalogue is not open</source>
+        <translation>el catálogo no está abierto</translation>
+    </message>
+    <message>
+        <source>%1: %2 by %3 (unsigned: users are off), %4</source>
+        <translation>%1: %2 por %3 (sin firma: usuarios desactivados), %4</translation>
+    </message>
+    <message>
+        <source>%1: %2, signed by %3, %4</source>
+        <translation>%1: %2, firmado por %3, %4</translation>
+    </message>
+    <message>
+        <source>%1: not approved</source>
+        <translation>%1: no aprobado</translation>
+    </message>
+    <message>
+        <source>%1: approval unknown (%2)</source>
+        <translation>%1: aprobación desconocida (%2)</translation>
+    </message>
+    <message>
+        <source>The template of %1. The version a save writes must be signed before a job may run it.</source>
+        <translation>La plantilla de %1. La versión que escribe un guardado debe firmarse antes de que un trabajo pueda usarla.</translation>
     </message>
 </context>
 <context>
@@ -904,6 +939,17 @@ Mensaje enviado: SHA-256 %3</translation>
 Do you want to save your changes?</source>
         <translation>El mensaje ha cambiado.
 ¿Desea guardar los cambios?</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMenu</name>
+    <message>
+        <source>Insert field</source>
+        <translation>Insertar campo</translation>
+    </message>
+    <message>
+        <source>Insert a placeholder that a job fills</source>
+        <translation>Insertar un marcador que rellena el trabajo</translation>
     </message>
 </context>
 <context>
@@ -1414,20 +1460,12 @@ Do you want to save your changes?</source>
         <translation>Parámetros de impresión no cargados: %1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Aviso</translation>
+        <source>Jobs</source>
+        <translation>Trabajos</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>¡Debe seleccionar un archivo!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 no se envió: la comprobación previa encontró problemas.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" no es un puerto: introduzca un número de 1 a 65535. El servidor sigue como estaba.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Mostrar u ocultar los trabajos</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1446,12 +1484,20 @@ Do you want to save your changes?</source>
         <translation>No se pudo abrir el manual del operador: ningún navegador abrió %1.</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Trabajos</translation>
+        <source>Warn</source>
+        <translation>Aviso</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Mostrar u ocultar los trabajos</translation>
+        <source>You must select a file! </source>
+        <translation>¡Debe seleccionar un archivo!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 no se envió: la comprobación previa encontró problemas.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" no es un puerto: introduzca un número de 1 a 65535. El servidor sigue como estaba.</translation>
     </message>
 </context>
 <context>
@@ -1516,16 +1562,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Mensaje actual del codificador %1: %2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>Mensaje actual de %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Mensaje actual de %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Mensaje actual del codificador %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -1624,6 +1670,22 @@ en el equipo SHA-256 %4</translation>
     <message>
         <source>The picture %1 is not in the picture folder.</source>
         <translation>La imagen %1 no está en la carpeta de imágenes.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} no es un marcador estándar ni un campo del producto: un trabajo no puede rellenarlo.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} no es un marcador estándar: solo un producto con un campo de ese nombre puede rellenarlo.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>El campo %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>Rellenado con %1: %2</translation>
     </message>
     <message>
         <source>Text "%1"</source>
@@ -2268,12 +2330,12 @@ en el equipo SHA-256 %4</translation>
         <translation>Solo un %1 puede %2; %3 ha iniciado sesión como %4.</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>Los usuarios ya están activados.</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>enviar mensajes fuera de un trabajo</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>Los usuarios ya están activados.</translation>
     </message>
 </context>
 <context>
@@ -2407,6 +2469,10 @@ en el equipo SHA-256 %4</translation>
         <translation>[server] port debe ser un número de 1 a 65535, no "%1"</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled debe ser true o false, no "%1"</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 no se puede leer (%2)</translation>
     </message>
@@ -2430,9 +2496,36 @@ en el equipo SHA-256 %4</translation>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Se usan los nombres de esta cuenta, pero aún no se guardan en la configuración: %1.</translation>
     </message>
+</context>
+<context>
+    <name>TemplateSamples</name>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled debe ser true o false, no "%1"</translation>
+        <source>Lot</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Pedido</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Producto</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Production date</source>
+        <translation>Fecha de producción</translation>
+    </message>
+    <message>
+        <source>Best before</source>
+        <translation>Consumir preferentemente antes de</translation>
+    </message>
+    <message>
+        <source>no sample could be made that matches its pattern %1, so it is checked with "A1"</source>
+        <translation>no se pudo crear un ejemplo que cumpla su patrón %1, así que se comprueba con «A1»</translation>
     </message>
 </context>
 <context>
@@ -2499,6 +2592,10 @@ en el equipo SHA-256 %4</translation>
     <message>
         <source>Content</source>
         <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Insertar campo</translation>
     </message>
     <message>
         <source>External Data</source>
@@ -2578,6 +2675,14 @@ Para otros formatos de fecha, vea las instrucciones.</translation>
     <message>
         <source>Vaild Days</source>
         <translation>Días de validez</translation>
+    </message>
+    <message>
+        <source>Best before of the product</source>
+        <translation>Fecha de consumo preferente del producto</translation>
+    </message>
+    <message>
+        <source>In a product's template: a job gives this date the product's shelf life; the days above are what the designer shows meanwhile.</source>
+        <translation>En la plantilla de un producto: el trabajo da a esta fecha la vida útil del producto; los días de arriba son lo que muestra el diseñador mientras tanto.</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,10 @@
         <translation>Dati esterni</translation>
     </message>
     <message>
+        <source>Insert field</source>
+        <translation>Inserisci campo</translation>
+    </message>
+    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -599,6 +603,10 @@ Messaggio inviato: SHA-256 %3</translation>
         <translation>formato</translation>
     </message>
     <message>
+        <source>best before of the product</source>
+        <translation>scadenza del prodotto</translation>
+    </message>
+    <message>
         <source>valid days</source>
         <translation>giorni di validità</translation>
     </message>
@@ -653,6 +661,33 @@ Messaggio inviato: SHA-256 %3</translation>
     <message>
         <source>properties</source>
         <translation>proprietà</translation>
+    </message>
+</context>
+<context>
+    <name>DesignTemplate</name>
+    <message>
+        <source>the catalogue is not open</source>
+        <translation>il catalogo non è aperto</translation>
+    </message>
+    <message>
+        <source>%1: %2 by %3 (unsigned: users are off), %4</source>
+        <translation>%1: %2 da %3 (senza firma: utenti disattivati), %4</translation>
+    </message>
+    <message>
+        <source>%1: %2, signed by %3, %4</source>
+        <translation>%1: %2, firmato da %3, %4</translation>
+    </message>
+    <message>
+        <source>%1: not approved</source>
+        <translation>%1: non approvato</translation>
+    </message>
+    <message>
+        <source>%1: approval unknown (%2)</source>
+        <translation>%1: approvazione sconosciuta (%2)</translation>
+    </message>
+    <message>
+        <source>The template of %1. The version a save writes must be signed before a job may run it.</source>
+        <translation>Il modello di %1. La versione scritta da un salvataggio va firmata prima che un lavoro possa usarla.</translation>
     </message>
 </context>
 <context>
@@ -904,6 +939,17 @@ Messaggio inviato: SHA-256 %3</translation>
 Do you want to save your changes?</source>
         <translation>Il messaggio è stato modificato.
 Salvare le modifiche?</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMenu</name>
+    <message>
+        <source>Insert field</source>
+        <translation>Inserisci campo</translation>
+    </message>
+    <message>
+        <source>Insert a placeholder that a job fills</source>
+        <translation>Inserisci un segnaposto che il lavoro compila</translation>
     </message>
 </context>
 <context>
@@ -1414,20 +1460,12 @@ Salvare le modifiche?</translation>
         <translation>Parametri di stampa non caricati: %1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Avviso</translation>
+        <source>Jobs</source>
+        <translation>Lavori</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>Selezionare un file!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 non inviato: il controllo preliminare ha trovato problemi.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" non è una porta: inserire un numero da 1 a 65535. Il server continua come prima.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Mostra o nascondi i lavori</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1446,12 +1484,20 @@ Salvare le modifiche?</translation>
         <translation>Impossibile aprire il manuale dell'operatore: nessun browser ha aperto %1.</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Lavori</translation>
+        <source>Warn</source>
+        <translation>Avviso</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Mostra o nascondi i lavori</translation>
+        <source>You must select a file! </source>
+        <translation>Selezionare un file!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 non inviato: il controllo preliminare ha trovato problemi.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" non è una porta: inserire un numero da 1 a 65535. Il server continua come prima.</translation>
     </message>
 </context>
 <context>
@@ -1516,16 +1562,16 @@ Salvare le modifiche?</translation>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Messaggio corrente del codificatore %1: %2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>Messaggio corrente di %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Messaggio corrente di %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Messaggio corrente del codificatore %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -1624,6 +1670,22 @@ nel codificatore SHA-256 %4</translation>
     <message>
         <source>The picture %1 is not in the picture folder.</source>
         <translation>L'immagine %1 non è nella cartella delle immagini.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} non è un segnaposto standard né un campo del prodotto: un lavoro non può compilarlo.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} non è un segnaposto standard: solo un prodotto con un campo di quel nome può compilarlo.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>Il campo %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>Compilato con %1: %2</translation>
     </message>
     <message>
         <source>Text "%1"</source>
@@ -2268,12 +2330,12 @@ nel codificatore SHA-256 %4</translation>
         <translation>Solo un %1 può %2; %3 ha eseguito l'accesso come %4.</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>Gli utenti sono già attivi.</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>inviare messaggi fuori da un lavoro</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>Gli utenti sono già attivi.</translation>
     </message>
 </context>
 <context>
@@ -2407,6 +2469,10 @@ nel codificatore SHA-256 %4</translation>
         <translation>[server] port deve essere un numero da 1 a 65535, non "%1"</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled deve essere true o false, non "%1"</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 non leggibile (%2)</translation>
     </message>
@@ -2430,9 +2496,36 @@ nel codificatore SHA-256 %4</translation>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Si usano i nomi di questo account, ma non sono ancora salvati nelle impostazioni: %1.</translation>
     </message>
+</context>
+<context>
+    <name>TemplateSamples</name>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled deve essere true o false, non "%1"</translation>
+        <source>Lot</source>
+        <translation>Lotto</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Ordine</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Prodotto</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Production date</source>
+        <translation>Data di produzione</translation>
+    </message>
+    <message>
+        <source>Best before</source>
+        <translation>Da consumarsi entro</translation>
+    </message>
+    <message>
+        <source>no sample could be made that matches its pattern %1, so it is checked with "A1"</source>
+        <translation>non è stato possibile creare un esempio conforme al modello %1, quindi si verifica con "A1"</translation>
     </message>
 </context>
 <context>
@@ -2499,6 +2592,10 @@ nel codificatore SHA-256 %4</translation>
     <message>
         <source>Content</source>
         <translation>Contenuto</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Inserisci campo</translation>
     </message>
     <message>
         <source>External Data</source>
@@ -2578,6 +2675,14 @@ Per altri formati di data vedere le istruzioni.</translation>
     <message>
         <source>Vaild Days</source>
         <translation>Giorni di validità</translation>
+    </message>
+    <message>
+        <source>Best before of the product</source>
+        <translation>Scadenza del prodotto</translation>
+    </message>
+    <message>
+        <source>In a product's template: a job gives this date the product's shelf life; the days above are what the designer shows meanwhile.</source>
+        <translation>Nel modello di un prodotto: il lavoro dà a questa data la durata del prodotto; i giorni sopra sono ciò che il designer mostra nel frattempo.</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,10 @@
         <translation>외부 데이터</translation>
     </message>
     <message>
+        <source>Insert field</source>
+        <translation>필드 삽입</translation>
+    </message>
+    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -597,6 +601,10 @@ Message sent: SHA-256 %3</source>
         <translation>형식</translation>
     </message>
     <message>
+        <source>best before of the product</source>
+        <translation>제품의 유통기한</translation>
+    </message>
+    <message>
         <source>valid days</source>
         <translation>유효 일수</translation>
     </message>
@@ -651,6 +659,33 @@ Message sent: SHA-256 %3</source>
     <message>
         <source>properties</source>
         <translation>속성</translation>
+    </message>
+</context>
+<context>
+    <name>DesignTemplate</name>
+    <message>
+        <source>the catalogue is not open</source>
+        <translation>카탈로그가 열려 있지 않음</translation>
+    </message>
+    <message>
+        <source>%1: %2 by %3 (unsigned: users are off), %4</source>
+        <translation>%1: %2, %3 (서명 없음: 사용자 꺼짐), %4</translation>
+    </message>
+    <message>
+        <source>%1: %2, signed by %3, %4</source>
+        <translation>%1: %2, 서명자 %3, %4</translation>
+    </message>
+    <message>
+        <source>%1: not approved</source>
+        <translation>%1: 승인되지 않음</translation>
+    </message>
+    <message>
+        <source>%1: approval unknown (%2)</source>
+        <translation>%1: 승인 여부 알 수 없음 (%2)</translation>
+    </message>
+    <message>
+        <source>The template of %1. The version a save writes must be signed before a job may run it.</source>
+        <translation>%1의 템플릿입니다. 저장으로 기록되는 버전은 작업에 사용되기 전에 서명되어야 합니다.</translation>
     </message>
 </context>
 <context>
@@ -899,6 +934,17 @@ Message sent: SHA-256 %3</source>
 Do you want to save your changes?</source>
         <translation>메시지가 변경되었습니다.
 변경 내용을 저장하시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMenu</name>
+    <message>
+        <source>Insert field</source>
+        <translation>필드 삽입</translation>
+    </message>
+    <message>
+        <source>Insert a placeholder that a job fills</source>
+        <translation>작업이 채우는 자리표시자 삽입</translation>
     </message>
 </context>
 <context>
@@ -1409,20 +1455,12 @@ Do you want to save your changes?</source>
         <translation>인쇄 설정을 불러오지 못함: %1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>경고</translation>
+        <source>Jobs</source>
+        <translation>작업</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>파일을 선택하십시오!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1을(를) 보내지 않음: 사전 점검에서 문제가 발견됨.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1"은(는) 포트가 아닙니다. 1~65535 사이의 숫자를 입력하십시오. 서버는 그대로 동작합니다.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>작업 보기 표시 또는 숨기기</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1441,12 +1479,20 @@ Do you want to save your changes?</source>
         <translation>운영자 설명서를 열 수 없습니다: %1을(를) 연 브라우저가 없습니다.</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>작업</translation>
+        <source>Warn</source>
+        <translation>경고</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>작업 보기 표시 또는 숨기기</translation>
+        <source>You must select a file! </source>
+        <translation>파일을 선택하십시오!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1을(를) 보내지 않음: 사전 점검에서 문제가 발견됨.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1"은(는) 포트가 아닙니다. 1~65535 사이의 숫자를 입력하십시오. 서버는 그대로 동작합니다.</translation>
     </message>
 </context>
 <context>
@@ -1511,16 +1557,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>프린터 %1의 현재 메시지: %2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>%1의 현재 메시지</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>%1(%2)의 현재 메시지</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>프린터 %1의 현재 메시지: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -1619,6 +1665,22 @@ held SHA-256 %4</source>
     <message>
         <source>The picture %1 is not in the picture folder.</source>
         <translation>그림 %1이(가) 그림 폴더에 없음.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}}은(는) 표준 자리표시자도 제품의 필드도 아닙니다: 작업이 채울 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}}은(는) 표준 자리표시자가 아닙니다: 그 이름의 필드가 있는 제품만 채울 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>필드 %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>%1(으)로 채우면: %2</translation>
     </message>
     <message>
         <source>Text "%1"</source>
@@ -2262,12 +2324,12 @@ held SHA-256 %4</source>
         <translation>%2 작업은 %1만 할 수 있습니다. %3 님은 %4(으)로 로그인했습니다.</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>사용자 기능이 이미 켜져 있습니다.</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>작업 외 메시지 전송</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>사용자 기능이 이미 켜져 있습니다.</translation>
     </message>
 </context>
 <context>
@@ -2401,6 +2463,10 @@ held SHA-256 %4</source>
         <translation>[server] port는 "%1"이(가) 아니라 1~65535 사이의 숫자여야 합니다</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled는 true 또는 false여야 합니다("%1" 아님)</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1을(를) 읽을 수 없음(%2)</translation>
     </message>
@@ -2424,9 +2490,36 @@ held SHA-256 %4</source>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>이 계정의 별칭을 사용하지만 아직 설정에 저장되지 않았습니다: %1.</translation>
     </message>
+</context>
+<context>
+    <name>TemplateSamples</name>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled는 true 또는 false여야 합니다("%1" 아님)</translation>
+        <source>Lot</source>
+        <translation>로트</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>주문</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>제품</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Production date</source>
+        <translation>생산일</translation>
+    </message>
+    <message>
+        <source>Best before</source>
+        <translation>유통기한</translation>
+    </message>
+    <message>
+        <source>no sample could be made that matches its pattern %1, so it is checked with "A1"</source>
+        <translation>패턴 %1에 맞는 샘플을 만들 수 없어 "A1"로 검사합니다</translation>
     </message>
 </context>
 <context>
@@ -2493,6 +2586,10 @@ held SHA-256 %4</source>
     <message>
         <source>Content</source>
         <translation>내용</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>필드 삽입</translation>
     </message>
     <message>
         <source>External Data</source>
@@ -2572,6 +2669,14 @@ Coustom date and other date format please see the instructions.</source>
     <message>
         <source>Vaild Days</source>
         <translation>유효 일수</translation>
+    </message>
+    <message>
+        <source>Best before of the product</source>
+        <translation>제품의 유통기한</translation>
+    </message>
+    <message>
+        <source>In a product's template: a job gives this date the product's shelf life; the days above are what the designer shows meanwhile.</source>
+        <translation>제품 템플릿에서: 작업이 이 날짜에 제품의 유통기한을 적용합니다. 위의 일수는 그동안 디자이너가 보여 주는 값입니다.</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,10 @@
         <translation>Dados externos</translation>
     </message>
     <message>
+        <source>Insert field</source>
+        <translation>Inserir campo</translation>
+    </message>
+    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -599,6 +603,10 @@ Mensagem enviada: SHA-256 %3</translation>
         <translation>formato</translation>
     </message>
     <message>
+        <source>best before of the product</source>
+        <translation>validade do produto</translation>
+    </message>
+    <message>
         <source>valid days</source>
         <translation>dias de validade</translation>
     </message>
@@ -653,6 +661,33 @@ Mensagem enviada: SHA-256 %3</translation>
     <message>
         <source>properties</source>
         <translation>propriedades</translation>
+    </message>
+</context>
+<context>
+    <name>DesignTemplate</name>
+    <message>
+        <source>the catalogue is not open</source>
+        <translation>o catálogo não está aberto</translation>
+    </message>
+    <message>
+        <source>%1: %2 by %3 (unsigned: users are off), %4</source>
+        <translation>%1: %2 por %3 (sem assinatura: usuários desativados), %4</translation>
+    </message>
+    <message>
+        <source>%1: %2, signed by %3, %4</source>
+        <translation>%1: %2, assinado por %3, %4</translation>
+    </message>
+    <message>
+        <source>%1: not approved</source>
+        <translation>%1: não aprovado</translation>
+    </message>
+    <message>
+        <source>%1: approval unknown (%2)</source>
+        <translation>%1: aprovação desconhecida (%2)</translation>
+    </message>
+    <message>
+        <source>The template of %1. The version a save writes must be signed before a job may run it.</source>
+        <translation>O modelo de %1. A versão que um salvamento grava deve ser assinada antes que um trabalho possa usá-la.</translation>
     </message>
 </context>
 <context>
@@ -904,6 +939,17 @@ Mensagem enviada: SHA-256 %3</translation>
 Do you want to save your changes?</source>
         <translation>A mensagem foi alterada.
 Deseja salvar as alterações?</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMenu</name>
+    <message>
+        <source>Insert field</source>
+        <translation>Inserir campo</translation>
+    </message>
+    <message>
+        <source>Insert a placeholder that a job fills</source>
+        <translation>Inserir um marcador que o trabalho preenche</translation>
     </message>
 </context>
 <context>
@@ -1414,20 +1460,12 @@ Deseja salvar as alterações?</translation>
         <translation>Parâmetros de impressão não carregados: %1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Aviso</translation>
+        <source>Jobs</source>
+        <translation>Trabalhos</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>Selecione um arquivo!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 não foi enviado: a verificação prévia encontrou problemas.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" não é uma porta: digite um número de 1 a 65535. O servidor continua como estava.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Mostrar ou ocultar os trabalhos</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1446,12 +1484,20 @@ Deseja salvar as alterações?</translation>
         <translation>Não foi possível abrir o manual do operador: nenhum navegador abriu %1.</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Trabalhos</translation>
+        <source>Warn</source>
+        <translation>Aviso</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Mostrar ou ocultar os trabalhos</translation>
+        <source>You must select a file! </source>
+        <translation>Selecione um arquivo!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 não foi enviado: a verificação prévia encontrou problemas.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" não é uma porta: digite um número de 1 a 65535. O servidor continua como estava.</translation>
     </message>
 </context>
 <context>
@@ -1516,16 +1562,16 @@ Deseja salvar as alterações?</translation>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Mensagem atual do codificador %1: %2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>Mensagem atual de %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Mensagem atual de %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Mensagem atual do codificador %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -1624,6 +1670,22 @@ na máquina SHA-256 %4</translation>
     <message>
         <source>The picture %1 is not in the picture folder.</source>
         <translation>A imagem %1 não está na pasta de imagens.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} não é um marcador padrão nem um campo do produto: um trabalho não pode preenchê-lo.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} não é um marcador padrão: só um produto com um campo desse nome pode preenchê-lo.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>O campo %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>Preenchido com %1: %2</translation>
     </message>
     <message>
         <source>Text "%1"</source>
@@ -2268,12 +2330,12 @@ na máquina SHA-256 %4</translation>
         <translation>Somente um %1 pode %2; %3 entrou como %4.</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>Os usuários já estão ativados.</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>enviar mensagens fora de um trabalho</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>Os usuários já estão ativados.</translation>
     </message>
 </context>
 <context>
@@ -2407,6 +2469,10 @@ na máquina SHA-256 %4</translation>
         <translation>[server] port deve ser um número de 1 a 65535, não "%1"</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled deve ser true ou false, não "%1"</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 não pode ser lido (%2)</translation>
     </message>
@@ -2430,9 +2496,36 @@ na máquina SHA-256 %4</translation>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Os nomes desta conta são usados, mas ainda não foram salvos nas configurações: %1.</translation>
     </message>
+</context>
+<context>
+    <name>TemplateSamples</name>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled deve ser true ou false, não "%1"</translation>
+        <source>Lot</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Pedido</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produto</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Production date</source>
+        <translation>Data de produção</translation>
+    </message>
+    <message>
+        <source>Best before</source>
+        <translation>Consumir antes de</translation>
+    </message>
+    <message>
+        <source>no sample could be made that matches its pattern %1, so it is checked with "A1"</source>
+        <translation>não foi possível criar um exemplo que siga o padrão %1, então é verificado com "A1"</translation>
     </message>
 </context>
 <context>
@@ -2499,6 +2592,10 @@ na máquina SHA-256 %4</translation>
     <message>
         <source>Content</source>
         <translation>Conteúdo</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Inserir campo</translation>
     </message>
     <message>
         <source>External Data</source>
@@ -2578,6 +2675,14 @@ Para outros formatos de data, veja as instruções.</translation>
     <message>
         <source>Vaild Days</source>
         <translation>Dias de validade</translation>
+    </message>
+    <message>
+        <source>Best before of the product</source>
+        <translation>Validade do produto</translation>
+    </message>
+    <message>
+        <source>In a product's template: a job gives this date the product's shelf life; the days above are what the designer shows meanwhile.</source>
+        <translation>No modelo de um produto: o trabalho dá a esta data a validade do produto; os dias acima são o que o editor mostra enquanto isso.</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,10 @@
         <translation>Внешние данные</translation>
     </message>
     <message>
+        <source>Insert field</source>
+        <translation>Вставить поле</translation>
+    </message>
+    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -601,6 +605,10 @@ Message sent: SHA-256 %3</source>
         <translation>формат</translation>
     </message>
     <message>
+        <source>best before of the product</source>
+        <translation>срок годности продукта</translation>
+    </message>
+    <message>
         <source>valid days</source>
         <translation>срок годности</translation>
     </message>
@@ -655,6 +663,33 @@ Message sent: SHA-256 %3</source>
     <message>
         <source>properties</source>
         <translation>свойства</translation>
+    </message>
+</context>
+<context>
+    <name>DesignTemplate</name>
+    <message>
+        <source>the catalogue is not open</source>
+        <translation>каталог не открыт</translation>
+    </message>
+    <message>
+        <source>%1: %2 by %3 (unsigned: users are off), %4</source>
+        <translation>%1: %2, %3 (без подписи: пользователи отключены), %4</translation>
+    </message>
+    <message>
+        <source>%1: %2, signed by %3, %4</source>
+        <translation>%1: %2, подписал %3, %4</translation>
+    </message>
+    <message>
+        <source>%1: not approved</source>
+        <translation>%1: не утверждён</translation>
+    </message>
+    <message>
+        <source>%1: approval unknown (%2)</source>
+        <translation>%1: утверждение неизвестно (%2)</translation>
+    </message>
+    <message>
+        <source>The template of %1. The version a save writes must be signed before a job may run it.</source>
+        <translation>Шаблон продукта %1. Версию, которую записывает сохранение, нужно подписать, прежде чем задание сможет её использовать.</translation>
     </message>
 </context>
 <context>
@@ -909,6 +944,17 @@ Message sent: SHA-256 %3</source>
 Do you want to save your changes?</source>
         <translation>Сообщение изменено.
 Сохранить изменения?</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMenu</name>
+    <message>
+        <source>Insert field</source>
+        <translation>Вставить поле</translation>
+    </message>
+    <message>
+        <source>Insert a placeholder that a job fills</source>
+        <translation>Вставить подстановку, которую заполняет задание</translation>
     </message>
 </context>
 <context>
@@ -1419,20 +1465,12 @@ Do you want to save your changes?</source>
         <translation>Параметры печати не загружены: %1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Внимание</translation>
+        <source>Jobs</source>
+        <translation>Задания</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>Выберите файл!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 не отправлен: предварительная проверка нашла ошибки.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>«%1» — не порт: введите число от 1 до 65535. Сервер работает как прежде.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Показать или скрыть задания</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1451,12 +1489,20 @@ Do you want to save your changes?</source>
         <translation>Не удалось открыть руководство оператора: ни один браузер не открыл %1.</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Задания</translation>
+        <source>Warn</source>
+        <translation>Внимание</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Показать или скрыть задания</translation>
+        <source>You must select a file! </source>
+        <translation>Выберите файл!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 не отправлен: предварительная проверка нашла ошибки.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>«%1» — не порт: введите число от 1 до 65535. Сервер работает как прежде.</translation>
     </message>
 </context>
 <context>
@@ -1521,16 +1567,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Текущее сообщение маркиратора %1: %2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>Текущее сообщение %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Текущее сообщение %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Текущее сообщение маркиратора %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -1629,6 +1675,22 @@ held SHA-256 %4</source>
     <message>
         <source>The picture %1 is not in the picture folder.</source>
         <translation>Картинки %1 нет в папке изображений.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} — не стандартная подстановка и не поле продукта: задание не сможет её заполнить.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} — не стандартная подстановка: её заполнит только продукт с полем этого имени.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>Поле %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>С подстановкой %1: %2</translation>
     </message>
     <message>
         <source>Text "%1"</source>
@@ -2274,12 +2336,12 @@ held SHA-256 %4</source>
         <translation>Только %1 может %2; %3 вошёл как %4.</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>Пользователи уже включены.</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>отправлять сообщения вне задания</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>Пользователи уже включены.</translation>
     </message>
 </context>
 <context>
@@ -2413,6 +2475,10 @@ held SHA-256 %4</source>
         <translation>[server] port должен быть числом от 1 до 65535, а не «%1»</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled должно быть true или false, а не «%1»</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 не читается (%2)</translation>
     </message>
@@ -2436,9 +2502,36 @@ held SHA-256 %4</source>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Используются имена этой учётной записи, но в настройках они ещё не сохранены: %1.</translation>
     </message>
+</context>
+<context>
+    <name>TemplateSamples</name>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled должно быть true или false, а не «%1»</translation>
+        <source>Lot</source>
+        <translation>Партия</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Заказ</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Продукт</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Production date</source>
+        <translation>Дата производства</translation>
+    </message>
+    <message>
+        <source>Best before</source>
+        <translation>Годен до</translation>
+    </message>
+    <message>
+        <source>no sample could be made that matches its pattern %1, so it is checked with "A1"</source>
+        <translation>не удалось составить образец по его шаблону %1, поэтому проверка идёт с «A1»</translation>
     </message>
 </context>
 <context>
@@ -2505,6 +2598,10 @@ held SHA-256 %4</source>
     <message>
         <source>Content</source>
         <translation>Содержимое</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Вставить поле</translation>
     </message>
     <message>
         <source>External Data</source>
@@ -2584,6 +2681,14 @@ Coustom date and other date format please see the instructions.</source>
     <message>
         <source>Vaild Days</source>
         <translation>Срок годности (дни)</translation>
+    </message>
+    <message>
+        <source>Best before of the product</source>
+        <translation>Срок годности продукта</translation>
+    </message>
+    <message>
+        <source>In a product's template: a job gives this date the product's shelf life; the days above are what the designer shows meanwhile.</source>
+        <translation>В шаблоне продукта: задание задаёт этой дате срок годности продукта; дни выше — то, что показывает редактор до тех пор.</translation>
     </message>
 </context>
 <context>

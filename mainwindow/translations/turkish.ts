@@ -87,6 +87,10 @@
         <translation>Harici veri</translation>
     </message>
     <message>
+        <source>Insert field</source>
+        <translation>Alan ekle</translation>
+    </message>
+    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -597,6 +601,10 @@ Gönderilen mesaj: SHA-256 %3</translation>
         <translation>biçim</translation>
     </message>
     <message>
+        <source>best before of the product</source>
+        <translation>ürünün son kullanma tarihi</translation>
+    </message>
+    <message>
         <source>valid days</source>
         <translation>geçerlilik günü</translation>
     </message>
@@ -651,6 +659,33 @@ Gönderilen mesaj: SHA-256 %3</translation>
     <message>
         <source>properties</source>
         <translation>özellikler</translation>
+    </message>
+</context>
+<context>
+    <name>DesignTemplate</name>
+    <message>
+        <source>the catalogue is not open</source>
+        <translation>katalog açık değil</translation>
+    </message>
+    <message>
+        <source>%1: %2 by %3 (unsigned: users are off), %4</source>
+        <translation>%1: %2, %3 (imzasız: kullanıcılar kapalı), %4</translation>
+    </message>
+    <message>
+        <source>%1: %2, signed by %3, %4</source>
+        <translation>%1: %2, imzalayan %3, %4</translation>
+    </message>
+    <message>
+        <source>%1: not approved</source>
+        <translation>%1: onaylanmadı</translation>
+    </message>
+    <message>
+        <source>%1: approval unknown (%2)</source>
+        <translation>%1: onay bilinmiyor (%2)</translation>
+    </message>
+    <message>
+        <source>The template of %1. The version a save writes must be signed before a job may run it.</source>
+        <translation>%1 şablonu. Kaydın yazdığı sürüm, bir iş onu kullanmadan önce imzalanmalıdır.</translation>
     </message>
 </context>
 <context>
@@ -899,6 +934,17 @@ Gönderilen mesaj: SHA-256 %3</translation>
 Do you want to save your changes?</source>
         <translation>Mesaj değişti.
 Değişiklikler kaydedilsin mi?</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMenu</name>
+    <message>
+        <source>Insert field</source>
+        <translation>Alan ekle</translation>
+    </message>
+    <message>
+        <source>Insert a placeholder that a job fills</source>
+        <translation>İşin dolduracağı bir yer tutucu ekle</translation>
     </message>
 </context>
 <context>
@@ -1409,20 +1455,12 @@ Değişiklikler kaydedilsin mi?</translation>
         <translation>Baskı ayarları yüklenmedi: %1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Uyarı</translation>
+        <source>Jobs</source>
+        <translation>İşler</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>Bir dosya seçmelisiniz!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 gönderilmedi: ön kontrol sorun buldu.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" bir port değil: 1 ile 65535 arasında bir sayı girin. Sunucu olduğu gibi çalışıyor.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>İşleri göster veya gizle</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1441,12 +1479,20 @@ Değişiklikler kaydedilsin mi?</translation>
         <translation>Operatör kılavuzu açılamadı: %1 adresini açan tarayıcı yok.</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>İşler</translation>
+        <source>Warn</source>
+        <translation>Uyarı</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>İşleri göster veya gizle</translation>
+        <source>You must select a file! </source>
+        <translation>Bir dosya seçmelisiniz!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 gönderilmedi: ön kontrol sorun buldu.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" bir port değil: 1 ile 65535 arasında bir sayı girin. Sunucu olduğu gibi çalışıyor.</translation>
     </message>
 </context>
 <context>
@@ -1511,16 +1557,16 @@ Değişiklikler kaydedilsin mi?</translation>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>%1 kodlayıcısının geçerli mesajı: %2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>%1 geçerli mesajı</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>%1 (%2) geçerli mesajı</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>%1 kodlayıcısının geçerli mesajı: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -1619,6 +1665,22 @@ kodlayıcıdaki SHA-256 %4</translation>
     <message>
         <source>The picture %1 is not in the picture folder.</source>
         <translation>%1 resmi resim klasöründe yok.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} ne standart bir yer tutucu ne de ürünün bir alanı: iş onu dolduramaz.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} standart bir yer tutucu değil: yalnızca bu adda alanı olan bir ürün doldurabilir.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>%1 alanı ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>%1 ile doldurulunca: %2</translation>
     </message>
     <message>
         <source>Text "%1"</source>
@@ -2262,12 +2324,12 @@ kodlayıcıdaki SHA-256 %4</translation>
         <translation>%2 yalnızca %1 yetkisindedir; %3, %4 olarak oturum açtı.</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>Kullanıcılar zaten açık.</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>iş dışında mesaj gönderme</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>Kullanıcılar zaten açık.</translation>
     </message>
 </context>
 <context>
@@ -2401,6 +2463,10 @@ kodlayıcıdaki SHA-256 %4</translation>
         <translation>[server] port 1 ile 65535 arasında bir sayı olmalı, "%1" değil</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled true veya false olmalı, "%1" değil</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 okunamıyor (%2)</translation>
     </message>
@@ -2424,9 +2490,36 @@ kodlayıcıdaki SHA-256 %4</translation>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Bu hesabın takma adları kullanılıyor, ancak henüz ayarlara kaydedilmedi: %1.</translation>
     </message>
+</context>
+<context>
+    <name>TemplateSamples</name>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled true veya false olmalı, "%1" değil</translation>
+        <source>Lot</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Sipariş</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Ürün</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Production date</source>
+        <translation>Üretim tarihi</translation>
+    </message>
+    <message>
+        <source>Best before</source>
+        <translation>Son kullanma</translation>
+    </message>
+    <message>
+        <source>no sample could be made that matches its pattern %1, so it is checked with "A1"</source>
+        <translation>%1 desenine uyan bir örnek oluşturulamadı, bu yüzden "A1" ile denetleniyor</translation>
     </message>
 </context>
 <context>
@@ -2493,6 +2586,10 @@ kodlayıcıdaki SHA-256 %4</translation>
     <message>
         <source>Content</source>
         <translation>İçerik</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Alan ekle</translation>
     </message>
     <message>
         <source>External Data</source>
@@ -2572,6 +2669,14 @@ Diğer tarih biçimleri için talimatlara bakın.</translation>
     <message>
         <source>Vaild Days</source>
         <translation>Geçerlilik günü</translation>
+    </message>
+    <message>
+        <source>Best before of the product</source>
+        <translation>Ürünün son kullanma tarihi</translation>
+    </message>
+    <message>
+        <source>In a product's template: a job gives this date the product's shelf life; the days above are what the designer shows meanwhile.</source>
+        <translation>Bir ürünün şablonunda: iş bu tarihe ürünün raf ömrünü verir; yukarıdaki günler tasarımcının o zamana kadar gösterdiğidir.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "clock.h"
 #include "counter.h"
 #include "counterregistry.h"
+#include "designtemplate.h"
 #include "editwidget.h"
 #include "generalsetwidget.h"
 #include "graphicsimageitem.h"
@@ -20,7 +21,10 @@
 #include "scriptedfiledialogs.h"
 #include "textsetwidget.h"
 
+#include <QCryptographicHash>
 #include <QDialogButtonBox>
+#include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -69,6 +73,55 @@ QWidget *currentPanel(EditWidget *editor)
     QWidget *page = editor->findChild<QStackedWidget *>("stackedWidget")->currentWidget();
     auto *panel = page->findChild<ItemPanel *>();
     return panel ? static_cast<QWidget *>(panel) : page;
+}
+
+// The catalogue as the designer sees it: juice.spr is the template of
+// OJ-1L, and the versions in approved are signed.
+class FakeTemplateFields : public TemplateFields
+{
+public:
+    QSet<QByteArray> approved;
+    void approve(const QString &path)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        approved << QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+    }
+    TemplateProducts productsOf(const QString &messageName) override
+    {
+        TemplateProducts products;
+        if (messageName != "juice.spr")
+            return products;
+        products.codes << "OJ-1L";
+        TemplateField line;
+        line.name = "line";
+        line.label = "Line";
+        line.kind = TemplateField::Kind::Integer;
+        TemplateField code{"code", "Code", TemplateField::Kind::Text, "(AB|CD)1", false, 0, {}, {}};
+        products.fields << line << code;
+        return products;
+    }
+    Signature signatureOf(const QString &, const QByteArray &bytes) override
+    {
+        Signature s;
+        if (approved.contains(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256))) {
+            s.state = Signature::State::Approved;
+            s.meaning = "Approved for production";
+            s.signer = "Olga Petrova";
+            s.signedAt = QDateTime(QDate(2026, 12, 9), QTime(14, 30));
+        }
+        return s;
+    }
+};
+
+QStringList menuEntries(QWidget *panel)
+{
+    QStringList entries;
+    for (QAction *action : panel->findChild<QToolButton *>("insertFieldBtn")->menu()->actions()) {
+        if (!action->isSeparator())
+            entries << action->text();
+    }
+    return entries;
 }
 
 } // namespace
@@ -190,6 +243,84 @@ private slots:
         QVERIFY(editor->save());
         QVERIFY(savedText(path).contains("\"TextAtY\": 1150"));
         QVERIFY(!editor->isModified());
+        QVERIFY(notifier.boxes.isEmpty());
+        delete editor;
+    }
+
+    // A product's template: the mark says whether the bytes a save writes
+    // are signed, the text panel inserts the product's fields, and the
+    // pre-flight check judges the message filled with their samples.  A
+    // message of no product offers the standard placeholders only.
+    void templateOfAProductInTheDesigner()
+    {
+        const QString path = existingMessage("juice");
+        const QString other = existingMessage("other");
+        // Written elsewhere, not laid out as the designer writes it.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray compact =
+            QJsonDocument::fromJson(file.readAll()).toJson(QJsonDocument::Compact);
+        file.close();
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(compact);
+        file.close();
+        FakeTemplateFields catalogue;
+        RecordingNotifier notifier;
+        auto *editor = new EditWidget(path, EditWidget::ModeExisting);
+        editor->setTemplateFields(&catalogue);
+        editor->show();
+        auto *mark = editor->findChild<QLabel *>("templateMark");
+        QVERIFY(mark && mark->isVisible());
+        QCOMPARE(mark->text(), QString("juice.spr: not approved"));
+        // Signed as the file is, and the message is as it was loaded.
+        catalogue.approve(path);
+        editor->designTemplate()->refreshMark();
+        QCOMPARE(mark->text(), QString("juice.spr: Approved for production, signed by Olga "
+                                       "Petrova, ") +
+                                   QDateTime(QDate(2026, 12, 9), QTime(14, 30))
+                                       .toLocalTime()
+                                       .toString("yyyy-MM-dd HH:mm"));
+
+        QGraphicsItem *text = editor->scene()->items().first();
+        text->setSelected(true);
+        QWidget *panel = currentPanel(editor);
+        QVERIFY(qobject_cast<TextSetWidget *>(panel));
+        const QStringList entries = menuEntries(panel);
+        QCOMPARE(entries.size(), 8);
+        QCOMPARE(entries.first(), QString("Lot\t{{lot}}"));
+        QCOMPARE(entries.mid(6), (QStringList{"Line\t{{line}}", "Code\t{{code}}"}));
+        for (QAction *action :
+             panel->findChild<QToolButton *>("insertFieldBtn")->menu()->actions()) {
+            if (action->data() == "{{code}}" || action->data() == "{{line}}")
+                action->trigger();
+        }
+        QVERIFY(static_cast<GraphicsTextItem *>(text)->toPlainText().contains("{{line}}{{code}}"));
+        QVERIFY(editor->undoStack()->canUndo());
+        // A moment after the change the version is no longer the signed one.
+        QTRY_COMPARE(mark->text(), QString("juice.spr: not approved"));
+
+        QStringList listed;
+        m_dialogs->answer<PreflightDialog>([&](PreflightDialog *dialog) {
+            for (const Preflight::Finding &f : dialog->findings())
+                listed << f.text;
+            return int(QDialog::Accepted);
+        });
+        QVERIFY(editor->save());
+        QVERIFY2(listed.join('\n').contains("The field Code ({{code}}): no sample could be made"),
+                 qPrintable(listed.join('\n')));
+        QVERIFY(!listed.join('\n').contains("no standard placeholder"));
+        QCOMPARE(mark->text(), QString("juice.spr: not approved"));
+        catalogue.approve(path);
+        editor->designTemplate()->refreshMark();
+        QVERIFY(mark->text().startsWith("juice.spr: Approved for production"));
+        delete editor;
+
+        editor = new EditWidget(other, EditWidget::ModeExisting);
+        editor->setTemplateFields(&catalogue);
+        editor->show();
+        QVERIFY(!editor->findChild<QLabel *>("templateMark")->isVisible());
+        editor->scene()->items().first()->setSelected(true);
+        QCOMPARE(menuEntries(currentPanel(editor)).size(), 6);
         QVERIFY(notifier.boxes.isEmpty());
         delete editor;
     }

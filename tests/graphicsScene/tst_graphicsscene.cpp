@@ -4,6 +4,7 @@
 #include "graphicstextitem.h"
 #include "messagefile.h"
 #include "preflight.h"
+#include "templatesamples.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
@@ -15,13 +16,13 @@ namespace {
 
 // Records of the pre-flight table: a font this computer has, and one
 // neither it nor the fonts folder has.
-QByteArray text(int x, int y, const char *family = "DejaVu Sans")
+QByteArray text(int x, int y, const char *family = "DejaVu Sans", const char *content = "LOT 12")
 {
-    return QStringLiteral(R"({"TextAtX":%1,"TextAtY":%2,"TextContent":"LOT 12",)"
+    return QStringLiteral(R"({"TextAtX":%1,"TextAtY":%2,"TextContent":"%4",)"
                           R"("TextFont":"%3,-1,100,5,50,0,0,0,0,0","TextID":"Text0"})")
         .arg(x)
         .arg(y)
-        .arg(QLatin1String(family))
+        .arg(QLatin1String(family), QLatin1String(content))
         .toUtf8();
 }
 
@@ -315,6 +316,29 @@ private slots:
             << message("TextItemInfo", text(20, 1150, "No Such Family 7")) << 3 << -1
             << QList<int>{int(K::OutsidePrintArea), int(K::MaskedHead), int(K::MissingFont)}
             << "bottom edge";
+        // Templates are judged filled with the samples of their placeholders.
+        QTest::newRow("template: GS1-128 of {{gtin}} and {{lot}}")
+            << message("BarcodeItemInfo", barcode(16, "[01]{{gtin}}[10]{{lot}}", 1.0)) << 15 << -1
+            << none << "";
+        QTest::newRow("template: GS1 DataMatrix with a best-before date")
+            << message("BarcodeItemInfo",
+                       barcode(71, "[01]{{gtin}}[17]{{best_before:yyMMdd}}[10]{{lot}}", 2.0, 2))
+            << 15 << -1 << none << "";
+        QTest::newRow("template: GS1-128, the date as written is no AI 17 date")
+            << message("BarcodeItemInfo", barcode(16, "[01]{{gtin}}[17]{{best_before}}", 1.0)) << 15
+            << -1 << QList<int>{int(K::Gs1Refused)} << "{{best_before}} = \"";
+        QTest::newRow("template: GS1-128, a digit after the GTIN")
+            << message("BarcodeItemInfo", barcode(16, "[01]{{gtin}}5", 1.0)) << 15 << -1
+            << QList<int>{int(K::Gs1Refused)} << "{{gtin}} = \"09501101020917\"";
+        QTest::newRow("template: EAN-13 of the 14-digit {{gtin}}")
+            << message("BarcodeItemInfo", barcode(13, "{{gtin}}", 2.0)) << 15 << -1
+            << QList<int>{int(K::Unencodable)} << "{{gtin}}";
+        QTest::newRow("template: a placeholder of no product")
+            << message("TextItemInfo", text(20, 10, "DejaVu Sans", "{{colour}} {{lot}}")) << 15
+            << -1 << QList<int>{int(K::UnknownPlaceholder)} << "{{colour}} is no standard";
+        QTest::newRow("template: the filled text reaches head 2")
+            << message("TextItemInfo", text(20, 250, "DejaVu Sans", "{{lot}}")) << 1 << -1
+            << QList<int>{int(K::MaskedHead)} << "{{lot}} = \"SAMPLE1\"";
     }
     void preflightFindings()
     {
@@ -344,6 +368,73 @@ private slots:
         QCOMPARE(found, kinds);
         if (!findings.isEmpty())
             QVERIFY2(findings.first().text.contains(fragment), qPrintable(findings.first().text));
+    }
+
+    // The sample a template is checked with for each kind of job field.
+    void templateSamples_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("pattern"); // or the first choice, or the minimum
+        QTest::addColumn<QString>("defaultValue");
+        QTest::addColumn<QString>("sample");
+        QTest::addColumn<bool>("problem");
+        using K = TemplateField::Kind;
+        QTest::newRow("default first") << int(K::Integer) << "5"
+                                       << "7"
+                                       << "7" << false;
+        QTest::newRow("date: today") << int(K::Date) << ""
+                                     << ""
+                                     << "2026-12-09" << false;
+        QTest::newRow("integer: its minimum") << int(K::Integer) << "3"
+                                              << ""
+                                              << "3" << false;
+        QTest::newRow("integer without range: 1") << int(K::Integer) << ""
+                                                  << ""
+                                                  << "1" << false;
+        QTest::newRow("pick list: the first") << int(K::PickList) << "B"
+                                              << ""
+                                              << "B" << false;
+        QTest::newRow("text without pattern") << int(K::Text) << ""
+                                              << ""
+                                              << "A1" << false;
+        QTest::newRow("pattern of classes and counts") << int(K::Text) << "[A-Z]{2}\\d{3}-?X+"
+                                                       << ""
+                                                       << "AA111X" << false;
+        QTest::newRow("pattern with escapes and anchors") << int(K::Text) << "^L\\.\\w*[0-9]$"
+                                                          << ""
+                                                          << "L.0" << false;
+        QTest::newRow("pattern with alternatives") << int(K::Text) << "(AB|CD)[0-9]"
+                                                   << ""
+                                                   << "A1" << true;
+        QTest::newRow("negated class") << int(K::Text) << "[^a-z]{3}"
+                                       << ""
+                                       << "A1" << true;
+    }
+    void templateSamples()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, pattern);
+        QFETCH(QString, defaultValue);
+        TemplateField field;
+        field.name = QStringLiteral("f");
+        field.kind = TemplateField::Kind(kind);
+        field.defaultValue = defaultValue;
+        if (field.kind == TemplateField::Kind::Text)
+            field.pattern = pattern;
+        else if (field.kind == TemplateField::Kind::PickList)
+            field.choices = QStringList{pattern, QStringLiteral("C")};
+        else if (!pattern.isEmpty())
+            field = TemplateField{field.name,           {}, field.kind,  {}, true,
+                                  pattern.toLongLong(), {}, defaultValue};
+        TemplateProducts products;
+        products.codes << QStringLiteral("OJ-1L");
+        products.fields << field;
+        const TemplateSamples samples(products, QDate(2026, 12, 9));
+        const TemplateSamples::Sample *sample = samples.find(QStringLiteral("f"));
+        QVERIFY(sample);
+        QTEST(sample->value, "sample");
+        QTEST(!sample->problem.isEmpty(), "problem");
+        QCOMPARE(samples.find(QStringLiteral("product"))->value, QStringLiteral("OJ-1L"));
     }
 };
 

@@ -122,10 +122,16 @@ private slots:
         QJsonObject record;
         QVERIFY(source.saveRecord(record));
         QCOMPARE(record.value("TimeAtX").toVariant(), QVariant(40));
+        // A date of no product's shelf life writes the record as before.
+        QVERIFY(!record.contains("TimeBestBefore"));
+        source.setFollowsShelfLife(true);
+        QVERIFY(source.saveRecord(record));
+        QCOMPARE(record.value("TimeBestBefore"), QJsonValue(true));
 
         GraphicsTimeItem copy;
         QVERIFY(copy.loadRecord(record));
         QCOMPARE(copy.toPlainText(), QString("EXP 2022-05-20"));
+        QVERIFY(copy.followsShelfLife());
         // Every field came back: the record written again is the same.
         QJsonObject again;
         copy.saveRecord(again);

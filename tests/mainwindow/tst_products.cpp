@@ -6,6 +6,7 @@
 #include "../common/testfiles.h"
 #include "batchrecordsdialog.h"
 #include "catalogue.h"
+#include "cataloguetemplatefields.h"
 #include "commandjournal.h"
 #include "jobservice.h"
 #include "journal.h"
@@ -282,6 +283,48 @@ private slots:
         QCOMPARE(a.method, Approval::Method::Unsigned);
         QCOMPARE(a.account, Journal::systemUserName());
         QVERIFY(child<QLabel>(dialog.get(), "signature")->text().contains("unsigned"));
+    }
+
+    // What the designer learns of a message from the catalogue: the products
+    // naming it as their template with their fields, and whether exactly
+    // these bytes are signed.
+    void theDesignerSeesTheTemplatesOfTheCatalogue()
+    {
+        for (const char *code : {"OJ-1L", "OJ-330", "AJ-1L"}) {
+            Product p;
+            p.code = code;
+            p.name = "Juice";
+            p.templateName = QByteArray(code) == "AJ-1L" ? "apple.spr" : "juice.spr";
+            JobField line;
+            line.name = QByteArray(code) == "OJ-1L" ? "line" : "shift";
+            line.label = "Line";
+            line.kind = JobField::Kind::Integer;
+            line.hasRange = true;
+            line.minimum = 2;
+            line.maximum = 9;
+            p.fields << line;
+            QVERIFY2(catalogue()->addProduct(&p, "olga").ok(), code);
+        }
+        CatalogueTemplateFields fields(catalogue());
+        const TemplateProducts products = fields.productsOf("juice.spr");
+        QCOMPARE(products.codes, (QStringList{"OJ-1L", "OJ-330"}));
+        QCOMPARE(products.fields.size(), 2);
+        QCOMPARE(products.fields.first().minimum, 2);
+        QVERIFY(!fields.productsOf("orange.spr").isTemplate());
+
+        QByteArray bytes = kTemplate;
+        QCOMPARE(fields.signatureOf("juice.spr", bytes).state,
+                 TemplateFields::Signature::State::NotApproved);
+        QVERIFY(TemplateSigning::sign(*catalogue(), *session(), nullptr, "Spray/juice.spr", {}, {},
+                                      TemplateSigning::approvedForProduction())
+                    .ok);
+        const TemplateFields::Signature signature = fields.signatureOf("juice.spr", bytes);
+        QCOMPARE(signature.state, TemplateFields::Signature::State::Approved);
+        QCOMPARE(signature.signer, Journal::systemUserName());
+        QVERIFY(signature.unsignedApproval);
+        QCOMPARE(signature.meaning, QString("Approved for production"));
+        QCOMPARE(fields.signatureOf("juice.spr", bytes.replace("LOT", "L0T")).state,
+                 TemplateFields::Signature::State::NotApproved);
     }
 
     // The batch record as a PDF: a PDF whose text holds the lot and the
