@@ -1076,6 +1076,53 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>JobScan</name>
+    <message>
+        <source>Scan the packaging on the line: a job of %1 starts only when it shows GTIN %2.</source>
+        <translation>Отсканируйте упаковку на линии: задание %1 начнётся, только если на ней GTIN %2.</translation>
+    </message>
+    <message>
+        <source>The scan holds no GTIN (01): %1</source>
+        <translation>В скане нет GTIN (01): %1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>Нет продукта с GTIN %1.</translation>
+    </message>
+    <message>
+        <source>Lot %1 from the scan.</source>
+        <translation>Партия %1 из скана.</translation>
+    </message>
+    <message>
+        <source>Production date %1 from the scan.</source>
+        <translation>Дата производства %1 из скана.</translation>
+    </message>
+    <message>
+        <source>the best-before date (15) %1</source>
+        <translation>срок годности (15) %1</translation>
+    </message>
+    <message>
+        <source>the expiry date (17) %1</source>
+        <translation>дата истечения срока (17) %1</translation>
+    </message>
+    <message>
+        <source>Check the packaging: %1 is not %2, which the shelf life of %3 (%4) gives.</source>
+        <translation>Проверьте упаковку: %1 — не %2, как следует из срока хранения %3 (%4).</translation>
+    </message>
+    <message>
+        <source>Packaging confirmed: GTIN %1.</source>
+        <translation>Упаковка подтверждена: GTIN %1.</translation>
+    </message>
+    <message>
+        <source>The packaging scanned (GTIN %1) is not that of %2 (GTIN %3): the job does not start.</source>
+        <translation>Отсканированная упаковка (GTIN %1) не от %2 (GTIN %3): задание не начнётся.</translation>
+    </message>
+    <message>
+        <source>%1 (character %2)</source>
+        <translation>%1 (символ %2)</translation>
+    </message>
+</context>
+<context>
     <name>JobsPanel</name>
     <message>
         <source>Jobs</source>
@@ -1106,6 +1153,14 @@ Do you want to save your changes?</source>
         <translation>Партия</translation>
     </message>
     <message>
+        <source>Packaging</source>
+        <translation>Упаковка</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>Отсканируйте упаковку на линии, затем Enter</translation>
+    </message>
+    <message>
         <source>Start job</source>
         <translation>Начать задание</translation>
     </message>
@@ -1128,10 +1183,6 @@ Do you want to save your changes?</source>
     <message>
         <source>Products cannot be listed: %1</source>
         <translation>Не удалось показать продукты: %1</translation>
-    </message>
-    <message>
-        <source>No product has the GTIN %1.</source>
-        <translation>Нет продукта с GTIN %1.</translation>
     </message>
     <message>
         <source>none chosen</source>
@@ -1200,6 +1251,14 @@ Do you want to save your changes?</source>
     <message>
         <source>not in the job</source>
         <translation>не в задании</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>%n запись протокола партии ждёт каталог; записи будут внесены по порядку, когда он вернётся.</numerusform>
+            <numerusform>%n записи протокола партии ждут каталог; они будут внесены по порядку, когда он вернётся.</numerusform>
+            <numerusform>%n записей протокола партии ждут каталог; они будут внесены по порядку, когда он вернётся.</numerusform>
+        </translation>
     </message>
     <message>
         <source>sending</source>
@@ -1419,20 +1478,12 @@ Do you want to save your changes?</source>
         <translation>Параметры печати не загружены: %1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Внимание</translation>
+        <source>Jobs</source>
+        <translation>Задания</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>Выберите файл!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 не отправлен: предварительная проверка нашла ошибки.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>«%1» — не порт: введите число от 1 до 65535. Сервер работает как прежде.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Показать или скрыть задания</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1451,12 +1502,20 @@ Do you want to save your changes?</source>
         <translation>Не удалось открыть руководство оператора: ни один браузер не открыл %1.</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Задания</translation>
+        <source>Warn</source>
+        <translation>Внимание</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Показать или скрыть задания</translation>
+        <source>You must select a file! </source>
+        <translation>Выберите файл!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 не отправлен: предварительная проверка нашла ошибки.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>«%1» — не порт: введите число от 1 до 65535. Сервер работает как прежде.</translation>
     </message>
 </context>
 <context>
@@ -1521,16 +1580,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Текущее сообщение маркиратора %1: %2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>Текущее сообщение %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Текущее сообщение %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Текущее сообщение маркиратора %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2030,6 +2089,14 @@ held SHA-256 %4</source>
         <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
     </message>
     <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>Требуется подтверждающий скан упаковки</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>Задание этого продукта начнётся только после того, как скан упаковки на линии покажет его GTIN.</translation>
+    </message>
+    <message>
         <source>New</source>
         <translation>Создать</translation>
     </message>
@@ -2274,12 +2341,12 @@ held SHA-256 %4</source>
         <translation>Только %1 может %2; %3 вошёл как %4.</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>Пользователи уже включены.</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>отправлять сообщения вне задания</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>Пользователи уже включены.</translation>
     </message>
 </context>
 <context>
@@ -2413,6 +2480,10 @@ held SHA-256 %4</source>
         <translation>[server] port должен быть числом от 1 до 65535, а не «%1»</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled должно быть true или false, а не «%1»</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 не читается (%2)</translation>
     </message>
@@ -2435,10 +2506,6 @@ held SHA-256 %4</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Используются имена этой учётной записи, но в настройках они ещё не сохранены: %1.</translation>
-    </message>
-    <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled должно быть true или false, а не «%1»</translation>
     </message>
 </context>
 <context>
