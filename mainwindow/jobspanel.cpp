@@ -262,6 +262,7 @@ void JobsPanel::startJob()
         return;
     }
     ui->startReason->clear();
+    m_scan->productShown(m_product); // the next job's packaging is scanned anew
     m_jobId = started.jobId;
     m_jobCoders = request.coders;
     emit note(tr("Job %1 started: %2, order %3, lot %4.")

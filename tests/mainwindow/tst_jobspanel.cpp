@@ -367,14 +367,18 @@ private slots:
                  qPrintable(child<QLabel>("packagingReason")->text()));
         QVERIFY(start->isEnabled());
         const QByteArray shots = qgetenv("KORVEX_SHOT_PAUSE_MS");
-        if (!shots.isEmpty()) // a moment for a screenshot of the view (tools, never CI)
+        if (!shots.isEmpty()) { // a moment for a screenshot of the view (tools, never CI)
+            panel()->parentWidget()->show();
             QTest::qWait(shots.toInt());
+        }
         child<QLineEdit>("orderEdit")->setText("PO-77");
         child<QLineEdit>("field_line")->setText("3");
         QTest::mouseClick(start, Qt::LeftButton);
         QVERIFY2(panel()->currentJob() > 0, qPrintable(panel()->startReason()));
-
-        // Another product chosen: its packaging must be scanned anew.
+        // The next job's packaging is scanned anew, also when the product is chosen again.
+        QVERIFY(!start->isEnabled());
+        scan("packagingEdit", "]E09501101020917");
+        QVERIFY(start->isEnabled());
         chooseJuice();
         QVERIFY(!start->isEnabled());
     }
