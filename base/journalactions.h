@@ -20,6 +20,8 @@ const QLatin1String kCommandFailed("command failed");
 const QLatin1String kJobStarted("job started");
 const QLatin1String kJobEnded("job ended");
 const QLatin1String kTemplateApproved("template approved");
+// A scan of the packaging that is not the job's product.
+const QLatin1String kPackagingRefused("packaging refused");
 // The designer.
 const QLatin1String kMessageSaved("message saved");
 // Users and roles.

@@ -25,7 +25,8 @@ QString tr(const char *text)
 QAtomicInt g_connections;
 
 const QString kProductColumns = QStringLiteral(
-    "id, code, gtin, name, template, shelf_life, coders, fields, revision, changed_by, changed_at");
+    "id, code, gtin, name, template, shelf_life, coders, fields, revision, changed_by, changed_at,"
+    " packaging_scan");
 const QString kJobColumns = QStringLiteral(
     "id, product_code, order_number, lot, field_values, template, template_sha256, approval_id,"
     " message_sha256, started_by, started_at, ended_by, ended_at");
@@ -370,6 +371,7 @@ CatalogueStatus Catalogue::readProducts(QSqlQuery &q, QList<Product> *out)
         p.revision = q.value(8).toInt();
         p.changedBy = q.value(9).toString();
         p.changedAt = timeFromText(q.value(10).toString());
+        p.packagingScan = q.value(11).toInt() != 0;
         out->append(p);
     }
     if (q.lastError().isValid())
@@ -519,6 +521,7 @@ CatalogueStatus Catalogue::insertProduct(Product *p, const QString &by, QSqlQuer
     insert->addBindValue(text(JobField::listToJson(p->fields)));
     insert->addBindValue(text(by));
     insert->addBindValue(at);
+    insert->addBindValue(p->packagingScan ? 1 : 0);
     if (!insert->exec() || !insert->next())
         return failed(*insert, tr("add product %1").arg(p->code));
     p->id = insert->value(0).toLongLong();
@@ -531,7 +534,8 @@ CatalogueStatus Catalogue::insertProduct(Product *p, const QString &by, QSqlQuer
 
 static const char kInsertProduct[] =
     "INSERT INTO products (code, gtin, name, template, shelf_life, coders, fields, revision,"
-    " changed_by, changed_at) VALUES (?, ?, ?, ?, ?, ?, ?, 1, ?, ?) RETURNING id";
+    " changed_by, changed_at, packaging_scan) VALUES (?, ?, ?, ?, ?, ?, ?, 1, ?, ?, ?)"
+    " RETURNING id";
 
 CatalogueStatus Catalogue::addProduct(Product *product, const QString &by)
 {
@@ -580,8 +584,8 @@ CatalogueStatus Catalogue::updateProduct(Product *product, const QString &by)
         QSqlQuery q(m_db);
         q.prepare(QStringLiteral(
             "UPDATE products SET code = ?, gtin = ?, name = ?, template = ?, shelf_life = ?,"
-            " coders = ?, fields = ?, revision = revision + 1, changed_by = ?, changed_at = ?"
-            " WHERE id = ? AND revision = ?"));
+            " coders = ?, fields = ?, revision = revision + 1, changed_by = ?, changed_at = ?,"
+            " packaging_scan = ? WHERE id = ? AND revision = ?"));
         q.addBindValue(text(p.code));
         q.addBindValue(nullable(p.gtin));
         q.addBindValue(text(p.name));
@@ -592,6 +596,7 @@ CatalogueStatus Catalogue::updateProduct(Product *product, const QString &by)
         q.addBindValue(text(JobField::listToJson(p.fields)));
         q.addBindValue(text(by));
         q.addBindValue(at);
+        q.addBindValue(p.packagingScan ? 1 : 0);
         q.addBindValue(p.id);
         q.addBindValue(p.revision);
         if (!q.exec())

@@ -37,7 +37,7 @@ class Catalogue
 {
 public:
     using Clock = std::function<QDateTime()>;
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
     static constexpr int kMaxPage = 1000;
 
     explicit Catalogue(Clock clock = {});

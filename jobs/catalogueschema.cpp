@@ -77,6 +77,11 @@ QStringList migration(int version, bool sqlite)
                           .arg(id)
                    << QStringLiteral("CREATE INDEX job_coders_job ON job_coders (job_id)");
         break;
+    case 2:
+        // Products whose packaging must be scanned before a job starts.
+        statements << QStringLiteral(
+            "ALTER TABLE products ADD COLUMN packaging_scan INTEGER NOT NULL DEFAULT 0");
+        break;
     default:
         break;
     }

@@ -5,6 +5,8 @@
 #include "catalogue.h"
 #include "commandjournal.h"
 #include "fleet.h"
+#include "gtin.h"
+#include "joboutbox.h"
 #include "journal.h"
 #include "journalactions.h"
 #include "product.h"
@@ -54,8 +56,12 @@ CommandOrigin jobOrigin(qint64 jobId)
 
 JobRunner::JobRunner(Station *station, Catalogue *catalogue, QObject *parent)
     : QObject(parent), m_station(station), m_catalogue(catalogue),
-      m_today([] { return QDate::currentDate(); })
+      m_today([] { return QDate::currentDate(); }),
+      m_now([] { return QDateTime::currentDateTimeUtc(); }),
+      m_outbox(new JobOutbox(catalogue, QString::fromLatin1(kJobFolder), this))
 {
+    connect(m_outbox, &JobOutbox::problem, this, &JobRunner::problem);
+    connect(m_outbox, &JobOutbox::waitingChanged, this, &JobRunner::recordsWaiting);
     qRegisterMetaType<JobRunner::Stage>();
     Fleet *fleet = station->fleet();
     fleet->setStartGate([this](const Coder &coder) { return startGate(coder.descriptor); });
@@ -89,6 +95,10 @@ QString JobRunner::check(const Request &request, Product *product, QByteArray *t
     CatalogueStatus found = m_catalogue->productByCode(request.product, product);
     if (found.kind == CatalogueStatus::Kind::NotFound)
         found = m_catalogue->productByGtin(request.product, product);
+    if (found.kind == CatalogueStatus::Kind::Unavailable)
+        return tr("the catalogue cannot be reached, so neither the product nor the approval of "
+                  "its template can be checked (%1).")
+            .arg(found.reason);
     if (!found.ok())
         return found.kind == CatalogueStatus::Kind::NotFound ||
                        found.kind == CatalogueStatus::Kind::Invalid
@@ -97,6 +107,9 @@ QString JobRunner::check(const Request &request, Product *product, QByteArray *t
                    : tr("The catalogue cannot be read: %1.").arg(found.reason);
     if (request.order.trimmed().isEmpty() || request.lot.trimmed().isEmpty())
         return tr("A job needs an order number and a lot.");
+    const QString packaging = checkPackaging(request, *product);
+    if (!packaging.isEmpty())
+        return packaging;
 
     Fleet *fleet = m_station->fleet();
     if (request.coders.isEmpty())
@@ -165,6 +178,8 @@ QString JobRunner::check(const Request &request, Product *product, QByteArray *t
 JobRunner::Started JobRunner::start(const Request &request)
 {
     Started started;
+    if (m_outbox->waiting())
+        m_outbox->flush();
     const auto refuse = [&](const QString &why) {
         started.error = tr("The job was not started: %1").arg(why);
         emit problem(started.error);
@@ -292,7 +307,12 @@ QString JobRunner::end(qint64 jobId, const QString &user, const CommandOrigin &o
     const Running running = m_jobs.take(jobId);
     // The batch record names who ended it, the PC's login when nobody is named.
     const QString who = user.isEmpty() ? Journal::systemUserName() : user;
-    const CatalogueStatus ended = m_catalogue->endJob(jobId, who);
+    JobOutbox::Write write;
+    write.kind = JobOutbox::Write::Kind::End;
+    write.jobId = jobId;
+    write.by = who;
+    write.at = m_now();
+    const bool ended = m_outbox->write(write);
     m_station->commands()->record(JournalAction::kJobEnded,
                                   {{QStringLiteral("job"), jobId},
                                    {QStringLiteral("lot"), running.record.lot},
@@ -301,14 +321,23 @@ QString JobRunner::end(qint64 jobId, const QString &user, const CommandOrigin &o
     if (m_jobs.isEmpty())
         m_readBack.stop();
     emit jobEnded(jobId);
-    if (!ended.ok()) {
-        const QString text = tr("Job %1 ended, but its end is not in the batch record yet: %2")
-                                 .arg(jobId)
-                                 .arg(ended.reason);
+    if (!ended) {
+        const QString text =
+            m_outbox->waiting()
+                ? tr("Job %1 ended, but its end is not in the batch record yet: %n write(s) wait "
+                     "for the catalogue.",
+                     nullptr, m_outbox->waiting())
+                      .arg(jobId)
+                : tr("Job %1 ended, but the batch record refused its end.").arg(jobId);
         emit problem(text);
         return text;
     }
     return QString();
+}
+
+int JobRunner::waitingRecords() const
+{
+    return m_outbox->waiting();
 }
 
 qint64 JobRunner::jobOf(int descriptor) const
@@ -342,6 +371,31 @@ QString JobRunner::stateName(Stage state)
         return QStringLiteral("not verified");
     }
     return QString();
+}
+
+// The packaging on the line must be the product's own when the product says
+// so; a scan of another product's is journaled as well as refused.
+QString JobRunner::checkPackaging(const Request &request, const Product &product)
+{
+    if (!product.packagingScan)
+        return QString();
+    if (request.packagingGtin.trimmed().isEmpty())
+        return tr("%1 starts only after a scan of its packaging; scan the packaging on the line.")
+            .arg(product.code);
+    const Gtin::Result scanned = Gtin::normalise(request.packagingGtin.trimmed());
+    if (!scanned.ok())
+        return tr("the packaging scan is no GTIN: %1").arg(scanned.error);
+    if (scanned.gtin14 == product.gtin)
+        return QString();
+    m_station->commands()->record(JournalAction::kPackagingRefused,
+                                  {{QStringLiteral("product"), product.code},
+                                   {QStringLiteral("gtin"), product.gtin},
+                                   {QStringLiteral("scanned"), scanned.gtin14},
+                                   {QStringLiteral("order"), request.order},
+                                   {QStringLiteral("lot"), request.lot}},
+                                  request.user);
+    return tr("the packaging scanned (GTIN %1) is not that of %2 (GTIN %3).")
+        .arg(scanned.gtin14, product.code, product.gtin);
 }
 
 QString JobRunner::startGate(int descriptor) const
@@ -437,9 +491,8 @@ void JobRunner::recordCoder(qint64 jobId, int descriptor, const QString &result)
     c.result = result;
     c.resultAt =
         coder->readBackTime.isValid() ? coder->readBackTime : QDateTime::currentDateTimeUtc();
-    const CatalogueStatus written = m_catalogue->updateJobCoder(c);
-    if (!written.ok())
-        emit problem(tr("The batch record of job %1 misses %2's %3: %4")
-                         .arg(jobId)
-                         .arg(c.ip, result, written.reason));
+    JobOutbox::Write write;
+    write.jobId = jobId;
+    write.coder = c;
+    m_outbox->write(write);
 }

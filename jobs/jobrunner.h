@@ -12,6 +12,7 @@
 #include <QTimer>
 
 class Catalogue;
+class JobOutbox;
 class Station;
 struct Product;
 
@@ -26,7 +27,10 @@ struct Product;
 // job that is not.  A coder that reconnects during the job, or whose
 // periodic read-back differs (its message was changed at its own panel), is
 // stopped and said so.  The batch record goes to the catalogue and the
-// journal as it happens.
+// journal as it happens; what the catalogue cannot take while a job runs
+// (its server away) waits in a JobOutbox, kept on disk, and is written in
+// order when it is back.  A job never starts without the catalogue: the
+// product and the template's approval must be checked.
 class JobRunner : public QObject
 {
     Q_OBJECT
@@ -47,6 +51,9 @@ public:
         QDate production; // invalid: today
         QString user;     // who starts it (the signed-in user, or the claimed one)
         CommandOrigin origin;
+        // What a scan of the packaging on the line gave (any GTIN form); a
+        // product that asks for a confirming scan starts only when it is its own.
+        QString packagingGtin;
     };
 
     struct Started
@@ -73,11 +80,18 @@ public:
     void setReadBackInterval(int ms) { m_readBack.setInterval(ms); }
     // The production date when a request gives none (tests).
     void setToday(std::function<QDate()> today) { m_today = std::move(today); }
+    // The time a job's end is recorded at (tests).
+    void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
+    // The batch-record writes that wait for the catalogue.
+    JobOutbox *outbox() const { return m_outbox; }
+    int waitingRecords() const;
 
 signals:
     void stageChanged(int descriptor, JobRunner::Stage stage);
     void jobEnded(qint64 jobId);
     void problem(const QString &text);
+    // How many batch-record writes wait for the catalogue, when it changes.
+    void recordsWaiting(int count);
 
 private:
     struct Running
@@ -94,6 +108,7 @@ private:
 
     QString check(const Request &request, Product *product, QByteArray *templateBytes,
                   QString *templateSha, qint64 *approvalId, QMap<QString, QString> *values);
+    QString checkPackaging(const Request &request, const Product &product);
     void readBackChanged(int descriptor);
     void coderAdded(int descriptor);
     void setState(int descriptor, Stage state, const QString &why = QString());
@@ -106,6 +121,8 @@ private:
     QHash<int, Member> m_members;
     QTimer m_readBack;
     std::function<QDate()> m_today;
+    std::function<QDateTime()> m_now;
+    JobOutbox *m_outbox;
 };
 
 Q_DECLARE_METATYPE(JobRunner::Stage)

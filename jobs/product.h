@@ -75,6 +75,9 @@ struct Product
     // run of characters ("Line *", "127.0.0.*").  Empty: none may.
     QStringList coders;
     QList<JobField> fields;
+    // A job starts only after a scan of the packaging on the line showed
+    // this product's GTIN.
+    bool packagingScan = false;
     // Who saved it last, when, and how often it was saved: a save must name
     // the revision it was read at, so that a save of an older copy is refused.
     int revision = 0;

@@ -23,8 +23,9 @@ QString tr(const char *text)
     return QCoreApplication::translate("ProductCsv", text);
 }
 
-const char *const kColumns[] = {"code",       "gtin",   "name",  "template",
-                                "shelf_life", "coders", "fields"};
+const char *const kColumns[] = {"code",       "gtin",   "name",   "template",
+                                "shelf_life", "coders", "fields", "packaging_scan"};
+constexpr int kColumnCount = int(sizeof(kColumns) / sizeof(kColumns[0]));
 
 // Qt binds a null QString as NULL; the NOT NULL text columns take "".
 QString text(const QString &value)
@@ -55,19 +56,21 @@ QStringList ProductCsv::row(const Product &p)
             p.templateName,
             p.shelfLife.toText(),
             p.coders.join(QLatin1String("; ")),
-            p.fields.isEmpty() ? QString() : JobField::listToJson(p.fields)};
+            p.fields.isEmpty() ? QString() : JobField::listToJson(p.fields),
+            p.packagingScan ? QStringLiteral("yes") : QStringLiteral("no")};
 }
 
 bool ProductCsv::parseHeader(const QStringList &names, Columns *columns, QStringList *ignored,
                              QString *error)
 {
     *columns = Columns();
-    int *places[] = {&columns->code,      &columns->gtin,   &columns->name,  &columns->templateName,
-                     &columns->shelfLife, &columns->coders, &columns->fields};
+    int *places[] = {&columns->code,         &columns->gtin,         &columns->name,
+                     &columns->templateName, &columns->shelfLife,    &columns->coders,
+                     &columns->fields,       &columns->packagingScan};
     for (int i = 0; i < names.size(); ++i) {
         const QString name = names.at(i).trimmed().toLower();
         bool known = false;
-        for (int k = 0; k < 7; ++k) {
+        for (int k = 0; k < kColumnCount; ++k) {
             if (name != QLatin1String(kColumns[k]))
                 continue;
             known = true;
@@ -107,6 +110,12 @@ QString ProductCsv::productFromRow(const QStringList &r, const Columns &c, Produ
     }
     if (!JobField::listFromJson(column(r, c.fields), &p.fields, &error))
         return error;
+    const QString scan = column(r, c.packagingScan).trimmed().toLower();
+    if (scan == QLatin1String("yes"))
+        p.packagingScan = true;
+    else if (!scan.isEmpty() && scan != QLatin1String("no"))
+        return tr("packaging_scan is \"yes\", \"no\" or empty, not \"%1\".")
+            .arg(column(r, c.packagingScan).trimmed());
     const QString why = p.normalise();
     if (!why.isEmpty())
         return why;
@@ -143,7 +152,7 @@ ProductCsv::Report ProductCsv::import(Catalogue &catalogue, QIODevice &in, const
     QSqlQuery insert(catalogue.m_db);
     insert.prepare(QStringLiteral(
         "INSERT INTO products (code, gtin, name, template, shelf_life, coders, fields, revision,"
-        " changed_by, changed_at) VALUES (?, ?, ?, ?, ?, ?, ?, 1, ?, ?)"
+        " changed_by, changed_at, packaging_scan) VALUES (?, ?, ?, ?, ?, ?, ?, 1, ?, ?, ?)"
         " ON CONFLICT DO NOTHING RETURNING id"));
     QSqlQuery taken(catalogue.m_db);
     taken.prepare(QStringLiteral("SELECT code, gtin FROM products WHERE code = ? OR gtin = ?"));
@@ -205,6 +214,7 @@ ProductCsv::Report ProductCsv::import(Catalogue &catalogue, QIODevice &in, const
         insert.addBindValue(text(JobField::listToJson(p.fields)));
         insert.addBindValue(text(by));
         insert.addBindValue(at);
+        insert.addBindValue(p.packagingScan ? 1 : 0);
         if (!insert.exec())
             return abandon(catalogue.failed(insert, tr("import line %1").arg(line)));
         const bool added = insert.next();

@@ -18,6 +18,8 @@ class QIODevice;
 //   shelf_life             "30 days", "18 months, end of month", or empty
 //   coders                 remark names or address patterns, separated by ";"
 //   fields                 the job fields as a JSON array (JobField::listToJson)
+//   packaging_scan         "yes" when a scan of the packaging must confirm a
+//                          job's product; "no" or empty when not
 // Other columns are ignored and named in the report.
 //
 // An import is one transaction: every good row goes in and each refused row
@@ -60,6 +62,7 @@ public:
         int shelfLife = -1;
         int coders = -1;
         int fields = -1;
+        int packagingScan = -1;
     };
 
     static QStringList header();

@@ -5,7 +5,7 @@
 #include "coderlistmodel.h"
 #include "devicelistpanel.h"
 #include "fleet.h"
-#include "gtin.h"
+#include "jobscan.h"
 #include "jobservice.h"
 #include "journal.h"
 #include "session.h"
@@ -37,10 +37,18 @@ JobsPanel::JobsPanel(Station *station, DeviceListPanel *devices, QWidget *parent
     : QWidget(parent), ui(std::make_unique<Ui::JobsPanel>()), m_station(station), m_devices(devices)
 {
     ui->setupUi(this);
+    m_scan = new JobScan(
+        station,
+        {ui->gtinEdit, ui->gtinReason, ui->lotEdit, ui->packagingLabel, ui->packagingEdit,
+         ui->packagingReason},
+        [this] { return catalogueRefusal(); }, this);
+    connect(m_scan, &JobScan::chosen, this, &JobsPanel::showProduct);
+    connect(m_scan, &JobScan::problem, this, &JobsPanel::problem);
+    connect(m_scan, &JobScan::confirmationChanged, this,
+            [this] { ui->startJobBtn->setEnabled(m_scan->startAllowed()); });
     ui->gtinReason->setStyleSheet(kRefusedStyle);
     connect(ui->searchEdit, &QLineEdit::textChanged, this, &JobsPanel::search);
     connect(ui->productList, &QListWidget::itemSelectionChanged, this, &JobsPanel::chooseListed);
-    connect(ui->gtinEdit, &QLineEdit::returnPressed, this, &JobsPanel::chooseByGtin);
     connect(ui->startJobBtn, &QPushButton::clicked, this, &JobsPanel::startJob);
     connect(ui->startPrintingBtn, &QPushButton::clicked, this, &JobsPanel::startPrinting);
     connect(ui->endJobBtn, &QPushButton::clicked, this, &JobsPanel::endJob);
@@ -57,10 +65,13 @@ void JobsPanel::setJobService(JobService *service)
     if (m_service)
         disconnect(m_service->runner(), nullptr, this, nullptr);
     m_service = service;
+    m_scan->setJobService(service);
     if (m_service) {
         connect(m_service->runner(), &JobRunner::stageChanged, this, &JobsPanel::stageChanged);
         connect(m_service->runner(), &JobRunner::jobEnded, this, &JobsPanel::jobEnded);
+        connect(m_service->runner(), &JobRunner::recordsWaiting, this, &JobsPanel::showWaiting);
     }
+    showWaiting(m_service ? m_service->runner()->waitingRecords() : 0);
     search();
 }
 
@@ -109,36 +120,10 @@ void JobsPanel::chooseListed()
     showProduct(found);
 }
 
-// A scanner types the digits and Enter: any GTIN form names the product.
-void JobsPanel::chooseByGtin()
-{
-    const Gtin::Result gtin = Gtin::normalise(ui->gtinEdit->text());
-    if (!gtin.ok()) {
-        ui->gtinReason->setText(gtin.error);
-        showProduct(Product());
-        return;
-    }
-    const QString refused = catalogueRefusal();
-    if (!refused.isEmpty()) {
-        ui->gtinReason->setText(refused);
-        return;
-    }
-    Product found;
-    const CatalogueStatus status = m_service->catalogue()->productByGtin(gtin.gtin14, &found);
-    if (!status.ok()) {
-        ui->gtinReason->setText(status.kind == CatalogueStatus::Kind::NotFound
-                                    ? tr("No product has the GTIN %1.").arg(gtin.gtin14)
-                                    : status.reason);
-        showProduct(Product());
-        return;
-    }
-    ui->gtinReason->clear();
-    showProduct(found);
-}
-
 void JobsPanel::showProduct(const Product &product)
 {
     m_product = product;
+    m_scan->productShown(product);
     m_fields.clear();
     qDeleteAll(ui->fieldsBox->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly));
     ui->productLabel->setText(
@@ -267,6 +252,8 @@ void JobsPanel::startJob()
             request.values.insert(row.field.name, value);
     }
     request.coders = m_devices->checkedDescriptors();
+    request.packagingGtin = m_scan->packagingGtin();
+    request.production = m_scan->production();
     request.user = user();
     request.origin = {QString::fromLatin1(Session::kJobVia), QString(), request.user};
     const JobRunner::Started started = m_service->runner()->start(request);
@@ -275,6 +262,7 @@ void JobsPanel::startJob()
         return;
     }
     ui->startReason->clear();
+    m_scan->productShown(m_product); // the next job's packaging is scanned anew
     m_jobId = started.jobId;
     m_jobCoders = request.coders;
     emit note(tr("Job %1 started: %2, order %3, lot %4.")
@@ -368,6 +356,17 @@ void JobsPanel::showStages()
         item->setData(Qt::UserRole, descriptor);
         ui->stageList->addItem(item);
     }
+}
+
+// Batch-record writes that wait for the catalogue, so nobody takes the
+// record for complete meanwhile.
+void JobsPanel::showWaiting(int count)
+{
+    ui->outboxLabel->setVisible(count > 0);
+    ui->outboxLabel->setText(
+        tr("%n batch-record write(s) wait for the catalogue; they are written in order when it "
+           "is back.",
+           nullptr, count));
 }
 
 QString JobsPanel::stageText(JobRunner::Stage stage)

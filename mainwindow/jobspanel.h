@@ -9,6 +9,7 @@
 #include <memory>
 
 class DeviceListPanel;
+class JobScan;
 class JobService;
 class QLabel;
 class QWidget;
@@ -19,7 +20,7 @@ class JobsPanel;
 }
 
 // The "Jobs" view of the control window: the operator chooses a product
-// from the catalogue (by search, or by its GTIN typed or scanned), gives
+// from the catalogue (by search, or by its GTIN typed or scanned: JobScan), gives
 // the order, the lot and the product's fields, each checked as it is typed
 // with the reason beside it, and starts the job on the checked coders of
 // the device list.  Each coder's stage follows in the view and on its
@@ -46,6 +47,7 @@ public:
     QString startReason() const;
     // The translated name of a stage, as the view and the device list show it.
     static QString stageText(JobRunner::Stage stage);
+    JobScan *scan() const { return m_scan; }
 
 signals:
     void problem(const QString &text);
@@ -61,7 +63,6 @@ private:
 
     void search();
     void chooseListed();
-    void chooseByGtin();
     void showProduct(const Product &product);
     void checkField(int row);
     QString valueOf(const FieldRow &row) const;
@@ -73,6 +74,7 @@ private:
     void stageChanged(int descriptor, JobRunner::Stage stage);
     void jobEnded(qint64 jobId);
     void showStages();
+    void showWaiting(int count);
     QString user() const;
     // Empty when the catalogue can be asked, else why not.
     QString catalogueRefusal() const;
@@ -85,4 +87,5 @@ private:
     QList<FieldRow> m_fields;
     qint64 m_jobId = 0;
     QList<int> m_jobCoders;
+    JobScan *m_scan;
 };

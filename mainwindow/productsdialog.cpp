@@ -125,6 +125,7 @@ void ProductsDialog::showProduct(const Product &p)
         ui->templateName->addItem(p.templateName);
     ui->templateName->setCurrentText(p.templateName);
     ui->shelfLife->setText(p.shelfLife.toText());
+    ui->packagingScan->setChecked(p.packagingScan);
     ui->coders->setText(p.coders.join(QStringLiteral("; ")));
     ui->fields->setPlainText(p.fields.isEmpty() ? QString() : JobField::listToJson(p.fields));
     ui->changed->setText(p.id == 0
@@ -200,6 +201,7 @@ bool ProductsDialog::save()
     p.gtin = ui->gtin->text().trimmed();
     p.name = ui->name->text().trimmed();
     p.templateName = ui->templateName->currentText();
+    p.packagingScan = ui->packagingScan->isChecked();
     p.coders = splitCoders(ui->coders->text());
     QString error;
     if (!ShelfLifeRule::parse(ui->shelfLife->text(), &p.shelfLife, &error) ||

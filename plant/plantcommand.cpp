@@ -31,6 +31,7 @@ const QLatin1String kJobEnd("Job/End");
 const QLatin1String kJobProduct("Job/Product");
 const QLatin1String kJobOrder("Job/Order");
 const QLatin1String kJobLot("Job/Lot");
+const QLatin1String kJobPackaging("Job/Packaging");
 const QLatin1String kJobFieldPrefix("Job/Field/");
 const QLatin1String kJobState("Job/State");
 const QLatin1String kJobVerified("Job/Verified");
@@ -287,6 +288,10 @@ DecodedCommands decodeDeviceCommand(const QByteArray &payload, const QByteArray 
                 refused(reason);
             else if (into->trimmed().isEmpty())
                 refused(tr("empty"));
+            jobValues = true;
+        } else if (m.name == kJobPackaging) {
+            if (!jobValue(m, &job.packaging, &reason))
+                refused(reason);
             jobValues = true;
         } else if (m.name.startsWith(kJobFieldPrefix)) {
             const QString field = m.name.mid(kJobFieldPrefix.size());

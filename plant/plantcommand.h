@@ -37,6 +37,8 @@ struct PlantCommand
     QString order;
     QString lot;
     QMap<QString, QString> fieldValues;
+    // StartJob: what a scan of the packaging gave ("Job/Packaging"); "" when none.
+    QString packaging;
     // The user name the payload claims ("Command/User"); "" when none.
     QString user;
 };
@@ -69,7 +71,9 @@ using AliasNames = QHash<quint64, QString>;
 //       "Job/Order", "Job/Lot" and any "Job/Field/<name>" (name: letters,
 //       digits and "_", a letter first, at most 32) String values of at most
 //       255 bytes of UTF-8 without control characters; product, order and
-//       lot must not be empty.  A StartJob where "Job/Start" stands.
+//       lot must not be empty; "Job/Packaging", the same, is the GTIN a scan
+//       of the packaging gave, for a product that asks for one.  A StartJob
+//       where "Job/Start" stands.
 //   "Job/End" Boolean true: ends the coder's job.
 //   "Parameters/<Field>" (ParameterField::all()) that the operator may set:
 //       an integer of any integer type, a Double or Float (offsets, in steps

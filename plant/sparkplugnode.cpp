@@ -588,6 +588,7 @@ QString SparkplugNode::startJob(const PlantCommand &command, int descriptor,
     request.order = command.order;
     request.lot = command.lot;
     request.values = command.fieldValues;
+    request.packagingGtin = command.packaging;
     request.coders = {descriptor};
     request.user = actorOf(origin);
     request.origin = origin;

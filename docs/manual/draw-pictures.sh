@@ -41,4 +41,5 @@ run 120 "$SHOTS/window-shots" "$OUT" Spray/label1.spr Spray/best-before.spr \
 run 120 "$SHOTS/journal-shots" "$OUT" Spray/label1.spr
 run 60 "$SHOTS/view-shot" Spray/every-symbology.spr "$OUT/design-view.png" fit 1100
 run 60 "$SHOTS/editor-shots" "$OUT" editor :/translate/en.qm
+run 60 "$SHOTS/jobs-shots" "$OUT" Spray/label1.spr
 touch "$OUT/.drawn"

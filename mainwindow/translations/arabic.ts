@@ -94,10 +94,6 @@
         <translation>بيانات خارجية</translation>
     </message>
     <message>
-        <source>Insert field</source>
-        <translation>إدراج حقل</translation>
-    </message>
-    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -140,6 +136,10 @@
     <message>
         <source>PDF417</source>
         <translation>PDF417</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>إدراج حقل</translation>
     </message>
 </context>
 <context>
@@ -618,10 +618,6 @@ Message sent: SHA-256 %3</source>
         <translation>التنسيق</translation>
     </message>
     <message>
-        <source>best before of the product</source>
-        <translation>تاريخ صلاحية المنتج</translation>
-    </message>
-    <message>
         <source>valid days</source>
         <translation>أيام الصلاحية</translation>
     </message>
@@ -676,6 +672,10 @@ Message sent: SHA-256 %3</source>
     <message>
         <source>properties</source>
         <translation>الخصائص</translation>
+    </message>
+    <message>
+        <source>best before of the product</source>
+        <translation>تاريخ صلاحية المنتج</translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1144,53 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>JobScan</name>
+    <message>
+        <source>Scan the packaging on the line: a job of %1 starts only when it shows GTIN %2.</source>
+        <translation>امسح العبوة على الخط: لا تبدأ مهمة %1 إلا إذا أظهرت GTIN %2.</translation>
+    </message>
+    <message>
+        <source>%1 (character %2)</source>
+        <translation>%1 (الحرف %2)</translation>
+    </message>
+    <message>
+        <source>The scan holds no GTIN (01): %1</source>
+        <translation>لا يحتوي المسح على GTIN (01): %1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>لا يوجد منتج برقم GTIN %1.</translation>
+    </message>
+    <message>
+        <source>Lot %1 from the scan.</source>
+        <translation>الدفعة %1 من المسح.</translation>
+    </message>
+    <message>
+        <source>Production date %1 from the scan.</source>
+        <translation>تاريخ الإنتاج %1 من المسح.</translation>
+    </message>
+    <message>
+        <source>the best-before date (15) %1</source>
+        <translation>تاريخ الأفضلية (15) %1</translation>
+    </message>
+    <message>
+        <source>the expiry date (17) %1</source>
+        <translation>تاريخ انتهاء الصلاحية (17) %1</translation>
+    </message>
+    <message>
+        <source>Check the packaging: %1 is not %2, which the shelf life of %3 (%4) gives.</source>
+        <translation>افحص العبوة: %1 ليس %2 الذي تعطيه مدة صلاحية %3 (%4).</translation>
+    </message>
+    <message>
+        <source>Packaging confirmed: GTIN %1.</source>
+        <translation>تم تأكيد العبوة: GTIN %1.</translation>
+    </message>
+    <message>
+        <source>The packaging scanned (GTIN %1) is not that of %2 (GTIN %3): the job does not start.</source>
+        <translation>العبوة الممسوحة (GTIN %1) ليست عبوة %2 (GTIN %3): لن تبدأ المهمة.</translation>
+    </message>
+</context>
+<context>
     <name>JobsPanel</name>
     <message>
         <source>Jobs</source>
@@ -1196,10 +1243,6 @@ Do you want to save your changes?</source>
     <message>
         <source>Products cannot be listed: %1</source>
         <translation>تعذّر عرض المنتجات: %1</translation>
-    </message>
-    <message>
-        <source>No product has the GTIN %1.</source>
-        <translation>لا يوجد منتج بالرقم GTIN %1.</translation>
     </message>
     <message>
         <source>none chosen</source>
@@ -1288,6 +1331,25 @@ Do you want to save your changes?</source>
     <message>
         <source>not verified</source>
         <translation>لم يُتحقَّق</translation>
+    </message>
+    <message>
+        <source>Packaging</source>
+        <translation>العبوة</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>امسح العبوة على الخط ثم اضغط Enter</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>لا كتابات (%n) في سجل الدفعات تنتظر الكتالوج.</numerusform>
+            <numerusform>كتابة واحدة في سجل الدفعات تنتظر الكتالوج؛ تُكتب بالترتيب عند عودته.</numerusform>
+            <numerusform>كتابتان في سجل الدفعات تنتظران الكتالوج؛ تُكتبان بالترتيب عند عودته.</numerusform>
+            <numerusform>%n كتابات في سجل الدفعات تنتظر الكتالوج؛ تُكتب بالترتيب عند عودته.</numerusform>
+            <numerusform>%n كتابة في سجل الدفعات تنتظر الكتالوج؛ تُكتب بالترتيب عند عودته.</numerusform>
+            <numerusform>%n كتابة في سجل الدفعات تنتظر الكتالوج؛ تُكتب بالترتيب عند عودته.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1487,12 +1549,20 @@ Do you want to save your changes?</source>
         <translation>لم تُحمَّل إعدادات الطباعة: %1</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>المهام</translation>
+        <source>Warn</source>
+        <translation>تحذير</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>إظهار عرض المهام أو إخفاؤه</translation>
+        <source>You must select a file! </source>
+        <translation>يجب اختيار ملف!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>لم يُرسَل %1: وجد الفحص المسبق مشكلات.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" ليس منفذًا: أدخل رقمًا من 1 إلى 65535. يبقى الخادم يعمل كما كان.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1511,20 +1581,12 @@ Do you want to save your changes?</source>
         <translation>تعذّر فتح دليل المشغل: لم يفتح أي متصفح %1.</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>تحذير</translation>
+        <source>Jobs</source>
+        <translation>المهام</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>يجب اختيار ملف!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>لم يُرسَل %1: وجد الفحص المسبق مشكلات.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" ليس منفذًا: أدخل رقمًا من 1 إلى 65535. يبقى الخادم يعمل كما كان.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>إظهار عرض المهام أو إخفاؤه</translation>
     </message>
 </context>
 <context>
@@ -1589,16 +1651,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>الرسالة الحالية للطابعة %1: %2</translation>
-    </message>
-    <message>
         <source>Current message of %1</source>
         <translation>الرسالة الحالية لـ %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>الرسالة الحالية لـ %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>الرسالة الحالية للطابعة %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -1699,22 +1761,6 @@ held SHA-256 %4</source>
         <translation>الصورة %1 ليست في مجلد الصور.</translation>
     </message>
     <message>
-        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
-        <translation>{{%1}} ليس عنصرًا نائبًا قياسيًا ولا حقلًا للمنتج: لا تستطيع المهمة ملأه.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
-        <translation>{{%1}} ليس عنصرًا نائبًا قياسيًا: لا يملؤه إلا منتج له حقل بهذا الاسم.</translation>
-    </message>
-    <message>
-        <source>The field %1 ({{%2}}): %3.</source>
-        <translation>الحقل %1 ({{%2}}): %3.</translation>
-    </message>
-    <message>
-        <source>Filled with %1: %2</source>
-        <translation>عند الملء بـ %1: %2</translation>
-    </message>
-    <message>
         <source>Text "%1"</source>
         <translation>النص "%1"</translation>
     </message>
@@ -1753,6 +1799,22 @@ held SHA-256 %4</source>
     <message>
         <source>The data file "%1" is not there: the data fields print nothing.</source>
         <translation>ملف البيانات "%1" غير موجود: حقول البيانات لا تطبع شيئًا.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} ليس عنصرًا نائبًا قياسيًا ولا حقلًا للمنتج: لا تستطيع المهمة ملأه.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} ليس عنصرًا نائبًا قياسيًا: لا يملؤه إلا منتج له حقل بهذا الاسم.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>الحقل %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>عند الملء بـ %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2220,6 +2282,14 @@ held SHA-256 %4</source>
         <source>Products exported to %1.</source>
         <translation>صُدّرت المنتجات إلى %1.</translation>
     </message>
+    <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>يلزم مسح العبوة للتأكيد</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>لا تبدأ مهمة هذا المنتج إلا بعد أن يُظهر مسح العبوة على الخط رقم GTIN الخاص بالمنتج.</translation>
+    </message>
 </context>
 <context>
     <name>ProductsLink</name>
@@ -2361,12 +2431,12 @@ held SHA-256 %4</source>
         <translation>لا يحق %2 إلا لـ %1؛ %3 مسجّل الدخول بصفة %4.</translation>
     </message>
     <message>
-        <source>send messages outside a job</source>
-        <translation>إرسال الرسائل خارج مهمة</translation>
-    </message>
-    <message>
         <source>Users are on already.</source>
         <translation>المستخدمون مفعّلون بالفعل.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>إرسال الرسائل خارج مهمة</translation>
     </message>
 </context>
 <context>
@@ -2500,10 +2570,6 @@ held SHA-256 %4</source>
         <translation>[server] port يجب أن يكون رقمًا من 1 إلى 65535، لا "%1"</translation>
     </message>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled يجب أن تكون true أو false، لا "%1"</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>تتعذّر قراءة %1 (%2)</translation>
     </message>
@@ -2526,6 +2592,10 @@ held SHA-256 %4</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>تُستخدم الأسماء المستعارة لهذا الحساب، لكنها لم تُحفظ في الإعدادات بعد: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled يجب أن تكون true أو false، لا "%1"</translation>
     </message>
 </context>
 <context>
@@ -2625,12 +2695,12 @@ held SHA-256 %4</source>
         <translation>المحتوى</translation>
     </message>
     <message>
-        <source>Insert field</source>
-        <translation>إدراج حقل</translation>
-    </message>
-    <message>
         <source>External Data</source>
         <translation>بيانات خارجية</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>إدراج حقل</translation>
     </message>
 </context>
 <context>

@@ -87,10 +87,6 @@
         <translation>外部数据</translation>
     </message>
     <message>
-        <source>Insert field</source>
-        <translation>插入字段</translation>
-    </message>
-    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -133,6 +129,10 @@
     <message>
         <source>PDF417</source>
         <translation>PDF417</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>插入字段</translation>
     </message>
 </context>
 <context>
@@ -601,10 +601,6 @@ Message sent: SHA-256 %3</source>
         <translation>格式</translation>
     </message>
     <message>
-        <source>best before of the product</source>
-        <translation>产品的保质期</translation>
-    </message>
-    <message>
         <source>valid days</source>
         <translation>有效天数</translation>
     </message>
@@ -659,6 +655,10 @@ Message sent: SHA-256 %3</source>
     <message>
         <source>properties</source>
         <translation>属性</translation>
+    </message>
+    <message>
+        <source>best before of the product</source>
+        <translation>产品的保质期</translation>
     </message>
 </context>
 <context>
@@ -1112,6 +1112,53 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>JobScan</name>
+    <message>
+        <source>Scan the packaging on the line: a job of %1 starts only when it shows GTIN %2.</source>
+        <translation>请扫描产线上的包装：只有包装显示 GTIN %2 时，%1 的任务才能开始。</translation>
+    </message>
+    <message>
+        <source>%1 (character %2)</source>
+        <translation>%1（第 %2 个字符）</translation>
+    </message>
+    <message>
+        <source>The scan holds no GTIN (01): %1</source>
+        <translation>扫描内容不含 GTIN (01)：%1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>没有 GTIN 为 %1 的产品。</translation>
+    </message>
+    <message>
+        <source>Lot %1 from the scan.</source>
+        <translation>批号 %1 取自扫描。</translation>
+    </message>
+    <message>
+        <source>Production date %1 from the scan.</source>
+        <translation>生产日期 %1 取自扫描。</translation>
+    </message>
+    <message>
+        <source>the best-before date (15) %1</source>
+        <translation>最佳食用日期 (15) %1</translation>
+    </message>
+    <message>
+        <source>the expiry date (17) %1</source>
+        <translation>有效期至 (17) %1</translation>
+    </message>
+    <message>
+        <source>Check the packaging: %1 is not %2, which the shelf life of %3 (%4) gives.</source>
+        <translation>请检查包装：%1 不是按 %3 的保质期（%4）得出的 %2。</translation>
+    </message>
+    <message>
+        <source>Packaging confirmed: GTIN %1.</source>
+        <translation>包装已确认：GTIN %1。</translation>
+    </message>
+    <message>
+        <source>The packaging scanned (GTIN %1) is not that of %2 (GTIN %3): the job does not start.</source>
+        <translation>扫描的包装（GTIN %1）不是 %2（GTIN %3）的包装：任务不会开始。</translation>
+    </message>
+</context>
+<context>
     <name>JobsPanel</name>
     <message>
         <source>Jobs</source>
@@ -1164,10 +1211,6 @@ Do you want to save your changes?</source>
     <message>
         <source>Products cannot be listed: %1</source>
         <translation>无法列出产品：%1</translation>
-    </message>
-    <message>
-        <source>No product has the GTIN %1.</source>
-        <translation>没有 GTIN 为 %1 的产品。</translation>
     </message>
     <message>
         <source>none chosen</source>
@@ -1256,6 +1299,20 @@ Do you want to save your changes?</source>
     <message>
         <source>not verified</source>
         <translation>未核实</translation>
+    </message>
+    <message>
+        <source>Packaging</source>
+        <translation>包装</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>扫描产线上的包装，然后按 Enter</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>%n 条批记录写入在等待产品目录；目录恢复后按顺序写入。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1455,12 +1512,20 @@ Do you want to save your changes?</source>
         <translation>未加载打印参数：%1</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>任务</translation>
+        <source>Warn</source>
+        <translation>警告</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>显示或隐藏任务视图</translation>
+        <source>You must select a file! </source>
+        <translation>请选择一个文件！</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 未发送：预检发现问题。</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" 不是端口：请输入 1 到 65535 之间的数字。服务器照常运行。</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1479,20 +1544,12 @@ Do you want to save your changes?</source>
         <translation>无法打开操作员手册：没有浏览器打开 %1。</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>警告</translation>
+        <source>Jobs</source>
+        <translation>任务</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>请选择一个文件！</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 未发送：预检发现问题。</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" 不是端口：请输入 1 到 65535 之间的数字。服务器照常运行。</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>显示或隐藏任务视图</translation>
     </message>
 </context>
 <context>
@@ -1557,16 +1614,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>喷码机 %1 的当前信息：%2</translation>
-    </message>
-    <message>
         <source>Current message of %1</source>
         <translation>%1 的当前信息</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>%1（%2）的当前信息</translation>
+    </message>
+    <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>喷码机 %1 的当前信息：%2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -1667,22 +1724,6 @@ held SHA-256 %4</source>
         <translation>图片 %1 不在图片文件夹中。</translation>
     </message>
     <message>
-        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
-        <translation>{{%1}} 既不是标准占位符，也不是该产品的字段：任务无法填写它。</translation>
-    </message>
-    <message>
-        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
-        <translation>{{%1}} 不是标准占位符：只有带此名称字段的产品才能填写它。</translation>
-    </message>
-    <message>
-        <source>The field %1 ({{%2}}): %3.</source>
-        <translation>字段 %1（{{%2}}）：%3。</translation>
-    </message>
-    <message>
-        <source>Filled with %1: %2</source>
-        <translation>以 %1 填写后：%2</translation>
-    </message>
-    <message>
         <source>Text "%1"</source>
         <translation>文本"%1"</translation>
     </message>
@@ -1721,6 +1762,22 @@ held SHA-256 %4</source>
     <message>
         <source>The data file "%1" is not there: the data fields print nothing.</source>
         <translation>数据文件"%1"不存在：数据字段不会打印任何内容。</translation>
+    </message>
+    <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} 既不是标准占位符，也不是该产品的字段：任务无法填写它。</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} 不是标准占位符：只有带此名称字段的产品才能填写它。</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>字段 %1（{{%2}}）：%3。</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>以 %1 填写后：%2</translation>
     </message>
 </context>
 <context>
@@ -2183,6 +2240,14 @@ held SHA-256 %4</source>
         <source>Products exported to %1.</source>
         <translation>产品已导出到 %1。</translation>
     </message>
+    <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>需要扫描包装确认</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>只有扫描产线上的包装显示本产品的 GTIN 后，本产品的任务才会开始。</translation>
+    </message>
 </context>
 <context>
     <name>ProductsLink</name>
@@ -2324,12 +2389,12 @@ held SHA-256 %4</source>
         <translation>只有%1可以%2；%3 以%4身份登录。</translation>
     </message>
     <message>
-        <source>send messages outside a job</source>
-        <translation>在任务之外发送信息</translation>
-    </message>
-    <message>
         <source>Users are on already.</source>
         <translation>用户已启用。</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>在任务之外发送信息</translation>
     </message>
 </context>
 <context>
@@ -2463,10 +2528,6 @@ held SHA-256 %4</source>
         <translation>[server] port 必须是 1 到 65535 之间的数字，而不是"%1"</translation>
     </message>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled 必须为 true 或 false，而不是 "%1"</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>无法读取 %1（%2）</translation>
     </message>
@@ -2489,6 +2550,10 @@ held SHA-256 %4</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>正在使用此账户的备注名，但尚未保存到设置中：%1。</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled 必须为 true 或 false，而不是 "%1"</translation>
     </message>
 </context>
 <context>
@@ -2588,12 +2653,12 @@ held SHA-256 %4</source>
         <translation>内容</translation>
     </message>
     <message>
-        <source>Insert field</source>
-        <translation>插入字段</translation>
-    </message>
-    <message>
         <source>External Data</source>
         <translation>外部数据</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>插入字段</translation>
     </message>
 </context>
 <context>

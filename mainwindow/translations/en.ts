@@ -87,10 +87,6 @@
         <translation>External Data</translation>
     </message>
     <message>
-        <source>Insert field</source>
-        <translation>Insert field</translation>
-    </message>
-    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -133,6 +129,10 @@
     <message>
         <source>PDF417</source>
         <translation>PDF417</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Insert field</translation>
     </message>
 </context>
 <context>
@@ -603,10 +603,6 @@ Message sent: SHA-256 %3</translation>
         <translation>format</translation>
     </message>
     <message>
-        <source>best before of the product</source>
-        <translation>best before of the product</translation>
-    </message>
-    <message>
         <source>valid days</source>
         <translation>valid days</translation>
     </message>
@@ -661,6 +657,10 @@ Message sent: SHA-256 %3</translation>
     <message>
         <source>properties</source>
         <translation>properties</translation>
+    </message>
+    <message>
+        <source>best before of the product</source>
+        <translation>best before of the product</translation>
     </message>
 </context>
 <context>
@@ -1117,6 +1117,53 @@ Do you want to save your changes?</translation>
     </message>
 </context>
 <context>
+    <name>JobScan</name>
+    <message>
+        <source>Scan the packaging on the line: a job of %1 starts only when it shows GTIN %2.</source>
+        <translation>Scan the packaging on the line: a job of %1 starts only when it shows GTIN %2.</translation>
+    </message>
+    <message>
+        <source>%1 (character %2)</source>
+        <translation>%1 (character %2)</translation>
+    </message>
+    <message>
+        <source>The scan holds no GTIN (01): %1</source>
+        <translation>The scan holds no GTIN (01): %1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>No product has the GTIN %1.</translation>
+    </message>
+    <message>
+        <source>Lot %1 from the scan.</source>
+        <translation>Lot %1 from the scan.</translation>
+    </message>
+    <message>
+        <source>Production date %1 from the scan.</source>
+        <translation>Production date %1 from the scan.</translation>
+    </message>
+    <message>
+        <source>the best-before date (15) %1</source>
+        <translation>the best-before date (15) %1</translation>
+    </message>
+    <message>
+        <source>the expiry date (17) %1</source>
+        <translation>the expiry date (17) %1</translation>
+    </message>
+    <message>
+        <source>Check the packaging: %1 is not %2, which the shelf life of %3 (%4) gives.</source>
+        <translation>Check the packaging: %1 is not %2, which the shelf life of %3 (%4) gives.</translation>
+    </message>
+    <message>
+        <source>Packaging confirmed: GTIN %1.</source>
+        <translation>Packaging confirmed: GTIN %1.</translation>
+    </message>
+    <message>
+        <source>The packaging scanned (GTIN %1) is not that of %2 (GTIN %3): the job does not start.</source>
+        <translation>The packaging scanned (GTIN %1) is not that of %2 (GTIN %3): the job does not start.</translation>
+    </message>
+</context>
+<context>
     <name>JobsPanel</name>
     <message>
         <source>Jobs</source>
@@ -1169,10 +1216,6 @@ Do you want to save your changes?</translation>
     <message>
         <source>Products cannot be listed: %1</source>
         <translation>Products cannot be listed: %1</translation>
-    </message>
-    <message>
-        <source>No product has the GTIN %1.</source>
-        <translation>No product has the GTIN %1.</translation>
     </message>
     <message>
         <source>none chosen</source>
@@ -1261,6 +1304,21 @@ Do you want to save your changes?</translation>
     <message>
         <source>not verified</source>
         <translation>not verified</translation>
+    </message>
+    <message>
+        <source>Packaging</source>
+        <translation>Packaging</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>Scan the packaging on the line, then Enter</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>%n batch-record write waits for the catalogue; it is written in order when it is back.</numerusform>
+            <numerusform>%n batch-record writes wait for the catalogue; they are written in order when it is back.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1460,12 +1518,20 @@ Do you want to save your changes?</translation>
         <translation>Print parameters not loaded: %1</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Jobs</translation>
+        <source>Warn</source>
+        <translation>Warning</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Show or hide the jobs view</translation>
+        <source>You must select a file! </source>
+        <translation>You must select a file!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 was not sent: the pre-flight check found problems.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1484,20 +1550,12 @@ Do you want to save your changes?</translation>
         <translation>The operator's manual could not be opened: no browser took %1.</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Warning</translation>
+        <source>Jobs</source>
+        <translation>Jobs</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>You must select a file!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 was not sent: the pre-flight check found problems.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Show or hide the jobs view</translation>
     </message>
 </context>
 <context>
@@ -1562,16 +1620,16 @@ Do you want to save your changes?</translation>
 <context>
     <name>MessagePreview</name>
     <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Current message of coder %1: %2</translation>
-    </message>
-    <message>
         <source>Current message of %1</source>
         <translation>Current message of %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Current message of %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Current message of coder %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -1672,22 +1730,6 @@ held SHA-256 %4</translation>
         <translation>The picture %1 is not in the picture folder.</translation>
     </message>
     <message>
-        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
-        <translation>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
-        <translation>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</translation>
-    </message>
-    <message>
-        <source>The field %1 ({{%2}}): %3.</source>
-        <translation>The field %1 ({{%2}}): %3.</translation>
-    </message>
-    <message>
-        <source>Filled with %1: %2</source>
-        <translation>Filled with %1: %2</translation>
-    </message>
-    <message>
         <source>Text "%1"</source>
         <translation>Text "%1"</translation>
     </message>
@@ -1726,6 +1768,22 @@ held SHA-256 %4</translation>
     <message>
         <source>The data file "%1" is not there: the data fields print nothing.</source>
         <translation>The data file "%1" is not there: the data fields print nothing.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>The field %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>Filled with %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2189,6 +2247,14 @@ held SHA-256 %4</translation>
         <source>Products exported to %1.</source>
         <translation>Products exported to %1.</translation>
     </message>
+    <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>Confirming scan of the packaging required</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</translation>
+    </message>
 </context>
 <context>
     <name>ProductsLink</name>
@@ -2330,12 +2396,12 @@ held SHA-256 %4</translation>
         <translation>Only a %1 may %2; %3 is signed in as %4.</translation>
     </message>
     <message>
-        <source>send messages outside a job</source>
-        <translation>send messages outside a job</translation>
-    </message>
-    <message>
         <source>Users are on already.</source>
         <translation>Users are on already.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>send messages outside a job</translation>
     </message>
 </context>
 <context>
@@ -2469,10 +2535,6 @@ held SHA-256 %4</translation>
         <translation>[server] port must be a number from 1 to 65535, not "%1"</translation>
     </message>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled must be true or false, not "%1"</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 cannot be read (%2)</translation>
     </message>
@@ -2495,6 +2557,10 @@ held SHA-256 %4</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>The remark names of this account are used, but not yet kept in the settings: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled must be true or false, not "%1"</translation>
     </message>
 </context>
 <context>
@@ -2594,12 +2660,12 @@ held SHA-256 %4</translation>
         <translation>Content</translation>
     </message>
     <message>
-        <source>Insert field</source>
-        <translation>Insert field</translation>
-    </message>
-    <message>
         <source>External Data</source>
         <translation>External Data</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Insert field</translation>
     </message>
 </context>
 <context>

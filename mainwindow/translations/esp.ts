@@ -87,10 +87,6 @@
         <translation>Datos externos</translation>
     </message>
     <message>
-        <source>Insert field</source>
-        <translation>Insertar campo</translation>
-    </message>
-    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -133,6 +129,10 @@
     <message>
         <source>PDF417</source>
         <translation>PDF417</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Insertar campo</translation>
     </message>
 </context>
 <context>
@@ -603,10 +603,6 @@ Mensaje enviado: SHA-256 %3</translation>
         <translation>formato</translation>
     </message>
     <message>
-        <source>best before of the product</source>
-        <translation>fecha de consumo preferente del producto</translation>
-    </message>
-    <message>
         <source>valid days</source>
         <translation>días de validez</translation>
     </message>
@@ -661,6 +657,10 @@ Mensaje enviado: SHA-256 %3</translation>
     <message>
         <source>properties</source>
         <translation>propiedades</translation>
+    </message>
+    <message>
+        <source>best before of the product</source>
+        <translation>fecha de consumo preferente del producto</translation>
     </message>
 </context>
 <context>
@@ -1117,6 +1117,53 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>JobScan</name>
+    <message>
+        <source>Scan the packaging on the line: a job of %1 starts only when it shows GTIN %2.</source>
+        <translation>Escanee el envase de la línea: un trabajo de %1 solo se inicia si muestra el GTIN %2.</translation>
+    </message>
+    <message>
+        <source>%1 (character %2)</source>
+        <translation>%1 (carácter %2)</translation>
+    </message>
+    <message>
+        <source>The scan holds no GTIN (01): %1</source>
+        <translation>El escaneo no contiene GTIN (01): %1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>Ningún producto tiene el GTIN %1.</translation>
+    </message>
+    <message>
+        <source>Lot %1 from the scan.</source>
+        <translation>Lote %1 del escaneo.</translation>
+    </message>
+    <message>
+        <source>Production date %1 from the scan.</source>
+        <translation>Fecha de fabricación %1 del escaneo.</translation>
+    </message>
+    <message>
+        <source>the best-before date (15) %1</source>
+        <translation>la fecha de consumo preferente (15) %1</translation>
+    </message>
+    <message>
+        <source>the expiry date (17) %1</source>
+        <translation>la fecha de caducidad (17) %1</translation>
+    </message>
+    <message>
+        <source>Check the packaging: %1 is not %2, which the shelf life of %3 (%4) gives.</source>
+        <translation>Revise el envase: %1 no es %2, que es lo que da la vida útil de %3 (%4).</translation>
+    </message>
+    <message>
+        <source>Packaging confirmed: GTIN %1.</source>
+        <translation>Envase confirmado: GTIN %1.</translation>
+    </message>
+    <message>
+        <source>The packaging scanned (GTIN %1) is not that of %2 (GTIN %3): the job does not start.</source>
+        <translation>El envase escaneado (GTIN %1) no es el de %2 (GTIN %3): el trabajo no se inicia.</translation>
+    </message>
+</context>
+<context>
     <name>JobsPanel</name>
     <message>
         <source>Jobs</source>
@@ -1169,10 +1216,6 @@ Do you want to save your changes?</source>
     <message>
         <source>Products cannot be listed: %1</source>
         <translation>No se pueden listar los productos: %1</translation>
-    </message>
-    <message>
-        <source>No product has the GTIN %1.</source>
-        <translation>Ningún producto tiene el GTIN %1.</translation>
     </message>
     <message>
         <source>none chosen</source>
@@ -1261,6 +1304,21 @@ Do you want to save your changes?</source>
     <message>
         <source>not verified</source>
         <translation>sin verificar</translation>
+    </message>
+    <message>
+        <source>Packaging</source>
+        <translation>Envase</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>Escanee el envase de la línea y pulse Enter</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>%n escritura del registro de lote espera al catálogo; se escribe en orden cuando vuelva.</numerusform>
+            <numerusform>%n escrituras del registro de lote esperan al catálogo; se escriben en orden cuando vuelva.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1460,12 +1518,20 @@ Do you want to save your changes?</source>
         <translation>Parámetros de impresión no cargados: %1</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Trabajos</translation>
+        <source>Warn</source>
+        <translation>Aviso</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Mostrar u ocultar los trabajos</translation>
+        <source>You must select a file! </source>
+        <translation>¡Debe seleccionar un archivo!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 no se envió: la comprobación previa encontró problemas.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" no es un puerto: introduzca un número de 1 a 65535. El servidor sigue como estaba.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1484,20 +1550,12 @@ Do you want to save your changes?</source>
         <translation>No se pudo abrir el manual del operador: ningún navegador abrió %1.</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Aviso</translation>
+        <source>Jobs</source>
+        <translation>Trabajos</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>¡Debe seleccionar un archivo!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 no se envió: la comprobación previa encontró problemas.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" no es un puerto: introduzca un número de 1 a 65535. El servidor sigue como estaba.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Mostrar u ocultar los trabajos</translation>
     </message>
 </context>
 <context>
@@ -1562,16 +1620,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Mensaje actual del codificador %1: %2</translation>
-    </message>
-    <message>
         <source>Current message of %1</source>
         <translation>Mensaje actual de %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Mensaje actual de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Mensaje actual del codificador %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -1672,22 +1730,6 @@ en el equipo SHA-256 %4</translation>
         <translation>La imagen %1 no está en la carpeta de imágenes.</translation>
     </message>
     <message>
-        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
-        <translation>{{%1}} no es un marcador estándar ni un campo del producto: un trabajo no puede rellenarlo.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
-        <translation>{{%1}} no es un marcador estándar: solo un producto con un campo de ese nombre puede rellenarlo.</translation>
-    </message>
-    <message>
-        <source>The field %1 ({{%2}}): %3.</source>
-        <translation>El campo %1 ({{%2}}): %3.</translation>
-    </message>
-    <message>
-        <source>Filled with %1: %2</source>
-        <translation>Rellenado con %1: %2</translation>
-    </message>
-    <message>
         <source>Text "%1"</source>
         <translation>Texto "%1"</translation>
     </message>
@@ -1726,6 +1768,22 @@ en el equipo SHA-256 %4</translation>
     <message>
         <source>The data file "%1" is not there: the data fields print nothing.</source>
         <translation>El archivo de datos "%1" no está: los campos de datos no imprimen nada.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} no es un marcador estándar ni un campo del producto: un trabajo no puede rellenarlo.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} no es un marcador estándar: solo un producto con un campo de ese nombre puede rellenarlo.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>El campo %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>Rellenado con %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2189,6 +2247,14 @@ en el equipo SHA-256 %4</translation>
         <source>Products exported to %1.</source>
         <translation>Productos exportados a %1.</translation>
     </message>
+    <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>Se requiere escaneo de confirmación del envase</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>Un trabajo de este producto solo se inicia cuando un escaneo del envase de la línea muestra su GTIN.</translation>
+    </message>
 </context>
 <context>
     <name>ProductsLink</name>
@@ -2330,12 +2396,12 @@ en el equipo SHA-256 %4</translation>
         <translation>Solo un %1 puede %2; %3 ha iniciado sesión como %4.</translation>
     </message>
     <message>
-        <source>send messages outside a job</source>
-        <translation>enviar mensajes fuera de un trabajo</translation>
-    </message>
-    <message>
         <source>Users are on already.</source>
         <translation>Los usuarios ya están activados.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>enviar mensajes fuera de un trabajo</translation>
     </message>
 </context>
 <context>
@@ -2469,10 +2535,6 @@ en el equipo SHA-256 %4</translation>
         <translation>[server] port debe ser un número de 1 a 65535, no "%1"</translation>
     </message>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled debe ser true o false, no "%1"</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 no se puede leer (%2)</translation>
     </message>
@@ -2495,6 +2557,10 @@ en el equipo SHA-256 %4</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Se usan los nombres de esta cuenta, pero aún no se guardan en la configuración: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled debe ser true o false, no "%1"</translation>
     </message>
 </context>
 <context>
@@ -2594,12 +2660,12 @@ en el equipo SHA-256 %4</translation>
         <translation>Contenido</translation>
     </message>
     <message>
-        <source>Insert field</source>
-        <translation>Insertar campo</translation>
-    </message>
-    <message>
         <source>External Data</source>
         <translation>Datos externos</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Insertar campo</translation>
     </message>
 </context>
 <context>

@@ -87,10 +87,6 @@
         <translation>Dati esterni</translation>
     </message>
     <message>
-        <source>Insert field</source>
-        <translation>Inserisci campo</translation>
-    </message>
-    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -133,6 +129,10 @@
     <message>
         <source>PDF417</source>
         <translation>PDF417</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Inserisci campo</translation>
     </message>
 </context>
 <context>
@@ -603,10 +603,6 @@ Messaggio inviato: SHA-256 %3</translation>
         <translation>formato</translation>
     </message>
     <message>
-        <source>best before of the product</source>
-        <translation>scadenza del prodotto</translation>
-    </message>
-    <message>
         <source>valid days</source>
         <translation>giorni di validità</translation>
     </message>
@@ -661,6 +657,10 @@ Messaggio inviato: SHA-256 %3</translation>
     <message>
         <source>properties</source>
         <translation>proprietà</translation>
+    </message>
+    <message>
+        <source>best before of the product</source>
+        <translation>scadenza del prodotto</translation>
     </message>
 </context>
 <context>
@@ -1117,6 +1117,53 @@ Salvare le modifiche?</translation>
     </message>
 </context>
 <context>
+    <name>JobScan</name>
+    <message>
+        <source>Scan the packaging on the line: a job of %1 starts only when it shows GTIN %2.</source>
+        <translation>Scansionare l'imballaggio sulla linea: un lavoro di %1 parte solo se mostra il GTIN %2.</translation>
+    </message>
+    <message>
+        <source>%1 (character %2)</source>
+        <translation>%1 (carattere %2)</translation>
+    </message>
+    <message>
+        <source>The scan holds no GTIN (01): %1</source>
+        <translation>La scansione non contiene un GTIN (01): %1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>Nessun prodotto ha il GTIN %1.</translation>
+    </message>
+    <message>
+        <source>Lot %1 from the scan.</source>
+        <translation>Lotto %1 dalla scansione.</translation>
+    </message>
+    <message>
+        <source>Production date %1 from the scan.</source>
+        <translation>Data di produzione %1 dalla scansione.</translation>
+    </message>
+    <message>
+        <source>the best-before date (15) %1</source>
+        <translation>la data di consumo preferibile (15) %1</translation>
+    </message>
+    <message>
+        <source>the expiry date (17) %1</source>
+        <translation>la data di scadenza (17) %1</translation>
+    </message>
+    <message>
+        <source>Check the packaging: %1 is not %2, which the shelf life of %3 (%4) gives.</source>
+        <translation>Controllare l'imballaggio: %1 non è %2, che risulta dalla durata di %3 (%4).</translation>
+    </message>
+    <message>
+        <source>Packaging confirmed: GTIN %1.</source>
+        <translation>Imballaggio confermato: GTIN %1.</translation>
+    </message>
+    <message>
+        <source>The packaging scanned (GTIN %1) is not that of %2 (GTIN %3): the job does not start.</source>
+        <translation>L'imballaggio scansionato (GTIN %1) non è quello di %2 (GTIN %3): il lavoro non parte.</translation>
+    </message>
+</context>
+<context>
     <name>JobsPanel</name>
     <message>
         <source>Jobs</source>
@@ -1169,10 +1216,6 @@ Salvare le modifiche?</translation>
     <message>
         <source>Products cannot be listed: %1</source>
         <translation>Impossibile elencare i prodotti: %1</translation>
-    </message>
-    <message>
-        <source>No product has the GTIN %1.</source>
-        <translation>Nessun prodotto ha il GTIN %1.</translation>
     </message>
     <message>
         <source>none chosen</source>
@@ -1261,6 +1304,21 @@ Salvare le modifiche?</translation>
     <message>
         <source>not verified</source>
         <translation>non verificato</translation>
+    </message>
+    <message>
+        <source>Packaging</source>
+        <translation>Imballaggio</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>Scansionare l'imballaggio sulla linea, poi Invio</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>%n scrittura del registro di lotto attende il catalogo; viene scritta in ordine al suo ritorno.</numerusform>
+            <numerusform>%n scritture del registro di lotto attendono il catalogo; vengono scritte in ordine al suo ritorno.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1460,12 +1518,20 @@ Salvare le modifiche?</translation>
         <translation>Parametri di stampa non caricati: %1</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Lavori</translation>
+        <source>Warn</source>
+        <translation>Avviso</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Mostra o nascondi i lavori</translation>
+        <source>You must select a file! </source>
+        <translation>Selezionare un file!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 non inviato: il controllo preliminare ha trovato problemi.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" non è una porta: inserire un numero da 1 a 65535. Il server continua come prima.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1484,20 +1550,12 @@ Salvare le modifiche?</translation>
         <translation>Impossibile aprire il manuale dell'operatore: nessun browser ha aperto %1.</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Avviso</translation>
+        <source>Jobs</source>
+        <translation>Lavori</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>Selezionare un file!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 non inviato: il controllo preliminare ha trovato problemi.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" non è una porta: inserire un numero da 1 a 65535. Il server continua come prima.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Mostra o nascondi i lavori</translation>
     </message>
 </context>
 <context>
@@ -1562,16 +1620,16 @@ Salvare le modifiche?</translation>
 <context>
     <name>MessagePreview</name>
     <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Messaggio corrente del codificatore %1: %2</translation>
-    </message>
-    <message>
         <source>Current message of %1</source>
         <translation>Messaggio corrente di %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Messaggio corrente di %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Messaggio corrente del codificatore %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -1672,22 +1730,6 @@ nel codificatore SHA-256 %4</translation>
         <translation>L'immagine %1 non è nella cartella delle immagini.</translation>
     </message>
     <message>
-        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
-        <translation>{{%1}} non è un segnaposto standard né un campo del prodotto: un lavoro non può compilarlo.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
-        <translation>{{%1}} non è un segnaposto standard: solo un prodotto con un campo di quel nome può compilarlo.</translation>
-    </message>
-    <message>
-        <source>The field %1 ({{%2}}): %3.</source>
-        <translation>Il campo %1 ({{%2}}): %3.</translation>
-    </message>
-    <message>
-        <source>Filled with %1: %2</source>
-        <translation>Compilato con %1: %2</translation>
-    </message>
-    <message>
         <source>Text "%1"</source>
         <translation>Testo "%1"</translation>
     </message>
@@ -1726,6 +1768,22 @@ nel codificatore SHA-256 %4</translation>
     <message>
         <source>The data file "%1" is not there: the data fields print nothing.</source>
         <translation>Il file dati "%1" non c'è: i campi dati non stampano nulla.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} non è un segnaposto standard né un campo del prodotto: un lavoro non può compilarlo.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} non è un segnaposto standard: solo un prodotto con un campo di quel nome può compilarlo.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>Il campo %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>Compilato con %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2189,6 +2247,14 @@ nel codificatore SHA-256 %4</translation>
         <source>Products exported to %1.</source>
         <translation>Prodotti esportati in %1.</translation>
     </message>
+    <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>Scansione di conferma dell'imballaggio obbligatoria</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>Un lavoro di questo prodotto parte solo dopo che una scansione dell'imballaggio mostra il suo GTIN.</translation>
+    </message>
 </context>
 <context>
     <name>ProductsLink</name>
@@ -2330,12 +2396,12 @@ nel codificatore SHA-256 %4</translation>
         <translation>Solo un %1 può %2; %3 ha eseguito l'accesso come %4.</translation>
     </message>
     <message>
-        <source>send messages outside a job</source>
-        <translation>inviare messaggi fuori da un lavoro</translation>
-    </message>
-    <message>
         <source>Users are on already.</source>
         <translation>Gli utenti sono già attivi.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>inviare messaggi fuori da un lavoro</translation>
     </message>
 </context>
 <context>
@@ -2469,10 +2535,6 @@ nel codificatore SHA-256 %4</translation>
         <translation>[server] port deve essere un numero da 1 a 65535, non "%1"</translation>
     </message>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled deve essere true o false, non "%1"</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 non leggibile (%2)</translation>
     </message>
@@ -2495,6 +2557,10 @@ nel codificatore SHA-256 %4</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Si usano i nomi di questo account, ma non sono ancora salvati nelle impostazioni: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled deve essere true o false, non "%1"</translation>
     </message>
 </context>
 <context>
@@ -2594,12 +2660,12 @@ nel codificatore SHA-256 %4</translation>
         <translation>Contenuto</translation>
     </message>
     <message>
-        <source>Insert field</source>
-        <translation>Inserisci campo</translation>
-    </message>
-    <message>
         <source>External Data</source>
         <translation>Dati esterni</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Inserisci campo</translation>
     </message>
 </context>
 <context>

@@ -87,10 +87,6 @@
         <translation>외부 데이터</translation>
     </message>
     <message>
-        <source>Insert field</source>
-        <translation>필드 삽입</translation>
-    </message>
-    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -133,6 +129,10 @@
     <message>
         <source>PDF417</source>
         <translation>PDF417</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>필드 삽입</translation>
     </message>
 </context>
 <context>
@@ -601,10 +601,6 @@ Message sent: SHA-256 %3</source>
         <translation>형식</translation>
     </message>
     <message>
-        <source>best before of the product</source>
-        <translation>제품의 유통기한</translation>
-    </message>
-    <message>
         <source>valid days</source>
         <translation>유효 일수</translation>
     </message>
@@ -659,6 +655,10 @@ Message sent: SHA-256 %3</source>
     <message>
         <source>properties</source>
         <translation>속성</translation>
+    </message>
+    <message>
+        <source>best before of the product</source>
+        <translation>제품의 유통기한</translation>
     </message>
 </context>
 <context>
@@ -1112,6 +1112,53 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>JobScan</name>
+    <message>
+        <source>Scan the packaging on the line: a job of %1 starts only when it shows GTIN %2.</source>
+        <translation>라인의 포장을 스캔하십시오: 포장에 GTIN %2가 있어야 %1 작업이 시작됩니다.</translation>
+    </message>
+    <message>
+        <source>%1 (character %2)</source>
+        <translation>%1 (%2번째 문자)</translation>
+    </message>
+    <message>
+        <source>The scan holds no GTIN (01): %1</source>
+        <translation>스캔에 GTIN(01)이 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>GTIN %1인 제품이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Lot %1 from the scan.</source>
+        <translation>스캔에서 로트 %1.</translation>
+    </message>
+    <message>
+        <source>Production date %1 from the scan.</source>
+        <translation>스캔에서 생산일 %1.</translation>
+    </message>
+    <message>
+        <source>the best-before date (15) %1</source>
+        <translation>품질 유지 기한(15) %1</translation>
+    </message>
+    <message>
+        <source>the expiry date (17) %1</source>
+        <translation>유효 기한(17) %1</translation>
+    </message>
+    <message>
+        <source>Check the packaging: %1 is not %2, which the shelf life of %3 (%4) gives.</source>
+        <translation>포장을 확인하십시오: %1은(는) %3의 유통 기한(%4)에 따른 %2이(가) 아닙니다.</translation>
+    </message>
+    <message>
+        <source>Packaging confirmed: GTIN %1.</source>
+        <translation>포장 확인됨: GTIN %1.</translation>
+    </message>
+    <message>
+        <source>The packaging scanned (GTIN %1) is not that of %2 (GTIN %3): the job does not start.</source>
+        <translation>스캔한 포장(GTIN %1)은 %2(GTIN %3)의 포장이 아닙니다: 작업이 시작되지 않습니다.</translation>
+    </message>
+</context>
+<context>
     <name>JobsPanel</name>
     <message>
         <source>Jobs</source>
@@ -1164,10 +1211,6 @@ Do you want to save your changes?</source>
     <message>
         <source>Products cannot be listed: %1</source>
         <translation>제품 목록을 표시할 수 없음: %1</translation>
-    </message>
-    <message>
-        <source>No product has the GTIN %1.</source>
-        <translation>GTIN %1인 제품이 없습니다.</translation>
     </message>
     <message>
         <source>none chosen</source>
@@ -1256,6 +1299,20 @@ Do you want to save your changes?</source>
     <message>
         <source>not verified</source>
         <translation>확인되지 않음</translation>
+    </message>
+    <message>
+        <source>Packaging</source>
+        <translation>포장</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>라인의 포장을 스캔한 후 Enter</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>배치 기록 쓰기 %n건이 카탈로그를 기다립니다. 카탈로그가 돌아오면 순서대로 기록됩니다.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1455,12 +1512,20 @@ Do you want to save your changes?</source>
         <translation>인쇄 설정을 불러오지 못함: %1</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>작업</translation>
+        <source>Warn</source>
+        <translation>경고</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>작업 보기 표시 또는 숨기기</translation>
+        <source>You must select a file! </source>
+        <translation>파일을 선택하십시오!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1을(를) 보내지 않음: 사전 점검에서 문제가 발견됨.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1"은(는) 포트가 아닙니다. 1~65535 사이의 숫자를 입력하십시오. 서버는 그대로 동작합니다.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1479,20 +1544,12 @@ Do you want to save your changes?</source>
         <translation>운영자 설명서를 열 수 없습니다: %1을(를) 연 브라우저가 없습니다.</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>경고</translation>
+        <source>Jobs</source>
+        <translation>작업</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>파일을 선택하십시오!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1을(를) 보내지 않음: 사전 점검에서 문제가 발견됨.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1"은(는) 포트가 아닙니다. 1~65535 사이의 숫자를 입력하십시오. 서버는 그대로 동작합니다.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>작업 보기 표시 또는 숨기기</translation>
     </message>
 </context>
 <context>
@@ -1557,16 +1614,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>프린터 %1의 현재 메시지: %2</translation>
-    </message>
-    <message>
         <source>Current message of %1</source>
         <translation>%1의 현재 메시지</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>%1(%2)의 현재 메시지</translation>
+    </message>
+    <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>프린터 %1의 현재 메시지: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -1667,22 +1724,6 @@ held SHA-256 %4</source>
         <translation>그림 %1이(가) 그림 폴더에 없음.</translation>
     </message>
     <message>
-        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
-        <translation>{{%1}}은(는) 표준 자리표시자도 제품의 필드도 아닙니다: 작업이 채울 수 없습니다.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
-        <translation>{{%1}}은(는) 표준 자리표시자가 아닙니다: 그 이름의 필드가 있는 제품만 채울 수 있습니다.</translation>
-    </message>
-    <message>
-        <source>The field %1 ({{%2}}): %3.</source>
-        <translation>필드 %1 ({{%2}}): %3.</translation>
-    </message>
-    <message>
-        <source>Filled with %1: %2</source>
-        <translation>%1(으)로 채우면: %2</translation>
-    </message>
-    <message>
         <source>Text "%1"</source>
         <translation>텍스트 "%1"</translation>
     </message>
@@ -1721,6 +1762,22 @@ held SHA-256 %4</source>
     <message>
         <source>The data file "%1" is not there: the data fields print nothing.</source>
         <translation>데이터 파일 "%1"이(가) 없음: 데이터 필드는 아무것도 인쇄하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}}은(는) 표준 자리표시자도 제품의 필드도 아닙니다: 작업이 채울 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}}은(는) 표준 자리표시자가 아닙니다: 그 이름의 필드가 있는 제품만 채울 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>필드 %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>%1(으)로 채우면: %2</translation>
     </message>
 </context>
 <context>
@@ -2183,6 +2240,14 @@ held SHA-256 %4</source>
         <source>Products exported to %1.</source>
         <translation>제품을 %1(으)로 내보냄.</translation>
     </message>
+    <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>포장 확인 스캔 필요</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>라인의 포장 스캔에서 이 제품의 GTIN이 확인된 후에만 작업이 시작됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>ProductsLink</name>
@@ -2324,12 +2389,12 @@ held SHA-256 %4</source>
         <translation>%2 작업은 %1만 할 수 있습니다. %3 님은 %4(으)로 로그인했습니다.</translation>
     </message>
     <message>
-        <source>send messages outside a job</source>
-        <translation>작업 외 메시지 전송</translation>
-    </message>
-    <message>
         <source>Users are on already.</source>
         <translation>사용자 기능이 이미 켜져 있습니다.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>작업 외 메시지 전송</translation>
     </message>
 </context>
 <context>
@@ -2463,10 +2528,6 @@ held SHA-256 %4</source>
         <translation>[server] port는 "%1"이(가) 아니라 1~65535 사이의 숫자여야 합니다</translation>
     </message>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled는 true 또는 false여야 합니다("%1" 아님)</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1을(를) 읽을 수 없음(%2)</translation>
     </message>
@@ -2489,6 +2550,10 @@ held SHA-256 %4</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>이 계정의 별칭을 사용하지만 아직 설정에 저장되지 않았습니다: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled는 true 또는 false여야 합니다("%1" 아님)</translation>
     </message>
 </context>
 <context>
@@ -2588,12 +2653,12 @@ held SHA-256 %4</source>
         <translation>내용</translation>
     </message>
     <message>
-        <source>Insert field</source>
-        <translation>필드 삽입</translation>
-    </message>
-    <message>
         <source>External Data</source>
         <translation>외부 데이터</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>필드 삽입</translation>
     </message>
 </context>
 <context>

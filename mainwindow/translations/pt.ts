@@ -87,10 +87,6 @@
         <translation>Dados externos</translation>
     </message>
     <message>
-        <source>Insert field</source>
-        <translation>Inserir campo</translation>
-    </message>
-    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -133,6 +129,10 @@
     <message>
         <source>PDF417</source>
         <translation>PDF417</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Inserir campo</translation>
     </message>
 </context>
 <context>
@@ -603,10 +603,6 @@ Mensagem enviada: SHA-256 %3</translation>
         <translation>formato</translation>
     </message>
     <message>
-        <source>best before of the product</source>
-        <translation>validade do produto</translation>
-    </message>
-    <message>
         <source>valid days</source>
         <translation>dias de validade</translation>
     </message>
@@ -661,6 +657,10 @@ Mensagem enviada: SHA-256 %3</translation>
     <message>
         <source>properties</source>
         <translation>propriedades</translation>
+    </message>
+    <message>
+        <source>best before of the product</source>
+        <translation>validade do produto</translation>
     </message>
 </context>
 <context>
@@ -1117,6 +1117,53 @@ Deseja salvar as alterações?</translation>
     </message>
 </context>
 <context>
+    <name>JobScan</name>
+    <message>
+        <source>Scan the packaging on the line: a job of %1 starts only when it shows GTIN %2.</source>
+        <translation>Leia a embalagem da linha: um trabalho de %1 só inicia se ela mostrar o GTIN %2.</translation>
+    </message>
+    <message>
+        <source>%1 (character %2)</source>
+        <translation>%1 (caractere %2)</translation>
+    </message>
+    <message>
+        <source>The scan holds no GTIN (01): %1</source>
+        <translation>A leitura não contém GTIN (01): %1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>Nenhum produto tem o GTIN %1.</translation>
+    </message>
+    <message>
+        <source>Lot %1 from the scan.</source>
+        <translation>Lote %1 da leitura.</translation>
+    </message>
+    <message>
+        <source>Production date %1 from the scan.</source>
+        <translation>Data de fabricação %1 da leitura.</translation>
+    </message>
+    <message>
+        <source>the best-before date (15) %1</source>
+        <translation>a data de validade (15) %1</translation>
+    </message>
+    <message>
+        <source>the expiry date (17) %1</source>
+        <translation>a data de expiração (17) %1</translation>
+    </message>
+    <message>
+        <source>Check the packaging: %1 is not %2, which the shelf life of %3 (%4) gives.</source>
+        <translation>Verifique a embalagem: %1 não é %2, que é o que a validade de %3 (%4) dá.</translation>
+    </message>
+    <message>
+        <source>Packaging confirmed: GTIN %1.</source>
+        <translation>Embalagem confirmada: GTIN %1.</translation>
+    </message>
+    <message>
+        <source>The packaging scanned (GTIN %1) is not that of %2 (GTIN %3): the job does not start.</source>
+        <translation>A embalagem lida (GTIN %1) não é a de %2 (GTIN %3): o trabalho não inicia.</translation>
+    </message>
+</context>
+<context>
     <name>JobsPanel</name>
     <message>
         <source>Jobs</source>
@@ -1169,10 +1216,6 @@ Deseja salvar as alterações?</translation>
     <message>
         <source>Products cannot be listed: %1</source>
         <translation>Não é possível listar os produtos: %1</translation>
-    </message>
-    <message>
-        <source>No product has the GTIN %1.</source>
-        <translation>Nenhum produto tem o GTIN %1.</translation>
     </message>
     <message>
         <source>none chosen</source>
@@ -1261,6 +1304,21 @@ Deseja salvar as alterações?</translation>
     <message>
         <source>not verified</source>
         <translation>não verificado</translation>
+    </message>
+    <message>
+        <source>Packaging</source>
+        <translation>Embalagem</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>Leia a embalagem da linha e tecle Enter</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>%n gravação do registro de lote aguarda o catálogo; é feita em ordem quando ele voltar.</numerusform>
+            <numerusform>%n gravações do registro de lote aguardam o catálogo; são feitas em ordem quando ele voltar.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1460,12 +1518,20 @@ Deseja salvar as alterações?</translation>
         <translation>Parâmetros de impressão não carregados: %1</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Trabalhos</translation>
+        <source>Warn</source>
+        <translation>Aviso</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Mostrar ou ocultar os trabalhos</translation>
+        <source>You must select a file! </source>
+        <translation>Selecione um arquivo!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 não foi enviado: a verificação prévia encontrou problemas.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" não é uma porta: digite um número de 1 a 65535. O servidor continua como estava.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1484,20 +1550,12 @@ Deseja salvar as alterações?</translation>
         <translation>Não foi possível abrir o manual do operador: nenhum navegador abriu %1.</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Aviso</translation>
+        <source>Jobs</source>
+        <translation>Trabalhos</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>Selecione um arquivo!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 não foi enviado: a verificação prévia encontrou problemas.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" não é uma porta: digite um número de 1 a 65535. O servidor continua como estava.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Mostrar ou ocultar os trabalhos</translation>
     </message>
 </context>
 <context>
@@ -1562,16 +1620,16 @@ Deseja salvar as alterações?</translation>
 <context>
     <name>MessagePreview</name>
     <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Mensagem atual do codificador %1: %2</translation>
-    </message>
-    <message>
         <source>Current message of %1</source>
         <translation>Mensagem atual de %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Mensagem atual de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Mensagem atual do codificador %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -1672,22 +1730,6 @@ na máquina SHA-256 %4</translation>
         <translation>A imagem %1 não está na pasta de imagens.</translation>
     </message>
     <message>
-        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
-        <translation>{{%1}} não é um marcador padrão nem um campo do produto: um trabalho não pode preenchê-lo.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
-        <translation>{{%1}} não é um marcador padrão: só um produto com um campo desse nome pode preenchê-lo.</translation>
-    </message>
-    <message>
-        <source>The field %1 ({{%2}}): %3.</source>
-        <translation>O campo %1 ({{%2}}): %3.</translation>
-    </message>
-    <message>
-        <source>Filled with %1: %2</source>
-        <translation>Preenchido com %1: %2</translation>
-    </message>
-    <message>
         <source>Text "%1"</source>
         <translation>Texto "%1"</translation>
     </message>
@@ -1726,6 +1768,22 @@ na máquina SHA-256 %4</translation>
     <message>
         <source>The data file "%1" is not there: the data fields print nothing.</source>
         <translation>O arquivo de dados "%1" não existe: os campos de dados não imprimem nada.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} não é um marcador padrão nem um campo do produto: um trabalho não pode preenchê-lo.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} não é um marcador padrão: só um produto com um campo desse nome pode preenchê-lo.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>O campo %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>Preenchido com %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2189,6 +2247,14 @@ na máquina SHA-256 %4</translation>
         <source>Products exported to %1.</source>
         <translation>Produtos exportados para %1.</translation>
     </message>
+    <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>Leitura de confirmação da embalagem obrigatória</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>Um trabalho deste produto só inicia depois que a leitura da embalagem da linha mostrar o GTIN dele.</translation>
+    </message>
 </context>
 <context>
     <name>ProductsLink</name>
@@ -2330,12 +2396,12 @@ na máquina SHA-256 %4</translation>
         <translation>Somente um %1 pode %2; %3 entrou como %4.</translation>
     </message>
     <message>
-        <source>send messages outside a job</source>
-        <translation>enviar mensagens fora de um trabalho</translation>
-    </message>
-    <message>
         <source>Users are on already.</source>
         <translation>Os usuários já estão ativados.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>enviar mensagens fora de um trabalho</translation>
     </message>
 </context>
 <context>
@@ -2469,10 +2535,6 @@ na máquina SHA-256 %4</translation>
         <translation>[server] port deve ser um número de 1 a 65535, não "%1"</translation>
     </message>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled deve ser true ou false, não "%1"</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 não pode ser lido (%2)</translation>
     </message>
@@ -2495,6 +2557,10 @@ na máquina SHA-256 %4</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Os nomes desta conta são usados, mas ainda não foram salvos nas configurações: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled deve ser true ou false, não "%1"</translation>
     </message>
 </context>
 <context>
@@ -2594,12 +2660,12 @@ na máquina SHA-256 %4</translation>
         <translation>Conteúdo</translation>
     </message>
     <message>
-        <source>Insert field</source>
-        <translation>Inserir campo</translation>
-    </message>
-    <message>
         <source>External Data</source>
         <translation>Dados externos</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Inserir campo</translation>
     </message>
 </context>
 <context>

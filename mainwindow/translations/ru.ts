@@ -87,10 +87,6 @@
         <translation>Внешние данные</translation>
     </message>
     <message>
-        <source>Insert field</source>
-        <translation>Вставить поле</translation>
-    </message>
-    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -133,6 +129,10 @@
     <message>
         <source>PDF417</source>
         <translation>PDF417</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Вставить поле</translation>
     </message>
 </context>
 <context>
@@ -605,10 +605,6 @@ Message sent: SHA-256 %3</source>
         <translation>формат</translation>
     </message>
     <message>
-        <source>best before of the product</source>
-        <translation>срок годности продукта</translation>
-    </message>
-    <message>
         <source>valid days</source>
         <translation>срок годности</translation>
     </message>
@@ -663,6 +659,10 @@ Message sent: SHA-256 %3</source>
     <message>
         <source>properties</source>
         <translation>свойства</translation>
+    </message>
+    <message>
+        <source>best before of the product</source>
+        <translation>срок годности продукта</translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1122,53 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>JobScan</name>
+    <message>
+        <source>Scan the packaging on the line: a job of %1 starts only when it shows GTIN %2.</source>
+        <translation>Отсканируйте упаковку на линии: задание %1 начнётся, только если на ней GTIN %2.</translation>
+    </message>
+    <message>
+        <source>%1 (character %2)</source>
+        <translation>%1 (символ %2)</translation>
+    </message>
+    <message>
+        <source>The scan holds no GTIN (01): %1</source>
+        <translation>В скане нет GTIN (01): %1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>Нет продукта с GTIN %1.</translation>
+    </message>
+    <message>
+        <source>Lot %1 from the scan.</source>
+        <translation>Партия %1 из скана.</translation>
+    </message>
+    <message>
+        <source>Production date %1 from the scan.</source>
+        <translation>Дата производства %1 из скана.</translation>
+    </message>
+    <message>
+        <source>the best-before date (15) %1</source>
+        <translation>срок годности (15) %1</translation>
+    </message>
+    <message>
+        <source>the expiry date (17) %1</source>
+        <translation>дата истечения срока (17) %1</translation>
+    </message>
+    <message>
+        <source>Check the packaging: %1 is not %2, which the shelf life of %3 (%4) gives.</source>
+        <translation>Проверьте упаковку: %1 — не %2, как следует из срока хранения %3 (%4).</translation>
+    </message>
+    <message>
+        <source>Packaging confirmed: GTIN %1.</source>
+        <translation>Упаковка подтверждена: GTIN %1.</translation>
+    </message>
+    <message>
+        <source>The packaging scanned (GTIN %1) is not that of %2 (GTIN %3): the job does not start.</source>
+        <translation>Отсканированная упаковка (GTIN %1) не от %2 (GTIN %3): задание не начнётся.</translation>
+    </message>
+</context>
+<context>
     <name>JobsPanel</name>
     <message>
         <source>Jobs</source>
@@ -1174,10 +1221,6 @@ Do you want to save your changes?</source>
     <message>
         <source>Products cannot be listed: %1</source>
         <translation>Не удалось показать продукты: %1</translation>
-    </message>
-    <message>
-        <source>No product has the GTIN %1.</source>
-        <translation>Нет продукта с GTIN %1.</translation>
     </message>
     <message>
         <source>none chosen</source>
@@ -1266,6 +1309,22 @@ Do you want to save your changes?</source>
     <message>
         <source>not verified</source>
         <translation>не проверено</translation>
+    </message>
+    <message>
+        <source>Packaging</source>
+        <translation>Упаковка</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>Отсканируйте упаковку на линии, затем Enter</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>%n запись протокола партии ждёт каталог; записи будут внесены по порядку, когда он вернётся.</numerusform>
+            <numerusform>%n записи протокола партии ждут каталог; они будут внесены по порядку, когда он вернётся.</numerusform>
+            <numerusform>%n записей протокола партии ждут каталог; они будут внесены по порядку, когда он вернётся.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1465,12 +1524,20 @@ Do you want to save your changes?</source>
         <translation>Параметры печати не загружены: %1</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Задания</translation>
+        <source>Warn</source>
+        <translation>Внимание</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Показать или скрыть задания</translation>
+        <source>You must select a file! </source>
+        <translation>Выберите файл!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 не отправлен: предварительная проверка нашла ошибки.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>«%1» — не порт: введите число от 1 до 65535. Сервер работает как прежде.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1489,20 +1556,12 @@ Do you want to save your changes?</source>
         <translation>Не удалось открыть руководство оператора: ни один браузер не открыл %1.</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Внимание</translation>
+        <source>Jobs</source>
+        <translation>Задания</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>Выберите файл!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 не отправлен: предварительная проверка нашла ошибки.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>«%1» — не порт: введите число от 1 до 65535. Сервер работает как прежде.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Показать или скрыть задания</translation>
     </message>
 </context>
 <context>
@@ -1567,16 +1626,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Текущее сообщение маркиратора %1: %2</translation>
-    </message>
-    <message>
         <source>Current message of %1</source>
         <translation>Текущее сообщение %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Текущее сообщение %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Текущее сообщение маркиратора %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -1677,22 +1736,6 @@ held SHA-256 %4</source>
         <translation>Картинки %1 нет в папке изображений.</translation>
     </message>
     <message>
-        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
-        <translation>{{%1}} — не стандартная подстановка и не поле продукта: задание не сможет её заполнить.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
-        <translation>{{%1}} — не стандартная подстановка: её заполнит только продукт с полем этого имени.</translation>
-    </message>
-    <message>
-        <source>The field %1 ({{%2}}): %3.</source>
-        <translation>Поле %1 ({{%2}}): %3.</translation>
-    </message>
-    <message>
-        <source>Filled with %1: %2</source>
-        <translation>С подстановкой %1: %2</translation>
-    </message>
-    <message>
         <source>Text "%1"</source>
         <translation>Текст «%1»</translation>
     </message>
@@ -1731,6 +1774,22 @@ held SHA-256 %4</source>
     <message>
         <source>The data file "%1" is not there: the data fields print nothing.</source>
         <translation>Файла данных «%1» нет: поля данных ничего не напечатают.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} — не стандартная подстановка и не поле продукта: задание не сможет её заполнить.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} — не стандартная подстановка: её заполнит только продукт с полем этого имени.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>Поле %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>С подстановкой %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2195,6 +2254,14 @@ held SHA-256 %4</source>
         <source>Products exported to %1.</source>
         <translation>Продукты экспортированы в %1.</translation>
     </message>
+    <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>Требуется подтверждающий скан упаковки</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>Задание этого продукта начнётся только после того, как скан упаковки на линии покажет его GTIN.</translation>
+    </message>
 </context>
 <context>
     <name>ProductsLink</name>
@@ -2336,12 +2403,12 @@ held SHA-256 %4</source>
         <translation>Только %1 может %2; %3 вошёл как %4.</translation>
     </message>
     <message>
-        <source>send messages outside a job</source>
-        <translation>отправлять сообщения вне задания</translation>
-    </message>
-    <message>
         <source>Users are on already.</source>
         <translation>Пользователи уже включены.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>отправлять сообщения вне задания</translation>
     </message>
 </context>
 <context>
@@ -2475,10 +2542,6 @@ held SHA-256 %4</source>
         <translation>[server] port должен быть числом от 1 до 65535, а не «%1»</translation>
     </message>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled должно быть true или false, а не «%1»</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 не читается (%2)</translation>
     </message>
@@ -2501,6 +2564,10 @@ held SHA-256 %4</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Используются имена этой учётной записи, но в настройках они ещё не сохранены: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled должно быть true или false, а не «%1»</translation>
     </message>
 </context>
 <context>
@@ -2600,12 +2667,12 @@ held SHA-256 %4</source>
         <translation>Содержимое</translation>
     </message>
     <message>
-        <source>Insert field</source>
-        <translation>Вставить поле</translation>
-    </message>
-    <message>
         <source>External Data</source>
         <translation>Внешние данные</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Вставить поле</translation>
     </message>
 </context>
 <context>

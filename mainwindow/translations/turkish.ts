@@ -87,10 +87,6 @@
         <translation>Harici veri</translation>
     </message>
     <message>
-        <source>Insert field</source>
-        <translation>Alan ekle</translation>
-    </message>
-    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -133,6 +129,10 @@
     <message>
         <source>PDF417</source>
         <translation>PDF417</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Alan ekle</translation>
     </message>
 </context>
 <context>
@@ -601,10 +601,6 @@ Gönderilen mesaj: SHA-256 %3</translation>
         <translation>biçim</translation>
     </message>
     <message>
-        <source>best before of the product</source>
-        <translation>ürünün son kullanma tarihi</translation>
-    </message>
-    <message>
         <source>valid days</source>
         <translation>geçerlilik günü</translation>
     </message>
@@ -659,6 +655,10 @@ Gönderilen mesaj: SHA-256 %3</translation>
     <message>
         <source>properties</source>
         <translation>özellikler</translation>
+    </message>
+    <message>
+        <source>best before of the product</source>
+        <translation>ürünün son kullanma tarihi</translation>
     </message>
 </context>
 <context>
@@ -1112,6 +1112,53 @@ Değişiklikler kaydedilsin mi?</translation>
     </message>
 </context>
 <context>
+    <name>JobScan</name>
+    <message>
+        <source>Scan the packaging on the line: a job of %1 starts only when it shows GTIN %2.</source>
+        <translation>Hattaki ambalajı okutun: %1 işi yalnızca ambalajda GTIN %2 varsa başlar.</translation>
+    </message>
+    <message>
+        <source>%1 (character %2)</source>
+        <translation>%1 (%2. karakter)</translation>
+    </message>
+    <message>
+        <source>The scan holds no GTIN (01): %1</source>
+        <translation>Okutulan kodda GTIN (01) yok: %1</translation>
+    </message>
+    <message>
+        <source>No product has the GTIN %1.</source>
+        <translation>GTIN %1 olan ürün yok.</translation>
+    </message>
+    <message>
+        <source>Lot %1 from the scan.</source>
+        <translation>Parti %1 okutulan koddan.</translation>
+    </message>
+    <message>
+        <source>Production date %1 from the scan.</source>
+        <translation>Üretim tarihi %1 okutulan koddan.</translation>
+    </message>
+    <message>
+        <source>the best-before date (15) %1</source>
+        <translation>tavsiye edilen tüketim tarihi (15) %1</translation>
+    </message>
+    <message>
+        <source>the expiry date (17) %1</source>
+        <translation>son kullanma tarihi (17) %1</translation>
+    </message>
+    <message>
+        <source>Check the packaging: %1 is not %2, which the shelf life of %3 (%4) gives.</source>
+        <translation>Ambalajı kontrol edin: %1, %3 ürününün raf ömrünün (%4) verdiği %2 değil.</translation>
+    </message>
+    <message>
+        <source>Packaging confirmed: GTIN %1.</source>
+        <translation>Ambalaj doğrulandı: GTIN %1.</translation>
+    </message>
+    <message>
+        <source>The packaging scanned (GTIN %1) is not that of %2 (GTIN %3): the job does not start.</source>
+        <translation>Okutulan ambalaj (GTIN %1), %2 ürününe (GTIN %3) ait değil: iş başlamaz.</translation>
+    </message>
+</context>
+<context>
     <name>JobsPanel</name>
     <message>
         <source>Jobs</source>
@@ -1164,10 +1211,6 @@ Değişiklikler kaydedilsin mi?</translation>
     <message>
         <source>Products cannot be listed: %1</source>
         <translation>Ürünler listelenemiyor: %1</translation>
-    </message>
-    <message>
-        <source>No product has the GTIN %1.</source>
-        <translation>GTIN %1 olan ürün yok.</translation>
     </message>
     <message>
         <source>none chosen</source>
@@ -1256,6 +1299,20 @@ Değişiklikler kaydedilsin mi?</translation>
     <message>
         <source>not verified</source>
         <translation>doğrulanmadı</translation>
+    </message>
+    <message>
+        <source>Packaging</source>
+        <translation>Ambalaj</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>Hattaki ambalajı okutun, sonra Enter</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>%n parti kaydı yazımı kataloğu bekliyor; katalog dönünce sırayla yazılır.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1455,12 +1512,20 @@ Değişiklikler kaydedilsin mi?</translation>
         <translation>Baskı ayarları yüklenmedi: %1</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>İşler</translation>
+        <source>Warn</source>
+        <translation>Uyarı</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>İşleri göster veya gizle</translation>
+        <source>You must select a file! </source>
+        <translation>Bir dosya seçmelisiniz!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 gönderilmedi: ön kontrol sorun buldu.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" bir port değil: 1 ile 65535 arasında bir sayı girin. Sunucu olduğu gibi çalışıyor.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1479,20 +1544,12 @@ Değişiklikler kaydedilsin mi?</translation>
         <translation>Operatör kılavuzu açılamadı: %1 adresini açan tarayıcı yok.</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Uyarı</translation>
+        <source>Jobs</source>
+        <translation>İşler</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>Bir dosya seçmelisiniz!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 gönderilmedi: ön kontrol sorun buldu.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" bir port değil: 1 ile 65535 arasında bir sayı girin. Sunucu olduğu gibi çalışıyor.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>İşleri göster veya gizle</translation>
     </message>
 </context>
 <context>
@@ -1557,16 +1614,16 @@ Değişiklikler kaydedilsin mi?</translation>
 <context>
     <name>MessagePreview</name>
     <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>%1 kodlayıcısının geçerli mesajı: %2</translation>
-    </message>
-    <message>
         <source>Current message of %1</source>
         <translation>%1 geçerli mesajı</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>%1 (%2) geçerli mesajı</translation>
+    </message>
+    <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>%1 kodlayıcısının geçerli mesajı: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -1667,22 +1724,6 @@ kodlayıcıdaki SHA-256 %4</translation>
         <translation>%1 resmi resim klasöründe yok.</translation>
     </message>
     <message>
-        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
-        <translation>{{%1}} ne standart bir yer tutucu ne de ürünün bir alanı: iş onu dolduramaz.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
-        <translation>{{%1}} standart bir yer tutucu değil: yalnızca bu adda alanı olan bir ürün doldurabilir.</translation>
-    </message>
-    <message>
-        <source>The field %1 ({{%2}}): %3.</source>
-        <translation>%1 alanı ({{%2}}): %3.</translation>
-    </message>
-    <message>
-        <source>Filled with %1: %2</source>
-        <translation>%1 ile doldurulunca: %2</translation>
-    </message>
-    <message>
         <source>Text "%1"</source>
         <translation>Metin "%1"</translation>
     </message>
@@ -1721,6 +1762,22 @@ kodlayıcıdaki SHA-256 %4</translation>
     <message>
         <source>The data file "%1" is not there: the data fields print nothing.</source>
         <translation>"%1" veri dosyası yok: veri alanları hiçbir şey basmaz.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} ne standart bir yer tutucu ne de ürünün bir alanı: iş onu dolduramaz.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} standart bir yer tutucu değil: yalnızca bu adda alanı olan bir ürün doldurabilir.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>%1 alanı ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>%1 ile doldurulunca: %2</translation>
     </message>
 </context>
 <context>
@@ -2183,6 +2240,14 @@ kodlayıcıdaki SHA-256 %4</translation>
         <source>Products exported to %1.</source>
         <translation>Ürünler %1 dosyasına aktarıldı.</translation>
     </message>
+    <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>Ambalajın doğrulama okutması gerekli</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>Bu ürünün işi, hattaki ambalajın okutması ürünün GTIN'ini gösterdikten sonra başlar.</translation>
+    </message>
 </context>
 <context>
     <name>ProductsLink</name>
@@ -2324,12 +2389,12 @@ kodlayıcıdaki SHA-256 %4</translation>
         <translation>%2 yalnızca %1 yetkisindedir; %3, %4 olarak oturum açtı.</translation>
     </message>
     <message>
-        <source>send messages outside a job</source>
-        <translation>iş dışında mesaj gönderme</translation>
-    </message>
-    <message>
         <source>Users are on already.</source>
         <translation>Kullanıcılar zaten açık.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>iş dışında mesaj gönderme</translation>
     </message>
 </context>
 <context>
@@ -2463,10 +2528,6 @@ kodlayıcıdaki SHA-256 %4</translation>
         <translation>[server] port 1 ile 65535 arasında bir sayı olmalı, "%1" değil</translation>
     </message>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled true veya false olmalı, "%1" değil</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 okunamıyor (%2)</translation>
     </message>
@@ -2489,6 +2550,10 @@ kodlayıcıdaki SHA-256 %4</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Bu hesabın takma adları kullanılıyor, ancak henüz ayarlara kaydedilmedi: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled true veya false olmalı, "%1" değil</translation>
     </message>
 </context>
 <context>
@@ -2588,12 +2653,12 @@ kodlayıcıdaki SHA-256 %4</translation>
         <translation>İçerik</translation>
     </message>
     <message>
-        <source>Insert field</source>
-        <translation>Alan ekle</translation>
-    </message>
-    <message>
         <source>External Data</source>
         <translation>Harici veri</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Alan ekle</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 // KORVEX_TEST_POSTGRES).  Each test starts from an empty database.
 #include "../common/residentmemory.h"
 #include "catalogue.h"
+#include "catalogueschema.h"
 #include "csvreader.h"
 #include "gtin.h"
 #include "productcsv.h"
@@ -47,6 +48,7 @@ Product juice(const QString &code = QStringLiteral("OJ-1L"),
     lot.pattern = QStringLiteral("[A-Z]-[0-9]{4}");
     lot.required = true;
     p.fields = {lot};
+    p.packagingScan = true;
     return p;
 }
 
@@ -157,6 +159,30 @@ private slots:
         QSqlDatabase::removeDatabase(QStringLiteral("count"));
     }
 
+    // A catalogue of the first schema, with a product in it, is brought up
+    // to date; the product asks for no packaging scan.
+    void migrationsFromTheFirstSchema()
+    {
+        exec(QStringLiteral("CREATE TABLE schema_version"
+                            " (version INTEGER NOT NULL, applied_at TEXT NOT NULL)"));
+        for (const QString &statement : CatalogueSchema::migration(1, !m_postgres))
+            exec(statement);
+        exec(QStringLiteral("INSERT INTO schema_version VALUES (1, 'then')"));
+        exec(QStringLiteral("INSERT INTO products (code, gtin, name, template, shelf_life, coders,"
+                            " fields, revision, changed_by, changed_at) VALUES ('OLD', NULL,"
+                            " 'Old', 'a.spr', '', '[]', '[]', 1, 'anna', 'then')"));
+        Catalogue c(m_clock);
+        openCatalogue(&c);
+        QCOMPARE(c.schemaVersion(), Catalogue::kSchemaVersion);
+        Product old;
+        QVERIFY(c.productByCode(QStringLiteral("OLD"), &old).ok());
+        QVERIFY(!old.packagingScan);
+        old.packagingScan = true;
+        QVERIFY(c.updateProduct(&old, QStringLiteral("anna")).ok());
+        QVERIFY(c.productByCode(QStringLiteral("OLD"), &old).ok());
+        QVERIFY(old.packagingScan);
+    }
+
     void newerSchemaRefused()
     {
         {
@@ -167,9 +193,10 @@ private slots:
         Catalogue c(m_clock);
         const CatalogueStatus s = c.open(settings());
         QCOMPARE(s.kind, Kind::Refused);
-        QVERIFY2(s.reason.contains(QLatin1String("schema version 7")) &&
-                     s.reason.contains(QLatin1String("(version 1)")),
-                 qPrintable(s.reason));
+        QVERIFY2(
+            s.reason.contains(QLatin1String("schema version 7")) &&
+                s.reason.contains(QStringLiteral("(version %1)").arg(Catalogue::kSchemaVersion)),
+            qPrintable(s.reason));
         QVERIFY(!c.isOpen());
         Product p;
         QCOMPARE(c.productByCode(QStringLiteral("x"), &p).kind, Kind::Unavailable);
@@ -414,6 +441,7 @@ private slots:
         QVERIFY(got.shelfLife == p.shelfLife);
         QVERIFY(got.fields == p.fields);
         QCOMPARE(got.coders, p.coders);
+        QCOMPARE(got.packagingScan, true);
         QVERIFY(got.mayRunOn(QStringLiteral("127.0.0.11"), QString()));
         QVERIFY(got.mayRunOn(QStringLiteral("10.0.0.1"), QStringLiteral("Line 2")));
         QVERIFY(!got.mayRunOn(QStringLiteral("10.0.0.1"), QStringLiteral("Packing")));
@@ -534,6 +562,11 @@ private slots:
         QTest::newRow("no template column") << QByteArray("code,name\nE1,One\n") << false << 0
                                             << QStringList() << "\"template\" is missing";
         QTest::newRow("empty") << QByteArray() << false << 0 << QStringList() << "empty";
+        QTest::newRow("packaging scan")
+            << QByteArray("code,name,template,packaging_scan\nF1,One,a.spr,Yes\nF2,Two,a.spr,no\n"
+                          "F3,Three,a.spr,\nF4,Four,a.spr,maybe\n")
+            << false << 3
+            << QStringList{"5: packaging_scan is \"yes\", \"no\" or empty, not \"maybe\"."} << "";
     }
     void csvImport()
     {
@@ -572,6 +605,13 @@ private slots:
             QVERIFY(c.productByCode(QStringLiteral("A2"), &a2).ok());
             QCOMPARE(a2.name, QStringLiteral("Line \"two\""));
             QVERIFY(a2.fields.value(0).required);
+        }
+        if (QTest::currentDataTag() == QLatin1String("packaging scan")) {
+            Product f;
+            QVERIFY(c.productByCode(QStringLiteral("F1"), &f).ok());
+            QVERIFY(f.packagingScan);
+            QVERIFY(c.productByCode(QStringLiteral("F2"), &f).ok());
+            QVERIFY(!f.packagingScan);
         }
     }
 

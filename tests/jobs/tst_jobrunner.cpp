@@ -8,6 +8,7 @@
 #include "catalogue.h"
 #include "commandjournal.h"
 #include "fleet.h"
+#include "joboutbox.h"
 #include "jobrunner.h"
 #include "journalcheck.h"
 #include "journalline.h"
@@ -18,6 +19,9 @@
 #include <QCryptographicHash>
 #include <QJsonDocument>
 #include <QLoggingCategory>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -200,6 +204,16 @@ private slots:
             << "may not run OJ-1L (Orange juice 1 l).";
         QTest::newRow("no lot") << "lot"
                                 << "A job needs an order number and a lot.";
+        QTest::newRow("packaging not scanned")
+            << "packaging"
+            << "OJ-1L starts only after a scan of its packaging; scan the packaging on the line.";
+        QTest::newRow("packaging of another product")
+            << "other packaging"
+            << "the packaging scanned (GTIN 04006381333931) is not that of OJ-1L (GTIN "
+               "09501101020917).";
+        QTest::newRow("packaging scan with a wrong check digit")
+            << "bad packaging"
+            << "the packaging scan is no GTIN: ";
     }
     void aJobIsCheckedBeforeAnythingIsSent()
     {
@@ -208,10 +222,12 @@ private slots:
             approve(kTemplate);
         if (change == "changed")
             writeFile("Spray/juice.spr", QByteArray(kTemplate).replace("LOT", "L0T"));
-        if (change == "coders") {
+        if (change == "coders" || change.contains("packaging")) {
             Product p;
             QVERIFY(catalogue->productByCode("OJ-1L", &p).ok());
-            p.coders = QStringList{"Line 9"};
+            if (change == "coders")
+                p.coders = QStringList{"Line 9"};
+            p.packagingScan = change.contains("packaging");
             QVERIFY(catalogue->updateProduct(&p, "olga").ok());
         }
         RawCoder raw(station->fleet()->listeningPort());
@@ -225,6 +241,10 @@ private slots:
             r.values["colour"] = "red";
         if (change == "lot")
             r.lot.clear();
+        if (change == "other packaging")
+            r.packagingGtin = "4006381333931";
+        if (change == "bad packaging")
+            r.packagingGtin = "4006381333932";
         const JobRunner::Started started = jobs->start(r);
         QVERIFY(!started.ok);
         QFETCH(QString, reason);
@@ -235,6 +255,7 @@ private slots:
         QList<JobRecord> records;
         QVERIFY(catalogue->jobs(JobQuery(), &records).ok());
         QVERIFY(records.isEmpty());
+        QCOMPARE(journalActions().contains("packaging refused"), change == "other packaging");
     }
 
     // A job verified and started; a coder that keeps another message is
@@ -324,6 +345,187 @@ private slots:
         QCOMPARE(jobs->jobOf(again), started.jobId);
         QCOMPARE(jobs->stateOf(again), JobRunner::Stage::NotVerified);
         QVERIFY(!station->fleet()->start({again}).ok);
+    }
+
+    // The catalogue takes no write (here a write seam standing in for a
+    // locked database): the coder's state and the job's end wait in the
+    // outbox and its file; a runner started afresh writes them, in order.
+    void batchRecordWritesWaitAcrossARestart()
+    {
+        approve(kTemplate);
+        Product p;
+        QVERIFY(catalogue->productByCode("OJ-1L", &p).ok());
+        p.packagingScan = true;
+        QVERIFY(catalogue->updateProduct(&p, "olga").ok());
+        QTemporaryDir folder;
+        auto simulated = coder(folder.path());
+        QTRY_COMPARE(station->fleet()->count(), 1);
+        const int descriptor = station->fleet()->descriptors().first();
+        JobRunner::Request r = request({descriptor});
+        r.packagingGtin = "9501101020917"; // the EAN-13 on the box
+        const JobRunner::Started started = jobs->start(r);
+        QVERIFY2(started.ok, qPrintable(started.error));
+        const auto locked = [](const JobOutbox::Write &) {
+            return CatalogueStatus::failure(CatalogueStatus::Kind::Unavailable, "locked");
+        };
+        jobs->outbox()->setWriter(locked);
+        QSignalSpy problems(jobs.get(), &JobRunner::problem);
+        QTRY_COMPARE(jobs->stateOf(descriptor), JobRunner::Stage::Verified);
+        QCOMPARE(jobs->waitingRecords(), 1);
+        const QString ended = jobs->end(started.jobId, "anna");
+        QVERIFY2(ended.contains("2 write(s) wait for the catalogue"), qPrintable(ended));
+        QVERIFY(!problems.isEmpty());
+        QVERIFY2(problems.first().first().toString().contains("locked"),
+                 qPrintable(problems.first().first().toString()));
+        QList<JobOutbox::Write> kept;
+        QString error;
+        QVERIFY(JobOutbox::fromJson(readFile("Jobs/outbox.json"), &kept, &error));
+        QCOMPARE(kept.size(), 2);
+        JobRecord record;
+        QVERIFY(catalogue->job(started.jobId, &record).ok());
+        QVERIFY(record.endedBy.isEmpty());
+        QCOMPARE(record.coders.first().result, QString("sending"));
+
+        // The restart: the writes come back from the file and go out once each.
+        jobs = std::make_unique<JobRunner>(station.get(), catalogue.get());
+        QCOMPARE(jobs->waitingRecords(), 2);
+        QStringList written;
+        jobs->outbox()->setWriter([&](const JobOutbox::Write &w) {
+            written << (w.kind == JobOutbox::Write::Kind::End ? "end" : w.coder.result);
+            return w.kind == JobOutbox::Write::Kind::End ? catalogue->endJob(w.jobId, w.by, w.at)
+                                                         : catalogue->updateJobCoder(w.coder);
+        });
+        QTRY_COMPARE(jobs->waitingRecords(), 0);
+        QCOMPARE(written, QStringList({"verified", "end"}));
+        QVERIFY(!QFile::exists("Jobs/outbox.json"));
+        QVERIFY(catalogue->job(started.jobId, &record).ok());
+        QCOMPARE(record.endedBy, QString("anna"));
+        QCOMPARE(record.coders.first().result, QString("verified"));
+    }
+
+    // A file of the outbox that cannot be read is put aside, not overwritten.
+    void aDamagedOutboxIsKeptAside()
+    {
+        jobs.reset();
+        QVERIFY(QDir().mkpath("Jobs"));
+        writeFile("Jobs/outbox.json", "{\"version\":1,\"writes\":[{\"kind\":\"coffee\"}]}");
+        jobs = std::make_unique<JobRunner>(station.get(), catalogue.get());
+        QSignalSpy problems(jobs.get(), &JobRunner::problem);
+        QTRY_COMPARE(problems.size(), 1);
+        const QString text = problems.first().first().toString();
+        QVERIFY2(text.contains("write 1 is of no known kind (\"coffee\")"), qPrintable(text));
+        QCOMPARE(jobs->waitingRecords(), 0);
+        const QStringList aside = QDir("Jobs").entryList({"outbox.json.damaged-*"});
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(readFile("Jobs/" + aside.first()),
+                 QByteArray("{\"version\":1,\"writes\":[{\"kind\":\"coffee\"}]}"));
+    }
+
+    // PostgreSQL goes away during a job: no job starts meanwhile, the writes
+    // of the running one wait, and when the server is back they arrive
+    // exactly once and in the order they were made.
+    void batchRecordWritesWaitForTheServer()
+    {
+        const QString pg = QString::fromLocal8Bit(qgetenv("KORVEX_TEST_POSTGRES"));
+        if (pg.isEmpty() || !QFile::exists(pg + "/port"))
+            QSKIP("no PostgreSQL server of the tests (run through ctest, which starts one)");
+        const auto line = [&](const char *name) {
+            return QString::fromUtf8(readFile(pg + "/" + name)).trimmed();
+        };
+        const auto server = [&](const QString &action) {
+            QProcess p;
+            p.start(QString::fromLocal8Bit(qgetenv("KORVEX_POSTGRES_SCRIPT")), {action, pg});
+            QVERIFY(p.waitForFinished(120000));
+            QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+        };
+        DatabaseSettings s;
+        s.driver = DatabaseSettings::Driver::Postgres;
+        s.host = "127.0.0.1";
+        s.port = line("port").toInt();
+        s.database = line("database");
+        s.user = line("user");
+        s.password = line("password");
+        s.sslMode = "disable";
+        jobs.reset();
+        {
+            // Each run starts from an empty database.
+            QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "test-raw");
+            db.setHostName(s.host);
+            db.setPort(s.port);
+            db.setDatabaseName(s.database);
+            db.setUserName(s.user);
+            db.setPassword(s.password);
+            db.setConnectOptions("options=-cclient_min_messages=warning");
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec("DROP SCHEMA public CASCADE; CREATE SCHEMA public"));
+        }
+        QSqlDatabase::removeDatabase("test-raw");
+        catalogue = std::make_unique<Catalogue>();
+        QVERIFY(catalogue->open(s).ok());
+        Product p = juice();
+        QVERIFY(catalogue->addProduct(&p, "olga").ok());
+        approve(kTemplate);
+        jobs = std::make_unique<JobRunner>(station.get(), catalogue.get());
+        jobs->outbox()->setRetry(50, 400);
+        QStringList written;
+        jobs->outbox()->setWriter([&](const JobOutbox::Write &w) {
+            const CatalogueStatus status = w.kind == JobOutbox::Write::Kind::End
+                                               ? catalogue->endJob(w.jobId, w.by, w.at)
+                                               : catalogue->updateJobCoder(w.coder);
+            if (status.ok())
+                written << (w.kind == JobOutbox::Write::Kind::End
+                                ? QString("end")
+                                : w.coder.ip.section(':', -1) + " " + w.coder.result);
+            return status;
+        });
+
+        QTemporaryDir a, b;
+        auto first = coder(a.path());
+        auto second = coder(b.path());
+        QTRY_COMPARE(station->fleet()->count(), 2);
+        const QList<int> both = station->fleet()->descriptors();
+        const JobRunner::Started started = jobs->start(request(both));
+        QVERIFY2(started.ok, qPrintable(started.error));
+        for (int d : both)
+            QTRY_COMPARE(jobs->stateOf(d), JobRunner::Stage::Verified);
+        written.clear();
+
+        server("pause");
+        QVERIFY(station->fleet()->start(both).ok);
+        for (int d : both)
+            QTRY_COMPARE(jobs->stateOf(d), JobRunner::Stage::Running);
+        QCOMPARE(jobs->waitingRecords(), 2);
+        const QString ended = jobs->end(started.jobId, "anna");
+        QVERIFY2(ended.contains("3 write(s) wait"), qPrintable(ended));
+        const QStringList queued = [&] {
+            QStringList names;
+            for (const JobOutbox::Write &w : jobs->outbox()->queue())
+                names << (w.kind == JobOutbox::Write::Kind::End
+                              ? QString("end")
+                              : w.coder.ip.section(':', -1) + " " + w.coder.result);
+            return names;
+        }();
+        QCOMPARE(queued.size(), 3);
+        QCOMPARE(queued.last(), QString("end"));
+        const JobRunner::Started refused = jobs->start(request(both));
+        QVERIFY(!refused.ok);
+        QVERIFY2(refused.error.contains("the catalogue cannot be reached, so neither the product "
+                                        "nor the approval of its template can be checked"),
+                 qPrintable(refused.error));
+        QVERIFY(written.isEmpty());
+
+        server("resume");
+        QTRY_COMPARE_WITH_TIMEOUT(jobs->waitingRecords(), 0, 15000);
+        QCOMPARE(written, queued);
+        QVERIFY(!QFile::exists("Jobs/outbox.json"));
+        JobRecord record;
+        QVERIFY(catalogue->job(started.jobId, &record).ok());
+        QCOMPARE(record.endedBy, QString("anna"));
+        for (const JobCoderRecord &c : record.coders)
+            QCOMPARE(c.result, QString("running"));
+        QList<JobRecord> all;
+        QVERIFY(catalogue->jobs(JobQuery(), &all).ok());
+        QCOMPARE(all.size(), 1);
     }
 };
 

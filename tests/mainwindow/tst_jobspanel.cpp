@@ -14,6 +14,8 @@
 #include "jobservice.h"
 #include "jobspanel.h"
 #include "journal.h"
+#include "journalcheck.h"
+#include "journalline.h"
 #include "messagepreview.h"
 #include "session.h"
 #include "simulatedcoder.h"
@@ -290,6 +292,95 @@ private slots:
         QVERIFY2(panel()->startReason().contains("Line"), qPrintable(panel()->startReason()));
         QVERIFY(window->eventLog()->lines().join('\n').contains(panel()->startReason()));
         QVERIFY(data(coder, CoderListModel::JobRole).toString().isEmpty());
+    }
+
+    // A wedge scan of a GS1-128 code (identifier, group separator) chooses
+    // the product, fills the lot and the production date and warns of a
+    // best-before the shelf life does not give; the product asks for its
+    // packaging scanned: a scan of another product's is refused and
+    // journaled, a code that is none says why, the right one lets it start.
+    void aScanChoosesTheProductAndThePackagingConfirmsIt()
+    {
+        open();
+        Product p;
+        QVERIFY(service->catalogue()->productByCode("OJ-1L", &p).ok());
+        p.packagingScan = true;
+        QVERIFY(ShelfLifeRule::parse("30 days", &p.shelfLife, nullptr));
+        QVERIFY(service->catalogue()->updateProduct(&p, "sam").ok());
+        const int coder = checkedCoder("sim1");
+        QVERIFY(coder >= 0);
+        const auto scan = [&](const char *name, const QString &code) {
+            auto *edit = child<QLineEdit>(name);
+            for (const QChar c : code) {
+                if (c.unicode() >= 0x20) {
+                    QTest::keyClick(edit, c.toLatin1());
+                    continue;
+                }
+                // What a wedge types for FNC1: Ctrl+], the text 0x1D.
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_BracketRight, Qt::ControlModifier,
+                                QString(c));
+                QApplication::sendEvent(edit, &press);
+            }
+            QTest::keyClick(edit, Qt::Key_Return);
+        };
+        const QString gs(QChar(0x1d));
+        scan("gtinEdit", "]C10109501101020917"
+                         "10A2041" +
+                             gs +
+                             "11261209"
+                             "15270101");
+        QCOMPARE(panel()->product().code, QString("OJ-1L"));
+        QCOMPARE(child<QLineEdit>("lotEdit")->text(), QString("A2041"));
+        const QString note = child<QLabel>("gtinReason")->text();
+        QVERIFY2(note.contains("Lot A2041 from the scan. Production date 2026-12-09 from the "
+                               "scan. Check the packaging: the best-before date (15) 2027-01-01 "
+                               "is not 2027-01-08, which the shelf life of OJ-1L (30 days) gives."),
+                 qPrintable(note));
+        auto *start = child<QPushButton>("startJobBtn");
+        QVERIFY(!start->isEnabled());
+        QVERIFY(!child<QLineEdit>("packagingEdit")->isHidden());
+
+        const QList<QPair<QString, QString>> refused{
+            {"]E04006381333931", "The packaging scanned (GTIN 04006381333931) is not that of "
+                                 "OJ-1L (GTIN 09501101020917): the job does not start."},
+            {"]d20109501101020918", "check digit"}};
+        for (const auto &row : refused) {
+            scan("packagingEdit", row.first);
+            const QString shown = child<QLabel>("packagingReason")->text();
+            QVERIFY2(shown.contains(row.second), qPrintable(shown));
+            QVERIFY(!start->isEnabled());
+        }
+        QVERIFY(window->eventLog()->lines().join('\n').contains(refused.first().second));
+        int journaled = 0;
+        forEachJournalLine(
+            "journal", QString(), QString(), [&](const JournalLine &line, const QString &) {
+                journaled += line.object.value("action").toString() == "packaging refused" &&
+                             line.object.value("scanned").toString() == "04006381333931";
+                return true;
+            });
+        QCOMPARE(journaled, 1);
+
+        scan("packagingEdit", "]Q3"
+                              "0109501101020917"
+                              "10A2041");
+        QVERIFY2(child<QLabel>("packagingReason")->text().contains("Packaging confirmed"),
+                 qPrintable(child<QLabel>("packagingReason")->text()));
+        QVERIFY(start->isEnabled());
+        const QByteArray shots = qgetenv("KORVEX_SHOT_PAUSE_MS");
+        if (!shots.isEmpty()) { // a moment for a screenshot of the view (tools, never CI)
+            panel()->parentWidget()->show();
+            QTest::qWait(shots.toInt());
+        }
+        child<QLineEdit>("orderEdit")->setText("PO-77");
+        child<QLineEdit>("field_line")->setText("3");
+        QTest::mouseClick(start, Qt::LeftButton);
+        QVERIFY2(panel()->currentJob() > 0, qPrintable(panel()->startReason()));
+        // The next job's packaging is scanned anew, also when the product is chosen again.
+        QVERIFY(!start->isEnabled());
+        scan("packagingEdit", "]E09501101020917");
+        QVERIFY(start->isEnabled());
+        chooseJuice();
+        QVERIFY(!start->isEnabled());
     }
 
     // A coder that goes on reporting its own message: mismatch on its button

@@ -18,6 +18,7 @@
 #include "stationwindow.h"
 #include "templatesigning.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -157,9 +158,11 @@ private slots:
         child<QLineEdit>(dialog.get(), "shelfLife")->setText("30 days");
         child<QPlainTextEdit>(dialog.get(), "fields")
             ->setPlainText(R"([{"name":"lot","label":"Lot","kind":"text","required":true}])");
+        child<QCheckBox>(dialog.get(), "packagingScan")->setChecked(true);
         QVERIFY(dialog->save());
         QCOMPARE(dialog->total(), 1);
         QCOMPARE(dialog->current().gtin, QString("09501101020917"));
+        QVERIFY(dialog->current().packagingScan);
 
         // Fields that are no JSON: refused with the reason.
         child<QPlainTextEdit>(dialog.get(), "fields")->setPlainText("[{");

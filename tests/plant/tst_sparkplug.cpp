@@ -68,6 +68,8 @@ QString describe(const QList<PlantCommand> &commands)
             job = c.product + '/' + c.order + '/' + c.lot;
             for (auto it = c.fieldValues.cbegin(); it != c.fieldValues.cend(); ++it)
                 job += ' ' + it.key() + '=' + it.value();
+            if (!c.packaging.isEmpty())
+                job += " packaging " + c.packaging;
         }
         out << kinds[int(c.kind)] + c.messageName + c.fields.join(',') + job +
                    (c.user.isEmpty() ? QString() : " [" + c.user + "]");
@@ -365,6 +367,11 @@ private slots:
                              str("Command/User", "anna")}
             << QByteArray() << "Job 4006381333931/PO-77/L2041 shift=B [anna]"
             << "";
+        QTest::newRow("job with a packaging scan")
+            << QList<Metric>{yes("Job/Start"), product, order, lot,
+                             str("Job/Packaging", "4006381333931")}
+            << QByteArray() << "Job 4006381333931/PO-77/L2041 packaging 4006381333931"
+            << "";
         QTest::newRow("end, then a new job")
             << QList<Metric>{yes("Job/End"), product, order, lot, yes("Job/Start")} << block
             << "End job; Job 4006381333931/PO-77/L2041"
@@ -388,6 +395,9 @@ private slots:
         jobRefused("256 bytes of product",
                    {yes("Job/Start"), str("Job/Product", QString(128, QChar(0xe9))), order, lot},
                    "Job/Product: \"");
+        jobRefused("packaging with a line feed",
+                   {yes("Job/Start"), product, order, lot, str("Job/Packaging", "1\n2")},
+                   "Job/Packaging: \"1?2\" holds a control character");
         jobRefused("field name with a slash",
                    {yes("Job/Start"), product, order, lot, str("Job/Field/a/b", "x")},
                    "is not a field name");
