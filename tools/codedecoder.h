@@ -15,8 +15,8 @@ struct zbar_image_scanner_s;
 // Reads the codes of a picture with zbar, a decoder that is not ours, as a
 // code reader after the coder would: EAN-13, EAN-8, UPC-A, UPC-E, Code 128
 // (GS1-128 and EAN-14 too), Code 39, Code 93, ITF-14 and QR Code.  zbar has
-// no Data Matrix decoder (and its PDF417 one gives no data), so those two
-// print but never read.
+// no Data Matrix decoder and no finished PDF417 one, so those two print but
+// never read.
 class CodeDecoder
 {
 public:

@@ -68,10 +68,12 @@ int main(int argc, char *argv[])
         "the first of them, in one program, so that the reader always follows the message "
         "that coder holds. At each print (each progress step) the reader draws that message "
         "as it prints at that moment, decodes its EAN-13, EAN-8, UPC-A, UPC-E, Code 128 "
-        "(GS1-128 too) and QR codes with zbar and sends each code read, in reading order, as "
+        "(GS1-128 too), Code 39, Code 93, ITF-14 and QR codes with zbar and sends each code read, "
+        "in reading order, as "
         "one line ended by CR LF to every client of its port; a print with no code read "
         "sends the no-read text. GS1-128 comes as zbar gives it: no \"]C1\" in front, the "
-        "byte 0x1D between fields. Data Matrix is not read: zbar has no decoder for it."));
+        "byte 0x1D between fields. Data Matrix and PDF417 are not read: zbar has no decoder for "
+        "them."));
     parser.addOptions({
         {"reader-port",
          "Port of the reader's server (default 0: one the system chooses, told "
