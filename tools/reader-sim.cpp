@@ -33,15 +33,43 @@ void say(const QString &line)
     std::fflush(stdout);
 }
 
-bool readCount(const QCommandLineParser &parser, const QString &name, int *value, QString *message)
+bool readNumber(const QCommandLineParser &parser, const QString &name, int max, int *value,
+                QString *message)
 {
     bool ok = true;
     *value = parser.isSet(name) ? parser.value(name).toInt(&ok) : 0;
-    if (ok && *value >= 0 && *value <= 1000000)
+    if (ok && *value >= 0 && *value <= max)
         return true;
-    *message = QStringLiteral("--%1 must be a whole number from 0 to 1000000, not \"%2\"")
-                   .arg(name, parser.value(name));
+    *message = QStringLiteral("--%1 must be a whole number from 0 to %2, not \"%3\"")
+                   .arg(name)
+                   .arg(max)
+                   .arg(parser.value(name));
     return false;
+}
+
+bool readOptions(const QCommandLineParser &parser, ReaderSim *reader, quint16 *port,
+                 QHostAddress *host, int *corruptEvery, QString *message)
+{
+    int readerPort = 0, dropEvery = 0;
+    if (!readNumber(parser, "reader-port", 65535, &readerPort, message) ||
+        !readNumber(parser, "drop-every", 1000000, &dropEvery, message) ||
+        !readNumber(parser, "corrupt-every", 1000000, corruptEvery, message))
+        return false;
+    if (!host->setAddress(parser.value("reader-host"))) {
+        *message = QStringLiteral("--reader-host must be an IP address, not \"%1\"")
+                       .arg(parser.value("reader-host"));
+        return false;
+    }
+    const QByteArray noRead = parser.value("no-read").toUtf8();
+    if (noRead.isEmpty() || noRead.contains('\r') || noRead.contains('\n')) {
+        *message = QStringLiteral("--no-read needs a text of one line");
+        return false;
+    }
+    *port = quint16(readerPort);
+    reader->setNoReadText(noRead);
+    reader->setDropEvery(dropEvery);
+    reader->setSilent(parser.isSet("silent"));
+    return true;
 }
 
 // What a line shows of a read: the group separator of GS1 codes as <GS>.
@@ -68,12 +96,11 @@ int main(int argc, char *argv[])
         "the first of them, in one program, so that the reader always follows the message "
         "that coder holds. At each print (each progress step) the reader draws that message "
         "as it prints at that moment, decodes its EAN-13, EAN-8, UPC-A, UPC-E, Code 128 "
-        "(GS1-128 too), Code 39, Code 93, ITF-14 and QR codes with zbar and sends each code read, "
-        "in reading order, as "
-        "one line ended by CR LF to every client of its port; a print with no code read "
-        "sends the no-read text. GS1-128 comes as zbar gives it: no \"]C1\" in front, the "
-        "byte 0x1D between fields. Data Matrix and PDF417 are not read: zbar has no decoder for "
-        "them."));
+        "(GS1-128 too), Code 39, Code 93, ITF-14 and QR codes with zbar and sends each code "
+        "read, in reading order, as one line ended by CR LF to every client of its port; a "
+        "print with no code read sends the no-read text. GS1-128 comes as zbar gives it: no "
+        "\"]C1\" in front, the byte 0x1D between fields. Data Matrix and PDF417 are not read: "
+        "zbar has no finished decoder for them."));
     parser.addOptions({
         {"reader-port",
          "Port of the reader's server (default 0: one the system chooses, told "
@@ -96,28 +123,15 @@ int main(int argc, char *argv[])
         std::fprintf(exitCode == 0 ? stdout : stderr, "%s\n", qUtf8Printable(message));
         return exitCode;
     }
-    int readerPort = 0, dropEvery = 0, corruptEvery = 0;
-    const QHostAddress readerHost(parser.value("reader-host"));
-    if (!readCount(parser, "drop-every", &dropEvery, &message) ||
-        !readCount(parser, "corrupt-every", &corruptEvery, &message) ||
-        !readCount(parser, "reader-port", &readerPort, &message) || readerPort > 65535 ||
-        readerHost.isNull() || parser.value("no-read").isEmpty()) {
-        if (readerPort > 65535)
-            message = QStringLiteral("--reader-port must be from 0 to 65535");
-        else if (readerHost.isNull())
-            message = QStringLiteral("--reader-host must be an IP address, not \"%1\"")
-                          .arg(parser.value("reader-host"));
-        else if (parser.value("no-read").isEmpty())
-            message = QStringLiteral("--no-read needs a text");
+    ReaderSim reader;
+    quint16 readerPort = 0;
+    QHostAddress readerHost;
+    int corruptEvery = 0;
+    if (!readOptions(parser, &reader, &readerPort, &readerHost, &corruptEvery, &message)) {
         std::fprintf(stderr, "reader-sim: %s\n", qUtf8Printable(message));
         return 2;
     }
-
-    ReaderSim reader;
-    reader.setNoReadText(parser.value("no-read").toUtf8());
-    reader.setDropEvery(dropEvery);
-    reader.setSilent(parser.isSet("silent"));
-    if (!reader.listen(readerHost, quint16(readerPort), &message)) {
+    if (!reader.listen(readerHost, readerPort, &message)) {
         std::fprintf(stderr, "reader-sim: %s\n", qUtf8Printable(message));
         return 1;
     }

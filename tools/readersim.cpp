@@ -4,6 +4,7 @@
 #include "boundedread.h"
 #include "clock.h"
 #include "messagefile.h"
+#include "pixellimit.h"
 #include "simulatedcoder.h"
 
 #include <QTcpSocket>
@@ -93,7 +94,12 @@ QList<QByteArray> ReaderSim::decode(const QString &path, const QDateTime &moment
     QList<QByteArray> lines;
     if (loadMessage(path, &why)) {
         m_preview.showAt(moment, count);
-        for (const CodeDecoder::Code &code : m_decoder.decode(CodeDecoder::picture(m_printed))) {
+        const QImage picture = CodeDecoder::picture(m_printed);
+        if (picture.isNull())
+            why = QStringLiteral("%1 draws nothing, or more than %2 pixels")
+                      .arg(path)
+                      .arg(PixelLimit::kMaxArea);
+        for (const CodeDecoder::Code &code : m_decoder.decode(picture)) {
             QByteArray line = code.data;
             lines << line.replace('\r', ' ').replace('\n', ' ');
         }

@@ -11,6 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -27,6 +28,9 @@ private slots:
     void corruptsOneCharacter_data();
     void corruptsOneCharacter();
     void catchesTheWrongLotOverASocket();
+    void programRefusesBadOptions_data();
+    void programRefusesBadOptions();
+    void programServesItsCodersPrints();
 };
 
 namespace {
@@ -270,6 +274,73 @@ void TestReaderSim::catchesTheWrongLotOverASocket()
     const qint64 reads = reader.reads();
     QTRY_VERIFY(reader.reads() > reads + 2);
     coder.stop();
+}
+
+void TestReaderSim::programRefusesBadOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("port") << QStringList{"--reader-port", "65536"}
+                          << "--reader-port must be a whole number from 0 to 65535, not \"65536\"";
+    QTest::newRow("drop") << QStringList{"--drop-every", "-1"}
+                          << "--drop-every must be a whole number from 0 to 1000000";
+    QTest::newRow("host") << QStringList{"--reader-host", "localhost"}
+                          << "--reader-host must be an IP address, not \"localhost\"";
+    QTest::newRow("no-read text") << QStringList{"--no-read", ""}
+                                  << "--no-read needs a text of one line";
+    QTest::newRow("a coder's option")
+        << QStringList{"--count", "0"} << "--count must be a whole number from 1 to 1000";
+}
+
+void TestReaderSim::programRefusesBadOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+    QProcess program;
+    program.start(KORVEX_READER_SIM, arguments);
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitCode(), 2);
+    const QString said = QString::fromUtf8(program.readAllStandardError());
+    QVERIFY2(said.contains(error), qPrintable(said));
+}
+
+// The program as run.sh and the reader service's tests start it: the port
+// it chose on its first line, then its coder's prints as lines, every
+// second one corrupted.
+void TestReaderSim::programServesItsCodersPrints()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    writeFile(dir.filePath("job.spr"), jobMessage("A2041"));
+    QTcpServer control;
+    QVERIFY(control.listen(QHostAddress::LocalHost, 0));
+
+    QProcess program;
+    program.start(KORVEX_READER_SIM,
+                  {"--reader-port", "0", "--port", QString::number(control.serverPort()),
+                   "--folder", dir.filePath("sim"), "--message", dir.filePath("job.spr"),
+                   "--autostart", "--status-interval", "50", "--corrupt-every", "2", "--duration",
+                   "60"});
+    QVERIFY(program.waitForStarted());
+    QByteArray first;
+    QTRY_VERIFY_WITH_TIMEOUT((first += program.readAllStandardOutput(), first.contains('\n')),
+                             20000);
+    const QRegularExpressionMatch port =
+        QRegularExpression("listening on 127.0.0.1:(\\d+) after coder 1\n").match(first);
+    QVERIFY2(port.hasMatch(), first.constData());
+    QTcpSocket client;
+    client.connectToHost(QHostAddress::LocalHost, port.captured(1).toUShort());
+    QVERIFY(client.waitForConnected(5000));
+
+    QByteArray received;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (received += client.readAll(), received.count("\r\n5901234123457\r\n") >= 1 &&
+                                           received.count("\r\n5901234123458\r\n") >= 1),
+        20000);
+    QVERIFY(received.contains("\r\nLOT A2041\r\n"));
+    program.terminate();
+    QVERIFY(program.waitForFinished(10000));
 }
 
 QTEST_MAIN(TestReaderSim)
