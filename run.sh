@@ -35,6 +35,13 @@ CONF="$WORK_DIR/korvex.conf"
 if [ ! -e "$CONF" ]; then
     printf '; the demo settings, written by run.sh once; yours to change\n[remark_names]\n127.0.0.11 = Line 1\n127.0.0.12 = Line 2\n127.0.0.13 = Line 3\n' > "$CONF"
 fi
+# "Line 1" has a code reader (reader-sim, below); a korvex.conf without a
+# reader gets this one once.
+READER_PORT="${KORVEX_READER_PORT:-64100}"
+if ! grep -q '^\[reader\.' "$CONF"; then
+    printf '\n; the code reader after Line 1 (reader-sim), written by run.sh once\n[reader.1]\nhost = 127.0.0.1\nport = %s\ncoder = Line 1\nno_read = NOREAD\n' \
+        "$READER_PORT" >> "$CONF"
+fi
 # An [mqtt] section run.sh wrote for an earlier KORVEX_MQTT=1 goes; the rest stays.
 sed -i '/^; \[mqtt\] written by run.sh/,$d' "$CONF"
 
@@ -51,6 +58,7 @@ fi
 
 PROGRAM="$BUILD_DIR/apps/korvexcontrol/KorvexControl"
 SIMULATOR="$BUILD_DIR/tools/coder-sim"
+READER_SIM="$BUILD_DIR/tools/reader-sim"
 cd "$WORK_DIR"
 
 # The demo's catalogue, made on the first run: the products of
@@ -70,30 +78,33 @@ fi
 # Three simulated coders connect to the program as real ones would (they keep
 # retrying until it listens) and stop when it ends: "Line 1" from 127.0.0.11
 # printing (green), "Line 2" from .12 ready (yellow), "Line 3" from .13
-# stopped (red), each reporting its own current message.  KORVEX_CODERS=0
+# stopped (red), each reporting its own current message.  "Line 1" runs in
+# reader-sim, with a code reader after it on 127.0.0.1:64100
+# (KORVEX_READER_PORT) that decodes each print.  KORVEX_CODERS=0
 # runs without them; any other count runs that many printing, from
 # 127.0.1.1 on.
 SIM_PIDS=()
 CODERS="${KORVEX_CODERS:-3}"
-start_coders() { # name, then coder-sim options
-    local name="$1"
-    shift
+start_coders() { # program, name, then its options
+    local program="$1" name="$2"
+    shift 2
     mkdir -p "$WORK_DIR/simulated-coders/$name"
-    "$SIMULATOR" --host 127.0.0.1 --port 64032 --folder "$WORK_DIR/simulated-coders/$name" "$@" \
+    "$program" --host 127.0.0.1 --port 64032 --folder "$WORK_DIR/simulated-coders/$name" "$@" \
         >> "$WORK_DIR/simulated-coders.log" 2>&1 &
     SIM_PIDS+=($!)
 }
 : > "$WORK_DIR/simulated-coders.log"
 if [ "$CODERS" -eq 3 ]; then
-    start_coders printing --count 1 --source 127.0.0.11 --status 1 --progress-step 3 \
-        --autostart --message "$ROOT/samples/label1.spr"
-    start_coders ready --count 1 --source 127.0.0.12 --status 2 --progress-step 7 --autostart \
-        --message "$ROOT/samples/best-before.spr"
-    start_coders stopped --count 1 --source 127.0.0.13 \
+    start_coders "$READER_SIM" printing --reader-port "$READER_PORT" --count 1 \
+        --source 127.0.0.11 --status 1 --progress-step 3 --autostart \
+        --message "$ROOT/samples/label1.spr"
+    start_coders "$SIMULATOR" ready --count 1 --source 127.0.0.12 --status 2 --progress-step 7 \
+        --autostart --message "$ROOT/samples/best-before.spr"
+    start_coders "$SIMULATOR" stopped --count 1 --source 127.0.0.13 \
         --message "$ROOT/samples/every-symbology.spr"
 elif [ "$CODERS" -gt 0 ]; then
-    start_coders printing --count "$CODERS" --source 127.0.1.1 --status 1,1,2 --autostart \
-        --message "$ROOT/samples/label1.spr"
+    start_coders "$SIMULATOR" printing --count "$CODERS" --source 127.0.1.1 --status 1,1,2 \
+        --autostart --message "$ROOT/samples/label1.spr"
 fi
 [ "$CODERS" -gt 0 ] && echo "Started $CODERS simulated coders (log: $WORK_DIR/simulated-coders.log)."
 stop_simulator() {

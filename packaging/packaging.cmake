@@ -4,7 +4,7 @@
 #
 #   korvex-control         component "control": KorvexControl, korvexd with
 #                          its systemd unit and /etc/korvex/korvex.conf,
-#                          coder-sim, render-message,
+#                          coder-sim, reader-sim, render-message,
 #                          korvex-journal, korvex-catalogue, the launcher korvex-control, the
 #                          sample messages
 #   korvex-message-editor  component "editor": MessageEditor and its
@@ -62,13 +62,13 @@ foreach(link korvex-control:KorvexControl:control korvex-message-editor:MessageE
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${component})
 endforeach()
 
-# The pages of coder-sim, korvexd, korvex-journal and korvex-catalogue come from their --help, so they never
+# The pages of coder-sim, reader-sim, korvexd, korvex-journal and korvex-catalogue come from their --help, so they never
 # fall behind the options.  Each is run by name from its folder, so that the
 # page says "coder-sim" and not the build path; packaging/man/<name>.h2m adds
 # the sections --help lacks.
 find_program(HELP2MAN help2man)
 if(HELP2MAN)
-    foreach(tool coder-sim korvexd korvex-journal korvex-catalogue)
+    foreach(tool coder-sim reader-sim korvexd korvex-journal korvex-catalogue)
         set(page ${korvex_packaging_out}/man/${tool}.1)
         set(include "")
         if(EXISTS ${korvex_packaging_dir}/man/${tool}.h2m)
@@ -197,7 +197,9 @@ codes, barcodes and 2-D codes, pictures and fields fed from a data file.
 The package also holds korvexd, the same control core as a service
 without a window that puts the coders on the plant's MQTT broker (its
 systemd unit is installed but not enabled), coder-sim, which simulates
-coders for demonstrations and tests without hardware, render-message,
+coders for demonstrations and tests without hardware, reader-sim, a
+code reader after a simulated coder that decodes what it prints with
+zbar, render-message,
 which draws a message file to a picture without a display, and
 korvex-journal, which checks the journal of what was sent to which coder
 and writes it as CSV, and korvex-catalogue, which imports products,

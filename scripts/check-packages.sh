@@ -114,8 +114,10 @@ mkdir -p "$ROOTFS"
 dpkg-deb -x "$control_deb" "$ROOTFS"
 dpkg-deb -x "$editor_deb" "$ROOTFS"
 check_contents "$ROOTFS" korvex-control org.korvex.KorvexControl korvex-control \
-    KorvexControl korvex-control coder-sim render-message korvexd korvex-journal korvex-catalogue -- \
-    KorvexControl korvex-control coder-sim render-message korvexd korvex-journal korvex-catalogue
+    KorvexControl korvex-control coder-sim reader-sim render-message korvexd korvex-journal \
+    korvex-catalogue -- \
+    KorvexControl korvex-control coder-sim reader-sim render-message korvexd korvex-journal \
+    korvex-catalogue
 [ -f "$ROOTFS/lib/systemd/system/korvexd.service" ] || fail "korvex-control holds no korvexd.service"
 # The operator's manual, where F1 opens it, with each package.
 for package in korvex-control korvex-message-editor; do

@@ -12,7 +12,7 @@ PACKAGES=(
     g++ cmake ninja-build pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools
     libzint-dev libqrencode-dev
-    xvfb xauth imagemagick zbar-tools clang-format
+    xvfb xauth imagemagick zbar-tools libzbar-dev libzbar0 clang-format
     fonts-font-awesome fonts-wqy-zenhei fonts-dejavu-core fonts-liberation
     clang libclang-rt-14-dev
     libprotobuf-dev protobuf-compiler

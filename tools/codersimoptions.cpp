@@ -51,14 +51,16 @@ bool readPattern(const QString &text, QVector<quint8> *pattern, QString *message
 } // namespace
 
 bool CoderSimOptions::parse(const QStringList &arguments, CoderSimOptions *options,
-                            QString *message, int *exitCode)
+                            QString *message, int *exitCode, QCommandLineParser *ownParser)
 {
     *exitCode = 2;
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Simulates coders that connect to KorvexControl: they answer the current-file and "
-        "parameter requests, store the message files they are sent, take print parameters "
-        "and, while printing, report their status with a moving progress."));
+    QCommandLineParser localParser;
+    QCommandLineParser &parser = ownParser ? *ownParser : localParser;
+    if (!ownParser)
+        parser.setApplicationDescription(QStringLiteral(
+            "Simulates coders that connect to KorvexControl: they answer the current-file and "
+            "parameter requests, store the message files they are sent, take print parameters "
+            "and, while printing, report their status with a moving progress."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVector>
 
+class QCommandLineParser;
+
 // The command line of coder-sim, for example
 //   coder-sim --host 127.0.0.1 --port 64032 --count 3 --folder DIR --duration 60
 // Coder N (from 1) keeps its files in DIR/coder-N. Message files given with
@@ -17,7 +19,9 @@ struct CoderSimOptions
 
     // Reads the arguments (arguments[0] is the program). On failure returns
     // false with a message for the user; help and version also return false
-    // with the text to print and *exitCode 0.
+    // with the text to print and *exitCode 0.  A program that adds options
+    // of its own (reader-sim) hands its parser, holding them and its
+    // description, and reads them from it afterwards.
     static bool parse(const QStringList &arguments, CoderSimOptions *options, QString *message,
-                      int *exitCode);
+                      int *exitCode, QCommandLineParser *ownParser = nullptr);
 };

@@ -62,6 +62,11 @@ void SimulatedCoder::stop()
     finish();
 }
 
+QString SimulatedCoder::currentFilePath() const
+{
+    return m_currentFile.isEmpty() ? QString() : QDir(m_settings.folder).filePath(m_currentFile);
+}
+
 void SimulatedCoder::finish()
 {
     if (m_finished)
@@ -256,6 +261,8 @@ void SimulatedCoder::sendStatus(quint8 state)
     if (state != 0)
         m_progress = (m_progress + m_settings.progressStep) % 101;
     send(Command::StatusReport, statusReportPayload({state, qint8(m_progress)}));
+    if (state != 0)
+        emit printed(++m_printCount);
 }
 
 void SimulatedCoder::send(quint8 command, const QByteArray &payload)

@@ -45,10 +45,17 @@ public:
 
     bool isPrinting() const { return m_printing; }
     QString currentFile() const { return m_currentFile; }
+    // The current message file in the coder's folder; empty when it has none.
+    QString currentFilePath() const;
+    // Prints since start: one per progress step while printing.
+    qint64 printCount() const { return m_printCount; }
     PrintParameters parameters() const { return m_parameters; }
 
 signals:
     void finished();
+    // One more print of the current message (a progress step), the count
+    // since start; what a code reader after the coder follows.
+    void printed(qint64 count);
 
 private:
     void prepareFolder();
@@ -78,5 +85,6 @@ private:
     bool m_finished = false;
     bool m_toldUnreachable = false; // said once per outage, not per attempt
     int m_progress = 0;
+    qint64 m_printCount = 0;
     int m_patternIndex = 0;
 };
