@@ -222,8 +222,19 @@ void PlantHost::stateReceived(const QString &hostId, const QByteArray &payload)
 
 void PlantHost::bridgeReceived(const QString &group, const QByteArray &payload)
 {
+    if (payload.trimmed() == "1") {
+        // The line's link is back, but births it sent before are lost:
+        // its stale nodes are asked once the bridge has subscribed again.
+        QTimer::singleShot(kBridgeSettleMs, this, [this, group] {
+            for (auto it = m_nodes.begin(); it != m_nodes.end(); ++it) {
+                if (it->group == group && !it->born)
+                    askRebirth(*it, QStringLiteral("the line's bridge is back"));
+            }
+        });
+        return;
+    }
     if (payload.trimmed() != "0")
-        return; // the line's link is back: its nodes are reborn on their own or when asked
+        return;
     for (auto it = m_nodes.begin(); it != m_nodes.end(); ++it) {
         if (it->group == group && (it->born || !it->stale))
             markStale(*it);

@@ -35,6 +35,9 @@ public:
     static constexpr int kMaxPendingPerNode = 256;
     // A node is asked for a rebirth at most this often.
     static constexpr qint64 kRebirthHoldOffMs = 3000;
+    // After a line's bridge is back, its stale nodes are asked for a rebirth
+    // this much later.
+    static constexpr int kBridgeSettleMs = 1000;
     // A command without an outcome after this long is given up.
     static constexpr qint64 kCommandTimeoutMs = 30000;
     // A refusal of one kind is said at most this often (all are counted).
