@@ -349,6 +349,14 @@ Message sent: SHA-256 %3</source>
         <translation>остановлен</translation>
     </message>
     <message>
+        <source>Line: %1</source>
+        <translation>Линия: %1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>Нет связи: последние известные значения</translation>
+    </message>
+    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -1419,20 +1427,12 @@ Do you want to save your changes?</source>
         <translation>Параметры печати не загружены: %1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Внимание</translation>
+        <source>Jobs</source>
+        <translation>Задания</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>Выберите файл!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 не отправлен: предварительная проверка нашла ошибки.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>«%1» — не порт: введите число от 1 до 65535. Сервер работает как прежде.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Показать или скрыть задания</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1451,12 +1451,20 @@ Do you want to save your changes?</source>
         <translation>Не удалось открыть руководство оператора: ни один браузер не открыл %1.</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Задания</translation>
+        <source>Warn</source>
+        <translation>Внимание</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Показать или скрыть задания</translation>
+        <source>You must select a file! </source>
+        <translation>Выберите файл!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 не отправлен: предварительная проверка нашла ошибки.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>«%1» — не порт: введите число от 1 до 65535. Сервер работает как прежде.</translation>
     </message>
 </context>
 <context>
@@ -1521,16 +1529,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Текущее сообщение маркиратора %1: %2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>Текущее сообщение %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Текущее сообщение %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Текущее сообщение маркиратора %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2158,6 +2166,29 @@ held SHA-256 %4</source>
     </message>
 </context>
 <context>
+    <name>RemoteLines</name>
+    <message>
+        <source>%1 for %2 on %3 not sent: %4</source>
+        <translation>%1 для %2 на %3 не отправлено: %4</translation>
+    </message>
+    <message>
+        <source>its line is not heard of</source>
+        <translation>нет связи с его линией</translation>
+    </message>
+    <message>
+        <source>this window follows no line</source>
+        <translation>это окно не следит ни за одной линией</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2 on %3</source>
+        <translation>%1 отправлено на %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 for %2 on %3: %4</source>
+        <translation>%1 для %2 на %3: %4</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -2274,12 +2305,12 @@ held SHA-256 %4</source>
         <translation>Только %1 может %2; %3 вошёл как %4.</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>Пользователи уже включены.</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>отправлять сообщения вне задания</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>Пользователи уже включены.</translation>
     </message>
 </context>
 <context>
@@ -2413,6 +2444,10 @@ held SHA-256 %4</source>
         <translation>[server] port должен быть числом от 1 до 65535, а не «%1»</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled должно быть true или false, а не «%1»</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 не читается (%2)</translation>
     </message>
@@ -2435,10 +2470,6 @@ held SHA-256 %4</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Используются имена этой учётной записи, но в настройках они ещё не сохранены: %1.</translation>
-    </message>
-    <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled должно быть true или false, а не «%1»</translation>
     </message>
 </context>
 <context>
