@@ -74,6 +74,8 @@ public:
     // Every coder behind that address takes the name.
     void setRemarkName(const QString &ipText, const QString &name);
 
+    // The rows of this PC's coders.
+    int localCount() const { return m_entries.size(); }
     // -1 when no row has that descriptor.
     int rowOf(int descriptor) const;
     int descriptorAt(int row) const;

@@ -101,7 +101,8 @@ DeviceListPanel::DeviceListPanel(QWidget *parent)
             });
 
     connect(m_model, &CoderListModel::countsChanged, this, &DeviceListPanel::showCounts);
-    const auto tellCount = [this] { emit countChanged(count()); };
+    // This PC's coders: those of other lines are not connected here.
+    const auto tellCount = [this] { emit countChanged(m_model->localCount()); };
     connect(m_model, &QAbstractItemModel::rowsInserted, this, tellCount);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, tellCount);
 

@@ -154,7 +154,7 @@ void PlantHost::refuse(const QString &reason, const QString &text)
     const QString words =
         QStringLiteral("%1 (%2 refused for this reason so far)").arg(text).arg(count);
     qCWarning(lcPlant).noquote() << words;
-    emit note(words);
+    emit note(words, true);
 }
 
 void PlantHost::askRebirth(Node &node, const QString &why)
@@ -172,7 +172,7 @@ void PlantHost::askRebirth(Node &node, const QString &why)
     const QString words =
         QStringLiteral("rebirth asked of %1: %2").arg(shown(key(node.group, node.id)), why);
     qCInfo(lcPlant).noquote() << words;
-    emit note(words);
+    emit note(words, false);
 }
 
 void PlantHost::messageReceived(const QString &topic, const QByteArray &payload)

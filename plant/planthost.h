@@ -83,8 +83,8 @@ public:
 signals:
     void nodeChanged(const QString &node);
     void coderChanged(const QString &node, const QString &device);
-    // A refusal or a rebirth asked, in words for the event log.
-    void note(const QString &text);
+    // A refusal (problem) or a rebirth asked, in words for the event log.
+    void note(const QString &text, bool problem);
     // outcome: "done", "refused: ...", or why no answer came.
     void commandOutcome(quint64 id, const QString &node, const QString &device,
                         const QString &command, const QString &outcome);

@@ -55,8 +55,9 @@ PlantHostLink::PlantHostLink(const PlantHostSettings &settings, RemoteLines *lin
         for (const QString &device : m_host->devices(node))
             show(node, device);
     });
-    connect(m_host, &PlantHost::note, log,
-            [log](const QString &text) { log->add(EventLog::Level::Problem, text); });
+    connect(m_host, &PlantHost::note, log, [log](const QString &text, bool problem) {
+        log->add(problem ? EventLog::Level::Problem : EventLog::Level::Info, text);
+    });
     connect(m_host, &PlantHost::commandOutcome, m_lines,
             [this](quint64, const QString &node, const QString &device, const QString &command,
                    const QString &outcome) { m_lines->outcome(node, device, command, outcome); });

@@ -173,6 +173,8 @@ private slots:
                  QString("Line2/PC2: Filler"));
         QCOMPARE(list->countText(CoderState::Printing), QString("1"));
         QVERIFY(list->indexOf(coder).data(Qt::ToolTipRole).toString().contains("Line2/PC2"));
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->model()->localCount(), 0); // the status bar's "connected" coders
 
         list->setChecked(coder, true);
         window->findChild<QAbstractButton *>("startBtn")->click();
