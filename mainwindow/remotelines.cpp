@@ -65,8 +65,9 @@ int RemoteLines::descriptorOf(const QString &node, const QString &device) const
     return m_descriptors.value(node + QLatin1Char('\n') + device, CoderListModel::kFirstRemote + 1);
 }
 
-std::optional<QList<int>> RemoteLines::take(Order order, const QList<int> &coders, const QString &messageName,
-                             const QByteArray &parameters)
+std::optional<QList<int>> RemoteLines::take(Order order, const QList<int> &coders,
+                                            const QString &messageName,
+                                            const QByteArray &parameters)
 {
     QList<int> local;
     const QString what = Roles::permissionText(permissionOf(order));
@@ -98,10 +99,17 @@ std::optional<QList<int>> RemoteLines::take(Order order, const QList<int> &coder
         if (order == Order::Apply)
             fields.insert(QStringLiteral("file"), messageName);
         why = m_journal->record(actionOf(order), fields);
-        if (why.isEmpty())
-            why = m_send(
-                {order, row->node, row->device, messageName, parameters, m_session->userName()});
         if (!why.isEmpty()) {
+            refuse(why);
+            continue;
+        }
+        why =
+            m_send({order, row->node, row->device, messageName, parameters, m_session->userName()});
+        if (!why.isEmpty()) {
+            // The journal has the command: it says that it did not go out.
+            fields.insert(QStringLiteral("command"), actionOf(order));
+            fields.insert(QStringLiteral("error"), why);
+            m_journal->record(JournalAction::kCommandFailed, fields);
             refuse(why);
             continue;
         }

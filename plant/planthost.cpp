@@ -299,9 +299,9 @@ void PlantHost::sparkplugReceived(const QStringList &parts, const QByteArray &pa
     }
     // The seq of this node's messages runs on by one; a gap means something
     // was lost, and only a rebirth tells what.
-    if (!decoded.seq) {
+    if (!decoded.seq || *decoded.seq > 255) {
         refuse(QStringLiteral("no seq"),
-               QStringLiteral("%1 of %2 refused: no seq").arg(type, where));
+               QStringLiteral("%1 of %2 refused: no seq from 0 to 255").arg(type, where));
         return;
     }
     const quint8 expected = quint8(node.seq + 1);

@@ -46,11 +46,13 @@ public:
         emit connected();
     }
     void stop() override {}
-    bool isConnected() const override { return true; }
+    bool up = true;
+    bool isConnected() const override { return up; }
     bool publish(const QString &topic, const QByteArray &payload, int) override
     {
-        published << qMakePair(topic, payload);
-        return true;
+        if (up)
+            published << qMakePair(topic, payload);
+        return up;
     }
     bool subscribe(const QString &, int) override { return true; }
     void deliver(const QString &topic, std::optional<quint64> seq,
@@ -218,6 +220,16 @@ private slots:
         window->findChild<QAbstractButton *>("startBtn")->click();
         QCOMPARE(bus->commands().size(), 1);
         QVERIFY(logHas("not sent: its line is not heard of"));
+
+        // Born again, then the host's link fails a start it had journaled:
+        // the journal says that it did not go out.
+        bus->deliver("Line2/NBIRTH/PC2", 0, {metric("bdSeq", DataType::Int64, qint64(4))});
+        bus->deliver("Line2/DBIRTH/PC2/10.0.2.5", 1, {text("Status/State", "Ready")});
+        bus->up = false;
+        window->findChild<QAbstractButton *>("startBtn")->click();
+        QCOMPARE(bus->commands().size(), 1);
+        QCOMPARE(journal().last().value("action").toString(), QString("command failed"));
+        QCOMPARE(journal().last().value("node").toString(), QString("Line2/PC2"));
     }
 };
 

@@ -269,6 +269,10 @@ private slots:
                      on("Site/DDATA/Line1/d1",
                         payload(std::nullopt, {int32("Status/Progress", 9)}))}
             << "no seq" << 0 << 0 << false;
+        QTest::newRow("a seq past 255")
+            << Steps{on("Site/NBIRTH/Line1", nbirth()), on("Site/DBIRTH/Line1/d1", dbirth(1)),
+                     on("Site/DDATA/Line1/d1", payload(258, {int32("Status/Progress", 9)}))}
+            << "no seq" << 0 << 0 << false;
         QTest::newRow("data by alias")
             << Steps{on("Site/NBIRTH/Line1", nbirth()), on("Site/DBIRTH/Line1/d1", aliased),
                      on("Site/DDATA/Line1/d1",
