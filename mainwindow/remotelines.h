@@ -48,8 +48,9 @@ public:
     // Sends order to the remote coders among coders and returns the others,
     // for this PC's fleet; none when every coder was remote (so that the
     // fleet does not say that no coder was chosen).
-    std::optional<QList<int>> take(Order order, const QList<int> &coders, const QString &messageName = QString(),
-                    const QByteArray &parameters = QByteArray());
+    std::optional<QList<int>> take(Order order, const QList<int> &coders,
+                                   const QString &messageName = QString(),
+                                   const QByteArray &parameters = QByteArray());
     // What a line said of a command.
     void outcome(const QString &node, const QString &device, const QString &command,
                  const QString &outcome);
