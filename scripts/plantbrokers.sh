@@ -160,6 +160,7 @@ kill-line)
     halt "$dir/line$3" KILL
     ;;
 start-line)
+    halt "$dir/line$3" # never two brokers on one folder
     launch "$dir/line$3"
     ;;
 stop)

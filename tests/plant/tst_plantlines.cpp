@@ -126,7 +126,6 @@ private slots:
             if (!process->waitForFinished(5000))
                 process->kill();
         }
-        brokers("start-line", 1); // for a rerun of the cleanup's stop; harmless when up
     }
 
     void hostFollowsTwoLines()
