@@ -332,6 +332,19 @@ void PlantHost::nodeBirth(Node &node, const Sparkplug::Payload &payload)
 {
     ++m_births;
     const QString k = key(node.group, node.id);
+    const qint64 now = m_clock();
+    if (now - node.birthWindowStart >= kBirthWindowMs) {
+        node.birthWindowStart = now;
+        node.birthsInWindow = 0;
+    }
+    if (++node.birthsInWindow > kMaxBirthsPerWindow) {
+        refuse(QStringLiteral("birth flood"),
+               QStringLiteral("NBIRTH of %1 refused: more than %2 births in %3 s")
+                   .arg(shown(k))
+                   .arg(kMaxBirthsPerWindow)
+                   .arg(kBirthWindowMs / 1000));
+        return;
+    }
     const std::optional<quint64> bdSeq = bdSeqOf(payload);
     if (!bdSeq) {
         refuse(QStringLiteral("birth without bdSeq"),

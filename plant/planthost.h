@@ -40,6 +40,10 @@ public:
     static constexpr int kBridgeSettleMs = 1000;
     // A command without an outcome after this long is given up.
     static constexpr qint64 kCommandTimeoutMs = 30000;
+    // A node born more often than this in kBirthWindowMs is flooding: its
+    // further births in that time are refused.
+    static constexpr int kMaxBirthsPerWindow = 20;
+    static constexpr qint64 kBirthWindowMs = 10000;
     // A refusal of one kind is said at most this often (all are counted).
     static constexpr qint64 kNoteHoldOffMs = 5000;
 
@@ -115,6 +119,8 @@ private:
         quint64 bdSeq = 0;
         quint8 seq = 0;
         qint64 rebirthAskedAt = -1; // -1: none since the last birth
+        qint64 birthWindowStart = 0;
+        int birthsInWindow = 0;
         QHash<QString, Sparkplug::Metric> metrics;
         QHash<quint64, AliasTarget> aliases;
         QMap<QString, Device> devices;

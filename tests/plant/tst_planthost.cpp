@@ -332,6 +332,12 @@ private slots:
                      on("Site/NDEATH/Line1", ndeath(0)), on("Site/NBIRTH/Line1", nbirth(1)),
                      on("Site/DBIRTH/Line1/d1", dbirth(1, 13))}
             << "" << 0 << 13 << false;
+        QTest::newRow("a node that is born without end") << [] {
+            Steps s;
+            for (int i = 0; i < PlantHost::kMaxBirthsPerWindow + 5; ++i)
+                s << on("Site/NBIRTH/Line1", nbirth());
+            return s << on("Site/DBIRTH/Line1/d1", dbirth(1, 7));
+        }() << "birth flood" << 0 << 7 << false;
         QTest::newRow("a STATE that is not JSON")
             << Steps{on("STATE/scada", "ONLINE")} << "STATE not valid JSON" << 0 << -2 << false;
         QTest::newRow("a STATE without its fields")
