@@ -68,7 +68,9 @@ void CoderButtonDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
     const bool checked = option.state & QStyle::State_Selected;
     const bool hovered = option.state & QStyle::State_MouseOver;
     const StateColours &c = coloursOf(index.data(CoderListModel::StateRole).toInt());
-    const qreal alpha = checked || hovered ? 0.8 : 1.0;
+    // A remote coder whose line is lost: its last state, greyed.
+    const bool stale = index.data(CoderListModel::StaleRole).toBool();
+    const qreal alpha = stale ? 0.3 : checked || hovered ? 0.8 : 1.0;
 
     painter->save();
     QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
@@ -130,6 +132,8 @@ void CoderButtonDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
         painter->setFont(font);
         painter->setPen(option.palette.color(QPalette::ButtonText));
     }
+    if (stale)
+        painter->setPen(option.palette.color(QPalette::Disabled, QPalette::ButtonText));
     const QString text = painter->fontMetrics().elidedText(index.data(Qt::DisplayRole).toString(),
                                                            Qt::ElideRight, textRect.width());
     painter->drawText(textRect, (m_compact ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter,

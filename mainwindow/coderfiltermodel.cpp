@@ -32,6 +32,7 @@ bool CoderFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex &source
         return row.data(role).toString().contains(m_text, Qt::CaseInsensitive);
     };
     return holds(CoderListModel::RemarkNameRole) || holds(CoderListModel::IpTextRole) ||
+           holds(CoderListModel::NodeRole) ||
            CoderListModel::stateName(CoderState(row.data(CoderListModel::StateRole).toInt()))
                .contains(m_text, Qt::CaseInsensitive);
 }

@@ -3,7 +3,7 @@
 
 #include <QSortFilterProxyModel>
 
-// The coders of a CoderListModel whose remark name, IP text or state name
+// The coders of a CoderListModel whose remark name, IP text, line or state name
 // holds the filter text (any case); all of them while the text is empty.
 //
 // The filter is applied anew as a whole, in one layout change, never row by

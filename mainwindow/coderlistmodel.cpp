@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coderlistmodel.h"
 
+#include <utility>
+
 CoderListModel::CoderListModel(QObject *parent) : QAbstractListModel(parent)
 {
     m_refresh.setSingleShot(true);
@@ -10,16 +12,19 @@ CoderListModel::CoderListModel(QObject *parent) : QAbstractListModel(parent)
 
 int CoderListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_entries.size();
+    return parent.isValid() ? 0 : m_entries.size() + m_remote.size();
 }
 
 QVariant CoderListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_entries.size())
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const Entry &e = m_entries.at(rowOfEntry(index.row()));
+    const Entry &e = entryAtRow(index.row());
     switch (role) {
     case Qt::DisplayRole:
+        if (!e.node.isEmpty())
+            return QStringLiteral("%1: %2").arg(e.node,
+                                                e.remarkName.isEmpty() ? e.ipText : e.remarkName);
         return e.remarkName.isEmpty() ? e.ipText : e.remarkName;
     case Qt::ToolTipRole:
         return toolTip(e);
@@ -43,6 +48,10 @@ QVariant CoderListModel::data(const QModelIndex &index, int role) const
         return e.stage;
     case JobMismatchRole:
         return e.mismatch;
+    case NodeRole:
+        return e.node;
+    case StaleRole:
+        return e.stale;
     default:
         return {};
     }
@@ -88,9 +97,9 @@ void CoderListModel::setState(int descriptor, CoderState state)
     Entry *e = entryOf(descriptor);
     if (!e || e->state == state)
         return;
-    --m_counts[int(e->state)];
-    ++m_counts[int(state)];
+    count(*e, -1);
     e->state = state;
+    count(*e, 1);
     m_countsDirty = true;
     markDirty(*e);
 }
@@ -137,15 +146,65 @@ void CoderListModel::setRemarkName(const QString &ipText, const QString &name)
     }
 }
 
+void CoderListModel::setRemote(const RemoteRow &row)
+{
+    Entry entry{row.descriptor, row.ipText, row.remarkName, row.currentFile, row.state,
+                row.progress,   false,      QString(),      QString(),       QString(),
+                false,          row.node,   row.stale};
+    const auto found = m_remoteOf.constFind(row.descriptor);
+    if (found != m_remoteOf.constEnd()) {
+        Entry &e = m_remote[found.value()];
+        count(e, -1);
+        e = entry;
+        count(e, 1);
+        m_remoteRows[found.value()] = row;
+        m_countsDirty = true;
+        markDirty(e);
+        return;
+    }
+    // Grouped by line, then by device.
+    int at = 0;
+    while (at < m_remoteRows.size() &&
+           std::make_pair(m_remoteRows.at(at).node, m_remoteRows.at(at).device) <
+               std::make_pair(row.node, row.device))
+        ++at;
+    const int viewRow = m_entries.size() + at;
+    beginInsertRows(QModelIndex(), viewRow, viewRow);
+    m_remote.insert(at, entry);
+    m_remoteRows.insert(at, row);
+    for (int i = at; i < m_remote.size(); ++i)
+        m_remoteOf[m_remote.at(i).descriptor] = i;
+    endInsertRows();
+    count(entry, 1);
+    m_countsDirty = true;
+    if (!m_refresh.isActive())
+        m_refresh.start();
+}
+
+const CoderListModel::RemoteRow *CoderListModel::remote(int descriptor) const
+{
+    const auto found = m_remoteOf.constFind(descriptor);
+    return found == m_remoteOf.constEnd() ? nullptr : &m_remoteRows.at(found.value());
+}
+
+const CoderListModel::Entry &CoderListModel::entryAtRow(int row) const
+{
+    return row < m_entries.size() ? m_entries.at(rowOfEntry(row))
+                                  : m_remote.at(row - m_entries.size());
+}
+
 int CoderListModel::rowOf(int descriptor) const
 {
+    const auto remote = m_remoteOf.constFind(descriptor);
+    if (remote != m_remoteOf.constEnd())
+        return m_entries.size() + remote.value();
     const auto found = m_entryOf.constFind(descriptor);
     return found == m_entryOf.constEnd() ? -1 : rowOfEntry(found.value());
 }
 
 int CoderListModel::descriptorAt(int row) const
 {
-    return row >= 0 && row < m_entries.size() ? m_entries.at(rowOfEntry(row)).descriptor : -1;
+    return row >= 0 && row < rowCount() ? entryAtRow(row).descriptor : -1;
 }
 
 QString CoderListModel::stateName(CoderState state)
@@ -175,6 +234,15 @@ void CoderListModel::flush()
             continue;
         e.dirty = false;
         const int row = rowOfEntry(i);
+        first = first < 0 ? row : qMin(first, row);
+        last = qMax(last, row);
+    }
+    for (int i = 0; i < m_remote.size(); ++i) {
+        Entry &e = m_remote[i];
+        if (!e.dirty)
+            continue;
+        e.dirty = false;
+        const int row = m_entries.size() + i;
         first = first < 0 ? row : qMin(first, row);
         last = qMax(last, row);
     }
@@ -208,6 +276,10 @@ void CoderListModel::reindexFrom(int entry)
 QString CoderListModel::toolTip(const Entry &e) const
 {
     QStringList lines;
+    if (!e.node.isEmpty())
+        lines << tr("Line: %1").arg(e.node);
+    if (e.stale)
+        lines << tr("Not heard of: the last values known");
     lines << tr("IP: %1").arg(e.ipText);
     if (!e.remarkName.isEmpty())
         lines << tr("Remark name: %1").arg(e.remarkName);

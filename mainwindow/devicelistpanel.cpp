@@ -101,7 +101,8 @@ DeviceListPanel::DeviceListPanel(QWidget *parent)
             });
 
     connect(m_model, &CoderListModel::countsChanged, this, &DeviceListPanel::showCounts);
-    const auto tellCount = [this] { emit countChanged(count()); };
+    // This PC's coders: those of other lines are not connected here.
+    const auto tellCount = [this] { emit countChanged(m_model->localCount()); };
     connect(m_model, &QAbstractItemModel::rowsInserted, this, tellCount);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, tellCount);
 
@@ -240,8 +241,12 @@ void DeviceListPanel::showCounts()
 {
     std::array<int, 3> shown{};
     const bool filtered = !m_filterModel->filterText().isEmpty();
-    for (int row = 0; filtered && row < m_filterModel->rowCount(); ++row)
-        ++shown[m_filterModel->index(row, 0).data(CoderListModel::StateRole).toInt()];
+    for (int row = 0; filtered && row < m_filterModel->rowCount(); ++row) {
+        const QModelIndex index = m_filterModel->index(row, 0);
+        // A stale coder of another line is not counted: its state is not known.
+        if (!index.data(CoderListModel::StaleRole).toBool())
+            ++shown[index.data(CoderListModel::StateRole).toInt()];
+    }
     for (int i = 0; i < 3; ++i) {
         const CoderState state = kCountedStates[i];
         const int n = m_model->stateCount(state);
@@ -258,6 +263,8 @@ void DeviceListPanel::showContextMenu(const QPoint &at)
     if (!index.isValid())
         return;
     const int descriptor = index.data(CoderListModel::DescriptorRole).toInt();
+    if (CoderListModel::isRemote(descriptor))
+        return; // another line's station names its coders
     QMenu menu(this);
     menu.addAction(tr("Remark Name"), this, [this, descriptor] { editRemarkName(descriptor); });
     menu.exec(m_view->viewport()->mapToGlobal(at));

@@ -63,6 +63,7 @@ public:
 
 signals:
     void coderChecked(int descriptor);
+    // The number of this PC's coders.
     void countChanged(int count);
     void remarkNameEdited(int descriptor, const QString &name);
     // Compact rows switched on or off.

@@ -21,6 +21,7 @@
 #include "messagepreview.h"
 #include "printparameterwidget.h"
 #include "prompts.h"
+#include "remotelines.h"
 #include "serverport.h"
 #include "session.h"
 #include "station.h"
@@ -63,6 +64,8 @@ KorvexMainWindow::KorvexMainWindow(Station *station, QWidget *parent)
     m_devices->setCompact(WindowPlaces::compactRows());
     connect(m_devices, &DeviceListPanel::compactChanged, this, &WindowPlaces::saveCompactRows);
     m_files = new MessageFileList(ui->fileListWidget, kMessageFolder, this);
+    m_remote = new RemoteLines(m_devices->model(), station->session(), station->commands(),
+                               ui->eventLog, this);
     connectFleet();
     connect(m_devices, &DeviceListPanel::coderChecked, this, &KorvexMainWindow::deviceChecked);
     connect(m_devices, &DeviceListPanel::countChanged, m_statusBar,
@@ -254,18 +257,24 @@ void KorvexMainWindow::parametersReceived(int descriptor, const QByteArray &bloc
 
 void KorvexMainWindow::on_startBtn_clicked()
 {
-    m_fleet->start(m_devices->checkedDescriptors());
+    if (const auto local =
+            m_remote->take(RemoteLines::Order::Start, m_devices->checkedDescriptors()))
+        m_fleet->start(*local);
 }
 
 void KorvexMainWindow::on_StopBtn_clicked()
 {
-    m_fleet->stop(m_devices->checkedDescriptors());
+    if (const auto local =
+            m_remote->take(RemoteLines::Order::Stop, m_devices->checkedDescriptors()))
+        m_fleet->stop(*local);
 }
 
 void KorvexMainWindow::on_syncPrintParameterBtn_clicked()
 {
-    m_fleet->applyParameters(ui->printParameterWidget->parameters().toBytes(),
-                             m_devices->checkedDescriptors());
+    const QByteArray block = ui->printParameterWidget->parameters().toBytes();
+    if (const auto local = m_remote->take(RemoteLines::Order::Parameters,
+                                          m_devices->checkedDescriptors(), QString(), block))
+        m_fleet->applyParameters(block, *local);
 }
 
 void KorvexMainWindow::on_syncBtn_clicked()
@@ -276,7 +285,12 @@ void KorvexMainWindow::on_syncBtn_clicked()
         return;
     }
     const QString path = m_files->pathOf(selected.first());
-    const QList<int> coders = m_devices->checkedDescriptors();
+    // Another line's station checks the message for its own coders.
+    const std::optional<QList<int>> local = m_remote->take(
+        RemoteLines::Order::Apply, m_devices->checkedDescriptors(), selected.first());
+    if (!local)
+        return;
+    const QList<int> coders = *local;
     const std::optional<Station::Findings> findings =
         ApplyPreflight::confirm(this, path, *m_station, coders, m_preview->sceneOf(path),
                                 m_access->session()->refusal(Permission::SendAnyway));

@@ -18,6 +18,7 @@ class JobService;
 class JobsPanel;
 class JournalDock;
 class MessageFileList;
+class RemoteLines;
 class MessagePreview;
 class PrintParameterWidget;
 class Station;
@@ -49,6 +50,8 @@ public:
     DeviceListPanel *deviceList() const { return m_devices; }
     PrintParameterWidget *parameterPanel() const;
     EventLog *eventLog() const;
+    // The coders of other lines, when the plant link shows them.
+    RemoteLines *remoteLines() const { return m_remote; }
     ControlStatusBar *controlStatusBar() const { return m_statusBar; }
     JournalDock *journal() const { return m_journal; }
     AccessControl *access() const { return m_access; }
@@ -100,6 +103,7 @@ private:
     int m_currentDescriptor = -1;
     MessagePreview *m_preview;
     MessageFileList *m_files;
+    RemoteLines *m_remote;
     ControlStatusBar *m_statusBar;
     JournalDock *m_journal;
     AccessControl *m_access;

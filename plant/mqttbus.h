@@ -25,6 +25,16 @@ public:
     // False when it cannot go out (not connected, refused).
     virtual bool publish(const QString &topic, const QByteArray &payload, int qos = 0) = 0;
     virtual bool subscribe(const QString &pattern, int qos = 0) = 0;
+    // A will and a message the broker keeps for later subscribers (a host
+    // application's STATE).  A bus that keeps nothing sends them as usual.
+    virtual void setRetainedWill(const QString &topic, const QByteArray &payload, int qos)
+    {
+        setWill(topic, payload, qos);
+    }
+    virtual bool publishRetained(const QString &topic, const QByteArray &payload, int qos)
+    {
+        return publish(topic, payload, qos);
+    }
 
 signals:
     // Just before each attempt to connect: the place to set the will.

@@ -79,6 +79,12 @@ void MqttClient::setWill(const QString &topic, const QByteArray &payload, int qo
                        false);
 }
 
+void MqttClient::setRetainedWill(const QString &topic, const QByteArray &payload, int qos)
+{
+    mosquitto_will_set(m_mosq, bytes(topic).constData(), payload.size(), payload.constData(), qos,
+                       true);
+}
+
 void MqttClient::start()
 {
     m_stopping = false;
@@ -101,10 +107,20 @@ void MqttClient::stop()
 
 bool MqttClient::publish(const QString &topic, const QByteArray &payload, int qos)
 {
+    return send(topic, payload, qos, false);
+}
+
+bool MqttClient::publishRetained(const QString &topic, const QByteArray &payload, int qos)
+{
+    return send(topic, payload, qos, true);
+}
+
+bool MqttClient::send(const QString &topic, const QByteArray &payload, int qos, bool retain)
+{
     if (!m_connected)
         return false;
     const int rc = mosquitto_publish(m_mosq, nullptr, bytes(topic).constData(), payload.size(),
-                                     payload.constData(), qos, false);
+                                     payload.constData(), qos, retain);
     if (rc != MOSQ_ERR_SUCCESS) {
         qCWarning(lcPlant) << "cannot publish on" << topic << ":" << mosquitto_strerror(rc);
         return false;

@@ -48,6 +48,8 @@ public:
 
     bool publish(const QString &topic, const QByteArray &payload, int qos = 0) override;
     bool subscribe(const QString &pattern, int qos = 0) override;
+    void setRetainedWill(const QString &topic, const QByteArray &payload, int qos) override;
+    bool publishRetained(const QString &topic, const QByteArray &payload, int qos) override;
 
     // Shortens the waits between attempts (tests).
     void setFirstBackOffMs(int ms) { m_firstBackOffMs = ms; }
@@ -62,6 +64,7 @@ private:
     // was wrong with the certificates, as far as it was told.
     QString errorText(int rc);
 
+    bool send(const QString &topic, const QByteArray &payload, int qos, bool retain);
     void attempt();
     void watchSocket();
     void unwatchSocket();

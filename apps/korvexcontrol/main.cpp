@@ -7,6 +7,8 @@
 #include "journalactions.h"
 #include "korvexmainwindow.h"
 #include "openfilelimit.h"
+#include "planthostlink.h"
+#include "planthostsettings.h"
 #include "plantlink.h"
 #include "plantsettings.h"
 #include "preflight.h"
@@ -217,9 +219,19 @@ int main(int argc, char *argv[])
     std::unique_ptr<PlantLink> link;
     if (errors.isEmpty() && plant.mqtt)
         link = std::make_unique<PlantLink>(&station, plant, jobs.runner());
+    // With a [plant] section, the window follows the plant's lines too.
+    PlantHostSettings lines;
+    QStringList linesErrors;
+    std::unique_ptr<PlantHostLink> host;
+    if (!PlantHostSettings::load(station.settings()->path(), &lines, &linesErrors))
+        for (const QString &error : qAsConst(linesErrors))
+            window.eventLog()->add(EventLog::Level::Problem, error);
+    else if (lines.enabled)
+        host = std::make_unique<PlantHostLink>(lines, window.remoteLines(), window.eventLog());
     window.show();
     const int code = app.exec();
     window.setJobService(nullptr); // the jobs go before the window
+    host.reset();
     link.reset();
     return code;
 }

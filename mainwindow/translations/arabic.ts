@@ -363,6 +363,14 @@ Message sent: SHA-256 %3</source>
         <translation>متوقف</translation>
     </message>
     <message>
+        <source>Line: %1</source>
+        <translation>الخط: %1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>لا أخبار: آخر القيم المعروفة</translation>
+    </message>
+    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -1549,20 +1557,12 @@ Do you want to save your changes?</source>
         <translation>لم تُحمَّل إعدادات الطباعة: %1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>تحذير</translation>
+        <source>Jobs</source>
+        <translation>المهام</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>يجب اختيار ملف!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>لم يُرسَل %1: وجد الفحص المسبق مشكلات.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" ليس منفذًا: أدخل رقمًا من 1 إلى 65535. يبقى الخادم يعمل كما كان.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>إظهار عرض المهام أو إخفاؤه</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1581,12 +1581,20 @@ Do you want to save your changes?</source>
         <translation>تعذّر فتح دليل المشغل: لم يفتح أي متصفح %1.</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>المهام</translation>
+        <source>Warn</source>
+        <translation>تحذير</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>إظهار عرض المهام أو إخفاؤه</translation>
+        <source>You must select a file! </source>
+        <translation>يجب اختيار ملف!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>لم يُرسَل %1: وجد الفحص المسبق مشكلات.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" ليس منفذًا: أدخل رقمًا من 1 إلى 65535. يبقى الخادم يعمل كما كان.</translation>
     </message>
 </context>
 <context>
@@ -1651,16 +1659,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>الرسالة الحالية للطابعة %1: %2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>الرسالة الحالية لـ %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>الرسالة الحالية لـ %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>الرسالة الحالية للطابعة %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2315,6 +2323,29 @@ held SHA-256 %4</source>
     </message>
 </context>
 <context>
+    <name>RemoteLines</name>
+    <message>
+        <source>%1 for %2 on %3 not sent: %4</source>
+        <translation>لم يُرسل %1 إلى %2 على %3: %4</translation>
+    </message>
+    <message>
+        <source>its line is not heard of</source>
+        <translation>لا أخبار من خطه</translation>
+    </message>
+    <message>
+        <source>this window follows no line</source>
+        <translation>هذه النافذة لا تتابع أي خط</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2 on %3</source>
+        <translation>أُرسل %1 إلى %2 على %3</translation>
+    </message>
+    <message>
+        <source>%1 for %2 on %3: %4</source>
+        <translation>%1 إلى %2 على %3: %4</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -2431,12 +2462,12 @@ held SHA-256 %4</source>
         <translation>لا يحق %2 إلا لـ %1؛ %3 مسجّل الدخول بصفة %4.</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>المستخدمون مفعّلون بالفعل.</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>إرسال الرسائل خارج مهمة</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>المستخدمون مفعّلون بالفعل.</translation>
     </message>
 </context>
 <context>
@@ -2570,6 +2601,10 @@ held SHA-256 %4</source>
         <translation>[server] port يجب أن يكون رقمًا من 1 إلى 65535، لا "%1"</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled يجب أن تكون true أو false، لا "%1"</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>تتعذّر قراءة %1 (%2)</translation>
     </message>
@@ -2592,10 +2627,6 @@ held SHA-256 %4</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>تُستخدم الأسماء المستعارة لهذا الحساب، لكنها لم تُحفظ في الإعدادات بعد: %1.</translation>
-    </message>
-    <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled يجب أن تكون true أو false، لا "%1"</translation>
     </message>
 </context>
 <context>

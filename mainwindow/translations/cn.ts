@@ -351,6 +351,14 @@ Message sent: SHA-256 %3</source>
         <translation>已停止</translation>
     </message>
     <message>
+        <source>Line: %1</source>
+        <translation>产线：%1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>无消息：最后已知的值</translation>
+    </message>
+    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -1512,20 +1520,12 @@ Do you want to save your changes?</source>
         <translation>未加载打印参数：%1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>警告</translation>
+        <source>Jobs</source>
+        <translation>任务</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>请选择一个文件！</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 未发送：预检发现问题。</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" 不是端口：请输入 1 到 65535 之间的数字。服务器照常运行。</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>显示或隐藏任务视图</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1544,12 +1544,20 @@ Do you want to save your changes?</source>
         <translation>无法打开操作员手册：没有浏览器打开 %1。</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>任务</translation>
+        <source>Warn</source>
+        <translation>警告</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>显示或隐藏任务视图</translation>
+        <source>You must select a file! </source>
+        <translation>请选择一个文件！</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 未发送：预检发现问题。</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" 不是端口：请输入 1 到 65535 之间的数字。服务器照常运行。</translation>
     </message>
 </context>
 <context>
@@ -1614,16 +1622,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>喷码机 %1 的当前信息：%2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>%1 的当前信息</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>%1（%2）的当前信息</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>喷码机 %1 的当前信息：%2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2273,6 +2281,29 @@ held SHA-256 %4</source>
     </message>
 </context>
 <context>
+    <name>RemoteLines</name>
+    <message>
+        <source>%1 for %2 on %3 not sent: %4</source>
+        <translation>%3 上 %2 的 %1 未发送：%4</translation>
+    </message>
+    <message>
+        <source>its line is not heard of</source>
+        <translation>其产线无消息</translation>
+    </message>
+    <message>
+        <source>this window follows no line</source>
+        <translation>此窗口未关注任何产线</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2 on %3</source>
+        <translation>%1 已发送到 %3 上的 %2</translation>
+    </message>
+    <message>
+        <source>%1 for %2 on %3: %4</source>
+        <translation>%3 上 %2 的 %1：%4</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -2389,12 +2420,12 @@ held SHA-256 %4</source>
         <translation>只有%1可以%2；%3 以%4身份登录。</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>用户已启用。</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>在任务之外发送信息</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>用户已启用。</translation>
     </message>
 </context>
 <context>
@@ -2528,6 +2559,10 @@ held SHA-256 %4</source>
         <translation>[server] port 必须是 1 到 65535 之间的数字，而不是"%1"</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled 必须为 true 或 false，而不是 "%1"</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>无法读取 %1（%2）</translation>
     </message>
@@ -2550,10 +2585,6 @@ held SHA-256 %4</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>正在使用此账户的备注名，但尚未保存到设置中：%1。</translation>
-    </message>
-    <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled 必须为 true 或 false，而不是 "%1"</translation>
     </message>
 </context>
 <context>

@@ -352,6 +352,14 @@ Message sent: SHA-256 %3</translation>
         <translation>stopped</translation>
     </message>
     <message>
+        <source>Line: %1</source>
+        <translation>Line: %1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>Not heard from: the last values known</translation>
+    </message>
+    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -1518,20 +1526,12 @@ Do you want to save your changes?</translation>
         <translation>Print parameters not loaded: %1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Warning</translation>
+        <source>Jobs</source>
+        <translation>Jobs</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>You must select a file!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 was not sent: the pre-flight check found problems.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Show or hide the jobs view</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1550,12 +1550,20 @@ Do you want to save your changes?</translation>
         <translation>The operator's manual could not be opened: no browser took %1.</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Jobs</translation>
+        <source>Warn</source>
+        <translation>Warning</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Show or hide the jobs view</translation>
+        <source>You must select a file! </source>
+        <translation>You must select a file!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 was not sent: the pre-flight check found problems.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</translation>
     </message>
 </context>
 <context>
@@ -1620,16 +1628,16 @@ Do you want to save your changes?</translation>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Current message of coder %1: %2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>Current message of %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Current message of %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Current message of coder %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2280,6 +2288,29 @@ held SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>RemoteLines</name>
+    <message>
+        <source>%1 for %2 on %3 not sent: %4</source>
+        <translation>%1 for %2 on %3 not sent: %4</translation>
+    </message>
+    <message>
+        <source>its line is not heard of</source>
+        <translation>its line is not heard from</translation>
+    </message>
+    <message>
+        <source>this window follows no line</source>
+        <translation>this window follows no line</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2 on %3</source>
+        <translation>%1 sent to %2 on %3</translation>
+    </message>
+    <message>
+        <source>%1 for %2 on %3: %4</source>
+        <translation>%1 for %2 on %3: %4</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -2396,12 +2427,12 @@ held SHA-256 %4</translation>
         <translation>Only a %1 may %2; %3 is signed in as %4.</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>Users are on already.</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>send messages outside a job</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>Users are on already.</translation>
     </message>
 </context>
 <context>
@@ -2535,6 +2566,10 @@ held SHA-256 %4</translation>
         <translation>[server] port must be a number from 1 to 65535, not "%1"</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled must be true or false, not "%1"</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 cannot be read (%2)</translation>
     </message>
@@ -2557,10 +2592,6 @@ held SHA-256 %4</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>The remark names of this account are used, but not yet kept in the settings: %1.</translation>
-    </message>
-    <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled must be true or false, not "%1"</translation>
     </message>
 </context>
 <context>

@@ -352,6 +352,14 @@ Mensaje enviado: SHA-256 %3</translation>
         <translation>detenido</translation>
     </message>
     <message>
+        <source>Line: %1</source>
+        <translation>Línea: %1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>Sin noticias: últimos valores conocidos</translation>
+    </message>
+    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -1518,20 +1526,12 @@ Do you want to save your changes?</source>
         <translation>Parámetros de impresión no cargados: %1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Aviso</translation>
+        <source>Jobs</source>
+        <translation>Trabajos</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>¡Debe seleccionar un archivo!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 no se envió: la comprobación previa encontró problemas.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" no es un puerto: introduzca un número de 1 a 65535. El servidor sigue como estaba.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Mostrar u ocultar los trabajos</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1550,12 +1550,20 @@ Do you want to save your changes?</source>
         <translation>No se pudo abrir el manual del operador: ningún navegador abrió %1.</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Trabajos</translation>
+        <source>Warn</source>
+        <translation>Aviso</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Mostrar u ocultar los trabajos</translation>
+        <source>You must select a file! </source>
+        <translation>¡Debe seleccionar un archivo!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 no se envió: la comprobación previa encontró problemas.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" no es un puerto: introduzca un número de 1 a 65535. El servidor sigue como estaba.</translation>
     </message>
 </context>
 <context>
@@ -1620,16 +1628,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Mensaje actual del codificador %1: %2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>Mensaje actual de %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Mensaje actual de %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Mensaje actual del codificador %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2280,6 +2288,29 @@ en el equipo SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>RemoteLines</name>
+    <message>
+        <source>%1 for %2 on %3 not sent: %4</source>
+        <translation>%1 para %2 en %3 no enviado: %4</translation>
+    </message>
+    <message>
+        <source>its line is not heard of</source>
+        <translation>no hay noticias de su línea</translation>
+    </message>
+    <message>
+        <source>this window follows no line</source>
+        <translation>esta ventana no sigue ninguna línea</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2 on %3</source>
+        <translation>%1 enviado a %2 en %3</translation>
+    </message>
+    <message>
+        <source>%1 for %2 on %3: %4</source>
+        <translation>%1 para %2 en %3: %4</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -2396,12 +2427,12 @@ en el equipo SHA-256 %4</translation>
         <translation>Solo un %1 puede %2; %3 ha iniciado sesión como %4.</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>Los usuarios ya están activados.</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>enviar mensajes fuera de un trabajo</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>Los usuarios ya están activados.</translation>
     </message>
 </context>
 <context>
@@ -2535,6 +2566,10 @@ en el equipo SHA-256 %4</translation>
         <translation>[server] port debe ser un número de 1 a 65535, no "%1"</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled debe ser true o false, no "%1"</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 no se puede leer (%2)</translation>
     </message>
@@ -2557,10 +2592,6 @@ en el equipo SHA-256 %4</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Se usan los nombres de esta cuenta, pero aún no se guardan en la configuración: %1.</translation>
-    </message>
-    <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled debe ser true o false, no "%1"</translation>
     </message>
 </context>
 <context>

@@ -352,6 +352,14 @@ Messaggio inviato: SHA-256 %3</translation>
         <translation>fermo</translation>
     </message>
     <message>
+        <source>Line: %1</source>
+        <translation>Linea: %1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>Nessuna notizia: ultimi valori noti</translation>
+    </message>
+    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -1518,20 +1526,12 @@ Salvare le modifiche?</translation>
         <translation>Parametri di stampa non caricati: %1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Avviso</translation>
+        <source>Jobs</source>
+        <translation>Lavori</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>Selezionare un file!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 non inviato: il controllo preliminare ha trovato problemi.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" non è una porta: inserire un numero da 1 a 65535. Il server continua come prima.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Mostra o nascondi i lavori</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1550,12 +1550,20 @@ Salvare le modifiche?</translation>
         <translation>Impossibile aprire il manuale dell'operatore: nessun browser ha aperto %1.</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Lavori</translation>
+        <source>Warn</source>
+        <translation>Avviso</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Mostra o nascondi i lavori</translation>
+        <source>You must select a file! </source>
+        <translation>Selezionare un file!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 non inviato: il controllo preliminare ha trovato problemi.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" non è una porta: inserire un numero da 1 a 65535. Il server continua come prima.</translation>
     </message>
 </context>
 <context>
@@ -1620,16 +1628,16 @@ Salvare le modifiche?</translation>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Messaggio corrente del codificatore %1: %2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>Messaggio corrente di %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Messaggio corrente di %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Messaggio corrente del codificatore %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2280,6 +2288,29 @@ nel codificatore SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>RemoteLines</name>
+    <message>
+        <source>%1 for %2 on %3 not sent: %4</source>
+        <translation>%1 per %2 su %3 non inviato: %4</translation>
+    </message>
+    <message>
+        <source>its line is not heard of</source>
+        <translation>nessuna notizia dalla sua linea</translation>
+    </message>
+    <message>
+        <source>this window follows no line</source>
+        <translation>questa finestra non segue alcuna linea</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2 on %3</source>
+        <translation>%1 inviato a %2 su %3</translation>
+    </message>
+    <message>
+        <source>%1 for %2 on %3: %4</source>
+        <translation>%1 per %2 su %3: %4</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -2396,12 +2427,12 @@ nel codificatore SHA-256 %4</translation>
         <translation>Solo un %1 può %2; %3 ha eseguito l'accesso come %4.</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>Gli utenti sono già attivi.</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>inviare messaggi fuori da un lavoro</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>Gli utenti sono già attivi.</translation>
     </message>
 </context>
 <context>
@@ -2535,6 +2566,10 @@ nel codificatore SHA-256 %4</translation>
         <translation>[server] port deve essere un numero da 1 a 65535, non "%1"</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled deve essere true o false, non "%1"</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 non leggibile (%2)</translation>
     </message>
@@ -2557,10 +2592,6 @@ nel codificatore SHA-256 %4</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Si usano i nomi di questo account, ma non sono ancora salvati nelle impostazioni: %1.</translation>
-    </message>
-    <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled deve essere true o false, non "%1"</translation>
     </message>
 </context>
 <context>

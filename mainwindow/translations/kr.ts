@@ -351,6 +351,14 @@ Message sent: SHA-256 %3</source>
         <translation>정지됨</translation>
     </message>
     <message>
+        <source>Line: %1</source>
+        <translation>라인: %1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>연결 끊김: 마지막으로 알려진 값</translation>
+    </message>
+    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -1512,20 +1520,12 @@ Do you want to save your changes?</source>
         <translation>인쇄 설정을 불러오지 못함: %1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>경고</translation>
+        <source>Jobs</source>
+        <translation>작업</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>파일을 선택하십시오!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1을(를) 보내지 않음: 사전 점검에서 문제가 발견됨.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1"은(는) 포트가 아닙니다. 1~65535 사이의 숫자를 입력하십시오. 서버는 그대로 동작합니다.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>작업 보기 표시 또는 숨기기</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1544,12 +1544,20 @@ Do you want to save your changes?</source>
         <translation>운영자 설명서를 열 수 없습니다: %1을(를) 연 브라우저가 없습니다.</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>작업</translation>
+        <source>Warn</source>
+        <translation>경고</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>작업 보기 표시 또는 숨기기</translation>
+        <source>You must select a file! </source>
+        <translation>파일을 선택하십시오!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1을(를) 보내지 않음: 사전 점검에서 문제가 발견됨.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1"은(는) 포트가 아닙니다. 1~65535 사이의 숫자를 입력하십시오. 서버는 그대로 동작합니다.</translation>
     </message>
 </context>
 <context>
@@ -1614,16 +1622,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>프린터 %1의 현재 메시지: %2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>%1의 현재 메시지</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>%1(%2)의 현재 메시지</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>프린터 %1의 현재 메시지: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2273,6 +2281,29 @@ held SHA-256 %4</source>
     </message>
 </context>
 <context>
+    <name>RemoteLines</name>
+    <message>
+        <source>%1 for %2 on %3 not sent: %4</source>
+        <translation>%3의 %2에 대한 %1 전송 안 됨: %4</translation>
+    </message>
+    <message>
+        <source>its line is not heard of</source>
+        <translation>해당 라인과 연결이 끊김</translation>
+    </message>
+    <message>
+        <source>this window follows no line</source>
+        <translation>이 창은 어떤 라인도 따르지 않음</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2 on %3</source>
+        <translation>%3의 %2(으)로 %1 전송됨</translation>
+    </message>
+    <message>
+        <source>%1 for %2 on %3: %4</source>
+        <translation>%3의 %2에 대한 %1: %4</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -2389,12 +2420,12 @@ held SHA-256 %4</source>
         <translation>%2 작업은 %1만 할 수 있습니다. %3 님은 %4(으)로 로그인했습니다.</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>사용자 기능이 이미 켜져 있습니다.</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>작업 외 메시지 전송</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>사용자 기능이 이미 켜져 있습니다.</translation>
     </message>
 </context>
 <context>
@@ -2528,6 +2559,10 @@ held SHA-256 %4</source>
         <translation>[server] port는 "%1"이(가) 아니라 1~65535 사이의 숫자여야 합니다</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled는 true 또는 false여야 합니다("%1" 아님)</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1을(를) 읽을 수 없음(%2)</translation>
     </message>
@@ -2550,10 +2585,6 @@ held SHA-256 %4</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>이 계정의 별칭을 사용하지만 아직 설정에 저장되지 않았습니다: %1.</translation>
-    </message>
-    <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled는 true 또는 false여야 합니다("%1" 아님)</translation>
     </message>
 </context>
 <context>

@@ -352,6 +352,14 @@ Mensagem enviada: SHA-256 %3</translation>
         <translation>parado</translation>
     </message>
     <message>
+        <source>Line: %1</source>
+        <translation>Linha: %1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>Sem notícias: últimos valores conhecidos</translation>
+    </message>
+    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -1518,20 +1526,12 @@ Deseja salvar as alterações?</translation>
         <translation>Parâmetros de impressão não carregados: %1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Aviso</translation>
+        <source>Jobs</source>
+        <translation>Trabalhos</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>Selecione um arquivo!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 não foi enviado: a verificação prévia encontrou problemas.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" não é uma porta: digite um número de 1 a 65535. O servidor continua como estava.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Mostrar ou ocultar os trabalhos</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1550,12 +1550,20 @@ Deseja salvar as alterações?</translation>
         <translation>Não foi possível abrir o manual do operador: nenhum navegador abriu %1.</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Trabalhos</translation>
+        <source>Warn</source>
+        <translation>Aviso</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Mostrar ou ocultar os trabalhos</translation>
+        <source>You must select a file! </source>
+        <translation>Selecione um arquivo!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 não foi enviado: a verificação prévia encontrou problemas.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" não é uma porta: digite um número de 1 a 65535. O servidor continua como estava.</translation>
     </message>
 </context>
 <context>
@@ -1620,16 +1628,16 @@ Deseja salvar as alterações?</translation>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Mensagem atual do codificador %1: %2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>Mensagem atual de %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Mensagem atual de %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Mensagem atual do codificador %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2280,6 +2288,29 @@ na máquina SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>RemoteLines</name>
+    <message>
+        <source>%1 for %2 on %3 not sent: %4</source>
+        <translation>%1 para %2 em %3 não enviado: %4</translation>
+    </message>
+    <message>
+        <source>its line is not heard of</source>
+        <translation>sem notícias da sua linha</translation>
+    </message>
+    <message>
+        <source>this window follows no line</source>
+        <translation>esta janela não acompanha nenhuma linha</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2 on %3</source>
+        <translation>%1 enviado para %2 em %3</translation>
+    </message>
+    <message>
+        <source>%1 for %2 on %3: %4</source>
+        <translation>%1 para %2 em %3: %4</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -2396,12 +2427,12 @@ na máquina SHA-256 %4</translation>
         <translation>Somente um %1 pode %2; %3 entrou como %4.</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>Os usuários já estão ativados.</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>enviar mensagens fora de um trabalho</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>Os usuários já estão ativados.</translation>
     </message>
 </context>
 <context>
@@ -2535,6 +2566,10 @@ na máquina SHA-256 %4</translation>
         <translation>[server] port deve ser um número de 1 a 65535, não "%1"</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled deve ser true ou false, não "%1"</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 não pode ser lido (%2)</translation>
     </message>
@@ -2557,10 +2592,6 @@ na máquina SHA-256 %4</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Os nomes desta conta são usados, mas ainda não foram salvos nas configurações: %1.</translation>
-    </message>
-    <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled deve ser true ou false, não "%1"</translation>
     </message>
 </context>
 <context>

@@ -353,6 +353,14 @@ Message sent: SHA-256 %3</source>
         <translation>остановлен</translation>
     </message>
     <message>
+        <source>Line: %1</source>
+        <translation>Линия: %1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>Нет связи: последние известные значения</translation>
+    </message>
+    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -1524,20 +1532,12 @@ Do you want to save your changes?</source>
         <translation>Параметры печати не загружены: %1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Внимание</translation>
+        <source>Jobs</source>
+        <translation>Задания</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>Выберите файл!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 не отправлен: предварительная проверка нашла ошибки.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>«%1» — не порт: введите число от 1 до 65535. Сервер работает как прежде.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Показать или скрыть задания</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1556,12 +1556,20 @@ Do you want to save your changes?</source>
         <translation>Не удалось открыть руководство оператора: ни один браузер не открыл %1.</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Задания</translation>
+        <source>Warn</source>
+        <translation>Внимание</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Показать или скрыть задания</translation>
+        <source>You must select a file! </source>
+        <translation>Выберите файл!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 не отправлен: предварительная проверка нашла ошибки.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>«%1» — не порт: введите число от 1 до 65535. Сервер работает как прежде.</translation>
     </message>
 </context>
 <context>
@@ -1626,16 +1634,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Текущее сообщение маркиратора %1: %2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>Текущее сообщение %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Текущее сообщение %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Текущее сообщение маркиратора %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2287,6 +2295,29 @@ held SHA-256 %4</source>
     </message>
 </context>
 <context>
+    <name>RemoteLines</name>
+    <message>
+        <source>%1 for %2 on %3 not sent: %4</source>
+        <translation>%1 для %2 на %3 не отправлено: %4</translation>
+    </message>
+    <message>
+        <source>its line is not heard of</source>
+        <translation>нет связи с его линией</translation>
+    </message>
+    <message>
+        <source>this window follows no line</source>
+        <translation>это окно не следит ни за одной линией</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2 on %3</source>
+        <translation>%1 отправлено на %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 for %2 on %3: %4</source>
+        <translation>%1 для %2 на %3: %4</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -2403,12 +2434,12 @@ held SHA-256 %4</source>
         <translation>Только %1 может %2; %3 вошёл как %4.</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>Пользователи уже включены.</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>отправлять сообщения вне задания</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>Пользователи уже включены.</translation>
     </message>
 </context>
 <context>
@@ -2542,6 +2573,10 @@ held SHA-256 %4</source>
         <translation>[server] port должен быть числом от 1 до 65535, а не «%1»</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled должно быть true или false, а не «%1»</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 не читается (%2)</translation>
     </message>
@@ -2564,10 +2599,6 @@ held SHA-256 %4</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Используются имена этой учётной записи, но в настройках они ещё не сохранены: %1.</translation>
-    </message>
-    <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled должно быть true или false, а не «%1»</translation>
     </message>
 </context>
 <context>

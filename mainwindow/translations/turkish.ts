@@ -351,6 +351,14 @@ Gönderilen mesaj: SHA-256 %3</translation>
         <translation>durdu</translation>
     </message>
     <message>
+        <source>Line: %1</source>
+        <translation>Hat: %1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>Haber alınamıyor: bilinen son değerler</translation>
+    </message>
+    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -1512,20 +1520,12 @@ Değişiklikler kaydedilsin mi?</translation>
         <translation>Baskı ayarları yüklenmedi: %1</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Uyarı</translation>
+        <source>Jobs</source>
+        <translation>İşler</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>Bir dosya seçmelisiniz!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 gönderilmedi: ön kontrol sorun buldu.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" bir port değil: 1 ile 65535 arasında bir sayı girin. Sunucu olduğu gibi çalışıyor.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>İşleri göster veya gizle</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1544,12 +1544,20 @@ Değişiklikler kaydedilsin mi?</translation>
         <translation>Operatör kılavuzu açılamadı: %1 adresini açan tarayıcı yok.</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>İşler</translation>
+        <source>Warn</source>
+        <translation>Uyarı</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>İşleri göster veya gizle</translation>
+        <source>You must select a file! </source>
+        <translation>Bir dosya seçmelisiniz!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 gönderilmedi: ön kontrol sorun buldu.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" bir port değil: 1 ile 65535 arasında bir sayı girin. Sunucu olduğu gibi çalışıyor.</translation>
     </message>
 </context>
 <context>
@@ -1614,16 +1622,16 @@ Değişiklikler kaydedilsin mi?</translation>
 <context>
     <name>MessagePreview</name>
     <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>%1 kodlayıcısının geçerli mesajı: %2</translation>
+    </message>
+    <message>
         <source>Current message of %1</source>
         <translation>%1 geçerli mesajı</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>%1 (%2) geçerli mesajı</translation>
-    </message>
-    <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>%1 kodlayıcısının geçerli mesajı: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2273,6 +2281,29 @@ kodlayıcıdaki SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>RemoteLines</name>
+    <message>
+        <source>%1 for %2 on %3 not sent: %4</source>
+        <translation>%3 üzerindeki %2 için %1 gönderilmedi: %4</translation>
+    </message>
+    <message>
+        <source>its line is not heard of</source>
+        <translation>hattından haber alınamıyor</translation>
+    </message>
+    <message>
+        <source>this window follows no line</source>
+        <translation>bu pencere hiçbir hattı izlemiyor</translation>
+    </message>
+    <message>
+        <source>%1 sent to %2 on %3</source>
+        <translation>%1, %3 üzerindeki %2 cihazına gönderildi</translation>
+    </message>
+    <message>
+        <source>%1 for %2 on %3: %4</source>
+        <translation>%3 üzerindeki %2 için %1: %4</translation>
+    </message>
+</context>
+<context>
     <name>Roles</name>
     <message>
         <source>Operator</source>
@@ -2389,12 +2420,12 @@ kodlayıcıdaki SHA-256 %4</translation>
         <translation>%2 yalnızca %1 yetkisindedir; %3, %4 olarak oturum açtı.</translation>
     </message>
     <message>
-        <source>Users are on already.</source>
-        <translation>Kullanıcılar zaten açık.</translation>
-    </message>
-    <message>
         <source>send messages outside a job</source>
         <translation>iş dışında mesaj gönderme</translation>
+    </message>
+    <message>
+        <source>Users are on already.</source>
+        <translation>Kullanıcılar zaten açık.</translation>
     </message>
 </context>
 <context>
@@ -2528,6 +2559,10 @@ kodlayıcıdaki SHA-256 %4</translation>
         <translation>[server] port 1 ile 65535 arasında bir sayı olmalı, "%1" değil</translation>
     </message>
     <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled true veya false olmalı, "%1" değil</translation>
+    </message>
+    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 okunamıyor (%2)</translation>
     </message>
@@ -2550,10 +2585,6 @@ kodlayıcıdaki SHA-256 %4</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Bu hesabın takma adları kullanılıyor, ancak henüz ayarlara kaydedilmedi: %1.</translation>
-    </message>
-    <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled true veya false olmalı, "%1" değil</translation>
     </message>
 </context>
 <context>

@@ -153,12 +153,19 @@ bool near(const QColor &a, const QColor &b)
 struct FedList
 {
     DeviceListPanel list;
-    FedList()
+    // lines: two coders of other lines too, the one of Line1 stale.
+    explicit FedList(bool lines = false)
     {
         add(10, "192.168.1.10", "Line 1", CoderState::Printing);
         add(11, "192.168.1.11", "Line 2", CoderState::Ready);
         add(12, "192.168.1.12", "", CoderState::Stopped);
         add(13, "10.0.0.5", "Packing", CoderState::Printing);
+        if (lines) {
+            list.model()->setRemote(
+                {-2, "Line2/PC2", "10.0.2.5", "10.0.2.5", "", "", CoderState::Printing, 40, false});
+            list.model()->setRemote({-3, "Line1/PC1", "10.0.1.5", "10.0.1.5", "Filler", "",
+                                     CoderState::Ready, 0, true});
+        }
         list.model()->flush();
         list.resize(180, 400);
         list.show();
@@ -1108,23 +1115,31 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QList<int>>("shown");
-        QTest::newRow("empty: all, newest on top") << "" << QList<int>{13, 12, 11, 10};
-        QTest::newRow("remark name, any case") << "line" << QList<int>{11, 10};
-        QTest::newRow("IP text") << "192.168.1.1" << QList<int>{12, 11, 10};
-        QTest::newRow("one address") << "10.0.0" << QList<int>{13};
-        QTest::newRow("state") << "printing" << QList<int>{13, 10};
-        QTest::newRow("state, any case") << "READY" << QList<int>{11};
-        QTest::newRow("spaces around") << "  Packing " << QList<int>{13};
-        QTest::newRow("nothing matches") << "x-ray" << QList<int>{};
+        QTest::addColumn<bool>("lines"); // with the coders of two other lines
+        QTest::newRow("empty: all, newest on top") << "" << QList<int>{13, 12, 11, 10} << false;
+        QTest::newRow("remark name, any case") << "line" << QList<int>{11, 10} << false;
+        QTest::newRow("IP text") << "192.168.1.1" << QList<int>{12, 11, 10} << false;
+        QTest::newRow("one address") << "10.0.0" << QList<int>{13} << false;
+        QTest::newRow("state") << "printing" << QList<int>{13, 10} << false;
+        QTest::newRow("state, any case") << "READY" << QList<int>{11} << false;
+        QTest::newRow("spaces around") << "  Packing " << QList<int>{13} << false;
+        QTest::newRow("nothing matches") << "x-ray" << QList<int>{} << false;
+        QTest::newRow("other lines below, by line")
+            << "" << QList<int>{13, 12, 11, 10, -3, -2} << true;
+        QTest::newRow("a line") << "line2/" << QList<int>{-2} << true;
+        QTest::newRow("a remote coder's address") << "10.0.1" << QList<int>{-3} << true;
+        QTest::newRow("a remote coder's name") << "filler" << QList<int>{-3} << true;
+        QTest::newRow("state, remote coders too") << "printing" << QList<int>{13, 10, -2} << true;
     }
 
     void filterMatchesNameAddressAndState()
     {
         QFETCH(QString, text);
-        FedList fed;
+        QFETCH(bool, lines);
+        FedList fed(lines);
         fed.list.setFilterText(text);
         QTEST(fed.list.shownDescriptors(), "shown");
-        QCOMPARE(fed.list.count(), 4);
+        QCOMPARE(fed.list.count(), lines ? 6 : 4);
     }
 
     // The counts at the head, a state's change shown once with its last
