@@ -20,6 +20,10 @@ const QLatin1String kCommandFailed("command failed");
 const QLatin1String kJobStarted("job started");
 const QLatin1String kJobEnded("job ended");
 const QLatin1String kTemplateApproved("template approved");
+// The code readers after the coders.
+const QLatin1String kReaderAlarm("reader alarm");
+const QLatin1String kReaderAlarmAcknowledged("reader alarm acknowledged");
+const QLatin1String kReaderChallenge("reader challenge");
 // The designer.
 const QLatin1String kMessageSaved("message saved");
 // Users and roles.

@@ -75,6 +75,10 @@ struct Product
     // run of characters ("Line *", "127.0.0.*").  Empty: none may.
     QStringList coders;
     QList<JobField> fields;
+    // The code reader after a coder: this many wrong or unreadable codes in
+    // a row stop it (1 to 100).
+    static constexpr int kDefaultReaderStopAfter = 3;
+    int readerStopAfter = kDefaultReaderStopAfter;
     // Who saved it last, when, and how often it was saved: a save must name
     // the revision it was read at, so that a save of an older copy is refused.
     int revision = 0;

@@ -60,6 +60,7 @@ public:
         int shelfLife = -1;
         int coders = -1;
         int fields = -1;
+        int readerStopAfter = -1;
     };
 
     static QStringList header();

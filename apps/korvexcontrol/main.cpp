@@ -10,7 +10,9 @@
 #include "plantlink.h"
 #include "plantsettings.h"
 #include "preflight.h"
+#include "printedcodesof.h"
 #include "productslink.h"
+#include "readerservice.h"
 #include "startup.h"
 #include "station.h"
 #include "stationsettings.h"
@@ -214,6 +216,15 @@ int main(int argc, char *argv[])
     jobs.open();
     window.setJobService(&jobs);
     ProductsLink products(&window, &jobs);
+    // The code readers after the coders, from [reader.*] of korvex.conf.
+    ReaderService readers(&station, jobs.runner(), jobs.catalogue(), &PrintedCodesOfFile::at);
+    QObject::connect(
+        &readers, &ReaderService::note, window.eventLog(),
+        [&window](const QString &t) { window.eventLog()->add(EventLog::Level::Info, t); });
+    QObject::connect(
+        &readers, &ReaderService::problem, window.eventLog(),
+        [&window](const QString &t) { window.eventLog()->add(EventLog::Level::Problem, t); });
+    readers.start();
     std::unique_ptr<PlantLink> link;
     if (errors.isEmpty() && plant.mqtt)
         link = std::make_unique<PlantLink>(&station, plant, jobs.runner());
