@@ -11,13 +11,24 @@ ReaderService::ReaderService(Station *station, JobRunner *jobs, Catalogue *catal
     : QObject(parent), m_station(station), m_jobs(jobs), m_catalogue(catalogue),
       m_codesOf(std::move(codesOf))
 {
+    m_reads.setInterval(kReadsSignalMs);
+    connect(&m_reads, &QTimer::timeout, this, [this] {
+        const QSet<ReaderWatch *> counted = m_counted;
+        m_counted.clear();
+        for (ReaderWatch *watch : counted) {
+            if (watch->coder() >= 0)
+                emit readsChanged(watch->coder());
+        }
+    });
 }
 
 ReaderService::~ReaderService() = default;
 
 QStringList ReaderService::start()
 {
+    m_counted.clear();
     m_watches.clear();
+    m_reads.start();
     QStringList errors;
     const QString path = m_station->settings()->path();
     const QList<ReaderSettings> readers = ReaderSettings::load(path, &errors);
@@ -26,7 +37,13 @@ QStringList ReaderService::start()
     for (const ReaderSettings &settings : readers) {
         auto watch =
             std::make_unique<ReaderWatch>(m_station, m_jobs, m_catalogue, settings, m_codesOf);
-        connect(watch.get(), &ReaderWatch::alarmChanged, this, &ReaderService::alarmsChanged);
+        ReaderWatch *w = watch.get();
+        connect(w, &ReaderWatch::alarmChanged, this, [this, w] {
+            emit alarmsChanged();
+            if (w->coder() >= 0)
+                emit readsChanged(w->coder());
+        });
+        connect(w, &ReaderWatch::countsChanged, this, [this, w] { m_counted.insert(w); });
         connect(watch.get(), &ReaderWatch::challengeChanged, this, &ReaderService::alarmsChanged);
         connect(watch.get(), &ReaderWatch::note, this, &ReaderService::note);
         connect(watch.get(), &ReaderWatch::problem, this, &ReaderService::problem);

@@ -4,7 +4,9 @@
 #include "printedcodes.h"
 
 #include <QObject>
+#include <QSet>
 #include <QStringList>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -22,6 +24,8 @@ class ReaderService : public QObject
 {
     Q_OBJECT
 public:
+    static constexpr int kReadsSignalMs = 1000;
+
     ReaderService(Station *station, JobRunner *jobs, Catalogue *catalogue, PrintedCodesOf codesOf,
                   QObject *parent = nullptr);
     ~ReaderService() override;
@@ -36,6 +40,9 @@ public:
 signals:
     // Any watch's alarm or challenge changed.
     void alarmsChanged();
+    // A coder's counts or alarm changed: alarms at once, counts at most
+    // every kReadsSignalMs (a reader may read a thousand codes a second).
+    void readsChanged(int descriptor);
     void note(const QString &text);
     void problem(const QString &text);
 
@@ -45,4 +52,6 @@ private:
     Catalogue *m_catalogue;
     PrintedCodesOf m_codesOf;
     std::vector<std::unique_ptr<ReaderWatch>> m_watches;
+    QSet<ReaderWatch *> m_counted;
+    QTimer m_reads;
 };

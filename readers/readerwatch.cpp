@@ -61,8 +61,22 @@ ReaderWatch::ReaderWatch(Station *station, JobRunner *jobs, Catalogue *catalogue
             m_lastActivity = m_now();
         m_printing = printing;
     });
-    if (jobs)
-        connect(jobs, &JobRunner::jobEnded, this, [this](qint64) { flush(); });
+    if (jobs) {
+        connect(jobs, &JobRunner::jobEnded, this, [this](qint64) {
+            flush();
+            // A later job may fill a message of the same name differently.
+            m_printed.clear();
+            m_unknownSaid.clear();
+        });
+        // What the job's message prints is worked out before its first read.
+        connect(jobs, &JobRunner::stageChanged, this, [this](int descriptor) {
+            const qint64 jobId = descriptor == coder() ? m_jobs->jobOf(descriptor) : 0;
+            const QString path = jobId ? m_jobs->messagePathOf(jobId) : QString();
+            bool known = false;
+            if (!path.isEmpty())
+                expectedAt(path, m_now(), &known);
+        });
+    }
 
     m_silence.setInterval(1000);
     connect(&m_silence, &QTimer::timeout, this, &ReaderWatch::checkSilence);

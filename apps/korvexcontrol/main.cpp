@@ -13,6 +13,7 @@
 #include "printedcodesof.h"
 #include "productslink.h"
 #include "readerservice.h"
+#include "sparkplugnode.h"
 #include "startup.h"
 #include "station.h"
 #include "stationsettings.h"
@@ -228,6 +229,8 @@ int main(int argc, char *argv[])
     std::unique_ptr<PlantLink> link;
     if (errors.isEmpty() && plant.mqtt)
         link = std::make_unique<PlantLink>(&station, plant, jobs.runner());
+    if (link)
+        link->node()->setReaders(&readers);
     window.show();
     const int code = app.exec();
     window.setJobService(nullptr); // the jobs go before the window

@@ -13,6 +13,7 @@
 #include "preflight.h"
 #include "printedcodesof.h"
 #include "readerservice.h"
+#include "sparkplugnode.h"
 #include "station.h"
 #include "stationsettings.h"
 #include "stopsignals.h"
@@ -127,6 +128,8 @@ int main(int argc, char *argv[])
     std::unique_ptr<PlantLink> link;
     if (plant.mqtt)
         link = std::make_unique<PlantLink>(&station, plant, jobs.runner());
+    if (link)
+        link->node()->setReaders(&readers);
     const int code = app.exec();
     link.reset();
     return code;
