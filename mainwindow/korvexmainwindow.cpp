@@ -20,6 +20,7 @@
 #include "messagepreview.h"
 #include "printparameterwidget.h"
 #include "prompts.h"
+#include "readeralarmbar.h"
 #include "serverport.h"
 #include "session.h"
 #include "station.h"
@@ -140,6 +141,14 @@ void KorvexMainWindow::setJobService(JobService *service)
     }
     if (m_jobs)
         m_jobs->setJobService(service);
+}
+
+void KorvexMainWindow::setReaderService(ReaderService *service)
+{
+    auto *bar = new ReaderAlarmBar(m_station, service, this);
+    ui->centralLayout->insertWidget(0, bar);
+    connect(bar, &ReaderAlarmBar::problem, this, &KorvexMainWindow::problem);
+    connect(bar, &ReaderAlarmBar::note, this, &KorvexMainWindow::note);
 }
 
 TcpServer *KorvexMainWindow::server() const

@@ -216,8 +216,11 @@ ReaderWatch::Read ReaderWatch::handle(const QString &text, bool garbage)
                                    "wrong or missing code")
                                     .arg(m_challenge.readsSeen));
     }
+    // A coder started again before its alarm is acknowledged is stopped again.
+    const Coder *watched = m_station->fleet()->coder(descriptor);
+    const bool printing = watched && watched->state == CoderState::Printing;
     if (read != Read::Good && read != Read::NotCompared && m_counts.badInRow >= m_stopAfter &&
-        m_alarm != Alarm::BadReads)
+        (m_alarm != Alarm::BadReads || printing))
         raiseAlarm(Alarm::BadReads,
                    tr("%1 stopped: %2 wrong or unreadable codes in a row from reader %3 "
                       "(last: \"%4\")")

@@ -226,6 +226,7 @@ int main(int argc, char *argv[])
         &readers, &ReaderService::problem, window.eventLog(),
         [&window](const QString &t) { window.eventLog()->add(EventLog::Level::Problem, t); });
     readers.start();
+    window.setReaderService(&readers);
     std::unique_ptr<PlantLink> link;
     if (errors.isEmpty() && plant.mqtt)
         link = std::make_unique<PlantLink>(&station, plant, jobs.runner());

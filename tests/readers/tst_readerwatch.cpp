@@ -189,6 +189,11 @@ private slots:
                  qPrintable(watch->alarmText()));
         QTRY_VERIFY(!simulated->isPrinting());
         QVERIFY(journalActions().contains("reader alarm"));
+        // Started again before anyone acknowledged: the next bad read stops it again.
+        startPrinting();
+        QCOMPARE(read("10B9999"), ReaderWatch::Read::Bad);
+        QTRY_VERIFY(!simulated->isPrinting());
+        QCOMPARE(journalActions().count("reader alarm"), 2);
 
         // Users on: an Operator may not clear it, a Supervisor may.
         QVERIFY(station->session()->switchOn("admin", kPassword).ok);
@@ -210,7 +215,7 @@ private slots:
         QVERIFY(catalogue->readerCounts(jobId, &counts).ok());
         QCOMPARE(counts.size(), 1);
         QCOMPARE(counts.first().good, 2);
-        QCOMPARE(counts.first().bad, 3);
+        QCOMPARE(counts.first().bad, 4);
         QCOMPARE(counts.first().noRead, 1);
         QCOMPARE(counts.first().reader, QString("1"));
 
