@@ -33,6 +33,15 @@ ReaderLink::ReaderLink(QObject *parent) : QObject(parent)
     m_msecs = [] { return steady.elapsed(); };
     m_retry.setSingleShot(true);
     connect(&m_retry, &QTimer::timeout, this, &ReaderLink::connectNow);
+    m_connectTimeout.setSingleShot(true);
+    m_connectTimeout.setInterval(kConnectTimeoutMs);
+    connect(&m_connectTimeout, &QTimer::timeout, this, [this] {
+        if (!m_socket || m_socket->state() == QAbstractSocket::ConnectedState)
+            return;
+        m_socket->disconnect(this);
+        m_socket->abort();
+        lost(tr("no answer in %1 s").arg(kConnectTimeoutMs / 1000));
+    });
 }
 
 ReaderLink::~ReaderLink()
@@ -64,6 +73,7 @@ void ReaderLink::stop()
 {
     m_running = false;
     m_retry.stop();
+    m_connectTimeout.stop();
     if (m_socket) {
         m_socket->disconnect(this);
         m_socket->abort();
@@ -93,6 +103,7 @@ void ReaderLink::connectNow()
     m_socket = new QTcpSocket(this);
     m_socket->setReadBufferSize(kReadBufferBytes);
     connect(m_socket, &QTcpSocket::connected, this, [this] {
+        m_connectTimeout.stop();
         m_backOff = m_firstBackOff;
         m_line.clear();
         m_discarding = false;
@@ -108,6 +119,7 @@ void ReaderLink::connectNow()
         if (m_socket && m_socket->state() != QAbstractSocket::ConnectedState)
             lost(m_socket->errorString());
     });
+    m_connectTimeout.start();
     m_socket->connectToHost(m_host, m_port);
 }
 
@@ -115,6 +127,7 @@ void ReaderLink::lost(const QString &why)
 {
     if (!m_running || m_retry.isActive())
         return;
+    m_connectTimeout.stop();
     if (m_wasConnected) {
         m_wasConnected = false;
         emit connectedChanged(false);

@@ -12,7 +12,8 @@ class QTcpSocket;
 // The TCP connection to one code reader, which sends each decoded code as a
 // line of text.  It connects, and after a failed attempt or a lost
 // connection connects again after 1 s, doubling up to 30 s (back to 1 s once
-// a connection stands).  Whatever the reader sends, memory stays bounded:
+// a connection stands; an attempt without an answer in kConnectTimeoutMs
+// counts as failed).  Whatever the reader sends, memory stays bounded:
 //  - a line longer than kMaxLineBytes is cut off: it is one bad line, and
 //    the rest of it up to its end is thrown away;
 //  - a line that is not text (NUL and other control characters but the
@@ -28,6 +29,8 @@ public:
     static constexpr int kFirstBackOffMs = 1000;
     static constexpr int kMaxBackOffMs = 30000;
     static constexpr int kDefaultFloodLinesPerSecond = 5000;
+    // A reader that does not answer the connection in this time is tried again later.
+    static constexpr int kConnectTimeoutMs = 5000;
 
     enum class Bad { TooLong, NotText };
 
@@ -70,6 +73,7 @@ private:
     bool m_running = false;
     bool m_wasConnected = false;
     QTimer m_retry;
+    QTimer m_connectTimeout;
     int m_firstBackOff = kFirstBackOffMs;
     int m_maxBackOff = kMaxBackOffMs;
     int m_backOff = kFirstBackOffMs;
