@@ -13,6 +13,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 namespace {
 
@@ -68,13 +69,14 @@ ReaderWatch::ReaderWatch(Station *station, JobRunner *jobs, Catalogue *catalogue
             m_printed.clear();
             m_unknownSaid.clear();
         });
-        // What the job's message prints is worked out before its first read.
+        // What the job's message prints is worked out before its first read, from
+        // the earliest moment a read compares with.
         connect(jobs, &JobRunner::stageChanged, this, [this](int descriptor) {
             const qint64 jobId = descriptor == coder() ? m_jobs->jobOf(descriptor) : 0;
             const QString path = jobId ? m_jobs->messagePathOf(jobId) : QString();
             bool known = false;
             if (!path.isEmpty())
-                expectedAt(path, m_now(), &known);
+                expectedAt(path, m_now().addMSecs(-kStraddleMs), &known);
         });
     }
 
@@ -135,6 +137,8 @@ QStringList ReaderWatch::expectedAt(const QString &path, const QDateTime &moment
         p.path = path;
         p.from = moment;
         p.codes = m_codesOf ? m_codesOf(path, moment) : PrintedCodes();
+        for (QString &code : p.codes.codes)
+            code = canonical(code);
         p.until = p.codes.until;
         // Two windows are enough: now and just before the last change.
         while (m_printed.size() >= 2)
@@ -159,6 +163,22 @@ QStringList ReaderWatch::expectedAt(const QString &path, const QDateTime &moment
                       .arg(m_settings.name, path));
     }
     return codes.codes;
+}
+
+QString ReaderWatch::canonical(const QString &code)
+{
+    QString c = code;
+    // An AIM symbology identifier the reader puts in front ("]C1", "]d2", "]Q3").
+    if (c.size() >= 3 && c.at(0) == QLatin1Char(']') && c.at(1).isLetter() && c.at(2).isDigit())
+        c.remove(0, 3);
+    // GS1 element strings: "[01]0950...[10]A2041" or "(01)..." as written in
+    // the message, "010950...<GS>10A2041" as a reader sends them.
+    if (c.startsWith(QLatin1Char('[')) || c.startsWith(QLatin1Char('('))) {
+        static const QRegularExpression ai(QStringLiteral("[\\[(](\\d{2,4})[\\])]"));
+        c.replace(ai, QStringLiteral("\\1"));
+    }
+    c.remove(QChar(0x1d));
+    return c;
 }
 
 ReaderWatch::Read ReaderWatch::take(const QString &text)
@@ -192,8 +212,9 @@ ReaderWatch::Read ReaderWatch::handle(const QString &text, bool garbage)
             bool knownNow = false, knownBefore = false;
             const QStringList nowCodes = expectedAt(path, now, &knownNow);
             const QStringList before = expectedAt(path, now.addMSecs(-kStraddleMs), &knownBefore);
+            const QString code = canonical(text);
             if (knownNow || knownBefore)
-                read = nowCodes.contains(text) || before.contains(text) ? Read::Good : Read::Bad;
+                read = nowCodes.contains(code) || before.contains(code) ? Read::Good : Read::Bad;
         }
     }
     count(jobId, read);

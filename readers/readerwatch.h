@@ -82,6 +82,11 @@ public:
     QDateTime lastPassedChallenge() const { return m_lastPassed; }
     bool challengePassedToday() const;
 
+    // A code as compared: without the symbology identifier a reader may put
+    // in front, GS1 application identifiers without their brackets and the
+    // group separators between element strings left out.
+    static QString canonical(const QString &code);
+
     // One line from the reader (the link's signal; tests call it too).
     Read take(const QString &text);
     // Raises the silent alarm when the coder prints and nothing came for

@@ -4,6 +4,7 @@
 // back after the reader goes away, waiting longer each time.
 #include "readerlink.h"
 #include "readersettings.h"
+#include "readerwatch.h"
 
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -132,6 +133,38 @@ private slots:
         // A line cut off by the lost connection is not joined to the next.
         again->write("AGAIN\n");
         QTRY_COMPARE(got.last(), QString("AGAIN"));
+    }
+
+    // What a reader sends and what the message holds, compared as codes.
+    void codesAreComparedAsReadersSendThem_data()
+    {
+        QTest::addColumn<QString>("printed");
+        QTest::addColumn<QString>("read");
+        QTest::addColumn<bool>("same");
+        const QString gs(QChar(0x1d));
+        QTest::newRow("plain") << "10A2041"
+                               << "10A2041" << true;
+        QTest::newRow("plain, other") << "10A2041"
+                                      << "10A2042" << false;
+        QTest::newRow("case counts") << "lot a"
+                                     << "LOT A" << false;
+        QTest::newRow("AIM identifier in front") << "10A2041"
+                                                 << "]C110A2041" << true;
+        QTest::newRow("GS1 brackets, group separator")
+            << "[01]09501101020917[10]A2041[17]270108"
+            << "]d2010950110102091710A2041" + gs + "17270108" << true;
+        QTest::newRow("GS1 parentheses") << "(01)09501101020917(10)A2041"
+                                         << "010950110102091710A2041" << true;
+        QTest::newRow("GS1, another lot") << "[01]09501101020917[10]A2041"
+                                          << "]d2010950110102091710A2042" << false;
+        QTest::newRow("brackets inside a plain text stay") << "LOT [10]"
+                                                           << "LOT 10" << false;
+    }
+    void codesAreComparedAsReadersSendThem()
+    {
+        QFETCH(QString, printed);
+        QFETCH(QString, read);
+        QTEST(ReaderWatch::canonical(printed) == ReaderWatch::canonical(read), "same");
     }
 
     // The [reader.*] sections of korvex.conf: each good one read, each bad
