@@ -29,6 +29,11 @@ ReaderAlarmBar::ReaderAlarmBar(Station *station, ReaderService *readers, QWidget
     m_rows->setContentsMargins(0, 0, 0, 2);
     m_rows->setSpacing(2);
     connect(readers, &ReaderService::alarmsChanged, this, &ReaderAlarmBar::refresh);
+    // The service may go before the window.
+    connect(readers, &QObject::destroyed, this, [this] {
+        m_readers = nullptr;
+        refresh();
+    });
     connect(station->fleet(), &Fleet::stateChanged, this, &ReaderAlarmBar::refresh);
     connect(station->fleet(), &Fleet::coderAdded, this, &ReaderAlarmBar::refresh);
     connect(station->fleet(), &Fleet::coderRemoved, this, &ReaderAlarmBar::refresh);
@@ -88,6 +93,10 @@ void ReaderAlarmBar::refresh()
         if (QWidget *w = item->widget())
             w->deleteLater();
         delete item;
+    }
+    if (!m_readers) {
+        setVisible(false);
+        return;
     }
     for (const auto &owned : m_readers->watches()) {
         ReaderWatch *watch = owned.get();
