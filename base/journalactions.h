@@ -22,6 +22,10 @@ const QLatin1String kJobEnded("job ended");
 const QLatin1String kTemplateApproved("template approved");
 // A scan of the packaging that is not the job's product.
 const QLatin1String kPackagingRefused("packaging refused");
+// The code readers after the coders.
+const QLatin1String kReaderAlarm("reader alarm");
+const QLatin1String kReaderAlarmAcknowledged("reader alarm acknowledged");
+const QLatin1String kReaderChallenge("reader challenge");
 // The designer.
 const QLatin1String kMessageSaved("message saved");
 // Users and roles.

@@ -92,6 +92,16 @@ QStringList IniFile::keys(const QString &section) const
     return keys;
 }
 
+QStringList IniFile::sections() const
+{
+    QStringList sections;
+    for (const Line &line : m_lines) {
+        if (!line.section.isEmpty() && !sections.contains(line.section))
+            sections << line.section;
+    }
+    return sections;
+}
+
 QString IniFile::quoted(const QString &value)
 {
     const bool plain = value == value.trimmed() && !value.contains(QLatin1Char('"')) &&

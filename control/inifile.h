@@ -23,6 +23,8 @@ public:
     QString value(const QString &section, const QString &key) const;
     // The keys of a section in the order they stand; none for a missing one.
     QStringList keys(const QString &section) const;
+    // The sections in the order they first stand.
+    QStringList sections() const;
     void setValue(const QString &section, const QString &key, const QString &value);
     void remove(const QString &section, const QString &key);
 

@@ -26,7 +26,7 @@ QAtomicInt g_connections;
 
 const QString kProductColumns = QStringLiteral(
     "id, code, gtin, name, template, shelf_life, coders, fields, revision, changed_by, changed_at,"
-    " packaging_scan");
+    " packaging_scan, reader_stop_after");
 const QString kJobColumns = QStringLiteral(
     "id, product_code, order_number, lot, field_values, template, template_sha256, approval_id,"
     " message_sha256, started_by, started_at, ended_by, ended_at");
@@ -372,6 +372,7 @@ CatalogueStatus Catalogue::readProducts(QSqlQuery &q, QList<Product> *out)
         p.changedBy = q.value(9).toString();
         p.changedAt = timeFromText(q.value(10).toString());
         p.packagingScan = q.value(11).toInt() != 0;
+        p.readerStopAfter = q.value(12).toInt();
         out->append(p);
     }
     if (q.lastError().isValid())
@@ -519,6 +520,7 @@ CatalogueStatus Catalogue::insertProduct(Product *p, const QString &by, QSqlQuer
     insert->addBindValue(text(QString::fromUtf8(
         QJsonDocument(QJsonArray::fromStringList(p->coders)).toJson(QJsonDocument::Compact))));
     insert->addBindValue(text(JobField::listToJson(p->fields)));
+    insert->addBindValue(p->readerStopAfter);
     insert->addBindValue(text(by));
     insert->addBindValue(at);
     insert->addBindValue(p->packagingScan ? 1 : 0);
@@ -533,9 +535,9 @@ CatalogueStatus Catalogue::insertProduct(Product *p, const QString &by, QSqlQuer
 }
 
 static const char kInsertProduct[] =
-    "INSERT INTO products (code, gtin, name, template, shelf_life, coders, fields, revision,"
-    " changed_by, changed_at, packaging_scan) VALUES (?, ?, ?, ?, ?, ?, ?, 1, ?, ?, ?)"
-    " RETURNING id";
+    "INSERT INTO products (code, gtin, name, template, shelf_life, coders, fields,"
+    " reader_stop_after, revision, changed_by, changed_at, packaging_scan)"
+    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, 1, ?, ?, ?) RETURNING id";
 
 CatalogueStatus Catalogue::addProduct(Product *product, const QString &by)
 {
@@ -584,8 +586,9 @@ CatalogueStatus Catalogue::updateProduct(Product *product, const QString &by)
         QSqlQuery q(m_db);
         q.prepare(QStringLiteral(
             "UPDATE products SET code = ?, gtin = ?, name = ?, template = ?, shelf_life = ?,"
-            " coders = ?, fields = ?, revision = revision + 1, changed_by = ?, changed_at = ?,"
-            " packaging_scan = ? WHERE id = ? AND revision = ?"));
+            " coders = ?, fields = ?, reader_stop_after = ?, revision = revision + 1,"
+            " changed_by = ?, changed_at = ?, packaging_scan = ?"
+            " WHERE id = ? AND revision = ?"));
         q.addBindValue(text(p.code));
         q.addBindValue(nullable(p.gtin));
         q.addBindValue(text(p.name));
@@ -594,6 +597,7 @@ CatalogueStatus Catalogue::updateProduct(Product *product, const QString &by)
         q.addBindValue(text(QString::fromUtf8(
             QJsonDocument(QJsonArray::fromStringList(p.coders)).toJson(QJsonDocument::Compact))));
         q.addBindValue(text(JobField::listToJson(p.fields)));
+        q.addBindValue(p.readerStopAfter);
         q.addBindValue(text(by));
         q.addBindValue(at);
         q.addBindValue(p.packagingScan ? 1 : 0);

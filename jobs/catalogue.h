@@ -4,6 +4,7 @@
 #include "cataloguestatus.h"
 #include "databasesettings.h"
 #include "product.h"
+#include "readerrecords.h"
 #include "records.h"
 
 #include <QDateTime>
@@ -37,7 +38,7 @@ class Catalogue
 {
 public:
     using Clock = std::function<QDateTime()>;
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
     static constexpr int kMaxPage = 1000;
 
     explicit Catalogue(Clock clock = {});
@@ -91,6 +92,16 @@ public:
     CatalogueStatus job(qint64 jobId, JobRecord *out);
     // Newest first, with their coders.
     CatalogueStatus jobs(const JobQuery &query, QList<JobRecord> *out);
+
+    // The code readers (cataloguereaders.cpp).  recordReaderCounts replaces
+    // the counts of that job, coder and reader; addChallenge fills in the id.
+    CatalogueStatus recordReaderCounts(const ReaderCounts &counts);
+    CatalogueStatus readerCounts(qint64 jobId, QList<ReaderCounts> *out);
+    CatalogueStatus addChallenge(ChallengeRecord *challenge);
+    // Challenges ended in [from, to) (either end open when invalid), of the
+    // coder when it is not empty, oldest first.
+    CatalogueStatus challenges(const QDateTime &from, const QDateTime &to, const QString &coder,
+                               QList<ChallengeRecord> *out);
 
     static QString timeText(const QDateTime &t);
     static QDateTime timeFromText(const QString &text);

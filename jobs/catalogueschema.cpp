@@ -82,6 +82,39 @@ QStringList migration(int version, bool sqlite)
         statements << QStringLiteral(
             "ALTER TABLE products ADD COLUMN packaging_scan INTEGER NOT NULL DEFAULT 0");
         break;
+    case 3:
+        // The code readers: how many bad reads in a row stop a coder, the
+        // reads counted per job, and the daily challenge of each reader.
+        statements
+            << QStringLiteral(
+                   "ALTER TABLE products ADD COLUMN reader_stop_after INTEGER NOT NULL DEFAULT 3")
+            << QStringLiteral("CREATE TABLE reader_counts ("
+                              " id %1,"
+                              " job_id BIGINT NOT NULL REFERENCES jobs (id),"
+                              " coder TEXT NOT NULL,"
+                              " reader TEXT NOT NULL,"
+                              " good BIGINT NOT NULL,"
+                              " bad BIGINT NOT NULL,"
+                              " no_read BIGINT NOT NULL,"
+                              " not_compared BIGINT NOT NULL,"
+                              " updated_at TEXT NOT NULL,"
+                              " UNIQUE (job_id, coder, reader))")
+                   .arg(id)
+            << QStringLiteral("CREATE TABLE reader_challenges ("
+                              " id %1,"
+                              " coder TEXT NOT NULL,"
+                              " reader TEXT NOT NULL,"
+                              " job_id BIGINT,"
+                              " result TEXT NOT NULL,"
+                              " started_by TEXT NOT NULL,"
+                              " started_at TEXT NOT NULL,"
+                              " ended_at TEXT NOT NULL,"
+                              " reads_seen INTEGER NOT NULL,"
+                              " detail TEXT NOT NULL)")
+                   .arg(id)
+            << QStringLiteral(
+                   "CREATE INDEX reader_challenges_coder ON reader_challenges (coder, ended_at)");
+        break;
     default:
         break;
     }

@@ -356,6 +356,14 @@ const JobRecord *JobRunner::job(qint64 jobId) const
     return found == m_jobs.constEnd() ? nullptr : &found->record;
 }
 
+QString JobRunner::messagePathOf(qint64 jobId) const
+{
+    const auto found = m_jobs.constFind(jobId);
+    return found == m_jobs.constEnd()
+               ? QString()
+               : QDir(QString::fromLatin1(kJobFolder)).filePath(found->messageName);
+}
+
 QString JobRunner::stateName(Stage state)
 {
     switch (state) {

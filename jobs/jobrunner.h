@@ -76,6 +76,8 @@ public:
     Stage stateOf(int descriptor) const;
     static QString stateName(Stage state);
     const JobRecord *job(qint64 jobId) const;
+    // The filled message a running job sends ("Jobs/job-PO-77-A2041.spr"); empty for none.
+    QString messagePathOf(qint64 jobId) const;
 
     void setReadBackInterval(int ms) { m_readBack.setInterval(ms); }
     // The production date when a request gives none (tests).

@@ -367,6 +367,11 @@ QString Product::normalise()
     }
     if (fields.size() > kMaxFields)
         return tr("A product has at most %1 fields.").arg(kMaxFields);
+    if (readerStopAfter < 1 || readerStopAfter > 100)
+        return tr("Product %1: the bad reads in a row that stop a coder must be from 1 to 100, "
+                  "not %2.")
+            .arg(code)
+            .arg(readerStopAfter);
     QStringList names;
     for (const JobField &f : fields) {
         const QString why = f.problem();

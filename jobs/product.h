@@ -78,6 +78,10 @@ struct Product
     // A job starts only after a scan of the packaging on the line showed
     // this product's GTIN.
     bool packagingScan = false;
+    // The code reader after a coder: this many wrong or unreadable codes in
+    // a row stop it (1 to 100).
+    static constexpr int kDefaultReaderStopAfter = 3;
+    int readerStopAfter = kDefaultReaderStopAfter;
     // Who saved it last, when, and how often it was saved: a save must name
     // the revision it was read at, so that a save of an older copy is refused.
     int revision = 0;

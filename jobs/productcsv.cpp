@@ -23,8 +23,9 @@ QString tr(const char *text)
     return QCoreApplication::translate("ProductCsv", text);
 }
 
-const char *const kColumns[] = {"code",       "gtin",   "name",   "template",
-                                "shelf_life", "coders", "fields", "packaging_scan"};
+const char *const kColumns[] = {"code",     "gtin",           "name",
+                                "template", "shelf_life",     "coders",
+                                "fields",   "packaging_scan", "reader_stop_after"};
 constexpr int kColumnCount = int(sizeof(kColumns) / sizeof(kColumns[0]));
 
 // Qt binds a null QString as NULL; the NOT NULL text columns take "".
@@ -57,16 +58,17 @@ QStringList ProductCsv::row(const Product &p)
             p.shelfLife.toText(),
             p.coders.join(QLatin1String("; ")),
             p.fields.isEmpty() ? QString() : JobField::listToJson(p.fields),
-            p.packagingScan ? QStringLiteral("yes") : QStringLiteral("no")};
+            p.packagingScan ? QStringLiteral("yes") : QStringLiteral("no"),
+            QString::number(p.readerStopAfter)};
 }
 
 bool ProductCsv::parseHeader(const QStringList &names, Columns *columns, QStringList *ignored,
                              QString *error)
 {
     *columns = Columns();
-    int *places[] = {&columns->code,         &columns->gtin,         &columns->name,
-                     &columns->templateName, &columns->shelfLife,    &columns->coders,
-                     &columns->fields,       &columns->packagingScan};
+    int *places[] = {&columns->code,         &columns->gtin,          &columns->name,
+                     &columns->templateName, &columns->shelfLife,     &columns->coders,
+                     &columns->fields,       &columns->packagingScan, &columns->readerStopAfter};
     for (int i = 0; i < names.size(); ++i) {
         const QString name = names.at(i).trimmed().toLower();
         bool known = false;
@@ -116,6 +118,14 @@ QString ProductCsv::productFromRow(const QStringList &r, const Columns &c, Produ
     else if (!scan.isEmpty() && scan != QLatin1String("no"))
         return tr("packaging_scan is \"yes\", \"no\" or empty, not \"%1\".")
             .arg(column(r, c.packagingScan).trimmed());
+    // Empty or no such column: the default.
+    const QString stopAfter = column(r, c.readerStopAfter).trimmed();
+    if (!stopAfter.isEmpty()) {
+        bool ok = false;
+        p.readerStopAfter = stopAfter.toInt(&ok);
+        if (!ok)
+            return tr("reader_stop_after \"%1\" is no number.").arg(stopAfter.left(32));
+    }
     const QString why = p.normalise();
     if (!why.isEmpty())
         return why;
@@ -151,8 +161,9 @@ ProductCsv::Report ProductCsv::import(Catalogue &catalogue, QIODevice &in, const
     }
     QSqlQuery insert(catalogue.m_db);
     insert.prepare(QStringLiteral(
-        "INSERT INTO products (code, gtin, name, template, shelf_life, coders, fields, revision,"
-        " changed_by, changed_at, packaging_scan) VALUES (?, ?, ?, ?, ?, ?, ?, 1, ?, ?, ?)"
+        "INSERT INTO products (code, gtin, name, template, shelf_life, coders, fields,"
+        " reader_stop_after, revision, changed_by, changed_at, packaging_scan)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, 1, ?, ?, ?)"
         " ON CONFLICT DO NOTHING RETURNING id"));
     QSqlQuery taken(catalogue.m_db);
     taken.prepare(QStringLiteral("SELECT code, gtin FROM products WHERE code = ? OR gtin = ?"));
@@ -212,6 +223,7 @@ ProductCsv::Report ProductCsv::import(Catalogue &catalogue, QIODevice &in, const
         insert.addBindValue(QString::fromUtf8(
             QJsonDocument(QJsonArray::fromStringList(p.coders)).toJson(QJsonDocument::Compact)));
         insert.addBindValue(text(JobField::listToJson(p.fields)));
+        insert.addBindValue(p.readerStopAfter);
         insert.addBindValue(text(by));
         insert.addBindValue(at);
         insert.addBindValue(p.packagingScan ? 1 : 0);

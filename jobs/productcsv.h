@@ -63,6 +63,7 @@ public:
         int coders = -1;
         int fields = -1;
         int packagingScan = -1;
+        int readerStopAfter = -1;
     };
 
     static QStringList header();

@@ -158,6 +158,23 @@ QString BatchRecordPdf::write(const Input &in, const QString &path)
         }
         if (job.coders.isEmpty())
             w.line(tr("none"));
+        w.gap();
+        w.heading(tr("Code readers"));
+        for (const ReaderCounts &c : in.readerCounts)
+            w.line(tr("%1, reader %2: %3 good, %4 bad, %5 no read, %6 not compared")
+                       .arg(c.coder, c.reader)
+                       .arg(c.good)
+                       .arg(c.bad)
+                       .arg(c.noRead)
+                       .arg(c.notCompared));
+        for (const ChallengeRecord &c : in.challenges)
+            w.line(tr("Challenge test of %1, reader %2, %3 at %4 by %5 after %6 reads%7")
+                       .arg(c.coder, c.reader, c.passed ? tr("passed") : tr("failed"),
+                            timeText(c.endedAt), c.by)
+                       .arg(c.readsSeen)
+                       .arg(c.detail.isEmpty() ? QString() : QStringLiteral(": ") + c.detail));
+        if (in.readerCounts.isEmpty() && in.challenges.isEmpty())
+            w.line(tr("none"));
         if (!p.end())
             return tr("%1 cannot be written").arg(path);
     }

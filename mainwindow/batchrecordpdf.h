@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "readerrecords.h"
 #include "records.h"
 
 #include <QCoreApplication>
@@ -11,7 +12,8 @@
 // The batch record of one job on one A4 page: product, order, lot, the
 // field values, the template and its signature, the filled message's
 // SHA-256 with a picture of it as it printed at the job's start, per coder
-// the read-back result and its times, and who started and ended the job.
+// the read-back result and its times, the code readers' counts and challenge
+// tests, and who started and ended the job.
 class BatchRecordPdf
 {
     Q_DECLARE_TR_FUNCTIONS(BatchRecordPdf)
@@ -22,6 +24,9 @@ public:
         QString productName;
         QString signature;   // TemplateSigning::describe of the job's approval
         QString messagePath; // the filled message; empty: not found
+        // What the code readers after its coders made of the codes.
+        QList<ReaderCounts> readerCounts;
+        QList<ChallengeRecord> challenges;
     };
 
     // The filled message of the job in folder: the file whose SHA-256 is the

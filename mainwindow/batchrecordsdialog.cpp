@@ -136,6 +136,13 @@ bool BatchRecordsDialog::exportPdf()
         in.productName = product.name;
     in.signature = signatureOf(*job);
     in.messagePath = BatchRecordPdf::findMessage(m_jobFolder, job->messageSha256);
+    m_catalogue->readerCounts(job->id, &in.readerCounts);
+    QList<ChallengeRecord> challenges;
+    m_catalogue->challenges(job->startedAt, QDateTime(), QString(), &challenges);
+    for (const ChallengeRecord &c : qAsConst(challenges)) {
+        if (c.jobId == job->id)
+            in.challenges << c;
+    }
     const QString error = BatchRecordPdf::write(in, path);
     if (!error.isEmpty()) {
         Prompts::warning(this, tr("Export the batch record"), error);

@@ -21,6 +21,7 @@
 #include "messagepreview.h"
 #include "printparameterwidget.h"
 #include "prompts.h"
+#include "readeralarmbar.h"
 #include "remotelines.h"
 #include "serverport.h"
 #include "session.h"
@@ -146,6 +147,14 @@ void KorvexMainWindow::setJobService(JobService *service)
     if (m_jobs)
         m_jobs->setJobService(service);
     m_templateFields.reset(service ? new CatalogueTemplateFields(service->catalogue()) : nullptr);
+}
+
+void KorvexMainWindow::setReaderService(ReaderService *service)
+{
+    auto *bar = new ReaderAlarmBar(m_station, service, this);
+    ui->centralLayout->insertWidget(0, bar);
+    connect(bar, &ReaderAlarmBar::problem, this, &KorvexMainWindow::problem);
+    connect(bar, &ReaderAlarmBar::note, this, &KorvexMainWindow::note);
 }
 
 TcpServer *KorvexMainWindow::server() const

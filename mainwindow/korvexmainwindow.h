@@ -15,6 +15,7 @@ class Fleet;
 class GraphicsScene;
 class GraphicsView;
 class JobService;
+class ReaderService;
 class JobsPanel;
 class JournalDock;
 class MessageFileList;
@@ -59,6 +60,8 @@ public:
     // given (none: the window runs no jobs, as without a catalogue).
     void setJobService(JobService *service);
     JobsPanel *jobsPanel() const { return m_jobs; }
+    // The code readers' alarms and challenge reminders, at the top.
+    void setReaderService(ReaderService *service);
 
     // Opens the message editor on a file (mode 0) or on a new message
     // (mode 2, empty path) and returns when it is closed. The default runs

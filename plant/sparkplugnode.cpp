@@ -8,6 +8,8 @@
 #include "mqttbus.h"
 #include "plantcommand.h"
 #include "plantlog.h"
+#include "readermetrics.h"
+#include "readerservice.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -169,6 +171,12 @@ void SparkplugNode::setJobs(JobRunner *runner)
     });
 }
 
+void SparkplugNode::setReaders(ReaderService *readers)
+{
+    m_readers = readers;
+    connect(readers, &ReaderService::readsChanged, this, &SparkplugNode::markDirty);
+}
+
 QString SparkplugNode::topic(const QString &type, const QString &device) const
 {
     return Sparkplug::topic(m_group, type, m_node, device);
@@ -315,6 +323,8 @@ QList<Sparkplug::Metric> SparkplugNode::deviceMetrics(int descriptor) const
         CoderMetrics::birth(*coder, coder->currentFileSha256) + CoderMetrics::commandBirth();
     if (m_jobs)
         metrics += JobMetrics::of(m_jobs, descriptor) + JobMetrics::commandBirth();
+    if (m_readers)
+        metrics += ReaderMetrics::of(m_readers, descriptor);
     return metrics;
 }
 

@@ -12,6 +12,7 @@
 
 class Fleet;
 class JobRunner;
+class ReaderService;
 class MqttBus;
 struct PlantCommand;
 
@@ -54,6 +55,8 @@ public:
     // (JobMetrics) and takes "Job/Start" and "Job/End".  Set before the
     // first connection; without it job commands are refused.
     void setJobs(JobRunner *runner);
+    // The code readers' metrics (ReaderMetrics) after the job's.
+    void setReaders(ReaderService *readers);
     // The broker account this node is connected with: the commands it
     // carries out came through that account's access list.
     void setAccount(const QString &account) { m_account = account; }
@@ -161,4 +164,5 @@ private:
     quint64 m_nextAlias = 1; // never reused while the node lives
     MessageSender m_sendMessage;
     JobRunner *m_jobs = nullptr;
+    ReaderService *m_readers = nullptr;
 };

@@ -12,7 +12,10 @@
 #include "plantlink.h"
 #include "plantsettings.h"
 #include "preflight.h"
+#include "printedcodesof.h"
 #include "productslink.h"
+#include "readerservice.h"
+#include "sparkplugnode.h"
 #include "startup.h"
 #include "station.h"
 #include "stationsettings.h"
@@ -216,6 +219,16 @@ int main(int argc, char *argv[])
     jobs.open();
     window.setJobService(&jobs);
     ProductsLink products(&window, &jobs);
+    // The code readers after the coders, from [reader.*] of korvex.conf.
+    ReaderService readers(&station, jobs.runner(), jobs.catalogue(), &PrintedCodesOfFile::at);
+    QObject::connect(
+        &readers, &ReaderService::note, window.eventLog(),
+        [&window](const QString &t) { window.eventLog()->add(EventLog::Level::Info, t); });
+    QObject::connect(
+        &readers, &ReaderService::problem, window.eventLog(),
+        [&window](const QString &t) { window.eventLog()->add(EventLog::Level::Problem, t); });
+    readers.start();
+    window.setReaderService(&readers);
     std::unique_ptr<PlantLink> link;
     if (errors.isEmpty() && plant.mqtt)
         link = std::make_unique<PlantLink>(&station, plant, jobs.runner());
@@ -228,6 +241,8 @@ int main(int argc, char *argv[])
             window.eventLog()->add(EventLog::Level::Problem, error);
     else if (lines.enabled)
         host = std::make_unique<PlantHostLink>(lines, window.remoteLines(), window.eventLog());
+    if (link)
+        link->node()->setReaders(&readers);
     window.show();
     const int code = app.exec();
     window.setJobService(nullptr); // the jobs go before the window

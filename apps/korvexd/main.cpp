@@ -11,6 +11,9 @@
 #include "plantlog.h"
 #include "plantsettings.h"
 #include "preflight.h"
+#include "printedcodesof.h"
+#include "readerservice.h"
+#include "sparkplugnode.h"
 #include "station.h"
 #include "stationsettings.h"
 #include "stopsignals.h"
@@ -118,9 +121,15 @@ int main(int argc, char *argv[])
     JobService jobs(&station);
     logWhatItSays(&jobs);
     jobs.open();
+    // The code readers after the coders, from [reader.*] of the settings.
+    ReaderService readers(&station, jobs.runner(), jobs.catalogue(), &PrintedCodesOfFile::at);
+    logWhatItSays(&readers);
+    readers.start();
     std::unique_ptr<PlantLink> link;
     if (plant.mqtt)
         link = std::make_unique<PlantLink>(&station, plant, jobs.runner());
+    if (link)
+        link->node()->setReaders(&readers);
     const int code = app.exec();
     link.reset();
     return code;

@@ -236,6 +236,26 @@
         <source>%1 cannot be written</source>
         <translation>تتعذّر كتابة %1</translation>
     </message>
+    <message>
+        <source>Code readers</source>
+        <translation>قارئات الرموز</translation>
+    </message>
+    <message>
+        <source>%1, reader %2: %3 good, %4 bad, %5 no read, %6 not compared</source>
+        <translation>%1، القارئ %2: %3 صحيح، %4 خاطئ، %5 غير مقروء، %6 دون مقارنة</translation>
+    </message>
+    <message>
+        <source>Challenge test of %1, reader %2, %3 at %4 by %5 after %6 reads%7</source>
+        <translation>اختبار التحقق لـ %1، القارئ %2، %3 في %4 بواسطة %5 بعد %6 قراءات%7</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>ناجح</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>فاشل</translation>
+    </message>
 </context>
 <context>
     <name>BatchRecordsDialog</name>
@@ -363,14 +383,6 @@ Message sent: SHA-256 %3</source>
         <translation>متوقف</translation>
     </message>
     <message>
-        <source>Line: %1</source>
-        <translation>الخط: %1</translation>
-    </message>
-    <message>
-        <source>Not heard of: the last values known</source>
-        <translation>لا أخبار: آخر القيم المعروفة</translation>
-    </message>
-    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -401,6 +413,14 @@ Message sent: SHA-256 %3</source>
     <message>
         <source>Job state: %1</source>
         <translation>حالة المهمة: %1</translation>
+    </message>
+    <message>
+        <source>Line: %1</source>
+        <translation>الخط: %1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>لا أخبار: آخر القيم المعروفة</translation>
     </message>
 </context>
 <context>
@@ -1557,12 +1577,20 @@ Do you want to save your changes?</source>
         <translation>لم تُحمَّل إعدادات الطباعة: %1</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>المهام</translation>
+        <source>Warn</source>
+        <translation>تحذير</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>إظهار عرض المهام أو إخفاؤه</translation>
+        <source>You must select a file! </source>
+        <translation>يجب اختيار ملف!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>لم يُرسَل %1: وجد الفحص المسبق مشكلات.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" ليس منفذًا: أدخل رقمًا من 1 إلى 65535. يبقى الخادم يعمل كما كان.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1581,20 +1609,12 @@ Do you want to save your changes?</source>
         <translation>تعذّر فتح دليل المشغل: لم يفتح أي متصفح %1.</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>تحذير</translation>
+        <source>Jobs</source>
+        <translation>المهام</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>يجب اختيار ملف!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>لم يُرسَل %1: وجد الفحص المسبق مشكلات.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" ليس منفذًا: أدخل رقمًا من 1 إلى 65535. يبقى الخادم يعمل كما كان.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>إظهار عرض المهام أو إخفاؤه</translation>
     </message>
 </context>
 <context>
@@ -1659,16 +1679,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>الرسالة الحالية للطابعة %1: %2</translation>
-    </message>
-    <message>
         <source>Current message of %1</source>
         <translation>الرسالة الحالية لـ %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>الرسالة الحالية لـ %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>الرسالة الحالية للطابعة %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2323,6 +2343,37 @@ held SHA-256 %4</source>
     </message>
 </context>
 <context>
+    <name>ReaderAlarmBar</name>
+    <message>
+        <source>Sign in as a Supervisor to handle the code readers.</source>
+        <translation>سجّل الدخول بصفة Supervisor لإدارة قارئات الرموز.</translation>
+    </message>
+    <message>
+        <source>Only a Supervisor or Administrator may acknowledge a reader alarm or start a challenge test; %1 is signed in as %2.</source>
+        <translation>لا يقر إنذار القارئ أو يبدأ اختبار التحقق إلا Supervisor أو Administrator؛ %1 مسجّل الدخول بصفة %2.</translation>
+    </message>
+    <message>
+        <source>Reader alarm: %1</source>
+        <translation>إنذار القارئ: %1</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>إقرار</translation>
+    </message>
+    <message>
+        <source>%1: challenge test running; let up to %2 wrong or missing codes pass</source>
+        <translation>%1: اختبار التحقق جارٍ؛ اسمح بمرور ما يصل إلى %2 من الرموز الخاطئة أو المفقودة</translation>
+    </message>
+    <message>
+        <source>%1: No passed challenge test today</source>
+        <translation>%1: لا يوجد اختبار تحقق ناجح اليوم</translation>
+    </message>
+    <message>
+        <source>Start challenge test</source>
+        <translation>بدء اختبار التحقق</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
@@ -2462,12 +2513,12 @@ held SHA-256 %4</source>
         <translation>لا يحق %2 إلا لـ %1؛ %3 مسجّل الدخول بصفة %4.</translation>
     </message>
     <message>
-        <source>send messages outside a job</source>
-        <translation>إرسال الرسائل خارج مهمة</translation>
-    </message>
-    <message>
         <source>Users are on already.</source>
         <translation>المستخدمون مفعّلون بالفعل.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>إرسال الرسائل خارج مهمة</translation>
     </message>
 </context>
 <context>
@@ -2601,10 +2652,6 @@ held SHA-256 %4</source>
         <translation>[server] port يجب أن يكون رقمًا من 1 إلى 65535، لا "%1"</translation>
     </message>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled يجب أن تكون true أو false، لا "%1"</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>تتعذّر قراءة %1 (%2)</translation>
     </message>
@@ -2627,6 +2674,10 @@ held SHA-256 %4</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>تُستخدم الأسماء المستعارة لهذا الحساب، لكنها لم تُحفظ في الإعدادات بعد: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled يجب أن تكون true أو false، لا "%1"</translation>
     </message>
 </context>
 <context>

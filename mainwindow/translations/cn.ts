@@ -229,6 +229,26 @@
         <source>%1 cannot be written</source>
         <translation>无法写入 %1</translation>
     </message>
+    <message>
+        <source>Code readers</source>
+        <translation>读码器</translation>
+    </message>
+    <message>
+        <source>%1, reader %2: %3 good, %4 bad, %5 no read, %6 not compared</source>
+        <translation>%1，读码器 %2：正确 %3，错误 %4，未读出 %5，未比较 %6</translation>
+    </message>
+    <message>
+        <source>Challenge test of %1, reader %2, %3 at %4 by %5 after %6 reads%7</source>
+        <translation>%1 的挑战测试，读码器 %2，%4 %3，由 %5 执行，读取 %6 次后%7</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>通过</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>未通过</translation>
+    </message>
 </context>
 <context>
     <name>BatchRecordsDialog</name>
@@ -351,14 +371,6 @@ Message sent: SHA-256 %3</source>
         <translation>已停止</translation>
     </message>
     <message>
-        <source>Line: %1</source>
-        <translation>产线：%1</translation>
-    </message>
-    <message>
-        <source>Not heard of: the last values known</source>
-        <translation>无消息：最后已知的值</translation>
-    </message>
-    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -389,6 +401,14 @@ Message sent: SHA-256 %3</source>
     <message>
         <source>Job state: %1</source>
         <translation>任务状态：%1</translation>
+    </message>
+    <message>
+        <source>Line: %1</source>
+        <translation>产线：%1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>无消息：最后已知的值</translation>
     </message>
 </context>
 <context>
@@ -1520,12 +1540,20 @@ Do you want to save your changes?</source>
         <translation>未加载打印参数：%1</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>任务</translation>
+        <source>Warn</source>
+        <translation>警告</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>显示或隐藏任务视图</translation>
+        <source>You must select a file! </source>
+        <translation>请选择一个文件！</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 未发送：预检发现问题。</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" 不是端口：请输入 1 到 65535 之间的数字。服务器照常运行。</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1544,20 +1572,12 @@ Do you want to save your changes?</source>
         <translation>无法打开操作员手册：没有浏览器打开 %1。</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>警告</translation>
+        <source>Jobs</source>
+        <translation>任务</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>请选择一个文件！</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 未发送：预检发现问题。</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" 不是端口：请输入 1 到 65535 之间的数字。服务器照常运行。</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>显示或隐藏任务视图</translation>
     </message>
 </context>
 <context>
@@ -1622,16 +1642,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>喷码机 %1 的当前信息：%2</translation>
-    </message>
-    <message>
         <source>Current message of %1</source>
         <translation>%1 的当前信息</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>%1（%2）的当前信息</translation>
+    </message>
+    <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>喷码机 %1 的当前信息：%2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2281,6 +2301,37 @@ held SHA-256 %4</source>
     </message>
 </context>
 <context>
+    <name>ReaderAlarmBar</name>
+    <message>
+        <source>Sign in as a Supervisor to handle the code readers.</source>
+        <translation>请以 Supervisor 身份登录以处理读码器。</translation>
+    </message>
+    <message>
+        <source>Only a Supervisor or Administrator may acknowledge a reader alarm or start a challenge test; %1 is signed in as %2.</source>
+        <translation>只有 Supervisor 或 Administrator 可以确认读码器报警或开始挑战测试；%1 以 %2 身份登录。</translation>
+    </message>
+    <message>
+        <source>Reader alarm: %1</source>
+        <translation>读码器报警：%1</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>%1: challenge test running; let up to %2 wrong or missing codes pass</source>
+        <translation>%1：挑战测试进行中；让最多 %2 个错误或缺失的代码通过</translation>
+    </message>
+    <message>
+        <source>%1: No passed challenge test today</source>
+        <translation>%1：今日无通过的挑战测试</translation>
+    </message>
+    <message>
+        <source>Start challenge test</source>
+        <translation>开始挑战测试</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
@@ -2420,12 +2471,12 @@ held SHA-256 %4</source>
         <translation>只有%1可以%2；%3 以%4身份登录。</translation>
     </message>
     <message>
-        <source>send messages outside a job</source>
-        <translation>在任务之外发送信息</translation>
-    </message>
-    <message>
         <source>Users are on already.</source>
         <translation>用户已启用。</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>在任务之外发送信息</translation>
     </message>
 </context>
 <context>
@@ -2559,10 +2610,6 @@ held SHA-256 %4</source>
         <translation>[server] port 必须是 1 到 65535 之间的数字，而不是"%1"</translation>
     </message>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled 必须为 true 或 false，而不是 "%1"</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>无法读取 %1（%2）</translation>
     </message>
@@ -2585,6 +2632,10 @@ held SHA-256 %4</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>正在使用此账户的备注名，但尚未保存到设置中：%1。</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled 必须为 true 或 false，而不是 "%1"</translation>
     </message>
 </context>
 <context>

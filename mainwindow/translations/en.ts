@@ -229,6 +229,26 @@
         <source>%1 cannot be written</source>
         <translation>%1 cannot be written</translation>
     </message>
+    <message>
+        <source>Code readers</source>
+        <translation>Code readers</translation>
+    </message>
+    <message>
+        <source>%1, reader %2: %3 good, %4 bad, %5 no read, %6 not compared</source>
+        <translation>%1, reader %2: %3 good, %4 bad, %5 no read, %6 not compared</translation>
+    </message>
+    <message>
+        <source>Challenge test of %1, reader %2, %3 at %4 by %5 after %6 reads%7</source>
+        <translation>Challenge test of %1, reader %2, %3 at %4 by %5 after %6 reads%7</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>failed</translation>
+    </message>
 </context>
 <context>
     <name>BatchRecordsDialog</name>
@@ -352,14 +372,6 @@ Message sent: SHA-256 %3</translation>
         <translation>stopped</translation>
     </message>
     <message>
-        <source>Line: %1</source>
-        <translation>Line: %1</translation>
-    </message>
-    <message>
-        <source>Not heard of: the last values known</source>
-        <translation>Not heard from: the last values known</translation>
-    </message>
-    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -390,6 +402,14 @@ Message sent: SHA-256 %3</translation>
     <message>
         <source>Job state: %1</source>
         <translation>Job state: %1</translation>
+    </message>
+    <message>
+        <source>Line: %1</source>
+        <translation>Line: %1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>Not heard from: the last values known</translation>
     </message>
 </context>
 <context>
@@ -1526,12 +1546,20 @@ Do you want to save your changes?</translation>
         <translation>Print parameters not loaded: %1</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Jobs</translation>
+        <source>Warn</source>
+        <translation>Warning</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Show or hide the jobs view</translation>
+        <source>You must select a file! </source>
+        <translation>You must select a file!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 was not sent: the pre-flight check found problems.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1550,20 +1578,12 @@ Do you want to save your changes?</translation>
         <translation>The operator's manual could not be opened: no browser took %1.</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Warning</translation>
+        <source>Jobs</source>
+        <translation>Jobs</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>You must select a file!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 was not sent: the pre-flight check found problems.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Show or hide the jobs view</translation>
     </message>
 </context>
 <context>
@@ -1628,16 +1648,16 @@ Do you want to save your changes?</translation>
 <context>
     <name>MessagePreview</name>
     <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Current message of coder %1: %2</translation>
-    </message>
-    <message>
         <source>Current message of %1</source>
         <translation>Current message of %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Current message of %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Current message of coder %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2288,6 +2308,37 @@ held SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>ReaderAlarmBar</name>
+    <message>
+        <source>Sign in as a Supervisor to handle the code readers.</source>
+        <translation>Sign in as a Supervisor to handle the code readers.</translation>
+    </message>
+    <message>
+        <source>Only a Supervisor or Administrator may acknowledge a reader alarm or start a challenge test; %1 is signed in as %2.</source>
+        <translation>Only a Supervisor or Administrator may acknowledge a reader alarm or start a challenge test; %1 is signed in as %2.</translation>
+    </message>
+    <message>
+        <source>Reader alarm: %1</source>
+        <translation>Reader alarm: %1</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>Acknowledge</translation>
+    </message>
+    <message>
+        <source>%1: challenge test running; let up to %2 wrong or missing codes pass</source>
+        <translation>%1: challenge test running; let up to %2 wrong or missing codes pass</translation>
+    </message>
+    <message>
+        <source>%1: No passed challenge test today</source>
+        <translation>%1: No passed challenge test today</translation>
+    </message>
+    <message>
+        <source>Start challenge test</source>
+        <translation>Start challenge test</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
@@ -2427,12 +2478,12 @@ held SHA-256 %4</translation>
         <translation>Only a %1 may %2; %3 is signed in as %4.</translation>
     </message>
     <message>
-        <source>send messages outside a job</source>
-        <translation>send messages outside a job</translation>
-    </message>
-    <message>
         <source>Users are on already.</source>
         <translation>Users are on already.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>send messages outside a job</translation>
     </message>
 </context>
 <context>
@@ -2566,10 +2617,6 @@ held SHA-256 %4</translation>
         <translation>[server] port must be a number from 1 to 65535, not "%1"</translation>
     </message>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled must be true or false, not "%1"</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 cannot be read (%2)</translation>
     </message>
@@ -2592,6 +2639,10 @@ held SHA-256 %4</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>The remark names of this account are used, but not yet kept in the settings: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled must be true or false, not "%1"</translation>
     </message>
 </context>
 <context>

@@ -229,6 +229,26 @@
         <source>%1 cannot be written</source>
         <translation>No se puede escribir %1</translation>
     </message>
+    <message>
+        <source>Code readers</source>
+        <translation>Lectores de códigos</translation>
+    </message>
+    <message>
+        <source>%1, reader %2: %3 good, %4 bad, %5 no read, %6 not compared</source>
+        <translation>%1, lector %2: %3 correctos, %4 erróneos, %5 sin lectura, %6 sin comparar</translation>
+    </message>
+    <message>
+        <source>Challenge test of %1, reader %2, %3 at %4 by %5 after %6 reads%7</source>
+        <translation>Prueba de control de %1, lector %2, %3 el %4 por %5 tras %6 lecturas%7</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>superada</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>no superada</translation>
+    </message>
 </context>
 <context>
     <name>BatchRecordsDialog</name>
@@ -352,14 +372,6 @@ Mensaje enviado: SHA-256 %3</translation>
         <translation>detenido</translation>
     </message>
     <message>
-        <source>Line: %1</source>
-        <translation>Línea: %1</translation>
-    </message>
-    <message>
-        <source>Not heard of: the last values known</source>
-        <translation>Sin noticias: últimos valores conocidos</translation>
-    </message>
-    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -390,6 +402,14 @@ Mensaje enviado: SHA-256 %3</translation>
     <message>
         <source>Job state: %1</source>
         <translation>Estado del trabajo: %1</translation>
+    </message>
+    <message>
+        <source>Line: %1</source>
+        <translation>Línea: %1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>Sin noticias: últimos valores conocidos</translation>
     </message>
 </context>
 <context>
@@ -1526,12 +1546,20 @@ Do you want to save your changes?</source>
         <translation>Parámetros de impresión no cargados: %1</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Trabajos</translation>
+        <source>Warn</source>
+        <translation>Aviso</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Mostrar u ocultar los trabajos</translation>
+        <source>You must select a file! </source>
+        <translation>¡Debe seleccionar un archivo!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 no se envió: la comprobación previa encontró problemas.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" no es un puerto: introduzca un número de 1 a 65535. El servidor sigue como estaba.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1550,20 +1578,12 @@ Do you want to save your changes?</source>
         <translation>No se pudo abrir el manual del operador: ningún navegador abrió %1.</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Aviso</translation>
+        <source>Jobs</source>
+        <translation>Trabajos</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>¡Debe seleccionar un archivo!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 no se envió: la comprobación previa encontró problemas.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" no es un puerto: introduzca un número de 1 a 65535. El servidor sigue como estaba.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Mostrar u ocultar los trabajos</translation>
     </message>
 </context>
 <context>
@@ -1628,16 +1648,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Mensaje actual del codificador %1: %2</translation>
-    </message>
-    <message>
         <source>Current message of %1</source>
         <translation>Mensaje actual de %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Mensaje actual de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Mensaje actual del codificador %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2288,6 +2308,37 @@ en el equipo SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>ReaderAlarmBar</name>
+    <message>
+        <source>Sign in as a Supervisor to handle the code readers.</source>
+        <translation>Inicie sesión como Supervisor para atender los lectores de códigos.</translation>
+    </message>
+    <message>
+        <source>Only a Supervisor or Administrator may acknowledge a reader alarm or start a challenge test; %1 is signed in as %2.</source>
+        <translation>Solo un Supervisor o Administrator puede confirmar una alarma del lector o iniciar una prueba de control; %1 ha iniciado sesión como %2.</translation>
+    </message>
+    <message>
+        <source>Reader alarm: %1</source>
+        <translation>Alarma del lector: %1</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>%1: challenge test running; let up to %2 wrong or missing codes pass</source>
+        <translation>%1: prueba de control en curso; deje pasar hasta %2 códigos erróneos o ausentes</translation>
+    </message>
+    <message>
+        <source>%1: No passed challenge test today</source>
+        <translation>%1: hoy no hay prueba de control superada</translation>
+    </message>
+    <message>
+        <source>Start challenge test</source>
+        <translation>Iniciar prueba de control</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
@@ -2427,12 +2478,12 @@ en el equipo SHA-256 %4</translation>
         <translation>Solo un %1 puede %2; %3 ha iniciado sesión como %4.</translation>
     </message>
     <message>
-        <source>send messages outside a job</source>
-        <translation>enviar mensajes fuera de un trabajo</translation>
-    </message>
-    <message>
         <source>Users are on already.</source>
         <translation>Los usuarios ya están activados.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>enviar mensajes fuera de un trabajo</translation>
     </message>
 </context>
 <context>
@@ -2566,10 +2617,6 @@ en el equipo SHA-256 %4</translation>
         <translation>[server] port debe ser un número de 1 a 65535, no "%1"</translation>
     </message>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled debe ser true o false, no "%1"</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 no se puede leer (%2)</translation>
     </message>
@@ -2592,6 +2639,10 @@ en el equipo SHA-256 %4</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Se usan los nombres de esta cuenta, pero aún no se guardan en la configuración: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled debe ser true o false, no "%1"</translation>
     </message>
 </context>
 <context>

@@ -229,6 +229,26 @@
         <source>%1 cannot be written</source>
         <translation>%1 non è scrivibile</translation>
     </message>
+    <message>
+        <source>Code readers</source>
+        <translation>Lettori di codici</translation>
+    </message>
+    <message>
+        <source>%1, reader %2: %3 good, %4 bad, %5 no read, %6 not compared</source>
+        <translation>%1, lettore %2: %3 corretti, %4 errati, %5 non letti, %6 non confrontati</translation>
+    </message>
+    <message>
+        <source>Challenge test of %1, reader %2, %3 at %4 by %5 after %6 reads%7</source>
+        <translation>Test di verifica di %1, lettore %2, %3 il %4 da %5 dopo %6 letture%7</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>superato</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>non superato</translation>
+    </message>
 </context>
 <context>
     <name>BatchRecordsDialog</name>
@@ -352,14 +372,6 @@ Messaggio inviato: SHA-256 %3</translation>
         <translation>fermo</translation>
     </message>
     <message>
-        <source>Line: %1</source>
-        <translation>Linea: %1</translation>
-    </message>
-    <message>
-        <source>Not heard of: the last values known</source>
-        <translation>Nessuna notizia: ultimi valori noti</translation>
-    </message>
-    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -390,6 +402,14 @@ Messaggio inviato: SHA-256 %3</translation>
     <message>
         <source>Job state: %1</source>
         <translation>Stato del lavoro: %1</translation>
+    </message>
+    <message>
+        <source>Line: %1</source>
+        <translation>Linea: %1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>Nessuna notizia: ultimi valori noti</translation>
     </message>
 </context>
 <context>
@@ -1526,12 +1546,20 @@ Salvare le modifiche?</translation>
         <translation>Parametri di stampa non caricati: %1</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Lavori</translation>
+        <source>Warn</source>
+        <translation>Avviso</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Mostra o nascondi i lavori</translation>
+        <source>You must select a file! </source>
+        <translation>Selezionare un file!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 non inviato: il controllo preliminare ha trovato problemi.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" non è una porta: inserire un numero da 1 a 65535. Il server continua come prima.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1550,20 +1578,12 @@ Salvare le modifiche?</translation>
         <translation>Impossibile aprire il manuale dell'operatore: nessun browser ha aperto %1.</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Avviso</translation>
+        <source>Jobs</source>
+        <translation>Lavori</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>Selezionare un file!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 non inviato: il controllo preliminare ha trovato problemi.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" non è una porta: inserire un numero da 1 a 65535. Il server continua come prima.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Mostra o nascondi i lavori</translation>
     </message>
 </context>
 <context>
@@ -1628,16 +1648,16 @@ Salvare le modifiche?</translation>
 <context>
     <name>MessagePreview</name>
     <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Messaggio corrente del codificatore %1: %2</translation>
-    </message>
-    <message>
         <source>Current message of %1</source>
         <translation>Messaggio corrente di %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Messaggio corrente di %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Messaggio corrente del codificatore %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2288,6 +2308,37 @@ nel codificatore SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>ReaderAlarmBar</name>
+    <message>
+        <source>Sign in as a Supervisor to handle the code readers.</source>
+        <translation>Accedere come Supervisor per gestire i lettori di codici.</translation>
+    </message>
+    <message>
+        <source>Only a Supervisor or Administrator may acknowledge a reader alarm or start a challenge test; %1 is signed in as %2.</source>
+        <translation>Solo un Supervisor o un Administrator può confermare un allarme del lettore o avviare un test di verifica; %1 ha eseguito l'accesso come %2.</translation>
+    </message>
+    <message>
+        <source>Reader alarm: %1</source>
+        <translation>Allarme del lettore: %1</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>Conferma</translation>
+    </message>
+    <message>
+        <source>%1: challenge test running; let up to %2 wrong or missing codes pass</source>
+        <translation>%1: test di verifica in corso; lasciare passare fino a %2 codici errati o mancanti</translation>
+    </message>
+    <message>
+        <source>%1: No passed challenge test today</source>
+        <translation>%1: nessun test di verifica superato oggi</translation>
+    </message>
+    <message>
+        <source>Start challenge test</source>
+        <translation>Avvia test di verifica</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
@@ -2427,12 +2478,12 @@ nel codificatore SHA-256 %4</translation>
         <translation>Solo un %1 può %2; %3 ha eseguito l'accesso come %4.</translation>
     </message>
     <message>
-        <source>send messages outside a job</source>
-        <translation>inviare messaggi fuori da un lavoro</translation>
-    </message>
-    <message>
         <source>Users are on already.</source>
         <translation>Gli utenti sono già attivi.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>inviare messaggi fuori da un lavoro</translation>
     </message>
 </context>
 <context>
@@ -2566,10 +2617,6 @@ nel codificatore SHA-256 %4</translation>
         <translation>[server] port deve essere un numero da 1 a 65535, non "%1"</translation>
     </message>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled deve essere true o false, non "%1"</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 non leggibile (%2)</translation>
     </message>
@@ -2592,6 +2639,10 @@ nel codificatore SHA-256 %4</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Si usano i nomi di questo account, ma non sono ancora salvati nelle impostazioni: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled deve essere true o false, non "%1"</translation>
     </message>
 </context>
 <context>

@@ -229,6 +229,26 @@
         <source>%1 cannot be written</source>
         <translation>%1을(를) 쓸 수 없음</translation>
     </message>
+    <message>
+        <source>Code readers</source>
+        <translation>코드 리더</translation>
+    </message>
+    <message>
+        <source>%1, reader %2: %3 good, %4 bad, %5 no read, %6 not compared</source>
+        <translation>%1, 리더 %2: 정상 %3, 불량 %4, 판독 불가 %5, 비교 안 함 %6</translation>
+    </message>
+    <message>
+        <source>Challenge test of %1, reader %2, %3 at %4 by %5 after %6 reads%7</source>
+        <translation>%1 검증 테스트, 리더 %2, %4에 %3, %5, 판독 %6회 후%7</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>통과</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>실패</translation>
+    </message>
 </context>
 <context>
     <name>BatchRecordsDialog</name>
@@ -351,14 +371,6 @@ Message sent: SHA-256 %3</source>
         <translation>정지됨</translation>
     </message>
     <message>
-        <source>Line: %1</source>
-        <translation>라인: %1</translation>
-    </message>
-    <message>
-        <source>Not heard of: the last values known</source>
-        <translation>연결 끊김: 마지막으로 알려진 값</translation>
-    </message>
-    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -389,6 +401,14 @@ Message sent: SHA-256 %3</source>
     <message>
         <source>Job state: %1</source>
         <translation>작업 상태: %1</translation>
+    </message>
+    <message>
+        <source>Line: %1</source>
+        <translation>라인: %1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>연결 끊김: 마지막으로 알려진 값</translation>
     </message>
 </context>
 <context>
@@ -1520,12 +1540,20 @@ Do you want to save your changes?</source>
         <translation>인쇄 설정을 불러오지 못함: %1</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>작업</translation>
+        <source>Warn</source>
+        <translation>경고</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>작업 보기 표시 또는 숨기기</translation>
+        <source>You must select a file! </source>
+        <translation>파일을 선택하십시오!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1을(를) 보내지 않음: 사전 점검에서 문제가 발견됨.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1"은(는) 포트가 아닙니다. 1~65535 사이의 숫자를 입력하십시오. 서버는 그대로 동작합니다.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1544,20 +1572,12 @@ Do you want to save your changes?</source>
         <translation>운영자 설명서를 열 수 없습니다: %1을(를) 연 브라우저가 없습니다.</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>경고</translation>
+        <source>Jobs</source>
+        <translation>작업</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>파일을 선택하십시오!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1을(를) 보내지 않음: 사전 점검에서 문제가 발견됨.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1"은(는) 포트가 아닙니다. 1~65535 사이의 숫자를 입력하십시오. 서버는 그대로 동작합니다.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>작업 보기 표시 또는 숨기기</translation>
     </message>
 </context>
 <context>
@@ -1622,16 +1642,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>프린터 %1의 현재 메시지: %2</translation>
-    </message>
-    <message>
         <source>Current message of %1</source>
         <translation>%1의 현재 메시지</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>%1(%2)의 현재 메시지</translation>
+    </message>
+    <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>프린터 %1의 현재 메시지: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2281,6 +2301,37 @@ held SHA-256 %4</source>
     </message>
 </context>
 <context>
+    <name>ReaderAlarmBar</name>
+    <message>
+        <source>Sign in as a Supervisor to handle the code readers.</source>
+        <translation>코드 리더를 다루려면 Supervisor로 로그인하십시오.</translation>
+    </message>
+    <message>
+        <source>Only a Supervisor or Administrator may acknowledge a reader alarm or start a challenge test; %1 is signed in as %2.</source>
+        <translation>리더 경보 확인이나 검증 테스트 시작은 Supervisor 또는 Administrator만 할 수 있습니다. %1은(는) %2(으)로 로그인했습니다.</translation>
+    </message>
+    <message>
+        <source>Reader alarm: %1</source>
+        <translation>리더 경보: %1</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>%1: challenge test running; let up to %2 wrong or missing codes pass</source>
+        <translation>%1: 검증 테스트 진행 중; 잘못되었거나 없는 코드를 최대 %2개 통과시키십시오</translation>
+    </message>
+    <message>
+        <source>%1: No passed challenge test today</source>
+        <translation>%1: 오늘 통과한 검증 테스트 없음</translation>
+    </message>
+    <message>
+        <source>Start challenge test</source>
+        <translation>검증 테스트 시작</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
@@ -2420,12 +2471,12 @@ held SHA-256 %4</source>
         <translation>%2 작업은 %1만 할 수 있습니다. %3 님은 %4(으)로 로그인했습니다.</translation>
     </message>
     <message>
-        <source>send messages outside a job</source>
-        <translation>작업 외 메시지 전송</translation>
-    </message>
-    <message>
         <source>Users are on already.</source>
         <translation>사용자 기능이 이미 켜져 있습니다.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>작업 외 메시지 전송</translation>
     </message>
 </context>
 <context>
@@ -2559,10 +2610,6 @@ held SHA-256 %4</source>
         <translation>[server] port는 "%1"이(가) 아니라 1~65535 사이의 숫자여야 합니다</translation>
     </message>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled는 true 또는 false여야 합니다("%1" 아님)</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1을(를) 읽을 수 없음(%2)</translation>
     </message>
@@ -2585,6 +2632,10 @@ held SHA-256 %4</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>이 계정의 별칭을 사용하지만 아직 설정에 저장되지 않았습니다: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled는 true 또는 false여야 합니다("%1" 아님)</translation>
     </message>
 </context>
 <context>

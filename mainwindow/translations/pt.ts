@@ -229,6 +229,26 @@
         <source>%1 cannot be written</source>
         <translation>%1 não pode ser gravado</translation>
     </message>
+    <message>
+        <source>Code readers</source>
+        <translation>Leitores de códigos</translation>
+    </message>
+    <message>
+        <source>%1, reader %2: %3 good, %4 bad, %5 no read, %6 not compared</source>
+        <translation>%1, leitor %2: %3 corretos, %4 errados, %5 sem leitura, %6 não comparados</translation>
+    </message>
+    <message>
+        <source>Challenge test of %1, reader %2, %3 at %4 by %5 after %6 reads%7</source>
+        <translation>Teste de desafio de %1, leitor %2, %3 em %4 por %5 após %6 leituras%7</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>aprovado</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>reprovado</translation>
+    </message>
 </context>
 <context>
     <name>BatchRecordsDialog</name>
@@ -352,14 +372,6 @@ Mensagem enviada: SHA-256 %3</translation>
         <translation>parado</translation>
     </message>
     <message>
-        <source>Line: %1</source>
-        <translation>Linha: %1</translation>
-    </message>
-    <message>
-        <source>Not heard of: the last values known</source>
-        <translation>Sem notícias: últimos valores conhecidos</translation>
-    </message>
-    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -390,6 +402,14 @@ Mensagem enviada: SHA-256 %3</translation>
     <message>
         <source>Job state: %1</source>
         <translation>Estado do trabalho: %1</translation>
+    </message>
+    <message>
+        <source>Line: %1</source>
+        <translation>Linha: %1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>Sem notícias: últimos valores conhecidos</translation>
     </message>
 </context>
 <context>
@@ -1526,12 +1546,20 @@ Deseja salvar as alterações?</translation>
         <translation>Parâmetros de impressão não carregados: %1</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Trabalhos</translation>
+        <source>Warn</source>
+        <translation>Aviso</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Mostrar ou ocultar os trabalhos</translation>
+        <source>You must select a file! </source>
+        <translation>Selecione um arquivo!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 não foi enviado: a verificação prévia encontrou problemas.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" não é uma porta: digite um número de 1 a 65535. O servidor continua como estava.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1550,20 +1578,12 @@ Deseja salvar as alterações?</translation>
         <translation>Não foi possível abrir o manual do operador: nenhum navegador abriu %1.</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Aviso</translation>
+        <source>Jobs</source>
+        <translation>Trabalhos</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>Selecione um arquivo!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 não foi enviado: a verificação prévia encontrou problemas.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" não é uma porta: digite um número de 1 a 65535. O servidor continua como estava.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Mostrar ou ocultar os trabalhos</translation>
     </message>
 </context>
 <context>
@@ -1628,16 +1648,16 @@ Deseja salvar as alterações?</translation>
 <context>
     <name>MessagePreview</name>
     <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Mensagem atual do codificador %1: %2</translation>
-    </message>
-    <message>
         <source>Current message of %1</source>
         <translation>Mensagem atual de %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Mensagem atual de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Mensagem atual do codificador %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2288,6 +2308,37 @@ na máquina SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>ReaderAlarmBar</name>
+    <message>
+        <source>Sign in as a Supervisor to handle the code readers.</source>
+        <translation>Entre como Supervisor para tratar os leitores de códigos.</translation>
+    </message>
+    <message>
+        <source>Only a Supervisor or Administrator may acknowledge a reader alarm or start a challenge test; %1 is signed in as %2.</source>
+        <translation>Só um Supervisor ou Administrator pode reconhecer um alarme do leitor ou iniciar um teste de desafio; %1 entrou como %2.</translation>
+    </message>
+    <message>
+        <source>Reader alarm: %1</source>
+        <translation>Alarme do leitor: %1</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>Reconhecer</translation>
+    </message>
+    <message>
+        <source>%1: challenge test running; let up to %2 wrong or missing codes pass</source>
+        <translation>%1: teste de desafio em andamento; deixe passar até %2 códigos errados ou ausentes</translation>
+    </message>
+    <message>
+        <source>%1: No passed challenge test today</source>
+        <translation>%1: nenhum teste de desafio aprovado hoje</translation>
+    </message>
+    <message>
+        <source>Start challenge test</source>
+        <translation>Iniciar teste de desafio</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
@@ -2427,12 +2478,12 @@ na máquina SHA-256 %4</translation>
         <translation>Somente um %1 pode %2; %3 entrou como %4.</translation>
     </message>
     <message>
-        <source>send messages outside a job</source>
-        <translation>enviar mensagens fora de um trabalho</translation>
-    </message>
-    <message>
         <source>Users are on already.</source>
         <translation>Os usuários já estão ativados.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>enviar mensagens fora de um trabalho</translation>
     </message>
 </context>
 <context>
@@ -2566,10 +2617,6 @@ na máquina SHA-256 %4</translation>
         <translation>[server] port deve ser um número de 1 a 65535, não "%1"</translation>
     </message>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled deve ser true ou false, não "%1"</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 não pode ser lido (%2)</translation>
     </message>
@@ -2592,6 +2639,10 @@ na máquina SHA-256 %4</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Os nomes desta conta são usados, mas ainda não foram salvos nas configurações: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled deve ser true ou false, não "%1"</translation>
     </message>
 </context>
 <context>

@@ -229,6 +229,26 @@
         <source>%1 cannot be written</source>
         <translation>%1 не записывается</translation>
     </message>
+    <message>
+        <source>Code readers</source>
+        <translation>Сканеры кодов</translation>
+    </message>
+    <message>
+        <source>%1, reader %2: %3 good, %4 bad, %5 no read, %6 not compared</source>
+        <translation>%1, сканер %2: %3 верных, %4 неверных, %5 не прочитано, %6 не сравнено</translation>
+    </message>
+    <message>
+        <source>Challenge test of %1, reader %2, %3 at %4 by %5 after %6 reads%7</source>
+        <translation>Контрольная проверка %1, сканер %2, %3 в %4, %5, после %6 чтений%7</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>пройдена</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>не пройдена</translation>
+    </message>
 </context>
 <context>
     <name>BatchRecordsDialog</name>
@@ -353,14 +373,6 @@ Message sent: SHA-256 %3</source>
         <translation>остановлен</translation>
     </message>
     <message>
-        <source>Line: %1</source>
-        <translation>Линия: %1</translation>
-    </message>
-    <message>
-        <source>Not heard of: the last values known</source>
-        <translation>Нет связи: последние известные значения</translation>
-    </message>
-    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -391,6 +403,14 @@ Message sent: SHA-256 %3</source>
     <message>
         <source>Job state: %1</source>
         <translation>Этап задания: %1</translation>
+    </message>
+    <message>
+        <source>Line: %1</source>
+        <translation>Линия: %1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>Нет связи: последние известные значения</translation>
     </message>
 </context>
 <context>
@@ -1532,12 +1552,20 @@ Do you want to save your changes?</source>
         <translation>Параметры печати не загружены: %1</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>Задания</translation>
+        <source>Warn</source>
+        <translation>Внимание</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>Показать или скрыть задания</translation>
+        <source>You must select a file! </source>
+        <translation>Выберите файл!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 не отправлен: предварительная проверка нашла ошибки.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>«%1» — не порт: введите число от 1 до 65535. Сервер работает как прежде.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1556,20 +1584,12 @@ Do you want to save your changes?</source>
         <translation>Не удалось открыть руководство оператора: ни один браузер не открыл %1.</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Внимание</translation>
+        <source>Jobs</source>
+        <translation>Задания</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>Выберите файл!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 не отправлен: предварительная проверка нашла ошибки.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>«%1» — не порт: введите число от 1 до 65535. Сервер работает как прежде.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>Показать или скрыть задания</translation>
     </message>
 </context>
 <context>
@@ -1634,16 +1654,16 @@ Do you want to save your changes?</source>
 <context>
     <name>MessagePreview</name>
     <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>Текущее сообщение маркиратора %1: %2</translation>
-    </message>
-    <message>
         <source>Current message of %1</source>
         <translation>Текущее сообщение %1</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>Текущее сообщение %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>Текущее сообщение маркиратора %1: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2295,6 +2315,37 @@ held SHA-256 %4</source>
     </message>
 </context>
 <context>
+    <name>ReaderAlarmBar</name>
+    <message>
+        <source>Sign in as a Supervisor to handle the code readers.</source>
+        <translation>Войдите как Supervisor, чтобы управлять сканерами кодов.</translation>
+    </message>
+    <message>
+        <source>Only a Supervisor or Administrator may acknowledge a reader alarm or start a challenge test; %1 is signed in as %2.</source>
+        <translation>Подтвердить тревогу сканера или начать контрольную проверку может только Supervisor или Administrator; %1 вошёл как %2.</translation>
+    </message>
+    <message>
+        <source>Reader alarm: %1</source>
+        <translation>Тревога сканера: %1</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <source>%1: challenge test running; let up to %2 wrong or missing codes pass</source>
+        <translation>%1: идёт контрольная проверка; пропустите до %2 неверных или отсутствующих кодов</translation>
+    </message>
+    <message>
+        <source>%1: No passed challenge test today</source>
+        <translation>%1: сегодня нет пройденной контрольной проверки</translation>
+    </message>
+    <message>
+        <source>Start challenge test</source>
+        <translation>Начать контрольную проверку</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
@@ -2434,12 +2485,12 @@ held SHA-256 %4</source>
         <translation>Только %1 может %2; %3 вошёл как %4.</translation>
     </message>
     <message>
-        <source>send messages outside a job</source>
-        <translation>отправлять сообщения вне задания</translation>
-    </message>
-    <message>
         <source>Users are on already.</source>
         <translation>Пользователи уже включены.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>отправлять сообщения вне задания</translation>
     </message>
 </context>
 <context>
@@ -2573,10 +2624,6 @@ held SHA-256 %4</source>
         <translation>[server] port должен быть числом от 1 до 65535, а не «%1»</translation>
     </message>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled должно быть true или false, а не «%1»</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 не читается (%2)</translation>
     </message>
@@ -2599,6 +2646,10 @@ held SHA-256 %4</source>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Используются имена этой учётной записи, но в настройках они ещё не сохранены: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled должно быть true или false, а не «%1»</translation>
     </message>
 </context>
 <context>

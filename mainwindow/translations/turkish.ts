@@ -229,6 +229,26 @@
         <source>%1 cannot be written</source>
         <translation>%1 yazılamıyor</translation>
     </message>
+    <message>
+        <source>Code readers</source>
+        <translation>Kod okuyucuları</translation>
+    </message>
+    <message>
+        <source>%1, reader %2: %3 good, %4 bad, %5 no read, %6 not compared</source>
+        <translation>%1, okuyucu %2: %3 doğru, %4 yanlış, %5 okunamadı, %6 karşılaştırılmadı</translation>
+    </message>
+    <message>
+        <source>Challenge test of %1, reader %2, %3 at %4 by %5 after %6 reads%7</source>
+        <translation>%1 doğrulama testi, okuyucu %2, %4 tarihinde %3, %5, %6 okumadan sonra%7</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>geçti</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>başarısız</translation>
+    </message>
 </context>
 <context>
     <name>BatchRecordsDialog</name>
@@ -351,14 +371,6 @@ Gönderilen mesaj: SHA-256 %3</translation>
         <translation>durdu</translation>
     </message>
     <message>
-        <source>Line: %1</source>
-        <translation>Hat: %1</translation>
-    </message>
-    <message>
-        <source>Not heard of: the last values known</source>
-        <translation>Haber alınamıyor: bilinen son değerler</translation>
-    </message>
-    <message>
         <source>IP: %1</source>
         <translation>IP: %1</translation>
     </message>
@@ -389,6 +401,14 @@ Gönderilen mesaj: SHA-256 %3</translation>
     <message>
         <source>Job state: %1</source>
         <translation>İş durumu: %1</translation>
+    </message>
+    <message>
+        <source>Line: %1</source>
+        <translation>Hat: %1</translation>
+    </message>
+    <message>
+        <source>Not heard of: the last values known</source>
+        <translation>Haber alınamıyor: bilinen son değerler</translation>
     </message>
 </context>
 <context>
@@ -1520,12 +1540,20 @@ Değişiklikler kaydedilsin mi?</translation>
         <translation>Baskı ayarları yüklenmedi: %1</translation>
     </message>
     <message>
-        <source>Jobs</source>
-        <translation>İşler</translation>
+        <source>Warn</source>
+        <translation>Uyarı</translation>
     </message>
     <message>
-        <source>Show or hide the jobs view</source>
-        <translation>İşleri göster veya gizle</translation>
+        <source>You must select a file! </source>
+        <translation>Bir dosya seçmelisiniz!</translation>
+    </message>
+    <message>
+        <source>%1 was not sent: the pre-flight check found problems.</source>
+        <translation>%1 gönderilmedi: ön kontrol sorun buldu.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
+        <translation>"%1" bir port değil: 1 ile 65535 arasında bir sayı girin. Sunucu olduğu gibi çalışıyor.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1544,20 +1572,12 @@ Değişiklikler kaydedilsin mi?</translation>
         <translation>Operatör kılavuzu açılamadı: %1 adresini açan tarayıcı yok.</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Uyarı</translation>
+        <source>Jobs</source>
+        <translation>İşler</translation>
     </message>
     <message>
-        <source>You must select a file! </source>
-        <translation>Bir dosya seçmelisiniz!</translation>
-    </message>
-    <message>
-        <source>%1 was not sent: the pre-flight check found problems.</source>
-        <translation>%1 gönderilmedi: ön kontrol sorun buldu.</translation>
-    </message>
-    <message>
-        <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
-        <translation>"%1" bir port değil: 1 ile 65535 arasında bir sayı girin. Sunucu olduğu gibi çalışıyor.</translation>
+        <source>Show or hide the jobs view</source>
+        <translation>İşleri göster veya gizle</translation>
     </message>
 </context>
 <context>
@@ -1622,16 +1642,16 @@ Değişiklikler kaydedilsin mi?</translation>
 <context>
     <name>MessagePreview</name>
     <message>
-        <source>Current message of coder %1: %2</source>
-        <translation>%1 kodlayıcısının geçerli mesajı: %2</translation>
-    </message>
-    <message>
         <source>Current message of %1</source>
         <translation>%1 geçerli mesajı</translation>
     </message>
     <message>
         <source>Current message of %1 (%2)</source>
         <translation>%1 (%2) geçerli mesajı</translation>
+    </message>
+    <message>
+        <source>Current message of coder %1: %2</source>
+        <translation>%1 kodlayıcısının geçerli mesajı: %2</translation>
     </message>
     <message>
         <source>%1, read back %2</source>
@@ -2281,6 +2301,37 @@ kodlayıcıdaki SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>ReaderAlarmBar</name>
+    <message>
+        <source>Sign in as a Supervisor to handle the code readers.</source>
+        <translation>Kod okuyucularını yönetmek için Supervisor olarak oturum açın.</translation>
+    </message>
+    <message>
+        <source>Only a Supervisor or Administrator may acknowledge a reader alarm or start a challenge test; %1 is signed in as %2.</source>
+        <translation>Okuyucu alarmını yalnızca bir Supervisor veya Administrator onaylayabilir ya da doğrulama testi başlatabilir; %1, %2 olarak oturum açtı.</translation>
+    </message>
+    <message>
+        <source>Reader alarm: %1</source>
+        <translation>Okuyucu alarmı: %1</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>Onayla</translation>
+    </message>
+    <message>
+        <source>%1: challenge test running; let up to %2 wrong or missing codes pass</source>
+        <translation>%1: doğrulama testi sürüyor; en çok %2 yanlış veya eksik kodun geçmesine izin verin</translation>
+    </message>
+    <message>
+        <source>%1: No passed challenge test today</source>
+        <translation>%1: Bugün geçilmiş doğrulama testi yok</translation>
+    </message>
+    <message>
+        <source>Start challenge test</source>
+        <translation>Doğrulama testini başlat</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
@@ -2420,12 +2471,12 @@ kodlayıcıdaki SHA-256 %4</translation>
         <translation>%2 yalnızca %1 yetkisindedir; %3, %4 olarak oturum açtı.</translation>
     </message>
     <message>
-        <source>send messages outside a job</source>
-        <translation>iş dışında mesaj gönderme</translation>
-    </message>
-    <message>
         <source>Users are on already.</source>
         <translation>Kullanıcılar zaten açık.</translation>
+    </message>
+    <message>
+        <source>send messages outside a job</source>
+        <translation>iş dışında mesaj gönderme</translation>
     </message>
 </context>
 <context>
@@ -2559,10 +2610,6 @@ kodlayıcıdaki SHA-256 %4</translation>
         <translation>[server] port 1 ile 65535 arasında bir sayı olmalı, "%1" değil</translation>
     </message>
     <message>
-        <source>[jobs] enabled must be true or false, not "%1"</source>
-        <translation>[jobs] enabled true veya false olmalı, "%1" değil</translation>
-    </message>
-    <message>
         <source>%1 cannot be read (%2)</source>
         <translation>%1 okunamıyor (%2)</translation>
     </message>
@@ -2585,6 +2632,10 @@ kodlayıcıdaki SHA-256 %4</translation>
     <message>
         <source>The remark names of this account are used, but not yet kept in the settings: %1.</source>
         <translation>Bu hesabın takma adları kullanılıyor, ancak henüz ayarlara kaydedilmedi: %1.</translation>
+    </message>
+    <message>
+        <source>[jobs] enabled must be true or false, not "%1"</source>
+        <translation>[jobs] enabled true veya false olmalı, "%1" değil</translation>
     </message>
 </context>
 <context>

@@ -549,6 +549,11 @@ private slots:
                                                  "9: already in the catalogue",
                                                  "10: already the GTIN of product EXISTS"}
                                   << "";
+        QTest::newRow("bad reads that stop a coder")
+            << QByteArray("code,name,template,reader_stop_after\n"
+                          "R1,One,a.spr,5\nR2,Two,a.spr,\nR3,Three,a.spr,0\nR4,Four,a.spr,many\n")
+            << false << 2 << QStringList{"4: must be from 1 to 100, not 0", "5: is no number"}
+            << "";
         QTest::newRow("all or nothing")
             << header + "B1,One,a.spr,,,,,\nB2,Two,a.spr,,1 fortnight,,,\n"
             << true << 0 << QStringList{"3: no shelf-life rule"} << "(all or nothing)";

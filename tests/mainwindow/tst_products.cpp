@@ -362,6 +362,22 @@ private slots:
         job.coders << coder;
         QVERIFY(catalogue()->addJob(&job).ok());
 
+        ReaderCounts reads;
+        reads.jobId = job.id;
+        reads.coder = "127.0.0.11";
+        reads.reader = "1";
+        reads.good = 2;
+        reads.bad = 1;
+        QVERIFY(catalogue()->recordReaderCounts(reads).ok());
+        ChallengeRecord challenge;
+        challenge.coder = "127.0.0.11";
+        challenge.reader = "1";
+        challenge.jobId = job.id;
+        challenge.passed = true;
+        challenge.by = "sveta";
+        challenge.readsSeen = 3;
+        QVERIFY(catalogue()->addChallenge(&challenge).ok());
+
         BatchRecordsDialog dialog(catalogue(), "Jobs");
         QCOMPARE(dialog.jobs().size(), 1);
         files->save = QDir::current().absoluteFilePath("job.pdf");
@@ -387,6 +403,10 @@ private slots:
         QVERIFY2(words.contains("L-7731"), qPrintable(words));
         QVERIFY2(words.contains(job.messageSha256), qPrintable(words));
         QVERIFY2(words.contains("Approvedforproduction,signedbyolga"), qPrintable(words));
+        QVERIFY2(words.contains("127.0.0.11,reader1:2good,1bad,0noread,0notcompared"),
+                 qPrintable(words));
+        QVERIFY2(words.contains("reader1,passedat") && words.contains("bysvetaafter3reads"),
+                 qPrintable(words));
     }
 };
 

@@ -11,6 +11,7 @@
 #include "journalline.h"
 #include "mqttbus.h"
 #include "printparameters.h"
+#include "readerservice.h"
 #include "simulatedcoder.h"
 #include "sparkplugnode.h"
 #include "sparkplugpayload.h"
@@ -19,6 +20,8 @@
 #include <QCryptographicHash>
 #include <QLoggingCategory>
 #include <QSettings>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -554,6 +557,15 @@ private slots:
         QVERIFY(own.open(QIODevice::WriteOnly) && own.write("{\"own\":1}") > 0);
         own.close();
 
+        // A code reader after the first coder, standing in on 127.0.0.1.
+        QTcpServer readerServer;
+        QVERIFY(readerServer.listen(QHostAddress::LocalHost, 0));
+        QFile conf("korvex.conf");
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("[reader.1]\nhost=127.0.0.1\ncoder=127.0.0.1\nport=" +
+                   QByteArray::number(readerServer.serverPort()) + "\n");
+        conf.close();
+
         Station::Options options;
         options.port = 0;
         Station station(options);
@@ -580,6 +592,14 @@ private slots:
         FakeBus jobBus;
         SparkplugNode jobNode(station.fleet(), &jobBus, "Plant", "Line1");
         jobNode.setJobs(&jobs);
+        ReaderService readers(&station, &jobs, &catalogue, [](const QString &, const QDateTime &) {
+            PrintedCodes codes;
+            codes.loaded = true;
+            codes.codes << "A2041";
+            return codes;
+        });
+        QCOMPARE(readers.start(), QStringList());
+        jobNode.setReaders(&readers);
         jobBus.attempt(true);
         QSignalSpy results(&jobNode, &SparkplugNode::commandResult);
 
@@ -608,6 +628,8 @@ private slots:
         QCOMPARE(born.value("Job/Lot"), QVariant(QString()));
         QCOMPARE(born.value("Job/Verified"), QVariant(false));
         QVERIFY(born.contains("Job/Start") && born.contains("Job/End"));
+        QCOMPARE(born.value("Reader/Good"), QVariant(0));
+        QCOMPARE(born.value("Reader/Alarm"), QVariant(false));
 
         // The latest value of a job metric in the device's births and data.
         const auto latest = [&](const QString &device, const QString &name) {
@@ -648,6 +670,15 @@ private slots:
         const qint64 jobId = jobs.jobOf(station.fleet()->descriptors().first());
         QCOMPARE(jobs.job(jobId)->startedBy, QString("anna"));
         QCOMPARE(outcome("127.0.0.1", {yes("Command/Start")}), QString("done"));
+        // The reader's counts and its alarm follow on the bus.
+        QTRY_VERIFY(readerServer.hasPendingConnections());
+        QTcpSocket *reader = readerServer.nextPendingConnection();
+        reader->write("A2041\n");
+        QTRY_COMPARE(latest("127.0.0.1", "Reader/Good"), QVariant(1));
+        reader->write("B1\nB2\nNOREAD\n");
+        QTRY_COMPARE(latest("127.0.0.1", "Reader/Alarm"), QVariant(true));
+        QTRY_COMPARE(latest("127.0.0.1", "Reader/Bad"), QVariant(2));
+        QCOMPARE(latest("127.0.0.1", "Reader/No Read"), QVariant(1));
 
         QList<Metric> second = job;
         second[3] = text("Job/Lot", "A2042");
