@@ -4,6 +4,8 @@
 #include "documentlog.h"
 #include "graphicstextabstract.h"
 #include "selectionframe.h"
+#include "templatesamples.h"
+#include "templatetext.h"
 
 #include <QDebug>
 #include <QJsonValue>
@@ -36,7 +38,29 @@ void BarcodeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *optio
 
 void BarcodeItem::regenerate()
 {
-    setPixmap(m_zint.renderPixmap());
+    QPixmap picture = m_zint.renderPixmap();
+    // A template's barcode whose placeholders cannot be encoded as written
+    // (a GS1 AI of fixed length holding "{{gtin}}") is drawn with the values
+    // pre-flight checks it with, so that the designer shows its size and
+    // place rather than an error box over its neighbours.
+    const QString text = m_zint.text();
+    if (m_zint.hasErrors() && !TemplateText::names(text).isEmpty()) {
+        QMap<QString, QString> values = TemplateSamples().values();
+        for (const QString &name : TemplateText::names(text))
+            if (!values.contains(name))
+                values.insert(name, TemplateSamples::unknownValue());
+        QString filled = text;
+        QString error;
+        if (TemplateText::fill(&filled, values, &error)) {
+            m_zint.setText(filled);
+            const QPixmap sample = m_zint.renderPixmap();
+            if (!m_zint.hasErrors())
+                picture = sample;
+            m_zint.setText(text);
+            m_zint.renderPixmap(); // the item's own result again
+        }
+    }
+    setPixmap(picture);
 }
 
 void BarcodeItem::setSymbology(int symbology)

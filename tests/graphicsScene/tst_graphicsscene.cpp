@@ -410,6 +410,23 @@ private slots:
                                        << ""
                                        << "A1" << true;
     }
+    // A template's GS1 barcode cannot be encoded as written: the designer
+    // draws it with the samples pre-flight checks, not as an error box.
+    void aTemplateBarcodeIsDrawnWithItsSamples()
+    {
+        const auto picture = [](const char *content) {
+            GraphicsScene scene;
+            MessageFile::applyDocument(
+                scene,
+                QJsonDocument::fromJson(message("BarcodeItemInfo", barcode(16, content, 1.0)))
+                    .object());
+            return static_cast<BarcodeItem *>(scene.items().first())->pixmap().toImage();
+        };
+        const QImage drawn = picture("[01]{{gtin}}[10]{{lot}}");
+        QCOMPARE(drawn, picture("[01]09501101020917[10]SAMPLE1"));
+        QVERIFY(drawn != picture("[01]0950110102091[10]SAMPLE1")); // an error picture
+    }
+
     void templateSamples()
     {
         QFETCH(int, kind);
