@@ -16,7 +16,7 @@ shift || true
 FUZZ_DIR="${FUZZ_DIR:-$ROOT/build-fuzz}"
 ALL_TARGETS=(fuzz_framedecoder fuzz_filerecord fuzz_printparameters
              fuzz_messagefile fuzz_editorreader fuzz_externdata fuzz_dcmd
-             fuzz_productcsv fuzz_gs1scan fuzz_planthost)
+             fuzz_productcsv fuzz_gs1scan fuzz_planthost fuzz_readerline)
 TARGETS=("$@")
 [ ${#TARGETS[@]} -eq 0 ] && TARGETS=("${ALL_TARGETS[@]}")
 
