@@ -94,6 +94,10 @@
         <translation>بيانات خارجية</translation>
     </message>
     <message>
+        <source>Insert field</source>
+        <translation>إدراج حقل</translation>
+    </message>
+    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -136,10 +140,6 @@
     <message>
         <source>PDF417</source>
         <translation>PDF417</translation>
-    </message>
-    <message>
-        <source>Insert field</source>
-        <translation>إدراج حقل</translation>
     </message>
 </context>
 <context>
@@ -626,6 +626,10 @@ Message sent: SHA-256 %3</source>
         <translation>التنسيق</translation>
     </message>
     <message>
+        <source>best before of the product</source>
+        <translation>تاريخ صلاحية المنتج</translation>
+    </message>
+    <message>
         <source>valid days</source>
         <translation>أيام الصلاحية</translation>
     </message>
@@ -680,10 +684,6 @@ Message sent: SHA-256 %3</source>
     <message>
         <source>properties</source>
         <translation>الخصائص</translation>
-    </message>
-    <message>
-        <source>best before of the product</source>
-        <translation>تاريخ صلاحية المنتج</translation>
     </message>
 </context>
 <context>
@@ -1229,6 +1229,14 @@ Do you want to save your changes?</source>
         <translation>التشغيلة</translation>
     </message>
     <message>
+        <source>Packaging</source>
+        <translation>العبوة</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>امسح العبوة على الخط ثم اضغط Enter</translation>
+    </message>
+    <message>
         <source>Start job</source>
         <translation>بدء المهمة</translation>
     </message>
@@ -1285,6 +1293,10 @@ Do you want to save your changes?</source>
         <translation>لم تبدأ المهمة: %1</translation>
     </message>
     <message>
+        <source>The job was not started: no line took it; the event log says why.</source>
+        <translation>لم تبدأ المهمة: لم يتسلّمها أي خط؛ سجل الأحداث يذكر السبب.</translation>
+    </message>
+    <message>
         <source>Job %1 started: %2, order %3, lot %4.</source>
         <translation>بدأت المهمة %1: %2، الطلب %3، الدفعة %4.</translation>
     </message>
@@ -1320,6 +1332,17 @@ Do you want to save your changes?</source>
         <source>not in the job</source>
         <translation>ليست في المهمة</translation>
     </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>لا كتابات (%n) في سجل الدفعات تنتظر الكتالوج.</numerusform>
+            <numerusform>كتابة واحدة في سجل الدفعات تنتظر الكتالوج؛ تُكتب بالترتيب عند عودته.</numerusform>
+            <numerusform>كتابتان في سجل الدفعات تنتظران الكتالوج؛ تُكتبان بالترتيب عند عودته.</numerusform>
+            <numerusform>%n كتابات في سجل الدفعات تنتظر الكتالوج؛ تُكتب بالترتيب عند عودته.</numerusform>
+            <numerusform>%n كتابة في سجل الدفعات تنتظر الكتالوج؛ تُكتب بالترتيب عند عودته.</numerusform>
+            <numerusform>%n كتابة في سجل الدفعات تنتظر الكتالوج؛ تُكتب بالترتيب عند عودته.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>sending</source>
         <translation>جارٍ الإرسال</translation>
@@ -1339,25 +1362,6 @@ Do you want to save your changes?</source>
     <message>
         <source>not verified</source>
         <translation>لم يُتحقَّق</translation>
-    </message>
-    <message>
-        <source>Packaging</source>
-        <translation>العبوة</translation>
-    </message>
-    <message>
-        <source>Scan the packaging on the line, then Enter</source>
-        <translation>امسح العبوة على الخط ثم اضغط Enter</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
-        <translation>
-            <numerusform>لا كتابات (%n) في سجل الدفعات تنتظر الكتالوج.</numerusform>
-            <numerusform>كتابة واحدة في سجل الدفعات تنتظر الكتالوج؛ تُكتب بالترتيب عند عودته.</numerusform>
-            <numerusform>كتابتان في سجل الدفعات تنتظران الكتالوج؛ تُكتبان بالترتيب عند عودته.</numerusform>
-            <numerusform>%n كتابات في سجل الدفعات تنتظر الكتالوج؛ تُكتب بالترتيب عند عودته.</numerusform>
-            <numerusform>%n كتابة في سجل الدفعات تنتظر الكتالوج؛ تُكتب بالترتيب عند عودته.</numerusform>
-            <numerusform>%n كتابة في سجل الدفعات تنتظر الكتالوج؛ تُكتب بالترتيب عند عودته.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1769,6 +1773,22 @@ held SHA-256 %4</source>
         <translation>الصورة %1 ليست في مجلد الصور.</translation>
     </message>
     <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} ليس عنصرًا نائبًا قياسيًا ولا حقلًا للمنتج: لا تستطيع المهمة ملأه.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} ليس عنصرًا نائبًا قياسيًا: لا يملؤه إلا منتج له حقل بهذا الاسم.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>الحقل %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>عند الملء بـ %1: %2</translation>
+    </message>
+    <message>
         <source>Text "%1"</source>
         <translation>النص "%1"</translation>
     </message>
@@ -1807,22 +1827,6 @@ held SHA-256 %4</source>
     <message>
         <source>The data file "%1" is not there: the data fields print nothing.</source>
         <translation>ملف البيانات "%1" غير موجود: حقول البيانات لا تطبع شيئًا.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
-        <translation>{{%1}} ليس عنصرًا نائبًا قياسيًا ولا حقلًا للمنتج: لا تستطيع المهمة ملأه.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
-        <translation>{{%1}} ليس عنصرًا نائبًا قياسيًا: لا يملؤه إلا منتج له حقل بهذا الاسم.</translation>
-    </message>
-    <message>
-        <source>The field %1 ({{%2}}): %3.</source>
-        <translation>الحقل %1 ({{%2}}): %3.</translation>
-    </message>
-    <message>
-        <source>Filled with %1: %2</source>
-        <translation>عند الملء بـ %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2187,6 +2191,14 @@ held SHA-256 %4</source>
         <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
     </message>
     <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>يلزم مسح العبوة للتأكيد</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>لا تبدأ مهمة هذا المنتج إلا بعد أن يُظهر مسح العبوة على الخط رقم GTIN الخاص بالمنتج.</translation>
+    </message>
+    <message>
         <source>New</source>
         <translation>جديد</translation>
     </message>
@@ -2290,14 +2302,6 @@ held SHA-256 %4</source>
         <source>Products exported to %1.</source>
         <translation>صُدّرت المنتجات إلى %1.</translation>
     </message>
-    <message>
-        <source>Confirming scan of the packaging required</source>
-        <translation>يلزم مسح العبوة للتأكيد</translation>
-    </message>
-    <message>
-        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
-        <translation>لا تبدأ مهمة هذا المنتج إلا بعد أن يُظهر مسح العبوة على الخط رقم GTIN الخاص بالمنتج.</translation>
-    </message>
 </context>
 <context>
     <name>ProductsLink</name>
@@ -2323,7 +2327,46 @@ held SHA-256 %4</source>
     </message>
 </context>
 <context>
+    <name>RemoteJobs</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 على %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>طابعة منقطعة</translation>
+    </message>
+    <message>
+        <source>%1: its line is not heard of</source>
+        <translation>%1: لا أخبار من خطه</translation>
+    </message>
+    <message>
+        <source>%1: sent, its line has not taken it up</source>
+        <translation>%1: أُرسل، ولم يتسلّمه خطه بعد</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</source>
+        <translation>الدفعة %1: المهمة %2 تعمل على طابعات هذا الحاسوب؛ أُرسلت إلى خطوطها من أجل %3.</translation>
+    </message>
+    <message>
+        <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
+        <translation>الدفعة %1: لا طابعة من هذا الحاسوب؛ أُرسلت إلى خطوطها من أجل %2.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
+    <message>
+        <source>Job start</source>
+        <translation>بدء المهمة</translation>
+    </message>
+    <message>
+        <source>Job end</source>
+        <translation>إنهاء المهمة</translation>
+    </message>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
         <translation>لم يُرسل %1 إلى %2 على %3: %4</translation>
@@ -2726,12 +2769,12 @@ held SHA-256 %4</source>
         <translation>المحتوى</translation>
     </message>
     <message>
-        <source>External Data</source>
-        <translation>بيانات خارجية</translation>
-    </message>
-    <message>
         <source>Insert field</source>
         <translation>إدراج حقل</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>بيانات خارجية</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,10 @@
         <translation>外部数据</translation>
     </message>
     <message>
+        <source>Insert field</source>
+        <translation>插入字段</translation>
+    </message>
+    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -129,10 +133,6 @@
     <message>
         <source>PDF417</source>
         <translation>PDF417</translation>
-    </message>
-    <message>
-        <source>Insert field</source>
-        <translation>插入字段</translation>
     </message>
 </context>
 <context>
@@ -609,6 +609,10 @@ Message sent: SHA-256 %3</source>
         <translation>格式</translation>
     </message>
     <message>
+        <source>best before of the product</source>
+        <translation>产品的保质期</translation>
+    </message>
+    <message>
         <source>valid days</source>
         <translation>有效天数</translation>
     </message>
@@ -663,10 +667,6 @@ Message sent: SHA-256 %3</source>
     <message>
         <source>properties</source>
         <translation>属性</translation>
-    </message>
-    <message>
-        <source>best before of the product</source>
-        <translation>产品的保质期</translation>
     </message>
 </context>
 <context>
@@ -1197,6 +1197,14 @@ Do you want to save your changes?</source>
         <translation>批号</translation>
     </message>
     <message>
+        <source>Packaging</source>
+        <translation>包装</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>扫描产线上的包装，然后按 Enter</translation>
+    </message>
+    <message>
         <source>Start job</source>
         <translation>开始任务</translation>
     </message>
@@ -1253,6 +1261,10 @@ Do you want to save your changes?</source>
         <translation>任务未开始：%1</translation>
     </message>
     <message>
+        <source>The job was not started: no line took it; the event log says why.</source>
+        <translation>作业未启动：没有产线接受；原因见事件日志。</translation>
+    </message>
+    <message>
         <source>Job %1 started: %2, order %3, lot %4.</source>
         <translation>任务 %1 已开始：%2，订单 %3，批号 %4。</translation>
     </message>
@@ -1288,6 +1300,12 @@ Do you want to save your changes?</source>
         <source>not in the job</source>
         <translation>不在任务中</translation>
     </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>%n 条批记录写入在等待产品目录；目录恢复后按顺序写入。</numerusform>
+        </translation>
+    </message>
     <message>
         <source>sending</source>
         <translation>发送中</translation>
@@ -1307,20 +1325,6 @@ Do you want to save your changes?</source>
     <message>
         <source>not verified</source>
         <translation>未核实</translation>
-    </message>
-    <message>
-        <source>Packaging</source>
-        <translation>包装</translation>
-    </message>
-    <message>
-        <source>Scan the packaging on the line, then Enter</source>
-        <translation>扫描产线上的包装，然后按 Enter</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
-        <translation>
-            <numerusform>%n 条批记录写入在等待产品目录；目录恢复后按顺序写入。</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1732,6 +1736,22 @@ held SHA-256 %4</source>
         <translation>图片 %1 不在图片文件夹中。</translation>
     </message>
     <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} 既不是标准占位符，也不是该产品的字段：任务无法填写它。</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} 不是标准占位符：只有带此名称字段的产品才能填写它。</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>字段 %1（{{%2}}）：%3。</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>以 %1 填写后：%2</translation>
+    </message>
+    <message>
         <source>Text "%1"</source>
         <translation>文本"%1"</translation>
     </message>
@@ -1770,22 +1790,6 @@ held SHA-256 %4</source>
     <message>
         <source>The data file "%1" is not there: the data fields print nothing.</source>
         <translation>数据文件"%1"不存在：数据字段不会打印任何内容。</translation>
-    </message>
-    <message>
-        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
-        <translation>{{%1}} 既不是标准占位符，也不是该产品的字段：任务无法填写它。</translation>
-    </message>
-    <message>
-        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
-        <translation>{{%1}} 不是标准占位符：只有带此名称字段的产品才能填写它。</translation>
-    </message>
-    <message>
-        <source>The field %1 ({{%2}}): %3.</source>
-        <translation>字段 %1（{{%2}}）：%3。</translation>
-    </message>
-    <message>
-        <source>Filled with %1: %2</source>
-        <translation>以 %1 填写后：%2</translation>
     </message>
 </context>
 <context>
@@ -2145,6 +2149,14 @@ held SHA-256 %4</source>
         <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
     </message>
     <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>需要扫描包装确认</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>只有扫描产线上的包装显示本产品的 GTIN 后，本产品的任务才会开始。</translation>
+    </message>
+    <message>
         <source>New</source>
         <translation>新建</translation>
     </message>
@@ -2248,14 +2260,6 @@ held SHA-256 %4</source>
         <source>Products exported to %1.</source>
         <translation>产品已导出到 %1。</translation>
     </message>
-    <message>
-        <source>Confirming scan of the packaging required</source>
-        <translation>需要扫描包装确认</translation>
-    </message>
-    <message>
-        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
-        <translation>只有扫描产线上的包装显示本产品的 GTIN 后，本产品的任务才会开始。</translation>
-    </message>
 </context>
 <context>
     <name>ProductsLink</name>
@@ -2281,7 +2285,46 @@ held SHA-256 %4</source>
     </message>
 </context>
 <context>
+    <name>RemoteJobs</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%2 上的 %1</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>已断开的喷码机</translation>
+    </message>
+    <message>
+        <source>%1: its line is not heard of</source>
+        <translation>%1：其产线无消息</translation>
+    </message>
+    <message>
+        <source>%1: sent, its line has not taken it up</source>
+        <translation>%1：已发送，其产线尚未接受</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</source>
+        <translation>批次 %1：作业 %2 在本机的喷码机上运行；已为 %3 发送到其产线。</translation>
+    </message>
+    <message>
+        <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
+        <translation>批次 %1：本机无喷码机；已为 %2 发送到其产线。</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
+    <message>
+        <source>Job start</source>
+        <translation>作业开始</translation>
+    </message>
+    <message>
+        <source>Job end</source>
+        <translation>作业结束</translation>
+    </message>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
         <translation>%3 上 %2 的 %1 未发送：%4</translation>
@@ -2684,12 +2727,12 @@ held SHA-256 %4</source>
         <translation>内容</translation>
     </message>
     <message>
-        <source>External Data</source>
-        <translation>外部数据</translation>
-    </message>
-    <message>
         <source>Insert field</source>
         <translation>插入字段</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>外部数据</translation>
     </message>
 </context>
 <context>

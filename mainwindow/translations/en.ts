@@ -87,6 +87,10 @@
         <translation>External Data</translation>
     </message>
     <message>
+        <source>Insert field</source>
+        <translation>Insert field</translation>
+    </message>
+    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -129,10 +133,6 @@
     <message>
         <source>PDF417</source>
         <translation>PDF417</translation>
-    </message>
-    <message>
-        <source>Insert field</source>
-        <translation>Insert field</translation>
     </message>
 </context>
 <context>
@@ -611,6 +611,10 @@ Message sent: SHA-256 %3</translation>
         <translation>format</translation>
     </message>
     <message>
+        <source>best before of the product</source>
+        <translation>best before of the product</translation>
+    </message>
+    <message>
         <source>valid days</source>
         <translation>valid days</translation>
     </message>
@@ -665,10 +669,6 @@ Message sent: SHA-256 %3</translation>
     <message>
         <source>properties</source>
         <translation>properties</translation>
-    </message>
-    <message>
-        <source>best before of the product</source>
-        <translation>best before of the product</translation>
     </message>
 </context>
 <context>
@@ -1202,6 +1202,14 @@ Do you want to save your changes?</translation>
         <translation>Lot</translation>
     </message>
     <message>
+        <source>Packaging</source>
+        <translation>Packaging</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>Scan the packaging on the line, then Enter</translation>
+    </message>
+    <message>
         <source>Start job</source>
         <translation>Start job</translation>
     </message>
@@ -1258,6 +1266,10 @@ Do you want to save your changes?</translation>
         <translation>The job was not started: %1</translation>
     </message>
     <message>
+        <source>The job was not started: no line took it; the event log says why.</source>
+        <translation>The job was not started: no line took it; the event log says why.</translation>
+    </message>
+    <message>
         <source>Job %1 started: %2, order %3, lot %4.</source>
         <translation>Job %1 started: %2, order %3, lot %4.</translation>
     </message>
@@ -1293,6 +1305,13 @@ Do you want to save your changes?</translation>
         <source>not in the job</source>
         <translation>not in the job</translation>
     </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>%n batch-record write waits for the catalogue; it is written in order when it is back.</numerusform>
+            <numerusform>%n batch-record writes wait for the catalogue; they are written in order when it is back.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>sending</source>
         <translation>sending</translation>
@@ -1312,21 +1331,6 @@ Do you want to save your changes?</translation>
     <message>
         <source>not verified</source>
         <translation>not verified</translation>
-    </message>
-    <message>
-        <source>Packaging</source>
-        <translation>Packaging</translation>
-    </message>
-    <message>
-        <source>Scan the packaging on the line, then Enter</source>
-        <translation>Scan the packaging on the line, then Enter</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
-        <translation>
-            <numerusform>%n batch-record write waits for the catalogue; it is written in order when it is back.</numerusform>
-            <numerusform>%n batch-record writes wait for the catalogue; they are written in order when it is back.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1738,6 +1742,22 @@ held SHA-256 %4</translation>
         <translation>The picture %1 is not in the picture folder.</translation>
     </message>
     <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>The field %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>Filled with %1: %2</translation>
+    </message>
+    <message>
         <source>Text "%1"</source>
         <translation>Text "%1"</translation>
     </message>
@@ -1776,22 +1796,6 @@ held SHA-256 %4</translation>
     <message>
         <source>The data file "%1" is not there: the data fields print nothing.</source>
         <translation>The data file "%1" is not there: the data fields print nothing.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
-        <translation>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
-        <translation>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</translation>
-    </message>
-    <message>
-        <source>The field %1 ({{%2}}): %3.</source>
-        <translation>The field %1 ({{%2}}): %3.</translation>
-    </message>
-    <message>
-        <source>Filled with %1: %2</source>
-        <translation>Filled with %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2152,6 +2156,14 @@ held SHA-256 %4</translation>
         <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
     </message>
     <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>Confirming scan of the packaging required</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</translation>
+    </message>
+    <message>
         <source>New</source>
         <translation>New</translation>
     </message>
@@ -2255,14 +2267,6 @@ held SHA-256 %4</translation>
         <source>Products exported to %1.</source>
         <translation>Products exported to %1.</translation>
     </message>
-    <message>
-        <source>Confirming scan of the packaging required</source>
-        <translation>Confirming scan of the packaging required</translation>
-    </message>
-    <message>
-        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
-        <translation>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</translation>
-    </message>
 </context>
 <context>
     <name>ProductsLink</name>
@@ -2288,7 +2292,46 @@ held SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>RemoteJobs</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 on %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>a coder gone</translation>
+    </message>
+    <message>
+        <source>%1: its line is not heard of</source>
+        <translation>%1: its line is not heard from</translation>
+    </message>
+    <message>
+        <source>%1: sent, its line has not taken it up</source>
+        <translation>%1: sent, its line has not taken it up yet</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</source>
+        <translation>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</translation>
+    </message>
+    <message>
+        <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
+        <translation>Lot %1: no coder of this PC; sent to their lines for %2.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
+    <message>
+        <source>Job start</source>
+        <translation>Job start</translation>
+    </message>
+    <message>
+        <source>Job end</source>
+        <translation>Job end</translation>
+    </message>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
         <translation>%1 for %2 on %3 not sent: %4</translation>
@@ -2691,12 +2734,12 @@ held SHA-256 %4</translation>
         <translation>Content</translation>
     </message>
     <message>
-        <source>External Data</source>
-        <translation>External Data</translation>
-    </message>
-    <message>
         <source>Insert field</source>
         <translation>Insert field</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>External Data</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,10 @@
         <translation>Datos externos</translation>
     </message>
     <message>
+        <source>Insert field</source>
+        <translation>Insertar campo</translation>
+    </message>
+    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -129,10 +133,6 @@
     <message>
         <source>PDF417</source>
         <translation>PDF417</translation>
-    </message>
-    <message>
-        <source>Insert field</source>
-        <translation>Insertar campo</translation>
     </message>
 </context>
 <context>
@@ -611,6 +611,10 @@ Mensaje enviado: SHA-256 %3</translation>
         <translation>formato</translation>
     </message>
     <message>
+        <source>best before of the product</source>
+        <translation>fecha de consumo preferente del producto</translation>
+    </message>
+    <message>
         <source>valid days</source>
         <translation>días de validez</translation>
     </message>
@@ -665,10 +669,6 @@ Mensaje enviado: SHA-256 %3</translation>
     <message>
         <source>properties</source>
         <translation>propiedades</translation>
-    </message>
-    <message>
-        <source>best before of the product</source>
-        <translation>fecha de consumo preferente del producto</translation>
     </message>
 </context>
 <context>
@@ -1202,6 +1202,14 @@ Do you want to save your changes?</source>
         <translation>Lote</translation>
     </message>
     <message>
+        <source>Packaging</source>
+        <translation>Envase</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>Escanee el envase de la línea y pulse Enter</translation>
+    </message>
+    <message>
         <source>Start job</source>
         <translation>Iniciar trabajo</translation>
     </message>
@@ -1258,6 +1266,10 @@ Do you want to save your changes?</source>
         <translation>El trabajo no se inició: %1</translation>
     </message>
     <message>
+        <source>The job was not started: no line took it; the event log says why.</source>
+        <translation>El trabajo no se inició: ninguna línea lo tomó; el registro de eventos dice por qué.</translation>
+    </message>
+    <message>
         <source>Job %1 started: %2, order %3, lot %4.</source>
         <translation>Trabajo %1 iniciado: %2, pedido %3, lote %4.</translation>
     </message>
@@ -1293,6 +1305,13 @@ Do you want to save your changes?</source>
         <source>not in the job</source>
         <translation>fuera del trabajo</translation>
     </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>%n escritura del registro de lote espera al catálogo; se escribe en orden cuando vuelva.</numerusform>
+            <numerusform>%n escrituras del registro de lote esperan al catálogo; se escriben en orden cuando vuelva.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>sending</source>
         <translation>enviando</translation>
@@ -1312,21 +1331,6 @@ Do you want to save your changes?</source>
     <message>
         <source>not verified</source>
         <translation>sin verificar</translation>
-    </message>
-    <message>
-        <source>Packaging</source>
-        <translation>Envase</translation>
-    </message>
-    <message>
-        <source>Scan the packaging on the line, then Enter</source>
-        <translation>Escanee el envase de la línea y pulse Enter</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
-        <translation>
-            <numerusform>%n escritura del registro de lote espera al catálogo; se escribe en orden cuando vuelva.</numerusform>
-            <numerusform>%n escrituras del registro de lote esperan al catálogo; se escriben en orden cuando vuelva.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1738,6 +1742,22 @@ en el equipo SHA-256 %4</translation>
         <translation>La imagen %1 no está en la carpeta de imágenes.</translation>
     </message>
     <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} no es un marcador estándar ni un campo del producto: un trabajo no puede rellenarlo.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} no es un marcador estándar: solo un producto con un campo de ese nombre puede rellenarlo.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>El campo %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>Rellenado con %1: %2</translation>
+    </message>
+    <message>
         <source>Text "%1"</source>
         <translation>Texto "%1"</translation>
     </message>
@@ -1776,22 +1796,6 @@ en el equipo SHA-256 %4</translation>
     <message>
         <source>The data file "%1" is not there: the data fields print nothing.</source>
         <translation>El archivo de datos "%1" no está: los campos de datos no imprimen nada.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
-        <translation>{{%1}} no es un marcador estándar ni un campo del producto: un trabajo no puede rellenarlo.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
-        <translation>{{%1}} no es un marcador estándar: solo un producto con un campo de ese nombre puede rellenarlo.</translation>
-    </message>
-    <message>
-        <source>The field %1 ({{%2}}): %3.</source>
-        <translation>El campo %1 ({{%2}}): %3.</translation>
-    </message>
-    <message>
-        <source>Filled with %1: %2</source>
-        <translation>Rellenado con %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2152,6 +2156,14 @@ en el equipo SHA-256 %4</translation>
         <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
     </message>
     <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>Se requiere escaneo de confirmación del envase</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>Un trabajo de este producto solo se inicia cuando un escaneo del envase de la línea muestra su GTIN.</translation>
+    </message>
+    <message>
         <source>New</source>
         <translation>Nuevo</translation>
     </message>
@@ -2255,14 +2267,6 @@ en el equipo SHA-256 %4</translation>
         <source>Products exported to %1.</source>
         <translation>Productos exportados a %1.</translation>
     </message>
-    <message>
-        <source>Confirming scan of the packaging required</source>
-        <translation>Se requiere escaneo de confirmación del envase</translation>
-    </message>
-    <message>
-        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
-        <translation>Un trabajo de este producto solo se inicia cuando un escaneo del envase de la línea muestra su GTIN.</translation>
-    </message>
 </context>
 <context>
     <name>ProductsLink</name>
@@ -2288,7 +2292,46 @@ en el equipo SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>RemoteJobs</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>codificador desconectado</translation>
+    </message>
+    <message>
+        <source>%1: its line is not heard of</source>
+        <translation>%1: no hay noticias de su línea</translation>
+    </message>
+    <message>
+        <source>%1: sent, its line has not taken it up</source>
+        <translation>%1: enviado, su línea aún no lo ha tomado</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</source>
+        <translation>Lote %1: el trabajo %2 corre en los codificadores de este PC; enviado a sus líneas para %3.</translation>
+    </message>
+    <message>
+        <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
+        <translation>Lote %1: ningún codificador de este PC; enviado a sus líneas para %2.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
+    <message>
+        <source>Job start</source>
+        <translation>Inicio de trabajo</translation>
+    </message>
+    <message>
+        <source>Job end</source>
+        <translation>Fin de trabajo</translation>
+    </message>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
         <translation>%1 para %2 en %3 no enviado: %4</translation>
@@ -2691,12 +2734,12 @@ en el equipo SHA-256 %4</translation>
         <translation>Contenido</translation>
     </message>
     <message>
-        <source>External Data</source>
-        <translation>Datos externos</translation>
-    </message>
-    <message>
         <source>Insert field</source>
         <translation>Insertar campo</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>Datos externos</translation>
     </message>
 </context>
 <context>

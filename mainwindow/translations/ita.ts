@@ -87,6 +87,10 @@
         <translation>Dati esterni</translation>
     </message>
     <message>
+        <source>Insert field</source>
+        <translation>Inserisci campo</translation>
+    </message>
+    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -129,10 +133,6 @@
     <message>
         <source>PDF417</source>
         <translation>PDF417</translation>
-    </message>
-    <message>
-        <source>Insert field</source>
-        <translation>Inserisci campo</translation>
     </message>
 </context>
 <context>
@@ -611,6 +611,10 @@ Messaggio inviato: SHA-256 %3</translation>
         <translation>formato</translation>
     </message>
     <message>
+        <source>best before of the product</source>
+        <translation>scadenza del prodotto</translation>
+    </message>
+    <message>
         <source>valid days</source>
         <translation>giorni di validità</translation>
     </message>
@@ -665,10 +669,6 @@ Messaggio inviato: SHA-256 %3</translation>
     <message>
         <source>properties</source>
         <translation>proprietà</translation>
-    </message>
-    <message>
-        <source>best before of the product</source>
-        <translation>scadenza del prodotto</translation>
     </message>
 </context>
 <context>
@@ -1202,6 +1202,14 @@ Salvare le modifiche?</translation>
         <translation>Lotto</translation>
     </message>
     <message>
+        <source>Packaging</source>
+        <translation>Imballaggio</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>Scansionare l'imballaggio sulla linea, poi Invio</translation>
+    </message>
+    <message>
         <source>Start job</source>
         <translation>Avvia lavoro</translation>
     </message>
@@ -1258,6 +1266,10 @@ Salvare le modifiche?</translation>
         <translation>Il lavoro non è stato avviato: %1</translation>
     </message>
     <message>
+        <source>The job was not started: no line took it; the event log says why.</source>
+        <translation>Il lavoro non è stato avviato: nessuna linea lo ha preso; il registro eventi dice perché.</translation>
+    </message>
+    <message>
         <source>Job %1 started: %2, order %3, lot %4.</source>
         <translation>Lavoro %1 avviato: %2, ordine %3, lotto %4.</translation>
     </message>
@@ -1293,6 +1305,13 @@ Salvare le modifiche?</translation>
         <source>not in the job</source>
         <translation>non nel lavoro</translation>
     </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>%n scrittura del registro di lotto attende il catalogo; viene scritta in ordine al suo ritorno.</numerusform>
+            <numerusform>%n scritture del registro di lotto attendono il catalogo; vengono scritte in ordine al suo ritorno.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>sending</source>
         <translation>invio</translation>
@@ -1312,21 +1331,6 @@ Salvare le modifiche?</translation>
     <message>
         <source>not verified</source>
         <translation>non verificato</translation>
-    </message>
-    <message>
-        <source>Packaging</source>
-        <translation>Imballaggio</translation>
-    </message>
-    <message>
-        <source>Scan the packaging on the line, then Enter</source>
-        <translation>Scansionare l'imballaggio sulla linea, poi Invio</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
-        <translation>
-            <numerusform>%n scrittura del registro di lotto attende il catalogo; viene scritta in ordine al suo ritorno.</numerusform>
-            <numerusform>%n scritture del registro di lotto attendono il catalogo; vengono scritte in ordine al suo ritorno.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1738,6 +1742,22 @@ nel codificatore SHA-256 %4</translation>
         <translation>L'immagine %1 non è nella cartella delle immagini.</translation>
     </message>
     <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} non è un segnaposto standard né un campo del prodotto: un lavoro non può compilarlo.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} non è un segnaposto standard: solo un prodotto con un campo di quel nome può compilarlo.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>Il campo %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>Compilato con %1: %2</translation>
+    </message>
+    <message>
         <source>Text "%1"</source>
         <translation>Testo "%1"</translation>
     </message>
@@ -1776,22 +1796,6 @@ nel codificatore SHA-256 %4</translation>
     <message>
         <source>The data file "%1" is not there: the data fields print nothing.</source>
         <translation>Il file dati "%1" non c'è: i campi dati non stampano nulla.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
-        <translation>{{%1}} non è un segnaposto standard né un campo del prodotto: un lavoro non può compilarlo.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
-        <translation>{{%1}} non è un segnaposto standard: solo un prodotto con un campo di quel nome può compilarlo.</translation>
-    </message>
-    <message>
-        <source>The field %1 ({{%2}}): %3.</source>
-        <translation>Il campo %1 ({{%2}}): %3.</translation>
-    </message>
-    <message>
-        <source>Filled with %1: %2</source>
-        <translation>Compilato con %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2152,6 +2156,14 @@ nel codificatore SHA-256 %4</translation>
         <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
     </message>
     <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>Scansione di conferma dell'imballaggio obbligatoria</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>Un lavoro di questo prodotto parte solo dopo che una scansione dell'imballaggio mostra il suo GTIN.</translation>
+    </message>
+    <message>
         <source>New</source>
         <translation>Nuovo</translation>
     </message>
@@ -2255,14 +2267,6 @@ nel codificatore SHA-256 %4</translation>
         <source>Products exported to %1.</source>
         <translation>Prodotti esportati in %1.</translation>
     </message>
-    <message>
-        <source>Confirming scan of the packaging required</source>
-        <translation>Scansione di conferma dell'imballaggio obbligatoria</translation>
-    </message>
-    <message>
-        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
-        <translation>Un lavoro di questo prodotto parte solo dopo che una scansione dell'imballaggio mostra il suo GTIN.</translation>
-    </message>
 </context>
 <context>
     <name>ProductsLink</name>
@@ -2288,7 +2292,46 @@ nel codificatore SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>RemoteJobs</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 su %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>codificatore scollegato</translation>
+    </message>
+    <message>
+        <source>%1: its line is not heard of</source>
+        <translation>%1: nessuna notizia dalla sua linea</translation>
+    </message>
+    <message>
+        <source>%1: sent, its line has not taken it up</source>
+        <translation>%1: inviato, la sua linea non lo ha ancora preso</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</source>
+        <translation>Lotto %1: il lavoro %2 gira sui codificatori di questo PC; inviato alle loro linee per %3.</translation>
+    </message>
+    <message>
+        <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
+        <translation>Lotto %1: nessun codificatore di questo PC; inviato alle loro linee per %2.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
+    <message>
+        <source>Job start</source>
+        <translation>Avvio lavoro</translation>
+    </message>
+    <message>
+        <source>Job end</source>
+        <translation>Fine lavoro</translation>
+    </message>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
         <translation>%1 per %2 su %3 non inviato: %4</translation>
@@ -2691,12 +2734,12 @@ nel codificatore SHA-256 %4</translation>
         <translation>Contenuto</translation>
     </message>
     <message>
-        <source>External Data</source>
-        <translation>Dati esterni</translation>
-    </message>
-    <message>
         <source>Insert field</source>
         <translation>Inserisci campo</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>Dati esterni</translation>
     </message>
 </context>
 <context>

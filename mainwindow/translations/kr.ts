@@ -87,6 +87,10 @@
         <translation>외부 데이터</translation>
     </message>
     <message>
+        <source>Insert field</source>
+        <translation>필드 삽입</translation>
+    </message>
+    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -129,10 +133,6 @@
     <message>
         <source>PDF417</source>
         <translation>PDF417</translation>
-    </message>
-    <message>
-        <source>Insert field</source>
-        <translation>필드 삽입</translation>
     </message>
 </context>
 <context>
@@ -609,6 +609,10 @@ Message sent: SHA-256 %3</source>
         <translation>형식</translation>
     </message>
     <message>
+        <source>best before of the product</source>
+        <translation>제품의 유통기한</translation>
+    </message>
+    <message>
         <source>valid days</source>
         <translation>유효 일수</translation>
     </message>
@@ -663,10 +667,6 @@ Message sent: SHA-256 %3</source>
     <message>
         <source>properties</source>
         <translation>속성</translation>
-    </message>
-    <message>
-        <source>best before of the product</source>
-        <translation>제품의 유통기한</translation>
     </message>
 </context>
 <context>
@@ -1197,6 +1197,14 @@ Do you want to save your changes?</source>
         <translation>로트</translation>
     </message>
     <message>
+        <source>Packaging</source>
+        <translation>포장</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>라인의 포장을 스캔한 후 Enter</translation>
+    </message>
+    <message>
         <source>Start job</source>
         <translation>작업 시작</translation>
     </message>
@@ -1253,6 +1261,10 @@ Do you want to save your changes?</source>
         <translation>작업을 시작하지 못함: %1</translation>
     </message>
     <message>
+        <source>The job was not started: no line took it; the event log says why.</source>
+        <translation>작업이 시작되지 않음: 어떤 라인도 받아들이지 않음; 이유는 이벤트 로그에 있음.</translation>
+    </message>
+    <message>
         <source>Job %1 started: %2, order %3, lot %4.</source>
         <translation>작업 %1 시작: %2, 주문 %3, 로트 %4.</translation>
     </message>
@@ -1288,6 +1300,12 @@ Do you want to save your changes?</source>
         <source>not in the job</source>
         <translation>작업에 없음</translation>
     </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>배치 기록 쓰기 %n건이 카탈로그를 기다립니다. 카탈로그가 돌아오면 순서대로 기록됩니다.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>sending</source>
         <translation>전송 중</translation>
@@ -1307,20 +1325,6 @@ Do you want to save your changes?</source>
     <message>
         <source>not verified</source>
         <translation>확인되지 않음</translation>
-    </message>
-    <message>
-        <source>Packaging</source>
-        <translation>포장</translation>
-    </message>
-    <message>
-        <source>Scan the packaging on the line, then Enter</source>
-        <translation>라인의 포장을 스캔한 후 Enter</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
-        <translation>
-            <numerusform>배치 기록 쓰기 %n건이 카탈로그를 기다립니다. 카탈로그가 돌아오면 순서대로 기록됩니다.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1732,6 +1736,22 @@ held SHA-256 %4</source>
         <translation>그림 %1이(가) 그림 폴더에 없음.</translation>
     </message>
     <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}}은(는) 표준 자리표시자도 제품의 필드도 아닙니다: 작업이 채울 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}}은(는) 표준 자리표시자가 아닙니다: 그 이름의 필드가 있는 제품만 채울 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>필드 %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>%1(으)로 채우면: %2</translation>
+    </message>
+    <message>
         <source>Text "%1"</source>
         <translation>텍스트 "%1"</translation>
     </message>
@@ -1770,22 +1790,6 @@ held SHA-256 %4</source>
     <message>
         <source>The data file "%1" is not there: the data fields print nothing.</source>
         <translation>데이터 파일 "%1"이(가) 없음: 데이터 필드는 아무것도 인쇄하지 않습니다.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
-        <translation>{{%1}}은(는) 표준 자리표시자도 제품의 필드도 아닙니다: 작업이 채울 수 없습니다.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
-        <translation>{{%1}}은(는) 표준 자리표시자가 아닙니다: 그 이름의 필드가 있는 제품만 채울 수 있습니다.</translation>
-    </message>
-    <message>
-        <source>The field %1 ({{%2}}): %3.</source>
-        <translation>필드 %1 ({{%2}}): %3.</translation>
-    </message>
-    <message>
-        <source>Filled with %1: %2</source>
-        <translation>%1(으)로 채우면: %2</translation>
     </message>
 </context>
 <context>
@@ -2145,6 +2149,14 @@ held SHA-256 %4</source>
         <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
     </message>
     <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>포장 확인 스캔 필요</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>라인의 포장 스캔에서 이 제품의 GTIN이 확인된 후에만 작업이 시작됩니다.</translation>
+    </message>
+    <message>
         <source>New</source>
         <translation>새로 만들기</translation>
     </message>
@@ -2248,14 +2260,6 @@ held SHA-256 %4</source>
         <source>Products exported to %1.</source>
         <translation>제품을 %1(으)로 내보냄.</translation>
     </message>
-    <message>
-        <source>Confirming scan of the packaging required</source>
-        <translation>포장 확인 스캔 필요</translation>
-    </message>
-    <message>
-        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
-        <translation>라인의 포장 스캔에서 이 제품의 GTIN이 확인된 후에만 작업이 시작됩니다.</translation>
-    </message>
 </context>
 <context>
     <name>ProductsLink</name>
@@ -2281,7 +2285,46 @@ held SHA-256 %4</source>
     </message>
 </context>
 <context>
+    <name>RemoteJobs</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%2의 %1</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>연결 끊긴 프린터</translation>
+    </message>
+    <message>
+        <source>%1: its line is not heard of</source>
+        <translation>%1: 해당 라인과 연결이 끊김</translation>
+    </message>
+    <message>
+        <source>%1: sent, its line has not taken it up</source>
+        <translation>%1: 전송됨, 라인이 아직 받아들이지 않음</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</source>
+        <translation>로트 %1: 작업 %2이(가) 이 PC의 코더에서 실행됨; %3을(를) 위해 해당 라인으로 전송됨.</translation>
+    </message>
+    <message>
+        <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
+        <translation>로트 %1: 이 PC의 코더 없음; %2을(를) 위해 해당 라인으로 전송됨.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
+    <message>
+        <source>Job start</source>
+        <translation>작업 시작</translation>
+    </message>
+    <message>
+        <source>Job end</source>
+        <translation>작업 종료</translation>
+    </message>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
         <translation>%3의 %2에 대한 %1 전송 안 됨: %4</translation>
@@ -2684,12 +2727,12 @@ held SHA-256 %4</source>
         <translation>내용</translation>
     </message>
     <message>
-        <source>External Data</source>
-        <translation>외부 데이터</translation>
-    </message>
-    <message>
         <source>Insert field</source>
         <translation>필드 삽입</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>외부 데이터</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,10 @@
         <translation>Dados externos</translation>
     </message>
     <message>
+        <source>Insert field</source>
+        <translation>Inserir campo</translation>
+    </message>
+    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -129,10 +133,6 @@
     <message>
         <source>PDF417</source>
         <translation>PDF417</translation>
-    </message>
-    <message>
-        <source>Insert field</source>
-        <translation>Inserir campo</translation>
     </message>
 </context>
 <context>
@@ -611,6 +611,10 @@ Mensagem enviada: SHA-256 %3</translation>
         <translation>formato</translation>
     </message>
     <message>
+        <source>best before of the product</source>
+        <translation>validade do produto</translation>
+    </message>
+    <message>
         <source>valid days</source>
         <translation>dias de validade</translation>
     </message>
@@ -665,10 +669,6 @@ Mensagem enviada: SHA-256 %3</translation>
     <message>
         <source>properties</source>
         <translation>propriedades</translation>
-    </message>
-    <message>
-        <source>best before of the product</source>
-        <translation>validade do produto</translation>
     </message>
 </context>
 <context>
@@ -1202,6 +1202,14 @@ Deseja salvar as alterações?</translation>
         <translation>Lote</translation>
     </message>
     <message>
+        <source>Packaging</source>
+        <translation>Embalagem</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>Leia a embalagem da linha e tecle Enter</translation>
+    </message>
+    <message>
         <source>Start job</source>
         <translation>Iniciar trabalho</translation>
     </message>
@@ -1258,6 +1266,10 @@ Deseja salvar as alterações?</translation>
         <translation>O trabalho não foi iniciado: %1</translation>
     </message>
     <message>
+        <source>The job was not started: no line took it; the event log says why.</source>
+        <translation>O trabalho não foi iniciado: nenhuma linha o aceitou; o registo de eventos diz porquê.</translation>
+    </message>
+    <message>
         <source>Job %1 started: %2, order %3, lot %4.</source>
         <translation>Trabalho %1 iniciado: %2, pedido %3, lote %4.</translation>
     </message>
@@ -1293,6 +1305,13 @@ Deseja salvar as alterações?</translation>
         <source>not in the job</source>
         <translation>fora do trabalho</translation>
     </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>%n gravação do registro de lote aguarda o catálogo; é feita em ordem quando ele voltar.</numerusform>
+            <numerusform>%n gravações do registro de lote aguardam o catálogo; são feitas em ordem quando ele voltar.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>sending</source>
         <translation>enviando</translation>
@@ -1312,21 +1331,6 @@ Deseja salvar as alterações?</translation>
     <message>
         <source>not verified</source>
         <translation>não verificado</translation>
-    </message>
-    <message>
-        <source>Packaging</source>
-        <translation>Embalagem</translation>
-    </message>
-    <message>
-        <source>Scan the packaging on the line, then Enter</source>
-        <translation>Leia a embalagem da linha e tecle Enter</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
-        <translation>
-            <numerusform>%n gravação do registro de lote aguarda o catálogo; é feita em ordem quando ele voltar.</numerusform>
-            <numerusform>%n gravações do registro de lote aguardam o catálogo; são feitas em ordem quando ele voltar.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1738,6 +1742,22 @@ na máquina SHA-256 %4</translation>
         <translation>A imagem %1 não está na pasta de imagens.</translation>
     </message>
     <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} não é um marcador padrão nem um campo do produto: um trabalho não pode preenchê-lo.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} não é um marcador padrão: só um produto com um campo desse nome pode preenchê-lo.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>O campo %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>Preenchido com %1: %2</translation>
+    </message>
+    <message>
         <source>Text "%1"</source>
         <translation>Texto "%1"</translation>
     </message>
@@ -1776,22 +1796,6 @@ na máquina SHA-256 %4</translation>
     <message>
         <source>The data file "%1" is not there: the data fields print nothing.</source>
         <translation>O arquivo de dados "%1" não existe: os campos de dados não imprimem nada.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
-        <translation>{{%1}} não é um marcador padrão nem um campo do produto: um trabalho não pode preenchê-lo.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
-        <translation>{{%1}} não é um marcador padrão: só um produto com um campo desse nome pode preenchê-lo.</translation>
-    </message>
-    <message>
-        <source>The field %1 ({{%2}}): %3.</source>
-        <translation>O campo %1 ({{%2}}): %3.</translation>
-    </message>
-    <message>
-        <source>Filled with %1: %2</source>
-        <translation>Preenchido com %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2152,6 +2156,14 @@ na máquina SHA-256 %4</translation>
         <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
     </message>
     <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>Leitura de confirmação da embalagem obrigatória</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>Um trabalho deste produto só inicia depois que a leitura da embalagem da linha mostrar o GTIN dele.</translation>
+    </message>
+    <message>
         <source>New</source>
         <translation>Novo</translation>
     </message>
@@ -2255,14 +2267,6 @@ na máquina SHA-256 %4</translation>
         <source>Products exported to %1.</source>
         <translation>Produtos exportados para %1.</translation>
     </message>
-    <message>
-        <source>Confirming scan of the packaging required</source>
-        <translation>Leitura de confirmação da embalagem obrigatória</translation>
-    </message>
-    <message>
-        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
-        <translation>Um trabalho deste produto só inicia depois que a leitura da embalagem da linha mostrar o GTIN dele.</translation>
-    </message>
 </context>
 <context>
     <name>ProductsLink</name>
@@ -2288,7 +2292,46 @@ na máquina SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>RemoteJobs</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 em %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>codificador desconectado</translation>
+    </message>
+    <message>
+        <source>%1: its line is not heard of</source>
+        <translation>%1: sem notícias da sua linha</translation>
+    </message>
+    <message>
+        <source>%1: sent, its line has not taken it up</source>
+        <translation>%1: enviado, a sua linha ainda não o assumiu</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</source>
+        <translation>Lote %1: o trabalho %2 corre nos codificadores deste PC; enviado às suas linhas para %3.</translation>
+    </message>
+    <message>
+        <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
+        <translation>Lote %1: nenhum codificador deste PC; enviado às suas linhas para %2.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
+    <message>
+        <source>Job start</source>
+        <translation>Início de trabalho</translation>
+    </message>
+    <message>
+        <source>Job end</source>
+        <translation>Fim de trabalho</translation>
+    </message>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
         <translation>%1 para %2 em %3 não enviado: %4</translation>
@@ -2691,12 +2734,12 @@ na máquina SHA-256 %4</translation>
         <translation>Conteúdo</translation>
     </message>
     <message>
-        <source>External Data</source>
-        <translation>Dados externos</translation>
-    </message>
-    <message>
         <source>Insert field</source>
         <translation>Inserir campo</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>Dados externos</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,10 @@
         <translation>Внешние данные</translation>
     </message>
     <message>
+        <source>Insert field</source>
+        <translation>Вставить поле</translation>
+    </message>
+    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -129,10 +133,6 @@
     <message>
         <source>PDF417</source>
         <translation>PDF417</translation>
-    </message>
-    <message>
-        <source>Insert field</source>
-        <translation>Вставить поле</translation>
     </message>
 </context>
 <context>
@@ -613,6 +613,10 @@ Message sent: SHA-256 %3</source>
         <translation>формат</translation>
     </message>
     <message>
+        <source>best before of the product</source>
+        <translation>срок годности продукта</translation>
+    </message>
+    <message>
         <source>valid days</source>
         <translation>срок годности</translation>
     </message>
@@ -667,10 +671,6 @@ Message sent: SHA-256 %3</source>
     <message>
         <source>properties</source>
         <translation>свойства</translation>
-    </message>
-    <message>
-        <source>best before of the product</source>
-        <translation>срок годности продукта</translation>
     </message>
 </context>
 <context>
@@ -1207,6 +1207,14 @@ Do you want to save your changes?</source>
         <translation>Партия</translation>
     </message>
     <message>
+        <source>Packaging</source>
+        <translation>Упаковка</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>Отсканируйте упаковку на линии, затем Enter</translation>
+    </message>
+    <message>
         <source>Start job</source>
         <translation>Начать задание</translation>
     </message>
@@ -1263,6 +1271,10 @@ Do you want to save your changes?</source>
         <translation>Задание не начато: %1</translation>
     </message>
     <message>
+        <source>The job was not started: no line took it; the event log says why.</source>
+        <translation>Задание не запущено: ни одна линия его не приняла; причина — в журнале событий.</translation>
+    </message>
+    <message>
         <source>Job %1 started: %2, order %3, lot %4.</source>
         <translation>Задание %1 начато: %2, заказ %3, партия %4.</translation>
     </message>
@@ -1298,6 +1310,14 @@ Do you want to save your changes?</source>
         <source>not in the job</source>
         <translation>не в задании</translation>
     </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>%n запись протокола партии ждёт каталог; записи будут внесены по порядку, когда он вернётся.</numerusform>
+            <numerusform>%n записи протокола партии ждут каталог; они будут внесены по порядку, когда он вернётся.</numerusform>
+            <numerusform>%n записей протокола партии ждут каталог; они будут внесены по порядку, когда он вернётся.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>sending</source>
         <translation>отправка</translation>
@@ -1317,22 +1337,6 @@ Do you want to save your changes?</source>
     <message>
         <source>not verified</source>
         <translation>не проверено</translation>
-    </message>
-    <message>
-        <source>Packaging</source>
-        <translation>Упаковка</translation>
-    </message>
-    <message>
-        <source>Scan the packaging on the line, then Enter</source>
-        <translation>Отсканируйте упаковку на линии, затем Enter</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
-        <translation>
-            <numerusform>%n запись протокола партии ждёт каталог; записи будут внесены по порядку, когда он вернётся.</numerusform>
-            <numerusform>%n записи протокола партии ждут каталог; они будут внесены по порядку, когда он вернётся.</numerusform>
-            <numerusform>%n записей протокола партии ждут каталог; они будут внесены по порядку, когда он вернётся.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1744,6 +1748,22 @@ held SHA-256 %4</source>
         <translation>Картинки %1 нет в папке изображений.</translation>
     </message>
     <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} — не стандартная подстановка и не поле продукта: задание не сможет её заполнить.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} — не стандартная подстановка: её заполнит только продукт с полем этого имени.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>Поле %1 ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>С подстановкой %1: %2</translation>
+    </message>
+    <message>
         <source>Text "%1"</source>
         <translation>Текст «%1»</translation>
     </message>
@@ -1782,22 +1802,6 @@ held SHA-256 %4</source>
     <message>
         <source>The data file "%1" is not there: the data fields print nothing.</source>
         <translation>Файла данных «%1» нет: поля данных ничего не напечатают.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
-        <translation>{{%1}} — не стандартная подстановка и не поле продукта: задание не сможет её заполнить.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
-        <translation>{{%1}} — не стандартная подстановка: её заполнит только продукт с полем этого имени.</translation>
-    </message>
-    <message>
-        <source>The field %1 ({{%2}}): %3.</source>
-        <translation>Поле %1 ({{%2}}): %3.</translation>
-    </message>
-    <message>
-        <source>Filled with %1: %2</source>
-        <translation>С подстановкой %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2159,6 +2163,14 @@ held SHA-256 %4</source>
         <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
     </message>
     <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>Требуется подтверждающий скан упаковки</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>Задание этого продукта начнётся только после того, как скан упаковки на линии покажет его GTIN.</translation>
+    </message>
+    <message>
         <source>New</source>
         <translation>Создать</translation>
     </message>
@@ -2262,14 +2274,6 @@ held SHA-256 %4</source>
         <source>Products exported to %1.</source>
         <translation>Продукты экспортированы в %1.</translation>
     </message>
-    <message>
-        <source>Confirming scan of the packaging required</source>
-        <translation>Требуется подтверждающий скан упаковки</translation>
-    </message>
-    <message>
-        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
-        <translation>Задание этого продукта начнётся только после того, как скан упаковки на линии покажет его GTIN.</translation>
-    </message>
 </context>
 <context>
     <name>ProductsLink</name>
@@ -2295,7 +2299,46 @@ held SHA-256 %4</source>
     </message>
 </context>
 <context>
+    <name>RemoteJobs</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 на %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>маркиратор отключён</translation>
+    </message>
+    <message>
+        <source>%1: its line is not heard of</source>
+        <translation>%1: нет связи с его линией</translation>
+    </message>
+    <message>
+        <source>%1: sent, its line has not taken it up</source>
+        <translation>%1: отправлено, линия ещё не приняла его</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</source>
+        <translation>Партия %1: задание %2 выполняется на маркираторах этого ПК; отправлено на их линии для %3.</translation>
+    </message>
+    <message>
+        <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
+        <translation>Партия %1: ни одного маркиратора этого ПК; отправлено на их линии для %2.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
+    <message>
+        <source>Job start</source>
+        <translation>Запуск задания</translation>
+    </message>
+    <message>
+        <source>Job end</source>
+        <translation>Завершение задания</translation>
+    </message>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
         <translation>%1 для %2 на %3 не отправлено: %4</translation>
@@ -2698,12 +2741,12 @@ held SHA-256 %4</source>
         <translation>Содержимое</translation>
     </message>
     <message>
-        <source>External Data</source>
-        <translation>Внешние данные</translation>
-    </message>
-    <message>
         <source>Insert field</source>
         <translation>Вставить поле</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>Внешние данные</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,10 @@
         <translation>Harici veri</translation>
     </message>
     <message>
+        <source>Insert field</source>
+        <translation>Alan ekle</translation>
+    </message>
+    <message>
         <source>EAN14</source>
         <translation>EAN14</translation>
     </message>
@@ -129,10 +133,6 @@
     <message>
         <source>PDF417</source>
         <translation>PDF417</translation>
-    </message>
-    <message>
-        <source>Insert field</source>
-        <translation>Alan ekle</translation>
     </message>
 </context>
 <context>
@@ -609,6 +609,10 @@ Gönderilen mesaj: SHA-256 %3</translation>
         <translation>biçim</translation>
     </message>
     <message>
+        <source>best before of the product</source>
+        <translation>ürünün son kullanma tarihi</translation>
+    </message>
+    <message>
         <source>valid days</source>
         <translation>geçerlilik günü</translation>
     </message>
@@ -663,10 +667,6 @@ Gönderilen mesaj: SHA-256 %3</translation>
     <message>
         <source>properties</source>
         <translation>özellikler</translation>
-    </message>
-    <message>
-        <source>best before of the product</source>
-        <translation>ürünün son kullanma tarihi</translation>
     </message>
 </context>
 <context>
@@ -1197,6 +1197,14 @@ Değişiklikler kaydedilsin mi?</translation>
         <translation>Lot</translation>
     </message>
     <message>
+        <source>Packaging</source>
+        <translation>Ambalaj</translation>
+    </message>
+    <message>
+        <source>Scan the packaging on the line, then Enter</source>
+        <translation>Hattaki ambalajı okutun, sonra Enter</translation>
+    </message>
+    <message>
         <source>Start job</source>
         <translation>İşi başlat</translation>
     </message>
@@ -1253,6 +1261,10 @@ Değişiklikler kaydedilsin mi?</translation>
         <translation>İş başlatılmadı: %1</translation>
     </message>
     <message>
+        <source>The job was not started: no line took it; the event log says why.</source>
+        <translation>İş başlatılmadı: hiçbir hat kabul etmedi; nedeni olay günlüğünde.</translation>
+    </message>
+    <message>
         <source>Job %1 started: %2, order %3, lot %4.</source>
         <translation>%1 işi başladı: %2, sipariş %3, parti %4.</translation>
     </message>
@@ -1288,6 +1300,12 @@ Değişiklikler kaydedilsin mi?</translation>
         <source>not in the job</source>
         <translation>işte değil</translation>
     </message>
+    <message numerus="yes">
+        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
+        <translation>
+            <numerusform>%n parti kaydı yazımı kataloğu bekliyor; katalog dönünce sırayla yazılır.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>sending</source>
         <translation>gönderiliyor</translation>
@@ -1307,20 +1325,6 @@ Değişiklikler kaydedilsin mi?</translation>
     <message>
         <source>not verified</source>
         <translation>doğrulanmadı</translation>
-    </message>
-    <message>
-        <source>Packaging</source>
-        <translation>Ambalaj</translation>
-    </message>
-    <message>
-        <source>Scan the packaging on the line, then Enter</source>
-        <translation>Hattaki ambalajı okutun, sonra Enter</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n batch-record write(s) wait for the catalogue; they are written in order when it is back.</source>
-        <translation>
-            <numerusform>%n parti kaydı yazımı kataloğu bekliyor; katalog dönünce sırayla yazılır.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1732,6 +1736,22 @@ kodlayıcıdaki SHA-256 %4</translation>
         <translation>%1 resmi resim klasöründe yok.</translation>
     </message>
     <message>
+        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
+        <translation>{{%1}} ne standart bir yer tutucu ne de ürünün bir alanı: iş onu dolduramaz.</translation>
+    </message>
+    <message>
+        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
+        <translation>{{%1}} standart bir yer tutucu değil: yalnızca bu adda alanı olan bir ürün doldurabilir.</translation>
+    </message>
+    <message>
+        <source>The field %1 ({{%2}}): %3.</source>
+        <translation>%1 alanı ({{%2}}): %3.</translation>
+    </message>
+    <message>
+        <source>Filled with %1: %2</source>
+        <translation>%1 ile doldurulunca: %2</translation>
+    </message>
+    <message>
         <source>Text "%1"</source>
         <translation>Metin "%1"</translation>
     </message>
@@ -1770,22 +1790,6 @@ kodlayıcıdaki SHA-256 %4</translation>
     <message>
         <source>The data file "%1" is not there: the data fields print nothing.</source>
         <translation>"%1" veri dosyası yok: veri alanları hiçbir şey basmaz.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is neither a standard placeholder nor a field of the product: a job of it cannot fill it.</source>
-        <translation>{{%1}} ne standart bir yer tutucu ne de ürünün bir alanı: iş onu dolduramaz.</translation>
-    </message>
-    <message>
-        <source>{{%1}} is no standard placeholder: only a product with a field of that name can fill it.</source>
-        <translation>{{%1}} standart bir yer tutucu değil: yalnızca bu adda alanı olan bir ürün doldurabilir.</translation>
-    </message>
-    <message>
-        <source>The field %1 ({{%2}}): %3.</source>
-        <translation>%1 alanı ({{%2}}): %3.</translation>
-    </message>
-    <message>
-        <source>Filled with %1: %2</source>
-        <translation>%1 ile doldurulunca: %2</translation>
     </message>
 </context>
 <context>
@@ -2145,6 +2149,14 @@ kodlayıcıdaki SHA-256 %4</translation>
         <translation>[{"name":"lot","label":"Lot","kind":"text","pattern":"[A-Z0-9]{4,10}","required":true}]</translation>
     </message>
     <message>
+        <source>Confirming scan of the packaging required</source>
+        <translation>Ambalajın doğrulama okutması gerekli</translation>
+    </message>
+    <message>
+        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
+        <translation>Bu ürünün işi, hattaki ambalajın okutması ürünün GTIN'ini gösterdikten sonra başlar.</translation>
+    </message>
+    <message>
         <source>New</source>
         <translation>Yeni</translation>
     </message>
@@ -2248,14 +2260,6 @@ kodlayıcıdaki SHA-256 %4</translation>
         <source>Products exported to %1.</source>
         <translation>Ürünler %1 dosyasına aktarıldı.</translation>
     </message>
-    <message>
-        <source>Confirming scan of the packaging required</source>
-        <translation>Ambalajın doğrulama okutması gerekli</translation>
-    </message>
-    <message>
-        <source>A job of this product starts only after a scan of the packaging on the line shows the product's GTIN.</source>
-        <translation>Bu ürünün işi, hattaki ambalajın okutması ürünün GTIN'ini gösterdikten sonra başlar.</translation>
-    </message>
 </context>
 <context>
     <name>ProductsLink</name>
@@ -2281,7 +2285,46 @@ kodlayıcıdaki SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>RemoteJobs</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%2 üzerindeki %1</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>bağlantısı kopan kodlayıcı</translation>
+    </message>
+    <message>
+        <source>%1: its line is not heard of</source>
+        <translation>%1: hattından haber alınamıyor</translation>
+    </message>
+    <message>
+        <source>%1: sent, its line has not taken it up</source>
+        <translation>%1: gönderildi, hattı henüz üstlenmedi</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</source>
+        <translation>Parti %1: iş %2 bu PC'nin kodlayıcılarında çalışıyor; %3 için hatlarına gönderildi.</translation>
+    </message>
+    <message>
+        <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
+        <translation>Parti %1: bu PC'nin kodlayıcısı yok; %2 için hatlarına gönderildi.</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
+    <message>
+        <source>Job start</source>
+        <translation>İş başlatma</translation>
+    </message>
+    <message>
+        <source>Job end</source>
+        <translation>İş bitirme</translation>
+    </message>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
         <translation>%3 üzerindeki %2 için %1 gönderilmedi: %4</translation>
@@ -2684,12 +2727,12 @@ kodlayıcıdaki SHA-256 %4</translation>
         <translation>İçerik</translation>
     </message>
     <message>
-        <source>External Data</source>
-        <translation>Harici veri</translation>
-    </message>
-    <message>
         <source>Insert field</source>
         <translation>Alan ekle</translation>
+    </message>
+    <message>
+        <source>External Data</source>
+        <translation>Harici veri</translation>
     </message>
 </context>
 <context>

@@ -2,13 +2,16 @@
 // The window as the plant's host application, with a bus of the test's own
 // in place of the site broker: the lines' coders in the device list, the
 // window's commands to them under the signed-in user's role, their journal
-// lines and outcomes.
+// lines and outcomes, and jobs started on them from the Jobs view.
 #include "../common/recordingnotifier.h"
 #include "accesscontrol.h"
+#include "catalogue.h"
 #include "coderbuttondelegate.h"
 #include "coderlistmodel.h"
 #include "devicelistpanel.h"
 #include "eventlog.h"
+#include "jobservice.h"
+#include "jobspanel.h"
 #include "mqttbus.h"
 #include "plantcommand.h"
 #include "planthost.h"
@@ -25,8 +28,12 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QLoggingCategory>
+#include <QPushButton>
 #include <QSettings>
 #include <QtTest>
 
@@ -90,6 +97,7 @@ class TestRemoteLines : public QObject
     std::unique_ptr<StationWindow> window;
     std::unique_ptr<SiteBus> bus;
     std::unique_ptr<PlantHostLink> link;
+    std::unique_ptr<JobService> service;
 
     bool logHas(const QString &part) const
     {
@@ -123,6 +131,7 @@ private slots:
         QSettings(QSettings::NativeFormat, QSettings::UserScope, "KorvexSoftWare").clear();
         QDir("journal").removeRecursively();
         QFile::remove("users.json");
+        QFile::remove("korvex.db");
         UserStore store;
         store.setRounds(10);
         store.setEnabled(true);
@@ -145,6 +154,9 @@ private slots:
 
     void cleanup()
     {
+        if (window)
+            window->setJobService(nullptr);
+        service.reset();
         link.reset();
         bus.reset();
         window.reset();
@@ -230,6 +242,159 @@ private slots:
         QCOMPARE(bus->commands().size(), 1);
         QCOMPARE(journal().last().value("action").toString(), QString("command failed"));
         QCOMPARE(journal().last().value("node").toString(), QString("Line2/PC2"));
+    }
+
+    // A job from the Jobs view on a coder of line 2 (checked in the device
+    // list as a local one is): one DCMD with the job's metrics and the
+    // signed-in user, journaled with its line first, its outcome in the event
+    // log; the row and the view show what the line says of that job, never
+    // the verdict it gave of an earlier one.  Printing starts only once the
+    // line says verified; "End job" sends Job/End.  Refused: nothing goes out.
+    void aJobGoesToALinesCoder_data()
+    {
+        QTest::addColumn<QString>("user"); // signed in; empty: nobody
+        QTest::addColumn<bool>("lineHeard");
+        QTest::addColumn<QString>("refusal"); // in the view or the event log; empty: sent
+        QTest::newRow("an operator, the job's metrics") << "olga" << true << "";
+        QTest::newRow("nobody signed in: refused") << "" << true << "Sign in to run jobs.";
+        QTest::newRow("its line not heard of: not sent")
+            << "olga" << false
+            << "Job start for 10.0.2.5 on Line2/PC2 not sent: its line is not heard of";
+    }
+    void aJobGoesToALinesCoder()
+    {
+        QFETCH(QString, user);
+        QFETCH(bool, lineHeard);
+        QFETCH(QString, refusal);
+        service = std::make_unique<JobService>(window->KorvexMainWindow::station());
+        QVERIFY(service->open());
+        Product juice;
+        juice.code = "OJ-1L";
+        juice.gtin = "09501101020917";
+        juice.name = "Orange juice 1 l";
+        juice.templateName = "juice.spr";
+        juice.coders = QStringList{"10.0.2.*"};
+        juice.packagingScan = true;
+        JobField line;
+        line.name = "line";
+        line.kind = JobField::Kind::Integer;
+        juice.fields << line;
+        QVERIFY(service->catalogue()->addProduct(&juice, "anna").ok());
+        window->setJobService(service.get());
+        JobsPanel *panel = window->jobsPanel();
+        QVERIFY(panel);
+
+        // Its line ran another job on it before: verified, by its birth.
+        bus->deliver("Line2/NBIRTH/PC2", 0,
+                     {metric("bdSeq", DataType::Int64, qint64(3)),
+                      text("Command Result/Device", ""), text("Command Result/Command", ""),
+                      text("Command Result/Outcome", "")});
+        bus->deliver("Line2/DBIRTH/PC2/10.0.2.5", 1,
+                     {text("Status/State", "Ready"), text("Properties/IP", "10.0.2.5"),
+                      text("Properties/Remark Name", "Filler"), text("Job/Order", "PO-1"),
+                      text("Job/Product", "OJ-1L"), text("Job/Lot", "OLD"),
+                      text("Job/State", "verified"),
+                      metric("Job/Verified", DataType::Boolean, true),
+                      metric("Job/Start", DataType::Boolean, false),
+                      metric("Job/End", DataType::Boolean, false)});
+        if (!lineHeard)
+            bus->deliver("Line2/NDEATH/PC2", std::nullopt,
+                         {metric("bdSeq", DataType::Int64, qint64(3))});
+        DeviceListPanel *list = window->deviceList();
+        const int coder = window->remoteLines()->descriptorOf("Line2/PC2", "10.0.2.5");
+        list->model()->flush();
+        QCOMPARE(list->indexOf(coder).data(CoderListModel::LotRole).toString(), QString("OLD"));
+        list->setChecked(coder, true);
+
+        Session *session = window->access()->session();
+        if (user.isEmpty())
+            session->signOut("test");
+        panel->findChild<QLineEdit *>("searchEdit")->setText("juice");
+        panel->findChild<QListWidget *>("productList")->item(0)->setSelected(true);
+        QVERIFY(panel->findChild<QLabel *>("codersLabel")
+                    ->text()
+                    .contains("Filler (10.0.2.5) on Line2/PC2"));
+        panel->findChild<QLineEdit *>("orderEdit")->setText("PO-77");
+        panel->findChild<QLineEdit *>("lotEdit")->setText("A2041");
+        panel->findChild<QLineEdit *>("field_line")->setText("3");
+        auto *packaging = panel->findChild<QLineEdit *>("packagingEdit");
+        packaging->setText("09501101020917");
+        QTest::keyClick(packaging, Qt::Key_Return);
+        const int journaled = journal().size();
+        QTest::mouseClick(panel->findChild<QPushButton *>("startJobBtn"), Qt::LeftButton);
+        if (!refusal.isEmpty()) {
+            QVERIFY(bus->commands().isEmpty());
+            QVERIFY2(panel->startReason().contains(refusal) || logHas(refusal),
+                     qPrintable(panel->startReason()));
+            QCOMPARE(journal().size(), journaled);
+            QCOMPARE(panel->findChild<QListWidget *>("stageList")->count(), 0);
+            return;
+        }
+        QCOMPARE(bus->commands(), QStringList{"spBv1.0/Line2/DCMD/PC2/10.0.2.5"});
+        const DecodedCommands sent = decodeDeviceCommand(bus->published.last().second, {});
+        QVERIFY2(sent.refusals.isEmpty(), qPrintable(sent.refusals.join("; ")));
+        QCOMPARE(sent.commands.size(), 1);
+        const PlantCommand &job = sent.commands.first();
+        QCOMPARE(int(job.kind), int(PlantCommand::Kind::StartJob));
+        QCOMPARE(job.product + "|" + job.order + "|" + job.lot + "|" + job.packaging,
+                 QString("OJ-1L|PO-77|A2041|09501101020917"));
+        QCOMPARE(job.fieldValues, (QMap<QString, QString>{{"line", "3"}}));
+        QCOMPARE(job.user, QString("olga"));
+        QCOMPARE(journal().last().value("action").toString(), QString("job started"));
+        QCOMPARE(journal().last().value("node").toString(), QString("Line2/PC2"));
+        QCOMPARE(journal().last().value("device").toString(), QString("10.0.2.5"));
+        QCOMPARE(journal().last().value("lot").toString(), QString("A2041"));
+        QVERIFY(
+            logHas("no coder of this PC; sent to their lines for Filler (10.0.2.5) on Line2/PC2"));
+
+        // The earlier job's verdict is not this one's.
+        auto *stages = panel->findChild<QListWidget *>("stageList");
+        QCOMPARE(stages->count(), 1);
+        QCOMPARE(stages->item(0)->text(),
+                 QString("Filler (10.0.2.5) on Line2/PC2: sent, its line has not taken it up"));
+        QTest::mouseClick(panel->findChild<QPushButton *>("startPrintingBtn"), Qt::LeftButton);
+        QCOMPARE(bus->commands().size(), 1);
+
+        bus->deliver(
+            "Line2/NDATA/PC2", 2,
+            {text("Command Result/Device", "10.0.2.5"),
+             text("Command Result/Command",
+                  "Job/Start, Job/Product, Job/Order, Job/Lot, Job/Field/line, Job/Packaging"),
+             text("Command Result/Outcome", "done")});
+        QVERIFY(logHas("Job/Packaging for 10.0.2.5 on Line2/PC2: done"));
+        bus->deliver("Line2/DDATA/PC2/10.0.2.5", 3,
+                     {text("Job/Order", "PO-77"), text("Job/Lot", "A2041"),
+                      text("Job/State", "sending"),
+                      metric("Job/Verified", DataType::Boolean, false)});
+        list->model()->flush();
+        QCOMPARE(list->indexOf(coder).data(CoderListModel::LotRole).toString(), QString("A2041"));
+        QCOMPARE(list->indexOf(coder).data(CoderListModel::JobRole).toString(),
+                 QString("PO-77 (OJ-1L)"));
+        QCOMPARE(list->indexOf(coder).data(CoderListModel::JobStageRole).toString(),
+                 QString("sending"));
+        QCOMPARE(stages->item(0)->text(), QString("Filler (10.0.2.5) on Line2/PC2: sending"));
+        // "verified" without Job/Verified beside it is not taken.
+        bus->deliver("Line2/DDATA/PC2/10.0.2.5", 4, {text("Job/State", "verified")});
+        QCOMPARE(stages->item(0)->text(), QString("Filler (10.0.2.5) on Line2/PC2: not verified"));
+        QTest::mouseClick(panel->findChild<QPushButton *>("startPrintingBtn"), Qt::LeftButton);
+        QCOMPARE(bus->commands().size(), 1);
+        bus->deliver("Line2/DDATA/PC2/10.0.2.5", 5,
+                     {metric("Job/Verified", DataType::Boolean, true)});
+        list->model()->flush();
+        QCOMPARE(list->indexOf(coder).data(CoderListModel::JobStageRole).toString(),
+                 QString("verified"));
+        QVERIFY(!list->indexOf(coder).data(CoderListModel::JobMismatchRole).toBool());
+
+        QTest::mouseClick(panel->findChild<QPushButton *>("startPrintingBtn"), Qt::LeftButton);
+        QCOMPARE(bus->commands().size(), 2);
+        QCOMPARE(int(decodeDeviceCommand(bus->published.last().second, {}).commands.first().kind),
+                 int(PlantCommand::Kind::Start));
+        QTest::mouseClick(panel->findChild<QPushButton *>("endJobBtn"), Qt::LeftButton);
+        QCOMPARE(bus->commands().size(), 3);
+        QCOMPARE(int(decodeDeviceCommand(bus->published.last().second, {}).commands.first().kind),
+                 int(PlantCommand::Kind::EndJob));
+        QCOMPARE(journal().last().value("action").toString(), QString("job ended"));
+        QCOMPARE(stages->count(), 0);
     }
 };
 
