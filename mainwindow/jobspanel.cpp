@@ -292,7 +292,8 @@ void JobsPanel::startPrinting()
     const bool remote = m_remoteJobs->startVerified();
     if (!m_jobId || !m_service) {
         if (!remote)
-            refuse(tr("No job is running in this view."));
+            refuse(m_remoteJobs->hasJob() ? RemoteJobs::notVerified()
+                                          : tr("No job is running in this view."));
         return;
     }
     QList<int> verified;

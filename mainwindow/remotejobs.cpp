@@ -145,3 +145,8 @@ QString RemoteJobs::whereText(qint64 jobId, const QString &lot, const QStringLis
                        .arg(coders)
                  : tr("Lot %1: no coder of this PC; sent to their lines for %2.").arg(lot, coders);
 }
+
+QString RemoteJobs::notVerified()
+{
+    return tr("Not started: no line says a coder of the job is verified.");
+}

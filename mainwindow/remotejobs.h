@@ -39,6 +39,8 @@ public:
     // view's job.  False when the view gave no line a job.  Tells changed().
     bool end();
     bool hasJob() const { return !m_coders.isEmpty(); }
+    // Why "Start printing" started none of them.
+    static QString notVerified();
     // Where a job went: this PC's job jobId (0: none) and the lines' coders.
     static QString whereText(qint64 jobId, const QString &lot, const QStringList &remote);
     // A line per coder of the job in list: "<coder>: <what its line says>".

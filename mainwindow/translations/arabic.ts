@@ -2356,6 +2356,10 @@ held SHA-256 %4</source>
         <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
         <translation>الدفعة %1: لا طابعة من هذا الحاسوب؛ أُرسلت إلى خطوطها من أجل %2.</translation>
     </message>
+    <message>
+        <source>Not started: no line says a coder of the job is verified.</source>
+        <translation>لم يبدأ: لا يذكر أي خط أن طابعة من المهمة تم التحقق منها.</translation>
+    </message>
 </context>
 <context>
     <name>RemoteLines</name>

@@ -2314,6 +2314,10 @@ held SHA-256 %4</source>
         <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
         <translation>批次 %1：本机无喷码机；已为 %2 发送到其产线。</translation>
     </message>
+    <message>
+        <source>Not started: no line says a coder of the job is verified.</source>
+        <translation>未启动：没有产线报告作业的喷码机已验证。</translation>
+    </message>
 </context>
 <context>
     <name>RemoteLines</name>

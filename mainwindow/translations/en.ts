@@ -2321,6 +2321,10 @@ held SHA-256 %4</translation>
         <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
         <translation>Lot %1: no coder of this PC; sent to their lines for %2.</translation>
     </message>
+    <message>
+        <source>Not started: no line says a coder of the job is verified.</source>
+        <translation>Not started: no line says a coder of the job is verified.</translation>
+    </message>
 </context>
 <context>
     <name>RemoteLines</name>

@@ -2321,6 +2321,10 @@ en el equipo SHA-256 %4</translation>
         <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
         <translation>Lote %1: ningún codificador de este PC; enviado a sus líneas para %2.</translation>
     </message>
+    <message>
+        <source>Not started: no line says a coder of the job is verified.</source>
+        <translation>No iniciado: ninguna línea dice que un codificador del trabajo esté verificado.</translation>
+    </message>
 </context>
 <context>
     <name>RemoteLines</name>

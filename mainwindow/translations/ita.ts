@@ -2321,6 +2321,10 @@ nel codificatore SHA-256 %4</translation>
         <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
         <translation>Lotto %1: nessun codificatore di questo PC; inviato alle loro linee per %2.</translation>
     </message>
+    <message>
+        <source>Not started: no line says a coder of the job is verified.</source>
+        <translation>Non avviato: nessuna linea dice che un codificatore del lavoro è verificato.</translation>
+    </message>
 </context>
 <context>
     <name>RemoteLines</name>

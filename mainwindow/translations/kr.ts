@@ -2314,6 +2314,10 @@ held SHA-256 %4</source>
         <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
         <translation>로트 %1: 이 PC의 코더 없음; %2을(를) 위해 해당 라인으로 전송됨.</translation>
     </message>
+    <message>
+        <source>Not started: no line says a coder of the job is verified.</source>
+        <translation>시작되지 않음: 작업의 코더가 검증되었다고 알려온 라인이 없음.</translation>
+    </message>
 </context>
 <context>
     <name>RemoteLines</name>

@@ -2321,6 +2321,10 @@ na máquina SHA-256 %4</translation>
         <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
         <translation>Lote %1: nenhum codificador deste PC; enviado às suas linhas para %2.</translation>
     </message>
+    <message>
+        <source>Not started: no line says a coder of the job is verified.</source>
+        <translation>Não iniciado: nenhuma linha diz que um codificador do trabalho está verificado.</translation>
+    </message>
 </context>
 <context>
     <name>RemoteLines</name>

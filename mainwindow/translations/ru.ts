@@ -2328,6 +2328,10 @@ held SHA-256 %4</source>
         <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
         <translation>Партия %1: ни одного маркиратора этого ПК; отправлено на их линии для %2.</translation>
     </message>
+    <message>
+        <source>Not started: no line says a coder of the job is verified.</source>
+        <translation>Не запущено: ни одна линия не сообщает, что маркиратор задания проверен.</translation>
+    </message>
 </context>
 <context>
     <name>RemoteLines</name>

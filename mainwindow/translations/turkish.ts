@@ -2314,6 +2314,10 @@ kodlayıcıdaki SHA-256 %4</translation>
         <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
         <translation>Parti %1: bu PC'nin kodlayıcısı yok; %2 için hatlarına gönderildi.</translation>
     </message>
+    <message>
+        <source>Not started: no line says a coder of the job is verified.</source>
+        <translation>Başlatılmadı: hiçbir hat işin bir kodlayıcısının doğrulandığını bildirmiyor.</translation>
+    </message>
 </context>
 <context>
     <name>RemoteLines</name>

@@ -354,6 +354,8 @@ private slots:
                  QString("Filler (10.0.2.5) on Line2/PC2: sent, its line has not taken it up"));
         QTest::mouseClick(panel->findChild<QPushButton *>("startPrintingBtn"), Qt::LeftButton);
         QCOMPARE(bus->commands().size(), 1);
+        QCOMPARE(panel->startReason(),
+                 QString("Not started: no line says a coder of the job is verified."));
 
         bus->deliver(
             "Line2/NDATA/PC2", 2,

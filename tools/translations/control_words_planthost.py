@@ -93,4 +93,15 @@ PLANTHOST_WORDS = {
         "İş başlatılmadı: hiçbir hat kabul etmedi; nedeni olay günlüğünde.",
         "作业未启动：没有产线接受；原因见事件日志。",
         "لم تبدأ المهمة: لم يتسلّمها أي خط؛ سجل الأحداث يذكر السبب."),
+    # "Start printing" in the Jobs view, for a job only on coders of other lines.
+    "Not started: no line says a coder of the job is verified.": row(
+        "Не запущено: ни одна линия не сообщает, что маркиратор задания проверен.",
+        "No iniciado: ninguna línea dice que un codificador del trabajo esté verificado.",
+        "Não iniciado: nenhuma linha diz que um codificador do trabalho está verificado.",
+        "Not started: no line says a coder of the job is verified.",
+        "시작되지 않음: 작업의 코더가 검증되었다고 알려온 라인이 없음.",
+        "Non avviato: nessuna linea dice che un codificatore del lavoro è verificato.",
+        "Başlatılmadı: hiçbir hat işin bir kodlayıcısının doğrulandığını bildirmiyor.",
+        "未启动：没有产线报告作业的喷码机已验证。",
+        "لم يبدأ: لا يذكر أي خط أن طابعة من المهمة تم التحقق منها."),
 }
