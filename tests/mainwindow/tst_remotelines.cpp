@@ -4,12 +4,14 @@
 // window's commands to them under the signed-in user's role, their journal
 // lines and outcomes, and jobs started on them from the Jobs view.
 #include "../common/recordingnotifier.h"
+#include "../common/testfiles.h"
 #include "accesscontrol.h"
 #include "catalogue.h"
 #include "coderbuttondelegate.h"
 #include "coderlistmodel.h"
 #include "devicelistpanel.h"
 #include "eventlog.h"
+#include "fleet.h"
 #include "jobservice.h"
 #include "jobspanel.h"
 #include "mqttbus.h"
@@ -20,11 +22,14 @@
 #include "printparameters.h"
 #include "remotelines.h"
 #include "session.h"
+#include "simulatedcoder.h"
 #include "sparkplugpayload.h"
 #include "stationwindow.h"
+#include "tcpserver.h"
 #include "userstore.h"
 
 #include <QAbstractButton>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -82,6 +87,11 @@ public:
     }
 };
 
+const QByteArray kTemplate =
+    R"({"ExternDataInfo":{"ExternMode":0},"TextItemInfo":[{"TextAtX":20,"TextAtY":10,)"
+    R"("TextAtZ":0,"TextContent":"LOT {{lot}} L{{line}}","TextFont":"DejaVu Sans,-1,120,5,75,0,0,0,0,0",)"
+    R"("TextRotate":0,"TextID":"Text0","TextIsExtern":false,"TextFontSpace":0}]})";
+
 Sparkplug::Metric text(const char *name, const QString &value)
 {
     return metric(QString::fromUtf8(name), DataType::String, value);
@@ -98,6 +108,7 @@ class TestRemoteLines : public QObject
     std::unique_ptr<SiteBus> bus;
     std::unique_ptr<PlantHostLink> link;
     std::unique_ptr<JobService> service;
+    std::unique_ptr<SimulatedCoder> sim;
 
     bool logHas(const QString &part) const
     {
@@ -156,6 +167,7 @@ private slots:
     {
         if (window)
             window->setJobService(nullptr);
+        sim.reset();
         service.reset();
         link.reset();
         bus.reset();
@@ -255,17 +267,20 @@ private slots:
         QTest::addColumn<QString>("user"); // signed in; empty: nobody
         QTest::addColumn<bool>("lineHeard");
         QTest::addColumn<QString>("refusal"); // in the view or the event log; empty: sent
-        QTest::newRow("an operator, the job's metrics") << "olga" << true << "";
-        QTest::newRow("nobody signed in: refused") << "" << true << "Sign in to run jobs.";
+        QTest::addColumn<bool>("withLocal");  // a coder of this PC checked as well
+        QTest::newRow("an operator, the job's metrics") << "olga" << true << "" << false;
+        QTest::newRow("nobody signed in: refused") << "" << true << "Sign in to run jobs." << false;
         QTest::newRow("its line not heard of: not sent")
             << "olga" << false
-            << "Job start for 10.0.2.5 on Line2/PC2 not sent: its line is not heard of";
+            << "Job start for 10.0.2.5 on Line2/PC2 not sent: its line is not heard of" << false;
+        QTest::newRow("with a coder of this PC: each its own way") << "olga" << true << "" << true;
     }
     void aJobGoesToALinesCoder()
     {
         QFETCH(QString, user);
         QFETCH(bool, lineHeard);
         QFETCH(QString, refusal);
+        QFETCH(bool, withLocal);
         service = std::make_unique<JobService>(window->KorvexMainWindow::station());
         QVERIFY(service->open());
         Product juice;
@@ -273,13 +288,20 @@ private slots:
         juice.gtin = "09501101020917";
         juice.name = "Orange juice 1 l";
         juice.templateName = "juice.spr";
-        juice.coders = QStringList{"10.0.2.*"};
+        juice.coders = QStringList{"10.0.2.*", "127.0.0.*"};
         juice.packagingScan = true;
         JobField line;
         line.name = "line";
         line.kind = JobField::Kind::Integer;
         juice.fields << line;
         QVERIFY(service->catalogue()->addProduct(&juice, "anna").ok());
+        Approval approval;
+        approval.templateName = "juice.spr";
+        approval.sha256 = QCryptographicHash::hash(kTemplate, QCryptographicHash::Sha256).toHex();
+        approval.signerName = "Anna Admin";
+        approval.account = "anna";
+        approval.meaning = "Approved for production";
+        QVERIFY(service->catalogue()->approve(&approval, true).ok());
         window->setJobService(service.get());
         JobsPanel *panel = window->jobsPanel();
         QVERIFY(panel);
@@ -305,6 +327,26 @@ private slots:
         list->model()->flush();
         QCOMPARE(list->indexOf(coder).data(CoderListModel::LotRole).toString(), QString("OLD"));
         list->setChecked(coder, true);
+        int local = -1;
+        if (withLocal) {
+            QDir("Spray").removeRecursively();
+            QDir().mkpath("Spray");
+            writeFile("Spray/juice.spr", kTemplate);
+            QDir("sim1").removeRecursively();
+            QDir().mkpath("sim1");
+            CoderSettings settings;
+            settings.port = window->server()->serverPort();
+            settings.folder = "sim1";
+            settings.statusIntervalMs = 50;
+            sim = std::make_unique<SimulatedCoder>(settings);
+            sim->start();
+            QTRY_COMPARE(window->fleet()->descriptors().size(), 1);
+            local = window->fleet()->descriptors().first();
+            list->model()->flush();
+            list->setMultiSelect(true);
+            list->setChecked(local, true);
+            list->setChecked(coder, true);
+        }
 
         Session *session = window->access()->session();
         if (user.isEmpty())
@@ -344,11 +386,30 @@ private slots:
         QCOMPARE(journal().last().value("node").toString(), QString("Line2/PC2"));
         QCOMPARE(journal().last().value("device").toString(), QString("10.0.2.5"));
         QCOMPARE(journal().last().value("lot").toString(), QString("A2041"));
+        auto *stages = panel->findChild<QListWidget *>("stageList");
+        if (withLocal) {
+            // Said which went where: this PC's coder in the job, the line's by its command.
+            QVERIFY(panel->currentJob() > 0);
+            QVERIFY(logHas(QString("Lot A2041: job %1 runs on this PC's coders; sent to their "
+                                   "lines for Filler (10.0.2.5) on Line2/PC2.")
+                               .arg(panel->currentJob())));
+            QTRY_COMPARE(stages->count(), 2);
+            QTRY_COMPARE(stages->item(0)->text(), QString("127.0.0.1: verified"));
+            QCOMPARE(stages->item(1)->text(),
+                     QString("Filler (10.0.2.5) on Line2/PC2: sent, its line has not taken it up"));
+            QTest::mouseClick(panel->findChild<QPushButton *>("endJobBtn"), Qt::LeftButton);
+            QCOMPARE(panel->currentJob(), qint64(0));
+            QCOMPARE(
+                int(decodeDeviceCommand(bus->published.last().second, {}).commands.first().kind),
+                int(PlantCommand::Kind::EndJob));
+            QCOMPARE(stages->count(), 0);
+            return;
+        }
+        QCOMPARE(panel->currentJob(), qint64(0));
         QVERIFY(
             logHas("no coder of this PC; sent to their lines for Filler (10.0.2.5) on Line2/PC2"));
 
         // The earlier job's verdict is not this one's.
-        auto *stages = panel->findChild<QListWidget *>("stageList");
         QCOMPARE(stages->count(), 1);
         QCOMPARE(stages->item(0)->text(),
                  QString("Filler (10.0.2.5) on Line2/PC2: sent, its line has not taken it up"));
