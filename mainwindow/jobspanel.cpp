@@ -201,8 +201,8 @@ QString JobsPanel::startReason() const
 // The checked coders, and those of them the product may not run on.
 void JobsPanel::updateCoders()
 {
+    QStringList names;
     QStringList barred;
-    QStringList names = m_remoteJobs->namesOf(m_devices->checkedDescriptors(), m_product, &barred);
     for (int descriptor : m_devices->checkedDescriptors()) {
         const Coder *coder = m_station->fleet()->coder(descriptor);
         if (!coder)
@@ -211,6 +211,7 @@ void JobsPanel::updateCoders()
         if (m_product.id && !m_product.mayRunOn(coder->ipText, coder->remarkName))
             barred << nameOf(*coder);
     }
+    names += m_remoteJobs->namesOf(m_devices->checkedDescriptors(), m_product, &barred);
     QString text = names.isEmpty() ? tr("Coders: none checked in the device list")
                                    : tr("Coders: %1").arg(names.join(QStringLiteral(", ")));
     if (!barred.isEmpty())

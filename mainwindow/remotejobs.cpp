@@ -131,6 +131,7 @@ void RemoteJobs::listStages(QListWidget *list) const
         }
         auto *item = new QListWidgetItem(text, list);
         item->setData(Qt::UserRole, descriptor);
+        item->setToolTip(text);
         if (problem)
             item->setForeground(QColor(200, 0, 0));
     }
