@@ -321,7 +321,8 @@ void JobsPanel::endJob()
     }
     const QString refused = m_station->session()->refusal(Permission::RunJobs);
     if (!refused.isEmpty()) {
-        refuse(tr("Job %1 was not ended: %2").arg(m_jobId).arg(refused));
+        refuse(m_jobId ? tr("Job %1 was not ended: %2").arg(m_jobId).arg(refused)
+                       : RemoteJobs::notEnded(refused));
         return;
     }
     m_remoteJobs->end();

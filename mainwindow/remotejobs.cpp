@@ -151,3 +151,8 @@ QString RemoteJobs::notVerified()
 {
     return tr("Not started: no line says a coder of the job is verified.");
 }
+
+QString RemoteJobs::notEnded(const QString &why)
+{
+    return tr("The job of the lines' coders was not ended: %1").arg(why);
+}

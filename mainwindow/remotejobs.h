@@ -41,6 +41,8 @@ public:
     bool hasJob() const { return !m_coders.isEmpty(); }
     // Why "Start printing" started none of them.
     static QString notVerified();
+    // Why "End job" did not reach the lines, for a job only on their coders.
+    static QString notEnded(const QString &why);
     // Where a job went: this PC's job jobId (0: none) and the lines' coders.
     static QString whereText(qint64 jobId, const QString &lot, const QStringList &remote);
     // A line per coder of the job in list: "<coder>: <what its line says>".

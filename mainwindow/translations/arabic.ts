@@ -2360,6 +2360,10 @@ held SHA-256 %4</source>
         <source>Not started: no line says a coder of the job is verified.</source>
         <translation>لم يبدأ: لا يذكر أي خط أن طابعة من المهمة تم التحقق منها.</translation>
     </message>
+    <message>
+        <source>The job of the lines' coders was not ended: %1</source>
+        <translation>لم تُنهَ مهمة طابعات الخطوط: %1</translation>
+    </message>
 </context>
 <context>
     <name>RemoteLines</name>

@@ -2318,6 +2318,10 @@ held SHA-256 %4</source>
         <source>Not started: no line says a coder of the job is verified.</source>
         <translation>未启动：没有产线报告作业的喷码机已验证。</translation>
     </message>
+    <message>
+        <source>The job of the lines' coders was not ended: %1</source>
+        <translation>产线喷码机的作业未结束：%1</translation>
+    </message>
 </context>
 <context>
     <name>RemoteLines</name>

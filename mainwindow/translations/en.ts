@@ -2325,6 +2325,10 @@ held SHA-256 %4</translation>
         <source>Not started: no line says a coder of the job is verified.</source>
         <translation>Not started: no line says a coder of the job is verified.</translation>
     </message>
+    <message>
+        <source>The job of the lines' coders was not ended: %1</source>
+        <translation>The job of the lines' coders was not ended: %1</translation>
+    </message>
 </context>
 <context>
     <name>RemoteLines</name>

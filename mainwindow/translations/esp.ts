@@ -2325,6 +2325,10 @@ en el equipo SHA-256 %4</translation>
         <source>Not started: no line says a coder of the job is verified.</source>
         <translation>No iniciado: ninguna línea dice que un codificador del trabajo esté verificado.</translation>
     </message>
+    <message>
+        <source>The job of the lines' coders was not ended: %1</source>
+        <translation>El trabajo de los codificadores de las líneas no se terminó: %1</translation>
+    </message>
 </context>
 <context>
     <name>RemoteLines</name>

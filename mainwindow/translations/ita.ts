@@ -2325,6 +2325,10 @@ nel codificatore SHA-256 %4</translation>
         <source>Not started: no line says a coder of the job is verified.</source>
         <translation>Non avviato: nessuna linea dice che un codificatore del lavoro è verificato.</translation>
     </message>
+    <message>
+        <source>The job of the lines' coders was not ended: %1</source>
+        <translation>Il lavoro dei codificatori delle linee non è stato terminato: %1</translation>
+    </message>
 </context>
 <context>
     <name>RemoteLines</name>

@@ -2318,6 +2318,10 @@ held SHA-256 %4</source>
         <source>Not started: no line says a coder of the job is verified.</source>
         <translation>시작되지 않음: 작업의 코더가 검증되었다고 알려온 라인이 없음.</translation>
     </message>
+    <message>
+        <source>The job of the lines' coders was not ended: %1</source>
+        <translation>라인 코더의 작업이 종료되지 않음: %1</translation>
+    </message>
 </context>
 <context>
     <name>RemoteLines</name>

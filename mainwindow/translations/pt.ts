@@ -2325,6 +2325,10 @@ na máquina SHA-256 %4</translation>
         <source>Not started: no line says a coder of the job is verified.</source>
         <translation>Não iniciado: nenhuma linha diz que um codificador do trabalho está verificado.</translation>
     </message>
+    <message>
+        <source>The job of the lines' coders was not ended: %1</source>
+        <translation>O trabalho dos codificadores das linhas não foi terminado: %1</translation>
+    </message>
 </context>
 <context>
     <name>RemoteLines</name>

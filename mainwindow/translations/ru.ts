@@ -2332,6 +2332,10 @@ held SHA-256 %4</source>
         <source>Not started: no line says a coder of the job is verified.</source>
         <translation>Не запущено: ни одна линия не сообщает, что маркиратор задания проверен.</translation>
     </message>
+    <message>
+        <source>The job of the lines' coders was not ended: %1</source>
+        <translation>Задание маркираторов линий не завершено: %1</translation>
+    </message>
 </context>
 <context>
     <name>RemoteLines</name>

@@ -2318,6 +2318,10 @@ kodlayıcıdaki SHA-256 %4</translation>
         <source>Not started: no line says a coder of the job is verified.</source>
         <translation>Başlatılmadı: hiçbir hat işin bir kodlayıcısının doğrulandığını bildirmiyor.</translation>
     </message>
+    <message>
+        <source>The job of the lines' coders was not ended: %1</source>
+        <translation>Hatların kodlayıcılarının işi bitirilmedi: %1</translation>
+    </message>
 </context>
 <context>
     <name>RemoteLines</name>

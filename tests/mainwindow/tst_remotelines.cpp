@@ -446,6 +446,11 @@ private slots:
         QTest::mouseClick(panel->findChild<QPushButton *>("startPrintingBtn"), Qt::LeftButton);
         QCOMPARE(bus->commands().size(), 2);
         QCOMPARE(lastKind(), int(PlantCommand::Kind::Start));
+        session->signOut("test");
+        QTest::mouseClick(panel->findChild<QPushButton *>("endJobBtn"), Qt::LeftButton);
+        QCOMPARE(panel->startReason(),
+                 QString("The job of the lines' coders was not ended: Sign in to run jobs."));
+        QVERIFY(session->signIn("olga", "olga-pw").ok);
         QTest::mouseClick(panel->findChild<QPushButton *>("endJobBtn"), Qt::LeftButton);
         QCOMPARE(bus->commands().size(), 3);
         QCOMPARE(lastKind(), int(PlantCommand::Kind::EndJob));

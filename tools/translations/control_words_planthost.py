@@ -104,4 +104,15 @@ PLANTHOST_WORDS = {
         "Başlatılmadı: hiçbir hat işin bir kodlayıcısının doğrulandığını bildirmiyor.",
         "未启动：没有产线报告作业的喷码机已验证。",
         "لم يبدأ: لا يذكر أي خط أن طابعة من المهمة تم التحقق منها."),
+    # "End job" refused, for a job only on coders of other lines; %1 why.
+    "The job of the lines' coders was not ended: %1": row(
+        "Задание маркираторов линий не завершено: %1",
+        "El trabajo de los codificadores de las líneas no se terminó: %1",
+        "O trabalho dos codificadores das linhas não foi terminado: %1",
+        "The job of the lines' coders was not ended: %1",
+        "라인 코더의 작업이 종료되지 않음: %1",
+        "Il lavoro dei codificatori delle linee non è stato terminato: %1",
+        "Hatların kodlayıcılarının işi bitirilmedi: %1",
+        "产线喷码机的作业未结束：%1",
+        "لم تُنهَ مهمة طابعات الخطوط: %1"),
 }
