@@ -148,9 +148,20 @@ void CoderListModel::setRemarkName(const QString &ipText, const QString &name)
 
 void CoderListModel::setRemote(const RemoteRow &row)
 {
-    Entry entry{row.descriptor, row.ipText, row.remarkName, row.currentFile, row.state,
-                row.progress,   false,      QString(),      QString(),       QString(),
-                false,          row.node,   row.stale};
+    const bool inJob = !row.job.isEmpty();
+    Entry entry{row.descriptor,
+                row.ipText,
+                row.remarkName,
+                row.currentFile,
+                row.state,
+                row.progress,
+                false,
+                row.job,
+                inJob ? row.lot : QString(),
+                inJob ? row.stage : QString(),
+                inJob && row.mismatch,
+                row.node,
+                row.stale};
     const auto found = m_remoteOf.constFind(row.descriptor);
     if (found != m_remoteOf.constEnd()) {
         Entry &e = m_remote[found.value()];

@@ -50,6 +50,9 @@ public:
         CoderState state = CoderState::Stopped;
         int progress = -1;
         bool stale = false;
+        // Its job as its line tells it (as setJob gives them); an empty job: none.
+        QString job, lot, stage;
+        bool mismatch = false;
     };
     static constexpr int kMinRefreshMs = 250;
 

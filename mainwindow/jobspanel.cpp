@@ -8,6 +8,7 @@
 #include "jobscan.h"
 #include "jobservice.h"
 #include "journal.h"
+#include "remotejobs.h"
 #include "session.h"
 #include "station.h"
 #include "ui_jobspanel.h"
@@ -37,6 +38,8 @@ JobsPanel::JobsPanel(Station *station, DeviceListPanel *devices, QWidget *parent
     : QWidget(parent), ui(std::make_unique<Ui::JobsPanel>()), m_station(station), m_devices(devices)
 {
     ui->setupUi(this);
+    m_remoteJobs = new RemoteJobs(devices->model(), this);
+    connect(m_remoteJobs, &RemoteJobs::changed, this, &JobsPanel::showStages);
     m_scan = new JobScan(
         station,
         {ui->gtinEdit, ui->gtinReason, ui->lotEdit, ui->packagingLabel, ui->packagingEdit,
@@ -208,6 +211,7 @@ void JobsPanel::updateCoders()
         if (m_product.id && !m_product.mayRunOn(coder->ipText, coder->remarkName))
             barred << nameOf(*coder);
     }
+    names += m_remoteJobs->namesOf(m_devices->checkedDescriptors(), m_product, &barred);
     QString text = names.isEmpty() ? tr("Coders: none checked in the device list")
                                    : tr("Coders: %1").arg(names.join(QStringLiteral(", ")));
     if (!barred.isEmpty())
@@ -251,31 +255,46 @@ void JobsPanel::startJob()
         if (!value.isEmpty())
             request.values.insert(row.field.name, value);
     }
-    request.coders = m_devices->checkedDescriptors();
+    request.coders = m_remoteJobs->localOf(m_devices->checkedDescriptors());
     request.packagingGtin = m_scan->packagingGtin();
     request.production = m_scan->production();
     request.user = user();
     request.origin = {QString::fromLatin1(Session::kJobVia), QString(), request.user};
-    const JobRunner::Started started = m_service->runner()->start(request);
+    const JobRunner::Started started = request.coders.isEmpty()
+                                           ? JobRunner::Started{true, {}, 0, {}}
+                                           : m_service->runner()->start(request);
     if (!started.ok) {
         refuse(tr("The job was not started: %1").arg(started.error));
+        return;
+    }
+    const QStringList remote = m_remoteJobs->start(
+        m_devices->checkedDescriptors(),
+        {m_product.code, request.order, request.lot, request.values, request.packagingGtin});
+    if (request.coders.isEmpty() && remote.isEmpty()) {
+        refuse(tr("The job was not started: no line took it; the event log says why."));
         return;
     }
     ui->startReason->clear();
     m_scan->productShown(m_product); // the next job's packaging is scanned anew
     m_jobId = started.jobId;
     m_jobCoders = request.coders;
-    emit note(tr("Job %1 started: %2, order %3, lot %4.")
-                  .arg(m_jobId)
-                  .arg(m_product.code, request.order, request.lot));
+    if (m_jobId)
+        emit note(tr("Job %1 started: %2, order %3, lot %4.")
+                      .arg(m_jobId)
+                      .arg(m_product.code, request.order, request.lot));
+    if (!remote.isEmpty())
+        emit note(RemoteJobs::whereText(m_jobId, request.lot, remote));
     for (int descriptor : qAsConst(m_jobCoders))
         stageChanged(descriptor, m_service->runner()->stateOf(descriptor));
 }
 
 void JobsPanel::startPrinting()
 {
+    const bool remote = m_remoteJobs->startVerified();
     if (!m_jobId || !m_service) {
-        refuse(tr("No job is running in this view."));
+        if (!remote)
+            refuse(m_remoteJobs->hasJob() ? RemoteJobs::notVerified()
+                                          : tr("No job is running in this view."));
         return;
     }
     QList<int> verified;
@@ -285,7 +304,8 @@ void JobsPanel::startPrinting()
             verified << descriptor;
     }
     if (verified.isEmpty()) {
-        refuse(tr("Not started: no coder of job %1 is verified.").arg(m_jobId));
+        if (!remote)
+            refuse(tr("Not started: no coder of job %1 is verified.").arg(m_jobId));
         return;
     }
     const CommandResult result = m_station->fleet()->start(verified);
@@ -295,15 +315,19 @@ void JobsPanel::startPrinting()
 
 void JobsPanel::endJob()
 {
-    if (!m_jobId || !m_service) {
+    if ((!m_jobId || !m_service) && !m_remoteJobs->hasJob()) {
         refuse(tr("No job is running in this view."));
         return;
     }
     const QString refused = m_station->session()->refusal(Permission::RunJobs);
     if (!refused.isEmpty()) {
-        refuse(tr("Job %1 was not ended: %2").arg(m_jobId).arg(refused));
+        refuse(m_jobId ? tr("Job %1 was not ended: %2").arg(m_jobId).arg(refused)
+                       : RemoteJobs::notEnded(refused));
         return;
     }
+    m_remoteJobs->end();
+    if (!m_jobId || !m_service)
+        return;
     const QString error = m_service->runner()->end(
         m_jobId, user(), {QString::fromLatin1(Session::kJobVia), QString(), user()});
     if (!error.isEmpty())
@@ -340,10 +364,8 @@ void JobsPanel::jobEnded(qint64 jobId)
 void JobsPanel::showStages()
 {
     ui->stageList->clear();
-    ui->startPrintingBtn->setEnabled(m_jobId != 0);
-    ui->endJobBtn->setEnabled(m_jobId != 0);
-    if (!m_jobId)
-        return;
+    ui->startPrintingBtn->setEnabled(m_jobId != 0 || m_remoteJobs->hasJob());
+    ui->endJobBtn->setEnabled(ui->startPrintingBtn->isEnabled());
     for (int descriptor : qAsConst(m_jobCoders)) {
         const Coder *coder = m_station->fleet()->coder(descriptor);
         const JobRunner::Stage stage = m_service->runner()->stateOf(descriptor);
@@ -356,6 +378,7 @@ void JobsPanel::showStages()
         item->setData(Qt::UserRole, descriptor);
         ui->stageList->addItem(item);
     }
+    m_remoteJobs->listStages(ui->stageList);
 }
 
 // Batch-record writes that wait for the catalogue, so nobody takes the

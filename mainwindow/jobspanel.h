@@ -13,6 +13,7 @@ class JobScan;
 class JobService;
 class QLabel;
 class QWidget;
+class RemoteJobs;
 class Station;
 
 namespace Ui {
@@ -23,10 +24,10 @@ class JobsPanel;
 // from the catalogue (by search, or by its GTIN typed or scanned: JobScan), gives
 // the order, the lot and the product's fields, each checked as it is typed
 // with the reason beside it, and starts the job on the checked coders of
-// the device list.  Each coder's stage follows in the view and on its
-// button; "Start printing" starts the job's verified coders only, "End job"
-// stops them and closes the batch record.  Without a job service (or with
-// its catalogue not open) it says so and starts nothing.
+// the device list (those of other lines through RemoteJobs).  Each coder's stage follows in the
+// view and on its button; "Start printing" starts the job's verified coders only, "End job" stops
+// them and closes the batch record.  Without a job service (or with its catalogue not open) it says
+// so and starts nothing.
 class JobsPanel : public QWidget
 {
     Q_OBJECT
@@ -35,6 +36,8 @@ public:
     ~JobsPanel() override;
 
     void setJobService(JobService *service);
+    // The part of the view for the coders of other lines.
+    RemoteJobs *remoteJobs() const { return m_remoteJobs; }
     JobService *jobService() const { return m_service; }
 
     // The product the job is for; id 0: none chosen.
@@ -88,4 +91,5 @@ private:
     qint64 m_jobId = 0;
     QList<int> m_jobCoders;
     JobScan *m_scan;
+    RemoteJobs *m_remoteJobs;
 };

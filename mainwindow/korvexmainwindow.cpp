@@ -22,6 +22,7 @@
 #include "printparameterwidget.h"
 #include "prompts.h"
 #include "readeralarmbar.h"
+#include "remotejobs.h"
 #include "remotelines.h"
 #include "serverport.h"
 #include "session.h"
@@ -128,6 +129,7 @@ void KorvexMainWindow::setJobService(JobService *service)
 {
     if (!m_jobs && service) {
         m_jobs = new JobsPanel(m_station, m_devices, this);
+        m_jobs->remoteJobs()->setLines(m_remote);
         connect(m_jobs, &JobsPanel::problem, this, &KorvexMainWindow::problem);
         connect(m_jobs, &JobsPanel::note, this, &KorvexMainWindow::note);
         auto *dock = new QDockWidget(tr("Jobs"), this);

@@ -3,6 +3,7 @@
 
 #include "commandjournal.h"
 #include "eventlog.h"
+#include "jobspanel.h"
 #include "journalactions.h"
 #include "roles.h"
 #include "session.h"
@@ -21,6 +22,9 @@ Permission permissionOf(RemoteLines::Order order)
         return Permission::Stop;
     case RemoteLines::Order::Apply:
         return Permission::Apply;
+    case RemoteLines::Order::StartJob:
+    case RemoteLines::Order::EndJob:
+        return Permission::RunJobs;
     case RemoteLines::Order::Parameters:
         break;
     }
@@ -36,10 +40,26 @@ QString actionOf(RemoteLines::Order order)
         return JournalAction::kStop;
     case RemoteLines::Order::Apply:
         return JournalAction::kMessageSent;
+    case RemoteLines::Order::StartJob:
+        return JournalAction::kJobStarted;
+    case RemoteLines::Order::EndJob:
+        return JournalAction::kJobEnded;
     case RemoteLines::Order::Parameters:
         break;
     }
     return JournalAction::kPrintParameters;
+}
+
+// The line's name of a job stage, in this window's words.
+QString stageText(const QString &name)
+{
+    for (const JobRunner::Stage stage :
+         {JobRunner::Stage::Sending, JobRunner::Stage::Verified, JobRunner::Stage::Running,
+          JobRunner::Stage::Mismatch, JobRunner::Stage::NotVerified}) {
+        if (name == JobRunner::stateName(stage))
+            return JobsPanel::stageText(stage);
+    }
+    return name;
 }
 
 } // namespace
@@ -57,7 +77,9 @@ void RemoteLines::show(CoderListModel::RemoteRow row)
     if (found == m_descriptors.end())
         found = m_descriptors.insert(key, m_next--);
     row.descriptor = found.value();
+    row.stage = stageText(row.stage);
     m_model->setRemote(row);
+    emit shown(row.descriptor);
 }
 
 int RemoteLines::descriptorOf(const QString &node, const QString &device) const
@@ -67,10 +89,13 @@ int RemoteLines::descriptorOf(const QString &node, const QString &device) const
 
 std::optional<QList<int>> RemoteLines::take(Order order, const QList<int> &coders,
                                             const QString &messageName,
-                                            const QByteArray &parameters)
+                                            const QByteArray &parameters, const Job &job,
+                                            QList<int> *sent)
 {
     QList<int> local;
-    const QString what = Roles::permissionText(permissionOf(order));
+    const QString what = order == Order::StartJob ? tr("Job start")
+                         : order == Order::EndJob ? tr("Job end")
+                                                  : Roles::permissionText(permissionOf(order));
     for (const int descriptor : coders) {
         const CoderListModel::RemoteRow *row = m_model->remote(descriptor);
         if (!row) {
@@ -98,13 +123,18 @@ std::optional<QList<int>> RemoteLines::take(Order order, const QList<int> &coder
                            {QStringLiteral("device"), row->device}};
         if (order == Order::Apply)
             fields.insert(QStringLiteral("file"), messageName);
+        if (order == Order::StartJob) {
+            fields.insert(QStringLiteral("product"), job.product);
+            fields.insert(QStringLiteral("order"), job.order);
+            fields.insert(QStringLiteral("lot"), job.lot);
+        }
         why = m_journal->record(actionOf(order), fields);
         if (!why.isEmpty()) {
             refuse(why);
             continue;
         }
-        why =
-            m_send({order, row->node, row->device, messageName, parameters, m_session->userName()});
+        why = m_send(
+            {order, row->node, row->device, messageName, parameters, m_session->userName(), job});
         if (!why.isEmpty()) {
             // The journal has the command: it says that it did not go out.
             fields.insert(QStringLiteral("command"), actionOf(order));
@@ -115,6 +145,8 @@ std::optional<QList<int>> RemoteLines::take(Order order, const QList<int> &coder
         }
         m_log->add(EventLog::Level::Info,
                    tr("%1 sent to %2 on %3").arg(what, row->device, row->node));
+        if (sent)
+            sent->append(descriptor);
     }
     if (local.isEmpty() && !coders.isEmpty())
         return std::nullopt;

@@ -618,6 +618,8 @@ QString PlantHost::commandNames(const RemoteCommand &command)
         fields.sort();
         for (const QString &f : fields)
             names << QStringLiteral("Job/Field/") + f;
+        if (!command.packaging.isEmpty())
+            names << QStringLiteral("Job/Packaging");
         break;
     }
     case RemoteCommand::Kind::EndJob:
@@ -678,6 +680,8 @@ quint64 PlantHost::sendCommand(const QString &nodeKey, const QString &device,
         fields.sort();
         for (const QString &f : fields)
             metrics << text(QStringLiteral("Job/Field/") + f, command.fields.value(f));
+        if (!command.packaging.isEmpty())
+            metrics << text(QStringLiteral("Job/Packaging"), command.packaging);
         break;
     }
     case RemoteCommand::Kind::EndJob:

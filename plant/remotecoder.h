@@ -32,6 +32,12 @@ struct RemoteCoder
     }
     QString ipText() const { return value(QStringLiteral("Properties/IP")).toString(); }
     QString messageName() const { return value(QStringLiteral("Message/Name")).toString(); }
+    // Its job as the line tells it: "" when it runs none (or before the birth).
+    QString jobState() const { return value(QStringLiteral("Job/State")).toString(); }
+    QString jobOrder() const { return value(QStringLiteral("Job/Order")).toString(); }
+    QString jobProduct() const { return value(QStringLiteral("Job/Product")).toString(); }
+    QString jobLot() const { return value(QStringLiteral("Job/Lot")).toString(); }
+    bool jobVerified() const { return value(QStringLiteral("Job/Verified")).toBool(); }
 };
 
 // A command for a remote coder, written as the edge node reads a DCMD.
@@ -43,4 +49,5 @@ struct RemoteCommand
     QList<Sparkplug::Metric> parameters; // SetParameters: "Parameters/<Field>" with values
     QString product, order, lot;         // StartJob
     QHash<QString, QString> fields;      // StartJob: "Job/Field/<name>" values by name
+    QString packaging;                   // StartJob: the packaging scan's GTIN; "" when none
 };

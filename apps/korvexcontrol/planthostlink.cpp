@@ -84,6 +84,18 @@ PlantHostLink::PlantHostLink(const PlantHostSettings &settings, RemoteLines *lin
                 return why;
             break;
         }
+        case RemoteLines::Order::StartJob:
+            command.kind = RemoteCommand::Kind::StartJob;
+            command.product = request.job.product;
+            command.order = request.job.order;
+            command.lot = request.job.lot;
+            for (auto it = request.job.fields.cbegin(); it != request.job.fields.cend(); ++it)
+                command.fields.insert(it.key(), it.value());
+            command.packaging = request.job.packaging;
+            break;
+        case RemoteLines::Order::EndJob:
+            command.kind = RemoteCommand::Kind::EndJob;
+            break;
         }
         QString error;
         m_host->sendCommand(request.node, request.device, command, request.user, &error);
@@ -112,5 +124,18 @@ void PlantHostLink::show(const QString &node, const QString &device)
     row.state = stateOf(coder->state());
     row.progress = coder->progress();
     row.stale = coder->stale || m_host->isNodeStale(node);
+    // The job as the line's own runner has it: nothing claimed before it says.
+    if (!coder->jobState().isEmpty()) {
+        row.job = QStringLiteral("%1 (%2)").arg(coder->jobOrder(), coder->jobProduct());
+        row.lot = coder->jobLot();
+        // "verified" or "running" stand only with Job/Verified true beside them.
+        const QString state = coder->jobState();
+        const bool claimsVerified =
+            state == QLatin1String("verified") || state == QLatin1String("running");
+        row.stage =
+            claimsVerified && !coder->jobVerified() ? QStringLiteral("not verified") : state;
+        row.mismatch =
+            row.stage == QLatin1String("mismatch") || row.stage == QLatin1String("not verified");
+    }
     m_lines->show(row);
 }

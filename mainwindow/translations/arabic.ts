@@ -1379,6 +1379,10 @@ Do you want to save your changes?</source>
             <numerusform>%n كتابة في سجل الدفعات تنتظر الكتالوج؛ تُكتب بالترتيب عند عودته.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The job was not started: no line took it; the event log says why.</source>
+        <translation>لم تبدأ المهمة: لم يتسلّمها أي خط؛ سجل الأحداث يذكر السبب.</translation>
+    </message>
 </context>
 <context>
     <name>JournalDock</name>
@@ -2374,6 +2378,45 @@ held SHA-256 %4</source>
     </message>
 </context>
 <context>
+    <name>RemoteJobs</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 على %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>طابعة منقطعة</translation>
+    </message>
+    <message>
+        <source>%1: its line is not heard of</source>
+        <translation>%1: لا أخبار من خطه</translation>
+    </message>
+    <message>
+        <source>%1: sent, its line has not taken it up</source>
+        <translation>%1: أُرسل، ولم يتسلّمه خطه بعد</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</source>
+        <translation>الدفعة %1: المهمة %2 تعمل على طابعات هذا الحاسوب؛ أُرسلت إلى خطوطها من أجل %3.</translation>
+    </message>
+    <message>
+        <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
+        <translation>الدفعة %1: لا طابعة من هذا الحاسوب؛ أُرسلت إلى خطوطها من أجل %2.</translation>
+    </message>
+    <message>
+        <source>Not started: no line says a coder of the job is verified.</source>
+        <translation>لم يبدأ: لا يذكر أي خط أن طابعة من المهمة تم التحقق منها.</translation>
+    </message>
+    <message>
+        <source>The job of the lines' coders was not ended: %1</source>
+        <translation>لم تُنهَ مهمة طابعات الخطوط: %1</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
@@ -2394,6 +2437,14 @@ held SHA-256 %4</source>
     <message>
         <source>%1 for %2 on %3: %4</source>
         <translation>%1 إلى %2 على %3: %4</translation>
+    </message>
+    <message>
+        <source>Job start</source>
+        <translation>بدء المهمة</translation>
+    </message>
+    <message>
+        <source>Job end</source>
+        <translation>إنهاء المهمة</translation>
     </message>
 </context>
 <context>

@@ -1342,6 +1342,10 @@ Do you want to save your changes?</source>
             <numerusform>%n 条批记录写入在等待产品目录；目录恢复后按顺序写入。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The job was not started: no line took it; the event log says why.</source>
+        <translation>作业未启动：没有产线接受；原因见事件日志。</translation>
+    </message>
 </context>
 <context>
     <name>JournalDock</name>
@@ -2332,6 +2336,45 @@ held SHA-256 %4</source>
     </message>
 </context>
 <context>
+    <name>RemoteJobs</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%2 上的 %1</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>已断开的喷码机</translation>
+    </message>
+    <message>
+        <source>%1: its line is not heard of</source>
+        <translation>%1：其产线无消息</translation>
+    </message>
+    <message>
+        <source>%1: sent, its line has not taken it up</source>
+        <translation>%1：已发送，其产线尚未接受</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</source>
+        <translation>批次 %1：作业 %2 在本机的喷码机上运行；已为 %3 发送到其产线。</translation>
+    </message>
+    <message>
+        <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
+        <translation>批次 %1：本机无喷码机；已为 %2 发送到其产线。</translation>
+    </message>
+    <message>
+        <source>Not started: no line says a coder of the job is verified.</source>
+        <translation>未启动：没有产线报告作业的喷码机已验证。</translation>
+    </message>
+    <message>
+        <source>The job of the lines' coders was not ended: %1</source>
+        <translation>产线喷码机的作业未结束：%1</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
@@ -2352,6 +2395,14 @@ held SHA-256 %4</source>
     <message>
         <source>%1 for %2 on %3: %4</source>
         <translation>%3 上 %2 的 %1：%4</translation>
+    </message>
+    <message>
+        <source>Job start</source>
+        <translation>作业开始</translation>
+    </message>
+    <message>
+        <source>Job end</source>
+        <translation>作业结束</translation>
     </message>
 </context>
 <context>

@@ -1348,6 +1348,10 @@ Do you want to save your changes?</translation>
             <numerusform>%n batch-record writes wait for the catalogue; they are written in order when it is back.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The job was not started: no line took it; the event log says why.</source>
+        <translation>The job was not started: no line took it; the event log says why.</translation>
+    </message>
 </context>
 <context>
     <name>JournalDock</name>
@@ -2339,6 +2343,45 @@ held SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>RemoteJobs</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 on %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>a coder gone</translation>
+    </message>
+    <message>
+        <source>%1: its line is not heard of</source>
+        <translation>%1: its line is not heard from</translation>
+    </message>
+    <message>
+        <source>%1: sent, its line has not taken it up</source>
+        <translation>%1: sent, its line has not taken it up yet</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</source>
+        <translation>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</translation>
+    </message>
+    <message>
+        <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
+        <translation>Lot %1: no coder of this PC; sent to their lines for %2.</translation>
+    </message>
+    <message>
+        <source>Not started: no line says a coder of the job is verified.</source>
+        <translation>Not started: no line says a coder of the job is verified.</translation>
+    </message>
+    <message>
+        <source>The job of the lines' coders was not ended: %1</source>
+        <translation>The job of the lines' coders was not ended: %1</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
@@ -2359,6 +2402,14 @@ held SHA-256 %4</translation>
     <message>
         <source>%1 for %2 on %3: %4</source>
         <translation>%1 for %2 on %3: %4</translation>
+    </message>
+    <message>
+        <source>Job start</source>
+        <translation>Job start</translation>
+    </message>
+    <message>
+        <source>Job end</source>
+        <translation>Job end</translation>
     </message>
 </context>
 <context>

@@ -1348,6 +1348,10 @@ Do you want to save your changes?</source>
             <numerusform>%n escrituras del registro de lote esperan al catálogo; se escriben en orden cuando vuelva.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The job was not started: no line took it; the event log says why.</source>
+        <translation>El trabajo no se inició: ninguna línea lo tomó; el registro de eventos dice por qué.</translation>
+    </message>
 </context>
 <context>
     <name>JournalDock</name>
@@ -2339,6 +2343,45 @@ en el equipo SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>RemoteJobs</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>codificador desconectado</translation>
+    </message>
+    <message>
+        <source>%1: its line is not heard of</source>
+        <translation>%1: no hay noticias de su línea</translation>
+    </message>
+    <message>
+        <source>%1: sent, its line has not taken it up</source>
+        <translation>%1: enviado, su línea aún no lo ha tomado</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</source>
+        <translation>Lote %1: el trabajo %2 corre en los codificadores de este PC; enviado a sus líneas para %3.</translation>
+    </message>
+    <message>
+        <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
+        <translation>Lote %1: ningún codificador de este PC; enviado a sus líneas para %2.</translation>
+    </message>
+    <message>
+        <source>Not started: no line says a coder of the job is verified.</source>
+        <translation>No iniciado: ninguna línea dice que un codificador del trabajo esté verificado.</translation>
+    </message>
+    <message>
+        <source>The job of the lines' coders was not ended: %1</source>
+        <translation>El trabajo de los codificadores de las líneas no se terminó: %1</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
@@ -2359,6 +2402,14 @@ en el equipo SHA-256 %4</translation>
     <message>
         <source>%1 for %2 on %3: %4</source>
         <translation>%1 para %2 en %3: %4</translation>
+    </message>
+    <message>
+        <source>Job start</source>
+        <translation>Inicio de trabajo</translation>
+    </message>
+    <message>
+        <source>Job end</source>
+        <translation>Fin de trabajo</translation>
     </message>
 </context>
 <context>

@@ -1348,6 +1348,10 @@ Salvare le modifiche?</translation>
             <numerusform>%n scritture del registro di lotto attendono il catalogo; vengono scritte in ordine al suo ritorno.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The job was not started: no line took it; the event log says why.</source>
+        <translation>Il lavoro non è stato avviato: nessuna linea lo ha preso; il registro eventi dice perché.</translation>
+    </message>
 </context>
 <context>
     <name>JournalDock</name>
@@ -2339,6 +2343,45 @@ nel codificatore SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>RemoteJobs</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 su %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>codificatore scollegato</translation>
+    </message>
+    <message>
+        <source>%1: its line is not heard of</source>
+        <translation>%1: nessuna notizia dalla sua linea</translation>
+    </message>
+    <message>
+        <source>%1: sent, its line has not taken it up</source>
+        <translation>%1: inviato, la sua linea non lo ha ancora preso</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</source>
+        <translation>Lotto %1: il lavoro %2 gira sui codificatori di questo PC; inviato alle loro linee per %3.</translation>
+    </message>
+    <message>
+        <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
+        <translation>Lotto %1: nessun codificatore di questo PC; inviato alle loro linee per %2.</translation>
+    </message>
+    <message>
+        <source>Not started: no line says a coder of the job is verified.</source>
+        <translation>Non avviato: nessuna linea dice che un codificatore del lavoro è verificato.</translation>
+    </message>
+    <message>
+        <source>The job of the lines' coders was not ended: %1</source>
+        <translation>Il lavoro dei codificatori delle linee non è stato terminato: %1</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
@@ -2359,6 +2402,14 @@ nel codificatore SHA-256 %4</translation>
     <message>
         <source>%1 for %2 on %3: %4</source>
         <translation>%1 per %2 su %3: %4</translation>
+    </message>
+    <message>
+        <source>Job start</source>
+        <translation>Avvio lavoro</translation>
+    </message>
+    <message>
+        <source>Job end</source>
+        <translation>Fine lavoro</translation>
     </message>
 </context>
 <context>

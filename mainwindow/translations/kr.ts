@@ -1342,6 +1342,10 @@ Do you want to save your changes?</source>
             <numerusform>배치 기록 쓰기 %n건이 카탈로그를 기다립니다. 카탈로그가 돌아오면 순서대로 기록됩니다.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The job was not started: no line took it; the event log says why.</source>
+        <translation>작업이 시작되지 않음: 어떤 라인도 받아들이지 않음; 이유는 이벤트 로그에 있음.</translation>
+    </message>
 </context>
 <context>
     <name>JournalDock</name>
@@ -2332,6 +2336,45 @@ held SHA-256 %4</source>
     </message>
 </context>
 <context>
+    <name>RemoteJobs</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%2의 %1</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>연결 끊긴 프린터</translation>
+    </message>
+    <message>
+        <source>%1: its line is not heard of</source>
+        <translation>%1: 해당 라인과 연결이 끊김</translation>
+    </message>
+    <message>
+        <source>%1: sent, its line has not taken it up</source>
+        <translation>%1: 전송됨, 라인이 아직 받아들이지 않음</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</source>
+        <translation>로트 %1: 작업 %2이(가) 이 PC의 코더에서 실행됨; %3을(를) 위해 해당 라인으로 전송됨.</translation>
+    </message>
+    <message>
+        <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
+        <translation>로트 %1: 이 PC의 코더 없음; %2을(를) 위해 해당 라인으로 전송됨.</translation>
+    </message>
+    <message>
+        <source>Not started: no line says a coder of the job is verified.</source>
+        <translation>시작되지 않음: 작업의 코더가 검증되었다고 알려온 라인이 없음.</translation>
+    </message>
+    <message>
+        <source>The job of the lines' coders was not ended: %1</source>
+        <translation>라인 코더의 작업이 종료되지 않음: %1</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
@@ -2352,6 +2395,14 @@ held SHA-256 %4</source>
     <message>
         <source>%1 for %2 on %3: %4</source>
         <translation>%3의 %2에 대한 %1: %4</translation>
+    </message>
+    <message>
+        <source>Job start</source>
+        <translation>작업 시작</translation>
+    </message>
+    <message>
+        <source>Job end</source>
+        <translation>작업 종료</translation>
     </message>
 </context>
 <context>

@@ -1348,6 +1348,10 @@ Deseja salvar as alterações?</translation>
             <numerusform>%n gravações do registro de lote aguardam o catálogo; são feitas em ordem quando ele voltar.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The job was not started: no line took it; the event log says why.</source>
+        <translation>O trabalho não foi iniciado: nenhuma linha o aceitou; o registo de eventos diz porquê.</translation>
+    </message>
 </context>
 <context>
     <name>JournalDock</name>
@@ -2339,6 +2343,45 @@ na máquina SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>RemoteJobs</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 em %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>codificador desconectado</translation>
+    </message>
+    <message>
+        <source>%1: its line is not heard of</source>
+        <translation>%1: sem notícias da sua linha</translation>
+    </message>
+    <message>
+        <source>%1: sent, its line has not taken it up</source>
+        <translation>%1: enviado, a sua linha ainda não o assumiu</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</source>
+        <translation>Lote %1: o trabalho %2 corre nos codificadores deste PC; enviado às suas linhas para %3.</translation>
+    </message>
+    <message>
+        <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
+        <translation>Lote %1: nenhum codificador deste PC; enviado às suas linhas para %2.</translation>
+    </message>
+    <message>
+        <source>Not started: no line says a coder of the job is verified.</source>
+        <translation>Não iniciado: nenhuma linha diz que um codificador do trabalho está verificado.</translation>
+    </message>
+    <message>
+        <source>The job of the lines' coders was not ended: %1</source>
+        <translation>O trabalho dos codificadores das linhas não foi terminado: %1</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
@@ -2359,6 +2402,14 @@ na máquina SHA-256 %4</translation>
     <message>
         <source>%1 for %2 on %3: %4</source>
         <translation>%1 para %2 em %3: %4</translation>
+    </message>
+    <message>
+        <source>Job start</source>
+        <translation>Início de trabalho</translation>
+    </message>
+    <message>
+        <source>Job end</source>
+        <translation>Fim de trabalho</translation>
     </message>
 </context>
 <context>

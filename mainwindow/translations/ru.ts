@@ -1354,6 +1354,10 @@ Do you want to save your changes?</source>
             <numerusform>%n записей протокола партии ждут каталог; они будут внесены по порядку, когда он вернётся.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The job was not started: no line took it; the event log says why.</source>
+        <translation>Задание не запущено: ни одна линия его не приняла; причина — в журнале событий.</translation>
+    </message>
 </context>
 <context>
     <name>JournalDock</name>
@@ -2346,6 +2350,45 @@ held SHA-256 %4</source>
     </message>
 </context>
 <context>
+    <name>RemoteJobs</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 на %2</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>маркиратор отключён</translation>
+    </message>
+    <message>
+        <source>%1: its line is not heard of</source>
+        <translation>%1: нет связи с его линией</translation>
+    </message>
+    <message>
+        <source>%1: sent, its line has not taken it up</source>
+        <translation>%1: отправлено, линия ещё не приняла его</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</source>
+        <translation>Партия %1: задание %2 выполняется на маркираторах этого ПК; отправлено на их линии для %3.</translation>
+    </message>
+    <message>
+        <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
+        <translation>Партия %1: ни одного маркиратора этого ПК; отправлено на их линии для %2.</translation>
+    </message>
+    <message>
+        <source>Not started: no line says a coder of the job is verified.</source>
+        <translation>Не запущено: ни одна линия не сообщает, что маркиратор задания проверен.</translation>
+    </message>
+    <message>
+        <source>The job of the lines' coders was not ended: %1</source>
+        <translation>Задание маркираторов линий не завершено: %1</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
@@ -2366,6 +2409,14 @@ held SHA-256 %4</source>
     <message>
         <source>%1 for %2 on %3: %4</source>
         <translation>%1 для %2 на %3: %4</translation>
+    </message>
+    <message>
+        <source>Job start</source>
+        <translation>Запуск задания</translation>
+    </message>
+    <message>
+        <source>Job end</source>
+        <translation>Завершение задания</translation>
     </message>
 </context>
 <context>

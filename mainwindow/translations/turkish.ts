@@ -1342,6 +1342,10 @@ Değişiklikler kaydedilsin mi?</translation>
             <numerusform>%n parti kaydı yazımı kataloğu bekliyor; katalog dönünce sırayla yazılır.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The job was not started: no line took it; the event log says why.</source>
+        <translation>İş başlatılmadı: hiçbir hat kabul etmedi; nedeni olay günlüğünde.</translation>
+    </message>
 </context>
 <context>
     <name>JournalDock</name>
@@ -2332,6 +2336,45 @@ kodlayıcıdaki SHA-256 %4</translation>
     </message>
 </context>
 <context>
+    <name>RemoteJobs</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%2 üzerindeki %1</translation>
+    </message>
+    <message>
+        <source>a coder gone</source>
+        <translation>bağlantısı kopan kodlayıcı</translation>
+    </message>
+    <message>
+        <source>%1: its line is not heard of</source>
+        <translation>%1: hattından haber alınamıyor</translation>
+    </message>
+    <message>
+        <source>%1: sent, its line has not taken it up</source>
+        <translation>%1: gönderildi, hattı henüz üstlenmedi</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Lot %1: job %2 runs on this PC's coders; sent to their lines for %3.</source>
+        <translation>Parti %1: iş %2 bu PC'nin kodlayıcılarında çalışıyor; %3 için hatlarına gönderildi.</translation>
+    </message>
+    <message>
+        <source>Lot %1: no coder of this PC; sent to their lines for %2.</source>
+        <translation>Parti %1: bu PC'nin kodlayıcısı yok; %2 için hatlarına gönderildi.</translation>
+    </message>
+    <message>
+        <source>Not started: no line says a coder of the job is verified.</source>
+        <translation>Başlatılmadı: hiçbir hat işin bir kodlayıcısının doğrulandığını bildirmiyor.</translation>
+    </message>
+    <message>
+        <source>The job of the lines' coders was not ended: %1</source>
+        <translation>Hatların kodlayıcılarının işi bitirilmedi: %1</translation>
+    </message>
+</context>
+<context>
     <name>RemoteLines</name>
     <message>
         <source>%1 for %2 on %3 not sent: %4</source>
@@ -2352,6 +2395,14 @@ kodlayıcıdaki SHA-256 %4</translation>
     <message>
         <source>%1 for %2 on %3: %4</source>
         <translation>%3 üzerindeki %2 için %1: %4</translation>
+    </message>
+    <message>
+        <source>Job start</source>
+        <translation>İş başlatma</translation>
+    </message>
+    <message>
+        <source>Job end</source>
+        <translation>İş bitirme</translation>
     </message>
 </context>
 <context>

@@ -3,11 +3,14 @@
 // as a fixture): each line's korvexd with a simulated coder on its own
 // broker, both bridged to the site broker, where the host engine follows
 // them as the supervisor's window does.  Line 2 has the supervisor as its
-// primary host.
+// primary host, and a catalogue with a product its coder may run.
+#include "catalogue.h"
+#include "databasesettings.h"
 #include "mqttclient.h"
 #include "planthost.h"
 #include "planthostsettings.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLoggingCategory>
@@ -21,6 +24,10 @@ const QString kLine1 = QStringLiteral("Line1/PC1");
 const QString kLine2 = QStringLiteral("Line2/PC2");
 const QString kCoder1 = QStringLiteral("127.0.0.41");
 const QString kCoder2 = QStringLiteral("127.0.0.42");
+const QByteArray kTemplate =
+    R"({"ExternDataInfo":{"ExternMode":0},"TextItemInfo":[{"TextAtX":20,"TextAtY":10,)"
+    R"("TextAtZ":0,"TextContent":"LOT {{lot}}","TextFont":"DejaVu Sans,-1,120,5,75,0,0,0,0,0",)"
+    R"("TextRotate":0,"TextID":"Text0","TextIsExtern":false,"TextFontSpace":0}]})";
 
 QString env(const char *name)
 {
@@ -95,6 +102,30 @@ private slots:
         QLoggingCategory::setFilterRules("korvex.*.debug=false\nkorvex.*.info=false");
         m_dir = env("PLANT_DIR");
         QVERIFY2(QFileInfo(m_dir + "/site/korvex.conf").isFile(), "the plant's brokers run");
+        QVERIFY(QDir().mkpath(m_dir + "/line2/Spray"));
+        QFile message(m_dir + "/line2/Spray/juice.spr");
+        QVERIFY(message.open(QIODevice::WriteOnly) && message.write(kTemplate) > 0);
+        message.close();
+        {
+            QFile::remove(m_dir + "/line2/korvex.db");
+            Catalogue catalogue;
+            QVERIFY(catalogue.open(DatabaseSettings::sqlite(m_dir + "/line2/korvex.db")).ok());
+            Product juice;
+            juice.code = "OJ-1L";
+            juice.gtin = "09501101020917";
+            juice.name = "Orange juice 1 l";
+            juice.templateName = "juice.spr";
+            juice.coders = QStringList{kCoder2};
+            QVERIFY(catalogue.addProduct(&juice, "sam").ok());
+            Approval approval;
+            approval.templateName = "juice.spr";
+            approval.sha256 =
+                QCryptographicHash::hash(kTemplate, QCryptographicHash::Sha256).toHex();
+            approval.signerName = "Sam Supervisor";
+            approval.account = "sam";
+            approval.meaning = "Approved for production";
+            QVERIFY(catalogue.approve(&approval, true).ok());
+        }
         for (int line : {1, 2}) {
             const QString folder = m_dir + QStringLiteral("/line%1").arg(line);
             QSettings conf(folder + "/korvex.conf", QSettings::IniFormat);
@@ -175,6 +206,25 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(host.coder(kLine2, kCoder2)->state(), QString("Printing"), 10000);
         QVERIFY(journalOf(2).contains("olga"));
         QVERIFY(!journalOf(1).contains("olga"));
+
+        // A job for line 2's coder runs there (its catalogue checks it) and
+        // its Job/State comes back; line 1's coder has none.
+        RemoteCommand job;
+        job.kind = RemoteCommand::Kind::StartJob;
+        job.product = "OJ-1L";
+        job.order = "PO-77";
+        job.lot = "A2041";
+        const quint64 jobId = host.sendCommand(kLine2, kCoder2, job, "olga", &error);
+        QVERIFY2(jobId, qPrintable(error));
+        QTRY_COMPARE_WITH_TIMEOUT(outcomes.size(), 2, 10000);
+        QCOMPARE(outcomes.last().at(4).toString(), QString("done"));
+        QTRY_COMPARE_WITH_TIMEOUT(host.coder(kLine2, kCoder2)->jobState(), QString("verified"),
+                                  15000);
+        QVERIFY(host.coder(kLine2, kCoder2)->jobVerified());
+        QCOMPARE(host.coder(kLine2, kCoder2)->jobLot(), QString("A2041"));
+        QCOMPARE(host.coder(kLine1, kCoder1)->jobState(), QString());
+        QVERIFY(journalOf(2).contains("job started"));
+        QVERIFY(!journalOf(1).contains("job started"));
 
         // Line 1's broker goes away without a word: the line is stale within
         // the bridge's keep-alive, line 2 is not; it is born again when the
