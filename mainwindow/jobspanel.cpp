@@ -391,20 +391,3 @@ void JobsPanel::showWaiting(int count)
            "is back.",
            nullptr, count));
 }
-
-QString JobsPanel::stageText(JobRunner::Stage stage)
-{
-    switch (stage) {
-    case JobRunner::Stage::Sending:
-        return tr("sending");
-    case JobRunner::Stage::Verified:
-        return tr("verified");
-    case JobRunner::Stage::Running:
-        return tr("running");
-    case JobRunner::Stage::Mismatch:
-        return tr("mismatch");
-    case JobRunner::Stage::NotVerified:
-        break;
-    }
-    return tr("not verified");
-}

@@ -12,10 +12,10 @@
 #include "fleet.h"
 #include "graphicsscene.h"
 #include "graphicsview.h"
+#include "helpbutton.h"
 #include "jobservice.h"
 #include "jobspanel.h"
 #include "journaldock.h"
-#include "manualpage.h"
 #include "messagefile.h"
 #include "messagefilelist.h"
 #include "messagepreview.h"
@@ -32,14 +32,9 @@
 #include "ui_korvexmainwindow.h"
 #include "windowplaces.h"
 
-#include <QCoreApplication>
 #include <QDockWidget>
 #include <QLabel>
-#include <QLocale>
-#include <QMenu>
 #include <QStatusBar>
-#include <QToolButton>
-#include <QUrl>
 
 namespace {
 
@@ -81,7 +76,11 @@ KorvexMainWindow::KorvexMainWindow(Station *station, QWidget *parent)
             });
     connect(m_files, &MessageFileList::selectionChanged, this, &KorvexMainWindow::updatePreview);
     setUpPreview();
-    setUpHelp();
+    connect(new HelpButton(ui->tabWidget, this), &HelpButton::refused, this,
+            &KorvexMainWindow::refused);
+    // The row of tool buttons keeps its height; the rest is the message's
+    // and the event log's.
+    ui->tabWidget->setMaximumHeight(ui->tabWidget->minimumHeight());
     ui->containFileListWidget->hide();
 
     refreshFileList();
@@ -199,43 +198,6 @@ void KorvexMainWindow::setUpPreview()
     ui->mainSplitter->setStretchFactor(0, 1);
     ui->mainSplitter->setStretchFactor(1, 0);
     WindowPlaces::restore(this, {ui->mainSplitter, ui->previewSplitter});
-}
-
-// A Help button with its menu in the corner of the tabs, where a menu bar
-// would take a row from the event log; its manual item is on F1 anywhere in
-// the window.
-void KorvexMainWindow::setUpHelp()
-{
-    auto *help = new QToolButton(ui->tabWidget);
-    help->setObjectName(QStringLiteral("helpButton"));
-    help->setText(tr("Help"));
-    help->setPopupMode(QToolButton::InstantPopup);
-    help->setAutoRaise(true);
-    auto *menu = new QMenu(help);
-    QAction *manual = menu->addAction(tr("Operator's Manual"), this, &KorvexMainWindow::openManual);
-    manual->setObjectName(QStringLiteral("manualAction"));
-    manual->setShortcut(QKeySequence::HelpContents);
-    manual->setShortcutContext(Qt::WindowShortcut);
-    addAction(manual);
-    help->setMenu(menu);
-    ui->tabWidget->setCornerWidget(help, Qt::TopRightCorner);
-    // The row of tool buttons keeps its height; the rest is the message's
-    // and the event log's.
-    ui->tabWidget->setMaximumHeight(ui->tabWidget->minimumHeight());
-}
-
-// The manual in the interface language where it is translated, else in
-// English: the build tree's when run from the build, else the installed one.
-void KorvexMainWindow::openManual()
-{
-    const QStringList folders = ManualPage::folders(QCoreApplication::applicationDirPath(),
-                                                    QStringLiteral("korvex-control"));
-    const QString page = ManualPage::indexFor(QLocale().name(), folders);
-    if (page.isEmpty())
-        refused(tr("The operator's manual is not installed (looked in %1).")
-                    .arg(folders.join(QStringLiteral(", "))));
-    else if (!Prompts::open(QUrl::fromLocalFile(page)))
-        refused(tr("The operator's manual could not be opened: no browser took %1.").arg(page));
 }
 
 void KorvexMainWindow::deviceChecked(int descriptor)

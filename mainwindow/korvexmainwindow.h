@@ -84,8 +84,6 @@ private slots:
 private:
     void setUpPreview();
     // The Help menu; its manual item is also on F1.
-    void setUpHelp();
-    void openManual();
     void connectFleet();
     void deviceChecked(int descriptor);
     void coderFileStored(int descriptor, const QString &path);

@@ -1142,6 +1142,25 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>HelpButton</name>
+    <message>
+        <source>Help</source>
+        <translation>مساعدة</translation>
+    </message>
+    <message>
+        <source>Operator's Manual</source>
+        <translation>دليل المشغل</translation>
+    </message>
+    <message>
+        <source>The operator's manual is not installed (looked in %1).</source>
+        <translation>دليل المشغل غير مثبت (تم البحث في %1).</translation>
+    </message>
+    <message>
+        <source>The operator's manual could not be opened: no browser took %1.</source>
+        <translation>تعذّر فتح دليل المشغل: لم يفتح أي متصفح %1.</translation>
+    </message>
+</context>
+<context>
     <name>ImageSetWidget</name>
     <message>
         <source>Form</source>
@@ -1595,22 +1614,6 @@ Do you want to save your changes?</source>
     <message>
         <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
         <translation>"%1" ليس منفذًا: أدخل رقمًا من 1 إلى 65535. يبقى الخادم يعمل كما كان.</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>مساعدة</translation>
-    </message>
-    <message>
-        <source>Operator's Manual</source>
-        <translation>دليل المشغل</translation>
-    </message>
-    <message>
-        <source>The operator's manual is not installed (looked in %1).</source>
-        <translation>دليل المشغل غير مثبت (تم البحث في %1).</translation>
-    </message>
-    <message>
-        <source>The operator's manual could not be opened: no browser took %1.</source>
-        <translation>تعذّر فتح دليل المشغل: لم يفتح أي متصفح %1.</translation>
     </message>
     <message>
         <source>Jobs</source>

@@ -1110,6 +1110,25 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>HelpButton</name>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Operator's Manual</source>
+        <translation>操作员手册</translation>
+    </message>
+    <message>
+        <source>The operator's manual is not installed (looked in %1).</source>
+        <translation>未安装操作员手册（已在 %1 中查找）。</translation>
+    </message>
+    <message>
+        <source>The operator's manual could not be opened: no browser took %1.</source>
+        <translation>无法打开操作员手册：没有浏览器打开 %1。</translation>
+    </message>
+</context>
+<context>
     <name>ImageSetWidget</name>
     <message>
         <source>Form</source>
@@ -1558,22 +1577,6 @@ Do you want to save your changes?</source>
     <message>
         <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
         <translation>"%1" 不是端口：请输入 1 到 65535 之间的数字。服务器照常运行。</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>帮助</translation>
-    </message>
-    <message>
-        <source>Operator's Manual</source>
-        <translation>操作员手册</translation>
-    </message>
-    <message>
-        <source>The operator's manual is not installed (looked in %1).</source>
-        <translation>未安装操作员手册（已在 %1 中查找）。</translation>
-    </message>
-    <message>
-        <source>The operator's manual could not be opened: no browser took %1.</source>
-        <translation>无法打开操作员手册：没有浏览器打开 %1。</translation>
     </message>
     <message>
         <source>Jobs</source>

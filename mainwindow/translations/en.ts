@@ -1115,6 +1115,25 @@ Do you want to save your changes?</translation>
     </message>
 </context>
 <context>
+    <name>HelpButton</name>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Operator's Manual</source>
+        <translation>Operator's Manual</translation>
+    </message>
+    <message>
+        <source>The operator's manual is not installed (looked in %1).</source>
+        <translation>The operator's manual is not installed (looked in %1).</translation>
+    </message>
+    <message>
+        <source>The operator's manual could not be opened: no browser took %1.</source>
+        <translation>The operator's manual could not be opened: no browser took %1.</translation>
+    </message>
+</context>
+<context>
     <name>ImageSetWidget</name>
     <message>
         <source>Form</source>
@@ -1564,22 +1583,6 @@ Do you want to save your changes?</translation>
     <message>
         <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
         <translation>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Operator's Manual</source>
-        <translation>Operator's Manual</translation>
-    </message>
-    <message>
-        <source>The operator's manual is not installed (looked in %1).</source>
-        <translation>The operator's manual is not installed (looked in %1).</translation>
-    </message>
-    <message>
-        <source>The operator's manual could not be opened: no browser took %1.</source>
-        <translation>The operator's manual could not be opened: no browser took %1.</translation>
     </message>
     <message>
         <source>Jobs</source>

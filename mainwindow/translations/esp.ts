@@ -1115,6 +1115,25 @@ Do you want to save your changes?</source>
     </message>
 </context>
 <context>
+    <name>HelpButton</name>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Operator's Manual</source>
+        <translation>Manual del operador</translation>
+    </message>
+    <message>
+        <source>The operator's manual is not installed (looked in %1).</source>
+        <translation>El manual del operador no está instalado (se buscó en %1).</translation>
+    </message>
+    <message>
+        <source>The operator's manual could not be opened: no browser took %1.</source>
+        <translation>No se pudo abrir el manual del operador: ningún navegador abrió %1.</translation>
+    </message>
+</context>
+<context>
     <name>ImageSetWidget</name>
     <message>
         <source>Form</source>
@@ -1564,22 +1583,6 @@ Do you want to save your changes?</source>
     <message>
         <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
         <translation>"%1" no es un puerto: introduzca un número de 1 a 65535. El servidor sigue como estaba.</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>Operator's Manual</source>
-        <translation>Manual del operador</translation>
-    </message>
-    <message>
-        <source>The operator's manual is not installed (looked in %1).</source>
-        <translation>El manual del operador no está instalado (se buscó en %1).</translation>
-    </message>
-    <message>
-        <source>The operator's manual could not be opened: no browser took %1.</source>
-        <translation>No se pudo abrir el manual del operador: ningún navegador abrió %1.</translation>
     </message>
     <message>
         <source>Jobs</source>

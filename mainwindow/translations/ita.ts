@@ -1115,6 +1115,25 @@ Salvare le modifiche?</translation>
     </message>
 </context>
 <context>
+    <name>HelpButton</name>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Operator's Manual</source>
+        <translation>Manuale dell'operatore</translation>
+    </message>
+    <message>
+        <source>The operator's manual is not installed (looked in %1).</source>
+        <translation>Il manuale dell'operatore non è installato (cercato in %1).</translation>
+    </message>
+    <message>
+        <source>The operator's manual could not be opened: no browser took %1.</source>
+        <translation>Impossibile aprire il manuale dell'operatore: nessun browser ha aperto %1.</translation>
+    </message>
+</context>
+<context>
     <name>ImageSetWidget</name>
     <message>
         <source>Form</source>
@@ -1564,22 +1583,6 @@ Salvare le modifiche?</translation>
     <message>
         <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
         <translation>"%1" non è una porta: inserire un numero da 1 a 65535. Il server continua come prima.</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Guida</translation>
-    </message>
-    <message>
-        <source>Operator's Manual</source>
-        <translation>Manuale dell'operatore</translation>
-    </message>
-    <message>
-        <source>The operator's manual is not installed (looked in %1).</source>
-        <translation>Il manuale dell'operatore non è installato (cercato in %1).</translation>
-    </message>
-    <message>
-        <source>The operator's manual could not be opened: no browser took %1.</source>
-        <translation>Impossibile aprire il manuale dell'operatore: nessun browser ha aperto %1.</translation>
     </message>
     <message>
         <source>Jobs</source>

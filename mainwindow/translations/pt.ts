@@ -1115,6 +1115,25 @@ Deseja salvar as alterações?</translation>
     </message>
 </context>
 <context>
+    <name>HelpButton</name>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Operator's Manual</source>
+        <translation>Manual do operador</translation>
+    </message>
+    <message>
+        <source>The operator's manual is not installed (looked in %1).</source>
+        <translation>O manual do operador não está instalado (procurado em %1).</translation>
+    </message>
+    <message>
+        <source>The operator's manual could not be opened: no browser took %1.</source>
+        <translation>Não foi possível abrir o manual do operador: nenhum navegador abriu %1.</translation>
+    </message>
+</context>
+<context>
     <name>ImageSetWidget</name>
     <message>
         <source>Form</source>
@@ -1564,22 +1583,6 @@ Deseja salvar as alterações?</translation>
     <message>
         <source>"%1" is not a port: enter a number from 1 to 65535. The server keeps running as it was.</source>
         <translation>"%1" não é uma porta: digite um número de 1 a 65535. O servidor continua como estava.</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ajuda</translation>
-    </message>
-    <message>
-        <source>Operator's Manual</source>
-        <translation>Manual do operador</translation>
-    </message>
-    <message>
-        <source>The operator's manual is not installed (looked in %1).</source>
-        <translation>O manual do operador não está instalado (procurado em %1).</translation>
-    </message>
-    <message>
-        <source>The operator's manual could not be opened: no browser took %1.</source>
-        <translation>Não foi possível abrir o manual do operador: nenhum navegador abriu %1.</translation>
     </message>
     <message>
         <source>Jobs</source>

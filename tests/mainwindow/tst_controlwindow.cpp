@@ -2,6 +2,7 @@
 #include "../common/filesizelimit.h"
 #include "../common/rawcoder.h"
 #include "../common/recordingnotifier.h"
+#include "../common/testfiles.h"
 #include "accesscontrol.h"
 #include "changemydevicebtnremarknamedialog.h"
 #include "coderbuttondelegate.h"
@@ -29,6 +30,9 @@
 #include "stationsettings.h"
 #include "stationwindow.h"
 #include "tcpserver.h"
+#include "templatefill.h"
+#include "templatesamples.h"
+#include "templatetext.h"
 #include "usersdialog.h"
 #include "userstore.h"
 
@@ -58,19 +62,6 @@ const QByteArray kMessage =
     R"({"ExternDataInfo":{"ExternMode":0},"TextItemInfo":[{"TextAtX":20,"TextAtY":10,)"
     R"("TextAtZ":0,"TextContent":"LINE 1","TextFont":"DejaVu Sans,-1,120,5,75,0,0,0,0,0",)"
     R"("TextRotate":0,"TextID":"Text0","TextIsExtern":false,"TextFontSpace":0}]})";
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 // kMessage with a second line: two items in the preview.
 QByteArray twoLineMessage()
@@ -161,10 +152,32 @@ struct FedList
         add(12, "192.168.1.12", "", CoderState::Stopped);
         add(13, "10.0.0.5", "Packing", CoderState::Printing);
         if (lines) {
-            list.model()->setRemote(
-                {-2, "Line2/PC2", "10.0.2.5", "10.0.2.5", "", "", CoderState::Printing, 40, false});
-            list.model()->setRemote({-3, "Line1/PC1", "10.0.1.5", "10.0.1.5", "Filler", "",
-                                     CoderState::Ready, 0, true});
+            list.model()->setRemote({-2,
+                                     "Line2/PC2",
+                                     "10.0.2.5",
+                                     "10.0.2.5",
+                                     "",
+                                     "",
+                                     CoderState::Printing,
+                                     40,
+                                     false,
+                                     {},
+                                     {},
+                                     {},
+                                     false});
+            list.model()->setRemote({-3,
+                                     "Line1/PC1",
+                                     "10.0.1.5",
+                                     "10.0.1.5",
+                                     "Filler",
+                                     "",
+                                     CoderState::Ready,
+                                     0,
+                                     true,
+                                     {},
+                                     {},
+                                     {},
+                                     false});
         }
         list.model()->flush();
         list.resize(180, 400);
@@ -725,9 +738,22 @@ private slots:
         const QStringList names = samples.entryList({"*.spr"}, QDir::Files);
         QVERIFY(names.size() >= 3);
         for (const QString &name : names) {
+            // A job's template is judged as a job fills it.
+            QString path = samples.filePath(name);
+            const QByteArray bytes = readFile(path);
+            const QStringList placeholders = TemplateText::names(QString::fromUtf8(bytes));
+            if (!placeholders.isEmpty()) {
+                QMap<QString, QString> values = TemplateSamples().values();
+                for (const QString &field : placeholders)
+                    if (!values.contains(field))
+                        values.insert(field, "B");
+                const TemplateFill::Result filled = TemplateFill::fill(bytes, values);
+                QVERIFY2(filled.ok, qPrintable(name + ": " + filled.error));
+                path = dir.filePath(name);
+                writeFile(path, filled.filled);
+            }
             for (const int coder : coders()) {
-                const MessageCheckResult result =
-                    window->station()->check(samples.filePath(name), {coder});
+                const MessageCheckResult result = window->station()->check(path, {coder});
                 QVERIFY2(result.clean(),
                          qPrintable(name + ": " + result.error + result.findings.join("; ")));
             }

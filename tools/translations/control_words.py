@@ -766,7 +766,7 @@ WORDS.update({
                               "%1 KiB보다 큼", "più grande di %1 KiB", "%1 KiB'den büyük", "大于 %1 KiB",
                               "أكبر من %1 KiB"),
 })
-TRANSLATED |= {"Fleet", "CommandText", "Station", "StationSettings"}
+TRANSLATED |= {"Fleet", "CommandText", "Station", "StationSettings", "HelpButton"}
 
 # --- the designer ----------------------------------------------------------------
 WORDS.update({
