@@ -1,29 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planthostsettings.h"
 
+#include "plantsettings.h"
+
 #include "sparkplugpayload.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QUrl>
-
-namespace {
-
-QString unreadable(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return QStringLiteral("no such file");
-    if (!info.isFile())
-        return QStringLiteral("not a plain file");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-    return QString();
-}
-
-} // namespace
 
 bool PlantHostSettings::load(const QString &path, PlantHostSettings *settings, QStringList *errors)
 {
@@ -65,7 +50,7 @@ bool PlantHostSettings::load(const QString &path, PlantHostSettings *settings, Q
     b.user = ini.value(QStringLiteral("user")).toString();
     const QString passwordFile = ini.value(QStringLiteral("password_file")).toString();
     if (!passwordFile.isEmpty()) {
-        const QString why = unreadable(passwordFile);
+        const QString why = PlantSettings::unreadable(passwordFile);
         QFile file(passwordFile);
         if (!why.isEmpty() || !file.open(QIODevice::ReadOnly))
             fail(QStringLiteral("cannot read the password file %1: %2")
@@ -79,7 +64,7 @@ bool PlantHostSettings::load(const QString &path, PlantHostSettings *settings, Q
     const QList<std::pair<const char *, QString>> tlsFiles{
         {"ca_file", b.caFile}, {"cert_file", b.certFile}, {"key_file", b.keyFile}};
     for (const auto &[key, file] : tlsFiles) {
-        const QString why = file.isEmpty() ? QString() : unreadable(file);
+        const QString why = file.isEmpty() ? QString() : PlantSettings::unreadable(file);
         if (!why.isEmpty())
             fail(QStringLiteral("cannot read the %1 %2: %3").arg(QLatin1String(key), file, why));
     }

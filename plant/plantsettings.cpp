@@ -8,10 +8,7 @@
 #include <QSettings>
 #include <QUrl>
 
-namespace {
-
-// Why a file named in the settings cannot be read; empty when it can.
-QString unreadable(const QString &path)
+QString PlantSettings::unreadable(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -24,9 +21,11 @@ QString unreadable(const QString &path)
     return QString();
 }
 
+namespace {
+
 QString readPassword(const QString &path, QString *error)
 {
-    QString why = unreadable(path);
+    QString why = PlantSettings::unreadable(path);
     QFile file(path);
     if (why.isEmpty() && !file.open(QIODevice::ReadOnly))
         why = file.errorString();

@@ -19,6 +19,9 @@
 // Without an [mqtt] section nothing is published.
 struct PlantSettings
 {
+    // Why a file named in the settings cannot be read; empty when it can.
+    static QString unreadable(const QString &path);
+
     bool mqtt = false;
     BrokerSettings broker;
     QString group;

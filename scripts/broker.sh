@@ -14,43 +14,14 @@ set -euo pipefail
 action=$1
 dir=$(realpath -m "$2")
 broker=/usr/sbin/mosquitto
-
-# A free port below the range the system hands out to outgoing sockets, which
-# tests running beside the broker use by the thousand.
-free_port() {
-    /usr/bin/python3 - "$@" <<'PY'
-import os, random, socket, sys
-taken = set(int(p) for p in sys.argv[1:])
-for port in random.Random(os.getpid()).sample(range(22000, 32000), 10000):
-    if port in taken:
-        continue
-    with socket.socket() as s:
-        try:
-            s.bind(("127.0.0.1", port))
-        except OSError:
-            continue
-        print(port)
-        break
-PY
-}
-
-wait_for_port() {
-    for _ in $(seq 1 100); do
-        if /usr/bin/python3 -c "import socket,sys; socket.create_connection(('127.0.0.1', $1), 0.2)" 2>/dev/null; then
-            return 0
-        fi
-        sleep 0.05
-    done
-    echo "broker.sh: the broker did not listen on port $1" >&2
-    return 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/ports.sh"
 
 launch() {
     # Runs as the user who starts it: as root, mosquitto would otherwise
     # change to its own user, who cannot read this folder.
     "$broker" -c "$dir/mosquitto.conf" -d
-    wait_for_port "$(cat "$dir/port")"
-    wait_for_port "$(cat "$dir/tls-port")"
+    wait_for_port "$(cat "$dir/port")" broker.sh
+    wait_for_port "$(cat "$dir/tls-port")" broker.sh
 }
 
 stop() {

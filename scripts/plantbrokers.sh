@@ -20,39 +20,12 @@ dir=$(realpath -m "$2")
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 examples=$root/docs/mqtt
 broker=/usr/sbin/mosquitto
-
-free_port() {
-    /usr/bin/python3 - "$@" <<'PY'
-import os, random, socket, sys
-taken = set(int(p) for p in sys.argv[1:])
-for port in random.Random(os.getpid()).sample(range(22000, 32000), 10000):
-    if port in taken:
-        continue
-    with socket.socket() as s:
-        try:
-            s.bind(("127.0.0.1", port))
-        except OSError:
-            continue
-        print(port)
-        break
-PY
-}
-
-wait_for_port() {
-    for _ in $(seq 1 100); do
-        if /usr/bin/python3 -c "import socket; socket.create_connection(('127.0.0.1', $1), 0.2)" 2>/dev/null; then
-            return 0
-        fi
-        sleep 0.05
-    done
-    echo "plantbrokers.sh: no broker listens on port $1" >&2
-    return 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/ports.sh"
 
 launch() { # folder
     "$broker" -c "$1/mosquitto.conf" -d
-    wait_for_port "$(cat "$1/port")"
-    wait_for_port "$(cat "$1/tls-port")"
+    wait_for_port "$(cat "$1/port")" plantbrokers.sh
+    wait_for_port "$(cat "$1/tls-port")" plantbrokers.sh
 }
 
 halt() { # folder [signal]

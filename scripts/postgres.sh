@@ -14,24 +14,10 @@
 # SCRAM-SHA-256) owns the database "korvex_test".  The server refuses to run
 # as root: started by root, it runs as "nobody", who owns the scratch folder.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/ports.sh"
 action=$1
 dir=$(realpath -m "$2")
 bin=/usr/lib/postgresql/15/bin
-
-# A free port below the range the system hands out to outgoing sockets.
-free_port() {
-    /usr/bin/python3 - <<'PY'
-import os, random, socket
-for port in random.Random(os.getpid()).sample(range(33000, 43000), 10000):
-    with socket.socket() as s:
-        try:
-            s.bind(("127.0.0.1", port))
-        except OSError:
-            continue
-        print(port)
-        break
-PY
-}
 
 # Runs a command as the server's account.
 as_owner() {
@@ -80,7 +66,7 @@ start)
     chmod 755 "$top"
     data="$top/data"
     echo "$data" > "$dir/datadir"
-    port=$(free_port)
+    port=$(KORVEX_PORT_RANGE="33000 43000" free_port)
     echo "$port" > "$dir/port"
     echo korvex_test > "$dir/user"
     echo korvex_test > "$dir/database"

@@ -4,7 +4,7 @@
 // catalogue in SQLite: the right code is good, wrong or unreadable ones in a
 // row stop the coder and raise an alarm only a Supervisor clears, and the
 // challenge test passes only when the coder is stopped in time.
-#include "../common/testfiles.h"
+#include "../common/approvedproduct.h"
 #include "catalogue.h"
 #include "commandjournal.h"
 #include "fleet.h"
@@ -17,7 +17,6 @@
 #include "simulatedcoder.h"
 #include "station.h"
 
-#include <QCryptographicHash>
 #include <QLoggingCategory>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -107,20 +106,7 @@ private slots:
         QVERIFY(station->open().ok);
         catalogue = std::make_unique<Catalogue>();
         QVERIFY(catalogue->open(DatabaseSettings::sqlite("korvex.db")).ok());
-        Product p;
-        p.code = "OJ-1L";
-        p.name = "Orange juice 1 l";
-        p.templateName = "juice.spr";
-        p.coders = QStringList{"127.0.0.*"};
-        QVERIFY(catalogue->addProduct(&p, "olga").ok());
-        writeFile("Spray/juice.spr", kTemplate);
-        Approval a;
-        a.templateName = "juice.spr";
-        a.sha256 = QCryptographicHash::hash(kTemplate, QCryptographicHash::Sha256).toHex();
-        a.signerName = "Olga Supervisor";
-        a.account = "olga";
-        a.meaning = "Approved for production";
-        QVERIFY(catalogue->approve(&a, true).ok());
+        addApprovedJuice(*catalogue, kTemplate);
         jobs = std::make_unique<JobRunner>(station.get(), catalogue.get());
 
         CoderSettings coder;
