@@ -133,6 +133,13 @@ def decode_metrics(data):
 
 # --- processes ---------------------------------------------------------------
 
+def die_with_the_driver():
+    """The child gets SIGTERM when the driver ends, even by SIGKILL (a
+    test's timeout): no coder or service outlives the run."""
+    import ctypes
+    ctypes.CDLL("libc.so.6", use_errno=True).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+
+
 def free_port():
     for port in random.Random(os.getpid() + time.time()).sample(range(44000, 52000), 8000):
         with socket.socket() as s:
@@ -167,7 +174,8 @@ class Supervisor:
         with self.lock:
             self.process = subprocess.Popen([self.korvexd], cwd=self.work, env=env,
                                             stdout=self.log, stderr=self.log,
-                                            stdin=subprocess.DEVNULL)
+                                            stdin=subprocess.DEVNULL,
+                                            preexec_fn=die_with_the_driver)
             self.started_at.append((time.time(), self.process.pid))
 
     def pid(self):
@@ -242,7 +250,7 @@ class Bus:
         while not self.stopping:
             self.process = subprocess.Popen(self.command_line(), stdout=subprocess.PIPE,
                                             stderr=self.log, stdin=subprocess.DEVNULL,
-                                            text=True)
+                                            text=True, preexec_fn=die_with_the_driver)
             for line in self.process.stdout:
                 self.take(line.rstrip("\n"))
             self.process.wait()
@@ -326,7 +334,8 @@ class Coders:
     def start(self):
         log = open(self.log_path, "a")
         self.process = subprocess.Popen(self.args, stdout=log, stderr=log,
-                                        stdin=subprocess.DEVNULL)
+                                        stdin=subprocess.DEVNULL,
+                                            preexec_fn=die_with_the_driver)
         log.close()
 
     def kill(self):
@@ -894,17 +903,17 @@ class Shift:
         return rows
 
 
-def print_table(rows):
+def print_table(rows, out=sys.stdout):
     widths = [max(len(r[i]) for r in rows + [("check", "expected", "found", True)])
               for i in range(3)]
     head = "| {:<{}} | {:<{}} | {:<{}} | {} |".format("check", widths[0], "expected", widths[1],
                                                      "found", widths[2], "result")
-    print(head)
-    print("|" + "|".join("-" * (w + 2) for w in widths) + "|--------|")
+    print(head, file=out)
+    print("|" + "|".join("-" * (w + 2) for w in widths) + "|--------|", file=out)
     for name, expected, found, ok in rows:
         print("| {:<{}} | {:<{}} | {:<{}} | {} |".format(name, widths[0], expected, widths[1],
                                                          found, widths[2],
-                                                         "pass  " if ok else "FAIL  "))
+                                                         "pass  " if ok else "FAIL  "), file=out)
 
 
 def main():
@@ -924,6 +933,10 @@ def main():
     rows, failed = [], True
     stop = lambda *_: (_ for _ in ()).throw(KeyboardInterrupt())
     signal.signal(signal.SIGTERM, stop)
+    # Bounded: whatever hangs, the run ends and cleans up.
+    watchdog = threading.Timer(opts.seconds + 300, os.kill, (os.getpid(), signal.SIGTERM))
+    watchdog.daemon = True
+    watchdog.start()
     try:
         shift.run()
         shift.disk_tried = shift.disk is not None
@@ -940,6 +953,8 @@ def main():
         shift.release_disk()
     if rows:
         print_table(rows)
+        with open(os.path.join(shift.folder, "table.md"), "w") as f:
+            print_table(rows, f)
     print("folder: {}".format(shift.folder))
     return 1 if failed or not rows else 0
 
