@@ -321,14 +321,16 @@ QString JobRunner::end(qint64 jobId, const QString &user, const CommandOrigin &o
     if (m_jobs.isEmpty())
         m_readBack.stop();
     emit jobEnded(jobId);
-    if (!ended) {
-        const QString text =
-            m_outbox->waiting()
-                ? tr("Job %1 ended, but its end is not in the batch record yet: %n write(s) wait "
-                     "for the catalogue.",
-                     nullptr, m_outbox->waiting())
-                      .arg(jobId)
-                : tr("Job %1 ended, but the batch record refused its end.").arg(jobId);
+    if (!ended && m_outbox->waiting()) {
+        // The job has ended: its coders are stopped and the journal says so.
+        // Its end waits in the outbox, and a caller told otherwise would try
+        // again and hear that no such job runs.
+        emit problem(tr("Job %1 ended, but its end is not in the batch record yet: %n write(s) "
+                        "wait for the catalogue.",
+                        nullptr, m_outbox->waiting())
+                         .arg(jobId));
+    } else if (!ended) {
+        const QString text = tr("Job %1 ended, but the batch record refused its end.").arg(jobId);
         emit problem(text);
         return text;
     }

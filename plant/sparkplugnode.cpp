@@ -340,6 +340,10 @@ void SparkplugNode::coderAdded(int descriptor)
     m_ids.insert(id);
     m_devices.insert(descriptor, Device{id, {}, true, {}});
     birthDevice(descriptor);
+    // A coder sends its print parameters only when asked: without them the
+    // bus could neither see nor change them.  Its answer rebirths it.
+    if (coder->parameterBlock.isEmpty())
+        m_fleet->requestParameters(descriptor);
 }
 
 void SparkplugNode::coderRemoved(int descriptor)

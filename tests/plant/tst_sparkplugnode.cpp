@@ -304,6 +304,8 @@ private slots:
         auto coder = connectCoder();
         const int descriptor = fleet->descriptors().first();
         const auto data = [&] { return bus->of("DDATA", "127.0.0.1"); };
+        // Asked for its print parameters at once, or the bus could never set them.
+        QTRY_VERIFY(coder->commands().contains(quint8(Command::Parameters)));
 
         coder->send(Command::StatusReport, statusReportPayload({1, 10}));
         QTRY_COMPARE(data().size(), 1);
@@ -442,7 +444,8 @@ private slots:
         QTRY_COMPARE(results.size(), 300);
         for (int i = 44; i < 300; ++i)
             QCOMPARE(results.at(i).at(2).toString(), QString("done"));
-        QTRY_COMPARE(coder->received.size(), SparkplugNode::kMaxQueuedCommands);
+        QTRY_COMPARE(coder->commands().count(quint8(Command::RunControl)),
+                     SparkplugNode::kMaxQueuedCommands);
     }
 
     // With a primary host: births held until its STATE says online, older
@@ -511,7 +514,7 @@ private slots:
         QCOMPARE(results.at(0).mid(1), (QVariantList{"Command/Start", "done"}));
         QCOMPARE(results.at(1).mid(1),
                  (QVariantList{"DCMD", "refused: metric 1 (alias 9999): unknown alias"}));
-        QTRY_COMPARE(coder->received.size(), 1);
+        QTRY_COMPARE(coder->commands().count(quint8(Command::RunControl)), 1);
         QCOMPARE(byAlias(bus->of("NDATA").first().payload).value("Command Result/Outcome"),
                  QVariant("done"));
 
@@ -622,7 +625,8 @@ private slots:
         SimulatedCoder liar(coderSettings(true));
         liar.start();
         QTRY_COMPARE(station.fleet()->count(), 2);
-        QTRY_COMPARE(jobBus.of("DBIRTH", "127.0.0.1_2").size(), 1);
+        // Born, and born again with the print parameters it is asked for.
+        QTRY_COMPARE(jobBus.of("DBIRTH", "127.0.0.1_2").size(), 2);
         const QVariantMap born = valuesOf(jobBus.of("DBIRTH", "127.0.0.1").last().payload);
         QCOMPARE(born.value("Job/State"), QVariant(QString()));
         QCOMPARE(born.value("Job/Lot"), QVariant(QString()));
@@ -731,7 +735,9 @@ private slots:
         }
         QCOMPARE(CommandJournal::details(lines.at(1)),
                  QString("over MQTT, broker account korvexd, user as claimed"));
-        QTRY_COMPARE(coder->received.size(), 5); // the message's read-back asks for it
+        // The request for its print parameters at connect; the message's
+        // read-back asks for it.
+        QTRY_COMPARE(coder->received.size(), 6);
     }
 };
 
