@@ -10,6 +10,8 @@
 #include "graphicsshiftcodeitem.h"
 #include "graphicstimeitem.h"
 
+#include <QPainter>
+
 namespace {
 
 // A copy of the item through its record, or null for a foreign item.
@@ -121,4 +123,19 @@ void PrintPreview::showDatesAt(GraphicsScene &scene, const QDateTime &moment)
             static_cast<GraphicsShiftCodeItem *>(item)->showAt(moment.time());
     }
     scene.fitSceneRect();
+}
+
+QImage PrintPreview::picture(GraphicsScene &scene, const QDateTime &moment)
+{
+    if (moment.isValid())
+        showDatesAt(scene, moment);
+    scene.clearSelection();
+    const QRectF area = scene.sceneRect().adjusted(-10, -10, 10, 10);
+    QImage picture(area.size().toSize(), QImage::Format_RGB32);
+    if (picture.isNull())
+        return picture;
+    picture.fill(QColor(220, 220, 220));
+    QPainter painter(&picture);
+    scene.render(&painter, QRectF(QPointF(0, 0), area.size()), area);
+    return picture;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QImage>
 
 #include <memory>
 #include <vector>
@@ -31,6 +32,10 @@ public:
     // The date/time and shift-code items of any scene as printed at the
     // moment (render-message).
     static void showDatesAt(GraphicsScene &scene, const QDateTime &moment);
+    // A scene as printed at the moment (as it stands for an invalid one),
+    // nothing selected, with a grey margin of 10 dots; null when the
+    // picture would be too large to hold.
+    static QImage picture(GraphicsScene &scene, const QDateTime &moment);
 
 private:
     Counter *counterCopy(quint8 id);

@@ -73,18 +73,9 @@ QImage BatchRecordPdf::render(const QString &messagePath, const QDateTime &momen
         *error = loaded.error;
         return QImage();
     }
-    if (moment.isValid())
-        PrintPreview::showDatesAt(scene, moment);
-    scene.clearSelection();
-    const QRectF area = scene.sceneRect().adjusted(-10, -10, 10, 10);
-    QImage picture(area.size().toSize(), QImage::Format_RGB32);
-    if (picture.isNull()) {
+    const QImage picture = PrintPreview::picture(scene, moment);
+    if (picture.isNull())
         *error = tr("the message is too large to draw");
-        return QImage();
-    }
-    picture.fill(QColor(220, 220, 220));
-    QPainter painter(&picture);
-    scene.render(&painter, QRectF(QPointF(0, 0), area.size()), area);
     return picture;
 }
 

@@ -8,7 +8,10 @@
 #include <QSettings>
 #include <QUrl>
 
-QString PlantSettings::unreadable(const QString &path)
+namespace {
+
+// Why a file named in the settings cannot be read; empty when it can.
+QString unreadable(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -21,11 +24,9 @@ QString PlantSettings::unreadable(const QString &path)
     return QString();
 }
 
-namespace {
-
 QString readPassword(const QString &path, QString *error)
 {
-    QString why = PlantSettings::unreadable(path);
+    QString why = unreadable(path);
     QFile file(path);
     if (why.isEmpty() && !file.open(QIODevice::ReadOnly))
         why = file.errorString();
@@ -71,15 +72,8 @@ bool PlantSettings::load(const QString &path, bool required, PlantSettings *sett
     settings->mqtt = !ini.childKeys().isEmpty();
     if (settings->mqtt) {
         BrokerSettings &b = settings->broker;
-        const QUrl url(ini.value(QStringLiteral("url")).toString());
-        if (!url.isValid() || url.host().isEmpty() ||
-            (url.scheme() != QLatin1String("mqtt") && url.scheme() != QLatin1String("mqtts")))
-            fail(QStringLiteral("[mqtt] url must be mqtt://host[:port] or mqtts://host[:port], "
-                                "not \"%1\"")
-                     .arg(ini.value(QStringLiteral("url")).toString()));
-        b.host = url.host();
-        b.tls = url.scheme() == QLatin1String("mqtts");
-        b.port = quint16(url.port(b.tls ? 8883 : 1883));
+        const auto failMqtt = [&](const QString &text) { fail(QStringLiteral("[mqtt] ") + text); };
+        readBrokerUrl(ini, &b, failMqtt);
         settings->group = ini.value(QStringLiteral("group")).toString();
         settings->node = ini.value(QStringLiteral("node")).toString();
         for (const QString &problem :
@@ -93,30 +87,48 @@ bool PlantSettings::load(const QString &path, bool required, PlantSettings *sett
             fail(QStringLiteral("[mqtt] primary_host \"%1\" must be a host ID without \"/\", "
                                 "\"+\" and \"#\"")
                      .arg(settings->primaryHost));
-        b.user = ini.value(QStringLiteral("user")).toString();
-        const QString passwordFile = ini.value(QStringLiteral("password_file")).toString();
-        if (!passwordFile.isEmpty()) {
-            QString error;
-            b.password = readPassword(passwordFile, &error);
-            if (!error.isEmpty())
-                fail(QStringLiteral("[mqtt] ") + error);
-        }
-        b.caFile = ini.value(QStringLiteral("ca_file")).toString();
-        b.certFile = ini.value(QStringLiteral("cert_file")).toString();
-        b.keyFile = ini.value(QStringLiteral("key_file")).toString();
-        const QList<std::pair<const char *, QString>> tlsFiles{
-            {"ca_file", b.caFile}, {"cert_file", b.certFile}, {"key_file", b.keyFile}};
-        for (const auto &[key, file] : tlsFiles) {
-            const QString why = file.isEmpty() ? QString() : unreadable(file);
-            if (!why.isEmpty())
-                fail(QStringLiteral("[mqtt] cannot read the %1 %2: %3")
-                         .arg(QLatin1String(key), file, why));
-        }
-        if (b.tls && b.caFile.isEmpty())
-            fail(QStringLiteral("[mqtt] mqtts needs ca_file, the authority of the broker's "
-                                "certificate"));
+        readBrokerAccount(ini, &b, failMqtt);
         b.clientId = QStringLiteral("korvex-%1-%2").arg(settings->group, settings->node);
     }
     ini.endGroup();
     return errors->isEmpty();
+}
+
+void PlantSettings::readBrokerUrl(const QSettings &ini, BrokerSettings *b,
+                                  const std::function<void(const QString &)> &fail)
+{
+    const QString urlText = ini.value(QStringLiteral("url")).toString();
+    const QUrl url(urlText);
+    if (!url.isValid() || url.host().isEmpty() ||
+        (url.scheme() != QLatin1String("mqtt") && url.scheme() != QLatin1String("mqtts")))
+        fail(QStringLiteral("url must be mqtt://host[:port] or mqtts://host[:port], not \"%1\"")
+                 .arg(urlText));
+    b->host = url.host();
+    b->tls = url.scheme() == QLatin1String("mqtts");
+    b->port = quint16(url.port(b->tls ? 8883 : 1883));
+}
+
+void PlantSettings::readBrokerAccount(const QSettings &ini, BrokerSettings *b,
+                                      const std::function<void(const QString &)> &fail)
+{
+    b->user = ini.value(QStringLiteral("user")).toString();
+    const QString passwordFile = ini.value(QStringLiteral("password_file")).toString();
+    if (!passwordFile.isEmpty()) {
+        QString error;
+        b->password = readPassword(passwordFile, &error);
+        if (!error.isEmpty())
+            fail(error);
+    }
+    b->caFile = ini.value(QStringLiteral("ca_file")).toString();
+    b->certFile = ini.value(QStringLiteral("cert_file")).toString();
+    b->keyFile = ini.value(QStringLiteral("key_file")).toString();
+    const QList<std::pair<const char *, QString>> tlsFiles{
+        {"ca_file", b->caFile}, {"cert_file", b->certFile}, {"key_file", b->keyFile}};
+    for (const auto &[key, file] : tlsFiles) {
+        const QString why = file.isEmpty() ? QString() : unreadable(file);
+        if (!why.isEmpty())
+            fail(QStringLiteral("cannot read the %1 %2: %3").arg(QLatin1String(key), file, why));
+    }
+    if (b->tls && b->caFile.isEmpty())
+        fail(QStringLiteral("mqtts needs ca_file, the authority of the broker's certificate"));
 }

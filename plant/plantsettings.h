@@ -5,7 +5,10 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <optional>
+
+class QSettings;
 
 // The plant bus's section of the station's settings file, "korvex.conf"
 // (StationSettings reads the rest):
@@ -19,9 +22,6 @@
 // Without an [mqtt] section nothing is published.
 struct PlantSettings
 {
-    // Why a file named in the settings cannot be read; empty when it can.
-    static QString unreadable(const QString &path);
-
     bool mqtt = false;
     BrokerSettings broker;
     QString group;
@@ -36,4 +36,12 @@ struct PlantSettings
     // is returned.
     static bool load(const QString &path, bool required, PlantSettings *settings,
                      QStringList *errors);
+
+    // The broker of the section ini is in: its url (host, port, TLS), then
+    // its account (user, the password of password_file) and TLS files.
+    // Each problem goes to fail, worded without the section's name.
+    static void readBrokerUrl(const QSettings &ini, BrokerSettings *broker,
+                              const std::function<void(const QString &)> &fail);
+    static void readBrokerAccount(const QSettings &ini, BrokerSettings *broker,
+                                  const std::function<void(const QString &)> &fail);
 };

@@ -3,7 +3,6 @@
 #include "simulatedcoder.h"
 
 #include <QCoreApplication>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -21,24 +20,7 @@ int main(int argc, char *argv[])
         return exitCode;
     }
 
-    QVector<SimulatedCoder *> coders;
-    int running = options.coders.size();
-    for (const CoderSettings &settings : qAsConst(options.coders)) {
-        auto *coder = new SimulatedCoder(settings, &app);
-        QObject::connect(coder, &SimulatedCoder::finished, &app, [&running] {
-            if (--running == 0)
-                QCoreApplication::quit();
-        });
-        coders << coder;
+    for (SimulatedCoder *coder : options.createCoders())
         coder->start();
-    }
-    if (options.durationSeconds > 0) {
-        QTimer::singleShot(options.durationSeconds * 1000, &app, [&coders] {
-            for (SimulatedCoder *coder : qAsConst(coders))
-                coder->stop();
-            // A server that never acknowledges the close must not keep us alive.
-            QTimer::singleShot(2000, qApp, &QCoreApplication::quit);
-        });
-    }
     return app.exec();
 }

@@ -5,6 +5,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QHostAddress>
+#include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -160,4 +163,27 @@ bool CoderSimOptions::parse(const QStringList &arguments, CoderSimOptions *optio
     options->durationSeconds = duration;
     *exitCode = 0;
     return true;
+}
+
+QVector<SimulatedCoder *> CoderSimOptions::createCoders() const
+{
+    QVector<SimulatedCoder *> created;
+    auto running = std::make_shared<int>(coders.size());
+    for (const CoderSettings &settings : coders) {
+        auto *coder = new SimulatedCoder(settings, qApp);
+        QObject::connect(coder, &SimulatedCoder::finished, qApp, [running] {
+            if (--*running == 0)
+                QCoreApplication::quit();
+        });
+        created << coder;
+    }
+    if (durationSeconds > 0) {
+        QTimer::singleShot(durationSeconds * 1000, qApp, [created] {
+            for (SimulatedCoder *coder : created)
+                coder->stop();
+            // A server that never acknowledges the close must not keep us alive.
+            QTimer::singleShot(2000, qApp, &QCoreApplication::quit);
+        });
+    }
+    return created;
 }

@@ -24,4 +24,9 @@ struct CoderSimOptions
     // description, and reads them from it afterwards.
     static bool parse(const QStringList &arguments, CoderSimOptions *options, QString *message,
                       int *exitCode, QCommandLineParser *ownParser = nullptr);
+
+    // The coders these options describe, children of the application, not
+    // yet started: the program ends when the last of them has finished, and
+    // after durationSeconds they are stopped.
+    QVector<SimulatedCoder *> createCoders() const;
 };

@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -146,31 +145,14 @@ int main(int argc, char *argv[])
             .arg(readerHost.toString())
             .arg(reader.port()));
 
-    QVector<SimulatedCoder *> coders;
-    int running = options.coders.size();
-    for (const CoderSettings &settings : qAsConst(options.coders)) {
-        auto *coder = new SimulatedCoder(settings, &app);
-        QObject::connect(coder, &SimulatedCoder::finished, &app, [&running] {
-            if (--running == 0)
-                QCoreApplication::quit();
-        });
-        coders << coder;
-    }
+    const QVector<SimulatedCoder *> coders = options.createCoders();
     // Connected before the reader follows, so that it runs first at a print.
     QObject::connect(coders.first(), &SimulatedCoder::printed, &reader, [&reader, corruptEvery] {
         if (corruptEvery > 0 && (reader.reads() + 1) % corruptEvery == 0)
             reader.corruptNextRead();
     });
     reader.follow(coders.first());
-    for (SimulatedCoder *coder : qAsConst(coders))
+    for (SimulatedCoder *coder : coders)
         coder->start();
-    if (options.durationSeconds > 0) {
-        QTimer::singleShot(options.durationSeconds * 1000, &app, [&coders] {
-            for (SimulatedCoder *coder : qAsConst(coders))
-                coder->stop();
-            // A server that never acknowledges the close must not keep us alive.
-            QTimer::singleShot(2000, qApp, &QCoreApplication::quit);
-        });
-    }
     return app.exec();
 }

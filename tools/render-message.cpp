@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QImage>
-#include <QPainter>
 #include <cstdio>
 
 namespace {
@@ -67,20 +66,13 @@ int main(int argc, char *argv[])
                      qPrintable(args.at(1)));
         return 1;
     }
-    if (moment.isValid())
-        PrintPreview::showDatesAt(scene, moment);
-    scene.clearSelection();
-    const QRectF area = scene.sceneRect().adjusted(-10, -10, 10, 10);
-    QImage picture(area.size().toSize(), QImage::Format_RGB32);
+    const QImage picture = PrintPreview::picture(scene, moment);
     if (picture.isNull()) {
+        const QRectF area = scene.sceneRect();
         std::fprintf(stderr, "render-message: the message is too large to draw (%dx%d)\n",
-                     int(area.width()), int(area.height()));
+                     int(area.width()) + 20, int(area.height()) + 20);
         return 1;
     }
-    picture.fill(QColor(220, 220, 220));
-    QPainter painter(&picture);
-    scene.render(&painter, QRectF(QPointF(0, 0), area.size()), area);
-    painter.end();
     if (!picture.save(args.at(2))) {
         std::fprintf(stderr, "render-message: cannot write the picture %s\n",
                      qPrintable(args.at(2)));
