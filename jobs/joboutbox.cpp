@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "joboutbox.h"
 
+#include "runningjobs.h"
+
 #include "boundedread.h"
 #include "catalogue.h"
 #include "writewhole.h"
@@ -254,12 +256,11 @@ void JobOutbox::load()
             QTimer::singleShot(0, this, &JobOutbox::flush);
         return;
     }
-    const QString aside =
-        path + QStringLiteral(".damaged-") +
-        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss"));
-    const bool moved = QFile::rename(path, aside);
+    const QString aside = RunningJobs::keepAside(path);
+    const bool moved = aside != path;
     if (!moved)
-        m_fileName = QStringLiteral("outbox-") + aside.section(QLatin1Char('-'), -1) +
+        m_fileName = QStringLiteral("outbox-") +
+                     QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")) +
                      QStringLiteral(".json");
     const QString text = tr("%1 cannot be read (%2); it is kept as %3 and no write of it is "
                             "in the batch record.")

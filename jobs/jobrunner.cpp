@@ -10,15 +10,19 @@
 #include "journal.h"
 #include "journalactions.h"
 #include "product.h"
+#include "runningjobs.h"
 #include "station.h"
 #include "templatefill.h"
 #include "writewhole.h"
 
 #include <QCryptographicHash>
+#include <QTimer>
+
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -80,6 +84,7 @@ JobRunner::JobRunner(Station *station, Catalogue *catalogue, QObject *parent)
         for (auto it = m_members.cbegin(); it != m_members.cend(); ++it)
             m_station->fleet()->requestCurrentFile(it.key());
     });
+    resumeRunning();
 }
 
 JobRunner::~JobRunner()
@@ -247,6 +252,7 @@ JobRunner::Started JobRunner::start(const Request &request)
     m_jobs.insert(record.id, running);
     for (int descriptor : request.coders)
         m_members.insert(descriptor, Member{record.id, Stage::Sending});
+    saveRunning();
 
     QJsonArray coders;
     for (const JobCoderRecord &c : qAsConst(record.coders))
@@ -305,6 +311,7 @@ QString JobRunner::end(qint64 jobId, const QString &user, const CommandOrigin &o
     for (int descriptor : qAsConst(coders))
         m_members.remove(descriptor);
     const Running running = m_jobs.take(jobId);
+    saveRunning();
     // The batch record names who ended it, the PC's login when nobody is named.
     const QString who = user.isEmpty() ? Journal::systemUserName() : user;
     JobOutbox::Write write;
@@ -356,6 +363,13 @@ const JobRecord *JobRunner::job(qint64 jobId) const
 {
     const auto found = m_jobs.constFind(jobId);
     return found == m_jobs.constEnd() ? nullptr : &found->record;
+}
+
+QList<qint64> JobRunner::runningJobs() const
+{
+    QList<qint64> ids = m_jobs.keys();
+    std::sort(ids.begin(), ids.end());
+    return ids;
 }
 
 QString JobRunner::messagePathOf(qint64 jobId) const
@@ -505,4 +519,45 @@ void JobRunner::recordCoder(qint64 jobId, int descriptor, const QString &result)
     write.jobId = jobId;
     write.coder = c;
     m_outbox->write(write);
+}
+
+void JobRunner::saveRunning()
+{
+    QList<RunningJobs::Entry> entries;
+    for (const qint64 id : runningJobs()) {
+        const Running &r = m_jobs[id];
+        entries << RunningJobs::Entry{r.record, r.messageName, r.coderIds};
+    }
+    QString error;
+    if (!RunningJobs::save(QString::fromLatin1(kJobFolder), entries, &error))
+        emit problem(tr("The running jobs cannot be kept for a restart: %1.").arg(error));
+}
+
+// A service that died (killed, the power) left its jobs running: their
+// coders may print their messages still.  They are known again, so that
+// they can be ended, and each of their coders that comes back is one that
+// reconnected during the job: stopped until the job is started again.
+void JobRunner::resumeRunning()
+{
+    QString problemText;
+    const QList<RunningJobs::Entry> found =
+        RunningJobs::load(QString::fromLatin1(kJobFolder), &problemText);
+    QStringList notes;
+    if (!problemText.isEmpty())
+        notes << problemText;
+    for (const RunningJobs::Entry &e : found) {
+        m_jobs.insert(e.record.id, Running{e.record, e.messageName, e.coderIds});
+        notes << tr("Job %1 (order %2, lot %3) was running when the service stopped; its coders "
+                    "are stopped as they come back. End it, and start it again to go on.")
+                     .arg(e.record.id)
+                     .arg(e.record.orderNumber, e.record.lot);
+    }
+    if (!m_jobs.isEmpty())
+        m_readBack.start();
+    // Said once the owner is connected to our signals.
+    if (!notes.isEmpty())
+        QTimer::singleShot(0, this, [this, notes] {
+            for (const QString &text : notes)
+                emit problem(text);
+        });
 }

@@ -76,6 +76,8 @@ public:
     Stage stateOf(int descriptor) const;
     static QString stateName(Stage state);
     const JobRecord *job(qint64 jobId) const;
+    // The jobs running now, by id (also those found running at start).
+    QList<qint64> runningJobs() const;
     // The filled message a running job sends ("Jobs/job-PO-77-A2041.spr"); empty for none.
     QString messagePathOf(qint64 jobId) const;
 
@@ -116,6 +118,9 @@ private:
     void setState(int descriptor, Stage state, const QString &why = QString());
     QString startGate(int descriptor) const;
     void recordCoder(qint64 jobId, int descriptor, const QString &result);
+    // Keeps the running jobs in their file, for a start after a death.
+    void saveRunning();
+    void resumeRunning();
 
     Station *m_station;
     Catalogue *m_catalogue;

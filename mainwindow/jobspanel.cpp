@@ -73,6 +73,10 @@ void JobsPanel::setJobService(JobService *service)
         connect(m_service->runner(), &JobRunner::stageChanged, this, &JobsPanel::stageChanged);
         connect(m_service->runner(), &JobRunner::jobEnded, this, &JobsPanel::jobEnded);
         connect(m_service->runner(), &JobRunner::recordsWaiting, this, &JobsPanel::showWaiting);
+        // A job found running at start (the program had died) is this view's to end.
+        if (!m_jobId && !m_service->runner()->runningJobs().isEmpty())
+            m_jobId = m_service->runner()->runningJobs().first();
+        showStages();
     }
     showWaiting(m_service ? m_service->runner()->waitingRecords() : 0);
     search();
@@ -343,6 +347,8 @@ void JobsPanel::stageChanged(int descriptor, JobRunner::Stage stage)
             stageText(stage),
             stage == JobRunner::Stage::Mismatch || stage == JobRunner::Stage::NotVerified);
     }
+    if (job && job->id == m_jobId && !m_jobCoders.contains(descriptor))
+        m_jobCoders << descriptor;
     if (m_jobCoders.contains(descriptor))
         showStages();
 }

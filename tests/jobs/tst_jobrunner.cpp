@@ -347,6 +347,49 @@ private slots:
         QVERIFY(!station->fleet()->start({again}).ok);
     }
 
+    // The service dies during a job (kill -9, the power): started again, it
+    // knows the job, stops each of its coders that comes back, and the job
+    // can be ended; its batch record does not stay open for ever.
+    void aJobRunningWhenTheServiceDiedGoesOn()
+    {
+        approve(kTemplate);
+        QTemporaryDir folder;
+        auto simulated = coder(folder.path());
+        QTRY_COMPARE(station->fleet()->count(), 1);
+        const JobRunner::Started started = jobs->start(request(station->fleet()->descriptors()));
+        QVERIFY2(started.ok, qPrintable(started.error));
+        QTRY_COMPARE(jobs->stateOf(station->fleet()->descriptors().first()),
+                     JobRunner::Stage::Verified);
+
+        jobs.reset(); // no end: the service is gone
+        jobs = std::make_unique<JobRunner>(station.get(), catalogue.get());
+        QSignalSpy problems(jobs.get(), &JobRunner::problem);
+        QCOMPARE(jobs->runningJobs(), QList<qint64>{started.jobId});
+        QVERIFY(jobs->job(started.jobId));
+        QCOMPARE(jobs->job(started.jobId)->lot, QString("A2041"));
+        QCOMPARE(jobs->messagePathOf(started.jobId), started.messagePath);
+        QTRY_COMPARE(problems.size(), 1);
+        QVERIFY2(problems.first().first().toString().contains("was running when the service"),
+                 qPrintable(problems.first().first().toString()));
+        simulated.reset();
+        QTRY_COMPARE(station->fleet()->count(), 0);
+        RawCoder back(station->fleet()->listeningPort());
+        QTRY_COMPARE(station->fleet()->count(), 1);
+        const int again = station->fleet()->descriptors().first();
+        QCOMPARE(jobs->jobOf(again), started.jobId);
+        QCOMPARE(jobs->stateOf(again), JobRunner::Stage::NotVerified);
+        QVERIFY(!station->fleet()->start({again}).ok);
+
+        QVERIFY(jobs->end(started.jobId, "anna").isEmpty());
+        QVERIFY(!QFile::exists("Jobs/running.json"));
+        JobRecord record;
+        QVERIFY(catalogue->job(started.jobId, &record).ok());
+        QCOMPARE(record.endedBy, QString("anna"));
+        QCOMPARE(record.coders.first().result, QString("not verified"));
+        jobs = std::make_unique<JobRunner>(station.get(), catalogue.get());
+        QVERIFY(jobs->runningJobs().isEmpty());
+    }
+
     // The catalogue takes no write (here a write seam standing in for a
     // locked database): the coder's state and the job's end wait in the
     // outbox and its file; a runner started afresh writes them, in order.
@@ -410,11 +453,17 @@ private slots:
         jobs.reset();
         QVERIFY(QDir().mkpath("Jobs"));
         writeFile("Jobs/outbox.json", "{\"version\":1,\"writes\":[{\"kind\":\"coffee\"}]}");
+        writeFile("Jobs/running.json",
+                  "{\"version\":1,\"jobs\":[{\"job\":7,\"message\":\"../x\"}]}");
         jobs = std::make_unique<JobRunner>(station.get(), catalogue.get());
         QSignalSpy problems(jobs.get(), &JobRunner::problem);
-        QTRY_COMPARE(problems.size(), 1);
+        QTRY_COMPARE(problems.size(), 2);
         const QString text = problems.first().first().toString();
         QVERIFY2(text.contains("write 1 is of no known kind (\"coffee\")"), qPrintable(text));
+        const QString running = problems.last().first().toString();
+        QVERIFY2(running.contains("names no job or no message of its own"), qPrintable(running));
+        QVERIFY(jobs->runningJobs().isEmpty());
+        QCOMPARE(QDir("Jobs").entryList({"running.json.damaged-*"}).size(), 1);
         QCOMPARE(jobs->waitingRecords(), 0);
         const QStringList aside = QDir("Jobs").entryList({"outbox.json.damaged-*"});
         QCOMPARE(aside.size(), 1);
