@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -114,6 +116,10 @@ int main(int argc, char *argv[])
          "(default 0: none).",
          "k", "0"},
         {"silent", "Send nothing at all: a reader that has gone quiet."},
+        {"silent-while",
+         "Send nothing while this file exists (looked at every 200 ms): a reader that goes "
+         "quiet for a while.",
+         "file"},
     });
     CoderSimOptions options;
     QString message;
@@ -154,5 +160,17 @@ int main(int argc, char *argv[])
     reader.follow(coders.first());
     for (SimulatedCoder *coder : coders)
         coder->start();
+    QTimer quiet;
+    const QString quietFile = parser.value("silent-while");
+    if (!quietFile.isEmpty()) {
+        const bool always = parser.isSet("silent");
+        QObject::connect(&quiet, &QTimer::timeout, &reader, [&reader, quietFile, always] {
+            const bool silent = always || QFileInfo::exists(quietFile);
+            if (silent != reader.isSilent())
+                say(silent ? QStringLiteral("reader silent") : QStringLiteral("reader speaks"));
+            reader.setSilent(silent);
+        });
+        quiet.start(200);
+    }
     return app.exec();
 }

@@ -61,6 +61,7 @@ public:
     void corruptNextRead() { m_corruptNext = true; }
     // While silent no read sends anything: a reader that has gone quiet.
     void setSilent(bool silent) { m_silent = silent; }
+    bool isSilent() const { return m_silent; }
     qint64 reads() const { return m_reads; }
 
     // One read of the message file as printed now (serial numbers at count;

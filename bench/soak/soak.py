@@ -34,11 +34,15 @@ GROUP, NODE = "Plant", "Line1"
 TOPIC = "spBv1.0/" + GROUP + "/{}/" + NODE
 BOOLEAN, STRING, INT32 = 11, 12, 3
 JOB_CODERS = 6           # coders jobs run on, 127.20.0.1 ...
+READER_CODERS = 2        # the last of them, each in a reader-sim with a code reader after it
 LIAR = "127.20.0.200"    # keeps its own message: never verified
 MASS_PER_PROCESS = 250   # the other coders, 127.10.<n>.1 ... per process
 MESSAGE = (b'{"ExternDataInfo":{"ExternMode":0},"TextItemInfo":[{"TextContent":"LOT {{lot}}",'
-           b'"TextAtX":20,"TextAtY":10,"TextFont":"DejaVu Sans,-1,120,5,50,0,0,0,0,0"}]}')
-PLAIN = MESSAGE.replace(b"LOT {{lot}}", b"PLAIN")
+           b'"TextAtX":20,"TextAtY":10,"TextFont":"DejaVu Sans,-1,120,5,50,0,0,0,0,0"}],'
+           b'"BarcodeItemInfo":[{"BarAtX":20,"BarAtY":40,"BarContent":"10{{lot}}","BarMode":20,'
+           b'"BarHeight":40,"BarScale":2}]}')
+PLAIN = MESSAGE.replace(b"LOT {{lot}}", b"PLAIN").replace(b"10{{lot}}", b"PLAIN")
+SILENT_SECONDS = 4       # a reader quiet this long while its coder prints: an alarm
 
 
 # --- the few Sparkplug B fields the driver needs ----------------------------
@@ -418,12 +422,15 @@ class Shift:
         self.mass = []
         self.stopping = threading.Event()
         self.log = subprocess.DEVNULL
-        self.started_jobs = {}  # device -> lot of the job the bus said started
+        self.started_jobs = {}  # device -> lot of the job the bus said started (or may run)
         self.job_lots = []      # every lot the bus said started
         self.ended_lots = []    # every lot the bus said ended
         self.claimed = set()    # the outcomes taken by a command
         self.disk_windows = []  # (from, to) while the journal's disk was full
         self.lot_number = 0
+        self.maybe_started = set()  # lots started just before a kill -9
+        self.silences = []      # (device, from, alarm seen)
+        self.readers = {}
         self.expected = 0
         self.service = self.bus = None
         self.disk = None
@@ -465,10 +472,17 @@ class Shift:
             f.write("[server]\nport={}\n[mqtt]\nurl=mqtt://127.0.0.1:{}\ngroup={}\nnode={}\n"
                     "user=korvexd\npassword_file={}\n[database]\nhost=127.0.0.1\nport={}\n"
                     "database={}\nuser={}\npassword_file={}\nsslmode=disable\n"
-                    "[jobs]\nenabled=true\n".format(
+                    "[jobs]\nenabled=true\nreadback_minutes=1\n".format(
                         self.coder_port, self.broker_port, GROUP, NODE,
                         os.path.join(self.broker_dir, "korvexd.password"), read("port"),
                         read("database"), read("user"), os.path.join(self.pg_dir, "password")))
+            self.readers = {}   # device -> (reader port, its silence file)
+            for i in range(READER_CODERS):
+                device = address_after("127.20.0.1", JOB_CODERS - READER_CODERS + i)
+                self.readers[device] = (free_port(),
+                                        os.path.join(self.folder, "silent-{}".format(device)))
+                f.write("[reader.{}]\nhost=127.0.0.1\nport={}\ncoder={}\nsilent_seconds={}\n"
+                        .format(i + 1, self.readers[device][0], device, SILENT_SECONDS))
         self.try_small_disk()
         for args in (["import", "products.csv"], ["approve", "juice.spr", "--signer", "Olga"]):
             done = subprocess.run([self.tool("tools", "korvex-catalogue")] + args, cwd=self.work,
@@ -502,11 +516,21 @@ class Shift:
         self.bus.start()
         sim = self.tool("tools", "coder-sim")
         sims = os.path.join(self.folder, "sims")
-        self.job_coders = Coders(sim, self.coder_port, "127.20.0.1", JOB_CODERS,
+        self.job_coders = Coders(sim, self.coder_port, "127.20.0.1", JOB_CODERS - READER_CODERS,
                                  os.path.join(sims, "jobs"),
                                  ["--status-interval", "100", "--message",
                                   os.path.join(self.folder, "plain.spr")],
                                  os.path.join(sims, "jobs.log"))
+        self.reader_coders = []
+        for device, (port, silence) in sorted(self.readers.items()):
+            self.reader_coders.append(Coders(
+                self.tool("tools", "reader-sim"), self.coder_port, device, 1,
+                os.path.join(sims, "reader-" + device),
+                ["--status-interval", "250", "--reader-port", str(port), "--silent-while",
+                 silence, "--message", os.path.join(self.folder, "plain.spr")],
+                os.path.join(sims, "reader-{}.log".format(device))))
+        self.job_addresses = self.job_coders.addresses + [
+            c.addresses[0] for c in self.reader_coders]
         self.liar = Coders(sim, self.coder_port, LIAR, 1, os.path.join(sims, "liar"),
                            ["--status-interval", "100", "--keep-message", "--message",
                             os.path.join(self.folder, "plain.spr")],
@@ -523,7 +547,7 @@ class Shift:
             rest -= count
             n += 1
         os.makedirs(sims, exist_ok=True)
-        self.coders = [self.job_coders, self.liar] + self.mass
+        self.coders = [self.job_coders, self.liar] + self.reader_coders + self.mass
         for c in self.coders:
             c.start()
         self.expected = sum(len(c.addresses) for c in self.coders)
@@ -591,20 +615,48 @@ class Shift:
             self.started_jobs[device] = lot
             self.job_lots.append(lot)
         self.say("job {} on {}: {}".format(lot, device, outcome))
+        if outcome == "done" and device in self.readers:
+            self.print_verified(device, record["time"])
         return record
+
+    def verified_since(self, device, since):
+        return any(t >= since and m.get("Job/Verified") is True
+                   for t, m in self.bus.job_states.get(device, []))
+
+    def print_verified(self, device, since):
+        """Starts printing a coder with a reader once its job is verified, so
+        that the reader has prints to read."""
+        if not self.bus.wait(lambda: self.verified_since(device, since), 15):
+            self.say("{}: its job was not verified in 15 s".format(device))
+            return None
+        start = self.command(device, [("Command/Start", BOOLEAN, True),
+                                      ("Command/User", STRING, "soak")])
+        outcome = start["outcome"] = self.outcome_of(start, 15)
+        self.say("printing on {}: {}".format(device, outcome))
+        return outcome
+
+    def lot_number_lot(self):
+        return "S{}-{:04d}".format(self.opts.seed, self.lot_number)
+
+    def reader_alarm_since(self, device, since):
+        return any(t >= since and m.get("Reader/Alarm") not in (None, False, "", "none")
+                   for t, m in self.bus.job_states.get(device, []))
 
     def end_job(self, device):
         record = self.command(device, [("Job/End", BOOLEAN, True),
                                        ("Command/User", STRING, "soak")])
         outcome = record["outcome"] = self.outcome_of(record, 15)
         if device in self.started_jobs and (outcome == "done" or "ended" in (outcome or "")):
-            self.ended_lots.append(self.started_jobs[device])
+            lot = self.started_jobs[device]
+            self.ended_lots.append(lot)
+            if lot in self.maybe_started and lot not in self.job_lots:
+                self.job_lots.append(lot)  # it had been taken before the kill
         if outcome == "done" or "no job runs" in (outcome or "") or "ended" in (outcome or ""):
             self.started_jobs.pop(device, None)
         self.say("end of the job on {}: {}".format(device, outcome))
 
     def change_parameter(self):
-        device = self.rng.choice(self.job_coders.addresses)
+        device = self.rng.choice(self.job_addresses)
         speed = self.rng.randrange(10, 300)
         record = self.command(device, [("Parameters/Line Speed", INT32, speed),
                                        ("Command/User", STRING, "soak")])
@@ -613,7 +665,7 @@ class Shift:
 
     def routine(self):
         """A job started or ended, or a parameter changed."""
-        free = [d for d in self.job_coders.addresses if d not in self.started_jobs]
+        free = [d for d in self.job_addresses if d not in self.started_jobs]
         roll = self.rng.random()
         if roll < 0.25:
             self.change_parameter()
@@ -647,20 +699,36 @@ class Shift:
             time.sleep(self.rng.uniform(2, 5))
             self.script("postgres.sh", "resume", self.pg_dir)
         elif name == "kill -9 of korvexd mid-send":
-            free = [d for d in self.job_coders.addresses if d not in self.started_jobs]
-            device = self.rng.choice(free or self.job_coders.addresses)
+            free = [d for d in self.job_addresses if d not in self.started_jobs]
+            device = self.rng.choice(free or self.job_addresses)
             self.start_job(device, lost_ok=True, wait=False)
             time.sleep(self.rng.uniform(0.0, 0.15))
             self.service.kill9()
-            # Jobs live in the service: after its death every job is gone.
-            self.started_jobs.clear()
+            # Its jobs are known again after the restart and are ended then;
+            # the one started under the kill may have been taken or not.
+            self.started_jobs.setdefault(device, self.lot_number_lot())
+            self.maybe_started.add(self.started_jobs[device])
+        elif name == "a code reader goes silent":
+            device = self.rng.choice(sorted(self.readers))
+            # A job of its own, verified and printing now.
+            if device in self.started_jobs:
+                self.end_job(device)
+            self.start_job(device)
+            silence = self.readers[device][1]
+            quiet_from = time.time()
+            open(silence, "w").close()
+            alarmed = self.bus.wait(lambda: self.reader_alarm_since(device, quiet_from),
+                                    SILENT_SECONDS + 15)
+            os.unlink(silence)
+            self.silences.append((device, quiet_from, alarmed))
+            self.say("silent reader on {}: alarm {}".format(device, alarmed))
         elif name == "journal disk full":
             filler = os.path.join(self.disk, "filler")
             full_from = time.time()
             subprocess.run(["dd", "if=/dev/zero", "of=" + filler, "bs=64k", "count=1000"],
                            stdout=self.log, stderr=self.log)
             # A job while the journal cannot be written: done only with its line.
-            free = [d for d in self.job_coders.addresses if d not in self.started_jobs]
+            free = [d for d in self.job_addresses if d not in self.started_jobs]
             if free:
                 self.start_job(self.rng.choice(free))
             time.sleep(self.rng.uniform(3, 6))
@@ -674,7 +742,8 @@ class Shift:
 
     def day(self):
         faults = ["coders disconnect in a burst", "a lying coder is given a job",
-                  "broker restart", "PostgreSQL restart", "kill -9 of korvexd mid-send"]
+                  "broker restart", "PostgreSQL restart", "kill -9 of korvexd mid-send",
+                  "a code reader goes silent"]
         if self.disk:
             faults.append("journal disk full")
         rounds = max(1, int(self.opts.seconds // 300))
@@ -797,7 +866,9 @@ class Shift:
         # the journal does not hold production up: a line it could not write
         # (its disk full) is said in the service's log instead.
         files = {l.get("file") for l in lines if l.get("action") == "message sent"}
+        # (A job started under a kill -9 may have died before its message went.)
         unjournaled = [r for r in self.sent if r["lot"] in self.job_lots
+                       and r["lot"] not in self.maybe_started
                        and "job-PO-SOAK-{}.spr".format(r["lot"]) not in files]
         said = open(os.path.join(self.folder, "soak.log"), errors="replace").read().count(
             "Not in the journal (message sent)")
@@ -826,16 +897,30 @@ class Shift:
             liar_prints == 0 and liar_verified == 0 and bool(outcome)
             and outcome.startswith("refused"))
 
-        unjobbed = 0
-        for line_log in (self.job_coders.log_path,):
-            holding = {}
-            for line in open(line_log, errors="replace"):
+        # A job coder prints only a job message it holds, and only when the
+        # service started it: never more starts than accepted Command/Starts.
+        unjobbed, extra_starts = 0, 0
+        for group in [self.job_coders] + self.reader_coders:
+            holding, starts = {}, {}
+            for line in open(group.log_path, errors="replace"):
                 head, _, what = line.partition(": ")
                 if what.startswith("stored "):
-                    holding[head] = what.startswith("stored juice")
-                elif what.startswith("start printing") and not holding.get(head):
-                    unjobbed += 1
-        row("job coders printed only job messages they hold", 0, unjobbed, unjobbed == 0)
+                    holding[head] = what.startswith("stored job-")
+                elif what.startswith("start printing"):
+                    starts[head] = starts.get(head, 0) + 1
+                    if not holding.get(head):
+                        unjobbed += 1
+            for i, device in enumerate(group.addresses):
+                accepted = sum(1 for r in self.sent if r["device"] == device
+                               and r["expect"] == "Command/Start" and r.get("outcome") == "done")
+                extra_starts += max(0, starts.get("coder {}".format(i + 1), 0) - accepted)
+        printed = sum(1 for r in self.sent if r["expect"] == "Command/Start"
+                      and r.get("outcome") == "done")
+        row("job coders printed only verified job messages they hold",
+            "0 without a job message, 0 not started by the service",
+            "{} without, {} not started by it ({} starts)".format(unjobbed, extra_starts,
+                                                                  printed),
+            unjobbed == 0 and extra_starts == 0)
 
         listed = subprocess.run([self.tool("tools", "korvex-catalogue"), "jobs"], cwd=self.work,
                                 capture_output=True, text=True, timeout=60)
@@ -851,11 +936,12 @@ class Shift:
         row("ended jobs recorded as ended", "{} ended".format(len(self.ended_lots)),
             "{} still running{}".format(len(open_ended), (": " + ", ".join(open_ended[:3]))
                                         if open_ended else ""), not open_ended)
-        orphans = [lot for lot in self.job_lots
-                   if lot not in self.ended_lots and records.get(lot) == "running"]
-        row("jobs left running by a kill -9", "-",
+        # Jobs the service was killed under are known again after the restart
+        # and ended at the end of the day like the others.
+        orphans = sorted(lot for lot, state in records.items() if state == "running")
+        row("jobs left running at the end (kill -9 ones too)", 0,
             "{}{}".format(len(orphans), (": " + ", ".join(orphans[:3])) if orphans else ""),
-            None)
+            listed.returncode == 0 and not orphans)
 
         exits = [(os.path.basename(c.log_path), e) for c in self.coders for e in c.exits]
         row("coder-sim processes that ended on their own", 0, "{}{}".format(
@@ -899,7 +985,16 @@ class Shift:
                 "{:.1f} s".format(took) if took is not None else "never", took is not None)
         if not self.disk_tried:
             row("journal disk full", "a small filesystem", "cannot mount here", None)
-        row("code reader going silent", "-", "not part of this run", None)
+        quiet = [d for d, _, alarmed in self.silences if not alarmed]
+        row("a silent reader raised its alarm", "{} silences".format(len(self.silences)),
+            "{} without an alarm".format(len(quiet)), not quiet if self.silences else None)
+        for device in sorted(self.readers):
+            last = {}
+            for _, m in self.bus.job_states.get(device, []):
+                last.update({k: v for k, v in m.items() if k.startswith("Reader/")})
+            row("reads of the reader after " + device, "-", "good {}, bad {}, no read {}".format(
+                last.get("Reader/Good"), last.get("Reader/Bad"), last.get("Reader/No Read")),
+                None)
         return rows
 
 
