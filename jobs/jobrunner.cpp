@@ -185,6 +185,7 @@ JobRunner::Started JobRunner::start(const Request &request)
     Started started;
     if (m_outbox->waiting())
         m_outbox->flush();
+    settleUnfinishedStarts();
     const auto refuse = [&](const QString &why) {
         started.error = tr("The job was not started: %1").arg(why);
         emit problem(started.error);
@@ -240,10 +241,18 @@ JobRunner::Started JobRunner::start(const Request &request)
         c.result = stateName(Stage::Sending);
         record.coders << c;
     }
+    // Kept before the record is written, so that a death in between leaves
+    // no batch record open for ever (see settleUnfinishedStarts).
+    m_starting = Running{record, name, {}};
+    m_starting->record.startedAt = m_now();
+    saveRunning();
     const CatalogueStatus added = m_catalogue->addJob(&record);
-    if (!added.ok())
+    m_starting.reset();
+    if (!added.ok()) {
+        saveRunning();
         return refuse(tr("the batch record cannot be written (%1); coders keep what they run")
                           .arg(added.reason));
+    }
     Running running;
     running.record = record;
     running.messageName = name;
@@ -528,6 +537,14 @@ void JobRunner::saveRunning()
         const Running &r = m_jobs[id];
         entries << RunningJobs::Entry{r.record, r.messageName, r.coderIds};
     }
+    QList<Running> starting = m_unfinished;
+    if (m_starting)
+        starting << *m_starting;
+    for (const Running &r : qAsConst(starting)) {
+        RunningJobs::Entry e{r.record, r.messageName, {}};
+        e.record.id = 0;
+        entries << e;
+    }
     QString error;
     if (!RunningJobs::save(QString::fromLatin1(kJobFolder), entries, &error))
         emit problem(tr("The running jobs cannot be kept for a restart: %1.").arg(error));
@@ -546,6 +563,10 @@ void JobRunner::resumeRunning()
     if (!problemText.isEmpty())
         notes << problemText;
     for (const RunningJobs::Entry &e : found) {
+        if (e.record.id == 0) {
+            m_unfinished << Running{e.record, e.messageName, {}};
+            continue;
+        }
         m_jobs.insert(e.record.id, Running{e.record, e.messageName, e.coderIds});
         notes << tr("Job %1 (order %2, lot %3) was running when the service stopped; its coders "
                     "are stopped as they come back. End it, and start it again to go on.")
@@ -560,4 +581,56 @@ void JobRunner::resumeRunning()
             for (const QString &text : notes)
                 emit problem(text);
         });
+}
+
+// A start the service died in: its batch record may have been written, but
+// its message was never sent (that comes after the job is kept as running).
+// The record, found by its lot, order and message, is closed as ended by
+// the system.
+void JobRunner::settleUnfinishedStarts()
+{
+    if (m_unfinished.isEmpty() || !m_catalogue->isOpen())
+        return;
+    QList<Running> left;
+    for (const Running &r : qAsConst(m_unfinished)) {
+        JobQuery query;
+        query.lot = r.record.lot;
+        QList<JobRecord> records;
+        const CatalogueStatus listed = m_catalogue->jobs(query, &records);
+        if (!listed.ok()) {
+            left << r;
+            continue;
+        }
+        // Only the record this start wrote: open, of the same order and
+        // message, written when it was kept.  Another station's job of the
+        // same lot is never taken for it; when in doubt, nothing is closed.
+        QList<JobRecord> matches;
+        for (const JobRecord &record : qAsConst(records)) {
+            if (record.endedBy.isEmpty() && !m_jobs.contains(record.id) &&
+                record.orderNumber == r.record.orderNumber &&
+                record.messageSha256 == r.record.messageSha256 &&
+                (!r.record.startedAt.isValid() ||
+                 record.startedAt >= r.record.startedAt.addSecs(-5)))
+                matches << record;
+        }
+        if (matches.size() > 1) {
+            emit problem(tr("A start of lot %1 (order %2) was cut short when the service stopped; "
+                            "%3 open batch records could be its own, so none is closed.")
+                             .arg(r.record.lot, r.record.orderNumber)
+                             .arg(matches.size()));
+            continue;
+        }
+        for (const JobRecord &record : qAsConst(matches)) {
+            if (!m_catalogue->endJob(record.id, Journal::systemUserName(), m_now()).ok()) {
+                left << r;
+                break;
+            }
+            emit problem(tr("Job %1 (order %2, lot %3) was being started when the service "
+                            "stopped; its message was never sent, and its batch record is closed.")
+                             .arg(record.id)
+                             .arg(record.orderNumber, record.lot));
+        }
+    }
+    m_unfinished = left;
+    saveRunning();
 }

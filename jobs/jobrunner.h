@@ -11,6 +11,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <optional>
+
 class Catalogue;
 class JobOutbox;
 class Station;
@@ -78,6 +80,9 @@ public:
     const JobRecord *job(qint64 jobId) const;
     // The jobs running now, by id (also those found running at start).
     QList<qint64> runningJobs() const;
+    // Closes the batch records of jobs whose start the service did not live
+    // to finish (their messages were never sent), once the catalogue is open.
+    void settleUnfinishedStarts();
     // The filled message a running job sends ("Jobs/job-PO-77-A2041.spr"); empty for none.
     QString messagePathOf(qint64 jobId) const;
 
@@ -104,6 +109,10 @@ private:
         QString messageName;
         QHash<QString, qint64> coderIds; // IP text -> its JobCoderRecord id
     };
+    // The job being started, kept in the file before its batch record is
+    // written; the starts a dead service left unfinished.
+    std::optional<Running> m_starting;
+    QList<Running> m_unfinished;
     struct Member
     {
         qint64 jobId = 0;

@@ -60,5 +60,6 @@ bool JobService::open()
         return false;
     }
     emit note(tr("Catalogue: %1").arg(m_where));
+    m_runner->settleUnfinishedStarts();
     return true;
 }

@@ -80,7 +80,7 @@ bool fromJson(const QByteArray &bytes, QList<Entry> *jobs, QString *error)
         r.id = o.value(QStringLiteral("job")).toVariant().toLongLong();
         e.messageName = o.value(QStringLiteral("message")).toString();
         // The name of a file in "Jobs/", never a path anywhere else.
-        if (r.id <= 0 || e.messageName.isEmpty() || e.messageName.contains(QLatin1Char('/')) ||
+        if (r.id < 0 || e.messageName.isEmpty() || e.messageName.contains(QLatin1Char('/')) ||
             e.messageName.contains(QLatin1Char('\\')) ||
             e.messageName.startsWith(QLatin1Char('.'))) {
             *error = tr("job %1 of the file names no job or no message of its own").arg(i + 1);

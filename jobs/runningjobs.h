@@ -17,6 +17,9 @@ namespace RunningJobs {
 
 constexpr const char *kFileName = "running.json";
 
+// An entry whose record has no id (0) is a job that was being started: its
+// batch record may or may not have been written when the service stopped,
+// and its message was not sent yet.
 struct Entry
 {
     JobRecord record;    // what the batch record holds of the job (without coders' states)

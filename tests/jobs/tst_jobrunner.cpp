@@ -10,8 +10,10 @@
 #include "fleet.h"
 #include "joboutbox.h"
 #include "jobrunner.h"
+#include "journal.h"
 #include "journalcheck.h"
 #include "journalline.h"
+#include "runningjobs.h"
 #include "simulatedcoder.h"
 #include "station.h"
 #include "templatefill.h"
@@ -388,6 +390,41 @@ private slots:
         QCOMPARE(record.coders.first().result, QString("not verified"));
         jobs = std::make_unique<JobRunner>(station.get(), catalogue.get());
         QVERIFY(jobs->runningJobs().isEmpty());
+    }
+
+    // The service died while a job was being started, after its batch
+    // record was written and before its message went: the record is closed
+    // when the catalogue is open again; a start that wrote nothing leaves nothing.
+    void aStartTheServiceDiedInIsClosed()
+    {
+        approve(kTemplate);
+        JobRecord written;
+        written.productCode = "OJ-1L";
+        written.orderNumber = "PO-77";
+        written.lot = "A2041";
+        written.templateName = "juice.spr";
+        written.templateSha256 = sha256Of(kTemplate);
+        written.messageSha256 = QString(64, 'a');
+        written.startedBy = "anna";
+        QVERIFY(catalogue->addJob(&written).ok());
+        RunningJobs::Entry died{written, "job-PO-77-A2041.spr", {}};
+        died.record.id = 0;
+        RunningJobs::Entry never = died;
+        never.record.lot = "B1";
+        QString error;
+        jobs.reset();
+        QVERIFY(RunningJobs::save("Jobs", {died, never}, &error));
+        jobs = std::make_unique<JobRunner>(station.get(), catalogue.get());
+        QSignalSpy problems(jobs.get(), &JobRunner::problem);
+        QVERIFY(jobs->runningJobs().isEmpty());
+        jobs->settleUnfinishedStarts();
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(problems.first().first().toString().contains("its message was never sent"),
+                 qPrintable(problems.first().first().toString()));
+        JobRecord record;
+        QVERIFY(catalogue->job(written.id, &record).ok());
+        QCOMPARE(record.endedBy, Journal::systemUserName());
+        QVERIFY(!QFile::exists("Jobs/running.json"));
     }
 
     // The catalogue takes no write (here a write seam standing in for a
