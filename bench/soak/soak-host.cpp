@@ -36,6 +36,7 @@
 #include <csignal>
 #include <cstdio>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -100,7 +101,7 @@ public:
 
     void start() { m_host->start(); }
 
-    // Takes what stdin gave; false at the end of the commands.
+    // Takes what stdin gave; false after quit (what follows it is not read).
     bool take(const QByteArray &bytes)
     {
         m_pending += bytes;
@@ -108,29 +109,31 @@ public:
         while ((newline = m_pending.indexOf('\n')) >= 0) {
             const QByteArray line = m_pending.left(newline);
             m_pending.remove(0, newline + 1);
-            if (m_skipping) {
-                m_skipping = false;
-                continue;
-            }
-            if (!command(QString::fromUtf8(line).trimmed()))
+            if (std::exchange(m_skipping, false))
+                continue; // the end of a line refused as too long
+            if (!takeLine(line))
                 return false;
         }
         if (m_pending.size() > kMaxLineBytes) {
             if (!m_skipping)
-                refused(QString(),
-                        QStringLiteral("a line longer than %1 bytes").arg(kMaxLineBytes));
+                tooLong();
             m_skipping = true;
             m_pending.clear();
         }
         return true;
     }
 
+    // The end of stdin: a last line without its newline is taken too.
+    void endOfInput()
+    {
+        if (!m_skipping && !m_pending.isEmpty())
+            takeLine(m_pending);
+        m_pending.clear();
+    }
+
     // The end: nodes held off told now, the counts, STATE offline.
     void finish()
     {
-        if (!m_pending.isEmpty() && !m_skipping)
-            command(QString::fromUtf8(m_pending).trimmed());
-        m_pending.clear();
         for (auto it = m_nodes.begin(); it != m_nodes.end(); ++it) {
             if (it->queued) {
                 it->queued = false;
@@ -141,9 +144,6 @@ public:
         m_host->stop();
     }
 
-    // False when stdout is gone: nobody listens any more.
-    bool isHeard() const { return m_heard; }
-
 private:
     struct NodeTold
     {
@@ -151,6 +151,7 @@ private:
         bool queued = false;
     };
 
+    // A reader gone (a failed write) ends the program.
     void say(const QJsonObject &object)
     {
         const QByteArray line = QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
@@ -163,6 +164,21 @@ private:
         }
     }
 
+    // False for quit.
+    bool takeLine(const QByteArray &bytes)
+    {
+        if (bytes.size() > kMaxLineBytes) {
+            tooLong();
+            return true;
+        }
+        return command(QString::fromUtf8(bytes).trimmed());
+    }
+
+    void tooLong()
+    {
+        refused(QString(), QStringLiteral("a line longer than %1 bytes").arg(kMaxLineBytes));
+    }
+
     void refused(const QString &tag, const QString &error)
     {
         say({{"event", "refused"}, {"tag", tag}, {"error", error}});
@@ -171,7 +187,7 @@ private:
     // False for quit.
     bool command(const QString &line)
     {
-        const QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QStringList words = line.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (words.isEmpty())
             return true;
         const QString &verb = words.first();
@@ -198,7 +214,7 @@ private:
             refused(tag, QStringLiteral("usage: end <tag> <node> <device>"));
             return true;
         } else {
-            refused(tag, QStringLiteral("unknown command \"%1\"").arg(verb));
+            refused(tag, QStringLiteral("unknown command \"%1\"").arg(verb.left(40)));
             return true;
         }
         QString error;
@@ -351,6 +367,8 @@ int main(int argc, char *argv[])
         const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
         if (n < 0 && (errno == EINTR || errno == EAGAIN))
             return;
+        if (n <= 0)
+            host.endOfInput();
         if (n <= 0 || !host.take(QByteArray(buffer, int(n)))) {
             input.setEnabled(false);
             app.quit();
