@@ -319,23 +319,24 @@ void SimulatedCoder::startLying()
         return;
     case CoderSettings::Lie::WrongLength:
         sendWrongLength();
-        return;
+        break;
     case CoderSettings::Lie::Flood:
         say(QStringLiteral("lying: flooding status reports"));
         m_flooding = true;
         floodMore();
-        return;
+        break;
     case CoderSettings::Lie::Stall:
         say(QStringLiteral("lying: stalled reads"));
         m_stalled = true;
         // Qt would go on draining the kernel into the socket's own buffer;
         // one byte of room stops it, so the PC's writes back up.
         m_socket.setReadBufferSize(1);
-        return;
+        break;
     case CoderSettings::Lie::PanelChange:
         changeAtPanel();
-        return;
+        break;
     }
+    emit lying();
 }
 
 // A status report whose length field says more than the three bytes sent (the

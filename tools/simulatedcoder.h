@@ -68,6 +68,8 @@ signals:
     // One more print of the current message (a progress step), the count
     // since start; what a code reader after the coder follows.
     void printed(qint64 count);
+    // It has begun to tell its lie (CoderSettings::lie), once per lie told.
+    void lying();
 
 private:
     void prepareFolder();
