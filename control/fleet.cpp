@@ -41,6 +41,9 @@ Fleet::Fleet(QObject *parent)
     connect(m_server, &TcpServer::reduceClientSocketSig, this, &Fleet::coderDisconnected);
     m_server->setFrameHandler(
         [this](int descriptor, const QByteArray &body) { handleFrame(descriptor, body); });
+    // A coder's header that lies about its length costs its connection at
+    // once; it reconnects and is taken back.
+    m_server->setBodyLimit(&maxBodyFromCoder);
     connect(m_copies, &DeviceCopyQueue::copyFailed, this,
             [this](const QString &ipText, const QString &reason) {
                 emit problem(tr("Copy for coder %1 failed: %2").arg(ipText, reason));

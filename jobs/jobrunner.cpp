@@ -81,8 +81,22 @@ JobRunner::JobRunner(Station *station, Catalogue *catalogue, QObject *parent)
     });
     m_readBack.setInterval(kDefaultReadBackMs);
     connect(&m_readBack, &QTimer::timeout, this, [this] {
-        for (auto it = m_members.cbegin(); it != m_members.cend(); ++it)
-            m_station->fleet()->requestCurrentFile(it.key());
+        // A coder that left the last read-back unanswered (one that stopped
+        // reading, say) proves nothing any more. Stopping it may drop it, so
+        // the members are walked by a copy of their descriptors.
+        for (const int descriptor : m_members.keys()) {
+            const auto member = m_members.constFind(descriptor);
+            if (member == m_members.constEnd())
+                continue;
+            if (member->asked &&
+                (member->state == Stage::Verified || member->state == Stage::Running))
+                setState(descriptor, Stage::NotVerified, tr("it did not report its message"));
+            const auto asking = m_members.find(descriptor);
+            if (asking == m_members.end())
+                continue;
+            asking->asked = true;
+            m_station->fleet()->requestCurrentFile(descriptor);
+        }
     });
     resumeRunning();
 }
@@ -446,10 +460,12 @@ QString JobRunner::startGate(int descriptor) const
 
 void JobRunner::readBackChanged(int descriptor)
 {
-    const auto member = m_members.constFind(descriptor);
+    const auto member = m_members.find(descriptor);
     const Coder *coder = m_station->fleet()->coder(descriptor);
-    if (member == m_members.constEnd() || !coder)
+    if (member == m_members.end() || !coder)
         return;
+    if (coder->readBack == ReadBack::Verified || coder->readBack == ReadBack::Mismatch)
+        member->asked = false;
     switch (coder->readBack) {
     case ReadBack::Verified:
         if (member->state == Stage::Sending)

@@ -117,6 +117,7 @@ private:
     {
         qint64 jobId = 0;
         Stage state = Stage::Sending;
+        bool asked = false; // a periodic read-back awaits its answer
     };
 
     QString check(const Request &request, Product *product, QByteArray *templateBytes,

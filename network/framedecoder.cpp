@@ -47,13 +47,21 @@ bool FrameDecoder::next(QByteArray *body)
         const qint32 length = qFromBigEndian<qint32>(m_buffer.constData() + m_pos);
         m_pos += kFrameHeaderSize;
         if (length < 0 || length > m_maxBody) {
-            m_failed = true;
-            m_badLength = length;
-            m_buffer = QByteArray();
-            m_pos = 0;
+            fail(length, -1);
             return false;
         }
         m_pending = length;
+        m_commandChecked = false;
+    }
+    // Checked before anything is reserved for the body: a short report that
+    // announces megabytes would otherwise swallow every frame after it.
+    if (m_bodyLimit && !m_commandChecked && m_pending > 0 && bufferedBytes() > 0) {
+        const quint8 command = quint8(m_buffer.at(m_pos));
+        if (m_pending > m_bodyLimit(command)) {
+            fail(m_pending, command);
+            return false;
+        }
+        m_commandChecked = true;
     }
     if (bufferedBytes() < m_pending) {
         dropConsumed();
@@ -78,6 +86,16 @@ bool FrameDecoder::next(QByteArray *body)
     }
     m_pending = -1;
     return true;
+}
+
+void FrameDecoder::fail(qint32 length, int command)
+{
+    m_failed = true;
+    m_badLength = length;
+    m_badCommand = command;
+    m_pending = -1;
+    m_buffer = QByteArray();
+    m_pos = 0;
 }
 
 // Moves an incomplete tail to the front once, so the buffer does not keep

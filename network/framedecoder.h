@@ -12,11 +12,17 @@
 //
 // A header announcing a negative length or more than the cap puts the decoder
 // in the failed state for good: the stream cannot be resynchronised, so the
-// owner should close the connection.
+// owner should close the connection.  So does a body longer than the limit
+// set for its command, once its command byte has arrived.
 class FrameDecoder
 {
 public:
     explicit FrameDecoder(qint32 maxBody = kMaxFrameBody);
+
+    // The longest body a frame with that command may announce, on top of
+    // the cap; null (the default): the cap alone.
+    using BodyLimit = qint32 (*)(quint8 command);
+    void setBodyLimit(BodyLimit limit) { m_bodyLimit = limit; }
 
     void feed(const QByteArray &bytes);
     // For a reader that fills memory itself, saving a copy: returns where to
@@ -32,6 +38,8 @@ public:
     bool failed() const { return m_failed; }
     // The length the offending header announced (valid once failed).
     qint32 badLength() const { return m_badLength; }
+    // The command byte of a body over its limit; -1 when the header itself was bad.
+    int badCommand() const { return m_badCommand; }
     // Length announced by the header being served, -1 while awaiting a header.
     qint32 pendingLength() const { return m_pending; }
     // Bytes held that no delivered body has used yet (headers included).
@@ -39,6 +47,7 @@ public:
 
 private:
     void dropConsumed();
+    void fail(qint32 length, int command);
 
     // Room reserved at once for an announced body, so a large frame is
     // gathered without reallocating; larger bodies grow as they arrive.
@@ -52,5 +61,8 @@ private:
     qint32 m_pending = -1;
     qint32 m_maxBody;
     qint32 m_badLength = 0;
+    int m_badCommand = -1;
+    BodyLimit m_bodyLimit = nullptr;
+    bool m_commandChecked = false; // the pending body's command met its limit
     bool m_failed = false;
 };

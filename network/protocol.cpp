@@ -13,6 +13,11 @@ QByteArray packFrame(quint8 command, const QByteArray &payload)
     return frame;
 }
 
+qint32 maxBodyFromCoder(quint8 command)
+{
+    return command == Command::CurrentFile ? kMaxFrameBody : kMaxCoderReportBody;
+}
+
 QByteArray runControlPayload(bool start)
 {
     return QByteArray(1, start ? '\x01' : '\x00');

@@ -26,6 +26,15 @@ constexpr qint32 kMaxFrameBody = 64 * 1024 * 1024;
 
 constexpr int kFrameHeaderSize = 4;
 
+// Longest body of any frame from a coder but its current-file report: a
+// status report is 3 bytes and a parameter block 82, so a length past this
+// is a header that lies, and waiting for its body would swallow every frame
+// after it.
+constexpr qint32 kMaxCoderReportBody = 64 * 1024;
+
+// The longest body a coder may announce for a command (a FrameDecoder::BodyLimit).
+qint32 maxBodyFromCoder(quint8 command);
+
 // The whole frame for a command and its payload.
 QByteArray packFrame(quint8 command, const QByteArray &payload);
 

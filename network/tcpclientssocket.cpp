@@ -100,9 +100,14 @@ bool TcpClientsSocket::deliverFrames(bool *delivered)
             return false;
     }
     if (m_decoder.failed()) {
-        qCWarning(lcLink) << "closing connection of" << m_ipText << "descriptor" << m_descriptor
-                          << ": frame length" << m_decoder.badLength() << "is negative or over"
-                          << kMaxFrameBody;
+        if (m_decoder.badCommand() < 0)
+            qCWarning(lcLink) << "closing connection of" << m_ipText << "descriptor" << m_descriptor
+                              << ": frame length" << m_decoder.badLength() << "is negative or over"
+                              << kMaxFrameBody;
+        else
+            qCWarning(lcLink) << "closing connection of" << m_ipText << "descriptor" << m_descriptor
+                              << ": frame length" << m_decoder.badLength()
+                              << "is too long for command" << m_decoder.badCommand();
         abort();
         return false;
     }

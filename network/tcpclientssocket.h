@@ -34,6 +34,8 @@ public:
     void setHeldHandler(HeldHandler handler) { m_heldHandler = std::move(handler); }
     // Bytes of unfinished frames as last reported to the held handler.
     qint64 heldBytes() const { return m_held; }
+    // Frames whose body passes the limit for their command close the connection.
+    void setBodyLimit(FrameDecoder::BodyLimit limit) { m_decoder.setBodyLimit(limit); }
     QString ipText() const { return m_ipText; }
 
     // Most bytes that may wait for one coder in the outgoing buffer.  A coder

@@ -87,6 +87,7 @@ void TcpServer::incomingConnection(qintptr socketDescriptor)
     socket->setFrameHandler(
         [this](int descriptor, const QByteArray &body) { receiveMsg(descriptor, body); });
     socket->setHeldHandler([this](qint64 change) { heldChanged(change); });
+    socket->setBodyLimit(m_bodyLimit);
     emit addNewClientSocketSig(socket->acceptedDescriptor(), socket->ipText());
 }
 

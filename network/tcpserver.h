@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "framedecoder.h"
+
 #include <QList>
 #include <QTcpServer>
 
@@ -35,6 +37,9 @@ public:
     // hop per frame costs as much as decoding it.
     using FrameHandler = std::function<void(int descriptor, const QByteArray &body)>;
     void setFrameHandler(FrameHandler handler) { m_frameHandler = std::move(handler); }
+    // Applied to the connections accepted from now on (see
+    // FrameDecoder::setBodyLimit); null: the frame length cap alone.
+    void setBodyLimit(FrameDecoder::BodyLimit limit) { m_bodyLimit = limit; }
 
     // Bytes of unfinished frames all connections hold together.  Each is
     // capped by the frame length limit, but many connections together are
@@ -74,6 +79,7 @@ private:
     // Accepting stopped after a failure and is retried every kAcceptRetryMs.
     bool m_acceptRetrying = false;
     FrameHandler m_frameHandler;
+    FrameDecoder::BodyLimit m_bodyLimit = nullptr;
     qint64 m_heldBytes = 0;
     qint64 m_receiveBudget = kReceiveBudget;
     // In order of arrival; the server owns them.

@@ -7,6 +7,7 @@
 #include <QHostAddress>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -47,6 +48,41 @@ bool readPattern(const QString &text, QVector<quint8> *pattern, QString *message
     if (pattern->isEmpty()) {
         *message = QStringLiteral("--status needs at least one state byte");
         return false;
+    }
+    return true;
+}
+
+bool readLie(const QCommandLineParser &parser, CoderSettings::Lie *lie, int *afterMs,
+             QString *message)
+{
+    static const QList<QPair<QString, CoderSettings::Lie>> kinds{
+        {QStringLiteral("wrong-length"), CoderSettings::Lie::WrongLength},
+        {QStringLiteral("flood"), CoderSettings::Lie::Flood},
+        {QStringLiteral("stall"), CoderSettings::Lie::Stall},
+        {QStringLiteral("panel-change"), CoderSettings::Lie::PanelChange},
+    };
+    if (parser.isSet("lie")) {
+        const QString kind = parser.value("lie");
+        auto found = std::find_if(kinds.begin(), kinds.end(),
+                                  [&](const auto &k) { return k.first == kind; });
+        if (found == kinds.end()) {
+            *message = QStringLiteral("--lie takes wrong-length, flood, stall or panel-change, "
+                                      "not \"%1\"")
+                           .arg(kind);
+            return false;
+        }
+        *lie = found->second;
+    }
+    if (parser.isSet("lie-after")) {
+        bool ok = false;
+        const double seconds = parser.value("lie-after").toDouble(&ok);
+        if (!ok || !(seconds >= 0) || seconds > 24 * 3600) {
+            *message = QStringLiteral("--lie-after must be a number of seconds from 0 to "
+                                      "86400, not \"%1\"")
+                           .arg(parser.value("lie-after"));
+            return false;
+        }
+        *afterMs = int(seconds * 1000 + 0.5);
     }
     return true;
 }
@@ -92,6 +128,16 @@ bool CoderSimOptions::parse(const QStringList &arguments, CoderSimOptions *optio
          "hold what it was sent."},
         {"reconnect-interval", "Milliseconds between connection attempts (default 1000).", "ms",
          "1000"},
+        {"lie",
+         "Misbehave as a faulty coder would: wrong-length (status reports whose length field "
+         "does not match their body), flood (status reports as fast as the socket takes them), "
+         "stall (never read again, keep the connection) or panel-change (switch to another "
+         "message as an operator at its panel would).",
+         "kind"},
+        {"lie-after",
+         "Seconds it behaves after each connection (panel-change: after each message it was "
+         "sent) before it lies (default 5).",
+         "seconds", "5"},
     });
     if (!parser.parse(arguments)) {
         *message = parser.errorText();
@@ -116,6 +162,10 @@ bool CoderSimOptions::parse(const QStringList &arguments, CoderSimOptions *optio
 
     int port = 64032, count = 1, interval = 500, step = 5, duration = 0, reconnect = 1000;
     QVector<quint8> pattern;
+    CoderSettings::Lie lie = CoderSettings::Lie::None;
+    int lieAfterMs = 5000;
+    if (!readLie(parser, &lie, &lieAfterMs, message))
+        return false;
     if (!readInt(parser, "port", 1, 65535, &port, message) ||
         !readInt(parser, "count", 1, 1000, &count, message) ||
         !readInt(parser, "status-interval", 1, 3600000, &interval, message) ||
@@ -158,6 +208,8 @@ bool CoderSimOptions::parse(const QStringList &arguments, CoderSimOptions *optio
         s.autostart = parser.isSet("autostart");
         s.keepsItsMessage = parser.isSet("keep-message");
         s.reconnectIntervalMs = reconnect;
+        s.lie = lie;
+        s.lieAfterMs = lieAfterMs;
         options->coders << s;
     }
     options->durationSeconds = duration;

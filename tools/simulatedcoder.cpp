@@ -9,8 +9,21 @@
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QSaveFile>
+#include <QtEndian>
 
 #include <cstdio>
+
+namespace {
+
+// What a lying length announces for a three-byte status report body.
+constexpr qint32 kFarMoreLength = 1024 * 1024;
+constexpr qint32 kLessLength = 2;
+// A flood keeps its own outgoing buffer between these, so the simulator
+// stays small however slowly the PC reads.
+constexpr qint64 kFloodLowWater = 512 * 1024;
+constexpr int kFloodBatchBytes = 64 * 1024;
+
+} // namespace
 
 SimulatedCoder::SimulatedCoder(const CoderSettings &settings, QObject *parent)
     : QObject(parent), m_settings(settings)
@@ -23,6 +36,13 @@ SimulatedCoder::SimulatedCoder(const CoderSettings &settings, QObject *parent)
     m_statusTimer.setInterval(qMax(1, m_settings.statusIntervalMs));
     m_reconnectTimer.setInterval(qMax(1, m_settings.reconnectIntervalMs));
     m_reconnectTimer.setSingleShot(true);
+    m_lieTimer.setInterval(qMax(0, m_settings.lieAfterMs));
+    m_lieTimer.setSingleShot(true);
+    connect(&m_lieTimer, &QTimer::timeout, this, &SimulatedCoder::startLying);
+    connect(&m_socket, &QTcpSocket::bytesWritten, this, [this] {
+        if (m_flooding)
+            floodMore();
+    });
     connect(&m_statusTimer, &QTimer::timeout, this, [this] {
         const QVector<quint8> &pattern = m_settings.statusPattern;
         sendStatus(pattern.isEmpty() ? 1 : pattern.at(m_patternIndex++ % pattern.size()));
@@ -53,6 +73,8 @@ void SimulatedCoder::stop()
     m_stopping = true;
     m_reconnectTimer.stop();
     m_statusTimer.stop();
+    m_lieTimer.stop();
+    m_flooding = false;
     const auto state = m_socket.state();
     if (state == QAbstractSocket::ConnectedState || state == QAbstractSocket::ClosingState) {
         m_socket.disconnectFromHost(); // disconnected() finishes
@@ -104,6 +126,9 @@ void SimulatedCoder::connectToServer()
     if (m_stopping)
         return;
     m_decoder = FrameDecoder();
+    // A stall lasts for its connection only.
+    m_stalled = false;
+    m_socket.setReadBufferSize(0);
     // Any address of 127.0.0.0/8 can be bound on Linux, so that simulated
     // coders on one PC show as coders of their own.
     if (!m_settings.sourceAddress.isEmpty() &&
@@ -121,12 +146,18 @@ void SimulatedCoder::onConnected()
     say(QStringLiteral("connected to %1:%2").arg(m_settings.host).arg(m_settings.port));
     if (m_settings.autostart)
         setPrinting(true);
+    if (m_settings.lie != CoderSettings::Lie::None &&
+        m_settings.lie != CoderSettings::Lie::PanelChange)
+        m_lieTimer.start();
 }
 
 void SimulatedCoder::onDisconnected()
 {
     m_statusTimer.stop();
     m_printing = false;
+    m_flooding = false;
+    if (m_settings.lie != CoderSettings::Lie::PanelChange)
+        m_lieTimer.stop();
     say(QStringLiteral("disconnected"));
     if (m_stopping)
         finish();
@@ -159,6 +190,8 @@ void SimulatedCoder::onError(QAbstractSocket::SocketError error)
 
 void SimulatedCoder::onReadyRead()
 {
+    if (m_stalled)
+        return;
     m_decoder.feed(m_socket.readAll());
     QByteArray body;
     while (m_decoder.next(&body))
@@ -242,6 +275,8 @@ void SimulatedCoder::storeFile(const QByteArray &record)
     if (!m_settings.keepsItsMessage || m_currentFile.isEmpty())
         m_currentFile = file.name;
     say(QStringLiteral("stored %1 (%2 bytes)").arg(file.name).arg(file.content.size()));
+    if (m_settings.lie == CoderSettings::Lie::PanelChange && m_currentFile == file.name)
+        m_lieTimer.start(); // the wait begins anew with every message it holds
 }
 
 void SimulatedCoder::setPrinting(bool printing)
@@ -275,4 +310,87 @@ void SimulatedCoder::say(const QString &line) const
 {
     std::printf("coder %d: %s\n", m_settings.number, qUtf8Printable(line));
     std::fflush(stdout);
+}
+
+void SimulatedCoder::startLying()
+{
+    switch (m_settings.lie) {
+    case CoderSettings::Lie::None:
+        return;
+    case CoderSettings::Lie::WrongLength:
+        sendWrongLength();
+        break;
+    case CoderSettings::Lie::Flood:
+        say(QStringLiteral("lying: flooding status reports"));
+        m_flooding = true;
+        floodMore();
+        break;
+    case CoderSettings::Lie::Stall:
+        say(QStringLiteral("lying: stalled reads"));
+        m_stalled = true;
+        // Qt would go on draining the kernel into the socket's own buffer;
+        // one byte of room stops it, so the PC's writes back up.
+        m_socket.setReadBufferSize(1);
+        break;
+    case CoderSettings::Lie::PanelChange:
+        changeAtPanel();
+        break;
+    }
+    emit lying();
+}
+
+// A status report whose length field says more than the three bytes sent (the
+// PC would take the frames after it as its body), or less (its last byte
+// would start the next header); two good reports follow, as a coder that
+// carries on would send them.
+void SimulatedCoder::sendWrongLength()
+{
+    if (m_socket.state() != QAbstractSocket::ConnectedState)
+        return;
+    const quint8 state = m_printing ? m_settings.statusPattern.value(0, 1) : 0;
+    const QByteArray report =
+        packFrame(Command::StatusReport, statusReportPayload({state, qint8(m_progress)}));
+    const qint32 length = m_wrongLengths++ % 2 == 0 ? kFarMoreLength : kLessLength;
+    QByteArray lie = report;
+    qToBigEndian<qint32>(length, lie.data());
+    say(QStringLiteral("lying: a status report whose length says %1 bytes, %2 sent")
+            .arg(length)
+            .arg(report.size() - kFrameHeaderSize));
+    m_socket.write(lie + report + report);
+}
+
+void SimulatedCoder::floodMore()
+{
+    if (m_socket.state() != QAbstractSocket::ConnectedState)
+        return;
+    const quint8 state = m_printing ? m_settings.statusPattern.value(0, 1) : 0;
+    m_progress = (m_progress + m_settings.progressStep) % 101;
+    const QByteArray report =
+        packFrame(Command::StatusReport, statusReportPayload({state, qint8(m_progress)}));
+    if (m_socket.bytesToWrite() >= kFloodLowWater)
+        return;
+    m_socket.write(report.repeated(kFloodBatchBytes / report.size()));
+}
+
+// The operator picks another message: its own first one when it has one of
+// another name, else a copy of the one it was sent with a line end added, so
+// it loads as before but is no longer the bytes sent.
+void SimulatedCoder::changeAtPanel()
+{
+    const QDir folder(m_settings.folder);
+    const QString held = m_currentFile;
+    QString other = QFileInfo(m_settings.messageSource).fileName();
+    if (other.isEmpty() || other == held || !folder.exists(other)) {
+        other = QStringLiteral("panel-") + held;
+        QFile source(folder.filePath(held));
+        QSaveFile copy(folder.filePath(other));
+        if (!source.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly) ||
+            copy.write(source.readAll() + '\n') < 0 || !copy.commit()) {
+            say(QStringLiteral("cannot change its message at the panel: %1")
+                    .arg(copy.errorString()));
+            return;
+        }
+    }
+    m_currentFile = other;
+    say(QStringLiteral("lying: changed its message at the panel from %1 to %2").arg(held, other));
 }

@@ -25,6 +25,18 @@ struct CoderSettings
     // coder that does not hold what the PC believes it sent.
     bool keepsItsMessage = false;
     int reconnectIntervalMs = 1000;
+    // The ways a real coder misbehaves, for soak runs and tests of the PC's
+    // defences. Each begins lieAfterMs after every connection; panel-change
+    // lieAfterMs after each message it was sent became its current one.
+    enum class Lie {
+        None,
+        WrongLength, // a status report whose length says far more, then one that says less
+        Flood,       // status reports back to back, as fast as the socket takes them
+        Stall,       // never reads its socket again, keeps the connection open
+        PanelChange, // switches to another message, as an operator at its panel would
+    };
+    Lie lie = Lie::None;
+    int lieAfterMs = 5000;
 };
 
 // A coder as the control application sees it: connects as a client, answers
@@ -56,6 +68,8 @@ signals:
     // One more print of the current message (a progress step), the count
     // since start; what a code reader after the coder follows.
     void printed(qint64 count);
+    // It has begun to tell its lie (CoderSettings::lie), once per lie told.
+    void lying();
 
 private:
     void prepareFolder();
@@ -72,12 +86,17 @@ private:
     void send(quint8 command, const QByteArray &payload);
     void say(const QString &line) const;
     void finish();
+    void startLying();
+    void sendWrongLength();
+    void floodMore();
+    void changeAtPanel();
 
     CoderSettings m_settings;
     QTcpSocket m_socket;
     FrameDecoder m_decoder;
     QTimer m_statusTimer;
     QTimer m_reconnectTimer;
+    QTimer m_lieTimer;
     PrintParameters m_parameters;
     QString m_currentFile;
     bool m_printing = false;
@@ -87,4 +106,7 @@ private:
     int m_progress = 0;
     qint64 m_printCount = 0;
     int m_patternIndex = 0;
+    bool m_flooding = false;
+    bool m_stalled = false;
+    int m_wrongLengths = 0; // lies told: they take turns saying more and less
 };

@@ -327,6 +327,62 @@ private slots:
         QVERIFY(actions.contains("message sent"));
     }
 
+    // A coder whose operator picks another message at its panel while it
+    // prints the job's, and one that stops reading: the periodic read-back
+    // finds the first holding another message and the second no longer
+    // answering, and stops both.
+    void aCoderThatLiesDuringTheJobIsStopped_data()
+    {
+        QTest::addColumn<int>("lie");
+        QTest::addColumn<bool>("hasOwnMessage");
+        QTest::addColumn<QString>("holds"); // what it reports after its lie; empty: nothing
+        const int panel = int(CoderSettings::Lie::PanelChange);
+        QTest::newRow("back to its own message at the panel") << panel << true << "own.spr";
+        QTest::newRow("the job's message edited at the panel")
+            << panel << false << "panel-job-PO-77-A2041.spr";
+        QTest::newRow("stops reading") << int(CoderSettings::Lie::Stall) << false << QString();
+    }
+    void aCoderThatLiesDuringTheJobIsStopped()
+    {
+        QFETCH(int, lie);
+        QFETCH(bool, hasOwnMessage);
+        QFETCH(QString, holds);
+        approve(kTemplate);
+        QTemporaryDir folder;
+        CoderSettings settings;
+        settings.port = station->fleet()->listeningPort();
+        settings.folder = folder.path();
+        settings.statusIntervalMs = 20;
+        settings.lie = CoderSettings::Lie(lie);
+        // The stall counts from the connection, a panel change from the send.
+        settings.lieAfterMs = holds.isEmpty() ? 1000 : 300;
+        if (hasOwnMessage) {
+            writeFile(folder.filePath("own.spr"), "{\"own\":1}");
+            settings.messageSource = folder.filePath("own.spr");
+        }
+        SimulatedCoder simulated(settings);
+        QSignalSpy lies(&simulated, &SimulatedCoder::lying);
+        simulated.start();
+        QTRY_COMPARE(station->fleet()->count(), 1);
+        const int descriptor = station->fleet()->descriptors().first();
+        const JobRunner::Started started = jobs->start(request({descriptor}));
+        QVERIFY2(started.ok, qPrintable(started.error));
+        QTRY_COMPARE(jobs->stateOf(descriptor), JobRunner::Stage::Verified);
+        QVERIFY(station->fleet()->start({descriptor}).ok);
+        QTRY_COMPARE(jobs->stateOf(descriptor), JobRunner::Stage::Running);
+        QTRY_COMPARE(lies.size(), 1);
+        jobs->setReadBackInterval(100);
+        if (holds.isEmpty()) {
+            // It takes no stop either; it is no longer counted as proven.
+            QTRY_COMPARE(jobs->stateOf(descriptor), JobRunner::Stage::NotVerified);
+        } else {
+            QCOMPARE(simulated.currentFile(), holds);
+            QTRY_COMPARE(jobs->stateOf(descriptor), JobRunner::Stage::Mismatch);
+            QTRY_VERIFY(!simulated.isPrinting());
+        }
+        QVERIFY(jobs->end(started.jobId, "anna").isEmpty());
+    }
+
     // A coder that goes away and comes back during the job may hold anything:
     // it is not verified, and it does not start.  So are the coders of a job
     // the service died in (kill -9, the power): started again, it knows the

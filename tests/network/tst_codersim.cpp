@@ -179,6 +179,51 @@ private slots:
         QVERIFY2(out.startsWith(answer), qPrintable(out));
     }
 
+    // Each lie is told in the sim's own log once it begins, for a soak run
+    // to find; a lie it does not know, or a wait that is no number of
+    // seconds, is refused before anything connects.
+    void saysWhenItLies_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said"); // on standard output, else on standard error
+        QTest::newRow("stall") << QStringList{"--lie", "stall", "--lie-after", "0.2"} << -1
+                               << "coder 2: lying: stalled reads\n";
+        QTest::newRow("flood") << QStringList{"--lie", "flood", "--lie-after", "0"} << -1
+                               << "coder 1: lying: flooding status reports\n";
+        QTest::newRow("wrong length")
+            << QStringList{"--lie", "wrong-length", "--lie-after", "0.1"} << -1
+            << "coder 1: lying: a status report whose length says 1048576 bytes, 3 sent\n";
+        QTest::newRow("unknown lie")
+            << QStringList{"--lie", "fib"} << 2
+            << "--lie takes wrong-length, flood, stall or panel-change, not \"fib\"\n";
+        QTest::newRow("negative wait")
+            << QStringList{"--lie", "stall", "--lie-after", "-1"} << 2
+            << "--lie-after must be a number of seconds from 0 to 86400, not \"-1\"\n";
+    }
+    void saysWhenItLies()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        TcpServer server(nullptr, 0);
+        QProcess sim;
+        sim.start(CODER_SIM_PATH, simArguments(server.serverPort(), 2) << options);
+        QVERIFY(sim.waitForStarted(5000));
+        if (exitCode >= 0) {
+            QVERIFY(sim.waitForFinished(5000));
+            QCOMPARE(sim.exitCode(), exitCode);
+            QCOMPARE(QString::fromUtf8(sim.readAllStandardError()), said);
+            return;
+        }
+        QString out;
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            (out += QString::fromUtf8(sim.readAllStandardOutput())).contains(said), qPrintable(out),
+            10000);
+        sim.kill();
+        QVERIFY(sim.waitForFinished(5000));
+    }
+
     // Coders started before the server keep trying, each from its own
     // address with --source, and --duration ends them with a clean disconnect.
     void reconnectsAndStopsAfterItsDuration()

@@ -160,6 +160,49 @@ private slots:
         QVERIFY(!decoder.failed());
     }
 
+    // With the limits of a coder's frames: a report announcing more than it
+    // may fails as soon as its command byte is there, in one feed or after
+    // its header; a current-file report may be large, and a report at the
+    // limit passes.
+    void refusesABodyOverItsCommandsLimit_data()
+    {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("second");
+        QTest::addColumn<int>("badCommand"); // -1: no failure
+        const qint32 over = kMaxCoderReportBody + 1;
+        QTest::newRow("status report announcing a megabyte")
+            << header(1024 * 1024) + "\x20\x01\x05" << QByteArray() << 0x20;
+        QTest::newRow("header alone, command byte later")
+            << header(over) << QByteArray("\x41") << 0x41;
+        QTest::newRow("unknown command over the limit")
+            << header(over) + '\0' << QByteArray() << 0x00;
+        QTest::newRow("current file of megabytes")
+            << header(8 * 1024 * 1024) + "\x40" << QByteArray(100, 'f') << -1;
+        QTest::newRow("status report at the limit")
+            << header(kMaxCoderReportBody) + "\x20" << QByteArray(kMaxCoderReportBody - 1, 's')
+            << -1;
+    }
+    void refusesABodyOverItsCommandsLimit()
+    {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, second);
+        QFETCH(int, badCommand);
+        FrameDecoder decoder;
+        decoder.setBodyLimit(&maxBodyFromCoder);
+        decoder.feed(header(3) + QByteArray("\x20\x02\x00", 3) + first);
+        QCOMPARE(drain(decoder).size(), 1);
+        decoder.feed(second);
+        const QList<QByteArray> rest = drain(decoder);
+        QCOMPARE(decoder.failed(), badCommand >= 0);
+        if (badCommand < 0) {
+            QCOMPARE(rest.size(), first.startsWith(header(kMaxCoderReportBody)) ? 1 : 0);
+            return;
+        }
+        QCOMPARE(decoder.badCommand(), badCommand);
+        QVERIFY(rest.isEmpty());
+        QCOMPARE(decoder.bufferedBytes(), 0);
+    }
+
     void waitsForAnAnnouncedBodyWithoutFailing()
     {
         FrameDecoder decoder;
