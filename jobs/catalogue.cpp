@@ -202,13 +202,20 @@ CatalogueStatus Catalogue::ready()
 {
     if (!m_opened)
         return CatalogueStatus::failure(Kind::Unavailable, tr("The catalogue is not open."));
+    // A server that restarted since the last call left a connection that
+    // fails its first statement: the first job started after it would be
+    // refused though the server is back.  One round trip finds out.
+    if (!m_lost && !isSqlite() && !m_inTransaction &&
+        !QSqlQuery(m_db).exec(QStringLiteral("SELECT 1")))
+        m_lost = true;
     if (!m_lost)
         return {};
     m_db.close();
     if (!m_db.open()) {
         return CatalogueStatus::failure(
-            Kind::Unavailable, tr("The catalogue database (%1) cannot be reached: %2")
-                                   .arg(m_settings.describe(), databaseText(m_db.lastError())));
+            Kind::Unavailable,
+            tr("The catalogue database (%1) cannot be reached: %2. Nothing was changed.")
+                .arg(m_settings.describe(), databaseText(m_db.lastError())));
     }
     if (isSqlite()) {
         QSqlQuery q(m_db);

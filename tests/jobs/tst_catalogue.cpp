@@ -882,6 +882,13 @@ private slots:
         QCOMPARE(read.revision, 1);
         QVERIFY(c.updateProduct(&first, QStringLiteral("anna")).ok());
         QVERIFY(c.addProduct(&during, QStringLiteral("anna")).ok());
+        if (!m_postgres)
+            return;
+        // Away and back while nobody used it: the first call goes through.
+        postgres(QStringLiteral("pause"));
+        postgres(QStringLiteral("resume"));
+        const CatalogueStatus back = c.productByCode(QStringLiteral("FIRST"), &read);
+        QVERIFY2(back.ok(), qPrintable(back.reason));
     }
 };
 
