@@ -44,6 +44,7 @@ Fleet::Fleet(QObject *parent)
     // A coder's header that lies about its length costs its connection at
     // once; it reconnects and is taken back.
     m_server->setBodyLimit(&maxBodyFromCoder);
+    m_server->setFrameRateLimit(kMaxFramesPerSecond);
     connect(m_copies, &DeviceCopyQueue::copyFailed, this,
             [this](const QString &ipText, const QString &reason) {
                 emit problem(tr("Copy for coder %1 failed: %2").arg(ipText, reason));

@@ -37,6 +37,9 @@ public:
     static constexpr qint64 kMaxMessageBytes = kMaxPlainFileBytes;
     // How long a coder has to report its current file after a send.
     static constexpr int kReadBackTimeoutMs = 10000;
+    // A coder reports a few times a second; one that sends more frames than
+    // this in a second floods, and its connection is closed.
+    static constexpr int kMaxFramesPerSecond = 1000;
 
     // Not listening yet: connect to the signals, then listen().
     explicit Fleet(QObject *parent = nullptr);

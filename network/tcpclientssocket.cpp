@@ -88,6 +88,19 @@ bool TcpClientsSocket::deliverFrames(bool *delivered)
         }
         if (!got)
             break;
+        if (m_rateLimit > 0) {
+            if (!m_rateWindow.isValid() || m_rateWindow.elapsed() >= 1000) {
+                m_rateWindow.start();
+                m_rateCount = 0;
+            }
+            if (++m_rateCount > m_rateLimit) {
+                qCWarning(lcLink) << "closing connection of" << m_ipText << "descriptor"
+                                  << m_descriptor << ": it sends more than" << m_rateLimit
+                                  << "frames a second";
+                abort();
+                return false;
+            }
+        }
         *delivered = true;
         if (m_frameHandler)
             m_frameHandler(m_descriptor, body);

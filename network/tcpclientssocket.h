@@ -3,6 +3,7 @@
 
 #include "framedecoder.h"
 
+#include <QElapsedTimer>
 #include <QTcpSocket>
 
 #include <functional>
@@ -36,6 +37,9 @@ public:
     qint64 heldBytes() const { return m_held; }
     // Frames whose body passes the limit for their command close the connection.
     void setBodyLimit(FrameDecoder::BodyLimit limit) { m_decoder.setBodyLimit(limit); }
+    // More frames than this in one second close the connection (0: no limit):
+    // a coder that floods would otherwise take a core of the PC for itself.
+    void setFrameRateLimit(int perSecond) { m_rateLimit = perSecond; }
     QString ipText() const { return m_ipText; }
 
     // Most bytes that may wait for one coder in the outgoing buffer.  A coder
@@ -78,6 +82,9 @@ private:
     HeldHandler m_heldHandler;
     qint64 m_held = 0;
     int m_descriptor = -1;
+    int m_rateLimit = 0;
+    int m_rateCount = 0;
+    QElapsedTimer m_rateWindow;
     QString m_ipText;
     int m_receiving = 0; // depth of receiveDataSlot calls on the stack
     bool m_releasePending = false;

@@ -88,6 +88,7 @@ void TcpServer::incomingConnection(qintptr socketDescriptor)
         [this](int descriptor, const QByteArray &body) { receiveMsg(descriptor, body); });
     socket->setHeldHandler([this](qint64 change) { heldChanged(change); });
     socket->setBodyLimit(m_bodyLimit);
+    socket->setFrameRateLimit(m_frameRateLimit);
     emit addNewClientSocketSig(socket->acceptedDescriptor(), socket->ipText());
 }
 

@@ -40,6 +40,8 @@ public:
     // Applied to the connections accepted from now on (see
     // FrameDecoder::setBodyLimit); null: the frame length cap alone.
     void setBodyLimit(FrameDecoder::BodyLimit limit) { m_bodyLimit = limit; }
+    // Frames a second one connection may send (TcpClientsSocket::setFrameRateLimit).
+    void setFrameRateLimit(int perSecond) { m_frameRateLimit = perSecond; }
 
     // Bytes of unfinished frames all connections hold together.  Each is
     // capped by the frame length limit, but many connections together are
@@ -80,6 +82,7 @@ private:
     bool m_acceptRetrying = false;
     FrameHandler m_frameHandler;
     FrameDecoder::BodyLimit m_bodyLimit = nullptr;
+    int m_frameRateLimit = 0;
     qint64 m_heldBytes = 0;
     qint64 m_receiveBudget = kReceiveBudget;
     // In order of arrival; the server owns them.
