@@ -37,6 +37,8 @@ BOOLEAN, STRING, INT32 = 11, 12, 3
 JOB_CODERS = 6           # coders jobs run on, 127.20.0.1 ...
 READER_CODERS = 2        # the last of them, each in a reader-sim with a code reader after it
 LIAR = "127.20.0.200"    # keeps its own message: never verified
+PANEL = "127.20.0.7"     # changes its message at its panel while printing a job; a reader after it
+LIES = [("wrong-length", "127.20.1.1"), ("flood", "127.20.1.2"), ("stall", "127.20.1.3")]
 MASS_PER_PROCESS = 250   # the other coders, 127.10.<n>.1 ... per process
 MESSAGE = (b'{"ExternDataInfo":{"ExternMode":0},"TextItemInfo":[{"TextContent":"LOT {{lot}}",'
            b'"TextAtX":20,"TextAtY":10,"TextFont":"DejaVu Sans,-1,120,5,50,0,0,0,0,0"}],'
@@ -504,6 +506,9 @@ class Shift:
         self.lot_number = 0
         self.maybe_started = set()  # lots started just before a kill -9
         self.silences = []      # (device, from, alarm seen)
+        self.panel_rounds = []  # (from, stopped)
+        self.panel = None
+        self.lying = []
         self.readers = {}
         self.expected = 0
         self.service = self.bus = self.host = None
@@ -551,8 +556,9 @@ class Shift:
                         os.path.join(self.broker_dir, "korvexd.password"), read("port"),
                         read("database"), read("user"), os.path.join(self.pg_dir, "password")))
             self.readers = {}   # device -> (reader port, its silence file)
-            for i in range(READER_CODERS):
-                device = address_after("127.20.0.1", JOB_CODERS - READER_CODERS + i)
+            for i in range(READER_CODERS + 1):
+                device = (address_after("127.20.0.1", JOB_CODERS - READER_CODERS + i)
+                          if i < READER_CODERS else PANEL)
                 self.readers[device] = (free_port(),
                                         os.path.join(self.folder, "silent-{}".format(device)))
                 f.write("[reader.{}]\nhost=127.0.0.1\nport={}\ncoder={}\nsilent_seconds={}\n"
@@ -593,7 +599,7 @@ class Shift:
         self.service.start()
         password = open(os.path.join(self.broker_dir, "mes.password")).read().strip()
         jobs = [address_after("127.20.0.1", i) for i in range(JOB_CODERS)]
-        self.bus = Bus(self.broker_port, password, jobs + [LIAR], self.log)
+        self.bus = Bus(self.broker_port, password, jobs + [LIAR, PANEL], self.log)
         self.bus.start()
         sim = self.tool("tools", "coder-sim")
         sims = os.path.join(self.folder, "sims")
@@ -604,12 +610,24 @@ class Shift:
                                  os.path.join(sims, "jobs.log"))
         self.reader_coders = []
         for device, (port, silence) in sorted(self.readers.items()):
-            self.reader_coders.append(Coders(
+            lie = ["--lie", "panel-change", "--lie-after", "6"] if device == PANEL else []
+            group = Coders(
                 self.tool("tools", "reader-sim"), self.coder_port, device, 1,
                 os.path.join(sims, "reader-" + device),
                 ["--status-interval", "250", "--reader-port", str(port), "--silent-while",
-                 silence, "--message", os.path.join(self.folder, "plain.spr")],
-                os.path.join(sims, "reader-{}.log".format(device))))
+                 silence, "--message", os.path.join(self.folder, "plain.spr")] + lie,
+                os.path.join(sims, "reader-{}.log".format(device)))
+            if device == PANEL:
+                self.panel = group
+            else:
+                self.reader_coders.append(group)
+        # Coders that lie all day long: the service must serve the others.
+        self.lying = [Coders(sim, self.coder_port, address, 1, os.path.join(sims, "lie-" + kind),
+                             ["--status-interval", "100", "--autostart", "--lie", kind,
+                              "--lie-after", "5", "--message",
+                              os.path.join(self.folder, "plain.spr")],
+                             os.path.join(sims, "lie-{}.log".format(kind)))
+                      for kind, address in LIES]
         self.job_addresses = self.job_coders.addresses + [
             c.addresses[0] for c in self.reader_coders]
         self.liar = Coders(sim, self.coder_port, LIAR, 1, os.path.join(sims, "liar"),
@@ -628,10 +646,13 @@ class Shift:
             rest -= count
             n += 1
         os.makedirs(sims, exist_ok=True)
-        self.coders = [self.job_coders, self.liar] + self.reader_coders + self.mass
+        self.coders = ([self.job_coders, self.liar, self.panel] + self.reader_coders + self.mass
+                       + self.lying)
         for c in self.coders:
             c.start()
-        self.expected = sum(len(c.addresses) for c in self.coders)
+        # Whole: every coder that does not lie about its frames is born.
+        self.steady = {a for c in self.coders if c not in self.lying for a in c.addresses}
+        self.expected = len(self.steady)
         threading.Thread(target=self.sampler, daemon=True).start()
 
     def sampler(self):
@@ -649,7 +670,7 @@ class Shift:
         every coder is born in it."""
         return (self.service.pid() is not None and self.bus.node_born
                 and (reborn_after is None or any(t > reborn_after for t in self.bus.births))
-                and len(self.bus.devices) >= self.expected)
+                and len(self.bus.devices & self.steady) >= self.expected)
 
     def wait_whole(self, timeout, reborn_after=None):
         return self.bus.wait(lambda: self.whole(reborn_after), timeout)
@@ -745,6 +766,19 @@ class Shift:
     def lot_number_lot(self):
         return "S{}-{:04d}".format(self.opts.seed, self.lot_number)
 
+    def panel_stopped_since(self, since):
+        """The panel coder's job is no longer verified, or its reader's alarm
+        is up, and it stopped printing (its own log says so)."""
+        states = [m for t, m in self.bus.job_states.get(PANEL, []) if t >= since]
+        caught = any(m.get("Job/State") in ("mismatch", "not verified") for m in states) or any(
+            m.get("Reader/Alarm") is True for m in states)
+        if not caught:
+            return False
+        lines = open(self.panel.log_path, errors="replace").read().splitlines()
+        lied = max((i for i, l in enumerate(lines) if "lying: changed its message" in l),
+                   default=None)
+        return lied is not None and any("stop printing" in l for l in lines[lied:])
+
     def reader_alarm_since(self, device, since):
         return any(t >= since and m.get("Reader/Alarm") not in (None, False, "", "none")
                    for t, m in self.bus.job_states.get(device, []))
@@ -791,7 +825,13 @@ class Shift:
             time.sleep(self.rng.uniform(1, 4))
             victim.start_again()
         elif name == "a lying coder is given a job":
-            record = self.start_job(LIAR)
+            # Until its job is taken (the catalogue may just be back).
+            for _ in range(3):
+                record = self.start_job(LIAR)
+                if record.get("outcome") == "done":
+                    break
+                time.sleep(3)
+            self.liar_job = record.get("outcome")
             time.sleep(3)
             start = self.command(LIAR, [("Command/Start", BOOLEAN, True),
                                         ("Command/User", STRING, "soak")])
@@ -815,6 +855,19 @@ class Shift:
             # the one started under the kill may have been taken or not.
             self.started_jobs.setdefault(device, self.lot_number_lot())
             self.maybe_started.add(self.started_jobs[device])
+        elif name == "a coder's message is changed at its panel":
+            if PANEL in self.started_jobs:
+                self.end_job(PANEL)
+            since = time.time()
+            self.start_job(PANEL, via=self.via())
+            stopped = False
+            if PANEL in self.started_jobs:
+                # It prints the job, changes its message after 6 s, and the
+                # reader or the read-back must stop it.
+                stopped = self.bus.wait(lambda: self.panel_stopped_since(since), 40)
+                self.end_job(PANEL)
+            self.panel_rounds.append((since, stopped))
+            self.say("message changed at the panel of {}: stopped {}".format(PANEL, stopped))
         elif name == "a code reader goes silent":
             device = self.rng.choice(sorted(self.readers))
             # A job of its own, verified and printing now.
@@ -850,7 +903,7 @@ class Shift:
     def day(self):
         faults = ["coders disconnect in a burst", "a lying coder is given a job",
                   "broker restart", "PostgreSQL restart", "kill -9 of korvexd mid-send",
-                  "a code reader goes silent"]
+                  "a code reader goes silent", "a coder's message is changed at its panel"]
         if self.disk:
             faults.append("journal disk full")
         rounds = max(1, int(self.opts.seconds // 300))
@@ -1021,10 +1074,13 @@ class Shift:
         liar_verified = sum(1 for _, m in self.bus.job_states.get(LIAR, [])
                             if m.get("Job/Verified") is True)
         outcome = getattr(self, "liar_start_outcome", None)
+        job = getattr(self, "liar_job", None)
         row("lying coder never printed nor verified", "0 prints, 0 verified, start refused",
-            "{} prints, {} verified, start: {}".format(liar_prints, liar_verified, outcome),
-            liar_prints == 0 and liar_verified == 0 and bool(outcome)
-            and outcome.startswith("refused"))
+            "{} prints, {} verified, start: {}{}".format(
+                liar_prints, liar_verified, outcome,
+                "" if job in (None, "done") else " (its job was refused: {})".format(job)),
+            (liar_prints == 0 and liar_verified == 0 and bool(outcome)
+             and outcome.startswith("refused")) if job in (None, "done") else None)
 
         # A job coder prints only a job message it holds, and only when the
         # service started it: never more starts than accepted Command/Starts.
@@ -1114,6 +1170,17 @@ class Shift:
                 "{:.1f} s".format(took) if took is not None else "never", took is not None)
         if not self.disk_tried:
             row("journal disk full", "a small filesystem", "cannot mount here", None)
+        missed = [t for t, stopped in self.panel_rounds if not stopped]
+        row("a message changed at the coder's panel stopped it",
+            "{} changes".format(len(self.panel_rounds)),
+            "{} not stopped in 40 s".format(len(missed)),
+            not missed if self.panel_rounds else None)
+        for group, (kind, _) in zip(self.lying, LIES):
+            text = open(group.log_path, errors="replace").read()
+            row("a coder that lies all day: " + kind, "lied; the others served",
+                "lied {} times, connected {} times".format(text.count("lying:"),
+                                                           text.count("connected to")),
+                text.count("lying:") > 0)
         quiet = [d for d, _, alarmed in self.silences if not alarmed]
         row("a silent reader raised its alarm", "{} silences".format(len(self.silences)),
             "{} without an alarm".format(len(quiet)), not quiet if self.silences else None)
