@@ -275,7 +275,6 @@ JobRunner::Started JobRunner::start(const Request &request)
     m_jobs.insert(record.id, running);
     for (int descriptor : request.coders)
         m_members.insert(descriptor, Member{record.id, Stage::Sending});
-    saveRunning();
 
     QJsonArray coders;
     for (const JobCoderRecord &c : qAsConst(record.coders))
@@ -295,6 +294,9 @@ JobRunner::Started JobRunner::start(const Request &request)
         end(record.id, request.user, request.origin);
         return refuse(journalRefused);
     }
+    // Kept as running only now: a death before this leaves the start
+    // unfinished, its record and journal closed at the next start.
+    saveRunning();
 
     const CommandResult sent = m_station->apply(path, request.coders, request.origin);
     if (!sent.ok) {
@@ -641,6 +643,11 @@ void JobRunner::settleUnfinishedStarts()
                 left << r;
                 break;
             }
+            m_station->commands()->record(JournalAction::kJobEnded,
+                                          {{QStringLiteral("job"), record.id},
+                                           {QStringLiteral("lot"), record.lot},
+                                           {QStringLiteral("order"), record.orderNumber}},
+                                          Journal::systemUserName());
             emit problem(tr("Job %1 (order %2, lot %3) was being started when the service "
                             "stopped; its message was never sent, and its batch record is closed.")
                              .arg(record.id)

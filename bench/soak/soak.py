@@ -769,9 +769,14 @@ class Shift:
     def panel_stopped_since(self, since):
         """The panel coder's job is no longer verified, or its reader's alarm
         is up, and it stopped printing (its own log says so)."""
+        # Data comes by exception: an alarm still up from an earlier change
+        # is not told again, so its latest value counts.
         states = [m for t, m in self.bus.job_states.get(PANEL, []) if t >= since]
-        caught = any(m.get("Job/State") in ("mismatch", "not verified") for m in states) or any(
-            m.get("Reader/Alarm") is True for m in states)
+        alarm = None
+        for _, m in self.bus.job_states.get(PANEL, []):
+            alarm = m.get("Reader/Alarm", alarm)
+        caught = alarm is True or any(m.get("Job/State") in ("mismatch", "not verified")
+                                      for m in states)
         if not caught:
             return False
         lines = open(self.panel.log_path, errors="replace").read().splitlines()
@@ -869,7 +874,7 @@ class Shift:
             self.panel_rounds.append((since, stopped))
             self.say("message changed at the panel of {}: stopped {}".format(PANEL, stopped))
         elif name == "a code reader goes silent":
-            device = self.rng.choice(sorted(self.readers))
+            device = self.rng.choice(sorted(d for d in self.readers if d != PANEL))
             # A job of its own, verified and printing now.
             if device in self.started_jobs:
                 self.end_job(device)
@@ -994,7 +999,11 @@ class Shift:
         with self.bus.cond:
             for r in self.sent:
                 self.claim(r)
-            extra = len(self.bus.outcomes) - len(self.claimed)
+            # The window's engine asks the node for rebirths itself (its seq
+            # checks); those outcomes answer no command of the driver.
+            rebirths = sum(1 for i, o in enumerate(self.bus.outcomes)
+                           if i not in self.claimed and o[2] == "Node Control/Rebirth")
+            extra = len(self.bus.outcomes) - len(self.claimed) - rebirths
         missing = sum(1 for r in self.sent if r["claimed"] is None and not r["lost_ok"])
         lost = sum(1 for r in self.sent if r["claimed"] is None and r["lost_ok"])
         with open(os.path.join(self.folder, "commands.json"), "w") as f:
@@ -1018,8 +1027,8 @@ class Shift:
         row("DCMDs published", "all", "{} of {}".format(len(self.sent) - unpublished,
                                                         len(self.sent)), unpublished == 0)
         row("exactly one outcome per command (bus and window)", "0 missing, 0 without a command",
-            "{} missing, {} without a command, {} lost with a kill -9".format(
-                missing, extra, lost), missing == 0 and extra == 0 and len(self.sent) > 0)
+            "{} missing, {} without a command, {} lost with a kill -9, {} rebirths the window "
+            "asked".format(missing, extra, lost, rebirths), missing == 0 and extra == 0 and len(self.sent) > 0)
 
         # The journal: a job's start and its end are one line each, named by
         # its lot; a start the bus was not told of (the service killed under

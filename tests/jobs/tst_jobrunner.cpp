@@ -470,6 +470,7 @@ private slots:
         JobRecord record;
         QVERIFY(catalogue->job(written.id, &record).ok());
         QCOMPARE(record.endedBy, Journal::systemUserName());
+        QVERIFY(journalActions().contains("job ended"));
         QVERIFY(!QFile::exists("Jobs/running.json"));
     }
 
