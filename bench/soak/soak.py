@@ -431,8 +431,11 @@ class Coders:
             self.start()
 
     def start_again(self):
-        self.killing = False
+        # The new process first: the sampler's watch() must never see the
+        # killed one with killing already cleared (it would count it as an
+        # end nobody asked for and start a second process of these coders).
         self.start()
+        self.killing = False
 
     def stop(self):
         self.killing = True
