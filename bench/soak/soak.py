@@ -221,6 +221,18 @@ class Supervisor:
         return p.returncode if p else None
 
 
+def wait_on(cond, test, timeout):
+    """Waits under cond until test() holds; False when timeout seconds pass first."""
+    deadline = time.time() + timeout
+    with cond:
+        while not test():
+            left = deadline - time.time()
+            if left <= 0:
+                return False
+            cond.wait(min(left, 0.5))
+        return True
+
+
 class Bus:
     """mosquitto_sub as the MES account, kept running across broker restarts;
     tracks the node, its devices, the command outcomes and the job states."""
@@ -309,14 +321,7 @@ class Bus:
             os.unlink(f.name)
 
     def wait(self, test, timeout):
-        deadline = time.time() + timeout
-        with self.cond:
-            while not test():
-                left = deadline - time.time()
-                if left <= 0:
-                    return False
-                self.cond.wait(min(left, 0.5))
-            return True
+        return wait_on(self.cond, test, timeout)
 
     def stop(self):
         self.stopping = True
@@ -378,14 +383,7 @@ class Host:
         return tag
 
     def wait(self, test, timeout):
-        deadline = time.time() + timeout
-        with self.cond:
-            while not test():
-                left = deadline - time.time()
-                if left <= 0:
-                    return False
-                self.cond.wait(min(left, 0.5))
-            return True
+        return wait_on(self.cond, test, timeout)
 
     def stop(self):
         if self.process and self.process.poll() is None:
